@@ -1,0 +1,196 @@
+// dualexicon-translate: the translation engine on files or standard input, for scripts and big texts.
+//
+//   dualexicon-translate [--word-for-word] [--data DIR] [--unknown] [FILE...]
+//
+// Input is UTF-8, or Windows-874 when it is not valid UTF-8; output is UTF-8, one line per input line.
+#include "Driver.h"
+#include "TextFile.h"
+#include "Utf8.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <string>
+#include <unistd.h>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+struct Options {
+    bool wordForWord = false;
+    bool unknown = false;
+    std::string dataFolder;
+    std::vector<std::string> files;
+};
+
+struct OptionSpec {
+    const char *name;
+    bool takesValue;
+    const char *help;
+    std::function<void(Options &, const char *)> apply;
+};
+
+const std::vector<OptionSpec> &optionTable() {
+    static const std::vector<OptionSpec> table = {
+        {"--word-for-word", false, "write each meaning unchanged instead of using the Thai word order",
+         [](Options &o, const char *) { o.wordForWord = true; }},
+        {"--data", true, "DIR: folder that holds the letter files A.pal ... Z.pal (default: Data beside the program)",
+         [](Options &o, const char *v) { o.dataFolder = v; }},
+        {"--unknown", false, "list the English words the dictionary did not render, most frequent first",
+         [](Options &o, const char *) { o.unknown = true; }},
+    };
+    return table;
+}
+
+void usage(std::FILE *to) {
+    std::fprintf(to, "usage: dualexicon-translate [--word-for-word] [--data DIR] [--unknown] [FILE...]\n");
+    for (const auto &o : optionTable())
+        std::fprintf(to, "  %-17s %s\n", o.name, o.help);
+    std::fprintf(to, "With no FILE, or when FILE is -, standard input is read.\n");
+}
+
+std::string programFolder() {
+    std::string exe(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", exe.data(), exe.size() - 1);
+    if (n <= 0)
+        return ".";
+    exe.resize(static_cast<size_t>(n));
+    const auto slash = exe.rfind('/');
+    return slash == std::string::npos ? "." : exe.substr(0, slash);
+}
+
+bool readStdin(std::string &out) {
+    char buf[1 << 16];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, stdin)) > 0)
+        out.append(buf, n);
+    return !std::ferror(stdin);
+}
+
+std::u32string cleanWord(std::u32string_view w) {
+    // Report the letters of the word: "x=" => "x".
+    size_t end = w.size();
+    while (end > 0 && !((w[end - 1] >= U'a' && w[end - 1] <= U'z') || (w[end - 1] >= U'A' && w[end - 1] <= U'Z')))
+        --end;
+    std::u32string out(w.substr(0, end));
+    for (char32_t &c : out)
+        if (c >= U'A' && c <= U'Z')
+            c += 32;
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    Options opt;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            usage(stdout);
+            return 0;
+        }
+        if (arg == "--") {
+            for (++i; i < argc; ++i)
+                opt.files.push_back(argv[i]);
+            break;
+        }
+        if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            auto spec = std::find_if(optionTable().begin(), optionTable().end(),
+                                     [&](const OptionSpec &o) { return arg == o.name; });
+            if (spec == optionTable().end()) {
+                std::fprintf(stderr, "dualexicon-translate: unknown option %s\n", arg.c_str());
+                usage(stderr);
+                return 2;
+            }
+            const char *value = nullptr;
+            if (spec->takesValue) {
+                if (i + 1 >= argc) {
+                    std::fprintf(stderr, "dualexicon-translate: %s needs a value\n", arg.c_str());
+                    usage(stderr);
+                    return 2;
+                }
+                value = argv[++i];
+            }
+            spec->apply(opt, value);
+            continue;
+        }
+        opt.files.push_back(arg);
+    }
+    if (opt.dataFolder.empty())
+        opt.dataFolder = programFolder() + "/Data";
+    if (DIR *d = ::opendir(opt.dataFolder.c_str())) {
+        ::closedir(d);
+    } else {
+        std::fprintf(stderr, "dualexicon-translate: cannot read the data folder %s: %s\n", opt.dataFolder.c_str(),
+                     std::strerror(errno));
+        return 1;
+    }
+    if (opt.files.empty())
+        opt.files.push_back("-");
+
+    std::vector<std::u32string> lines;
+    for (const auto &file : opt.files) {
+        std::string bytes;
+        if (file == "-") {
+            if (!readStdin(bytes)) {
+                std::fprintf(stderr, "dualexicon-translate: cannot read standard input\n");
+                return 1;
+            }
+        } else {
+            dlx::ReadResult r = dlx::readFileBytes(file);
+            if (!r.ok) {
+                std::fprintf(stderr, "dualexicon-translate: %s: %s\n", file.c_str(), r.error.c_str());
+                return 1;
+            }
+            bytes = std::move(r.bytes);
+        }
+        auto fileLines = dlx::splitLines(dlx::decodeTextBytes(bytes));
+        std::move(fileLines.begin(), fileLines.end(), std::back_inserter(lines));
+    }
+
+    dlx::Lexicon lexicon(opt.dataFolder);
+    dlx::TranslationState state;
+    dlx::Translator translator(state, lexicon);
+    translator.mode = opt.wordForWord ? dlx::TranslationMode::WordForWord : dlx::TranslationMode::Grammar;
+
+    std::unordered_map<std::u32string, long> unknown;
+    if (opt.unknown)
+        translator.onUnknownWord = [&](std::u32string_view w) {
+            std::u32string word = cleanWord(w);
+            if (!word.empty())
+                ++unknown[word];
+        };
+    dlx::beginRun(state);
+    const int done = dlx::translateLines(translator, lines);
+
+    static char outBuf[1 << 16];
+    std::setvbuf(stdout, outBuf, _IOFBF, sizeof outBuf);
+    if (opt.unknown) {
+        std::vector<std::pair<std::u32string, long>> sorted(unknown.begin(), unknown.end());
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const auto &a, const auto &b) { return a.second != b.second ? a.second > b.second : a.first < b.first; });
+        for (const auto &[word, count] : sorted)
+            std::fprintf(stdout, "%ld\t%s\n", count, dlx::toUtf8(word).c_str());
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+
+    const dlx::PhraseRewriter rewriter;
+    std::string out;
+    for (int i = 0; i < done; ++i) {
+        std::u32string &line = state.TranslatedLines[static_cast<size_t>(i)];
+        rewriter.CheckThaiIdiom(line);
+        out += dlx::toUtf8(line);
+        out += '\n';
+        if (out.size() > (1 << 20)) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The dictionary's letter files: Data/A.pal ... Data/Z.pal, Windows-874, one entry per line,
+// "english/thai/label" (further "/" pieces are ignored).
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dlx {
+
+/// One line of a letter file, split at "/". A line without any "/" is not an entry (parseEntry gives nothing);
+/// a line with a meaning but no label gets an empty label.
+struct DictionaryEntry {
+    std::u32string english;
+    std::u32string thai;
+    std::u32string label;
+};
+
+std::optional<DictionaryEntry> parseEntry(std::u32string_view line);
+
+/// The eleven labels the editor offers, in the editor's order.
+const std::vector<std::u32string> &partOfSpeechLabels();
+
+/// Presence test: the path of letter L's file when the folder holds "L.pal" or "L.PAL" (exact case, a regular
+/// file), otherwise nothing. L is 'A'..'Z'; anything else is absent.
+std::optional<std::string> findLetterFile(const std::string &dataFolder, char32_t letter);
+
+/// The path a writer uses for letter L: the existing file's name when present, else folder/L.pal.
+std::string letterFilePath(const std::string &dataFolder, char32_t letter);
+
+struct LetterFileLines {
+    bool present = false;
+    bool ok = true;    ///< false when the file is present but could not be read
+    std::string error; ///< the system's description when !ok
+    std::vector<std::u32string> lines; ///< decoded lines; CR LF, CR and LF all end a line
+};
+
+LetterFileLines readLetterFile(const std::string &dataFolder, char32_t letter);
+
+/// The bytes of a letter file: each line in Windows-874 followed by CR LF.
+std::string letterFileBytes(const std::vector<std::u32string> &lines);
+
+/// Writes a letter file all-or-nothing (temporary file + rename). Returns the failure's description, or nothing.
+std::optional<std::string> writeLetterFile(const std::string &dataFolder, char32_t letter,
+                                           const std::vector<std::u32string> &lines);
+
+} // namespace dlx

@@ -1,0 +1,200 @@
+#include "PhraseRewriter.h"
+
+#include <algorithm>
+#include <deque>
+#include <unordered_map>
+
+namespace dlx {
+namespace {
+
+constexpr char32_t kDenseLimit = 0x1000; // Thai and everything below it get a table slot
+
+bool isLineBreak(char32_t c) { return c == U'\r' || c == U'\n'; }
+
+} // namespace
+
+PhraseRewriter::PhraseRewriter(const std::vector<ThaiIdiomRule> &rules) {
+    for (const auto &r : rules) {
+        search_.emplace_back(r.search);
+        replacement_.emplace_back(r.replacement);
+    }
+    // Compact alphabet: every character that occurs in a search text gets a class of its own.
+    charClass_.assign(kDenseLimit, 0);
+    std::unordered_map<char32_t, int> wide;
+    for (const auto &s : search_)
+        for (char32_t c : s) {
+            if (c < kDenseLimit) {
+                if (!charClass_[c])
+                    charClass_[c] = static_cast<std::uint16_t>(classes_++);
+            } else if (!wide.count(c)) {
+                wide[c] = classes_++;
+            }
+        }
+    wideClass_ = std::move(wide);
+
+    // Trie.
+    std::vector<std::vector<std::int32_t>> go(1, std::vector<std::int32_t>(classes_, -1));
+    nodeRules_.assign(1, {});
+    for (size_t r = 0; r < search_.size(); ++r) {
+        if (search_[r].empty())
+            continue;
+        int node = 0;
+        for (char32_t c : search_[r]) {
+            const int cls = classOf(c);
+            if (go[node][cls] < 0) {
+                go[node][cls] = static_cast<std::int32_t>(go.size());
+                go.emplace_back(classes_, -1);
+                nodeRules_.emplace_back();
+            }
+            node = go[node][cls];
+        }
+        nodeRules_[node].push_back(static_cast<std::int32_t>(r));
+    }
+    // Failure links breadth first, turning the trie into a complete automaton.
+    const size_t nodes = go.size();
+    std::vector<std::int32_t> fail(nodes, 0);
+    outLink_.assign(nodes, -1);
+    std::deque<int> queue;
+    for (int cls = 0; cls < classes_; ++cls) {
+        if (go[0][cls] < 0) {
+            go[0][cls] = 0;
+        } else {
+            fail[go[0][cls]] = 0;
+            queue.push_back(go[0][cls]);
+        }
+    }
+    go[0][0] = 0; // characters in no search text lead back to the root
+    while (!queue.empty()) {
+        const int u = queue.front();
+        queue.pop_front();
+        const int f = fail[u];
+        outLink_[u] = nodeRules_[f].empty() ? outLink_[f] : f;
+        for (int cls = 0; cls < classes_; ++cls) {
+            const int v = go[u][cls];
+            if (cls == 0) {
+                go[u][cls] = 0;
+                continue;
+            }
+            if (v < 0) {
+                go[u][cls] = go[f][cls];
+            } else {
+                fail[v] = go[f][cls];
+                queue.push_back(v);
+            }
+        }
+    }
+    outLink_[0] = -1;
+    next_.resize(nodes * static_cast<size_t>(classes_));
+    for (size_t u = 0; u < nodes; ++u)
+        std::copy(go[u].begin(), go[u].end(), next_.begin() + static_cast<std::ptrdiff_t>(u * classes_));
+}
+
+int PhraseRewriter::classOf(char32_t c) const {
+    if (c < kDenseLimit)
+        return charClass_[c];
+    auto it = wideClass_.find(c);
+    return it == wideClass_.end() ? 0 : it->second;
+}
+
+void PhraseRewriter::rulesIn(std::u32string_view line, std::vector<std::uint8_t> &present) const {
+    std::fill(present.begin(), present.end(), 0);
+    int node = 0;
+    for (char32_t c : line) {
+        node = next_[static_cast<size_t>(node) * classes_ + classOf(c)];
+        for (int o = nodeRules_[node].empty() ? outLink_[node] : node; o >= 0; o = outLink_[o])
+            for (int r : nodeRules_[o])
+                present[r] = 1;
+    }
+}
+
+bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHooks &hooks, std::size_t &count,
+                               bool &stopped) const {
+    const std::u32string &pat = search_[r];
+    const std::u32string &rep = replacement_[r];
+    const size_t m = pat.size();
+    std::u32string out;
+    out.reserve(line.size());
+    std::u32string pending; // characters still to read, last one first: replacements are read again
+    size_t i = 0, made = 0;
+    bool changed = false;
+    for (;;) {
+        char32_t c;
+        if (!pending.empty()) {
+            c = pending.back();
+            pending.pop_back();
+        } else if (i < line.size()) {
+            c = line[i++];
+        } else {
+            break;
+        }
+        out.push_back(c);
+        if (c != pat.back() || out.size() < m || !std::equal(out.end() - static_cast<std::ptrdiff_t>(m), out.end(),
+                                                             pat.begin()))
+            continue;
+        // `out` held no match before this character, so this is the leftmost occurrence in the whole line.
+        if (made >= kMaxReplacementsPerRule)
+            break;
+        if (hooks.mayReplace && !hooks.mayReplace()) {
+            stopped = true;
+            break;
+        }
+        out.resize(out.size() - m);
+        pending.append(rep.rbegin(), rep.rend());
+        ++made;
+        ++count;
+        changed = true;
+        if (hooks.afterReplacement)
+            hooks.afterReplacement();
+    }
+    if (!changed)
+        return false;
+    out.append(pending.rbegin(), pending.rend());
+    out.append(line, i, std::u32string::npos);
+    line = std::move(out);
+    return true;
+}
+
+std::size_t PhraseRewriter::rewriteLine(std::u32string &line, const RewriteHooks &hooks, bool &stopped) const {
+    std::size_t count = 0;
+    std::vector<std::uint8_t> present(search_.size());
+    rulesIn(line, present);
+    for (size_t r = 0; r < search_.size() && !stopped; ++r) {
+        if (!present[r])
+            continue;
+        if (applyRule(line, r, hooks, count, stopped))
+            rulesIn(line, present); // later rules look at the text as this one left it
+    }
+    return count;
+}
+
+std::size_t PhraseRewriter::CheckThaiIdiom(std::u32string &text, const RewriteHooks &hooks) const {
+    if (hooks.mayReplace && !hooks.mayReplace())
+        return 0;
+    std::size_t count = 0;
+    bool stopped = false, changed = false;
+    std::u32string result, line;
+    for (size_t start = 0;;) {
+        size_t end = start;
+        while (end < text.size() && !isLineBreak(text[end]))
+            ++end;
+        line.assign(text, start, end - start);
+        const std::size_t made = stopped ? 0 : rewriteLine(line, hooks, stopped);
+        if (made && !changed) {
+            result.assign(text, 0, start); // lines before this one are unchanged
+            changed = true;
+        }
+        count += made;
+        if (changed)
+            result += line;
+        if (end == text.size())
+            break;
+        if (changed)
+            result.push_back(text[end]);
+        start = end + 1;
+    }
+    if (changed)
+        text = std::move(result);
+    return count;
+}
+
+} // namespace dlx

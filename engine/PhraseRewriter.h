@@ -1,0 +1,53 @@
+#pragma once
+// Phrase rewriting (CheckThaiIdiom): each rule of the table in order, replacing the leftmost occurrence and
+// searching again from the start until the rule no longer occurs.
+//
+// The result is exactly that of the literal procedure, but computed without rescanning: a rule's search text
+// never holds a line break, so lines are independent; an automaton over all search texts finds which rules
+// occur in a line at all, and a rule that occurs is applied in one left-to-right pass that re-reads each
+// replacement (a new match can only end inside or after it).
+#include "ThaiIdiomTable.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace dlx {
+
+struct RewriteHooks {
+    /// Asked before every replacement; false stops all replacing (a cancelled translation).
+    std::function<bool()> mayReplace;
+    /// Called after every replacement, to let window events run.
+    std::function<void()> afterReplacement;
+};
+
+class PhraseRewriter {
+public:
+    explicit PhraseRewriter(const std::vector<ThaiIdiomRule> &rules = ThaiIdiomTable());
+
+    /// Rewrites the text in place. Returns the number of replacements made.
+    std::size_t CheckThaiIdiom(std::u32string &text, const RewriteHooks &hooks = {}) const;
+
+    /// Replacements of one rule in one line stop after this many (a guard against a rule feeding itself).
+    static constexpr std::size_t kMaxReplacementsPerRule = 1u << 20;
+
+private:
+    std::size_t rewriteLine(std::u32string &line, const RewriteHooks &hooks, bool &stopped) const;
+    bool applyRule(std::u32string &line, std::size_t rule, const RewriteHooks &hooks, std::size_t &count,
+                   bool &stopped) const;
+    void rulesIn(std::u32string_view line, std::vector<std::uint8_t> &present) const;
+    int classOf(char32_t c) const;
+
+    std::vector<std::u32string> search_, replacement_;
+    // Aho-Corasick automaton over the search texts, on a compact alphabet.
+    std::vector<std::uint16_t> charClass_; // for code points below 0x1000; 0 = in no search text
+    int classes_ = 1;
+    std::vector<std::int32_t> next_;       // node * classes_ + class -> node
+    std::unordered_map<char32_t, int> wideClass_;
+    std::vector<std::int32_t> outLink_;    // node -> nearest proper suffix node that ends a rule, or -1
+    std::vector<std::vector<std::int32_t>> nodeRules_; // node -> rules whose search text ends exactly here
+};
+
+} // namespace dlx

@@ -1,0 +1,34 @@
+#pragma once
+// Whole-file reads and writes. Errors come back as a description, never as an exception.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dlx {
+
+struct ReadResult {
+    bool ok = false;
+    std::string bytes;
+    std::string error; ///< the system's description when !ok
+};
+
+ReadResult readFileBytes(const std::string &path);
+
+/// Writes the bytes, replacing any old file. Returns the system's description of a failure, or nothing.
+std::optional<std::string> writeFileBytes(const std::string &path, std::string_view bytes);
+
+/// Writes all-or-nothing: a temporary file in the same folder, flushed, then renamed over the target.
+/// On failure the old file is untouched and the temporary file is removed.
+std::optional<std::string> writeFileAtomically(const std::string &path, std::string_view bytes);
+
+/// The bytes of SaveText: the text in Windows-874 followed by CR LF. The text keeps its own line breaks.
+/// When the text holds characters Windows-874 cannot represent and allowUtf8Fallback is set, the bytes are
+/// UTF-8 with a byte-order mark instead, and *usedUtf8 is set.
+std::string saveTextBytes(std::u32string_view text, bool allowUtf8Fallback = false, bool *usedUtf8 = nullptr);
+
+/// Splits text into lines; CR LF, lone CR and LF each end a line. A final line break ends the last line rather
+/// than starting an empty one; an empty text has no lines.  U"a\r\nb\rc\n" => {a, b, c}
+std::vector<std::u32string> splitLines(std::u32string_view text);
+
+} // namespace dlx

@@ -1,0 +1,26 @@
+#pragma once
+// UTF-8 <-> UTF-32 and small text helpers shared by every layer.
+#include <string>
+#include <string_view>
+
+namespace dlx {
+
+/// True when the bytes are well-formed UTF-8 (no overlongs, surrogates or values above U+10FFFF).
+bool isValidUtf8(std::string_view bytes);
+
+/// Decodes UTF-8; every ill-formed byte becomes U+FFFD.
+std::u32string fromUtf8(std::string_view bytes);
+
+std::string toUtf8(std::u32string_view text);
+
+/// Reads the bytes of a text file of unknown encoding: a UTF-8 byte-order mark or well-formed UTF-8 is taken as
+/// UTF-8 (the mark is dropped), anything else as Windows-874.
+std::u32string decodeTextBytes(std::string_view bytes);
+
+/// Upper-cases a-z only; every other character is left as it is.
+std::u32string upperAscii(std::u32string_view text);
+
+/// Removes leading and trailing spaces (U+0020 only; Tabs stay).
+std::u32string_view trimSpaces(std::u32string_view text);
+
+} // namespace dlx

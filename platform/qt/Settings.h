@@ -1,0 +1,49 @@
+#pragma once
+// The per-user settings store (application, section, key) and the profile strings that hold high scores.
+#include <QString>
+
+namespace dlx {
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString value(const QString &section, const QString &key, const QString &defaultValue = {}) const = 0;
+    virtual void setValue(const QString &section, const QString &key, const QString &value) = 0;
+};
+
+/// QSettings in INI format. forApplication() uses the per-user location under the executable's base name;
+/// tests pass an INI file of their own.
+class IniSettingsStore : public SettingsStore {
+public:
+    explicit IniSettingsStore(QString iniPath);
+    static QString defaultPath(); ///< per-user file named after the executable (without extension)
+    QString value(const QString &section, const QString &key, const QString &defaultValue) const override;
+    void setValue(const QString &section, const QString &key, const QString &value) override;
+    const QString &path() const { return path_; }
+
+private:
+    QString path_;
+};
+
+/// Profile strings (section, key, text) with the integer reading rule of the high scores: a missing key, a text
+/// that does not start with a number, or a negative number reads as 0.  "12abc" => 12, "-3" => 0, "x" => 0.
+class ProfileStrings {
+public:
+    virtual ~ProfileStrings() = default;
+    virtual void writeString(const QString &section, const QString &key, const QString &value) = 0;
+    virtual QString readString(const QString &section, const QString &key) const = 0;
+    int readInt(const QString &section, const QString &key) const;
+};
+
+class IniProfileStrings : public ProfileStrings {
+public:
+    explicit IniProfileStrings(QString iniPath);
+    static QString defaultPath(); ///< per-user "profile.ini" beside the settings
+    void writeString(const QString &section, const QString &key, const QString &value) override;
+    QString readString(const QString &section, const QString &key) const override;
+
+private:
+    QString path_;
+};
+
+} // namespace dlx

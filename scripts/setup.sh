@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (skipped when all are present), then configures and builds
+# into build/ (or $DLX_BUILD_DIR). Safe to run again; no questions asked.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang cmake ninja-build g++
+          fonts-thai-tlwg xvfb xauth poppler-utils imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi
+
+build="${DLX_BUILD_DIR:-build}"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${DLX_BUILD_TYPE:-RelWithDebInfo}" ${DLX_CMAKE_ARGS:-} >/dev/null
+cmake --build "$build" -j"${DLX_JOBS:-2}"

@@ -1,0 +1,136 @@
+#include "PlainReference.h"
+
+#include "LetterFile.h"
+#include "Utf8.h"
+
+namespace dlx::plain {
+namespace {
+
+std::u32string key(std::u32string_view s) { return upperAscii(trimSpaces(s)); }
+
+std::u32string U(std::u32string_view s) { return upperAscii(s); }
+
+std::u32string Right(std::u32string_view w, size_t n) { return std::u32string(n >= w.size() ? w : w.substr(w.size() - n)); }
+
+std::u32string Trim(std::u32string_view s) { return std::u32string(trimSpaces(s)); }
+
+bool isVerb(const std::u32string &p) { return p == U"vt.(สกรรมกริยา)" || p == U"vi.(อกรรมกริยา)"; }
+
+} // namespace
+
+Rendering lookup(const std::vector<std::u32string> &rawLines, std::u32string_view word) {
+    // Only lines with a "/" are dictionary lines.
+    std::vector<DictionaryEntry> lines;
+    for (const auto &l : rawLines)
+        if (auto e = parseEntry(l))
+            lines.push_back(*e);
+    Rendering out;
+    const std::u32string W(word);
+    const std::u32string UW = U(W);
+    const size_t len = W.size();
+    enum { None, S, ED, ING, ER, EST } family = None;
+    bool groupA = Right(UW, 2) == U"S " || Right(UW, 2) == U"D" || Right(UW, 3) == U"ED " ||
+                  Right(UW, 3) == U"ER " || Right(UW, 4) == U"ING " || Right(UW, 4) == U"EST ";
+    bool groupB = !groupA && (Right(UW, 1) == U"S" || Right(UW, 2) == U"D" || Right(UW, 2) == U"ED" ||
+                              Right(UW, 2) == U"ER" || Right(UW, 3) == U"ING" || Right(UW, 3) == U"EST");
+    auto left = [&](long n) { return n <= 0 ? std::u32string() : UW.substr(0, static_cast<size_t>(n)); };
+    if (groupA) {
+        if (Trim(Right(UW, 2)) == U"S") family = S;
+        else if (Trim(Right(UW, 3)) == U"ED") family = ED;
+        else if (Trim(Right(UW, 4)) == U"ING" && left(static_cast<long>(len) - 4) != U"US") family = ING;
+        else if (Trim(Right(UW, 3)) == U"ER") family = ER;
+        else if (Trim(Right(UW, 4)) == U"EST") family = EST;
+    } else if (groupB) {
+        if (Right(UW, 1) == U"S") family = S;
+        else if (Right(UW, 2) == U"ED") family = ED;
+        else if (Right(UW, 3) == U"ING" && left(static_cast<long>(len) - 3) != U"US") family = ING;
+        else if (Right(UW, 2) == U"ER") family = ER;
+        else if (Right(UW, 3) == U"EST") family = EST;
+    }
+    // stem(kA, kB, s): Left(W, len - k) & s, or nothing when k > len.
+    auto stem = [&](int kA, int kB, std::u32string_view s, bool &ok) {
+        const size_t k = static_cast<size_t>(groupA ? kA : kB);
+        ok = k <= len;
+        return ok ? W.substr(0, len - k) + std::u32string(s) : std::u32string();
+    };
+    bool lastSubruleMatched = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto &E = lines[i].english;
+        const auto &T = lines[i].thai;
+        const auto &P = lines[i].label;
+        lastSubruleMatched = false;
+        if (key(W) == key(E)) {
+            out.how = Rendering::How::Exact;
+            out.meaning = T;
+            out.label = classifyLabel(P);
+            return out;
+        }
+        auto tryStem = [&](int kA, int kB, std::u32string_view s, size_t minimum) {
+            bool ok;
+            std::u32string st = stem(kA, kB, s, ok);
+            return ok && key(st) == key(E) && st.size() > minimum;
+        };
+        auto write = [&](std::u32string m) {
+            out.how = Rendering::How::Write;
+            out.meaning = std::move(m);
+            out.label = classifyLabel(P);
+            return out;
+        };
+        auto hold = [&](std::u32string m) {
+            out.how = Rendering::How::Hold;
+            out.meaning = std::move(m);
+            out.label = classifyLabel(P);
+            return out;
+        };
+        switch (family) {
+        case S:
+            if (tryStem(2, 1, U"", 2)) return write(T);
+            break;
+        case ED:
+            if (tryStem(4, 3, U"y", 2)) return write(T);
+            if (tryStem(3, 2, U"", 2)) return write(T);
+            if (tryStem(2, 1, U"", 2)) return write(T);
+            break;
+        case ING:
+            if (tryStem(4, 3, U"e", 1) && isVerb(P)) return write(U"การ" + T);
+            if (tryStem(4, 3, U"", 1)) return write(U"กำลัง" + T);
+            if (tryStem(5, 4, U"", 1) && isVerb(P)) return write(U"การ" + T);
+            break;
+        case ER:
+            if (tryStem(3, 2, U"", 2) && P == U"adj.(คุณศัพท์)") return hold(T + U"กว่า");
+            if (tryStem(4, 3, U"y", 2)) {
+                if (P == U"adj.(คุณศัพท์)") return hold(T + U"กว่า");
+                lastSubruleMatched = true;
+            }
+            break;
+        case EST:
+            if (tryStem(4, 3, U"", 1) && P == U"adj.(คุณศัพท์)") return hold(T + U"ที่สุด");
+            if (tryStem(5, 4, U"y", 1)) {
+                if (P == U"adj.(คุณศัพท์)") return hold(T + U"ที่สุด");
+                lastSubruleMatched = true;
+            }
+            break;
+        case None:
+            break;
+        }
+        if (i + 1 == lines.size() && family != None && !lastSubruleMatched)
+            out.how = Rendering::How::RawFallback;
+    }
+    return out;
+}
+
+std::u32string rewrite(std::u32string text, const std::vector<ThaiIdiomRule> &rules) {
+    for (const auto &rule : rules) {
+        std::size_t made = 0;
+        for (;;) {
+            const size_t at = text.find(rule.search);
+            if (at == std::u32string::npos || made >= PhraseRewriter::kMaxReplacementsPerRule)
+                break;
+            text.replace(at, rule.search.size(), rule.replacement);
+            ++made;
+        }
+    }
+    return text;
+}
+
+} // namespace dlx::plain
