@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Builds the shipped letter files data/Data/A.pal ... Z.pal from the UTF-8 sources in dictsrc/.
+
+Source lines look like letter-file lines ("english/thai/label"), in UTF-8; blank lines and lines starting with
+"#" are skipped. core.txt is read first, then the other *.txt files in name order, so the first sense given for
+a word (with a given label) wins and later duplicates of the same word and label are dropped.
+
+Each letter file is ordered longest English word first (a stable sort, so the senses of one word keep their
+order). A suffix rule only ever reaches a word through a shorter stem, so this order puts every exact entry
+before any line that could render the same word through a stem: news before new, boring before bore.
+The output is Windows-874 with CR LF after every line.
+"""
+import collections
+import pathlib
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+LABELS = ["n.(นาม)", "pro.(สรรพนาม)", "adj.(คุณศัพท์)", "vt.(สกรรมกริยา)", "vi.(อกรรมกริยา)",
+          "adv.(กริยาวิเศษณ์)", "pre.(บุพบท)", "con.(สันธาน)", "คำถาม", "คำอ่าน", "ใช้แทน BE"]
+
+
+def main() -> int:
+    src = ROOT / "dictsrc"
+    files = [src / "core.txt"] if (src / "core.txt").exists() else []
+    files += sorted(p for p in src.glob("*.txt") if p.name != "core.txt")
+    seen = set()
+    by_letter = collections.defaultdict(list)
+    problems = []
+    for path in files:
+        for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+            line = raw.strip("\ufeff")
+            if not line.strip() or line.startswith("#"):
+                continue
+            parts = line.split("/")
+            where = f"{path.name}:{number}"
+            if len(parts) != 3:
+                problems.append(f"{where}: needs exactly three fields: {line}")
+                continue
+            english, thai, label = (p.strip() for p in parts)
+            if not english.isascii() or not english.isalpha():
+                problems.append(f"{where}: English must be one word of letters: {english!r}")
+                continue
+            if not thai:
+                problems.append(f"{where}: empty meaning for {english}")
+                continue
+            if label not in LABELS:
+                problems.append(f"{where}: unknown label {label!r}")
+                continue
+            try:
+                thai.encode("cp874")
+            except UnicodeEncodeError:
+                problems.append(f"{where}: meaning not in Windows-874: {thai!r}")
+                continue
+            key = (english.upper(), label)
+            if key in seen:
+                continue
+            seen.add(key)
+            by_letter[english[0].upper()].append((english, thai, label))
+    for p in problems:
+        print(p, file=sys.stderr)
+    out = ROOT / "data" / "Data"
+    out.mkdir(parents=True, exist_ok=True)
+    total = 0
+    for letter in "ABCDEFGHIJKLMNOPQRSTUVWXYZ":
+        entries = sorted(by_letter[letter], key=lambda e: -len(e[0]))
+        total += len(entries)
+        data = "".join(f"{e}/{t}/{l}\r\n" for e, t, l in entries).encode("cp874")
+        (out / f"{letter}.pal").write_bytes(data)
+    print(f"{total} entries written to {out}")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
