@@ -1,0 +1,114 @@
+// The command-line translator end to end: real files, real process, exit codes, encodings, line ends.
+#include "EngineFixture.h"
+
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+using namespace dlx;
+using namespace dlx::test;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string slurp(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Cli : public ::testing::Test {
+protected:
+    TempDataFolder data;
+    TempDataFolder work;
+
+    void SetUp() override {
+        data.writeEntries({entry("can", "สามารถ", VT), entry("not", "ไม่", ADV), entry("go", "ไป", VI),
+                           entry("i", "ฉัน", PRO), entry("red", "แดง", ADJ), entry("car", "รถ", N)});
+    }
+    std::string file(const std::string &name, const std::string &bytes) {
+        const std::string p = work.path() + "/" + name;
+        EXPECT_FALSE(writeFileBytes(p, bytes).has_value());
+        return p;
+    }
+    Result run(const std::string &args, const std::string &stdinBytes = "") {
+        const std::string in = file("stdin.bin", stdinBytes);
+        const std::string out = work.path() + "/out.txt", err = work.path() + "/err.txt";
+        const std::string cmd = std::string("'") + DLX_RUNTIME_DIR + "/dualexicon-translate' " + args + " <'" + in +
+                                "' >'" + out + "' 2>'" + err + "'";
+        const int raw = std::system(cmd.c_str());
+        Result r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = slurp(out);
+        r.err = slurp(err);
+        return r;
+    }
+    std::string dataArg() const { return "--data '" + data.path() + "'"; }
+};
+
+TEST_F(Cli, TranslatesStandardInputWithOneOutputLinePerInputLine) {
+    const Result r = run(dataArg(), "I can not go\r\nred car\rgo\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "ฉันไม่สามารถไป\nรถแดง\nไป\n");
+}
+
+TEST_F(Cli, KeepsEmptyLinesAndAddsNoLineForAFinalBreak) {
+    EXPECT_EQ(run(dataArg(), "go\n\ngo").out, "ไป\n\nไป\n");
+    EXPECT_EQ(run(dataArg(), "").out, "");
+    EXPECT_EQ(run(dataArg(), "\n").out, "\n");
+}
+
+TEST_F(Cli, WordForWordAndFilesInOrder) {
+    const std::string a = file("a.txt", "red car\n"), b = file("b.txt", "go");
+    const Result r = run("--word-for-word " + dataArg() + " '" + a + "' '" + b + "'");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "แดงรถ\nไป\n");
+}
+
+TEST_F(Cli, ReadsWindows874WhenTheInputIsNotUtf8) {
+    const Result r = run(dataArg(), std::string("go \xA1\xA2\r\n")); // "go กข" in Windows-874
+    EXPECT_EQ(r.out, "ไป\xE0\xB8\x81\xE0\xB8\x82\n");
+}
+
+TEST_F(Cli, ListsUnknownWordsMostFrequentFirst) {
+    const Result r = run("--unknown " + dataArg(), "zebra go Zebra, apple\nwalks zebra apple");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "3\tzebra\n2\tapple\n1\twalks\n");
+}
+
+TEST_F(Cli, ErrorsGoToStandardErrorWithTheirExitStatus) {
+    struct Row {
+        std::string args;
+        int status;
+    } rows[] = {
+        {dataArg() + " '" + work.path() + "/missing.txt'", 1},
+        {"--data '" + work.path() + "/no-such-folder'", 1},
+        {"--bogus", 2},
+        {"--data", 2},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        const Result r = run(row.args, "go");
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.out, "");
+        EXPECT_FALSE(r.err.empty());
+    }
+}
+
+TEST_F(Cli, LeavesTheDataFolderUntouched) {
+    const std::string before = slurp(data.path() + "/C.pal");
+    const auto count = [&] {
+        return std::distance(std::filesystem::directory_iterator(data.path()), std::filesystem::directory_iterator{});
+    };
+    const auto files = count();
+    run(dataArg(), "red car");
+    EXPECT_EQ(slurp(data.path() + "/C.pal"), before);
+    EXPECT_EQ(count(), files);
+}
+
+} // namespace
