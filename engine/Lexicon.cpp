@@ -35,7 +35,9 @@ const std::vector<std::uint32_t> *LetterIndex::find(std::u32string_view key) con
 }
 
 std::shared_ptr<const LetterIndex> Lexicon::indexLines(const std::vector<std::u32string> &lines) {
+    static std::uint64_t serials = 0;
     auto index = std::make_shared<LetterIndex>();
+    index->serial = ++serials;
     index->entries.reserve(lines.size());
     for (const auto &line : lines) {
         auto e = parseEntry(line);

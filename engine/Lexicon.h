@@ -31,6 +31,7 @@ struct StringHash {
 /// One letter file: its entries in file order (lines without "/" left out) and, per key, the entry numbers in
 /// file order.
 struct LetterIndex {
+    std::uint64_t serial = 0; ///< unique per index built, so results computed from an older one are not reused
     std::vector<LexiconEntry> entries;
     std::unordered_map<std::u32string, std::vector<std::uint32_t>, StringHash, std::equal_to<>> byKey;
 

@@ -96,15 +96,16 @@ int PhraseRewriter::classOf(char32_t c) const {
     return it == wideClass_.end() ? 0 : it->second;
 }
 
-void PhraseRewriter::rulesIn(std::u32string_view line, std::vector<std::uint8_t> &present) const {
-    std::fill(present.begin(), present.end(), 0);
+void PhraseRewriter::rulesIn(std::u32string_view line, std::vector<std::int32_t> &present) const {
+    present.clear();
     int node = 0;
     for (char32_t c : line) {
         node = next_[static_cast<size_t>(node) * classes_ + classOf(c)];
         for (int o = nodeRules_[node].empty() ? outLink_[node] : node; o >= 0; o = outLink_[o])
-            for (int r : nodeRules_[o])
-                present[r] = 1;
+            present.insert(present.end(), nodeRules_[o].begin(), nodeRules_[o].end());
     }
+    std::sort(present.begin(), present.end());
+    present.erase(std::unique(present.begin(), present.end()), present.end());
 }
 
 bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHooks &hooks, std::size_t &count,
@@ -156,13 +157,17 @@ bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHook
 
 std::size_t PhraseRewriter::rewriteLine(std::u32string &line, const RewriteHooks &hooks, bool &stopped) const {
     std::size_t count = 0;
-    std::vector<std::uint8_t> present(search_.size());
+    thread_local std::vector<std::int32_t> present; // the rules that occur in the line, in table order
     rulesIn(line, present);
-    for (size_t r = 0; r < search_.size() && !stopped; ++r) {
-        if (!present[r])
-            continue;
-        if (applyRule(line, r, hooks, count, stopped))
-            rulesIn(line, present); // later rules look at the text as this one left it
+    size_t i = 0;
+    while (i < present.size() && !stopped) {
+        const std::int32_t rule = present[i];
+        if (applyRule(line, static_cast<size_t>(rule), hooks, count, stopped)) {
+            rulesIn(line, present); // later rules see the text as this one left it
+            i = static_cast<size_t>(std::upper_bound(present.begin(), present.end(), rule) - present.begin());
+        } else {
+            ++i;
+        }
     }
     return count;
 }

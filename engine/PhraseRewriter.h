@@ -37,7 +37,7 @@ private:
     std::size_t rewriteLine(std::u32string &line, const RewriteHooks &hooks, bool &stopped) const;
     bool applyRule(std::u32string &line, std::size_t rule, const RewriteHooks &hooks, std::size_t &count,
                    bool &stopped) const;
-    void rulesIn(std::u32string_view line, std::vector<std::uint8_t> &present) const;
+    void rulesIn(std::u32string_view line, std::vector<std::int32_t> &present) const;
     int classOf(char32_t c) const;
 
     std::vector<std::u32string> search_, replacement_;

@@ -3,6 +3,9 @@
 #include "Utf8.h"
 
 #include <array>
+#include <string_view>
+
+using namespace std::literals;
 
 namespace dlx {
 namespace {
@@ -15,7 +18,19 @@ constexpr std::u32string_view kSeparatorMarks = U":-;+*/{}[]()><|_&^%$#@!\\";
 // The marks of the word step: held text is written out before them.
 constexpr std::u32string_view kMarks = U"?.,:-()[]{};*+><|=_&^%$#@!\\";
 
-bool contains(std::u32string_view set, char32_t c) { return set.find(c) != std::u32string_view::npos; }
+
+// The character scan asks these for every character of the text, so they are tables.
+struct CharSet {
+    std::array<bool, 128> in{};
+    constexpr explicit CharSet(std::u32string_view chars) {
+        for (char32_t c : chars)
+            in[c] = true;
+    }
+    constexpr bool operator()(char32_t c) const { return c < 128 && in[c]; }
+};
+constexpr CharSet isBoundary{kBoundary};
+constexpr CharSet isSeparatorMark{kSeparatorMarks};
+constexpr CharSet isMark{kMarks};
 
 void strip(std::u32string &word, size_t n) { word.resize(word.size() > n ? word.size() - n : 0); }
 
@@ -75,30 +90,30 @@ bool labelFits(Need need, Label label) {
 /// Which suffix family applies to the upper-cased word U, and whether it is group A (trailing space).
 Family familyOf(std::u32string_view U, bool &groupA) {
     const auto r1 = right(U, 1), r2 = right(U, 2), r3 = right(U, 3), r4 = right(U, 4);
-    groupA = r2 == U"S " || r2 == U"D" || r3 == U"ED " || r3 == U"ER " || r4 == U"ING " || r4 == U"EST ";
+    groupA = r2 == U"S "sv || r2 == U"D"sv || r3 == U"ED "sv || r3 == U"ER "sv || r4 == U"ING "sv || r4 == U"EST "sv;
     const bool groupB =
-        !groupA && (r1 == U"S" || r2 == U"D" || r2 == U"ED" || r2 == U"ER" || r3 == U"ING" || r3 == U"EST");
+        !groupA && (r1 == U"S"sv || r2 == U"D"sv || r2 == U"ED"sv || r2 == U"ER"sv || r3 == U"ING"sv || r3 == U"EST"sv);
     if (groupA) {
-        if (trimSpaces(r2) == U"S")
+        if (trimSpaces(r2) == U"S"sv)
             return Family::S;
-        if (trimSpaces(r3) == U"ED")
+        if (trimSpaces(r3) == U"ED"sv)
             return Family::ED;
-        if (trimSpaces(r4) == U"ING" && U.substr(0, U.size() - 4) != U"US")
+        if (trimSpaces(r4) == U"ING"sv && U.substr(0, U.size() - 4) != U"US"sv)
             return Family::ING;
-        if (trimSpaces(r3) == U"ER")
+        if (trimSpaces(r3) == U"ER"sv)
             return Family::ER;
-        if (trimSpaces(r4) == U"EST")
+        if (trimSpaces(r4) == U"EST"sv)
             return Family::EST;
     } else if (groupB) {
-        if (r1 == U"S")
+        if (r1 == U"S"sv)
             return Family::S;
-        if (r2 == U"ED")
+        if (r2 == U"ED"sv)
             return Family::ED;
-        if (r3 == U"ING" && U.substr(0, U.size() - 3) != U"US")
+        if (r3 == U"ING"sv && U.substr(0, U.size() - 3) != U"US"sv)
             return Family::ING;
-        if (r2 == U"ER")
+        if (r2 == U"ER"sv)
             return Family::ER;
-        if (r3 == U"EST")
+        if (r3 == U"EST"sv)
             return Family::EST;
     }
     return Family::None;
@@ -128,7 +143,7 @@ void Translator::translateLine(std::u32string_view line) {
         const char32_t c = line[i - 1];
         s_.CurrentWord.push_back(c);
         const bool last = i == len;
-        if (!last && c != U'\t' && !contains(kBoundary, c))
+        if (!last && c != U'\t' && !isBoundary(c))
             continue;
         if (last)
             s_.AtLineEnd = true;
@@ -141,7 +156,7 @@ void Translator::translateLine(std::u32string_view line) {
             strip(s_.CurrentWord, 1);
             wordStep();
             separator(U"");
-        } else if (contains(kSeparatorMarks, c)) {
+        } else if (isSeparatorMark(c)) {
             strip(s_.CurrentWord, 1);
             wordStep();
             separator(std::u32string(1, c));
@@ -183,7 +198,11 @@ void Translator::flushHeldModifiers() {
 }
 
 void Translator::CheckMean() {
-    const std::u32string upper = upperAscii(s_.CurrentWord);
+    std::u32string &upper = keyScratch_; // reused: this runs for every piece of the text
+    upper.assign(s_.CurrentWord);
+    for (char32_t &c : upper)
+        if (c >= U'a' && c <= U'z')
+            c -= 32;
     const std::u32string_view key = trimSpaces(upper);
     if (key == U"THE" || key == U"AN") {
         s_.CurrentWord.clear();
@@ -200,8 +219,8 @@ void Translator::CheckMean() {
         LookupWord(key[0]);
         return;
     }
-    const bool mark = key.size() == 1 && contains(kMarks, key[0]);
-    const bool markTab = key.size() == 2 && contains(kMarks, key[0]) && key[1] == U'\t';
+    const bool mark = key.size() == 1 && isMark(key[0]);
+    const bool markTab = key.size() == 2 && isMark(key[0]) && key[1] == U'\t';
     if (mark || markTab) {
         append(s_.HeldModifiers);
         append(s_.HeldPhrase);
@@ -312,9 +331,23 @@ void Translator::renderExact(const std::u32string &thai, Label label) {
 
 Rendering findRendering(const LetterIndex &index, std::u32string_view word) {
     Rendering out;
+    findRendering(index, word, out);
+    return out;
+}
+
+void findRendering(const LetterIndex &index, std::u32string_view word, Rendering &out) {
+    out.how = Rendering::How::Unrendered;
+    out.meaning.clear();
+    out.label = Label::Other;
     if (index.entries.empty())
-        return out;
-    const std::u32string upper = upperAscii(word);
+        return;
+    // Scratch strings reused from word to word: the lookup runs for every word of the text.
+    thread_local std::u32string upper;
+    thread_local std::array<std::u32string, 3> stemKeys;
+    upper.assign(word);
+    for (char32_t &c : upper)
+        if (c >= U'a' && c <= U'z')
+            c -= 32;
     const std::u32string_view key = trimSpaces(upper);
 
     // The lines that can render the word are those whose key is the word's key or one of its stems; the
@@ -322,7 +355,6 @@ Rendering findRendering(const LetterIndex &index, std::u32string_view word) {
     bool groupA = false;
     const Family family = familyOf(upper, groupA);
     const FamilyRules fr = rulesOf(family);
-    std::array<std::u32string, 3> stemKeys;
     std::array<bool, 3> stemValid{};
     const size_t n = upper.size();
     for (size_t j = 0; j < fr.count; ++j) {
@@ -330,10 +362,14 @@ Rendering findRendering(const LetterIndex &index, std::u32string_view word) {
         const size_t k = static_cast<size_t>(groupA ? r.kA : r.kB);
         if (k > n)
             continue;
-        std::u32string stem = upper.substr(0, n - k);
-        stem += upperAscii(r.suffix);
+        std::u32string &stem = stemKeys[j];
+        stem.assign(upper, 0, n - k);
+        for (char32_t c : r.suffix)
+            stem.push_back(c - 32); // the suffix letters are lower-case a-z
         stemValid[j] = stem.size() > r.minimum;
-        stemKeys[j] = std::u32string(trimSpaces(stem));
+        const std::u32string_view trimmed = trimSpaces(stem);
+        if (trimmed.size() != stem.size())
+            stem.assign(trimmed);
     }
 
     std::array<const std::vector<std::uint32_t> *, 4> lists{};
@@ -357,40 +393,44 @@ Rendering findRendering(const LetterIndex &index, std::u32string_view word) {
         const LexiconEntry &e = index.entries[best];
         if (e.key == key) {
             out.how = Rendering::How::Exact;
-            out.meaning = e.thai;
+            out.meaning.assign(e.thai);
             out.label = e.label;
-            return out;
+            return;
         }
         for (size_t j = 0; j < fr.count; ++j) {
             const SubRule &r = fr.rules[j];
             if (!stemValid[j] || e.key != stemKeys[j] || !labelFits(r.need, e.label))
                 continue;
             out.how = r.render == Render::Write ? Rendering::How::Write : Rendering::How::Hold;
-            out.meaning.reserve(r.before.size() + e.thai.size() + r.after.size());
             out.meaning.append(r.before).append(e.thai).append(r.after);
             out.label = e.label;
-            return out;
+            return;
         }
     }
 
     // Nothing rendered the word. A suffixed word is written as it stands, unless the last line matched the
     // family's last stem without the adjective label.
     if (family == Family::None)
-        return out;
+        return;
     const size_t lastRule = fr.count - 1;
     const bool lastStemMatched = stemValid[lastRule] && index.entries.back().key == stemKeys[lastRule];
     if ((family == Family::ER || family == Family::EST) && lastStemMatched)
-        return out;
+        return;
     out.how = Rendering::How::RawFallback;
-    return out;
+    return;
+}
+
+namespace {
+constexpr size_t kMemoLimit = 200000; // per letter; beyond it words are looked up afresh each time
 }
 
 void Translator::LookupWord(char32_t letter) {
     s_.WordConsumed = 0;
-    Rendering r;
+    const Rendering *found = &rendering_;
+    rendering_.how = Rendering::How::Unrendered;
     if (finder) {
         bool usable = true;
-        r = finder(letter, s_.CurrentWord, usable);
+        rendering_ = finder(letter, s_.CurrentWord, usable);
         if (!usable)
             return;
     } else {
@@ -398,9 +438,22 @@ void Translator::LookupWord(char32_t letter) {
         const LetterIndex *index = lexicon_.letter(letter, &readError);
         if (!readError.empty())
             return; // the word step ends quietly; the driver writes the word unchanged
-        if (index)
-            r = findRendering(*index, s_.CurrentWord);
+        if (index) {
+            Memo &memo = memo_[letter - U'A'];
+            if (memo.serial != index->serial) {
+                memo.renderings.clear();
+                memo.serial = index->serial;
+            }
+            if (auto it = memo.renderings.find(std::u32string_view(s_.CurrentWord)); it != memo.renderings.end()) {
+                found = &it->second;
+            } else {
+                findRendering(*index, s_.CurrentWord, rendering_);
+                if (memo.renderings.size() < kMemoLimit)
+                    found = &memo.renderings.emplace(s_.CurrentWord, rendering_).first->second;
+            }
+        }
     }
+    const Rendering &r = *found;
     switch (r.how) {
     case Rendering::How::Exact:
         renderExact(r.meaning, r.label);

@@ -5,7 +5,9 @@
 #include "Lexicon.h"
 #include "TranslationState.h"
 
+#include <array>
 #include <functional>
+#include <unordered_map>
 
 namespace dlx {
 
@@ -26,6 +28,8 @@ struct Rendering {
 /// Finds the first entry, in file order, that renders the word exactly or through a suffix rule.
 /// `word` is CurrentWord as the driver left it (a trailing space selects the spaced suffix group).
 Rendering findRendering(const LetterIndex &index, std::u32string_view word);
+/// The same into `out`, reusing its storage (the translator calls this for every word).
+void findRendering(const LetterIndex &index, std::u32string_view word, Rendering &out);
 
 class Translator {
 public:
@@ -59,6 +63,14 @@ private:
 
     TranslationState &s_;
     Lexicon &lexicon_;
+    std::u32string keyScratch_;
+    Rendering rendering_;
+    // What each letter file made of each word seen so far: words repeat, the lookup need not.
+    struct Memo {
+        std::uint64_t serial = 0;
+        std::unordered_map<std::u32string, Rendering, StringHash, std::equal_to<>> renderings;
+    };
+    std::array<Memo, 26> memo_;
 };
 
 } // namespace dlx

@@ -54,46 +54,45 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 std::u32string fromUtf8(std::string_view bytes) {
-    std::u32string out;
-    out.reserve(bytes.size());
+    std::u32string out(bytes.size(), U'\0');
+    size_t o = 0;
     char32_t cp;
     for (size_t i = 0; i < bytes.size();) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
-            out.push_back(b);
+            out[o++] = b;
             ++i;
             continue;
         }
         const size_t n = decodeOne(bytes, i, cp);
-        if (n) {
-            out.push_back(cp);
-            i += n;
-        } else {
-            out.push_back(U'\uFFFD');
-            ++i;
-        }
+        out[o++] = n ? cp : U'\uFFFD';
+        i += n ? n : 1;
     }
+    out.resize(o);
     return out;
 }
 
 std::string toUtf8(std::u32string_view text) {
-    std::string out;
-    out.reserve(text.size() * 3);
+    size_t size = 0;
+    for (char32_t c : text)
+        size += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    std::string out(size, '\0');
+    char *p = out.data();
     for (char32_t c : text) {
         if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
+            *p++ = static_cast<char>(c);
         } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            *p++ = static_cast<char>(0xC0 | (c >> 6));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
         } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            *p++ = static_cast<char>(0xE0 | (c >> 12));
+            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
         } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            *p++ = static_cast<char>(0xF0 | (c >> 18));
+            *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
         }
     }
     return out;
