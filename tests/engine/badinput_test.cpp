@@ -10,7 +10,8 @@ TEST(BadInput, MalformedLetterFiles) {
     TempDataFolder data;
     std::string undefinedBytes = "car/\x81\xDB\xFF/n.(\xB9\xD2\xC1)\r\n"; // undefined Windows-874 bytes in the meaning
     data.writeRaw("C.pal", undefinedBytes);
-    data.writeRaw("N.pal", std::string("nul\0l/\xA1\0/n.(\xB9\xD2\xC1)\r\nnull/\xA1/n.(\xB9\xD2\xC1)\r\n", 40));
+    static const char withNul[] = "nul\0l/\xA1\0/n.(\xB9\xD2\xC1)\r\nnull/\xA1/n.(\xB9\xD2\xC1)\r\n";
+    data.writeRaw("N.pal", std::string(withNul, sizeof withNul - 1));
     data.writeRaw("L.pal", "long/" + std::string(1 << 20, '\xA1') + "/n.(\xB9\xD2\xC1)\r\n");
     std::string many;
     for (int i = 0; i < 100000; ++i)

@@ -1,0 +1,82 @@
+// Random dictionaries and texts: the indexed lookup must agree with the scan, the fast phrase rewriting with the
+// literal procedure, and nothing may crash.
+#include "Codec874.h"
+#include "Driver.h"
+#include "PlainReference.h"
+#include "TextFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+using namespace dlx;
+
+namespace {
+
+// Bytes become characters from a small alphabet, so that words, stems and separators collide often.
+std::u32string toText(std::string_view bytes) {
+    static const std::u32string alphabet = U"abdegiinnrsstuyABDEGINRSTUY  \t/=.,?'-\r\nกขคงมนอะ.-";
+    std::u32string out;
+    for (unsigned char b : bytes)
+        out.push_back(b < 0xC0 ? alphabet[b % alphabet.size()] : decode874(std::string(1, static_cast<char>(b)))[0]);
+    return out;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::string_view all(reinterpret_cast<const char *>(data), size);
+    const size_t cut = all.find('\0');
+    const std::u32string dictText = toText(all.substr(0, cut));
+    const std::u32string text = cut == std::string_view::npos ? std::u32string() : toText(all.substr(cut + 1));
+
+    const std::vector<std::u32string> lines = splitLines(dictText);
+    const auto index = Lexicon::indexLines(lines);
+    for (const auto &line : splitLines(text)) {
+        for (size_t i = 0; i < line.size(); i += 1 + i % 5) {
+            const std::u32string word = line.substr(i, 1 + (i * 7) % 9);
+            const Rendering fast = findRendering(*index, word);
+            const Rendering slow = plain::lookup(lines, word);
+            if (fast.how != slow.how || fast.meaning != slow.meaning)
+                std::abort();
+        }
+    }
+
+    for (auto mode : {TranslationMode::Grammar, TranslationMode::WordForWord}) {
+        std::vector<std::vector<std::u32string>> results;
+        for (bool scan : {false, true}) {
+            Lexicon lexicon("/nonexistent");
+            TranslationState state;
+            Translator tr(state, lexicon);
+            tr.mode = mode;
+            tr.finder = [&](char32_t, std::u32string_view w, bool &) {
+                return scan ? plain::lookup(lines, w) : findRendering(*index, w);
+            };
+            beginRun(state);
+            translateLines(tr, splitLines(text));
+            results.push_back(state.TranslatedLines);
+        }
+        if (results[0] != results[1])
+            std::abort();
+    }
+
+    // Thai made of the rules' own phrases and their halves, so that matches overlap and arise from replacements.
+    static const PhraseRewriter rewriter;
+    const auto &rules = ThaiIdiomTable();
+    std::u32string thai;
+    for (size_t i = 0; i + 1 < all.size(); i += 2) {
+        const auto &r = rules[(static_cast<unsigned char>(all[i]) * 256u + static_cast<unsigned char>(all[i + 1])) % rules.size()];
+        switch (static_cast<unsigned char>(all[i + 1]) % 6) {
+        case 0: thai += r.search.substr(0, r.search.size() / 2); break;
+        case 1: thai += r.search.substr(r.search.size() / 2); break;
+        case 2: thai += r.replacement; break;
+        case 3: thai += U'\n'; break;
+        default: thai += r.search; break;
+        }
+    }
+    const std::u32string expected = plain::rewrite(thai);
+    rewriter.CheckThaiIdiom(thai);
+    if (thai != expected)
+        std::abort();
+    return 0;
+}
