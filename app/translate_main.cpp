@@ -184,7 +184,7 @@ int main(int argc, char **argv) {
     for (int i = 0; i < done; ++i) {
         std::u32string &line = state.TranslatedLines[static_cast<size_t>(i)];
         rewriter.CheckThaiIdiom(line);
-        out += dlx::toUtf8(line);
+        dlx::appendUtf8(out, line);
         out += '\n';
         if (out.size() > (1 << 20)) {
             std::fwrite(out.data(), 1, out.size(), stdout);

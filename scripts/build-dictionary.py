@@ -9,6 +9,9 @@ Each letter file is ordered longest English word first (a stable sort, so the se
 order). A suffix rule only ever reaches a word through a shorter stem, so this order puts every exact entry
 before any line that could render the same word through a stem: news before new, boring before bore.
 The output is Windows-874 with CR LF after every line.
+
+With --check nothing is written: the script compares what it would write with data/Data and exits with 1 when
+a letter file differs (the shipped files were not rebuilt after a source changed) or a source line is malformed.
 """
 import collections
 import pathlib
@@ -19,7 +22,8 @@ LABELS = ["n.(นาม)", "pro.(สรรพนาม)", "adj.(คุณศั�
           "adv.(กริยาวิเศษณ์)", "pre.(บุพบท)", "con.(สันธาน)", "คำถาม", "คำอ่าน", "ใช้แทน BE"]
 
 
-def main() -> int:
+def main(argv) -> int:
+    check = "--check" in argv[1:]
     src = ROOT / "dictsrc"
     files = [src / "core.txt"] if (src / "core.txt").exists() else []
     files += sorted(p for p in src.glob("*.txt") if p.name != "core.txt")
@@ -59,16 +63,29 @@ def main() -> int:
     for p in problems:
         print(p, file=sys.stderr)
     out = ROOT / "data" / "Data"
-    out.mkdir(parents=True, exist_ok=True)
+    if not check:
+        out.mkdir(parents=True, exist_ok=True)
     total = 0
+    stale = []
     for letter in "ABCDEFGHIJKLMNOPQRSTUVWXYZ":
         entries = sorted(by_letter[letter], key=lambda e: -len(e[0]))
         total += len(entries)
         data = "".join(f"{e}/{t}/{l}\r\n" for e, t, l in entries).encode("cp874")
-        (out / f"{letter}.pal").write_bytes(data)
+        target = out / f"{letter}.pal"
+        if check:
+            if not target.exists() or target.read_bytes() != data:
+                stale.append(target.name)
+        else:
+            target.write_bytes(data)
+    if check:
+        if stale:
+            print(f"not rebuilt from dictsrc/: {' '.join(stale)} (run scripts/build-dictionary.py)", file=sys.stderr)
+        else:
+            print(f"{total} entries in {out} match dictsrc/")
+        return 1 if problems or stale else 0
     print(f"{total} entries written to {out}")
     return 1 if problems else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(sys.argv))

@@ -72,12 +72,10 @@ std::u32string fromUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string toUtf8(std::u32string_view text) {
-    size_t size = 0;
-    for (char32_t c : text)
-        size += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-    std::string out(size, '\0');
-    char *p = out.data();
+void appendUtf8(std::string &out, std::u32string_view text) {
+    const size_t start = out.size();
+    out.resize(start + text.size() * 4);
+    char *p = out.data() + start;
     for (char32_t c : text) {
         if (c < 0x80) {
             *p++ = static_cast<char>(c);
@@ -95,6 +93,12 @@ std::string toUtf8(std::u32string_view text) {
             *p++ = static_cast<char>(0x80 | (c & 0x3F));
         }
     }
+    out.resize(static_cast<size_t>(p - out.data()));
+}
+
+std::string toUtf8(std::u32string_view text) {
+    std::string out;
+    appendUtf8(out, text);
     return out;
 }
 

@@ -13,6 +13,9 @@ std::u32string fromUtf8(std::string_view bytes);
 
 std::string toUtf8(std::u32string_view text);
 
+/// Appends the UTF-8 form of the text to out.
+void appendUtf8(std::string &out, std::u32string_view text);
+
 /// Reads the bytes of a text file of unknown encoding: a UTF-8 byte-order mark or well-formed UTF-8 is taken as
 /// UTF-8 (the mark is dropped), anything else as Windows-874.
 std::u32string decodeTextBytes(std::string_view bytes);
