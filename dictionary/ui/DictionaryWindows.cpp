@@ -1,6 +1,18 @@
 #include "DictionaryWindows.h"
 
+#include "FrmAdd.h"
+#include "FrmUpdate.h"
+
 namespace dlx {
-void showFrmAdd(QWidget *, const AppContext &) {}
-void showFrmUpdate(QWidget *, const AppContext &) {}
+
+void showFrmAdd(QWidget *parent, const AppContext &context) {
+    FrmAdd window(context, parent);
+    window.exec();
+}
+
+void showFrmUpdate(QWidget *parent, const AppContext &context) {
+    FrmUpdate window(context, parent);
+    window.exec();
+}
+
 } // namespace dlx

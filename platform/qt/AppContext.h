@@ -9,6 +9,7 @@ class Dialogs;
 class SettingsStore;
 class ProfileStrings;
 class KeyboardLayouts;
+class HttpGet;
 
 struct AppContext {
     QString programFolder;               ///< folder of the executable, without trailing separator
@@ -16,6 +17,8 @@ struct AppContext {
     SettingsStore *settings = nullptr;
     ProfileStrings *profile = nullptr;
     KeyboardLayouts *keyboard = nullptr;
+    HttpGet *http = nullptr;             ///< the download's GET; nullptr: the window makes a QtHttpGet
+    QString printPdfFile;                ///< when set, printing writes this PDF file instead of the default printer
 
     QString dataFolder() const { return programFolder + "/Data"; }
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Keyboard layouts and the user's name.
 #include <QString>
+#include <QStringList>
 
 namespace dlx {
 
@@ -16,11 +17,19 @@ protected:
     QString last_;
 };
 
-/// Switches the X11 layout group when the session has both an English and a Thai layout configured
-/// (setxkbmap -query lists "us" and "th"); does nothing elsewhere.
+/// Switches the X11 layout when the session has both an English and a Thai layout configured
+/// (setxkbmap -query lists "us" and "th"): the wanted one is moved to the front, the others and their variants
+/// keep their order. Does nothing elsewhere (other platforms, no setxkbmap, one layout only).
 class X11KeyboardLayouts : public KeyboardLayouts {
 public:
     void load(const QString &layoutId) override;
+
+private:
+    /// The session's layouts are asked for once; switching never waits for the desktop.
+    void queryOnce();
+    bool queried_ = false;
+    QString setxkbmap_;
+    QStringList layouts_, variants_;
 };
 
 /// The logged-in user's name, whatever its length.

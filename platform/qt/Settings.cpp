@@ -63,15 +63,20 @@ IniProfileStrings::IniProfileStrings(QString iniPath) : path_(std::move(iniPath)
 
 QString IniProfileStrings::defaultPath() { return configFolder() + "/profile.ini"; }
 
-void IniProfileStrings::writeString(const QString &section, const QString &k, const QString &value) {
+bool IniProfileStrings::writeString(const QString &section, const QString &k, const QString &value) {
     QSettings s(path_, QSettings::IniFormat);
     s.setValue(key(section, k), value);
     s.sync();
+    return s.status() == QSettings::NoError;
 }
 
 QString IniProfileStrings::readString(const QString &section, const QString &k) const {
     QSettings s(path_, QSettings::IniFormat);
-    return s.value(key(section, k)).toString();
+    const QVariant v = s.value(key(section, k));
+    // A hand-edited "7,5" comes back from the INI reader as a list; the profile sees the text as written.
+    if (v.metaType().id() == QMetaType::QStringList)
+        return v.toStringList().join(',');
+    return v.toString();
 }
 
 } // namespace dlx

@@ -30,7 +30,8 @@ private:
 class ProfileStrings {
 public:
     virtual ~ProfileStrings() = default;
-    virtual void writeString(const QString &section, const QString &key, const QString &value) = 0;
+    /// False when the value could not be stored (an unwritable profile file, for instance).
+    virtual bool writeString(const QString &section, const QString &key, const QString &value) = 0;
     virtual QString readString(const QString &section, const QString &key) const = 0;
     int readInt(const QString &section, const QString &key) const;
 };
@@ -39,7 +40,7 @@ class IniProfileStrings : public ProfileStrings {
 public:
     explicit IniProfileStrings(QString iniPath);
     static QString defaultPath(); ///< per-user "profile.ini" beside the settings
-    void writeString(const QString &section, const QString &key, const QString &value) override;
+    bool writeString(const QString &section, const QString &key, const QString &value) override;
     QString readString(const QString &section, const QString &key) const override;
 
 private:

@@ -1,0 +1,108 @@
+#pragma once
+// The dictionary editor's rules (FrmAdd) without any widget: one letter file held as a list of raw lines, the
+// three input fields, and the two modes that the captions of Command1/Command2 show. Nothing reaches the disk
+// until save(). Every operation says what to tell the user and where the focus goes; the window only maps.
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dlx {
+
+enum class EditorMode {
+    Add,  ///< Command1 adds, Command2 searches
+    Edit, ///< an entry was selected: Command1 replaces it, Command2 deletes it
+};
+
+enum class EditorIcon { Warning, Information, Error };
+
+/// Where the window should put the focus after an operation; Keep leaves it where it is.
+enum class EditorFocus { Keep, Letter, English, Meaning, Label, List, Command1 };
+
+struct EditorMessage {
+    std::u32string text;
+    std::u32string title;
+    EditorIcon icon = EditorIcon::Warning;
+};
+
+struct EditorOutcome {
+    std::optional<EditorMessage> message;
+    EditorFocus focus = EditorFocus::Keep;
+};
+
+/// The three input fields: Text1 (English word), Text2 (Thai meaning) and the text of Combo2 (label).
+struct EditorFields {
+    std::u32string english;
+    std::u32string thai;
+    std::u32string label;
+    bool operator==(const EditorFields &) const = default;
+};
+
+class EditorModel {
+public:
+    /// A letter file holds at most this many entries; the editor's counter is 16 bits wide.
+    static constexpr std::size_t kMaxEntries = 32767;
+
+    /// Asked for the search text; nothing when the user cancels.
+    using Prompt = std::function<std::optional<std::u32string>(std::u32string_view text, std::u32string_view title)>;
+
+    explicit EditorModel(std::string dataFolder);
+
+    // ---- what the window shows
+    const std::u32string &letter() const { return letter_; } ///< "" until a letter is chosen, else "A".."Z"
+    const std::vector<std::u32string> &lines() const { return lines_; }
+    std::optional<std::size_t> selected() const { return selected_; }
+    EditorMode mode() const { return mode_; }
+    const EditorFields &fields() const { return fields_; }
+    std::size_t entryCount() const { return lines_.size(); }
+    /// "หมวดอักษร A มีศัพท์ทั้งหมด 12 คำ" once a letter has loaded; "" before.
+    const std::u32string &countLabel() const { return countLabel_; }
+    /// The row a replace just rewrote, for the window to scroll to; cleared by every other operation.
+    std::optional<std::size_t> lastReplacedRow() const { return lastReplaced_; }
+
+    /// The user typed into the fields; the window passes them in before every command.
+    void setFields(EditorFields fields) { fields_ = std::move(fields); }
+
+    // ---- user operations
+    /// Combo1: loads the letter's file into the list. An absent file gives an empty list and the count 0. A file
+    /// that cannot be read, or one with more lines than kMaxEntries, stops loading quietly with the lines read so
+    /// far; such a letter is then never saved, so the lines not loaded cannot be lost.
+    EditorOutcome chooseLetter(std::u32string_view letter);
+    /// List1: loads the row's pieces into the fields (a missing piece leaves its field as it was), Edit mode.
+    EditorOutcome selectEntry(std::size_t row);
+    /// Command1: add in Add mode, replace in Edit mode.
+    EditorOutcome command1();
+    /// Command2: search in Add mode (asking through prompt), delete in Edit mode.
+    EditorOutcome command2(const Prompt &prompt);
+    EditorOutcome add();
+    EditorOutcome replace();
+    EditorOutcome search(const Prompt &prompt);
+    EditorOutcome remove();
+    /// Command3: writes the whole list as the letter file, all-or-nothing.
+    EditorOutcome save();
+    /// Command4: empties the fields and the selection, back to Add mode.
+    EditorOutcome clear();
+
+    /// The entry line the fields compose: english + "/" + thai + "/" + label, untrimmed.
+    std::u32string composedLine() const;
+
+private:
+    bool letterMatches() const;
+    std::optional<EditorMessage> unsavableFields(std::u32string_view title) const;
+    void emptyFields();
+    void updateCountLabel();
+
+    std::string dataFolder_;
+    std::u32string letter_;
+    std::vector<std::u32string> lines_;
+    std::optional<std::size_t> selected_;
+    std::optional<std::size_t> lastReplaced_;
+    EditorMode mode_ = EditorMode::Add;
+    EditorFields fields_;
+    std::u32string countLabel_;
+    bool loadIncomplete_ = false;
+};
+
+} // namespace dlx

@@ -1,0 +1,40 @@
+#include "LetterSave.h"
+
+#include "Codec874.h"
+#include "LetterFile.h"
+#include "TextFile.h"
+#include "Utf8.h"
+
+#include <sys/stat.h>
+
+namespace dlx {
+
+std::optional<std::u32string> saveLetterBytes(const std::string &dataFolder, char32_t letter, std::string_view bytes) {
+    const std::string path = letterFilePath(dataFolder, letter);
+    std::size_t slash = path.find_last_of('/');
+    const std::u32string name = fromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
+    struct stat st {};
+    if (::stat(dataFolder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return U"บันทึกแฟ้ม " + name + U" ไม่สำเร็จ เพราะไม่พบโฟลเดอร์ " + fromUtf8(dataFolder);
+    if (auto error = writeFileAtomically(path, bytes))
+        return U"บันทึกแฟ้ม " + name + U" ไม่สำเร็จ (" + fromUtf8(*error) + U")";
+    return std::nullopt;
+}
+
+std::optional<char32_t> firstCharacterOutside874(std::u32string_view text) {
+    for (char32_t c : text)
+        if (!representable874(std::u32string_view(&c, 1)))
+            return c;
+    return std::nullopt;
+}
+
+std::u32string outside874Message(char32_t ch) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::u32string code;
+    for (char32_t rest = ch; rest != 0 || code.size() < 4; rest >>= 4)
+        code.insert(code.begin(), static_cast<char32_t>(hex[rest & 0xF]));
+    return U"ข้อมูลมีอักขระ \"" + std::u32string(1, ch) + U"\" (U+" + code +
+           U") ซึ่งแฟ้มพจนานุกรมภาษาไทย (Windows-874) เก็บไม่ได้ กรุณาแก้ไขก่อนบันทึก";
+}
+
+} // namespace dlx

@@ -1,0 +1,21 @@
+#pragma once
+// Saving a whole letter file on behalf of a window: all-or-nothing, with a Thai description of a failure, and
+// the check that keeps text Windows-874 cannot hold from being saved changed.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dlx {
+
+/// Replaces letter L's file (A.pal, or the A.PAL already there) with the bytes, all-or-nothing: on failure the
+/// old file is untouched. Returns a Thai description of the failure (naming the file and the reason), or nothing.
+std::optional<std::u32string> saveLetterBytes(const std::string &dataFolder, char32_t letter, std::string_view bytes);
+
+/// The first character of the text that has no Windows-874 byte, if any.  U"ab\u00E9" => U'\u00E9'
+std::optional<char32_t> firstCharacterOutside874(std::u32string_view text);
+
+/// A Thai message naming a character the dictionary cannot store, with its code point:
+/// U'\u00E9' => ข้อมูลมีอักขระ "é" (U+00E9) ที่ ...
+std::u32string outside874Message(char32_t ch);
+
+} // namespace dlx

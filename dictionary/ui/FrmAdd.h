@@ -1,0 +1,58 @@
+#pragma once
+// The dictionary editor window "เพิ่มศัพท์". The rules live in EditorModel; this class maps the widgets
+// (Combo1, List1, Text1, Text2, Combo2, Command1-4, lblCnt) to the model and back.
+#include "AppContext.h"
+#include "Dialogs.h"
+#include "EditorModel.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace dlx {
+
+class FrmAdd : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmAdd(const AppContext &context, QWidget *parent = nullptr);
+    ~FrmAdd() override;
+
+    const EditorModel &model() const { return model_; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWidgets();
+    void run(const std::function<EditorOutcome()> &operation);
+    void pullFields();
+    void showModel();
+    void showList();
+    void updateTooltips();
+    void moveFocus(EditorFocus focus);
+
+    EditorModel model_;
+    Dialogs *dialogs_ = nullptr;
+    std::unique_ptr<Dialogs> ownDialogs_;
+    std::vector<std::u32string> shownLines_;
+
+    QComboBox *combo1_ = nullptr;
+    QListWidget *list1_ = nullptr;
+    QLineEdit *text1_ = nullptr;
+    QLineEdit *text2_ = nullptr;
+    QComboBox *combo2_ = nullptr;
+    QPushButton *command1_ = nullptr;
+    QPushButton *command2_ = nullptr;
+    QPushButton *command3_ = nullptr;
+    QPushButton *command4_ = nullptr;
+    QLabel *lblCnt_ = nullptr;
+};
+
+} // namespace dlx

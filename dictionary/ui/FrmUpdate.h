@@ -1,0 +1,53 @@
+#pragma once
+// The download window "เพิ่มศัพท์จากอินเตอร์เน็ต": choosing a letter in Combo1 fetches that letter's published
+// file into Text1 for review; Command3 writes it over the local letter file.
+#include "AppContext.h"
+#include "Dialogs.h"
+#include "HttpGet.h"
+
+#include <QDialog>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace dlx {
+
+class FrmUpdate : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kCollapsedHeight = 1080 / kTwipsPerPixel; ///< only the letter box shows
+    static constexpr int kExpandedHeight = 3570 / kTwipsPerPixel;  ///< the fetched text and Command3 show too
+    static constexpr int kWidth = 6600 / kTwipsPerPixel;
+
+    explicit FrmUpdate(const AppContext &context, QWidget *parent = nullptr);
+    ~FrmUpdate() override;
+
+    /// Settings "Update"/"Server", or kDefaultUpdateServer.
+    QString serverBase() const;
+    bool isExpanded() const { return height() == kExpandedHeight; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void fetch(const QString &letter);
+    void check();
+    void save();
+    void setWindowHeight(int height);
+
+    AppContext context_;
+    Dialogs *dialogs_ = nullptr;
+    std::unique_ptr<Dialogs> ownDialogs_;
+    HttpGet *http_ = nullptr;
+    std::unique_ptr<HttpGet> ownHttp_;
+
+    QComboBox *combo1_ = nullptr;
+    QPlainTextEdit *text1_ = nullptr;
+    QPushButton *command3_ = nullptr;
+};
+
+} // namespace dlx

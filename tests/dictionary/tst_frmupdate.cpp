@@ -1,0 +1,376 @@
+#include "AppContext.h"
+#include "DictionaryTestSupport.h"
+#include "DictionaryWindows.h"
+#include "FakeDialogs.h"
+#include "FrmUpdate.h"
+#include "HttpGet.h"
+#include "Settings.h"
+#include "TestHttpServer.h"
+#include "WindowTestSupport.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace dlx;
+using dlx::test::FakeDialogs;
+using dlx::test::TestHttpServer;
+
+Q_DECLARE_METATYPE(dlx::test::TestHttpServer::Reply)
+
+namespace {
+
+// cat/แมว/n.(นาม) and cow/วัว/n.(นาม) in Windows-874, with a byte the code page leaves undefined.
+const QByteArray kCBody = "cat/\xE1\xC1\xC7/n.(\xB9\xD2\xC1)\r\ncow/\xC7\xD1\xC7/n.(\xB9\xD2\xC1)\xDB";
+const QString kCText = QStringLiteral("cat/แมว/n.(นาม)\ncow/วัว/n.(นาม)") + QChar(0xF7DB);
+
+QtHttpGet::Limits quickLimits() {
+    QtHttpGet::Limits limits;
+    limits.timeoutMs = 400;
+    limits.maxBodyBytes = 4096;
+    return limits;
+}
+
+} // namespace
+
+class TestFrmUpdate : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TestHttpServer> server;
+    std::unique_ptr<IniSettingsStore> settings;
+    std::unique_ptr<QtHttpGet> http;
+    FakeDialogs dialogs;
+    AppContext context;
+    std::unique_ptr<FrmUpdate> window;
+
+    template <class T> T *child(const char *name) { return window->findChild<T *>(QString::fromLatin1(name)); }
+    std::string dataFile(const char *name) const { return (context.dataFolder() + "/" + name).toStdString(); }
+    QPlainTextEdit *text1() { return child<QPlainTextEdit>("Text1"); }
+    void fetch(char letter) { QVERIFY(test::pickFromCombo(child<QComboBox>("Combo1"), letter - 'A')); }
+    void openWindow() {
+        window = std::make_unique<FrmUpdate>(context);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        QVERIFY(QDir(dir->path()).mkdir("Data"));
+        server = std::make_unique<TestHttpServer>();
+        QVERIFY(server->listen());
+        server->routes["/update/c.pal"] = {200, kCBody};
+        settings = std::make_unique<IniSettingsStore>(dir->path() + "/settings.ini");
+        settings->setValue("Update", "Server", server->base() + "/"); // a trailing slash is tolerated
+        http = std::make_unique<QtHttpGet>(quickLimits());
+        dialogs = FakeDialogs();
+        context = AppContext();
+        context.programFolder = dir->path();
+        context.dialogs = &dialogs;
+        context.settings = settings.get();
+        context.http = http.get();
+        openWindow();
+    }
+    void cleanup() {
+        window.reset();
+        server.reset();
+        dir.reset();
+    }
+
+    // ---- the GET itself
+
+    void httpGet_answersAndRefusals_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<int>("expectedStatus");
+        QTest::addColumn<QByteArray>("expectedBody");
+        QTest::newRow("ok") << "/ok" << 200 << QByteArray("abc") << true << 200 << QByteArray("abc");
+        QTest::newRow("404 keeps its page")
+            << "/gone" << 404 << QByteArray("404 Not Found") << true << 404 << QByteArray("404 Not Found");
+        QTest::newRow("server error") << "/broken" << 500 << QByteArray("oops") << true << 500 << QByteArray("oops");
+        QTest::newRow("body at the limit")
+            << "/full" << 200 << QByteArray(4096, 'x') << true << 200 << QByteArray(4096, 'x');
+        QTest::newRow("body over the limit") << "/big" << 200 << QByteArray(5000, 'x') << false << 0 << QByteArray();
+    }
+    void httpGet_answersAndRefusals() {
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        server->routes[path] = {status, body};
+        HttpResponse r = http->get(QUrl(server->base() + path));
+        QFETCH(bool, answered);
+        QCOMPARE(r.answered, answered);
+        QTEST(r.status, "expectedStatus");
+        QTEST(r.body, "expectedBody");
+        QCOMPARE(server->paths, QStringList{path});
+    }
+
+    void httpGet_refusesABodyOverTheLimitWithoutLength() {
+        server->routes["/stream"] = {200, QByteArray(5000, 'y'), {}, false, false};
+        HttpResponse r = http->get(QUrl(server->base() + "/stream"));
+        QVERIFY(!r.answered);
+        QVERIFY(r.body.isEmpty());
+    }
+
+    void httpGet_followsAFewRedirectsButNotALoop() {
+        server->routes["/old"] = {302, {}, "Location: /update/c.pal\r\n"};
+        HttpResponse r = http->get(QUrl(server->base() + "/old"));
+        QVERIFY(r.answered);
+        QCOMPARE(r.status, 200);
+        QCOMPARE(r.body, kCBody);
+
+        server->paths.clear();
+        server->routes["/loop"] = {302, {}, "Location: /loop\r\n"};
+        r = http->get(QUrl(server->base() + "/loop"));
+        QVERIFY(!r.answered);
+        // Qt may resend a request once when the server closes the connection, so allow for repeats.
+        QVERIFY2(server->paths.size() <= 2 * (http->limits().maxRedirects + 1), qPrintable(server->paths.join(",")));
+    }
+
+    void httpGet_givesUpOnASilentServerWithABusyCursorMeanwhile() {
+        server->routes["/silent"] = {200, {}, {}, true};
+        QElapsedTimer clock;
+        clock.start();
+        HttpResponse r = http->get(QUrl(server->base() + "/silent"));
+        QVERIFY(!r.answered);
+        QVERIFY(!r.error.isEmpty());
+        QVERIFY2(clock.elapsed() >= http->limits().timeoutMs,
+                 qPrintable(r.error + " " + QString::number(clock.elapsed()) + server->paths.join(",")));
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(server->busyCursorWhileAsked);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    void httpGet_unreachableOrInvalidAddressesAreNotAnswered() {
+        quint16 closedPort = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            closedPort = probe.serverPort();
+        }
+        QVERIFY(!http->get(QUrl(QStringLiteral("http://127.0.0.1:%1/update/a.pal").arg(closedPort))).answered);
+        QVERIFY(!http->get(QUrl("ftp://127.0.0.1/update/a.pal")).answered);
+        QVERIFY(!http->get(QUrl("not a url")).answered);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    // ---- the window
+
+    void opensCollapsedWithItsCaptions() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("เพิ่มศัพท์จากอินเตอร์เน็ต"));
+        QCOMPARE(window->height(), FrmUpdate::kCollapsedHeight);
+        QCOMPARE(child<QLabel>("Label2")->text(), QStringLiteral("เลือกหมวดอักษรที่ต้องการ UpDate"));
+        QCOMPARE(child<QLabel>("Label6")->text(), QStringLiteral("หมวดอักษร"));
+        QCOMPARE(child<QLabel>("Label1")->text(), QStringLiteral("คำศัพท์ที่มีใน Internet"));
+        QCOMPARE(child<QLabel>("Label7")->text(), QStringLiteral("หมายเหตุ : Update เฉพาะคำศัพท์เท่านั้นส่วนไวยากรณ์ไม่มี"));
+        QCOMPARE(child<QPushButton>("Command3")->text(), QStringLiteral("บันทึก"));
+        QCOMPARE(child<QPushButton>("Command3")->toolTip(), QStringLiteral("บันทึกศัพท์ในหมวดอักษรนี้"));
+        QCOMPARE(child<QComboBox>("Combo1")->count(), 26);
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QString());
+        // Collapsed, the fetched text lies below the window's edge.
+        QVERIFY(text1()->geometry().top() >= FrmUpdate::kCollapsedHeight);
+        QVERIFY(child<QPushButton>("Command3")->geometry().bottom() < FrmUpdate::kExpandedHeight);
+    }
+
+    void choosingALetterFetchesItsFileAndExpands() {
+        fetch('C');
+        QCOMPARE(server->paths, QStringList{"/update/c.pal"});
+        QCOMPARE(text1()->toPlainText(), kCText);
+        QCOMPARE(window->height(), FrmUpdate::kExpandedHeight);
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void aMissingPageLeavesTheTextEmpty_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("status 404") << 404 << QByteArray("<h1>Nothing here</h1>");
+        QTest::newRow("page text") << 200 << QByteArray("<html><title>404 Not Found</title></html>");
+    }
+    void aMissingPageLeavesTheTextEmpty() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        server->routes["/update/d.pal"] = {status, body};
+        fetch('C');
+        fetch('D');
+        QCOMPARE(text1()->toPlainText(), QString());
+        QCOMPARE(server->paths.last(), QStringLiteral("/update/d.pal"));
+        QCOMPARE(window->height(), FrmUpdate::kExpandedHeight); // the check of the emptied text finds nothing
+    }
+
+    void aFailedFetchKeepsTheTextAndStaysCollapsed_data() {
+        QTest::addColumn<TestHttpServer::Reply>("reply");
+        QTest::newRow("never answers") << TestHttpServer::Reply{200, {}, {}, true};
+        QTest::newRow("server error") << TestHttpServer::Reply{500, "cat/broken"};
+        QTest::newRow("too large") << TestHttpServer::Reply{200, QByteArray(10000, 'e')};
+    }
+    void aFailedFetchKeepsTheTextAndStaysCollapsed() {
+        QFETCH(TestHttpServer::Reply, reply);
+        server->routes["/update/e.pal"] = reply;
+        fetch('C');
+        fetch('E');
+        QCOMPARE(server->paths.last(), QStringLiteral("/update/e.pal"));
+        QCOMPARE(text1()->toPlainText(), kCText);
+        QCOMPARE(window->height(), FrmUpdate::kCollapsedHeight);
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void saveReplacesTheLetterFileWithTheTextAndCrLf() {
+        test::writeBytes(dataFile("C.pal"), "old/\xA1/x\r\n");
+        fetch('C');
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QVERIFY2(dialogs.messages.empty(), qPrintable(dialogs.messages.empty() ? QString() : dialogs.messages[0].text));
+        QCOMPARE(QByteArray::fromStdString(test::readBytes(dataFile("C.pal"))), QByteArray(kCBody) + "\r\n");
+        QCOMPARE(window->height(), FrmUpdate::kCollapsedHeight);
+        QCOMPARE(test::folderNames(context.dataFolder().toStdString()), std::vector<std::string>{"C.pal"});
+    }
+
+    void aTextEndingInALineBreakSavesAnEmptyLastLine() {
+        server->routes["/update/g.pal"] = {200, "go/\xE4\xBB\r\n"};
+        fetch('G');
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QCOMPARE(test::readBytes(dataFile("G.pal")), std::string("go/\xE4\xBB\r\n\r\n"));
+    }
+
+    void aFailingSaveIsReportedAndKeepsTheOldFile() {
+        const std::string old = "old/\xA1/x\r\n";
+        test::writeBytes(dataFile("C.pal"), old);
+        server->routes["/update/c.pal"] = {200, QByteArray(3000, 'c')};
+        fetch('C');
+        {
+            test::FileSizeLimit fullDisk(1000);
+            QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        }
+        QCOMPARE(dialogs.messages.size(), size_t(1));
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral("โปรแกรมผิดพลาด"));
+        QCOMPARE(dialogs.messages[0].icon, MsgIcon::Stop);
+        QVERIFY(dialogs.messages[0].text.contains("C.pal"));
+        QCOMPARE(test::readBytes(dataFile("C.pal")), old);
+        QCOMPARE(test::folderNames(context.dataFolder().toStdString()), std::vector<std::string>{"C.pal"});
+        QCOMPARE(window->height(), FrmUpdate::kExpandedHeight);
+
+        QVERIFY(QDir(context.dataFolder()).removeRecursively());
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages.size(), size_t(2));
+        QCOMPARE(dialogs.messages[1].title, QStringLiteral("โปรแกรมผิดพลาด"));
+        QVERIFY(!QDir(context.dataFolder()).exists());
+    }
+
+    void savingAnEmptyTextAsksFirst() {
+        test::writeBytes(dataFile("D.pal"), "dog/x/y\r\n");
+        fetch('D'); // 404: empty text
+        dialogs.answers = {MsgAnswer::No};
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages.size(), size_t(1));
+        QCOMPARE(dialogs.messages[0].icon, MsgIcon::Question);
+        QCOMPARE(dialogs.messages[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(test::readBytes(dataFile("D.pal")), std::string("dog/x/y\r\n"));
+
+        dialogs.answers = {MsgAnswer::Yes};
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QCOMPARE(test::readBytes(dataFile("D.pal")), std::string("\r\n"));
+    }
+
+    void savingNeedsALetterAndCodePageText() {
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages.size(), size_t(1));
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("กรุณาเลือกหมวดอักษร"));
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral("บันทึก"));
+
+        fetch('C');
+        text1()->moveCursor(QTextCursor::End);
+        test::typeText(text1(), QString::fromUtf8("caf\xC3\xA9"));
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages.size(), size_t(2));
+        QVERIFY(dialogs.messages[1].text.contains("U+00E9"));
+        QVERIFY(!QFile::exists(QString::fromStdString(dataFile("C.pal"))));
+    }
+
+    void theDefaultServerIsUsedWithoutASetting() {
+        window.reset();
+        context.settings = nullptr;
+        openWindow();
+        QCOMPARE(window->serverBase(), QStringLiteral("http://127.0.0.1:8080"));
+        context.settings = settings.get();
+    }
+
+    void showFrmUpdateOpensAModalWindow() {
+        window.reset();
+        QString seenTitle;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                seenTitle = modal->windowTitle();
+                modal->close();
+            }
+        });
+        showFrmUpdate(nullptr, context);
+        QCOMPARE(seenTitle, QStringLiteral("เพิ่มศัพท์จากอินเตอร์เน็ต"));
+    }
+
+    // A published folder served by python3's http.server, fetched with the program's own GET.
+    void aPublishedDictionaryDownloadsFromAStaticServer() {
+        const QString python = QStandardPaths::findExecutable("python3");
+        if (python.isEmpty())
+            QSKIP("python3 is not installed");
+        QVERIFY(QDir(dir->path()).mkdir("Published"));
+        const std::string published = "cup/\xB6\xE9\xC7\xC2/n.(\xB9\xD2\xC1)\r\ncut/\xB5\xD1\xB4/vt.(x)\r\n";
+        test::writeBytes((dir->path() + "/Published/C.pal").toStdString(), published);
+        QProcess publish;
+        publish.start("bash", {DLX_PUBLISH_SCRIPT, dir->path() + "/Published", dir->path() + "/site"});
+        QVERIFY(publish.waitForFinished(10000));
+        QCOMPARE(publish.exitCode(), 0);
+
+        quint16 port = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            port = probe.serverPort();
+        }
+        QProcess web;
+        web.start(python, {"-m", "http.server", QString::number(port), "--bind", "127.0.0.1", "--directory",
+                           dir->path() + "/site"});
+        QVERIFY(web.waitForStarted(5000));
+        auto stop = qScopeGuard([&] {
+            web.kill();
+            web.waitForFinished(5000);
+        });
+        QVERIFY(QTest::qWaitFor(
+            [port] {
+                QTcpSocket probe;
+                probe.connectToHost(QHostAddress::LocalHost, port);
+                return probe.waitForConnected(200);
+            },
+            10000));
+
+        settings->setValue("Update", "Server", QStringLiteral("http://127.0.0.1:%1").arg(port));
+        window.reset();
+        context.http = nullptr; // the window's own GET, with its real limits
+        openWindow();
+        fetch('C');
+        QCOMPARE(text1()->toPlainText(), QStringLiteral("cup/ถ้วย/n.(นาม)\ncut/ตัด/vt.(x)\n"));
+        QCOMPARE(window->height(), FrmUpdate::kExpandedHeight);
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QCOMPARE(test::readBytes(dataFile("C.pal")), published + "\r\n");
+
+        fetch('Q'); // not published: the server's own 404 page
+        QCOMPARE(text1()->toPlainText(), QString());
+        context.http = http.get();
+    }
+};
+
+QTEST_MAIN(TestFrmUpdate)
+#include "tst_frmupdate.moc"

@@ -1,0 +1,108 @@
+#include "TypingDrill.h"
+
+#include <algorithm>
+
+namespace dlx {
+
+TypingDrill::TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &random, const std::int16_t &timeLimit)
+    : twin_(twin), dataFolder_(std::move(dataFolder)), random_(random), timeLimit_(timeLimit) {}
+
+bool TypingDrill::newWord() {
+    const EntryRule rule{twin_ == DrillTwin::English ? EntryField::English : EntryField::Thai, 0};
+    if (auto drawn = drawRandomEntry(dataFolder_, rule, random_)) {
+        startWord(drawn->fields);
+        return true;
+    }
+    clearSlots(); // the previous word is asked for again
+    return false;
+}
+
+void TypingDrill::startWord(const EntryFields &entry) {
+    if (twin_ == DrillTwin::English) {
+        target_ = entry.english;
+        shown_ = entry.thai;
+    } else {
+        target_ = entry.thai;
+        shown_ = entry.english;
+    }
+    label_ = entry.label;
+    clearSlots();
+}
+
+void TypingDrill::clearSlots() {
+    next_ = 0;
+    typed_.fill(std::nullopt);
+    wrong_.fill(false);
+    slotsInUse_ =
+        target_.size() < static_cast<std::size_t>(kSlotCount) ? static_cast<int>(target_.size()) : kMaxSlotsInUse;
+}
+
+std::optional<char32_t> TypingDrill::targetAt(int slot) const {
+    if (slot < 0 || slot >= slotsInUse_)
+        return std::nullopt;
+    return target_[static_cast<std::size_t>(slot)];
+}
+
+std::optional<char32_t> TypingDrill::typedAt(int slot) const {
+    if (slot < 0 || slot >= kSlotCount)
+        return std::nullopt;
+    return typed_[static_cast<std::size_t>(slot)];
+}
+
+bool TypingDrill::wrongAt(int slot) const {
+    return slot >= 0 && slot < kSlotCount && wrong_[static_cast<std::size_t>(slot)];
+}
+
+bool TypingDrill::lastSlotTyped() const {
+    return slotsInUse_ > 0 && typed_[static_cast<std::size_t>(slotsInUse_ - 1)].has_value();
+}
+
+TypingDrill::KeyOutcome TypingDrill::press(char32_t key) {
+    if (lastSlotTyped() && key == kEnter) {
+        const bool clean = std::none_of(wrong_.begin(), wrong_.end(), [](bool w) { return w; });
+        score_ += clean ? 1 : -1;
+        newWord();
+        return KeyOutcome::Scored;
+    }
+    if (next_ < slotsInUse_) {
+        const auto slot = static_cast<std::size_t>(next_);
+        typed_[slot] = key;
+        if (key != target_[slot])
+            wrong_[slot] = true;
+        ++next_;
+        return KeyOutcome::Typed;
+    }
+    return KeyOutcome::Ignored;
+}
+
+void TypingDrill::startClock() {
+    clock_ = {};
+    running_ = true;
+}
+
+bool TypingDrill::tick() {
+    if (!running_)
+        return false;
+    if (++clock_.secondsUnits == 10) {
+        clock_.secondsUnits = 0;
+        if (++clock_.secondsTens == 6) {
+            clock_.secondsTens = 0;
+            if (++clock_.minutesUnits == 10) {
+                clock_.minutesUnits = 0;
+                ++clock_.minutesTens;
+            }
+        }
+    }
+    if (!timeIsUp())
+        return false;
+    running_ = false;
+    return true;
+}
+
+bool TypingDrill::timeIsUp() const {
+    if (timeLimit_ < 10)
+        return clock_.minutesUnits == timeLimit_;
+    return clock_.minutesTens * 10 + clock_.minutesUnits == timeLimit_;
+}
+
+} // namespace dlx

@@ -1,0 +1,94 @@
+#pragma once
+// The rules of the typing drill, shared by the English and the Thai twin: one random dictionary entry at a time,
+// typed character by character into a row of slots, scored with Enter, and a clock that ends a timed run.
+#include "RandomEntry.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace dlx {
+
+enum class DrillTwin {
+    English, ///< types the English word, shows the Thai meaning
+    Thai,    ///< types the Thai meaning, shows the English word
+};
+
+/// The clock as its four digit labels show it: minutes tens, minutes units, seconds tens, seconds units.
+/// The minutes tens keep counting past 9, so 100 minutes read "10" "0" ":" "0" "0".
+struct DrillClock {
+    int minutesTens = 0;
+    int minutesUnits = 0;
+    int secondsTens = 0;
+    int secondsUnits = 0;
+
+    bool operator==(const DrillClock &) const = default;
+};
+
+class TypingDrill {
+public:
+    static constexpr int kSlotCount = 16;
+    static constexpr int kMaxSlotsInUse = 15; ///< the last slot is never used
+    static constexpr char32_t kEnter = U'\r';
+
+    /// timeLimit is the program-wide length of a timed run in minutes, read at every clock tick.
+    TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &random, const std::int16_t &timeLimit);
+
+    /// Draws a new entry and clears the slots. When the dictionary holds no playable entry the previous word is
+    /// asked for again (before the first word: no word, no slot in use) and the result is false.
+    bool newWord();
+    /// Starts the given entry as the word to type; newWord() ends here after a successful draw.
+    void startWord(const EntryFields &entry);
+
+    DrillTwin twin() const { return twin_; }
+    const std::u32string &target() const { return target_; }
+    const std::u32string &shownField() const { return shown_; } ///< the other field: meaning or English word
+    const std::u32string &label() const { return label_; }
+    int slotsInUse() const { return slotsInUse_; }
+    int nextPosition() const { return next_; }
+    /// Slot k (0..15): its target character when in use, nothing otherwise.
+    std::optional<char32_t> targetAt(int slot) const;
+    /// The character typed into slot k, nothing while the slot still waits.
+    std::optional<char32_t> typedAt(int slot) const;
+    bool wrongAt(int slot) const;
+    bool lastSlotTyped() const;
+    int score() const { return score_; }
+
+    enum class KeyOutcome {
+        Typed,   ///< filled the next slot (rightly or wrongly)
+        Scored,  ///< Enter after the last slot: the score changed and a new word was drawn
+        Ignored, ///< every slot is typed and the key is not Enter
+    };
+    /// One character key. Enter is kEnter; before the last slot is typed it fills the slot like any character.
+    KeyOutcome press(char32_t key);
+
+    const DrillClock &clock() const { return clock_; }
+    bool clockRunning() const { return running_; }
+    /// A timed run starts (again): the clock shows 00:00 and runs. The score is left as it is.
+    void startClock();
+    void stopClock() { running_ = false; }
+    /// One second of a running clock; true when this tick reaches the time limit, which also stops the clock.
+    /// A stopped clock ignores ticks.
+    bool tick();
+
+private:
+    bool timeIsUp() const;
+    void clearSlots();
+
+    DrillTwin twin_;
+    std::string dataFolder_;
+    RandomSource &random_;
+    const std::int16_t &timeLimit_;
+
+    std::u32string target_, shown_, label_;
+    int slotsInUse_ = 0;
+    int next_ = 0;
+    std::array<std::optional<char32_t>, kSlotCount> typed_{};
+    std::array<bool, kSlotCount> wrong_{};
+    int score_ = 0;
+    DrillClock clock_;
+    bool running_ = false;
+};
+
+} // namespace dlx

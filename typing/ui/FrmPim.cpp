@@ -1,0 +1,270 @@
+#include "FrmPim.h"
+
+#include "FrmTime.h"
+#include "HostServices.h"
+#include "Settings.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <chrono>
+
+namespace dlx {
+namespace {
+
+const QString kProfileSection = "Dualexicon";
+
+std::unique_ptr<RandomSource> clockSeeded() {
+    return std::make_unique<SeededRandom>(
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+QString character(char32_t c) {
+    return QString::fromUcs4(&c, 1);
+}
+
+QLabel *slotLabel(const QString &name, const QString &caption, QWidget *parent) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(28);
+    QFont f = label->font();
+    f.setPointSize(f.pointSize() + 8);
+    label->setFont(f);
+    // Hidden slots keep their place so the row does not shift while a word is typed.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    return label;
+}
+
+QLabel *namedLabel(const QString &name, const QString &caption, QWidget *parent) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimit, std::unique_ptr<RandomSource> random,
+               QWidget *parent)
+    : QDialog(parent), twin_(twin), context_(context), timeLimit_(timeLimit),
+      random_(random ? std::move(random) : clockSeeded()),
+      drill_(twin, QFile::encodeName(context.dataFolder()).toStdString(), *random_, timeLimit) {
+    const bool english = twin == DrillTwin::English;
+    setObjectName(english ? "FrmPimEng" : "FrmPimThai");
+    setWindowTitle(english ? "ฝึกพิมพ์ภาษาอังกฤษ" : "ฝึกพิมพ์ไทย");
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+
+    auto *menu = new QMenuBar(this);
+    const auto addItem = [&](const char *name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    connect(addItem("mnuStart", "เริ่มพิมพ์จับเวลา"), &QAction::triggered, this, &FrmPim::mnuStart);
+    connect(addItem("mnuView", "ความเร็วที่บันทึกไว้"), &QAction::triggered, this, &FrmPim::mnuView);
+    connect(addItem("mnuSave", "บันทึกสถิติการพิมพ์"), &QAction::triggered, this, &FrmPim::mnuSave);
+    addItem("mnuHelp", "วิธีใช้");
+    connect(addItem("mnuExit", "ออก"), &QAction::triggered, this, &QDialog::close);
+
+    auto *rows = new QGridLayout;
+    rows->setHorizontalSpacing(4);
+    for (int k = 0; k < TypingDrill::kSlotCount; ++k) {
+        lblBlank1_[k] = slotLabel(QString("LblBlank1(%1)").arg(k), "_", this);
+        lblWrong_[k] = slotLabel(QString("LblWrong(%1)").arg(k), "X", this);
+        lblWrong_[k]->setStyleSheet("color: red;");
+        lblWrong_[k]->hide();
+        lblBlank2_[k] = slotLabel(QString("LblBlank2(%1)").arg(k), "_", this);
+        rows->addWidget(lblBlank1_[k], 0, k);
+        rows->addWidget(lblWrong_[k], 1, k);
+        rows->addWidget(lblBlank2_[k], 2, k);
+    }
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(namedLabel("Label1", english ? "ความหมาย :" : "คำศัพท์ :", this), 0, 0);
+    lblMean_ = namedLabel("Lblmean", "", this);
+    lblMean_->setWordWrap(true);
+    fields->addWidget(lblMean_, 0, 1);
+    fields->addWidget(namedLabel("Label2", "คุณสมบัติ :", this), 1, 0);
+    lblProp_ = namedLabel("LblProp", "", this);
+    fields->addWidget(lblProp_, 1, 1);
+    fields->setColumnStretch(1, 1);
+
+    auto *status = new QHBoxLayout;
+    status->addWidget(namedLabel("Label3", "จำนวนคำ", this));
+    lblScore_ = namedLabel("LblScore", "0", this);
+    status->addWidget(lblScore_);
+    status->addStretch();
+    status->addWidget(namedLabel("Label5", "เวลา", this));
+    for (int i = 0; i < 4; ++i)
+        lblTime_[i] = namedLabel(QString("LblTime(%1)").arg(i), "0", this);
+    status->addWidget(lblTime_[3]);
+    status->addWidget(lblTime_[2]);
+    status->addWidget(namedLabel("Label4", ":", this));
+    status->addWidget(lblTime_[1]);
+    status->addWidget(lblTime_[0]);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(menu);
+    layout->addLayout(rows);
+    layout->addSpacing(12);
+    layout->addLayout(fields);
+    layout->addLayout(status);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(english ? "Timer1" : "Timer2");
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &FrmPim::clockTick);
+}
+
+FrmPim::~FrmPim() = default;
+
+bool FrmPim::load() {
+    if (context_.keyboard)
+        context_.keyboard->load(twin_ == DrillTwin::English ? "00000409" : "0000041E");
+    NewWord();
+    if (drill_.slotsInUse() == 0) {
+        message("ไม่พบคำศัพท์ในพจนานุกรม กรุณาตรวจสอบแฟ้มในโฟลเดอร์ Data", "โปรแกรมผิดพลาด", MsgIcon::Exclamation);
+        return false;
+    }
+    showScore();
+    showClock();
+    return true;
+}
+
+void FrmPim::NewWord() {
+    drill_.newWord();
+    showWord();
+}
+
+void FrmPim::showWord() {
+    lblMean_->setText(QString::fromStdU32String(drill_.shownField()));
+    lblProp_->setText(QString::fromStdU32String(drill_.label()));
+    for (int k = 0; k < TypingDrill::kSlotCount; ++k) {
+        const bool inUse = k < drill_.slotsInUse();
+        const auto target = drill_.targetAt(k);
+        const auto typed = drill_.typedAt(k);
+        lblBlank1_[k]->setText(target ? character(*target) : "_");
+        lblBlank2_[k]->setText(typed ? character(*typed) : "_");
+        lblBlank1_[k]->setVisible(inUse);
+        lblBlank2_[k]->setVisible(inUse);
+        lblWrong_[k]->setVisible(inUse && drill_.wrongAt(k));
+    }
+}
+
+void FrmPim::showScore() {
+    lblScore_->setText(QString::number(drill_.score()));
+}
+
+void FrmPim::showClock() {
+    const DrillClock &c = drill_.clock();
+    lblTime_[0]->setText(QString::number(c.secondsUnits));
+    lblTime_[1]->setText(QString::number(c.secondsTens));
+    lblTime_[2]->setText(QString::number(c.minutesUnits));
+    lblTime_[3]->setText(QString::number(c.minutesTens));
+}
+
+void FrmPim::pressKey(char32_t key) {
+    if (drill_.press(key) == TypingDrill::KeyOutcome::Scored)
+        showScore();
+    showWord();
+}
+
+void FrmPim::keyPressEvent(QKeyEvent *event) {
+    // Every key with a character is typed as it comes; there is no correction key.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        pressKey(TypingDrill::kEnter);
+        return;
+    case Qt::Key_Backspace:
+        pressKey(U'\b');
+        return;
+    case Qt::Key_Escape:
+        pressKey(U'\x1b');
+        return;
+    default:
+        break;
+    }
+    const std::u32string text = event->text().toStdU32String();
+    if (text.empty()) {
+        event->ignore();
+        return;
+    }
+    for (char32_t c : text)
+        pressKey(c);
+}
+
+void FrmPim::inputMethodEvent(QInputMethodEvent *event) {
+    for (char32_t c : event->commitString().toStdU32String())
+        pressKey(c);
+    event->accept();
+}
+
+void FrmPim::clockTick() {
+    const bool over = drill_.tick();
+    showClock();
+    if (!over)
+        return;
+    // The timer stops before the message: a tick arriving while the box is open must not ask again.
+    timer_->stop();
+    message(QString("หมดเวลา คุณพิมพ์ได้ %1 / %2 นาที").arg(drill_.score()).arg(timeLimit_), "หมดเวลา", MsgIcon::Stop);
+}
+
+void FrmPim::startTimedRun() {
+    drill_.startClock();
+    showClock();
+    timer_->start();
+}
+
+void FrmPim::mnuStart() {
+    FrmTime frmTime(*this, timeLimit_, this);
+    frmTime.exec();
+}
+
+QString FrmPim::scoreKey() const {
+    return twin_ == DrillTwin::English ? "HiScore PimEng" : "HiScore PimThai";
+}
+QString FrmPim::timeKey() const {
+    return twin_ == DrillTwin::English ? "HiTime PimEng" : "HiTime PimThai";
+}
+
+void FrmPim::mnuSave() {
+    const int savedScore = drill_.score();
+    const int savedTime = timeLimit_;
+    // Written before the message so that a failed write is never announced as saved.
+    const bool saved = context_.profile &&
+                       context_.profile->writeString(kProfileSection, scoreKey(), QString::number(savedScore)) &&
+                       context_.profile->writeString(kProfileSection, timeKey(), QString::number(savedTime));
+    if (saved)
+        message("บันทึกคะแนนสูงสุดไว้แล้ว!", "คะแนนสูงสุด", MsgIcon::Information);
+    else
+        message("บันทึกสถิติการพิมพ์ไม่สำเร็จ", "โปรแกรมผิดพลาด", MsgIcon::Stop);
+}
+
+void FrmPim::mnuView() {
+    const int savedScore = context_.profile ? context_.profile->readInt(kProfileSection, scoreKey()) : 0;
+    const int savedTime = context_.profile ? context_.profile->readInt(kProfileSection, timeKey()) : 0;
+    message(QString("ความเร็วสูงสุดในการพิมพ์ %1 / %2 นาที").arg(savedScore).arg(savedTime), "หมดเวลา", MsgIcon::Stop);
+}
+
+void FrmPim::done(int result) {
+    timer_->stop();
+    drill_.stopClock();
+    QDialog::done(result);
+}
+
+void FrmPim::message(const QString &text, const QString &title, MsgIcon icon) {
+    if (context_.dialogs)
+        context_.dialogs->message(this, text, title, icon);
+}
+
+} // namespace dlx
