@@ -1,0 +1,38 @@
+// Dualexicon: the oval splash, then the workspace window. Only wiring here: the real host services go into
+// the AppContext every window receives.
+#include "AppContext.h"
+#include "Artwork.h"
+#include "Dialogs.h"
+#include "FrmLogo.h"
+#include "FrmMain.h"
+#include "HostServices.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    app.setWindowIcon(dlx::art::programIcon());
+
+    dlx::QtDialogs dialogs;
+    dlx::IniSettingsStore settings(dlx::IniSettingsStore::defaultPath());
+    dlx::IniProfileStrings profile(dlx::IniProfileStrings::defaultPath());
+    dlx::X11KeyboardLayouts keyboard;
+
+    dlx::AppContext context;
+    context.programFolder = QCoreApplication::applicationDirPath();
+    context.dialogs = &dialogs;
+    context.settings = &settings;
+    context.profile = &profile;
+    context.keyboard = &keyboard;
+
+    std::unique_ptr<FrmMain> workspace;
+    dlx::FrmLogo logo;
+    QObject::connect(&logo, &dlx::FrmLogo::timeUp, [&] {
+        workspace = std::make_unique<FrmMain>(context);
+        workspace->show();
+    });
+    logo.show();
+    return app.exec();
+}

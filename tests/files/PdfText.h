@@ -1,0 +1,19 @@
+#pragma once
+// Reading back what a print job put into a PDF file, through poppler's pdftotext and pdfinfo.
+#include <QString>
+#include <QStringList>
+
+namespace dlx::test {
+
+/// The text of each page (pdftotext -raw), in page order; empty when the file cannot be read.
+QStringList pdfPages(const QString &pdfPath);
+
+/// pdffonts' list of the fonts embedded in the file.
+QString pdfFonts(const QString &pdfPath);
+
+/// Makes Thai text extracted from a PDF comparable with the text that was printed: the lowered and shifted
+/// tone-mark glyphs (U+F700-U+F71A) go back to the standard marks, SARA AM is split as pdftotext splits it,
+/// whitespace is dropped and every run of combining marks is put in code order.
+QString normalisedPdfText(const QString &text);
+
+} // namespace dlx::test

@@ -1,0 +1,60 @@
+// Takes docs/screenshot.png: the main window, with the shipped dictionary and skin, after translating a few
+// sentences. Run it under X (xvfb-run -a) with the Thai fonts installed:
+//   xvfb-run -a -s "-screen 0 800x600x24" build/tests/workspace_screenshot docs/screenshot.png
+// A second argument "tip", "about" or "help" takes that window instead.
+#include "FakeDialogs.h"
+#include "FrmAbout.h"
+#include "FrmMain.h"
+#include "FrmTip.h"
+#include "HelpWindow.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: workspace_screenshot OUTPUT.png [tip|about|help]\n");
+        return 2;
+    }
+    QTemporaryDir settingsFolder;
+    dlx::IniSettingsStore settings(settingsFolder.filePath("settings.ini"));
+    settings.setValue("Tip", "My Tip", "0");
+    dlx::test::FakeDialogs dialogs;
+    dlx::test::FakeKeyboardLayouts keyboard;
+    dlx::AppContext context;
+    context.programFolder = QString::fromUtf8(DLX_RUNTIME_DIR);
+    context.dialogs = &dialogs;
+    context.settings = &settings;
+    context.keyboard = &keyboard;
+
+    FrmMain w(context);
+    w.move(20, 20);
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        return 1;
+    w.text1()->setPlainText("The red car is fast.\n"
+                            "I can not go to school today because I am sick.\n"
+                            "Where is my book? It is on the big table.\n"
+                            "She likes cats and dogs.");
+    QTest::mouseClick(w.command1(), Qt::LeftButton);
+    QWidget *subject = &w;
+    const QString which = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
+    if (which == "tip")
+        subject = new dlx::FrmTip(&settings, 0.3, &w);
+    else if (which == "about")
+        subject = new dlx::FrmAbout(&w);
+    else if (which == "help")
+        subject = new dlx::HelpWindow(dlx::helpDocumentPath(context.programFolder), &w);
+    subject->show();
+    subject->raise();
+    QTest::qWait(500);
+    const QRect frame = subject->frameGeometry();
+    const QPixmap shot = subject->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}

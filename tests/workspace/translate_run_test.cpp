@@ -1,0 +1,220 @@
+// A translation run on real work files in a temp program folder, with hooks standing in for the window.
+#include "WorkspaceFixture.h"
+
+#include "Codec874.h"
+#include "TextFile.h"
+#include "TranslateRun.h"
+#include "Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace dlx {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Recorder {
+    std::vector<int> percents;
+    std::vector<std::string> failures;
+    std::vector<std::u32string> shown;
+    std::vector<std::string> savedBytes;
+    int yields = 0;
+    std::function<void(int)> onYield;
+    bool saveFails = false;
+};
+
+class TranslateRunTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::writeFixtureDictionary(program.dataFolder()); }
+
+    TranslateRunHooks hooks() {
+        TranslateRunHooks h;
+        h.saveText = [this](const std::u32string &text, const std::string &path) -> std::optional<bool> {
+            if (rec.saveFails)
+                return std::nullopt;
+            bool utf8 = false;
+            const std::string bytes = saveTextBytes(text, true, &utf8);
+            if (writeFileBytes(path, bytes))
+                return std::nullopt;
+            rec.savedBytes.push_back(readFileBytes(path).bytes);
+            return utf8;
+        };
+        h.progress = [this](int p) { rec.percents.push_back(p); };
+        h.yield = [this] {
+            ++rec.yields;
+            if (rec.onYield)
+                rec.onYield(rec.yields);
+        };
+        h.showTranslation = [this](const std::u32string &t) { rec.shown.push_back(t); };
+        h.failure = [this](const std::string &d) { rec.failures.push_back(d); };
+        return h;
+    }
+
+    RunOutcome run(const std::string &text, TranslationMode mode = TranslationMode::Grammar) {
+        Lexicon lexicon(program.dataFolder());
+        Translator translator(state, lexicon);
+        translator.mode = mode;
+        beginRun(state);
+        static const PhraseRewriter rewriter;
+        return runTranslation(translator, rewriter, withCrLf(fromUtf8(text)), program.path(), hooks());
+    }
+
+    bool workFile(const char *name) const { return fs::exists(fs::path(program.path()) / name); }
+
+    test::TempProgramFolder program;
+    TranslationState state;
+    Recorder rec;
+};
+
+TEST_F(TranslateRunTest, translatesLikeTheEngineAndCleansUp) {
+    const std::string text = "I can not go\nred cat\nx=y, don't\n\nWhy? No.";
+    EXPECT_EQ(run(text), RunOutcome::Finished);
+    ASSERT_EQ(rec.shown.size(), 1u);
+    EXPECT_EQ(toUtf8(rec.shown[0]), test::engineTranslation(program.dataFolder(), text));
+    EXPECT_EQ(toUtf8(rec.shown[0]).substr(0, toUtf8(U"ฉันไม่สามารถไป\n").size()), toUtf8(U"ฉันไม่สามารถไป\n"));
+    EXPECT_TRUE(rec.failures.empty());
+    EXPECT_FALSE(workFile(kOriginalWorkFile));
+    EXPECT_FALSE(workFile(kTranslateWorkFile));
+    EXPECT_EQ(rec.percents.back(), 100);
+    EXPECT_TRUE(std::is_sorted(rec.percents.begin(), rec.percents.end()));
+    EXPECT_EQ(rec.percents, (std::vector<int>{20, 40, 60, 80, 100}));
+}
+
+TEST_F(TranslateRunTest, originalWorkFileIsWindows874WithCrLf) {
+    run("red cat\nแมว");
+    ASSERT_EQ(rec.savedBytes.size(), 1u);
+    EXPECT_EQ(rec.savedBytes[0], "red cat\r\n" + encode874(U"แมว") + "\r\n");
+}
+
+TEST_F(TranslateRunTest, charactersOutsideWindows874SurviveTheWorkFiles) {
+    const std::string text = "naïve red cat ☃ €";
+    EXPECT_EQ(run(text), RunOutcome::Finished);
+    ASSERT_EQ(rec.savedBytes.size(), 1u);
+    EXPECT_EQ(rec.savedBytes[0].substr(0, 3), "\xEF\xBB\xBF");
+    ASSERT_EQ(rec.shown.size(), 1u);
+    const std::string shown = toUtf8(rec.shown[0]);
+    EXPECT_NE(shown.find("naïve"), std::string::npos);
+    EXPECT_NE(shown.find("☃"), std::string::npos);
+    EXPECT_NE(shown.find("€"), std::string::npos);
+    EXPECT_EQ(shown, test::engineTranslation(program.dataFolder(), text));
+}
+
+TEST_F(TranslateRunTest, emptyTextAndTrailingLineBreakGiveEmptyLines) {
+    struct Row {
+        std::string text;
+        std::string shown;
+    };
+    for (const Row &r : {Row{"", ""}, Row{"cat\n", "แมว\n"}, Row{"\n\n", "\n\n"}, Row{"cat\r\ncat", "แมว\nแมว"}}) {
+        rec = Recorder{};
+        EXPECT_EQ(run(r.text), RunOutcome::Finished);
+        ASSERT_EQ(rec.shown.size(), 1u);
+        EXPECT_EQ(toUtf8(rec.shown[0]), r.shown) << '"' << r.text << '"';
+        EXPECT_EQ(rec.percents.back(), 100);
+    }
+}
+
+TEST_F(TranslateRunTest, lineLimit) {
+    std::string limit;
+    for (int i = 0; i < 32767; ++i)
+        limit += "cat\n";
+    limit.pop_back();
+    EXPECT_EQ(run(limit), RunOutcome::Finished);
+    ASSERT_EQ(rec.shown.size(), 1u);
+    EXPECT_EQ(splitLines(rec.shown[0]).size(), 32767u);
+
+    rec = Recorder{};
+    EXPECT_EQ(run(limit + "\ncat"), RunOutcome::Failed);
+    ASSERT_EQ(rec.failures.size(), 1u);
+    EXPECT_NE(rec.failures[0].find("32767"), std::string::npos);
+    EXPECT_NE(rec.failures[0].find("32768"), std::string::npos);
+    EXPECT_TRUE(rec.shown.empty());
+    EXPECT_TRUE(rec.percents.empty());
+    EXPECT_EQ(rec.yields, 0);
+    // A failure before the line loop leaves the work file it had written.
+    EXPECT_TRUE(workFile(kOriginalWorkFile));
+    EXPECT_FALSE(workFile(kTranslateWorkFile));
+}
+
+TEST_F(TranslateRunTest, cancelDuringTheFirstLineKeepsThatLineUnrewritten) {
+    rec.onYield = [this](int) { state.Translating = false; };
+    EXPECT_EQ(run("can not\ncan not\ncan not", TranslationMode::WordForWord), RunOutcome::Cancelled);
+    ASSERT_EQ(rec.shown.size(), 1u);
+    EXPECT_EQ(toUtf8(rec.shown[0]), "สามารถไม่");
+    EXPECT_EQ(rec.yields, 1);
+    EXPECT_FALSE(workFile(kOriginalWorkFile));
+    EXPECT_FALSE(workFile(kTranslateWorkFile));
+}
+
+TEST_F(TranslateRunTest, cancelDuringRewritingStopsFurtherReplacements) {
+    // Three line yields, then one after each replacement: cancel at the first replacement.
+    rec.onYield = [this](int n) {
+        if (n == 4)
+            state.Translating = false;
+    };
+    EXPECT_EQ(run("can not\ncan not\ncan not", TranslationMode::WordForWord), RunOutcome::Cancelled);
+    ASSERT_EQ(rec.shown.size(), 1u);
+    EXPECT_EQ(toUtf8(rec.shown[0]), "ไม่สามารถ\nสามารถไม่\nสามารถไม่");
+    EXPECT_EQ(rec.yields, 4);
+    EXPECT_FALSE(workFile(kTranslateWorkFile));
+}
+
+TEST_F(TranslateRunTest, unwrittenOriginalEndsTheRunQuietly) {
+    rec.saveFails = true;
+    EXPECT_EQ(run("red cat"), RunOutcome::NotWritten);
+    EXPECT_TRUE(rec.failures.empty());
+    EXPECT_TRUE(rec.shown.empty());
+    EXPECT_TRUE(rec.percents.empty());
+}
+
+TEST_F(TranslateRunTest, staleOriginalIsNeverTranslatedWhenTheNewOneCannotBeWritten) {
+    // An old work file from an interrupted run is still there.
+    ASSERT_FALSE(writeFileBytes(program.path() + "/Original.pal", "old text\r\n"));
+    rec.saveFails = true;
+    EXPECT_EQ(run("red cat"), RunOutcome::NotWritten);
+    EXPECT_TRUE(rec.shown.empty());
+}
+
+TEST_F(TranslateRunTest, unwritableTranslateFileIsReportedAndThePaneKeepsItsText) {
+    fs::create_directory(fs::path(program.path()) / "Translate.pal");
+    EXPECT_EQ(run("red cat"), RunOutcome::Failed);
+    ASSERT_EQ(rec.failures.size(), 1u);
+    EXPECT_NE(rec.failures[0].find("Translate.pal"), std::string::npos);
+    EXPECT_TRUE(rec.shown.empty());
+    EXPECT_FALSE(workFile(kOriginalWorkFile));
+}
+
+TEST_F(TranslateRunTest, missingProgramFolderIsReported) {
+    Lexicon lexicon(program.dataFolder());
+    Translator translator(state, lexicon);
+    beginRun(state);
+    const RunOutcome outcome =
+        runTranslation(translator, PhraseRewriter(), U"cat", program.path() + "/no-such-folder", hooks());
+    EXPECT_EQ(outcome, RunOutcome::NotWritten);
+    EXPECT_TRUE(rec.shown.empty());
+}
+
+TEST(WithCrLf, everyLoneLineFeedGetsItsCarriageReturn) {
+    struct Row {
+        std::u32string in, out;
+    };
+    for (const Row &r : {Row{U"a\nb", U"a\r\nb"}, Row{U"a\r\nb", U"a\r\nb"}, Row{U"\n", U"\r\n"}, Row{U"", U""},
+                         Row{U"a\rb", U"a\rb"}, Row{U"\n\n", U"\r\n\r\n"}})
+        EXPECT_EQ(withCrLf(r.in), r.out);
+}
+
+TEST(RemoveWorkFiles, deletesOnlyTheTwoWorkFiles) {
+    test::TempProgramFolder program;
+    for (const char *name : {"Original.pal", "Translate.pal", "original.pal", "Keep.pal"})
+        ASSERT_FALSE(writeFileBytes(program.path() + "/" + name, "x"));
+    removeWorkFiles(program.path());
+    EXPECT_FALSE(fs::exists(program.path() + "/Original.pal"));
+    EXPECT_FALSE(fs::exists(program.path() + "/Translate.pal"));
+    EXPECT_TRUE(fs::exists(program.path() + "/original.pal"));
+    EXPECT_TRUE(fs::exists(program.path() + "/Keep.pal"));
+    removeWorkFiles(program.path()); // nothing left to delete: no harm
+}
+
+} // namespace
+} // namespace dlx

@@ -1,0 +1,818 @@
+// The workspace window as a user meets it: typing, clicking the translate button, menus, toolbar, panes,
+// resizing, minimising and closing. Message boxes and dialogs are answered by FakeDialogs.
+#include "FakeDialogs.h"
+#include "FrmMain.h"
+#include "FrmTip.h"
+#include "HelpWindow.h"
+#include "PicBar.h"
+#include "Settings.h"
+#include "Toolbar.h"
+#include "WorkspaceFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTimer>
+
+using namespace dlx;
+
+namespace {
+
+QString u(const char *s) {
+    return QString::fromUtf8(s);
+}
+
+const QString kErrorTitle = u("โปรแกรมผิดพลาด");
+
+// One program folder, host services and main window per test.
+struct Workspace {
+    explicit Workspace(const char *tipSetting = "0") {
+        test::writeFixtureDictionary(folder.dataFolder());
+        // The default skin beside the program, as the build puts it there.
+        QDir(programFolder()).mkdir("Skin");
+        QImage skin(16, 12, QImage::Format_RGB32);
+        skin.fill(QColor(180, 200, 230));
+        skin.save(programFolder() + "/Skin/Default.bmp", "BMP");
+        settings = std::make_unique<IniSettingsStore>(programFolder() + "/settings.ini");
+        if (tipSetting)
+            settings->setValue("Tip", "My Tip", QString::fromLatin1(tipSetting));
+        context.programFolder = programFolder();
+        context.dialogs = &dialogs;
+        context.settings = settings.get();
+        context.keyboard = &keyboard;
+    }
+    QString programFolder() const { return QString::fromStdString(folder.path()); }
+    FrmMain &window() {
+        if (!main)
+            main = std::make_unique<FrmMain>(context);
+        return *main;
+    }
+    FrmMain &shown() {
+        FrmMain &w = window();
+        w.show();
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w))
+            qWarning("window not active");
+        return w;
+    }
+    bool workFile(const char *name) const { return QFile::exists(programFolder() + "/" + name); }
+    int messagesTitled(const QString &title, MsgIcon icon) const {
+        int n = 0;
+        for (const auto &m : dialogs.messages)
+            n += m.title == title && m.icon == icon;
+        return n;
+    }
+
+    test::TempProgramFolder folder;
+    test::FakeDialogs dialogs;
+    test::FakeKeyboardLayouts keyboard;
+    std::unique_ptr<IniSettingsStore> settings;
+    AppContext context;
+    std::unique_ptr<FrmMain> main;
+};
+
+QString engine(const Workspace &ws, const QString &text, TranslationMode mode = TranslationMode::Grammar) {
+    return QString::fromStdString(test::engineTranslation(ws.folder.dataFolder(), text.toStdString(), mode));
+}
+
+void clickTranslate(FrmMain &w) {
+    QTest::mouseClick(w.command1(), Qt::LeftButton);
+}
+
+QString lines(const char *line, int count) {
+    QStringList all;
+    for (int i = 0; i < count; ++i)
+        all << QString::fromUtf8(line);
+    return all.join('\n');
+}
+
+} // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void translateButtonPutsTheEnginesThaiInText2();
+    void translateOnlyTheSelection_data();
+    void translateOnlyTheSelection();
+    void secondClickCancelsAfterTheCurrentLine();
+    void clickWhileACancelledRunFinishesIsIgnored();
+    void textOf32768LinesIsRefusedAnd32767Translate();
+    void unwritableProgramFolderReportsOnceAndGoesIdle();
+    void saveTextWritesTheFile_data();
+    void saveTextWritesTheFile();
+    void saveTextReportsAMissingFolder();
+    void resizeBelow4000TwipsComplainsEachTime();
+    void arrangementsSurviveResizes();
+    void minimisedWindowScrollsItsTitle();
+    void startupTipShowsOnceWhenWanted_data();
+    void startupTipShowsOnceWhenWanted();
+    void paneMenuOpensOnRightClickAndTranslates();
+    void activePaneFollowsFocusAndSwitchesKeyboard();
+    void commandsOnTheActivePaneWaitForAPane();
+    void toolbarButtonsInOrderWithTooltips();
+    void hoverFrameAndToolbarClick();
+    void menuCaptionsAndShortcuts_data();
+    void menuCaptionsAndShortcuts();
+    void menuBarOrder();
+    void modeSwitchKeepsMenuAndOptionsInStep();
+    void fontCommandCarriesNameBoldItalicSize();
+    void colourCommands();
+    void editRoutines();
+    void closeDeletesLeftoverWorkFiles();
+    void helpCommandOpensTheHelp();
+};
+
+void TestFrmMain::translateButtonPutsTheEnginesThaiInText2() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.text1()->setFocus();
+    QTest::keyClicks(w.text1(), "I can not go");
+    QTest::keyClick(w.text1(), Qt::Key_Return);
+    QTest::keyClicks(w.text1(), "red cat, x=y");
+    clickTranslate(w);
+    QCOMPARE(w.text2()->toPlainText(), engine(ws, "I can not go\nred cat, x=y"));
+    QVERIFY(w.text2()->toPlainText().startsWith(u("ฉันไม่สามารถไป\nแมวแดง")));
+    QCOMPARE(w.command1()->text(), u("แปล"));
+    QCOMPARE(w.command1()->toolTip(), u("กดปุ่มนี้เมื่อต้องการแปล"));
+    QCOMPARE(w.picBar()->percent(), -1);
+    QVERIFY(!w.translationState().Translating);
+    QVERIFY(!ws.workFile("Original.pal"));
+    QVERIFY(!ws.workFile("Translate.pal"));
+    QCOMPARE(w.activePane(), 1);
+    QVERIFY(ws.dialogs.messages.empty());
+    // The caret of the translation is at its start.
+    QCOMPARE(w.text2()->textCursor().position(), 0);
+}
+
+void TestFrmMain::translateOnlyTheSelection_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("second line") << "red cat\nI can not go" << 8 << 12 << "I can not go";
+    QTest::newRow("one character") << "I can not go" << 0 << 1 << "I";
+    QTest::newRow("across lines") << "red cat\ndog" << 4 << 7 << "cat\ndog";
+}
+
+void TestFrmMain::translateOnlyTheSelection() {
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, length);
+    QFETCH(QString, selected);
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.text1()->setPlainText(text);
+    QTextCursor c(w.text1()->document());
+    c.setPosition(from);
+    c.setPosition(from + length, QTextCursor::KeepAnchor);
+    w.text1()->setTextCursor(c);
+    clickTranslate(w);
+    QCOMPARE(w.text2()->toPlainText(), engine(ws, selected));
+    QCOMPARE(w.text1()->toPlainText(), text);
+}
+
+void TestFrmMain::secondClickCancelsAfterTheCurrentLine() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.mnuWord();
+    w.text1()->setPlainText(lines("can not", 200));
+    w.text2()->setPlainText(u("เดิม"));
+    QString captionDuringRun;
+    // The click lands in the first moment the run lets window events in: after the first line.
+    QTimer::singleShot(0, &w, [&] {
+        captionDuringRun = w.command1()->text();
+        clickTranslate(w);
+    });
+    clickTranslate(w);
+    QCOMPARE(captionDuringRun, u("ยกเลิก"));
+    // Only the line done so far, and no phrase rewriting ("สามารถไม่" would become "ไม่สามารถ").
+    QCOMPARE(w.text2()->toPlainText(), u("สามารถไม่"));
+    QCOMPARE(w.command1()->text(), u("แปล"));
+    QCOMPARE(w.command1()->toolTip(), u("กดปุ่มนี้เมื่อต้องการแปล"));
+    QVERIFY(!ws.workFile("Original.pal"));
+    QVERIFY(!ws.workFile("Translate.pal"));
+    QVERIFY(!w.runInProgress());
+    // The next click is an ordinary run again.
+    clickTranslate(w);
+    QCOMPARE(w.text2()->toPlainText(), engine(ws, lines("can not", 200), TranslationMode::WordForWord));
+}
+
+void TestFrmMain::clickWhileACancelledRunFinishesIsIgnored() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.setYieldInterval(0);
+    w.mnuWord();
+    w.text1()->setPlainText(lines("can not", 3));
+    w.text2()->setPlainText(u("เดิม"));
+    bool acted = false;
+    QString text2SeenAfterClicks, captionAfterClicks;
+    bool stillFinishing = false;
+    int polls = 0;
+    // Waits for the phrase rewriting (all lines done, progress at 100), then cancels and clicks once more.
+    std::function<void()> poll = [&] {
+        if (acted || ++polls > 100000)
+            return;
+        if (w.runInProgress() && w.picBar()->percent() == 100) {
+            acted = true;
+            clickTranslate(w); // cancel: the caption reads "แปล" again at once
+            clickTranslate(w); // must not start a run inside the finishing one
+            text2SeenAfterClicks = w.text2()->toPlainText();
+            captionAfterClicks = w.command1()->text();
+            stillFinishing = w.runInProgress();
+            return;
+        }
+        QTimer::singleShot(0, &w, poll);
+    };
+    QTimer::singleShot(0, &w, poll);
+    clickTranslate(w);
+    QVERIFY(acted);
+    QCOMPARE(captionAfterClicks, u("แปล"));
+    QVERIFY(stillFinishing);
+    // A run started by the second click would have filled Text2 by now.
+    QCOMPARE(text2SeenAfterClicks, u("เดิม"));
+    // The cancelled run kept the one replacement it had made and made no more.
+    QCOMPARE(w.text2()->toPlainText(), u("ไม่สามารถ\nสามารถไม่\nสามารถไม่"));
+    QVERIFY(!w.runInProgress());
+    QVERIFY(!ws.workFile("Original.pal"));
+    QVERIFY(!ws.workFile("Translate.pal"));
+}
+
+void TestFrmMain::textOf32768LinesIsRefusedAnd32767Translate() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.text1()->setPlainText(lines("x", 32768));
+    w.text2()->setPlainText(u("เดิม"));
+    clickTranslate(w);
+    QCOMPARE(ws.dialogs.messages.size(), size_t(1));
+    QCOMPARE(ws.dialogs.messages[0].title, kErrorTitle);
+    QCOMPARE(ws.dialogs.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(ws.dialogs.messages[0].buttons, MsgButtons::Ok);
+    QVERIFY(ws.dialogs.messages[0].text.contains("32767"));
+    QCOMPARE(w.text2()->toPlainText(), u("เดิม"));
+    QCOMPARE(w.command1()->text(), u("แปล"));
+    QCOMPARE(w.picBar()->percent(), -1);
+    QVERIFY(!w.translationState().Translating);
+
+    w.text1()->setPlainText(lines("x", 32767));
+    clickTranslate(w);
+    QCOMPARE(ws.dialogs.messages.size(), size_t(1));
+    QCOMPARE(w.text2()->document()->blockCount(), 32767);
+    QCOMPARE(w.text2()->document()->lastBlock().text(), u("x"));
+}
+
+void TestFrmMain::unwritableProgramFolderReportsOnceAndGoesIdle() {
+    Workspace ws;
+    ws.context.programFolder = ws.programFolder() + "/gone";
+    FrmMain &w = ws.shown();
+    w.text1()->setPlainText("red cat");
+    w.text2()->setPlainText(u("เดิม"));
+    ws.dialogs.messages.clear(); // the skin beside the missing folder is missing too
+    clickTranslate(w);
+    // SaveText says why; the run then ends without a second message.
+    QCOMPARE(ws.dialogs.messages.size(), size_t(1));
+    QCOMPARE(ws.messagesTitled(kErrorTitle, MsgIcon::Exclamation), 1);
+    QVERIFY(ws.dialogs.messages[0].text.contains("Original.pal"));
+    QCOMPARE(w.text2()->toPlainText(), u("เดิม"));
+    QCOMPARE(w.command1()->text(), u("แปล"));
+    QVERIFY(!w.runInProgress());
+}
+
+void TestFrmMain::saveTextWritesTheFile_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QString() << QByteArray("\r\n");
+    QTest::newRow("lines") << "a\nb" << QByteArray("a\r\nb\r\n");
+    QTest::newRow("ends with a break") << "a\r\n" << QByteArray("a\r\n\r\n");
+    QTest::newRow("thai") << u("แมว") << QByteArray("\xe1\xC1\xC7\r\n");
+    QTest::newRow("outside windows-874") << u("☃") << QByteArray("\xEF\xBB\xBF\xE2\x98\x83\r\n");
+}
+
+void TestFrmMain::saveTextWritesTheFile() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    Workspace ws;
+    FrmMain &w = ws.window();
+    const QString path = ws.programFolder() + "/saved.txt";
+    w.SaveText("an older, longer text", path);
+    w.SaveText(text, path);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), bytes);
+    QVERIFY(w.lastSaveTextSucceeded());
+    QCOMPARE(w.lastSaveTextUsedUtf8(), bytes.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(ws.dialogs.messages.empty());
+}
+
+void TestFrmMain::saveTextReportsAMissingFolder() {
+    Workspace ws;
+    FrmMain &w = ws.window();
+    const QString path = ws.programFolder() + "/missing/saved.txt";
+    w.SaveText("text", path);
+    QVERIFY(!w.lastSaveTextSucceeded());
+    QCOMPARE(ws.dialogs.messages.size(), size_t(1));
+    QCOMPARE(ws.dialogs.messages[0].title, kErrorTitle);
+    QCOMPARE(ws.dialogs.messages[0].icon, MsgIcon::Exclamation);
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!QDir(ws.programFolder() + "/missing").exists());
+}
+
+void TestFrmMain::resizeBelow4000TwipsComplainsEachTime() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    QVERIFY(ws.dialogs.messages.empty());
+    const int px4000 = twipsToPixels(4000, w.logicalDpiX());
+    auto tooSmallMessages = [&] {
+        int n = 0;
+        for (const auto &m : ws.dialogs.messages)
+            n += m.text == u("รู้สึกจะย่อเล็กเกินไปนะ!") && m.buttons == MsgButtons::Ok;
+        return n;
+    };
+    w.resize(px4000 - 60, 500);
+    QTRY_COMPARE(tooSmallMessages(), 1);
+    w.resize(px4000 - 40, 500);
+    QTRY_COMPARE(tooSmallMessages(), 2);
+    // The layout still follows the small window.
+    const QSizeF outer = w.outerSizeTwips();
+    QCOMPARE(w.geometryTwips().Text1.width, outer.width() - 250);
+    QCOMPARE(w.text1()->width(), twipsToPixels(outer.width() - 250, w.logicalDpiX()));
+    w.resize(px4000 + 100, 500);
+    QTRY_COMPARE(w.width(), px4000 + 100);
+    QCOMPARE(tooSmallMessages(), 2);
+    QCOMPARE(w.windowTitle(), u("Dualexicon (ดูอะเล็กซิคอน) 1.5"));
+}
+
+void TestFrmMain::arrangementsSurviveResizes() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    auto sideBySide = [&] {
+        return w.text2()->y() == w.text1()->y() && w.text2()->x() > w.text1()->x() &&
+               qAbs(w.text2()->x() - (w.text1()->x() + w.text1()->width())) <= 1;
+    };
+    auto stacked = [&] { return w.text2()->x() == w.text1()->x() && w.text2()->y() > w.text1()->y() + 20; };
+    QVERIFY(stacked());
+    w.mnuCurY();
+    QVERIFY(sideBySide());
+    QVERIFY(w.label2()->x() > w.text1()->x() + w.text1()->width());
+    const int height = w.height();
+    w.resize(w.width() + 40, height + 20);
+    QTRY_COMPARE(w.height(), height + 20);
+    QVERIFY(sideBySide());
+    // Twice as tall: half the height plus 450 twips now exceeds the side-by-side pane, so the panes stack.
+    w.resize(w.width(), height * 2 + 200);
+    QTRY_COMPARE(w.height(), height * 2 + 200);
+    QVERIFY(stacked());
+    w.mnuCurY();
+    QVERIFY(sideBySide());
+    w.mnuCurX();
+    QVERIFY(stacked());
+    QCOMPARE(w.label2()->x(), w.label1()->x());
+}
+
+void TestFrmMain::minimisedWindowScrollsItsTitle() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    const QString title = u("Dualexicon (ดูอะเล็กซิคอน) 1.5");
+    QCOMPARE(w.windowTitle(), title);
+    w.showMinimized();
+    QTRY_VERIFY(w.titleScrolling());
+    // A marquee: the caption with its 20 spaces, rotated.
+    const QString marquee = title + QString(20, ' ');
+    QTRY_VERIFY_WITH_TIMEOUT(w.windowTitle() != marquee && w.windowTitle() != title, 2000);
+    QCOMPARE(w.windowTitle().size(), marquee.size());
+    QVERIFY((marquee + marquee).contains(w.windowTitle()));
+    w.showNormal();
+    QTRY_VERIFY(!w.titleScrolling());
+    QCOMPARE(w.windowTitle(), title);
+    QTest::qWait(250);
+    QCOMPARE(w.windowTitle(), title);
+}
+
+void TestFrmMain::startupTipShowsOnceWhenWanted_data() {
+    QTest::addColumn<QString>("stored"); // "-" = no setting
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("no setting") << "-" << true;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("not a number") << "abc" << true;
+}
+
+void TestFrmMain::startupTipShowsOnceWhenWanted() {
+    QFETCH(QString, stored);
+    QFETCH(bool, shown);
+    const QByteArray setting = stored.toLatin1();
+    Workspace ws(stored == "-" ? nullptr : setting.constData());
+    FrmMain &w = ws.shown();
+    auto tips = [&] { return w.findChildren<FrmTip *>().size(); };
+    if (shown) {
+        QTRY_COMPARE_WITH_TIMEOUT(tips(), qsizetype(1), 2000);
+        FrmTip *tip = w.findChild<FrmTip *>();
+        QVERIFY(tip->isVisible());
+        QTest::mouseClick(tip->Command2, Qt::LeftButton);
+        QTRY_COMPARE(tips(), qsizetype(0));
+    }
+    QTest::qWait(700);
+    QCOMPARE(tips(), qsizetype(0));
+}
+
+void TestFrmMain::paneMenuOpensOnRightClickAndTranslates() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.text1()->setPlainText("red cat");
+    QVERIFY(!w.menuBar()->actions().contains(w.popupMenu()->menuAction()));
+    QTest::mouseClick(w.text2()->viewport(), Qt::RightButton, {}, QPoint(10, 10));
+    QTRY_VERIFY(w.popupMenu()->isVisible());
+    w.popupMenu()->close();
+    QTest::mouseClick(w.text1()->viewport(), Qt::RightButton, {}, QPoint(10, 10));
+    QTRY_VERIFY(w.popupMenu()->isVisible());
+    QAction *translate = w.findChild<QAction *>("mnuPopPal");
+    QVERIFY(translate && w.popupMenu()->actions().contains(translate));
+    QCOMPARE(translate->text(), u("แปลงาน"));
+    w.popupMenu()->close();
+    translate->trigger();
+    QCOMPARE(w.text2()->toPlainText(), u("แมวแดง"));
+}
+
+void TestFrmMain::activePaneFollowsFocusAndSwitchesKeyboard() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    QTRY_COMPARE(w.activePane(), 1);
+    QCOMPARE(ws.keyboard.lastRequested(), QString("00000409"));
+    // Right after start the toolbar's save button saves the original (the dialog is cancelled).
+    w.ImgTool_Click(3);
+    QCOMPARE(ws.dialogs.fileTitles, QStringList({u("บันทึกต้นฉบับ")}));
+    QTest::mouseClick(w.text2()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_COMPARE(w.activePane(), 2);
+    QCOMPARE(ws.keyboard.lastRequested(), QString("0000041E"));
+    w.ImgTool_Click(3);
+    QCOMPARE(ws.dialogs.fileTitles.last(), u("บันทึกงานแปล"));
+    // Focus elsewhere: the pane that last had it stays active.
+    w.command1()->setFocus();
+    QTRY_VERIFY(w.command1()->hasFocus());
+    QCOMPARE(w.activePane(), 2);
+    w.text1()->setFocus();
+    QTRY_COMPARE(w.activePane(), 1);
+    QCOMPARE(ws.keyboard.lastRequested(), QString("00000409"));
+    // Toolbar 11 changes the font of the active pane only.
+    const QFont before = w.text2()->font();
+    ws.dialogs.fontAnswers.push_back(QFont("Loma", 15));
+    w.ImgTool_Click(11);
+    QCOMPARE(w.text1()->font().pointSizeF(), 15.0);
+    QCOMPARE(w.text2()->font(), before);
+}
+
+void TestFrmMain::commandsOnTheActivePaneWaitForAPane() {
+    Workspace ws;
+    FrmMain &w = ws.window(); // never shown: no pane has had the focus
+    QCOMPARE(w.activePane(), 0);
+    w.text1()->setPlainText("red cat");
+    w.text2()->setPlainText("dog");
+    ws.dialogs.fontAnswers.push_back(QFont("Loma", 20));
+    for (auto command : {&FrmMain::mnuClear, &FrmMain::mnuPopClear, &FrmMain::mnuSelectAll, &FrmMain::mnuDel,
+                         &FrmMain::mnuCut, &FrmMain::mnuUndo, &FrmMain::mnuPopPaste})
+        (w.*command)();
+    for (int button : {3, 4, 7, 9, 10, 11})
+        w.ImgTool_Click(button);
+    QCOMPARE(w.text1()->toPlainText(), QString("red cat"));
+    QCOMPARE(w.text2()->toPlainText(), QString("dog"));
+    QVERIFY(!w.text1()->textCursor().hasSelection());
+    QCOMPARE(ws.dialogs.fontAnswers.size(), size_t(1)); // the font dialog was never asked
+    QVERIFY(ws.dialogs.fileTitles.isEmpty());            // nor a save dialog
+    QVERIFY(ws.dialogs.messages.empty());                // nor the print question
+    QCOMPARE(w.activePane(), 0);
+}
+
+void TestFrmMain::toolbarButtonsInOrderWithTooltips() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    struct Expected {
+        int index;
+        const char *tip;
+    };
+    const Expected expected[] = {{1, "เริ่มใหม่"},  {2, "เปิดต้นฉบับ"}, {3, "บันทึก"},         {4, "พิมพ์"},
+                                 {5, "เพิ่มศัพท์"},  {7, "ตัด"},       {8, "คัดลอก"},        {9, "วาง"},
+                                 {10, "ย้อนกลับ"}, {11, "ตัวอักขระ"}, {12, "รูปแบบแนวนอน"}, {6, "รูปแบบแนวตั้ง"}};
+    int previousRight = -1;
+    for (const Expected &e : expected) {
+        ToolButton *b = w.imgTool(e.index);
+        QVERIFY(b);
+        QCOMPARE(b->toolTip(), u(e.tip));
+        QCOMPARE(b->y(), 0);
+        QCOMPARE(b->size(), QSize(twipsToPixels(360, w.logicalDpiX()), twipsToPixels(360, w.logicalDpiY())));
+        QVERIFY2(b->x() > previousRight, qPrintable(QString::number(e.index)));
+        previousRight = b->x() + b->width() - 1;
+    }
+    QVERIFY(!w.imgTool(0));
+    QVERIFY(!w.imgTool(13));
+}
+
+void TestFrmMain::hoverFrameAndToolbarClick() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    const std::pair<QColor, QColor> raised{QColor(255, 255, 255), QColor(0x40, 0x40, 0x40)};
+    QTest::mouseMove(w.imgTool(3), QPoint(5, 5));
+    QTRY_VERIFY(w.imgTool(3)->frameColours() == raised);
+    QCOMPARE(w.toolbarHover().HotButton, 3);
+    QTest::mouseMove(w.imgTool(8), QPoint(5, 5));
+    QTRY_VERIFY(w.imgTool(8)->frameColours() == raised);
+    QVERIFY(w.imgTool(3)->frameColours() != raised);
+    // The bare surface erases the frame.
+    QTest::mouseMove(w.surface(), QPoint(w.surface()->width() - 5, w.surface()->height() - 5));
+    QTRY_VERIFY(w.imgTool(8)->frameColours() != raised);
+    QVERIFY(!w.toolbarHover().raised(8));
+
+    // Button 1 empties both panes without a question.
+    w.text1()->setPlainText("red cat");
+    w.text2()->setPlainText(u("แมวแดง"));
+    QTest::mousePress(w.imgTool(1), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(w.imgTool(1)->pressedLook());
+    QVERIFY(!w.toolbarHover().ToolIdle);
+    QTest::mouseRelease(w.imgTool(1), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!w.imgTool(1)->pressedLook());
+    QVERIFY(w.toolbarHover().ToolIdle);
+    QCOMPARE(w.text1()->toPlainText(), QString());
+    QCOMPARE(w.text2()->toPlainText(), QString());
+    QVERIFY(ws.dialogs.messages.empty());
+
+    // Button 6 (rightmost) lays the panes side by side, button 12 stacks them.
+    w.ImgTool_Click(6);
+    QCOMPARE(w.text2()->y(), w.text1()->y());
+    w.ImgTool_Click(12);
+    QVERIFY(w.text2()->y() > w.text1()->y());
+}
+
+void TestFrmMain::menuCaptionsAndShortcuts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    struct Row {
+        const char *name, *caption;
+        QKeySequence key;
+    };
+    const Row rows[] = {
+        {"mnuFile", "แ&ฟ้ม", {}},
+        {"mnuOpen", "&เปิด...", QKeySequence("Ctrl+O")},
+        {"mnuSave1", "บันทึกต้น&ฉบับเป็น...", {}},
+        {"mnuSave2", "บันทึกงานแ&ปลเป็น...", {}},
+        {"mnuPrintOri", "พิมพ์ต้น&ฉบับ...", {}},
+        {"mnuPrintPal", "&พิมพ์งานแปล...", {}},
+        {"mnuExit", "&จบการทำงาน", {}},
+        {"mnuEdit", "แ&ก้ไข", {}},
+        {"mnuUndo", "ย้อนก&ลับ", {}},
+        {"mnuCut", "&ตัด", {}},
+        {"mnuCopy", "&คัดลอก", {}},
+        {"mnuPaste", "วา&ง", {}},
+        {"mnuDel", "ล&บ", {}},
+        {"mnuClear", "ล้างห&น้าจอ", {}},
+        {"mnuSelectAll", "แ&ถบสีทั้งหมด", {}},
+        {"mnuView", "มุม&มอง", {}},
+        {"mnuCurX", "ตามแนว&นอน", {}},
+        {"mnuCurY", "ตามแนว&ตั้ง", {}},
+        {"mnuFull", "เต็ม&จอ", {}},
+        {"mnuFullOri", "ต้นฉบับ...", QKeySequence("F5")},
+        {"mnuFullPal", "งานแปล..", QKeySequence("F6")},
+        {"mnuPicture", "รู&ปแบบ", {}},
+        {"mnuFont1", "แบบอักษรต้นฉบับ...", {}},
+        {"mnuFont2", "แบบอักษรงานแปล", {}},
+        {"mnuBack1", "สีพื้นหลังต้นฉบับ...", {}},
+        {"mnuBack2", "สีพื้นหลังงานแปล", {}},
+        {"mnuFore1", "สีแบบอักษรต้นฉบับ...", {}},
+        {"mnuFore2", "สีแบบอักษรงานแปล", {}},
+        {"mnuTool", "เ&ครื่องมือ", {}},
+        {"mnuAdd", "เ&พิ่มศัพท์", QKeySequence("F7")},
+        {"mnuCount", "&นับจำนวนคำ...", {}},
+        {"mnuOption", "เ&ลือกลักษณะการแปล...", {}},
+        {"mnuGram", "ใช้ไวยากรณ์", {}},
+        {"mnuWord", "คำต่อคำ", {}},
+        {"mnuRelax", "มุมพักผ่อน", {}},
+        {"mnuPuzzle", "เกมส์ Puzzle", {}},
+        {"mnuPimEng", "ฝึกพิมพ์อังกฤษ", {}},
+        {"mnuPimThai", "ฝึกพิมพ์ไทย", {}},
+        {"mnuSet", "ตั้งค่า", {}},
+        {"mnuSpell", "สะกดเสียงเมื่อพิมพ์", {}},
+        {"mnuSkin", "เปลี่ยนหน้าตาโปรแกรม", {}},
+        {"mnuUpDate", "เพิ่มศัพท์จากอินเตอร์เน็ต...", {}},
+        {"mnuHelp", "&วิธีใช้", {}},
+        {"mnuVitee", "&วิธีใช้ Dualexicon", QKeySequence("F1")},
+        {"mnuTip", "ลูก&เล่นประจำวัน...", {}},
+        {"mnuAbout", "เ&กี่ยวกับ Dualexicon...", {}},
+        {"mnuPopUndo", "ย้อนกลับ", {}},
+        {"mnuPopCut", "ตัด", {}},
+        {"mnuPopCopy", "คัดลอก", {}},
+        {"mnuPopPaste", "วาง", {}},
+        {"mnuPopClear", "ล้างหน้าจอ", {}},
+        {"mnuPopAll", "เลือกทั้งหมด", {}},
+        {"mnuPopPal", "แปลงาน", {}},
+    };
+    for (const Row &r : rows)
+        QTest::newRow(r.name) << QString(r.name) << u(r.caption) << r.key;
+}
+
+void TestFrmMain::menuCaptionsAndShortcuts() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    Workspace ws;
+    FrmMain &w = ws.window();
+    QAction *action = nullptr;
+    if (QMenu *menu = w.findChild<QMenu *>(name))
+        action = menu->menuAction();
+    else
+        action = w.findChild<QAction *>(name);
+    QVERIFY2(action, qPrintable(name));
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), shortcut);
+    QCOMPARE(action->isEnabled(), name != "mnuSpell");
+}
+
+void TestFrmMain::menuBarOrder() {
+    Workspace ws;
+    FrmMain &w = ws.window();
+    QStringList names;
+    for (QAction *a : w.menuBar()->actions())
+        names << a->objectName();
+    QCOMPARE(names, QStringList({"mnuFile", "mnuEdit", "mnuView", "mnuPicture", "mnuTool", "mnuRelax", "mnuSet",
+                                 "mnuUpDate", "mnuHelp"}));
+    QStringList pane;
+    for (QAction *a : w.popupMenu()->actions())
+        pane << a->objectName();
+    QCOMPARE(pane, QStringList({"mnuPopUndo", "mnuPopCut", "mnuPopCopy", "mnuPopPaste", "mnubar9", "mnuPopClear",
+                                "mnuPopAll", "mnuBar10", "mnuPopPal"}));
+    QCOMPARE(w.popupMenu()->title(), u("เมนู"));
+    // Menu pictures beside the items that have one.
+    for (const char *name : {"mnuOpen", "mnuSave1", "mnuSave2", "mnuPrintOri", "mnuPrintPal", "mnuUndo", "mnuCut",
+                             "mnuCopy", "mnuPaste", "mnuCurX", "mnuCurY", "mnuAdd", "mnuVitee"})
+        QVERIFY2(!w.findChild<QAction *>(name)->icon().isNull(), name);
+    QVERIFY(!w.findChild<QMenu *>("mnuFull")->menuAction()->icon().isNull());
+    QVERIFY(w.findChild<QAction *>("mnuExit")->icon().isNull());
+}
+
+void TestFrmMain::modeSwitchKeepsMenuAndOptionsInStep() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    auto *gram = w.findChild<QAction *>("mnuGram");
+    auto *word = w.findChild<QAction *>("mnuWord");
+    QVERIFY(gram->isChecked() && !word->isChecked() && w.option1()->isChecked());
+    w.text1()->setPlainText("red cat");
+
+    word->trigger();
+    QVERIFY(w.option2()->isChecked() && !w.option1()->isChecked());
+    QVERIFY(word->isChecked() && !gram->isChecked());
+    clickTranslate(w);
+    QCOMPARE(w.text2()->toPlainText(), u("แดงแมว"));
+
+    gram->trigger();
+    QVERIFY(w.option1()->isChecked() && gram->isChecked() && !word->isChecked());
+    gram->trigger(); // choosing the checked item again keeps it checked
+    QVERIFY(gram->isChecked() && !word->isChecked());
+    clickTranslate(w);
+    QCOMPARE(w.text2()->toPlainText(), u("แมวแดง"));
+
+    QTest::mouseClick(w.option2(), Qt::LeftButton, {}, QPoint(4, w.option2()->height() / 2));
+    QVERIFY(w.option2()->isChecked());
+    QVERIFY(word->isChecked() && !gram->isChecked());
+}
+
+void TestFrmMain::fontCommandCarriesNameBoldItalicSize() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    QFont chosen("Loma");
+    chosen.setPointSizeF(14);
+    chosen.setBold(true);
+    chosen.setItalic(true);
+    chosen.setUnderline(true);
+    chosen.setStrikeOut(true);
+    ws.dialogs.fontAnswers.push_back(chosen);
+    w.mnuFont2();
+    const QFont f = w.text2()->font();
+    QCOMPARE(f.family(), QString("Loma"));
+    QVERIFY(f.bold());
+    QVERIFY(f.italic());
+    QCOMPARE(f.pointSizeF(), 14.0);
+    QVERIFY(!f.underline());
+    QVERIFY(!f.strikeOut());
+    QTRY_VERIFY(w.text2()->hasFocus());
+    // Cancelled: the pane keeps its font.
+    w.mnuFont2();
+    QCOMPARE(w.text2()->font(), f);
+    QCOMPARE(w.text1()->font().pointSizeF(), 9.75);
+}
+
+void TestFrmMain::colourCommands() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.text1()->setPlainText("red cat\ndog");
+    ws.dialogs.colorAnswers.push_back(QColor(10, 20, 30));
+    w.mnuBack1();
+    QCOMPARE(w.text1()->palette().color(QPalette::Base), QColor(10, 20, 30));
+    QVERIFY(w.text2()->palette().color(QPalette::Base) != QColor(10, 20, 30));
+
+    ws.dialogs.colorAnswers.push_back(QColor(200, 0, 0));
+    w.mnuFore1();
+    for (QTextBlock b = w.text1()->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            QCOMPARE(it.fragment().charFormat().foreground().color(), QColor(200, 0, 0));
+    QVERIFY(!w.text1()->textCursor().hasSelection());
+    QCOMPARE(w.text1()->textCursor().position(), 0);
+    QCOMPARE(w.text1()->toPlainText(), QString("red cat\ndog"));
+}
+
+void TestFrmMain::editRoutines() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.text1()->setFocus();
+    QTRY_COMPARE(w.activePane(), 1);
+    QTest::keyClicks(w.text1(), "red cat");
+    w.mnuSelectAll();
+    QCOMPARE(w.text1()->textCursor().selectedText(), QString("red cat"));
+    w.mnuCopy();
+    QCOMPARE(QApplication::clipboard()->text(), QString("red cat"));
+    w.mnuClear();
+    QCOMPARE(w.text1()->toPlainText(), QString());
+    w.mnuUndo();
+    QCOMPARE(w.text1()->toPlainText(), QString("red cat"));
+    // Delete removes the selection only.
+    QTextCursor c(w.text1()->document());
+    c.setPosition(0);
+    c.setPosition(4, QTextCursor::KeepAnchor);
+    w.text1()->setTextCursor(c);
+    w.mnuDel();
+    QCOMPARE(w.text1()->toPlainText(), QString("cat"));
+    // Cut, then paste from the pane menu into the other pane.
+    w.mnuSelectAll();
+    w.mnuCut();
+    QCOMPARE(w.text1()->toPlainText(), QString());
+    w.text2()->setFocus();
+    QTRY_COMPARE(w.activePane(), 2);
+    w.mnuPopPaste();
+    QCOMPARE(w.text2()->toPlainText(), QString("cat"));
+    w.mnuPopAll();
+    QCOMPARE(w.text2()->textCursor().selectedText(), QString("cat"));
+    w.mnuPopClear();
+    QCOMPARE(w.text2()->toPlainText(), QString());
+    QCOMPARE(w.text1()->toPlainText(), QString());
+}
+
+void TestFrmMain::closeDeletesLeftoverWorkFiles() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    for (const char *name : {"Original.pal", "Translate.pal", "Keep.pal"}) {
+        QFile f(ws.programFolder() + "/" + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("x\r\n");
+    }
+    w.close();
+    QVERIFY(!ws.workFile("Original.pal"));
+    QVERIFY(!ws.workFile("Translate.pal"));
+    QVERIFY(ws.workFile("Keep.pal"));
+    QVERIFY(QDir(ws.programFolder() + "/Data").exists());
+
+    // Nothing to delete: closing changes nothing in the folder.
+    Workspace empty;
+    const QStringList before = QDir(empty.programFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    empty.shown().close();
+    QCOMPARE(QDir(empty.programFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void TestFrmMain::helpCommandOpensTheHelp() {
+    Workspace missing;
+    FrmMain &m = missing.shown();
+    m.mnuVitee();
+    QCOMPARE(missing.dialogs.messages.size(), size_t(1));
+    QCOMPARE(missing.dialogs.messages[0].icon, MsgIcon::Exclamation);
+    QCOMPARE(missing.dialogs.messages[0].title, kErrorTitle);
+
+    Workspace ws;
+    QDir(ws.programFolder()).mkdir("help");
+    QFile doc(helpDocumentPath(ws.programFolder()));
+    QVERIFY(doc.open(QIODevice::WriteOnly));
+    doc.write(u("<html><body><h1>วิธีใช้</h1><p>กดปุ่มแปล</p></body></html>").toUtf8());
+    doc.close();
+    FrmMain &w = ws.shown();
+    QTest::keyClick(&w, Qt::Key_F1);
+    HelpWindow *help = w.findChild<HelpWindow *>();
+    QVERIFY(help);
+    QTRY_VERIFY(help->isVisible());
+    QVERIFY(help->browser()->toPlainText().contains(u("กดปุ่มแปล")));
+    // A second F1 brings the same window forward.
+    w.mnuVitee();
+    QCOMPARE(w.findChildren<HelpWindow *>().size(), qsizetype(1));
+    QVERIFY(ws.dialogs.messages.empty());
+    w.close();
+    QTRY_COMPARE(w.findChildren<HelpWindow *>().size(), qsizetype(0));
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,63 @@
+#pragma once
+// The main window's geometry in twips (1/1440 inch): the design positions of its controls, the two pane
+// arrangements and the resize rules. The window maps these to pixels; everything here is plain arithmetic.
+#include <cstdint>
+
+namespace dlx {
+
+struct TwipRect {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
+/// The controls whose place the resize rules read or write, at their design positions.
+struct WorkspaceGeometry {
+    TwipRect Text1{60, 660, 7545, 2445};
+    TwipRect Text2{60, 3330, 7545, 2445};
+    TwipRect Label1{120, 420, 660, 240};
+    TwipRect Label2{90, 3090, 660, 240};
+    TwipRect Label3{6360, 0, 990, 195};
+    TwipRect PicBar{6060, 210, 1575, 315};
+    TwipRect Command1{5070, 210, 885, 315};
+    TwipRect Option1{4140, 5820, 1245, 225};
+    TwipRect Option2{5460, 5820, 855, 225};
+    TwipRect ImgSkin{0, 0, 420, 450};
+};
+
+/// Design client area of the window.
+inline constexpr double kClientWidthTwips = 7695;
+inline constexpr double kClientHeightTwips = 6105;
+/// Below this outer width or height the window complains (and still lays itself out).
+inline constexpr double kSmallestComfortableTwips = 4000;
+
+enum class Arrangement { Stacked, SideBySide };
+
+/// The arrangement in force is remembered through Text1's height: stacked when H / 2 + 450 exceeds it.
+/// A freshly loaded window (Text1 2445 high) in a 6800-twip window: 3850 > 2445 => Stacked.
+Arrangement arrangementInForce(const WorkspaceGeometry &g, double windowHeight);
+
+/// True when a normal or maximised window of this outer size should show the "too small" message.
+bool tooSmall(double windowWidth, double windowHeight);
+
+/// Applies one arrangement for the outer window size W x H. A width or height that would come out negative
+/// stops the rules there (the controls keep what was already set) and gives false.
+bool applyArrangement(WorkspaceGeometry &g, Arrangement a, double windowWidth, double windowHeight);
+
+/// The resize rules after the caption step: the arrangement in force, then the skin picture, the progress bar,
+/// its label and the translate button follow the right edge. False when stopped by a negative size.
+bool applyResizeLayout(WorkspaceGeometry &g, double windowWidth, double windowHeight);
+
+/// Twips <-> pixels at a logical resolution in dots per inch (96 dpi: 15 twips a pixel).
+int twipsToPixels(double twips, double dpi);
+double pixelsToTwips(int pixels, double dpi);
+
+/// A colour in the 0x00BBGGRR form the program's colours are written in.
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb &) const = default;
+};
+constexpr Rgb fromBgr(std::uint32_t bgr) {
+    return {static_cast<std::uint8_t>(bgr & 0xFF), static_cast<std::uint8_t>((bgr >> 8) & 0xFF),
+            static_cast<std::uint8_t>((bgr >> 16) & 0xFF)};
+}
+
+} // namespace dlx

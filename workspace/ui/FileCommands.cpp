@@ -1,0 +1,144 @@
+#include "FileCommands.h"
+
+#include "Dialogs.h"
+#include "PaneText.h"
+#include "SaveText.h"
+#include "TextFile.h"
+
+#include <QColor>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <exception>
+
+namespace dlx {
+namespace {
+
+const QString kErrorTitle = QStringLiteral("โปรแกรมผิดพลาด");
+
+std::string nativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
+
+QString fromU32(const std::u32string &s) { return QString::fromStdU32String(s); }
+
+// A text edit keeps its own paragraph breaks; CR LF and lone CR from the file become one break each.
+QString withLf(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar(u'\r'), QChar(u'\n'));
+    return text;
+}
+
+void report(const AppContext &context, QWidget *window, const QString &text) {
+    if (context.dialogs)
+        context.dialogs->message(window, text, kErrorTitle, MsgIcon::Exclamation);
+}
+
+void insertRuns(QTextEdit *pane, const std::vector<TextRun> &runs) {
+    QTextCursor cursor(pane->document());
+    for (const TextRun &run : runs) {
+        QTextCharFormat format;
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(run.italic);
+        format.setFontUnderline(run.underline);
+        if (run.pointSize > 0)
+            format.setFontPointSize(run.pointSize);
+        if (run.rgb)
+            format.setForeground(QColor::fromRgb(static_cast<QRgb>(*run.rgb)));
+        if (!run.fontName.empty())
+            format.setFontFamilies({fromU32(run.fontName)});
+        cursor.insertText(withLf(fromU32(run.text)), format);
+    }
+}
+
+} // namespace
+
+const QString kTextFileFilter = QStringLiteral("Text Documents(*.txt);;All Files (*)");
+
+void pasteWithMessage(const AppContext &context, QWidget *window, QTextEdit *pane) {
+    if (!pane)
+        return;
+    try {
+        pane->paste();
+        pane->setFocus();
+    } catch (const std::exception &e) {
+        report(context, window, QStringLiteral("วางข้อความไม่ได้: %1").arg(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        report(context, window, QStringLiteral("วางข้อความไม่ได้"));
+    }
+}
+
+FileCommands::FileCommands(const AppContext &context, QWidget *window)
+    : QObject(window), context_(context), window_(window) {
+    setObjectName(QStringLiteral("Dialog1"));
+}
+
+FileCommands *FileCommands::of(QWidget *window, const AppContext &context) {
+    if (auto *existing = window->findChild<FileCommands *>(QStringLiteral("Dialog1"), Qt::FindDirectChildrenOnly))
+        return existing;
+    return new FileCommands(context, window);
+}
+
+void FileCommands::open(QTextEdit *text1) {
+    if (!text1 || !context_.dialogs)
+        return;
+    fileName_.clear();
+    const QString chosen =
+        context_.dialogs->openFileName(window_, QStringLiteral("เปิดต้นฉบับ"), fileName_, kTextFileFilter);
+    if (chosen.isEmpty())
+        return;
+    fileName_ = chosen;
+    loadInto(text1, chosen);
+}
+
+void FileCommands::save(QTextEdit *pane, int paneNumber) {
+    if (!pane || !context_.dialogs)
+        return;
+    const QString title = paneNumber == 1 ? QStringLiteral("บันทึกต้นฉบับ") : QStringLiteral("บันทึกงานแปล");
+    const QString chosen = context_.dialogs->saveFileName(window_, title, fileName_, kTextFileFilter);
+    if (chosen.isEmpty())
+        return;
+    fileName_ = chosen;
+    const std::optional<bool> usedUtf8 = saveTextFile(*context_.dialogs, window_, pane->toPlainText(), chosen);
+    if (usedUtf8 && *usedUtf8)
+        context_.dialogs->message(window_,
+                                  QStringLiteral("ข้อความนี้มีอักษรที่รหัสภาษาไทย (Windows-874) เก็บไม่ได้ "
+                                                 "จึงบันทึกไฟล์ \"%1\" เป็น UTF-8 แทน เพื่อไม่ให้ข้อความหาย")
+                                      .arg(chosen),
+                                  title, MsgIcon::Information);
+}
+
+bool FileCommands::loadInto(QTextEdit *pane, const QString &path) {
+    if (!QFileInfo::exists(path)) {
+        report(context_, window_, QStringLiteral("ไม่พบไฟล์ \"%1\"").arg(path));
+        return false;
+    }
+    const ReadResult read = readFileBytes(nativePath(path));
+    if (!read.ok) {
+        report(context_, window_,
+               QStringLiteral("เปิดไฟล์ \"%1\" ไม่ได้: %2").arg(path, QString::fromLocal8Bit(read.error.c_str())));
+        return false;
+    }
+    const OpenedText opened = decodeOpenedFile(read.bytes);
+    if (opened.kind == OpenedKind::NotText) {
+        report(context_, window_, QStringLiteral("ไฟล์ \"%1\" ไม่ใช่ไฟล์ข้อความ จึงเปิดไม่ได้").arg(path));
+        return false;
+    }
+    QTextDocument *document = pane->document();
+    // Loading a file starts a new history: undo must not bring back the text that was there before.
+    document->setUndoRedoEnabled(false);
+    if (opened.kind == OpenedKind::Rich) {
+        pane->clear();
+        insertRuns(pane, opened.runs);
+    } else {
+        pane->setPlainText(withLf(fromU32(opened.text)));
+    }
+    document->setUndoRedoEnabled(true);
+    pane->moveCursor(QTextCursor::Start);
+    return true;
+}
+
+} // namespace dlx

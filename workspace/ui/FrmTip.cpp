@@ -1,0 +1,103 @@
+#include "FrmTip.h"
+
+#include "Artwork.h"
+#include "Settings.h"
+#include "WorkspaceLayout.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace dlx {
+namespace {
+
+QColor bgr(std::uint32_t value) {
+    const Rgb c = fromBgr(value);
+    return QColor(c.r, c.g, c.b);
+}
+
+} // namespace
+
+FrmTip::FrmTip(SettingsStore *settings, double random, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), settings_(settings),
+      rotation_(random) {
+    setObjectName(QStringLiteral("FrmTip"));
+    setWindowTitle(QString::fromUtf8("ลูกเล่นประจำวัน"));
+    const double dx = logicalDpiX(), dy = logicalDpiY();
+    auto rect = [&](double l, double t, double w, double h) {
+        return QRect(twipsToPixels(l, dx), twipsToPixels(t, dy), twipsToPixels(w, dx), twipsToPixels(h, dy));
+    };
+    setFixedSize(twipsToPixels(4605, dx), twipsToPixels(3885, dy));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, bgr(0xC0C0C0));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(rect(150, 90, 4305, 2925));
+
+    auto *panel = new QLabel(frame);
+    panel->setObjectName(QStringLiteral("Label1"));
+    panel->setAutoFillBackground(true);
+    QPalette panelPalette = panel->palette();
+    panelPalette.setColor(QPalette::Window, bgr(0xD0F5FB));
+    panel->setPalette(panelPalette);
+    panel->setGeometry(rect(150, 240, 4005, 2535));
+
+    auto *banner = new QLabel(frame);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setPixmap(art::tipBanner());
+    banner->setGeometry(QRect(rect(300, 390, 0, 0).topLeft(), QSize(210, 47)));
+
+    LblTip = new QLabel(frame);
+    LblTip->setObjectName(QStringLiteral("LblTip"));
+    LblTip->setWordWrap(true);
+    LblTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblTip->setGeometry(rect(420, 1590, 3435, 1065));
+
+    auto makeButton = [&](const char *name, const char *caption, const QRect &where) {
+        auto *button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(QString::fromLatin1(name));
+        QPalette p = button->palette();
+        p.setColor(QPalette::Button, bgr(0xC0C0FF));
+        button->setPalette(p);
+        button->setGeometry(where);
+        return button;
+    };
+    Command1 = makeButton("Command1", "ลูกเล่นถัดไป >", rect(780, 3150, 1335, 375));
+    Command2 = makeButton("Command2", "ปิด", rect(2550, 3150, 1335, 375));
+    Command2->setDefault(true);
+
+    Check1 = new QCheckBox(QString::fromUtf8("แสดงลูกเล่นเมื่อเปิดโปรแกรม"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(rect(1140, 3600, 2445, 225));
+    Check1->adjustSize();
+    const QString stored = settings_ ? settings_->value("Tip", "My Tip", "1") : QStringLiteral("1");
+    Check1->setChecked(tipWanted(stored.toStdString()));
+
+    // The check box's caption needs a little more room in this desktop's fonts than the design gave it.
+    setFixedSize(width(), std::max(height(), Check1->geometry().bottom() + 6));
+
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        rotation_.next();
+        showTip();
+    });
+    connect(Command2, &QPushButton::clicked, this, &QDialog::accept);
+    showTip();
+}
+
+void FrmTip::showTip() {
+    LblTip->setText(QString::fromStdString(rotation_.text()));
+}
+
+void FrmTip::done(int result) {
+    // Every way of closing (the button, the close box, Esc) keeps the user's choice.
+    if (settings_)
+        settings_->setValue("Tip", "My Tip", Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    QDialog::done(result);
+}
+
+} // namespace dlx

@@ -1,0 +1,129 @@
+#include "PrintJob.h"
+
+#include "Codec874.h"
+#include "Dialogs.h"
+#include "SaveText.h"
+#include "PrintLayout.h"
+#include "TextFile.h"
+#include "Utf8.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace dlx {
+
+PrintJob::PrintJob(const AppContext &context, QWidget *window)
+    : context_(context), window_(window), pdfOutput_(context.printPdfFile),
+      today_([] { return QDate::currentDate(); }) {}
+
+QString PrintJob::workFilePath() const { return context_.programFolder + "/PrintFile.pal"; }
+
+QFont PrintJob::printFont(const QTextEdit *pane) {
+    const QFont source = pane->document()->defaultFont();
+    QFont font(source.family());
+    font.setBold(source.bold());
+    font.setItalic(source.italic());
+    if (source.pointSizeF() > 0)
+        font.setPointSizeF(source.pointSizeF());
+    else if (source.pixelSize() > 0)
+        font.setPointSizeF(source.pixelSize() * 72.0 / 96.0); // pane fonts are sized for a 96-dpi screen
+    return font;
+}
+
+void PrintJob::fail(const QString &text) {
+    if (context_.dialogs)
+        context_.dialogs->message(window_, text, QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Exclamation);
+}
+
+PrintOutcome PrintJob::print(const QTextEdit *pane, int paneNumber) {
+    if (!pane || !context_.dialogs)
+        return PrintOutcome::Declined;
+    const QString title = paneNumber == 1 ? QStringLiteral("พิมพ์ต้นฉบับ") : QStringLiteral("พิมพ์งานแปล");
+    const MsgAnswer answer =
+        context_.dialogs->message(window_, QStringLiteral("แน่ใจ?"), title, MsgIcon::Information, MsgButtons::YesNo);
+    PrintOutcome outcome = PrintOutcome::Declined;
+    if (answer == MsgAnswer::Yes) {
+        if (pdfOutput_.isEmpty() && QPrinterInfo::defaultPrinter().isNull()) {
+            fail(QStringLiteral("ไม่พบเครื่องพิมพ์ กรุณาติดตั้งเครื่องพิมพ์และตั้งเป็นเครื่องหลักก่อนสั่งพิมพ์"));
+            outcome = PrintOutcome::NoPrinter;
+        } else {
+            // The work file falls back to UTF-8 when it must, so characters outside Windows-874 still print.
+            const std::optional<bool> usedUtf8 =
+                saveTextFile(*context_.dialogs, window_, pane->toPlainText(), workFilePath());
+            outcome = usedUtf8 ? printWorkFile(printFont(pane), paneNumber, *usedUtf8, title) : PrintOutcome::Failed;
+        }
+    }
+    // The work file goes whatever happened; it is only ever this job's.
+    if (QFile::exists(workFilePath()))
+        QFile::remove(workFilePath());
+    return outcome;
+}
+
+PrintOutcome PrintJob::printWorkFile(const QFont &font, int paneNumber, bool workFileIsUtf8, const QString &title) {
+    const ReadResult read = readFileBytes(QFile::encodeName(workFilePath()).toStdString());
+    if (!read.ok) {
+        fail(QStringLiteral("อ่านไฟล์งานพิมพ์ \"%1\" ไม่ได้: %2")
+                 .arg(workFilePath(), QString::fromLocal8Bit(read.error.c_str())));
+        return PrintOutcome::Failed;
+    }
+    // Decoded as written: guessing could take short Windows-874 Thai for UTF-8.
+    const std::u32string text = workFileIsUtf8 ? fromUtf8(std::string_view(read.bytes).substr(3))
+                                                               : decode874(read.bytes);
+    const std::vector<std::u32string> lines = splitLines(text);
+
+    QPrinter printer(QPrinter::HighResolution);
+    if (!pdfOutput_.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfOutput_);
+    } else {
+        printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+    }
+    printer.setDocName(title);
+    printer.setCreator(QStringLiteral("Dualexicon"));
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        fail(pdfOutput_.isEmpty() ? QStringLiteral("เริ่มงานพิมพ์ไม่ได้ กรุณาตรวจสอบเครื่องพิมพ์")
+                                  : QStringLiteral("เขียนไฟล์ \"%1\" ไม่ได้").arg(pdfOutput_));
+        return PrintOutcome::Failed;
+    }
+    painter.setFont(font);
+    const QFontMetricsF fm(font, &printer);
+    const double twipsPerDot = 1440.0 / printer.resolution();
+    const QRectF area = printer.pageRect(QPrinter::DevicePixel);
+
+    PrintMetrics metrics;
+    metrics.width = area.width() * twipsPerDot;
+    metrics.height = area.height() * twipsPerDot;
+    metrics.lineHeight = fm.lineSpacing() * twipsPerDot;
+    metrics.textWidth = [&](std::u32string_view s) {
+        return fm.horizontalAdvance(QString::fromStdU32String(std::u32string(s))) * twipsPerDot;
+    };
+    const QDate today = today_();
+    const std::vector<PrintedPage> pages =
+        layoutPrint(lines, paneNumber == 1 ? PrintedPane::Original : PrintedPane::Translation,
+                    printDate(today.year(), today.month(), today.day()), metrics);
+
+    bool ok = true;
+    for (size_t p = 0; p < pages.size() && ok; ++p) {
+        if (p > 0)
+            ok = printer.newPage();
+        for (const PlacedText &t : pages[p].texts)
+            if (!t.text.empty())
+                painter.drawText(QPointF(t.x / twipsPerDot, t.y / twipsPerDot + fm.ascent()),
+                                 QString::fromStdU32String(t.text));
+    }
+    ok = painter.end() && ok && printer.printerState() != QPrinter::Error;
+    if (!ok) {
+        fail(QStringLiteral("พิมพ์ไม่สำเร็จ กรุณาตรวจสอบเครื่องพิมพ์แล้วสั่งพิมพ์ใหม่"));
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
+}
+
+} // namespace dlx
