@@ -100,15 +100,15 @@ int main(int argc, char **argv) {
             break;
         }
         if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            auto spec = std::find_if(optionTable().begin(), optionTable().end(),
+            auto option = std::find_if(optionTable().begin(), optionTable().end(),
                                      [&](const OptionSpec &o) { return arg == o.name; });
-            if (spec == optionTable().end()) {
+            if (option == optionTable().end()) {
                 std::fprintf(stderr, "dualexicon-translate: unknown option %s\n", arg.c_str());
                 usage(stderr);
                 return 2;
             }
             const char *value = nullptr;
-            if (spec->takesValue) {
+            if (option->takesValue) {
                 if (i + 1 >= argc) {
                     std::fprintf(stderr, "dualexicon-translate: %s needs a value\n", arg.c_str());
                     usage(stderr);
@@ -116,7 +116,7 @@ int main(int argc, char **argv) {
                 }
                 value = argv[++i];
             }
-            spec->apply(opt, value);
+            option->apply(opt, value);
             continue;
         }
         opt.files.push_back(arg);
