@@ -1,6 +1,7 @@
 #include "FrmPuzzle.h"
 
 #include "Settings.h"
+#include "TypedKeys.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -144,26 +145,12 @@ void FrmPuzzle::pressKey(char32_t key) {
 }
 
 void FrmPuzzle::keyPressEvent(QKeyEvent *event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        pressKey(U'\r');
-        return;
-    case Qt::Key_Backspace:
-        pressKey(U'\b');
-        return;
-    case Qt::Key_Escape:
-        pressKey(U'\x1b');
-        return;
-    default:
-        break;
-    }
-    const std::u32string text = event->text().toStdU32String();
-    if (text.empty()) {
+    const std::u32string typed = typedCharacters(*event);
+    if (typed.empty()) {
         event->ignore();
         return;
     }
-    for (char32_t c : text)
+    for (char32_t c : typed)
         pressKey(c);
 }
 

@@ -3,6 +3,7 @@
 #include "FrmTime.h"
 #include "HostServices.h"
 #include "Settings.h"
+#include "TypedKeys.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -179,27 +180,12 @@ void FrmPim::pressKey(char32_t key) {
 }
 
 void FrmPim::keyPressEvent(QKeyEvent *event) {
-    // Every key with a character is typed as it comes; there is no correction key.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        pressKey(TypingDrill::kEnter);
-        return;
-    case Qt::Key_Backspace:
-        pressKey(U'\b');
-        return;
-    case Qt::Key_Escape:
-        pressKey(U'\x1b');
-        return;
-    default:
-        break;
-    }
-    const std::u32string text = event->text().toStdU32String();
-    if (text.empty()) {
+    const std::u32string typed = typedCharacters(*event);
+    if (typed.empty()) {
         event->ignore();
         return;
     }
-    for (char32_t c : text)
+    for (char32_t c : typed)
         pressKey(c);
 }
 
