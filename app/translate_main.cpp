@@ -133,7 +133,8 @@ int main(int argc, char **argv) {
     if (opt.files.empty())
         opt.files.push_back("-");
 
-    std::vector<std::u32string> lines;
+    // Every file is read before anything is written, so a missing one fails the run cleanly.
+    std::vector<std::u32string> texts;
     for (const auto &file : opt.files) {
         std::string bytes;
         if (file == "-") {
@@ -149,8 +150,7 @@ int main(int argc, char **argv) {
             }
             bytes = std::move(r.bytes);
         }
-        auto fileLines = dlx::splitLines(dlx::decodeTextBytes(bytes));
-        std::move(fileLines.begin(), fileLines.end(), std::back_inserter(lines));
+        texts.push_back(dlx::decodeTextBytes(bytes));
     }
 
     dlx::Lexicon lexicon(opt.dataFolder);
@@ -165,32 +165,63 @@ int main(int argc, char **argv) {
             if (!word.empty())
                 ++unknown[word];
         };
-    dlx::beginRun(state);
-    const int done = dlx::translateLines(translator, lines);
 
     static char outBuf[1 << 16];
     std::setvbuf(stdout, outBuf, _IOFBF, sizeof outBuf);
+    const dlx::PhraseRewriter rewriter;
+    dlx::RewriteScratch scratch;
+    std::vector<char> out(1 << 22);
+    size_t used = 0;
+    auto flush = [&] {
+        std::fwrite(out.data(), 1, used, stdout);
+        used = 0;
+    };
+    auto emit = [&](std::u32string &line) {
+        if (opt.unknown)
+            return;
+        rewriter.CheckThaiIdiom(line, {}, &scratch);
+        const size_t room = line.size() * 4 + 1;
+        if (used + room > out.size())
+            flush();
+        if (room > out.size())
+            out.resize(room);
+        used = static_cast<size_t>(dlx::writeUtf8(out.data() + used, line) - out.data());
+        out[used++] = '\n';
+    };
+
+    // Lines stream through one at a time; the last one waits, because text still held at the end of the run
+    // is appended to it.
+    dlx::beginRun(state);
+    lexicon.refresh();
+    std::u32string pending;
+    bool havePending = false;
+    for (const auto &text : texts) {
+        const std::u32string_view all(text);
+        for (size_t start = 0; start < all.size();) {
+            size_t end = start;
+            while (end < all.size() && all[end] != U'\r' && all[end] != U'\n')
+                ++end;
+            if (havePending)
+                emit(pending);
+            pending = dlx::translateOneLine(translator, all.substr(start, end - start));
+            havePending = true;
+            if (end < all.size() && all[end] == U'\r' && end + 1 < all.size() && all[end + 1] == U'\n')
+                ++end;
+            start = end + 1;
+        }
+    }
+    if (havePending) {
+        dlx::appendHeldText(state, pending);
+        emit(pending);
+    }
+    flush();
+
     if (opt.unknown) {
         std::vector<std::pair<std::u32string, long>> sorted(unknown.begin(), unknown.end());
         std::sort(sorted.begin(), sorted.end(),
                   [](const auto &a, const auto &b) { return a.second != b.second ? a.second > b.second : a.first < b.first; });
         for (const auto &[word, count] : sorted)
             std::fprintf(stdout, "%ld\t%s\n", count, dlx::toUtf8(word).c_str());
-        return std::fflush(stdout) == 0 ? 0 : 1;
     }
-
-    const dlx::PhraseRewriter rewriter;
-    std::string out;
-    for (int i = 0; i < done; ++i) {
-        std::u32string &line = state.TranslatedLines[static_cast<size_t>(i)];
-        rewriter.CheckThaiIdiom(line);
-        dlx::appendUtf8(out, line);
-        out += '\n';
-        if (out.size() > (1 << 20)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
-    }
-    std::fwrite(out.data(), 1, out.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

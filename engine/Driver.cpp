@@ -12,6 +12,26 @@ void beginRun(TranslationState &state) {
     state.CurrentWord.clear();
 }
 
+std::u32string translateOneLine(Translator &translator, std::u32string_view line) {
+    TranslationState &s = translator.state();
+    translator.translateLine(line);
+    const size_t used = s.Text4.size();
+    std::u32string done = std::move(s.Text4);
+    s.Text4.clear();
+    s.Text4.reserve(used + 16); // the next line is likely as long: grow the work line once, not per word
+    s.Text3.clear();
+    s.CharIndex = 1;
+    s.CurrentWord.clear();
+    return done;
+}
+
+void appendHeldText(TranslationState &state, std::u32string &lastLine) {
+    lastLine += state.HeldModifiers;
+    lastLine += state.HeldPhrase;
+    state.HeldModifiers.clear();
+    state.HeldPhrase.clear();
+}
+
 int translateLines(Translator &translator, const std::vector<std::u32string> &lines, const DriverHooks &hooks) {
     TranslationState &s = translator.state();
     translator.lexicon().refresh();
@@ -23,25 +43,15 @@ int translateLines(Translator &translator, const std::vector<std::u32string> &li
     for (const auto &line : lines) {
         if (!s.Translating)
             break;
-        translator.translateLine(line);
-        s.TranslatedLines.push_back(std::move(s.Text4));
-        s.Text4.clear();
-        s.Text3.clear();
-        s.CharIndex = 1;
-        s.CurrentWord.clear();
+        s.TranslatedLines.push_back(translateOneLine(translator, line));
         ++lineIndex;
         if (hooks.yield)
             hooks.yield();
         if (hooks.progress)
             hooks.progress(lineIndex, total);
     }
-    // Words held back for a phrase that never ended still belong to the text.
-    if (lineIndex > 0 && (!s.HeldModifiers.empty() || !s.HeldPhrase.empty())) {
-        s.TranslatedLines.back() += s.HeldModifiers;
-        s.TranslatedLines.back() += s.HeldPhrase;
-        s.HeldModifiers.clear();
-        s.HeldPhrase.clear();
-    }
+    if (lineIndex > 0)
+        appendHeldText(s, s.TranslatedLines.back());
     return lineIndex;
 }
 

@@ -24,6 +24,14 @@ void beginRun(TranslationState &state);
 /// word is lost. Returns the number of lines translated.
 int translateLines(Translator &translator, const std::vector<std::u32string> &lines, const DriverHooks &hooks = {});
 
+/// The driver's work on one line: the word step on every piece, then the end of the line (the work line is
+/// taken as the finished Thai line and emptied). For callers that stream lines themselves.
+std::u32string translateOneLine(Translator &translator, std::u32string_view line);
+
+/// Appends the text still held back for an unfinished phrase (HeldModifiers, then HeldPhrase) to the last
+/// finished line and empties both, so that no word is lost at the end of a run.
+void appendHeldText(TranslationState &state, std::u32string &lastLine);
+
 /// Joins the first `count` lines with the separator between them: {a, b}, 2, "\n" => "a\nb".
 std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t count, std::u32string_view separator);
 

@@ -84,6 +84,9 @@ PhraseRewriter::PhraseRewriter(const std::vector<ThaiIdiomRule> &rules) {
         }
     }
     outLink_[0] = -1;
+    firstOut_.resize(nodes);
+    for (size_t u = 0; u < nodes; ++u)
+        firstOut_[u] = nodeRules_[u].empty() ? outLink_[u] : static_cast<std::int32_t>(u);
     next_.resize(nodes * static_cast<size_t>(classes_));
     for (size_t u = 0; u < nodes; ++u)
         std::copy(go[u].begin(), go[u].end(), next_.begin() + static_cast<std::ptrdiff_t>(u * classes_));
@@ -101,21 +104,22 @@ void PhraseRewriter::rulesIn(std::u32string_view line, std::vector<std::int32_t>
     int node = 0;
     for (char32_t c : line) {
         node = next_[static_cast<size_t>(node) * classes_ + classOf(c)];
-        for (int o = nodeRules_[node].empty() ? outLink_[node] : node; o >= 0; o = outLink_[o])
+        for (int o = firstOut_[node]; o >= 0; o = outLink_[o])
             present.insert(present.end(), nodeRules_[o].begin(), nodeRules_[o].end());
     }
     std::sort(present.begin(), present.end());
     present.erase(std::unique(present.begin(), present.end()), present.end());
 }
 
-bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHooks &hooks, std::size_t &count,
-                               bool &stopped) const {
+bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHooks &hooks, RewriteScratch &scratch,
+                               std::size_t &count, bool &stopped) const {
     const std::u32string &pat = search_[r];
     const std::u32string &rep = replacement_[r];
     const size_t m = pat.size();
-    std::u32string out;
-    out.reserve(line.size());
-    std::u32string pending; // characters still to read, last one first: replacements are read again
+    std::u32string &out = scratch.out;
+    std::u32string &pending = scratch.pending; // characters still to read, last one first
+    out.clear();
+    pending.clear();
     size_t i = 0, made = 0;
     bool changed = false;
     for (;;) {
@@ -151,18 +155,19 @@ bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHook
         return false;
     out.append(pending.rbegin(), pending.rend());
     out.append(line, i, std::u32string::npos);
-    line = std::move(out);
+    line.swap(out);
     return true;
 }
 
-std::size_t PhraseRewriter::rewriteLine(std::u32string &line, const RewriteHooks &hooks, bool &stopped) const {
+std::size_t PhraseRewriter::rewriteLine(std::u32string &line, const RewriteHooks &hooks, RewriteScratch &scratch,
+                                        bool &stopped) const {
     std::size_t count = 0;
-    thread_local std::vector<std::int32_t> present; // the rules that occur in the line, in table order
+    std::vector<std::int32_t> &present = scratch.present; // the rules that occur in the line, in table order
     rulesIn(line, present);
     size_t i = 0;
     while (i < present.size() && !stopped) {
         const std::int32_t rule = present[i];
-        if (applyRule(line, static_cast<size_t>(rule), hooks, count, stopped)) {
+        if (applyRule(line, static_cast<size_t>(rule), hooks, scratch, count, stopped)) {
             rulesIn(line, present); // later rules see the text as this one left it
             i = static_cast<size_t>(std::upper_bound(present.begin(), present.end(), rule) - present.begin());
         } else {
@@ -172,18 +177,22 @@ std::size_t PhraseRewriter::rewriteLine(std::u32string &line, const RewriteHooks
     return count;
 }
 
-std::size_t PhraseRewriter::CheckThaiIdiom(std::u32string &text, const RewriteHooks &hooks) const {
+std::size_t PhraseRewriter::CheckThaiIdiom(std::u32string &text, const RewriteHooks &hooks,
+                                           RewriteScratch *scratch) const {
     if (hooks.mayReplace && !hooks.mayReplace())
         return 0;
     std::size_t count = 0;
     bool stopped = false, changed = false;
-    std::u32string result, line;
+    RewriteScratch own;
+    RewriteScratch &work = scratch ? *scratch : own;
+    std::u32string &result = work.result, &line = work.line;
+    result.clear();
     for (size_t start = 0;;) {
         size_t end = start;
         while (end < text.size() && !isLineBreak(text[end]))
             ++end;
         line.assign(text, start, end - start);
-        const std::size_t made = stopped ? 0 : rewriteLine(line, hooks, stopped);
+        const std::size_t made = stopped ? 0 : rewriteLine(line, hooks, work, stopped);
         if (made && !changed) {
             result.assign(text, 0, start); // lines before this one are unchanged
             changed = true;
@@ -197,8 +206,10 @@ std::size_t PhraseRewriter::CheckThaiIdiom(std::u32string &text, const RewriteHo
             result.push_back(text[end]);
         start = end + 1;
     }
-    if (changed)
-        text = std::move(result);
+    if (changed) {
+        text.swap(result);
+        result.clear();
+    }
     return count;
 }
 

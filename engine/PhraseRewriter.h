@@ -23,20 +23,29 @@ struct RewriteHooks {
     std::function<void()> afterReplacement;
 };
 
+/// Working storage of one rewriting. A caller that rewrites many short texts passes its own to reuse it; it
+/// must not be shared by calls that run inside each other (a hook may let window events run).
+struct RewriteScratch {
+    std::u32string line, result, out, pending;
+    std::vector<std::int32_t> present;
+};
+
 class PhraseRewriter {
 public:
     explicit PhraseRewriter(const std::vector<ThaiIdiomRule> &rules = ThaiIdiomTable());
 
     /// Rewrites the text in place. Returns the number of replacements made.
-    std::size_t CheckThaiIdiom(std::u32string &text, const RewriteHooks &hooks = {}) const;
+    std::size_t CheckThaiIdiom(std::u32string &text, const RewriteHooks &hooks = {},
+                               RewriteScratch *scratch = nullptr) const;
 
     /// Replacements of one rule in one line stop after this many (a guard against a rule feeding itself).
     static constexpr std::size_t kMaxReplacementsPerRule = 1u << 20;
 
 private:
-    std::size_t rewriteLine(std::u32string &line, const RewriteHooks &hooks, bool &stopped) const;
-    bool applyRule(std::u32string &line, std::size_t rule, const RewriteHooks &hooks, std::size_t &count,
-                   bool &stopped) const;
+    std::size_t rewriteLine(std::u32string &line, const RewriteHooks &hooks, RewriteScratch &scratch,
+                            bool &stopped) const;
+    bool applyRule(std::u32string &line, std::size_t rule, const RewriteHooks &hooks, RewriteScratch &scratch,
+                   std::size_t &count, bool &stopped) const;
     void rulesIn(std::u32string_view line, std::vector<std::int32_t> &present) const;
     int classOf(char32_t c) const;
 
@@ -47,6 +56,7 @@ private:
     std::vector<std::int32_t> next_;       // node * classes_ + class -> node
     std::unordered_map<char32_t, int> wideClass_;
     std::vector<std::int32_t> outLink_;    // node -> nearest proper suffix node that ends a rule, or -1
+    std::vector<std::int32_t> firstOut_;   // node -> itself when it ends a rule, else outLink_
     std::vector<std::vector<std::int32_t>> nodeRules_; // node -> rules whose search text ends exactly here
 };
 

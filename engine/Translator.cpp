@@ -198,25 +198,30 @@ void Translator::flushHeldModifiers() {
 }
 
 void Translator::CheckMean() {
-    std::u32string &upper = keyScratch_; // reused: this runs for every piece of the text
-    upper.assign(s_.CurrentWord);
-    for (char32_t &c : upper)
-        if (c >= U'a' && c <= U'z')
-            c -= 32;
-    const std::u32string_view key = trimSpaces(upper);
-    if (key == U"THE" || key == U"AN") {
+    // The key is the piece without surrounding spaces, a-z upper-cased; it is compared without making a copy.
+    const std::u32string_view key = trimSpaces(s_.CurrentWord);
+    auto up = [](char32_t c) { return c >= U'a' && c <= U'z' ? c - 32 : c; };
+    auto keyIs = [&](std::u32string_view upperWord) {
+        if (key.size() != upperWord.size())
+            return false;
+        for (size_t i = 0; i < key.size(); ++i)
+            if (up(key[i]) != upperWord[i])
+                return false;
+        return true;
+    };
+    if (keyIs(U"THE") || keyIs(U"AN")) {
         s_.CurrentWord.clear();
         s_.WordConsumed = 0;
         return;
     }
-    if (key == U"A") {
+    if (keyIs(U"A")) {
         append(U"อะ.-");
         s_.CurrentWord.clear();
         s_.WordConsumed = 1;
         return;
     }
-    if (!key.empty() && key[0] >= U'A' && key[0] <= U'Z') {
-        LookupWord(key[0]);
+    if (!key.empty() && up(key[0]) >= U'A' && up(key[0]) <= U'Z') {
+        LookupWord(up(key[0]));
         return;
     }
     const bool mark = key.size() == 1 && isMark(key[0]);

@@ -63,7 +63,6 @@ private:
 
     TranslationState &s_;
     Lexicon &lexicon_;
-    std::u32string keyScratch_;
     Rendering rendering_;
     // What each letter file made of each word seen so far: words repeat, the lookup need not.
     struct Memo {

@@ -72,10 +72,7 @@ std::u32string fromUtf8(std::string_view bytes) {
     return out;
 }
 
-void appendUtf8(std::string &out, std::u32string_view text) {
-    const size_t start = out.size();
-    out.resize(start + text.size() * 4);
-    char *p = out.data() + start;
+char *writeUtf8(char *p, std::u32string_view text) {
     for (char32_t c : text) {
         if (c < 0x80) {
             *p++ = static_cast<char>(c);
@@ -93,7 +90,14 @@ void appendUtf8(std::string &out, std::u32string_view text) {
             *p++ = static_cast<char>(0x80 | (c & 0x3F));
         }
     }
-    out.resize(static_cast<size_t>(p - out.data()));
+    return p;
+}
+
+void appendUtf8(std::string &out, std::u32string_view text) {
+    const size_t start = out.size();
+    out.resize(start + text.size() * 4);
+    char *end = writeUtf8(out.data() + start, text);
+    out.resize(static_cast<size_t>(end - out.data()));
 }
 
 std::string toUtf8(std::u32string_view text) {
@@ -105,9 +109,25 @@ std::string toUtf8(std::u32string_view text) {
 std::u32string decodeTextBytes(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         return fromUtf8(bytes.substr(3));
-    if (isValidUtf8(bytes))
-        return fromUtf8(bytes);
-    return decode874(bytes);
+    // One pass: decode as UTF-8 and fall back to Windows-874 at the first ill-formed sequence.
+    std::u32string out(bytes.size(), U'\0');
+    size_t o = 0;
+    char32_t cp;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            out[o++] = b;
+            ++i;
+            continue;
+        }
+        const size_t n = decodeOne(bytes, i, cp);
+        if (!n)
+            return decode874(bytes);
+        out[o++] = cp;
+        i += n;
+    }
+    out.resize(o);
+    return out;
 }
 
 std::u32string upperAscii(std::u32string_view text) {

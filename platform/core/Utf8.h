@@ -13,6 +13,9 @@ std::u32string fromUtf8(std::string_view bytes);
 
 std::string toUtf8(std::u32string_view text);
 
+/// Writes the UTF-8 form of the text at p, which must have room for 4 bytes a character; returns the end.
+char *writeUtf8(char *p, std::u32string_view text);
+
 /// Appends the UTF-8 form of the text to out.
 void appendUtf8(std::string &out, std::u32string_view text);
 
