@@ -176,6 +176,13 @@ void FrmAdd::buildWidgets() {
         const int row = list1_->row(chosen.first());
         run([this, row] { return model_.selectEntry(static_cast<std::size_t>(row)); });
     });
+    // A click on the row already selected changes no selection, yet it loads the entry again like any click:
+    // that is how fields edited by mistake are put back.
+    connect(list1_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const int row = list1_->row(item);
+        if (row >= 0 && model_.selected() == std::optional<std::size_t>(static_cast<std::size_t>(row)))
+            run([this, row] { return model_.selectEntry(static_cast<std::size_t>(row)); });
+    });
     connect(combo2_, &QComboBox::activated, this, [this](int) { command1_->setFocus(Qt::OtherFocusReason); });
     connect(command1_, &QPushButton::clicked, this, [this] { run([this] { return model_.command1(); }); });
     connect(command2_, &QPushButton::clicked, this, [this] {

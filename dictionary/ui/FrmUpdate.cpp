@@ -90,6 +90,11 @@ QString FrmUpdate::serverBase() const {
 
 void FrmUpdate::setWindowHeight(int height) {
     setFixedSize(kWidth, height);
+    // Collapsed, the text may still be an earlier letter's (a failed fetch keeps it): it must not be reachable
+    // by Tab and saved under the letter now chosen.
+    const bool expanded = height == kExpandedHeight;
+    text1_->setEnabled(expanded);
+    command3_->setEnabled(expanded);
 }
 
 void FrmUpdate::fetch(const QString &letter) {

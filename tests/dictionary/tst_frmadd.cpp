@@ -309,6 +309,26 @@ private slots:
         QVERIFY(!child<QLineEdit>("Text1")->text().isEmpty());
     }
 
+    void clickingTheSelectedRowAgainPutsItsEntryBack() {
+        chooseLetter('A');
+        auto *list = child<QListWidget>("List1");
+        auto *text1 = child<QLineEdit>("Text1");
+        auto *text2 = child<QLineEdit>("Text2");
+        test::clickListRow(list, 2);
+        text1->selectAll();
+        test::typeText(text1, "appel");
+        text2->clear();
+        QCOMPARE(list->currentRow(), 2);
+
+        test::clickListRow(list, 2);
+        QCOMPARE(text1->text(), QStringLiteral("apple"));
+        QCOMPARE(text2->text(), QStringLiteral("แอปเปิ้ล"));
+        QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("แทนที่"));
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command1"));
+        QCOMPARE(listItems(list), five);
+        QVERIFY(dialogs.messages.empty());
+    }
+
     void escapeDoesNotDiscardTheEdits() {
         chooseLetter('A');
         QTest::keyClick(child<QListWidget>("List1"), Qt::Key_Escape);

@@ -287,6 +287,12 @@ void TestFiles::saveWritesCrLfReplacesAndRemembersTheName() {
     QCOMPARE(readAll(saved), QByteArray("\r\n"));
     QVERIFY(f.dialogs.messages.empty());
     QCOMPARE(folderEntries(f.dir.path()), (QStringList{"copy", "letter.txt"}));
+
+    // A no-break space is a Windows-874 character (A0) and is saved as such, not as a plain space.
+    text1.setPlainText(QStringLiteral("a\u00A0b"));
+    f.dialogs.fileAnswers = {saved};
+    commands->save(&text1, 1);
+    QCOMPARE(readAll(saved), QByteArray("a\xA0" "b\r\n"));
 }
 
 void TestFiles::saveKeepsCharactersOutsideWindows874() {

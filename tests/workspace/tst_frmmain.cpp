@@ -107,6 +107,8 @@ private slots:
     void translateButtonPutsTheEnginesThaiInText2();
     void translateOnlyTheSelection_data();
     void translateOnlyTheSelection();
+    void translateTakesThePanesOwnCharacters_data();
+    void translateTakesThePanesOwnCharacters();
     void secondClickCancelsAfterTheCurrentLine();
     void clickWhileACancelledRunFinishesIsIgnored();
     void textOf32768LinesIsRefusedAnd32767Translate();
@@ -115,6 +117,7 @@ private slots:
     void saveTextWritesTheFile();
     void saveTextReportsAMissingFolder();
     void resizeBelow4000TwipsComplainsEachTime();
+    void maximisingASmallWindowDoesNotComplain();
     void arrangementsSurviveResizes();
     void minimisedWindowScrollsItsTitle();
     void startupTipShowsOnceWhenWanted_data();
@@ -182,6 +185,41 @@ void TestFrmMain::translateOnlyTheSelection() {
     clickTranslate(w);
     QCOMPARE(w.text2()->toPlainText(), engine(ws, selected));
     QCOMPARE(w.text1()->toPlainText(), text);
+}
+
+void TestFrmMain::translateTakesThePanesOwnCharacters_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from"); // -1: nothing selected
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("source");
+    const QString nbsp(QChar(0xA0));
+    // A no-break space is a character of its own (Windows-874 has it), not a space between two words.
+    QTest::newRow("no-break space") << "red" + nbsp + "cat" << -1 << 0 << "red" + nbsp + "cat";
+    QTest::newRow("selected no-break space") << "dog\nred" + nbsp + "cat" << 4 << 7 << "red" + nbsp + "cat";
+    QTest::newRow("line break inside a paragraph")
+        << "red cat" + QString(QChar(QChar::LineSeparator)) + "dog" << -1 << 0 << "red cat\ndog";
+    QTest::newRow("selected line break inside a paragraph")
+        << "I go" + QString(QChar(QChar::LineSeparator)) + "red cat" << 2 << 6 << "go\nred";
+}
+
+void TestFrmMain::translateTakesThePanesOwnCharacters() {
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, length);
+    QFETCH(QString, source);
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    w.text1()->setPlainText(text);
+    if (from >= 0) {
+        QTextCursor c(w.text1()->document());
+        c.setPosition(from);
+        c.setPosition(from + length, QTextCursor::KeepAnchor);
+        w.text1()->setTextCursor(c);
+    }
+    clickTranslate(w);
+    // toPlainText would show a no-break space as a space.
+    QCOMPARE(w.text2()->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), engine(ws, source));
+    QVERIFY(ws.dialogs.messages.empty());
 }
 
 void TestFrmMain::secondClickCancelsAfterTheCurrentLine() {
@@ -352,6 +390,39 @@ void TestFrmMain::resizeBelow4000TwipsComplainsEachTime() {
     QTRY_COMPARE(w.width(), px4000 + 100);
     QCOMPARE(tooSmallMessages(), 2);
     QCOMPARE(w.windowTitle(), u("Dualexicon (ดูอะเล็กซิคอน) 1.5"));
+}
+
+void TestFrmMain::maximisingASmallWindowDoesNotComplain() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    const QString title = u("Dualexicon (ดูอะเล็กซิคอน) 1.5");
+    auto tooSmallMessages = [&] {
+        int n = 0;
+        for (const auto &m : ws.dialogs.messages)
+            n += m.text == u("รู้สึกจะย่อเล็กเกินไปนะ!");
+        return n;
+    };
+    const int small = twipsToPixels(3000, w.logicalDpiX());
+    w.resize(small, small);
+    QTRY_COMPARE(tooSmallMessages(), 1);
+    // Maximised, the window fills the screen: no message, and the layout follows the new size.
+    w.showMaximized();
+    QTRY_VERIFY(w.width() > small * 2);
+    QTest::qWait(50);
+    QCOMPARE(tooSmallMessages(), 1);
+    QCOMPARE(w.windowTitle(), title);
+    QCOMPARE(w.geometryTwips().Text1.width, w.outerSizeTwips().width() - 250);
+    // Minimised from there and restored: still maximised, still no message, and the title stops scrolling.
+    w.showMinimized();
+    QTRY_VERIFY(w.titleScrolling());
+    w.showMaximized();
+    QTRY_VERIFY(!w.titleScrolling());
+    QCOMPARE(w.windowTitle(), title);
+    QCOMPARE(tooSmallMessages(), 1);
+    // Back to the small normal size: that resize complains again.
+    w.showNormal();
+    QTRY_COMPARE(w.width(), small);
+    QTRY_COMPARE(tooSmallMessages(), 2);
 }
 
 void TestFrmMain::arrangementsSurviveResizes() {

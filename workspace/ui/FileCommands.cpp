@@ -4,6 +4,7 @@
 #include "PaneText.h"
 #include "SaveText.h"
 #include "TextFile.h"
+#include "PaneCharacters.h"
 
 #include <QColor>
 #include <QFile>
@@ -102,7 +103,7 @@ void FileCommands::save(QTextEdit *pane, int paneNumber) {
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
-    const std::optional<bool> usedUtf8 = saveTextFile(*context_.dialogs, window_, pane->toPlainText(), chosen);
+    const std::optional<bool> usedUtf8 = saveTextFile(*context_.dialogs, window_, paneCharacters(*pane), chosen);
     if (usedUtf8 && *usedUtf8)
         context_.dialogs->message(window_,
                                   QStringLiteral("ข้อความนี้มีอักษรที่รหัสภาษาไทย (Windows-874) เก็บไม่ได้ "

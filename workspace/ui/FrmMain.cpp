@@ -370,8 +370,21 @@ void FrmMain::resizeEvent(QResizeEvent *event) {
 
 void FrmMain::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Maximising or restoring a maximised window brings a new size with the resize that follows; judging the
+    // old size now would complain about a window that is about to fill the screen, or complain twice. Minimising
+    // and restoring keep the size and bring no resize, so they run the resize steps here.
+    const Qt::WindowStates now = windowState();
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+    const bool sizeFollows =
+        !(now & Qt::WindowMinimized) && (now & Qt::WindowMaximized) != (before & Qt::WindowMaximized);
+    if (sizeFollows) {
+        setWindowTitle(kTitle);
+        timer1_.stop();
+        return;
+    }
+    Form_Resize();
 }
 
 void FrmMain::Form_Resize() {

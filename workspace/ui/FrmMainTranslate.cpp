@@ -6,12 +6,13 @@
 #include "PicBar.h"
 #include "TranslateRun.h"
 #include "TranslationProgress.h"
+#include "PaneCharacters.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
-#include <QTextDocumentFragment>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace dlx {
@@ -49,7 +50,7 @@ void FrmMain::Command1_Click() {
 
     const QTextCursor selection = text1_->textCursor();
     const QString source =
-        selection.hasSelection() ? QTextDocumentFragment(selection).toPlainText() : text1_->toPlainText();
+        paneCharacters(selection.hasSelection() ? selection.selectedText() : text1_->document()->toRawText());
 
     QElapsedTimer clock;
     clock.start();

@@ -6,6 +6,7 @@
 #include "PrintLayout.h"
 #include "TextFile.h"
 #include "Utf8.h"
+#include "PaneCharacters.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -54,7 +55,7 @@ PrintOutcome PrintJob::print(const QTextEdit *pane, int paneNumber) {
         } else {
             // The work file falls back to UTF-8 when it must, so characters outside Windows-874 still print.
             const std::optional<bool> usedUtf8 =
-                saveTextFile(*context_.dialogs, window_, pane->toPlainText(), workFilePath());
+                saveTextFile(*context_.dialogs, window_, paneCharacters(*pane), workFilePath());
             outcome = usedUtf8 ? printWorkFile(printFont(pane), paneNumber, *usedUtf8, title) : PrintOutcome::Failed;
         }
     }
