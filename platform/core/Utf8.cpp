@@ -53,8 +53,9 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::u32string fromUtf8(std::string_view bytes) {
-    std::u32string out(bytes.size(), U'\0');
+// Decodes UTF-8 into out. An ill-formed byte becomes U+FFFD, or, when strict, stops the decoding with false.
+static bool decodeUtf8(std::string_view bytes, std::u32string &out, bool strict) {
+    out.assign(bytes.size(), U'\0');
     size_t o = 0;
     char32_t cp;
     for (size_t i = 0; i < bytes.size();) {
@@ -65,10 +66,18 @@ std::u32string fromUtf8(std::string_view bytes) {
             continue;
         }
         const size_t n = decodeOne(bytes, i, cp);
+        if (!n && strict)
+            return false;
         out[o++] = n ? cp : U'\uFFFD';
         i += n ? n : 1;
     }
     out.resize(o);
+    return true;
+}
+
+std::u32string fromUtf8(std::string_view bytes) {
+    std::u32string out;
+    decodeUtf8(bytes, out, false);
     return out;
 }
 
@@ -109,25 +118,9 @@ std::string toUtf8(std::u32string_view text) {
 std::u32string decodeTextBytes(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         return fromUtf8(bytes.substr(3));
-    // One pass: decode as UTF-8 and fall back to Windows-874 at the first ill-formed sequence.
-    std::u32string out(bytes.size(), U'\0');
-    size_t o = 0;
-    char32_t cp;
-    for (size_t i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            out[o++] = b;
-            ++i;
-            continue;
-        }
-        const size_t n = decodeOne(bytes, i, cp);
-        if (!n)
-            return decode874(bytes);
-        out[o++] = cp;
-        i += n;
-    }
-    out.resize(o);
-    return out;
+    // One pass: decode as UTF-8, and read the bytes as Windows-874 at the first ill-formed sequence.
+    std::u32string out;
+    return decodeUtf8(bytes, out, true) ? out : decode874(bytes);
 }
 
 std::u32string upperAscii(std::u32string_view text) {
