@@ -1,7 +1,6 @@
 #include "FrmPuzzle.h"
 
 #include "Settings.h"
-#include "TypedKeys.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -29,22 +28,15 @@ QLabel *namedLabel(const QString &name, const QString &caption, QWidget *parent)
 } // namespace
 
 FrmPuzzle::FrmPuzzle(const AppContext &context, std::unique_ptr<RandomSource> random, QWidget *parent)
-    : QDialog(parent), context_(context),
+    : KeyedDialog(context, parent),
       random_(random ? std::move(random)
                      : std::make_unique<SeededRandom>(
                            static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()))),
       game_(QFile::encodeName(context.dataFolder()).toStdString(), *random_) {
     setObjectName("FrmPuzzle");
     setWindowTitle("เกมส์ Puzzle");
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_InputMethodEnabled);
 
-    auto *menu = new QMenuBar(this);
-    const auto addItem = [&](const char *name, const QString &caption) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
+    const auto addItem = [this](const char *name, const QString &caption) { return addMenuItem(name, caption); };
     connect(addItem("mnuHi", "คะแนนสูงสุด"), &QAction::triggered, this, &FrmPuzzle::mnuHi);
     connect(addItem("mnuSave", "บันทึกคะแนน"), &QAction::triggered, this, &FrmPuzzle::mnuSave);
     addItem("mnuHelp", "วิธีเล่น");
@@ -96,7 +88,7 @@ FrmPuzzle::FrmPuzzle(const AppContext &context, std::unique_ptr<RandomSource> ra
     status->addWidget(cmdNext_);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setMenuBar(menu);
+    layout->setMenuBar(menuBar());
     layout->addLayout(slotRow);
     layout->addSpacing(12);
     layout->addLayout(clues);
@@ -144,22 +136,6 @@ void FrmPuzzle::pressKey(char32_t key) {
         showTurn();
 }
 
-void FrmPuzzle::keyPressEvent(QKeyEvent *event) {
-    const std::u32string typed = typedCharacters(*event);
-    if (typed.empty()) {
-        event->ignore();
-        return;
-    }
-    for (char32_t c : typed)
-        pressKey(c);
-}
-
-void FrmPuzzle::inputMethodEvent(QInputMethodEvent *event) {
-    for (char32_t c : event->commitString().toStdU32String())
-        pressKey(c);
-    event->accept();
-}
-
 void FrmPuzzle::mnuHi() {
     const int saved = context_.profile ? context_.profile->readInt(kProfileSection, kScoreKey) : 0;
     message(QString("คะแนนสูงสุด : %1   คะแนน").arg(saved), "Dualexicon", MsgIcon::None);
@@ -172,11 +148,6 @@ void FrmPuzzle::mnuSave() {
         message("บันทึกคะแนนสูงสุดไว้แล้ว!", "คะแนนสูงสุด", MsgIcon::Information);
     else
         message("บันทึกคะแนนไม่สำเร็จ", "โปรแกรมผิดพลาด", MsgIcon::Stop);
-}
-
-void FrmPuzzle::message(const QString &text, const QString &title, MsgIcon icon) {
-    if (context_.dialogs)
-        context_.dialogs->message(this, text, title, icon);
 }
 
 } // namespace dlx

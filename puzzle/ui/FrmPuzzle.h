@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "PuzzleGame.h"
 #include "RandomEntry.h"
+#include "KeyedDialog.h"
 
 #include <QDialog>
 #include <array>
@@ -15,7 +16,7 @@ class QPushButton;
 
 namespace dlx {
 
-class FrmPuzzle : public QDialog {
+class FrmPuzzle : public KeyedDialog {
     Q_OBJECT
 public:
     /// Without a random source the window seeds its own from the clock.
@@ -33,16 +34,10 @@ public:
 
     const PuzzleGame &game() const { return game_; }
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
-
 private:
-    void pressKey(char32_t key);
+    void pressKey(char32_t key) override;
     void showTurn();
-    void message(const QString &text, const QString &title, MsgIcon icon);
 
-    const AppContext &context_;
     std::unique_ptr<RandomSource> random_;
     PuzzleGame game_;
 

@@ -3,7 +3,6 @@
 #include "FrmTime.h"
 #include "HostServices.h"
 #include "Settings.h"
-#include "TypedKeys.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -55,21 +54,14 @@ QLabel *namedLabel(const QString &name, const QString &caption, QWidget *parent)
 
 FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimit, std::unique_ptr<RandomSource> random,
                QWidget *parent)
-    : QDialog(parent), twin_(twin), context_(context), timeLimit_(timeLimit),
+    : KeyedDialog(context, parent), twin_(twin), timeLimit_(timeLimit),
       random_(random ? std::move(random) : clockSeeded()),
       drill_(twin, QFile::encodeName(context.dataFolder()).toStdString(), *random_, timeLimit) {
     const bool english = twin == DrillTwin::English;
     setObjectName(english ? "FrmPimEng" : "FrmPimThai");
     setWindowTitle(english ? "ฝึกพิมพ์ภาษาอังกฤษ" : "ฝึกพิมพ์ไทย");
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_InputMethodEnabled);
 
-    auto *menu = new QMenuBar(this);
-    const auto addItem = [&](const char *name, const QString &caption) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
+    const auto addItem = [this](const char *name, const QString &caption) { return addMenuItem(name, caption); };
     connect(addItem("mnuStart", "เริ่มพิมพ์จับเวลา"), &QAction::triggered, this, &FrmPim::mnuStart);
     connect(addItem("mnuView", "ความเร็วที่บันทึกไว้"), &QAction::triggered, this, &FrmPim::mnuView);
     connect(addItem("mnuSave", "บันทึกสถิติการพิมพ์"), &QAction::triggered, this, &FrmPim::mnuSave);
@@ -114,7 +106,7 @@ FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimi
     status->addWidget(lblTime_[0]);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setMenuBar(menu);
+    layout->setMenuBar(menuBar());
     layout->addLayout(rows);
     layout->addSpacing(12);
     layout->addLayout(fields);
@@ -179,22 +171,6 @@ void FrmPim::pressKey(char32_t key) {
     showWord();
 }
 
-void FrmPim::keyPressEvent(QKeyEvent *event) {
-    const std::u32string typed = typedCharacters(*event);
-    if (typed.empty()) {
-        event->ignore();
-        return;
-    }
-    for (char32_t c : typed)
-        pressKey(c);
-}
-
-void FrmPim::inputMethodEvent(QInputMethodEvent *event) {
-    for (char32_t c : event->commitString().toStdU32String())
-        pressKey(c);
-    event->accept();
-}
-
 void FrmPim::clockTick() {
     const bool over = drill_.tick();
     showClock();
@@ -246,11 +222,6 @@ void FrmPim::done(int result) {
     timer_->stop();
     drill_.stopClock();
     QDialog::done(result);
-}
-
-void FrmPim::message(const QString &text, const QString &title, MsgIcon icon) {
-    if (context_.dialogs)
-        context_.dialogs->message(this, text, title, icon);
 }
 
 } // namespace dlx

@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "RandomEntry.h"
 #include "TypingDrill.h"
+#include "KeyedDialog.h"
 
 #include <QDialog>
 #include <array>
@@ -18,7 +19,7 @@ class QTimer;
 
 namespace dlx {
 
-class FrmPim : public QDialog {
+class FrmPim : public KeyedDialog {
     Q_OBJECT
 public:
     /// timeLimit is the program-wide TimeLimit shared by both drills and both time-limit windows. Without a random
@@ -45,21 +46,17 @@ public:
     QTimer *clockTimer() const { return timer_; }
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
     void done(int result) override;
 
 private:
-    void pressKey(char32_t key);
+    void pressKey(char32_t key) override;
     void showWord();
     void showScore();
     void showClock();
-    void message(const QString &text, const QString &title, MsgIcon icon);
     QString scoreKey() const;
     QString timeKey() const;
 
     DrillTwin twin_;
-    const AppContext &context_;
     std::int16_t &timeLimit_;
     std::unique_ptr<RandomSource> random_;
     TypingDrill drill_;
