@@ -101,7 +101,7 @@ int main(int argc, char **argv) {
         }
         if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             auto option = std::find_if(optionTable().begin(), optionTable().end(),
-                                     [&](const OptionSpec &o) { return arg == o.name; });
+                                       [&](const OptionSpec &o) { return arg == o.name; });
             if (option == optionTable().end()) {
                 std::fprintf(stderr, "dualexicon-translate: unknown option %s\n", arg.c_str());
                 usage(stderr);
@@ -143,12 +143,12 @@ int main(int argc, char **argv) {
                 return 1;
             }
         } else {
-            dlx::ReadResult r = dlx::readFileBytes(file);
-            if (!r.ok) {
-                std::fprintf(stderr, "dualexicon-translate: %s: %s\n", file.c_str(), r.error.c_str());
+            auto r = dlx::readFileBytes(file);
+            if (!r) {
+                std::fprintf(stderr, "dualexicon-translate: %s: %s\n", file.c_str(), r.error().reason().c_str());
                 return 1;
             }
-            bytes = std::move(r.bytes);
+            bytes = std::move(*r);
         }
         texts.push_back(dlx::decodeTextBytes(bytes));
     }
@@ -218,8 +218,9 @@ int main(int argc, char **argv) {
 
     if (opt.unknown) {
         std::vector<std::pair<std::u32string, long>> sorted(unknown.begin(), unknown.end());
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const auto &a, const auto &b) { return a.second != b.second ? a.second > b.second : a.first < b.first; });
+        std::sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) {
+            return a.second != b.second ? a.second > b.second : a.first < b.first;
+        });
         for (const auto &[word, count] : sorted)
             std::fprintf(stdout, "%ld\t%s\n", count, dlx::toUtf8(word).c_str());
     }

@@ -22,7 +22,9 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-double seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+double seconds(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double>(b - a).count();
+}
 
 std::string programFolder() {
     std::string exe(4096, '\0');
@@ -50,12 +52,12 @@ std::u32string makeText(const std::string &dataFolder, const std::string &sample
     std::u32string sample;
     if (!sampleFile.empty()) {
         auto r = readFileBytes(sampleFile);
-        if (r.ok)
-            sample = decodeTextBytes(r.bytes);
+        if (r)
+            sample = decodeTextBytes(*r);
     }
     std::vector<std::u32string> words;
     for (char32_t L = U'A'; L <= U'Z'; ++L)
-        for (const auto &line : readLetterFile(dataFolder, L).lines)
+        for (const auto &line : readLetterFile(dataFolder, L)->lines)
             if (auto e = parseEntry(line))
                 words.push_back(e->english);
     for (const char32_t *w : {U"the", U"a", U"an", U"walked", U"running", U"cats", U"bigger", U"unknownword"})
@@ -131,8 +133,8 @@ int main(int argc, char **argv) {
     const size_t replacements = rewriter.CheckThaiIdiom(rewritten);
     auto t1 = Clock::now();
     const double rewriteSecs = seconds(t0, t1);
-    std::printf("phrase rewriting:  %8.3f s  %10.0f words/s  (%zu replacements)\n", rewriteSecs,
-                words / rewriteSecs, replacements);
+    std::printf("phrase rewriting:  %8.3f s  %10.0f words/s  (%zu replacements)\n", rewriteSecs, words / rewriteSecs,
+                replacements);
     std::printf("end to end:        grammar %10.0f words/s, word-for-word %10.0f words/s\n",
                 words / (grammar.secs + rewriteSecs), words / (wfw.secs + rewriteSecs));
 
@@ -142,14 +144,14 @@ int main(int argc, char **argv) {
     const size_t sliceWords = countWords(slice);
     std::array<std::vector<std::u32string>, 26> raw;
     for (char32_t L = U'A'; L <= U'Z'; ++L)
-        raw[L - U'A'] = readLetterFile(data, L).lines;
+        raw[L - U'A'] = readLetterFile(data, L)->lines;
     auto scan = [&](char32_t L, std::u32string_view w, bool &) {
         return L >= U'A' && L <= U'Z' ? plain::lookup(raw[L - U'A'], w) : Rendering{};
     };
     const RunResult fastSlice = translateAll(lexicon, slice, TranslationMode::Grammar);
     const RunResult plainSlice = translateAll(lexicon, slice, TranslationMode::Grammar, scan);
-    std::printf("lookup on %zu words: indexed %.4f s, plain scan %.3f s, speed-up %.0fx, same result: %s\n",
-                sliceWords, fastSlice.secs, plainSlice.secs, plainSlice.secs / fastSlice.secs,
+    std::printf("lookup on %zu words: indexed %.4f s, plain scan %.3f s, speed-up %.0fx, same result: %s\n", sliceWords,
+                fastSlice.secs, plainSlice.secs, plainSlice.secs / fastSlice.secs,
                 fastSlice.lines == plainSlice.lines ? "yes" : "NO");
     std::u32string sliceThai = joinLines(grammar.lines, sliceLines, U"\n");
     std::u32string fastRewrite = sliceThai;
@@ -168,8 +170,9 @@ int main(int argc, char **argv) {
 
     // The whole command-line run against wc -w on the same file.
     const std::string tmp = std::filesystem::temp_directory_path() / ("dlx-bench-" + std::to_string(getpid()) + ".txt");
-    if (!writeFileBytes(tmp, utf8)) {
-        const std::string cli = programFolder() + "/dualexicon-translate --data '" + data + "' '" + tmp + "' >/dev/null";
+    if (writeFileBytes(tmp, utf8)) {
+        const std::string cli =
+            programFolder() + "/dualexicon-translate --data '" + data + "' '" + tmp + "' >/dev/null";
         const std::string wc = "wc -w '" + tmp + "' >/dev/null";
         auto best = [](const std::string &cmd) {
             double b = 1e9;

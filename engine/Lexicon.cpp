@@ -1,8 +1,8 @@
 #include "Lexicon.h"
 
+#include "Codec874.h"
 #include "LetterFile.h"
 #include "TextFile.h"
-#include "Codec874.h"
 #include "Utf8.h"
 
 #include <sys/stat.h>
@@ -81,15 +81,17 @@ const LetterIndex *Lexicon::letter(char32_t L, std::string *readError) {
         slot.inode == static_cast<long long>(st.st_ino))
         return slot.index.get();
 
-    ReadResult bytes = readFileBytes(*path);
-    if (!bytes.ok) {
+    auto bytes = readFileBytes(*path);
+    if (!bytes) {
         slot.index.reset();
-        slot.error = bytes.error.empty() ? "read error" : bytes.error;
+        slot.error = bytes.error().reason();
+        if (slot.error.empty())
+            slot.error = "read error";
         if (readError)
-            *readError = bytes.error;
+            *readError = slot.error;
         return nullptr;
     }
-    slot.index = indexLines(splitLines(decode874(bytes.bytes)));
+    slot.index = indexLines(splitLines(decode874(*bytes)));
     slot.path = *path;
     slot.size = st.st_size;
     slot.mtimeNs = mtimeNs;

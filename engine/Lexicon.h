@@ -12,8 +12,17 @@
 
 namespace dlx {
 
-enum class Label : std::uint8_t { Noun, Pronoun, Adjective, TransitiveVerb, IntransitiveVerb, Conjunction, Question,
-                                  Be, Other };
+enum class Label : std::uint8_t {
+    Noun,
+    Pronoun,
+    Adjective,
+    TransitiveVerb,
+    IntransitiveVerb,
+    Conjunction,
+    Question,
+    Be,
+    Other
+};
 
 Label classifyLabel(std::u32string_view label);
 

@@ -9,7 +9,9 @@ namespace {
 
 constexpr char32_t kDenseLimit = 0x1000; // Thai and everything below it get a table slot
 
-bool isLineBreak(char32_t c) { return c == U'\r' || c == U'\n'; }
+bool isLineBreak(char32_t c) {
+    return c == U'\r' || c == U'\n';
+}
 
 } // namespace
 
@@ -133,8 +135,8 @@ bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHook
             break;
         }
         out.push_back(c);
-        if (c != pat.back() || out.size() < m || !std::equal(out.end() - static_cast<std::ptrdiff_t>(m), out.end(),
-                                                             pat.begin()))
+        if (c != pat.back() || out.size() < m ||
+            !std::equal(out.end() - static_cast<std::ptrdiff_t>(m), out.end(), pat.begin()))
             continue;
         // `out` held no match before this character, so this is the leftmost occurrence in the whole line.
         if (made >= kMaxReplacementsPerRule)

@@ -53,10 +53,10 @@ private:
     // Aho-Corasick automaton over the search texts, on a compact alphabet.
     std::vector<std::uint16_t> charClass_; // for code points below 0x1000; 0 = in no search text
     int classes_ = 1;
-    std::vector<std::int32_t> next_;       // node * classes_ + class -> node
+    std::vector<std::int32_t> next_; // node * classes_ + class -> node
     std::unordered_map<char32_t, int> wideClass_;
-    std::vector<std::int32_t> outLink_;    // node -> nearest proper suffix node that ends a rule, or -1
-    std::vector<std::int32_t> firstOut_;   // node -> itself when it ends a rule, else outLink_
+    std::vector<std::int32_t> outLink_;                // node -> nearest proper suffix node that ends a rule, or -1
+    std::vector<std::int32_t> firstOut_;               // node -> itself when it ends a rule, else outLink_
     std::vector<std::vector<std::int32_t>> nodeRules_; // node -> rules whose search text ends exactly here
 };
 

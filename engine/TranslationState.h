@@ -19,8 +19,8 @@ struct TranslationState {
     std::u32string PrevPos;       ///< "n", "vt", "vi", "adj", "pro", "con", "q", "BE" or empty
     std::vector<std::u32string> TranslatedLines;
     int CharIndex = 1;
-    int WordConsumed = 0;         ///< 1: the word step wrote the piece; otherwise the driver appends it
-    int PrevWordClass = 0;        ///< 0 start/pronoun, 1 noun or verb, 2 adjective and others, 3 question word
+    int WordConsumed = 0;  ///< 1: the word step wrote the piece; otherwise the driver appends it
+    int PrevWordClass = 0; ///< 0 start/pronoun, 1 noun or verb, 2 adjective and others, 3 question word
     bool ComparisonOpen = false;
     bool AtLineEnd = false;
     bool Translating = false;

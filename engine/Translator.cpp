@@ -18,7 +18,6 @@ constexpr std::u32string_view kSeparatorMarks = U":-;+*/{}[]()><|_&^%$#@!\\";
 // The marks of the word step: held text is written out before them.
 constexpr std::u32string_view kMarks = U"?.,:-()[]{};*+><|=_&^%$#@!\\";
 
-
 // The character scan asks these for every character of the text, so they are tables.
 struct CharSet {
     std::array<bool, 128> in{};
@@ -32,9 +31,13 @@ constexpr CharSet isBoundary{kBoundary};
 constexpr CharSet isSeparatorMark{kSeparatorMarks};
 constexpr CharSet isMark{kMarks};
 
-void strip(std::u32string &word, size_t n) { word.resize(word.size() > n ? word.size() - n : 0); }
+void strip(std::u32string &word, size_t n) {
+    word.resize(word.size() > n ? word.size() - n : 0);
+}
 
-std::u32string_view right(std::u32string_view s, size_t n) { return n >= s.size() ? s : s.substr(s.size() - n); }
+std::u32string_view right(std::u32string_view s, size_t n) {
+    return n >= s.size() ? s : s.substr(s.size() - n);
+}
 
 enum class Family { None, S, ED, ING, ER, EST };
 enum class Need { Nothing, Verb, Adjective };
@@ -68,21 +71,30 @@ struct FamilyRules {
 
 FamilyRules rulesOf(Family f) {
     switch (f) {
-    case Family::S: return {kS, std::size(kS)};
-    case Family::ED: return {kED, std::size(kED)};
-    case Family::ING: return {kING, std::size(kING)};
-    case Family::ER: return {kER, std::size(kER)};
-    case Family::EST: return {kEST, std::size(kEST)};
-    case Family::None: break;
+    case Family::S:
+        return {kS, std::size(kS)};
+    case Family::ED:
+        return {kED, std::size(kED)};
+    case Family::ING:
+        return {kING, std::size(kING)};
+    case Family::ER:
+        return {kER, std::size(kER)};
+    case Family::EST:
+        return {kEST, std::size(kEST)};
+    case Family::None:
+        break;
     }
     return {};
 }
 
 bool labelFits(Need need, Label label) {
     switch (need) {
-    case Need::Nothing: return true;
-    case Need::Verb: return label == Label::TransitiveVerb || label == Label::IntransitiveVerb;
-    case Need::Adjective: return label == Label::Adjective;
+    case Need::Nothing:
+        return true;
+    case Need::Verb:
+        return label == Label::TransitiveVerb || label == Label::IntransitiveVerb;
+    case Need::Adjective:
+        return label == Label::Adjective;
     }
     return false;
 }
@@ -264,10 +276,18 @@ void Translator::renderExact(const std::u32string &thai, Label label) {
         break;
     case Label::Be:
         switch (s_.PrevWordClass) {
-        case 1: flushHeldModifiers(), append(U"คือ"); break;
-        case 2: flushHeldModifiers(), append(U"อยู่"); break;
-        case 3: flushHeldModifiers(), s_.PrevWordClass = 0; break;
-        default: flushHeldModifiers(), append(U"เป็น"); break;
+        case 1:
+            flushHeldModifiers(), append(U"คือ");
+            break;
+        case 2:
+            flushHeldModifiers(), append(U"อยู่");
+            break;
+        case 3:
+            flushHeldModifiers(), s_.PrevWordClass = 0;
+            break;
+        default:
+            flushHeldModifiers(), append(U"เป็น");
+            break;
         }
         s_.PrevPos = U"BE";
         break;

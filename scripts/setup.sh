@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang cmake ninja-build g++
-          fonts-thai-tlwg xvfb xauth poppler-utils imagemagick python3 x11-xkb-utils)
+          fonts-thai-tlwg xvfb xauth poppler-utils imagemagick python3 x11-xkb-utils
+          clang-format)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,5 +20,7 @@ if ((${#missing[@]})); then
 fi
 
 build="${DLX_BUILD_DIR:-build}"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${DLX_BUILD_TYPE:-RelWithDebInfo}" ${DLX_CMAKE_ARGS:-} >/dev/null
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE="${DLX_BUILD_TYPE:-RelWithDebInfo}" ${DLX_CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" -j"${DLX_JOBS:-2}"

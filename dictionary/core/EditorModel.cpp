@@ -79,11 +79,12 @@ EditorOutcome EditorModel::chooseLetter(std::u32string_view letter) {
     loadIncomplete_ = false;
 
     const char32_t l = letter.size() == 1 ? letter[0] : U'\0';
-    LetterFileLines file = readLetterFile(dataFolder_, l);
-    if (!file.ok) {
+    auto read = readLetterFile(dataFolder_, l);
+    if (!read) {
         loadIncomplete_ = true;
         return {};
     }
+    LetterFileLines &file = *read;
     if (file.lines.size() > kMaxEntries) {
         file.lines.resize(kMaxEntries);
         lines_ = std::move(file.lines);

@@ -26,9 +26,8 @@ std::optional<DictionaryEntry> parseEntry(std::u32string_view line) {
 
 const std::vector<std::u32string> &partOfSpeechLabels() {
     static const std::vector<std::u32string> labels = {
-        U"n.(นาม)",          U"pro.(สรรพนาม)", U"adj.(คุณศัพท์)", U"vt.(สกรรมกริยา)",
-        U"vi.(อกรรมกริยา)", U"adv.(กริยาวิเศษณ์)", U"pre.(บุพบท)",     U"con.(สันธาน)",
-        U"คำถาม",            U"คำอ่าน",          U"ใช้แทน BE"};
+        U"n.(นาม)",    U"pro.(สรรพนาม)", U"adj.(คุณศัพท์)", U"vt.(สกรรมกริยา)", U"vi.(อกรรมกริยา)", U"adv.(กริยาวิเศษณ์)",
+        U"pre.(บุพบท)", U"con.(สันธาน)",   U"คำถาม",       U"คำอ่าน",          U"ใช้แทน BE"};
     return labels;
 }
 
@@ -51,19 +50,16 @@ std::string letterFilePath(const std::string &dataFolder, char32_t letter) {
     return dataFolder + "/" + static_cast<char>(letter) + ".pal";
 }
 
-LetterFileLines readLetterFile(const std::string &dataFolder, char32_t letter) {
+Result<LetterFileLines> readLetterFile(const std::string &dataFolder, char32_t letter) {
     LetterFileLines r;
     const auto path = findLetterFile(dataFolder, letter);
     if (!path)
         return r;
     r.present = true;
-    ReadResult bytes = readFileBytes(*path);
-    if (!bytes.ok) {
-        r.ok = false;
-        r.error = bytes.error;
-        return r;
-    }
-    r.lines = splitLines(decode874(bytes.bytes));
+    auto bytes = readFileBytes(*path);
+    if (!bytes)
+        return bytes.error();
+    r.lines = splitLines(decode874(*bytes));
     return r;
 }
 
@@ -74,11 +70,6 @@ std::string letterFileBytes(const std::vector<std::u32string> &lines) {
         out += "\r\n";
     }
     return out;
-}
-
-std::optional<std::string> writeLetterFile(const std::string &dataFolder, char32_t letter,
-                                           const std::vector<std::u32string> &lines) {
-    return writeFileAtomically(letterFilePath(dataFolder, letter), letterFileBytes(lines));
 }
 
 } // namespace dlx

@@ -1,6 +1,8 @@
 #pragma once
 // The dictionary's letter files: Data/A.pal ... Data/Z.pal, Windows-874, one entry per line,
 // "english/thai/label" (further "/" pieces are ignored).
+#include "Result.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,18 +32,13 @@ std::string letterFilePath(const std::string &dataFolder, char32_t letter);
 
 struct LetterFileLines {
     bool present = false;
-    bool ok = true;    ///< false when the file is present but could not be read
-    std::string error; ///< the system's description when !ok
     std::vector<std::u32string> lines; ///< decoded lines; CR LF, CR and LF all end a line
 };
 
-LetterFileLines readLetterFile(const std::string &dataFolder, char32_t letter);
+/// An absent file gives present = false and no lines; an error means the file is there but cannot be read.
+Result<LetterFileLines> readLetterFile(const std::string &dataFolder, char32_t letter);
 
 /// The bytes of a letter file: each line in Windows-874 followed by CR LF.
 std::string letterFileBytes(const std::vector<std::u32string> &lines);
-
-/// Writes a letter file all-or-nothing (temporary file + rename). Returns the failure's description, or nothing.
-std::optional<std::string> writeLetterFile(const std::string &dataFolder, char32_t letter,
-                                           const std::vector<std::u32string> &lines);
 
 } // namespace dlx

@@ -35,9 +35,10 @@ std::optional<DrawnEntry> drawRandomEntry(const std::string &dataFolder, const E
         const char32_t letter = letters[static_cast<std::size_t>(pick)];
         letters.erase(letters.begin() + pick);
 
-        const LetterFileLines file = readLetterFile(dataFolder, letter);
-        if (!file.present || !file.ok)
+        const auto read = readLetterFile(dataFolder, letter);
+        if (!read || !read->present)
             continue;
+        const LetterFileLines &file = *read;
         std::vector<std::size_t> playable; // 0-based line indexes
         for (std::size_t i = 0; i < file.lines.size(); ++i)
             if (rule.playable(splitEntryFields(file.lines[i])))

@@ -26,8 +26,7 @@ struct Tables {
                 char *outp = reinterpret_cast<char *>(out);
                 size_t inLeft = 1, outLeft = sizeof out;
                 iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                if (iconv(cd, &inp, &inLeft, &outp, &outLeft) != static_cast<size_t>(-1) && inLeft == 0 &&
-                    outLeft == 4)
+                if (iconv(cd, &inp, &inLeft, &outp, &outLeft) != static_cast<size_t>(-1) && inLeft == 0 && outLeft == 4)
                     ch = static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24);
             } else if (b < 0x80) {
                 ch = static_cast<char32_t>(b);

@@ -13,7 +13,9 @@
 namespace dlx {
 namespace {
 
-std::string sysError() { return std::strerror(errno); }
+std::string sysError() {
+    return std::strerror(errno);
+}
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -30,64 +32,61 @@ bool writeAll(int fd, std::string_view bytes) {
 
 } // namespace
 
-ReadResult readFileBytes(const std::string &path) {
-    ReadResult r;
+Result<std::string> readFileBytes(const std::string &path) {
+    std::string bytes;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        r.error = sysError();
-        return r;
-    }
+    if (fd < 0)
+        return IoError::fromErrno(path);
     char buf[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            r.error = sysError();
+            IoError e = IoError::fromErrno(path);
             ::close(fd);
-            return r;
+            return e;
         }
         if (n == 0)
             break;
-        r.bytes.append(buf, static_cast<size_t>(n));
+        bytes.append(buf, static_cast<size_t>(n));
     }
     ::close(fd);
-    r.ok = true;
-    return r;
+    return bytes;
 }
 
-std::optional<std::string> writeFileBytes(const std::string &path, std::string_view bytes) {
+Status writeFileBytes(const std::string &path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        return sysError();
+        return IoError::fromErrno(path);
     if (!writeAll(fd, bytes)) {
-        std::string e = sysError();
+        IoError e = IoError::fromErrno(path);
         ::close(fd);
         return e;
     }
     if (::close(fd) != 0)
-        return sysError();
-    return std::nullopt;
+        return IoError::fromErrno(path);
+    return {};
 }
 
-std::optional<std::string> writeFileAtomically(const std::string &path, std::string_view bytes) {
+Status writeFileAtomically(const std::string &path, std::string_view bytes) {
     std::string tmpl = path + ".XXXXXX";
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0)
-        return sysError();
+        return IoError::fromErrno(path);
     ::fchmod(fd, 0644);
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
-        std::string e = sysError();
+        IoError e = IoError::fromErrno(path);
         ::close(fd);
         ::unlink(tmpl.c_str());
         return e;
     }
     if (::close(fd) != 0 || ::rename(tmpl.c_str(), path.c_str()) != 0) {
-        std::string e = sysError();
+        IoError e = IoError::fromErrno(path);
         ::unlink(tmpl.c_str());
         return e;
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string saveTextBytes(std::u32string_view text, bool allowUtf8Fallback, bool *usedUtf8) {

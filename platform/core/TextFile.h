@@ -1,26 +1,22 @@
 #pragma once
-// Whole-file reads and writes. Errors come back as a description, never as an exception.
-#include <optional>
+// Whole-file reads and writes. Errors come back as an IoError (errno and path), never as an exception.
+#include "Result.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace dlx {
 
-struct ReadResult {
-    bool ok = false;
-    std::string bytes;
-    std::string error; ///< the system's description when !ok
-};
+/// The whole file's bytes.
+Result<std::string> readFileBytes(const std::string &path);
 
-ReadResult readFileBytes(const std::string &path);
-
-/// Writes the bytes, replacing any old file. Returns the system's description of a failure, or nothing.
-std::optional<std::string> writeFileBytes(const std::string &path, std::string_view bytes);
+/// Writes the bytes, replacing any old file.
+Status writeFileBytes(const std::string &path, std::string_view bytes);
 
 /// Writes all-or-nothing: a temporary file in the same folder, flushed, then renamed over the target.
 /// On failure the old file is untouched and the temporary file is removed.
-std::optional<std::string> writeFileAtomically(const std::string &path, std::string_view bytes);
+Status writeFileAtomically(const std::string &path, std::string_view bytes);
 
 /// The bytes of SaveText: the text in Windows-874 followed by CR LF. The text keeps its own line breaks.
 /// When the text holds characters Windows-874 cannot represent and allowUtf8Fallback is set, the bytes are

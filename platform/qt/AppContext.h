@@ -12,13 +12,13 @@ class KeyboardLayouts;
 class HttpGet;
 
 struct AppContext {
-    QString programFolder;               ///< folder of the executable, without trailing separator
+    QString programFolder; ///< folder of the executable, without trailing separator
     Dialogs *dialogs = nullptr;
     SettingsStore *settings = nullptr;
     ProfileStrings *profile = nullptr;
     KeyboardLayouts *keyboard = nullptr;
-    HttpGet *http = nullptr;             ///< the download's GET; nullptr: the window makes a QtHttpGet
-    QString printPdfFile;                ///< when set, printing writes this PDF file instead of the default printer
+    HttpGet *http = nullptr; ///< the download's GET; nullptr: the window makes a QtHttpGet
+    QString printPdfFile;    ///< when set, printing writes this PDF file instead of the default printer
 
     QString dataFolder() const { return programFolder + "/Data"; }
 };

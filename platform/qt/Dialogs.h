@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QString>
 #include <optional>
+#include <string>
+
+#include "Result.h"
 
 class QWidget;
 
@@ -30,7 +33,19 @@ public:
                                  const QString &filter) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+
+    /// The program's error box: `text` under the title "โปรแกรมผิดพลาด", with the Stop icon unless told.
+    void error(QWidget *parent, const QString &text, MsgIcon icon = MsgIcon::Stop);
 };
+
+/// A path as the file system wants it (the local 8-bit encoding Qt uses for file names), and back.
+std::string toFsPath(const QString &path);
+QString fromFsPath(const std::string &path);
+
+/// A failure in Thai for the user: what failed, the common reasons in Thai (disk full, no permission, read-only,
+/// not found), then the system's own words.  ("บันทึกไม่สำเร็จ", {ENOSPC, "/x/A.pal"}) =>
+/// "บันทึกไม่สำเร็จ: /x/A.pal\nพื้นที่ดิสก์เต็ม (No space left on device)"
+QString describeFailure(const QString &what, const IoError &error);
 
 /// The real dialogs: QMessageBox, QInputDialog, QFileDialog, QFontDialog, QColorDialog.
 class QtDialogs : public Dialogs {

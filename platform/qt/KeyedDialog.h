@@ -16,10 +16,14 @@ namespace dlx {
 inline std::u32string typedCharacters(const QKeyEvent &event) {
     switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return U"\r";
-    case Qt::Key_Backspace: return U"\b";
-    case Qt::Key_Escape: return U"\x1b";
-    default: return event.text().toStdU32String();
+    case Qt::Key_Enter:
+        return U"\r";
+    case Qt::Key_Backspace:
+        return U"\b";
+    case Qt::Key_Escape:
+        return U"\x1b";
+    default:
+        return event.text().toStdU32String();
     }
 }
 

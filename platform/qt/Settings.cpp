@@ -16,7 +16,9 @@ QString configFolder() {
     return base + "/Dualexicon";
 }
 
-QString key(const QString &section, const QString &k) { return section + "/" + k; }
+QString key(const QString &section, const QString &k) {
+    return section + "/" + k;
+}
 
 } // namespace
 
@@ -61,7 +63,9 @@ int ProfileStrings::readInt(const QString &section, const QString &k) const {
 
 IniProfileStrings::IniProfileStrings(QString iniPath) : path_(std::move(iniPath)) {}
 
-QString IniProfileStrings::defaultPath() { return configFolder() + "/profile.ini"; }
+QString IniProfileStrings::defaultPath() {
+    return configFolder() + "/profile.ini";
+}
 
 bool IniProfileStrings::writeString(const QString &section, const QString &k, const QString &value) {
     QSettings s(path_, QSettings::IniFormat);

@@ -28,10 +28,9 @@ QLabel *namedLabel(const QString &name, const QString &caption, QWidget *parent)
 } // namespace
 
 FrmPuzzle::FrmPuzzle(const AppContext &context, std::unique_ptr<RandomSource> random, QWidget *parent)
-    : KeyedDialog(context, parent),
-      random_(random ? std::move(random)
-                     : std::make_unique<SeededRandom>(
-                           static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()))),
+    : KeyedDialog(context, parent), random_(random ? std::move(random)
+                                                   : std::make_unique<SeededRandom>(static_cast<std::uint64_t>(
+                                                         std::chrono::system_clock::now().time_since_epoch().count()))),
       game_(QFile::encodeName(context.dataFolder()).toStdString(), *random_) {
     setObjectName("FrmPuzzle");
     setWindowTitle("เกมส์ Puzzle");

@@ -3,9 +3,9 @@
 // of speech as clues, five tries, "Next >>" once the turn is over.
 #include "AppContext.h"
 #include "Dialogs.h"
+#include "KeyedDialog.h"
 #include "PuzzleGame.h"
 #include "RandomEntry.h"
-#include "KeyedDialog.h"
 
 #include <QDialog>
 #include <array>

@@ -49,7 +49,7 @@ public:
         writeRaw(fileName, bytes);
     }
     void writeRaw(const std::string &fileName, const std::string &bytes) const {
-        ASSERT_FALSE(writeFileBytes((path_ / fileName).string(), bytes).has_value());
+        ASSERT_TRUE(writeFileBytes((path_ / fileName).string(), bytes).ok());
     }
     /// Sorts entries into their letter files, in the order given.
     void writeEntries(const std::vector<std::string> &lines) const {

@@ -6,15 +6,25 @@
 namespace dlx::plain {
 namespace {
 
-std::u32string key(std::u32string_view s) { return upperAscii(trimSpaces(s)); }
+std::u32string key(std::u32string_view s) {
+    return upperAscii(trimSpaces(s));
+}
 
-std::u32string U(std::u32string_view s) { return upperAscii(s); }
+std::u32string U(std::u32string_view s) {
+    return upperAscii(s);
+}
 
-std::u32string Right(std::u32string_view w, size_t n) { return std::u32string(n >= w.size() ? w : w.substr(w.size() - n)); }
+std::u32string Right(std::u32string_view w, size_t n) {
+    return std::u32string(n >= w.size() ? w : w.substr(w.size() - n));
+}
 
-std::u32string Trim(std::u32string_view s) { return std::u32string(trimSpaces(s)); }
+std::u32string Trim(std::u32string_view s) {
+    return std::u32string(trimSpaces(s));
+}
 
-bool isVerb(const std::u32string &p) { return p == U"vt.(สกรรมกริยา)" || p == U"vi.(อกรรมกริยา)"; }
+bool isVerb(const std::u32string &p) {
+    return p == U"vt.(สกรรมกริยา)" || p == U"vi.(อกรรมกริยา)";
+}
 
 } // namespace
 
@@ -29,23 +39,33 @@ Rendering lookup(const std::vector<std::u32string> &rawLines, std::u32string_vie
     const std::u32string UW = U(W);
     const size_t len = W.size();
     enum { None, S, ED, ING, ER, EST } family = None;
-    bool groupA = Right(UW, 2) == U"S " || Right(UW, 2) == U"D" || Right(UW, 3) == U"ED " ||
-                  Right(UW, 3) == U"ER " || Right(UW, 4) == U"ING " || Right(UW, 4) == U"EST ";
+    bool groupA = Right(UW, 2) == U"S " || Right(UW, 2) == U"D" || Right(UW, 3) == U"ED " || Right(UW, 3) == U"ER " ||
+                  Right(UW, 4) == U"ING " || Right(UW, 4) == U"EST ";
     bool groupB = !groupA && (Right(UW, 1) == U"S" || Right(UW, 2) == U"D" || Right(UW, 2) == U"ED" ||
                               Right(UW, 2) == U"ER" || Right(UW, 3) == U"ING" || Right(UW, 3) == U"EST");
     auto left = [&](long n) { return n <= 0 ? std::u32string() : UW.substr(0, static_cast<size_t>(n)); };
     if (groupA) {
-        if (Trim(Right(UW, 2)) == U"S") family = S;
-        else if (Trim(Right(UW, 3)) == U"ED") family = ED;
-        else if (Trim(Right(UW, 4)) == U"ING" && left(static_cast<long>(len) - 4) != U"US") family = ING;
-        else if (Trim(Right(UW, 3)) == U"ER") family = ER;
-        else if (Trim(Right(UW, 4)) == U"EST") family = EST;
+        if (Trim(Right(UW, 2)) == U"S")
+            family = S;
+        else if (Trim(Right(UW, 3)) == U"ED")
+            family = ED;
+        else if (Trim(Right(UW, 4)) == U"ING" && left(static_cast<long>(len) - 4) != U"US")
+            family = ING;
+        else if (Trim(Right(UW, 3)) == U"ER")
+            family = ER;
+        else if (Trim(Right(UW, 4)) == U"EST")
+            family = EST;
     } else if (groupB) {
-        if (Right(UW, 1) == U"S") family = S;
-        else if (Right(UW, 2) == U"ED") family = ED;
-        else if (Right(UW, 3) == U"ING" && left(static_cast<long>(len) - 3) != U"US") family = ING;
-        else if (Right(UW, 2) == U"ER") family = ER;
-        else if (Right(UW, 3) == U"EST") family = EST;
+        if (Right(UW, 1) == U"S")
+            family = S;
+        else if (Right(UW, 2) == U"ED")
+            family = ED;
+        else if (Right(UW, 3) == U"ING" && left(static_cast<long>(len) - 3) != U"US")
+            family = ING;
+        else if (Right(UW, 2) == U"ER")
+            family = ER;
+        else if (Right(UW, 3) == U"EST")
+            family = EST;
     }
     // stem(kA, kB, s): Left(W, len - k) & s, or nothing when k > len.
     auto stem = [&](int kA, int kB, std::u32string_view s, bool &ok) {
@@ -84,29 +104,40 @@ Rendering lookup(const std::vector<std::u32string> &rawLines, std::u32string_vie
         };
         switch (family) {
         case S:
-            if (tryStem(2, 1, U"", 2)) return write(T);
+            if (tryStem(2, 1, U"", 2))
+                return write(T);
             break;
         case ED:
-            if (tryStem(4, 3, U"y", 2)) return write(T);
-            if (tryStem(3, 2, U"", 2)) return write(T);
-            if (tryStem(2, 1, U"", 2)) return write(T);
+            if (tryStem(4, 3, U"y", 2))
+                return write(T);
+            if (tryStem(3, 2, U"", 2))
+                return write(T);
+            if (tryStem(2, 1, U"", 2))
+                return write(T);
             break;
         case ING:
-            if (tryStem(4, 3, U"e", 1) && isVerb(P)) return write(U"การ" + T);
-            if (tryStem(4, 3, U"", 1)) return write(U"กำลัง" + T);
-            if (tryStem(5, 4, U"", 1) && isVerb(P)) return write(U"การ" + T);
+            if (tryStem(4, 3, U"e", 1) && isVerb(P))
+                return write(U"การ" + T);
+            if (tryStem(4, 3, U"", 1))
+                return write(U"กำลัง" + T);
+            if (tryStem(5, 4, U"", 1) && isVerb(P))
+                return write(U"การ" + T);
             break;
         case ER:
-            if (tryStem(3, 2, U"", 2) && P == U"adj.(คุณศัพท์)") return hold(T + U"กว่า");
+            if (tryStem(3, 2, U"", 2) && P == U"adj.(คุณศัพท์)")
+                return hold(T + U"กว่า");
             if (tryStem(4, 3, U"y", 2)) {
-                if (P == U"adj.(คุณศัพท์)") return hold(T + U"กว่า");
+                if (P == U"adj.(คุณศัพท์)")
+                    return hold(T + U"กว่า");
                 lastSubruleMatched = true;
             }
             break;
         case EST:
-            if (tryStem(4, 3, U"", 1) && P == U"adj.(คุณศัพท์)") return hold(T + U"ที่สุด");
+            if (tryStem(4, 3, U"", 1) && P == U"adj.(คุณศัพท์)")
+                return hold(T + U"ที่สุด");
             if (tryStem(5, 4, U"y", 1)) {
-                if (P == U"adj.(คุณศัพท์)") return hold(T + U"ที่สุด");
+                if (P == U"adj.(คุณศัพท์)")
+                    return hold(T + U"ที่สุด");
                 lastSubruleMatched = true;
             }
             break;

@@ -33,7 +33,7 @@ protected:
     }
     std::string file(const std::string &name, const std::string &bytes) {
         const std::string p = work.path() + "/" + name;
-        EXPECT_FALSE(writeFileBytes(p, bytes).has_value());
+        EXPECT_TRUE(writeFileBytes(p, bytes).ok());
         return p;
     }
     Result run(const std::string &args, const std::string &stdinBytes = "") {

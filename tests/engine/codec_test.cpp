@@ -29,12 +29,14 @@ TEST(Codec874, CharactersOutsideTheCodePageAreCountedAsLost) {
 
 TEST(Utf8, ValidationRejectsOverlongsSurrogatesAndTruncation) {
     EXPECT_TRUE(isValidUtf8("plain"));
-    EXPECT_TRUE(isValidUtf8("\xE0\xB8\x81"));     // ko kai
-    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));        // overlong "/"
-    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));    // surrogate
-    EXPECT_FALSE(isValidUtf8("\xE0\xB8"));        // cut short
-    EXPECT_FALSE(isValidUtf8("\xA1\xA2"));        // Windows-874 Thai
-    EXPECT_EQ(fromUtf8("a\xFF" "b"), U"a\uFFFDb");
+    EXPECT_TRUE(isValidUtf8("\xE0\xB8\x81"));  // ko kai
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));     // overlong "/"
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")); // surrogate
+    EXPECT_FALSE(isValidUtf8("\xE0\xB8"));     // cut short
+    EXPECT_FALSE(isValidUtf8("\xA1\xA2"));     // Windows-874 Thai
+    EXPECT_EQ(fromUtf8("a\xFF"
+                       "b"),
+              U"a\uFFFDb");
     EXPECT_EQ(toUtf8(fromUtf8("\xF0\x9F\x98\x80 x")), "\xF0\x9F\x98\x80 x");
 }
 

@@ -74,9 +74,9 @@ TEST_F(Dispatch, LongerWordsStartingWithAnArticleReachTheDictionary) {
 
 TEST(Driver, CutsLinesIntoWordsAndSeparators) {
     TempDataFolder data;
-    data.writeEntries({entry("why", "ทำไม", ADV), entry("no", "ไม่", ADV), entry("don", "ไม่", ADV),
-                       entry("t", "", ADV), entry("x", "เอ็กซ์", N), entry("y", "วาย", N), entry("cat", "แมว", N),
-                       entry("go", "ไป", VI), entry("red", "แดง", ADJ)});
+    data.writeEntries({entry("why", "ทำไม", ADV), entry("no", "ไม่", ADV), entry("don", "ไม่", ADV), entry("t", "", ADV),
+                       entry("x", "เอ็กซ์", N), entry("y", "วาย", N), entry("cat", "แมว", N), entry("go", "ไป", VI),
+                       entry("red", "แดง", ADJ)});
     const auto wfw = TranslationMode::WordForWord;
     struct Row {
         const char *in;
@@ -85,16 +85,16 @@ TEST(Driver, CutsLinesIntoWordsAndSeparators) {
     } rows[] = {
         {"Why? No.", {"ทำไม?ไม่."}, wfw},
         {"don't go", {"ไม่ไป"}, wfw},
-        {"go  go", {"ไป ไป"}, wfw},                 // the second space is written
+        {"go  go", {"ไป ไป"}, wfw}, // the second space is written
         {" go", {" ไป"}, wfw},
         {"\tgo", {"\tไป"}, wfw},
-        {"x=y", {"x=วาย"}, wfw},                    // the word step receives "x=" with its sign
+        {"x=y", {"x=วาย"}, wfw}, // the word step receives "x=" with its sign
         {"go\tgo", {"ไป\tไป"}, wfw},
         {"go.\tgo", {"ไป.\tไป"}, wfw},
         {"go?\tgo", {"ไป?\tไป"}, wfw},
         {"go\t\tgo", {"ไป\t\tไป"}, wfw},
-        {"go, go; (go)", {"ไป, ไป; (ไป)"}, wfw}, // a space after a mark is a piece of its own
-        {"go.go", {"go.go"}, wfw},                  // "." in mid-line does not end a word
+        {"go, go; (go)", {"ไป, ไป; (ไป)"}, wfw},               // a space after a mark is a piece of its own
+        {"go.go", {"go.go"}, wfw},                             // "." in mid-line does not end a word
         {"cat 42 go", {"42 แมวไป"}, TranslationMode::Grammar}, // other pieces write the held phrase after them
         {"", {}, wfw},
         {"go\r\n\r\ngo", {"ไป", "", "ไป"}, wfw},

@@ -11,10 +11,10 @@ namespace {
 
 struct RandomDictionary {
     std::mt19937 rng;
-    std::vector<std::u32string> stems{U"b", U"ba", U"bat", U"bus", U"us", U"stud", U"happ", U"tall", U"run",
-                                      U"runn", U"bak", U"bake", U"big", U"bigg", U"s", U"d", U"e", U"it"};
-    std::vector<std::u32string> suffixes{U"",   U"s",    U"es", U"ed",  U"d",   U"ing", U"er", U"est",
-                                         U"y",  U"ies",  U"ied", U"ier", U"iest", U"e",  U"ing", U"ed"};
+    std::vector<std::u32string> stems{U"b",    U"ba",  U"bat",  U"bus", U"us",   U"stud", U"happ", U"tall", U"run",
+                                      U"runn", U"bak", U"bake", U"big", U"bigg", U"s",    U"d",    U"e",    U"it"};
+    std::vector<std::u32string> suffixes{U"",  U"s",   U"es",  U"ed",  U"d",    U"ing", U"er",  U"est",
+                                         U"y", U"ies", U"ied", U"ier", U"iest", U"e",   U"ing", U"ed"};
     std::vector<std::u32string> labels;
 
     explicit RandomDictionary(unsigned seed) : rng(seed) {
@@ -36,9 +36,14 @@ struct RandomDictionary {
         std::vector<std::u32string> out;
         for (size_t i = 0; i < n; ++i) {
             switch (pick(20)) {
-            case 0: out.push_back(U"no slash"); continue;
-            case 1: out.push_back(word() + U"/" + std::u32string(1, U'ก' + static_cast<char32_t>(i % 40))); continue;
-            default: break;
+            case 0:
+                out.push_back(U"no slash");
+                continue;
+            case 1:
+                out.push_back(word() + U"/" + std::u32string(1, U'ก' + static_cast<char32_t>(i % 40)));
+                continue;
+            default:
+                break;
             }
             std::u32string e = word();
             if (pick(6) == 0)
@@ -51,9 +56,14 @@ struct RandomDictionary {
     std::u32string piece() {
         std::u32string w = word();
         switch (pick(5)) {
-        case 0: w += U' '; break;
-        case 1: w += U'='; break;
-        default: break;
+        case 0:
+            w += U' ';
+            break;
+        case 1:
+            w += U'=';
+            break;
+        default:
+            break;
         }
         return w;
     }

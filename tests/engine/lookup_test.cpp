@@ -49,18 +49,14 @@ TEST_F(Lookup, WordForWordWritesEachMeaningAsItComes) {
 }
 
 TEST_F(Lookup, BeDependsOnThePreviousWord) {
-    data.writeEntries({entry("is", "เป็น", BE), entry("car", "รถ", N), entry("red", "แดง", ADJ),
-                       entry("he", "เขา", PRO), entry("what", "อะไร", Q)});
+    data.writeEntries({entry("is", "เป็น", BE), entry("car", "รถ", N), entry("red", "แดง", ADJ), entry("he", "เขา", PRO),
+                       entry("what", "อะไร", Q)});
     struct Row {
         std::vector<std::string> before;
         std::string expected;
         int classAfter;
     } rows[] = {
-        {{"car "}, "รถคือ", 1},
-        {{"red "}, "แดงอยู่", 2},
-        {{"he "}, "เขาเป็น", 0},
-        {{}, "เป็น", 0},
-        {{"what "}, "", 0},
+        {{"car "}, "รถคือ", 1}, {{"red "}, "แดงอยู่", 2}, {{"he "}, "เขาเป็น", 0}, {{}, "เป็น", 0}, {{"what "}, "", 0},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.expected);
@@ -75,8 +71,8 @@ TEST_F(Lookup, BeDependsOnThePreviousWord) {
 }
 
 TEST_F(Lookup, AQuestionWordIsWrittenAtTheEndOfItsLine) {
-    data.writeEntries({entry("where", "ที่ไหน", Q), entry("is", "เป็น", BE), entry("my", "ของฉัน", PRO),
-                       entry("book", "หนังสือ", N)});
+    data.writeEntries(
+        {entry("where", "ที่ไหน", Q), entry("is", "เป็น", BE), entry("my", "ของฉัน", PRO), entry("book", "หนังสือ", N)});
     EXPECT_EQ(rawLines(data.path(), "where is my book"), std::vector<std::string>{"ของฉันหนังสือที่ไหน"});
     EXPECT_EQ(rawLines(data.path(), "where is my book?"), std::vector<std::string>{"ของฉันหนังสือที่ไหน?"});
 }
@@ -113,21 +109,14 @@ TEST_F(Lookup, SuffixRulesReachTheStem) {
     struct Row {
         const char *piece, *text4, *held;
     } rows[] = {
-        {"studied ", "เรียน", ""},
-        {"studied", "เรียน", ""},
-        {"walking ", "กำลังเดิน", ""},
-        {"running ", "การวิ่ง", ""},
-        {"baking", "การอบ", ""},
-        {"going ", "กำลังไป", ""},          // a two-character stem is enough for -ing
-        {"cats ", "แมว", ""},
-        {"CATS", "แมว", ""},
-        {"walked", "เดิน", ""},
-        {"baked ", "อบ", ""},               // ED 3: drop only the d
-        {"taller ", "", "สูงกว่า"},
-        {"happier", "", "สุขกว่า"},
-        {"tallest ", "", "สูงที่สุด"},
-        {"happiest", "", "สุขที่สุด"},
-        {"nicer", "", ""},                  // ER never drops an e: "NIC" is no entry, raw fallback below
+        {"studied ", "เรียน", ""},    {"studied", "เรียน", ""},
+        {"walking ", "กำลังเดิน", ""}, {"running ", "การวิ่ง", ""},
+        {"baking", "การอบ", ""},     {"going ", "กำลังไป", ""}, // a two-character stem is enough for -ing
+        {"cats ", "แมว", ""},        {"CATS", "แมว", ""},
+        {"walked", "เดิน", ""},       {"baked ", "อบ", ""}, // ED 3: drop only the d
+        {"taller ", "", "สูงกว่า"},    {"happier", "", "สุขกว่า"},
+        {"tallest ", "", "สูงที่สุด"},   {"happiest", "", "สุขที่สุด"},
+        {"nicer", "", ""}, // ER never drops an e: "NIC" is no entry, raw fallback below
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.piece);
@@ -198,8 +187,8 @@ TEST_F(Lookup, FileOrderDecidesBetweenASuffixRuleAndALaterExactEntry) {
 }
 
 TEST_F(Lookup, LetterFileFormatQuirks) {
-    data.write("B.pal", {"bank/ธนาคาร/n.(นาม)/extra", " Apple /แอปเปิ้ล/n.(นาม)", "no slash line",
-                         "bare/ เปล่า ", "bank/ซ้ำ/n.(นาม)"});
+    data.write("B.pal", {"bank/ธนาคาร/n.(นาม)/extra", " Apple /แอปเปิ้ล/n.(นาม)", "no slash line", "bare/ เปล่า ",
+                         "bank/ซ้ำ/n.(นาม)"});
     data.write("A.PAL", {" Apple / แอปเปิ้ล /n.(นาม)"});
     const auto wfw = TranslationMode::WordForWord;
     EXPECT_EQ(rawLines(data.path(), "bank", wfw), std::vector<std::string>{"ธนาคาร"});

@@ -96,13 +96,27 @@ std::u32string randomThai(std::mt19937 &rng, const std::vector<ThaiIdiomRule> &r
     for (size_t i = 0; i < pieces; ++i) {
         const auto &r = rules[rule(rng)];
         switch (kind(rng)) {
-        case 0: text += U'\n'; break;
-        case 1: text += U"\r\n"; break;
-        case 2: text += r.replacement; break;
-        case 3: text += r.search.substr(0, r.search.size() / 2); break;
-        case 4: text += r.search.substr(r.search.size() / 2); break;
-        case 5: text += U" "; break;
-        default: text += r.search; break;
+        case 0:
+            text += U'\n';
+            break;
+        case 1:
+            text += U"\r\n";
+            break;
+        case 2:
+            text += r.replacement;
+            break;
+        case 3:
+            text += r.search.substr(0, r.search.size() / 2);
+            break;
+        case 4:
+            text += r.search.substr(r.search.size() / 2);
+            break;
+        case 5:
+            text += U" ";
+            break;
+        default:
+            text += r.search;
+            break;
         }
     }
     return text;

@@ -17,23 +17,25 @@ QString run(const QString &program, const QStringList &arguments) {
 
 // Presentation forms used by Thai fonts for marks moved down or left, and consonants without their descender.
 char16_t standardThai(char16_t c) {
-    static const char16_t table[] = {
-        0x0E10, 0x0E34, 0x0E35, 0x0E36, 0x0E37, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B,
-        0x0E4C, 0x0E0D, 0x0E31, 0x0E4D, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E47, 0x0E38, 0x0E39, 0x0E3A};
+    static const char16_t table[] = {0x0E10, 0x0E34, 0x0E35, 0x0E36, 0x0E37, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B,
+                                     0x0E4C, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E0D, 0x0E31, 0x0E4D,
+                                     0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E47, 0x0E38, 0x0E39, 0x0E3A};
     return c >= 0xF700 && c <= 0xF71A ? table[c - 0xF700] : c;
 }
 
 } // namespace
 
 QStringList pdfPages(const QString &pdfPath) {
-    QStringList pages = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdfPath, QStringLiteral("-")})
-                            .split(QChar(u'\f'));
+    QStringList pages =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdfPath, QStringLiteral("-")}).split(QChar(u'\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast(); // pdftotext ends every page with a form feed
     return pages;
 }
 
-QString pdfFonts(const QString &pdfPath) { return run(QStringLiteral("pdffonts"), {pdfPath}); }
+QString pdfFonts(const QString &pdfPath) {
+    return run(QStringLiteral("pdffonts"), {pdfPath});
+}
 
 QString normalisedPdfText(const QString &text) {
     QString mapped;

@@ -36,10 +36,18 @@ TEST(OpenedText, EncodingIsChosenFromTheBytes) {
         {"utf-8", utf8(U"การแปล ok"), U"การแปล ok"},
         {"utf-8 with mark", "\xEF\xBB\xBF" + utf8(U"ภาษา"), U"ภาษา"},
         {"utf-8 mark only", "\xEF\xBB\xBF", U""},
-        {"utf-16le", std::string("\xFF\xFE\x01\x0E" "a\0", 6), U"กa"},
+        {"utf-16le",
+         std::string("\xFF\xFE\x01\x0E"
+                     "a\0",
+                     6),
+         U"กa"},
         {"utf-16be", std::string("\xFE\xFF\x0E\x01\0a", 6), U"กa"},
         {"utf-16 pair", std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), U"\U0001F600"},
-        {"utf-16 odd byte", std::string("\xFF\xFE" "a\0b", 5), U"a\uFFFD"},
+        {"utf-16 odd byte",
+         std::string("\xFF\xFE"
+                     "a\0b",
+                     5),
+         U"a\uFFFD"},
         {"empty", "", U""},
     };
     for (const Row &r : rows) {
@@ -61,9 +69,10 @@ TEST(OpenedText, BinaryIsNotATextAndRtfIsRich) {
 }
 
 TEST(RtfReader, ThaiBytesUnderTheThaiCodePageWithFontAndSize) {
-    const auto runs = readRtf("{\\rtf1\\ansi\\ansicpg874\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset222 Tahoma;}"
-                              "{\\f1\\fnil\\fcharset0 Courier New;}}\n"
-                              "\\viewkind4\\uc1\\pard\\f0\\fs20 \\'a1\\'d2\\'c3\\'e1\\'bb\\'c5 \\f1\\fs32 code\\par\n}");
+    const auto runs =
+        readRtf("{\\rtf1\\ansi\\ansicpg874\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset222 Tahoma;}"
+                "{\\f1\\fnil\\fcharset0 Courier New;}}\n"
+                "\\viewkind4\\uc1\\pard\\f0\\fs20 \\'a1\\'d2\\'c3\\'e1\\'bb\\'c5 \\f1\\fs32 code\\par\n}");
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0].text, U"การแปล ");
     EXPECT_EQ(runs[0].fontName, U"Tahoma");
@@ -82,11 +91,10 @@ TEST(RtfReader, CharacterFormattingTogglesAndGroupsRestore) {
         std::optional<std::uint32_t> rgb;
     };
     const std::vector<Want> want = {
-        {U"a", false, false, false, {}},   {U"b", true, false, false, {}},
-        {U"c", true, true, false, {}},     {U"d", false, false, true, {}},
-        {U"e", false, false, false, {}},   {U"f", false, false, false, 0xFF0000},
-        {U"g", false, false, false, 0x0080FF}, {U"h", false, false, false, {}},
-        {U"i", true, true, true, {}},      {U"j", false, false, false, {}},
+        {U"a", false, false, false, {}},       {U"b", true, false, false, {}},  {U"c", true, true, false, {}},
+        {U"d", false, false, true, {}},        {U"e", false, false, false, {}}, {U"f", false, false, false, 0xFF0000},
+        {U"g", false, false, false, 0x0080FF}, {U"h", false, false, false, {}}, {U"i", true, true, true, {}},
+        {U"j", false, false, false, {}},
     };
     ASSERT_EQ(runs.size(), want.size());
     for (size_t k = 0; k < want.size(); ++k) {

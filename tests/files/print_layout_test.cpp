@@ -63,7 +63,9 @@ struct BreakCase {
     std::vector<bool> footLabel;
 };
 
-void PrintTo(const BreakCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const BreakCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class PageBreaks : public testing::TestWithParam<BreakCase> {};
 
@@ -98,13 +100,12 @@ TEST_P(PageBreaks, LinesFillPagesAndBrokenPagesEndWithTheCentredLabel) {
     EXPECT_EQ(next, lines.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PrintLayout, PageBreaks,
-    testing::Values(BreakCase{"OnePageExactlyFullWithoutFoot", 5, {5}, {false}},
-                    BreakCase{"LastLineBreaksWithoutAnEmptyPage", 6, {6}, {true}},
-                    BreakCase{"OneLineOver", 7, {6, 1}, {true, false}},
-                    BreakCase{"ThreePagesFootOnTheFirstTwo", 13, {6, 6, 1}, {true, true, false}}),
-    [](const testing::TestParamInfo<BreakCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(PrintLayout, PageBreaks,
+                         testing::Values(BreakCase{"OnePageExactlyFullWithoutFoot", 5, {5}, {false}},
+                                         BreakCase{"LastLineBreaksWithoutAnEmptyPage", 6, {6}, {true}},
+                                         BreakCase{"OneLineOver", 7, {6, 1}, {true, false}},
+                                         BreakCase{"ThreePagesFootOnTheFirstTwo", 13, {6, 6, 1}, {true, true, false}}),
+                         [](const testing::TestParamInfo<BreakCase> &info) { return info.param.name; });
 
 TEST(PrintLayout, PageTallerThanItsHeaderStillPrintsOneLinePerPageAndEnds) {
     const auto pages = layoutPrint(numberedLines(3), PrintedPane::Original, kDate, metrics(12000, 500));

@@ -10,9 +10,9 @@ TEST(SkinNames, OnlyTheLastThreeCharactersCount) {
         bool accepted;
     };
     const Row rows[] = {
-        {U"sky.jpg", true},   {U"SKY.JpG", true},   {U"sea.bmp", true},    {U"anim.GIF", true},
-        {U"xgif", true},      {U"ภาพ.Bmp", true},   {U"sky.jpeg", false},  {U"sky.png", false},
-        {U"sky.jpg ", false}, {U"gi", false},       {U"", false},          {U"notes.txt", false},
+        {U"sky.jpg", true},   {U"SKY.JpG", true}, {U"sea.bmp", true},   {U"anim.GIF", true},
+        {U"xgif", true},      {U"ภาพ.Bmp", true}, {U"sky.jpeg", false}, {U"sky.png", false},
+        {U"sky.jpg ", false}, {U"gi", false},     {U"", false},         {U"notes.txt", false},
     };
     for (const Row &r : rows)
         EXPECT_EQ(isSkinPictureName(r.name), r.accepted) << std::string(r.name.begin(), r.name.end());

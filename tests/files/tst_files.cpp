@@ -176,7 +176,8 @@ void TestFiles::open() {
     QCOMPARE(text2.toPlainText(), QStringLiteral("translation stays"));
     QCOMPARE(f.dialogs.fileTitles, QStringList{QStringLiteral("เปิดต้นฉบับ")});
     QCOMPARE(f.dialogs.fileStartPaths, QStringList{QString()});
-    QCOMPARE(f.dialogs.fileFilters.first().split(QStringLiteral(";;")).first(), QStringLiteral("Text Documents(*.txt)"));
+    QCOMPARE(f.dialogs.fileFilters.first().split(QStringLiteral(";;")).first(),
+             QStringLiteral("Text Documents(*.txt)"));
     QVERIFY(f.dialogs.messages.empty());
     // Undo does not bring the old text back: loading starts a new history.
     text1.undo();
@@ -292,7 +293,8 @@ void TestFiles::saveWritesCrLfReplacesAndRemembersTheName() {
     text1.setPlainText(QStringLiteral("a\u00A0b"));
     f.dialogs.fileAnswers = {saved};
     commands->save(&text1, 1);
-    QCOMPARE(readAll(saved), QByteArray("a\xA0" "b\r\n"));
+    QCOMPARE(readAll(saved), QByteArray("a\xA0"
+                                        "b\r\n"));
 }
 
 void TestFiles::saveKeepsCharactersOutsideWindows874() {
@@ -451,7 +453,7 @@ void TestFiles::printWithoutPrinterSaysSo() {
 }
 
 void TestFiles::printFailuresAreReported() {
-    {   // The job cannot start: its output cannot be created.
+    { // The job cannot start: its output cannot be created.
         Fixture f;
         QTextEdit pane;
         pane.setPlainText(QStringLiteral("text"));
@@ -460,7 +462,7 @@ void TestFiles::printFailuresAreReported() {
         QCOMPARE(f.dialogs.messages[1].title, kErrorTitle);
         QCOMPARE(folderEntries(f.dir.path()), QStringList{});
     }
-    {   // The work file cannot be written: nothing is printed.
+    { // The work file cannot be written: nothing is printed.
         Fixture f;
         f.context.programFolder = f.path(QStringLiteral("gone"));
         QTextEdit pane;
@@ -641,8 +643,7 @@ void TestFiles::skinChooserRefusesNonPictureNames() {
         f.dialogs.messages.clear();
         clickItem(chooser.File1, name);
         QCOMPARE(f.dialogs.messages.size(), size_t(1));
-        QCOMPARE(f.dialogs.messages[0].text,
-                 QStringLiteral("ต้องเป็นภาพที่นามสกุลเป็น (*.bmp), (*.jpg), (*.gif) เท่านั้น"));
+        QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("ต้องเป็นภาพที่นามสกุลเป็น (*.bmp), (*.jpg), (*.gif) เท่านั้น"));
         QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("ไม่ใช่ภาพ"));
         QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Exclamation);
     }
@@ -731,7 +732,8 @@ void TestFiles::startupSkin() {
     QFETCH(bool, loads);
     Fixture f;
     QDir(f.dir.path()).mkdir(QStringLiteral("Skin"));
-    QVERIFY(QFile::copy(QStringLiteral(DLX_SHIPPED_DATA "/../Skin/Default.bmp"), f.path(QStringLiteral("Skin/Default.bmp"))));
+    QVERIFY(QFile::copy(QStringLiteral(DLX_SHIPPED_DATA "/../Skin/Default.bmp"),
+                        f.path(QStringLiteral("Skin/Default.bmp"))));
     savePicture(f.path(QStringLiteral("chosen.jpg")), "JPG");
     writeAll(f.path(QStringLiteral("fake.bmp")), "text");
     if (!setting.isEmpty())

@@ -65,13 +65,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto &rules = ThaiIdiomTable();
     std::u32string thai;
     for (size_t i = 0; i + 1 < all.size(); i += 2) {
-        const auto &r = rules[(static_cast<unsigned char>(all[i]) * 256u + static_cast<unsigned char>(all[i + 1])) % rules.size()];
+        const auto &r =
+            rules[(static_cast<unsigned char>(all[i]) * 256u + static_cast<unsigned char>(all[i + 1])) % rules.size()];
         switch (static_cast<unsigned char>(all[i + 1]) % 6) {
-        case 0: thai += r.search.substr(0, r.search.size() / 2); break;
-        case 1: thai += r.search.substr(r.search.size() / 2); break;
-        case 2: thai += r.replacement; break;
-        case 3: thai += U'\n'; break;
-        default: thai += r.search; break;
+        case 0:
+            thai += r.search.substr(0, r.search.size() / 2);
+            break;
+        case 1:
+            thai += r.search.substr(r.search.size() / 2);
+            break;
+        case 2:
+            thai += r.replacement;
+            break;
+        case 3:
+            thai += U'\n';
+            break;
+        default:
+            thai += r.search;
+            break;
         }
     }
     const std::u32string expected = plain::rewrite(thai);

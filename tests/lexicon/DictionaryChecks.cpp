@@ -12,14 +12,18 @@
 namespace dlx::test {
 namespace {
 
-std::string where(const ShippedLine &l) { return std::string(1, l.letter) + ".pal:" + std::to_string(l.number); }
+std::string where(const ShippedLine &l) {
+    return std::string(1, l.letter) + ".pal:" + std::to_string(l.number);
+}
 
 // Thai vowel signs and tone marks that sit on a consonant and cannot begin a word.
 bool isThaiCombining(char32_t c) {
     return c == U'\u0E31' || (c >= U'\u0E34' && c <= U'\u0E3A') || (c >= U'\u0E47' && c <= U'\u0E4E');
 }
 
-bool isArticleKey(std::u32string_view key) { return key == U"THE" || key == U"AN" || key == U"A"; }
+bool isArticleKey(std::u32string_view key) {
+    return key == U"THE" || key == U"AN" || key == U"A";
+}
 
 } // namespace
 
@@ -72,8 +76,10 @@ std::vector<std::string> lineProblems(const std::vector<ShippedFile> &files) {
                 problems.push_back(where(l) + ": empty meaning: " + text);
             else if (!std::all_of(thai.begin(), thai.end() - (thai.back() == U'.' ? 1 : 0),
                                   [](char32_t c) { return c >= U'\u0E01' && c <= U'\u0E5B'; }))
-                problems.push_back(where(l) + ": meaning must be Thai letters only (no spaces, marks or lists; an "
-                                              "abbreviation may end with a full stop): " + text);
+                problems.push_back(where(l) +
+                                   ": meaning must be Thai letters only (no spaces, marks or lists; an "
+                                   "abbreviation may end with a full stop): " +
+                                   text);
             else if (isThaiCombining(thai[0]))
                 problems.push_back(where(l) + ": meaning starts with a vowel sign or tone mark: " + text);
             if (std::find(labels.begin(), labels.end(), label) == labels.end())

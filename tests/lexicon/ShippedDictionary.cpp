@@ -12,11 +12,11 @@ std::vector<ShippedFile> readShippedFiles(const std::string &folder) {
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         ShippedFile f;
         f.letter = letter;
-        const ReadResult r = readFileBytes(folder + "/" + letter + ".pal");
-        f.present = r.ok;
-        f.bytes = r.bytes;
-        if (r.ok) {
-            const std::u32string text = decode874(r.bytes);
+        const auto r = readFileBytes(folder + "/" + letter + ".pal");
+        f.present = r.ok();
+        if (r.ok()) {
+            f.bytes = *r;
+            const std::u32string text = decode874(*r);
             size_t start = 0;
             int number = 0;
             while (start < text.size()) {
@@ -46,11 +46,11 @@ std::vector<ShippedFile> readShippedFiles(const std::string &folder) {
 
 std::vector<std::string> readWordList(const std::string &path) {
     std::vector<std::string> words;
-    const ReadResult r = readFileBytes(path);
-    if (!r.ok)
+    const auto r = readFileBytes(path);
+    if (!r)
         return words;
     std::string word;
-    for (char c : r.bytes + "\n") {
+    for (char c : *r + "\n") {
         if (c == '\n' || c == '\r') {
             if (!word.empty())
                 words.push_back(word);

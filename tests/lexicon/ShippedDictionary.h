@@ -6,9 +6,9 @@
 namespace dlx::test {
 
 struct ShippedLine {
-    char letter = 'A';         ///< the file the line is in
-    int number = 0;            ///< 1-based line number in that file
-    std::u32string text;       ///< the decoded line without its CR LF
+    char letter = 'A';                  ///< the file the line is in
+    int number = 0;                     ///< 1-based line number in that file
+    std::u32string text;                ///< the decoded line without its CR LF
     std::vector<std::u32string> fields; ///< the line split at every "/"
 };
 

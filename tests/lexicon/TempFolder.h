@@ -29,7 +29,7 @@ public:
     std::string path() const { return path_.string(); }
 
     void writeBytes(const std::string &name, const std::string &bytes) const {
-        ASSERT_FALSE(writeFileBytes((path_ / name).string(), bytes).has_value());
+        ASSERT_TRUE(writeFileBytes((path_ / name).string(), bytes).ok());
     }
     /// Lines written in UTF-8 here, stored as Windows-874 with CR LF.
     void writeLines(const std::string &name, const std::vector<std::string> &lines) const {

@@ -35,9 +35,9 @@ std::u32string cleanUnknown(std::u32string_view w) {
 }
 
 struct Coverage {
-    size_t tokens = 0;     ///< English words of the text, articles left out (Thai has none: dropping them is right)
+    size_t tokens = 0;      ///< English words of the text, articles left out (Thai has none: dropping them is right)
     size_t leftEnglish = 0; ///< English words still in the translation after rewriting
-    size_t reported = 0;   ///< words the lookup reported as unknown
+    size_t reported = 0;    ///< words the lookup reported as unknown
 };
 
 TEST(LexiconCoverage, sampleProseComesOutInThaiForAtLeastNinetyTwoPercentOfTheWords) {
@@ -53,9 +53,9 @@ TEST(LexiconCoverage, sampleProseComesOutInThaiForAtLeastNinetyTwoPercentOfTheWo
     std::map<std::u32string, int> unknown;
     Coverage total;
     for (const auto &path : samples) {
-        const ReadResult file = readFileBytes(path.string());
-        ASSERT_TRUE(file.ok) << path;
-        const std::u32string text = decodeTextBytes(file.bytes);
+        const auto file = readFileBytes(path.string());
+        ASSERT_TRUE(file.ok()) << path;
+        const std::u32string text = decodeTextBytes(*file);
 
         TranslationState state;
         Translator translator(state, lexicon);
@@ -77,9 +77,8 @@ TEST(LexiconCoverage, sampleProseComesOutInThaiForAtLeastNinetyTwoPercentOfTheWo
         ASSERT_GT(c.tokens, 500u) << path << " is too short to measure";
         // Every reported word is still in the translation as English.
         EXPECT_LE(c.reported, c.leftEnglish) << path;
-        std::printf("[ coverage ] %-40s %5zu words, %4zu left in English: %.1f %%\n",
-                    path.filename().string().c_str(), c.tokens, c.leftEnglish,
-                    100.0 * (1.0 - double(c.leftEnglish) / double(c.tokens)));
+        std::printf("[ coverage ] %-40s %5zu words, %4zu left in English: %.1f %%\n", path.filename().string().c_str(),
+                    c.tokens, c.leftEnglish, 100.0 * (1.0 - double(c.leftEnglish) / double(c.tokens)));
         total.tokens += c.tokens;
         total.leftEnglish += c.leftEnglish;
         total.reported += c.reported;
@@ -124,8 +123,8 @@ TEST(LexiconCoverage, everyWordOfTheTopThreeThousandIsRenderedInThai) {
         if (thai.empty() || !letterRuns(thai).empty())
             missing.push_back(word);
     }
-    std::printf("[ top 3000 ] %zu have an entry of their own, %zu more are reached through a suffix rule\n",
-                withEntry, top.size() - withEntry - missing.size());
+    std::printf("[ top 3000 ] %zu have an entry of their own, %zu more are reached through a suffix rule\n", withEntry,
+                top.size() - withEntry - missing.size());
     std::ostringstream list;
     for (size_t i = 0; i < missing.size() && i < 100; ++i)
         list << missing[i] << " ";

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <stdexcept>
 
 using namespace dlx;
 using dlx::test::FakeDialogs;
@@ -29,7 +30,8 @@ struct Program {
     explicit Program(const std::vector<std::pair<std::string, std::vector<std::u32string>>> &files) {
         QDir(folder.path()).mkdir("Data");
         for (const auto &[name, lines] : files)
-            writeFileBytes(folder.path().toStdString() + "/Data/" + name, letterFileBytes(lines));
+            if (!writeFileBytes(folder.path().toStdString() + "/Data/" + name, letterFileBytes(lines)))
+                throw std::runtime_error("cannot write the test dictionary");
         context.programFolder = folder.path();
         context.dialogs = &dialogs;
         context.profile = &profile;

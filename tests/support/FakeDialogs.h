@@ -27,8 +27,7 @@ public:
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
 
-    MsgAnswer message(QWidget *, const QString &text, const QString &title, MsgIcon icon,
-                      MsgButtons buttons) override {
+    MsgAnswer message(QWidget *, const QString &text, const QString &title, MsgIcon icon, MsgButtons buttons) override {
         messages.push_back({text, title, icon, buttons});
         if (!answers.empty()) {
             MsgAnswer a = answers.front();

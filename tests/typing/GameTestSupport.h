@@ -37,9 +37,9 @@ public:
 
     /// Writes the file under the exact name given ("A.pal", "B.PAL", "c.pal"), Windows-874, CR LF.
     void write(const std::string &fileName, const std::vector<std::u32string> &lines) const {
-        const auto error = writeFileBytes(data() + "/" + fileName, letterFileBytes(lines));
-        if (error)
-            throw std::runtime_error(*error);
+        const auto written = writeFileBytes(data() + "/" + fileName, letterFileBytes(lines));
+        if (!written)
+            throw std::runtime_error(written.error().reason());
     }
 
 private:

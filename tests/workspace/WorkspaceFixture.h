@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,8 @@ inline void writeFixtureDictionary(const std::string &dataFolder) {
         std::string bytes;
         for (const auto &line : lines)
             bytes += encode874(fromUtf8(line)) + "\r\n";
-        writeFileBytes(dataFolder + "/" + letter + ".pal", bytes);
+        if (!writeFileBytes(dataFolder + "/" + letter + ".pal", bytes))
+            throw std::runtime_error("cannot write the test dictionary");
     }
 }
 

@@ -36,9 +36,9 @@ protected:
                 return std::nullopt;
             bool utf8 = false;
             const std::string bytes = saveTextBytes(text, true, &utf8);
-            if (writeFileBytes(path, bytes))
+            if (!writeFileBytes(path, bytes))
                 return std::nullopt;
-            rec.savedBytes.push_back(readFileBytes(path).bytes);
+            rec.savedBytes.push_back(*readFileBytes(path));
             return utf8;
         };
         h.progress = [this](int p) { rec.percents.push_back(p); };
@@ -170,7 +170,7 @@ TEST_F(TranslateRunTest, unwrittenOriginalEndsTheRunQuietly) {
 
 TEST_F(TranslateRunTest, staleOriginalIsNeverTranslatedWhenTheNewOneCannotBeWritten) {
     // An old work file from an interrupted run is still there.
-    ASSERT_FALSE(writeFileBytes(program.path() + "/Original.pal", "old text\r\n"));
+    ASSERT_TRUE(writeFileBytes(program.path() + "/Original.pal", "old text\r\n").ok());
     rec.saveFails = true;
     EXPECT_EQ(run("red cat"), RunOutcome::NotWritten);
     EXPECT_TRUE(rec.shown.empty());
@@ -207,7 +207,7 @@ TEST(WithCrLf, everyLoneLineFeedGetsItsCarriageReturn) {
 TEST(RemoveWorkFiles, deletesOnlyTheTwoWorkFiles) {
     test::TempProgramFolder program;
     for (const char *name : {"Original.pal", "Translate.pal", "original.pal", "Keep.pal"})
-        ASSERT_FALSE(writeFileBytes(program.path() + "/" + name, "x"));
+        ASSERT_TRUE(writeFileBytes(program.path() + "/" + name, "x").ok());
     removeWorkFiles(program.path());
     EXPECT_FALSE(fs::exists(program.path() + "/Original.pal"));
     EXPECT_FALSE(fs::exists(program.path() + "/Translate.pal"));

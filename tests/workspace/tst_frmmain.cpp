@@ -560,8 +560,8 @@ void TestFrmMain::commandsOnTheActivePaneWaitForAPane() {
     QCOMPARE(w.text2()->toPlainText(), QString("dog"));
     QVERIFY(!w.text1()->textCursor().hasSelection());
     QCOMPARE(ws.dialogs.fontAnswers.size(), size_t(1)); // the font dialog was never asked
-    QVERIFY(ws.dialogs.fileTitles.isEmpty());            // nor a save dialog
-    QVERIFY(ws.dialogs.messages.empty());                // nor the print question
+    QVERIFY(ws.dialogs.fileTitles.isEmpty());           // nor a save dialog
+    QVERIFY(ws.dialogs.messages.empty());               // nor the print question
     QCOMPARE(w.activePane(), 0);
 }
 

@@ -4,9 +4,9 @@
 // time-limit window and the profile keys.
 #include "AppContext.h"
 #include "Dialogs.h"
+#include "KeyedDialog.h"
 #include "RandomEntry.h"
 #include "TypingDrill.h"
-#include "KeyedDialog.h"
 
 #include <QDialog>
 #include <array>

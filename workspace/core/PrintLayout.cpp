@@ -5,7 +5,9 @@
 namespace dlx {
 namespace {
 
-std::u32string ascii(std::string_view s) { return {s.begin(), s.end()}; }
+std::u32string ascii(std::string_view s) {
+    return {s.begin(), s.end()};
+}
 
 std::u32string twoDigits(int v) {
     std::u32string s = ascii(std::to_string(v));
@@ -18,7 +20,9 @@ std::u32string printHeader(PrintedPane pane) {
     return pane == PrintedPane::Original ? U"โปรแกรม Dualexicon : ต้นฉบับ" : U"โปรแกรม Dualexicon : งานแปล";
 }
 
-std::u32string pageLabel(int page) { return U"หน้า: " + ascii(std::to_string(page)); }
+std::u32string pageLabel(int page) {
+    return U"หน้า: " + ascii(std::to_string(page));
+}
 
 std::u32string printDate(int year, int month, int day) {
     std::u32string y = ascii(std::to_string(year));

@@ -17,9 +17,9 @@ namespace dlx {
 enum class PrintedPane { Original = 1, Translation = 2 };
 
 struct PrintMetrics {
-    double width = 0;      ///< printable width, twips
-    double height = 0;     ///< printable height, twips
-    double lineHeight = 0; ///< height of one printed line in the pane's font, twips
+    double width = 0;                                     ///< printable width, twips
+    double height = 0;                                    ///< printable height, twips
+    double lineHeight = 0;                                ///< height of one printed line in the pane's font, twips
     std::function<double(std::u32string_view)> textWidth; ///< width of a text in the pane's font, twips
 };
 

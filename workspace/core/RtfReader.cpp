@@ -14,12 +14,14 @@ namespace {
 constexpr int kThaiCharset = 222;
 
 // Windows-1252 differs from Latin-1 only in 0x80-0x9F; the five holes keep their byte value.
-constexpr std::array<char32_t, 32> k1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> k1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t decode1252(unsigned char b) { return b >= 0x80 && b < 0xA0 ? k1252High[b - 0x80] : b; }
+char32_t decode1252(unsigned char b) {
+    return b >= 0x80 && b < 0xA0 ? k1252High[b - 0x80] : b;
+}
 
 char32_t decodeThai(unsigned char b) {
     static const std::u32string table = [] {
@@ -33,13 +35,48 @@ char32_t decodeThai(unsigned char b) {
 
 // Groups whose content is never shown. Groups starting with \* are skipped as well.
 const std::unordered_set<std::string_view> &hiddenDestinations() {
-    static const std::unordered_set<std::string_view> names = {
-        "stylesheet", "info",      "pict",      "header",     "headerl",           "headerr",    "headerf",
-        "footer",     "footerl",   "footerr",   "footerf",    "footnote",          "fldinst",    "object",
-        "objdata",    "listtable", "listoverridetable", "revtbl", "rsidtbl",       "generator",  "themedata",
-        "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "pgdsctbl", "filetbl",    "private",
-        "template",   "xe",        "tc",        "txe",        "bkmkstart",         "bkmkend",    "pntext",
-        "pntxta",     "pntxtb",    "nonshppict", "mmathPr",   "annotation",        "atnid",      "atnauthor"};
+    static const std::unordered_set<std::string_view> names = {"stylesheet",
+                                                               "info",
+                                                               "pict",
+                                                               "header",
+                                                               "headerl",
+                                                               "headerr",
+                                                               "headerf",
+                                                               "footer",
+                                                               "footerl",
+                                                               "footerr",
+                                                               "footerf",
+                                                               "footnote",
+                                                               "fldinst",
+                                                               "object",
+                                                               "objdata",
+                                                               "listtable",
+                                                               "listoverridetable",
+                                                               "revtbl",
+                                                               "rsidtbl",
+                                                               "generator",
+                                                               "themedata",
+                                                               "colorschememapping",
+                                                               "latentstyles",
+                                                               "datastore",
+                                                               "xmlnstbl",
+                                                               "pgdsctbl",
+                                                               "filetbl",
+                                                               "private",
+                                                               "template",
+                                                               "xe",
+                                                               "tc",
+                                                               "txe",
+                                                               "bkmkstart",
+                                                               "bkmkend",
+                                                               "pntext",
+                                                               "pntxta",
+                                                               "pntxtb",
+                                                               "nonshppict",
+                                                               "mmathPr",
+                                                               "annotation",
+                                                               "atnid",
+                                                               "atnauthor"};
     return names;
 }
 
@@ -112,13 +149,24 @@ private:
         }
         case '\\':
         case '{':
-        case '}': byte(static_cast<unsigned char>(c)); break;
-        case '~': character(U'\u00A0'); break;
-        case '_': character(U'\u2011'); break;
-        case '*': st().dest = Destination::Hidden; break;
+        case '}':
+            byte(static_cast<unsigned char>(c));
+            break;
+        case '~':
+            character(U'\u00A0');
+            break;
+        case '_':
+            character(U'\u2011');
+            break;
+        case '*':
+            st().dest = Destination::Hidden;
+            break;
         case '\r':
-        case '\n': character(U'\n'); break;
-        default: break; // \- optional hyphen, \| and \: index marks
+        case '\n':
+            character(U'\n');
+            break;
+        default:
+            break; // \- optional hyphen, \| and \: index marks
         }
     }
 
@@ -227,14 +275,15 @@ private:
 
     static bool isUnderlineWord(std::string_view w) {
         static const std::unordered_set<std::string_view> kinds = {
-            "ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth", "ulthd",
-            "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"};
+            "ul",    "uld",      "uldash",    "uldashd",    "uldashdd",  "uldb",       "ulhwave", "ulldash", "ulth",
+            "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
         return kinds.count(w) > 0;
     }
 
     void unicode(int value) {
         // Values are 16-bit units, written signed by many writers; anything outside that range is damage.
-        char32_t cp = value < -32768 || value > 65535 ? U'\uFFFD' : static_cast<char32_t>(value < 0 ? value + 65536 : value);
+        char32_t cp =
+            value < -32768 || value > 65535 ? U'\uFFFD' : static_cast<char32_t>(value < 0 ? value + 65536 : value);
         if (cp >= 0xD800 && cp <= 0xDBFF) {
             highSurrogate_ = cp;
         } else {
@@ -254,7 +303,8 @@ private:
         }
         GroupState &s = st();
         switch (s.dest) {
-        case Destination::Hidden: return;
+        case Destination::Hidden:
+            return;
         case Destination::FontTable:
             if (b == ';') {
                 if (fontNo_ >= 0)
@@ -272,7 +322,9 @@ private:
                 colourGiven_ = false;
             }
             return;
-        case Destination::Text: character(thaiBytes() ? decodeThai(b) : decode1252(b)); return;
+        case Destination::Text:
+            character(thaiBytes() ? decodeThai(b) : decode1252(b));
+            return;
         }
     }
 
@@ -347,9 +399,13 @@ private:
 
 } // namespace
 
-bool looksLikeRtf(std::string_view bytes) { return bytes.substr(0, 5) == "{\\rtf"; }
+bool looksLikeRtf(std::string_view bytes) {
+    return bytes.substr(0, 5) == "{\\rtf";
+}
 
-std::vector<TextRun> readRtf(std::string_view bytes) { return Parser(bytes).run(); }
+std::vector<TextRun> readRtf(std::string_view bytes) {
+    return Parser(bytes).run();
+}
 
 std::u32string runsText(const std::vector<TextRun> &runs) {
     std::u32string text;

@@ -13,13 +13,13 @@
 namespace dlx {
 
 struct TextRun {
-    std::u32string text;  ///< line breaks are '\n'
+    std::u32string text; ///< line breaks are '\n'
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    double pointSize = 0;              ///< 0: the file does not say; keep the pane's size
-    std::optional<std::uint32_t> rgb;  ///< 0xRRGGBB; nothing: the pane's own text colour
-    std::u32string fontName;           ///< empty: the pane's own font
+    double pointSize = 0;             ///< 0: the file does not say; keep the pane's size
+    std::optional<std::uint32_t> rgb; ///< 0xRRGGBB; nothing: the pane's own text colour
+    std::u32string fontName;          ///< empty: the pane's own font
 
     bool sameFormat(const TextRun &o) const {
         return bold == o.bold && italic == o.italic && underline == o.underline && pointSize == o.pointSize &&

@@ -79,10 +79,10 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
     const std::optional<bool> savedUtf8 = hooks.saveText(source, originalPath);
     if (!savedUtf8)
         return RunOutcome::NotWritten;
-    const ReadResult original = readFileBytes(originalPath);
-    if (!original.ok)
-        return fail("อ่านแฟ้มงาน \"" + originalPath + "\" ไม่ได้: " + original.error);
-    const std::vector<std::u32string> lines = splitLines(decodeWorkFile(original.bytes, *savedUtf8));
+    const auto original = readFileBytes(originalPath);
+    if (!original)
+        return fail("อ่านแฟ้มงาน \"" + originalPath + "\" ไม่ได้: " + original.error().reason());
+    const std::vector<std::u32string> lines = splitLines(decodeWorkFile(*original, *savedUtf8));
     if (lines.size() > static_cast<std::size_t>(kMaxTranslationLines))
         return fail("ข้อความยาวเกินไป: แปลได้ครั้งละไม่เกิน " + std::to_string(kMaxTranslationLines) + " บรรทัด แต่ข้อความนี้มี " +
                     std::to_string(lines.size()) + " บรรทัด");
@@ -106,13 +106,13 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
     bool translatedUtf8 = false;
     const std::string bytes =
         translatedFileBytes(state.TranslatedLines, static_cast<std::size_t>(done), translatedUtf8);
-    if (auto err = writeFileBytes(translatePath, bytes))
-        return fail("เขียนแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + *err);
-    const ReadResult translated = readFileBytes(translatePath);
-    if (!translated.ok)
-        return fail("อ่านแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + translated.error);
+    if (auto written = writeFileBytes(translatePath, bytes); !written)
+        return fail("เขียนแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + written.error().reason());
+    const auto translated = readFileBytes(translatePath);
+    if (!translated)
+        return fail("อ่านแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + translated.error().reason());
     // The final CR LF ends the last line; it does not start another one in the pane.
-    const std::vector<std::u32string> translatedLines = splitLines(decodeWorkFile(translated.bytes, translatedUtf8));
+    const std::vector<std::u32string> translatedLines = splitLines(decodeWorkFile(*translated, translatedUtf8));
     std::u32string text = joinLines(translatedLines, translatedLines.size(), U"\n");
 
     RewriteHooks rewriteHooks;

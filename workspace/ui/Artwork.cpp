@@ -202,18 +202,30 @@ QPixmap glyphPixmap(Glyph g, const QSize &size) {
 
 Glyph toolbarGlyph(int index) {
     switch (index) {
-    case 1: return Glyph::NewPage;
-    case 2: return Glyph::Open;
-    case 3: return Glyph::Save;
-    case 4: return Glyph::Print;
-    case 5: return Glyph::AddWord;
-    case 6: return Glyph::SideBySide;
-    case 7: return Glyph::Cut;
-    case 8: return Glyph::Copy;
-    case 9: return Glyph::Paste;
-    case 10: return Glyph::Undo;
-    case 11: return Glyph::Font;
-    default: return Glyph::Stacked;
+    case 1:
+        return Glyph::NewPage;
+    case 2:
+        return Glyph::Open;
+    case 3:
+        return Glyph::Save;
+    case 4:
+        return Glyph::Print;
+    case 5:
+        return Glyph::AddWord;
+    case 6:
+        return Glyph::SideBySide;
+    case 7:
+        return Glyph::Cut;
+    case 8:
+        return Glyph::Copy;
+    case 9:
+        return Glyph::Paste;
+    case 10:
+        return Glyph::Undo;
+    case 11:
+        return Glyph::Font;
+    default:
+        return Glyph::Stacked;
     }
 }
 
@@ -224,26 +236,42 @@ struct MenuPicture {
 
 MenuPicture menuPictureOf(int n) {
     switch (n) {
-    case 1: return {Glyph::Open, {15, 14}};
-    case 2: return {Glyph::Save, {14, 14}};
-    case 3: return {Glyph::Print, {16, 14}};
-    case 4: return {Glyph::Undo, {12, 7}};
-    case 5: return {Glyph::Cut, {10, 12}};
-    case 6: return {Glyph::Copy, {12, 12}};
-    case 7: return {Glyph::Paste, {13, 13}};
-    case 8: return {Glyph::SideBySide, {10, 11}};
-    case 9: return {Glyph::Stacked, {13, 10}};
-    case 10: return {Glyph::Full, {13, 9}};
-    case 11: return {Glyph::AddWord, {13, 13}};
-    default: return {Glyph::Help, {14, 14}};
+    case 1:
+        return {Glyph::Open, {15, 14}};
+    case 2:
+        return {Glyph::Save, {14, 14}};
+    case 3:
+        return {Glyph::Print, {16, 14}};
+    case 4:
+        return {Glyph::Undo, {12, 7}};
+    case 5:
+        return {Glyph::Cut, {10, 12}};
+    case 6:
+        return {Glyph::Copy, {12, 12}};
+    case 7:
+        return {Glyph::Paste, {13, 13}};
+    case 8:
+        return {Glyph::SideBySide, {10, 11}};
+    case 9:
+        return {Glyph::Stacked, {13, 10}};
+    case 10:
+        return {Glyph::Full, {13, 9}};
+    case 11:
+        return {Glyph::AddWord, {13, 13}};
+    default:
+        return {Glyph::Help, {14, 14}};
     }
 }
 
 } // namespace
 
-QPixmap toolbarPicture(int index) { return glyphPixmap(toolbarGlyph(index), QSize(24, 24)); }
+QPixmap toolbarPicture(int index) {
+    return glyphPixmap(toolbarGlyph(index), QSize(24, 24));
+}
 
-QSize menuPictureSize(int imageNumber) { return menuPictureOf(imageNumber).size; }
+QSize menuPictureSize(int imageNumber) {
+    return menuPictureOf(imageNumber).size;
+}
 
 QPixmap menuPicture(int imageNumber) {
     const MenuPicture picture = menuPictureOf(imageNumber);
@@ -389,8 +417,8 @@ QPixmap aboutPanel(const QSize &size) {
     p.save();
     p.translate(size.width() / 2.0, size.height() * 0.72);
     p.rotate(-90);
-    p.drawText(QRectF(-size.height() * 0.25, -size.width() / 2.0, size.height() * 0.5, size.width()),
-               Qt::AlignCenter, "Dualexicon");
+    p.drawText(QRectF(-size.height() * 0.25, -size.width() / 2.0, size.height() * 0.5, size.width()), Qt::AlignCenter,
+               "Dualexicon");
     p.restore();
     return pm;
 }

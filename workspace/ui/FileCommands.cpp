@@ -1,10 +1,10 @@
 #include "FileCommands.h"
 
 #include "Dialogs.h"
+#include "PaneCharacters.h"
 #include "PaneText.h"
 #include "SaveText.h"
 #include "TextFile.h"
-#include "PaneCharacters.h"
 
 #include <QColor>
 #include <QFile>
@@ -22,9 +22,13 @@ namespace {
 
 const QString kErrorTitle = QStringLiteral("โปรแกรมผิดพลาด");
 
-std::string nativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
+std::string nativePath(const QString &path) {
+    return QFile::encodeName(path).toStdString();
+}
 
-QString fromU32(const std::u32string &s) { return QString::fromStdU32String(s); }
+QString fromU32(const std::u32string &s) {
+    return QString::fromStdU32String(s);
+}
 
 // A text edit keeps its own paragraph breaks; CR LF and lone CR from the file become one break each.
 QString withLf(QString text) {
@@ -117,13 +121,14 @@ bool FileCommands::loadInto(QTextEdit *pane, const QString &path) {
         report(context_, window_, QStringLiteral("ไม่พบไฟล์ \"%1\"").arg(path));
         return false;
     }
-    const ReadResult read = readFileBytes(nativePath(path));
-    if (!read.ok) {
-        report(context_, window_,
-               QStringLiteral("เปิดไฟล์ \"%1\" ไม่ได้: %2").arg(path, QString::fromLocal8Bit(read.error.c_str())));
+    const auto read = readFileBytes(nativePath(path));
+    if (!read) {
+        report(
+            context_, window_,
+            QStringLiteral("เปิดไฟล์ \"%1\" ไม่ได้: %2").arg(path, QString::fromLocal8Bit(read.error().reason().c_str())));
         return false;
     }
-    const OpenedText opened = decodeOpenedFile(read.bytes);
+    const OpenedText opened = decodeOpenedFile(*read);
     if (opened.kind == OpenedKind::NotText) {
         report(context_, window_, QStringLiteral("ไฟล์ \"%1\" ไม่ใช่ไฟล์ข้อความ จึงเปิดไม่ได้").arg(path));
         return false;

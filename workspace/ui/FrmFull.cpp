@@ -12,7 +12,9 @@
 
 namespace dlx {
 namespace {
-constexpr int px(double twips) { return static_cast<int>(twips / 15.0); } // 15 twips to a 96-dpi pixel
+constexpr int px(double twips) {
+    return static_cast<int>(twips / 15.0);
+} // 15 twips to a 96-dpi pixel
 } // namespace
 
 FrmFull::FrmFull(const QString &skinPath, const QTextEdit *source, QWidget *parent)

@@ -216,9 +216,7 @@ void FrmMain::createMenus() {
     compact->setParent(menuBar());
     menuBar()->setStyle(compact);
     auto u = [](const char *s) { return QString::fromUtf8(s); };
-    auto erasesFrame = [this](QMenu *menu) {
-        connect(menu, &QMenu::aboutToShow, this, &FrmMain::eraseHoverFrame);
-    };
+    auto erasesFrame = [this](QMenu *menu) { connect(menu, &QMenu::aboutToShow, this, &FrmMain::eraseHoverFrame); };
 
     QMenu *file = addMenu("mnuFile", u("แ&ฟ้ม"));
     erasesFrame(file);
@@ -345,10 +343,10 @@ void FrmMain::putMenuPictures() {
         const char *name;
         int image;
     };
-    static const Item items[] = {{"mnuOpen", 1},  {"mnuSave1", 2},   {"mnuSave2", 2}, {"mnuPrintOri", 3},
-                                 {"mnuPrintPal", 3}, {"mnuUndo", 4}, {"mnuCut", 5},   {"mnuCopy", 6},
-                                 {"mnuPaste", 7}, {"mnuCurX", 9},    {"mnuCurY", 8},  {"mnuFull", 10},
-                                 {"mnuAdd", 11},  {"mnuVitee", 12}};
+    static const Item items[] = {{"mnuOpen", 1},     {"mnuSave1", 2}, {"mnuSave2", 2}, {"mnuPrintOri", 3},
+                                 {"mnuPrintPal", 3}, {"mnuUndo", 4},  {"mnuCut", 5},   {"mnuCopy", 6},
+                                 {"mnuPaste", 7},    {"mnuCurX", 9},  {"mnuCurY", 8},  {"mnuFull", 10},
+                                 {"mnuAdd", 11},     {"mnuVitee", 12}};
     for (const Item &item : items) {
         const QString name = QString::fromLatin1(item.name);
         if (auto *menu = findChild<QMenu *>(name); menu && name == QLatin1String("mnuFull"))
@@ -446,7 +444,9 @@ void FrmMain::applyArrangementNow(Arrangement arrangement) {
     applyGeometry();
 }
 
-void FrmMain::Timer1_Timer() { setWindowTitle(QString::fromStdU32String(ScrollTitle.tick())); }
+void FrmMain::Timer1_Timer() {
+    setWindowTitle(QString::fromStdU32String(ScrollTitle.tick()));
+}
 
 void FrmMain::Timer2_Timer() {
     timer2_.stop();
@@ -468,9 +468,12 @@ void FrmMain::closeEvent(QCloseEvent *event) {
 
 QTextEdit *FrmMain::activePaneWidget() const {
     switch (ActivePane) {
-    case 1: return text1_;
-    case 2: return text2_;
-    default: return nullptr;
+    case 1:
+        return text1_;
+    case 2:
+        return text2_;
+    default:
+        return nullptr;
     }
 }
 
@@ -527,13 +530,15 @@ void FrmMain::clearPane(QTextEdit *pane) {
 }
 
 void FrmMain::SaveText(const QString &text, const QString &path) {
-    const std::optional<bool> written = context_.dialogs ? saveTextFile(*context_.dialogs, this, text, path)
-                                                         : std::nullopt;
+    const std::optional<bool> written =
+        context_.dialogs ? saveTextFile(*context_.dialogs, this, text, path) : std::nullopt;
     lastSaveOk_ = written.has_value();
     lastSaveUtf8_ = written.value_or(false);
 }
 
-void FrmMain::setSkinPicture(const QPixmap &picture) { surface_->setSkin(picture); }
+void FrmMain::setSkinPicture(const QPixmap &picture) {
+    surface_->setSkin(picture);
+}
 
 // ---- toolbar
 
@@ -589,7 +594,9 @@ void FrmMain::ImgTool_Click(int index) {
         clearPane(text1_);
         clearPane(text2_);
         break;
-    case 2: mnuOpen(); break;
+    case 2:
+        mnuOpen();
+        break;
     case 3:
         if (ActivePane == 1)
             mnuSave1();
@@ -602,15 +609,32 @@ void FrmMain::ImgTool_Click(int index) {
         else if (ActivePane == 2)
             mnuPrintPal();
         break;
-    case 5: mnuAdd(); break;
-    case 6: mnuCurY(); break;
-    case 7: CutText(); break;
-    case 8: CopyText(); break;
-    case 9: PasteText(); break;
-    case 10: UndoText(); break;
-    case 11: fontCommand(activePaneWidget()); break;
-    case 12: mnuCurX(); break;
-    default: break;
+    case 5:
+        mnuAdd();
+        break;
+    case 6:
+        mnuCurY();
+        break;
+    case 7:
+        CutText();
+        break;
+    case 8:
+        CopyText();
+        break;
+    case 9:
+        PasteText();
+        break;
+    case 10:
+        UndoText();
+        break;
+    case 11:
+        fontCommand(activePaneWidget());
+        break;
+    case 12:
+        mnuCurX();
+        break;
+    default:
+        break;
     }
 }
 
@@ -717,24 +741,46 @@ void FrmMain::foreColourCommand(QTextEdit *pane) {
     pane->setFocus();
 }
 
-void FrmMain::mnuFont1() { fontCommand(text1_); }
-void FrmMain::mnuFont2() { fontCommand(text2_); }
-void FrmMain::mnuBack1() { backColourCommand(text1_); }
-void FrmMain::mnuBack2() { backColourCommand(text2_); }
-void FrmMain::mnuFore1() { foreColourCommand(text1_); }
-void FrmMain::mnuFore2() { foreColourCommand(text2_); }
+void FrmMain::mnuFont1() {
+    fontCommand(text1_);
+}
+void FrmMain::mnuFont2() {
+    fontCommand(text2_);
+}
+void FrmMain::mnuBack1() {
+    backColourCommand(text1_);
+}
+void FrmMain::mnuBack2() {
+    backColourCommand(text2_);
+}
+void FrmMain::mnuFore1() {
+    foreColourCommand(text1_);
+}
+void FrmMain::mnuFore2() {
+    foreColourCommand(text2_);
+}
 
 // ---- menu commands
 
-void FrmMain::mnuOpen() { FileCommands::of(this, context_)->open(text1_); }
+void FrmMain::mnuOpen() {
+    FileCommands::of(this, context_)->open(text1_);
+}
 
-void FrmMain::mnuSave1() { FileCommands::of(this, context_)->save(text1_, 1); }
+void FrmMain::mnuSave1() {
+    FileCommands::of(this, context_)->save(text1_, 1);
+}
 
-void FrmMain::mnuSave2() { FileCommands::of(this, context_)->save(text2_, 2); }
+void FrmMain::mnuSave2() {
+    FileCommands::of(this, context_)->save(text2_, 2);
+}
 
-void FrmMain::mnuPrintOri() { PrintJob(context_, this).print(text1_, 1); }
+void FrmMain::mnuPrintOri() {
+    PrintJob(context_, this).print(text1_, 1);
+}
 
-void FrmMain::mnuPrintPal() { PrintJob(context_, this).print(text2_, 2); }
+void FrmMain::mnuPrintPal() {
+    PrintJob(context_, this).print(text2_, 2);
+}
 
 void FrmMain::mnuExit() {
     // At once: the closing steps do not run on this path.
@@ -742,18 +788,36 @@ void FrmMain::mnuExit() {
     QCoreApplication::exit(0);
 }
 
-void FrmMain::mnuUndo() { UndoText(); }
-void FrmMain::mnuCut() { CutText(); }
-void FrmMain::mnuCopy() { CopyText(); }
+void FrmMain::mnuUndo() {
+    UndoText();
+}
+void FrmMain::mnuCut() {
+    CutText();
+}
+void FrmMain::mnuCopy() {
+    CopyText();
+}
 
-void FrmMain::mnuPaste() { pasteWithMessage(context_, this, activePaneWidget()); }
+void FrmMain::mnuPaste() {
+    pasteWithMessage(context_, this, activePaneWidget());
+}
 
-void FrmMain::mnuDel() { DeleteText(); }
-void FrmMain::mnuClear() { clearPane(activePaneWidget()); }
-void FrmMain::mnuSelectAll() { SelectAllText(); }
+void FrmMain::mnuDel() {
+    DeleteText();
+}
+void FrmMain::mnuClear() {
+    clearPane(activePaneWidget());
+}
+void FrmMain::mnuSelectAll() {
+    SelectAllText();
+}
 
-void FrmMain::mnuCurX() { applyArrangementNow(Arrangement::Stacked); }
-void FrmMain::mnuCurY() { applyArrangementNow(Arrangement::SideBySide); }
+void FrmMain::mnuCurX() {
+    applyArrangementNow(Arrangement::Stacked);
+}
+void FrmMain::mnuCurY() {
+    applyArrangementNow(Arrangement::SideBySide);
+}
 
 void FrmMain::mnuFullOri() {
     FullPane = 1;
@@ -765,9 +829,13 @@ void FrmMain::mnuFullPal() {
     showFrmFull(this, SkinPath, text2_);
 }
 
-void FrmMain::Text1_DblClick() { mnuFullOri(); }
+void FrmMain::Text1_DblClick() {
+    mnuFullOri();
+}
 
-void FrmMain::Text2_DblClick() { mnuFullPal(); }
+void FrmMain::Text2_DblClick() {
+    mnuFullPal();
+}
 
 void FrmMain::setTranslationMode(bool grammar) {
     if (grammar != option1_->isChecked())
@@ -777,14 +845,26 @@ void FrmMain::setTranslationMode(bool grammar) {
     translator_->mode = grammar ? TranslationMode::Grammar : TranslationMode::WordForWord;
 }
 
-void FrmMain::mnuGram() { setTranslationMode(true); }
-void FrmMain::mnuWord() { setTranslationMode(false); }
+void FrmMain::mnuGram() {
+    setTranslationMode(true);
+}
+void FrmMain::mnuWord() {
+    setTranslationMode(false);
+}
 
-void FrmMain::mnuAdd() { showFrmAdd(this, context_); }
+void FrmMain::mnuAdd() {
+    showFrmAdd(this, context_);
+}
 void FrmMain::mnuCount() {}
-void FrmMain::mnuPuzzle() { showFrmPuzzle(this, context_); }
-void FrmMain::mnuPimEng() { showFrmPimEng(this, context_); }
-void FrmMain::mnuPimThai() { showFrmPimThai(this, context_); }
+void FrmMain::mnuPuzzle() {
+    showFrmPuzzle(this, context_);
+}
+void FrmMain::mnuPimEng() {
+    showFrmPimEng(this, context_);
+}
+void FrmMain::mnuPimThai() {
+    showFrmPimThai(this, context_);
+}
 void FrmMain::mnuSpell() {}
 
 void FrmMain::mnuSkin() {
@@ -828,12 +908,26 @@ void FrmMain::mnuAbout() {
     about->open();
 }
 
-void FrmMain::mnuPopUndo() { UndoText(); }
-void FrmMain::mnuPopCut() { CutText(); }
-void FrmMain::mnuPopCopy() { CopyText(); }
-void FrmMain::mnuPopPaste() { PasteText(); }
-void FrmMain::mnuPopClear() { clearPane(activePaneWidget()); }
-void FrmMain::mnuPopAll() { SelectAllText(); }
-void FrmMain::mnuPopPal() { Command1_Click(); }
+void FrmMain::mnuPopUndo() {
+    UndoText();
+}
+void FrmMain::mnuPopCut() {
+    CutText();
+}
+void FrmMain::mnuPopCopy() {
+    CopyText();
+}
+void FrmMain::mnuPopPaste() {
+    PasteText();
+}
+void FrmMain::mnuPopClear() {
+    clearPane(activePaneWidget());
+}
+void FrmMain::mnuPopAll() {
+    SelectAllText();
+}
+void FrmMain::mnuPopPal() {
+    Command1_Click();
+}
 
 } // namespace dlx

@@ -3,10 +3,10 @@
 #include "FrmMain.h"
 
 #include "Dialogs.h"
+#include "PaneCharacters.h"
 #include "PicBar.h"
 #include "TranslateRun.h"
 #include "TranslationProgress.h"
-#include "PaneCharacters.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

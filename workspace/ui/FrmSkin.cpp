@@ -18,11 +18,15 @@
 namespace dlx {
 namespace {
 
-constexpr int px(double twips) { return static_cast<int>(twips / 15.0); }
+constexpr int px(double twips) {
+    return static_cast<int>(twips / 15.0);
+}
 constexpr int kPathRole = Qt::UserRole;
 const QString kErrorTitle = QStringLiteral("โปรแกรมผิดพลาด");
 
-QString cleanFolder(const QString &path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+QString cleanFolder(const QString &path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
 
 } // namespace
 
@@ -122,7 +126,7 @@ bool FrmSkin::setFolder(const QString &path) {
     // Like a folder tree opened down to the current folder: its ancestors first, then its subfolders.
     Dir1->clear();
     QStringList chain;
-    for (QDir up(folder);; ) {
+    for (QDir up(folder);;) {
         chain.prepend(up.absolutePath());
         if (!up.cdUp())
             break;

@@ -22,6 +22,8 @@ inline QString paneCharacters(QString raw) {
     return raw;
 }
 
-inline QString paneCharacters(const QTextEdit &pane) { return paneCharacters(pane.document()->toRawText()); }
+inline QString paneCharacters(const QTextEdit &pane) {
+    return paneCharacters(pane.document()->toRawText());
+}
 
 } // namespace dlx

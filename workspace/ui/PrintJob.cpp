@@ -2,11 +2,11 @@
 
 #include "Codec874.h"
 #include "Dialogs.h"
-#include "SaveText.h"
+#include "PaneCharacters.h"
 #include "PrintLayout.h"
+#include "SaveText.h"
 #include "TextFile.h"
 #include "Utf8.h"
-#include "PaneCharacters.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -22,7 +22,9 @@ PrintJob::PrintJob(const AppContext &context, QWidget *window)
     : context_(context), window_(window), pdfOutput_(context.printPdfFile),
       today_([] { return QDate::currentDate(); }) {}
 
-QString PrintJob::workFilePath() const { return context_.programFolder + "/PrintFile.pal"; }
+QString PrintJob::workFilePath() const {
+    return context_.programFolder + "/PrintFile.pal";
+}
 
 QFont PrintJob::printFont(const QTextEdit *pane) {
     const QFont source = pane->document()->defaultFont();
@@ -66,15 +68,14 @@ PrintOutcome PrintJob::print(const QTextEdit *pane, int paneNumber) {
 }
 
 PrintOutcome PrintJob::printWorkFile(const QFont &font, int paneNumber, bool workFileIsUtf8, const QString &title) {
-    const ReadResult read = readFileBytes(QFile::encodeName(workFilePath()).toStdString());
-    if (!read.ok) {
+    const auto read = readFileBytes(QFile::encodeName(workFilePath()).toStdString());
+    if (!read) {
         fail(QStringLiteral("อ่านไฟล์งานพิมพ์ \"%1\" ไม่ได้: %2")
-                 .arg(workFilePath(), QString::fromLocal8Bit(read.error.c_str())));
+                 .arg(workFilePath(), QString::fromLocal8Bit(read.error().reason().c_str())));
         return PrintOutcome::Failed;
     }
     // Decoded as written: guessing could take short Windows-874 Thai for UTF-8.
-    const std::u32string text = workFileIsUtf8 ? fromUtf8(std::string_view(read.bytes).substr(3))
-                                                               : decode874(read.bytes);
+    const std::u32string text = workFileIsUtf8 ? fromUtf8(std::string_view(*read).substr(3)) : decode874(*read);
     const std::vector<std::u32string> lines = splitLines(text);
 
     QPrinter printer(QPrinter::HighResolution);

@@ -11,9 +11,10 @@ namespace dlx {
 std::optional<bool> saveTextFile(Dialogs &dialogs, QWidget *parent, const QString &text, const QString &path) {
     bool utf8 = false;
     const std::string bytes = saveTextBytes(withCrLf(text.toStdU32String()), true, &utf8);
-    if (auto err = writeFileBytes(QFile::encodeName(path).toStdString(), bytes)) {
+    if (auto written = writeFileBytes(QFile::encodeName(path).toStdString(), bytes); !written) {
         dialogs.message(parent,
-                        QString::fromUtf8("บันทึกแฟ้ม \"%1\" ไม่ได้: %2").arg(path, QString::fromLocal8Bit(err->c_str())),
+                        QString::fromUtf8("บันทึกแฟ้ม \"%1\" ไม่ได้: %2")
+                            .arg(path, QString::fromLocal8Bit(written.error().reason().c_str())),
                         QString::fromUtf8("โปรแกรมผิดพลาด"), MsgIcon::Exclamation, MsgButtons::Ok);
         return std::nullopt;
     }

@@ -13,7 +13,9 @@ const QString kSection = QStringLiteral("Skin");
 const QString kKey = QStringLiteral("My Skin");
 } // namespace
 
-QString defaultSkinPath(const QString &programFolder) { return programFolder + "/Skin/Default.bmp"; }
+QString defaultSkinPath(const QString &programFolder) {
+    return programFolder + "/Skin/Default.bmp";
+}
 
 QString storedSkinPath(const AppContext &context) {
     const QString fallback = defaultSkinPath(context.programFolder);
