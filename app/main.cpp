@@ -6,6 +6,7 @@
 #include "FrmLogo.h"
 #include "FrmMain.h"
 #include "HostServices.h"
+#include "HttpGet.h"
 #include "Settings.h"
 
 #include <QApplication>
@@ -19,13 +20,8 @@ int main(int argc, char *argv[]) {
     dlx::IniSettingsStore settings(dlx::IniSettingsStore::defaultPath());
     dlx::IniProfileStrings profile(dlx::IniProfileStrings::defaultPath());
     dlx::X11KeyboardLayouts keyboard;
-
-    dlx::AppContext context;
-    context.programFolder = QCoreApplication::applicationDirPath();
-    context.dialogs = &dialogs;
-    context.settings = &settings;
-    context.profile = &profile;
-    context.keyboard = &keyboard;
+    dlx::QtHttpGet http;
+    const dlx::AppContext context(QCoreApplication::applicationDirPath(), dialogs, settings, profile, keyboard, http);
 
     std::unique_ptr<FrmMain> workspace;
     dlx::FrmLogo logo;

@@ -65,10 +65,6 @@ bool isEnter(const QEvent *event) {
 
 FrmAdd::FrmAdd(const AppContext &context, QWidget *parent)
     : QDialog(parent), model_(context.dataFolder().toStdString()), dialogs_(context.dialogs) {
-    if (!dialogs_) {
-        ownDialogs_ = std::make_unique<QtDialogs>();
-        dialogs_ = ownDialogs_.get();
-    }
     setObjectName("FrmAdd");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์"));
     buildWidgets();
@@ -188,7 +184,7 @@ void FrmAdd::buildWidgets() {
     connect(command2_, &QPushButton::clicked, this, [this] {
         run([this] {
             return model_.command2([this](std::u32string_view text, std::u32string_view title) {
-                std::optional<QString> answer = dialogs_->prompt(this, toQt(text), toQt(title), QString());
+                std::optional<QString> answer = dialogs_.prompt(this, toQt(text), toQt(title), QString());
                 return answer ? std::optional<std::u32string>(fromQt(*answer)) : std::nullopt;
             });
         });
@@ -207,8 +203,8 @@ void FrmAdd::run(const std::function<EditorOutcome()> &operation) {
     }
     showModel();
     if (outcome.message)
-        dialogs_->message(this, toQt(outcome.message->text), toQt(outcome.message->title),
-                          toMsgIcon(outcome.message->icon), MsgButtons::Ok);
+        dialogs_.message(this, toQt(outcome.message->text), toQt(outcome.message->title),
+                         toMsgIcon(outcome.message->icon), MsgButtons::Ok);
     moveFocus(outcome.focus);
 }
 

@@ -39,8 +39,7 @@ private:
     void moveFocus(EditorFocus focus);
 
     EditorModel model_;
-    Dialogs *dialogs_ = nullptr;
-    std::unique_ptr<Dialogs> ownDialogs_;
+    Dialogs &dialogs_;
     std::vector<std::u32string> shownLines_;
 
     QComboBox *combo1_ = nullptr;

@@ -34,14 +34,6 @@ const QString kTitleSave = QStringLiteral("บันทึก");
 
 FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     : QDialog(parent), context_(context), dialogs_(context.dialogs), http_(context.http) {
-    if (!dialogs_) {
-        ownDialogs_ = std::make_unique<QtDialogs>();
-        dialogs_ = ownDialogs_.get();
-    }
-    if (!http_) {
-        ownHttp_ = std::make_unique<QtHttpGet>();
-        http_ = ownHttp_.get();
-    }
     setObjectName("FrmUpdate");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์จากอินเตอร์เน็ต"));
 
@@ -82,9 +74,7 @@ FrmUpdate::~FrmUpdate() = default;
 
 QString FrmUpdate::serverBase() const {
     const QString fallback = QString::fromLatin1(kDefaultUpdateServer.data(), kDefaultUpdateServer.size());
-    if (!context_.settings)
-        return fallback;
-    const QString value = context_.settings->value("Update", "Server", fallback).trimmed();
+    const QString value = context_.settings.value("Update", "Server", fallback).trimmed();
     return value.isEmpty() ? fallback : value;
 }
 
@@ -104,7 +94,7 @@ void FrmUpdate::fetch(const QString &letter) {
     const QUrl url(QString::fromStdString(updateUrl(serverBase().toStdString(), letter.at(0).unicode())));
     HttpResponse response;
     try {
-        response = http_->get(url);
+        response = http_.get(url);
     } catch (const std::exception &) {
         return; // a failed fetch stays quiet, like an unreachable server
     }
@@ -136,7 +126,7 @@ void FrmUpdate::check() {
 void FrmUpdate::save() {
     const QString letter = combo1_->currentText();
     if (letter.size() != 1) {
-        dialogs_->message(this, QStringLiteral("กรุณาเลือกหมวดอักษร"), kTitleSave, MsgIcon::Exclamation);
+        dialogs_.message(this, QStringLiteral("กรุณาเลือกหมวดอักษร"), kTitleSave, MsgIcon::Exclamation);
         combo1_->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -145,16 +135,16 @@ void FrmUpdate::save() {
     const std::u32string text =
         text1_->document()->toRawText().replace(QChar::ParagraphSeparator, QChar('\n')).toStdU32String();
     if (text.empty() &&
-        dialogs_->message(this, QStringLiteral("ไม่มีคำศัพท์ที่จะบันทึก ต้องการให้แฟ้มหมวดอักษร %1 เป็นแฟ้มว่างหรือไม่").arg(letter),
-                          kTitleSave, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        dialogs_.message(this, QStringLiteral("ไม่มีคำศัพท์ที่จะบันทึก ต้องการให้แฟ้มหมวดอักษร %1 เป็นแฟ้มว่างหรือไม่").arg(letter),
+                         kTitleSave, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     if (auto ch = firstCharacterOutside874(text)) {
-        dialogs_->message(this, toQt(outside874Message(*ch)), kTitleSave, MsgIcon::Exclamation);
+        dialogs_.message(this, toQt(outside874Message(*ch)), kTitleSave, MsgIcon::Exclamation);
         return;
     }
     if (auto failure =
             saveLetterBytes(context_.dataFolder().toStdString(), letter.at(0).unicode(), downloadFileBytes(text))) {
-        dialogs_->message(this, toQt(*failure), QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Stop);
+        dialogs_.message(this, toQt(*failure), QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Stop);
         return;
     }
     setWindowHeight(kCollapsedHeight);

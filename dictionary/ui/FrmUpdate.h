@@ -40,10 +40,8 @@ private:
     void setWindowHeight(int height);
 
     AppContext context_;
-    Dialogs *dialogs_ = nullptr;
-    std::unique_ptr<Dialogs> ownDialogs_;
-    HttpGet *http_ = nullptr;
-    std::unique_ptr<HttpGet> ownHttp_;
+    Dialogs &dialogs_;
+    HttpGet &http_;
 
     QComboBox *combo1_ = nullptr;
     QPlainTextEdit *text1_ = nullptr;

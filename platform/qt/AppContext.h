@@ -1,6 +1,7 @@
 #pragma once
-// What every window receives from main(): the program folder and the host services. Tests build their own
-// with a temp folder and fakes.
+// What every window receives: the program folder and the host services. The services are never missing: the
+// program wires the real ones in main(), tests wire fakes in tests/support/TestContext.h, and nothing else makes
+// one.
 #include <QString>
 
 namespace dlx {
@@ -12,13 +13,18 @@ class KeyboardLayouts;
 class HttpGet;
 
 struct AppContext {
+    AppContext(QString programFolder, Dialogs &dialogs, SettingsStore &settings, ProfileStrings &profile,
+               KeyboardLayouts &keyboard, HttpGet &http)
+        : programFolder(std::move(programFolder)), dialogs(dialogs), settings(settings), profile(profile),
+          keyboard(keyboard), http(http) {}
+
     QString programFolder; ///< folder of the executable, without trailing separator
-    Dialogs *dialogs = nullptr;
-    SettingsStore *settings = nullptr;
-    ProfileStrings *profile = nullptr;
-    KeyboardLayouts *keyboard = nullptr;
-    HttpGet *http = nullptr; ///< the download's GET; nullptr: the window makes a QtHttpGet
-    QString printPdfFile;    ///< when set, printing writes this PDF file instead of the default printer
+    Dialogs &dialogs;
+    SettingsStore &settings;
+    ProfileStrings &profile;
+    KeyboardLayouts &keyboard;
+    HttpGet &http;        ///< the download's GET
+    QString printPdfFile; ///< when set, printing writes this PDF file instead of the default printer
 
     QString dataFolder() const { return programFolder + "/Data"; }
 };

@@ -63,8 +63,7 @@ protected:
     QMenuBar *menuBar() const { return menuBar_; }
 
     void message(const QString &text, const QString &title, MsgIcon icon) {
-        if (context_.dialogs)
-            context_.dialogs->message(this, text, title, icon);
+        context_.dialogs.message(this, text, title, icon);
     }
 
     const AppContext &context_;

@@ -136,14 +136,14 @@ void FrmPuzzle::pressKey(char32_t key) {
 }
 
 void FrmPuzzle::mnuHi() {
-    const int saved = context_.profile ? context_.profile->readInt(kProfileSection, kScoreKey) : 0;
+    const int saved = context_.profile.readInt(kProfileSection, kScoreKey);
     message(QString("คะแนนสูงสุด : %1   คะแนน").arg(saved), "Dualexicon", MsgIcon::None);
 }
 
 void FrmPuzzle::mnuSave() {
     const int savedScore = game_.score();
     // Written before the message so that a failed write is never announced as saved.
-    if (context_.profile && context_.profile->writeString(kProfileSection, kScoreKey, QString::number(savedScore)))
+    if (context_.profile.writeString(kProfileSection, kScoreKey, QString::number(savedScore)))
         message("บันทึกคะแนนสูงสุดไว้แล้ว!", "คะแนนสูงสุด", MsgIcon::Information);
     else
         message("บันทึกคะแนนไม่สำเร็จ", "โปรแกรมผิดพลาด", MsgIcon::Stop);

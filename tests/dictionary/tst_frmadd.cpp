@@ -5,6 +5,7 @@
 #include "FakeDialogs.h"
 #include "FrmAdd.h"
 #include "LetterFile.h"
+#include "TestContext.h"
 #include "WindowTestSupport.h"
 
 #include <QComboBox>
@@ -49,12 +50,13 @@ class TestFrmAdd : public QObject {
                               QStringLiteral("ask/ถาม/vt.(สกรรมกริยา)"), "axe/ขวาน/" + kNoun};
 
     std::unique_ptr<QTemporaryDir> dir;
-    FakeDialogs dialogs;
-    AppContext context;
+    std::unique_ptr<test::TestContext> services;
     std::unique_ptr<FrmAdd> window;
+    FakeDialogs &dialogs() { return services->dialogs; }
+    AppContext &context() { return services->context; }
 
     template <class T> T *child(const char *name) { return window->findChild<T *>(QString::fromLatin1(name)); }
-    QString dataFile(const QString &name) const { return context.dataFolder() + "/" + name; }
+    QString dataFile(const QString &name) { return context().dataFolder() + "/" + name; }
     void writeLetter(const QString &name, const QStringList &lines) {
         test::writeBytes(dataFile(name).toStdString(), fileBytes(lines));
     }
@@ -65,18 +67,16 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         QVERIFY(QDir(dir->path()).mkdir("Data"));
-        dialogs = FakeDialogs();
-        context = AppContext();
-        context.programFolder = dir->path();
-        context.dialogs = &dialogs;
+        services = std::make_unique<test::TestContext>(dir->path());
         writeLetter("A.pal", five);
         writeLetter("B.pal", {"bee/ผึ้ง/" + kNoun});
-        window = std::make_unique<FrmAdd>(context);
+        window = std::make_unique<FrmAdd>(context());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup() {
         window.reset();
+        services.reset();
         dir.reset();
     }
 
@@ -154,7 +154,7 @@ private slots:
         QTest::keyClick(text2, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), command1);
         QCOMPARE(child<QListWidget>("List1")->count(), 5); // Enter in the fields only moved the focus
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs().messages.empty());
 
         auto *combo2 = child<QComboBox>("Combo2");
         QVERIFY(test::pickFromCombo(combo2, 0));
@@ -166,7 +166,7 @@ private slots:
         command1->setFocus(Qt::TabFocusReason);
         QTest::keyClick(command1, Qt::Key_Return);
 
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs().messages.empty());
         QCOMPARE(listItems(child<QListWidget>("List1")), QStringList(five) << "arm/แขน/" + kNoun);
         QCOMPARE(child<QLabel>("lblCnt")->text(), QStringLiteral("หมวดอักษร A มีศัพท์ทั้งหมด 6 คำ"));
         QCOMPARE(text1->text(), QString());
@@ -178,18 +178,18 @@ private slots:
         chooseLetter('B');
         auto *command1 = child<QPushButton>("Command1");
         QTest::mouseClick(command1, Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), size_t(1));
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("กรุณาใส่ข้อมูลให้ครบ"));
-        QCOMPARE(dialogs.messages[0].title, QStringLiteral("เพิ่มศัพท์"));
-        QCOMPARE(dialogs.messages[0].icon, MsgIcon::Exclamation);
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].text, QStringLiteral("กรุณาใส่ข้อมูลให้ครบ"));
+        QCOMPARE(dialogs().messages[0].title, QStringLiteral("เพิ่มศัพท์"));
+        QCOMPARE(dialogs().messages[0].icon, MsgIcon::Exclamation);
         QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("Text1"));
 
         test::typeText(child<QLineEdit>("Text1"), "apple");
         test::typeText(child<QLineEdit>("Text2"), QStringLiteral("แอปเปิ้ล"));
         child<QComboBox>("Combo2")->setEditText(kNoun);
         QTest::mouseClick(command1, Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), size_t(2));
-        QCOMPARE(dialogs.messages[1].text, QStringLiteral("หมวดอักษรไม่ตรงกับศัพท์"));
+        QCOMPARE(dialogs().messages.size(), size_t(2));
+        QCOMPARE(dialogs().messages[1].text, QStringLiteral("หมวดอักษรไม่ตรงกับศัพท์"));
         QCOMPARE(QApplication::focusWidget(), child<QComboBox>("Combo1"));
         QCOMPARE(child<QListWidget>("List1")->count(), 1);
         QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("apple")); // nothing typed is lost
@@ -216,7 +216,7 @@ private slots:
         text2->selectAll();
         test::typeText(text2, QStringLiteral("ผลแอปเปิ้ล"));
         QTest::mouseClick(command1, Qt::LeftButton);
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs().messages.empty());
         QStringList expected = five;
         expected[2] = "apple/ผลแอปเปิ้ล/" + kNoun;
         QCOMPARE(listItems(list), expected);
@@ -230,26 +230,26 @@ private slots:
 
     void searchAsksThenDeleteRemovesTheFoundEntry() {
         chooseLetter('A');
-        dialogs.promptAnswers.push_back(QStringLiteral("ap"));
+        dialogs().promptAnswers.push_back(QStringLiteral("ap"));
         QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
-        QCOMPARE(dialogs.promptTexts, QStringList{QStringLiteral("กรุณาใส่ศัพท์ที่ต้องการค้นหา")});
+        QCOMPARE(dialogs().promptTexts, QStringList{QStringLiteral("กรุณาใส่ศัพท์ที่ต้องการค้นหา")});
         auto *list = child<QListWidget>("List1");
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("apple"));
         QCOMPARE(child<QPushButton>("Command2")->text(), QStringLiteral("ลบ"));
 
         QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs().messages.empty());
         QCOMPARE(listItems(list), (QStringList{five[0], five[1], five[3], five[4]}));
         QCOMPARE(child<QLabel>("lblCnt")->text(), QStringLiteral("หมวดอักษร A มีศัพท์ทั้งหมด 4 คำ"));
         QCOMPARE(child<QPushButton>("Command2")->text(), QStringLiteral("ค้นหา"));
         QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("Text1"));
 
-        dialogs.promptAnswers.push_back(QStringLiteral("zebra"));
+        dialogs().promptAnswers.push_back(QStringLiteral("zebra"));
         QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), size_t(1));
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("ไม่พบคำที่ค้นหา"));
-        QCOMPARE(dialogs.messages[0].icon, MsgIcon::Information);
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].text, QStringLiteral("ไม่พบคำที่ค้นหา"));
+        QCOMPARE(dialogs().messages[0].icon, MsgIcon::Information);
     }
 
     void saveWritesTheListAndReportsAFailure() {
@@ -257,16 +257,16 @@ private slots:
         test::clickListRow(child<QListWidget>("List1"), 0);
         QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs().messages.empty());
         QCOMPARE(test::readBytes(dataFile("A.pal").toStdString()), fileBytes(five.mid(1)));
 
-        QVERIFY(QDir(context.dataFolder()).removeRecursively());
+        QVERIFY(QDir(context().dataFolder()).removeRecursively());
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), size_t(1));
-        QCOMPARE(dialogs.messages[0].title, QStringLiteral("โปรแกรมผิดพลาด"));
-        QCOMPARE(dialogs.messages[0].icon, MsgIcon::Stop);
-        QVERIFY(dialogs.messages[0].text.contains(context.dataFolder()));
-        QVERIFY(!QDir(context.dataFolder()).exists());
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].title, QStringLiteral("โปรแกรมผิดพลาด"));
+        QCOMPARE(dialogs().messages[0].icon, MsgIcon::Stop);
+        QVERIFY(dialogs().messages[0].text.contains(context().dataFolder()));
+        QVERIFY(!QDir(context().dataFolder()).exists());
     }
 
     void replaceAfterChoosingAnotherLetterIsRefused() {
@@ -278,9 +278,9 @@ private slots:
         test::typeText(child<QLineEdit>("Text2"), QStringLiteral("ค้างคาว"));
         QVERIFY(test::pickFromCombo(child<QComboBox>("Combo2"), 0));
         QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), size_t(1));
-        QCOMPARE(dialogs.messages[0].title, QStringLiteral("แทนที่"));
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("ยังไม่ได้เลือกศัพท์เดิมในรายการ กรุณาคลิกเลือกศัพท์ที่ต้องการแทนที่ก่อน"));
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].title, QStringLiteral("แทนที่"));
+        QCOMPARE(dialogs().messages[0].text, QStringLiteral("ยังไม่ได้เลือกศัพท์เดิมในรายการ กรุณาคลิกเลือกศัพท์ที่ต้องการแทนที่ก่อน"));
         QCOMPARE(listItems(child<QListWidget>("List1")), QStringList{"bee/ผึ้ง/" + kNoun});
         QCOMPARE(QApplication::focusWidget(), child<QListWidget>("List1"));
     }
@@ -326,7 +326,7 @@ private slots:
         QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("แทนที่"));
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command1"));
         QCOMPARE(listItems(list), five);
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs().messages.empty());
     }
 
     void escapeDoesNotDiscardTheEdits() {
@@ -346,7 +346,7 @@ private slots:
                     modal->close();
                 }
             });
-            showFrmAdd(nullptr, context);
+            showFrmAdd(nullptr, context());
             QCOMPARE(seenTitle, QStringLiteral("เพิ่มศัพท์"));
         }
     }

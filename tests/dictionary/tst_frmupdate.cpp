@@ -5,6 +5,7 @@
 #include "FrmUpdate.h"
 #include "HttpGet.h"
 #include "Settings.h"
+#include "TestContext.h"
 #include "TestHttpServer.h"
 #include "WindowTestSupport.h"
 
@@ -49,18 +50,19 @@ class TestFrmUpdate : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<TestHttpServer> server;
-    std::unique_ptr<IniSettingsStore> settings;
-    std::unique_ptr<QtHttpGet> http;
-    FakeDialogs dialogs;
-    AppContext context;
+    std::unique_ptr<test::TestContext> services;
     std::unique_ptr<FrmUpdate> window;
+    FakeDialogs &dialogs() { return services->dialogs; }
+    IniSettingsStore *settings() { return &services->settings; }
+    QtHttpGet *http() { return &services->http; }
+    AppContext &context() { return services->context; }
 
     template <class T> T *child(const char *name) { return window->findChild<T *>(QString::fromLatin1(name)); }
-    std::string dataFile(const char *name) const { return (context.dataFolder() + "/" + name).toStdString(); }
+    std::string dataFile(const char *name) { return (context().dataFolder() + "/" + name).toStdString(); }
     QPlainTextEdit *text1() { return child<QPlainTextEdit>("Text1"); }
     void fetch(char letter) { QVERIFY(test::pickFromCombo(child<QComboBox>("Combo1"), letter - 'A')); }
     void openWindow() {
-        window = std::make_unique<FrmUpdate>(context);
+        window = std::make_unique<FrmUpdate>(context());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -73,20 +75,14 @@ private slots:
         server = std::make_unique<TestHttpServer>();
         QVERIFY(server->listen());
         server->routes["/update/c.pal"] = {200, kCBody};
-        settings = std::make_unique<IniSettingsStore>(dir->path() + "/settings.ini");
-        settings->setValue("Update", "Server", server->base() + "/"); // a trailing slash is tolerated
-        http = std::make_unique<QtHttpGet>(quickLimits());
-        dialogs = FakeDialogs();
-        context = AppContext();
-        context.programFolder = dir->path();
-        context.dialogs = &dialogs;
-        context.settings = settings.get();
-        context.http = http.get();
+        services = std::make_unique<test::TestContext>(dir->path(), quickLimits());
+        settings()->setValue("Update", "Server", server->base() + "/"); // a trailing slash is tolerated
         openWindow();
     }
     void cleanup() {
         window.reset();
         server.reset();
+        services.reset();
         dir.reset();
     }
 
@@ -112,7 +108,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         server->routes[path] = {status, body};
-        HttpResponse r = http->get(QUrl(server->base() + path));
+        HttpResponse r = http()->get(QUrl(server->base() + path));
         QFETCH(bool, answered);
         QCOMPARE(r.answered, answered);
         QTEST(r.status, "expectedStatus");
@@ -122,34 +118,34 @@ private slots:
 
     void httpGet_refusesABodyOverTheLimitWithoutLength() {
         server->routes["/stream"] = {200, QByteArray(5000, 'y'), {}, false, false};
-        HttpResponse r = http->get(QUrl(server->base() + "/stream"));
+        HttpResponse r = http()->get(QUrl(server->base() + "/stream"));
         QVERIFY(!r.answered);
         QVERIFY(r.body.isEmpty());
     }
 
     void httpGet_followsAFewRedirectsButNotALoop() {
         server->routes["/old"] = {302, {}, "Location: /update/c.pal\r\n"};
-        HttpResponse r = http->get(QUrl(server->base() + "/old"));
+        HttpResponse r = http()->get(QUrl(server->base() + "/old"));
         QVERIFY(r.answered);
         QCOMPARE(r.status, 200);
         QCOMPARE(r.body, kCBody);
 
         server->paths.clear();
         server->routes["/loop"] = {302, {}, "Location: /loop\r\n"};
-        r = http->get(QUrl(server->base() + "/loop"));
+        r = http()->get(QUrl(server->base() + "/loop"));
         QVERIFY(!r.answered);
         // Qt may resend a request once when the server closes the connection, so allow for repeats.
-        QVERIFY2(server->paths.size() <= 2 * (http->limits().maxRedirects + 1), qPrintable(server->paths.join(",")));
+        QVERIFY2(server->paths.size() <= 2 * (http()->limits().maxRedirects + 1), qPrintable(server->paths.join(",")));
     }
 
     void httpGet_givesUpOnASilentServerWithABusyCursorMeanwhile() {
         server->routes["/silent"] = {200, {}, {}, true};
         QElapsedTimer clock;
         clock.start();
-        HttpResponse r = http->get(QUrl(server->base() + "/silent"));
+        HttpResponse r = http()->get(QUrl(server->base() + "/silent"));
         QVERIFY(!r.answered);
         QVERIFY(!r.error.isEmpty());
-        QVERIFY2(clock.elapsed() >= http->limits().timeoutMs,
+        QVERIFY2(clock.elapsed() >= http()->limits().timeoutMs,
                  qPrintable(r.error + " " + QString::number(clock.elapsed()) + server->paths.join(",")));
         QVERIFY(clock.elapsed() < 5000);
         QVERIFY(server->busyCursorWhileAsked);
@@ -163,9 +159,9 @@ private slots:
             QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
             closedPort = probe.serverPort();
         }
-        QVERIFY(!http->get(QUrl(QStringLiteral("http://127.0.0.1:%1/update/a.pal").arg(closedPort))).answered);
-        QVERIFY(!http->get(QUrl("ftp://127.0.0.1/update/a.pal")).answered);
-        QVERIFY(!http->get(QUrl("not a url")).answered);
+        QVERIFY(!http()->get(QUrl(QStringLiteral("http://127.0.0.1:%1/update/a.pal").arg(closedPort))).answered);
+        QVERIFY(!http()->get(QUrl("ftp://127.0.0.1/update/a.pal")).answered);
+        QVERIFY(!http()->get(QUrl("not a url")).answered);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
@@ -192,7 +188,7 @@ private slots:
         QCOMPARE(server->paths, QStringList{"/update/c.pal"});
         QCOMPARE(text1()->toPlainText(), kCText);
         QCOMPARE(window->height(), FrmUpdate::kExpandedHeight);
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs().messages.empty());
     }
 
     void aMissingPageLeavesTheTextEmpty_data() {
@@ -226,7 +222,7 @@ private slots:
         QCOMPARE(server->paths.last(), QStringLiteral("/update/e.pal"));
         QCOMPARE(text1()->toPlainText(), kCText);
         QCOMPARE(window->height(), FrmUpdate::kCollapsedHeight);
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs().messages.empty());
         // C's text is still there, but neither it nor the save button can be reached to store it as E.pal.
         QVERIFY(!text1()->isEnabled());
         QVERIFY(!child<QPushButton>("Command3")->isEnabled());
@@ -238,10 +234,11 @@ private slots:
         test::writeBytes(dataFile("C.pal"), "old/\xA1/x\r\n");
         fetch('C');
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QVERIFY2(dialogs.messages.empty(), qPrintable(dialogs.messages.empty() ? QString() : dialogs.messages[0].text));
+        QVERIFY2(dialogs().messages.empty(),
+                 qPrintable(dialogs().messages.empty() ? QString() : dialogs().messages[0].text));
         QCOMPARE(QByteArray::fromStdString(test::readBytes(dataFile("C.pal"))), QByteArray(kCBody) + "\r\n");
         QCOMPARE(window->height(), FrmUpdate::kCollapsedHeight);
-        QCOMPARE(test::folderNames(context.dataFolder().toStdString()), std::vector<std::string>{"C.pal"});
+        QCOMPARE(test::folderNames(context().dataFolder().toStdString()), std::vector<std::string>{"C.pal"});
     }
 
     void aTextEndingInALineBreakSavesAnEmptyLastLine() {
@@ -260,32 +257,32 @@ private slots:
             test::FileSizeLimit fullDisk(1000);
             QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
         }
-        QCOMPARE(dialogs.messages.size(), size_t(1));
-        QCOMPARE(dialogs.messages[0].title, QStringLiteral("โปรแกรมผิดพลาด"));
-        QCOMPARE(dialogs.messages[0].icon, MsgIcon::Stop);
-        QVERIFY(dialogs.messages[0].text.contains("C.pal"));
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].title, QStringLiteral("โปรแกรมผิดพลาด"));
+        QCOMPARE(dialogs().messages[0].icon, MsgIcon::Stop);
+        QVERIFY(dialogs().messages[0].text.contains("C.pal"));
         QCOMPARE(test::readBytes(dataFile("C.pal")), old);
-        QCOMPARE(test::folderNames(context.dataFolder().toStdString()), std::vector<std::string>{"C.pal"});
+        QCOMPARE(test::folderNames(context().dataFolder().toStdString()), std::vector<std::string>{"C.pal"});
         QCOMPARE(window->height(), FrmUpdate::kExpandedHeight);
 
-        QVERIFY(QDir(context.dataFolder()).removeRecursively());
+        QVERIFY(QDir(context().dataFolder()).removeRecursively());
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), size_t(2));
-        QCOMPARE(dialogs.messages[1].title, QStringLiteral("โปรแกรมผิดพลาด"));
-        QVERIFY(!QDir(context.dataFolder()).exists());
+        QCOMPARE(dialogs().messages.size(), size_t(2));
+        QCOMPARE(dialogs().messages[1].title, QStringLiteral("โปรแกรมผิดพลาด"));
+        QVERIFY(!QDir(context().dataFolder()).exists());
     }
 
     void savingAnEmptyTextAsksFirst() {
         test::writeBytes(dataFile("D.pal"), "dog/x/y\r\n");
         fetch('D'); // 404: empty text
-        dialogs.answers = {MsgAnswer::No};
+        dialogs().answers = {MsgAnswer::No};
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), size_t(1));
-        QCOMPARE(dialogs.messages[0].icon, MsgIcon::Question);
-        QCOMPARE(dialogs.messages[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].icon, MsgIcon::Question);
+        QCOMPARE(dialogs().messages[0].buttons, MsgButtons::YesNo);
         QCOMPARE(test::readBytes(dataFile("D.pal")), std::string("dog/x/y\r\n"));
 
-        dialogs.answers = {MsgAnswer::Yes};
+        dialogs().answers = {MsgAnswer::Yes};
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
         QCOMPARE(test::readBytes(dataFile("D.pal")), std::string("\r\n"));
     }
@@ -294,24 +291,25 @@ private slots:
         // Before any letter is fetched the window is collapsed and the save button cannot be used.
         QVERIFY(!child<QPushButton>("Command3")->isEnabled());
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QVERIFY(dialogs.messages.empty());
-        QCOMPARE(test::folderNames(context.dataFolder().toStdString()), std::vector<std::string>{});
+        QVERIFY(dialogs().messages.empty());
+        QCOMPARE(test::folderNames(context().dataFolder().toStdString()), std::vector<std::string>{});
 
         fetch('C');
         text1()->moveCursor(QTextCursor::End);
         test::typeText(text1(), QString::fromUtf8("caf\xC3\xA9"));
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), size_t(1));
-        QVERIFY(dialogs.messages[0].text.contains("U+00E9"));
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QVERIFY(dialogs().messages[0].text.contains("U+00E9"));
         QVERIFY(!QFile::exists(QString::fromStdString(dataFile("C.pal"))));
     }
 
     void theDefaultServerIsUsedWithoutASetting() {
         window.reset();
-        context.settings = nullptr;
+        services.reset();
+        QVERIFY(QFile::remove(dir->path() + "/settings.ini"));
+        services = std::make_unique<test::TestContext>(dir->path(), quickLimits());
         openWindow();
         QCOMPARE(window->serverBase(), QStringLiteral("http://127.0.0.1:8080"));
-        context.settings = settings.get();
     }
 
     void showFrmUpdateOpensAModalWindow() {
@@ -323,7 +321,7 @@ private slots:
                 modal->close();
             }
         });
-        showFrmUpdate(nullptr, context);
+        showFrmUpdate(nullptr, context());
         QCOMPARE(seenTitle, QStringLiteral("เพิ่มศัพท์จากอินเตอร์เน็ต"));
     }
 
@@ -362,9 +360,10 @@ private slots:
             },
             10000));
 
-        settings->setValue("Update", "Server", QStringLiteral("http://127.0.0.1:%1").arg(port));
+        settings()->setValue("Update", "Server", QStringLiteral("http://127.0.0.1:%1").arg(port));
         window.reset();
-        context.http = nullptr; // the window's own GET, with its real limits
+        services = std::make_unique<test::TestContext>(dir->path()); // the GET with its real limits
+        settings()->setValue("Update", "Server", QStringLiteral("http://127.0.0.1:%1").arg(port));
         openWindow();
         fetch('C');
         QCOMPARE(text1()->toPlainText(), QStringLiteral("cup/ถ้วย/n.(นาม)\ncut/ตัด/vt.(x)\n"));
@@ -374,7 +373,6 @@ private slots:
 
         fetch('Q'); // not published: the server's own 404 page
         QCOMPARE(text1()->toPlainText(), QString());
-        context.http = http.get();
     }
 };
 

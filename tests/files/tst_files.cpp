@@ -10,6 +10,7 @@
 #include "PrintJob.h"
 #include "Settings.h"
 #include "Skins.h"
+#include "TestContext.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -39,15 +40,11 @@ const QString kErrorTitle = QStringLiteral("โปรแกรมผิดพล
 
 struct Fixture {
     QTemporaryDir dir;
-    FakeDialogs dialogs;
-    IniSettingsStore settings;
-    AppContext context;
+    dlx::test::TestContext services{dir.path()};
+    FakeDialogs &dialogs = services.dialogs;
+    IniSettingsStore &settings = services.settings;
+    AppContext &context = services.context;
 
-    Fixture() : settings(dir.filePath(QStringLiteral("settings.ini"))) {
-        context.programFolder = dir.path();
-        context.dialogs = &dialogs;
-        context.settings = &settings;
-    }
     QString path(const QString &name) const { return dir.filePath(name); }
 };
 
@@ -713,8 +710,8 @@ void TestFiles::skinSettingSurvivesARestart() {
     QCOMPARE(storedSkinPath(f.context), f.dir.path() + "/Skin/Default.bmp");
     storeSkinPath(f.context, f.path(QStringLiteral("ภาพ.gif")));
     IniSettingsStore again(f.path(QStringLiteral("settings.ini")));
-    AppContext restarted = f.context;
-    restarted.settings = &again;
+    const AppContext restarted(f.context.programFolder, f.dialogs, again, f.services.profile, f.services.keyboard,
+                               f.services.http);
     QCOMPARE(storedSkinPath(restarted), f.path(QStringLiteral("ภาพ.gif")));
 }
 
@@ -758,9 +755,8 @@ void TestFiles::startupSkin() {
 namespace {
 
 struct MainFixture : Fixture {
-    dlx::test::FakeKeyboardLayouts keyboard;
+    dlx::test::FakeKeyboardLayouts &keyboard = services.keyboard;
     MainFixture() {
-        context.keyboard = &keyboard;
         settings.setValue(QStringLiteral("Tip"), QStringLiteral("My Tip"), QStringLiteral("0"));
         QDir(dir.path()).mkdir(QStringLiteral("Skin"));
         QFile::copy(QStringLiteral(DLX_SHIPPED_DATA "/../Skin/Default.bmp"), path(QStringLiteral("Skin/Default.bmp")));
@@ -869,8 +865,9 @@ void TestFiles::mainWindowSkinChoiceSurvivesARestart() {
         QVERIFY(f.dialogs.messages.empty());
     }
     IniSettingsStore again(f.path(QStringLiteral("settings.ini")));
-    f.context.settings = &again;
-    FrmMain restarted(f.context);
+    const AppContext context(f.context.programFolder, f.dialogs, again, f.services.profile, f.services.keyboard,
+                             f.services.http);
+    FrmMain restarted(context);
     QCOMPARE(restarted.skinPath(), folder + "/sea.bmp");
     QVERIFY(f.dialogs.messages.empty());
 }

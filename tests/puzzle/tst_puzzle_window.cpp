@@ -4,6 +4,7 @@
 #include "LetterFile.h"
 #include "PuzzleWindows.h"
 #include "Settings.h"
+#include "TestContext.h"
 #include "TextFile.h"
 
 #include <QAction>
@@ -23,18 +24,16 @@ namespace {
 
 struct Program {
     QTemporaryDir folder;
-    FakeDialogs dialogs;
-    IniProfileStrings profile{folder.path() + "/profile.ini"};
-    AppContext context;
+    test::TestContext services{folder.path()};
+    FakeDialogs &dialogs = services.dialogs;
+    IniProfileStrings &profile = services.profile;
+    AppContext &context = services.context;
 
     explicit Program(const std::vector<std::pair<std::string, std::vector<std::u32string>>> &files) {
         QDir(folder.path()).mkdir("Data");
         for (const auto &[name, lines] : files)
             if (!writeFileBytes(folder.path().toStdString() + "/Data/" + name, letterFileBytes(lines)))
                 throw std::runtime_error("cannot write the test dictionary");
-        context.programFolder = folder.path();
-        context.dialogs = &dialogs;
-        context.profile = &profile;
     }
 };
 

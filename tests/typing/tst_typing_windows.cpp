@@ -4,6 +4,7 @@
 #include "FrmTime.h"
 #include "LetterFile.h"
 #include "Settings.h"
+#include "TestContext.h"
 #include "TextFile.h"
 #include "TypingWindows.h"
 
@@ -27,10 +28,11 @@ namespace {
 /// A program folder with a Data folder holding the given letter files, and the services a window receives.
 struct Program {
     QTemporaryDir folder;
-    FakeDialogs dialogs;
-    FakeKeyboardLayouts keyboard;
-    IniProfileStrings profile{folder.path() + "/profile.ini"};
-    AppContext context;
+    test::TestContext services{folder.path()};
+    FakeDialogs &dialogs = services.dialogs;
+    FakeKeyboardLayouts &keyboard = services.keyboard;
+    IniProfileStrings &profile = services.profile;
+    AppContext &context = services.context;
     std::int16_t timeLimit = 0;
 
     explicit Program(const std::vector<std::pair<std::string, std::vector<std::u32string>>> &files) {
@@ -38,10 +40,6 @@ struct Program {
         for (const auto &[name, lines] : files)
             if (!writeFileBytes(folder.path().toStdString() + "/Data/" + name, letterFileBytes(lines)))
                 throw std::runtime_error("cannot write the test dictionary");
-        context.programFolder = folder.path();
-        context.dialogs = &dialogs;
-        context.profile = &profile;
-        context.keyboard = &keyboard;
     }
 };
 
@@ -269,12 +267,9 @@ void TypingWindowsTest::drills_saveAndViewTheirOwnProfileKeys() {
     QCOMPARE(p.profile.readString("Dualexicon", "HiScore PimEng"), QString("4"));
 
     // A profile that cannot be written is not announced as saved.
-    QTemporaryDir other;
-    QFile blocker(other.path() + "/file");
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    IniProfileStrings unwritable(other.path() + "/file/profile.ini");
-    p.context.profile = &unwritable;
+    const QString profileFile = p.folder.path() + "/profile.ini";
+    QVERIFY(QFile::remove(profileFile));
+    QVERIFY(QDir(p.folder.path()).mkdir("profile.ini"));
     trigger(&eng, "mnuSave");
     QCOMPARE(p.dialogs.messages.back().title, QString("โปรแกรมผิดพลาด"));
     QCOMPARE(p.dialogs.messages.back().icon, MsgIcon::Stop);

@@ -8,6 +8,7 @@
 #include "FrmTip.h"
 #include "HelpWindow.h"
 #include "Settings.h"
+#include "TestContext.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -23,15 +24,10 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     QTemporaryDir settingsFolder;
-    dlx::IniSettingsStore settings(settingsFolder.filePath("settings.ini"));
-    settings.setValue("Tip", "My Tip", "0");
-    dlx::test::FakeDialogs dialogs;
-    dlx::test::FakeKeyboardLayouts keyboard;
-    dlx::AppContext context;
+    dlx::test::TestContext services(settingsFolder.path());
+    services.settings.setValue("Tip", "My Tip", "0");
+    dlx::AppContext &context = services.context;
     context.programFolder = QString::fromUtf8(DLX_RUNTIME_DIR);
-    context.dialogs = &dialogs;
-    context.settings = &settings;
-    context.keyboard = &keyboard;
 
     FrmMain w(context);
     w.move(20, 20);
@@ -46,7 +42,7 @@ int main(int argc, char *argv[]) {
     QWidget *subject = &w;
     const QString which = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
     if (which == "tip")
-        subject = new dlx::FrmTip(&settings, 0.3, &w);
+        subject = new dlx::FrmTip(services.settings, 0.3, &w);
     else if (which == "about")
         subject = new dlx::FrmAbout(&w);
     else if (which == "help")

@@ -7,6 +7,7 @@
 #include "FrmMain.h"
 #include "HostServices.h"
 #include "Settings.h"
+#include "TestContext.h"
 #include "WorkspaceFixture.h"
 
 #include <QGuiApplication>
@@ -58,15 +59,11 @@ void TestDesktopX11::panesSwitchBetweenEnglishAndThai() {
     configure({"-layout", "us,th", "-variant", ","});
     QCOMPARE(layouts(), QString("us,th"));
     test::TempProgramFolder folder;
-    test::FakeDialogs dialogs;
+    test::TestContext services(QString::fromStdString(folder.path()));
     X11KeyboardLayouts keyboard;
-    IniSettingsStore settings(QString::fromStdString(folder.path()) + "/settings.ini");
-    settings.setValue("Tip", "My Tip", "0");
-    AppContext context;
-    context.programFolder = QString::fromStdString(folder.path());
-    context.dialogs = &dialogs;
-    context.settings = &settings;
-    context.keyboard = &keyboard;
+    const AppContext context(services.context.programFolder, services.dialogs, services.settings, services.profile,
+                             keyboard, services.http);
+    services.settings.setValue("Tip", "My Tip", "0");
     FrmMain w(context);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));

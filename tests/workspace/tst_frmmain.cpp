@@ -6,6 +6,7 @@
 #include "HelpWindow.h"
 #include "PicBar.h"
 #include "Settings.h"
+#include "TestContext.h"
 #include "Toolbar.h"
 #include "WorkspaceFixture.h"
 
@@ -45,13 +46,8 @@ struct Workspace {
         QImage skin(16, 12, QImage::Format_RGB32);
         skin.fill(QColor(180, 200, 230));
         skin.save(programFolder() + "/Skin/Default.bmp", "BMP");
-        settings = std::make_unique<IniSettingsStore>(programFolder() + "/settings.ini");
         if (tipSetting)
-            settings->setValue("Tip", "My Tip", QString::fromLatin1(tipSetting));
-        context.programFolder = programFolder();
-        context.dialogs = &dialogs;
-        context.settings = settings.get();
-        context.keyboard = &keyboard;
+            services.settings.setValue("Tip", "My Tip", QString::fromLatin1(tipSetting));
     }
     QString programFolder() const { return QString::fromStdString(folder.path()); }
     FrmMain &window() {
@@ -76,10 +72,11 @@ struct Workspace {
     }
 
     test::TempProgramFolder folder;
-    test::FakeDialogs dialogs;
-    test::FakeKeyboardLayouts keyboard;
-    std::unique_ptr<IniSettingsStore> settings;
-    AppContext context;
+    test::TestContext services{programFolder()};
+    test::FakeDialogs &dialogs = services.dialogs;
+    test::FakeKeyboardLayouts &keyboard = services.keyboard;
+    IniSettingsStore *settings = &services.settings;
+    AppContext &context = services.context;
     std::unique_ptr<FrmMain> main;
 };
 

@@ -73,13 +73,13 @@ void TestSmallWindows::tipCheckBoxFollowsTheSetting() {
     TipSettings s;
     if (stored != "-")
         s.store.setValue("Tip", "My Tip", stored);
-    FrmTip tip(&s.store, 0.3);
+    FrmTip tip(s.store, 0.3);
     QCOMPARE(tip.Check1->isChecked(), ticked);
 }
 
 void TestSmallWindows::tipWindowCaptions() {
     TipSettings s;
-    FrmTip tip(&s.store, 0.0);
+    FrmTip tip(s.store, 0.0);
     QCOMPARE(tip.windowTitle(), u("ลูกเล่นประจำวัน"));
     QCOMPARE(tip.Command1->text(), u("ลูกเล่นถัดไป >"));
     QCOMPARE(tip.Command2->text(), u("ปิด"));
@@ -90,7 +90,7 @@ void TestSmallWindows::tipWindowCaptions() {
 
 void TestSmallWindows::fifteenNextsShowEveryTipAndReturn() {
     TipSettings s;
-    FrmTip tip(&s.store, 0.45);
+    FrmTip tip(s.store, 0.45);
     tip.show();
     const QString first = tip.LblTip->text();
     QCOMPARE(tip.currentTip(), 7);
@@ -104,7 +104,7 @@ void TestSmallWindows::fifteenNextsShowEveryTipAndReturn() {
     for (const auto &t : tips())
         QVERIFY(seen.count(QString::fromStdString(t)));
 
-    FrmTip last(&s.store, 0.999);
+    FrmTip last(s.store, 0.999);
     QCOMPARE(last.currentTip(), 15);
     QTest::mouseClick(last.Command1, Qt::LeftButton);
     QCOMPARE(last.currentTip(), 1);
@@ -128,7 +128,7 @@ void TestSmallWindows::everyWayOfClosingStoresTheChoice() {
     QFETCH(QString, stored);
     TipSettings s;
     s.store.setValue("Tip", "My Tip", tick ? "0" : "1");
-    FrmTip tip(&s.store, 0.5);
+    FrmTip tip(s.store, 0.5);
     tip.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tip));
     if (tip.Check1->isChecked() != tick)

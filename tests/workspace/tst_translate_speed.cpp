@@ -5,6 +5,7 @@
 #include "FakeDialogs.h"
 #include "FrmMain.h"
 #include "Settings.h"
+#include "TestContext.h"
 #include "Utf8.h"
 #include "WorkspaceFixture.h"
 
@@ -93,16 +94,9 @@ void TestTranslateSpeed::megabyteInTheWindow() {
     QVERIFY(!words.isEmpty());
     const QString text = megabyteOfEnglish(words, lineEverySentence);
 
-    test::FakeDialogs dialogs;
-    test::FakeKeyboardLayouts keyboard;
-    IniSettingsStore settings(program + "/settings.ini");
-    settings.setValue("Tip", "My Tip", "0");
-    AppContext context;
-    context.programFolder = program;
-    context.dialogs = &dialogs;
-    context.settings = &settings;
-    context.keyboard = &keyboard;
-    FrmMain w(context);
+    test::TestContext services(program);
+    services.settings.setValue("Tip", "My Tip", "0");
+    FrmMain w(services.context);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.text1()->setPlainText(text);
@@ -132,7 +126,7 @@ void TestTranslateSpeed::megabyteInTheWindow() {
                 "%d times, at most %lld ms apart.\n",
                 static_cast<long long>(text.size()), lineCount, static_cast<long long>(ms), ticks,
                 static_cast<long long>(longestGap));
-    QVERIFY(dialogs.messages.empty());
+    QVERIFY(services.dialogs.messages.empty());
     Lexicon lexicon(folder.dataFolder());
     const QString expected =
         QString::fromStdU32String(translateText(text.toStdU32String(), lexicon, TranslationMode::Grammar));

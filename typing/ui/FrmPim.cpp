@@ -121,8 +121,7 @@ FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimi
 FrmPim::~FrmPim() = default;
 
 bool FrmPim::load() {
-    if (context_.keyboard)
-        context_.keyboard->load(twin_ == DrillTwin::English ? "00000409" : "0000041E");
+    context_.keyboard.load(twin_ == DrillTwin::English ? "00000409" : "0000041E");
     NewWord();
     if (drill_.slotsInUse() == 0) {
         message("ไม่พบคำศัพท์ในพจนานุกรม กรุณาตรวจสอบแฟ้มในโฟลเดอร์ Data", "โปรแกรมผิดพลาด", MsgIcon::Exclamation);
@@ -203,9 +202,8 @@ void FrmPim::mnuSave() {
     const int savedScore = drill_.score();
     const int savedTime = timeLimit_;
     // Written before the message so that a failed write is never announced as saved.
-    const bool saved = context_.profile &&
-                       context_.profile->writeString(kProfileSection, scoreKey(), QString::number(savedScore)) &&
-                       context_.profile->writeString(kProfileSection, timeKey(), QString::number(savedTime));
+    const bool saved = context_.profile.writeString(kProfileSection, scoreKey(), QString::number(savedScore)) &&
+                       context_.profile.writeString(kProfileSection, timeKey(), QString::number(savedTime));
     if (saved)
         message("บันทึกคะแนนสูงสุดไว้แล้ว!", "คะแนนสูงสุด", MsgIcon::Information);
     else
@@ -213,8 +211,8 @@ void FrmPim::mnuSave() {
 }
 
 void FrmPim::mnuView() {
-    const int savedScore = context_.profile ? context_.profile->readInt(kProfileSection, scoreKey()) : 0;
-    const int savedTime = context_.profile ? context_.profile->readInt(kProfileSection, timeKey()) : 0;
+    const int savedScore = context_.profile.readInt(kProfileSection, scoreKey());
+    const int savedTime = context_.profile.readInt(kProfileSection, timeKey());
     message(QString("ความเร็วสูงสุดในการพิมพ์ %1 / %2 นาที").arg(savedScore).arg(savedTime), "หมดเวลา", MsgIcon::Stop);
 }
 

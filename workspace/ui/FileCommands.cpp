@@ -38,8 +38,7 @@ QString withLf(QString text) {
 }
 
 void report(const AppContext &context, QWidget *window, const QString &text) {
-    if (context.dialogs)
-        context.dialogs->message(window, text, kErrorTitle, MsgIcon::Exclamation);
+    context.dialogs.message(window, text, kErrorTitle, MsgIcon::Exclamation);
 }
 
 void insertRuns(QTextEdit *pane, const std::vector<TextRun> &runs) {
@@ -88,11 +87,11 @@ FileCommands *FileCommands::of(QWidget *window, const AppContext &context) {
 }
 
 void FileCommands::open(QTextEdit *text1) {
-    if (!text1 || !context_.dialogs)
+    if (!text1)
         return;
     fileName_.clear();
     const QString chosen =
-        context_.dialogs->openFileName(window_, QStringLiteral("เปิดต้นฉบับ"), fileName_, kTextFileFilter);
+        context_.dialogs.openFileName(window_, QStringLiteral("เปิดต้นฉบับ"), fileName_, kTextFileFilter);
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
@@ -100,20 +99,20 @@ void FileCommands::open(QTextEdit *text1) {
 }
 
 void FileCommands::save(QTextEdit *pane, int paneNumber) {
-    if (!pane || !context_.dialogs)
+    if (!pane)
         return;
     const QString title = paneNumber == 1 ? QStringLiteral("บันทึกต้นฉบับ") : QStringLiteral("บันทึกงานแปล");
-    const QString chosen = context_.dialogs->saveFileName(window_, title, fileName_, kTextFileFilter);
+    const QString chosen = context_.dialogs.saveFileName(window_, title, fileName_, kTextFileFilter);
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
-    const std::optional<bool> usedUtf8 = saveTextFile(*context_.dialogs, window_, paneCharacters(*pane), chosen);
+    const std::optional<bool> usedUtf8 = saveTextFile(context_.dialogs, window_, paneCharacters(*pane), chosen);
     if (usedUtf8 && *usedUtf8)
-        context_.dialogs->message(window_,
-                                  QStringLiteral("ข้อความนี้มีอักษรที่รหัสภาษาไทย (Windows-874) เก็บไม่ได้ "
-                                                 "จึงบันทึกไฟล์ \"%1\" เป็น UTF-8 แทน เพื่อไม่ให้ข้อความหาย")
-                                      .arg(chosen),
-                                  title, MsgIcon::Information);
+        context_.dialogs.message(window_,
+                                 QStringLiteral("ข้อความนี้มีอักษรที่รหัสภาษาไทย (Windows-874) เก็บไม่ได้ "
+                                                "จึงบันทึกไฟล์ \"%1\" เป็น UTF-8 แทน เพื่อไม่ให้ข้อความหาย")
+                                     .arg(chosen),
+                                 title, MsgIcon::Information);
 }
 
 bool FileCommands::loadInto(QTextEdit *pane, const QString &path) {

@@ -401,11 +401,11 @@ void FrmMain::Form_Resize() {
 
 void FrmMain::showTooSmallMessage() {
     // One message at a time: a drag that goes on while it is open does not stack more of them.
-    if (tooSmallShowing_ || !context_.dialogs)
+    if (tooSmallShowing_)
         return;
     tooSmallShowing_ = true;
-    context_.dialogs->message(this, QString::fromUtf8("รู้สึกจะย่อเล็กเกินไปนะ!"), QStringLiteral("Dualexicon"),
-                              MsgIcon::None, MsgButtons::Ok);
+    context_.dialogs.message(this, QString::fromUtf8("รู้สึกจะย่อเล็กเกินไปนะ!"), QStringLiteral("Dualexicon"), MsgIcon::None,
+                             MsgButtons::Ok);
     tooSmallShowing_ = false;
 }
 
@@ -450,7 +450,7 @@ void FrmMain::Timer1_Timer() {
 
 void FrmMain::Timer2_Timer() {
     timer2_.stop();
-    const QString stored = context_.settings ? context_.settings->value("Tip", "My Tip", "1") : QStringLiteral("1");
+    const QString stored = context_.settings.value("Tip", "My Tip", "1");
     if (tipWanted(stored.toStdString()))
         mnuTip();
 }
@@ -478,8 +478,7 @@ QTextEdit *FrmMain::activePaneWidget() const {
 }
 
 void FrmMain::paneFocused(int pane) {
-    if (context_.keyboard)
-        context_.keyboard->load(pane == 1 ? kEnglishLayout : kThaiLayout);
+    context_.keyboard.load(pane == 1 ? kEnglishLayout : kThaiLayout);
     ActivePane = pane;
 }
 
@@ -530,8 +529,7 @@ void FrmMain::clearPane(QTextEdit *pane) {
 }
 
 void FrmMain::SaveText(const QString &text, const QString &path) {
-    const std::optional<bool> written =
-        context_.dialogs ? saveTextFile(*context_.dialogs, this, text, path) : std::nullopt;
+    const std::optional<bool> written = saveTextFile(context_.dialogs, this, text, path);
     lastSaveOk_ = written.has_value();
     lastSaveUtf8_ = written.value_or(false);
 }
@@ -687,7 +685,7 @@ void FrmMain::SelectAllText() {
 // ---- fonts and colours
 
 void FrmMain::fontCommand(QTextEdit *pane) {
-    if (!pane || !context_.dialogs)
+    if (!pane)
         return;
     // Only name, bold, italic and size travel between the pane and the dialog.
     const QFontInfo shown(pane->font());
@@ -695,7 +693,7 @@ void FrmMain::fontCommand(QTextEdit *pane) {
     initial.setBold(shown.bold());
     initial.setItalic(shown.italic());
     initial.setPointSizeF(shown.pointSizeF());
-    if (const std::optional<QFont> chosen = context_.dialogs->chooseFont(this, initial)) {
+    if (const std::optional<QFont> chosen = context_.dialogs.chooseFont(this, initial)) {
         QFont f = pane->font();
         f.setFamilies({chosen->family()});
         f.setBold(chosen->bold());
@@ -710,10 +708,8 @@ void FrmMain::fontCommand(QTextEdit *pane) {
 }
 
 void FrmMain::backColourCommand(QTextEdit *pane) {
-    if (!context_.dialogs)
-        return;
     const QColor initial = pane->palette().color(QPalette::Base);
-    if (const std::optional<QColor> chosen = context_.dialogs->chooseColor(this, initial)) {
+    if (const std::optional<QColor> chosen = context_.dialogs.chooseColor(this, initial)) {
         QPalette pal = pane->palette();
         pal.setColor(QPalette::Base, *chosen);
         pane->setPalette(pal);
@@ -722,14 +718,12 @@ void FrmMain::backColourCommand(QTextEdit *pane) {
 }
 
 void FrmMain::foreColourCommand(QTextEdit *pane) {
-    if (!context_.dialogs)
-        return;
     QTextCursor cursor(pane->document());
     cursor.select(QTextCursor::Document);
     pane->setTextCursor(cursor);
     const QBrush current = cursor.charFormat().foreground();
     const QColor initial = current.style() == Qt::NoBrush ? pane->palette().color(QPalette::Text) : current.color();
-    if (const std::optional<QColor> chosen = context_.dialogs->chooseColor(this, initial)) {
+    if (const std::optional<QColor> chosen = context_.dialogs.chooseColor(this, initial)) {
         QTextCharFormat format;
         format.setForeground(*chosen);
         cursor.mergeCharFormat(format);

@@ -75,9 +75,7 @@ void FrmMain::Command1_Click() {
         text2_->moveCursor(QTextCursor::Start);
     };
     hooks.failure = [this](const std::string &description) {
-        if (context_.dialogs)
-            context_.dialogs->message(this, QString::fromStdString(description), kErrorTitle, MsgIcon::Stop,
-                                      MsgButtons::Ok);
+        context_.dialogs.message(this, QString::fromStdString(description), kErrorTitle, MsgIcon::Stop, MsgButtons::Ok);
     };
 
     RunOutcome outcome = RunOutcome::Failed;

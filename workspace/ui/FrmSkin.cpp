@@ -67,8 +67,7 @@ FrmSkin::FrmSkin(const AppContext &context, ApplySkin applySkin, QWidget *parent
 }
 
 void FrmSkin::report(const QString &text, const QString &title) {
-    if (context_.dialogs)
-        context_.dialogs->message(this, text, title, MsgIcon::Exclamation);
+    context_.dialogs.message(this, text, title, MsgIcon::Exclamation);
 }
 
 void FrmSkin::fillDrives() {

@@ -19,7 +19,7 @@ QColor bgr(std::uint32_t value) {
 
 } // namespace
 
-FrmTip::FrmTip(SettingsStore *settings, double random, QWidget *parent)
+FrmTip::FrmTip(SettingsStore &settings, double random, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), settings_(settings),
       rotation_(random) {
     setObjectName(QStringLiteral("FrmTip"));
@@ -75,7 +75,7 @@ FrmTip::FrmTip(SettingsStore *settings, double random, QWidget *parent)
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(rect(1140, 3600, 2445, 225));
     Check1->adjustSize();
-    const QString stored = settings_ ? settings_->value("Tip", "My Tip", "1") : QStringLiteral("1");
+    const QString stored = settings_.value("Tip", "My Tip", "1");
     Check1->setChecked(tipWanted(stored.toStdString()));
 
     // The check box's caption needs a little more room in this desktop's fonts than the design gave it.
@@ -95,8 +95,7 @@ void FrmTip::showTip() {
 
 void FrmTip::done(int result) {
     // Every way of closing (the button, the close box, Esc) keeps the user's choice.
-    if (settings_)
-        settings_->setValue("Tip", "My Tip", Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    settings_.setValue("Tip", "My Tip", Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     QDialog::done(result);
 }
 

@@ -16,8 +16,8 @@ class SettingsStore;
 class FrmTip : public QDialog {
     Q_OBJECT
 public:
-    /// random in [0, 1) picks the first tip. settings may be null (then nothing is read or stored).
-    FrmTip(SettingsStore *settings, double random, QWidget *parent = nullptr);
+    /// random in [0, 1) picks the first tip.
+    FrmTip(SettingsStore &settings, double random, QWidget *parent = nullptr);
 
     int currentTip() const { return rotation_.current(); }
 
@@ -32,7 +32,7 @@ public slots:
 private:
     void showTip();
 
-    SettingsStore *settings_;
+    SettingsStore &settings_;
     TipRotation rotation_;
 };
 

@@ -31,9 +31,8 @@ HelpWindow::HelpWindow(const QString &document, QWidget *parent) : QWidget(paren
 HelpWindow *showHelpWindow(QWidget *parent, const AppContext &context) {
     const QString document = helpDocumentPath(context.programFolder);
     if (!QFileInfo(document).isFile()) {
-        if (context.dialogs)
-            context.dialogs->message(parent, QString::fromUtf8("ไม่พบแฟ้มวิธีใช้ \"%1\"").arg(document),
-                                     QString::fromUtf8("โปรแกรมผิดพลาด"), MsgIcon::Exclamation, MsgButtons::Ok);
+        context.dialogs.message(parent, QString::fromUtf8("ไม่พบแฟ้มวิธีใช้ \"%1\"").arg(document),
+                                QString::fromUtf8("โปรแกรมผิดพลาด"), MsgIcon::Exclamation, MsgButtons::Ok);
         return nullptr;
     }
     auto *window = new HelpWindow(document, parent);

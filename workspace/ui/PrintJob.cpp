@@ -39,16 +39,15 @@ QFont PrintJob::printFont(const QTextEdit *pane) {
 }
 
 void PrintJob::fail(const QString &text) {
-    if (context_.dialogs)
-        context_.dialogs->message(window_, text, QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Exclamation);
+    context_.dialogs.message(window_, text, QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Exclamation);
 }
 
 PrintOutcome PrintJob::print(const QTextEdit *pane, int paneNumber) {
-    if (!pane || !context_.dialogs)
+    if (!pane)
         return PrintOutcome::Declined;
     const QString title = paneNumber == 1 ? QStringLiteral("พิมพ์ต้นฉบับ") : QStringLiteral("พิมพ์งานแปล");
     const MsgAnswer answer =
-        context_.dialogs->message(window_, QStringLiteral("แน่ใจ?"), title, MsgIcon::Information, MsgButtons::YesNo);
+        context_.dialogs.message(window_, QStringLiteral("แน่ใจ?"), title, MsgIcon::Information, MsgButtons::YesNo);
     PrintOutcome outcome = PrintOutcome::Declined;
     if (answer == MsgAnswer::Yes) {
         if (pdfOutput_.isEmpty() && QPrinterInfo::defaultPrinter().isNull()) {
@@ -57,7 +56,7 @@ PrintOutcome PrintJob::print(const QTextEdit *pane, int paneNumber) {
         } else {
             // The work file falls back to UTF-8 when it must, so characters outside Windows-874 still print.
             const std::optional<bool> usedUtf8 =
-                saveTextFile(*context_.dialogs, window_, paneCharacters(*pane), workFilePath());
+                saveTextFile(context_.dialogs, window_, paneCharacters(*pane), workFilePath());
             outcome = usedUtf8 ? printWorkFile(printFont(pane), paneNumber, *usedUtf8, title) : PrintOutcome::Failed;
         }
     }

@@ -19,14 +19,11 @@ QString defaultSkinPath(const QString &programFolder) {
 
 QString storedSkinPath(const AppContext &context) {
     const QString fallback = defaultSkinPath(context.programFolder);
-    if (!context.settings)
-        return fallback;
-    return context.settings->value(kSection, kKey, fallback);
+    return context.settings.value(kSection, kKey, fallback);
 }
 
 void storeSkinPath(const AppContext &context, const QString &path) {
-    if (context.settings)
-        context.settings->setValue(kSection, kKey, path);
+    context.settings.setValue(kSection, kKey, path);
 }
 
 SkinLoad loadSkinPicture(const QString &path) {
@@ -56,8 +53,7 @@ bool loadStartupSkin(const AppContext &context, QWidget *window, QString &skinPa
     SkinLoad load = loadSkinPicture(skinPath);
     if (!load.ok()) {
         picture = QPixmap();
-        if (context.dialogs)
-            context.dialogs->message(window, load.error, QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Stop);
+        context.dialogs.message(window, load.error, QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Stop);
         return false;
     }
     picture = load.picture;
