@@ -33,8 +33,15 @@ QStringList pdfPages(const QString &pdfPath) {
     return pages;
 }
 
-QString pdfFonts(const QString &pdfPath) {
-    return run(QStringLiteral("pdffonts"), {pdfPath});
+QStringList pdfFonts(const QString &pdfPath) {
+    QStringList names;
+    // Two heading lines, then one font a line, its name first.
+    for (const QString &line : run(QStringLiteral("pdffonts"), {pdfPath}).split(u'\n').mid(2)) {
+        const QString name = line.section(u' ', 0, 0);
+        if (!name.isEmpty())
+            names << name.mid(name.indexOf(u'+') + 1);
+    }
+    return names;
 }
 
 QString normalisedPdfText(const QString &text) {
