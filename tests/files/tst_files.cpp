@@ -27,6 +27,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 using namespace dlx;
@@ -120,6 +122,7 @@ private slots:
 
     void printEmptyPane();
     void printTranslationInThePaneFont();
+    void printBigFontKeepsTheDateAndLabelClear();
     void printManyPagesEndsBrokenPagesWithTheLabel();
     void printDeclinedLeavesNoWorkFile();
     void printWithoutPrinterSaysSo();
@@ -392,6 +395,30 @@ void TestFiles::printTranslationInThePaneFont() {
     const QStringList fonts = dlx::test::pdfFonts(pdf);
     QCOMPARE(fonts, QStringList{QStringLiteral("Norasi-Bold")});
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("PrintFile.pal"))));
+}
+
+void TestFiles::printBigFontKeepsTheDateAndLabelClear() {
+    Fixture f;
+    QTextEdit pane;
+    QFont font(QStringLiteral("Purisa"));
+    font.setBold(true);
+    font.setPointSizeF(20);
+    pane.setFont(font);
+    pane.setPlainText(QStringLiteral("ตัวโต"));
+    const QString pdf = f.path(QStringLiteral("out.pdf"));
+    QCOMPARE(printToPdf(f, &pane, 1, pdf), PrintOutcome::Printed);
+
+    const auto words = dlx::test::pdfFirstPageWords(pdf);
+    QVERIFY(
+        std::any_of(words.begin(), words.end(), [](const auto &w) { return w.text == QStringLiteral("03-07-2024"); }));
+    // No two words of a row touch.
+    for (qsizetype i = 0; i < words.size(); ++i)
+        for (qsizetype j = i + 1; j < words.size(); ++j) {
+            const QRectF &a = words[i].box, &b = words[j].box;
+            if (qAbs(a.top() - b.top()) < 1)
+                QVERIFY2(a.right() <= b.left() || b.right() <= a.left(),
+                         qPrintable(words[i].text + QStringLiteral(" / ") + words[j].text));
+        }
 }
 
 void TestFiles::printManyPagesEndsBrokenPagesWithTheLabel() {
