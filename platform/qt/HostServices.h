@@ -3,7 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace dlx {
+
+class XkbGroups;
 
 /// Input layouts by their Windows-style identifiers: "00000409" English, "0000041E" Thai.
 /// The last request is kept so that tests (and the status of the desktop) can be checked.
@@ -17,19 +21,18 @@ protected:
     QString last_;
 };
 
-/// Switches the X11 layout when the session has both an English and a Thai layout configured
-/// (setxkbmap -query lists "us" and "th"): the wanted one is moved to the front, the others and their variants
-/// keep their order. Does nothing elsewhere (other platforms, no setxkbmap, one layout only).
+/// Selects the English or Thai keyboard group of an X11 session that has both "us" and "th" configured, as the
+/// user's own toggle key would. The configured layouts are read at each request, so one added while the program
+/// runs counts; the session's layouts and options are never changed. Does nothing elsewhere (other platforms,
+/// no XKB, either layout missing or beyond the fourth group).
 class X11KeyboardLayouts : public KeyboardLayouts {
 public:
+    X11KeyboardLayouts();
+    ~X11KeyboardLayouts() override;
     void load(const QString &layoutId) override;
 
 private:
-    /// The session's layouts are asked for once; switching never waits for the desktop.
-    void queryOnce();
-    bool queried_ = false;
-    QString setxkbmap_;
-    QStringList layouts_, variants_;
+    std::unique_ptr<XkbGroups> groups_; ///< opened at the first request on X11
 };
 
 /// The logged-in user's name, whatever its length.

@@ -1,6 +1,7 @@
 #include "PdfText.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -33,8 +34,30 @@ QStringList pdfPages(const QString &pdfPath) {
     return pages;
 }
 
-QString pdfFonts(const QString &pdfPath) {
-    return run(QStringLiteral("pdffonts"), {pdfPath});
+QStringList pdfFonts(const QString &pdfPath) {
+    QStringList names;
+    // Two heading lines, then one font a line, its name first.
+    for (const QString &line : run(QStringLiteral("pdffonts"), {pdfPath}).split(u'\n').mid(2)) {
+        const QString name = line.section(u' ', 0, 0);
+        if (!name.isEmpty())
+            names << name.mid(name.indexOf(u'+') + 1);
+    }
+    return names;
+}
+
+QList<PdfWord> pdfFirstPageWords(const QString &pdfPath) {
+    const QString html =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                          QStringLiteral("-l"), QStringLiteral("1"), pdfPath, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<PdfWord> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
 }
 
 QString normalisedPdfText(const QString &text) {

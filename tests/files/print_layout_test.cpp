@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 
@@ -114,12 +115,46 @@ TEST(PrintLayout, PageTallerThanItsHeaderStillPrintsOneLinePerPageAndEnds) {
         EXPECT_EQ(page.texts.size(), 5u); // date, header, label, one line, foot label
 }
 
-TEST(PrintLayout, TextsWiderThanThePageStartAtTheLeftEdge) {
-    const auto pages = layoutPrint({U"x"}, PrintedPane::Original, kDate, metrics(1500, 15000));
-    for (const PlacedText &t : pages.at(0).texts)
-        EXPECT_GE(t.x, 0);
-    EXPECT_EQ(pages.at(0).texts.at(1).x, 0); // the header, 2800 wide
+// The header is 2800 twips wide and the date 1000, followed by a space of 100: centring keeps the header clear
+// of the date on pages 5000 wide or more, the date's row holds both down to 3900, narrower pages give the header
+// a row of its own and move the label and the body down one row.
+struct HeaderCase {
+    const char *name;
+    double pageWidth;
+    double headerX, headerY;
+};
+
+void PrintTo(const HeaderCase &c, std::ostream *os) {
+    *os << c.name;
 }
+
+class HeaderPlacement : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(HeaderPlacement, HeaderIsCentredWhereItLeavesTheDateClearAndNeverCoversIt) {
+    const HeaderCase &c = GetParam();
+    const auto pages = layoutPrint({U"x"}, PrintedPane::Original, kDate, metrics(c.pageWidth, 15000));
+    const auto &texts = pages.at(0).texts;
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0], (PlacedText{0, 0, kDate}));
+    EXPECT_EQ(texts[1].x, c.headerX);
+    EXPECT_EQ(texts[1].y, c.headerY);
+    if (texts[1].y == 0)
+        EXPECT_GE(texts[1].x, 1100);
+    EXPECT_EQ(texts[2], (PlacedText{std::max(c.pageWidth - 700, 0.0), c.headerY + 300, U"หน้า: 1"}));
+    EXPECT_EQ(texts[3].y, c.headerY + 900);
+    for (const PlacedText &t : texts)
+        EXPECT_GE(t.x, 0) << "texts wider than the page start at its left edge";
+}
+
+INSTANTIATE_TEST_SUITE_P(PrintLayout, HeaderPlacement,
+                         testing::Values(HeaderCase{"CentredWithRoom", 12000, 4600, 0},
+                                         HeaderCase{"CentredJustClearOfTheDate", 5000, 1100, 0},
+                                         HeaderCase{"AfterTheDateWhereCentringWouldCoverIt", 4800, 1100, 0},
+                                         HeaderCase{"AfterTheDateFillingTheRow", 3900, 1100, 0},
+                                         HeaderCase{"OwnRowCentred", 3800, 500, 300},
+                                         HeaderCase{"OwnRowFromTheLeftEdge", 1500, 0, 300},
+                                         HeaderCase{"OwnRowPageNarrowerThanTheLabel", 600, 0, 300}),
+                         [](const testing::TestParamInfo<HeaderCase> &info) { return info.param.name; });
 
 TEST(PrintLayout, DateIsMonthDayYearWithLeadingZeros) {
     EXPECT_EQ(printDate(2024, 3, 7), U"03-07-2024");

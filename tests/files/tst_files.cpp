@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -26,6 +27,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -116,6 +119,7 @@ private slots:
 
     void printEmptyPane();
     void printTranslationInThePaneFont();
+    void printBigFontKeepsTheDateAndLabelClear();
     void printManyPagesEndsBrokenPagesWithTheLabel();
     void printDeclinedLeavesNoWorkFile();
     void printWithoutPrinterSaysSo();
@@ -385,9 +389,33 @@ void TestFiles::printTranslationInThePaneFont() {
     QCOMPARE(pages.size(), 1);
     QCOMPARE(normalisedPdfText(pages[0]),
              normalisedPdfText(QStringLiteral("03-07-2024 โปรแกรม Dualexicon : งานแปล หน้า: 1 ") + pane.toPlainText()));
-    const QString fonts = dlx::test::pdfFonts(pdf);
-    QVERIFY2(fonts.contains(QStringLiteral("Norasi")) && fonts.contains(QStringLiteral("Bold")), qPrintable(fonts));
+    const QStringList fonts = dlx::test::pdfFonts(pdf);
+    QCOMPARE(fonts, QStringList{QStringLiteral("Norasi-Bold")});
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("PrintFile.pal"))));
+}
+
+void TestFiles::printBigFontKeepsTheDateAndLabelClear() {
+    Fixture f;
+    QTextEdit pane;
+    QFont font(QStringLiteral("Purisa"));
+    font.setBold(true);
+    font.setPointSizeF(20);
+    pane.setFont(font);
+    pane.setPlainText(QStringLiteral("ตัวโต"));
+    const QString pdf = f.path(QStringLiteral("out.pdf"));
+    QCOMPARE(printToPdf(f, &pane, 1, pdf), PrintOutcome::Printed);
+
+    const auto words = dlx::test::pdfFirstPageWords(pdf);
+    QVERIFY(
+        std::any_of(words.begin(), words.end(), [](const auto &w) { return w.text == QStringLiteral("03-07-2024"); }));
+    // No two words of a row touch.
+    for (qsizetype i = 0; i < words.size(); ++i)
+        for (qsizetype j = i + 1; j < words.size(); ++j) {
+            const QRectF &a = words[i].box, &b = words[j].box;
+            if (qAbs(a.top() - b.top()) < 1)
+                QVERIFY2(a.right() <= b.left() || b.right() <= a.left(),
+                         qPrintable(words[i].text + QStringLiteral(" / ") + words[j].text));
+        }
 }
 
 void TestFiles::printManyPagesEndsBrokenPagesWithTheLabel() {
@@ -812,6 +840,9 @@ void TestFiles::mainWindowOpensSavesAndPrintsItsPanes() {
     QCOMPARE(pages.size(), 1);
     QVERIFY(normalisedPdfText(pages[0]).endsWith(normalisedPdfText(QStringLiteral("หน้า: 1 แปลแล้ว"))));
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("PrintFile.pal"))));
+    // In the font the pane shows, not in what the printer would put in place of the first name of its list.
+    QCOMPARE(dlx::test::pdfFonts(f.context.printPdfFile),
+             QStringList{QFontInfo(w.text2()->font()).family().remove(u' ')});
 
     // mnuPaste pastes into the active pane.
     QGuiApplication::clipboard()->setText(QStringLiteral(" more"));

@@ -14,6 +14,19 @@ std::u32string twoDigits(int v) {
     return s.size() < 2 ? U"0" + s : s;
 }
 
+// The header is centred on the date's row when that leaves it clear of the date, else it follows the date on
+// that row, else it takes a row of its own (centred, or from the left edge when wider than the page). The page
+// label always has the row below the header to itself.
+PlacedText placeHeader(const std::u32string &header, double dateEnd, double headerWidth, double pageWidth,
+                       double lineHeight) {
+    const double centred = (pageWidth - headerWidth) / 2;
+    if (centred >= dateEnd)
+        return {centred, 0, header};
+    if (dateEnd + headerWidth <= pageWidth)
+        return {dateEnd, 0, header};
+    return {std::max(centred, 0.0), lineHeight, header};
+}
+
 } // namespace
 
 std::u32string printHeader(PrintedPane pane) {
@@ -50,8 +63,9 @@ std::vector<PrintedPage> layoutPrint(const std::vector<std::u32string> &lines, P
             auto &texts = pages.back().texts;
             label = pageLabel(pages.back().number);
             texts.push_back({0, 0, std::u32string(date)});
-            texts.push_back({fromLeft((metrics.width - widthOf(header)) / 2), 0, header});
-            y += lineHeight;
+            texts.push_back(
+                placeHeader(header, widthOf(date) + widthOf(U" "), widthOf(header), metrics.width, lineHeight));
+            y = texts.back().y + lineHeight;
             texts.push_back({fromLeft(metrics.width - widthOf(label)), y, label});
             y += 2 * lineHeight; // the label's row and one empty row
         }

@@ -4,7 +4,9 @@
 // in the printer's font and draws what comes out, so every rule of the page lives here.
 //
 // Each page starts with a header row: the date at the left, "โปรแกรม Dualexicon : ต้นฉบับ" (or "… : งานแปล")
-// centred, then the page label "หน้า: N" right-aligned on the next row and one empty row. Body lines follow at
+// centred, then the page label "หน้า: N" right-aligned on the next row and one empty row. The header never
+// covers the date: where centring would, it follows the date after a space, and where the row cannot hold both,
+// it moves to a row of its own below the date, pushing the label down a row. Body lines follow at
 // 1000 twips from the left, never wrapped. A line printed with less than three line heights of room left above
 // the bottom (room taken before it is printed) ends the page: the page label is printed centred below it.
 #include <functional>

@@ -9,6 +9,7 @@
 #include "Utf8.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -28,7 +29,15 @@ QString PrintJob::workFilePath() const {
 
 QFont PrintJob::printFont(const QTextEdit *pane) {
     const QFont source = pane->document()->defaultFont();
-    QFont font(source.family());
+    // The family the pane shows goes first, ahead of the pane's own list: the first name of that list may not be
+    // installed, and the printer would then substitute a family of its own choosing. The rest of the list keeps
+    // the pane's fallbacks for characters the shown family lacks.
+    QStringList families = source.families().isEmpty() ? QStringList{source.family()} : source.families();
+    const QString shown = QFontInfo(source).family();
+    families.removeAll(shown);
+    families.prepend(shown);
+    QFont font;
+    font.setFamilies(families);
     font.setBold(source.bold());
     font.setItalic(source.italic());
     if (source.pointSizeF() > 0)

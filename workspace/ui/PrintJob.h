@@ -29,7 +29,8 @@ public:
     /// paneNumber 1: the original ("พิมพ์ต้นฉบับ"), 2: the translation ("พิมพ์งานแปล").
     PrintOutcome print(const QTextEdit *pane, int paneNumber);
 
-    /// The pane's font as printed: name, bold, italic and size; underline and colours are not printed.
+    /// The pane's font as printed: the family the pane shows (then the pane's other families), bold, italic
+    /// and size; underline and colours are not printed.
     static QFont printFont(const QTextEdit *pane);
 
     QString workFilePath() const;
