@@ -7,12 +7,21 @@
 #include "FrmMain.h"
 #include "HostServices.h"
 #include "HttpGet.h"
+#include "ProgramPaths.h"
 #include "Settings.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 int main(int argc, char *argv[]) {
+    // Answered before QApplication, which wants a display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("dualexicon %s\n", dlx::programVersion());
+            return 0;
+        }
     QApplication app(argc, argv);
     app.setWindowIcon(dlx::art::programIcon());
 
@@ -21,7 +30,8 @@ int main(int argc, char *argv[]) {
     dlx::IniProfileStrings profile(dlx::IniProfileStrings::defaultPath());
     dlx::X11KeyboardLayouts keyboard;
     dlx::QtHttpGet http;
-    const dlx::AppContext context(QCoreApplication::applicationDirPath(), dialogs, settings, profile, keyboard, http);
+    const dlx::ProgramPaths paths = dlx::locateProgram(dlx::executableFolder());
+    const dlx::AppContext context(QString::fromStdString(paths.dataRoot), dialogs, settings, profile, keyboard, http);
 
     std::unique_ptr<FrmMain> workspace;
     dlx::FrmLogo logo;

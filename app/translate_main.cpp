@@ -4,6 +4,7 @@
 //
 // Input is UTF-8, or Windows-874 when it is not valid UTF-8; output is UTF-8, one line per input line.
 #include "Driver.h"
+#include "ProgramPaths.h"
 #include "TextFile.h"
 #include "Utf8.h"
 
@@ -52,16 +53,6 @@ void usage(std::FILE *to) {
     for (const auto &o : optionTable())
         std::fprintf(to, "  %-17s %s\n", o.name, o.help);
     std::fprintf(to, "With no FILE, or when FILE is -, standard input is read.\n");
-}
-
-std::string programFolder() {
-    std::string exe(4096, '\0');
-    const ssize_t n = ::readlink("/proc/self/exe", exe.data(), exe.size() - 1);
-    if (n <= 0)
-        return ".";
-    exe.resize(static_cast<size_t>(n));
-    const auto slash = exe.rfind('/');
-    return slash == std::string::npos ? "." : exe.substr(0, slash);
 }
 
 bool readStdin(std::string &out) {
@@ -122,7 +113,7 @@ int main(int argc, char **argv) {
         opt.files.push_back(arg);
     }
     if (opt.dataFolder.empty())
-        opt.dataFolder = programFolder() + "/Data";
+        opt.dataFolder = dlx::locateProgram(dlx::executableFolder()).dataRoot + "/Data";
     if (DIR *d = ::opendir(opt.dataFolder.c_str())) {
         ::closedir(d);
     } else {
