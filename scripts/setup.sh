@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang cmake ninja-build g++
           fonts-thai-tlwg xvfb xauth poppler-utils imagemagick python3 x11-xkb-utils
-          clang-format)
+          clang-format qt6-l10n-tools)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
