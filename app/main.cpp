@@ -9,6 +9,7 @@
 #include "HttpGet.h"
 #include "ProgramPaths.h"
 #include "Settings.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -24,6 +25,9 @@ int main(int argc, char *argv[]) {
         }
     QApplication app(argc, argv);
     app.setWindowIcon(dlx::art::programIcon());
+    // Before any window: Qt's dialogs and menus read their texts as they are made.
+    if (!dlx::installThaiTranslation(QCoreApplication::applicationDirPath()))
+        qWarning("Thai catalogue of Qt's texts not found; dialogs will show English");
 
     dlx::QtDialogs dialogs;
     dlx::IniSettingsStore settings(dlx::IniSettingsStore::defaultPath());

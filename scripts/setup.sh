@@ -4,9 +4,32 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang cmake ninja-build g++
-          fonts-thai-tlwg xvfb xauth poppler-utils imagemagick python3 x11-xkb-utils
-          libx11-dev clang-format desktop-file-utils appstream dpkg-dev file groff-base)
+# One package per line, so that additions never collide.
+packages=(
+    qt6-base-dev
+    libgtest-dev
+    libgmock-dev
+    libbenchmark-dev
+    clang
+    cmake
+    ninja-build
+    g++
+    fonts-thai-tlwg
+    xvfb
+    xauth
+    poppler-utils
+    imagemagick
+    python3
+    x11-xkb-utils
+    libx11-dev
+    clang-format
+    desktop-file-utils
+    appstream
+    dpkg-dev
+    file
+    groff-base
+    qt6-l10n-tools
+)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
