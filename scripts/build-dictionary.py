@@ -2,8 +2,10 @@
 """Builds the shipped letter files data/Data/A.pal ... Z.pal from the UTF-8 sources in dictsrc/.
 
 Source lines look like letter-file lines ("english/thai/label"), in UTF-8; blank lines and lines starting with
-"#" are skipped. core.txt is read first, then the other *.txt files in name order, so the first sense given for
-a word (with a given label) wins and later duplicates of the same word and label are dropped.
+"#" are skipped. core.txt is read first, then the other *.txt files in name order. Every sense of a word is shipped
+as a line of its own, in the order the sources give them: the translation uses the first line that renders a
+word, so the sense it should use comes first and the further senses follow for the reader of the dictionary.
+Only a line repeating an earlier one (same word, meaning and label) is dropped.
 
 Each letter file is ordered longest English word first (a stable sort, so the senses of one word keep their
 order). A suffix rule only ever reaches a word through a shorter stem, so this order puts every exact entry
@@ -55,7 +57,7 @@ def main(argv) -> int:
             except UnicodeEncodeError:
                 problems.append(f"{where}: meaning not in Windows-874: {thai!r}")
                 continue
-            key = (english.upper(), label)
+            key = (english.upper(), thai, label)
             if key in seen:
                 continue
             seen.add(key)

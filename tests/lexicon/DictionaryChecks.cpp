@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <sstream>
+#include <tuple>
 
 namespace dlx::test {
 namespace {
@@ -92,14 +93,14 @@ std::vector<std::string> lineProblems(const std::vector<ShippedFile> &files) {
 std::vector<std::string> duplicateProblems(const std::vector<ShippedFile> &files) {
     std::vector<std::string> problems;
     for (const auto &f : files) {
-        std::map<std::pair<std::u32string, std::u32string>, int> seen;
+        std::map<std::tuple<std::u32string, std::u32string, std::u32string>, int> seen;
         for (const auto &l : f.lines) {
             if (l.fields.size() < 3)
                 continue;
-            const auto key = std::make_pair(upperAscii(trimSpaces(l.fields[0])), l.fields[2]);
+            const auto key = std::make_tuple(upperAscii(trimSpaces(l.fields[0])), l.fields[1], l.fields[2]);
             if (auto [it, fresh] = seen.emplace(key, l.number); !fresh)
-                problems.push_back(where(l) + ": same word and label as line " + std::to_string(it->second) + ": " +
-                                   toUtf8(l.text));
+                problems.push_back(where(l) + ": same word, meaning and label as line " + std::to_string(it->second) +
+                                   ": " + toUtf8(l.text));
         }
     }
     return problems;

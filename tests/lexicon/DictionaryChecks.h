@@ -17,7 +17,7 @@ std::vector<std::string> fileProblems(const std::vector<ShippedFile> &files);
 /// the eleven labels.
 std::vector<std::string> lineProblems(const std::vector<ShippedFile> &files);
 
-/// No word twice with the same label in one file.
+/// No line twice in one file: a word may have several senses, even under one label, but each only once.
 std::vector<std::string> duplicateProblems(const std::vector<ShippedFile> &files);
 
 /// Every word, translated alone word for word (at a line end and followed by a space), gives the meaning of
