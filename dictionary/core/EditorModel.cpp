@@ -1,6 +1,5 @@
 #include "EditorModel.h"
 
-#include "LetterFile.h"
 #include "LetterSave.h"
 #include "Utf8.h"
 
@@ -101,26 +100,23 @@ EditorOutcome EditorModel::selectEntry(std::size_t row) {
     if (row >= lines_.size())
         return {};
     lastReplaced_.reset();
-    const std::u32string_view line = lines_[row];
-    std::u32string *targets[] = {&fields_.english, &fields_.thai, &fields_.label};
-    std::size_t start = 0;
-    for (std::u32string *target : targets) {
-        const std::size_t slash = line.find(U'/', start);
-        *target = line.substr(start, slash == std::u32string_view::npos ? std::u32string_view::npos : slash - start);
-        if (slash == std::u32string_view::npos)
-            break;
-        start = slash + 1;
-    }
+    // A field the line lacks keeps what the box held.
+    DictionaryEntry entry = splitEntry(lines_[row]);
+    fields_.english = std::move(entry.english);
+    if (entry.fieldCount >= 2)
+        fields_.thai = std::move(entry.thai);
+    if (entry.fieldCount >= 3)
+        fields_.label = std::move(entry.label);
     selected_ = row;
     mode_ = EditorMode::Edit;
     return {std::nullopt, EditorFocus::Command1};
 }
 
-EditorOutcome EditorModel::command1() {
+EditorOutcome EditorModel::addOrReplace() {
     return mode_ == EditorMode::Add ? add() : replace();
 }
 
-EditorOutcome EditorModel::command2(const Prompt &prompt) {
+EditorOutcome EditorModel::searchOrDelete(const Prompt &prompt) {
     return mode_ == EditorMode::Add ? search(prompt) : remove();
 }
 

@@ -2,6 +2,8 @@
 // The dictionary editor's rules (FrmAdd) without any widget: one letter file held as a list of raw lines, the
 // three input fields, and the two modes that the captions of Command1/Command2 show. Nothing reaches the disk
 // until save(). Every operation says what to tell the user and where the focus goes; the window only maps.
+#include "LetterFile.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -32,14 +34,6 @@ struct EditorOutcome {
     EditorFocus focus = EditorFocus::Keep;
 };
 
-/// The three input fields: Text1 (English word), Text2 (Thai meaning) and the text of Combo2 (label).
-struct EditorFields {
-    std::u32string english;
-    std::u32string thai;
-    std::u32string label;
-    bool operator==(const EditorFields &) const = default;
-};
-
 class EditorModel {
 public:
     /// A letter file holds at most this many entries; the editor's counter is 16 bits wide.
@@ -55,7 +49,8 @@ public:
     const std::vector<std::u32string> &lines() const { return lines_; }
     std::optional<std::size_t> selected() const { return selected_; }
     EditorMode mode() const { return mode_; }
-    const EditorFields &fields() const { return fields_; }
+    /// The three input fields: Text1 (English word), Text2 (Thai meaning) and the text of Combo2 (label).
+    const DictionaryEntry &fields() const { return fields_; }
     std::size_t entryCount() const { return lines_.size(); }
     /// "หมวดอักษร A มีศัพท์ทั้งหมด 12 คำ" once a letter has loaded; "" before.
     const std::u32string &countLabel() const { return countLabel_; }
@@ -63,7 +58,7 @@ public:
     std::optional<std::size_t> lastReplacedRow() const { return lastReplaced_; }
 
     /// The user typed into the fields; the window passes them in before every command.
-    void setFields(EditorFields fields) { fields_ = std::move(fields); }
+    void setFields(DictionaryEntry fields) { fields_ = std::move(fields); }
 
     // ---- user operations
     /// Combo1: loads the letter's file into the list. An absent file gives an empty list and the count 0. A file
@@ -73,9 +68,9 @@ public:
     /// List1: loads the row's pieces into the fields (a missing piece leaves its field as it was), Edit mode.
     EditorOutcome selectEntry(std::size_t row);
     /// Command1: add in Add mode, replace in Edit mode.
-    EditorOutcome command1();
+    EditorOutcome addOrReplace();
     /// Command2: search in Add mode (asking through prompt), delete in Edit mode.
-    EditorOutcome command2(const Prompt &prompt);
+    EditorOutcome searchOrDelete(const Prompt &prompt);
     EditorOutcome add();
     EditorOutcome replace();
     EditorOutcome search(const Prompt &prompt);
@@ -100,7 +95,7 @@ private:
     std::optional<std::size_t> selected_;
     std::optional<std::size_t> lastReplaced_;
     EditorMode mode_ = EditorMode::Add;
-    EditorFields fields_;
+    DictionaryEntry fields_;
     std::u32string countLabel_;
     bool loadIncomplete_ = false;
 };

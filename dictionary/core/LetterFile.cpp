@@ -7,20 +7,25 @@
 
 namespace dlx {
 
-std::optional<DictionaryEntry> parseEntry(std::u32string_view line) {
-    const size_t s1 = line.find(U'/');
-    if (s1 == std::u32string_view::npos)
-        return std::nullopt;
+DictionaryEntry splitEntry(std::u32string_view line) {
     DictionaryEntry e;
-    e.english = line.substr(0, s1);
-    const size_t s2 = line.find(U'/', s1 + 1);
-    if (s2 == std::u32string_view::npos) {
-        e.thai = line.substr(s1 + 1);
-        return e;
+    e.fieldCount = 0;
+    std::size_t start = 0;
+    for (std::u32string *field : {&e.english, &e.thai, &e.label}) {
+        const std::size_t slash = line.find(U'/', start);
+        *field = line.substr(start, slash == std::u32string_view::npos ? std::u32string_view::npos : slash - start);
+        ++e.fieldCount;
+        if (slash == std::u32string_view::npos)
+            break;
+        start = slash + 1;
     }
-    e.thai = line.substr(s1 + 1, s2 - s1 - 1);
-    const size_t s3 = line.find(U'/', s2 + 1);
-    e.label = line.substr(s2 + 1, s3 == std::u32string_view::npos ? std::u32string_view::npos : s3 - s2 - 1);
+    return e;
+}
+
+std::optional<DictionaryEntry> parseEntry(std::u32string_view line) {
+    DictionaryEntry e = splitEntry(line);
+    if (e.fieldCount < 2)
+        return std::nullopt;
     return e;
 }
 

@@ -10,14 +10,26 @@
 
 namespace dlx {
 
-/// One line of a letter file, split at "/". A line without any "/" is not an entry (parseEntry gives nothing);
-/// a line with a meaning but no label gets an empty label.
+/// One line of a letter file: the English word, the Thai meaning and the part-of-speech label. The editor's input
+/// fields and a game's drawn word are one of these too.
 struct DictionaryEntry {
     std::u32string english;
     std::u32string thai;
     std::u32string label;
+    /// How many of the three fields the line held (1 to 3); a field the line lacks is empty. Readers that keep
+    /// what they held for a missing field (the editor) look here.
+    int fieldCount = 3;
+
+    bool operator==(const DictionaryEntry &) const = default;
 };
 
+/// The one reading of a line: split at every "/", the first three pieces are the fields, further pieces are
+/// ignored, a missing field is empty.
+///   "bank/ธนาคาร/n.(นาม)/x" => {bank, ธนาคาร, n.(นาม), 3};  "bank/ธนาคาร" => {bank, ธนาคาร, "", 2};
+///   "bank" => {bank, "", "", 1}
+DictionaryEntry splitEntry(std::u32string_view line);
+
+/// The same reading for readers that need a meaning: a line without any "/" is not an entry and gives nothing.
 std::optional<DictionaryEntry> parseEntry(std::u32string_view line);
 
 /// The eleven labels the editor offers, in the editor's order.

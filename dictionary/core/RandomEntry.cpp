@@ -1,27 +1,11 @@
 #include "RandomEntry.h"
 
-#include "LetterFile.h"
-
 #include <vector>
 
 namespace dlx {
 
-EntryFields splitEntryFields(std::u32string_view line) {
-    EntryFields f;
-    std::u32string *dest[] = {&f.english, &f.thai, &f.label};
-    std::size_t start = 0;
-    for (std::u32string *field : dest) {
-        const std::size_t slash = line.find(U'/', start);
-        *field = line.substr(start, slash == std::u32string_view::npos ? std::u32string_view::npos : slash - start);
-        if (slash == std::u32string_view::npos)
-            break;
-        start = slash + 1;
-    }
-    return f;
-}
-
-bool EntryRule::playable(const EntryFields &fields) const {
-    const std::u32string &t = target == EntryField::English ? fields.english : fields.thai;
+bool EntryRule::playable(const DictionaryEntry &entry) const {
+    const std::u32string &t = target == EntryField::English ? entry.english : entry.thai;
     return !t.empty() && (maxTargetLength == 0 || t.size() <= maxTargetLength);
 }
 
@@ -41,13 +25,13 @@ std::optional<DrawnEntry> drawRandomEntry(const std::string &dataFolder, const E
         const LetterFileLines &file = *read;
         std::vector<std::size_t> playable; // 0-based line indexes
         for (std::size_t i = 0; i < file.lines.size(); ++i)
-            if (rule.playable(splitEntryFields(file.lines[i])))
+            if (rule.playable(splitEntry(file.lines[i])))
                 playable.push_back(i);
         if (playable.empty())
             continue;
         const std::size_t index =
             playable[static_cast<std::size_t>(random.between(0, static_cast<int>(playable.size()) - 1))];
-        return DrawnEntry{letter, index + 1, splitEntryFields(file.lines[index])};
+        return DrawnEntry{letter, index + 1, splitEntry(file.lines[index])};
     }
     return std::nullopt;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Random dictionary entries for the games: a letter drawn uniformly from A to Z, then a line drawn uniformly from
 // that letter's file, split at "/".
+#include "LetterFile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -27,16 +29,6 @@ private:
     std::mt19937_64 engine_;
 };
 
-/// The three fields of a line split at every "/"; a field the line lacks is empty, pieces after the third are
-/// ignored.  "bank/ธนาคาร/n.(นาม)/x" => {bank, ธนาคาร, n.(นาม)};  "bank" => {bank, "", ""}.
-struct EntryFields {
-    std::u32string english;
-    std::u32string thai;
-    std::u32string label;
-};
-
-EntryFields splitEntryFields(std::u32string_view line);
-
 enum class EntryField { English, Thai };
 
 /// Which lines a game can play: the field it asks for must not be empty and, when maxTargetLength is not 0,
@@ -45,13 +37,13 @@ struct EntryRule {
     EntryField target = EntryField::English;
     std::size_t maxTargetLength = 0;
 
-    bool playable(const EntryFields &fields) const;
+    bool playable(const DictionaryEntry &entry) const;
 };
 
 struct DrawnEntry {
     char32_t letter = U'A';
     std::size_t lineNumber = 0; ///< 1-based, counting every line of the file, empty ones included
-    EntryFields fields;
+    DictionaryEntry entry;      ///< the line split as splitEntry does: a line without "/" is a word alone
 };
 
 /// Draws one playable entry from the letter files in dataFolder.

@@ -19,10 +19,6 @@
 namespace dlx {
 namespace {
 
-QString toQt(std::u32string_view text) {
-    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::u32string fromQt(const QString &text) {
     return text.toStdU32String();
 }
@@ -45,15 +41,6 @@ QLabel *label(const char *name, const QString &text, QWidget *parent) {
     return l;
 }
 
-QPushButton *button(const char *name, const QString &text, QWidget *parent) {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    // Enter must not reach a default button from the input fields; a focused button is clicked by keyPressEvent.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 bool isEnter(const QEvent *event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -64,7 +51,7 @@ bool isEnter(const QEvent *event) {
 } // namespace
 
 FrmAdd::FrmAdd(const AppContext &context, QWidget *parent)
-    : QDialog(parent), model_(context.dataFolder().toStdString()), dialogs_(context.dialogs) {
+    : DictionaryDialog(parent), model_(toFsPath(context.dataFolder())), dialogs_(context.dialogs) {
     setObjectName("FrmAdd");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์"));
     buildWidgets();
@@ -101,11 +88,11 @@ void FrmAdd::buildWidgets() {
     combo2_->setCurrentIndex(-1);
     combo2_->setEditText(QString());
 
-    command1_ = button("Command1", QString(), this);
-    command2_ = button("Command2", QString(), this);
-    command3_ = button("Command3", QStringLiteral("บันทึก"), this);
+    command1_ = addButton("Command1", QString());
+    command2_ = addButton("Command2", QString());
+    command3_ = addButton("Command3", QStringLiteral("บันทึก"));
     command3_->setToolTip(QStringLiteral("บันทึกศัพท์ในหมวดอักษรนี้"));
-    command4_ = button("Command4", QStringLiteral("ล้างจอ"), this);
+    command4_ = addButton("Command4", QStringLiteral("ล้างจอ"));
     command4_->setToolTip(QStringLiteral("ล้างจอเพื่อพิมพ์ศัพท์ใหม่"));
 
     lblCnt_ = label("lblCnt", QString(), this);
@@ -180,10 +167,10 @@ void FrmAdd::buildWidgets() {
             run([this, row] { return model_.selectEntry(static_cast<std::size_t>(row)); });
     });
     connect(combo2_, &QComboBox::activated, this, [this](int) { command1_->setFocus(Qt::OtherFocusReason); });
-    connect(command1_, &QPushButton::clicked, this, [this] { run([this] { return model_.command1(); }); });
+    connect(command1_, &QPushButton::clicked, this, [this] { run([this] { return model_.addOrReplace(); }); });
     connect(command2_, &QPushButton::clicked, this, [this] {
         run([this] {
-            return model_.command2([this](std::u32string_view text, std::u32string_view title) {
+            return model_.searchOrDelete([this](std::u32string_view text, std::u32string_view title) {
                 std::optional<QString> answer = dialogs_.prompt(this, toQt(text), toQt(title), QString());
                 return answer ? std::optional<std::u32string>(fromQt(*answer)) : std::nullopt;
             });
@@ -202,9 +189,12 @@ void FrmAdd::run(const std::function<EditorOutcome()> &operation) {
         outcome.message = EditorMessage{fromQt(QString::fromLocal8Bit(e.what())), U"โปรแกรมผิดพลาด", EditorIcon::Error};
     }
     showModel();
-    if (outcome.message)
-        dialogs_.message(this, toQt(outcome.message->text), toQt(outcome.message->title),
-                         toMsgIcon(outcome.message->icon), MsgButtons::Ok);
+    if (const auto &m = outcome.message) {
+        if (m->icon == EditorIcon::Error)
+            dialogs_.error(this, toQt(m->text));
+        else
+            dialogs_.message(this, toQt(m->text), toQt(m->title), toMsgIcon(m->icon), MsgButtons::Ok);
+    }
     moveFocus(outcome.focus);
 }
 
@@ -219,7 +209,7 @@ void FrmAdd::showModel() {
     }
     showList();
 
-    const EditorFields &f = model_.fields();
+    const DictionaryEntry &f = model_.fields();
     if (fromQt(text1_->text()) != f.english)
         text1_->setText(toQt(f.english));
     if (fromQt(text2_->text()) != f.thai)
@@ -284,10 +274,9 @@ void FrmAdd::showList() {
 }
 
 void FrmAdd::updateTooltips() {
-    const bool add = command1_->text() == QStringLiteral("เพิ่ม");
+    const bool add = model_.mode() == EditorMode::Add;
     command1_->setToolTip(add ? QStringLiteral("เมื่อต้องการเพิ่มศัพท์ที่พิมพ์") : QStringLiteral("เมื่อต้องการแทนที่ศัพท์เดิม"));
-    const bool search = command2_->text() == QStringLiteral("ค้นหา");
-    command2_->setToolTip(search ? QStringLiteral(" ค้นหาศัพท์ในหมวดอักษร") : QStringLiteral(" ลบศัพท์ที่แสดงขณะนี้"));
+    command2_->setToolTip(add ? QStringLiteral(" ค้นหาศัพท์ในหมวดอักษร") : QStringLiteral(" ลบศัพท์ที่แสดงขณะนี้"));
 }
 
 void FrmAdd::moveFocus(EditorFocus focus) {
@@ -333,22 +322,7 @@ bool FrmAdd::eventFilter(QObject *watched, QEvent *event) {
         if (watched == combo2_)
             return true;
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void FrmAdd::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *b = qobject_cast<QPushButton *>(focusWidget()))
-            b->click();
-        event->accept();
-        return;
-    }
-    // Closing discards unsaved edits, so a stray Escape must not do it.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    return DictionaryDialog::eventFilter(watched, event);
 }
 
 } // namespace dlx

@@ -3,11 +3,10 @@
 // (Combo1, List1, Text1, Text2, Combo2, Command1-4, lblCnt) to the model and back.
 #include "AppContext.h"
 #include "Dialogs.h"
+#include "DictionaryDialog.h"
 #include "EditorModel.h"
 
-#include <QDialog>
-#include <QStringList>
-#include <memory>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -17,7 +16,7 @@ class QPushButton;
 
 namespace dlx {
 
-class FrmAdd : public QDialog {
+class FrmAdd : public DictionaryDialog {
     Q_OBJECT
 public:
     explicit FrmAdd(const AppContext &context, QWidget *parent = nullptr);
@@ -26,7 +25,6 @@ public:
     const EditorModel &model() const { return model_; }
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -6,7 +6,6 @@
 #include "Settings.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,10 +15,6 @@
 
 namespace dlx {
 namespace {
-
-QString toQt(std::u32string_view text) {
-    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel *label(const char *name, const QString &text, QWidget *parent, QRect geometry) {
     auto *l = new QLabel(text, parent);
@@ -33,7 +28,7 @@ const QString kTitleSave = QStringLiteral("บันทึก");
 } // namespace
 
 FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
-    : QDialog(parent), context_(context), dialogs_(context.dialogs), http_(context.http) {
+    : DictionaryDialog(parent), context_(context), dialogs_(context.dialogs), http_(context.http) {
     setObjectName("FrmUpdate");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์จากอินเตอร์เน็ต"));
 
@@ -54,10 +49,8 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     text1_->setGeometry(8, 96, kWidth - 16, 100);
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    command3_ = new QPushButton(QStringLiteral("บันทึก"), this);
-    command3_->setObjectName("Command3");
+    command3_ = addButton("Command3", QStringLiteral("บันทึก"));
     command3_->setToolTip(QStringLiteral("บันทึกศัพท์ในหมวดอักษรนี้"));
-    command3_->setAutoDefault(false);
     command3_->setGeometry(8, 202, 90, 30);
     auto *note = label("Label7", QStringLiteral("หมายเหตุ : Update เฉพาะคำศัพท์เท่านั้นส่วนไวยากรณ์ไม่มี"), this,
                        QRect(106, 202, kWidth - 114, 30));
@@ -143,25 +136,11 @@ void FrmUpdate::save() {
         return;
     }
     if (auto failure =
-            saveLetterBytes(context_.dataFolder().toStdString(), letter.at(0).unicode(), downloadFileBytes(text))) {
-        dialogs_.message(this, toQt(*failure), QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Stop);
+            saveLetterBytes(toFsPath(context_.dataFolder()), letter.at(0).unicode(), downloadFileBytes(text))) {
+        dialogs_.error(this, toQt(*failure));
         return;
     }
     setWindowHeight(kCollapsedHeight);
-}
-
-void FrmUpdate::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (focusWidget() == command3_)
-            command3_->click();
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace dlx

@@ -3,10 +3,8 @@
 // file into Text1 for review; Command3 writes it over the local letter file.
 #include "AppContext.h"
 #include "Dialogs.h"
+#include "DictionaryDialog.h"
 #include "HttpGet.h"
-
-#include <QDialog>
-#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -15,7 +13,7 @@ class QPushButton;
 
 namespace dlx {
 
-class FrmUpdate : public QDialog {
+class FrmUpdate : public DictionaryDialog {
     Q_OBJECT
 public:
     static constexpr int kTwipsPerPixel = 15;
@@ -29,9 +27,6 @@ public:
     /// Settings "Update"/"Server", or kDefaultUpdateServer.
     QString serverBase() const;
     bool isExpanded() const { return height() == kExpandedHeight; }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fetch(const QString &letter);

@@ -11,8 +11,7 @@ public:
     virtual void setValue(const QString &section, const QString &key, const QString &value) = 0;
 };
 
-/// QSettings in INI format. forApplication() uses the per-user location under the executable's base name;
-/// tests pass an INI file of their own.
+/// QSettings in INI format, in the file given: the program passes defaultPath(), tests an INI file of their own.
 class IniSettingsStore : public SettingsStore {
 public:
     explicit IniSettingsStore(QString iniPath);

@@ -8,14 +8,14 @@ PuzzleGame::PuzzleGame(std::string dataFolder, RandomSource &random)
 bool PuzzleGame::newWord() {
     const EntryRule rule{EntryField::English, static_cast<std::size_t>(kSlotCount)};
     if (auto drawn = drawRandomEntry(dataFolder_, rule, random_)) {
-        startWord(drawn->fields);
+        startWord(drawn->entry);
         return true;
     }
     openTurn(); // the previous word is played again
     return false;
 }
 
-void PuzzleGame::startWord(const EntryFields &entry) {
+void PuzzleGame::startWord(const DictionaryEntry &entry) {
     // Longer words do not fit the slot row; the draw never hands one over, and a caller that does gets it cut.
     word_ = entry.english.substr(0, kSlotCount);
     meaning_ = entry.thai;

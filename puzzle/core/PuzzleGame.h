@@ -20,7 +20,7 @@ public:
     /// word is played again (before the first word: an empty word) and the result is false.
     bool newWord();
     /// Opens a turn on the given entry; newWord() ends here after a successful draw.
-    void startWord(const EntryFields &entry);
+    void startWord(const DictionaryEntry &entry);
 
     const std::u32string &word() const { return word_; }
     const std::u32string &meaning() const { return meaning_; }

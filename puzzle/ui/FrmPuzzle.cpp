@@ -1,8 +1,5 @@
 #include "FrmPuzzle.h"
 
-#include "Settings.h"
-
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
@@ -11,27 +8,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <chrono>
 
 namespace dlx {
 namespace {
 
-const QString kProfileSection = "Dualexicon";
 const QString kScoreKey = "HiScore PuzzleGame";
-
-QLabel *namedLabel(const QString &name, const QString &caption, QWidget *parent) {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 } // namespace
 
 FrmPuzzle::FrmPuzzle(const AppContext &context, std::unique_ptr<RandomSource> random, QWidget *parent)
-    : KeyedDialog(context, parent), random_(random ? std::move(random)
-                                                   : std::make_unique<SeededRandom>(static_cast<std::uint64_t>(
-                                                         std::chrono::system_clock::now().time_since_epoch().count()))),
-      game_(QFile::encodeName(context.dataFolder()).toStdString(), *random_) {
+    : GameWindow(context, std::move(random), parent), game_(dataFolder(), this->random()) {
     setObjectName("FrmPuzzle");
     setWindowTitle("เกมส์ Puzzle");
 
@@ -44,36 +30,27 @@ FrmPuzzle::FrmPuzzle(const AppContext &context, std::unique_ptr<RandomSource> ra
     auto *slotRow = new QHBoxLayout;
     slotRow->setSpacing(4);
     for (int k = 0; k < PuzzleGame::kSlotCount; ++k) {
-        auto *label = namedLabel(QString("LblBlank(%1)").arg(k), "_", this);
-        label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(28);
-        QFont f = label->font();
-        f.setPointSize(f.pointSize() + 8);
-        label->setFont(f);
-        QSizePolicy policy = label->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        label->setSizePolicy(policy);
-        lblBlank_[k] = label;
-        slotRow->addWidget(label);
+        lblBlank_[k] = addSlotLabel(QString("LblBlank(%1)").arg(k), "_");
+        slotRow->addWidget(lblBlank_[k]);
     }
 
     auto *clues = new QGridLayout;
-    clues->addWidget(namedLabel("Label2", "ความหมาย :", this), 0, 0);
-    lblMean_ = namedLabel("lblMean", "", this);
+    clues->addWidget(addLabel("Label2", "ความหมาย :"), 0, 0);
+    lblMean_ = addLabel("lblMean", "");
     lblMean_->setWordWrap(true);
     clues->addWidget(lblMean_, 0, 1);
-    clues->addWidget(namedLabel("Label1", "คุณสมบัติ :", this), 1, 0);
-    lblProp_ = namedLabel("lblProp", "", this);
+    clues->addWidget(addLabel("Label1", "คุณสมบัติ :"), 1, 0);
+    lblProp_ = addLabel("lblProp", "");
     clues->addWidget(lblProp_, 1, 1);
     clues->setColumnStretch(1, 1);
 
     auto *status = new QHBoxLayout;
-    status->addWidget(namedLabel("Label4", "จำนวนครั้งที่เหลือ", this));
-    lblCnt_ = namedLabel("LblCnt", "5", this);
+    status->addWidget(addLabel("Label4", "จำนวนครั้งที่เหลือ"));
+    lblCnt_ = addLabel("LblCnt", "5");
     status->addWidget(lblCnt_);
     status->addSpacing(24);
-    status->addWidget(namedLabel("Label3", "คะแนน :", this));
-    lblScore_ = namedLabel("LblScore", "0", this);
+    status->addWidget(addLabel("Label3", "คะแนน :"));
+    lblScore_ = addLabel("LblScore", "0");
     status->addWidget(lblScore_);
     status->addStretch();
     cmdNext_ = new QPushButton("Next >>", this);
@@ -99,7 +76,7 @@ FrmPuzzle::~FrmPuzzle() = default;
 bool FrmPuzzle::load() {
     NewWord();
     if (game_.word().empty()) {
-        message("ไม่พบคำศัพท์ในพจนานุกรม กรุณาตรวจสอบแฟ้มในโฟลเดอร์ Data", "โปรแกรมผิดพลาด", MsgIcon::Exclamation);
+        tellNoWords();
         return false;
     }
     return true;
@@ -136,17 +113,12 @@ void FrmPuzzle::pressKey(char32_t key) {
 }
 
 void FrmPuzzle::mnuHi() {
-    const int saved = context_.profile.readInt(kProfileSection, kScoreKey);
+    const int saved = savedHighScore(kScoreKey);
     message(QString("คะแนนสูงสุด : %1   คะแนน").arg(saved), "Dualexicon", MsgIcon::None);
 }
 
 void FrmPuzzle::mnuSave() {
-    const int savedScore = game_.score();
-    // Written before the message so that a failed write is never announced as saved.
-    if (context_.profile.writeString(kProfileSection, kScoreKey, QString::number(savedScore)))
-        message("บันทึกคะแนนสูงสุดไว้แล้ว!", "คะแนนสูงสุด", MsgIcon::Information);
-    else
-        message("บันทึกคะแนนไม่สำเร็จ", "โปรแกรมผิดพลาด", MsgIcon::Stop);
+    saveHighScore({{kScoreKey, game_.score()}}, "บันทึกคะแนนไม่สำเร็จ");
 }
 
 } // namespace dlx

@@ -1,13 +1,9 @@
 #pragma once
 // The puzzle game window "เกมส์ Puzzle": one slot per letter of a random dictionary word, the meaning and the part
 // of speech as clues, five tries, "Next >>" once the turn is over.
-#include "AppContext.h"
-#include "Dialogs.h"
-#include "KeyedDialog.h"
+#include "GameWindow.h"
 #include "PuzzleGame.h"
-#include "RandomEntry.h"
 
-#include <QDialog>
 #include <array>
 #include <memory>
 
@@ -16,7 +12,7 @@ class QPushButton;
 
 namespace dlx {
 
-class FrmPuzzle : public KeyedDialog {
+class FrmPuzzle : public GameWindow {
     Q_OBJECT
 public:
     /// Without a random source the window seeds its own from the clock.
@@ -38,7 +34,6 @@ private:
     void pressKey(char32_t key) override;
     void showTurn();
 
-    std::unique_ptr<RandomSource> random_;
     PuzzleGame game_;
 
     std::array<QLabel *, PuzzleGame::kSlotCount> lblBlank_{};

@@ -1,6 +1,8 @@
 #pragma once
-// Small helpers for the dictionary tests: a private temp folder with a Data folder in it, whole-file bytes,
-// and a file-size limit that makes writes fail like a full disk (root ignores permissions, not this).
+// Small helpers for the dictionary tests: whole-file bytes, a file-size limit that makes writes fail like a full
+// disk (root ignores permissions, not this), and the names in a folder. Temporary folders are TempFolder's.
+#include "TempFolder.h"
+
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -13,13 +15,6 @@
 #include <vector>
 
 namespace dlx::test {
-
-inline std::string makeTempFolder(const std::string &parent) {
-    std::string pattern = parent + "/dlx-dictionary-XXXXXX";
-    if (!::mkdtemp(pattern.data()))
-        return {};
-    return pattern;
-}
 
 inline void writeBytes(const std::string &path, const std::string &bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

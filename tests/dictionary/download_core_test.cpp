@@ -64,14 +64,7 @@ namespace {
 
 class PublishScriptTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root = test::makeTempFolder(::testing::TempDir());
-        ASSERT_FALSE(root.empty());
-        data = root + "/Data";
-        site = root + "/site";
-        std::filesystem::create_directory(data);
-    }
-    void TearDown() override { std::filesystem::remove_all(root); }
+    void SetUp() override { std::filesystem::create_directory(data); }
 
     int publish(const std::string &from) {
         const std::string command =
@@ -80,7 +73,8 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    std::string root, data, site;
+    test::TempFolder folder{"dlx-publish"};
+    std::string root = folder.path(), data = folder.file("Data"), site = folder.file("site");
 };
 
 } // namespace

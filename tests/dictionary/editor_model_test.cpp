@@ -25,13 +25,7 @@ std::string show(const std::u32string &s) {
 
 class EditorModelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root = test::makeTempFolder(::testing::TempDir());
-        ASSERT_FALSE(root.empty());
-        data = root + "/Data";
-        std::filesystem::create_directory(data);
-    }
-    void TearDown() override { std::filesystem::remove_all(root); }
+    void SetUp() override { std::filesystem::create_directory(data); }
 
     void writeLetter(const std::string &name, const Lines &lines) {
         writeBytes(data + "/" + name, letterFileBytes(lines));
@@ -45,7 +39,8 @@ protected:
         };
     }
 
-    std::string root, data;
+    test::TempFolder folder{"dlx-editor"};
+    std::string data = folder.file("Data");
     std::vector<std::u32string> asked;
 };
 
@@ -73,7 +68,7 @@ TEST_F(EditorModelTest, chooseLetter_loadsEveryLineUnchangedCountsThemAndEmpties
     EXPECT_EQ(m.lines(), lines);
     EXPECT_EQ(m.entryCount(), 4u);
     EXPECT_EQ(show(m.countLabel()), "หมวดอักษร B มีศัพท์ทั้งหมด 4 คำ");
-    EXPECT_EQ(m.fields(), EditorFields{});
+    EXPECT_EQ(m.fields(), DictionaryEntry{});
 }
 
 TEST_F(EditorModelTest, chooseLetter_followsThePresenceTestForTheFileName) {
@@ -160,7 +155,7 @@ TEST_F(EditorModelTest, chooseLetter_anUnreadableFileIsQuietAndProtectedFromSave
 TEST_F(EditorModelTest, selectEntry_splitsAtSlashAndKeepsFieldsWhosePieceIsMissing) {
     struct Row {
         std::u32string line;
-        EditorFields expected;
+        DictionaryEntry expected;
     } rows[] = {
         {U"bank/ธนาคาร/n.(นาม)/extra", {U"bank", U"ธนาคาร", kNoun}},
         {U"bare/เปล่า", {U"bare", U"เปล่า", U"old label"}},
@@ -189,7 +184,7 @@ TEST_F(EditorModelTest, add_checksFieldsThenLetterThenCharacters) {
     struct Row {
         const char *name;
         std::u32string letter;
-        EditorFields fields;
+        DictionaryEntry fields;
         std::u32string message; ///< empty: the entry is appended
         EditorFocus focus;
     } rows[] = {
@@ -230,12 +225,12 @@ TEST_F(EditorModelTest, add_checksFieldsThenLetterThenCharacters) {
             m.chooseLetter(row.letter);
         const Lines before = m.lines();
         m.setFields(row.fields);
-        EditorOutcome o = m.command1();
+        EditorOutcome o = m.addOrReplace();
         if (row.message.empty()) {
             EXPECT_FALSE(o.message);
             ASSERT_EQ(m.lines().size(), before.size() + 1);
             EXPECT_EQ(m.lines().back(), row.fields.english + U"/" + row.fields.thai + U"/" + row.fields.label);
-            EXPECT_EQ(m.fields(), EditorFields{});
+            EXPECT_EQ(m.fields(), DictionaryEntry{});
             EXPECT_EQ(show(m.countLabel()), "หมวดอักษร A มีศัพท์ทั้งหมด 6 คำ");
         } else {
             expectMessage(o, row.message, U"เพิ่มศัพท์");
@@ -253,7 +248,7 @@ TEST_F(EditorModelTest, replace_theThirdOfFiveKeepsTheOthersInPlace) {
     m.chooseLetter(U"A");
     m.selectEntry(2);
     m.setFields({U"apple", U"ผลแอปเปิ้ล", kNoun});
-    EditorOutcome o = m.command1();
+    EditorOutcome o = m.addOrReplace();
     EXPECT_FALSE(o.message);
     Lines expected = kFive;
     expected[2] = U"apple/ผลแอปเปิ้ล/" + kNoun;
@@ -261,7 +256,7 @@ TEST_F(EditorModelTest, replace_theThirdOfFiveKeepsTheOthersInPlace) {
     EXPECT_EQ(m.entryCount(), 5u);
     EXPECT_EQ(show(m.countLabel()), "หมวดอักษร A มีศัพท์ทั้งหมด 5 คำ");
     EXPECT_EQ(m.mode(), EditorMode::Add);
-    EXPECT_EQ(m.fields(), EditorFields{});
+    EXPECT_EQ(m.fields(), DictionaryEntry{});
     EXPECT_FALSE(m.selected());
     EXPECT_EQ(m.lastReplacedRow(), 2u);
 }
@@ -269,7 +264,7 @@ TEST_F(EditorModelTest, replace_theThirdOfFiveKeepsTheOthersInPlace) {
 TEST_F(EditorModelTest, replace_refusalsChangeNothing) {
     struct Row {
         const char *name;
-        EditorFields fields;
+        DictionaryEntry fields;
         bool otherLetterFirst;
         std::u32string message;
         EditorFocus focus;
@@ -293,7 +288,7 @@ TEST_F(EditorModelTest, replace_refusalsChangeNothing) {
             m.chooseLetter(U"B");
         const Lines before = m.lines();
         m.setFields(row.fields);
-        EditorOutcome o = m.command1();
+        EditorOutcome o = m.addOrReplace();
         expectMessage(o, row.message, U"แทนที่");
         EXPECT_EQ(o.focus, row.focus);
         EXPECT_EQ(m.lines(), before);
@@ -322,7 +317,7 @@ TEST_F(EditorModelTest, search_matchesACaseSensitivePrefixOfTheWholeLine) {
         EditorModel m(data);
         m.chooseLetter(U"A");
         asked.clear();
-        EditorOutcome o = m.command2(answer(row.answer));
+        EditorOutcome o = m.searchOrDelete(answer(row.answer));
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(show(asked[0]), "กรุณาใส่ศัพท์ที่ต้องการค้นหา|ค้นหา");
         EXPECT_EQ(m.selected(), row.row);
@@ -343,7 +338,7 @@ TEST_F(EditorModelTest, search_matchesACaseSensitivePrefixOfTheWholeLine) {
 
 TEST_F(EditorModelTest, search_withoutALetterAsksForTheLetterFirst) {
     EditorModel m(data);
-    EditorOutcome o = m.command2(answer(U"a"));
+    EditorOutcome o = m.searchOrDelete(answer(U"a"));
     expectMessage(o, U"กรุณาเลือกหมวดอักษร", U"ค้นหา");
     EXPECT_EQ(o.focus, EditorFocus::Letter);
     EXPECT_TRUE(asked.empty());
@@ -355,20 +350,20 @@ TEST_F(EditorModelTest, delete_removesTheSelectionNotTheFieldsEntry) {
     m.chooseLetter(U"A");
     m.selectEntry(3);
     m.setFields({U"ant", U"มด", kNoun}); // edited to look like row 0: the selection still decides
-    EditorOutcome o = m.command2(answer(std::nullopt));
+    EditorOutcome o = m.searchOrDelete(answer(std::nullopt));
     EXPECT_FALSE(o.message);
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(m.lines(), (Lines{kFive[0], kFive[1], kFive[2], kFive[4]}));
     EXPECT_EQ(show(m.countLabel()), "หมวดอักษร A มีศัพท์ทั้งหมด 4 คำ");
     EXPECT_EQ(m.mode(), EditorMode::Add);
     EXPECT_EQ(o.focus, EditorFocus::English);
-    EXPECT_EQ(m.fields(), EditorFields{});
+    EXPECT_EQ(m.fields(), DictionaryEntry{});
 }
 
 TEST_F(EditorModelTest, delete_refusalsChangeNothing) {
     struct Row {
         const char *name;
-        EditorFields fields;
+        DictionaryEntry fields;
         bool otherLetterFirst;
         std::u32string message;
         EditorFocus focus;
@@ -392,7 +387,7 @@ TEST_F(EditorModelTest, delete_refusalsChangeNothing) {
             m.chooseLetter(U"B");
         const Lines before = m.lines();
         m.setFields(row.fields);
-        EditorOutcome o = m.command2(answer(std::nullopt));
+        EditorOutcome o = m.searchOrDelete(answer(std::nullopt));
         expectMessage(o, row.message, U"ลบศัพท์");
         EXPECT_EQ(o.focus, row.focus);
         EXPECT_EQ(m.lines(), before);
@@ -408,7 +403,7 @@ TEST_F(EditorModelTest, clear_emptiesFieldsAndSelectionAndReturnsToAddMode) {
     EXPECT_EQ(o.focus, EditorFocus::English);
     EXPECT_EQ(m.mode(), EditorMode::Add);
     EXPECT_FALSE(m.selected());
-    EXPECT_EQ(m.fields(), EditorFields{});
+    EXPECT_EQ(m.fields(), DictionaryEntry{});
     EXPECT_EQ(m.lines(), kFive);
 }
 
@@ -418,7 +413,7 @@ TEST_F(EditorModelTest, save_afterDeletingEveryEntryLeavesAnEmptyPresentFile) {
     m.chooseLetter(U"A");
     while (!m.lines().empty()) {
         m.selectEntry(0);
-        ASSERT_FALSE(m.command2(answer(std::nullopt)).message);
+        ASSERT_FALSE(m.searchOrDelete(answer(std::nullopt)).message);
     }
     EXPECT_FALSE(m.save().message);
     EXPECT_EQ(readBytes(data + "/A.pal"), "");
@@ -446,9 +441,9 @@ TEST_F(EditorModelTest, save_writesEditsInListOrderInWindows874) {
     EditorModel m(data);
     m.chooseLetter(U"A");
     m.setFields({U"arm", U"แขน", kNoun});
-    m.command1();
+    m.addOrReplace();
     m.selectEntry(0);
-    m.command2(answer(std::nullopt));
+    m.searchOrDelete(answer(std::nullopt));
     EXPECT_FALSE(m.save().message);
     Lines expected(kFive.begin() + 1, kFive.end());
     expected.push_back(U"arm/แขน/" + kNoun);
@@ -468,7 +463,7 @@ TEST_F(EditorModelTest, save_failuresAreReportedAndLeaveTheOldFile) {
     m.chooseLetter(U"A");
     for (int i = 0; i < 200; ++i) {
         m.setFields({U"about" + fromUtf8(std::to_string(i)), U"เกี่ยวกับ", U"pre.(บุพบท)"});
-        m.command1();
+        m.addOrReplace();
     }
     {
         test::FileSizeLimit fullDisk(before.size() + 100);

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -49,7 +48,8 @@ class TestFrmAdd : public QObject {
     const QStringList five = {"ant/มด/" + kNoun, "Ape/ลิง/" + kNoun, "apple/แอปเปิ้ล/" + kNoun,
                               QStringLiteral("ask/ถาม/vt.(สกรรมกริยา)"), "axe/ขวาน/" + kNoun};
 
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<test::TempFolder> dir;
+    QString folder() const { return QString::fromStdString(dir->path()); }
     std::unique_ptr<test::TestContext> services;
     std::unique_ptr<FrmAdd> window;
     FakeDialogs &dialogs() { return services->dialogs; }
@@ -64,10 +64,9 @@ class TestFrmAdd : public QObject {
 
 private slots:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        QVERIFY(QDir(dir->path()).mkdir("Data"));
-        services = std::make_unique<test::TestContext>(dir->path());
+        dir = std::make_unique<test::TempFolder>("dlx-window");
+        QVERIFY(QDir(folder()).mkdir("Data"));
+        services = std::make_unique<test::TestContext>(folder());
         writeLetter("A.pal", five);
         writeLetter("B.pal", {"bee/ผึ้ง/" + kNoun});
         window = std::make_unique<FrmAdd>(context());

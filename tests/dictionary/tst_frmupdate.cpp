@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -48,7 +47,8 @@ QtHttpGet::Limits quickLimits() {
 class TestFrmUpdate : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<test::TempFolder> dir;
+    QString folder() const { return QString::fromStdString(dir->path()); }
     std::unique_ptr<TestHttpServer> server;
     std::unique_ptr<test::TestContext> services;
     std::unique_ptr<FrmUpdate> window;
@@ -69,13 +69,12 @@ class TestFrmUpdate : public QObject {
 
 private slots:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        QVERIFY(QDir(dir->path()).mkdir("Data"));
+        dir = std::make_unique<test::TempFolder>("dlx-window");
+        QVERIFY(QDir(folder()).mkdir("Data"));
         server = std::make_unique<TestHttpServer>();
         QVERIFY(server->listen());
         server->routes["/update/c.pal"] = {200, kCBody};
-        services = std::make_unique<test::TestContext>(dir->path(), quickLimits());
+        services = std::make_unique<test::TestContext>(folder(), quickLimits());
         settings()->setValue("Update", "Server", server->base() + "/"); // a trailing slash is tolerated
         openWindow();
     }
@@ -306,8 +305,8 @@ private slots:
     void theDefaultServerIsUsedWithoutASetting() {
         window.reset();
         services.reset();
-        QVERIFY(QFile::remove(dir->path() + "/settings.ini"));
-        services = std::make_unique<test::TestContext>(dir->path(), quickLimits());
+        QVERIFY(QFile::remove(folder() + "/settings.ini"));
+        services = std::make_unique<test::TestContext>(folder(), quickLimits());
         openWindow();
         QCOMPARE(window->serverBase(), QStringLiteral("http://127.0.0.1:8080"));
     }
@@ -330,11 +329,11 @@ private slots:
         const QString python = QStandardPaths::findExecutable("python3");
         if (python.isEmpty())
             QSKIP("python3 is not installed");
-        QVERIFY(QDir(dir->path()).mkdir("Published"));
+        QVERIFY(QDir(folder()).mkdir("Published"));
         const std::string published = "cup/\xB6\xE9\xC7\xC2/n.(\xB9\xD2\xC1)\r\ncut/\xB5\xD1\xB4/vt.(x)\r\n";
-        test::writeBytes((dir->path() + "/Published/C.pal").toStdString(), published);
+        test::writeBytes((folder() + "/Published/C.pal").toStdString(), published);
         QProcess publish;
-        publish.start("bash", {DLX_PUBLISH_SCRIPT, dir->path() + "/Published", dir->path() + "/site"});
+        publish.start("bash", {DLX_PUBLISH_SCRIPT, folder() + "/Published", folder() + "/site"});
         QVERIFY(publish.waitForFinished(10000));
         QCOMPARE(publish.exitCode(), 0);
 
@@ -346,7 +345,7 @@ private slots:
         }
         QProcess web;
         web.start(python, {"-m", "http.server", QString::number(port), "--bind", "127.0.0.1", "--directory",
-                           dir->path() + "/site"});
+                           folder() + "/site"});
         QVERIFY(web.waitForStarted(5000));
         auto stop = qScopeGuard([&] {
             web.kill();
@@ -362,7 +361,7 @@ private slots:
 
         settings()->setValue("Update", "Server", QStringLiteral("http://127.0.0.1:%1").arg(port));
         window.reset();
-        services = std::make_unique<test::TestContext>(dir->path()); // the GET with its real limits
+        services = std::make_unique<test::TestContext>(folder()); // the GET with its real limits
         settings()->setValue("Update", "Server", QStringLiteral("http://127.0.0.1:%1").arg(port));
         openWindow();
         fetch('C');

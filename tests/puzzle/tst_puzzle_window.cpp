@@ -1,4 +1,5 @@
 // The puzzle window played by key presses, "Next >>" and its menu commands.
+#include "../typing/GameTestSupport.h"
 #include "FakeDialogs.h"
 #include "FrmPuzzle.h"
 #include "LetterFile.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -23,17 +23,15 @@ using dlx::test::FakeDialogs;
 namespace {
 
 struct Program {
-    QTemporaryDir folder;
-    test::TestContext services{folder.path()};
+    test::TempDictionary folder;
+    test::TestContext services{QString::fromStdString(folder.path())};
     FakeDialogs &dialogs = services.dialogs;
     IniProfileStrings &profile = services.profile;
     AppContext &context = services.context;
 
     explicit Program(const std::vector<std::pair<std::string, std::vector<std::u32string>>> &files) {
-        QDir(folder.path()).mkdir("Data");
         for (const auto &[name, lines] : files)
-            if (!writeFileBytes(folder.path().toStdString() + "/Data/" + name, letterFileBytes(lines)))
-                throw std::runtime_error("cannot write the test dictionary");
+            folder.write(name, lines);
     }
 };
 

@@ -2,12 +2,9 @@
 // A dictionary folder of its own for each test, and a random source that draws what the test tells it to.
 #include "LetterFile.h"
 #include "RandomEntry.h"
-#include "TextFile.h"
-
-#include <gtest/gtest.h>
+#include "TempFolder.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <string>
@@ -16,34 +13,17 @@
 
 namespace dlx::test {
 
-class TempDictionary {
+/// A temporary program folder holding an empty Data folder.
+class TempDictionary : public TempFolder {
 public:
-    TempDictionary() {
-        std::string pattern = testing::TempDir() + "dlx-games-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temp folder");
-        root_ = pattern;
-        std::filesystem::create_directories(root_ / "Data");
-    }
-    ~TempDictionary() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-    TempDictionary(const TempDictionary &) = delete;
-    TempDictionary &operator=(const TempDictionary &) = delete;
+    TempDictionary() : TempFolder("dlx-games") { std::filesystem::create_directories(data()); }
 
-    std::string root() const { return root_.string(); }
-    std::string data() const { return (root_ / "Data").string(); }
+    std::string data() const { return file("Data"); }
 
     /// Writes the file under the exact name given ("A.pal", "B.PAL", "c.pal"), Windows-874, CR LF.
     void write(const std::string &fileName, const std::vector<std::u32string> &lines) const {
-        const auto written = writeFileBytes(data() + "/" + fileName, letterFileBytes(lines));
-        if (!written)
-            throw std::runtime_error(written.error().reason());
+        writeBytes("Data/" + fileName, letterFileBytes(lines));
     }
-
-private:
-    std::filesystem::path root_;
 };
 
 /// Each draw takes the next scripted offset from the low end of the asked range (kept inside the range); with the

@@ -9,7 +9,7 @@ using dlx::test::TempDictionary;
 
 TEST(ProfileStrings, IntegersReadAsZeroWhenMissingNotANumberOrNegative) {
     TempDictionary folder;
-    const QString path = QString::fromStdString(folder.root()) + "/profile.ini";
+    const QString path = QString::fromStdString(folder.path()) + "/profile.ini";
     IniProfileStrings profile(path);
     const std::pair<const char *, int> rows[] = {
         {"12", 12},        {"0", 0},      {"-3", 0}, {"x", 0},  {"", 0},
@@ -27,7 +27,7 @@ TEST(ProfileStrings, IntegersReadAsZeroWhenMissingNotANumberOrNegative) {
 
 TEST(ProfileStrings, HandEditedValuesAreReadAsWritten) {
     TempDictionary folder;
-    const QString path = QString::fromStdString(folder.root()) + "/profile.ini";
+    const QString path = QString::fromStdString(folder.path()) + "/profile.ini";
     ASSERT_TRUE(
         writeFileBytes(path.toStdString(), "[Dualexicon]\r\nHiScore%20PuzzleGame=9,1\r\nHiTime%20PimThai=-2\r\n").ok());
     IniProfileStrings profile(path);
@@ -37,7 +37,7 @@ TEST(ProfileStrings, HandEditedValuesAreReadAsWritten) {
 
 TEST(ProfileStrings, AWriteThatCannotReachTheFileSaysSo) {
     TempDictionary folder;
-    const std::string blocker = folder.root() + "/not-a-folder";
+    const std::string blocker = folder.path() + "/not-a-folder";
     ASSERT_TRUE(writeFileBytes(blocker, "x").ok());
     IniProfileStrings profile(QString::fromStdString(blocker) + "/profile.ini");
     EXPECT_FALSE(profile.writeString("Dualexicon", "HiScore PimEng", "4"));

@@ -11,38 +11,42 @@ using namespace dlx;
 using dlx::test::ScriptedRandom;
 using dlx::test::TempDictionary;
 
-TEST(SplitEntryFields, ThreeFieldsMissingOnesEmptyExtraPiecesIgnored) {
+TEST(SplitEntry, ThreeFieldsMissingOnesEmptyExtraPiecesIgnored) {
     struct Row {
-        std::u32string line, english, thai, label;
+        std::u32string line;
+        DictionaryEntry entry;
+        bool isEntry; ///< what parseEntry says: a line needs a "/"
     };
     const Row rows[] = {
-        {U"bank/ธนาคาร/n.(นาม)", U"bank", U"ธนาคาร", U"n.(นาม)"},
-        {U"bank/ธนาคาร/n.(นาม)/extra", U"bank", U"ธนาคาร", U"n.(นาม)"},
-        {U"bank/ธนาคาร", U"bank", U"ธนาคาร", U""},
-        {U"bank", U"bank", U"", U""},
-        {U"", U"", U"", U""},
-        {U"/แมว/n.(นาม)", U"", U"แมว", U"n.(นาม)"},
-        {U" Apple / แอปเปิล /n.(นาม)", U" Apple ", U" แอปเปิล ", U"n.(นาม)"},
-        {U"a//", U"a", U"", U""},
+        {U"bank/ธนาคาร/n.(นาม)", {U"bank", U"ธนาคาร", U"n.(นาม)", 3}, true},
+        {U"bank/ธนาคาร/n.(นาม)/extra", {U"bank", U"ธนาคาร", U"n.(นาม)", 3}, true},
+        {U"bank/ธนาคาร", {U"bank", U"ธนาคาร", U"", 2}, true},
+        {U"bank", {U"bank", U"", U"", 1}, false},
+        {U"", {U"", U"", U"", 1}, false},
+        {U"/แมว/n.(นาม)", {U"", U"แมว", U"n.(นาม)", 3}, true},
+        {U" Apple / แอปเปิล /n.(นาม)", {U" Apple ", U" แอปเปิล ", U"n.(นาม)", 3}, true},
+        {U"a//", {U"a", U"", U"", 3}, true},
     };
     for (const Row &r : rows) {
-        const EntryFields f = splitEntryFields(r.line);
-        EXPECT_EQ(f.english, r.english) << toUtf8(r.line);
-        EXPECT_EQ(f.thai, r.thai) << toUtf8(r.line);
-        EXPECT_EQ(f.label, r.label) << toUtf8(r.line);
+        const DictionaryEntry e = splitEntry(r.line);
+        EXPECT_EQ(e.english, r.entry.english) << toUtf8(r.line);
+        EXPECT_EQ(e.thai, r.entry.thai) << toUtf8(r.line);
+        EXPECT_EQ(e.label, r.entry.label) << toUtf8(r.line);
+        EXPECT_EQ(e.fieldCount, r.entry.fieldCount) << toUtf8(r.line);
+        EXPECT_EQ(parseEntry(r.line), r.isEntry ? std::optional(r.entry) : std::nullopt) << toUtf8(r.line);
     }
 }
 
 TEST(EntryRule, TargetMustBeNonEmptyAndFitTheLimit) {
-    const EntryFields english16{U"abcdefghijklmnop", U"ก", U""};
-    const EntryFields english17{U"abcdefghijklmnopq", U"ก", U""};
-    const EntryFields noThai{U"water", U"", U"n.(นาม)"};
+    const DictionaryEntry english16{U"abcdefghijklmnop", U"ก", U""};
+    const DictionaryEntry english17{U"abcdefghijklmnopq", U"ก", U""};
+    const DictionaryEntry noThai{U"water", U"", U"n.(นาม)"};
     EXPECT_TRUE((EntryRule{EntryField::English, 16}.playable(english16)));
     EXPECT_FALSE((EntryRule{EntryField::English, 16}.playable(english17)));
     EXPECT_TRUE((EntryRule{EntryField::English, 0}.playable(english17)));
     EXPECT_TRUE((EntryRule{EntryField::English, 0}.playable(noThai)));
     EXPECT_FALSE((EntryRule{EntryField::Thai, 0}.playable(noThai)));
-    EXPECT_FALSE((EntryRule{EntryField::English, 0}.playable(EntryFields{})));
+    EXPECT_FALSE((EntryRule{EntryField::English, 0}.playable(DictionaryEntry{})));
 }
 
 TEST(DrawRandomEntry, FirstLetterIsDrawnFromAllTwentySixAndAbsentLettersAreSetAside) {
@@ -56,7 +60,7 @@ TEST(DrawRandomEntry, FirstLetterIsDrawnFromAllTwentySixAndAbsentLettersAreSetAs
     const auto drawn = drawRandomEntry(dict.data(), {}, random);
     ASSERT_TRUE(drawn);
     EXPECT_EQ(drawn->letter, U'D');
-    EXPECT_EQ(drawn->fields.english, U"dog");
+    EXPECT_EQ(drawn->entry.english, U"dog");
     ASSERT_GE(random.ranges.size(), 3u);
     EXPECT_EQ(random.ranges[0], std::make_pair(0, 25));
     EXPECT_EQ(random.ranges[1], std::make_pair(0, 24));
@@ -85,7 +89,7 @@ TEST(DrawRandomEntry, LineIsDrawnAmongPlayableLinesAndNumberedInTheWholeFile) {
         const auto drawn = drawRandomEntry(dict.data(), {r.target, 0}, random);
         ASSERT_TRUE(drawn);
         EXPECT_EQ(drawn->lineNumber, r.lineNumber);
-        EXPECT_EQ(drawn->fields.english, r.english);
+        EXPECT_EQ(drawn->entry.english, r.english);
         EXPECT_EQ(random.ranges.back(), std::make_pair(0, r.playableCount - 1));
     }
 }
@@ -98,7 +102,7 @@ TEST(DrawRandomEntry, WordsLongerThanTheLimitAreNeverDrawn) {
     for (int i = 0; i < 50; ++i) {
         const auto drawn = drawRandomEntry(dict.data(), {EntryField::English, 16}, random);
         ASSERT_TRUE(drawn);
-        EXPECT_EQ(drawn->fields.english, U"fish");
+        EXPECT_EQ(drawn->entry.english, U"fish");
     }
 }
 
@@ -136,7 +140,7 @@ TEST(DrawRandomEntry, EveryLetterAndEveryLineCanComeUp) {
     SeededRandom random(3);
     std::map<std::u32string, int> seen;
     for (int i = 0; i < 600; ++i)
-        ++seen[drawRandomEntry(dict.data(), {}, random)->fields.english];
+        ++seen[drawRandomEntry(dict.data(), {}, random)->entry.english];
     ASSERT_EQ(seen.size(), 4u);
     // Letters are equally likely, so the lone H word comes up about as often as the three G words together.
     EXPECT_GT(seen[U"hat"], 200);

@@ -2,6 +2,7 @@
 #include "FakeDialogs.h"
 #include "FrmPim.h"
 #include "FrmTime.h"
+#include "GameTestSupport.h"
 #include "LetterFile.h"
 #include "Settings.h"
 #include "TestContext.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -27,8 +27,8 @@ namespace {
 
 /// A program folder with a Data folder holding the given letter files, and the services a window receives.
 struct Program {
-    QTemporaryDir folder;
-    test::TestContext services{folder.path()};
+    test::TempDictionary folder;
+    test::TestContext services{QString::fromStdString(folder.path())};
     FakeDialogs &dialogs = services.dialogs;
     FakeKeyboardLayouts &keyboard = services.keyboard;
     IniProfileStrings &profile = services.profile;
@@ -36,10 +36,8 @@ struct Program {
     std::int16_t timeLimit = 0;
 
     explicit Program(const std::vector<std::pair<std::string, std::vector<std::u32string>>> &files) {
-        QDir(folder.path()).mkdir("Data");
         for (const auto &[name, lines] : files)
-            if (!writeFileBytes(folder.path().toStdString() + "/Data/" + name, letterFileBytes(lines)))
-                throw std::runtime_error("cannot write the test dictionary");
+            folder.write(name, lines);
     }
 };
 
@@ -267,9 +265,9 @@ void TypingWindowsTest::drills_saveAndViewTheirOwnProfileKeys() {
     QCOMPARE(p.profile.readString("Dualexicon", "HiScore PimEng"), QString("4"));
 
     // A profile that cannot be written is not announced as saved.
-    const QString profileFile = p.folder.path() + "/profile.ini";
+    const QString profileFile = QString::fromStdString(p.folder.file("profile.ini"));
     QVERIFY(QFile::remove(profileFile));
-    QVERIFY(QDir(p.folder.path()).mkdir("profile.ini"));
+    QVERIFY(QDir().mkdir(QString::fromStdString(p.folder.file("profile.ini"))));
     trigger(&eng, "mnuSave");
     QCOMPARE(p.dialogs.messages.back().title, QString("โปรแกรมผิดพลาด"));
     QCOMPARE(p.dialogs.messages.back().icon, MsgIcon::Stop);

@@ -10,14 +10,14 @@ TypingDrill::TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &r
 bool TypingDrill::newWord() {
     const EntryRule rule{twin_ == DrillTwin::English ? EntryField::English : EntryField::Thai, 0};
     if (auto drawn = drawRandomEntry(dataFolder_, rule, random_)) {
-        startWord(drawn->fields);
+        startWord(drawn->entry);
         return true;
     }
     clearSlots(); // the previous word is asked for again
     return false;
 }
 
-void TypingDrill::startWord(const EntryFields &entry) {
+void TypingDrill::startWord(const DictionaryEntry &entry) {
     if (twin_ == DrillTwin::English) {
         target_ = entry.english;
         shown_ = entry.thai;

@@ -39,7 +39,7 @@ public:
     /// asked for again (before the first word: no word, no slot in use) and the result is false.
     bool newWord();
     /// Starts the given entry as the word to type; newWord() ends here after a successful draw.
-    void startWord(const EntryFields &entry);
+    void startWord(const DictionaryEntry &entry);
 
     DrillTwin twin() const { return twin_; }
     const std::u32string &target() const { return target_; }

@@ -2,9 +2,7 @@
 
 #include "FrmTime.h"
 #include "HostServices.h"
-#include "Settings.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
@@ -13,50 +11,20 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <chrono>
 
 namespace dlx {
 namespace {
 
-const QString kProfileSection = "Dualexicon";
-
-std::unique_ptr<RandomSource> clockSeeded() {
-    return std::make_unique<SeededRandom>(
-        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-}
-
 QString character(char32_t c) {
     return QString::fromUcs4(&c, 1);
-}
-
-QLabel *slotLabel(const QString &name, const QString &caption, QWidget *parent) {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMinimumWidth(28);
-    QFont f = label->font();
-    f.setPointSize(f.pointSize() + 8);
-    label->setFont(f);
-    // Hidden slots keep their place so the row does not shift while a word is typed.
-    QSizePolicy policy = label->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    label->setSizePolicy(policy);
-    return label;
-}
-
-QLabel *namedLabel(const QString &name, const QString &caption, QWidget *parent) {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 } // namespace
 
 FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimit, std::unique_ptr<RandomSource> random,
                QWidget *parent)
-    : KeyedDialog(context, parent), twin_(twin), timeLimit_(timeLimit),
-      random_(random ? std::move(random) : clockSeeded()),
-      drill_(twin, QFile::encodeName(context.dataFolder()).toStdString(), *random_, timeLimit) {
+    : GameWindow(context, std::move(random), parent), twin_(twin), timeLimit_(timeLimit),
+      drill_(twin, dataFolder(), this->random(), timeLimit) {
     const bool english = twin == DrillTwin::English;
     setObjectName(english ? "FrmPimEng" : "FrmPimThai");
     setWindowTitle(english ? "ฝึกพิมพ์ภาษาอังกฤษ" : "ฝึกพิมพ์ไทย");
@@ -71,37 +39,37 @@ FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimi
     auto *rows = new QGridLayout;
     rows->setHorizontalSpacing(4);
     for (int k = 0; k < TypingDrill::kSlotCount; ++k) {
-        lblBlank1_[k] = slotLabel(QString("LblBlank1(%1)").arg(k), "_", this);
-        lblWrong_[k] = slotLabel(QString("LblWrong(%1)").arg(k), "X", this);
+        lblBlank1_[k] = addSlotLabel(QString("LblBlank1(%1)").arg(k), "_");
+        lblWrong_[k] = addSlotLabel(QString("LblWrong(%1)").arg(k), "X");
         lblWrong_[k]->setStyleSheet("color: red;");
         lblWrong_[k]->hide();
-        lblBlank2_[k] = slotLabel(QString("LblBlank2(%1)").arg(k), "_", this);
+        lblBlank2_[k] = addSlotLabel(QString("LblBlank2(%1)").arg(k), "_");
         rows->addWidget(lblBlank1_[k], 0, k);
         rows->addWidget(lblWrong_[k], 1, k);
         rows->addWidget(lblBlank2_[k], 2, k);
     }
 
     auto *fields = new QGridLayout;
-    fields->addWidget(namedLabel("Label1", english ? "ความหมาย :" : "คำศัพท์ :", this), 0, 0);
-    lblMean_ = namedLabel("Lblmean", "", this);
+    fields->addWidget(addLabel("Label1", english ? "ความหมาย :" : "คำศัพท์ :"), 0, 0);
+    lblMean_ = addLabel("Lblmean", "");
     lblMean_->setWordWrap(true);
     fields->addWidget(lblMean_, 0, 1);
-    fields->addWidget(namedLabel("Label2", "คุณสมบัติ :", this), 1, 0);
-    lblProp_ = namedLabel("LblProp", "", this);
+    fields->addWidget(addLabel("Label2", "คุณสมบัติ :"), 1, 0);
+    lblProp_ = addLabel("LblProp", "");
     fields->addWidget(lblProp_, 1, 1);
     fields->setColumnStretch(1, 1);
 
     auto *status = new QHBoxLayout;
-    status->addWidget(namedLabel("Label3", "จำนวนคำ", this));
-    lblScore_ = namedLabel("LblScore", "0", this);
+    status->addWidget(addLabel("Label3", "จำนวนคำ"));
+    lblScore_ = addLabel("LblScore", "0");
     status->addWidget(lblScore_);
     status->addStretch();
-    status->addWidget(namedLabel("Label5", "เวลา", this));
+    status->addWidget(addLabel("Label5", "เวลา"));
     for (int i = 0; i < 4; ++i)
-        lblTime_[i] = namedLabel(QString("LblTime(%1)").arg(i), "0", this);
+        lblTime_[i] = addLabel(QString("LblTime(%1)").arg(i), "0");
     status->addWidget(lblTime_[3]);
     status->addWidget(lblTime_[2]);
-    status->addWidget(namedLabel("Label4", ":", this));
+    status->addWidget(addLabel("Label4", ":"));
     status->addWidget(lblTime_[1]);
     status->addWidget(lblTime_[0]);
 
@@ -124,7 +92,7 @@ bool FrmPim::load() {
     context_.keyboard.load(twin_ == DrillTwin::English ? "00000409" : "0000041E");
     NewWord();
     if (drill_.slotsInUse() == 0) {
-        message("ไม่พบคำศัพท์ในพจนานุกรม กรุณาตรวจสอบแฟ้มในโฟลเดอร์ Data", "โปรแกรมผิดพลาด", MsgIcon::Exclamation);
+        tellNoWords();
         return false;
     }
     showScore();
@@ -199,20 +167,12 @@ QString FrmPim::timeKey() const {
 }
 
 void FrmPim::mnuSave() {
-    const int savedScore = drill_.score();
-    const int savedTime = timeLimit_;
-    // Written before the message so that a failed write is never announced as saved.
-    const bool saved = context_.profile.writeString(kProfileSection, scoreKey(), QString::number(savedScore)) &&
-                       context_.profile.writeString(kProfileSection, timeKey(), QString::number(savedTime));
-    if (saved)
-        message("บันทึกคะแนนสูงสุดไว้แล้ว!", "คะแนนสูงสุด", MsgIcon::Information);
-    else
-        message("บันทึกสถิติการพิมพ์ไม่สำเร็จ", "โปรแกรมผิดพลาด", MsgIcon::Stop);
+    saveHighScore({{scoreKey(), drill_.score()}, {timeKey(), timeLimit_}}, "บันทึกสถิติการพิมพ์ไม่สำเร็จ");
 }
 
 void FrmPim::mnuView() {
-    const int savedScore = context_.profile.readInt(kProfileSection, scoreKey());
-    const int savedTime = context_.profile.readInt(kProfileSection, timeKey());
+    const int savedScore = savedHighScore(scoreKey());
+    const int savedTime = savedHighScore(timeKey());
     message(QString("ความเร็วสูงสุดในการพิมพ์ %1 / %2 นาที").arg(savedScore).arg(savedTime), "หมดเวลา", MsgIcon::Stop);
 }
 

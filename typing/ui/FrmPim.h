@@ -2,13 +2,9 @@
 // The typing drill window. One class serves both twins: FrmPimEng (type the English word) and FrmPimThai (type the
 // Thai meaning); DrillTwin picks the caption, the keyboard layout, the fields, the clock timer's name, the
 // time-limit window and the profile keys.
-#include "AppContext.h"
-#include "Dialogs.h"
-#include "KeyedDialog.h"
-#include "RandomEntry.h"
+#include "GameWindow.h"
 #include "TypingDrill.h"
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -19,7 +15,7 @@ class QTimer;
 
 namespace dlx {
 
-class FrmPim : public KeyedDialog {
+class FrmPim : public GameWindow {
     Q_OBJECT
 public:
     /// timeLimit is the program-wide TimeLimit shared by both drills and both time-limit windows. Without a random
@@ -58,7 +54,6 @@ private:
 
     DrillTwin twin_;
     std::int16_t &timeLimit_;
-    std::unique_ptr<RandomSource> random_;
     TypingDrill drill_;
 
     std::array<QLabel *, TypingDrill::kSlotCount> lblBlank1_{};
