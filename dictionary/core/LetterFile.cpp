@@ -68,6 +68,13 @@ Result<LetterFileLines> readLetterFile(const std::string &dataFolder, char32_t l
     return r;
 }
 
+std::vector<std::u32string> letterFileLines(std::u32string_view text) {
+    std::vector<std::u32string> lines;
+    for (const LineSpan &span : letterLineSpans(text))
+        lines.emplace_back(text.substr(span.start, span.length));
+    return lines;
+}
+
 std::string letterFileBytes(const std::vector<std::u32string> &lines) {
     std::string out;
     for (const auto &line : lines) {

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocument>
 
 #include <exception>
 
@@ -48,6 +47,9 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     text1_->setObjectName("Text1");
     text1_->setGeometry(8, 96, kWidth - 16, 100);
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // What is saved is the download exactly as it was checked, so the text is there to be read, not edited.
+    text1_->setReadOnly(true);
+    text1_->setUndoRedoEnabled(false);
 
     command3_ = addButton("Command3", QStringLiteral("บันทึก"));
     command3_->setToolTip(QStringLiteral("บันทึกศัพท์ในหมวดอักษรนี้"));
@@ -59,7 +61,6 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     setWindowHeight(kCollapsedHeight);
 
     connect(combo1_, &QComboBox::activated, this, [this](int index) { fetch(combo1_->itemText(index)); });
-    connect(text1_, &QPlainTextEdit::textChanged, this, &FrmUpdate::check);
     connect(command3_, &QPushButton::clicked, this, &FrmUpdate::save);
 }
 
@@ -73,47 +74,62 @@ QString FrmUpdate::serverBase() const {
 
 void FrmUpdate::setWindowHeight(int height) {
     setFixedSize(kWidth, height);
-    // Collapsed, the text may still be an earlier letter's (a failed fetch keeps it): it must not be reachable
-    // by Tab and saved under the letter now chosen.
+    // Collapsed, nothing below the letter box can be reached by Tab.
     const bool expanded = height == kExpandedHeight;
     text1_->setEnabled(expanded);
     command3_->setEnabled(expanded);
 }
 
+void FrmUpdate::showDownload(std::optional<LetterDownload> download) {
+    download_ = std::move(download);
+    QString text;
+    if (download_) {
+        for (std::size_t i = 0; i < download_->lines.size(); ++i) {
+            if (i != 0)
+                text += QChar('\n');
+            text += toQt(decode874(download_->line(i)));
+        }
+    }
+    text1_->setPlainText(text);
+}
+
 void FrmUpdate::fetch(const QString &letter) {
     setWindowHeight(kCollapsedHeight);
+    showDownload(std::nullopt);
     if (letter.size() != 1)
         return;
-    const QUrl url(QString::fromStdString(updateUrl(serverBase().toStdString(), letter.at(0).unicode())));
+    const char32_t L = letter.at(0).unicode();
+    const QUrl url(QString::fromStdString(updateUrl(serverBase().toStdString(), L)));
     HttpResponse response;
     try {
         response = http_.get(url);
     } catch (const std::exception &) {
         return; // a failed fetch stays quiet, like an unreachable server
     }
+    if (response.failure == HttpFailure::CutShort) {
+        refuse(toQt(checkLetterDownload(response.body.toStdString(), L, response.announcedLength).problem));
+        return;
+    }
     if (!response.answered)
         return;
-    QString text;
-    if (response.status == 404) {
-        text.clear();
-    } else if (response.status >= 200 && response.status < 300) {
-        text = toQt(decode874(std::string_view(response.body.constData(), static_cast<size_t>(response.body.size()))));
-        // One line break per line in the pane; the save writes each as CR LF again.
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QChar('\r'), QChar('\n'));
-    } else {
-        return; // a server error page is not a dictionary
-    }
-    text1_->setPlainText(text);
-    check();
-}
-
-void FrmUpdate::check() {
-    if (isMissingPage(text1_->document()->toRawText().toStdU32String())) {
-        text1_->setPlainText(QString());
+    if (response.status == 404 || (response.status / 100 == 2 && response.body.contains("404 Not Found"))) {
+        setWindowHeight(kExpandedHeight); // an empty text; saving it asks first
         return;
     }
+    if (response.status / 100 != 2)
+        return; // a server error page is not a dictionary
+    DownloadCheck check = checkLetterDownload(response.body.toStdString(), L, response.announcedLength);
+    response.body.clear();
+    if (!check.problem.empty()) {
+        refuse(toQt(check.problem));
+        return;
+    }
+    showDownload(std::move(check.download));
     setWindowHeight(kExpandedHeight);
+}
+
+void FrmUpdate::refuse(const QString &why) {
+    dialogs_.error(this, why + QStringLiteral("\nแฟ้มในเครื่องไม่ได้เปลี่ยนแปลง"), MsgIcon::Exclamation);
 }
 
 void FrmUpdate::save() {
@@ -123,20 +139,13 @@ void FrmUpdate::save() {
         combo1_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // toRawText keeps no-break spaces (byte A0 of the code page), which toPlainText would turn into spaces;
-    // its paragraph separators are the line breaks.
-    const std::u32string text =
-        text1_->document()->toRawText().replace(QChar::ParagraphSeparator, QChar('\n')).toStdU32String();
-    if (text.empty() &&
+    const char32_t L = download_ ? download_->letter : letter.at(0).unicode();
+    if ((!download_ || download_->entryCount() == 0) &&
         dialogs_.message(this, QStringLiteral("ไม่มีคำศัพท์ที่จะบันทึก ต้องการให้แฟ้มหมวดอักษร %1 เป็นแฟ้มว่างหรือไม่").arg(letter),
                          kTitleSave, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    if (auto ch = firstCharacterOutside874(text)) {
-        dialogs_.message(this, toQt(outside874Message(*ch)), kTitleSave, MsgIcon::Exclamation);
-        return;
-    }
     if (auto failure =
-            saveLetterBytes(toFsPath(context_.dataFolder()), letter.at(0).unicode(), downloadFileBytes(text))) {
+            saveLetterBytes(toFsPath(context_.dataFolder()), L, download_ ? download_->fileBytes() : std::string())) {
         dialogs_.error(this, toQt(*failure));
         return;
     }
