@@ -40,7 +40,7 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     for (char c = 'A'; c <= 'Z'; ++c)
         combo1_->addItem(QString(QChar(c)));
     combo1_->setCurrentIndex(-1);
-    label("lblCnt", QString(), this, QRect(176, 38, 240, 26));
+    lblCnt_ = label("lblCnt", QString(), this, QRect(176, 38, 240, 26));
 
     label("Label1", QStringLiteral("คำศัพท์ที่มีใน Internet"), this, QRect(8, 72, 260, 22));
     text1_ = new QPlainTextEdit(this);
@@ -91,6 +91,7 @@ void FrmUpdate::showDownload(std::optional<LetterDownload> download) {
         }
     }
     text1_->setPlainText(text);
+    lblCnt_->setText(download_ ? QStringLiteral("มีศัพท์ %1 คำ").arg(download_->entryCount()) : QString());
 }
 
 void FrmUpdate::fetch(const QString &letter) {
@@ -100,24 +101,47 @@ void FrmUpdate::fetch(const QString &letter) {
         return;
     const char32_t L = letter.at(0).unicode();
     const QUrl url(QString::fromStdString(updateUrl(serverBase().toStdString(), L)));
+    const QString where = url.toDisplayString();
     HttpResponse response;
     try {
         response = http_.get(url);
-    } catch (const std::exception &) {
-        return; // a failed fetch stays quiet, like an unreachable server
+    } catch (const std::exception &e) {
+        refuse(QStringLiteral("ดาวน์โหลดไม่สำเร็จ: %1\n(%2)").arg(where, QString::fromLocal8Bit(e.what())));
+        return;
     }
-    if (response.failure == HttpFailure::CutShort) {
+    switch (response.failure) {
+    case HttpFailure::None:
+        break;
+    case HttpFailure::InvalidUrl:
+        refuse(QStringLiteral("ที่อยู่เซิร์ฟเวอร์ไม่ถูกต้อง: %1\nกรุณาตรวจค่า Server ในหมวด Update ของการตั้งค่า").arg(where));
+        return;
+    case HttpFailure::Unreachable:
+        refuse(QStringLiteral("ติดต่อเซิร์ฟเวอร์ไม่ได้: %1\n(%2)").arg(where, response.error));
+        return;
+    case HttpFailure::TimedOut:
+        refuse(QStringLiteral("เซิร์ฟเวอร์ไม่ตอบภายในเวลาที่กำหนด: %1").arg(where));
+        return;
+    case HttpFailure::TooLarge:
+        refuse(QStringLiteral("แฟ้มบนเซิร์ฟเวอร์ใหญ่เกินกว่าแฟ้มพจนานุกรม จึงไม่ดาวน์โหลด: %1").arg(where));
+        return;
+    case HttpFailure::OtherHost:
+        refuse(QStringLiteral("เซิร์ฟเวอร์ส่งต่อไปยังเครื่องอื่น จึงไม่ดาวน์โหลด: %1\n(%2)").arg(where, response.error));
+        return;
+    case HttpFailure::CutShort:
         refuse(toQt(checkLetterDownload(response.body.toStdString(), L, response.announcedLength).problem));
         return;
-    }
-    if (!response.answered)
+    case HttpFailure::Other:
+        refuse(QStringLiteral("ดาวน์โหลดไม่สำเร็จ: %1\n(%2)").arg(where, response.error));
         return;
+    }
     if (response.status == 404 || (response.status / 100 == 2 && response.body.contains("404 Not Found"))) {
-        setWindowHeight(kExpandedHeight); // an empty text; saving it asks first
+        refuse(QStringLiteral("ไม่พบแฟ้ม %1 บนเซิร์ฟเวอร์: %2").arg(url.fileName(), where));
         return;
     }
-    if (response.status / 100 != 2)
-        return; // a server error page is not a dictionary
+    if (response.status / 100 != 2) {
+        refuse(QStringLiteral("เซิร์ฟเวอร์ตอบกลับด้วยรหัส %1 แทนแฟ้มพจนานุกรม: %2").arg(response.status).arg(where));
+        return;
+    }
     DownloadCheck check = checkLetterDownload(response.body.toStdString(), L, response.announcedLength);
     response.body.clear();
     if (!check.problem.empty()) {
@@ -150,6 +174,9 @@ void FrmUpdate::save() {
         return;
     }
     setWindowHeight(kCollapsedHeight);
+    const std::size_t entries = download_ ? download_->entryCount() : 0;
+    dialogs_.message(this, QStringLiteral("บันทึกหมวดอักษร %1 แล้ว: %2 คำ").arg(QString::fromUcs4(&L, 1)).arg(entries),
+                     kTitleSave, MsgIcon::Information);
 }
 
 } // namespace dlx

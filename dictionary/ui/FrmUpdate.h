@@ -45,6 +45,7 @@ private:
     std::optional<LetterDownload> download_; ///< the checked download shown in Text1; Command3 writes it
 
     QComboBox *combo1_ = nullptr;
+    QLabel *lblCnt_ = nullptr;
     QPlainTextEdit *text1_ = nullptr;
     QPushButton *command3_ = nullptr;
 };

@@ -200,41 +200,49 @@ private slots:
         QVERIFY(dialogs().messages.empty());
     }
 
-    void aMissingPageLeavesTheTextEmpty_data() {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("body");
-        QTest::newRow("status 404") << 404 << QByteArray("<h1>Nothing here</h1>");
-        QTest::newRow("page text") << 200 << QByteArray("<html><title>404 Not Found</title></html>");
-    }
-    void aMissingPageLeavesTheTextEmpty() {
-        QFETCH(int, status);
-        QFETCH(QByteArray, body);
-        server->routes["/update/d.pal"] = {status, body};
-        fetch('C');
-        fetch('D');
-        QCOMPARE(text1()->toPlainText(), QString());
-        QCOMPARE(server->paths.last(), QStringLiteral("/update/d.pal"));
-        QCOMPARE(window->height(), FrmUpdate::kExpandedHeight); // the check of the emptied text finds nothing
-    }
-
-    void aFailedFetchLeavesNothingToSave_data() {
+    void aFailedFetchIsToldAndLeavesNothingToSave_data() {
         QTest::addColumn<TestHttpServer::Reply>("reply");
-        QTest::newRow("never answers") << TestHttpServer::Reply{200, {}, {}, true};
-        QTest::newRow("server error") << TestHttpServer::Reply{500, "cat/broken"};
-        QTest::newRow("too large") << TestHttpServer::Reply{200, QByteArray(10000, 'e')};
+        QTest::addColumn<QString>("told");
+        QTest::newRow("never answers") << TestHttpServer::Reply{200, {}, {}, true} << "เซิร์ฟเวอร์ไม่ตอบภายในเวลาที่กำหนด";
+        QTest::newRow("server error") << TestHttpServer::Reply{500, "cat/broken"} << "ตอบกลับด้วยรหัส 500";
+        QTest::newRow("too large") << TestHttpServer::Reply{200, QByteArray(10000, 'e')} << "ใหญ่เกินกว่าแฟ้มพจนานุกรม";
+        QTest::newRow("status 404") << TestHttpServer::Reply{404, "<h1>Nothing here</h1>"}
+                                    << "ไม่พบแฟ้ม e.pal บนเซิร์ฟเวอร์";
+        QTest::newRow("missing page text")
+            << TestHttpServer::Reply{200, "<html><title>404 Not Found</title></html>"} << "ไม่พบแฟ้ม e.pal บนเซิร์ฟเวอร์";
     }
-    void aFailedFetchLeavesNothingToSave() {
+    void aFailedFetchIsToldAndLeavesNothingToSave() {
         QFETCH(TestHttpServer::Reply, reply);
+        QFETCH(QString, told);
         server->routes["/update/e.pal"] = reply;
         fetch('C');
         fetch('E');
         QCOMPARE(server->paths.last(), QStringLiteral("/update/e.pal"));
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].title, QStringLiteral("โปรแกรมผิดพลาด"));
+        QVERIFY2(dialogs().messages[0].text.contains(told), qPrintable(dialogs().messages[0].text));
+        QVERIFY(dialogs().messages[0].text.contains(server->base() + "/update/e.pal"));
         QCOMPARE(text1()->toPlainText(), QString()); // C's text is gone: it cannot be saved as E.pal
         QCOMPARE(window->height(), FrmUpdate::kCollapsedHeight);
         QVERIFY(!text1()->isEnabled());
         QVERIFY(!child<QPushButton>("Command3")->isEnabled());
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
         QVERIFY(!QFile::exists(QString::fromStdString(dataFile("E.pal"))));
+    }
+
+    void anUnreachableServerIsTold() {
+        quint16 closedPort = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            closedPort = probe.serverPort();
+        }
+        settings()->setValue("Update", "Server", QStringLiteral("http://127.0.0.1:%1").arg(closedPort));
+        fetch('A');
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QVERIFY2(dialogs().messages[0].text.startsWith(QStringLiteral("ติดต่อเซิร์ฟเวอร์ไม่ได้: http://127.0.0.1:")),
+                 qPrintable(dialogs().messages[0].text));
+        QCOMPARE(window->height(), FrmUpdate::kCollapsedHeight);
     }
 
     // Whatever the server sends that is not C's letter file is never shown and never reaches C.pal.
@@ -271,9 +279,12 @@ private slots:
     void saveReplacesTheLetterFileWithTheTextAndCrLf() {
         test::writeBytes(dataFile("C.pal"), "old/\xA1/x\r\n");
         fetch('C');
+        QCOMPARE(child<QLabel>("lblCnt")->text(), QStringLiteral("มีศัพท์ 2 คำ"));
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QVERIFY2(dialogs().messages.empty(),
-                 qPrintable(dialogs().messages.empty() ? QString() : dialogs().messages[0].text));
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].text, QStringLiteral("บันทึกหมวดอักษร C แล้ว: 2 คำ"));
+        QCOMPARE(dialogs().messages[0].title, QStringLiteral("บันทึก"));
+        QCOMPARE(dialogs().messages[0].icon, MsgIcon::Information);
         QCOMPARE(QByteArray::fromStdString(test::readBytes(dataFile("C.pal"))), QByteArray(kCBody) + "\r\n");
         QCOMPARE(window->height(), FrmUpdate::kCollapsedHeight);
         QCOMPARE(test::folderNames(context().dataFolder().toStdString()), std::vector<std::string>{"C.pal"});
@@ -308,12 +319,14 @@ private slots:
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
         QCOMPARE(dialogs().messages.size(), size_t(2));
         QCOMPARE(dialogs().messages[1].title, QStringLiteral("โปรแกรมผิดพลาด"));
+        QCOMPARE(window->height(), FrmUpdate::kExpandedHeight); // no confirmation, still there to retry
         QVERIFY(!QDir(context().dataFolder()).exists());
     }
 
-    void savingAnEmptyTextAsksFirst() {
+    void savingADownloadWithoutEntriesAsksFirst() {
         test::writeBytes(dataFile("D.pal"), "dog/x/y\r\n");
-        fetch('D'); // 404: empty text
+        server->routes["/update/d.pal"] = {200, "\r\n"}; // a published file without entries
+        fetch('D');
         dialogs().answers = {MsgAnswer::No};
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
         QCOMPARE(dialogs().messages.size(), size_t(1));
@@ -323,7 +336,8 @@ private slots:
 
         dialogs().answers = {MsgAnswer::Yes};
         QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(test::readBytes(dataFile("D.pal")), std::string());
+        QCOMPARE(test::readBytes(dataFile("D.pal")), std::string("\r\n"));
+        QCOMPARE(dialogs().messages.back().text, QStringLiteral("บันทึกหมวดอักษร D แล้ว: 0 คำ"));
     }
 
     void savingNeedsAFetchAndWritesItAsChecked() {
@@ -412,6 +426,7 @@ private slots:
 
         fetch('Q'); // not published: the server's own 404 page
         QCOMPARE(text1()->toPlainText(), QString());
+        QVERIFY(dialogs().messages.back().text.startsWith(QStringLiteral("ไม่พบแฟ้ม q.pal บนเซิร์ฟเวอร์")));
     }
 };
 
