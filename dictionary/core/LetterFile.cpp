@@ -64,7 +64,7 @@ Result<LetterFileLines> readLetterFile(const std::string &dataFolder, char32_t l
     auto bytes = readFileBytes(*path);
     if (!bytes)
         return bytes.error();
-    r.lines = splitLines(decode874(*bytes));
+    r.lines = letterFileLines(decode874(*bytes));
     return r;
 }
 

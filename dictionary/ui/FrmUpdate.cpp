@@ -4,6 +4,7 @@
 #include "Download.h"
 #include "LetterSave.h"
 #include "Settings.h"
+#include "TextFile.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,6 +31,7 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     : DictionaryDialog(parent), context_(context), dialogs_(context.dialogs), http_(context.http) {
     setObjectName("FrmUpdate");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์จากอินเตอร์เน็ต"));
+    removeStaleTemporaryFiles(toFsPath(context.dataFolder())); // left by a save that was killed
 
     // Fixed positions, like the two fixed heights: collapsing the window hides everything below the letter box.
     label("Label2", QStringLiteral("เลือกหมวดอักษรที่ต้องการ UpDate"), this, QRect(8, 6, 260, 24));
