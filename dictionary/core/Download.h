@@ -1,9 +1,12 @@
 #pragma once
-// The Qt-free half of the dictionary download (FrmUpdate): where a letter's file is published, how a missing
-// page is recognised, and the bytes that replace the local letter file.
-#include <optional>
+// The Qt-free half of the dictionary download (FrmUpdate): where a letter's file is published, the check that a
+// response body really is that letter's file, and the bytes that replace the local letter file.
+#include "LetterFile.h"
+
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dlx {
 
@@ -18,8 +21,33 @@ std::string updateUrl(std::string_view baseUrl, char32_t letter);
 /// True when the text is a web server's missing-page answer rather than a dictionary.
 bool isMissingPage(std::u32string_view text);
 
-/// What a download save writes: the text as shown, every line break as CR LF, in Windows-874, followed by
-/// CR LF. A text that already ends with a line break therefore ends the file with an empty line.
-std::string downloadFileBytes(std::u32string_view text);
+/// A downloaded letter file that passed the check: the bytes as received and where each line lies in them.
+struct LetterDownload {
+    char32_t letter = U'A';
+    std::string bytes;
+    std::vector<LineSpan> lines; ///< as letterLineSpans finds them
+
+    std::string_view line(std::size_t index) const;
+    /// Lines that hold an entry (the others are empty).
+    std::size_t entryCount() const;
+    /// What the save writes: every line followed by CR LF and nothing more, so that publishing a saved file and
+    /// downloading it again gives the same bytes.
+    std::string fileBytes() const;
+};
+
+struct DownloadCheck {
+    std::u32string problem;  ///< empty when the body is a letter file of the letter; else what is wrong, in Thai
+    LetterDownload download; ///< filled when there is no problem
+};
+
+/// Checks that a response body is letter L's file before anything is shown or saved:
+/// - the whole body arrived: a body shorter than the announced Content-Length (announcedLength, -1 when the
+///   server announced none) was cut short;
+/// - it is text: no NUL byte, not gzip data;
+/// - it is Windows-874: no byte the code page leaves undefined;
+/// - every line is empty or "word/meaning" (a label and further pieces may follow), the word starting with the
+///   letter in either case.
+/// The first problem found is described with its line number and the line itself.
+DownloadCheck checkLetterDownload(std::string body, char32_t letter, std::int64_t announcedLength = -1);
 
 } // namespace dlx

@@ -64,8 +64,15 @@ Result<LetterFileLines> readLetterFile(const std::string &dataFolder, char32_t l
     auto bytes = readFileBytes(*path);
     if (!bytes)
         return bytes.error();
-    r.lines = splitLines(decode874(*bytes));
+    r.lines = letterFileLines(decode874(*bytes));
     return r;
+}
+
+std::vector<std::u32string> letterFileLines(std::u32string_view text) {
+    std::vector<std::u32string> lines;
+    for (const LineSpan &span : letterLineSpans(text))
+        lines.emplace_back(text.substr(span.start, span.length));
+    return lines;
 }
 
 std::string letterFileBytes(const std::vector<std::u32string> &lines) {

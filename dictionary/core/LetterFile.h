@@ -3,6 +3,7 @@
 // "english/thai/label" (further "/" pieces are ignored).
 #include "Result.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,9 +43,43 @@ std::optional<std::string> findLetterFile(const std::string &dataFolder, char32_
 /// The path a writer uses for letter L: the existing file's name when present, else folder/L.pal.
 std::string letterFilePath(const std::string &dataFolder, char32_t letter);
 
+/// Where one line lies in a text, without its line end.
+struct LineSpan {
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
+
+/// The lines of a letter file's text. A line ends at LF, at CR LF, at a lone CR, and also at CR CR LF (any run of
+/// CRs right before LF): a file that went through a line-end conversion twice reads as the entries it held, not
+/// with an empty line after each. A final line end ends the last line.
+///   "a\r\nb" => {a, b};  "a\r\r\nb\r\r\n" => {a, b};  "a\r\n\r\nb" => {a, "", b};  "a\rb" => {a, b}
+template <class Char> std::vector<LineSpan> letterLineSpans(std::basic_string_view<Char> text) {
+    std::vector<LineSpan> spans;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != Char('\r') && text[i] != Char('\n'))
+            continue;
+        spans.push_back({start, i - start});
+        if (text[i] == Char('\r')) {
+            std::size_t j = i;
+            while (j < text.size() && text[j] == Char('\r'))
+                ++j;
+            if (j < text.size() && text[j] == Char('\n'))
+                i = j; // CR... LF is one line end
+        }
+        start = i + 1;
+    }
+    if (start < text.size())
+        spans.push_back({start, text.size() - start});
+    return spans;
+}
+
+/// The lines themselves, as letterLineSpans finds them.
+std::vector<std::u32string> letterFileLines(std::u32string_view text);
+
 struct LetterFileLines {
     bool present = false;
-    std::vector<std::u32string> lines; ///< decoded lines; CR LF, CR and LF all end a line
+    std::vector<std::u32string> lines; ///< decoded lines, split as letterLineSpans does
 };
 
 /// An absent file gives present = false and no lines; an error means the file is there but cannot be read.

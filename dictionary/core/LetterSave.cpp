@@ -16,6 +16,7 @@ std::optional<std::u32string> saveLetterBytes(const std::string &dataFolder, cha
     struct stat st {};
     if (::stat(dataFolder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         return U"บันทึกแฟ้ม " + name + U" ไม่สำเร็จ เพราะไม่พบโฟลเดอร์ " + fromUtf8(dataFolder);
+    removeStaleTemporaryFiles(dataFolder);
     if (auto written = writeFileAtomically(path, bytes); !written)
         return U"บันทึกแฟ้ม " + name + U" ไม่สำเร็จ (" + fromUtf8(written.error().reason()) + U")";
     return std::nullopt;

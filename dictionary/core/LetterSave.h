@@ -8,7 +8,9 @@
 namespace dlx {
 
 /// Replaces letter L's file (A.pal, or the A.PAL already there) with the bytes, all-or-nothing: on failure the
-/// old file is untouched. Returns a Thai description of the failure (naming the file and the reason), or nothing.
+/// old file is untouched. The file keeps its mode, owner and group, and a symbolic link stays a link to the file it
+/// names; temporary files that an earlier, interrupted save left in the folder are removed first. Returns a Thai
+/// description of the failure (naming the file and the reason), or nothing.
 std::optional<std::u32string> saveLetterBytes(const std::string &dataFolder, char32_t letter, std::string_view bytes);
 
 /// The first character of the text that has no Windows-874 byte, if any.  U"ab\u00E9" => U'\u00E9'

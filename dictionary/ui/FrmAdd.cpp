@@ -1,6 +1,7 @@
 #include "FrmAdd.h"
 
 #include "LetterFile.h"
+#include "TextFile.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -54,6 +55,7 @@ FrmAdd::FrmAdd(const AppContext &context, QWidget *parent)
     : DictionaryDialog(parent), model_(toFsPath(context.dataFolder())), dialogs_(context.dialogs) {
     setObjectName("FrmAdd");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์"));
+    removeStaleTemporaryFiles(toFsPath(context.dataFolder())); // left by a save that was killed
     buildWidgets();
     showModel();
 }

@@ -4,12 +4,12 @@
 #include "Download.h"
 #include "LetterSave.h"
 #include "Settings.h"
+#include "TextFile.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocument>
 
 #include <exception>
 
@@ -31,6 +31,7 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     : DictionaryDialog(parent), context_(context), dialogs_(context.dialogs), http_(context.http) {
     setObjectName("FrmUpdate");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์จากอินเตอร์เน็ต"));
+    removeStaleTemporaryFiles(toFsPath(context.dataFolder())); // left by a save that was killed
 
     // Fixed positions, like the two fixed heights: collapsing the window hides everything below the letter box.
     label("Label2", QStringLiteral("เลือกหมวดอักษรที่ต้องการ UpDate"), this, QRect(8, 6, 260, 24));
@@ -41,13 +42,16 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     for (char c = 'A'; c <= 'Z'; ++c)
         combo1_->addItem(QString(QChar(c)));
     combo1_->setCurrentIndex(-1);
-    label("lblCnt", QString(), this, QRect(176, 38, 240, 26));
+    lblCnt_ = label("lblCnt", QString(), this, QRect(176, 38, 240, 26));
 
     label("Label1", QStringLiteral("คำศัพท์ที่มีใน Internet"), this, QRect(8, 72, 260, 22));
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName("Text1");
     text1_->setGeometry(8, 96, kWidth - 16, 100);
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // What is saved is the download exactly as it was checked, so the text is there to be read, not edited.
+    text1_->setReadOnly(true);
+    text1_->setUndoRedoEnabled(false);
 
     command3_ = addButton("Command3", QStringLiteral("บันทึก"));
     command3_->setToolTip(QStringLiteral("บันทึกศัพท์ในหมวดอักษรนี้"));
@@ -59,7 +63,6 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     setWindowHeight(kCollapsedHeight);
 
     connect(combo1_, &QComboBox::activated, this, [this](int index) { fetch(combo1_->itemText(index)); });
-    connect(text1_, &QPlainTextEdit::textChanged, this, &FrmUpdate::check);
     connect(command3_, &QPushButton::clicked, this, &FrmUpdate::save);
 }
 
@@ -73,47 +76,86 @@ QString FrmUpdate::serverBase() const {
 
 void FrmUpdate::setWindowHeight(int height) {
     setFixedSize(kWidth, height);
-    // Collapsed, the text may still be an earlier letter's (a failed fetch keeps it): it must not be reachable
-    // by Tab and saved under the letter now chosen.
+    // Collapsed, nothing below the letter box can be reached by Tab.
     const bool expanded = height == kExpandedHeight;
     text1_->setEnabled(expanded);
     command3_->setEnabled(expanded);
 }
 
+void FrmUpdate::showDownload(std::optional<LetterDownload> download) {
+    download_ = std::move(download);
+    QString text;
+    if (download_) {
+        for (std::size_t i = 0; i < download_->lines.size(); ++i) {
+            if (i != 0)
+                text += QChar('\n');
+            text += toQt(decode874(download_->line(i)));
+        }
+    }
+    text1_->setPlainText(text);
+    lblCnt_->setText(download_ ? QStringLiteral("มีศัพท์ %1 คำ").arg(download_->entryCount()) : QString());
+}
+
 void FrmUpdate::fetch(const QString &letter) {
     setWindowHeight(kCollapsedHeight);
+    showDownload(std::nullopt);
     if (letter.size() != 1)
         return;
-    const QUrl url(QString::fromStdString(updateUrl(serverBase().toStdString(), letter.at(0).unicode())));
+    const char32_t L = letter.at(0).unicode();
+    const QUrl url(QString::fromStdString(updateUrl(serverBase().toStdString(), L)));
+    const QString where = url.toDisplayString();
     HttpResponse response;
     try {
         response = http_.get(url);
-    } catch (const std::exception &) {
-        return; // a failed fetch stays quiet, like an unreachable server
-    }
-    if (!response.answered)
+    } catch (const std::exception &e) {
+        refuse(QStringLiteral("ดาวน์โหลดไม่สำเร็จ: %1\n(%2)").arg(where, QString::fromLocal8Bit(e.what())));
         return;
-    QString text;
-    if (response.status == 404) {
-        text.clear();
-    } else if (response.status >= 200 && response.status < 300) {
-        text = toQt(decode874(std::string_view(response.body.constData(), static_cast<size_t>(response.body.size()))));
-        // One line break per line in the pane; the save writes each as CR LF again.
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QChar('\r'), QChar('\n'));
-    } else {
-        return; // a server error page is not a dictionary
     }
-    text1_->setPlainText(text);
-    check();
+    switch (response.failure) {
+    case HttpFailure::None:
+        break;
+    case HttpFailure::InvalidUrl:
+        refuse(QStringLiteral("ที่อยู่เซิร์ฟเวอร์ไม่ถูกต้อง: %1\nกรุณาตรวจค่า Server ในหมวด Update ของการตั้งค่า").arg(where));
+        return;
+    case HttpFailure::Unreachable:
+        refuse(QStringLiteral("ติดต่อเซิร์ฟเวอร์ไม่ได้: %1\n(%2)").arg(where, response.error));
+        return;
+    case HttpFailure::TimedOut:
+        refuse(QStringLiteral("เซิร์ฟเวอร์ไม่ตอบภายในเวลาที่กำหนด: %1").arg(where));
+        return;
+    case HttpFailure::TooLarge:
+        refuse(QStringLiteral("แฟ้มบนเซิร์ฟเวอร์ใหญ่เกินกว่าแฟ้มพจนานุกรม จึงไม่ดาวน์โหลด: %1").arg(where));
+        return;
+    case HttpFailure::OtherHost:
+        refuse(QStringLiteral("เซิร์ฟเวอร์ส่งต่อไปยังเครื่องอื่น จึงไม่ดาวน์โหลด: %1\n(%2)").arg(where, response.error));
+        return;
+    case HttpFailure::CutShort:
+        refuse(toQt(checkLetterDownload(response.body.toStdString(), L, response.announcedLength).problem));
+        return;
+    case HttpFailure::Other:
+        refuse(QStringLiteral("ดาวน์โหลดไม่สำเร็จ: %1\n(%2)").arg(where, response.error));
+        return;
+    }
+    if (response.status == 404 || (response.status / 100 == 2 && response.body.contains("404 Not Found"))) {
+        refuse(QStringLiteral("ไม่พบแฟ้ม %1 บนเซิร์ฟเวอร์: %2").arg(url.fileName(), where));
+        return;
+    }
+    if (response.status / 100 != 2) {
+        refuse(QStringLiteral("เซิร์ฟเวอร์ตอบกลับด้วยรหัส %1 แทนแฟ้มพจนานุกรม: %2").arg(response.status).arg(where));
+        return;
+    }
+    DownloadCheck check = checkLetterDownload(response.body.toStdString(), L, response.announcedLength);
+    response.body.clear();
+    if (!check.problem.empty()) {
+        refuse(toQt(check.problem));
+        return;
+    }
+    showDownload(std::move(check.download));
+    setWindowHeight(kExpandedHeight);
 }
 
-void FrmUpdate::check() {
-    if (isMissingPage(text1_->document()->toRawText().toStdU32String())) {
-        text1_->setPlainText(QString());
-        return;
-    }
-    setWindowHeight(kExpandedHeight);
+void FrmUpdate::refuse(const QString &why) {
+    dialogs_.error(this, why + QStringLiteral("\nแฟ้มในเครื่องไม่ได้เปลี่ยนแปลง"), MsgIcon::Exclamation);
 }
 
 void FrmUpdate::save() {
@@ -123,24 +165,20 @@ void FrmUpdate::save() {
         combo1_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // toRawText keeps no-break spaces (byte A0 of the code page), which toPlainText would turn into spaces;
-    // its paragraph separators are the line breaks.
-    const std::u32string text =
-        text1_->document()->toRawText().replace(QChar::ParagraphSeparator, QChar('\n')).toStdU32String();
-    if (text.empty() &&
+    const char32_t L = download_ ? download_->letter : letter.at(0).unicode();
+    if ((!download_ || download_->entryCount() == 0) &&
         dialogs_.message(this, QStringLiteral("ไม่มีคำศัพท์ที่จะบันทึก ต้องการให้แฟ้มหมวดอักษร %1 เป็นแฟ้มว่างหรือไม่").arg(letter),
                          kTitleSave, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    if (auto ch = firstCharacterOutside874(text)) {
-        dialogs_.message(this, toQt(outside874Message(*ch)), kTitleSave, MsgIcon::Exclamation);
-        return;
-    }
     if (auto failure =
-            saveLetterBytes(toFsPath(context_.dataFolder()), letter.at(0).unicode(), downloadFileBytes(text))) {
+            saveLetterBytes(toFsPath(context_.dataFolder()), L, download_ ? download_->fileBytes() : std::string())) {
         dialogs_.error(this, toQt(*failure));
         return;
     }
     setWindowHeight(kCollapsedHeight);
+    const std::size_t entries = download_ ? download_->entryCount() : 0;
+    dialogs_.message(this, QStringLiteral("บันทึกหมวดอักษร %1 แล้ว: %2 คำ").arg(QString::fromUcs4(&L, 1)).arg(entries),
+                     kTitleSave, MsgIcon::Information);
 }
 
 } // namespace dlx

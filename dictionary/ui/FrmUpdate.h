@@ -4,7 +4,10 @@
 #include "AppContext.h"
 #include "Dialogs.h"
 #include "DictionaryDialog.h"
+#include "Download.h"
 #include "HttpGet.h"
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -30,15 +33,19 @@ public:
 
 private:
     void fetch(const QString &letter);
-    void check();
+    void showDownload(std::optional<LetterDownload> download);
     void save();
+    /// Tells why the fetched letter is not shown; the local file is untouched.
+    void refuse(const QString &why);
     void setWindowHeight(int height);
 
     AppContext context_;
     Dialogs &dialogs_;
     HttpGet &http_;
+    std::optional<LetterDownload> download_; ///< the checked download shown in Text1; Command3 writes it
 
     QComboBox *combo1_ = nullptr;
+    QLabel *lblCnt_ = nullptr;
     QPlainTextEdit *text1_ = nullptr;
     QPushButton *command3_ = nullptr;
 };

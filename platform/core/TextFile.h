@@ -14,9 +14,18 @@ Result<std::string> readFileBytes(const std::string &path);
 /// Writes the bytes, replacing any old file.
 Status writeFileBytes(const std::string &path, std::string_view bytes);
 
-/// Writes all-or-nothing: a temporary file in the same folder, flushed, then renamed over the target.
-/// On failure the old file is untouched and the temporary file is removed.
+/// Writes all-or-nothing: a temporary file ".NAME.dlx-XXXXXX" in the same folder, flushed, then renamed over the
+/// target. On failure the old file is untouched and the temporary file is removed. A symbolic link is followed: the
+/// file it points to is replaced and the link stays. A replaced file keeps its mode and, where the system allows
+/// it, its owner and group; a new file gets 0666 less the umask.
 Status writeFileAtomically(const std::string &path, std::string_view bytes);
+
+/// True for the names writeFileAtomically gives its temporary files: ".A.pal.dlx-x7Gq2b".
+bool isTemporaryFileName(std::string_view name);
+
+/// Removes the temporary files of writes that never finished (the writer was killed) from a folder; a file still
+/// being written is locked by its writer and stays. Returns how many were removed.
+std::size_t removeStaleTemporaryFiles(const std::string &folder);
 
 /// The bytes of SaveText: the text in Windows-874 followed by CR LF. The text keeps its own line breaks.
 /// When the text holds characters Windows-874 cannot represent and allowUtf8Fallback is set, the bytes are

@@ -1,6 +1,7 @@
 #include "HttpGet.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -8,6 +9,9 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+
+#include <algorithm>
+#include <memory>
 
 namespace dlx {
 namespace {
@@ -32,12 +36,40 @@ bool isLoopback(const QUrl &url) {
     return address.setAddress(host) && address.isLoopback();
 }
 
+int effectivePort(const QUrl &url) {
+    return url.port(url.scheme().compare("https", Qt::CaseInsensitive) == 0 ? 443 : 80);
+}
+
+bool sameServer(const QUrl &a, const QUrl &b) {
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0 &&
+           a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && effectivePort(a) == effectivePort(b);
+}
+
+HttpFailure failureOf(QNetworkReply::NetworkError error) {
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::SslHandshakeFailedError:
+        return HttpFailure::Unreachable;
+    case QNetworkReply::TimeoutError:
+        return HttpFailure::TimedOut;
+    default:
+        return HttpFailure::Other;
+    }
+}
+
 } // namespace
 
 HttpResponse QtHttpGet::get(const QUrl &url) {
     HttpResponse response;
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != "http" && scheme != "https") || url.host().isEmpty()) {
+        response.failure = HttpFailure::InvalidUrl;
         response.error = QStringLiteral("invalid URL: ") + url.toString();
         return response;
     }
@@ -46,61 +78,98 @@ HttpResponse QtHttpGet::get(const QUrl &url) {
     QNetworkAccessManager manager;
     if (isLoopback(url))
         manager.setProxy(QNetworkProxy::NoProxy);
+    const QDeadlineTimer deadline(limits_.timeoutMs, Qt::PreciseTimer);
 
+    // Redirects are followed here, one request at a time, so that each target is checked and counted.
+    QUrl target = url;
+    for (int redirects = 0;; ++redirects) {
+        response = exchange(manager, target, deadline);
+        if (!response.answered || response.status < 300 || response.status >= 400)
+            return response;
+        const QByteArray location = response.location;
+        response = {};
+        if (location.isEmpty() || redirects == limits_.maxRedirects) {
+            response.failure = HttpFailure::Other;
+            response.error = location.isEmpty() ? QStringLiteral("redirect without a location")
+                                                : QStringLiteral("more than %1 redirects").arg(limits_.maxRedirects);
+            return response;
+        }
+        const QUrl next = target.resolved(QUrl::fromEncoded(location));
+        if (!sameServer(url, next)) {
+            response.failure = HttpFailure::OtherHost;
+            response.error = QStringLiteral("redirected to another host: ") + next.host();
+            return response;
+        }
+        target = next;
+    }
+}
+
+HttpResponse QtHttpGet::exchange(QNetworkAccessManager &manager, const QUrl &url, const QDeadlineTimer &deadline) {
+    HttpResponse response;
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(limits_.maxRedirects);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setRawHeader("Accept-Encoding", "identity");
-    QNetworkReply *reply = manager.get(request);
+    std::unique_ptr<QNetworkReply> reply(manager.get(request));
 
     QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    deadline.setTimerType(Qt::PreciseTimer);
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
     bool timedOut = false;
     bool tooLarge = false;
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
         timedOut = true;
         reply->abort();
     });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
+    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
         if (!tooLarge && (received > limits_.maxBodyBytes || total > limits_.maxBodyBytes)) {
             tooLarge = true;
             reply->abort();
         }
     });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    deadline.start(limits_.timeoutMs);
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    timer.start(std::max<qint64>(0, deadline.remainingTime()));
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    deadline.stop();
+    timer.stop();
 
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    const QNetworkReply::NetworkError error = reply->error();
+    // An HTTP error status still carries the server's page; anything else (refused, reset, a cut-off body) is no
+    // answer at all.
+    const bool httpError =
+        (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError) ||
+        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+    if (length.isValid())
+        response.announcedLength = length.toLongLong();
     if (timedOut) {
+        response.failure = HttpFailure::TimedOut;
         response.error = QStringLiteral("no answer within %1 ms").arg(limits_.timeoutMs);
     } else if (tooLarge) {
+        response.failure = HttpFailure::TooLarge;
         response.error = QStringLiteral("body larger than %1 bytes").arg(limits_.maxBodyBytes);
-    } else {
-        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        const QNetworkReply::NetworkError error = reply->error();
-        // An HTTP error status still carries the server's page; anything else (refused, reset, too many
-        // redirects, a cut-off body) is no answer at all.
-        const bool httpError =
-            (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError) ||
-            (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
-        if (status.isValid() && (error == QNetworkReply::NoError || httpError)) {
-            response.body = reply->readAll();
-            if (response.body.size() > limits_.maxBodyBytes) {
-                response.body.clear();
-                response.error = QStringLiteral("body larger than %1 bytes").arg(limits_.maxBodyBytes);
-            } else {
-                response.answered = true;
-                response.status = status.toInt();
-            }
+    } else if (status.isValid() && status.toInt() < 200) {
+        response.failure = HttpFailure::Other;
+        response.error = QStringLiteral("no final answer (HTTP %1)").arg(status.toInt());
+    } else if (status.isValid() && (error == QNetworkReply::NoError || httpError)) {
+        response.body = reply->readAll();
+        if (response.body.size() > limits_.maxBodyBytes) {
+            response.body.clear();
+            response.failure = HttpFailure::TooLarge;
+            response.error = QStringLiteral("body larger than %1 bytes").arg(limits_.maxBodyBytes);
         } else {
-            response.error = reply->errorString();
+            response.answered = true;
+            response.status = status.toInt();
+            response.location = reply->rawHeader("Location");
         }
+    } else if (status.isValid() && length.isValid() && error == QNetworkReply::RemoteHostClosedError) {
+        response.failure = HttpFailure::CutShort;
+        response.error = reply->errorString();
+    } else {
+        response.failure = failureOf(error);
+        response.error = reply->errorString();
     }
-    delete reply;
     return response;
 }
 

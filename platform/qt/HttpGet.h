@@ -5,13 +5,31 @@
 #include <QString>
 #include <QUrl>
 
+class QDeadlineTimer;
+class QNetworkAccessManager;
+
 namespace dlx {
 
+/// Why a GET has no answer.
+enum class HttpFailure {
+    None,
+    InvalidUrl,  ///< not an http or https address with a host
+    Unreachable, ///< refused, unknown host, reset, ...
+    TimedOut,    ///< no whole answer within the time limit
+    TooLarge,    ///< the body is over the size limit
+    OtherHost,   ///< a redirect to another server, which is not followed
+    CutShort,    ///< the connection ended before the announced body had arrived
+    Other,       ///< too many redirects and whatever else the network layer reports
+};
+
 struct HttpResponse {
-    bool answered = false; ///< a server sent an HTTP status line and the whole body arrived
-    int status = 0;        ///< the HTTP status code when answered (a 404 is answered, with its body)
+    bool answered = false; ///< a server sent an HTTP status line and a body (a 404 is answered, with its body)
+    int status = 0;        ///< the HTTP status code when answered
     QByteArray body;
-    QString error; ///< why there is no answer: timeout, refused connection, too large, ...
+    qint64 announcedLength = -1; ///< the Content-Length the server announced, -1 when none
+    HttpFailure failure = HttpFailure::None;
+    QString error;       ///< the network layer's own words when there is no answer
+    QByteArray location; ///< the Location header of a redirect
 };
 
 class HttpGet {
@@ -20,7 +38,8 @@ public:
     virtual HttpResponse get(const QUrl &url) = 0;
 };
 
-/// HttpGet through QNetworkAccessManager and a local event loop that ignores user input while it waits.
+/// HttpGet through QNetworkAccessManager and a local event loop that ignores user input while it waits. Redirects
+/// are followed only to the same scheme, host and port.
 class QtHttpGet : public HttpGet {
 public:
     struct Limits {
@@ -34,6 +53,9 @@ public:
     const Limits &limits() const { return limits_; }
 
 private:
+    /// One request and its answer, redirects not followed.
+    HttpResponse exchange(QNetworkAccessManager &manager, const QUrl &url, const QDeadlineTimer &deadline);
+
     Limits limits_;
 };
 

@@ -18,6 +18,7 @@ public:
         QByteArray headers;     ///< extra header lines, each ending in \r\n
         bool silent = false;    ///< accept the request and never answer
         bool withLength = true; ///< false: no Content-Length, the end of the body is the closed connection
+        qint64 announced = -1;  ///< a Content-Length other than the body's, for a body cut short
     };
 
     QHash<QString, Reply> routes; ///< by path; any other path gets 404 with a page of its own
@@ -51,7 +52,9 @@ private:
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " Canned\r\n";
         if (reply.withLength)
-            head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
+            head +=
+                "Content-Length: " + QByteArray::number(reply.announced >= 0 ? reply.announced : reply.body.size()) +
+                "\r\n";
         head += reply.headers + "Connection: close\r\n\r\n";
         socket->write(head + reply.body);
         socket->disconnectFromHost();

@@ -3,6 +3,7 @@
 #include "Download.h"
 #include "LetterFile.h"
 #include "LetterSave.h"
+#include "TextFile.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
@@ -35,21 +36,71 @@ TEST(Download, missingPageIsRecognisedAnywhereInTheText) {
     EXPECT_FALSE(isMissingPage(U""));
 }
 
-TEST(Download, savedBytesEndEveryLineWithCrLfAndAddOneMore) {
+TEST(Download, onlyALetterFileOfTheChosenLetterPassesTheCheck) {
     struct Row {
-        std::u32string text;
-        std::string bytes;
+        const char *name;
+        std::string body;
+        std::int64_t announced;
+        const char *problem; ///< a piece of the Thai message; nullptr: the body passes
     } rows[] = {
-        {U"cat/แมว/n.(นาม)\ncow/วัว/n.(นาม)",
-         "cat/\xE1\xC1\xC7/n.(\xB9\xD2\xC1)\r\ncow/\xC7\xD1\xC7/n.(\xB9\xD2\xC1)\r\n"},
-        {U"a\r\nb\r\n", "a\r\nb\r\n\r\n"}, // a text ending in a line break ends the file with an empty line
-        {U"a\rb\n\nc", "a\r\nb\r\n\r\nc\r\n"},
-        {U"a\u2029b", "a\r\nb\r\n"},
-        {U"", "\r\n"},
-        {U"odd/\uF7DB\uF7FF/x\u00A0y", "odd/\xDB\xFF/x\xA0y\r\n"}, // kept undefined bytes and no-break space
+        {"entries", "cat/\xE1\xC1\xC7/n.(\xB9\xD2\xC1)\r\ncow/\xC7\xD1\xC7/n.(\xB9\xD2\xC1)\r\n", 34, nullptr},
+        {"either case, blank lines, no label, extra pieces", "Cat/x\r\n\r\ncow/y/z/more\n", -1, nullptr},
+        {"no line end at the end", "cat/x", -1, nullptr},
+        {"empty body", "", -1, nullptr},
+        {"cut short", "cat/x\r\n", 100, "ได้รับข้อมูลไม่ครบ (ได้ 7 จาก 100 ไบต์)"},
+        {"gzip", std::string("\x1F\x8B\x08\x00\x00\x00", 6), -1, "(gzip)"},
+        {"binary", std::string("cat/x\r\n\x89PNG\0\0", 12), -1, "ไบต์ศูนย์ (NUL) ที่ตำแหน่ง 11"},
+        {"undefined byte", "cat/x\r\ncow/\xC7\xDB/n.\r\n", -1, "บรรทัดที่ 2 มีไบต์ 0xDB ซึ่งไม่ใช่อักขระของรหัส Windows-874"},
+        {"HTML page", "<!DOCTYPE html>\n<html><body>cat/x</body></html>\n", -1, "เป็นหน้าเว็บ (HTML)"},
+        {"line without a slash", "cat/x\r\ncow\r\n", -1, "บรรทัดที่ 2 \"cow\" ไม่อยู่ในรูป ศัพท์/ความหมาย/คุณสมบัติ"},
+        {"another letter", "cat/x\r\ndog/\xCB\xC1\xD2/n.\r\n", -1, "บรรทัดที่ 2 ศัพท์ \"dog\" ไม่ได้ขึ้นต้นด้วยอักษร C"},
+        {"no word", "/\xE1\xC1\xC7/n.\r\n", -1, "บรรทัดที่ 1 ศัพท์ \"\" ไม่ได้ขึ้นต้นด้วยอักษร C"},
+        {"space before the word", " cat/x\r\n", -1, "ไม่ได้ขึ้นต้นด้วยอักษร C"},
     };
-    for (const Row &row : rows)
-        EXPECT_EQ(downloadFileBytes(row.text), row.bytes) << toUtf8(row.text);
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const DownloadCheck check = checkLetterDownload(row.body, U'C', row.announced);
+        if (!row.problem) {
+            EXPECT_EQ(toUtf8(check.problem), "");
+            EXPECT_EQ(check.download.letter, U'C');
+            continue;
+        }
+        EXPECT_TRUE(toUtf8(check.problem).starts_with("ข้อมูลที่ได้รับไม่ใช่แฟ้มพจนานุกรมหมวดอักษร C: ")) << toUtf8(check.problem);
+        EXPECT_NE(toUtf8(check.problem).find(row.problem), std::string::npos) << toUtf8(check.problem);
+    }
+}
+
+TEST(Download, savedBytesAreTheLinesEachEndedByCrLf) {
+    struct Row {
+        std::string body, saved;
+        std::size_t entries;
+    } rows[] = {
+        {"cat/x\r\ncow/y\r\n", "cat/x\r\ncow/y\r\n", 2}, // a published file comes back as it was
+        {"cat/x\ncow/y", "cat/x\r\ncow/y\r\n", 2},
+        {"cat/x\r\r\ncow/y\r\r\n", "cat/x\r\ncow/y\r\n", 2}, // CR CR LF is one line end
+        {"cat/x\r\n\r\ncow/y\r", "cat/x\r\n\r\ncow/y\r\n", 2},
+        {"", "", 0},
+        {"c/\xA0\xA1", "c/\xA0\xA1\r\n", 1}, // no-break space and Thai bytes untouched
+    };
+    for (const Row &row : rows) {
+        const DownloadCheck check = checkLetterDownload(row.body, U'C');
+        ASSERT_EQ(toUtf8(check.problem), "") << row.body;
+        EXPECT_EQ(check.download.fileBytes(), row.saved) << row.body;
+        EXPECT_EQ(check.download.entryCount(), row.entries) << row.body;
+        EXPECT_EQ(checkLetterDownload(row.saved, U'C').download.fileBytes(), row.saved) << "saved again";
+    }
+}
+
+TEST(Download, everyShippedLetterFilePassesTheCheck) {
+    for (char32_t L = U'A'; L <= U'Z'; ++L) {
+        const auto path = findLetterFile(DLX_SHIPPED_DATA, L);
+        ASSERT_TRUE(path);
+        auto bytes = readFileBytes(*path);
+        ASSERT_TRUE(bytes);
+        const DownloadCheck check = checkLetterDownload(*bytes, L, static_cast<std::int64_t>(bytes->size()));
+        EXPECT_EQ(toUtf8(check.problem), "") << *path;
+        EXPECT_EQ(check.download.fileBytes(), *bytes) << *path;
+    }
 }
 
 TEST(LetterSave, outside874CharactersAreFoundAndNamed) {

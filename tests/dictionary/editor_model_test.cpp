@@ -436,6 +436,15 @@ TEST_F(EditorModelTest, save_ofAnUnchangedFileGivesItBackByteForByte) {
     EXPECT_EQ(test::folderNames(data), std::vector<std::string>{"A.PAL"}); // no A.pal beside it, no temp file
 }
 
+TEST_F(EditorModelTest, save_ofLinesEndedByCrCrLfWritesEachEntryOnce) {
+    folder.writeBytes("Data/A.pal", "ant/x/n.\r\r\naxe/y/n.\r\r\n");
+    EditorModel m(data);
+    m.chooseLetter(U"A");
+    EXPECT_EQ(m.lines(), (Lines{U"ant/x/n.", U"axe/y/n."}));
+    EXPECT_FALSE(m.save().message);
+    EXPECT_EQ(readBytes(data + "/A.pal"), "ant/x/n.\r\naxe/y/n.\r\n");
+}
+
 TEST_F(EditorModelTest, save_writesEditsInListOrderInWindows874) {
     writeLetter("A.pal", kFive);
     EditorModel m(data);
