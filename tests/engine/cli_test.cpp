@@ -24,8 +24,8 @@ std::string slurp(const std::string &path) {
 
 class Cli : public ::testing::Test {
 protected:
-    TempDataFolder data;
-    TempDataFolder work;
+    TempFolder data;
+    TempFolder work;
 
     void SetUp() override {
         data.writeEntries({entry("can", "สามารถ", VT), entry("not", "ไม่", ADV), entry("go", "ไป", VI),

@@ -94,14 +94,14 @@ TEST(FastLookup, EqualsTheScanOnRandomDictionariesAndWords) {
 TEST(FastLookup, WholeTranslationsEqualThoseOfTheScanningLookup) {
     for (unsigned seed = 1; seed <= 60; ++seed) {
         RandomDictionary gen(seed * 7919);
-        TempDataFolder data;
+        TempFolder data;
         std::map<char32_t, std::vector<std::u32string>> files;
         for (char32_t L : {U'B', U'S', U'U', U'H', U'T', U'R', U'D', U'E', U'I'}) {
             files[L] = gen.lines(25);
             std::vector<std::string> utf8;
             for (const auto &l : files[L])
                 utf8.push_back(toUtf8(l));
-            data.write(std::string(1, static_cast<char>(L)) + ".pal", utf8);
+            data.writeLines(std::string(1, static_cast<char>(L)) + ".pal", utf8);
         }
         std::vector<std::u32string> text;
         for (int line = 0; line < 8; ++line) {
@@ -117,13 +117,14 @@ TEST(FastLookup, WholeTranslationsEqualThoseOfTheScanningLookup) {
             auto run = [&](bool scan) {
                 Lexicon lexicon(data.path());
                 TranslationState state;
-                Translator tr(state, lexicon);
-                tr.mode = mode;
+                Translator::Finder finder;
                 if (scan)
-                    tr.finder = [&](char32_t L, std::u32string_view w, bool &) {
+                    finder = [&](char32_t L, std::u32string_view w) -> std::optional<Rendering> {
                         auto it = files.find(L);
                         return it == files.end() ? Rendering{} : plain::lookup(it->second, w);
                     };
+                Translator tr(state, lexicon, finder);
+                tr.mode = mode;
                 beginRun(state);
                 translateLines(tr, text);
                 return state.TranslatedLines;

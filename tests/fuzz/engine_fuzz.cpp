@@ -47,11 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (bool scan : {false, true}) {
             Lexicon lexicon("/nonexistent");
             TranslationState state;
-            Translator tr(state, lexicon);
-            tr.mode = mode;
-            tr.finder = [&](char32_t, std::u32string_view w, bool &) {
+            Translator tr(state, lexicon, [&](char32_t, std::u32string_view w) -> std::optional<Rendering> {
                 return scan ? plain::lookup(lines, w) : findRendering(*index, w);
-            };
+            });
+            tr.mode = mode;
             beginRun(state);
             translateLines(tr, splitLines(text));
             results.push_back(state.TranslatedLines);
