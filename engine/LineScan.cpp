@@ -73,10 +73,20 @@ void Translator::endPiece(char32_t c, bool firstInLine, char32_t before) {
         strip(s_.CurrentWord, 1);
         wordStep();
         separator(mark);
-    } else if (c == U'\'') {
+    } else if (pieces::isApostrophe(c)) {
         strip(s_.CurrentWord, 1);
         wordStep();
         separator(U""sv);
+    } else if (pieces::isQuote(c)) {
+        if (before == U'?' || before == U'.') { // her." : the sentence ends, then the quote closes
+            strip(s_.CurrentWord, 2);
+            wordStep();
+            separator(std::u32string_view(&before, 1));
+        } else {
+            strip(s_.CurrentWord, 1);
+            wordStep();
+        }
+        separator(mark);
     } else if (pieces::isSeparatorMark(c)) {
         strip(s_.CurrentWord, 1);
         wordStep();

@@ -76,9 +76,9 @@ TEST_F(Cli, ReadsWindows874WhenTheInputIsNotUtf8) {
 }
 
 TEST_F(Cli, ListsUnknownWordsMostFrequentFirst) {
-    const Result r = run("--unknown " + dataArg(), "zebra go Zebra, apple\nwalks zebra apple");
+    const Result r = run("--unknown " + dataArg(), "zebra go Zebra, apple\nwalks zebra apple \"zebra.\"");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "3\tzebra\n2\tapple\n1\twalks\n");
+    EXPECT_EQ(r.out, "4\tzebra\n2\tapple\n1\twalks\n");
 }
 
 TEST_F(Cli, ErrorsGoToStandardErrorWithTheirExitStatus) {

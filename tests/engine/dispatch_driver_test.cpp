@@ -65,6 +65,13 @@ TEST(Driver, CutsLinesIntoWordsAndSeparators) {
         {"go\r\n\r\ngo", {"ไป", "", "ไป"}, wfw},
         {"go\rgo\n", {"ไป", "ไป"}, wfw},
         {"go           go", {"ไป" + std::string(10, ' ') + "ไป"}, wfw}, // eleven spaces: the first goes with the word
+        // Double quotes and the ellipsis are marks; a sentence's "." or "?" before one is split off first.
+        {"\"why go.\"", {"\"ทำไมไป.\""}, wfw},
+        {"go?\" no", {"ไป?\" ไม่"}, wfw},
+        {"\u201Cdon\u2019t\u201D go\u2026", {"\u201Cไม่\u201D ไป\u2026"}, wfw},
+        {"\u2018go\u2019", {"ไป"}, wfw},                             // single quotes are apostrophes: not written
+        {"red cat\" go", {"แมวแดง\" ไป"}, TranslationMode::Grammar}, // held text comes before the quote
+        {"go.\u2026", {"ไป.\u2026"}, wfw},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.in);

@@ -91,7 +91,7 @@ TEST(FastLookup, EqualsTheScanOnRandomDictionariesAndWords) {
         EXPECT_GT(seen[how], 20) << "rendering kind " << how;
 }
 
-TEST(FastLookup, WholeTranslationsEqualThoseOfTheScanningLookup) {
+TEST(FastLookup, WholeTranslationsEqualThoseOfThePlainScanAndLookup) {
     for (unsigned seed = 1; seed <= 60; ++seed) {
         RandomDictionary gen(seed * 7919);
         TempFolder data;
@@ -108,17 +108,19 @@ TEST(FastLookup, WholeTranslationsEqualThoseOfTheScanningLookup) {
             std::u32string l;
             for (int w = 0; w < 12; ++w) {
                 l += gen.piece();
-                static const std::u32string seps[] = {U" ", U", ", U"\t", U"? ", U". ", U"'", U"  ", U"-"};
+                static const std::u32string seps[] = {
+                    U" ",   U", ",       U"\t",     U"? ",     U". ",      U"'",      U"  ",      U"-",    U"\"",
+                    U".\"", U"?\u201D ", U"\u201C", U"\u2026", U" \u2018", U"\u2019", U".\u2026", U" \" ", U"."};
                 l += seps[gen.pick(std::size(seps))];
             }
             text.push_back(l);
         }
         for (auto mode : {TranslationMode::Grammar, TranslationMode::WordForWord}) {
-            auto run = [&](bool scan) {
+            auto run = [&](bool plainVersions) {
                 Lexicon lexicon(data.path());
                 TranslationState state;
                 Translator::Finder finder;
-                if (scan)
+                if (plainVersions)
                     finder = [&](char32_t L, std::u32string_view w) -> std::optional<Rendering> {
                         auto it = files.find(L);
                         return it == files.end() ? Rendering{} : plain::lookup(it->second, w);
@@ -126,6 +128,8 @@ TEST(FastLookup, WholeTranslationsEqualThoseOfTheScanningLookup) {
                 Translator tr(state, lexicon, finder);
                 tr.mode = mode;
                 beginRun(state);
+                if (plainVersions)
+                    return plain::translateLines(tr, text);
                 translateLines(tr, text);
                 return state.TranslatedLines;
             };
