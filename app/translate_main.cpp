@@ -1,6 +1,6 @@
 // dualexicon-translate: the translation engine on files or standard input, for scripts and big texts.
 //
-//   dualexicon-translate [--word-for-word] [--data DIR] [--unknown] [FILE...]
+//   dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] [FILE...]
 //
 // Input is UTF-8, or Windows-874 when it is not valid UTF-8; output is UTF-8, one line per input line.
 // Texts stream through in chunks: a file is read twice (once to tell its encoding), standard input is kept.
@@ -26,6 +26,7 @@ namespace {
 
 struct Options {
     bool wordForWord = false;
+    bool sentenceSpace = false;
     bool unknown = false;
     std::string dataFolder;
     std::vector<std::string> files;
@@ -42,6 +43,9 @@ const std::vector<OptionSpec> &optionTable() {
     static const std::vector<OptionSpec> table = {
         {"--word-for-word", false, "write each meaning unchanged instead of using the Thai word order",
          [](Options &o, const char *) { o.wordForWord = true; }},
+        {"--sentence-space", false,
+         "keep one space after a sentence's \".\" or \"?\" (by default sentences are joined)",
+         [](Options &o, const char *) { o.sentenceSpace = true; }},
         {"--data", true, "DIR: folder that holds the letter files A.pal ... Z.pal (default: Data beside the program)",
          [](Options &o, const char *v) { o.dataFolder = v; }},
         {"--unknown", false, "list the English words the dictionary did not render, most frequent first",
@@ -51,7 +55,8 @@ const std::vector<OptionSpec> &optionTable() {
 }
 
 void usage(std::FILE *to) {
-    std::fprintf(to, "usage: dualexicon-translate [--word-for-word] [--data DIR] [--unknown] [FILE...]\n");
+    std::fprintf(to, "usage: dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] "
+                     "[FILE...]\n");
     for (const auto &o : optionTable())
         std::fprintf(to, "  %-17s %s\n", o.name, o.help);
     std::fprintf(to, "With no FILE, or when FILE is -, standard input is read.\n");
@@ -277,6 +282,7 @@ int main(int argc, char **argv) {
     dlx::TranslationState state;
     dlx::Translator translator(state, lexicon);
     translator.mode = opt.wordForWord ? dlx::TranslationMode::WordForWord : dlx::TranslationMode::Grammar;
+    translator.sentenceSpace = opt.sentenceSpace;
 
     std::unordered_map<std::u32string, long> unknown;
     if (opt.unknown)

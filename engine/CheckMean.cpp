@@ -60,6 +60,8 @@ void Translator::CheckMean() {
         append(s_.HeldModifiers);
         append(s_.HeldPhrase);
         append(key);
+        if (sentenceSpace && (key == U"?"sv || key == U"."sv) && s_.CurrentWord.back() == U' ')
+            append(U" "sv); // the driver's sentence end "? " or ". "
         s_.CurrentWord.clear();
         s_.HeldPhrase.clear();
         s_.HeldModifiers.clear();

@@ -97,10 +97,11 @@ std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t c
     return out;
 }
 
-std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode) {
+std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode, bool sentenceSpace) {
     TranslationState state;
     Translator translator(state, lexicon);
     translator.mode = mode;
+    translator.sentenceSpace = sentenceSpace;
     beginRun(state);
     const int done = translateLines(translator, splitLines(text));
     std::u32string out = joinLines(state.TranslatedLines, static_cast<std::size_t>(done), U"\n");

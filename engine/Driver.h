@@ -66,6 +66,8 @@ std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t c
 
 /// The whole translation of a text in one call: lines, word step, then phrase rewriting.
 /// Lines are cut at CR LF, CR or LF (no empty line after a final break) and joined with "\n" in the result.
-std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode);
+/// `sentenceSpace` keeps one space after a sentence's "." or "?" (Translator::sentenceSpace).
+std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode,
+                             bool sentenceSpace = false);
 
 } // namespace dlx

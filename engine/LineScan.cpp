@@ -32,7 +32,8 @@ void Translator::separator(std::u32string_view piece) {
             append(s_.HeldPhrase);
             s_.HeldPhrase.clear();
         }
-        append(piece.substr(0, piece.size() == 2 && piece[1] == U' ' ? 1 : piece.size()));
+        const bool sentenceEnd = piece.size() == 2 && piece[1] == U' ';
+        append(sentenceEnd && !sentenceSpace ? piece.substr(0, 1) : piece);
         s_.WordConsumed = true;
     } else if (piece == U"\t"sv) {
         append(piece);

@@ -48,6 +48,9 @@ public:
     /// Grammar mode orders nouns, adjectives, verbs and question words the Thai way; word for word writes each
     /// meaning as it comes.
     TranslationMode mode = TranslationMode::Grammar;
+    /// Keeps one space after a sentence's "." or "?" followed by a space: "Where? Here." => ที่ไหน? ที่นี่.
+    /// Off, sentences run together as the program has always written them: ที่ไหน?ที่นี่.
+    bool sentenceSpace = false;
     /// Called with each English word (trimmed) that the dictionary did not render.
     std::function<void(std::u32string_view word)> onUnknownWord;
 

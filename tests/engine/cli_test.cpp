@@ -70,6 +70,11 @@ TEST_F(Cli, WordForWordAndFilesInOrder) {
     EXPECT_EQ(r.out, "แดงรถ\nไป\n");
 }
 
+TEST_F(Cli, SentenceSpaceKeepsTheSpaceAfterASentence) {
+    EXPECT_EQ(run(dataArg(), "I go. I go").out, "ฉันไป.ฉันไป\n");
+    EXPECT_EQ(run("--sentence-space " + dataArg(), "I go. I go").out, "ฉันไป. ฉันไป\n");
+}
+
 TEST_F(Cli, ReadsWindows874WhenTheInputIsNotUtf8) {
     const Result r = run(dataArg(), std::string("go \xA1\xA2\r\n")); // "go กข" in Windows-874
     EXPECT_EQ(r.out, "ไป\xE0\xB8\x81\xE0\xB8\x82\n");

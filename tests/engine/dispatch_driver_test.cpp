@@ -79,6 +79,27 @@ TEST(Driver, CutsLinesIntoWordsAndSeparators) {
     }
 }
 
+TEST(Driver, SentencesRunTogetherUnlessTheirSpaceIsKept) {
+    TempFolder data;
+    data.writeEntries({entry("why", "ทำไม", ADV), entry("no", "ไม่", ADV), entry("go", "ไป", VI),
+                       entry("red", "แดง", ADJ), entry("cat", "แมว", N)});
+    struct Row {
+        const char *in, *joined, *spaced;
+    } rows[] = {
+        {"Why? No. go", "ทำไม?ไม่.ไป", "ทำไม? ไม่. ไป"},
+        {"red cat. go", "แมวแดง.ไป", "แมวแดง. ไป"},   // the held phrase still comes before the mark
+        {"go.\tgo? ", "ไป.\tไป?", "ไป.\tไป? "},       // a Tab is written either way
+        {"go, go.  go", "ไป, ไป. ไป", "ไป, ไป.  ไป"}, // only the sentence's own space is kept
+        {"\"go.\" go", "\"ไป.\" ไป", "\"ไป.\" ไป"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.in);
+        Lexicon lexicon(data.path());
+        EXPECT_EQ(toUtf8(translateText(fromUtf8(row.in), lexicon, TranslationMode::Grammar)), row.joined);
+        EXPECT_EQ(toUtf8(translateText(fromUtf8(row.in), lexicon, TranslationMode::Grammar, true)), row.spaced);
+    }
+}
+
 TEST(Driver, HeldAdjectiveCrossesTheLineEndAndIsNeverDropped) {
     TempFolder data;
     data.writeEntries({entry("red", "แดง", ADJ), entry("go", "ไป", VI)});

@@ -127,6 +127,7 @@ TEST(FastLookup, WholeTranslationsEqualThoseOfThePlainScanAndLookup) {
                     };
                 Translator tr(state, lexicon, finder);
                 tr.mode = mode;
+                tr.sentenceSpace = seed % 2 == 0;
                 beginRun(state);
                 if (plainVersions)
                     return plain::translateLines(tr, text);
