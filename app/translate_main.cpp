@@ -1,21 +1,25 @@
 // dualexicon-translate: the translation engine on files or standard input, for scripts and big texts.
 //
-//   dualexicon-translate [--word-for-word] [--data DIR] [--unknown] [FILE...]
+//   dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] [FILE...]
 //
 // Input is UTF-8, or Windows-874 when it is not valid UTF-8; output is UTF-8, one line per input line.
+// Texts stream through in chunks: a file is read twice (once to tell its encoding), standard input is kept.
 #include "Driver.h"
 #include "ProgramPaths.h"
 #include "TextFile.h"
+#include "TextLines.h"
 #include "Utf8.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <functional>
-#include <iostream>
-#include <map>
+#include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
 #include <vector>
@@ -24,6 +28,7 @@ namespace {
 
 struct Options {
     bool wordForWord = false;
+    bool sentenceSpace = false;
     bool unknown = false;
     std::string dataFolder;
     std::vector<std::string> files;
@@ -40,6 +45,9 @@ const std::vector<OptionSpec> &optionTable() {
     static const std::vector<OptionSpec> table = {
         {"--word-for-word", false, "write each meaning unchanged instead of using the Thai word order",
          [](Options &o, const char *) { o.wordForWord = true; }},
+        {"--sentence-space", false,
+         "keep one space after a sentence's \".\" or \"?\" (by default sentences are joined)",
+         [](Options &o, const char *) { o.sentenceSpace = true; }},
         {"--data", true, "DIR: folder that holds the letter files A.pal ... Z.pal (default: Data beside the program)",
          [](Options &o, const char *v) { o.dataFolder = v; }},
         {"--unknown", false, "list the English words the dictionary did not render, most frequent first",
@@ -49,19 +57,13 @@ const std::vector<OptionSpec> &optionTable() {
 }
 
 void usage(std::FILE *to) {
-    std::fprintf(to, "usage: dualexicon-translate [--word-for-word] [--data DIR] [--unknown] [FILE...]\n");
+    std::fprintf(to, "usage: dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] "
+                     "[FILE...]\n");
     for (const auto &o : optionTable())
         std::fprintf(to, "  %-17s %s\n", o.name, o.help);
     std::fprintf(to, "With no FILE, or when FILE is -, standard input is read.\n");
 }
 
-bool readStdin(std::string &out) {
-    char buf[1 << 16];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, stdin)) > 0)
-        out.append(buf, n);
-    return !std::ferror(stdin);
-}
 
 std::u32string cleanWord(std::u32string_view w) {
     // Report the letters of the word: "x=" => "x".
@@ -73,6 +75,133 @@ std::u32string cleanWord(std::u32string_view w) {
         if (c >= U'A' && c <= U'Z')
             c += 32;
     return out;
+}
+
+/// The UTF-8 of the translation, gathered in a buffer and written in big blocks.
+class Output {
+public:
+    Output() : buffer_(new char[kSize + 8]) {}
+
+    void put(std::u32string_view text) {
+        while (!text.empty()) {
+            if (kSize - used_ < 4 * 64)
+                flush();
+            const size_t n = std::min(text.size(), (kSize - used_) / 4);
+            used_ = static_cast<size_t>(encode(buffer_.get() + used_, text.substr(0, n)) - buffer_.get());
+            text.remove_prefix(n);
+        }
+    }
+    void flush() {
+        std::fwrite(buffer_.get(), 1, used_, stdout);
+        used_ = 0;
+    }
+
+private:
+    static constexpr size_t kSize = 1 << 20;
+
+    // Most of the output is Thai, three bytes a character, written as one four-byte store (the buffer has room
+    // for the spare byte, which the next character overwrites).
+    static char *encode(char *p, std::u32string_view text) {
+        for (char32_t c : text) {
+            if (c < 0x80) {
+                *p++ = static_cast<char>(c);
+            } else if (c - 0x0E00u < 0x80u) {
+                const std::uint32_t bytes = 0xE0u | (0xB8u | ((c >> 6) & 1u)) << 8 | (0x80u | (c & 0x3Fu)) << 16;
+                std::memcpy(p, &bytes, 4);
+                p += 3;
+            } else {
+                p = dlx::writeUtf8(p, std::u32string_view(&c, 1));
+            }
+        }
+        return p;
+    }
+
+    std::unique_ptr<char[]> buffer_;
+    size_t used_ = 0;
+};
+
+/// Reads with read(2), again after an interruption.
+dlx::ByteReader readerOf(int fd, const std::string &name) {
+    return [fd, name](char *to, size_t room) -> dlx::Result<size_t> {
+        for (;;) {
+            const ssize_t n = ::read(fd, to, room);
+            if (n >= 0)
+                return static_cast<size_t>(n);
+            if (errno != EINTR)
+                return dlx::IoError::fromErrno(name);
+        }
+    };
+}
+
+/// Feeds the lines of one input to the run. A file is read twice, first to tell its encoding; anything that
+/// cannot be read again (standard input, a pipe) is kept in memory instead.
+dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run) {
+    const bool isStdin = file == "-";
+    const std::string name = isStdin ? "standard input" : file;
+    const int fd = isStdin ? STDIN_FILENO : ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return dlx::IoError::fromErrno(name);
+    struct Closer {
+        int fd;
+        bool own;
+        ~Closer() {
+            if (own)
+                ::close(fd);
+        }
+    } closer{fd, !isStdin};
+    struct stat st {};
+    const bool seekable = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::lseek(fd, 0, SEEK_CUR) == 0;
+    const dlx::ByteReader read = readerOf(fd, name);
+
+    std::u32string line, whole;
+    bool goesOn = false;
+    auto feed = [&](dlx::TextLines &lines) -> dlx::Status {
+        while (lines.next(line, goesOn)) {
+            if (goesOn || !whole.empty()) { // a line longer than a chunk, put together again
+                whole += line;
+                if (goesOn)
+                    continue;
+                run.line(whole);
+                whole.clear();
+            } else {
+                run.line(line);
+            }
+        }
+        if (lines.error())
+            return *lines.error();
+        return {};
+    };
+
+    if (seekable) {
+        dlx::EncodingGuess guess;
+        std::unique_ptr<char[]> chunk(new char[1 << 20]);
+        for (;;) {
+            auto got = read(chunk.get(), 1 << 20);
+            if (!got)
+                return got.error();
+            if (*got == 0)
+                break;
+            guess.feed(std::string_view(chunk.get(), *got));
+        }
+        if (::lseek(fd, 0, SEEK_SET) != 0)
+            return dlx::IoError::fromErrno(name);
+        dlx::TextLines lines(read, guess.encoding());
+        return feed(lines);
+    }
+    std::string bytes;
+    std::unique_ptr<char[]> chunk(new char[1 << 16]);
+    for (;;) {
+        auto got = read(chunk.get(), 1 << 16);
+        if (!got)
+            return got.error();
+        if (*got == 0)
+            break;
+        bytes.append(chunk.get(), *got);
+    }
+    dlx::EncodingGuess guess;
+    guess.feed(bytes);
+    dlx::TextLines lines(bytes, guess.encoding());
+    return feed(lines);
 }
 
 } // namespace
@@ -124,30 +253,29 @@ int main(int argc, char **argv) {
     if (opt.files.empty())
         opt.files.push_back("-");
 
-    // Every file is read before anything is written, so a missing one fails the run cleanly.
-    std::vector<std::u32string> texts;
+    // Every file is opened before anything is written, so a missing one fails the run cleanly.
     for (const auto &file : opt.files) {
-        std::string bytes;
-        if (file == "-") {
-            if (!readStdin(bytes)) {
-                std::fprintf(stderr, "dualexicon-translate: cannot read standard input\n");
-                return 1;
-            }
-        } else {
-            auto r = dlx::readFileBytes(file);
-            if (!r) {
-                std::fprintf(stderr, "dualexicon-translate: %s: %s\n", file.c_str(), r.error().reason().c_str());
-                return 1;
-            }
-            bytes = std::move(*r);
+        if (file == "-")
+            continue;
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat st {};
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
+            errno = EISDIR;
+        else if (fd >= 0)
+            errno = 0;
+        if (fd >= 0)
+            ::close(fd);
+        if (errno != 0) {
+            std::fprintf(stderr, "dualexicon-translate: %s: %s\n", file.c_str(), std::strerror(errno));
+            return 1;
         }
-        texts.push_back(dlx::decodeTextBytes(bytes));
     }
 
     dlx::Lexicon lexicon(opt.dataFolder);
     dlx::TranslationState state;
     dlx::Translator translator(state, lexicon);
     translator.mode = opt.wordForWord ? dlx::TranslationMode::WordForWord : dlx::TranslationMode::Grammar;
+    translator.sentenceSpace = opt.sentenceSpace;
 
     std::unordered_map<std::u32string, long> unknown;
     if (opt.unknown)
@@ -157,55 +285,21 @@ int main(int argc, char **argv) {
                 ++unknown[word];
         };
 
-    static char outBuf[1 << 16];
-    std::setvbuf(stdout, outBuf, _IOFBF, sizeof outBuf);
+    Output out;
+    dlx::StreamedRun::Sink sink;
+    if (!opt.unknown)
+        sink = [&](std::u32string_view text) { out.put(text); };
     const dlx::PhraseRewriter rewriter;
-    dlx::RewriteScratch scratch;
-    std::vector<char> out(1 << 22);
-    size_t used = 0;
-    auto flush = [&] {
-        std::fwrite(out.data(), 1, used, stdout);
-        used = 0;
-    };
-    auto emit = [&](std::u32string &line) {
-        if (opt.unknown)
-            return;
-        rewriter.CheckThaiIdiom(line, {}, &scratch);
-        const size_t room = line.size() * 4 + 1;
-        if (used + room > out.size())
-            flush();
-        if (room > out.size())
-            out.resize(room);
-        used = static_cast<size_t>(dlx::writeUtf8(out.data() + used, line) - out.data());
-        out[used++] = '\n';
-    };
-
-    // Lines stream through one at a time; the last one waits, because text still held at the end of the run
-    // is appended to it.
-    dlx::beginRun(state);
-    lexicon.refresh();
-    std::u32string pending;
-    bool havePending = false;
-    for (const auto &text : texts) {
-        const std::u32string_view all(text);
-        for (size_t start = 0; start < all.size();) {
-            size_t end = start;
-            while (end < all.size() && all[end] != U'\r' && all[end] != U'\n')
-                ++end;
-            if (havePending)
-                emit(pending);
-            pending = dlx::translateOneLine(translator, all.substr(start, end - start));
-            havePending = true;
-            if (end < all.size() && all[end] == U'\r' && end + 1 < all.size() && all[end + 1] == U'\n')
-                ++end;
-            start = end + 1;
+    dlx::StreamedRun run(translator, rewriter, sink);
+    for (const auto &file : opt.files) {
+        if (auto done = translateInput(file, run); !done) {
+            std::fprintf(stderr, "dualexicon-translate: %s: %s\n", done.error().path.c_str(),
+                         done.error().reason().c_str());
+            return 1;
         }
     }
-    if (havePending) {
-        dlx::appendHeldText(state, pending);
-        emit(pending);
-    }
-    flush();
+    run.finish();
+    out.flush();
 
     if (opt.unknown) {
         std::vector<std::pair<std::u32string, long>> sorted(unknown.begin(), unknown.end());

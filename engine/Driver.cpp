@@ -12,16 +12,17 @@ void beginRun(TranslationState &state) {
     state.CurrentWord.clear();
 }
 
-std::u32string translateOneLine(Translator &translator, std::u32string_view line) {
+void translateOneLine(Translator &translator, std::u32string_view line, std::u32string &done) {
     TranslationState &s = translator.state();
     translator.translateLine(line);
-    const size_t used = s.Text4.size();
-    std::u32string done = std::move(s.Text4);
-    s.Text4.clear();
-    s.Text4.reserve(used + 16); // the next line is likely as long: grow the work line once, not per word
-    s.Text3.clear();
-    s.CharIndex = 1;
+    done.clear();
+    done.swap(s.Text4); // the two buffers take turns, so a long run allocates nothing per line
     s.CurrentWord.clear();
+}
+
+std::u32string translateOneLine(Translator &translator, std::u32string_view line) {
+    std::u32string done;
+    translateOneLine(translator, line, done);
     return done;
 }
 
@@ -37,13 +38,15 @@ int translateLines(Translator &translator, const std::vector<std::u32string> &li
     translator.lexicon().refresh();
     s.TranslatedLines.clear();
     s.TranslatedLines.reserve(lines.size());
-    s.CharIndex = 1;
     const int total = static_cast<int>(lines.size());
     int lineIndex = 0;
     for (const auto &line : lines) {
         if (!s.Translating)
             break;
-        s.TranslatedLines.push_back(translateOneLine(translator, line));
+        translator.translateLine(line);
+        s.TranslatedLines.emplace_back(s.Text4); // a copy of just the right size; the work line keeps its room
+        s.Text4.clear();
+        s.CurrentWord.clear();
         ++lineIndex;
         if (hooks.yield)
             hooks.yield();
@@ -53,6 +56,35 @@ int translateLines(Translator &translator, const std::vector<std::u32string> &li
     if (lineIndex > 0)
         appendHeldText(s, s.TranslatedLines.back());
     return lineIndex;
+}
+
+StreamedRun::StreamedRun(Translator &translator, const PhraseRewriter &rewriter, Sink sink)
+    : translator_(translator), rewriter_(rewriter), sink_(std::move(sink)) {
+    beginRun(translator.state());
+    translator.lexicon().refresh();
+}
+
+void StreamedRun::line(std::u32string_view line) {
+    if (havePending_)
+        deliver(pending_);
+    translateOneLine(translator_, line, pending_);
+    havePending_ = true;
+}
+
+void StreamedRun::finish() {
+    if (!havePending_)
+        return;
+    appendHeldText(translator_.state(), pending_);
+    deliver(pending_);
+    havePending_ = false;
+}
+
+void StreamedRun::deliver(std::u32string &line) {
+    if (!sink_)
+        return;
+    rewriter_.CheckThaiIdiom(line, {}, &scratch_);
+    line.push_back(U'\n');
+    sink_(line);
 }
 
 std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t count, std::u32string_view separator) {
@@ -65,10 +97,11 @@ std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t c
     return out;
 }
 
-std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode) {
+std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode, bool sentenceSpace) {
     TranslationState state;
     Translator translator(state, lexicon);
     translator.mode = mode;
+    translator.sentenceSpace = sentenceSpace;
     beginRun(state);
     const int done = translateLines(translator, splitLines(text));
     std::u32string out = joinLines(state.TranslatedLines, static_cast<std::size_t>(done), U"\n");

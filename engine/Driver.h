@@ -27,16 +27,47 @@ int translateLines(Translator &translator, const std::vector<std::u32string> &li
 /// The driver's work on one line: the word step on every piece, then the end of the line (the work line is
 /// taken as the finished Thai line and emptied). For callers that stream lines themselves.
 std::u32string translateOneLine(Translator &translator, std::u32string_view line);
+/// The same into `done` (its old text is dropped); `done` and the work line swap storage, so a caller that
+/// passes the same string for every line allocates nothing per line.
+void translateOneLine(Translator &translator, std::u32string_view line, std::u32string &done);
 
 /// Appends the text still held back for an unfinished phrase (HeldModifiers, then HeldPhrase) to the last
 /// finished line and empties both, so that no word is lost at the end of a run.
 void appendHeldText(TranslationState &state, std::u32string &lastLine);
+
+/// A run that streams: lines go in one at a time and the finished Thai comes out as it is ready, as the command
+/// line translates texts of any size. Each line is rewritten by the phrase rules and handed to the sink with "\n"
+/// after it; the last line waits for the end of the run, when the text still held back is appended to it.
+class StreamedRun {
+public:
+    using Sink = std::function<void(std::u32string_view text)>;
+
+    /// Starts the run as beginRun does, with a fresh look at the letter files. Without a sink nothing is
+    /// rewritten or written (a run that only collects the unknown words).
+    StreamedRun(Translator &translator, const PhraseRewriter &rewriter, Sink sink);
+
+    void line(std::u32string_view line);
+    /// Ends the run: the last line, with the held text, goes to the sink.
+    void finish();
+
+private:
+    void deliver(std::u32string &line);
+
+    Translator &translator_;
+    const PhraseRewriter &rewriter_;
+    Sink sink_;
+    RewriteScratch scratch_;
+    std::u32string pending_;
+    bool havePending_ = false;
+};
 
 /// Joins the first `count` lines with the separator between them: {a, b}, 2, "\n" => "a\nb".
 std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t count, std::u32string_view separator);
 
 /// The whole translation of a text in one call: lines, word step, then phrase rewriting.
 /// Lines are cut at CR LF, CR or LF (no empty line after a final break) and joined with "\n" in the result.
-std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode);
+/// `sentenceSpace` keeps one space after a sentence's "." or "?" (Translator::sentenceSpace).
+std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode,
+                             bool sentenceSpace = false);
 
 } // namespace dlx

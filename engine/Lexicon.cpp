@@ -1,78 +1,143 @@
 #include "Lexicon.h"
 
-#include "Codec874.h"
-#include "LetterFile.h"
+#include "ByteTable874.h"
 #include "TextFile.h"
-#include "Utf8.h"
 
+#include <atomic>
 #include <sys/stat.h>
 
 namespace dlx {
+namespace {
 
-Label classifyLabel(std::u32string_view label) {
-    if (label == U"n.(นาม)")
-        return Label::Noun;
-    if (label == U"pro.(สรรพนาม)")
-        return Label::Pronoun;
-    if (label == U"adj.(คุณศัพท์)")
-        return Label::Adjective;
-    if (label == U"vt.(สกรรมกริยา)")
-        return Label::TransitiveVerb;
-    if (label == U"vi.(อกรรมกริยา)")
-        return Label::IntransitiveVerb;
-    if (label == U"con.(สันธาน)")
-        return Label::Conjunction;
-    if (label == U"คำถาม")
-        return Label::Question;
-    if (label == U"ใช้แทน BE")
-        return Label::Be;
-    return Label::Other;
+char32_t upperKeyChar(unsigned char byte, const std::array<char32_t, 256> &table) {
+    const char32_t c = table[byte];
+    return c >= U'a' && c <= U'z' ? c - 32 : c;
 }
 
-const std::vector<std::uint32_t> *LetterIndex::find(std::u32string_view key) const {
-    auto it = byKey.find(key);
-    return it == byKey.end() ? nullptr : &it->second;
+std::uint64_t nextSerial() {
+    static std::atomic<std::uint64_t> serials{0};
+    return ++serials;
+}
+
+bool isLineBreak(char b) {
+    return b == '\r' || b == '\n';
+}
+
+} // namespace
+
+LetterIndex::LetterIndex(std::string bytes) : serial_(nextSerial()), bytes_(std::move(bytes)) {
+    const auto &table = windows874Table();
+    // Entries point into the bytes with 32-bit offsets; a file beyond 4 GB is indexed up to there.
+    const size_t limit = std::min<size_t>(bytes_.size(), UINT32_MAX - 1);
+    size_t lines = 0;
+    for (size_t i = 0; i < limit; ++i)
+        lines += bytes_[i] == '\n' || (bytes_[i] == '\r' && (i + 1 == limit || bytes_[i + 1] != '\n'));
+    entries_.reserve(lines + 1);
+
+    std::u32string line;
+    for (size_t start = 0; start < limit;) {
+        size_t end = start;
+        while (end < limit && !isLineBreak(bytes_[end]))
+            ++end;
+        line.resize(end - start);
+        for (size_t i = start; i < end; ++i)
+            line[i - start] = table[static_cast<unsigned char>(bytes_[i])];
+        if (auto parsed = parseEntry(line)) {
+            // One byte per character: the parsed fields' lengths are offsets into the line.
+            Entry e;
+            size_t keyBegin = 0, keyEnd = parsed->english.size();
+            while (keyBegin < keyEnd && line[keyBegin] == U' ')
+                ++keyBegin;
+            while (keyEnd > keyBegin && line[keyEnd - 1] == U' ')
+                --keyEnd;
+            e.keyBegin = static_cast<std::uint32_t>(start + keyBegin);
+            e.keyEnd = static_cast<std::uint32_t>(start + keyEnd);
+            e.thaiBegin = static_cast<std::uint32_t>(start + parsed->english.size() + 1);
+            e.thaiEnd = static_cast<std::uint32_t>(e.thaiBegin + parsed->thai.size());
+            e.label = classifyLabel(parsed->label);
+            entries_.push_back(e);
+        }
+        start = end;
+        if (start < limit && bytes_[start] == '\r' && start + 1 < limit && bytes_[start + 1] == '\n')
+            ++start;
+        if (start < limit)
+            ++start;
+    }
+    entries_.shrink_to_fit();
+
+    size_t slots = 16;
+    while (slots < entries_.size() * 2)
+        slots *= 2;
+    slots_.assign(slots, Slot{});
+    std::vector<EntryNo> last(slots, kNone); // the latest entry of each key, to chain them in file order
+    const size_t mask = slots - 1;
+    std::u32string key;
+    for (EntryNo n = 0; n < entries_.size(); ++n) {
+        const Entry &e = entries_[n];
+        key.resize(e.keyEnd - e.keyBegin);
+        for (size_t i = e.keyBegin; i < e.keyEnd; ++i)
+            key[i - e.keyBegin] = upperKeyChar(static_cast<unsigned char>(bytes_[i]), table);
+        const auto h = static_cast<std::uint32_t>(hashWord(key));
+        size_t at = h & mask;
+        while (slots_[at].entry != kNone && !(slots_[at].hash == h && keyIs(slots_[at].entry, key)))
+            at = (at + 1) & mask;
+        if (slots_[at].entry == kNone)
+            slots_[at] = Slot{h, n};
+        else
+            entries_[last[at]].nextSameKey = n;
+        last[at] = n;
+    }
+}
+
+LetterIndex::EntryNo LetterIndex::first(std::u32string_view key) const {
+    const auto h = static_cast<std::uint32_t>(hashWord(key));
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = h & mask; slots_[at].entry != kNone; at = (at + 1) & mask)
+        if (slots_[at].hash == h && keyIs(slots_[at].entry, key))
+            return slots_[at].entry;
+    return kNone;
+}
+
+bool LetterIndex::keyIs(EntryNo entry, std::u32string_view key) const {
+    const Entry &e = entries_[entry];
+    if (e.keyEnd - e.keyBegin != key.size())
+        return false;
+    const auto &table = windows874Table();
+    for (size_t i = 0; i < key.size(); ++i)
+        if (upperKeyChar(static_cast<unsigned char>(bytes_[e.keyBegin + i]), table) != key[i])
+            return false;
+    return true;
+}
+
+void LetterIndex::appendMeaning(EntryNo entry, std::u32string &out) const {
+    const Entry &e = entries_[entry];
+    const auto &table = windows874Table();
+    const size_t at = out.size();
+    out.resize(at + (e.thaiEnd - e.thaiBegin));
+    for (size_t i = e.thaiBegin; i < e.thaiEnd; ++i)
+        out[at + i - e.thaiBegin] = table[static_cast<unsigned char>(bytes_[i])];
 }
 
 std::shared_ptr<const LetterIndex> Lexicon::indexLines(const std::vector<std::u32string> &lines) {
-    static std::uint64_t serials = 0;
-    auto index = std::make_shared<LetterIndex>();
-    index->serial = ++serials;
-    index->entries.reserve(lines.size());
-    for (const auto &line : lines) {
-        auto e = parseEntry(line);
-        if (!e)
-            continue; // no "/": no meaning
-        LexiconEntry le;
-        le.key = upperAscii(trimSpaces(e->english));
-        le.thai = std::move(e->thai);
-        le.label = classifyLabel(e->label);
-        index->byKey[le.key].push_back(static_cast<std::uint32_t>(index->entries.size()));
-        index->entries.push_back(std::move(le));
-    }
-    return index;
+    return std::make_shared<const LetterIndex>(letterFileBytes(lines));
 }
 
 Lexicon::Lexicon(std::string dataFolder) : folder_(std::move(dataFolder)) {}
 
-const LetterIndex *Lexicon::letter(char32_t L, std::string *readError) {
+Result<const LetterIndex *> Lexicon::load(char32_t L) {
     if (L < U'A' || L > U'Z')
         return nullptr;
     Slot &slot = slots_[L - U'A'];
     if (slot.checked == generation_) {
-        if (!slot.error.empty() && readError)
-            *readError = slot.error;
+        if (slot.error)
+            return *slot.error;
         return slot.index.get();
     }
     slot.checked = generation_;
-    slot.error.clear();
+    slot.error.reset();
     const auto path = findLetterFile(folder_, L);
-    if (!path) {
-        slot.index.reset();
-        return nullptr;
-    }
     struct stat st {};
-    if (::stat(path->c_str(), &st) != 0) {
+    if (!path || ::stat(path->c_str(), &st) != 0) {
         slot.index.reset();
         return nullptr;
     }
@@ -81,17 +146,13 @@ const LetterIndex *Lexicon::letter(char32_t L, std::string *readError) {
         slot.inode == static_cast<long long>(st.st_ino))
         return slot.index.get();
 
+    slot.index.reset(); // the old index goes before the new file is read, so two never live at once
     auto bytes = readFileBytes(*path);
     if (!bytes) {
-        slot.index.reset();
-        slot.error = bytes.error().reason();
-        if (slot.error.empty())
-            slot.error = "read error";
-        if (readError)
-            *readError = slot.error;
-        return nullptr;
+        slot.error = bytes.error();
+        return *slot.error;
     }
-    slot.index = indexLines(splitLines(decode874(*bytes)));
+    slot.index = std::make_shared<const LetterIndex>(std::move(*bytes));
     slot.path = *path;
     slot.size = st.st_size;
     slot.mtimeNs = mtimeNs;

@@ -2,82 +2,103 @@
 // The letter files of one Data folder as the lookup sees them: each file is read and indexed once, and read
 // again only when it has changed on disk (size, modification time or inode), so the editor's and the
 // download's changes are seen by the next translation.
+#include "LetterFile.h"
+#include "Result.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace dlx {
 
-enum class Label : std::uint8_t {
-    Noun,
-    Pronoun,
-    Adjective,
-    TransitiveVerb,
-    IntransitiveVerb,
-    Conjunction,
-    Question,
-    Be,
-    Other
-};
+/// FNV-1a over whole characters: words are short, so this beats hashing their bytes.
+inline std::uint64_t hashWord(std::u32string_view s) noexcept {
+    std::uint64_t h = 14695981039346656037ull;
+    for (char32_t c : s)
+        h = (h ^ c) * 1099511628211ull;
+    return h ^ (h >> 29);
+}
 
-Label classifyLabel(std::u32string_view label);
+/// One letter file's entries (its lines that hold a "/") in file order, found by key. The file's bytes are kept
+/// as they are (Windows-874: one byte a character) and entries point into them, so an index costs little more
+/// than the file.
+class LetterIndex {
+public:
+    using EntryNo = std::uint32_t;
+    static constexpr EntryNo kNone = UINT32_MAX;
 
-struct LexiconEntry {
-    std::u32string key;  ///< English word without surrounding spaces, a-z upper-cased
-    std::u32string thai; ///< the meaning exactly as stored
-    Label label = Label::Other;
-};
+    /// Indexes the bytes of a letter file; its lines end at CR LF, CR or LF and are split by parseEntry.
+    explicit LetterIndex(std::string bytes);
 
-struct StringHash {
-    using is_transparent = void;
-    /// FNV-1a over whole characters: words are short, so this beats hashing their bytes.
-    std::size_t operator()(std::u32string_view s) const noexcept {
-        std::uint64_t h = 14695981039346656037ull;
-        for (char32_t c : s)
-            h = (h ^ c) * 1099511628211ull;
-        return static_cast<std::size_t>(h ^ (h >> 29));
-    }
-};
+    /// Unique per index built, so results remembered from an older index of the same letter are not reused.
+    std::uint64_t serial() const { return serial_; }
+    std::size_t size() const { return entries_.size(); }
+    bool empty() const { return entries_.empty(); }
 
-/// One letter file: its entries in file order (lines without "/" left out) and, per key, the entry numbers in
-/// file order.
-struct LetterIndex {
-    std::uint64_t serial = 0; ///< unique per index built, so results computed from an older one are not reused
-    std::vector<LexiconEntry> entries;
-    std::unordered_map<std::u32string, std::vector<std::uint32_t>, StringHash, std::equal_to<>> byKey;
+    /// The first entry, in file order, whose key (English word without surrounding spaces, a-z upper-cased)
+    /// is `key`, or kNone. `key` must already be in that form.
+    EntryNo first(std::u32string_view key) const;
+    /// The next entry after `entry` with the same key, or kNone.
+    EntryNo next(EntryNo entry) const { return entries_[entry].nextSameKey; }
+    bool keyIs(EntryNo entry, std::u32string_view key) const;
+    Label label(EntryNo entry) const { return entries_[entry].label; }
+    /// Appends the entry's meaning exactly as stored.
+    void appendMeaning(EntryNo entry, std::u32string &out) const;
 
-    /// First entry number with this key at or after `from`, or -1.
-    const std::vector<std::uint32_t> *find(std::u32string_view key) const;
+private:
+    struct Entry {
+        std::uint32_t keyBegin, keyEnd; ///< the key's bytes, spaces trimmed
+        std::uint32_t thaiBegin, thaiEnd;
+        EntryNo nextSameKey = kNone;
+        Label label = Label::Other;
+    };
+    struct Slot {
+        std::uint32_t hash = 0;
+        EntryNo entry = kNone; ///< first entry with the key
+    };
+    std::uint64_t serial_;
+    std::string bytes_;
+    std::vector<Entry> entries_;
+    std::vector<Slot> slots_; ///< open addressing, a power of two in size
 };
 
 class Lexicon {
 public:
     explicit Lexicon(std::string dataFolder);
 
-    /// The index of letter L ('A'..'Z'), or nullptr when the file is absent. Sets *readError (with the system's
-    /// description) when the file is present but cannot be read.
-    const LetterIndex *letter(char32_t L, std::string *readError = nullptr);
+    /// The index of letter L ('A'..'Z'); nullptr when the file is absent (or L is no capital letter). An error
+    /// (errno and path) when the file is present but cannot be read.
+    Result<const LetterIndex *> letter(char32_t L) {
+        if (L >= U'A' && L <= U'Z') { // the lookup asks for every word: the common case stays inline
+            const Slot &slot = slots_[L - U'A'];
+            if (slot.checked == generation_ && !slot.error)
+                return slot.index.get();
+        }
+        return load(L);
+    }
 
     /// Starts a new translation run: each letter file is checked against the disk again on its next use, and
     /// only then. Within a run a file is looked at once.
     void refresh() { ++generation_; }
 
-    /// Builds an index from lines, for tests and benchmarks.
+    /// Builds an index from decoded lines, for tests and benchmarks. The lines are stored as a letter file
+    /// would hold them (Windows-874), so characters the code page lacks become '?'.
     static std::shared_ptr<const LetterIndex> indexLines(const std::vector<std::u32string> &lines);
 
     const std::string &dataFolder() const { return folder_; }
 
 private:
+    Result<const LetterIndex *> load(char32_t L);
+
     struct Slot {
         std::shared_ptr<const LetterIndex> index;
         std::string path;
         long long size = -1, mtimeNs = -1, inode = -1;
-        unsigned checked = 0; ///< generation in which the disk was last looked at
-        std::string error;    ///< read failure of that look
+        unsigned checked = 0;         ///< generation in which the disk was last looked at
+        std::optional<IoError> error; ///< read failure of that look
     };
     unsigned generation_ = 1;
     std::string folder_;

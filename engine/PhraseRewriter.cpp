@@ -9,9 +9,9 @@ namespace {
 
 constexpr char32_t kDenseLimit = 0x1000; // Thai and everything below it get a table slot
 
-bool isLineBreak(char32_t c) {
-    return c == U'\r' || c == U'\n';
-}
+// CR and LF have a class of their own, so the automaton's scan finds the end of a line too. No search text
+// holds one: like the characters of no search text, they lead back to the root.
+constexpr std::uint16_t kBreakClass = 1;
 
 } // namespace
 
@@ -22,6 +22,8 @@ PhraseRewriter::PhraseRewriter(const std::vector<ThaiIdiomRule> &rules) {
     }
     // Compact alphabet: every character that occurs in a search text gets a class of its own.
     charClass_.assign(kDenseLimit, 0);
+    charClass_[U'\r'] = charClass_[U'\n'] = kBreakClass;
+    classes_ = kBreakClass + 1;
     std::unordered_map<char32_t, int> wide;
     for (const auto &s : search_)
         for (char32_t c : s) {
@@ -89,9 +91,14 @@ PhraseRewriter::PhraseRewriter(const std::vector<ThaiIdiomRule> &rules) {
     firstOut_.resize(nodes);
     for (size_t u = 0; u < nodes; ++u)
         firstOut_[u] = nodeRules_[u].empty() ? outLink_[u] : static_cast<std::int32_t>(u);
+    // A move into a node where some rule ends is stored complemented, so the scan tests one sign per character.
     next_.resize(nodes * static_cast<size_t>(classes_));
     for (size_t u = 0; u < nodes; ++u)
-        std::copy(go[u].begin(), go[u].end(), next_.begin() + static_cast<std::ptrdiff_t>(u * classes_));
+        for (int cls = 0; cls < classes_; ++cls) {
+            const std::int32_t v = go[u][cls];
+            const std::int32_t row = v * classes_; // where the target's moves start: no multiply in the scan
+            next_[u * static_cast<size_t>(classes_) + static_cast<size_t>(cls)] = firstOut_[v] >= 0 ? ~row : row;
+        }
 }
 
 int PhraseRewriter::classOf(char32_t c) const {
@@ -102,15 +109,33 @@ int PhraseRewriter::classOf(char32_t c) const {
 }
 
 void PhraseRewriter::rulesIn(std::u32string_view line, std::vector<std::int32_t> &present) const {
+    scanLine(line, 0, present);
+}
+
+std::size_t PhraseRewriter::scanLine(std::u32string_view text, std::size_t start,
+                                     std::vector<std::int32_t> &present) const {
     present.clear();
-    int node = 0;
-    for (char32_t c : line) {
-        node = next_[static_cast<size_t>(node) * classes_ + classOf(c)];
-        for (int o = firstOut_[node]; o >= 0; o = outLink_[o])
+    std::int32_t row = 0; // the current node's first move in next_
+    const std::int32_t *next = next_.data();
+    const std::uint16_t *dense = charClass_.data();
+    size_t i = start;
+    for (; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        const size_t cls = c < kDenseLimit ? dense[c] : static_cast<size_t>(classOf(c));
+        if (cls == kBreakClass)
+            break;
+        row = next[static_cast<size_t>(row) + cls];
+        if (row >= 0)
+            continue;
+        row = ~row;
+        for (int o = firstOut_[row / classes_]; o >= 0; o = outLink_[o])
             present.insert(present.end(), nodeRules_[o].begin(), nodeRules_[o].end());
     }
-    std::sort(present.begin(), present.end());
-    present.erase(std::unique(present.begin(), present.end()), present.end());
+    if (present.size() > 1) {
+        std::sort(present.begin(), present.end());
+        present.erase(std::unique(present.begin(), present.end()), present.end());
+    }
+    return i;
 }
 
 bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHooks &hooks, RewriteScratch &scratch,
@@ -165,7 +190,6 @@ std::size_t PhraseRewriter::rewriteLine(std::u32string &line, const RewriteHooks
                                         bool &stopped) const {
     std::size_t count = 0;
     std::vector<std::int32_t> &present = scratch.present; // the rules that occur in the line, in table order
-    rulesIn(line, present);
     size_t i = 0;
     while (i < present.size() && !stopped) {
         const std::int32_t rule = present[i];
@@ -190,18 +214,28 @@ std::size_t PhraseRewriter::CheckThaiIdiom(std::u32string &text, const RewriteHo
     std::u32string &result = work.result, &line = work.line;
     result.clear();
     for (size_t start = 0;;) {
+        // Most lines hold no rule's phrase: they are looked at once and never copied.
+        work.present.clear();
         size_t end = start;
-        while (end < text.size() && !isLineBreak(text[end]))
-            ++end;
-        line.assign(text, start, end - start);
-        const std::size_t made = stopped ? 0 : rewriteLine(line, hooks, work, stopped);
+        if (stopped) {
+            while (end < text.size() && text[end] != U'\r' && text[end] != U'\n')
+                ++end;
+        } else {
+            end = scanLine(text, start, work.present);
+        }
+        const std::u32string_view segment = std::u32string_view(text).substr(start, end - start);
+        std::size_t made = 0;
+        if (!work.present.empty()) {
+            line.assign(segment);
+            made = rewriteLine(line, hooks, work, stopped);
+        }
         if (made && !changed) {
             result.assign(text, 0, start); // lines before this one are unchanged
             changed = true;
         }
         count += made;
         if (changed)
-            result += line;
+            result += made ? std::u32string_view(line) : segment;
         if (end == text.size())
             break;
         if (changed)

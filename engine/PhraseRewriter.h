@@ -47,13 +47,15 @@ private:
     bool applyRule(std::u32string &line, std::size_t rule, const RewriteHooks &hooks, RewriteScratch &scratch,
                    std::size_t &count, bool &stopped) const;
     void rulesIn(std::u32string_view line, std::vector<std::int32_t> &present) const;
+    /// The rules that occur in the line that starts at text[start]; gives where that line ends.
+    std::size_t scanLine(std::u32string_view text, std::size_t start, std::vector<std::int32_t> &present) const;
     int classOf(char32_t c) const;
 
     std::vector<std::u32string> search_, replacement_;
     // Aho-Corasick automaton over the search texts, on a compact alphabet.
     std::vector<std::uint16_t> charClass_; // for code points below 0x1000; 0 = in no search text
     int classes_ = 1;
-    std::vector<std::int32_t> next_; // node * classes_ + class -> node
+    std::vector<std::int32_t> next_; // node * classes_ + class -> target node * classes_ (complemented: a rule ends)
     std::unordered_map<char32_t, int> wideClass_;
     std::vector<std::int32_t> outLink_;                // node -> nearest proper suffix node that ends a rule, or -1
     std::vector<std::int32_t> firstOut_;               // node -> itself when it ends a rule, else outLink_

@@ -1,7 +1,10 @@
 #pragma once
-// The shared state of one translation engine: the variables the driver, the word dispatch and the lookup
-// talk through, and the work line Text4. It lives as long as the main window (or the command-line run) and is
-// not reset between runs except where the driver says so.
+// The shared state of one translation engine: what the driver, the word step CheckMean and the lookup
+// LookupWord tell each other, and the work line Text4. It lives as long as the main window (or the command-line
+// run) and is not reset between runs except where the driver says so.
+#include "LetterFile.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,20 +12,42 @@ namespace dlx {
 
 enum class TranslationMode { Grammar, WordForWord };
 
+/// What the last rendered word was, as the Thai for "be" needs to know.
+enum class WordClass : std::uint8_t {
+    Start,      ///< nothing yet, a pronoun, or "be" right after a question word: "be" becomes เป็น
+    NounOrVerb, ///< "be" becomes คือ
+    Other,      ///< an adjective, conjunction, other label or suffixed word: "be" becomes อยู่
+    Question,   ///< a question word: "be" adds nothing
+};
+
 struct TranslationState {
-    std::u32string CurrentWord;   ///< the piece being worked on
-    std::u32string SourceLine;    ///< the line being translated
-    std::u32string Text3;         ///< copy of the line being translated
-    std::u32string Text4;         ///< the work line: every piece of Thai output is appended here
-    std::u32string HeldModifiers; ///< nouns and adjectives held for the current noun phrase, in Thai order
-    std::u32string HeldPhrase;    ///< meanings of question words, written at the end of the line
-    std::u32string PrevPos;       ///< "n", "vt", "vi", "adj", "pro", "con", "q", "BE" or empty
+    /// The piece being worked on: the word the driver cuts from the line (with the character that ended it until
+    /// the driver strips it), then each separator. Whoever writes the piece to the work line empties it.
+    std::u32string CurrentWord;
+    /// The work line: every piece of Thai output of the line being translated is appended here; the driver takes
+    /// it as the finished line and empties it.
+    std::u32string Text4;
+    /// Thai held back for the current noun phrase, in Thai order (the noun before its adjectives), written out
+    /// before the next verb, pronoun, conjunction, "be", question word, other-label word, mark or line end.
+    std::u32string HeldModifiers;
+    /// Meanings of the question words of the line, written after HeldModifiers at a mark or at the line end.
+    std::u32string HeldPhrase;
+    /// The finished Thai lines of the run (translateLines only; streaming callers take each line themselves).
     std::vector<std::u32string> TranslatedLines;
-    int CharIndex = 1;
-    int WordConsumed = 0;  ///< 1: the word step wrote the piece; otherwise the driver appends it
-    int PrevWordClass = 0; ///< 0 start/pronoun, 1 noun or verb, 2 adjective and others, 3 question word
+    /// After a word step: true when the step wrote the piece and emptied CurrentWord; false when the driver
+    /// must append CurrentWord itself.
+    bool WordConsumed = false;
+    /// The class of the last rendered word; never reset, so it carries over between lines and runs.
+    WordClass PrevWordClass = WordClass::Start;
+    /// The label of the last word rendered with one of the grammar's labels (a comparative counts as an
+    /// adjective); words with any other label leave it as it is. Emptied by the line-end flush.
+    std::optional<Label> PrevPos;
+    /// A conjunction meaning ดังนั้น or เป็น was swallowed after "be" or an intransitive verb: the next
+    /// conjunction meaning เป็น is written เหมือนกับ. Cleared by the line-end flush.
     bool ComparisonOpen = false;
+    /// The word being looked up ended at the last character of its line; the lookup's line-end flush clears it.
     bool AtLineEnd = false;
+    /// True while a run may go on; a cancel clears it and the driver stops after the line it is on.
     bool Translating = false;
 };
 

@@ -1,13 +1,14 @@
 #pragma once
-// The word-by-word translation of one line at a time: the driver's cutting of a line into words and
-// separators, the word dispatch CheckMean and the dictionary lookup LookupWord, all working on one shared
-// TranslationState.
+// The word-by-word translation of one line at a time, all working on one shared TranslationState:
+//   LineScan.cpp    the driver's cutting of a line into words and separators, and the word step;
+//   CheckMean.cpp   the word step on one piece: articles, marks, Tabs, other pieces, or the lookup;
+//   LookupWord.cpp  the lookup of a word and its rendering by the grammar rules (or word for word);
+//   SuffixRules.cpp which letter-file entry renders a word, exactly or through the suffix families.
 #include "Lexicon.h"
 #include "TranslationState.h"
 
-#include <array>
 #include <functional>
-#include <unordered_map>
+#include <optional>
 
 namespace dlx {
 
@@ -26,50 +27,74 @@ struct Rendering {
 };
 
 /// Finds the first entry, in file order, that renders the word exactly or through a suffix rule.
-/// `word` is CurrentWord as the driver left it (a trailing space selects the spaced suffix group).
+/// `word` is CurrentWord as the driver left it (a trailing space selects the suffix rules for a word followed
+/// by a space). "cats " with cat/แมว/n. => Write แมว; "taller" with tall/สูง/adj. => Hold สูงกว่า.
 Rendering findRendering(const LetterIndex &index, std::u32string_view word);
-/// The same into `out`, reusing its storage (the translator calls this for every word).
+/// The same into `out`, reusing its storage.
 void findRendering(const LetterIndex &index, std::u32string_view word, Rendering &out);
 
 class Translator {
 public:
+    /// Finds what letter L's file makes of a word in place of the indexed search (tests put a plain scan of the
+    /// letter file here). Nothing means the file cannot be read: the word step then ends quietly.
+    using Finder = std::function<std::optional<Rendering>(char32_t letter, std::u32string_view word)>;
+
     Translator(TranslationState &state, Lexicon &lexicon) : s_(state), lexicon_(lexicon) {}
+    Translator(TranslationState &state, Lexicon &lexicon, Finder finder)
+        : s_(state), lexicon_(lexicon), finder_(std::move(finder)) {}
 
-    /// Read at every match, so a window may switch it between words.
+    // Settings. Each is read when it is needed, so a window may change them between words.
+
+    /// Grammar mode orders nouns, adjectives, verbs and question words the Thai way; word for word writes each
+    /// meaning as it comes.
     TranslationMode mode = TranslationMode::Grammar;
-
+    /// Keeps one space after a sentence's "." or "?" followed by a space: "Where? Here." => ที่ไหน? ที่นี่.
+    /// Off, sentences run together as the program has always written them: ที่ไหน?ที่นี่.
+    bool sentenceSpace = false;
     /// Called with each English word (trimmed) that the dictionary did not render.
     std::function<void(std::u32string_view word)> onUnknownWord;
 
-    /// Replaces the indexed search (tests compare it with a plain scan of the letter file).
-    std::function<Rendering(char32_t letter, std::u32string_view word, bool &fileUsable)> finder;
+    // The driver's steps.
 
     /// Cuts the line into words and separators and runs the word step on each; the Thai accumulates in
     /// Text4. Does not store the line or reset anything: that is the driver's end-of-line step.
     void translateLine(std::u32string_view line);
-
-    /// The word step on CurrentWord: CheckMean, then the driver appends CurrentWord unless it was consumed.
+    /// The word step on CurrentWord: CheckMean, then CurrentWord is appended unless the step consumed it.
     void wordStep();
-
+    /// Writes the piece in CurrentWord as its kind requires: articles, marks, Tabs, other pieces; a piece that
+    /// starts with a letter goes to LookupWord.
     void CheckMean();
-    TranslationState &state() { return s_; }
-    Lexicon &lexicon() { return lexicon_; }
+    /// Renders the word in CurrentWord from letter L's file ('A'..'Z').
     void LookupWord(char32_t letter);
 
+    TranslationState &state() { return s_; }
+    Lexicon &lexicon() { return lexicon_; }
+
 private:
-    void renderExact(const std::u32string &thai, Label label);
+    void endPiece(char32_t c, bool firstInLine, char32_t before);
+    void separator(std::u32string_view piece);
+    void renderExact(std::u32string_view thai, Label label);
+    void renderFound(const Rendering &r);
+    const Rendering *remembered(char32_t letter, const LetterIndex &index);
     void append(std::u32string_view a) { s_.Text4 += a; }
     void flushHeldModifiers();
 
     TranslationState &s_;
     Lexicon &lexicon_;
+    Finder finder_;
     Rendering rendering_;
-    // What each letter file made of each word seen so far: words repeat, the lookup need not.
-    struct Memo {
-        std::uint64_t serial = 0;
-        std::unordered_map<std::u32string, Rendering, StringHash, std::equal_to<>> renderings;
+
+    // What the letter files made of each word seen so far: words repeat, the lookup need not. Open addressing
+    // on the word; the words' characters live in one buffer.
+    struct MemoSlot {
+        std::uint32_t hash = 0;
+        std::uint32_t rendering = UINT32_MAX; ///< index into memoRenderings_, UINT32_MAX when free
+        std::uint32_t wordBegin = 0, wordLength = 0;
     };
-    std::array<Memo, 26> memo_;
+    std::vector<MemoSlot> memoSlots_;
+    std::vector<Rendering> memoRenderings_;
+    std::u32string memoWords_;
+    std::array<std::uint64_t, 26> memoSerials_{}; ///< the index each letter's remembered renderings came from
 };
 
 } // namespace dlx

@@ -36,6 +36,14 @@ const std::vector<std::u32string> &partOfSpeechLabels() {
     return labels;
 }
 
+Label classifyLabel(std::u32string_view text) {
+    const auto &labels = partOfSpeechLabels();
+    for (size_t i = 0; i < labels.size(); ++i)
+        if (labels[i] == text)
+            return static_cast<Label>(i);
+    return Label::Other;
+}
+
 std::optional<std::string> findLetterFile(const std::string &dataFolder, char32_t letter) {
     if (letter < U'A' || letter > U'Z')
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include "Result.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,26 @@ std::optional<DictionaryEntry> parseEntry(std::u32string_view line);
 
 /// The eleven labels the editor offers, in the editor's order.
 const std::vector<std::u32string> &partOfSpeechLabels();
+
+/// A label as the translation's grammar sees it: one of the eleven labels above, in the same order, or Other
+/// for any other text (an empty label, a misspelt one).
+enum class Label : std::uint8_t {
+    Noun,
+    Pronoun,
+    Adjective,
+    TransitiveVerb,
+    IntransitiveVerb,
+    Adverb,
+    Preposition,
+    Conjunction,
+    Question,
+    Reading,
+    Be,
+    Other
+};
+
+/// The label whose text is exactly `text`: U"n.(นาม)" => Label::Noun, U"n." => Label::Other.
+Label classifyLabel(std::u32string_view text);
 
 /// Presence test: the path of letter L's file when the folder holds "L.pal" or "L.PAL" (exact case, a regular
 /// file), otherwise nothing. L is 'A'..'Z'; anything else is absent.

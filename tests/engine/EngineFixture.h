@@ -1,15 +1,14 @@
 #pragma once
-// A tiny Data folder per test, written in Windows-874 with CR LF, and a translator over it.
-#include "Codec874.h"
+// Labels and entries for the tiny Data folder of each test (a TempFolder), and translations over it.
 #include "Driver.h"
 #include "LetterFile.h"
+#include "TempFolder.h"
 #include "TextFile.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -28,41 +27,6 @@ inline constexpr const char *BE = "ใช้แทน BE";
 inline std::string entry(const std::string &en, const std::string &th, const std::string &label) {
     return en + "/" + th + "/" + label;
 }
-
-class TempDataFolder {
-public:
-    TempDataFolder() {
-        static int counter = 0;
-        path_ = std::filesystem::path(::testing::TempDir()) /
-                ("dlx-data-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDataFolder() { std::filesystem::remove_all(path_); }
-    std::string path() const { return path_.string(); }
-
-    /// Writes lines (UTF-8 here) as a Windows-874 file with CR LF; fileName defaults to "<letter>.pal".
-    void write(const std::string &fileName, const std::vector<std::string> &lines) const {
-        std::string bytes;
-        for (const auto &l : lines)
-            bytes += encode874(fromUtf8(l)) + "\r\n";
-        writeRaw(fileName, bytes);
-    }
-    void writeRaw(const std::string &fileName, const std::string &bytes) const {
-        ASSERT_TRUE(writeFileBytes((path_ / fileName).string(), bytes).ok());
-    }
-    /// Sorts entries into their letter files, in the order given.
-    void writeEntries(const std::vector<std::string> &lines) const {
-        std::map<char, std::vector<std::string>> byLetter;
-        for (const auto &l : lines)
-            byLetter[static_cast<char>(std::toupper(static_cast<unsigned char>(l[0])))].push_back(l);
-        for (const auto &[letter, ls] : byLetter)
-            write(std::string(1, letter) + ".pal", ls);
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline std::string translateUtf8(const std::string &dataFolder, const std::string &text,
                                  TranslationMode mode = TranslationMode::Grammar) {

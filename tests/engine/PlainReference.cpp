@@ -1,5 +1,6 @@
 #include "PlainReference.h"
 
+#include "Driver.h"
 #include "LetterFile.h"
 #include "Utf8.h"
 
@@ -26,7 +27,68 @@ bool isVerb(const std::u32string &p) {
     return p == U"vt.(สกรรมกริยา)" || p == U"vi.(อกรรมกริยา)";
 }
 
+bool oneOf(char32_t c, std::u32string_view set) {
+    return set.find(c) != std::u32string_view::npos;
+}
+
 } // namespace
+
+void translateLine(Translator &t, std::u32string_view line) {
+    TranslationState &s = t.state();
+    auto strip = [&](size_t n) { s.CurrentWord.resize(s.CurrentWord.size() > n ? s.CurrentWord.size() - n : 0); };
+    auto separator = [&](std::u32string_view piece) {
+        s.CurrentWord = piece;
+        t.wordStep();
+    };
+    const std::u32string_view quotes = U"\"\u201C\u201D\u2026";
+    s.AtLineEnd = false;
+    for (size_t i = 1; i <= line.size(); ++i) {
+        const char32_t c = line[i - 1], before = i >= 2 ? line[i - 2] : 0;
+        s.CurrentWord.push_back(c);
+        const bool boundary = oneOf(c, U" ,:-;+/*[]{}()<>|=^&!%#@$_\\'\u2018\u2019") || oneOf(c, quotes);
+        if (!boundary && c != U'\t' && i != line.size())
+            continue;
+        if (i == line.size())
+            s.AtLineEnd = true;
+        if (c == U'?' || c == U'.' || c == U',') {
+            strip(1), t.wordStep(), separator(std::u32string(1, c));
+        } else if (oneOf(c, U"'\u2018\u2019")) {
+            strip(1), t.wordStep(), separator(U"");
+        } else if (oneOf(c, quotes) && (before == U'?' || before == U'.')) {
+            strip(2), t.wordStep(), separator(std::u32string(1, before)), separator(std::u32string(1, c));
+        } else if (oneOf(c, quotes) || oneOf(c, U":-;+*/{}[]()><|_&^%$#@!\\")) {
+            strip(1), t.wordStep(), separator(std::u32string(1, c));
+        } else if (c == U' ' && i == 1) {
+            t.wordStep();
+        } else if (c == U' ' && (before == U'?' || before == U'.')) {
+            strip(2), t.wordStep(), separator(std::u32string(1, before) + U" ");
+        } else if (c == U' ' && before == U' ') {
+            strip(1), t.wordStep(), separator(U" ");
+        } else if (c == U'\t' && (i == 1 || before == U'\t')) {
+            t.wordStep();
+        } else if (c == U'\t' && (before == U'?' || before == U'.')) {
+            strip(2), t.wordStep(), separator(std::u32string(1, before) + U"\t");
+        } else if (c == U'\t') {
+            strip(1), t.wordStep(), separator(U"\t");
+        } else {
+            t.wordStep();
+        }
+    }
+}
+
+std::vector<std::u32string> translateLines(Translator &t, const std::vector<std::u32string> &lines) {
+    TranslationState &s = t.state();
+    std::vector<std::u32string> done;
+    for (const auto &line : lines) {
+        translateLine(t, line);
+        done.push_back(s.Text4);
+        s.Text4.clear();
+        s.CurrentWord.clear();
+    }
+    if (!done.empty())
+        appendHeldText(s, done.back());
+    return done;
+}
 
 Rendering lookup(const std::vector<std::u32string> &rawLines, std::u32string_view word) {
     // Only lines with a "/" are dictionary lines.

@@ -7,20 +7,20 @@ using namespace dlx::test;
 namespace {
 
 TEST(BadInput, MalformedLetterFiles) {
-    TempDataFolder data;
+    TempFolder data;
     std::string undefinedBytes = "car/\x81\xDB\xFF/n.(\xB9\xD2\xC1)\r\n"; // undefined Windows-874 bytes in the meaning
-    data.writeRaw("C.pal", undefinedBytes);
+    data.writeBytes("C.pal", undefinedBytes);
     static const char withNul[] = "nul\0l/\xA1\0/n.(\xB9\xD2\xC1)\r\nnull/\xA1/n.(\xB9\xD2\xC1)\r\n";
-    data.writeRaw("N.pal", std::string(withNul, sizeof withNul - 1));
-    data.writeRaw("L.pal", "long/" + std::string(1 << 20, '\xA1') + "/n.(\xB9\xD2\xC1)\r\n");
+    data.writeBytes("N.pal", std::string(withNul, sizeof withNul - 1));
+    data.writeBytes("L.pal", "long/" + std::string(1 << 20, '\xA1') + "/n.(\xB9\xD2\xC1)\r\n");
     std::string many;
     for (int i = 0; i < 100000; ++i)
         many += "m" + std::to_string(i) + "x/\xA1/\r\n";
     many += "many/\xA2/\r\n";
-    data.writeRaw("M.pal", many);
-    data.writeRaw("S.pal", "////\r\n/\r\nsome/\xA1/\xA2/\xA3/\xA4\r\n");
-    data.writeRaw("E.pal", "");
-    data.writeRaw("F.pal", "four/\xA1/n.(\xB9\xD2\xC1)/x/y\r\n");
+    data.writeBytes("M.pal", many);
+    data.writeBytes("S.pal", "////\r\n/\r\nsome/\xA1/\xA2/\xA3/\xA4\r\n");
+    data.writeBytes("E.pal", "");
+    data.writeBytes("F.pal", "four/\xA1/n.(\xB9\xD2\xC1)/x/y\r\n");
     const auto wfw = TranslationMode::WordForWord;
     EXPECT_EQ(rawLines(data.path(), "car", wfw), std::vector<std::string>{"\uF781\uF7DB\uF7FF"});
     EXPECT_EQ(rawLines(data.path(), "null", wfw), std::vector<std::string>{"ก"});
@@ -36,7 +36,7 @@ TEST(BadInput, AMissingDataFolderLeavesEveryWordAsItIs) {
 }
 
 TEST(BadInput, HostileTexts) {
-    TempDataFolder data;
+    TempFolder data;
     data.writeEntries({entry("go", "ไป", VI), entry("a", "เอ", N)});
     const auto wfw = TranslationMode::WordForWord;
     EXPECT_EQ(rawLines(data.path(), "go\rgo\r\rgo", wfw), (std::vector<std::string>{"ไป", "ไป", "", "ไป"}));

@@ -24,8 +24,8 @@ std::string slurp(const std::string &path) {
 
 class Cli : public ::testing::Test {
 protected:
-    TempDataFolder data;
-    TempDataFolder work;
+    TempFolder data;
+    TempFolder work;
 
     void SetUp() override {
         data.writeEntries({entry("can", "สามารถ", VT), entry("not", "ไม่", ADV), entry("go", "ไป", VI),
@@ -70,15 +70,20 @@ TEST_F(Cli, WordForWordAndFilesInOrder) {
     EXPECT_EQ(r.out, "แดงรถ\nไป\n");
 }
 
+TEST_F(Cli, SentenceSpaceKeepsTheSpaceAfterASentence) {
+    EXPECT_EQ(run(dataArg(), "I go. I go").out, "ฉันไป.ฉันไป\n");
+    EXPECT_EQ(run("--sentence-space " + dataArg(), "I go. I go").out, "ฉันไป. ฉันไป\n");
+}
+
 TEST_F(Cli, ReadsWindows874WhenTheInputIsNotUtf8) {
     const Result r = run(dataArg(), std::string("go \xA1\xA2\r\n")); // "go กข" in Windows-874
     EXPECT_EQ(r.out, "ไป\xE0\xB8\x81\xE0\xB8\x82\n");
 }
 
 TEST_F(Cli, ListsUnknownWordsMostFrequentFirst) {
-    const Result r = run("--unknown " + dataArg(), "zebra go Zebra, apple\nwalks zebra apple");
+    const Result r = run("--unknown " + dataArg(), "zebra go Zebra, apple\nwalks zebra apple \"zebra.\"");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "3\tzebra\n2\tapple\n1\twalks\n");
+    EXPECT_EQ(r.out, "4\tzebra\n2\tapple\n1\twalks\n");
 }
 
 TEST_F(Cli, ErrorsGoToStandardErrorWithTheirExitStatus) {

@@ -1,8 +1,12 @@
 #include "Codec874.h"
 #include "TextFile.h"
+#include "TextLines.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
 
 using namespace dlx;
 
@@ -70,4 +74,52 @@ TEST(TextHelpers, SaveTextBytesAddsCrLfAndFallsBackToUtf8OnlyWhenAllowed) {
     EXPECT_TRUE(utf8);
     EXPECT_EQ(saveTextBytes(U"\u0E01", true, &utf8), "\xA1\r\n");
     EXPECT_FALSE(utf8);
+}
+
+// Texts read in chunks and cut into pieces must give exactly the lines of the whole text decoded at once, and the
+// encoding guessed from chunks must be the one guessed from all the bytes.
+TEST(TextLines, ChunksAndPiecesGiveTheLinesOfTheWholeText) {
+    std::mt19937 rng(11);
+    const std::vector<std::string> atoms = {
+        "a",    "b",    " ",        "\r",           "\n", "\r\n", "\xE0\xB8\x81", "\xC3\xA9", "\xF0\x9F\x98\x80",
+        "\xA1", "\x80", "\xE0\xB8", "\xEF\xBB\xBF", "go "};
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes = round % 5 == 0 ? "\xEF\xBB\xBF" : "";
+        const int length = static_cast<int>(rng() % 80);
+        for (int i = 0; i < length; ++i)
+            bytes += atoms[rng() % (round % 3 == 0 ? atoms.size() : 8)]; // a third may be Windows-874
+        const std::vector<std::u32string> expected = splitLines(decodeTextBytes(bytes));
+        const size_t chunk = 16 + rng() % 8, longest = round % 2 ? SIZE_MAX : 1 + rng() % 5;
+
+        EncodingGuess guess;
+        for (size_t i = 0; i < bytes.size(); i += chunk)
+            guess.feed(std::string_view(bytes).substr(i, chunk));
+        const TextEncoding encoding = guess.encoding();
+        EncodingGuess whole;
+        whole.feed(bytes);
+        ASSERT_EQ(static_cast<int>(encoding), static_cast<int>(whole.encoding())) << "round " << round;
+
+        size_t at = 0;
+        TextLines chunked(
+            [&](char *to, size_t room) -> Result<size_t> {
+                const size_t n = std::min(room, bytes.size() - at);
+                std::memcpy(to, bytes.data() + at, n);
+                at += n;
+                return n;
+            },
+            encoding, chunk);
+        TextLines inMemory(bytes, encoding);
+        for (TextLines *lines : {&chunked, &inMemory}) {
+            std::vector<std::u32string> got;
+            std::u32string piece, line;
+            bool goesOn = false;
+            while (lines->next(piece, goesOn, longest)) {
+                ASSERT_FALSE(piece.empty() && (goesOn || !line.empty())) << "round " << round;
+                line += piece;
+                if (!goesOn)
+                    got.push_back(std::exchange(line, {}));
+            }
+            ASSERT_EQ(got, expected) << "round " << round;
+        }
+    }
 }

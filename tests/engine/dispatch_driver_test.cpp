@@ -6,74 +6,39 @@ using namespace dlx::test;
 
 namespace {
 
-class Dispatch : public ::testing::Test {
-protected:
-    TempDataFolder data;
-    Lexicon lexicon{data.path()};
-    TranslationState state;
-    Translator tr{state, lexicon};
-
-    void SetUp() override {
-        data.writeEntries({entry("apple", "แอปเปิ้ล", N), entry("there", "ที่นั่น", ADV)});
-        beginRun(state);
-    }
-};
-
-TEST_F(Dispatch, PiecesLandOnTheWorkLineAsTheirKindRequires) {
+TEST(Dispatch, PiecesLandOnTheWorkLineAsTheirKindRequires) {
+    TempFolder data;
+    // "what" is held for the end of the line and "red" for the noun phrase, so each row shows whether a piece
+    // writes out the held text before it, after it, or not at all.
+    data.writeEntries({entry("apple", "แอปเปิ้ล", N), entry("there", "ที่นั่น", ADV), entry("what", "อะไร", Q),
+                       entry("red", "แดง", ADJ), entry("car", "รถ", N), entry("go", "ไป", VI)});
     struct Row {
-        const char *piece;
-        const char *heldBefore, *phraseBefore;
-        const char *text4;
-        int consumed;
-        const char *heldAfter, *phraseAfter;
+        const char *in, *out;
     } rows[] = {
-        {"The", "ก", "ข", "", 0, "ก", "ข"},
-        {"THE", "ก", "", "", 0, "ก", ""},
-        {"the ", "", "", "", 0, "", ""},
-        {"an", "", "", "", 0, "", ""},
-        {"An", "", "", "", 0, "", ""},
-        {"a", "ก", "ข", "อะ.-", 1, "ก", "ข"},
-        {"A ", "ก", "", "อะ.-", 1, "ก", ""},
-        {"42 ", "ก", "ข", "42 ก", 0, "", "ข"},
-        {"?", "ก", "ข", "กข?", 1, "", ""},
-        {"? ", "ก", "ข", "กข?", 1, "", ""},
-        {".\t", "ก", "ข", "กข.\t", 1, "", ""},
-        {"\t", "ก", "ข", "\t", 1, "ก", "ข"},
-        {"", "ก", "ข", "ก", 0, "", "ข"},
-        {"/", "ก", "ข", "/ก", 0, "", "ข"},
-        {"\u00E9t\u00E9 ", "", "", "\u00E9t\u00E9 ", 0, "", ""},
-        {"\u0E01\u0E02", "", "", "\u0E01\u0E02", 0, "", ""},
+        {"what red the go", "แดงไปอะไร"}, // articles write nothing and hold nothing back
+        {"what red THE car go", "รถแดงไปอะไร"},
+        {"what red An 42", "42แดงอะไร"},
+        {"what red a 42", "อะ.-42แดงอะไร"}, // "a" writes its marker, the held text stays held
+        {"A car go", "อะ.-รถไป"},
+        {"what red 42 go", "42 แดงไปอะไร"}, // other pieces are written, then the held noun phrase
+        {"what red?", "แดงอะไร?"},          // marks write both held texts first
+        {"what red? go", "แดงอะไร?ไป"},
+        {"what red.\tgo", "แดงอะไร.\tไป"},
+        {"what red\tgo", "\tแดงไปอะไร"},    // a Tab leaves the held text held
+        {"what red'car go", "แดงรถไปอะไร"}, // the apostrophe's empty piece writes the held noun phrase
+        {"what red/car go", "/แดงรถไปอะไร"},
+        {"\u00E9t\u00E9 go", "\u00E9t\u00E9 ไป"}, // only A-Z starts a dictionary word
+        {"\u0E01\u0E02 go", "\u0E01\u0E02 ไป"},
+        {"apple there", "แอปเปิ้ลที่นั่น"}, // longer words starting with an article reach the dictionary
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(std::string("piece [") + row.piece + "]");
-        state = TranslationState{};
-        state.HeldModifiers = fromUtf8(row.heldBefore);
-        state.HeldPhrase = fromUtf8(row.phraseBefore);
-        state.CurrentWord = fromUtf8(row.piece);
-        tr.CheckMean();
-        if (state.WordConsumed != 1) {
-            state.Text4 += state.CurrentWord;
-            state.CurrentWord.clear();
-        }
-        EXPECT_EQ(toUtf8(state.Text4), row.text4);
-        EXPECT_EQ(state.WordConsumed, row.consumed);
-        EXPECT_EQ(toUtf8(state.HeldModifiers), row.heldAfter);
-        EXPECT_EQ(toUtf8(state.HeldPhrase), row.phraseAfter);
+        SCOPED_TRACE(row.in);
+        EXPECT_EQ(rawLines(data.path(), row.in), std::vector<std::string>{row.out});
     }
-}
-
-TEST_F(Dispatch, LongerWordsStartingWithAnArticleReachTheDictionary) {
-    state.CurrentWord = U"apple ";
-    tr.CheckMean();
-    EXPECT_EQ(state.WordConsumed, 1);
-    EXPECT_EQ(toUtf8(state.HeldModifiers), "แอปเปิ้ล");
-    state.CurrentWord = U"There";
-    tr.CheckMean();
-    EXPECT_EQ(toUtf8(state.Text4), "แอปเปิ้ลที่นั่น");
 }
 
 TEST(Driver, CutsLinesIntoWordsAndSeparators) {
-    TempDataFolder data;
+    TempFolder data;
     data.writeEntries({entry("why", "ทำไม", ADV), entry("no", "ไม่", ADV), entry("don", "ไม่", ADV), entry("t", "", ADV),
                        entry("x", "เอ็กซ์", N), entry("y", "วาย", N), entry("cat", "แมว", N), entry("go", "ไป", VI),
                        entry("red", "แดง", ADJ)});
@@ -100,6 +65,13 @@ TEST(Driver, CutsLinesIntoWordsAndSeparators) {
         {"go\r\n\r\ngo", {"ไป", "", "ไป"}, wfw},
         {"go\rgo\n", {"ไป", "ไป"}, wfw},
         {"go           go", {"ไป" + std::string(10, ' ') + "ไป"}, wfw}, // eleven spaces: the first goes with the word
+        // Double quotes and the ellipsis are marks; a sentence's "." or "?" before one is split off first.
+        {"\"why go.\"", {"\"ทำไมไป.\""}, wfw},
+        {"go?\" no", {"ไป?\" ไม่"}, wfw},
+        {"\u201Cdon\u2019t\u201D go\u2026", {"\u201Cไม่\u201D ไป\u2026"}, wfw},
+        {"\u2018go\u2019", {"ไป"}, wfw},                             // single quotes are apostrophes: not written
+        {"red cat\" go", {"แมวแดง\" ไป"}, TranslationMode::Grammar}, // held text comes before the quote
+        {"go.\u2026", {"ไป.\u2026"}, wfw},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.in);
@@ -107,8 +79,29 @@ TEST(Driver, CutsLinesIntoWordsAndSeparators) {
     }
 }
 
+TEST(Driver, SentencesRunTogetherUnlessTheirSpaceIsKept) {
+    TempFolder data;
+    data.writeEntries({entry("why", "ทำไม", ADV), entry("no", "ไม่", ADV), entry("go", "ไป", VI),
+                       entry("red", "แดง", ADJ), entry("cat", "แมว", N)});
+    struct Row {
+        const char *in, *joined, *spaced;
+    } rows[] = {
+        {"Why? No. go", "ทำไม?ไม่.ไป", "ทำไม? ไม่. ไป"},
+        {"red cat. go", "แมวแดง.ไป", "แมวแดง. ไป"},   // the held phrase still comes before the mark
+        {"go.\tgo? ", "ไป.\tไป?", "ไป.\tไป? "},       // a Tab is written either way
+        {"go, go.  go", "ไป, ไป. ไป", "ไป, ไป.  ไป"}, // only the sentence's own space is kept
+        {"\"go.\" go", "\"ไป.\" ไป", "\"ไป.\" ไป"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.in);
+        Lexicon lexicon(data.path());
+        EXPECT_EQ(toUtf8(translateText(fromUtf8(row.in), lexicon, TranslationMode::Grammar)), row.joined);
+        EXPECT_EQ(toUtf8(translateText(fromUtf8(row.in), lexicon, TranslationMode::Grammar, true)), row.spaced);
+    }
+}
+
 TEST(Driver, HeldAdjectiveCrossesTheLineEndAndIsNeverDropped) {
-    TempDataFolder data;
+    TempFolder data;
     data.writeEntries({entry("red", "แดง", ADJ), entry("go", "ไป", VI)});
     EXPECT_EQ(rawLines(data.path(), "red zebra\ngo"), (std::vector<std::string>{"zebra", "แดงไป"}));
     // Held at the end of the last line: appended to it rather than lost.
@@ -116,7 +109,7 @@ TEST(Driver, HeldAdjectiveCrossesTheLineEndAndIsNeverDropped) {
 }
 
 TEST(Driver, CancelLetsTheCurrentLineFinishAndStopsThere) {
-    TempDataFolder data;
+    TempFolder data;
     data.writeEntries({entry("go", "ไป", VI)});
     Lexicon lexicon(data.path());
     TranslationState state;
@@ -133,7 +126,7 @@ TEST(Driver, CancelLetsTheCurrentLineFinishAndStopsThere) {
 }
 
 TEST(Driver, PreviousWordClassCarriesOverBetweenRuns) {
-    TempDataFolder data;
+    TempFolder data;
     data.writeEntries({entry("car", "รถ", N), entry("is", "เป็น", BE)});
     Lexicon lexicon(data.path());
     TranslationState state;
@@ -146,7 +139,7 @@ TEST(Driver, PreviousWordClassCarriesOverBetweenRuns) {
 }
 
 TEST(Driver, CharactersOutsideThaiAndAsciiPassThroughUnchanged) {
-    TempDataFolder data;
+    TempFolder data;
     data.writeEntries({entry("cafe", "ร้านกาแฟ", N)});
     EXPECT_EQ(translateUtf8(data.path(), "caf\u00E9 \u00A9 \U0001F600 cafe"), "caf\u00E9 \u00A9 \U0001F600 ร้านกาแฟ");
 }

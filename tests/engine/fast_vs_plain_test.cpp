@@ -91,40 +91,46 @@ TEST(FastLookup, EqualsTheScanOnRandomDictionariesAndWords) {
         EXPECT_GT(seen[how], 20) << "rendering kind " << how;
 }
 
-TEST(FastLookup, WholeTranslationsEqualThoseOfTheScanningLookup) {
+TEST(FastLookup, WholeTranslationsEqualThoseOfThePlainScanAndLookup) {
     for (unsigned seed = 1; seed <= 60; ++seed) {
         RandomDictionary gen(seed * 7919);
-        TempDataFolder data;
+        TempFolder data;
         std::map<char32_t, std::vector<std::u32string>> files;
         for (char32_t L : {U'B', U'S', U'U', U'H', U'T', U'R', U'D', U'E', U'I'}) {
             files[L] = gen.lines(25);
             std::vector<std::string> utf8;
             for (const auto &l : files[L])
                 utf8.push_back(toUtf8(l));
-            data.write(std::string(1, static_cast<char>(L)) + ".pal", utf8);
+            data.writeLines(std::string(1, static_cast<char>(L)) + ".pal", utf8);
         }
         std::vector<std::u32string> text;
         for (int line = 0; line < 8; ++line) {
             std::u32string l;
             for (int w = 0; w < 12; ++w) {
                 l += gen.piece();
-                static const std::u32string seps[] = {U" ", U", ", U"\t", U"? ", U". ", U"'", U"  ", U"-"};
+                static const std::u32string seps[] = {
+                    U" ",   U", ",       U"\t",     U"? ",     U". ",      U"'",      U"  ",      U"-",    U"\"",
+                    U".\"", U"?\u201D ", U"\u201C", U"\u2026", U" \u2018", U"\u2019", U".\u2026", U" \" ", U"."};
                 l += seps[gen.pick(std::size(seps))];
             }
             text.push_back(l);
         }
         for (auto mode : {TranslationMode::Grammar, TranslationMode::WordForWord}) {
-            auto run = [&](bool scan) {
+            auto run = [&](bool plainVersions) {
                 Lexicon lexicon(data.path());
                 TranslationState state;
-                Translator tr(state, lexicon);
-                tr.mode = mode;
-                if (scan)
-                    tr.finder = [&](char32_t L, std::u32string_view w, bool &) {
+                Translator::Finder finder;
+                if (plainVersions)
+                    finder = [&](char32_t L, std::u32string_view w) -> std::optional<Rendering> {
                         auto it = files.find(L);
                         return it == files.end() ? Rendering{} : plain::lookup(it->second, w);
                     };
+                Translator tr(state, lexicon, finder);
+                tr.mode = mode;
+                tr.sentenceSpace = seed % 2 == 0;
                 beginRun(state);
+                if (plainVersions)
+                    return plain::translateLines(tr, text);
                 translateLines(tr, text);
                 return state.TranslatedLines;
             };

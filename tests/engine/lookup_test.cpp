@@ -1,4 +1,5 @@
-// The lookup's word order, labels, be, comparisons, line-end flush and suffix rules, on small dictionaries.
+// The lookup's word order, labels, be, comparisons, line-end flush and suffix rules, on small dictionaries, seen
+// in the translated lines (before phrase rewriting).
 #include "EngineFixture.h"
 
 using namespace dlx;
@@ -6,204 +7,170 @@ using namespace dlx::test;
 
 namespace {
 
-class Lookup : public ::testing::Test {
-protected:
-    TempDataFolder data;
-    Lexicon lexicon{data.path()};
-    TranslationState state;
-    Translator tr{state, lexicon};
-
-    void SetUp() override { beginRun(state); }
-
-    /// One word step on a piece, as the driver hands it over (with its trailing space, if any).
-    std::string step(const std::string &piece) {
-        state.CurrentWord = fromUtf8(piece);
-        tr.wordStep();
-        return toUtf8(state.Text4);
-    }
-    std::string held() const { return toUtf8(state.HeldModifiers); }
+struct Row {
+    const char *in, *out;
 };
 
-TEST_F(Lookup, GrammarModePutsTheNounBeforeItsAdjectivesAndWritesThePhraseAtTheVerb) {
-    data.writeEntries({entry("red", "แดง", ADJ), entry("car", "รถ", N), entry("run", "วิ่ง", VI)});
-    step("red ");
-    step("car ");
-    EXPECT_EQ(toUtf8(state.Text4), "");
-    EXPECT_EQ(held(), "รถแดง");
-    EXPECT_EQ(step("run"), "รถแดงวิ่ง");
-}
-
-TEST_F(Lookup, AnAdjectiveAfterANounWritesThePendingNounPhraseFirst) {
-    data.writeEntries({entry("red", "แดง", ADJ), entry("car", "รถ", N)});
-    step("car ");
-    EXPECT_EQ(step("red "), "รถ");
-    EXPECT_EQ(held(), "แดง");
-}
-
-TEST_F(Lookup, WordForWordWritesEachMeaningAsItComes) {
-    data.writeEntries({entry("red", "แดง", ADJ), entry("car", "รถ", N), entry("run", "วิ่ง", VI)});
-    tr.mode = TranslationMode::WordForWord;
-    step("red ");
-    step("cars ");
-    EXPECT_EQ(step("run"), "แดงรถวิ่ง");
-}
-
-TEST_F(Lookup, BeDependsOnThePreviousWord) {
-    data.writeEntries({entry("is", "เป็น", BE), entry("car", "รถ", N), entry("red", "แดง", ADJ), entry("he", "เขา", PRO),
-                       entry("what", "อะไร", Q)});
-    struct Row {
-        std::vector<std::string> before;
-        std::string expected;
-        int classAfter;
-    } rows[] = {
-        {{"car "}, "รถคือ", 1}, {{"red "}, "แดงอยู่", 2}, {{"he "}, "เขาเป็น", 0}, {{}, "เป็น", 0}, {{"what "}, "", 0},
-    };
+/// Translates each row's text alone, in a fresh run, and compares the lines joined by "\n".
+void expectRows(const TempFolder &data, std::initializer_list<Row> rows,
+                TranslationMode mode = TranslationMode::Grammar) {
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.expected);
-        state = TranslationState{};
-        beginRun(state);
-        for (const auto &w : row.before)
-            step(w);
-        EXPECT_EQ(step("is "), row.expected);
-        EXPECT_EQ(state.PrevWordClass, row.classAfter);
-        EXPECT_EQ(toUtf8(state.PrevPos), "BE");
+        SCOPED_TRACE(row.in);
+        std::string joined;
+        for (const auto &l : rawLines(data.path(), row.in, mode))
+            joined += (joined.empty() ? "" : "\n") + l;
+        EXPECT_EQ(joined, row.out);
     }
 }
 
-TEST_F(Lookup, AQuestionWordIsWrittenAtTheEndOfItsLine) {
+TEST(Lookup, NounPhrasesAreHeldAndWrittenNounFirstWhenTheyEnd) {
+    TempFolder data;
     data.writeEntries(
-        {entry("where", "ที่ไหน", Q), entry("is", "เป็น", BE), entry("my", "ของฉัน", PRO), entry("book", "หนังสือ", N)});
-    EXPECT_EQ(rawLines(data.path(), "where is my book"), std::vector<std::string>{"ของฉันหนังสือที่ไหน"});
-    EXPECT_EQ(rawLines(data.path(), "where is my book?"), std::vector<std::string>{"ของฉันหนังสือที่ไหน?"});
+        {entry("red", "แดง", ADJ), entry("car", "รถ", N), entry("run", "วิ่ง", VI), entry("big", "ใหญ่", ADJ)});
+    expectRows(data, {
+                         {"red car run", "รถแดงวิ่ง"},       // held until the verb, the noun before its adjective
+                         {"big red car 42", "42รถแดงใหญ่"}, // adjectives pile up in reverse reading order
+                         {"car red 42", "รถ42แดง"},        // an adjective after a noun writes the noun out first
+                     });
+    expectRows(data, {{"red cars run", "แดงรถวิ่ง"}}, TranslationMode::WordForWord);
 }
 
-TEST_F(Lookup, LineEndFlushResetsThePreviousLabelAndClearsTheFlag) {
-    data.writeEntries({entry("car", "รถ", N)});
-    state.AtLineEnd = true;
-    state.PrevPos = U"vt";
-    state.ComparisonOpen = true;
-    EXPECT_EQ(step("car"), "รถ");
-    EXPECT_FALSE(state.AtLineEnd);
-    EXPECT_EQ(toUtf8(state.PrevPos), "");
-    EXPECT_FALSE(state.ComparisonOpen);
-    EXPECT_EQ(state.PrevWordClass, 1);
+TEST(Lookup, BeDependsOnThePreviousWord) {
+    TempFolder data;
+    data.writeEntries({entry("is", "เป็น", BE), entry("car", "รถ", N), entry("red", "แดง", ADJ), entry("he", "เขา", PRO),
+                       entry("what", "อะไร", Q), entry("as", "เป็น", CON)});
+    expectRows(data, {
+                         {"car is", "รถคือ"},
+                         {"red is", "แดงอยู่"},
+                         {"he is", "เขาเป็น"},
+                         {"is", "เป็น"},
+                         {"what is", "อะไร"},                           // nothing after a question word...
+                         {"what is is", "เป็นอะไร"},                     // ...which starts the class afresh
+                         {"car is is", "รถคือคือ"},                       // be itself leaves the class as it was
+                         {"he is as red as he", "เขาเป็นแดงเหมือนกับเขา"}, // and marks the word as be
+                     });
 }
 
-TEST_F(Lookup, ASecondQuestionWordKeepsTheFirstOnesMeaning) {
-    data.writeEntries({entry("who", "ใคร", Q), entry("what", "อะไร", Q), entry("did", "ทำ", VT)});
-    EXPECT_EQ(rawLines(data.path(), "who did what"), std::vector<std::string>{"ทำใครอะไร"});
+TEST(Lookup, QuestionWordsAreWrittenAtTheEndOfTheLine) {
+    TempFolder data;
+    data.writeEntries({entry("where", "ที่ไหน", Q), entry("is", "เป็น", BE), entry("my", "ของฉัน", PRO),
+                       entry("book", "หนังสือ", N), entry("who", "ใคร", Q), entry("what", "อะไร", Q),
+                       entry("did", "ทำ", VT)});
+    expectRows(data, {
+                         {"where is my book", "ของฉันหนังสือที่ไหน"},
+                         {"where is my book?", "ของฉันหนังสือที่ไหน?"},
+                         {"who did what", "ทำใครอะไร"}, // a second question word keeps the first one's meaning
+                     });
 }
 
-TEST_F(Lookup, ComparisonRuleDropsTheFirstConjunctionAndTurnsTheSecondIntoLikeness) {
+TEST(Lookup, ComparisonRuleDropsTheFirstConjunctionAndTurnsTheSecondIntoLikeness) {
+    TempFolder data;
     data.writeEntries({entry("is", "เป็น", BE), entry("as", "เป็น", CON), entry("tall", "สูง", ADJ),
                        entry("so", "ดังนั้น", CON), entry("he", "เขา", PRO), entry("sleeps", "นอน", VI)});
-    EXPECT_EQ(rawLines(data.path(), "he is as tall as he"), std::vector<std::string>{"เขาเป็นสูงเหมือนกับเขา"});
-    // After an intransitive verb "so" is swallowed too, and nothing else changes.
-    EXPECT_EQ(rawLines(data.path(), "he sleeps so he"), std::vector<std::string>{"เขานอนเขา"});
+    expectRows(data, {
+                         {"he is as tall as he", "เขาเป็นสูงเหมือนกับเขา"},
+                         {"he sleeps so he", "เขานอนเขา"}, // after an intransitive verb "so" is swallowed too
+                     });
 }
 
-TEST_F(Lookup, SuffixRulesReachTheStem) {
+TEST(Lookup, TheLineEndFlushForgetsTheLastLabelAndAnOpenComparisonButNotTheClass) {
+    TempFolder data;
+    data.writeEntries({entry("is", "เป็น", BE), entry("as", "เป็น", CON), entry("so", "ดังนั้น", CON),
+                       entry("he", "เขา", PRO), entry("sleeps", "นอน", VI), entry("car", "รถ", N)});
+    expectRows(data, {
+                         {"he is\nas he", "เขาเป็น\nเป็นเขา"},           // "as" no longer follows be
+                         {"he sleeps\nso he", "เขานอน\nดังนั้นเขา"},      // nor an intransitive verb
+                         {"he is as car\nas he", "เขาเป็นรถ\nเป็นเขา"},  // the comparison is closed
+                         {"he is as car as he", "เขาเป็นรถเหมือนกับเขา"}, // (within a line it stays open)
+                         {"car\nis", "รถ\nคือ"},                        // the class carries over
+                     });
+}
+
+TEST(Lookup, SuffixRulesReachTheStem) {
+    TempFolder data;
     data.writeEntries({entry("study", "เรียน", VT), entry("walk", "เดิน", VI), entry("run", "วิ่ง", VI),
                        entry("tall", "สูง", ADJ), entry("happy", "สุข", ADJ), entry("cat", "แมว", N),
-                       entry("bake", "อบ", VT), entry("go", "ไป", VI), entry("nice", "ดี", ADJ)});
-    struct Row {
-        const char *piece, *text4, *held;
-    } rows[] = {
-        {"studied ", "เรียน", ""},    {"studied", "เรียน", ""},
-        {"walking ", "กำลังเดิน", ""}, {"running ", "การวิ่ง", ""},
-        {"baking", "การอบ", ""},     {"going ", "กำลังไป", ""}, // a two-character stem is enough for -ing
-        {"cats ", "แมว", ""},        {"CATS", "แมว", ""},
-        {"walked", "เดิน", ""},       {"baked ", "อบ", ""}, // ED 3: drop only the d
-        {"taller ", "", "สูงกว่า"},    {"happier", "", "สุขกว่า"},
-        {"tallest ", "", "สูงที่สุด"},   {"happiest", "", "สุขที่สุด"},
-        {"nicer", "", ""}, // ER never drops an e: "NIC" is no entry, raw fallback below
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.piece);
-        state = TranslationState{};
-        beginRun(state);
-        step(row.piece);
-        if (std::string(row.piece) == "nicer") {
-            EXPECT_EQ(toUtf8(state.Text4), "nicer");
-            continue;
-        }
-        EXPECT_EQ(toUtf8(state.Text4), row.text4);
-        EXPECT_EQ(held(), row.held);
-        EXPECT_EQ(state.PrevWordClass, 2);
-    }
+                       entry("bake", "อบ", VT), entry("go", "ไป", VI), entry("nice", "ดี", ADJ), entry("is", "เป็น", BE),
+                       entry("red", "แดง", ADJ)});
+    // Each word followed by a space, then without one; "is" shows the class a suffixed word leaves (อยู่: other).
+    expectRows(data, {
+                         {"studied is", "เรียนอยู่"},
+                         {"studied", "เรียน"},
+                         {"walking is", "กำลังเดินอยู่"},
+                         {"running is", "การวิ่งอยู่"},
+                         {"baking", "การอบ"},
+                         {"going is", "กำลังไปอยู่"}, // a two-character stem is enough for -ing
+                         {"cats is", "แมวอยู่"},
+                         {"CATS", "แมว"},
+                         {"walked", "เดิน"},
+                         {"baked is", "อบอยู่"}, // ED 3: drop only the d
+                         {"taller is", "สูงกว่าอยู่"},
+                         {"taller 42", "42สูงกว่า"}, // comparatives are held, not written
+                         {"happier", "สุขกว่า"},
+                         {"tallest 42", "42สูงที่สุด"},
+                         {"happiest", "สุขที่สุด"},
+                         {"nicer is", "nicer อยู่"}, // ER never drops an e: no stem NIC, so the word as it stands
+                         {"red cats", "แมวแดง"},   // a written suffixed word comes before the held text
+                     });
 }
 
-TEST_F(Lookup, WriteRenderingPutsTheMeaningBeforeTheHeldTextAndKeepsThePreviousLabel) {
-    data.writeEntries({entry("cat", "แมว", N), entry("red", "แดง", ADJ)});
-    step("red ");
-    state.PrevPos = U"vt";
-    EXPECT_EQ(step("cats "), "แมวแดง");
-    EXPECT_EQ(toUtf8(state.PrevPos), "vt");
-    EXPECT_EQ(held(), "");
+TEST(Lookup, AWrittenSuffixedWordKeepsThePreviousLabel) {
+    TempFolder data;
+    data.writeEntries(
+        {entry("cat", "แมว", N), entry("is", "เป็น", BE), entry("as", "เป็น", CON), entry("he", "เขา", PRO)});
+    // "as" after "is cats" still counts as following be.
+    expectRows(data, {{"he is cats as he", "เขาเป็นแมวเขา"}});
 }
 
-TEST_F(Lookup, ShortStemsAndUsingAreNotReduced) {
-    data.writeEntries({entry("it", "มัน", PRO), entry("us", "เรา", PRO), entry("use", "ใช้", VT)});
-    EXPECT_EQ(step("its "), "its ");
-    state.Text4.clear();
-    EXPECT_EQ(step("using "), "using ");
+TEST(Lookup, UnknownWordsAreWrittenAsTheyStandAndOnlySuffixedOnesChangeTheClass) {
+    TempFolder data;
+    data.writeEntries({entry("car", "รถ", N), entry("is", "เป็น", BE), entry("it", "มัน", PRO), entry("us", "เรา", PRO),
+                       entry("use", "ใช้", VT), entry("bigy", "x", N)});
+    expectRows(data,
+               {
+                   {"car cow is", "cow รถคือ"},   // an unknown word neither writes the held noun nor changes the class
+                   {"car cows is", "cows รถอยู่"}, // a suffixed one is written by the lookup as "other"
+                   {"its using us", "its using เรา"}, // short stems and USING are not reduced
+                   // BIGGER: the last line holds the stem BIGY as a noun, not an adjective: nothing is
+                   // rendered and the class stays.
+                   {"car bigger is", "bigger รถคือ"},
+               });
 }
 
-TEST_F(Lookup, UnknownWordsAreWrittenUnchangedAndOnlySuffixedOnesChangeTheClass) {
-    data.writeEntries({entry("car", "รถ", N)});
-    state.PrevWordClass = 1;
-    EXPECT_EQ(step("cow "), "cow ");
-    EXPECT_EQ(state.PrevWordClass, 1);
-    state.Text4.clear();
-    EXPECT_EQ(step("cows "), "cows ");
-    EXPECT_EQ(state.PrevWordClass, 2);
-    EXPECT_EQ(state.WordConsumed, 0);
+TEST(Lookup, AbsentAndEmptyLetterFilesRenderNothing) {
+    TempFolder data;
+    data.writeLines("C.pal", {});
+    data.writeEntries({entry("is", "เป็น", BE)});
+    expectRows(data, {{"cats dogs is", "cats dogs เป็น"}});
 }
 
-TEST_F(Lookup, ComparativeStemWithoutTheAdjectiveLabelOnTheLastLineIsLeftForTheDriver) {
-    // "bigger": the last sub-rule's stem is BIGY; a last line holding it as a noun renders nothing and the
-    // driver writes the word; without it, the raw fallback writes it. Both leave the word in the text, but
-    // only the fallback sets the class.
-    data.writeEntries({entry("bigy", "x", N)});
-    state.PrevWordClass = 1;
-    EXPECT_EQ(step("bigger "), "bigger ");
-    EXPECT_EQ(state.PrevWordClass, 1);
-}
-
-TEST_F(Lookup, AbsentAndEmptyLetterFilesRenderNothing) {
-    data.write("C.pal", {});
-    EXPECT_EQ(step("cats "), "cats ");
-    EXPECT_EQ(state.PrevWordClass, 0);
-    state.Text4.clear();
-    EXPECT_EQ(step("dogs "), "dogs ");
-    EXPECT_EQ(state.PrevWordClass, 0);
-}
-
-TEST_F(Lookup, FileOrderDecidesBetweenASuffixRuleAndALaterExactEntry) {
+TEST(Lookup, FileOrderDecidesBetweenASuffixRuleAndALaterExactEntry) {
+    TempFolder data;
     data.writeEntries({entry("new", "ใหม่", ADJ), entry("news", "ข่าว", N)});
-    EXPECT_EQ(rawLines(data.path(), "news", TranslationMode::WordForWord), std::vector<std::string>{"ใหม่"});
+    expectRows(data, {{"news", "ใหม่"}}, TranslationMode::WordForWord);
     data.writeEntries({entry("news", "ข่าว", N), entry("new", "ใหม่", ADJ)});
-    EXPECT_EQ(rawLines(data.path(), "news", TranslationMode::WordForWord), std::vector<std::string>{"ข่าว"});
+    expectRows(data, {{"news", "ข่าว"}}, TranslationMode::WordForWord);
 }
 
-TEST_F(Lookup, LetterFileFormatQuirks) {
-    data.write("B.pal", {"bank/ธนาคาร/n.(นาม)/extra", " Apple /แอปเปิ้ล/n.(นาม)", "no slash line", "bare/ เปล่า ",
-                         "bank/ซ้ำ/n.(นาม)"});
-    data.write("A.PAL", {" Apple / แอปเปิ้ล /n.(นาม)"});
-    const auto wfw = TranslationMode::WordForWord;
-    EXPECT_EQ(rawLines(data.path(), "bank", wfw), std::vector<std::string>{"ธนาคาร"});
-    EXPECT_EQ(rawLines(data.path(), "APPLE", wfw), std::vector<std::string>{" แอปเปิ้ล "});
+TEST(Lookup, LetterFileFormatQuirks) {
+    TempFolder data;
+    data.writeLines("B.pal", {"bank/ธนาคาร/n.(นาม)/extra", " Apple /แอปเปิ้ล/n.(นาม)", "no slash line", "bare/ เปล่า ",
+                              "bank/ซ้ำ/n.(นาม)"});
+    data.writeLines("A.PAL", {" Apple / แอปเปิ้ล /n.(นาม)"});
+    expectRows(data, {{"bank", "ธนาคาร"}, {"APPLE", " แอปเปิ้ล "}}, TranslationMode::WordForWord);
     // A meaning without a label falls to the "any other label" rule: written at once, held text first.
-    EXPECT_EQ(rawLines(data.path(), "bare"), std::vector<std::string>{" เปล่า "});
+    expectRows(data, {{"bare", " เปล่า "}});
 }
 
-TEST_F(Lookup, ALowerCaseFileNameIsAbsent) {
-    data.write("a.pal", {"apple/แอปเปิ้ล/n.(นาม)"});
-    EXPECT_EQ(rawLines(data.path(), "apple"), std::vector<std::string>{"apple"});
+TEST(Lookup, ALowerCaseFileNameIsAbsent) {
+    TempFolder data;
+    data.writeLines("a.pal", {"apple/แอปเปิ้ล/n.(นาม)"});
+    expectRows(data, {{"apple", "apple"}});
     EXPECT_FALSE(findLetterFile(data.path(), U'A').has_value());
 }
 
-TEST_F(Lookup, AChangedLetterFileIsReadAgainByTheNextRun) {
+TEST(Lookup, AChangedLetterFileIsReadAgainByTheNextRun) {
+    TempFolder data;
     data.writeEntries({entry("car", "รถ", N)});
     Lexicon shared(data.path());
     auto once = [&] {
@@ -217,12 +184,16 @@ TEST_F(Lookup, AChangedLetterFileIsReadAgainByTheNextRun) {
     EXPECT_EQ(once(), "รถ");
     data.writeEntries({entry("car", "รถยนต์", N)});
     EXPECT_EQ(once(), "รถยนต์");
-    std::filesystem::remove(data.path() + "/C.pal");
+    std::filesystem::remove(data.file("C.pal"));
     EXPECT_EQ(once(), "car");
 }
 
-TEST_F(Lookup, UnknownWordHookSeesEveryUnrenderedWord) {
+TEST(Lookup, UnknownWordHookSeesEveryUnrenderedWord) {
+    TempFolder data;
     data.writeEntries({entry("car", "รถ", N)});
+    Lexicon lexicon(data.path());
+    TranslationState state;
+    Translator tr(state, lexicon);
     std::vector<std::string> unknown;
     tr.onUnknownWord = [&](std::u32string_view w) { unknown.push_back(toUtf8(w)); };
     tr.translateLine(U"car cars zebra walks x= 42");

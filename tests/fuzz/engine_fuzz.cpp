@@ -1,5 +1,5 @@
-// Random dictionaries and texts: the indexed lookup must agree with the scan, the fast phrase rewriting with the
-// literal procedure, and nothing may crash.
+// Random dictionaries and texts: the indexed lookup and the line scan must agree with the plain versions, the fast
+// phrase rewriting with the literal procedure, and nothing may crash.
 #include "Codec874.h"
 #include "Driver.h"
 #include "PlainReference.h"
@@ -15,7 +15,8 @@ namespace {
 
 // Bytes become characters from a small alphabet, so that words, stems and separators collide often.
 std::u32string toText(std::string_view bytes) {
-    static const std::u32string alphabet = U"abdegiinnrsstuyABDEGINRSTUY  \t/=.,?'-\r\nกขคงมนอะ.-";
+    static const std::u32string alphabet =
+        U"abdegiinnrsstuyABDEGINRSTUY  \t/=.,?'-\r\nกขคงมนอะ.-\"\u201C\u201D\u2026\u2018\u2019";
     std::u32string out;
     for (unsigned char b : bytes)
         out.push_back(b < 0xC0 ? alphabet[b % alphabet.size()] : decode874(std::string(1, static_cast<char>(b)))[0]);
@@ -44,17 +45,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     for (auto mode : {TranslationMode::Grammar, TranslationMode::WordForWord}) {
         std::vector<std::vector<std::u32string>> results;
-        for (bool scan : {false, true}) {
+        for (bool plainVersions : {false, true}) {
             Lexicon lexicon("/nonexistent");
             TranslationState state;
-            Translator tr(state, lexicon);
+            Translator tr(state, lexicon, [&](char32_t, std::u32string_view w) -> std::optional<Rendering> {
+                return plainVersions ? plain::lookup(lines, w) : findRendering(*index, w);
+            });
             tr.mode = mode;
-            tr.finder = [&](char32_t, std::u32string_view w, bool &) {
-                return scan ? plain::lookup(lines, w) : findRendering(*index, w);
-            };
             beginRun(state);
-            translateLines(tr, splitLines(text));
-            results.push_back(state.TranslatedLines);
+            if (plainVersions) {
+                results.push_back(plain::translateLines(tr, splitLines(text)));
+            } else {
+                translateLines(tr, splitLines(text));
+                results.push_back(state.TranslatedLines);
+            }
         }
         if (results[0] != results[1])
             std::abort();

@@ -320,8 +320,7 @@ void FrmMain::createMenus() {
 
 void FrmMain::Form_Load() {
     state_.CurrentWord.clear();
-    state_.CharIndex = 1;
-    state_.WordConsumed = 0;
+    state_.WordConsumed = false;
     hover_.ToolIdle = true;
     // A skin that cannot be loaded is reported there; the remaining steps still run, so the progress bar, the
     // title and the menu pictures work with or without a skin.

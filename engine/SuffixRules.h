@@ -1,0 +1,39 @@
+#pragma once
+// The English suffix families the lookup reduces to dictionary stems, as one table.
+//
+// A word is first put into a family by its ending (plural S, past ED, ING, comparative ER, superlative EST).
+// Each of the family's sub-rules cuts characters off the upper-cased word, adds a stem ending, and matches an
+// entry whose key is that stem; a word followed by a space (as the driver hands it over) has the space cut too.
+#include "LetterFile.h"
+
+#include <span>
+#include <string_view>
+
+namespace dlx {
+
+enum class SuffixFamily { None, S, ED, ING, ER, EST };
+
+/// Which labels an entry needs for a sub-rule to use it.
+enum class StemLabel { Any, Verb, Adjective };
+
+struct SuffixRule {
+    std::size_t cutWithSpace;       ///< characters cut from a word that ends with its space ("studied ": 4)
+    std::size_t cutWithoutSpace;    ///< characters cut from a word without one ("studied": 3)
+    std::u32string_view stemEnding; ///< lower-case letters added to the cut word: STUD + y
+    std::size_t stemLongerThan;     ///< the stem (ending included, before trimming) must be longer than this
+    StemLabel needs;
+    bool holds; ///< a comparative or superlative: the meaning joins the held text instead of being written
+    std::u32string_view thaiBefore, thaiAfter; ///< the rendering is thaiBefore + meaning + thaiAfter
+};
+
+/// The sub-rules of a family, tried in this order against each entry.
+std::span<const SuffixRule> suffixRules(SuffixFamily family);
+
+/// The family of the upper-cased word as the driver hands it over, and whether it ends with its space.
+/// "WALKING " => ING with space; "USING" => None (the ING rules never reduce USING).
+SuffixFamily suffixFamily(std::u32string_view upperWord, bool &withSpace);
+
+/// True when an entry with this label may serve the rule.
+bool labelServes(StemLabel needs, Label label);
+
+} // namespace dlx
