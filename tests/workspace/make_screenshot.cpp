@@ -34,11 +34,11 @@ int main(int argc, char *argv[]) {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;
-    w.text1()->setPlainText("The red car is fast.\n"
-                            "I can not go to school today because I am sick.\n"
-                            "Where is my book? It is on the big table.\n"
-                            "She likes cats and dogs.");
-    QTest::mouseClick(w.command1(), Qt::LeftButton);
+    w.findChild<QTextEdit *>("Text1")->setPlainText("The red car is fast.\n"
+                                                    "I can not go to school today because I am sick.\n"
+                                                    "Where is my book? It is on the big table.\n"
+                                                    "She likes cats and dogs.");
+    QTest::mouseClick(w.findChild<QPushButton *>("Command1"), Qt::LeftButton);
     QWidget *subject = &w;
     const QString which = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
     if (which == "tip")

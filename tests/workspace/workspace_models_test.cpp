@@ -254,7 +254,7 @@ constexpr std::uint32_t kFace = 0xC8D0D4;
 TEST(ToolbarHover, hoverRaisesOneButtonAndErasesTheOthers) {
     ToolbarHover hover(kFace);
     hover.pointerMoved(3);
-    EXPECT_EQ(hover.HotButton, 3);
+    EXPECT_EQ(hover.hotButton(), 3);
     EXPECT_TRUE(hover.raised(3));
     for (int i = 1; i <= 12; ++i)
         if (i != 3)
@@ -268,27 +268,27 @@ TEST(ToolbarHover, holdingAButtonFreezesTheHoverUntilRelease) {
     ToolbarHover hover(kFace);
     hover.pointerMoved(4);
     hover.leftDown(4);
-    EXPECT_FALSE(hover.ToolIdle);
+    EXPECT_FALSE(hover.toolIdle());
     EXPECT_TRUE(hover.pressed(4));
     hover.pointerMoved(9);
-    EXPECT_EQ(hover.HotButton, 4);
+    EXPECT_EQ(hover.hotButton(), 4);
     hover.leftUp(4);
-    EXPECT_TRUE(hover.ToolIdle);
+    EXPECT_TRUE(hover.toolIdle());
     EXPECT_FALSE(hover.pressed(4));
     EXPECT_TRUE(hover.raised(4));
     hover.pointerMoved(9);
-    EXPECT_EQ(hover.HotButton, 9);
+    EXPECT_EQ(hover.hotButton(), 9);
 }
 
 TEST(ToolbarHover, eraseBeforeAnyHoverUsesButtonOne) {
     ToolbarHover hover(kFace);
     hover.eraseHoverFrame();
-    EXPECT_EQ(hover.HotButton, 1);
+    EXPECT_EQ(hover.hotButton(), 1);
     EXPECT_EQ(hover.frame(1), (HoverFrame{kFace, kFace}));
     EXPECT_FALSE(hover.frame(2));
     hover.pointerMoved(5);
     hover.eraseHoverFrame();
-    EXPECT_EQ(hover.HotButton, 5);
+    EXPECT_EQ(hover.hotButton(), 5);
     EXPECT_FALSE(hover.raised(5));
 }
 
