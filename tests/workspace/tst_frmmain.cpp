@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -180,6 +181,10 @@ private slots:
     void saveTextReportsAMissingFolder();
     void resizeBelow4000TwipsComplainsEachTime();
     void maximisingASmallWindowDoesNotComplain();
+    void windowResizedWhileTheMessageIsOpenIsLaidOutAtItsNewSize();
+    void tooSmallMessageHasRoomForItsTitle();
+    void stripNeverCoversPanesOrToolbar_data();
+    void stripNeverCoversPanesOrToolbar();
     void arrangementsSurviveResizes();
     void minimisedWindowScrollsItsTitle();
     void startupTipShowsOnceWhenWanted_data();
@@ -482,10 +487,104 @@ void TestFrmMain::maximisingASmallWindowDoesNotComplain() {
     QTest::qWait(250);
     QCOMPARE(w.windowTitle(), title);
     QCOMPARE(tooSmallMessages(), 1);
-    // Back to the small normal size: that resize complains again.
+    // Back to the small normal size: that resize complains again, and the controls follow the small size.
     w.showNormal();
     QTRY_COMPARE(w.width(), small);
     QTRY_COMPARE(tooSmallMessages(), 2);
+    QCOMPARE(text1(w)->width(), twipsToPixels(outerWidthTwips(w) - 250, w.logicalDpiX()));
+}
+
+void TestFrmMain::windowResizedWhileTheMessageIsOpenIsLaidOutAtItsNewSize() {
+    Workspace ws;
+    // The user enlarges the window while "รู้สึกจะย่อเล็กเกินไปนะ!" is open, then presses OK.
+    struct ResizingDialogs : test::FakeDialogs {
+        std::function<void()> whileOpen;
+        MsgAnswer message(QWidget *parent, const QString &text, const QString &title, MsgIcon icon,
+                          MsgButtons buttons) override {
+            if (auto act = std::exchange(whileOpen, nullptr))
+                act();
+            return FakeDialogs::message(parent, text, title, icon, buttons);
+        }
+    } dialogs;
+    const AppContext context(ws.programFolder(), dialogs, ws.services.settings, ws.services.profile, ws.keyboard,
+                             ws.services.http);
+    FrmMain w(context);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int small = twipsToPixels(3000, w.logicalDpiX()), large = twipsToPixels(9000, w.logicalDpiX());
+    dialogs.whileOpen = [&] {
+        w.resize(large, large);
+        QTRY_COMPARE(w.width(), large);
+    };
+    w.resize(small, small);
+    QTRY_COMPARE(dialogs.messages.size(), size_t(1));
+    QTRY_COMPARE(w.width(), large);
+    QCOMPARE(text1(w)->width(), twipsToPixels(outerWidthTwips(w) - 250, w.logicalDpiX()));
+    QCOMPARE(picBar(w)->x() + picBar(w)->width(), twipsToPixels(outerWidthTwips(w) - 175, w.logicalDpiX()));
+}
+
+void TestFrmMain::tooSmallMessageHasRoomForItsTitle() {
+    // The real message box: a window manager's title bar needs room for an icon and three buttons besides the
+    // title, which a box as narrow as "รู้สึกจะย่อเล็กเกินไปนะ!" does not leave.
+    Workspace ws;
+    QtDialogs real;
+    const AppContext context(ws.programFolder(), real, ws.services.settings, ws.services.profile, ws.keyboard,
+                             ws.services.http);
+    FrmMain w(context);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    int boxWidth = 0, titleWidth = 0;
+    QTimer::singleShot(0, &w, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        titleFont.setBold(true);
+        titleWidth = QFontMetrics(titleFont).horizontalAdvance(box->windowTitle());
+        boxWidth = box->width();
+        box->accept();
+    });
+    w.resize(twipsToPixels(3000, w.logicalDpiX()), twipsToPixels(3000, w.logicalDpiY()));
+    QTRY_VERIFY(boxWidth > 0);
+    QVERIFY2(boxWidth >= titleWidth + 3 * 28 + 24, qPrintable(QString("%1 / %2").arg(boxWidth).arg(titleWidth)));
+}
+
+void TestFrmMain::stripNeverCoversPanesOrToolbar_data() {
+    QTest::addColumn<QSize>("size"); // empty: maximised
+    QTest::addColumn<bool>("sideBySide");
+    for (const QSize size :
+         {QSize(200, 200), QSize(267, 267), QSize(360, 300), QSize(513, 430), QSize(700, 500), QSize()})
+        for (const bool side : {false, true}) {
+            const QString name =
+                size.isEmpty() ? QString("maximised") : QString("%1x%2").arg(size.width()).arg(size.height());
+            QTest::newRow(qPrintable(name + (side ? " side by side" : " stacked"))) << size << side;
+        }
+}
+
+void TestFrmMain::stripNeverCoversPanesOrToolbar() {
+    QFETCH(QSize, size);
+    QFETCH(bool, sideBySide);
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    if (size.isEmpty()) {
+        w.showMaximized();
+        QTRY_VERIFY(w.width() > 700);
+    } else {
+        w.resize(size);
+        QTRY_COMPARE(w.size(), size);
+    }
+    trigger(w, sideBySide ? "mnuCurY" : "mnuCurX");
+    QCOMPARE(text2(w)->y() == text1(w)->y(), sideBySide);
+    const QList<QWidget *> strip{option1(w), option2(w), command1(w), picBar(w)};
+    QList<QWidget *> kept{text1(w), text2(w), label1(w)};
+    for (ToolButton *b : w.findChildren<ToolButton *>())
+        kept << b;
+    for (QWidget *item : strip) {
+        QVERIFY2(item->x() >= 0 && item->y() >= 0, qPrintable(item->objectName()));
+        for (QWidget *other : kept + strip)
+            QVERIFY2(other == item || !item->geometry().intersects(other->geometry()),
+                     qPrintable(item->objectName() + " over " + other->objectName()));
+    }
 }
 
 void TestFrmMain::arrangementsSurviveResizes() {

@@ -37,6 +37,9 @@ QColor bgr(std::uint32_t value) {
     return QColor(c.r, c.g, c.b);
 }
 
+// Width a title bar takes besides the title: the window icon, three buttons and their spacing, in pixels.
+constexpr int kTitleBarExtras = 150;
+
 std::uint32_t toBgr(const QColor &c) {
     return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
            static_cast<std::uint32_t>(c.blue()) << 16;
@@ -51,7 +54,8 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
     setWindowIcon(art::programIcon());
     lexicon_ = std::make_unique<Lexicon>(toFsPath(context_.dataFolder()));
     translator_ = std::make_unique<Translator>(state_, *lexicon_);
-    files_ = new FileCommands(context_, this);
+    createMessageParent();
+    files_ = new FileCommands(context_, messageParent_);
 
     createActions();
     createControls();
@@ -77,6 +81,20 @@ FrmMain::~FrmMain() = default;
 
 QString FrmMain::plainTitle() {
     return QString::fromUtf8("Dualexicon (ดูอะเล็กซิคอน) 1.5");
+}
+
+void FrmMain::createMessageParent() {
+    messageParent_ = new QWidget(this);
+    messageParent_->setObjectName(QStringLiteral("MessageParent"));
+    messageParent_->hide();
+    // A window manager's title bar holds an icon and three buttons beside the title; a box as narrow as its text
+    // ("รู้สึกจะย่อเล็กเกินไปนะ!") would cut even "Dualexicon" short. Room for the longest title the window's
+    // boxes carry, measured in the bold title font.
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(QString::fromUtf8("โปรแกรมผิดพลาด"));
+    messageParent_->setStyleSheet(
+        QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(titleWidth + kTitleBarExtras));
 }
 
 void FrmMain::createControls() {
@@ -148,9 +166,6 @@ void FrmMain::createControls() {
         imgTool_[static_cast<std::size_t>(place.index)] = button;
     }
 
-    // The option buttons overlap the bottom edge of the translation pane and must stay clickable.
-    option1_->raise();
-    option2_->raise();
     setTabOrder(text1_, text2_);
     setTabOrder(text2_, command1_);
     setTabOrder(command1_, option1_);
@@ -166,7 +181,7 @@ void FrmMain::Form_Load() {
     // A skin that cannot be loaded is reported there; the remaining steps still run, so the progress bar, the
     // title and the menu pictures work with or without a skin.
     QPixmap skin;
-    loadStartupSkin(context_, this, skinPath_, skin);
+    loadStartupSkin(context_, messageParent_, skinPath_, skin);
     surface_->setSkin(skin);
     timer1_.stop();
     setWindowTitle(QString::fromStdU32String(scrollTitle_.text()));
@@ -194,7 +209,7 @@ void FrmMain::closeEvent(QCloseEvent *event) {
 }
 
 Result<TextEncoding> FrmMain::SaveText(const QString &text, const QString &path) {
-    return saveTextFile(context_.dialogs, this, text, path);
+    return saveTextFile(context_.dialogs, messageParent_, text, path);
 }
 
 // ---- panes

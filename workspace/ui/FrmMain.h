@@ -68,6 +68,7 @@ private:
 
     // FrmMain.cpp
     static QString plainTitle();
+    void createMessageParent();
     void createControls();
     void Form_Load();
     void Timer1_Timer();
@@ -110,7 +111,7 @@ private:
     // FrmMainLayout.cpp
     QSizeF outerSizeTwips() const;
     void Form_Resize();
-    void showTooSmallMessage();
+    void layOut();
     void applyGeometry();
     void applyArrangementNow(Arrangement arrangement);
 
@@ -138,6 +139,9 @@ private:
     QRadioButton *option2_ = nullptr;
     std::array<ToolButton *, kToolButtonCount + 1> imgTool_{};
     QMenu *mnuPopUp_ = nullptr;
+    /// The parent of the window's message boxes: a hidden child whose style sheet keeps a box wide enough to show
+    /// its title whole, however short its text ("แน่ใจ?").
+    QWidget *messageParent_ = nullptr;
     QPointer<QWidget> helpWindow_;
     QTimer timer1_;
     QTimer timer2_;

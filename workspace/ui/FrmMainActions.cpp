@@ -93,8 +93,9 @@ void FrmMain::createActions() {
         "mnuOpen", "&เปิด...", [this] { files_->open(*text1_); }, QKeySequence(Qt::CTRL | Qt::Key_O));
     add("mnuSave1", "บันทึกต้น&ฉบับเป็น...", [this] { files_->save(*text1_, Pane::Original); });
     add("mnuSave2", "บันทึกงานแ&ปลเป็น...", [this] { files_->save(*text2_, Pane::Translation); });
-    add("mnuPrintOri", "พิมพ์ต้น&ฉบับ...", [this] { PrintJob(context_, this).print(*text1_, Pane::Original); });
-    add("mnuPrintPal", "&พิมพ์งานแปล...", [this] { PrintJob(context_, this).print(*text2_, Pane::Translation); });
+    add("mnuPrintOri", "พิมพ์ต้น&ฉบับ...", [this] { PrintJob(context_, messageParent_).print(*text1_, Pane::Original); });
+    add("mnuPrintPal", "&พิมพ์งานแปล...",
+        [this] { PrintJob(context_, messageParent_).print(*text2_, Pane::Translation); });
     add("mnuExit", "&จบการทำงาน", [this] {
         // At once: the closing steps do not run on this path.
         state_.Translating = false;

@@ -47,7 +47,7 @@ void FrmMain::CopyText() {
 
 void FrmMain::pasteWithMessage() {
     if (QTextEdit *pane = activePaneWidget())
-        dlx::pasteWithMessage(context_, this, *pane);
+        dlx::pasteWithMessage(context_, messageParent_, *pane);
 }
 
 void FrmMain::DeleteText() {

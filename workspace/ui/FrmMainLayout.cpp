@@ -43,50 +43,60 @@ void FrmMain::changeEvent(QEvent *event) {
 }
 
 void FrmMain::Form_Resize() {
-    const QSizeF outer = outerSizeTwips();
     if (isMinimized()) {
         timer1_.start();
     } else {
         setWindowTitle(plainTitle());
-        if (tooSmall(outer.width(), outer.height()))
-            showTooSmallMessage();
         timer1_.stop();
     }
+    layOut();
+    const QSizeF outer = outerSizeTwips();
+    // One message at a time: a drag that goes on while it is open does not stack more of them.
+    if (isMinimized() || !tooSmall(outer.width(), outer.height()) || tooSmallShowing_)
+        return;
+    tooSmallShowing_ = true;
+    context_.dialogs.message(messageParent_, QString::fromUtf8("รู้สึกจะย่อเล็กเกินไปนะ!"), QStringLiteral("Dualexicon"),
+                             MsgIcon::None, MsgButtons::Ok);
+    tooSmallShowing_ = false;
+    // The window may have been enlarged, maximised or restored while the message was open.
+    layOut();
+}
+
+void FrmMain::layOut() {
+    const QSizeF outer = outerSizeTwips();
     applyResizeLayout(geometry_, outer.width(), outer.height());
     applyGeometry();
 }
 
-void FrmMain::showTooSmallMessage() {
-    // One message at a time: a drag that goes on while it is open does not stack more of them.
-    if (tooSmallShowing_)
-        return;
-    tooSmallShowing_ = true;
-    context_.dialogs.message(this, QString::fromUtf8("รู้สึกจะย่อเล็กเกินไปนะ!"), QStringLiteral("Dualexicon"), MsgIcon::None,
-                             MsgButtons::Ok);
-    tooSmallShowing_ = false;
-}
-
 void FrmMain::applyGeometry() {
     const double dx = logicalDpiX(), dy = logicalDpiY();
-    auto place = [&](QWidget *w, const TwipRect &r, bool growToFit = false) {
-        int width = twipsToPixels(r.width, dx);
-        int height = twipsToPixels(r.height, dy);
-        if (growToFit) {
-            // Thai captions in the fonts of this desktop can be wider than the design allowed.
-            width = std::max(width, w->sizeHint().width());
-            height = std::max(height, w->sizeHint().height());
-        }
-        w->setGeometry(twipsToPixels(r.left, dx), twipsToPixels(r.top, dy), width, height);
+    auto twipsX = [&](int pixels) { return pixelsToTwips(pixels, dx); };
+    auto twipsY = [&](int pixels) { return pixelsToTwips(pixels, dy); };
+    // Thai captions in the fonts of this desktop can be wider and taller than the design allowed.
+    StripSizes sizes;
+    sizes.option1Width = twipsX(option1_->sizeHint().width());
+    sizes.option2Width = twipsX(option2_->sizeHint().width());
+    sizes.optionHeight = twipsY(std::max(option1_->sizeHint().height(), option2_->sizeHint().height()));
+    sizes.label1Width = twipsX(label1_->sizeHint().width());
+    sizes.label2Width = twipsX(label2_->sizeHint().width());
+    sizes.labelHeight = twipsY(std::max(label1_->sizeHint().height(), label2_->sizeHint().height()));
+    sizes.label3Width = twipsX(label3_->sizeHint().width());
+    sizes.label3Height = twipsY(label3_->sizeHint().height());
+    const PlacedControls placed = placeControls(geometry_, sizes);
+
+    auto place = [&](QWidget *w, const TwipRect &r) {
+        w->setGeometry(twipsToPixels(r.left, dx), twipsToPixels(r.top, dy), twipsToPixels(r.width, dx),
+                       twipsToPixels(r.height, dy));
     };
-    place(text1_, geometry_.Text1);
-    place(text2_, geometry_.Text2);
-    place(label1_, geometry_.Label1, true);
-    place(label2_, geometry_.Label2, true);
-    place(label3_, geometry_.Label3, true);
-    place(picBar_, geometry_.PicBar);
-    place(command1_, geometry_.Command1);
-    place(option1_, geometry_.Option1, true);
-    place(option2_, geometry_.Option2, true);
+    place(text1_, placed.Text1);
+    place(text2_, placed.Text2);
+    place(label1_, placed.Label1);
+    place(label2_, placed.Label2);
+    place(label3_, placed.Label3);
+    place(picBar_, placed.PicBar);
+    place(command1_, placed.Command1);
+    place(option1_, placed.Option1);
+    place(option2_, placed.Option2);
     for (const ToolButtonPlace &button : toolButtons())
         place(imgTool_[static_cast<std::size_t>(button.index)],
               TwipRect{double(button.left), 0, double(kToolButtonTwips), double(kToolButtonTwips)});

@@ -71,7 +71,7 @@ void FrmMain::Command1_Click() {
         text2_->moveCursor(QTextCursor::Start);
     };
     hooks.failure = [this](const std::string &description) {
-        context_.dialogs.error(this, QString::fromStdString(description));
+        context_.dialogs.error(messageParent_, QString::fromStdString(description));
     };
 
     RunOutcome outcome = RunOutcome::Failed;
