@@ -34,7 +34,7 @@ const std::u32string kDate = U"03-07-2024";
 } // namespace
 
 TEST(PrintLayout, EmptyPanePrintsOnePageWithHeaderLabelAndOneEmptyBodyLine) {
-    const auto pages = layoutPrint({}, PrintedPane::Original, kDate, metrics(12000, 15000));
+    const auto pages = layoutPrint({}, Pane::Original, kDate, metrics(12000, 15000));
     ASSERT_EQ(pages.size(), 1u);
     const std::u32string header = U"โปรแกรม Dualexicon : ต้นฉบับ";
     const std::vector<PlacedText> expected = {
@@ -48,9 +48,9 @@ TEST(PrintLayout, EmptyPanePrintsOnePageWithHeaderLabelAndOneEmptyBodyLine) {
 }
 
 TEST(PrintLayout, HeaderNamesThePane) {
-    EXPECT_EQ(printHeader(PrintedPane::Original), U"โปรแกรม Dualexicon : ต้นฉบับ");
-    EXPECT_EQ(printHeader(PrintedPane::Translation), U"โปรแกรม Dualexicon : งานแปล");
-    const auto pages = layoutPrint({U"x"}, PrintedPane::Translation, kDate, metrics(12000, 15000));
+    EXPECT_EQ(printHeader(Pane::Original), U"โปรแกรม Dualexicon : ต้นฉบับ");
+    EXPECT_EQ(printHeader(Pane::Translation), U"โปรแกรม Dualexicon : งานแปล");
+    const auto pages = layoutPrint({U"x"}, Pane::Translation, kDate, metrics(12000, 15000));
     EXPECT_EQ(pages.at(0).texts.at(1).text, U"โปรแกรม Dualexicon : งานแปล");
 }
 
@@ -73,7 +73,7 @@ class PageBreaks : public testing::TestWithParam<BreakCase> {};
 TEST_P(PageBreaks, LinesFillPagesAndBrokenPagesEndWithTheCentredLabel) {
     const BreakCase &c = GetParam();
     const auto lines = numberedLines(c.lines);
-    const auto pages = layoutPrint(lines, PrintedPane::Original, kDate, metrics(12000, 3000));
+    const auto pages = layoutPrint(lines, Pane::Original, kDate, metrics(12000, 3000));
     ASSERT_EQ(pages.size(), c.bodyLinesPerPage.size());
     size_t next = 0;
     for (size_t p = 0; p < pages.size(); ++p) {
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(PrintLayout, PageBreaks,
                          [](const testing::TestParamInfo<BreakCase> &info) { return info.param.name; });
 
 TEST(PrintLayout, PageTallerThanItsHeaderStillPrintsOneLinePerPageAndEnds) {
-    const auto pages = layoutPrint(numberedLines(3), PrintedPane::Original, kDate, metrics(12000, 500));
+    const auto pages = layoutPrint(numberedLines(3), Pane::Original, kDate, metrics(12000, 500));
     ASSERT_EQ(pages.size(), 3u);
     for (const auto &page : pages)
         EXPECT_EQ(page.texts.size(), 5u); // date, header, label, one line, foot label
@@ -132,7 +132,7 @@ class HeaderPlacement : public testing::TestWithParam<HeaderCase> {};
 
 TEST_P(HeaderPlacement, HeaderIsCentredWhereItLeavesTheDateClearAndNeverCoversIt) {
     const HeaderCase &c = GetParam();
-    const auto pages = layoutPrint({U"x"}, PrintedPane::Original, kDate, metrics(c.pageWidth, 15000));
+    const auto pages = layoutPrint({U"x"}, Pane::Original, kDate, metrics(c.pageWidth, 15000));
     const auto &texts = pages.at(0).texts;
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0], (PlacedText{0, 0, kDate}));

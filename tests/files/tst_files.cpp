@@ -39,6 +39,14 @@ using dlx::test::pdfPages;
 
 namespace {
 
+// A window's control, found by its code name.
+template <class T> T *child(const QObject &window, const char *name) {
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s", name);
+    return found;
+}
+
 const QString kErrorTitle = QStringLiteral("โปรแกรมผิดพลาด");
 
 struct Fixture {
@@ -171,7 +179,7 @@ void TestFiles::open() {
     writeAll(f.path(QStringLiteral("in.txt")), bytes);
     f.dialogs.fileAnswers = {f.path(QStringLiteral("in.txt"))};
 
-    FileCommands::of(&window, f.context)->open(&text1);
+    FileCommands(f.context, &window).open(text1);
 
     QCOMPARE(text1.toPlainText(), text);
     QCOMPARE(text2.toPlainText(), QStringLiteral("translation stays"));
@@ -195,7 +203,7 @@ void TestFiles::openRichTextKeepsItsFormatting() {
              "\\viewkind4\\uc1\\pard\\f0\\fs20 {\\b \\'a1\\'d2\\'c3}{\\i slant}{\\ul under}{\\fs36 large}"
              "{\\cf1 red}\\par second line\\par\r\n}\r\n");
     f.dialogs.fileAnswers = {f.path(QStringLiteral("letter.rtf"))};
-    FileCommands::of(&window, f.context)->open(&text1);
+    FileCommands(f.context, &window).open(text1);
 
     QCOMPARE(text1.toPlainText(), QStringLiteral("การslantunderlargered\nsecond line"));
     QCOMPARE(formatOf(&text1, QStringLiteral("การ")).fontWeight(), int(QFont::Bold));
@@ -236,7 +244,7 @@ void TestFiles::openFailureLeavesText1() {
     QTextEdit text1(&window);
     text1.setPlainText(QStringLiteral("before"));
     f.dialogs.fileAnswers = {target};
-    FileCommands::of(&window, f.context)->open(&text1);
+    FileCommands(f.context, &window).open(text1);
 
     QCOMPARE(text1.toPlainText(), QStringLiteral("before"));
     QCOMPARE(f.dialogs.messages.size(), size_t(1));
@@ -250,10 +258,10 @@ void TestFiles::cancelledDialogsDoNothing() {
     QWidget window;
     QTextEdit text1(&window);
     text1.setPlainText(QStringLiteral("kept"));
-    FileCommands *commands = FileCommands::of(&window, f.context);
-    commands->open(&text1); // no answer queued: cancelled
-    commands->save(&text1, 1);
-    commands->save(&text1, 2);
+    FileCommands commands(f.context, &window);
+    commands.open(text1); // no answer queued: cancelled
+    commands.save(text1, Pane::Original);
+    commands.save(text1, Pane::Translation);
     QCOMPARE(text1.toPlainText(), QStringLiteral("kept"));
     QCOMPARE(f.dialogs.fileTitles.size(), 3);
     QCOMPARE(folderEntries(f.dir.path()), QStringList{});
@@ -267,15 +275,14 @@ void TestFiles::saveWritesCrLfReplacesAndRemembersTheName() {
     const QString opened = f.path(QStringLiteral("letter.txt"));
     writeAll(opened, "Dear Sir\r\n");
     f.dialogs.fileAnswers = {opened};
-    FileCommands *commands = FileCommands::of(&window, f.context);
-    QCOMPARE(FileCommands::of(&window, f.context), commands); // one per window
-    commands->open(&text1);
+    FileCommands commands(f.context, &window);
+    commands.open(text1);
 
     // The save dialog proposes the opened file; the name typed has no extension and gets none.
     text1.setPlainText(QStringLiteral("first line\nบรรทัดสอง"));
     const QString saved = f.path(QStringLiteral("copy"));
     f.dialogs.fileAnswers = {saved};
-    commands->save(&text1, 1);
+    commands.save(text1, Pane::Original);
     QCOMPARE(f.dialogs.fileTitles.last(), QStringLiteral("บันทึกต้นฉบับ"));
     QCOMPARE(f.dialogs.fileStartPaths.last(), opened);
     QCOMPARE(readAll(saved), cp874(QStringLiteral("first line\r\nบรรทัดสอง\r\n")));
@@ -283,7 +290,7 @@ void TestFiles::saveWritesCrLfReplacesAndRemembersTheName() {
     // Saving again replaces the file without a question and proposes the name just used.
     text2.setPlainText(QString());
     f.dialogs.fileAnswers = {saved};
-    commands->save(&text2, 2);
+    commands.save(text2, Pane::Translation);
     QCOMPARE(f.dialogs.fileTitles.last(), QStringLiteral("บันทึกงานแปล"));
     QCOMPARE(f.dialogs.fileStartPaths.last(), saved);
     QCOMPARE(readAll(saved), QByteArray("\r\n"));
@@ -293,7 +300,7 @@ void TestFiles::saveWritesCrLfReplacesAndRemembersTheName() {
     // A no-break space is a Windows-874 character (A0) and is saved as such, not as a plain space.
     text1.setPlainText(QStringLiteral("a\u00A0b"));
     f.dialogs.fileAnswers = {saved};
-    commands->save(&text1, 1);
+    commands.save(text1, Pane::Original);
     QCOMPARE(readAll(saved), QByteArray("a\xA0"
                                         "b\r\n"));
 }
@@ -305,7 +312,7 @@ void TestFiles::saveKeepsCharactersOutsideWindows874() {
     text2.setPlainText(QStringLiteral("naïve ไทย 😀"));
     const QString saved = f.path(QStringLiteral("mixed.txt"));
     f.dialogs.fileAnswers = {saved};
-    FileCommands::of(&window, f.context)->save(&text2, 2);
+    FileCommands(f.context, &window).save(text2, Pane::Translation);
     QCOMPARE(readAll(saved), QByteArray("\xEF\xBB\xBF") + QStringLiteral("naïve ไทย 😀\r\n").toUtf8());
     QCOMPARE(f.dialogs.messages.size(), size_t(1));
     QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Information);
@@ -314,7 +321,7 @@ void TestFiles::saveKeepsCharactersOutsideWindows874() {
     // Reading it back gives the same text.
     QTextEdit text1(&window);
     f.dialogs.fileAnswers = {saved};
-    FileCommands::of(&window, f.context)->open(&text1);
+    FileCommands(f.context, &window).open(text1);
     QCOMPARE(text1.toPlainText(), text2.toPlainText() + "\n"); // the CR LF that ends every saved text
 }
 
@@ -324,7 +331,7 @@ void TestFiles::saveFailureIsReported() {
     QTextEdit text1(&window);
     text1.setPlainText(QStringLiteral("x"));
     f.dialogs.fileAnswers = {f.path(QStringLiteral("no/such/folder/out.txt"))};
-    FileCommands::of(&window, f.context)->save(&text1, 1);
+    FileCommands(f.context, &window).save(text1, Pane::Original);
     QCOMPARE(f.dialogs.messages.size(), size_t(1));
     QCOMPARE(f.dialogs.messages[0].title, kErrorTitle);
     QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Exclamation);
@@ -336,8 +343,7 @@ void TestFiles::pasteWithMessage() {
     QWidget window;
     QTextEdit pane(&window);
     QGuiApplication::clipboard()->setText(QStringLiteral("วางแล้ว"));
-    dlx::pasteWithMessage(f.context, &window, nullptr); // no pane has had the focus yet
-    dlx::pasteWithMessage(f.context, &window, &pane);
+    dlx::pasteWithMessage(f.context, &window, pane);
     QCOMPARE(pane.toPlainText(), QStringLiteral("วางแล้ว"));
     QVERIFY(f.dialogs.messages.empty());
 }
@@ -346,11 +352,11 @@ void TestFiles::pasteWithMessage() {
 
 namespace {
 
-PrintOutcome printToPdf(Fixture &f, const QTextEdit *pane, int paneNumber, const QString &pdf) {
+PrintOutcome printToPdf(Fixture &f, const QTextEdit &pane, Pane which, const QString &pdf) {
     PrintJob job(f.context, nullptr);
     job.setPdfOutput(pdf);
     job.setToday([] { return QDate(2024, 3, 7); });
-    return job.print(pane, paneNumber);
+    return job.print(pane, which);
 }
 
 } // namespace
@@ -359,7 +365,7 @@ void TestFiles::printEmptyPane() {
     Fixture f;
     QTextEdit pane;
     const QString pdf = f.path(QStringLiteral("out.pdf"));
-    QCOMPARE(printToPdf(f, &pane, 1, pdf), PrintOutcome::Printed);
+    QCOMPARE(printToPdf(f, pane, Pane::Original, pdf), PrintOutcome::Printed);
 
     QCOMPARE(f.dialogs.messages.size(), size_t(1));
     QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("แน่ใจ?"));
@@ -382,7 +388,7 @@ void TestFiles::printTranslationInThePaneFont() {
     pane.setFont(font);
     pane.setPlainText(QStringLiteral("ฉันไปโรงเรียน\nน้ำท่วมที่นี่\n\nคุณชอบ café ไหม"));
     const QString pdf = f.path(QStringLiteral("out.pdf"));
-    QCOMPARE(printToPdf(f, &pane, 2, pdf), PrintOutcome::Printed);
+    QCOMPARE(printToPdf(f, pane, Pane::Translation, pdf), PrintOutcome::Printed);
 
     QCOMPARE(f.dialogs.messages.at(0).title, QStringLiteral("พิมพ์งานแปล"));
     const QStringList pages = pdfPages(pdf);
@@ -426,7 +432,7 @@ void TestFiles::printManyPagesEndsBrokenPagesWithTheLabel() {
         lines << QStringLiteral("line%1").arg(i, 3, 10, QChar(u'0'));
     pane.setPlainText(lines.join(u'\n'));
     const QString pdf = f.path(QStringLiteral("out.pdf"));
-    QCOMPARE(printToPdf(f, &pane, 1, pdf), PrintOutcome::Printed);
+    QCOMPARE(printToPdf(f, pane, Pane::Original, pdf), PrintOutcome::Printed);
 
     const QStringList pages = pdfPages(pdf);
     QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
@@ -457,7 +463,7 @@ void TestFiles::printDeclinedLeavesNoWorkFile() {
     writeAll(f.path(QStringLiteral("PrintFile.pal")), "left from a crash\r\n");
     f.dialogs.answers = {MsgAnswer::No};
     const QString pdf = f.path(QStringLiteral("out.pdf"));
-    QCOMPARE(printToPdf(f, &pane, 2, pdf), PrintOutcome::Declined);
+    QCOMPARE(printToPdf(f, pane, Pane::Translation, pdf), PrintOutcome::Declined);
     QVERIFY(!QFileInfo::exists(pdf));
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("PrintFile.pal"))));
     QCOMPARE(f.dialogs.messages.size(), size_t(1));
@@ -470,7 +476,7 @@ void TestFiles::printWithoutPrinterSaysSo() {
     QTextEdit pane;
     pane.setPlainText(QStringLiteral("text"));
     PrintJob job(f.context, nullptr);
-    QCOMPARE(job.print(&pane, 1), PrintOutcome::NoPrinter);
+    QCOMPARE(job.print(pane, Pane::Original), PrintOutcome::NoPrinter);
     QCOMPARE(f.dialogs.messages.size(), size_t(2));
     QCOMPARE(f.dialogs.messages[1].title, kErrorTitle);
     QVERIFY(f.dialogs.messages[1].text.contains(QStringLiteral("เครื่องพิมพ์")));
@@ -482,7 +488,7 @@ void TestFiles::printFailuresAreReported() {
         Fixture f;
         QTextEdit pane;
         pane.setPlainText(QStringLiteral("text"));
-        QCOMPARE(printToPdf(f, &pane, 1, f.path(QStringLiteral("missing/out.pdf"))), PrintOutcome::Failed);
+        QCOMPARE(printToPdf(f, pane, Pane::Original, f.path(QStringLiteral("missing/out.pdf"))), PrintOutcome::Failed);
         QCOMPARE(f.dialogs.messages.size(), size_t(2));
         QCOMPARE(f.dialogs.messages[1].title, kErrorTitle);
         QCOMPARE(folderEntries(f.dir.path()), QStringList{});
@@ -492,7 +498,7 @@ void TestFiles::printFailuresAreReported() {
         f.context.programFolder = f.path(QStringLiteral("gone"));
         QTextEdit pane;
         const QString pdf = f.path(QStringLiteral("out.pdf"));
-        QCOMPARE(printToPdf(f, &pane, 1, pdf), PrintOutcome::Failed);
+        QCOMPARE(printToPdf(f, pane, Pane::Original, pdf), PrintOutcome::Failed);
         QCOMPARE(f.dialogs.messages.size(), size_t(2));
         QCOMPARE(f.dialogs.messages[1].title, kErrorTitle);
         QVERIFY(!QFileInfo::exists(pdf));
@@ -518,23 +524,23 @@ void TestFiles::fullViewCopiesTextAndFontButNotColours() {
 
     FrmFull view(QString(), &source);
     view.show();
-    QCOMPARE(view.Text1->toPlainText(), source.toPlainText());
-    const QFont shown = view.Text1->document()->defaultFont();
+    QCOMPARE(child<QTextEdit>(view, "Text1")->toPlainText(), source.toPlainText());
+    const QFont shown = child<QTextEdit>(view, "Text1")->document()->defaultFont();
     QCOMPARE(shown.family(), QStringLiteral("Norasi"));
     QVERIFY(shown.bold());
     QVERIFY(shown.italic());
     QCOMPARE(shown.pointSizeF(), 15.0);
-    const QTextCharFormat format = formatOf(view.Text1, QStringLiteral("second"));
+    const QTextCharFormat format = formatOf(child<QTextEdit>(view, "Text1"), QStringLiteral("second"));
     QVERIFY(format.foreground().style() == Qt::NoBrush);
     QVERIFY(format.background().style() == Qt::NoBrush);
-    QVERIFY(view.Text1->palette().color(QPalette::Base) != QColor(Qt::blue));
+    QVERIFY(child<QTextEdit>(view, "Text1")->palette().color(QPalette::Base) != QColor(Qt::blue));
     QVERIFY(view.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(view.windowState() & Qt::WindowMaximized);
-    QCOMPARE(view.Command1->text(), QStringLiteral("ปิด"));
-    QCOMPARE(view.Command1->toolTip(), QStringLiteral("หน้าหลัก"));
+    QCOMPARE(child<QPushButton>(view, "Command1")->text(), QStringLiteral("ปิด"));
+    QCOMPARE(child<QPushButton>(view, "Command1")->toolTip(), QStringLiteral("หน้าหลัก"));
 
     FrmFull empty(QString(), nullptr);
-    QCOMPARE(empty.Text1->toPlainText(), QString());
+    QCOMPARE(child<QTextEdit>(empty, "Text1")->toPlainText(), QString());
 }
 
 void TestFiles::fullViewNeverWritesBack() {
@@ -542,10 +548,10 @@ void TestFiles::fullViewNeverWritesBack() {
     source.setPlainText(QStringLiteral("original"));
     FrmFull view(QString(), &source);
     view.show();
-    view.Text1->moveCursor(QTextCursor::End);
-    QTest::keyClicks(view.Text1, " typed");
-    QCOMPARE(view.Text1->toPlainText(), QStringLiteral("original typed"));
-    QTest::mouseRelease(view.Command1, Qt::LeftButton);
+    child<QTextEdit>(view, "Text1")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(child<QTextEdit>(view, "Text1"), " typed");
+    QCOMPARE(child<QTextEdit>(view, "Text1")->toPlainText(), QStringLiteral("original typed"));
+    QTest::mouseRelease(child<QPushButton>(view, "Command1"), Qt::LeftButton);
     QCOMPARE(source.toPlainText(), QStringLiteral("original"));
 }
 
@@ -561,9 +567,9 @@ void TestFiles::fullViewClosesOnAnyMouseButton() {
     FrmFull view(QString(), nullptr);
     view.show();
     QVERIFY(view.isVisible());
-    QTest::mousePress(view.Command1, button);
+    QTest::mousePress(child<QPushButton>(view, "Command1"), button);
     QVERIFY(view.isVisible());
-    QTest::mouseRelease(view.Command1, button);
+    QTest::mouseRelease(child<QPushButton>(view, "Command1"), button);
     QVERIFY(!view.isVisible());
     QCOMPARE(view.result(), int(QDialog::Accepted));
 }
@@ -573,9 +579,9 @@ void TestFiles::fullViewClosesOnDoubleClick() {
     source.setPlainText(QStringLiteral("word"));
     FrmFull view(QString(), &source);
     view.show();
-    QTest::mouseClick(view.Text1->viewport(), Qt::LeftButton);
+    QTest::mouseClick(child<QTextEdit>(view, "Text1")->viewport(), Qt::LeftButton);
     QVERIFY(view.isVisible());
-    QTest::mouseDClick(view.Text1->viewport(), Qt::LeftButton);
+    QTest::mouseDClick(child<QTextEdit>(view, "Text1")->viewport(), Qt::LeftButton);
     QVERIFY(!view.isVisible());
 }
 
@@ -588,9 +594,10 @@ void TestFiles::fullViewLayoutAndSkin() {
     view.show();
     view.resize(800, 600);
     QCoreApplication::processEvents();
-    QCOMPARE(view.Text1->geometry(), QRect(4, 24, 792, 570)); // 60 and 360 twips in; 120 and 450 twips less
-    QCOMPARE(view.ImgSkin->geometry(), QRect(0, 0, 800, 600));
-    QVERIFY(!view.ImgSkin->picture().isNull());
+    QCOMPARE(child<QTextEdit>(view, "Text1")->geometry(),
+             QRect(4, 24, 792, 570)); // 60 and 360 twips in; 120 and 450 twips less
+    QCOMPARE(child<SkinPicture>(view, "ImgSkin")->geometry(), QRect(0, 0, 800, 600));
+    QVERIFY(!child<SkinPicture>(view, "ImgSkin")->picture().isNull());
 
     // A skin that does not load leaves the background plain; the view still opens with its text.
     writeAll(f.path(QStringLiteral("broken.bmp")), "not a picture");
@@ -599,8 +606,8 @@ void TestFiles::fullViewLayoutAndSkin() {
     FrmFull plain(f.path(QStringLiteral("broken.bmp")), &source);
     plain.show();
     QVERIFY(plain.isVisible());
-    QVERIFY(plain.ImgSkin->picture().isNull());
-    QCOMPARE(plain.Text1->toPlainText(), QStringLiteral("still shown"));
+    QVERIFY(child<SkinPicture>(plain, "ImgSkin")->picture().isNull());
+    QCOMPARE(child<QTextEdit>(plain, "Text1")->toPlainText(), QStringLiteral("still shown"));
 }
 
 // ----------------------------------------------------------------------------------------------------- skins
@@ -640,23 +647,24 @@ void TestFiles::skinChooserListsFoldersAndFiles() {
     QCOMPARE(chooser.windowTitle(), QStringLiteral("เปลี่ยนหน้าตาโปรแกรม"));
     QCOMPARE(chooser.folder(), QDir::cleanPath(QDir::currentPath())); // starts in the current folder
     QVERIFY(chooser.setFolder(f.folder));
-    QCOMPARE(itemTexts(chooser.File1), (QStringList{"fake.bmp", "notes.txt", "photo.jpeg", "sky.JPG", "xgif"}));
-    const QStringList dirs = itemTexts(chooser.Dir1);
+    QCOMPARE(itemTexts(child<QListWidget>(chooser, "File1")),
+             (QStringList{"fake.bmp", "notes.txt", "photo.jpeg", "sky.JPG", "xgif"}));
+    const QStringList dirs = itemTexts(child<QListWidget>(chooser, "Dir1"));
     QCOMPARE(dirs.first(), QStringLiteral("/"));
     QCOMPARE(dirs.last(), QStringLiteral("sub"));
     QVERIFY(dirs.contains(QStringLiteral("pics")));
 
     // Opening a folder in Dir1 shows its files in File1.
-    const auto sub = chooser.Dir1->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
+    const auto sub = child<QListWidget>(chooser, "Dir1")->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
     QCOMPARE(sub.size(), 1);
-    chooser.Dir1->setCurrentItem(sub.first());
-    QTest::keyClick(chooser.Dir1, Qt::Key_Return);
+    child<QListWidget>(chooser, "Dir1")->setCurrentItem(sub.first());
+    QTest::keyClick(child<QListWidget>(chooser, "Dir1"), Qt::Key_Return);
     QCOMPARE(chooser.folder(), f.folder + "/sub");
-    QCOMPARE(itemTexts(chooser.File1), QStringList{"inner.bmp"});
+    QCOMPARE(itemTexts(child<QListWidget>(chooser, "File1")), QStringList{"inner.bmp"});
 
     // Drive1 shows the volume that holds the folder.
-    QVERIFY(chooser.Drive1->count() >= 1);
-    QCOMPARE(chooser.Drive1->currentData().toString(), QStorageInfo(f.folder).rootPath());
+    QVERIFY(child<QComboBox>(chooser, "Drive1")->count() >= 1);
+    QCOMPARE(child<QComboBox>(chooser, "Drive1")->currentData().toString(), QStorageInfo(f.folder).rootPath());
 }
 
 void TestFiles::skinChooserRefusesNonPictureNames() {
@@ -666,7 +674,7 @@ void TestFiles::skinChooserRefusesNonPictureNames() {
     QVERIFY(chooser.setFolder(f.folder));
     for (const QString &name : {QStringLiteral("photo.jpeg"), QStringLiteral("notes.txt")}) {
         f.dialogs.messages.clear();
-        clickItem(chooser.File1, name);
+        clickItem(child<QListWidget>(chooser, "File1"), name);
         QCOMPARE(f.dialogs.messages.size(), size_t(1));
         QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("ต้องเป็นภาพที่นามสกุลเป็น (*.bmp), (*.jpg), (*.gif) เท่านั้น"));
         QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("ไม่ใช่ภาพ"));
@@ -683,7 +691,7 @@ void TestFiles::skinChooserAppliesAndStoresAPicture() {
         FrmSkin chooser(f.context, f.apply());
         chooser.show();
         QVERIFY(chooser.setFolder(f.folder));
-        clickItem(chooser.File1, name);
+        clickItem(child<QListWidget>(chooser, "File1"), name);
         QCOMPARE(f.applied, QStringList{f.folder + "/" + name});
         QCOMPARE(f.storedSkin(), f.folder + "/" + name);
         QVERIFY(f.dialogs.messages.empty());
@@ -697,7 +705,7 @@ void TestFiles::skinChooserRemembersAPictureThatFailsToLoad() {
     FrmSkin chooser(f.context, f.apply());
     chooser.show();
     QVERIFY(chooser.setFolder(f.folder));
-    clickItem(chooser.File1, QStringLiteral("fake.bmp"));
+    clickItem(child<QListWidget>(chooser, "File1"), QStringLiteral("fake.bmp"));
     QCOMPARE(f.storedSkin(), f.folder + "/fake.bmp");
     QCOMPARE(f.dialogs.messages.size(), size_t(1));
     QCOMPARE(f.dialogs.messages[0].title, kErrorTitle);
@@ -725,7 +733,7 @@ void TestFiles::skinChooserReportsBadDrivesAndFolders() {
     QCOMPARE(chooser.folder(), f.folder);
     chooser.chooseDrive(f.path(QStringLiteral("no-such-drive")));
     QCOMPARE(chooser.folder(), f.folder);
-    QCOMPARE(chooser.Drive1->currentData().toString(), QStorageInfo(f.folder).rootPath());
+    QCOMPARE(child<QComboBox>(chooser, "Drive1")->currentData().toString(), QStorageInfo(f.folder).rootPath());
     QCOMPARE(f.dialogs.messages.size(), size_t(2));
     for (const auto &m : f.dialogs.messages) {
         QCOMPARE(m.title, kErrorTitle);
@@ -791,10 +799,30 @@ struct MainFixture : Fixture {
     }
 };
 
-void focusPane(FrmMain &w, QTextEdit *pane) {
+QTextEdit *pane(const FrmMain &w, Pane which) {
+    return child<QTextEdit>(w, which == Pane::Original ? "Text1" : "Text2");
+}
+
+void focusPane(FrmMain &w, Pane which) {
     QApplication::setActiveWindow(&w);
-    pane->setFocus();
+    pane(w, which)->setFocus();
     QCoreApplication::processEvents();
+}
+
+void trigger(const FrmMain &w, const char *command) {
+    child<QAction>(w, command)->trigger();
+}
+
+void clickTool(const FrmMain &w, int index) {
+    QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("ImgTool%1").arg(index)), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+// The colour in the middle of the skin behind the window's controls.
+QColor skinShown(const FrmMain &w) {
+    auto *surface = child<QWidget>(w, "FrmMainSurface");
+    QImage background(surface->size(), QImage::Format_RGB32);
+    surface->render(&background, {}, {}, QWidget::DrawWindowBackground);
+    return background.pixelColor(background.width() / 2, background.height() / 2);
 }
 
 // Runs `answer` on the modal window of type T once it is up.
@@ -817,24 +845,23 @@ void TestFiles::mainWindowOpensSavesAndPrintsItsPanes() {
 
     const QString letter = f.path(QStringLiteral("letter.txt"));
     writeAll(letter, cp874(QStringLiteral("Hello\r\nสวัสดี\r\n")));
-    w.text2()->setPlainText(QStringLiteral("แปลแล้ว"));
+    pane(w, Pane::Translation)->setPlainText(QStringLiteral("แปลแล้ว"));
     f.dialogs.fileAnswers = {letter};
-    w.ImgTool_Click(2); // toolbar button 2 opens, like mnuOpen
-    QCOMPARE(w.text1()->toPlainText(), QStringLiteral("Hello\nสวัสดี\n"));
-    QCOMPARE(w.text2()->toPlainText(), QStringLiteral("แปลแล้ว"));
+    clickTool(w, 2); // toolbar button 2 opens, like mnuOpen
+    QCOMPARE(pane(w, Pane::Original)->toPlainText(), QStringLiteral("Hello\nสวัสดี\n"));
+    QCOMPARE(pane(w, Pane::Translation)->toPlainText(), QStringLiteral("แปลแล้ว"));
 
     // Toolbar button 3 saves the active pane, proposing the name of the file opened.
-    focusPane(w, w.text2());
-    QCOMPARE(w.activePane(), 2);
+    focusPane(w, Pane::Translation);
     const QString saved = f.path(QStringLiteral("translation.txt"));
     f.dialogs.fileAnswers = {saved};
-    w.ImgTool_Click(3);
+    clickTool(w, 3);
     QCOMPARE(f.dialogs.fileTitles.last(), QStringLiteral("บันทึกงานแปล"));
     QCOMPARE(f.dialogs.fileStartPaths.last(), letter);
     QCOMPARE(readAll(saved), cp874(QStringLiteral("แปลแล้ว\r\n")));
 
     // Toolbar button 4 prints it.
-    w.ImgTool_Click(4);
+    clickTool(w, 4);
     QCOMPARE(f.dialogs.messages.back().title, QStringLiteral("พิมพ์งานแปล"));
     const QStringList pages = pdfPages(f.context.printPdfFile);
     QCOMPARE(pages.size(), 1);
@@ -846,37 +873,35 @@ void TestFiles::mainWindowOpensSavesAndPrintsItsPanes() {
 
     // mnuPaste pastes into the active pane.
     QGuiApplication::clipboard()->setText(QStringLiteral(" more"));
-    w.text2()->moveCursor(QTextCursor::End);
-    w.mnuPaste();
-    QCOMPARE(w.text2()->toPlainText(), QStringLiteral("แปลแล้ว more"));
+    pane(w, Pane::Translation)->moveCursor(QTextCursor::End);
+    trigger(w, "mnuPaste");
+    QCOMPARE(pane(w, Pane::Translation)->toPlainText(), QStringLiteral("แปลแล้ว more"));
 }
 
 void TestFiles::mainWindowFullViewOfEitherPane() {
     MainFixture f;
     FrmMain w(f.context);
     w.show();
-    w.text1()->setPlainText(QStringLiteral("original text"));
-    w.text2()->setPlainText(QStringLiteral("ข้อความแปล"));
+    pane(w, Pane::Original)->setPlainText(QStringLiteral("original text"));
+    pane(w, Pane::Translation)->setPlainText(QStringLiteral("ข้อความแปล"));
 
     QString shown;
     whenModal<FrmFull>([&shown](FrmFull *view) {
-        shown = view->Text1->toPlainText();
-        QTest::keyClicks(view->Text1, "typed");
-        QTest::mouseRelease(view->Command1, Qt::RightButton);
+        shown = child<QTextEdit>(*view, "Text1")->toPlainText();
+        QTest::keyClicks(child<QTextEdit>(*view, "Text1"), "typed");
+        QTest::mouseRelease(child<QPushButton>(*view, "Command1"), Qt::RightButton);
     });
-    w.mnuFullOri();
+    trigger(w, "mnuFullOri");
     QCOMPARE(shown, QStringLiteral("original text"));
-    QCOMPARE(w.fullPane(), 1);
-    QCOMPARE(w.text1()->toPlainText(), QStringLiteral("original text"));
+    QCOMPARE(pane(w, Pane::Original)->toPlainText(), QStringLiteral("original text"));
 
     // A double click on the translation pane opens its view; a double click in the view closes it.
     whenModal<FrmFull>([&shown](FrmFull *view) {
-        shown = view->Text1->toPlainText();
-        QTest::mouseDClick(view->Text1->viewport(), Qt::LeftButton);
+        shown = child<QTextEdit>(*view, "Text1")->toPlainText();
+        QTest::mouseDClick(child<QTextEdit>(*view, "Text1")->viewport(), Qt::LeftButton);
     });
-    QTest::mouseDClick(w.text2()->viewport(), Qt::LeftButton);
+    QTest::mouseDClick(pane(w, Pane::Translation)->viewport(), Qt::LeftButton);
     QCOMPARE(shown, QStringLiteral("ข้อความแปล"));
-    QCOMPARE(w.fullPane(), 2);
 }
 
 void TestFiles::mainWindowSkinChoiceSurvivesARestart() {
@@ -886,20 +911,23 @@ void TestFiles::mainWindowSkinChoiceSurvivesARestart() {
     savePicture(folder + "/sea.bmp", "BMP", Qt::darkBlue);
     {
         FrmMain w(f.context);
-        QCOMPARE(w.skinPath(), f.path(QStringLiteral("Skin/Default.bmp")));
+        w.show();
+        QVERIFY(skinShown(w) != QColor(Qt::darkBlue));
         whenModal<FrmSkin>([folder](FrmSkin *chooser) {
             QVERIFY(chooser->setFolder(folder));
-            clickItem(chooser->File1, QStringLiteral("sea.bmp"));
+            clickItem(child<QListWidget>(*chooser, "File1"), QStringLiteral("sea.bmp"));
         });
-        w.mnuSkin();
-        QCOMPARE(w.skinPath(), folder + "/sea.bmp");
+        trigger(w, "mnuSkin");
+        QCOMPARE(skinShown(w), QColor(Qt::darkBlue));
+        QCOMPARE(storedSkinPath(f.context), folder + "/sea.bmp");
         QVERIFY(f.dialogs.messages.empty());
     }
     IniSettingsStore again(f.path(QStringLiteral("settings.ini")));
     const AppContext context(f.context.programFolder, f.dialogs, again, f.services.profile, f.services.keyboard,
                              f.services.http);
     FrmMain restarted(context);
-    QCOMPARE(restarted.skinPath(), folder + "/sea.bmp");
+    restarted.show();
+    QCOMPARE(skinShown(restarted), QColor(Qt::darkBlue));
     QVERIFY(f.dialogs.messages.empty());
 }
 
@@ -915,10 +943,10 @@ void TestFiles::mainWindowOpensDespiteABadSkin() {
     QVERIFY(w.isVisible());
     QCOMPARE(w.windowTitle(), QStringLiteral("Dualexicon (ดูอะเล็กซิคอน) 1.5"));
     // The program still works: a translation-pane save goes through.
-    focusPane(w, w.text1());
-    w.text1()->setPlainText(QStringLiteral("still here"));
+    focusPane(w, Pane::Original);
+    pane(w, Pane::Original)->setPlainText(QStringLiteral("still here"));
     f.dialogs.fileAnswers = {f.path(QStringLiteral("out.txt"))};
-    w.mnuSave1();
+    trigger(w, "mnuSave1");
     QCOMPARE(readAll(f.path(QStringLiteral("out.txt"))), QByteArray("still here\r\n"));
 }
 

@@ -1,7 +1,8 @@
 // Takes docs/screenshot.png: the main window, with the shipped dictionary and skin, after translating a few
 // sentences. Run it under X (xvfb-run -a) with the Thai fonts installed:
 //   xvfb-run -a -s "-screen 0 800x600x24" build/tests/workspace_screenshot docs/screenshot.png
-// A second argument "tip", "about" or "help" takes that window instead.
+// A second argument "tip", "about" or "help" takes that window instead; a size such as "420x330" takes the main
+// window at that size, a third argument "side" with the panes side by side.
 #include "FakeDialogs.h"
 #include "FrmAbout.h"
 #include "FrmMain.h"
@@ -10,6 +11,7 @@
 #include "Settings.h"
 #include "TestContext.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -34,14 +36,18 @@ int main(int argc, char *argv[]) {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;
-    w.text1()->setPlainText("The red car is fast.\n"
-                            "I can not go to school today because I am sick.\n"
-                            "Where is my book? It is on the big table.\n"
-                            "She likes cats and dogs.");
-    QTest::mouseClick(w.command1(), Qt::LeftButton);
+    w.findChild<QTextEdit *>("Text1")->setPlainText("The red car is fast.\n"
+                                                    "I can not go to school today because I am sick.\n"
+                                                    "Where is my book? It is on the big table.\n"
+                                                    "She likes cats and dogs.");
+    QTest::mouseClick(w.findChild<QPushButton *>("Command1"), Qt::LeftButton);
     QWidget *subject = &w;
     const QString which = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
-    if (which == "tip")
+    if (const QStringList size = which.split('x'); size.size() == 2) {
+        w.resize(size[0].toInt(), size[1].toInt());
+        if (argc > 3 && QString::fromLatin1(argv[3]) == "side")
+            w.findChild<QAction *>("mnuCurY")->trigger();
+    } else if (which == "tip")
         subject = new dlx::FrmTip(services.settings, 0.3, &w);
     else if (which == "about")
         subject = new dlx::FrmAbout(&w);

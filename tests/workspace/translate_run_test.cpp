@@ -31,15 +31,15 @@ protected:
 
     TranslateRunHooks hooks() {
         TranslateRunHooks h;
-        h.saveText = [this](const std::u32string &text, const std::string &path) -> std::optional<bool> {
+        h.saveText = [this](const std::u32string &text, const std::string &path) -> Result<TextEncoding> {
             if (rec.saveFails)
-                return std::nullopt;
+                return IoError{EACCES, path, {}};
             bool utf8 = false;
             const std::string bytes = saveTextBytes(text, true, &utf8);
-            if (!writeFileBytes(path, bytes))
-                return std::nullopt;
+            if (auto written = writeFileBytes(path, bytes); !written)
+                return written.error();
             rec.savedBytes.push_back(*readFileBytes(path));
-            return utf8;
+            return utf8 ? TextEncoding::Utf8Bom : TextEncoding::Windows874;
         };
         h.progress = [this](int p) { rec.percents.push_back(p); };
         h.yield = [this] {

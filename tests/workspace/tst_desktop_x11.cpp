@@ -138,17 +138,15 @@ void TestDesktopX11::panesSelectThaiAndEnglishWhateverTheUserToggled() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();
-    w.text1()->setFocus();
-    QTRY_COMPARE(w.activePane(), 1);
+    w.findChild<QTextEdit *>("Text1")->setFocus();
+    QTRY_COMPARE(keyboard.lastRequested(), QString("00000409"));
     // Every pair of the user's group and the pane clicked next.
     for (const int userGroup : {1, 0}) {
         user.toggleTo(userGroup);
-        w.text2()->setFocus();
-        QTRY_COMPARE(w.activePane(), 2);
+        w.findChild<QTextEdit *>("Text2")->setFocus();
         QTRY_COMPARE(user.active(), QString("th"));
         user.toggleTo(userGroup);
-        w.text1()->setFocus();
-        QTRY_COMPARE(w.activePane(), 1);
+        w.findChild<QTextEdit *>("Text1")->setFocus();
         QTRY_COMPARE(user.active(), QString("us"));
     }
     QCOMPARE(queried("layout"), QString("us,th"));

@@ -19,8 +19,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -84,8 +86,72 @@ QString engine(const Workspace &ws, const QString &text, TranslationMode mode = 
     return QString::fromStdString(test::engineTranslation(ws.folder.dataFolder(), text.toStdString(), mode));
 }
 
+// The window's parts, found by their code names as a user's tools would.
+template <class T> T *part(const QObject &w, const QString &name) {
+    T *found = w.findChild<T *>(name);
+    if (!found)
+        qFatal("no %s", qPrintable(name));
+    return found;
+}
+QTextEdit *text1(const FrmMain &w) {
+    return part<QTextEdit>(w, "Text1");
+}
+QTextEdit *text2(const FrmMain &w) {
+    return part<QTextEdit>(w, "Text2");
+}
+QPushButton *command1(const FrmMain &w) {
+    return part<QPushButton>(w, "Command1");
+}
+PicBar *picBar(const FrmMain &w) {
+    return part<PicBar>(w, "PicBar");
+}
+QRadioButton *option1(const FrmMain &w) {
+    return part<QRadioButton>(w, "Option1");
+}
+QRadioButton *option2(const FrmMain &w) {
+    return part<QRadioButton>(w, "Option2");
+}
+QLabel *label1(const FrmMain &w) {
+    return part<QLabel>(w, "Label1");
+}
+QLabel *label2(const FrmMain &w) {
+    return part<QLabel>(w, "Label2");
+}
+QMenu *paneMenu(const FrmMain &w) {
+    return part<QMenu>(w, "mnuPopUp");
+}
+QWidget *surface(const FrmMain &w) {
+    return part<QWidget>(w, "FrmMainSurface");
+}
+ToolButton *tool(const FrmMain &w, int index) {
+    return part<ToolButton>(w, QStringLiteral("ImgTool%1").arg(index));
+}
+void trigger(const FrmMain &w, const char *command) {
+    part<QAction>(w, command)->trigger();
+}
+void clickTool(const FrmMain &w, int index) {
+    QTest::mouseClick(tool(w, index), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+// How a toolbar button looks at its left and right edges: the raised frame (light and dark edges), the
+// pressed border, or neither.
+enum class Edge { Raised, Pressed, Bare };
+Edge edgeOf(ToolButton *button) {
+    const QImage look = button->grab().toImage();
+    const QColor left = look.pixelColor(0, look.height() / 2);
+    const QColor right = look.pixelColor(look.width() - 1, look.height() / 2);
+    if (left == QColor(255, 255, 255) && right == QColor(0x40, 0x40, 0x40))
+        return Edge::Raised;
+    const QColor border = button->palette().color(QPalette::WindowText);
+    return left == border && right == border ? Edge::Pressed : Edge::Bare;
+}
+
+double outerWidthTwips(const FrmMain &w) {
+    return pixelsToTwips(w.frameGeometry().width(), w.logicalDpiX());
+}
+
 void clickTranslate(FrmMain &w) {
-    QTest::mouseClick(w.command1(), Qt::LeftButton);
+    QTest::mouseClick(command1(w), Qt::LeftButton);
 }
 
 QString lines(const char *line, int count) {
@@ -115,6 +181,10 @@ private slots:
     void saveTextReportsAMissingFolder();
     void resizeBelow4000TwipsComplainsEachTime();
     void maximisingASmallWindowDoesNotComplain();
+    void windowResizedWhileTheMessageIsOpenIsLaidOutAtItsNewSize();
+    void tooSmallMessageHasRoomForItsTitle();
+    void stripNeverCoversPanesOrToolbar_data();
+    void stripNeverCoversPanesOrToolbar();
     void arrangementsSurviveResizes();
     void minimisedWindowScrollsItsTitle();
     void startupTipShowsOnceWhenWanted_data();
@@ -122,7 +192,7 @@ private slots:
     void paneMenuOpensOnRightClickAndTranslates();
     void activePaneFollowsFocusAndSwitchesKeyboard();
     void commandsOnTheActivePaneWaitForAPane();
-    void toolbarButtonsInOrderWithTooltips();
+    void toolbarButtonsInOrderWithTooltipsAndCommands();
     void hoverFrameAndToolbarClick();
     void menuCaptionsAndShortcuts_data();
     void menuCaptionsAndShortcuts();
@@ -138,23 +208,24 @@ private slots:
 void TestFrmMain::translateButtonPutsTheEnginesThaiInText2() {
     Workspace ws;
     FrmMain &w = ws.shown();
-    w.text1()->setFocus();
-    QTest::keyClicks(w.text1(), "I can not go");
-    QTest::keyClick(w.text1(), Qt::Key_Return);
-    QTest::keyClicks(w.text1(), "red cat, x=y");
+    text1(w)->setFocus();
+    QTest::keyClicks(text1(w), "I can not go");
+    QTest::keyClick(text1(w), Qt::Key_Return);
+    QTest::keyClicks(text1(w), "red cat, x=y");
     clickTranslate(w);
-    QCOMPARE(w.text2()->toPlainText(), engine(ws, "I can not go\nred cat, x=y"));
-    QVERIFY(w.text2()->toPlainText().startsWith(u("ฉันไม่สามารถไป\nแมวแดง")));
-    QCOMPARE(w.command1()->text(), u("แปล"));
-    QCOMPARE(w.command1()->toolTip(), u("กดปุ่มนี้เมื่อต้องการแปล"));
-    QCOMPARE(w.picBar()->percent(), -1);
-    QVERIFY(!w.translationState().Translating);
+    QCOMPARE(text2(w)->toPlainText(), engine(ws, "I can not go\nred cat, x=y"));
+    QVERIFY(text2(w)->toPlainText().startsWith(u("ฉันไม่สามารถไป\nแมวแดง")));
+    QCOMPARE(command1(w)->text(), u("แปล"));
+    QCOMPARE(command1(w)->toolTip(), u("กดปุ่มนี้เมื่อต้องการแปล"));
+    QCOMPARE(picBar(w)->percent(), -1);
     QVERIFY(!ws.workFile("Original.pal"));
     QVERIFY(!ws.workFile("Translate.pal"));
-    QCOMPARE(w.activePane(), 1);
+    // The focus goes back to the original, with its English keyboard.
+    QTRY_VERIFY(text1(w)->hasFocus());
+    QCOMPARE(ws.keyboard.lastRequested(), QString("00000409"));
     QVERIFY(ws.dialogs.messages.empty());
     // The caret of the translation is at its start.
-    QCOMPARE(w.text2()->textCursor().position(), 0);
+    QCOMPARE(text2(w)->textCursor().position(), 0);
 }
 
 void TestFrmMain::translateOnlyTheSelection_data() {
@@ -174,14 +245,14 @@ void TestFrmMain::translateOnlyTheSelection() {
     QFETCH(QString, selected);
     Workspace ws;
     FrmMain &w = ws.shown();
-    w.text1()->setPlainText(text);
-    QTextCursor c(w.text1()->document());
+    text1(w)->setPlainText(text);
+    QTextCursor c(text1(w)->document());
     c.setPosition(from);
     c.setPosition(from + length, QTextCursor::KeepAnchor);
-    w.text1()->setTextCursor(c);
+    text1(w)->setTextCursor(c);
     clickTranslate(w);
-    QCOMPARE(w.text2()->toPlainText(), engine(ws, selected));
-    QCOMPARE(w.text1()->toPlainText(), text);
+    QCOMPARE(text2(w)->toPlainText(), engine(ws, selected));
+    QCOMPARE(text1(w)->toPlainText(), text);
 }
 
 void TestFrmMain::translateTakesThePanesOwnCharacters_data() {
@@ -206,52 +277,52 @@ void TestFrmMain::translateTakesThePanesOwnCharacters() {
     QFETCH(QString, source);
     Workspace ws;
     FrmMain &w = ws.shown();
-    w.text1()->setPlainText(text);
+    text1(w)->setPlainText(text);
     if (from >= 0) {
-        QTextCursor c(w.text1()->document());
+        QTextCursor c(text1(w)->document());
         c.setPosition(from);
         c.setPosition(from + length, QTextCursor::KeepAnchor);
-        w.text1()->setTextCursor(c);
+        text1(w)->setTextCursor(c);
     }
     clickTranslate(w);
     // toPlainText would show a no-break space as a space.
-    QCOMPARE(w.text2()->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), engine(ws, source));
+    QCOMPARE(text2(w)->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), engine(ws, source));
     QVERIFY(ws.dialogs.messages.empty());
 }
 
 void TestFrmMain::secondClickCancelsAfterTheCurrentLine() {
     Workspace ws;
     FrmMain &w = ws.shown();
-    w.mnuWord();
-    w.text1()->setPlainText(lines("can not", 200));
-    w.text2()->setPlainText(u("เดิม"));
+    trigger(w, "mnuWord");
+    text1(w)->setPlainText(lines("can not", 200));
+    text2(w)->setPlainText(u("เดิม"));
     QString captionDuringRun;
     // The click lands in the first moment the run lets window events in: after the first line.
     QTimer::singleShot(0, &w, [&] {
-        captionDuringRun = w.command1()->text();
+        captionDuringRun = command1(w)->text();
         clickTranslate(w);
     });
     clickTranslate(w);
     QCOMPARE(captionDuringRun, u("ยกเลิก"));
     // Only the line done so far, and no phrase rewriting ("สามารถไม่" would become "ไม่สามารถ").
-    QCOMPARE(w.text2()->toPlainText(), u("สามารถไม่"));
-    QCOMPARE(w.command1()->text(), u("แปล"));
-    QCOMPARE(w.command1()->toolTip(), u("กดปุ่มนี้เมื่อต้องการแปล"));
+    QCOMPARE(text2(w)->toPlainText(), u("สามารถไม่"));
+    QCOMPARE(command1(w)->text(), u("แปล"));
+    QCOMPARE(command1(w)->toolTip(), u("กดปุ่มนี้เมื่อต้องการแปล"));
     QVERIFY(!ws.workFile("Original.pal"));
     QVERIFY(!ws.workFile("Translate.pal"));
-    QVERIFY(!w.runInProgress());
+    QCOMPARE(picBar(w)->percent(), -1);
     // The next click is an ordinary run again.
     clickTranslate(w);
-    QCOMPARE(w.text2()->toPlainText(), engine(ws, lines("can not", 200), TranslationMode::WordForWord));
+    QCOMPARE(text2(w)->toPlainText(), engine(ws, lines("can not", 200), TranslationMode::WordForWord));
 }
 
 void TestFrmMain::clickWhileACancelledRunFinishesIsIgnored() {
     Workspace ws;
     FrmMain &w = ws.shown();
     w.setYieldInterval(0);
-    w.mnuWord();
-    w.text1()->setPlainText(lines("can not", 3));
-    w.text2()->setPlainText(u("เดิม"));
+    trigger(w, "mnuWord");
+    text1(w)->setPlainText(lines("can not", 3));
+    text2(w)->setPlainText(u("เดิม"));
     bool acted = false;
     QString text2SeenAfterClicks, captionAfterClicks;
     bool stillFinishing = false;
@@ -260,13 +331,14 @@ void TestFrmMain::clickWhileACancelledRunFinishesIsIgnored() {
     std::function<void()> poll = [&] {
         if (acted || ++polls > 100000)
             return;
-        if (w.runInProgress() && w.picBar()->percent() == 100) {
+        // The bar stays at 100 from the last line until the run has ended.
+        if (picBar(w)->percent() == 100) {
             acted = true;
             clickTranslate(w); // cancel: the caption reads "แปล" again at once
             clickTranslate(w); // must not start a run inside the finishing one
-            text2SeenAfterClicks = w.text2()->toPlainText();
-            captionAfterClicks = w.command1()->text();
-            stillFinishing = w.runInProgress();
+            text2SeenAfterClicks = text2(w)->toPlainText();
+            captionAfterClicks = command1(w)->text();
+            stillFinishing = picBar(w)->percent() == 100;
             return;
         }
         QTimer::singleShot(0, &w, poll);
@@ -279,8 +351,8 @@ void TestFrmMain::clickWhileACancelledRunFinishesIsIgnored() {
     // A run started by the second click would have filled Text2 by now.
     QCOMPARE(text2SeenAfterClicks, u("เดิม"));
     // The cancelled run kept the one replacement it had made and made no more.
-    QCOMPARE(w.text2()->toPlainText(), u("ไม่สามารถ\nสามารถไม่\nสามารถไม่"));
-    QVERIFY(!w.runInProgress());
+    QCOMPARE(text2(w)->toPlainText(), u("ไม่สามารถ\nสามารถไม่\nสามารถไม่"));
+    QCOMPARE(picBar(w)->percent(), -1);
     QVERIFY(!ws.workFile("Original.pal"));
     QVERIFY(!ws.workFile("Translate.pal"));
 }
@@ -288,41 +360,40 @@ void TestFrmMain::clickWhileACancelledRunFinishesIsIgnored() {
 void TestFrmMain::textOf32768LinesIsRefusedAnd32767Translate() {
     Workspace ws;
     FrmMain &w = ws.shown();
-    w.text1()->setPlainText(lines("x", 32768));
-    w.text2()->setPlainText(u("เดิม"));
+    text1(w)->setPlainText(lines("x", 32768));
+    text2(w)->setPlainText(u("เดิม"));
     clickTranslate(w);
     QCOMPARE(ws.dialogs.messages.size(), size_t(1));
     QCOMPARE(ws.dialogs.messages[0].title, kErrorTitle);
     QCOMPARE(ws.dialogs.messages[0].icon, MsgIcon::Stop);
     QCOMPARE(ws.dialogs.messages[0].buttons, MsgButtons::Ok);
     QVERIFY(ws.dialogs.messages[0].text.contains("32767"));
-    QCOMPARE(w.text2()->toPlainText(), u("เดิม"));
-    QCOMPARE(w.command1()->text(), u("แปล"));
-    QCOMPARE(w.picBar()->percent(), -1);
-    QVERIFY(!w.translationState().Translating);
+    QCOMPARE(text2(w)->toPlainText(), u("เดิม"));
+    QCOMPARE(command1(w)->text(), u("แปล"));
+    QCOMPARE(picBar(w)->percent(), -1);
 
-    w.text1()->setPlainText(lines("x", 32767));
+    text1(w)->setPlainText(lines("x", 32767));
     clickTranslate(w);
     QCOMPARE(ws.dialogs.messages.size(), size_t(1));
-    QCOMPARE(w.text2()->document()->blockCount(), 32767);
-    QCOMPARE(w.text2()->document()->lastBlock().text(), u("x"));
+    QCOMPARE(text2(w)->document()->blockCount(), 32767);
+    QCOMPARE(text2(w)->document()->lastBlock().text(), u("x"));
 }
 
 void TestFrmMain::unwritableProgramFolderReportsOnceAndGoesIdle() {
     Workspace ws;
     ws.context.programFolder = ws.programFolder() + "/gone";
     FrmMain &w = ws.shown();
-    w.text1()->setPlainText("red cat");
-    w.text2()->setPlainText(u("เดิม"));
+    text1(w)->setPlainText("red cat");
+    text2(w)->setPlainText(u("เดิม"));
     ws.dialogs.messages.clear(); // the skin beside the missing folder is missing too
     clickTranslate(w);
     // SaveText says why; the run then ends without a second message.
     QCOMPARE(ws.dialogs.messages.size(), size_t(1));
     QCOMPARE(ws.messagesTitled(kErrorTitle, MsgIcon::Exclamation), 1);
     QVERIFY(ws.dialogs.messages[0].text.contains("Original.pal"));
-    QCOMPARE(w.text2()->toPlainText(), u("เดิม"));
-    QCOMPARE(w.command1()->text(), u("แปล"));
-    QVERIFY(!w.runInProgress());
+    QCOMPARE(text2(w)->toPlainText(), u("เดิม"));
+    QCOMPARE(command1(w)->text(), u("แปล"));
+    QCOMPARE(picBar(w)->percent(), -1);
 }
 
 void TestFrmMain::saveTextWritesTheFile_data() {
@@ -341,13 +412,13 @@ void TestFrmMain::saveTextWritesTheFile() {
     Workspace ws;
     FrmMain &w = ws.window();
     const QString path = ws.programFolder() + "/saved.txt";
-    w.SaveText("an older, longer text", path);
-    w.SaveText(text, path);
+    QVERIFY(w.SaveText("an older, longer text", path));
+    const Result<TextEncoding> saved = w.SaveText(text, path);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), bytes);
-    QVERIFY(w.lastSaveTextSucceeded());
-    QCOMPARE(w.lastSaveTextUsedUtf8(), bytes.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(saved);
+    QCOMPARE(*saved == TextEncoding::Utf8Bom, bytes.startsWith("\xEF\xBB\xBF"));
     QVERIFY(ws.dialogs.messages.empty());
 }
 
@@ -355,8 +426,9 @@ void TestFrmMain::saveTextReportsAMissingFolder() {
     Workspace ws;
     FrmMain &w = ws.window();
     const QString path = ws.programFolder() + "/missing/saved.txt";
-    w.SaveText("text", path);
-    QVERIFY(!w.lastSaveTextSucceeded());
+    const Result<TextEncoding> saved = w.SaveText("text", path);
+    QVERIFY(!saved);
+    QCOMPARE(saved.error().code, ENOENT);
     QCOMPARE(ws.dialogs.messages.size(), size_t(1));
     QCOMPARE(ws.dialogs.messages[0].title, kErrorTitle);
     QCOMPARE(ws.dialogs.messages[0].icon, MsgIcon::Exclamation);
@@ -380,9 +452,7 @@ void TestFrmMain::resizeBelow4000TwipsComplainsEachTime() {
     w.resize(px4000 - 40, 500);
     QTRY_COMPARE(tooSmallMessages(), 2);
     // The layout still follows the small window.
-    const QSizeF outer = w.outerSizeTwips();
-    QCOMPARE(w.geometryTwips().Text1.width, outer.width() - 250);
-    QCOMPARE(w.text1()->width(), twipsToPixels(outer.width() - 250, w.logicalDpiX()));
+    QCOMPARE(text1(w)->width(), twipsToPixels(outerWidthTwips(w) - 250, w.logicalDpiX()));
     w.resize(px4000 + 100, 500);
     QTRY_COMPARE(w.width(), px4000 + 100);
     QCOMPARE(tooSmallMessages(), 2);
@@ -408,32 +478,127 @@ void TestFrmMain::maximisingASmallWindowDoesNotComplain() {
     QTest::qWait(50);
     QCOMPARE(tooSmallMessages(), 1);
     QCOMPARE(w.windowTitle(), title);
-    QCOMPARE(w.geometryTwips().Text1.width, w.outerSizeTwips().width() - 250);
+    QCOMPARE(text1(w)->width(), twipsToPixels(outerWidthTwips(w) - 250, w.logicalDpiX()));
     // Minimised from there and restored: still maximised, still no message, and the title stops scrolling.
     w.showMinimized();
-    QTRY_VERIFY(w.titleScrolling());
+    QTRY_VERIFY(w.windowTitle() != title);
     w.showMaximized();
-    QTRY_VERIFY(!w.titleScrolling());
+    QTRY_COMPARE(w.windowTitle(), title);
+    QTest::qWait(250);
     QCOMPARE(w.windowTitle(), title);
     QCOMPARE(tooSmallMessages(), 1);
-    // Back to the small normal size: that resize complains again.
+    // Back to the small normal size: that resize complains again, and the controls follow the small size.
     w.showNormal();
     QTRY_COMPARE(w.width(), small);
     QTRY_COMPARE(tooSmallMessages(), 2);
+    QCOMPARE(text1(w)->width(), twipsToPixels(outerWidthTwips(w) - 250, w.logicalDpiX()));
+}
+
+void TestFrmMain::windowResizedWhileTheMessageIsOpenIsLaidOutAtItsNewSize() {
+    Workspace ws;
+    // The user enlarges the window while "รู้สึกจะย่อเล็กเกินไปนะ!" is open, then presses OK.
+    struct ResizingDialogs : test::FakeDialogs {
+        std::function<void()> whileOpen;
+        MsgAnswer message(QWidget *parent, const QString &text, const QString &title, MsgIcon icon,
+                          MsgButtons buttons) override {
+            if (auto act = std::exchange(whileOpen, nullptr))
+                act();
+            return FakeDialogs::message(parent, text, title, icon, buttons);
+        }
+    } dialogs;
+    const AppContext context(ws.programFolder(), dialogs, ws.services.settings, ws.services.profile, ws.keyboard,
+                             ws.services.http);
+    FrmMain w(context);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int small = twipsToPixels(3000, w.logicalDpiX()), large = twipsToPixels(9000, w.logicalDpiX());
+    dialogs.whileOpen = [&] {
+        w.resize(large, large);
+        QTRY_COMPARE(w.width(), large);
+    };
+    w.resize(small, small);
+    QTRY_COMPARE(dialogs.messages.size(), size_t(1));
+    QTRY_COMPARE(w.width(), large);
+    QCOMPARE(text1(w)->width(), twipsToPixels(outerWidthTwips(w) - 250, w.logicalDpiX()));
+    QCOMPARE(picBar(w)->x() + picBar(w)->width(), twipsToPixels(outerWidthTwips(w) - 175, w.logicalDpiX()));
+}
+
+void TestFrmMain::tooSmallMessageHasRoomForItsTitle() {
+    // The real message box: a window manager's title bar needs room for an icon and three buttons besides the
+    // title, which a box as narrow as "รู้สึกจะย่อเล็กเกินไปนะ!" does not leave.
+    Workspace ws;
+    QtDialogs real;
+    const AppContext context(ws.programFolder(), real, ws.services.settings, ws.services.profile, ws.keyboard,
+                             ws.services.http);
+    FrmMain w(context);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    int boxWidth = 0, titleWidth = 0;
+    QTimer::singleShot(0, &w, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        titleFont.setBold(true);
+        titleWidth = QFontMetrics(titleFont).horizontalAdvance(box->windowTitle());
+        boxWidth = box->width();
+        box->accept();
+    });
+    w.resize(twipsToPixels(3000, w.logicalDpiX()), twipsToPixels(3000, w.logicalDpiY()));
+    QTRY_VERIFY(boxWidth > 0);
+    QVERIFY2(boxWidth >= titleWidth + 3 * 28 + 24, qPrintable(QString("%1 / %2").arg(boxWidth).arg(titleWidth)));
+}
+
+void TestFrmMain::stripNeverCoversPanesOrToolbar_data() {
+    QTest::addColumn<QSize>("size"); // empty: maximised
+    QTest::addColumn<bool>("sideBySide");
+    for (const QSize size :
+         {QSize(200, 200), QSize(267, 267), QSize(360, 300), QSize(513, 430), QSize(700, 500), QSize()})
+        for (const bool side : {false, true}) {
+            const QString name =
+                size.isEmpty() ? QString("maximised") : QString("%1x%2").arg(size.width()).arg(size.height());
+            QTest::newRow(qPrintable(name + (side ? " side by side" : " stacked"))) << size << side;
+        }
+}
+
+void TestFrmMain::stripNeverCoversPanesOrToolbar() {
+    QFETCH(QSize, size);
+    QFETCH(bool, sideBySide);
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    if (size.isEmpty()) {
+        w.showMaximized();
+        QTRY_VERIFY(w.width() > 700);
+    } else {
+        w.resize(size);
+        QTRY_COMPARE(w.size(), size);
+    }
+    trigger(w, sideBySide ? "mnuCurY" : "mnuCurX");
+    QCOMPARE(text2(w)->y() == text1(w)->y(), sideBySide);
+    const QList<QWidget *> strip{option1(w), option2(w), command1(w), picBar(w)};
+    QList<QWidget *> kept{text1(w), text2(w), label1(w)};
+    for (ToolButton *b : w.findChildren<ToolButton *>())
+        kept << b;
+    for (QWidget *item : strip) {
+        QVERIFY2(item->x() >= 0 && item->y() >= 0, qPrintable(item->objectName()));
+        for (QWidget *other : kept + strip)
+            QVERIFY2(other == item || !item->geometry().intersects(other->geometry()),
+                     qPrintable(item->objectName() + " over " + other->objectName()));
+    }
 }
 
 void TestFrmMain::arrangementsSurviveResizes() {
     Workspace ws;
     FrmMain &w = ws.shown();
     auto sideBySide = [&] {
-        return w.text2()->y() == w.text1()->y() && w.text2()->x() > w.text1()->x() &&
-               qAbs(w.text2()->x() - (w.text1()->x() + w.text1()->width())) <= 1;
+        return text2(w)->y() == text1(w)->y() && text2(w)->x() > text1(w)->x() &&
+               qAbs(text2(w)->x() - (text1(w)->x() + text1(w)->width())) <= 1;
     };
-    auto stacked = [&] { return w.text2()->x() == w.text1()->x() && w.text2()->y() > w.text1()->y() + 20; };
+    auto stacked = [&] { return text2(w)->x() == text1(w)->x() && text2(w)->y() > text1(w)->y() + 20; };
     QVERIFY(stacked());
-    w.mnuCurY();
+    trigger(w, "mnuCurY");
     QVERIFY(sideBySide());
-    QVERIFY(w.label2()->x() > w.text1()->x() + w.text1()->width());
+    QVERIFY(label2(w)->x() > text1(w)->x() + text1(w)->width());
     const int height = w.height();
     w.resize(w.width() + 40, height + 20);
     QTRY_COMPARE(w.height(), height + 20);
@@ -442,11 +607,11 @@ void TestFrmMain::arrangementsSurviveResizes() {
     w.resize(w.width(), height * 2 + 200);
     QTRY_COMPARE(w.height(), height * 2 + 200);
     QVERIFY(stacked());
-    w.mnuCurY();
+    trigger(w, "mnuCurY");
     QVERIFY(sideBySide());
-    w.mnuCurX();
+    trigger(w, "mnuCurX");
     QVERIFY(stacked());
-    QCOMPARE(w.label2()->x(), w.label1()->x());
+    QCOMPARE(label2(w)->x(), label1(w)->x());
 }
 
 void TestFrmMain::minimisedWindowScrollsItsTitle() {
@@ -455,15 +620,13 @@ void TestFrmMain::minimisedWindowScrollsItsTitle() {
     const QString title = u("Dualexicon (ดูอะเล็กซิคอน) 1.5");
     QCOMPARE(w.windowTitle(), title);
     w.showMinimized();
-    QTRY_VERIFY(w.titleScrolling());
     // A marquee: the caption with its 20 spaces, rotated.
     const QString marquee = title + QString(20, ' ');
     QTRY_VERIFY_WITH_TIMEOUT(w.windowTitle() != marquee && w.windowTitle() != title, 2000);
     QCOMPARE(w.windowTitle().size(), marquee.size());
     QVERIFY((marquee + marquee).contains(w.windowTitle()));
     w.showNormal();
-    QTRY_VERIFY(!w.titleScrolling());
-    QCOMPARE(w.windowTitle(), title);
+    QTRY_COMPARE(w.windowTitle(), title);
     QTest::qWait(250);
     QCOMPARE(w.windowTitle(), title);
 }
@@ -488,7 +651,7 @@ void TestFrmMain::startupTipShowsOnceWhenWanted() {
         QTRY_COMPARE_WITH_TIMEOUT(tips(), qsizetype(1), 2000);
         FrmTip *tip = w.findChild<FrmTip *>();
         QVERIFY(tip->isVisible());
-        QTest::mouseClick(tip->Command2, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(*tip, "Command2"), Qt::LeftButton);
         QTRY_COMPARE(tips(), qsizetype(0));
     }
     QTest::qWait(700);
@@ -498,127 +661,125 @@ void TestFrmMain::startupTipShowsOnceWhenWanted() {
 void TestFrmMain::paneMenuOpensOnRightClickAndTranslates() {
     Workspace ws;
     FrmMain &w = ws.shown();
-    w.text1()->setPlainText("red cat");
-    QVERIFY(!w.menuBar()->actions().contains(w.popupMenu()->menuAction()));
-    QTest::mouseClick(w.text2()->viewport(), Qt::RightButton, {}, QPoint(10, 10));
-    QTRY_VERIFY(w.popupMenu()->isVisible());
-    w.popupMenu()->close();
-    QTest::mouseClick(w.text1()->viewport(), Qt::RightButton, {}, QPoint(10, 10));
-    QTRY_VERIFY(w.popupMenu()->isVisible());
+    text1(w)->setPlainText("red cat");
+    QVERIFY(!w.menuBar()->actions().contains(paneMenu(w)->menuAction()));
+    QTest::mouseClick(text2(w)->viewport(), Qt::RightButton, {}, QPoint(10, 10));
+    QTRY_VERIFY(paneMenu(w)->isVisible());
+    paneMenu(w)->close();
+    QTest::mouseClick(text1(w)->viewport(), Qt::RightButton, {}, QPoint(10, 10));
+    QTRY_VERIFY(paneMenu(w)->isVisible());
     QAction *translate = w.findChild<QAction *>("mnuPopPal");
-    QVERIFY(translate && w.popupMenu()->actions().contains(translate));
+    QVERIFY(translate && paneMenu(w)->actions().contains(translate));
     QCOMPARE(translate->text(), u("แปลงาน"));
-    w.popupMenu()->close();
+    paneMenu(w)->close();
     translate->trigger();
-    QCOMPARE(w.text2()->toPlainText(), u("แมวแดง"));
+    QCOMPARE(text2(w)->toPlainText(), u("แมวแดง"));
 }
 
 void TestFrmMain::activePaneFollowsFocusAndSwitchesKeyboard() {
     Workspace ws;
     FrmMain &w = ws.shown();
-    QTRY_COMPARE(w.activePane(), 1);
-    QCOMPARE(ws.keyboard.lastRequested(), QString("00000409"));
-    // Right after start the toolbar's save button saves the original (the dialog is cancelled).
-    w.ImgTool_Click(3);
+    // Text1 has the focus at start: the English keyboard, and the toolbar's save button saves the original (the
+    // dialog is cancelled).
+    QTRY_COMPARE(ws.keyboard.lastRequested(), QString("00000409"));
+    clickTool(w, 3);
     QCOMPARE(ws.dialogs.fileTitles, QStringList({u("บันทึกต้นฉบับ")}));
-    QTest::mouseClick(w.text2()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    QTRY_COMPARE(w.activePane(), 2);
-    QCOMPARE(ws.keyboard.lastRequested(), QString("0000041E"));
-    w.ImgTool_Click(3);
+    QTest::mouseClick(text2(w)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_COMPARE(ws.keyboard.lastRequested(), QString("0000041E"));
+    clickTool(w, 3);
     QCOMPARE(ws.dialogs.fileTitles.last(), u("บันทึกงานแปล"));
     // Focus elsewhere: the pane that last had it stays active.
-    w.command1()->setFocus();
-    QTRY_VERIFY(w.command1()->hasFocus());
-    QCOMPARE(w.activePane(), 2);
-    w.text1()->setFocus();
-    QTRY_COMPARE(w.activePane(), 1);
-    QCOMPARE(ws.keyboard.lastRequested(), QString("00000409"));
+    command1(w)->setFocus();
+    QTRY_VERIFY(command1(w)->hasFocus());
+    clickTool(w, 3);
+    QCOMPARE(ws.dialogs.fileTitles.last(), u("บันทึกงานแปล"));
+    text1(w)->setFocus();
+    QTRY_COMPARE(ws.keyboard.lastRequested(), QString("00000409"));
     // Toolbar 11 changes the font of the active pane only.
-    const QFont before = w.text2()->font();
+    const QFont before = text2(w)->font();
     ws.dialogs.fontAnswers.push_back(QFont("Loma", 15));
-    w.ImgTool_Click(11);
-    QCOMPARE(w.text1()->font().pointSizeF(), 15.0);
-    QCOMPARE(w.text2()->font(), before);
+    clickTool(w, 11);
+    QCOMPARE(text1(w)->font().pointSizeF(), 15.0);
+    QCOMPARE(text2(w)->font(), before);
 }
 
 void TestFrmMain::commandsOnTheActivePaneWaitForAPane() {
     Workspace ws;
     FrmMain &w = ws.window(); // never shown: no pane has had the focus
-    QCOMPARE(w.activePane(), 0);
-    w.text1()->setPlainText("red cat");
-    w.text2()->setPlainText("dog");
+    text1(w)->setPlainText("red cat");
+    text2(w)->setPlainText("dog");
     ws.dialogs.fontAnswers.push_back(QFont("Loma", 20));
-    for (auto command : {&FrmMain::mnuClear, &FrmMain::mnuPopClear, &FrmMain::mnuSelectAll, &FrmMain::mnuDel,
-                         &FrmMain::mnuCut, &FrmMain::mnuUndo, &FrmMain::mnuPopPaste})
-        (w.*command)();
-    for (int button : {3, 4, 7, 9, 10, 11})
-        w.ImgTool_Click(button);
-    QCOMPARE(w.text1()->toPlainText(), QString("red cat"));
-    QCOMPARE(w.text2()->toPlainText(), QString("dog"));
-    QVERIFY(!w.text1()->textCursor().hasSelection());
+    for (const char *command : {"mnuClear", "mnuSelectAll", "mnuPopAll", "mnuDel", "mnuCut", "mnuUndo", "mnuPaste",
+                                "saveActivePane", "printActivePane", "fontOfActivePane"})
+        trigger(w, command);
+    QCOMPARE(text1(w)->toPlainText(), QString("red cat"));
+    QCOMPARE(text2(w)->toPlainText(), QString("dog"));
+    QVERIFY(!text1(w)->textCursor().hasSelection());
     QCOMPARE(ws.dialogs.fontAnswers.size(), size_t(1)); // the font dialog was never asked
     QVERIFY(ws.dialogs.fileTitles.isEmpty());           // nor a save dialog
     QVERIFY(ws.dialogs.messages.empty());               // nor the print question
-    QCOMPARE(w.activePane(), 0);
+    QVERIFY(ws.keyboard.requests.isEmpty());
 }
 
-void TestFrmMain::toolbarButtonsInOrderWithTooltips() {
+void TestFrmMain::toolbarButtonsInOrderWithTooltipsAndCommands() {
     Workspace ws;
     FrmMain &w = ws.shown();
     struct Expected {
         int index;
-        const char *tip;
+        const char *tip, *command;
     };
-    const Expected expected[] = {{1, "เริ่มใหม่"},  {2, "เปิดต้นฉบับ"}, {3, "บันทึก"},         {4, "พิมพ์"},
-                                 {5, "เพิ่มศัพท์"},  {7, "ตัด"},       {8, "คัดลอก"},        {9, "วาง"},
-                                 {10, "ย้อนกลับ"}, {11, "ตัวอักขระ"}, {12, "รูปแบบแนวนอน"}, {6, "รูปแบบแนวตั้ง"}};
+    const Expected expected[] = {{1, "เริ่มใหม่", "clearBothPanes"}, {2, "เปิดต้นฉบับ", "mnuOpen"},
+                                 {3, "บันทึก", "saveActivePane"},   {4, "พิมพ์", "printActivePane"},
+                                 {5, "เพิ่มศัพท์", "mnuAdd"},         {7, "ตัด", "mnuCut"},
+                                 {8, "คัดลอก", "mnuCopy"},         {9, "วาง", "mnuPaste"},
+                                 {10, "ย้อนกลับ", "mnuUndo"},       {11, "ตัวอักขระ", "fontOfActivePane"},
+                                 {12, "รูปแบบแนวนอน", "mnuCurX"},  {6, "รูปแบบแนวตั้ง", "mnuCurY"}};
     int previousRight = -1;
     for (const Expected &e : expected) {
-        ToolButton *b = w.imgTool(e.index);
-        QVERIFY(b);
+        ToolButton *b = tool(w, e.index);
         QCOMPARE(b->toolTip(), u(e.tip));
+        QCOMPARE(b->command(), part<QAction>(w, e.command));
         QCOMPARE(b->y(), 0);
         QCOMPARE(b->size(), QSize(twipsToPixels(360, w.logicalDpiX()), twipsToPixels(360, w.logicalDpiY())));
         QVERIFY2(b->x() > previousRight, qPrintable(QString::number(e.index)));
         previousRight = b->x() + b->width() - 1;
     }
-    QVERIFY(!w.imgTool(0));
-    QVERIFY(!w.imgTool(13));
+    QCOMPARE(w.findChildren<ToolButton *>().size(), qsizetype(12));
 }
 
 void TestFrmMain::hoverFrameAndToolbarClick() {
     Workspace ws;
     FrmMain &w = ws.shown();
-    const std::pair<QColor, QColor> raised{QColor(255, 255, 255), QColor(0x40, 0x40, 0x40)};
-    QTest::mouseMove(w.imgTool(3), QPoint(5, 5));
-    QTRY_VERIFY(w.imgTool(3)->frameColours() == raised);
-    QCOMPARE(w.toolbarHover().HotButton, 3);
-    QTest::mouseMove(w.imgTool(8), QPoint(5, 5));
-    QTRY_VERIFY(w.imgTool(8)->frameColours() == raised);
-    QVERIFY(w.imgTool(3)->frameColours() != raised);
+    QTest::mouseMove(tool(w, 3), QPoint(5, 5));
+    QTRY_VERIFY(edgeOf(tool(w, 3)) == Edge::Raised);
+    QTest::mouseMove(tool(w, 8), QPoint(5, 5));
+    QTRY_VERIFY(edgeOf(tool(w, 8)) == Edge::Raised);
+    QCOMPARE(edgeOf(tool(w, 3)), Edge::Bare);
     // The bare surface erases the frame.
-    QTest::mouseMove(w.surface(), QPoint(w.surface()->width() - 5, w.surface()->height() - 5));
-    QTRY_VERIFY(w.imgTool(8)->frameColours() != raised);
-    QVERIFY(!w.toolbarHover().raised(8));
+    QTest::mouseMove(surface(w), QPoint(surface(w)->width() - 5, surface(w)->height() - 5));
+    QTRY_COMPARE(edgeOf(tool(w, 8)), Edge::Bare);
 
-    // Button 1 empties both panes without a question.
-    w.text1()->setPlainText("red cat");
-    w.text2()->setPlainText(u("แมวแดง"));
-    QTest::mousePress(w.imgTool(1), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(w.imgTool(1)->pressedLook());
-    QVERIFY(!w.toolbarHover().ToolIdle);
-    QTest::mouseRelease(w.imgTool(1), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(!w.imgTool(1)->pressedLook());
-    QVERIFY(w.toolbarHover().ToolIdle);
-    QCOMPARE(w.text1()->toPlainText(), QString());
-    QCOMPARE(w.text2()->toPlainText(), QString());
+    // Button 1 empties both panes without a question; while it is held the hover stays put.
+    text1(w)->setPlainText("red cat");
+    text2(w)->setPlainText(u("แมวแดง"));
+    QTest::mouseMove(tool(w, 1), QPoint(5, 5));
+    QTest::mousePress(tool(w, 1), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(edgeOf(tool(w, 1)), Edge::Pressed);
+    QTest::mouseMove(tool(w, 5), QPoint(5, 5));
+    QCOMPARE(edgeOf(tool(w, 5)), Edge::Bare);
+    QTest::mouseRelease(tool(w, 1), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(edgeOf(tool(w, 1)), Edge::Raised);
+    QCOMPARE(text1(w)->toPlainText(), QString());
+    QCOMPARE(text2(w)->toPlainText(), QString());
     QVERIFY(ws.dialogs.messages.empty());
+    QTest::mouseMove(tool(w, 5), QPoint(5, 5));
+    QTRY_COMPARE(edgeOf(tool(w, 5)), Edge::Raised);
 
     // Button 6 (rightmost) lays the panes side by side, button 12 stacks them.
-    w.ImgTool_Click(6);
-    QCOMPARE(w.text2()->y(), w.text1()->y());
-    w.ImgTool_Click(12);
-    QVERIFY(w.text2()->y() > w.text1()->y());
+    clickTool(w, 6);
+    QCOMPARE(text2(w)->y(), text1(w)->y());
+    clickTool(w, 12);
+    QVERIFY(text2(w)->y() > text1(w)->y());
 }
 
 void TestFrmMain::menuCaptionsAndShortcuts_data() {
@@ -676,11 +837,6 @@ void TestFrmMain::menuCaptionsAndShortcuts_data() {
         {"mnuVitee", "&วิธีใช้ Dualexicon", QKeySequence("F1")},
         {"mnuTip", "ลูก&เล่นประจำวัน...", {}},
         {"mnuAbout", "เ&กี่ยวกับ Dualexicon...", {}},
-        {"mnuPopUndo", "ย้อนกลับ", {}},
-        {"mnuPopCut", "ตัด", {}},
-        {"mnuPopCopy", "คัดลอก", {}},
-        {"mnuPopPaste", "วาง", {}},
-        {"mnuPopClear", "ล้างหน้าจอ", {}},
         {"mnuPopAll", "เลือกทั้งหมด", {}},
         {"mnuPopPal", "แปลงาน", {}},
     };
@@ -713,12 +869,19 @@ void TestFrmMain::menuBarOrder() {
         names << a->objectName();
     QCOMPARE(names, QStringList({"mnuFile", "mnuEdit", "mnuView", "mnuPicture", "mnuTool", "mnuRelax", "mnuSet",
                                  "mnuUpDate", "mnuHelp"}));
-    QStringList pane;
-    for (QAction *a : w.popupMenu()->actions())
+    // The pane menu shows the menu bar's commands under its own captions: without access keys, and its own
+    // words for select-all and translate.
+    QStringList pane, shown;
+    for (QAction *a : paneMenu(w)->actions()) {
         pane << a->objectName();
-    QCOMPARE(pane, QStringList({"mnuPopUndo", "mnuPopCut", "mnuPopCopy", "mnuPopPaste", "mnubar9", "mnuPopClear",
-                                "mnuPopAll", "mnuBar10", "mnuPopPal"}));
-    QCOMPARE(w.popupMenu()->title(), u("เมนู"));
+        shown << QString(a->text()).remove('&');
+    }
+    QCOMPARE(pane, QStringList({"mnuUndo", "mnuCut", "mnuCopy", "mnuPaste", "mnubar9", "mnuClear", "mnuPopAll",
+                                "mnuBar10", "mnuPopPal"}));
+    QCOMPARE(shown, QStringList({u("ย้อนกลับ"), u("ตัด"), u("คัดลอก"), u("วาง"), "", u("ล้างหน้าจอ"), u("เลือกทั้งหมด"), "",
+                                 u("แปลงาน")}));
+    QCOMPARE(paneMenu(w)->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, paneMenu(w)), 0);
+    QCOMPARE(paneMenu(w)->title(), u("เมนู"));
     // Menu pictures beside the items that have one.
     for (const char *name : {"mnuOpen", "mnuSave1", "mnuSave2", "mnuPrintOri", "mnuPrintPal", "mnuUndo", "mnuCut",
                              "mnuCopy", "mnuPaste", "mnuCurX", "mnuCurY", "mnuAdd", "mnuVitee"})
@@ -732,24 +895,24 @@ void TestFrmMain::modeSwitchKeepsMenuAndOptionsInStep() {
     FrmMain &w = ws.shown();
     auto *gram = w.findChild<QAction *>("mnuGram");
     auto *word = w.findChild<QAction *>("mnuWord");
-    QVERIFY(gram->isChecked() && !word->isChecked() && w.option1()->isChecked());
-    w.text1()->setPlainText("red cat");
+    QVERIFY(gram->isChecked() && !word->isChecked() && option1(w)->isChecked());
+    text1(w)->setPlainText("red cat");
 
     word->trigger();
-    QVERIFY(w.option2()->isChecked() && !w.option1()->isChecked());
+    QVERIFY(option2(w)->isChecked() && !option1(w)->isChecked());
     QVERIFY(word->isChecked() && !gram->isChecked());
     clickTranslate(w);
-    QCOMPARE(w.text2()->toPlainText(), u("แดงแมว"));
+    QCOMPARE(text2(w)->toPlainText(), u("แดงแมว"));
 
     gram->trigger();
-    QVERIFY(w.option1()->isChecked() && gram->isChecked() && !word->isChecked());
+    QVERIFY(option1(w)->isChecked() && gram->isChecked() && !word->isChecked());
     gram->trigger(); // choosing the checked item again keeps it checked
     QVERIFY(gram->isChecked() && !word->isChecked());
     clickTranslate(w);
-    QCOMPARE(w.text2()->toPlainText(), u("แมวแดง"));
+    QCOMPARE(text2(w)->toPlainText(), u("แมวแดง"));
 
-    QTest::mouseClick(w.option2(), Qt::LeftButton, {}, QPoint(4, w.option2()->height() / 2));
-    QVERIFY(w.option2()->isChecked());
+    QTest::mouseClick(option2(w), Qt::LeftButton, {}, QPoint(4, option2(w)->height() / 2));
+    QVERIFY(option2(w)->isChecked());
     QVERIFY(word->isChecked() && !gram->isChecked());
 }
 
@@ -763,74 +926,74 @@ void TestFrmMain::fontCommandCarriesNameBoldItalicSize() {
     chosen.setUnderline(true);
     chosen.setStrikeOut(true);
     ws.dialogs.fontAnswers.push_back(chosen);
-    w.mnuFont2();
-    const QFont f = w.text2()->font();
+    trigger(w, "mnuFont2");
+    const QFont f = text2(w)->font();
     QCOMPARE(f.family(), QString("Loma"));
     QVERIFY(f.bold());
     QVERIFY(f.italic());
     QCOMPARE(f.pointSizeF(), 14.0);
     QVERIFY(!f.underline());
     QVERIFY(!f.strikeOut());
-    QTRY_VERIFY(w.text2()->hasFocus());
+    QTRY_VERIFY(text2(w)->hasFocus());
     // Cancelled: the pane keeps its font.
-    w.mnuFont2();
-    QCOMPARE(w.text2()->font(), f);
-    QCOMPARE(w.text1()->font().pointSizeF(), 9.75);
+    trigger(w, "mnuFont2");
+    QCOMPARE(text2(w)->font(), f);
+    QCOMPARE(text1(w)->font().pointSizeF(), 9.75);
 }
 
 void TestFrmMain::colourCommands() {
     Workspace ws;
     FrmMain &w = ws.shown();
-    w.text1()->setPlainText("red cat\ndog");
+    text1(w)->setPlainText("red cat\ndog");
     ws.dialogs.colorAnswers.push_back(QColor(10, 20, 30));
-    w.mnuBack1();
-    QCOMPARE(w.text1()->palette().color(QPalette::Base), QColor(10, 20, 30));
-    QVERIFY(w.text2()->palette().color(QPalette::Base) != QColor(10, 20, 30));
+    trigger(w, "mnuBack1");
+    QCOMPARE(text1(w)->palette().color(QPalette::Base), QColor(10, 20, 30));
+    QVERIFY(text2(w)->palette().color(QPalette::Base) != QColor(10, 20, 30));
 
     ws.dialogs.colorAnswers.push_back(QColor(200, 0, 0));
-    w.mnuFore1();
-    for (QTextBlock b = w.text1()->document()->begin(); b.isValid(); b = b.next())
+    trigger(w, "mnuFore1");
+    for (QTextBlock b = text1(w)->document()->begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it)
             QCOMPARE(it.fragment().charFormat().foreground().color(), QColor(200, 0, 0));
-    QVERIFY(!w.text1()->textCursor().hasSelection());
-    QCOMPARE(w.text1()->textCursor().position(), 0);
-    QCOMPARE(w.text1()->toPlainText(), QString("red cat\ndog"));
+    QVERIFY(!text1(w)->textCursor().hasSelection());
+    QCOMPARE(text1(w)->textCursor().position(), 0);
+    QCOMPARE(text1(w)->toPlainText(), QString("red cat\ndog"));
 }
 
 void TestFrmMain::editRoutines() {
     Workspace ws;
     FrmMain &w = ws.shown();
-    w.text1()->setFocus();
-    QTRY_COMPARE(w.activePane(), 1);
-    QTest::keyClicks(w.text1(), "red cat");
-    w.mnuSelectAll();
-    QCOMPARE(w.text1()->textCursor().selectedText(), QString("red cat"));
-    w.mnuCopy();
+    text1(w)->setFocus();
+    QTRY_COMPARE(ws.keyboard.lastRequested(), QString("00000409"));
+    QTest::keyClicks(text1(w), "red cat");
+    trigger(w, "mnuSelectAll");
+    QCOMPARE(text1(w)->textCursor().selectedText(), QString("red cat"));
+    trigger(w, "mnuCopy");
     QCOMPARE(QApplication::clipboard()->text(), QString("red cat"));
-    w.mnuClear();
-    QCOMPARE(w.text1()->toPlainText(), QString());
-    w.mnuUndo();
-    QCOMPARE(w.text1()->toPlainText(), QString("red cat"));
+    trigger(w, "mnuClear");
+    QCOMPARE(text1(w)->toPlainText(), QString());
+    trigger(w, "mnuUndo");
+    QCOMPARE(text1(w)->toPlainText(), QString("red cat"));
     // Delete removes the selection only.
-    QTextCursor c(w.text1()->document());
+    QTextCursor c(text1(w)->document());
     c.setPosition(0);
     c.setPosition(4, QTextCursor::KeepAnchor);
-    w.text1()->setTextCursor(c);
-    w.mnuDel();
-    QCOMPARE(w.text1()->toPlainText(), QString("cat"));
-    // Cut, then paste from the pane menu into the other pane.
-    w.mnuSelectAll();
-    w.mnuCut();
-    QCOMPARE(w.text1()->toPlainText(), QString());
-    w.text2()->setFocus();
-    QTRY_COMPARE(w.activePane(), 2);
-    w.mnuPopPaste();
-    QCOMPARE(w.text2()->toPlainText(), QString("cat"));
-    w.mnuPopAll();
-    QCOMPARE(w.text2()->textCursor().selectedText(), QString("cat"));
-    w.mnuPopClear();
-    QCOMPARE(w.text2()->toPlainText(), QString());
-    QCOMPARE(w.text1()->toPlainText(), QString());
+    text1(w)->setTextCursor(c);
+    trigger(w, "mnuDel");
+    QCOMPARE(text1(w)->toPlainText(), QString("cat"));
+    // Cut, then paste into the other pane; the pane menu's own select-all.
+    trigger(w, "mnuSelectAll");
+    trigger(w, "mnuCut");
+    QCOMPARE(text1(w)->toPlainText(), QString());
+    text2(w)->setFocus();
+    QTRY_COMPARE(ws.keyboard.lastRequested(), QString("0000041E"));
+    trigger(w, "mnuPaste");
+    QCOMPARE(text2(w)->toPlainText(), QString("cat"));
+    trigger(w, "mnuPopAll");
+    QCOMPARE(text2(w)->textCursor().selectedText(), QString("cat"));
+    trigger(w, "mnuClear");
+    QCOMPARE(text2(w)->toPlainText(), QString());
+    QCOMPARE(text1(w)->toPlainText(), QString());
 }
 
 void TestFrmMain::closeDeletesLeftoverWorkFiles() {
@@ -857,7 +1020,7 @@ void TestFrmMain::closeDeletesLeftoverWorkFiles() {
 void TestFrmMain::helpCommandOpensTheHelp() {
     Workspace missing;
     FrmMain &m = missing.shown();
-    m.mnuVitee();
+    trigger(m, "mnuVitee");
     QCOMPARE(missing.dialogs.messages.size(), size_t(1));
     QCOMPARE(missing.dialogs.messages[0].icon, MsgIcon::Exclamation);
     QCOMPARE(missing.dialogs.messages[0].title, kErrorTitle);
@@ -875,7 +1038,7 @@ void TestFrmMain::helpCommandOpensTheHelp() {
     QTRY_VERIFY(help->isVisible());
     QVERIFY(help->browser()->toPlainText().contains(u("กดปุ่มแปล")));
     // A second F1 brings the same window forward.
-    w.mnuVitee();
+    trigger(w, "mnuVitee");
     QCOMPARE(w.findChildren<HelpWindow *>().size(), qsizetype(1));
     QVERIFY(ws.dialogs.messages.empty());
     w.close();

@@ -23,6 +23,14 @@ using namespace dlx;
 
 namespace {
 
+// A window's control, found by its code name.
+template <class T> T *child(const QObject &window, const char *name) {
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s", name);
+    return found;
+}
+
 QString u(const char *s) {
     return QString::fromUtf8(s);
 }
@@ -74,41 +82,41 @@ void TestSmallWindows::tipCheckBoxFollowsTheSetting() {
     if (stored != "-")
         s.store.setValue("Tip", "My Tip", stored);
     FrmTip tip(s.store, 0.3);
-    QCOMPARE(tip.Check1->isChecked(), ticked);
+    QCOMPARE(child<QCheckBox>(tip, "Check1")->isChecked(), ticked);
 }
 
 void TestSmallWindows::tipWindowCaptions() {
     TipSettings s;
     FrmTip tip(s.store, 0.0);
     QCOMPARE(tip.windowTitle(), u("ลูกเล่นประจำวัน"));
-    QCOMPARE(tip.Command1->text(), u("ลูกเล่นถัดไป >"));
-    QCOMPARE(tip.Command2->text(), u("ปิด"));
-    QCOMPARE(tip.Check1->text(), u("แสดงลูกเล่นเมื่อเปิดโปรแกรม"));
+    QCOMPARE(child<QPushButton>(tip, "Command1")->text(), u("ลูกเล่นถัดไป >"));
+    QCOMPARE(child<QPushButton>(tip, "Command2")->text(), u("ปิด"));
+    QCOMPARE(child<QCheckBox>(tip, "Check1")->text(), u("แสดงลูกเล่นเมื่อเปิดโปรแกรม"));
     QCOMPARE(tip.currentTip(), 1);
-    QCOMPARE(tip.LblTip->text(), QString::fromStdString(tips()[0]));
+    QCOMPARE(child<QLabel>(tip, "LblTip")->text(), QString::fromStdString(tips()[0]));
 }
 
 void TestSmallWindows::fifteenNextsShowEveryTipAndReturn() {
     TipSettings s;
     FrmTip tip(s.store, 0.45);
     tip.show();
-    const QString first = tip.LblTip->text();
+    const QString first = child<QLabel>(tip, "LblTip")->text();
     QCOMPARE(tip.currentTip(), 7);
     std::set<QString> seen;
     for (int i = 0; i < 15; ++i) {
-        QTest::mouseClick(tip.Command1, Qt::LeftButton);
-        seen.insert(tip.LblTip->text());
+        QTest::mouseClick(child<QPushButton>(tip, "Command1"), Qt::LeftButton);
+        seen.insert(child<QLabel>(tip, "LblTip")->text());
     }
     QCOMPARE(seen.size(), size_t(15));
-    QCOMPARE(tip.LblTip->text(), first);
+    QCOMPARE(child<QLabel>(tip, "LblTip")->text(), first);
     for (const auto &t : tips())
         QVERIFY(seen.count(QString::fromStdString(t)));
 
     FrmTip last(s.store, 0.999);
     QCOMPARE(last.currentTip(), 15);
-    QTest::mouseClick(last.Command1, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(last, "Command1"), Qt::LeftButton);
     QCOMPARE(last.currentTip(), 1);
-    QCOMPARE(last.LblTip->text(), QString::fromStdString(tips()[0]));
+    QCOMPARE(child<QLabel>(last, "LblTip")->text(), QString::fromStdString(tips()[0]));
 }
 
 void TestSmallWindows::everyWayOfClosingStoresTheChoice_data() {
@@ -131,12 +139,13 @@ void TestSmallWindows::everyWayOfClosingStoresTheChoice() {
     FrmTip tip(s.store, 0.5);
     tip.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tip));
-    if (tip.Check1->isChecked() != tick)
-        QTest::mouseClick(tip.Check1, Qt::LeftButton, {}, QPoint(5, tip.Check1->height() / 2));
-    QCOMPARE(tip.Check1->isChecked(), tick);
+    if (child<QCheckBox>(tip, "Check1")->isChecked() != tick)
+        QTest::mouseClick(child<QCheckBox>(tip, "Check1"), Qt::LeftButton, {},
+                          QPoint(5, child<QCheckBox>(tip, "Check1")->height() / 2));
+    QCOMPARE(child<QCheckBox>(tip, "Check1")->isChecked(), tick);
     QCOMPARE(s.stored(), tick ? QString("0") : QString("1")); // nothing stored before closing
     if (way == 0)
-        QTest::mouseClick(tip.Command2, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(tip, "Command2"), Qt::LeftButton);
     else if (way == 1)
         tip.close();
     else
@@ -163,11 +172,11 @@ void TestSmallWindows::aboutShowsTheWholeUserName() {
     QFETCH(QString, shown);
     FrmAbout about(nullptr, [reported] { return reported; });
     QCOMPARE(about.userName(), shown);
-    QCOMPARE(about.lblUser->text().remove('\n'), shown);
+    QCOMPARE(child<QLabel>(about, "lblUser")->text().remove('\n'), shown);
     // Every line of the name fits the label.
-    const QFontMetrics fm(about.lblUser->font());
-    for (const QString &line : about.lblUser->text().split('\n'))
-        QVERIFY(fm.horizontalAdvance(line) <= about.lblUser->width());
+    const QFontMetrics fm(child<QLabel>(about, "lblUser")->font());
+    for (const QString &line : child<QLabel>(about, "lblUser")->text().split('\n'))
+        QVERIFY(fm.horizontalAdvance(line) <= child<QLabel>(about, "lblUser")->width());
 }
 
 void TestSmallWindows::aboutDefaultsToTheLoggedInUserAndCloses() {
@@ -175,15 +184,15 @@ void TestSmallWindows::aboutDefaultsToTheLoggedInUserAndCloses() {
     QCOMPARE(about.userName(), FrmAbout::TrimTxt(currentUserName()));
     QVERIFY(!about.userName().isEmpty());
     QCOMPARE(about.windowTitle(), u("เกี่ยวกับ Dualexicon"));
-    QCOMPARE(about.Label4->text(), QString("Dualexicon 1.5"));
-    QCOMPARE(about.Command2->text(), u("ตกลง"));
-    QCOMPARE(about.Command1->text(), QString("Command1"));
+    QCOMPARE(child<QLabel>(about, "Label4")->text(), QString("Dualexicon 1.5"));
+    QCOMPARE(child<QPushButton>(about, "Command2")->text(), u("ตกลง"));
+    QCOMPARE(child<QPushButton>(about, "Command1")->text(), QString("Command1"));
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     // The plain button does nothing.
-    about.Command1->click();
+    child<QPushButton>(about, "Command1")->click();
     QVERIFY(about.isVisible());
-    QTest::mouseClick(about.Command2, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(about, "Command2"), Qt::LeftButton);
     QTRY_VERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Accepted));
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 namespace dlx {
@@ -36,7 +37,6 @@ TEST(WorkspaceLayout, freshWindowIsStackedAndFollowsTheRightEdge) {
     // Never moved by the rules.
     EXPECT_DOUBLE_EQ(g.Text1.left, 60);
     EXPECT_DOUBLE_EQ(g.Text1.top, 660);
-    EXPECT_DOUBLE_EQ(g.Option1.top, 5820);
     EXPECT_DOUBLE_EQ(g.Label1.top, 420);
 }
 
@@ -87,6 +87,59 @@ TEST(WorkspaceLayout, aNegativeSizeStopsTheRulesWhereItOccurs) {
     EXPECT_DOUBLE_EQ(g.Text1.height, 2130);
     EXPECT_DOUBLE_EQ(g.Text1.width, before.Text1.width);
     EXPECT_DOUBLE_EQ(g.PicBar.left, before.PicBar.left);
+}
+
+TEST(WorkspaceLayout, stripFitsTheWindowAndKeepsOffThePanes) {
+    // Sizes as this desktop's Thai fonts give them (Loma at 96 dpi).
+    StripSizes sizes;
+    sizes.option1Width = 1275;
+    sizes.option2Width = 990;
+    sizes.optionHeight = 360;
+    sizes.label1Width = sizes.label2Width = 645;
+    sizes.labelHeight = 315;
+    enum Options { BesideButton, LabelRow, OwnRow };
+    struct Row {
+        double width;
+        Arrangement arrangement;
+        bool buttonBelowToolbar;
+        Options options;
+    };
+    for (const Row r :
+         {Row{16000, Arrangement::Stacked, false, BesideButton},
+          Row{16000, Arrangement::SideBySide, false, BesideButton}, Row{7695, Arrangement::Stacked, false, LabelRow},
+          Row{7695, Arrangement::SideBySide, false, LabelRow}, Row{5400, Arrangement::Stacked, true, BesideButton},
+          Row{4000, Arrangement::SideBySide, true, OwnRow}}) {
+        WorkspaceGeometry g;
+        ASSERT_TRUE(applyResizeLayout(g, r.width, 6800));
+        ASSERT_TRUE(applyArrangement(g, r.arrangement, r.width, 6800));
+        const PlacedControls p = placeControls(g, sizes);
+        const std::string row =
+            std::to_string(int(r.width)) + (r.arrangement == Arrangement::Stacked ? " stacked" : " side");
+        auto overlap = [](const TwipRect &a, const TwipRect &b) {
+            return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+                   b.top < a.top + a.height;
+        };
+        const TwipRect toolbar{60, 0, 4650, 360};
+        const TwipRect strip[] = {p.Option1, p.Option2, p.Command1, p.PicBar};
+        for (const TwipRect &item : strip) {
+            EXPECT_GE(item.left, 0) << row;
+            for (const TwipRect &other : {p.Text1, p.Text2, toolbar, p.Label1})
+                EXPECT_FALSE(overlap(item, other)) << row;
+        }
+        EXPECT_FALSE(overlap(p.Option2, p.Command1)) << row;
+        EXPECT_EQ(p.Command1.top >= 360, r.buttonBelowToolbar) << row;
+        const double middle = p.Command1.top + p.Command1.height / 2;
+        const bool besideButton = p.Option2.left + p.Option2.width <= p.Command1.left &&
+                                  std::abs(p.Option2.top + p.Option2.height / 2 - middle) < 1;
+        const bool labelRow = p.Option1.top < p.Label1.top + p.Label1.height &&
+                              p.Label1.top < p.Option1.top + p.Option1.height && p.Option1.left > p.Label1.left;
+        EXPECT_EQ(r.options == BesideButton, besideButton) << row;
+        EXPECT_EQ(r.options == LabelRow, labelRow && !besideButton) << row;
+        // Labels right above their panes; the panes only lose the height the strip takes, at the top.
+        EXPECT_DOUBLE_EQ(p.Label1.top + p.Label1.height, p.Text1.top) << row;
+        EXPECT_DOUBLE_EQ(p.Text1.top, g.Text1.top + p.paneShift) << row;
+        EXPECT_DOUBLE_EQ(p.Text2.top + p.Text2.height, g.Text2.top + g.Text2.height) << row;
+    }
 }
 
 TEST(WorkspaceLayout, tooSmallBelow4000TwipsEitherWay) {
@@ -254,7 +307,7 @@ constexpr std::uint32_t kFace = 0xC8D0D4;
 TEST(ToolbarHover, hoverRaisesOneButtonAndErasesTheOthers) {
     ToolbarHover hover(kFace);
     hover.pointerMoved(3);
-    EXPECT_EQ(hover.HotButton, 3);
+    EXPECT_EQ(hover.hotButton(), 3);
     EXPECT_TRUE(hover.raised(3));
     for (int i = 1; i <= 12; ++i)
         if (i != 3)
@@ -268,27 +321,27 @@ TEST(ToolbarHover, holdingAButtonFreezesTheHoverUntilRelease) {
     ToolbarHover hover(kFace);
     hover.pointerMoved(4);
     hover.leftDown(4);
-    EXPECT_FALSE(hover.ToolIdle);
+    EXPECT_FALSE(hover.toolIdle());
     EXPECT_TRUE(hover.pressed(4));
     hover.pointerMoved(9);
-    EXPECT_EQ(hover.HotButton, 4);
+    EXPECT_EQ(hover.hotButton(), 4);
     hover.leftUp(4);
-    EXPECT_TRUE(hover.ToolIdle);
+    EXPECT_TRUE(hover.toolIdle());
     EXPECT_FALSE(hover.pressed(4));
     EXPECT_TRUE(hover.raised(4));
     hover.pointerMoved(9);
-    EXPECT_EQ(hover.HotButton, 9);
+    EXPECT_EQ(hover.hotButton(), 9);
 }
 
 TEST(ToolbarHover, eraseBeforeAnyHoverUsesButtonOne) {
     ToolbarHover hover(kFace);
     hover.eraseHoverFrame();
-    EXPECT_EQ(hover.HotButton, 1);
+    EXPECT_EQ(hover.hotButton(), 1);
     EXPECT_EQ(hover.frame(1), (HoverFrame{kFace, kFace}));
     EXPECT_FALSE(hover.frame(2));
     hover.pointerMoved(5);
     hover.eraseHoverFrame();
-    EXPECT_EQ(hover.HotButton, 5);
+    EXPECT_EQ(hover.hotButton(), 5);
     EXPECT_FALSE(hover.raised(5));
 }
 

@@ -29,8 +29,8 @@ PlacedText placeHeader(const std::u32string &header, double dateEnd, double head
 
 } // namespace
 
-std::u32string printHeader(PrintedPane pane) {
-    return pane == PrintedPane::Original ? U"โปรแกรม Dualexicon : ต้นฉบับ" : U"โปรแกรม Dualexicon : งานแปล";
+std::u32string printHeader(Pane pane) {
+    return pane == Pane::Original ? U"โปรแกรม Dualexicon : ต้นฉบับ" : U"โปรแกรม Dualexicon : งานแปล";
 }
 
 std::u32string pageLabel(int page) {
@@ -44,8 +44,8 @@ std::u32string printDate(int year, int month, int day) {
     return twoDigits(month) + U"-" + twoDigits(day) + U"-" + y;
 }
 
-std::vector<PrintedPage> layoutPrint(const std::vector<std::u32string> &lines, PrintedPane pane,
-                                     std::u32string_view date, const PrintMetrics &metrics) {
+std::vector<PrintedPage> layoutPrint(const std::vector<std::u32string> &lines, Pane pane, std::u32string_view date,
+                                     const PrintMetrics &metrics) {
     static const std::vector<std::u32string> oneEmptyLine{U""};
     const std::vector<std::u32string> &body = lines.empty() ? oneEmptyLine : lines;
     const double lineHeight = std::max(metrics.lineHeight, 1.0);

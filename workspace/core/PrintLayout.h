@@ -9,14 +9,14 @@
 // it moves to a row of its own below the date, pushing the label down a row. Body lines follow at
 // 1000 twips from the left, never wrapped. A line printed with less than three line heights of room left above
 // the bottom (room taken before it is printed) ends the page: the page label is printed centred below it.
+#include "Pane.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace dlx {
-
-enum class PrintedPane { Original = 1, Translation = 2 };
 
 struct PrintMetrics {
     double width = 0;                                     ///< printable width, twips
@@ -40,7 +40,7 @@ struct PrintedPage {
 inline constexpr double kBodyIndent = 1000;
 
 /// "โปรแกรม Dualexicon : ต้นฉบับ" or "โปรแกรม Dualexicon : งานแปล".
-std::u32string printHeader(PrintedPane pane);
+std::u32string printHeader(Pane pane);
 
 /// "หน้า: 7" (no leading zeros).
 std::u32string pageLabel(int page);
@@ -50,7 +50,7 @@ std::u32string printDate(int year, int month, int day);
 
 /// Lays out the lines. An empty list prints like one empty line, as a work file always holds at least one.
 /// Every page holds at least one body line, whatever the metrics, so the layout always ends.
-std::vector<PrintedPage> layoutPrint(const std::vector<std::u32string> &lines, PrintedPane pane,
-                                     std::u32string_view date, const PrintMetrics &metrics);
+std::vector<PrintedPage> layoutPrint(const std::vector<std::u32string> &lines, Pane pane, std::u32string_view date,
+                                     const PrintMetrics &metrics);
 
 } // namespace dlx

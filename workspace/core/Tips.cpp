@@ -52,13 +52,13 @@ TipRotation::TipRotation(double r) {
     if (!(r >= 0))
         r = 0;
     const int count = static_cast<int>(tips().size());
-    CurrentTip = static_cast<int>(count * r) + 1;
-    if (CurrentTip > count)
-        CurrentTip = count;
+    current_ = static_cast<int>(count * r) + 1;
+    if (current_ > count)
+        current_ = count;
 }
 
 void TipRotation::next() {
-    CurrentTip = CurrentTip < static_cast<int>(tips().size()) ? CurrentTip + 1 : 1;
+    current_ = current_ < static_cast<int>(tips().size()) ? current_ + 1 : 1;
 }
 
 } // namespace dlx

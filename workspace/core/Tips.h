@@ -24,14 +24,14 @@ public:
     /// r in [0, 1): CurrentTip = whole part of 15 * r + 1. Values outside [0, 1) are clamped.
     explicit TipRotation(double r);
 
-    int current() const { return CurrentTip; }
-    const std::string &text() const { return tips()[static_cast<std::size_t>(CurrentTip - 1)]; }
+    int current() const { return current_; }
+    const std::string &text() const { return tips()[static_cast<std::size_t>(current_ - 1)]; }
 
     /// "ลูกเล่นถัดไป >": the next tip, after the last one the first again.
     void next();
 
 private:
-    int CurrentTip = 1;
+    int current_ = 1;
 };
 
 } // namespace dlx

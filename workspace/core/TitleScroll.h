@@ -13,11 +13,11 @@ public:
     /// One tick of the 100 ms timer: a rotation left by one character.  "ab  " => "b  a".
     const std::u32string &tick();
 
-    const std::u32string &text() const { return ScrollTitle; }
+    const std::u32string &text() const { return scrollTitle_; }
 
 private:
-    std::u32string ScrollTitle;
-    std::size_t ScrollLen = 0;
+    std::u32string scrollTitle_;
+    std::size_t scrollLen_ = 0;
 };
 
 } // namespace dlx

@@ -4,18 +4,18 @@ namespace dlx {
 
 const std::array<ToolButtonPlace, kToolButtonCount> &toolButtons() {
     static const std::array<ToolButtonPlace, kToolButtonCount> buttons = {{
-        {1, 60, "เริ่มใหม่"},
-        {2, 450, "เปิดต้นฉบับ"},
-        {3, 840, "บันทึก"},
-        {4, 1230, "พิมพ์"},
-        {5, 1620, "เพิ่มศัพท์"},
-        {7, 2010, "ตัด"},
-        {8, 2400, "คัดลอก"},
-        {9, 2790, "วาง"},
-        {10, 3180, "ย้อนกลับ"},
-        {11, 3570, "ตัวอักขระ"},
-        {12, 3960, "รูปแบบแนวนอน"},
-        {6, 4350, "รูปแบบแนวตั้ง"},
+        {1, 60, "เริ่มใหม่", "clearBothPanes"},
+        {2, 450, "เปิดต้นฉบับ", "mnuOpen"},
+        {3, 840, "บันทึก", "saveActivePane"},
+        {4, 1230, "พิมพ์", "printActivePane"},
+        {5, 1620, "เพิ่มศัพท์", "mnuAdd"},
+        {7, 2010, "ตัด", "mnuCut"},
+        {8, 2400, "คัดลอก", "mnuCopy"},
+        {9, 2790, "วาง", "mnuPaste"},
+        {10, 3180, "ย้อนกลับ", "mnuUndo"},
+        {11, 3570, "ตัวอักขระ", "fontOfActivePane"},
+        {12, 3960, "รูปแบบแนวนอน", "mnuCurX"},
+        {6, 4350, "รูปแบบแนวตั้ง", "mnuCurY"},
     }};
     return buttons;
 }
@@ -35,35 +35,35 @@ void ToolbarHover::DrawRect(int index, std::uint32_t light, std::uint32_t dark) 
 
 void ToolbarHover::ClearRect() {
     for (int i = 1; i <= kToolButtonCount; ++i)
-        if (i != HotButton)
+        if (i != hotButton_)
             DrawRect(i, face_, face_);
 }
 
 void ToolbarHover::eraseHoverFrame() {
-    if (HotButton == 0)
-        HotButton = 1;
-    DrawRect(HotButton, face_, face_);
+    if (hotButton_ == 0)
+        hotButton_ = 1;
+    DrawRect(hotButton_, face_, face_);
 }
 
 void ToolbarHover::pointerMoved(int index) {
-    if (!ToolIdle)
+    if (!toolIdle_)
         return;
-    HotButton = index;
-    DrawRect(HotButton, kFrameLight, kFrameDark);
+    hotButton_ = index;
+    DrawRect(hotButton_, kFrameLight, kFrameDark);
     ClearRect();
 }
 
 void ToolbarHover::leftDown(int index) {
     if (valid(index))
         pressed_[static_cast<std::size_t>(index)] = true;
-    ToolIdle = false;
+    toolIdle_ = false;
 }
 
 void ToolbarHover::leftUp(int index) {
     if (valid(index))
         pressed_[static_cast<std::size_t>(index)] = false;
-    DrawRect(HotButton, kFrameLight, kFrameDark);
-    ToolIdle = true;
+    DrawRect(hotButton_, kFrameLight, kFrameDark);
+    toolIdle_ = true;
 }
 
 std::optional<HoverFrame> ToolbarHover::frame(int index) const {

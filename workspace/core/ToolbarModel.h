@@ -12,6 +12,7 @@ struct ToolButtonPlace {
     int index;           ///< ImgTool(index), 1..12
     int left;            ///< twips; every button is 360 x 360 at top 0
     const char *tooltip; ///< UTF-8
+    const char *command; ///< object name of the window's action a click triggers ("mnuOpen", "saveActivePane")
 };
 
 inline constexpr int kToolButtonTwips = 360;
@@ -34,8 +35,10 @@ class ToolbarHover {
 public:
     explicit ToolbarHover(std::uint32_t buttonFace) : face_(buttonFace) {}
 
-    int HotButton = 0;
-    bool ToolIdle = true;
+    /// HotButton: the button that carries (or last carried) the raised frame; 0 before any.
+    int hotButton() const { return hotButton_; }
+    /// ToolIdle: false while a button is held down, which freezes the hover.
+    bool toolIdle() const { return toolIdle_; }
 
     /// Frames button `index` in the two colours; an index that names no button is ignored.
     void DrawRect(int index, std::uint32_t light, std::uint32_t dark);
@@ -57,11 +60,12 @@ public:
     /// True when the button shows the raised frame (light and dark edges).
     bool raised(int index) const;
     bool pressed(int index) const;
-    std::uint32_t buttonFace() const { return face_; }
 
 private:
     static bool valid(int index) { return index >= 1 && index <= kToolButtonCount; }
     std::uint32_t face_;
+    int hotButton_ = 0;
+    bool toolIdle_ = true;
     std::array<std::optional<HoverFrame>, kToolButtonCount + 1> frames_{};
     std::array<bool, kToolButtonCount + 1> pressed_{};
 };

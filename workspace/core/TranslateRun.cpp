@@ -76,13 +76,13 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
     };
 
     // The text goes through the work file so that the run translates exactly what was saved.
-    const std::optional<bool> savedUtf8 = hooks.saveText(source, originalPath);
-    if (!savedUtf8)
+    const Result<TextEncoding> saved = hooks.saveText(source, originalPath);
+    if (!saved)
         return RunOutcome::NotWritten;
     const auto original = readFileBytes(originalPath);
     if (!original)
         return fail("อ่านแฟ้มงาน \"" + originalPath + "\" ไม่ได้: " + original.error().reason());
-    const std::vector<std::u32string> lines = splitLines(decodeWorkFile(*original, *savedUtf8));
+    const std::vector<std::u32string> lines = splitLines(decodeWorkFile(*original, *saved == TextEncoding::Utf8Bom));
     if (lines.size() > static_cast<std::size_t>(kMaxTranslationLines))
         return fail("ข้อความยาวเกินไป: แปลได้ครั้งละไม่เกิน " + std::to_string(kMaxTranslationLines) + " บรรทัด แต่ข้อความนี้มี " +
                     std::to_string(lines.size()) + " บรรทัด");

@@ -5,6 +5,7 @@
 // (its SaveText, the progress bar, the event-loop yield, the message box, the translation pane) and keeps the
 // button's caption; everything else happens here.
 #include "Driver.h"
+#include "Result.h"
 
 #include <functional>
 #include <optional>
@@ -17,8 +18,8 @@ inline constexpr const char *kTranslateWorkFile = "Translate.pal";
 
 struct TranslateRunHooks {
     /// Writes the text and CR LF to the path (the window's SaveText, which reports its own failure).
-    /// Gives whether the file was written as UTF-8 (true) or Windows-874 (false); nothing when it failed.
-    std::function<std::optional<bool>(const std::u32string &text, const std::string &path)> saveText;
+    /// Gives the encoding written (Windows874, or Utf8Bom for a character outside it), or the failure.
+    std::function<Result<TextEncoding>(const std::u32string &text, const std::string &path)> saveText;
     /// The percentage after each finished line (only when it changes).
     std::function<void(int percent)> progress;
     /// Lets window events run: after each finished line and after each replacement of the rewriting.

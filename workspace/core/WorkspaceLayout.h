@@ -18,8 +18,6 @@ struct WorkspaceGeometry {
     TwipRect Label3{6360, 0, 990, 195};
     TwipRect PicBar{6060, 210, 1575, 315};
     TwipRect Command1{5070, 210, 885, 315};
-    TwipRect Option1{4140, 5820, 1245, 225};
-    TwipRect Option2{5460, 5820, 855, 225};
     TwipRect ImgSkin{0, 0, 420, 450};
 };
 
@@ -45,6 +43,26 @@ bool applyArrangement(WorkspaceGeometry &g, Arrangement a, double windowWidth, d
 /// The resize rules after the caption step: the arrangement in force, then the skin picture, the progress bar,
 /// its label and the translate button follow the right edge. False when stopped by a negative size.
 bool applyResizeLayout(WorkspaceGeometry &g, double windowWidth, double windowHeight);
+
+/// What the controls of the strip above the panes need in this desktop's fonts, in twips: Thai captions can be
+/// wider and taller than the design allowed.
+struct StripSizes {
+    double option1Width = 1245, option2Width = 855, optionHeight = 225; ///< Option1, Option2
+    double label1Width = 660, label2Width = 660, labelHeight = 240;     ///< Label1, Label2
+    double label3Width = 990, label3Height = 195;                       ///< Label3 over the progress bar
+};
+
+/// Where the controls are shown: the rules' places, with the strip between the toolbar and the panes fitted to
+/// the window. The translate button, its progress bar and caption keep their places right of the toolbar while
+/// there is room and otherwise move as one below it; the option buttons go beside the translate button, else
+/// into the labels' row after Label1, else into a row of their own; the panes and their labels move down as far
+/// as the strip needs (stacked panes share the loss of height). Nothing of the strip ever lies over a pane or
+/// the toolbar.
+struct PlacedControls {
+    TwipRect Text1, Text2, Label1, Label2, Label3, PicBar, Command1, Option1, Option2;
+    double paneShift = 0; ///< how far the original pane's top moved down from the rules' place
+};
+PlacedControls placeControls(const WorkspaceGeometry &g, const StripSizes &sizes);
 
 /// Twips <-> pixels at a logical resolution in dots per inch (96 dpi: 15 twips a pixel).
 int twipsToPixels(double twips, double dpi);

@@ -20,12 +20,6 @@
 namespace dlx {
 namespace {
 
-const QString kErrorTitle = QStringLiteral("โปรแกรมผิดพลาด");
-
-std::string nativePath(const QString &path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 QString fromU32(const std::u32string &s) {
     return QString::fromStdU32String(s);
 }
@@ -38,11 +32,11 @@ QString withLf(QString text) {
 }
 
 void report(const AppContext &context, QWidget *window, const QString &text) {
-    context.dialogs.message(window, text, kErrorTitle, MsgIcon::Exclamation);
+    context.dialogs.error(window, text, MsgIcon::Exclamation);
 }
 
-void insertRuns(QTextEdit *pane, const std::vector<TextRun> &runs) {
-    QTextCursor cursor(pane->document());
+void insertRuns(QTextEdit &pane, const std::vector<TextRun> &runs) {
+    QTextCursor cursor(pane.document());
     for (const TextRun &run : runs) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
@@ -62,12 +56,10 @@ void insertRuns(QTextEdit *pane, const std::vector<TextRun> &runs) {
 
 const QString kTextFileFilter = QStringLiteral("Text Documents(*.txt);;All Files (*)");
 
-void pasteWithMessage(const AppContext &context, QWidget *window, QTextEdit *pane) {
-    if (!pane)
-        return;
+void pasteWithMessage(const AppContext &context, QWidget *window, QTextEdit &pane) {
     try {
-        pane->paste();
-        pane->setFocus();
+        pane.paste();
+        pane.setFocus();
     } catch (const std::exception &e) {
         report(context, window, QStringLiteral("วางข้อความไม่ได้: %1").arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
@@ -80,15 +72,7 @@ FileCommands::FileCommands(const AppContext &context, QWidget *window)
     setObjectName(QStringLiteral("Dialog1"));
 }
 
-FileCommands *FileCommands::of(QWidget *window, const AppContext &context) {
-    if (auto *existing = window->findChild<FileCommands *>(QStringLiteral("Dialog1"), Qt::FindDirectChildrenOnly))
-        return existing;
-    return new FileCommands(context, window);
-}
-
-void FileCommands::open(QTextEdit *text1) {
-    if (!text1)
-        return;
+void FileCommands::open(QTextEdit &text1) {
     fileName_.clear();
     const QString chosen =
         context_.dialogs.openFileName(window_, QStringLiteral("เปิดต้นฉบับ"), fileName_, kTextFileFilter);
@@ -98,16 +82,14 @@ void FileCommands::open(QTextEdit *text1) {
     loadInto(text1, chosen);
 }
 
-void FileCommands::save(QTextEdit *pane, int paneNumber) {
-    if (!pane)
-        return;
-    const QString title = paneNumber == 1 ? QStringLiteral("บันทึกต้นฉบับ") : QStringLiteral("บันทึกงานแปล");
+void FileCommands::save(const QTextEdit &pane, Pane which) {
+    const QString title = which == Pane::Original ? QStringLiteral("บันทึกต้นฉบับ") : QStringLiteral("บันทึกงานแปล");
     const QString chosen = context_.dialogs.saveFileName(window_, title, fileName_, kTextFileFilter);
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
-    const std::optional<bool> usedUtf8 = saveTextFile(context_.dialogs, window_, paneCharacters(*pane), chosen);
-    if (usedUtf8 && *usedUtf8)
+    const Result<TextEncoding> saved = saveTextFile(context_.dialogs, window_, paneCharacters(pane), chosen);
+    if (saved && *saved == TextEncoding::Utf8Bom)
         context_.dialogs.message(window_,
                                  QStringLiteral("ข้อความนี้มีอักษรที่รหัสภาษาไทย (Windows-874) เก็บไม่ได้ "
                                                 "จึงบันทึกไฟล์ \"%1\" เป็น UTF-8 แทน เพื่อไม่ให้ข้อความหาย")
@@ -115,12 +97,12 @@ void FileCommands::save(QTextEdit *pane, int paneNumber) {
                                  title, MsgIcon::Information);
 }
 
-bool FileCommands::loadInto(QTextEdit *pane, const QString &path) {
+bool FileCommands::loadInto(QTextEdit &pane, const QString &path) {
     if (!QFileInfo::exists(path)) {
         report(context_, window_, QStringLiteral("ไม่พบไฟล์ \"%1\"").arg(path));
         return false;
     }
-    const auto read = readFileBytes(nativePath(path));
+    const auto read = readFileBytes(toFsPath(path));
     if (!read) {
         report(
             context_, window_,
@@ -132,17 +114,17 @@ bool FileCommands::loadInto(QTextEdit *pane, const QString &path) {
         report(context_, window_, QStringLiteral("ไฟล์ \"%1\" ไม่ใช่ไฟล์ข้อความ จึงเปิดไม่ได้").arg(path));
         return false;
     }
-    QTextDocument *document = pane->document();
+    QTextDocument *document = pane.document();
     // Loading a file starts a new history: undo must not bring back the text that was there before.
     document->setUndoRedoEnabled(false);
     if (opened.kind == OpenedKind::Rich) {
-        pane->clear();
+        pane.clear();
         insertRuns(pane, opened.runs);
     } else {
-        pane->setPlainText(withLf(fromU32(opened.text)));
+        pane.setPlainText(withLf(fromU32(opened.text)));
     }
     document->setUndoRedoEnabled(true);
-    pane->moveCursor(QTextCursor::Start);
+    pane.moveCursor(QTextCursor::Start);
     return true;
 }
 

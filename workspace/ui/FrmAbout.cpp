@@ -56,13 +56,13 @@ FrmAbout::FrmAbout(QWidget *parent, std::function<QString()> getUser)
     auto *icon = new QLabel(head);
     icon->setPixmap(art::programIcon().pixmap(32, 32));
     icon->setGeometry(rect(120, 240, 540, 540));
-    Label4 = new QLabel(u("Dualexicon 1.5"), head);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    QFont big = Label4->font();
+    label4_ = new QLabel(u("Dualexicon 1.5"), head);
+    label4_->setObjectName(QStringLiteral("Label4"));
+    QFont big = label4_->font();
     big.setPointSizeF(12);
     big.setBold(true);
-    Label4->setFont(big);
-    Label4->setGeometry(rect(780, 180, 3000, 360));
+    label4_->setFont(big);
+    label4_->setGeometry(rect(780, 180, 3000, 360));
     auto *maker = new QLabel(u("จัดทำโดย กลุ่มผู้พัฒนา Dualexicon"), head);
     maker->setGeometry(rect(780, 600, 3060, 300));
     auto *author = new QLabel(u("เขียนโปรแกรมโดย ทีมงาน Dualexicon"), head);
@@ -74,19 +74,19 @@ FrmAbout::FrmAbout(QWidget *parent, std::function<QString()> getUser)
     }
 
     // Under the user-name frame and hidden by it.
-    Command1 = new QPushButton(QStringLiteral("Command1"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(rect(1740, 1590, 3915, 1065));
+    command1_ = new QPushButton(QStringLiteral("Command1"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(rect(1740, 1590, 3915, 1065));
 
     auto *userFrame = new QGroupBox(u("โปรแกรมนี้อนุญาตให้ใช้งานโดย"), this);
     userFrame->setObjectName(QStringLiteral("FrameUser"));
     userFrame->setGeometry(rect(1740, 1590, 3915, 1065));
     userFrame->setAutoFillBackground(true);
-    lblUser = new QLabel(userFrame);
-    lblUser->setObjectName(QStringLiteral("lblUser"));
-    lblUser->setGeometry(rect(120, 300, 3675, 720));
-    lblUser->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblUser->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblUser_ = new QLabel(userFrame);
+    lblUser_->setObjectName(QStringLiteral("lblUser"));
+    lblUser_->setGeometry(rect(120, 300, 3675, 720));
+    lblUser_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblUser_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *warning = new QLabel(u("คำเตือน: โปรแกรมนี้ได้รับความคุ้มครองตามกฎหมายลิขสิทธิ์ "
                                  "ห้ามทำซ้ำหรือเผยแพร่โดยไม่ได้รับอนุญาต"),
@@ -99,18 +99,18 @@ FrmAbout::FrmAbout(QWidget *parent, std::function<QString()> getUser)
     warning->setFont(small);
     warning->setGeometry(rect(1740, 2700, 3915, 870));
 
-    Command2 = new QPushButton(u("ตกลง"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    QPalette p = Command2->palette();
+    command2_ = new QPushButton(u("ตกลง"), this);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    QPalette p = command2_->palette();
     p.setColor(QPalette::Button, QColor(0xFF, 0xFF, 0xC0));
-    Command2->setPalette(p);
-    Command2->setGeometry(rect(4800, 3630, 855, 405));
-    Command2->setDefault(true);
-    connect(Command2, &QPushButton::clicked, this, &QDialog::accept);
+    command2_->setPalette(p);
+    command2_->setGeometry(rect(4800, 3630, 855, 405));
+    command2_->setDefault(true);
+    connect(command2_, &QPushButton::clicked, this, &QDialog::accept);
 
     userName_ = TrimTxt(GetUser());
-    lblUser->setText(wrapAnywhere(userName_, QFontMetrics(lblUser->font()), lblUser->width()));
-    lblUser->setToolTip(userName_);
+    lblUser_->setText(wrapAnywhere(userName_, QFontMetrics(lblUser_->font()), lblUser_->width()));
+    lblUser_->setToolTip(userName_);
 
     if (const QScreen *s = parent ? parent->screen() : screen())
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));

@@ -21,14 +21,13 @@ public:
     /// The name on show, whole, whatever its length.
     QString userName() const { return userName_; }
 
-    QLabel *Label4 = nullptr; ///< "Dualexicon 1.5"
-    QLabel *lblUser = nullptr;
-    QPushButton *Command1 = nullptr; ///< a plain button under the user-name frame, without action
-    QPushButton *Command2 = nullptr; ///< "ตกลง"
-
 private:
     std::function<QString()> getUser_;
     QString userName_;
+    QLabel *label4_ = nullptr; ///< "Dualexicon 1.5"
+    QLabel *lblUser_ = nullptr;
+    QPushButton *command1_ = nullptr; ///< a plain button under the user-name frame, without action
+    QPushButton *command2_ = nullptr; ///< "ตกลง"
 };
 
 } // namespace dlx

@@ -24,30 +24,30 @@ FrmFull::FrmFull(const QString &skinPath, const QTextEdit *source, QWidget *pare
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    ImgSkin = new SkinPicture(this);
-    ImgSkin->setPicture(loadSkinPicture(skinPath).picture);
+    imgSkin_ = new SkinPicture(this);
+    imgSkin_->setPicture(loadSkinPicture(skinPath).picture);
 
-    Command1 = new QPushButton(QStringLiteral("ปิด"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(QStringLiteral("หน้าหลัก"));
-    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    Command1->setIconSize(QSize(12, 12));
-    Command1->setAutoDefault(false);
-    QFont buttonFont = Command1->font();
+    command1_ = new QPushButton(QStringLiteral("ปิด"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setToolTip(QStringLiteral("หน้าหลัก"));
+    command1_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    command1_->setIconSize(QSize(12, 12));
+    command1_->setAutoDefault(false);
+    QFont buttonFont = command1_->font();
     buttonFont.setBold(true);
     buttonFont.setPointSizeF(9.75);
-    Command1->setFont(buttonFont);
-    Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: #C0FFC0; }"));
-    Command1->setGeometry(px(90), px(60), std::max(px(615), Command1->sizeHint().width()), px(255) + 2);
-    Command1->installEventFilter(this);
+    command1_->setFont(buttonFont);
+    command1_->setStyleSheet(QStringLiteral("QPushButton { background-color: #C0FFC0; }"));
+    command1_->setGeometry(px(90), px(60), std::max(px(615), command1_->sizeHint().width()), px(255) + 2);
+    command1_->installEventFilter(this);
 
-    Text1 = new QTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(px(60), px(360), px(5745), px(4365));
-    Text1->viewport()->installEventFilter(this);
+    text1_ = new QTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(px(60), px(360), px(5745), px(4365));
+    text1_->viewport()->installEventFilter(this);
     if (source) {
         const QFont from = source->document()->defaultFont();
-        QFont font = Text1->font();
+        QFont font = text1_->font();
         font.setFamilies(from.families().isEmpty() ? QStringList{from.family()} : from.families());
         font.setBold(from.bold());
         font.setItalic(from.italic());
@@ -55,19 +55,19 @@ FrmFull::FrmFull(const QString &skinPath, const QTextEdit *source, QWidget *pare
             font.setPointSizeF(from.pointSizeF());
         else if (from.pixelSize() > 0)
             font.setPixelSize(from.pixelSize());
-        Text1->setFont(font);
-        Text1->setPlainText(source->toPlainText());
+        text1_->setFont(font);
+        text1_->setPlainText(source->toPlainText());
     }
-    Text1->setFocus();
+    text1_->setFocus();
     setWindowState(Qt::WindowMaximized);
 }
 
 bool FrmFull::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == Command1 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == command1_ && event->type() == QEvent::MouseButtonRelease) {
         accept();
         return true;
     }
-    if (watched == Text1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == text1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         accept();
         return true;
     }
@@ -77,8 +77,8 @@ bool FrmFull::eventFilter(QObject *watched, QEvent *event) {
 void FrmFull::resizeEvent(QResizeEvent *event) {
     QDialog::resizeEvent(event);
     // The text keeps its left and top; the margins are those of the design (120 wide, 450 high, in twips).
-    Text1->setGeometry(px(60), px(360), std::max(width() - px(120), 0), std::max(height() - px(450), 0));
-    ImgSkin->setGeometry(rect());
+    text1_->setGeometry(px(60), px(360), std::max(width() - px(120), 0), std::max(height() - px(450), 0));
+    imgSkin_->setGeometry(rect());
 }
 
 void showFrmFull(QWidget *parent, const QString &skinPath, const QTextEdit *source) {

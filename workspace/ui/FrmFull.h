@@ -19,13 +19,14 @@ public:
     /// background plain; the view opens all the same.
     FrmFull(const QString &skinPath, const QTextEdit *source, QWidget *parent = nullptr);
 
-    QTextEdit *Text1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    SkinPicture *ImgSkin = nullptr;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QTextEdit *text1_ = nullptr;
+    QPushButton *command1_ = nullptr;
+    SkinPicture *imgSkin_ = nullptr;
 };
 
 /// Opens the view modal, maximised, and returns when it is closed.

@@ -2,9 +2,17 @@
 // The workspace window: the original pane Text1, the translation pane Text2, the translate button Command1
 // with its progress bar PicBar, the twelve toolbar buttons, the menu bar and the hidden pane menu, the two
 // pane arrangements, the scrolling title while minimised and the start-up tip.
+//
+// Every command is one QAction named by the command's code name ("mnuCut", "mnuOpen"), shared by the menu bar,
+// the pane menu and the toolbar; the toolbar's table (ToolbarModel) names the action each button triggers.
+// The class is split by job over FrmMain.cpp (load, panes, close), FrmMainActions.cpp (menus, toolbar and the
+// commands), FrmMainEdit.cpp (edit routines, fonts and colours), FrmMainLayout.cpp (resize and arrangements)
+// and FrmMainTranslate.cpp (the translate run).
 #include "AppContext.h"
 #include "Driver.h"
 #include "Lexicon.h"
+#include "Pane.h"
+#include "Result.h"
 #include "TitleScroll.h"
 #include "ToolbarModel.h"
 #include "WorkspaceLayout.h"
@@ -14,6 +22,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -24,6 +33,7 @@ class QTextEdit;
 
 namespace dlx {
 
+class FileCommands;
 class PicBar;
 class ToolButton;
 class WorkspaceSurface;
@@ -34,127 +44,16 @@ public:
     explicit FrmMain(const AppContext &context, QWidget *parent = nullptr);
     ~FrmMain() override;
 
-    QTextEdit *text1() const { return text1_; }
-    QTextEdit *text2() const { return text2_; }
-    /// 0 until a pane has had the focus, then the pane that last had it (1 = Text1, 2 = Text2).
-    int activePane() const { return ActivePane; }
-    /// The active pane's widget, or nullptr while no pane has had the focus.
-    QTextEdit *activePaneWidget() const;
+    /// Writes the text and CR LF to the file (Windows-874, UTF-8 when a character needs it) and gives the
+    /// encoding used; a failure is shown in the exclamation box titled "โปรแกรมผิดพลาด" and given back.
+    Result<TextEncoding> SaveText(const QString &text, const QString &path);
 
-    /// Writes the text and CR LF to the file (Windows-874, UTF-8 when a character needs it); a failure shows
-    /// the exclamation message titled "โปรแกรมผิดพลาด". Always returns normally.
-    void SaveText(const QString &text, const QString &path);
-    /// True when the last SaveText wrote the file (as opposed to reporting a failure).
-    bool lastSaveTextSucceeded() const { return lastSaveOk_; }
-    /// True when the last successful SaveText had to write UTF-8 to keep every character.
-    bool lastSaveTextUsedUtf8() const { return lastSaveUtf8_; }
-
-    /// Stretches the picture behind the window's client area; an empty pixmap removes the skin.
-    void setSkinPicture(const QPixmap &picture);
-    const QString &skinPath() const { return SkinPath; }
-    void setSkinPath(const QString &path) { SkinPath = path; }
-    /// Which pane the full-screen view shows (0 none, 1 Text1, 2 Text2).
-    int fullPane() const { return FullPane; }
-    void setFullPane(int pane) { FullPane = pane; }
-
-    const AppContext &context() const { return context_; }
-    QPushButton *command1() const { return command1_; }
-    PicBar *picBar() const { return picBar_; }
-    QRadioButton *option1() const { return option1_; }
-    QRadioButton *option2() const { return option2_; }
-    QLabel *label1() const { return label1_; }
-    QLabel *label2() const { return label2_; }
-    QLabel *label3() const { return label3_; }
-    /// ImgTool(index), 1..12; nullptr for any other index.
-    ToolButton *imgTool(int index) const;
-    QMenu *popupMenu() const { return mnuPopUp_; }
-    WorkspaceSurface *surface() const { return surface_; }
-    const ToolbarHover &toolbarHover() const { return hover_; }
-    /// The controls' places in twips, as the resize rules left them.
-    const WorkspaceGeometry &geometryTwips() const { return geometry_; }
-    /// The outer window size in twips (frame and menu bar included), as the resize rules read it.
-    QSizeF outerSizeTwips() const;
-    TranslationState &translationState() { return state_; }
-    /// True from the start of a run to its last finishing step (also while a cancelled run finishes).
-    bool runInProgress() const { return runActive_; }
-    bool titleScrolling() const { return timer1_.isActive(); }
     /// How often a run lets window events in, at most (20 ms by default; 0 = at every line and replacement).
     void setYieldInterval(int ms) { yieldIntervalMs_ = ms; }
 
 public slots:
-    /// The translate button: starts a run, or cancels the running one when the caption reads "ยกเลิก".
+    /// The translate button and the pane menu's "แปลงาน": starts a run, or cancels the one running.
     void Command1_Click();
-
-    void mnuOpen();
-    void mnuSave1();
-    void mnuSave2();
-    void mnuPrintOri();
-    void mnuPrintPal();
-    void mnuExit();
-
-    void mnuUndo();
-    void mnuCut();
-    void mnuCopy();
-    void mnuPaste();
-    void mnuDel();
-    void mnuClear();
-    void mnuSelectAll();
-
-    void mnuCurX();
-    void mnuCurY();
-    void mnuFullOri();
-    void mnuFullPal();
-
-    void mnuFont1();
-    void mnuFont2();
-    void mnuBack1();
-    void mnuBack2();
-    void mnuFore1();
-    void mnuFore2();
-
-    void mnuAdd();
-    void mnuCount();
-    void mnuGram();
-    void mnuWord();
-
-    void mnuPuzzle();
-    void mnuPimEng();
-    void mnuPimThai();
-
-    void mnuSpell();
-    void mnuSkin();
-    void mnuUpDate();
-
-    void mnuVitee();
-    void mnuTip();
-    void mnuAbout();
-
-    void mnuPopUndo();
-    void mnuPopCut();
-    void mnuPopCopy();
-    void mnuPopPaste();
-    void mnuPopClear();
-    void mnuPopAll();
-    void mnuPopPal();
-
-    void Text1_DblClick();
-    void Text2_DblClick();
-
-    /// The command of toolbar button `index` (what a click on it runs).
-    void ImgTool_Click(int index);
-
-    /// The edit routines on the active pane; each does nothing while no pane has had the focus.
-    void UndoText();
-    void CutText();
-    void CopyText();
-    void PasteText();
-    void DeleteText();
-    void SelectAllText();
-
-    /// Frames toolbar button `index` in the two colours; an index that names no button is ignored.
-    void DrawRect(int index, const QColor &light, const QColor &dark);
-    void ClearRect();
-    void eraseHoverFrame();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -163,31 +62,61 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// Where a translation run stands. Finishing: cancelled, but still in its last steps (the button already
+    /// reads "แปล"; a click then is ignored).
+    enum class RunState { Idle, Running, Finishing };
+
+    // FrmMain.cpp
+    static QString plainTitle();
+    void createMessageParent();
     void createControls();
-    void createMenus();
     void Form_Load();
-    void loadStartupSkin();
-    void putMenuPictures();
-    void Form_Resize();
-    void applyGeometry();
-    void applyArrangementNow(Arrangement arrangement);
     void Timer1_Timer();
     void Timer2_Timer();
-    void setTranslationMode(bool grammar);
-    void showTooSmallMessage();
-    void fontCommand(QTextEdit *pane);
-    void backColourCommand(QTextEdit *pane);
-    void foreColourCommand(QTextEdit *pane);
-    void clearPane(QTextEdit *pane);
-    void paneFocused(int pane);
+    QTextEdit &pane(Pane which) const;
+    void paneFocused(Pane which);
+
+    // FrmMainActions.cpp
+    void createActions();
+    void createMenus();
+    void putMenuPictures();
+    QAction *action(const char *name) const;
     void toolHovered(int index);
     void toolPressed(int index);
     void toolReleased(int index);
     void syncToolFrames();
-    QAction *addCommand(QMenu *menu, const char *name, const QString &caption, void (FrmMain::*slot)(),
-                        const QKeySequence &shortcut = {});
-    QAction *addSeparator(QMenu *menu, const char *name);
-    QMenu *addMenu(const char *name, const QString &caption);
+    void eraseHoverFrame();
+    void setTranslationMode(bool grammar);
+    void showFullView(Pane which);
+    void chooseSkin();
+    void showHelp();
+    void showTip();
+    void showAbout();
+
+    // FrmMainEdit.cpp: the routines on the active pane do nothing while no pane has had the focus.
+    QTextEdit *activePaneWidget() const;
+    void UndoText();
+    void CutText();
+    void CopyText();
+    void pasteWithMessage();
+    void DeleteText();
+    void SelectAllText();
+    void clearActivePane();
+    void clearBothPanes();
+    void fontOfActivePane();
+    void fontCommand(QTextEdit &pane);
+    void backColourCommand(QTextEdit &pane);
+    void foreColourCommand(QTextEdit &pane);
+
+    // FrmMainLayout.cpp
+    QSizeF outerSizeTwips() const;
+    void Form_Resize();
+    void layOut();
+    void applyGeometry();
+    void applyArrangementNow(Arrangement arrangement);
+
+    // FrmMainTranslate.cpp
+    void setRunState(RunState state);
 
     AppContext context_;
     TranslationState state_;
@@ -195,7 +124,8 @@ private:
     std::unique_ptr<Translator> translator_;
     WorkspaceGeometry geometry_;
     ToolbarHover hover_;
-    TitleScroll ScrollTitle;
+    TitleScroll scrollTitle_;
+    FileCommands *files_ = nullptr;
 
     WorkspaceSurface *surface_ = nullptr;
     QTextEdit *text1_ = nullptr;
@@ -209,19 +139,17 @@ private:
     QRadioButton *option2_ = nullptr;
     std::array<ToolButton *, kToolButtonCount + 1> imgTool_{};
     QMenu *mnuPopUp_ = nullptr;
-    QAction *mnuGram_ = nullptr;
-    QAction *mnuWord_ = nullptr;
+    /// The parent of the window's message boxes: a hidden child whose style sheet keeps a box wide enough to show
+    /// its title whole, however short its text ("แน่ใจ?").
+    QWidget *messageParent_ = nullptr;
     QPointer<QWidget> helpWindow_;
     QTimer timer1_;
     QTimer timer2_;
 
-    int ActivePane = 0;
-    int FullPane = 0;
-    QString SkinPath;
+    std::optional<Pane> activePane_; ///< ActivePane: the pane that last had the focus
+    QString skinPath_;               ///< SkinPath
+    RunState runState_ = RunState::Idle;
     int yieldIntervalMs_ = 20;
-    bool runActive_ = false;
-    bool lastSaveOk_ = false;
-    bool lastSaveUtf8_ = false;
     bool tooSmallShowing_ = false;
 };
 

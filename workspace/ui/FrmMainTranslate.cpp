@@ -10,19 +10,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTextEdit>
 
 namespace dlx {
 namespace {
-
-const QString kCancelCaption = QString::fromUtf8("ยกเลิก");
-const QString kCancelTip = QString::fromUtf8("กดปุ่มนี้เมื่อต้องการยกเลิก");
-const QString kIdleCaption = QString::fromUtf8("แปล");
-const QString kIdleTip = QString::fromUtf8("กดปุ่มนี้เมื่อต้องการแปล");
-const QString kErrorTitle = QString::fromUtf8("โปรแกรมผิดพลาด");
 
 const PhraseRewriter &rewriter() {
     static const PhraseRewriter instance;
@@ -31,22 +24,28 @@ const PhraseRewriter &rewriter() {
 
 } // namespace
 
+void FrmMain::setRunState(RunState state) {
+    runState_ = state;
+    // A cancelled run in its finishing steps already reads "แปล".
+    const bool cancellable = state == RunState::Running;
+    command1_->setText(cancellable ? QString::fromUtf8("ยกเลิก") : QString::fromUtf8("แปล"));
+    command1_->setToolTip(cancellable ? QString::fromUtf8("กดปุ่มนี้เมื่อต้องการยกเลิก")
+                                      : QString::fromUtf8("กดปุ่มนี้เมื่อต้องการแปล"));
+}
+
 void FrmMain::Command1_Click() {
-    // A cancelled run that is still in its finishing steps reads "แปล" already; a click then must not start a
-    // second run inside it, nor wake its phrase rewriting up again. It is ignored until that run has ended.
-    if (runActive_ && command1_->text() != kCancelCaption)
+    // A click while a cancelled run finishes must not start a second run inside it, nor wake its phrase
+    // rewriting up again: it is ignored until that run has ended.
+    if (runState_ == RunState::Finishing)
         return;
 
     beginRun(state_);
-    if (command1_->text() == kCancelCaption) {
+    if (runState_ == RunState::Running) {
         state_.Translating = false;
-        command1_->setText(kIdleCaption);
-        command1_->setToolTip(kIdleTip);
+        setRunState(RunState::Finishing);
         return;
     }
-    command1_->setText(kCancelCaption);
-    command1_->setToolTip(kCancelTip);
-    runActive_ = true;
+    setRunState(RunState::Running);
 
     const QTextCursor selection = text1_->textCursor();
     const QString source =
@@ -59,11 +58,8 @@ void FrmMain::Command1_Click() {
     YieldThrottle throttle([&clock] { return clock.elapsed(); }, yieldIntervalMs_);
 
     TranslateRunHooks hooks;
-    hooks.saveText = [this](const std::u32string &text, const std::string &path) -> std::optional<bool> {
-        SaveText(QString::fromStdU32String(text), QString::fromStdString(path));
-        if (!lastSaveOk_)
-            return std::nullopt;
-        return lastSaveUtf8_;
+    hooks.saveText = [this](const std::u32string &text, const std::string &path) {
+        return SaveText(QString::fromStdU32String(text), fromFsPath(path));
     };
     hooks.progress = [this](int percent) { picBar_->drawProgress(percent); };
     hooks.yield = [&throttle] {
@@ -75,24 +71,22 @@ void FrmMain::Command1_Click() {
         text2_->moveCursor(QTextCursor::Start);
     };
     hooks.failure = [this](const std::string &description) {
-        context_.dialogs.message(this, QString::fromStdString(description), kErrorTitle, MsgIcon::Stop, MsgButtons::Ok);
+        context_.dialogs.error(messageParent_, QString::fromStdString(description));
     };
 
     RunOutcome outcome = RunOutcome::Failed;
     try {
         outcome = runTranslation(*translator_, rewriter(), withCrLf(source.toStdU32String()),
-                                 QFile::encodeName(context_.programFolder).toStdString(), hooks);
+                                 toFsPath(context_.programFolder), hooks);
     } catch (const std::exception &e) {
         hooks.failure(std::string("การแปลหยุดลงเพราะเกิดข้อผิดพลาด: ") + e.what());
     } catch (...) {
         hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาดที่ไม่รู้จัก");
     }
 
-    command1_->setText(kIdleCaption);
-    command1_->setToolTip(kIdleTip);
     picBar_->clear();
     state_.Translating = false;
-    runActive_ = false;
+    setRunState(RunState::Idle);
     if (outcome == RunOutcome::Finished || outcome == RunOutcome::Cancelled)
         text1_->setFocus();
 }

@@ -22,10 +22,6 @@ public:
 
     FrmSkin(const AppContext &context, ApplySkin applySkin, QWidget *parent = nullptr);
 
-    QComboBox *Drive1 = nullptr;
-    QListWidget *Dir1 = nullptr;
-    QListWidget *File1 = nullptr;
-
     /// Dir1's path.
     const QString &folder() const { return folder_; }
     /// Shows the folder in Dir1 and its files in File1; an unreadable folder is reported and nothing changes.
@@ -38,10 +34,13 @@ public:
 private:
     void fillDrives();
     void showDriveOf(const QString &path);
-    void report(const QString &text, const QString &title);
+    void fail(const QString &text);
 
     AppContext context_;
     ApplySkin applySkin_;
+    QComboBox *drive1_ = nullptr;
+    QListWidget *dir1_ = nullptr;
+    QListWidget *file1_ = nullptr;
     QString folder_;
     bool filling_ = false;
 };

@@ -52,11 +52,11 @@ FrmTip::FrmTip(SettingsStore &settings, double random, QWidget *parent)
     banner->setPixmap(art::tipBanner());
     banner->setGeometry(QRect(rect(300, 390, 0, 0).topLeft(), QSize(210, 47)));
 
-    LblTip = new QLabel(frame);
-    LblTip->setObjectName(QStringLiteral("LblTip"));
-    LblTip->setWordWrap(true);
-    LblTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblTip->setGeometry(rect(420, 1590, 3435, 1065));
+    lblTip_ = new QLabel(frame);
+    lblTip_->setObjectName(QStringLiteral("LblTip"));
+    lblTip_->setWordWrap(true);
+    lblTip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTip_->setGeometry(rect(420, 1590, 3435, 1065));
 
     auto makeButton = [&](const char *name, const char *caption, const QRect &where) {
         auto *button = new QPushButton(QString::fromUtf8(caption), this);
@@ -67,35 +67,35 @@ FrmTip::FrmTip(SettingsStore &settings, double random, QWidget *parent)
         button->setGeometry(where);
         return button;
     };
-    Command1 = makeButton("Command1", "ลูกเล่นถัดไป >", rect(780, 3150, 1335, 375));
-    Command2 = makeButton("Command2", "ปิด", rect(2550, 3150, 1335, 375));
-    Command2->setDefault(true);
+    command1_ = makeButton("Command1", "ลูกเล่นถัดไป >", rect(780, 3150, 1335, 375));
+    command2_ = makeButton("Command2", "ปิด", rect(2550, 3150, 1335, 375));
+    command2_->setDefault(true);
 
-    Check1 = new QCheckBox(QString::fromUtf8("แสดงลูกเล่นเมื่อเปิดโปรแกรม"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(rect(1140, 3600, 2445, 225));
-    Check1->adjustSize();
+    check1_ = new QCheckBox(QString::fromUtf8("แสดงลูกเล่นเมื่อเปิดโปรแกรม"), this);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setGeometry(rect(1140, 3600, 2445, 225));
+    check1_->adjustSize();
     const QString stored = settings_.value("Tip", "My Tip", "1");
-    Check1->setChecked(tipWanted(stored.toStdString()));
+    check1_->setChecked(tipWanted(stored.toStdString()));
 
     // The check box's caption needs a little more room in this desktop's fonts than the design gave it.
-    setFixedSize(width(), std::max(height(), Check1->geometry().bottom() + 6));
+    setFixedSize(width(), std::max(height(), check1_->geometry().bottom() + 6));
 
-    connect(Command1, &QPushButton::clicked, this, [this] {
+    connect(command1_, &QPushButton::clicked, this, [this] {
         rotation_.next();
         showTip();
     });
-    connect(Command2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(command2_, &QPushButton::clicked, this, &QDialog::accept);
     showTip();
 }
 
 void FrmTip::showTip() {
-    LblTip->setText(QString::fromStdString(rotation_.text()));
+    lblTip_->setText(QString::fromStdString(rotation_.text()));
 }
 
 void FrmTip::done(int result) {
     // Every way of closing (the button, the close box, Esc) keeps the user's choice.
-    settings_.setValue("Tip", "My Tip", Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    settings_.setValue("Tip", "My Tip", check1_->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     QDialog::done(result);
 }
 

@@ -21,11 +21,6 @@ public:
 
     int currentTip() const { return rotation_.current(); }
 
-    QLabel *LblTip = nullptr;
-    QPushButton *Command1 = nullptr; ///< "ลูกเล่นถัดไป >"
-    QPushButton *Command2 = nullptr; ///< "ปิด"
-    QCheckBox *Check1 = nullptr; ///< "แสดงลูกเล่นเมื่อเปิดโปรแกรม"
-
 public slots:
     void done(int result) override;
 
@@ -34,6 +29,10 @@ private:
 
     SettingsStore &settings_;
     TipRotation rotation_;
+    QLabel *lblTip_ = nullptr;
+    QPushButton *command1_ = nullptr; ///< "ลูกเล่นถัดไป >"
+    QPushButton *command2_ = nullptr; ///< "ปิด"
+    QCheckBox *check1_ = nullptr; ///< "แสดงลูกเล่นเมื่อเปิดโปรแกรม"
 };
 
 } // namespace dlx

@@ -31,8 +31,7 @@ HelpWindow::HelpWindow(const QString &document, QWidget *parent) : QWidget(paren
 HelpWindow *showHelpWindow(QWidget *parent, const AppContext &context) {
     const QString document = helpDocumentPath(context.programFolder);
     if (!QFileInfo(document).isFile()) {
-        context.dialogs.message(parent, QString::fromUtf8("ไม่พบแฟ้มวิธีใช้ \"%1\"").arg(document),
-                                QString::fromUtf8("โปรแกรมผิดพลาด"), MsgIcon::Exclamation, MsgButtons::Ok);
+        context.dialogs.error(parent, QString::fromUtf8("ไม่พบแฟ้มวิธีใช้ \"%1\"").arg(document), MsgIcon::Exclamation);
         return nullptr;
     }
     auto *window = new HelpWindow(document, parent);

@@ -48,13 +48,11 @@ QFont PrintJob::printFont(const QTextEdit *pane) {
 }
 
 void PrintJob::fail(const QString &text) {
-    context_.dialogs.message(window_, text, QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Exclamation);
+    context_.dialogs.error(window_, text, MsgIcon::Exclamation);
 }
 
-PrintOutcome PrintJob::print(const QTextEdit *pane, int paneNumber) {
-    if (!pane)
-        return PrintOutcome::Declined;
-    const QString title = paneNumber == 1 ? QStringLiteral("พิมพ์ต้นฉบับ") : QStringLiteral("พิมพ์งานแปล");
+PrintOutcome PrintJob::print(const QTextEdit &pane, Pane which) {
+    const QString title = which == Pane::Original ? QStringLiteral("พิมพ์ต้นฉบับ") : QStringLiteral("พิมพ์งานแปล");
     const MsgAnswer answer =
         context_.dialogs.message(window_, QStringLiteral("แน่ใจ?"), title, MsgIcon::Information, MsgButtons::YesNo);
     PrintOutcome outcome = PrintOutcome::Declined;
@@ -64,9 +62,10 @@ PrintOutcome PrintJob::print(const QTextEdit *pane, int paneNumber) {
             outcome = PrintOutcome::NoPrinter;
         } else {
             // The work file falls back to UTF-8 when it must, so characters outside Windows-874 still print.
-            const std::optional<bool> usedUtf8 =
-                saveTextFile(context_.dialogs, window_, paneCharacters(*pane), workFilePath());
-            outcome = usedUtf8 ? printWorkFile(printFont(pane), paneNumber, *usedUtf8, title) : PrintOutcome::Failed;
+            const Result<TextEncoding> saved =
+                saveTextFile(context_.dialogs, window_, paneCharacters(pane), workFilePath());
+            outcome = saved ? printWorkFile(printFont(&pane), which, *saved == TextEncoding::Utf8Bom, title)
+                            : PrintOutcome::Failed;
         }
     }
     // The work file goes whatever happened; it is only ever this job's.
@@ -75,8 +74,8 @@ PrintOutcome PrintJob::print(const QTextEdit *pane, int paneNumber) {
     return outcome;
 }
 
-PrintOutcome PrintJob::printWorkFile(const QFont &font, int paneNumber, bool workFileIsUtf8, const QString &title) {
-    const auto read = readFileBytes(QFile::encodeName(workFilePath()).toStdString());
+PrintOutcome PrintJob::printWorkFile(const QFont &font, Pane which, bool workFileIsUtf8, const QString &title) {
+    const auto read = readFileBytes(toFsPath(workFilePath()));
     if (!read) {
         fail(QStringLiteral("อ่านไฟล์งานพิมพ์ \"%1\" ไม่ได้: %2")
                  .arg(workFilePath(), QString::fromLocal8Bit(read.error().reason().c_str())));
@@ -116,8 +115,7 @@ PrintOutcome PrintJob::printWorkFile(const QFont &font, int paneNumber, bool wor
     };
     const QDate today = today_();
     const std::vector<PrintedPage> pages =
-        layoutPrint(lines, paneNumber == 1 ? PrintedPane::Original : PrintedPane::Translation,
-                    printDate(today.year(), today.month(), today.day()), metrics);
+        layoutPrint(lines, which, printDate(today.year(), today.month(), today.day()), metrics);
 
     bool ok = true;
     for (size_t p = 0; p < pages.size() && ok; ++p) {

@@ -3,6 +3,7 @@
 // folder, the page layout of PrintLayout drawn with QPainter on the default printer, and the work file removed
 // afterwards whatever the answer or the outcome.
 #include "AppContext.h"
+#include "Pane.h"
 
 #include <QDate>
 #include <QFont>
@@ -26,8 +27,8 @@ public:
     /// The day printed in the header; today by default.
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
 
-    /// paneNumber 1: the original ("พิมพ์ต้นฉบับ"), 2: the translation ("พิมพ์งานแปล").
-    PrintOutcome print(const QTextEdit *pane, int paneNumber);
+    /// Prints the original ("พิมพ์ต้นฉบับ") or the translation ("พิมพ์งานแปล") pane.
+    PrintOutcome print(const QTextEdit &pane, Pane which);
 
     /// The pane's font as printed: the family the pane shows (then the pane's other families), bold, italic
     /// and size; underline and colours are not printed.
@@ -36,7 +37,7 @@ public:
     QString workFilePath() const;
 
 private:
-    PrintOutcome printWorkFile(const QFont &font, int paneNumber, bool workFileIsUtf8, const QString &title);
+    PrintOutcome printWorkFile(const QFont &font, Pane which, bool workFileIsUtf8, const QString &title);
     void fail(const QString &text);
 
     AppContext context_;

@@ -53,7 +53,7 @@ bool loadStartupSkin(const AppContext &context, QWidget *window, QString &skinPa
     SkinLoad load = loadSkinPicture(skinPath);
     if (!load.ok()) {
         picture = QPixmap();
-        context.dialogs.message(window, load.error, QStringLiteral("โปรแกรมผิดพลาด"), MsgIcon::Stop);
+        context.dialogs.error(window, load.error);
         return false;
     }
     picture = load.picture;

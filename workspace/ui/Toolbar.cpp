@@ -6,8 +6,8 @@
 
 namespace dlx {
 
-ToolButton::ToolButton(int index, const QPixmap &picture, QWidget *parent)
-    : QWidget(parent), index_(index), picture_(picture) {
+ToolButton::ToolButton(int index, const QPixmap &picture, QAction *command, QWidget *parent)
+    : QWidget(parent), index_(index), picture_(picture), command_(command) {
     setMouseTracking(true);
     setObjectName(QStringLiteral("ImgTool%1").arg(index));
 }

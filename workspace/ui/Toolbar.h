@@ -1,6 +1,8 @@
 #pragma once
 // The surface of the main window (background colour, stretched skin picture) and its twelve picture buttons.
-// The buttons only report the mouse; the window decides, through its ToolbarHover, how each one looks.
+// The buttons only report the mouse; the window decides, through its ToolbarHover, how each one looks, and
+// triggers the button's command (the action it was given) when the left button comes up on it.
+#include <QAction>
 #include <QColor>
 #include <QPixmap>
 #include <QPushButton>
@@ -12,15 +14,14 @@ namespace dlx {
 class ToolButton : public QWidget {
     Q_OBJECT
 public:
-    ToolButton(int index, const QPixmap &picture, QWidget *parent = nullptr);
+    /// ImgTool(index): its picture and the command a click on it runs.
+    ToolButton(int index, const QPixmap &picture, QAction *command, QWidget *parent = nullptr);
 
-    int index() const { return index_; }
+    QAction *command() const { return command_; }
     /// Single-line border while held down.
     void setPressedLook(bool pressed);
-    bool pressedLook() const { return pressed_; }
     /// The frame DrawRect gave the button; no frame (or the button-face one) leaves the picture bare.
     void setFrame(std::optional<std::pair<QColor, QColor>> frame);
-    std::optional<std::pair<QColor, QColor>> frameColours() const { return frame_; }
 
 signals:
     void hovered(int index);
@@ -36,6 +37,7 @@ protected:
 private:
     int index_;
     QPixmap picture_;
+    QAction *command_;
     bool pressed_ = false;
     std::optional<std::pair<QColor, QColor>> frame_;
 };
@@ -47,10 +49,8 @@ public:
     explicit WorkspaceSurface(QWidget *parent = nullptr);
 
     void setSkin(const QPixmap &picture);
-    const QPixmap &skin() const { return skin_; }
     /// Where the skin is stretched (ImgSkin), in pixels.
     void setSkinRect(const QRect &rect);
-    QRect skinRect() const { return skinRect_; }
 
 signals:
     void pointerMoved();
