@@ -193,6 +193,7 @@ void TypingWindowsTest::englishDrill_timedRunStartsFromTheTimeWindowAndEndsAtThe
     QCOMPARE(pim.clockTimer()->objectName(), QString("Timer1"));
     QCOMPARE(clockShown(&pim), QString("00:00"));
     QCOMPARE(label(&pim, "LblScore")->text(), QString("1")); // a timed run keeps the score
+    QTest::keyClicks(&pim, "cax");                           // the run's pace: 3 typed, 2 right
 
     for (int i = 0; i < 299; ++i)
         pim.clockTick();
@@ -205,6 +206,7 @@ void TypingWindowsTest::englishDrill_timedRunStartsFromTheTimeWindowAndEndsAtThe
     QCOMPARE(p.dialogs.messages[0].text, QString("หมดเวลา คุณพิมพ์ได้ 1 / 5 นาที"));
     QCOMPARE(p.dialogs.messages[0].title, QString("หมดเวลา"));
     QCOMPARE(p.dialogs.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(label(&pim, "LblSpeed")->text(), QString("1 ตัว/นาที  0 คำ/นาที  ความแม่นยำ 67%"));
 
     // Starting again restarts the clock from 00:00 with the new limit; closing the window stops it.
     startTimedRun(pim, {"12"});
