@@ -29,6 +29,7 @@ packages=(
     file
     groff-base
     qt6-l10n-tools
+    libthai-dev
 )
 missing=()
 for p in "${packages[@]}"; do

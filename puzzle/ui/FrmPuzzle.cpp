@@ -1,5 +1,7 @@
 #include "FrmPuzzle.h"
 
+#include "HelpViewer.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
@@ -24,7 +26,7 @@ FrmPuzzle::FrmPuzzle(const AppContext &context, std::unique_ptr<RandomSource> ra
     const auto addItem = [this](const char *name, const QString &caption) { return addMenuItem(name, caption); };
     connect(addItem("mnuHi", "คะแนนสูงสุด"), &QAction::triggered, this, &FrmPuzzle::mnuHi);
     connect(addItem("mnuSave", "บันทึกคะแนน"), &QAction::triggered, this, &FrmPuzzle::mnuSave);
-    addItem("mnuHelp", "วิธีเล่น");
+    connect(addItem("mnuHelp", "วิธีเล่น"), &QAction::triggered, this, [this] { showHelpAt(this, context_, "puzzle"); });
     connect(addItem("mnuExit", "ออก"), &QAction::triggered, this, &QDialog::close);
 
     auto *slotRow = new QHBoxLayout;

@@ -2,6 +2,7 @@
 #include "../typing/GameTestSupport.h"
 #include "FakeDialogs.h"
 #include "FrmPuzzle.h"
+#include "HelpViewer.h"
 #include "LetterFile.h"
 #include "PuzzleWindows.h"
 #include "Settings.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <stdexcept>
 
@@ -69,6 +71,7 @@ private slots:
     void highScoreIsSavedAndShown();
     void emptyDictionary_windowTellsAndDoesNotOpen();
     void entryPoint_opensTheGameModally();
+    void help_opensAtThePuzzleSection();
 };
 
 void PuzzleWindowTest::playsAWordByKeysThenNext() {
@@ -190,6 +193,18 @@ void PuzzleWindowTest::entryPoint_opensTheGameModally() {
     showFrmPuzzle(nullptr, p.context);
     QCOMPARE(name, QString("FrmPuzzle"));
     QCOMPARE(shown, QString("cat 1"));
+}
+
+void PuzzleWindowTest::help_opensAtThePuzzleSection() {
+    Program p({{"L.pal", {U"letter/จดหมาย/n.(นาม)"}}});
+    p.folder.installHelp();
+    FrmPuzzle puzzle(p.context, std::make_unique<SeededRandom>(1));
+    QVERIFY(puzzle.load());
+    puzzle.findChild<QAction *>("mnuHelp")->trigger();
+    auto *help = puzzle.findChild<HelpViewer *>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->browser()->source().fragment(), QString("puzzle"));
+    QVERIFY(help->browser()->toPlainText().contains("HiScore PuzzleGame"));
 }
 
 QTEST_MAIN(PuzzleWindowTest)

@@ -24,6 +24,12 @@ public:
     void write(const std::string &fileName, const std::vector<std::u32string> &lines) const {
         writeBytes("Data/" + fileName, letterFileBytes(lines));
     }
+
+    /// Copies the program's help document into the folder "help".
+    void installHelp() const {
+        std::filesystem::create_directories(file("help"));
+        std::filesystem::copy_file(std::string(DLX_SHIPPED_DATA) + "/../help/index.html", file("help/index.html"));
+    }
 };
 
 /// Each draw takes the next scripted offset from the low end of the asked range (kept inside the range); with the

@@ -3,6 +3,7 @@
 #include "FrmPim.h"
 #include "FrmTime.h"
 #include "GameTestSupport.h"
+#include "HelpViewer.h"
 #include "LetterFile.h"
 #include "Settings.h"
 #include "TestContext.h"
@@ -15,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <stdexcept>
 
@@ -127,6 +130,7 @@ private slots:
     void thaiDrill_typesTheMeaningMarkByMark();
     void emptyDictionary_windowTellsAndDoesNotOpen();
     void entryPoint_opensTheDrillModally();
+    void help_opensAtTheDrillsSection();
 };
 
 void TypingWindowsTest::englishDrill_typesTheWordAndScoresWithEnter() {
@@ -189,6 +193,7 @@ void TypingWindowsTest::englishDrill_timedRunStartsFromTheTimeWindowAndEndsAtThe
     QCOMPARE(pim.clockTimer()->objectName(), QString("Timer1"));
     QCOMPARE(clockShown(&pim), QString("00:00"));
     QCOMPARE(label(&pim, "LblScore")->text(), QString("1")); // a timed run keeps the score
+    QTest::keyClicks(&pim, "cax");                           // the run's pace: 3 typed, 2 right
 
     for (int i = 0; i < 299; ++i)
         pim.clockTick();
@@ -201,6 +206,7 @@ void TypingWindowsTest::englishDrill_timedRunStartsFromTheTimeWindowAndEndsAtThe
     QCOMPARE(p.dialogs.messages[0].text, QString("หมดเวลา คุณพิมพ์ได้ 1 / 5 นาที"));
     QCOMPARE(p.dialogs.messages[0].title, QString("หมดเวลา"));
     QCOMPARE(p.dialogs.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(label(&pim, "LblSpeed")->text(), QString("1 ตัว/นาที  0 คำ/นาที  ความแม่นยำ 67%"));
 
     // Starting again restarts the clock from 00:00 with the new limit; closing the window stops it.
     startTimedRun(pim, {"12"});
@@ -341,6 +347,25 @@ void TypingWindowsTest::entryPoint_opensTheDrillModally() {
     QCOMPARE(name, QString("FrmPimEng"));
     QVERIFY(modal);
     QCOMPARE(score, QString("1"));
+}
+
+void TypingWindowsTest::help_opensAtTheDrillsSection() {
+    Program p({{"C.pal", {U"cat/แมว/n.(นาม)"}}});
+    FrmPim pim(DrillTwin::Thai, p.context, p.timeLimit, std::make_unique<SeededRandom>(5));
+    QVERIFY(pim.load());
+    pim.show();
+    trigger(&pim, "mnuHelp"); // no help document beside the program: told, nothing opens
+    QCOMPARE(p.dialogs.messages.size(), size_t(1));
+    QCOMPARE(p.dialogs.messages[0].title, QString("โปรแกรมผิดพลาด"));
+    QVERIFY(!pim.findChild<HelpViewer *>());
+
+    p.folder.installHelp();
+    trigger(&pim, "mnuHelp");
+    auto *help = pim.findChild<HelpViewer *>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->browser()->source().fragment(), QString("typing"));
+    QTRY_VERIFY(help->browser()->verticalScrollBar()->value() > 0);
+    QVERIFY(help->browser()->toPlainText().contains("HiScore PimThai"));
 }
 
 QTEST_MAIN(TypingWindowsTest)

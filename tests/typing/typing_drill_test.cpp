@@ -210,3 +210,54 @@ TEST(TypingDrill, StartingAgainRestartsTheClockAndKeepsTheScore) {
     f.type(U"a\r"); // typing and scoring go on after the time is up
     EXPECT_EQ(f.drill.score(), 2);
 }
+
+TEST(TypingDrill, SpeedOfATimedRunFromItsTicks) {
+    struct Row {
+        const char32_t *beforeRun; // typed while the clock stands: not counted
+        const char32_t *inRun;     // typed into "cat" words; \r after the third character scores
+        int ticks;
+        DrillSpeed expected;
+        int cpm, wpm;
+        std::optional<int> accuracy;
+    };
+    const Row rows[] = {
+        {U"", U"", 0, {0, 0, 0}, 0, 0, std::nullopt},
+        {U"ca", U"", 5, {5, 0, 0}, 0, 0, std::nullopt},
+        {U"", U"cat\rcat\r", 60, {60, 6, 6}, 6, 1, 100},
+        {U"", U"cax\rcat\rca", 30, {30, 8, 7}, 16, 3, 88},
+        {U"c", U"at\rxyz\r", 7, {7, 5, 2}, 43, 9, 40},
+        {U"", U"c\rt", 1, {1, 3, 2}, 180, 36, 67}, // Enter before the last slot fills a slot
+    };
+    for (const auto &r : rows) {
+        DrillFixture f;
+        f.dict.write("C.pal", {U"cat/แมว/n.(นาม)"});
+        f.drill.startWord({U"cat", U"แมว", U"n.(นาม)"});
+        f.type(r.beforeRun);
+        f.timeLimit = 10;
+        f.drill.startClock();
+        f.type(r.inRun);
+        for (int i = 0; i < r.ticks; ++i)
+            f.drill.tick();
+        const DrillSpeed &s = f.drill.speed();
+        const auto where = toUtf8(r.inRun) + " after " + std::to_string(r.ticks) + " s";
+        EXPECT_EQ(s, r.expected) << where;
+        EXPECT_EQ(s.charactersPerMinute(), r.cpm) << where;
+        EXPECT_EQ(s.wordsPerMinute(), r.wpm) << where;
+        EXPECT_EQ(s.accuracyPercent(), r.accuracy) << where;
+    }
+}
+
+TEST(TypingDrill, SpeedStopsWithTheClockAndStartsAfreshWithTheNextRun) {
+    DrillFixture f;
+    f.dict.write("C.pal", {U"cat/แมว/n.(นาม)"});
+    f.drill.startWord({U"cat", U"แมว", U"n.(นาม)"});
+    f.timeLimit = 1;
+    f.drill.startClock();
+    f.type(U"cat\rca");
+    for (int i = 0; i < 70; ++i) // the run ends at 60 s; later ticks and keys do not count
+        f.drill.tick();
+    f.type(U"t\rcat");
+    EXPECT_EQ(f.drill.speed(), (DrillSpeed{60, 5, 5}));
+    f.drill.startClock();
+    EXPECT_EQ(f.drill.speed(), (DrillSpeed{}));
+}

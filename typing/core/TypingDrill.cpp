@@ -3,6 +3,28 @@
 #include <algorithm>
 
 namespace dlx {
+namespace {
+
+/// numerator / denominator rounded half up; both are small non-negative counts.
+int roundedRatio(long long numerator, long long denominator) {
+    return static_cast<int>((2 * numerator + denominator) / (2 * denominator));
+}
+
+} // namespace
+
+int DrillSpeed::charactersPerMinute() const {
+    return seconds > 0 ? roundedRatio(60LL * typed, seconds) : 0;
+}
+
+int DrillSpeed::wordsPerMinute() const {
+    return seconds > 0 ? roundedRatio(12LL * typed, seconds) : 0; // 60 / 5 characters a word
+}
+
+std::optional<int> DrillSpeed::accuracyPercent() const {
+    if (typed == 0)
+        return std::nullopt;
+    return roundedRatio(100LL * right, typed);
+}
 
 TypingDrill::TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &random, const std::int16_t &timeLimit)
     : twin_(twin), dataFolder_(std::move(dataFolder)), random_(random), timeLimit_(timeLimit) {}
@@ -69,6 +91,10 @@ TypingDrill::KeyOutcome TypingDrill::press(char32_t key) {
         typed_[slot] = key;
         if (key != target_[slot])
             wrong_[slot] = true;
+        if (running_) {
+            ++speed_.typed;
+            speed_.right += wrong_[slot] ? 0 : 1;
+        }
         ++next_;
         return KeyOutcome::Typed;
     }
@@ -77,12 +103,14 @@ TypingDrill::KeyOutcome TypingDrill::press(char32_t key) {
 
 void TypingDrill::startClock() {
     clock_ = {};
+    speed_ = {};
     running_ = true;
 }
 
 bool TypingDrill::tick() {
     if (!running_)
         return false;
+    ++speed_.seconds;
     if (++clock_.secondsUnits == 10) {
         clock_.secondsUnits = 0;
         if (++clock_.secondsTens == 6) {

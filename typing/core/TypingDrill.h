@@ -26,6 +26,23 @@ struct DrillClock {
     bool operator==(const DrillClock &) const = default;
 };
 
+/// The pace of a timed run: how long the clock has run and the characters typed meanwhile (Enter that scores a
+/// word is not a character; keys typed while the clock stands are not counted).
+struct DrillSpeed {
+    int seconds = 0;
+    int typed = 0;
+    int right = 0; ///< typed characters that matched their slot
+
+    /// Characters per minute, rounded; 0 before the first second.
+    int charactersPerMinute() const;
+    /// Words per minute counting five characters a word, rounded; 0 before the first second.
+    int wordsPerMinute() const;
+    /// right / typed in percent, rounded; nothing before the first character.
+    std::optional<int> accuracyPercent() const;
+
+    bool operator==(const DrillSpeed &) const = default;
+};
+
 class TypingDrill {
 public:
     static constexpr int kSlotCount = 16;
@@ -65,12 +82,15 @@ public:
 
     const DrillClock &clock() const { return clock_; }
     bool clockRunning() const { return running_; }
-    /// A timed run starts (again): the clock shows 00:00 and runs. The score is left as it is.
+    /// A timed run starts (again): the clock shows 00:00 and runs, the speed starts afresh. The score is left as
+    /// it is.
     void startClock();
     void stopClock() { running_ = false; }
     /// One second of a running clock; true when this tick reaches the time limit, which also stops the clock.
     /// A stopped clock ignores ticks.
     bool tick();
+    /// The pace of the current or last timed run (all zero before the first run).
+    const DrillSpeed &speed() const { return speed_; }
 
 private:
     bool timeIsUp() const;
@@ -89,6 +109,7 @@ private:
     int score_ = 0;
     DrillClock clock_;
     bool running_ = false;
+    DrillSpeed speed_;
 };
 
 } // namespace dlx

@@ -1,6 +1,7 @@
 #include "FrmPim.h"
 
 #include "FrmTime.h"
+#include "HelpViewer.h"
 #include "HostServices.h"
 
 #include <QGridLayout>
@@ -33,7 +34,7 @@ FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimi
     connect(addItem("mnuStart", "เริ่มพิมพ์จับเวลา"), &QAction::triggered, this, &FrmPim::mnuStart);
     connect(addItem("mnuView", "ความเร็วที่บันทึกไว้"), &QAction::triggered, this, &FrmPim::mnuView);
     connect(addItem("mnuSave", "บันทึกสถิติการพิมพ์"), &QAction::triggered, this, &FrmPim::mnuSave);
-    addItem("mnuHelp", "วิธีใช้");
+    connect(addItem("mnuHelp", "วิธีใช้"), &QAction::triggered, this, [this] { showHelpAt(this, context_, "typing"); });
     connect(addItem("mnuExit", "ออก"), &QAction::triggered, this, &QDialog::close);
 
     auto *rows = new QGridLayout;
@@ -63,6 +64,9 @@ FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimi
     status->addWidget(addLabel("Label3", "จำนวนคำ"));
     lblScore_ = addLabel("LblScore", "0");
     status->addWidget(lblScore_);
+    status->addSpacing(16);
+    lblSpeed_ = addLabel("LblSpeed", "");
+    status->addWidget(lblSpeed_);
     status->addStretch();
     status->addWidget(addLabel("Label5", "เวลา"));
     for (int i = 0; i < 4; ++i)
@@ -130,12 +134,23 @@ void FrmPim::showClock() {
     lblTime_[1]->setText(QString::number(c.secondsTens));
     lblTime_[2]->setText(QString::number(c.minutesUnits));
     lblTime_[3]->setText(QString::number(c.minutesTens));
+    showSpeed();
+}
+
+void FrmPim::showSpeed() {
+    const DrillSpeed &s = drill_.speed();
+    const auto accuracy = s.accuracyPercent();
+    lblSpeed_->setText(QString("%1 ตัว/นาที  %2 คำ/นาที  ความแม่นยำ %3")
+                           .arg(s.charactersPerMinute())
+                           .arg(s.wordsPerMinute())
+                           .arg(accuracy ? QString("%1%").arg(*accuracy) : QString("-")));
 }
 
 void FrmPim::pressKey(char32_t key) {
     if (drill_.press(key) == TypingDrill::KeyOutcome::Scored)
         showScore();
     showWord();
+    showSpeed();
 }
 
 void FrmPim::clockTick() {

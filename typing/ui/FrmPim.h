@@ -49,6 +49,7 @@ private:
     void showWord();
     void showScore();
     void showClock();
+    void showSpeed();
     QString scoreKey() const;
     QString timeKey() const;
 
@@ -61,6 +62,7 @@ private:
     std::array<QLabel *, TypingDrill::kSlotCount> lblWrong_{};
     std::array<QLabel *, 4> lblTime_{};
     QLabel *lblScore_ = nullptr;
+    QLabel *lblSpeed_ = nullptr; ///< pace of the current or last timed run
     QLabel *lblMean_ = nullptr;
     QLabel *lblProp_ = nullptr;
     QTimer *timer_ = nullptr;
