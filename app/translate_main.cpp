@@ -64,7 +64,6 @@ void usage(std::FILE *to) {
     std::fprintf(to, "With no FILE, or when FILE is -, standard input is read.\n");
 }
 
-
 std::u32string cleanWord(std::u32string_view w) {
     // Report the letters of the word: "x=" => "x".
     size_t end = w.size();

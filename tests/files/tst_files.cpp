@@ -409,7 +409,7 @@ void TestFiles::printBigFontKeepsTheDateAndLabelClear() {
     pane.setFont(font);
     pane.setPlainText(QStringLiteral("ตัวโต"));
     const QString pdf = f.path(QStringLiteral("out.pdf"));
-    QCOMPARE(printToPdf(f, &pane, 1, pdf), PrintOutcome::Printed);
+    QCOMPARE(printToPdf(f, pane, Pane::Original, pdf), PrintOutcome::Printed);
 
     const auto words = dlx::test::pdfFirstPageWords(pdf);
     QVERIFY(
@@ -869,7 +869,7 @@ void TestFiles::mainWindowOpensSavesAndPrintsItsPanes() {
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("PrintFile.pal"))));
     // In the font the pane shows, not in what the printer would put in place of the first name of its list.
     QCOMPARE(dlx::test::pdfFonts(f.context.printPdfFile),
-             QStringList{QFontInfo(w.text2()->font()).family().remove(u' ')});
+             QStringList{QFontInfo(pane(w, Pane::Translation)->font()).family().remove(u' ')});
 
     // mnuPaste pastes into the active pane.
     QGuiApplication::clipboard()->setText(QStringLiteral(" more"));

@@ -1,6 +1,8 @@
 // FrmMain's commands: one QAction each, named by its code name, and the menu bar, the pane menu and the toolbar
 // that show them.
+#include "FrmCount.h"
 #include "FrmMain.h"
+#include "Settings.h"
 
 #include "Artwork.h"
 #include "DictionaryWindows.h"
@@ -25,6 +27,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QStyleOptionMenuItem>
+#include <QTextEdit>
 
 #include <functional>
 
@@ -134,12 +137,25 @@ void FrmMain::createActions() {
     // Tools
     add(
         "mnuAdd", "เ&พิ่มศัพท์", [this] { showFrmAdd(this, context_); }, QKeySequence(Qt::Key_F7));
-    add("mnuCount", "&นับจำนวนคำ...", nothing);
+    add("mnuCount", "&นับจำนวนคำ...", [this] {
+        const QTextCursor c1 = text1_->textCursor(), c2 = text2_->textCursor();
+        showWordCount(this, c1.hasSelection() ? c1.selectedText() : text1_->toPlainText(), c1.hasSelection(),
+                      c2.hasSelection() ? c2.selectedText() : text2_->toPlainText(), c2.hasSelection());
+    });
     QAction *gram = add("mnuGram", "ใช้ไวยากรณ์", [this] { setTranslationMode(true); });
     QAction *word = add("mnuWord", "คำต่อคำ", [this] { setTranslationMode(false); });
     gram->setCheckable(true);
     word->setCheckable(true);
     gram->setChecked(true);
+    // Kept in the settings file: a reader who wants sentences apart wants them apart every time.
+    QAction *spaced = add("mnuSentenceSpace", "เว้นวรรคหลังจบประโยค", nothing);
+    spaced->setCheckable(true);
+    spaced->setChecked(context_.settings.value("Translate", "SentenceSpace", "0") == "1");
+    translator_->sentenceSpace = spaced->isChecked();
+    connect(spaced, &QAction::toggled, this, [this](bool on) {
+        translator_->sentenceSpace = on;
+        context_.settings.setValue("Translate", "SentenceSpace", on ? "1" : "0");
+    });
 
     // Pastimes and settings
     add("mnuPuzzle", "เกมส์ Puzzle", [this] { showFrmPuzzle(this, context_); });
@@ -218,6 +234,7 @@ void FrmMain::createMenus() {
     QMenu *option = addMenu(tool, "mnuOption", "เ&ลือกลักษณะการแปล...");
     tool->addMenu(option);
     fill(option, {"mnuGram", "mnuWord"});
+    tool->addAction(action("mnuSentenceSpace"));
     fill(barMenu("mnuRelax", "มุมพักผ่อน", false), {"mnuPuzzle", "-mnuBar11", "mnuPimEng", "mnuPimThai"});
     fill(barMenu("mnuSet", "ตั้งค่า", false), {"mnuSpell", "-mnuBar13", "mnuSkin"});
     menuBar()->addAction(action("mnuUpDate")); // a command on the menu bar itself
