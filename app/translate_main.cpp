@@ -296,8 +296,17 @@ int main(int argc, char **argv) {
     dlx::StreamedRun::Sink sink;
     if (!opt.unknown)
         sink = [&](std::u32string_view text) { out.put(text); };
-    const dlx::PhraseRewriter rewriter;
-    dlx::StreamedRun run(translator, rewriter, sink);
+    dlx::StreamedRun run(translator, sink);
+    for (const auto &refused : run.phraseRulesNews().refused)
+        std::fprintf(stderr, "dualexicon-translate: %s/%s line %d: rule refused, %s: %s\n", opt.dataFolder.c_str(),
+                     dlx::kUserPhraseFile, refused.line,
+                     refused.why == dlx::RefusedPhraseRule::Why::EmptySearch
+                         ? "nothing to search for"
+                         : "its replacement holds its own search text, so it would never finish",
+                     dlx::toUtf8(refused.text).c_str());
+    if (const auto &error = run.phraseRulesNews().readError)
+        std::fprintf(stderr, "dualexicon-translate: %s: %s; only the built-in phrase rules apply\n",
+                     error->path.c_str(), error->reason().c_str());
     for (const auto &file : opt.files) {
         if (auto done = translateInput(file, run); !done) {
             std::fprintf(stderr, "dualexicon-translate: %s: %s\n", done.error().path.c_str(),

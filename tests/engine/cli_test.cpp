@@ -75,6 +75,15 @@ TEST_F(Cli, SentenceSpaceKeepsTheSpaceAfterASentence) {
     EXPECT_EQ(run("--sentence-space " + dataArg(), "I go. I go").out, "ฉันไป. ฉันไป\n");
 }
 
+TEST_F(Cli, AppliesTheDataFoldersOwnPhraseRulesAndNamesTheRefusedOnes) {
+    data.writeLines("Idiom.pal", {"ไม่สามารถไป/ไปไม่ได้", "/nothing", "ไป/ไปไหน"});
+    const Result r = run(dataArg(), "I can not go\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "ฉันไปไม่ได้\n");
+    EXPECT_NE(r.err.find("Idiom.pal line 2: rule refused"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Idiom.pal line 3: rule refused"), std::string::npos) << r.err;
+}
+
 TEST_F(Cli, ReadsWindows874WhenTheInputIsNotUtf8) {
     const Result r = run(dataArg(), std::string("go \xA1\xA2\r\n")); // "go กข" in Windows-874
     EXPECT_EQ(r.out, "ไป\xE0\xB8\x81\xE0\xB8\x82\n");
