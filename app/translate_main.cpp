@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
@@ -54,12 +55,21 @@ const std::vector<OptionSpec> &optionTable() {
     return table;
 }
 
-void usage(std::FILE *to) {
-    std::fprintf(to, "usage: dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] "
-                     "[FILE...]\n");
-    for (const auto &o : optionTable())
-        std::fprintf(to, "  %-17s %s\n", o.name, o.help);
-    std::fprintf(to, "With no FILE, or when FILE is -, standard input is read.\n");
+std::string usage() {
+    std::string text = "usage: dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] "
+                       "[FILE...]\n";
+    for (const auto &o : optionTable()) {
+        char line[256];
+        std::snprintf(line, sizeof line, "  %-17s %s\n", o.name, o.help);
+        text += line;
+    }
+    return text + "With no FILE, or when FILE is -, standard input is read.\n";
+}
+
+/// Says why the run stops and gives the exit status of a failure.
+int fail(const dlx::IoError &error) {
+    std::fprintf(stderr, "dualexicon-translate: %s: %s\n", error.path.c_str(), error.reason().c_str());
+    return 1;
 }
 
 std::string programFolder() {
@@ -84,13 +94,14 @@ std::u32string cleanWord(std::u32string_view w) {
     return out;
 }
 
-/// The UTF-8 of the translation, gathered in a buffer and written in big blocks.
+/// Standard output: the UTF-8 of the translation gathered in a buffer and written in big blocks. Every write is
+/// checked; after the first failure nothing more is written and failed() says so.
 class Output {
 public:
     Output() : buffer_(new char[kSize + 8]) {}
 
     void put(std::u32string_view text) {
-        while (!text.empty()) {
+        while (!text.empty() && !error_) {
             if (kSize - used_ < 4 * 64)
                 flush();
             const size_t n = std::min(text.size(), (kSize - used_) / 4);
@@ -98,10 +109,29 @@ public:
             text.remove_prefix(n);
         }
     }
-    void flush() {
-        std::fwrite(buffer_.get(), 1, used_, stdout);
-        used_ = 0;
+    void putBytes(std::string_view bytes) {
+        while (!bytes.empty() && !error_) {
+            if (used_ == kSize)
+                flush();
+            const size_t n = std::min(bytes.size(), kSize - used_);
+            std::memcpy(buffer_.get() + used_, bytes.data(), n);
+            used_ += n;
+            bytes.remove_prefix(n);
+        }
     }
+    /// Writes out what is gathered; false when it (or an earlier write) failed.
+    bool flush() {
+        for (size_t done = 0; done < used_ && !error_;) {
+            const ssize_t n = ::write(STDOUT_FILENO, buffer_.get() + done, used_ - done);
+            if (n > 0)
+                done += static_cast<size_t>(n);
+            else if (n == 0 || errno != EINTR)
+                error_ = dlx::IoError::fromErrno("standard output");
+        }
+        used_ = 0;
+        return !error_;
+    }
+    const std::optional<dlx::IoError> &failure() const { return error_; }
 
 private:
     static constexpr size_t kSize = 1 << 20;
@@ -125,6 +155,7 @@ private:
 
     std::unique_ptr<char[]> buffer_;
     size_t used_ = 0;
+    std::optional<dlx::IoError> error_;
 };
 
 /// Reads with read(2), again after an interruption.
@@ -142,7 +173,7 @@ dlx::ByteReader readerOf(int fd, const std::string &name) {
 
 /// Feeds the lines of one input to the run. A file is read twice, first to tell its encoding; anything that
 /// cannot be read again (standard input, a pipe) is kept in memory instead.
-dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run) {
+dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const Output &out) {
     const bool isStdin = file == "-";
     const std::string name = isStdin ? "standard input" : file;
     const int fd = isStdin ? STDIN_FILENO : ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
@@ -163,7 +194,7 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run) {
     std::u32string line, whole;
     bool goesOn = false;
     auto feed = [&](dlx::TextLines &lines) -> dlx::Status {
-        while (lines.next(line, goesOn)) {
+        while (!out.failure() && lines.next(line, goesOn)) {
             if (goesOn || !whole.empty()) { // a line longer than a chunk, put together again
                 whole += line;
                 if (goesOn)
@@ -214,12 +245,15 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // A reader that goes away early makes a failed write like any other: said and stopped, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
     Options opt;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            usage(stdout);
-            return 0;
+            Output out;
+            out.putBytes(usage());
+            return out.flush() ? 0 : fail(*out.failure());
         }
         if (arg == "--") {
             for (++i; i < argc; ++i)
@@ -230,15 +264,13 @@ int main(int argc, char **argv) {
             auto option = std::find_if(optionTable().begin(), optionTable().end(),
                                        [&](const OptionSpec &o) { return arg == o.name; });
             if (option == optionTable().end()) {
-                std::fprintf(stderr, "dualexicon-translate: unknown option %s\n", arg.c_str());
-                usage(stderr);
+                std::fprintf(stderr, "dualexicon-translate: unknown option %s\n%s", arg.c_str(), usage().c_str());
                 return 2;
             }
             const char *value = nullptr;
             if (option->takesValue) {
                 if (i + 1 >= argc) {
-                    std::fprintf(stderr, "dualexicon-translate: %s needs a value\n", arg.c_str());
-                    usage(stderr);
+                    std::fprintf(stderr, "dualexicon-translate: %s needs a value\n%s", arg.c_str(), usage().c_str());
                     return 2;
                 }
                 value = argv[++i];
@@ -265,17 +297,14 @@ int main(int argc, char **argv) {
         if (file == "-")
             continue;
         const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        int problem = fd < 0 ? errno : 0;
         struct stat st {};
         if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
-            errno = EISDIR;
-        else if (fd >= 0)
-            errno = 0;
+            problem = EISDIR;
         if (fd >= 0)
             ::close(fd);
-        if (errno != 0) {
-            std::fprintf(stderr, "dualexicon-translate: %s: %s\n", file.c_str(), std::strerror(errno));
-            return 1;
-        }
+        if (problem)
+            return fail(dlx::IoError{problem, file, {}});
     }
 
     dlx::Lexicon lexicon(opt.dataFolder);
@@ -308,14 +337,12 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "dualexicon-translate: %s: %s; only the built-in phrase rules apply\n",
                      error->path.c_str(), error->reason().c_str());
     for (const auto &file : opt.files) {
-        if (auto done = translateInput(file, run); !done) {
-            std::fprintf(stderr, "dualexicon-translate: %s: %s\n", done.error().path.c_str(),
-                         done.error().reason().c_str());
-            return 1;
-        }
+        if (auto done = translateInput(file, run, out); !done)
+            return fail(done.error());
+        if (out.failure())
+            return fail(*out.failure());
     }
     run.finish();
-    out.flush();
 
     if (opt.unknown) {
         std::vector<std::pair<std::u32string, long>> sorted(unknown.begin(), unknown.end());
@@ -323,7 +350,11 @@ int main(int argc, char **argv) {
             return a.second != b.second ? a.second > b.second : a.first < b.first;
         });
         for (const auto &[word, count] : sorted)
-            std::fprintf(stdout, "%ld\t%s\n", count, dlx::toUtf8(word).c_str());
+            out.putBytes(std::to_string(count) + "\t" + dlx::toUtf8(word) + "\n");
     }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    if (!out.flush())
+        return fail(*out.failure());
+    if (::close(STDOUT_FILENO) != 0 && errno != EINTR) // a file system may report a failed write only now
+        return fail(dlx::IoError::fromErrno("standard output"));
+    return 0;
 }

@@ -36,14 +36,20 @@ protected:
         EXPECT_TRUE(writeFileBytes(p, bytes).ok());
         return p;
     }
-    Result run(const std::string &args, const std::string &stdinBytes = "") {
+    /// Runs the translator with its standard output going to `to` (a shell redirection or pipe).
+    Result run(const std::string &args, const std::string &stdinBytes = "", const std::string &to = "") {
         const std::string in = file("stdin.bin", stdinBytes);
         const std::string out = work.path() + "/out.txt", err = work.path() + "/err.txt";
+        const std::string status = work.path() + "/status.txt";
         const std::string cmd = std::string("'") + DLX_RUNTIME_DIR + "/dualexicon-translate' " + args + " <'" + in +
-                                "' >'" + out + "' 2>'" + err + "'";
-        const int raw = std::system(cmd.c_str());
+                                "' 2>'" + err + "' " +
+                                (to.empty() ? ">'" + out + "'" : to + "; echo ${PIPESTATUS[0]} >'" + status + "'");
+        const std::string script = file("run.sh", cmd + "\n");
+        const int raw = std::system(("bash '" + script + "'").c_str());
         Result r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        if (!to.empty())
+            r.status = std::atoi(slurp(status).c_str());
         r.out = slurp(out);
         r.err = slurp(err);
         return r;
@@ -112,6 +118,28 @@ TEST_F(Cli, ErrorsGoToStandardErrorWithTheirExitStatus) {
         EXPECT_EQ(r.out, "");
         EXPECT_FALSE(r.err.empty());
     }
+}
+
+TEST_F(Cli, AnOutputThatCannotBeWrittenFailsWithTheReason) {
+    std::string big;
+    for (int i = 0; i < 200000; ++i)
+        big += "I can not go\n"; // about 5 MB of Thai: more than one block and more than a pipe holds
+    struct Row {
+        const char *input;
+        std::string to, reason;
+    } rows[] = {
+        {"go", ">/dev/full", "No space left on device"},
+        {"big", ">/dev/full", "No space left on device"},
+        {"big", "| head -c 1 >/dev/null", "Broken pipe"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.to);
+        const Result r = run(dataArg(), row.input == std::string("big") ? big : row.input, row.to);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("standard output: " + row.reason), std::string::npos) << r.err;
+    }
+    const Result help = run("--help", "", ">/dev/full");
+    EXPECT_EQ(help.status, 1);
 }
 
 TEST_F(Cli, LeavesTheDataFolderUntouched) {
