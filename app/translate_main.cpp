@@ -172,7 +172,8 @@ dlx::ByteReader readerOf(int fd, const std::string &name) {
 }
 
 /// Feeds the lines of one input to the run. A file is read twice, first to tell its encoding; anything that
-/// cannot be read again (standard input, a pipe) is kept in memory instead.
+/// cannot be read again (standard input, a pipe) is kept in memory instead. Its bytes are UTF-16 after a UTF-16
+/// byte-order mark, UTF-8 (after a UTF-8 mark, or when they are well-formed UTF-8), otherwise Windows-874.
 dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const Output &out) {
     const bool isStdin = file == "-";
     const std::string name = isStdin ? "standard input" : file;
@@ -210,35 +211,40 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
         return {};
     };
 
-    if (seekable) {
-        dlx::EncodingGuess guess;
-        std::unique_ptr<char[]> chunk(new char[1 << 20]);
-        for (;;) {
-            auto got = read(chunk.get(), 1 << 20);
-            if (!got)
-                return got.error();
-            if (*got == 0)
-                break;
-            guess.feed(std::string_view(chunk.get(), *got));
-        }
-        if (::lseek(fd, 0, SEEK_SET) != 0)
-            return dlx::IoError::fromErrno(name);
-        dlx::TextLines lines(read, guess.encoding());
-        return feed(lines);
-    }
-    std::string bytes;
-    std::unique_ptr<char[]> chunk(new char[1 << 16]);
+    // The encoding is told from all the bytes; a file is then read again from its start.
+    dlx::EncodingGuess guess;
+    std::string kept;
+    std::unique_ptr<char[]> chunk(new char[1 << 20]);
     for (;;) {
-        auto got = read(chunk.get(), 1 << 16);
+        auto got = read(chunk.get(), 1 << 20);
         if (!got)
             return got.error();
         if (*got == 0)
             break;
-        bytes.append(chunk.get(), *got);
+        guess.feed(std::string_view(chunk.get(), *got));
+        if (!seekable)
+            kept.append(chunk.get(), *got);
     }
-    dlx::EncodingGuess guess;
-    guess.feed(bytes);
-    dlx::TextLines lines(bytes, guess.encoding());
+    chunk.reset();
+    if (seekable && ::lseek(fd, 0, SEEK_SET) != 0)
+        return dlx::IoError::fromErrno(name);
+    const dlx::TextEncoding encoding = guess.encoding();
+    if (encoding == dlx::TextEncoding::Utf16LE || encoding == dlx::TextEncoding::Utf16BE) {
+        size_t at = 0;
+        dlx::ByteReader source = seekable ? read : [&](char *to, size_t room) -> dlx::Result<size_t> {
+            const size_t n = std::min(room, kept.size() - at);
+            std::memcpy(to, kept.data() + at, n);
+            at += n;
+            return n;
+        };
+        dlx::TextLines lines(dlx::utf16AsUtf8(source, encoding == dlx::TextEncoding::Utf16BE), dlx::TextEncoding::Utf8);
+        return feed(lines);
+    }
+    if (seekable) {
+        dlx::TextLines lines(read, encoding);
+        return feed(lines);
+    }
+    dlx::TextLines lines(kept, encoding);
     return feed(lines);
 }
 
@@ -307,7 +313,21 @@ int main(int argc, char **argv) {
             return fail(dlx::IoError{problem, file, {}});
     }
 
+    // A dictionary that cannot help is said at once; the run goes on and leaves those words in English.
     dlx::Lexicon lexicon(opt.dataFolder);
+    int letterFiles = 0;
+    for (char32_t letter = U'A'; letter <= U'Z'; ++letter) {
+        const auto index = lexicon.letter(letter);
+        if (!index)
+            std::fprintf(stderr, "dualexicon-translate: warning: %s: %s; words starting with %c stay in English\n",
+                         index.error().path.c_str(), index.error().reason().c_str(), static_cast<char>(letter));
+        letterFiles += !index || *index;
+    }
+    if (letterFiles == 0)
+        std::fprintf(stderr,
+                     "dualexicon-translate: warning: %s holds no letter files (A.pal ... Z.pal); every word stays in "
+                     "English\n",
+                     opt.dataFolder.c_str());
     dlx::TranslationState state;
     dlx::Translator translator(state, lexicon);
     translator.mode = opt.wordForWord ? dlx::TranslationMode::WordForWord : dlx::TranslationMode::Grammar;

@@ -90,9 +90,58 @@ TEST_F(Cli, AppliesTheDataFoldersOwnPhraseRulesAndNamesTheRefusedOnes) {
     EXPECT_NE(r.err.find("Idiom.pal line 3: rule refused"), std::string::npos) << r.err;
 }
 
-TEST_F(Cli, ReadsWindows874WhenTheInputIsNotUtf8) {
-    const Result r = run(dataArg(), std::string("go \xA1\xA2\r\n")); // "go กข" in Windows-874
-    EXPECT_EQ(r.out, "ไป\xE0\xB8\x81\xE0\xB8\x82\n");
+TEST_F(Cli, ReadsEveryEncodingTheWindowOpens) {
+    auto utf16 = [](const std::u32string &text, bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        auto unit = [&](char32_t u) {
+            const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+            bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        };
+        for (char32_t c : text) {
+            if (c >= 0x10000) {
+                unit(0xD800 + ((c - 0x10000) >> 10));
+                unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+            } else {
+                unit(c);
+            }
+        }
+        return bytes;
+    };
+    const std::u32string text = U"go \U0001F600\r\nred car\rI go";
+    const std::string expected = "ไป\U0001F600\nรถแดง\nฉันไป\n";
+    struct Row {
+        const char *name;
+        std::string bytes, out;
+    } rows[] = {
+        {"UTF-8", toUtf8(text), expected},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" + toUtf8(text), expected},
+        {"UTF-16 LE", utf16(text, false), expected},
+        {"UTF-16 BE", utf16(text, true), expected},
+        {"UTF-16 with a lone surrogate and an odd byte", utf16(U"go ", false) + std::string("\x00\xD8 \x00x", 5),
+         "ไป\uFFFD \uFFFD\n"},
+        {"Windows-874", "go \xA1\xA2\r\n", "ไป\xE0\xB8\x81\xE0\xB8\x82\n"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = file("input.txt", row.bytes);
+        EXPECT_EQ(run(dataArg() + " '" + path + "'").out, row.out); // a file, read twice
+        EXPECT_EQ(run(dataArg(), row.bytes).out, row.out);          // standard input, kept
+    }
+}
+
+TEST_F(Cli, WarnsOfADictionaryThatCannotHelpAndGoesOn) {
+    TempFolder empty;
+    Result r = run("--data '" + empty.path() + "'", "I go");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "I go\n");
+    EXPECT_NE(r.err.find("holds no letter files"), std::string::npos) << r.err;
+    // A letter file that is there but cannot be read (as root too: reading this one fails with an I/O error).
+    std::filesystem::remove(data.file("I.pal"));
+    std::filesystem::create_symlink("/proc/self/mem", data.file("I.pal"));
+    r = run(dataArg(), "I go");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "I ไป\n");
+    EXPECT_NE(r.err.find(data.file("I.pal") + ": "), std::string::npos) << r.err;
 }
 
 TEST_F(Cli, ListsUnknownWordsMostFrequentFirst) {
