@@ -1,6 +1,7 @@
 // dualexicon-translate: the translation engine on files or standard input, for scripts and big texts.
 //
 //   dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] [FILE...]
+//   dualexicon-translate --help | --version
 //
 // Input is UTF-8, or Windows-874 when it is not valid UTF-8; output is UTF-8, one line per input line.
 // Texts stream through in chunks: a file is read twice (once to tell its encoding), standard input is kept.
@@ -29,41 +30,74 @@ struct Options {
     bool wordForWord = false;
     bool sentenceSpace = false;
     bool unknown = false;
+    bool help = false;
+    bool version = false;
     std::string dataFolder;
     std::vector<std::string> files;
 };
 
 struct OptionSpec {
-    const char *name;
-    bool takesValue;
+    std::vector<const char *> names;
+    const char *value; ///< the name of its value in the help, or nullptr when it takes none
     const char *help;
     std::function<void(Options &, const char *)> apply;
 };
 
 const std::vector<OptionSpec> &optionTable() {
     static const std::vector<OptionSpec> table = {
-        {"--word-for-word", false, "write each meaning unchanged instead of using the Thai word order",
+        {{"--word-for-word"},
+         nullptr,
+         "write each meaning as it comes, not in the Thai word order",
          [](Options &o, const char *) { o.wordForWord = true; }},
-        {"--sentence-space", false,
-         "keep one space after a sentence's \".\" or \"?\" (by default sentences are joined)",
+        {{"--sentence-space"},
+         nullptr,
+         "keep one space after a sentence's \".\" or \"?\" (by default sentences run on)",
          [](Options &o, const char *) { o.sentenceSpace = true; }},
-        {"--data", true, "DIR: folder that holds the letter files A.pal ... Z.pal (default: Data beside the program)",
+        {{"--data"},
+         "DIR",
+         "the folder of the letter files A.pal ... Z.pal and of Idiom.pal, the user's own phrase rules "
+         "(default: Data beside the program)",
          [](Options &o, const char *v) { o.dataFolder = v; }},
-        {"--unknown", false, "list the English words the dictionary did not render, most frequent first",
+        {{"--unknown"},
+         nullptr,
+         "instead of the translation, list the English words the dictionary did not render, most frequent first",
          [](Options &o, const char *) { o.unknown = true; }},
+        {{"-h", "--help"}, nullptr, "show this help and exit", [](Options &o, const char *) { o.help = true; }},
+        {{"--version"}, nullptr, "show the version and exit", [](Options &o, const char *) { o.version = true; }},
     };
     return table;
 }
 
 std::string usage() {
-    std::string text = "usage: dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] "
-                       "[FILE...]\n";
+    std::string text = "Usage: dualexicon-translate [OPTION]... [FILE]...\n"
+                       "Translate English text into Thai word by word with the Dualexicon dictionary.\n"
+                       "With no FILE, or when FILE is -, read standard input.\n\n";
     for (const auto &o : optionTable()) {
-        char line[256];
-        std::snprintf(line, sizeof line, "  %-17s %s\n", o.name, o.help);
-        text += line;
+        std::string names;
+        for (const char *name : o.names)
+            names += (names.empty() ? "" : ", ") + std::string(name);
+        if (o.value)
+            names += std::string(" ") + o.value;
+        // The description wraps at 79 columns under itself.
+        std::string line = "  " + names + std::string(names.size() < 19 ? 19 - names.size() : 1, ' ');
+        const size_t indent = line.size();
+        std::string_view words = o.help;
+        while (!words.empty()) {
+            const size_t end = words.find(' ');
+            const std::string_view word = words.substr(0, end);
+            if (line.size() > indent && line.size() + 1 + word.size() > 79) {
+                text += line + "\n";
+                line.assign(indent, ' ');
+            }
+            line += (line.size() > indent ? " " : "") + std::string(word);
+            words.remove_prefix(end == std::string_view::npos ? words.size() : end + 1);
+        }
+        text += line + "\n";
     }
-    return text + "With no FILE, or when FILE is -, standard input is read.\n";
+    return text + "\nInput is UTF-8, UTF-16 with a byte-order mark, or Windows-874.\n"
+                  "Output is UTF-8, one line for each input line.\n"
+                  "Exit status: 0 when all went well; 1 when an input or the data folder cannot be\n"
+                  "read, or the output cannot be written; 2 for a wrong option.\n";
 }
 
 /// Says why the run stops and gives the exit status of a failure.
@@ -254,29 +288,27 @@ int main(int argc, char **argv) {
     // A reader that goes away early makes a failed write like any other: said and stopped, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
     Options opt;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && !opt.help && !opt.version; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            Output out;
-            out.putBytes(usage());
-            return out.flush() ? 0 : fail(*out.failure());
-        }
         if (arg == "--") {
             for (++i; i < argc; ++i)
                 opt.files.push_back(argv[i]);
             break;
         }
         if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            auto option = std::find_if(optionTable().begin(), optionTable().end(),
-                                       [&](const OptionSpec &o) { return arg == o.name; });
+            auto option = std::find_if(optionTable().begin(), optionTable().end(), [&](const OptionSpec &o) {
+                return std::find(o.names.begin(), o.names.end(), arg) != o.names.end();
+            });
             if (option == optionTable().end()) {
-                std::fprintf(stderr, "dualexicon-translate: unknown option %s\n%s", arg.c_str(), usage().c_str());
+                std::fprintf(stderr, "dualexicon-translate: unknown option %s\nTry 'dualexicon-translate --help'.\n",
+                             arg.c_str());
                 return 2;
             }
             const char *value = nullptr;
-            if (option->takesValue) {
+            if (option->value) {
                 if (i + 1 >= argc) {
-                    std::fprintf(stderr, "dualexicon-translate: %s needs a value\n%s", arg.c_str(), usage().c_str());
+                    std::fprintf(stderr, "dualexicon-translate: %s needs a value\nTry 'dualexicon-translate --help'.\n",
+                                 arg.c_str());
                     return 2;
                 }
                 value = argv[++i];
@@ -285,6 +317,11 @@ int main(int argc, char **argv) {
             continue;
         }
         opt.files.push_back(arg);
+    }
+    if (opt.help || opt.version) {
+        Output out;
+        out.putBytes(opt.help ? usage() : "dualexicon-translate (Dualexicon) " DLX_VERSION "\n");
+        return out.flush() ? 0 : fail(*out.failure());
     }
     if (opt.dataFolder.empty())
         opt.dataFolder = programFolder() + "/Data";

@@ -191,6 +191,18 @@ TEST_F(Cli, AnOutputThatCannotBeWrittenFailsWithTheReason) {
     EXPECT_EQ(help.status, 1);
 }
 
+TEST_F(Cli, HelpNamesEveryOptionAndVersionGivesTheProjectVersion) {
+    const Result help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    for (const char *option :
+         {"--word-for-word", "--sentence-space", "--data DIR", "--unknown", "-h, --help", "--version", "FILE"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    EXPECT_EQ(run("-h").out, help.out);
+    const Result version = run("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("dualexicon-translate (Dualexicon) ") + DLX_VERSION + "\n");
+}
+
 TEST_F(Cli, LeavesTheDataFolderUntouched) {
     const std::string before = slurp(data.path() + "/C.pal");
     const auto count = [&] {
