@@ -1,6 +1,7 @@
 // dualexicon-translate: the translation engine on files or standard input, for scripts and big texts.
 //
 //   dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] [FILE...]
+//   dualexicon-translate --help | --version
 //
 // Input is UTF-8, or Windows-874 when it is not valid UTF-8; output is UTF-8, one line per input line.
 // Texts stream through in chunks: a file is read twice (once to tell its encoding), standard input is kept.
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
@@ -30,38 +32,80 @@ struct Options {
     bool wordForWord = false;
     bool sentenceSpace = false;
     bool unknown = false;
+    bool help = false;
+    bool version = false;
     std::string dataFolder;
     std::vector<std::string> files;
 };
 
 struct OptionSpec {
-    const char *name;
-    bool takesValue;
+    std::vector<const char *> names;
+    const char *value; ///< the name of its value in the help, or nullptr when it takes none
     const char *help;
     std::function<void(Options &, const char *)> apply;
 };
 
 const std::vector<OptionSpec> &optionTable() {
     static const std::vector<OptionSpec> table = {
-        {"--word-for-word", false, "write each meaning unchanged instead of using the Thai word order",
+        {{"--word-for-word"},
+         nullptr,
+         "write each meaning as it comes, not in the Thai word order",
          [](Options &o, const char *) { o.wordForWord = true; }},
-        {"--sentence-space", false,
-         "keep one space after a sentence's \".\" or \"?\" (by default sentences are joined)",
+        {{"--sentence-space"},
+         nullptr,
+         "keep one space after a sentence's \".\" or \"?\" (by default sentences run on)",
          [](Options &o, const char *) { o.sentenceSpace = true; }},
-        {"--data", true, "DIR: folder that holds the letter files A.pal ... Z.pal (default: Data beside the program)",
+        {{"--data"},
+         "DIR",
+         "the folder of the letter files A.pal ... Z.pal and of Idiom.pal, the user's own phrase rules "
+         "(default: Data beside the program)",
          [](Options &o, const char *v) { o.dataFolder = v; }},
-        {"--unknown", false, "list the English words the dictionary did not render, most frequent first",
+        {{"--unknown"},
+         nullptr,
+         "instead of the translation, list the English words the dictionary did not render, most frequent first",
          [](Options &o, const char *) { o.unknown = true; }},
+        {{"-h", "--help"}, nullptr, "show this help and exit", [](Options &o, const char *) { o.help = true; }},
+        {{"--version"}, nullptr, "show the version and exit", [](Options &o, const char *) { o.version = true; }},
     };
     return table;
 }
 
-void usage(std::FILE *to) {
-    std::fprintf(to, "usage: dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] "
-                     "[FILE...]\n");
-    for (const auto &o : optionTable())
-        std::fprintf(to, "  %-17s %s\n", o.name, o.help);
-    std::fprintf(to, "With no FILE, or when FILE is -, standard input is read.\n");
+std::string usage() {
+    std::string text = "Usage: dualexicon-translate [OPTION]... [FILE]...\n"
+                       "Translate English text into Thai word by word with the Dualexicon dictionary.\n"
+                       "With no FILE, or when FILE is -, read standard input.\n\n";
+    for (const auto &o : optionTable()) {
+        std::string names;
+        for (const char *name : o.names)
+            names += (names.empty() ? "" : ", ") + std::string(name);
+        if (o.value)
+            names += std::string(" ") + o.value;
+        // The description wraps at 79 columns under itself.
+        std::string line = "  " + names + std::string(names.size() < 19 ? 19 - names.size() : 1, ' ');
+        const size_t indent = line.size();
+        std::string_view words = o.help;
+        while (!words.empty()) {
+            const size_t end = words.find(' ');
+            const std::string_view word = words.substr(0, end);
+            if (line.size() > indent && line.size() + 1 + word.size() > 79) {
+                text += line + "\n";
+                line.assign(indent, ' ');
+            }
+            line += (line.size() > indent ? " " : "") + std::string(word);
+            words.remove_prefix(end == std::string_view::npos ? words.size() : end + 1);
+        }
+        text += line + "\n";
+    }
+    return text + "\nInput is UTF-8, UTF-16 with a byte-order mark, or Windows-874.\n"
+                  "Output is UTF-8, one line for each input line.\n"
+                  "Exit status: 0 when all went well; 1 when an input or the data folder cannot be\n"
+                  "read, or the output cannot be written; 2 for a wrong option.\n";
+}
+
+/// Says why the run stops and gives the exit status of a failure.
+int fail(const dlx::IoError &error) {
+    std::fprintf(stderr, "dualexicon-translate: %s: %s\n", error.path.c_str(), error.reason().c_str());
+    return 1;
 }
 
 std::u32string cleanWord(std::u32string_view w) {
@@ -76,13 +120,14 @@ std::u32string cleanWord(std::u32string_view w) {
     return out;
 }
 
-/// The UTF-8 of the translation, gathered in a buffer and written in big blocks.
+/// Standard output: the UTF-8 of the translation gathered in a buffer and written in big blocks. Every write is
+/// checked; after the first failure nothing more is written and failed() says so.
 class Output {
 public:
     Output() : buffer_(new char[kSize + 8]) {}
 
     void put(std::u32string_view text) {
-        while (!text.empty()) {
+        while (!text.empty() && !error_) {
             if (kSize - used_ < 4 * 64)
                 flush();
             const size_t n = std::min(text.size(), (kSize - used_) / 4);
@@ -90,10 +135,29 @@ public:
             text.remove_prefix(n);
         }
     }
-    void flush() {
-        std::fwrite(buffer_.get(), 1, used_, stdout);
-        used_ = 0;
+    void putBytes(std::string_view bytes) {
+        while (!bytes.empty() && !error_) {
+            if (used_ == kSize)
+                flush();
+            const size_t n = std::min(bytes.size(), kSize - used_);
+            std::memcpy(buffer_.get() + used_, bytes.data(), n);
+            used_ += n;
+            bytes.remove_prefix(n);
+        }
     }
+    /// Writes out what is gathered; false when it (or an earlier write) failed.
+    bool flush() {
+        for (size_t done = 0; done < used_ && !error_;) {
+            const ssize_t n = ::write(STDOUT_FILENO, buffer_.get() + done, used_ - done);
+            if (n > 0)
+                done += static_cast<size_t>(n);
+            else if (n == 0 || errno != EINTR)
+                error_ = dlx::IoError::fromErrno("standard output");
+        }
+        used_ = 0;
+        return !error_;
+    }
+    const std::optional<dlx::IoError> &failure() const { return error_; }
 
 private:
     static constexpr size_t kSize = 1 << 20;
@@ -117,6 +181,7 @@ private:
 
     std::unique_ptr<char[]> buffer_;
     size_t used_ = 0;
+    std::optional<dlx::IoError> error_;
 };
 
 /// Reads with read(2), again after an interruption.
@@ -133,8 +198,9 @@ dlx::ByteReader readerOf(int fd, const std::string &name) {
 }
 
 /// Feeds the lines of one input to the run. A file is read twice, first to tell its encoding; anything that
-/// cannot be read again (standard input, a pipe) is kept in memory instead.
-dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run) {
+/// cannot be read again (standard input, a pipe) is kept in memory instead. Its bytes are UTF-16 after a UTF-16
+/// byte-order mark, UTF-8 (after a UTF-8 mark, or when they are well-formed UTF-8), otherwise Windows-874.
+dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const Output &out) {
     const bool isStdin = file == "-";
     const std::string name = isStdin ? "standard input" : file;
     const int fd = isStdin ? STDIN_FILENO : ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
@@ -155,7 +221,7 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run) {
     std::u32string line, whole;
     bool goesOn = false;
     auto feed = [&](dlx::TextLines &lines) -> dlx::Status {
-        while (lines.next(line, goesOn)) {
+        while (!out.failure() && lines.next(line, goesOn)) {
             if (goesOn || !whole.empty()) { // a line longer than a chunk, put together again
                 whole += line;
                 if (goesOn)
@@ -171,66 +237,70 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run) {
         return {};
     };
 
-    if (seekable) {
-        dlx::EncodingGuess guess;
-        std::unique_ptr<char[]> chunk(new char[1 << 20]);
-        for (;;) {
-            auto got = read(chunk.get(), 1 << 20);
-            if (!got)
-                return got.error();
-            if (*got == 0)
-                break;
-            guess.feed(std::string_view(chunk.get(), *got));
-        }
-        if (::lseek(fd, 0, SEEK_SET) != 0)
-            return dlx::IoError::fromErrno(name);
-        dlx::TextLines lines(read, guess.encoding());
-        return feed(lines);
-    }
-    std::string bytes;
-    std::unique_ptr<char[]> chunk(new char[1 << 16]);
+    // The encoding is told from all the bytes; a file is then read again from its start.
+    dlx::EncodingGuess guess;
+    std::string kept;
+    std::unique_ptr<char[]> chunk(new char[1 << 20]);
     for (;;) {
-        auto got = read(chunk.get(), 1 << 16);
+        auto got = read(chunk.get(), 1 << 20);
         if (!got)
             return got.error();
         if (*got == 0)
             break;
-        bytes.append(chunk.get(), *got);
+        guess.feed(std::string_view(chunk.get(), *got));
+        if (!seekable)
+            kept.append(chunk.get(), *got);
     }
-    dlx::EncodingGuess guess;
-    guess.feed(bytes);
-    dlx::TextLines lines(bytes, guess.encoding());
+    chunk.reset();
+    if (seekable && ::lseek(fd, 0, SEEK_SET) != 0)
+        return dlx::IoError::fromErrno(name);
+    const dlx::TextEncoding encoding = guess.encoding();
+    if (encoding == dlx::TextEncoding::Utf16LE || encoding == dlx::TextEncoding::Utf16BE) {
+        size_t at = 0;
+        dlx::ByteReader source = seekable ? read : [&](char *to, size_t room) -> dlx::Result<size_t> {
+            const size_t n = std::min(room, kept.size() - at);
+            std::memcpy(to, kept.data() + at, n);
+            at += n;
+            return n;
+        };
+        dlx::TextLines lines(dlx::utf16AsUtf8(source, encoding == dlx::TextEncoding::Utf16BE), dlx::TextEncoding::Utf8);
+        return feed(lines);
+    }
+    if (seekable) {
+        dlx::TextLines lines(read, encoding);
+        return feed(lines);
+    }
+    dlx::TextLines lines(kept, encoding);
     return feed(lines);
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
+    // A reader that goes away early makes a failed write like any other: said and stopped, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
     Options opt;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && !opt.help && !opt.version; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            usage(stdout);
-            return 0;
-        }
         if (arg == "--") {
             for (++i; i < argc; ++i)
                 opt.files.push_back(argv[i]);
             break;
         }
         if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            auto option = std::find_if(optionTable().begin(), optionTable().end(),
-                                       [&](const OptionSpec &o) { return arg == o.name; });
+            auto option = std::find_if(optionTable().begin(), optionTable().end(), [&](const OptionSpec &o) {
+                return std::find(o.names.begin(), o.names.end(), arg) != o.names.end();
+            });
             if (option == optionTable().end()) {
-                std::fprintf(stderr, "dualexicon-translate: unknown option %s\n", arg.c_str());
-                usage(stderr);
+                std::fprintf(stderr, "dualexicon-translate: unknown option %s\nTry 'dualexicon-translate --help'.\n",
+                             arg.c_str());
                 return 2;
             }
             const char *value = nullptr;
-            if (option->takesValue) {
+            if (option->value) {
                 if (i + 1 >= argc) {
-                    std::fprintf(stderr, "dualexicon-translate: %s needs a value\n", arg.c_str());
-                    usage(stderr);
+                    std::fprintf(stderr, "dualexicon-translate: %s needs a value\nTry 'dualexicon-translate --help'.\n",
+                                 arg.c_str());
                     return 2;
                 }
                 value = argv[++i];
@@ -239,6 +309,11 @@ int main(int argc, char **argv) {
             continue;
         }
         opt.files.push_back(arg);
+    }
+    if (opt.help || opt.version) {
+        Output out;
+        out.putBytes(opt.help ? usage() : "dualexicon-translate (Dualexicon) " DLX_VERSION "\n");
+        return out.flush() ? 0 : fail(*out.failure());
     }
     if (opt.dataFolder.empty())
         opt.dataFolder = dlx::locateProgram(dlx::executableFolder()).dataRoot + "/Data";
@@ -257,20 +332,31 @@ int main(int argc, char **argv) {
         if (file == "-")
             continue;
         const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        int problem = fd < 0 ? errno : 0;
         struct stat st {};
         if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
-            errno = EISDIR;
-        else if (fd >= 0)
-            errno = 0;
+            problem = EISDIR;
         if (fd >= 0)
             ::close(fd);
-        if (errno != 0) {
-            std::fprintf(stderr, "dualexicon-translate: %s: %s\n", file.c_str(), std::strerror(errno));
-            return 1;
-        }
+        if (problem)
+            return fail(dlx::IoError{problem, file, {}});
     }
 
+    // A dictionary that cannot help is said at once; the run goes on and leaves those words in English.
     dlx::Lexicon lexicon(opt.dataFolder);
+    int letterFiles = 0;
+    for (char32_t letter = U'A'; letter <= U'Z'; ++letter) {
+        const auto index = lexicon.letter(letter);
+        if (!index)
+            std::fprintf(stderr, "dualexicon-translate: warning: %s: %s; words starting with %c stay in English\n",
+                         index.error().path.c_str(), index.error().reason().c_str(), static_cast<char>(letter));
+        letterFiles += !index || *index;
+    }
+    if (letterFiles == 0)
+        std::fprintf(stderr,
+                     "dualexicon-translate: warning: %s holds no letter files (A.pal ... Z.pal); every word stays in "
+                     "English\n",
+                     opt.dataFolder.c_str());
     dlx::TranslationState state;
     dlx::Translator translator(state, lexicon);
     translator.mode = opt.wordForWord ? dlx::TranslationMode::WordForWord : dlx::TranslationMode::Grammar;
@@ -288,17 +374,24 @@ int main(int argc, char **argv) {
     dlx::StreamedRun::Sink sink;
     if (!opt.unknown)
         sink = [&](std::u32string_view text) { out.put(text); };
-    const dlx::PhraseRewriter rewriter;
-    dlx::StreamedRun run(translator, rewriter, sink);
+    dlx::StreamedRun run(translator, sink);
+    for (const auto &refused : run.phraseRulesNews().refused)
+        std::fprintf(stderr, "dualexicon-translate: %s/%s line %d: rule refused, %s: %s\n", opt.dataFolder.c_str(),
+                     dlx::kUserPhraseFile, refused.line,
+                     refused.why == dlx::RefusedPhraseRule::Why::EmptySearch
+                         ? "nothing to search for"
+                         : "its replacement holds its own search text, so it would never finish",
+                     dlx::toUtf8(refused.text).c_str());
+    if (const auto &error = run.phraseRulesNews().readError)
+        std::fprintf(stderr, "dualexicon-translate: %s: %s; only the built-in phrase rules apply\n",
+                     error->path.c_str(), error->reason().c_str());
     for (const auto &file : opt.files) {
-        if (auto done = translateInput(file, run); !done) {
-            std::fprintf(stderr, "dualexicon-translate: %s: %s\n", done.error().path.c_str(),
-                         done.error().reason().c_str());
-            return 1;
-        }
+        if (auto done = translateInput(file, run, out); !done)
+            return fail(done.error());
+        if (out.failure())
+            return fail(*out.failure());
     }
     run.finish();
-    out.flush();
 
     if (opt.unknown) {
         std::vector<std::pair<std::u32string, long>> sorted(unknown.begin(), unknown.end());
@@ -306,7 +399,11 @@ int main(int argc, char **argv) {
             return a.second != b.second ? a.second > b.second : a.first < b.first;
         });
         for (const auto &[word, count] : sorted)
-            std::fprintf(stdout, "%ld\t%s\n", count, dlx::toUtf8(word).c_str());
+            out.putBytes(std::to_string(count) + "\t" + dlx::toUtf8(word) + "\n");
     }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    if (!out.flush())
+        return fail(*out.failure());
+    if (::close(STDOUT_FILENO) != 0 && errno != EINTR) // a file system may report a failed write only now
+        return fail(dlx::IoError::fromErrno("standard output"));
+    return 0;
 }

@@ -58,10 +58,10 @@ int translateLines(Translator &translator, const std::vector<std::u32string> &li
     return lineIndex;
 }
 
-StreamedRun::StreamedRun(Translator &translator, const PhraseRewriter &rewriter, Sink sink)
-    : translator_(translator), rewriter_(rewriter), sink_(std::move(sink)) {
+StreamedRun::StreamedRun(Translator &translator, Sink sink) : translator_(translator), sink_(std::move(sink)) {
     beginRun(translator.state());
     translator.lexicon().refresh();
+    rewriter_ = translator.lexicon().phraseRules().current(&news_);
 }
 
 void StreamedRun::line(std::u32string_view line) {
@@ -82,7 +82,7 @@ void StreamedRun::finish() {
 void StreamedRun::deliver(std::u32string &line) {
     if (!sink_)
         return;
-    rewriter_.CheckThaiIdiom(line, {}, &scratch_);
+    rewriter_->CheckThaiIdiom(line, {}, &scratch_);
     line.push_back(U'\n');
     sink_(line);
 }
@@ -105,8 +105,7 @@ std::u32string translateText(std::u32string_view text, Lexicon &lexicon, Transla
     beginRun(state);
     const int done = translateLines(translator, splitLines(text));
     std::u32string out = joinLines(state.TranslatedLines, static_cast<std::size_t>(done), U"\n");
-    static const PhraseRewriter rewriter;
-    rewriter.CheckThaiIdiom(out);
+    lexicon.phraseRules().current()->CheckThaiIdiom(out);
     return out;
 }
 

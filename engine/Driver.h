@@ -42,9 +42,13 @@ class StreamedRun {
 public:
     using Sink = std::function<void(std::u32string_view text)>;
 
-    /// Starts the run as beginRun does, with a fresh look at the letter files. Without a sink nothing is
-    /// rewritten or written (a run that only collects the unknown words).
-    StreamedRun(Translator &translator, const PhraseRewriter &rewriter, Sink sink);
+    /// Starts the run as beginRun does, with a fresh look at the letter files and the phrase rules of the
+    /// translator's Data folder. Without a sink nothing is rewritten or written (a run that only collects the
+    /// unknown words).
+    StreamedRun(Translator &translator, Sink sink);
+
+    /// What a fresh reading of the folder's Idiom.pal refused for this run (see PhraseRules::current).
+    const PhraseRulesNews &phraseRulesNews() const { return news_; }
 
     void line(std::u32string_view line);
     /// Ends the run: the last line, with the held text, goes to the sink.
@@ -54,7 +58,8 @@ private:
     void deliver(std::u32string &line);
 
     Translator &translator_;
-    const PhraseRewriter &rewriter_;
+    PhraseRulesNews news_;
+    std::shared_ptr<const PhraseRewriter> rewriter_;
     Sink sink_;
     RewriteScratch scratch_;
     std::u32string pending_;
@@ -64,7 +69,8 @@ private:
 /// Joins the first `count` lines with the separator between them: {a, b}, 2, "\n" => "a\nb".
 std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t count, std::u32string_view separator);
 
-/// The whole translation of a text in one call: lines, word step, then phrase rewriting.
+/// The whole translation of a text in one call: lines, word step, then phrase rewriting (the built-in rules and
+/// those of the Data folder's Idiom.pal).
 /// Lines are cut at CR LF, CR or LF (no empty line after a final break) and joined with "\n" in the result.
 /// `sentenceSpace` keeps one space after a sentence's "." or "?" (Translator::sentenceSpace).
 std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode,

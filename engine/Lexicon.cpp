@@ -122,7 +122,7 @@ std::shared_ptr<const LetterIndex> Lexicon::indexLines(const std::vector<std::u3
     return std::make_shared<const LetterIndex>(letterFileBytes(lines));
 }
 
-Lexicon::Lexicon(std::string dataFolder) : folder_(std::move(dataFolder)) {}
+Lexicon::Lexicon(std::string dataFolder) : folder_(std::move(dataFolder)), phraseRules_(folder_) {}
 
 Result<const LetterIndex *> Lexicon::load(char32_t L) {
     if (L < U'A' || L > U'Z')

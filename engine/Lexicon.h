@@ -1,8 +1,9 @@
 #pragma once
 // The letter files of one Data folder as the lookup sees them: each file is read and indexed once, and read
 // again only when it has changed on disk (size, modification time or inode), so the editor's and the
-// download's changes are seen by the next translation.
+// download's changes are seen by the next translation. The folder's phrase rules are kept here too.
 #include "LetterFile.h"
+#include "PhraseRules.h"
 #include "Result.h"
 
 #include <array>
@@ -90,6 +91,9 @@ public:
 
     const std::string &dataFolder() const { return folder_; }
 
+    /// The phrase rules of the same Data folder: the built-in ones, then those of its Idiom.pal.
+    PhraseRules &phraseRules() { return phraseRules_; }
+
 private:
     Result<const LetterIndex *> load(char32_t L);
 
@@ -103,6 +107,7 @@ private:
     unsigned generation_ = 1;
     std::string folder_;
     std::array<Slot, 26> slots_;
+    PhraseRules phraseRules_;
 };
 
 } // namespace dlx

@@ -1,7 +1,6 @@
 #include "PhraseRewriter.h"
 
 #include <algorithm>
-#include <deque>
 #include <unordered_map>
 
 namespace dlx {
@@ -11,11 +10,11 @@ constexpr char32_t kDenseLimit = 0x1000; // Thai and everything below it get a t
 
 // CR and LF have a class of their own, so the automaton's scan finds the end of a line too. No search text
 // holds one: like the characters of no search text, they lead back to the root.
-constexpr std::uint16_t kBreakClass = 1;
+constexpr std::int32_t kBreakClass = 1;
 
 } // namespace
 
-PhraseRewriter::PhraseRewriter(const std::vector<ThaiIdiomRule> &rules) {
+PhraseRewriter::PhraseRewriter(const std::vector<ThaiIdiomRule> &rules, std::size_t largestTable) {
     for (const auto &r : rules) {
         search_.emplace_back(r.search);
         replacement_.emplace_back(r.replacement);
@@ -24,84 +23,88 @@ PhraseRewriter::PhraseRewriter(const std::vector<ThaiIdiomRule> &rules) {
     charClass_.assign(kDenseLimit, 0);
     charClass_[U'\r'] = charClass_[U'\n'] = kBreakClass;
     classes_ = kBreakClass + 1;
-    std::unordered_map<char32_t, int> wide;
     for (const auto &s : search_)
         for (char32_t c : s) {
             if (c < kDenseLimit) {
                 if (!charClass_[c])
-                    charClass_[c] = static_cast<std::uint16_t>(classes_++);
-            } else if (!wide.count(c)) {
-                wide[c] = classes_++;
+                    charClass_[c] = classes_++;
+            } else if (!wideClass_.count(c)) {
+                wideClass_[c] = classes_++;
             }
         }
-    wideClass_ = std::move(wide);
 
-    // Trie.
-    std::vector<std::vector<std::int32_t>> go(1, std::vector<std::int32_t>(classes_, -1));
+    // The trie of the search texts, each node's children sorted by class.
+    children_.assign(1, {});
     nodeRules_.assign(1, {});
     for (size_t r = 0; r < search_.size(); ++r) {
         if (search_[r].empty())
             continue;
-        int node = 0;
+        std::int32_t node = 0;
         for (char32_t c : search_[r]) {
-            const int cls = classOf(c);
-            if (go[node][cls] < 0) {
-                go[node][cls] = static_cast<std::int32_t>(go.size());
-                go.emplace_back(classes_, -1);
+            const std::int32_t cls = classOf(c);
+            std::int32_t next = child(node, cls);
+            if (next < 0) {
+                next = static_cast<std::int32_t>(children_.size());
+                auto &kids = children_[static_cast<size_t>(node)];
+                kids.insert(std::lower_bound(kids.begin(), kids.end(), std::make_pair(cls, 0)), {cls, next});
+                children_.emplace_back();
                 nodeRules_.emplace_back();
             }
-            node = go[node][cls];
+            node = next;
         }
-        nodeRules_[node].push_back(static_cast<std::int32_t>(r));
+        nodeRules_[static_cast<size_t>(node)].push_back(static_cast<std::int32_t>(r));
     }
-    // Failure links breadth first, turning the trie into a complete automaton.
-    const size_t nodes = go.size();
-    std::vector<std::int32_t> fail(nodes, 0);
+
+    // Failure links breadth first; `order` keeps that order for the moves below.
+    const size_t nodes = children_.size();
+    fail_.assign(nodes, 0);
     outLink_.assign(nodes, -1);
-    std::deque<int> queue;
-    for (int cls = 0; cls < classes_; ++cls) {
-        if (go[0][cls] < 0) {
-            go[0][cls] = 0;
-        } else {
-            fail[go[0][cls]] = 0;
-            queue.push_back(go[0][cls]);
+    std::vector<std::int32_t> order{0};
+    for (size_t k = 0; k < order.size(); ++k) {
+        const std::int32_t u = order[k];
+        for (const auto &[cls, v] : children_[static_cast<size_t>(u)]) {
+            std::int32_t f = u == 0 ? -1 : fail_[static_cast<size_t>(u)];
+            while (f >= 0 && child(f, cls) < 0)
+                f = f == 0 ? -1 : fail_[static_cast<size_t>(f)];
+            const std::int32_t target = f < 0 ? 0 : child(f, cls);
+            fail_[static_cast<size_t>(v)] = target;
+            outLink_[static_cast<size_t>(v)] =
+                nodeRules_[static_cast<size_t>(target)].empty() ? outLink_[static_cast<size_t>(target)] : target;
+            order.push_back(v);
         }
     }
-    go[0][0] = 0; // characters in no search text lead back to the root
-    while (!queue.empty()) {
-        const int u = queue.front();
-        queue.pop_front();
-        const int f = fail[u];
-        outLink_[u] = nodeRules_[f].empty() ? outLink_[f] : f;
-        for (int cls = 0; cls < classes_; ++cls) {
-            const int v = go[u][cls];
-            if (cls == 0) {
-                go[u][cls] = 0;
-                continue;
-            }
-            if (v < 0) {
-                go[u][cls] = go[f][cls];
-            } else {
-                fail[v] = go[f][cls];
-                queue.push_back(v);
-            }
-        }
-    }
-    outLink_[0] = -1;
     firstOut_.resize(nodes);
     for (size_t u = 0; u < nodes; ++u)
         firstOut_[u] = nodeRules_[u].empty() ? outLink_[u] : static_cast<std::int32_t>(u);
-    // A move into a node where some rule ends is stored complemented, so the scan tests one sign per character.
-    next_.resize(nodes * static_cast<size_t>(classes_));
-    for (size_t u = 0; u < nodes; ++u)
-        for (int cls = 0; cls < classes_; ++cls) {
-            const std::int32_t v = go[u][cls];
-            const std::int32_t row = v * classes_; // where the target's moves start: no multiply in the scan
-            next_[u * static_cast<size_t>(classes_) + static_cast<size_t>(cls)] = firstOut_[v] >= 0 ? ~row : row;
+
+    // A table of every move when it stays small (the built-in rules: a few megabytes); a user's very long list
+    // of rules is scanned through the trie and its failure links instead.
+    if (nodes * static_cast<size_t>(classes_) > largestTable)
+        return;
+    // A move into a node where some rule ends is stored complemented, so the scan tests one sign per character;
+    // moves are stored as the target's row, so the scan needs no multiply.
+    const size_t width = static_cast<size_t>(classes_);
+    next_.assign(nodes * width, 0);
+    for (const std::int32_t u : order) {
+        std::int32_t *row = next_.data() + static_cast<size_t>(u) * width;
+        if (u != 0) // missing moves are those of the failure node, already filled (it is nearer the root)
+            std::copy_n(next_.data() + static_cast<size_t>(fail_[static_cast<size_t>(u)]) * width, width, row);
+        else
+            std::fill_n(row, width, 0);
+        for (const auto &[cls, v] : children_[static_cast<size_t>(u)]) {
+            const std::int32_t target = v * classes_;
+            row[cls] = firstOut_[static_cast<size_t>(v)] >= 0 ? ~target : target;
         }
+    }
 }
 
-int PhraseRewriter::classOf(char32_t c) const {
+std::int32_t PhraseRewriter::child(std::int32_t node, std::int32_t cls) const {
+    const auto &kids = children_[static_cast<size_t>(node)];
+    auto it = std::lower_bound(kids.begin(), kids.end(), std::make_pair(cls, 0));
+    return it != kids.end() && it->first == cls ? it->second : -1;
+}
+
+std::int32_t PhraseRewriter::classOf(char32_t c) const {
     if (c < kDenseLimit)
         return charClass_[c];
     auto it = wideClass_.find(c);
@@ -115,21 +118,43 @@ void PhraseRewriter::rulesIn(std::u32string_view line, std::vector<std::int32_t>
 std::size_t PhraseRewriter::scanLine(std::u32string_view text, std::size_t start,
                                      std::vector<std::int32_t> &present) const {
     present.clear();
-    std::int32_t row = 0; // the current node's first move in next_
-    const std::int32_t *next = next_.data();
-    const std::uint16_t *dense = charClass_.data();
+    const std::int32_t *dense = charClass_.data();
+    auto collect = [&](std::int32_t node) {
+        for (std::int32_t o = firstOut_[static_cast<size_t>(node)]; o >= 0; o = outLink_[static_cast<size_t>(o)])
+            present.insert(present.end(), nodeRules_[static_cast<size_t>(o)].begin(),
+                           nodeRules_[static_cast<size_t>(o)].end());
+    };
     size_t i = start;
-    for (; i < text.size(); ++i) {
-        const char32_t c = text[i];
-        const size_t cls = c < kDenseLimit ? dense[c] : static_cast<size_t>(classOf(c));
-        if (cls == kBreakClass)
-            break;
-        row = next[static_cast<size_t>(row) + cls];
-        if (row >= 0)
-            continue;
-        row = ~row;
-        for (int o = firstOut_[row / classes_]; o >= 0; o = outLink_[o])
-            present.insert(present.end(), nodeRules_[o].begin(), nodeRules_[o].end());
+    if (!next_.empty()) {
+        std::int32_t row = 0; // the current node's first move in next_
+        const std::int32_t *next = next_.data();
+        for (; i < text.size(); ++i) {
+            const char32_t c = text[i];
+            const std::int32_t cls = c < kDenseLimit ? dense[c] : classOf(c);
+            if (cls == kBreakClass)
+                break;
+            row = next[static_cast<size_t>(row) + static_cast<size_t>(cls)];
+            if (row >= 0)
+                continue;
+            row = ~row;
+            collect(row / classes_);
+        }
+    } else {
+        std::int32_t node = 0;
+        for (; i < text.size(); ++i) {
+            const char32_t c = text[i];
+            const std::int32_t cls = c < kDenseLimit ? dense[c] : classOf(c);
+            if (cls == kBreakClass)
+                break;
+            std::int32_t to = child(node, cls);
+            while (to < 0 && node != 0) {
+                node = fail_[static_cast<size_t>(node)];
+                to = child(node, cls);
+            }
+            node = to < 0 ? 0 : to;
+            if (firstOut_[static_cast<size_t>(node)] >= 0)
+                collect(node);
+        }
     }
     if (present.size() > 1) {
         std::sort(present.begin(), present.end());

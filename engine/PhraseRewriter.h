@@ -32,11 +32,16 @@ struct RewriteScratch {
 
 class PhraseRewriter {
 public:
-    explicit PhraseRewriter(const std::vector<ThaiIdiomRule> &rules = ThaiIdiomTable());
+    /// The automaton's full table of moves is built when it has at most `largestTable` entries (the built-in
+    /// rules need half a million); beyond that the scan walks the trie and its failure links.
+    explicit PhraseRewriter(const std::vector<ThaiIdiomRule> &rules = ThaiIdiomTable(),
+                            std::size_t largestTable = kLargestTable);
 
     /// Rewrites the text in place. Returns the number of replacements made.
     std::size_t CheckThaiIdiom(std::u32string &text, const RewriteHooks &hooks = {},
                                RewriteScratch *scratch = nullptr) const;
+
+    static constexpr std::size_t kLargestTable = std::size_t{1} << 24; // 64 MB
 
     /// Replacements of one rule in one line stop after this many (a guard against a rule feeding itself).
     static constexpr std::size_t kMaxReplacementsPerRule = 1u << 20;
@@ -49,16 +54,21 @@ private:
     void rulesIn(std::u32string_view line, std::vector<std::int32_t> &present) const;
     /// The rules that occur in the line that starts at text[start]; gives where that line ends.
     std::size_t scanLine(std::u32string_view text, std::size_t start, std::vector<std::int32_t> &present) const;
-    int classOf(char32_t c) const;
+    std::int32_t classOf(char32_t c) const;
+    /// The trie child of `node` for a character class, or -1.
+    std::int32_t child(std::int32_t node, std::int32_t cls) const;
 
     std::vector<std::u32string> search_, replacement_;
     // Aho-Corasick automaton over the search texts, on a compact alphabet.
-    std::vector<std::uint16_t> charClass_; // for code points below 0x1000; 0 = in no search text
-    int classes_ = 1;
-    std::vector<std::int32_t> next_; // node * classes_ + class -> target node * classes_ (complemented: a rule ends)
-    std::unordered_map<char32_t, int> wideClass_;
-    std::vector<std::int32_t> outLink_;                // node -> nearest proper suffix node that ends a rule, or -1
-    std::vector<std::int32_t> firstOut_;               // node -> itself when it ends a rule, else outLink_
+    std::vector<std::int32_t> charClass_; // for code points below 0x1000; 0 = in no search text
+    std::unordered_map<char32_t, std::int32_t> wideClass_;
+    std::int32_t classes_ = 1;
+    std::vector<std::vector<std::pair<std::int32_t, std::int32_t>>> children_; // node -> (class, child), sorted
+    std::vector<std::int32_t> fail_;                                           // node -> longest proper suffix node
+    std::vector<std::int32_t> next_;     // node * classes_ + class -> target node * classes_ (complemented: a rule
+                                         // ends there); empty when too big, and the scan follows fail_ instead
+    std::vector<std::int32_t> outLink_;  // node -> nearest proper suffix node that ends a rule, or -1
+    std::vector<std::int32_t> firstOut_; // node -> itself when it ends a rule, else outLink_
     std::vector<std::vector<std::int32_t>> nodeRules_; // node -> rules whose search text ends exactly here
 };
 

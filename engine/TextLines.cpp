@@ -1,6 +1,7 @@
 #include "TextLines.h"
 
 #include "ByteTable874.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -112,9 +113,75 @@ void EncodingGuess::feed(std::string_view bytes) {
 }
 
 TextEncoding EncodingGuess::encoding() const {
+    if (head_.starts_with("\xFF\xFE"))
+        return TextEncoding::Utf16LE;
+    if (head_.starts_with("\xFE\xFF"))
+        return TextEncoding::Utf16BE;
     if (head_ == kUtf8Bom)
         return TextEncoding::Utf8Bom;
     return valid_ && partial_.empty() ? TextEncoding::Utf8 : TextEncoding::Windows874;
+}
+
+ByteReader utf16AsUtf8(ByteReader source, bool bigEndian) {
+    struct State {
+        ByteReader source;
+        bool bigEndian;
+        bool markSkipped = false, ended = false;
+        std::string odd;   ///< a byte whose partner has not come yet
+        char32_t high = 0; ///< a high surrogate waiting for its low one
+        std::unique_ptr<char[]> chunk;
+    };
+    auto state = std::make_shared<State>();
+    state->source = std::move(source);
+    state->bigEndian = bigEndian;
+    return [state](char *to, size_t room) -> Result<size_t> {
+        State &st = *state;
+        char *out = to;
+        auto put = [&](char32_t c) { out = writeUtf8(out, std::u32string_view(&c, 1)); };
+        // Two bytes give at most six: a U+FFFD for a lone high surrogate, then the unit's own character.
+        const size_t want = room > 16 ? (room - 8) / 3 * 2 : 2;
+        while (out == to && !st.ended) {
+            if (!st.chunk)
+                st.chunk.reset(new char[want + 2]);
+            std::memcpy(st.chunk.get(), st.odd.data(), st.odd.size());
+            auto got = st.source(st.chunk.get() + st.odd.size(), want);
+            if (!got)
+                return got.error();
+            size_t n = st.odd.size() + *got;
+            st.odd.clear();
+            if (*got == 0) {
+                st.ended = true;
+                if (st.high || n % 2) // as the window reads such a file: one U+FFFD for what is left over
+                    put(U'\uFFFD');
+                break;
+            }
+            const auto *b = reinterpret_cast<const unsigned char *>(st.chunk.get());
+            size_t i = 0;
+            if (!st.markSkipped && n >= 2) {
+                i = 2;
+                st.markSkipped = true;
+            }
+            for (; i + 1 < n; i += 2) {
+                const char32_t unit = st.bigEndian ? (b[i] << 8 | b[i + 1]) : (b[i + 1] << 8 | b[i]);
+                if (unit >= 0xD800 && unit <= 0xDBFF) {
+                    if (st.high)
+                        put(U'\uFFFD');
+                    st.high = unit;
+                } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                    put(st.high ? 0x10000 + ((st.high - 0xD800) << 10) + (unit - 0xDC00) : U'\uFFFD');
+                    st.high = 0;
+                } else {
+                    if (st.high)
+                        put(U'\uFFFD');
+                    st.high = 0;
+                    put(unit);
+                }
+            }
+            if (i < n)
+                st.odd.assign(1, static_cast<char>(b[i]));
+        }
+        return static_cast<size_t>(out - to);
+    };
 }
 
 TextLines::TextLines(std::string_view bytes, TextEncoding encoding)

@@ -16,8 +16,9 @@ namespace dlx {
 /// Fills at most `room` bytes at `to` with the next bytes of an input and gives how many; 0 at its end.
 using ByteReader = std::function<Result<std::size_t>(char *to, std::size_t room)>;
 
-/// Decides how the bytes of an input are read, from all of them: a UTF-8 byte-order mark, or well-formed UTF-8,
-/// is UTF-8 (Utf8Bom: the mark is dropped); anything else is Windows-874. Fed in chunks of any size.
+/// Decides how the bytes of an input are read, from all of them, as the window's open command does for a plain
+/// text: a UTF-16 byte-order mark gives UTF-16; a UTF-8 byte-order mark, or well-formed UTF-8, is UTF-8 (Utf8Bom:
+/// the mark is dropped); anything else is Windows-874. Fed in chunks of any size.
 class EncodingGuess {
 public:
     void feed(std::string_view bytes);
@@ -28,6 +29,10 @@ private:
     std::string partial_; ///< the start of a sequence cut by the end of the last chunk
     bool valid_ = true;
 };
+
+/// The bytes of a UTF-16 input (its byte-order mark first) as UTF-8, for TextLines to read: a surrogate without
+/// its partner becomes U+FFFD, and so does an odd last byte.
+ByteReader utf16AsUtf8(ByteReader source, bool bigEndian);
 
 class TextLines {
 public:

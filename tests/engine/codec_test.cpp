@@ -123,3 +123,72 @@ TEST(TextLines, ChunksAndPiecesGiveTheLinesOfTheWholeText) {
         }
     }
 }
+
+// UTF-16 read through small chunks, so that pairs, odd bytes and the mark fall across their edges.
+TEST(TextLines, Utf16ReadsAsTheWindowOpensIt) {
+    struct Atom {
+        std::vector<char16_t> units;
+        std::u32string chars;
+    };
+    const std::vector<Atom> atoms = {{{u'a'}, U"a"},
+                                     {{u'\r'}, U"\r"},
+                                     {{u'\n'}, U"\n"},
+                                     {{u'\u0E01'}, U"\u0E01"},
+                                     {{0xD83D, 0xDE00}, U"\U0001F600"},
+                                     {{0xDC00}, U"\uFFFD"},        // a low surrogate alone
+                                     {{0xD800, u'b'}, U"\uFFFDb"}, // a high one without its partner
+                                     {{0xD800, 0xD801, 0xDC00}, U"\uFFFD\U00010400"}};
+    std::mt19937 rng(5);
+    for (int round = 0; round < 300; ++round) {
+        const bool bigEndian = round % 2;
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        std::u32string text;
+        auto unit = [&](char16_t u) {
+            const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+            bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        };
+        for (int i = static_cast<int>(rng() % 30); i > 0; --i) {
+            const Atom &a = atoms[rng() % atoms.size()];
+            for (char16_t u : a.units)
+                unit(u);
+            text += a.chars;
+        }
+        switch (round % 4) { // what is left over at the end becomes one U+FFFD
+        case 1:
+            bytes += 'x';
+            text += U'\uFFFD';
+            break;
+        case 2:
+            unit(0xD800);
+            bytes += 'x';
+            text += U'\uFFFD';
+            break;
+        default:
+            break;
+        }
+        EncodingGuess guess;
+        guess.feed(bytes.substr(0, 1));
+        guess.feed(bytes.substr(1));
+        ASSERT_EQ(static_cast<int>(guess.encoding()),
+                  static_cast<int>(bigEndian ? TextEncoding::Utf16BE : TextEncoding::Utf16LE));
+        size_t at = 0;
+        TextLines lines(utf16AsUtf8(
+                            [&](char *to, size_t room) -> Result<size_t> {
+                                const size_t n = std::min({room, bytes.size() - at, size_t{1} + rng() % 7});
+                                std::memcpy(to, bytes.data() + at, n);
+                                at += n;
+                                return n;
+                            },
+                            bigEndian),
+                        TextEncoding::Utf8, 16);
+        std::vector<std::u32string> got;
+        std::u32string piece, line;
+        bool goesOn = false;
+        while (lines.next(piece, goesOn)) {
+            line += piece;
+            if (!goesOn)
+                got.push_back(std::exchange(line, {}));
+        }
+        ASSERT_EQ(got, splitLines(text)) << "round " << round;
+    }
+}

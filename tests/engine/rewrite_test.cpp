@@ -1,5 +1,7 @@
 // Phrase rewriting: table order, re-search from the start, cancel, and the fast pass against the literal one.
+#include "Driver.h"
 #include "PlainReference.h"
+#include "TempFolder.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
@@ -123,13 +125,25 @@ std::u32string randomThai(std::mt19937 &rng, const std::vector<ThaiIdiomRule> &r
 }
 
 TEST(PhraseRewriting, FastPassEqualsTheLiteralProcedureOnRandomTexts) {
+    // The built-in rules, then with a user's rules after them (which may undo or feed the built-in ones), with
+    // the full table of moves and with the walk through the trie.
+    std::vector<ThaiIdiomRule> withUser = ThaiIdiomTable();
+    for (const auto &[search, replacement] : std::vector<std::pair<std::u32string_view, std::u32string_view>>{
+             {U"ไม่สามารถ", U"ทำไม่ได้"}, {U"ไม่", U"มิ"}, {U"ไป", U""}, {U"มาก", U"สามารถไม่"}, {U"เล็กน้อย", U"นิด"}})
+        withUser.push_back({search, replacement});
     std::mt19937 rng(20261207);
-    const PhraseRewriter rewriter;
-    for (int round = 0; round < 300; ++round) {
-        std::u32string text = randomThai(rng, ThaiIdiomTable(), 1 + round % 60);
-        const std::u32string expected = plain::rewrite(text);
-        rewriter.CheckThaiIdiom(text);
-        ASSERT_EQ(toUtf8(text), toUtf8(expected)) << "round " << round;
+    const std::vector<ThaiIdiomRule> *tables[] = {&ThaiIdiomTable(), &withUser};
+    for (const auto *rules : tables) {
+        const PhraseRewriter table(*rules), trie(*rules, 0);
+        for (int round = 0; round < 300; ++round) {
+            const std::u32string text = randomThai(rng, *rules, 1 + round % 60);
+            const std::u32string expected = plain::rewrite(text, *rules);
+            for (const PhraseRewriter *rewriter : {&table, &trie}) {
+                std::u32string got = text;
+                rewriter->CheckThaiIdiom(got);
+                ASSERT_EQ(toUtf8(got), toUtf8(expected)) << "round " << round << ", rules " << rules->size();
+            }
+        }
     }
 }
 
@@ -161,10 +175,59 @@ TEST(PhraseRewriting, FastPassEqualsTheLiteralProcedureOnSmallRandomRuleTables) 
         for (int i = 0; i < 40; ++i)
             text += i % 13 == 12 ? U'\n' : static_cast<char32_t>(U'ก' + letter(rng));
         const std::u32string expected = plain::rewrite(text, rules);
-        const PhraseRewriter rewriter(rules);
-        rewriter.CheckThaiIdiom(text);
-        ASSERT_EQ(toUtf8(text), toUtf8(expected)) << "round " << round;
+        for (size_t largestTable : {PhraseRewriter::kLargestTable, size_t{0}}) {
+            std::u32string got = text;
+            PhraseRewriter(rules, largestTable).CheckThaiIdiom(got);
+            ASSERT_EQ(toUtf8(got), toUtf8(expected)) << "round " << round;
+        }
     }
+}
+
+TEST(UserPhraseRules, LinesOfIdiomPal) {
+    const UserPhraseRules parsed = parseUserPhraseRules(U"# my own rules\n"
+                                                        U"ทำไม่ได้/ไม่สามารถทำได้\n"
+                                                        U"no slash here\n"
+                                                        U"/ไม่\n"
+                                                        U"ดี/ดีมาก\n"
+                                                        U"ก/ข/ค\n"
+                                                        U"แมว/\n");
+    using P = std::pair<std::u32string, std::u32string>;
+    EXPECT_EQ(parsed.rules, (std::vector<P>{{U"ทำไม่ได้", U"ไม่สามารถทำได้"}, {U"ก", U"ข/ค"}, {U"แมว", U""}}));
+    ASSERT_EQ(parsed.refused.size(), 2u);
+    EXPECT_EQ(parsed.refused[0].line, 4);
+    EXPECT_EQ(parsed.refused[0].why, RefusedPhraseRule::Why::EmptySearch);
+    EXPECT_EQ(parsed.refused[1].line, 5);
+    EXPECT_EQ(toUtf8(parsed.refused[1].text), "ดี/ดีมาก");
+    EXPECT_EQ(parsed.refused[1].why, RefusedPhraseRule::Why::FeedsItself);
+}
+
+TEST(UserPhraseRules, ApplyAfterTheBuiltInOnesAndAreReadAgainWhenChanged) {
+    test::TempFolder data;
+    Lexicon lexicon(data.path());
+    auto translate = [&](const std::string &text) {
+        return toUtf8(translateText(fromUtf8(text), lexicon, TranslationMode::Grammar));
+    };
+    EXPECT_EQ(translate("สามารถไม่"), "ไม่สามารถ"); // no Idiom.pal: the built-in rules alone
+    PhraseRulesNews news;
+    lexicon.phraseRules().current(&news);
+    EXPECT_TRUE(news.refused.empty());
+    EXPECT_FALSE(news.readError);
+
+    data.writeLines("Idiom.pal", {"# comment", "ไม่สามารถ/ทำไม่ได้", "/x", "ดี/ดีกว่าดี", "ทำไม่ได้/ทำมิได้"});
+    // The built-in rule turns สามารถไม่ round; the user's rules then apply in file order.
+    EXPECT_EQ(translate("สามารถไม่ ดี"), "ทำมิได้ ดี");
+    lexicon.phraseRules().current(&news);
+    ASSERT_EQ(news.refused.size(), 2u); // said once...
+    EXPECT_EQ(news.refused[0].line, 3);
+    EXPECT_EQ(news.refused[1].line, 4);
+    news = {};
+    lexicon.phraseRules().current(&news);
+    EXPECT_TRUE(news.refused.empty()); // ...until the file changes
+
+    data.writeLines("Idiom.pal", {"ไม่สามารถ/มิอาจ"});
+    EXPECT_EQ(translate("สามารถไม่"), "มิอาจ");
+    std::filesystem::remove(data.file("Idiom.pal"));
+    EXPECT_EQ(translate("สามารถไม่"), "ไม่สามารถ");
 }
 
 } // namespace
