@@ -82,15 +82,20 @@ std::size_t LetterDownload::entryCount() const {
     return n;
 }
 
-std::string LetterDownload::fileBytes() const {
-    std::string out;
-    out.reserve(bytes.size() + lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        out += line(i);
-        out += "\r\n";
+namespace {
+
+/// True when every line already ends with CR LF, so the body is saved as it came.
+bool endsEveryLineWithCrLf(std::string_view bytes, const std::vector<LineSpan> &lines) {
+    std::size_t expected = 0;
+    for (const LineSpan &span : lines) {
+        if (span.start != expected || bytes.substr(span.start + span.length, 2) != "\r\n")
+            return false;
+        expected = span.start + span.length + 2;
     }
-    return out;
+    return expected == bytes.size();
 }
+
+} // namespace
 
 DownloadCheck checkLetterDownload(std::string body, char32_t letter, std::int64_t announcedLength) {
     DownloadCheck check;
@@ -126,6 +131,16 @@ DownloadCheck checkLetterDownload(std::string body, char32_t letter, std::int64_
             return fail(where + shownLine(line) + U" ไม่อยู่ในรูป ศัพท์/ความหมาย/คุณสมบัติ");
         if (slash == 0 || !isAsciiLetter(line.front(), letter))
             return fail(where + U"ศัพท์ " + shownLine(line.substr(0, slash)) + U" ไม่ได้ขึ้นต้นด้วยอักษร " + L);
+    }
+    if (!endsEveryLineWithCrLf(text, spans)) {
+        std::string saved;
+        saved.reserve(body.size() + spans.size() + 2);
+        for (const LineSpan &span : spans) {
+            saved.append(text.substr(span.start, span.length));
+            saved += "\r\n";
+        }
+        body = std::move(saved);
+        spans = letterLineSpans(std::string_view(body));
     }
     check.download = LetterDownload{letter, std::move(body), std::move(spans)};
     return check;

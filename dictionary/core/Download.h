@@ -21,18 +21,17 @@ std::string updateUrl(std::string_view baseUrl, char32_t letter);
 /// True when the text is a web server's missing-page answer rather than a dictionary.
 bool isMissingPage(std::u32string_view text);
 
-/// A downloaded letter file that passed the check: the bytes as received and where each line lies in them.
+/// A downloaded letter file that passed the check, as the save writes it: every line followed by CR LF and nothing
+/// more, so that publishing a saved file and downloading it again gives the same bytes. A body received with other
+/// line ends (LF, CR, CR CR LF) or without a last one is given CR LF line ends; nothing else changes.
 struct LetterDownload {
     char32_t letter = U'A';
     std::string bytes;
-    std::vector<LineSpan> lines; ///< as letterLineSpans finds them
+    std::vector<LineSpan> lines; ///< where each line lies in bytes, without its CR LF
 
     std::string_view line(std::size_t index) const;
     /// Lines that hold an entry (the others are empty).
     std::size_t entryCount() const;
-    /// What the save writes: every line followed by CR LF and nothing more, so that publishing a saved file and
-    /// downloading it again gives the same bytes.
-    std::string fileBytes() const;
 };
 
 struct DownloadCheck {

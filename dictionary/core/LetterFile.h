@@ -3,6 +3,7 @@
 // "english/thai/label" (further "/" pieces are ignored).
 #include "Result.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -76,6 +77,12 @@ struct LineSpan {
 ///   "a\r\nb" => {a, b};  "a\r\r\nb\r\r\n" => {a, b};  "a\r\n\r\nb" => {a, "", b};  "a\rb" => {a, b}
 template <class Char> std::vector<LineSpan> letterLineSpans(std::basic_string_view<Char> text) {
     std::vector<LineSpan> spans;
+    std::size_t breaks = 0, returns = 0;
+    for (Char c : text) {
+        breaks += c == Char('\n');
+        returns += c == Char('\r');
+    }
+    spans.reserve(std::max(breaks, returns) + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != Char('\r') && text[i] != Char('\n'))

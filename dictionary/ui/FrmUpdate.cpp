@@ -7,8 +7,9 @@
 #include "TextFile.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QPushButton>
 
 #include <exception>
@@ -45,13 +46,15 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     lblCnt_ = label("lblCnt", QString(), this, QRect(176, 38, 240, 26));
 
     label("Label1", QStringLiteral("คำศัพท์ที่มีใน Internet"), this, QRect(8, 72, 260, 22));
-    text1_ = new QPlainTextEdit(this);
+    // What is saved is the download exactly as it was checked, so its lines are there to be read, not edited. One
+    // row per line, each decoded as it comes into view, so that a large download shows at once.
+    lines_ = new DownloadLinesModel(this);
+    text1_ = new QListView(this);
     text1_->setObjectName("Text1");
     text1_->setGeometry(8, 96, kWidth - 16, 100);
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // What is saved is the download exactly as it was checked, so the text is there to be read, not edited.
-    text1_->setReadOnly(true);
-    text1_->setUndoRedoEnabled(false);
+    text1_->setModel(lines_);
+    text1_->setUniformItemSizes(true); // no per-row layout: hundreds of thousands of rows cost nothing more
+    text1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     command3_ = addButton("Command3", QStringLiteral("บันทึก"));
     command3_->setToolTip(QStringLiteral("บันทึกศัพท์ในหมวดอักษรนี้"));
@@ -83,17 +86,15 @@ void FrmUpdate::setWindowHeight(int height) {
 }
 
 void FrmUpdate::showDownload(std::optional<LetterDownload> download) {
-    download_ = std::move(download);
-    QString text;
-    if (download_) {
-        for (std::size_t i = 0; i < download_->lines.size(); ++i) {
-            if (i != 0)
-                text += QChar('\n');
-            text += toQt(decode874(download_->line(i)));
-        }
+    lines_->setDownload(std::move(download));
+    // Every row as wide as the longest line, so that each can be scrolled to its end.
+    if (const int longest = lines_->longestRow(); longest >= 0) {
+        const QString text = lines_->index(longest).data().toString();
+        const QFontMetrics metrics(text1_->font());
+        lines_->setRowSize(QSize(metrics.horizontalAdvance(text) + 8, metrics.height() + 2));
     }
-    text1_->setPlainText(text);
-    lblCnt_->setText(download_ ? QStringLiteral("มีศัพท์ %1 คำ").arg(download_->entryCount()) : QString());
+    const auto &shown = lines_->download();
+    lblCnt_->setText(shown ? QStringLiteral("มีศัพท์ %1 คำ").arg(shown->entryCount()) : QString());
 }
 
 void FrmUpdate::fetch(const QString &letter) {
@@ -130,13 +131,14 @@ void FrmUpdate::fetch(const QString &letter) {
         refuse(QStringLiteral("เซิร์ฟเวอร์ส่งต่อไปยังเครื่องอื่น จึงไม่ดาวน์โหลด: %1\n(%2)").arg(where, response.error));
         return;
     case HttpFailure::CutShort:
-        refuse(toQt(checkLetterDownload(response.body.toStdString(), L, response.announcedLength).problem));
+        refuse(toQt(checkLetterDownload(std::move(response.body), L, response.announcedLength).problem));
         return;
     case HttpFailure::Other:
         refuse(QStringLiteral("ดาวน์โหลดไม่สำเร็จ: %1\n(%2)").arg(where, response.error));
         return;
     }
-    if (response.status == 404 || (response.status / 100 == 2 && response.body.contains("404 Not Found"))) {
+    if (response.status == 404 ||
+        (response.status / 100 == 2 && response.body.find("404 Not Found") != std::string::npos)) {
         refuse(QStringLiteral("ไม่พบแฟ้ม %1 บนเซิร์ฟเวอร์: %2").arg(url.fileName(), where));
         return;
     }
@@ -144,8 +146,7 @@ void FrmUpdate::fetch(const QString &letter) {
         refuse(QStringLiteral("เซิร์ฟเวอร์ตอบกลับด้วยรหัส %1 แทนแฟ้มพจนานุกรม: %2").arg(response.status).arg(where));
         return;
     }
-    DownloadCheck check = checkLetterDownload(response.body.toStdString(), L, response.announcedLength);
-    response.body.clear();
+    DownloadCheck check = checkLetterDownload(std::move(response.body), L, response.announcedLength);
     if (!check.problem.empty()) {
         refuse(toQt(check.problem));
         return;
@@ -165,20 +166,22 @@ void FrmUpdate::save() {
         combo1_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const char32_t L = download_ ? download_->letter : letter.at(0).unicode();
-    if ((!download_ || download_->entryCount() == 0) &&
-        dialogs_.message(this, QStringLiteral("ไม่มีคำศัพท์ที่จะบันทึก ต้องการให้แฟ้มหมวดอักษร %1 เป็นแฟ้มว่างหรือไม่").arg(letter),
+    const std::optional<LetterDownload> &download = lines_->download();
+    if (!download)
+        return; // only a checked download is ever saved
+    const QString L = QString::fromUcs4(&download->letter, 1);
+    const std::size_t entries = download->entryCount();
+    if (entries == 0 &&
+        dialogs_.message(this, QStringLiteral("ไม่มีคำศัพท์ที่จะบันทึก ต้องการให้แฟ้มหมวดอักษร %1 เป็นแฟ้มว่างหรือไม่").arg(L),
                          kTitleSave, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    if (auto failure =
-            saveLetterBytes(toFsPath(context_.dataFolder()), L, download_ ? download_->fileBytes() : std::string())) {
+    if (auto failure = saveLetterBytes(toFsPath(context_.dataFolder()), download->letter, download->bytes)) {
         dialogs_.error(this, toQt(*failure));
         return;
     }
     setWindowHeight(kCollapsedHeight);
-    const std::size_t entries = download_ ? download_->entryCount() : 0;
-    dialogs_.message(this, QStringLiteral("บันทึกหมวดอักษร %1 แล้ว: %2 คำ").arg(QString::fromUcs4(&L, 1)).arg(entries),
-                     kTitleSave, MsgIcon::Information);
+    dialogs_.message(this, QStringLiteral("บันทึกหมวดอักษร %1 แล้ว: %2 คำ").arg(L).arg(entries), kTitleSave,
+                     MsgIcon::Information);
 }
 
 } // namespace dlx

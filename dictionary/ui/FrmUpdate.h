@@ -5,13 +5,14 @@
 #include "Dialogs.h"
 #include "DictionaryDialog.h"
 #include "Download.h"
+#include "DownloadLinesModel.h"
 #include "HttpGet.h"
 
 #include <optional>
 
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
+class QListView;
 class QPushButton;
 
 namespace dlx {
@@ -42,11 +43,11 @@ private:
     AppContext context_;
     Dialogs &dialogs_;
     HttpGet &http_;
-    std::optional<LetterDownload> download_; ///< the checked download shown in Text1; Command3 writes it
 
     QComboBox *combo1_ = nullptr;
     QLabel *lblCnt_ = nullptr;
-    QPlainTextEdit *text1_ = nullptr;
+    DownloadLinesModel *lines_ = nullptr; ///< the checked download shown in Text1; Command3 writes it
+    QListView *text1_ = nullptr;
     QPushButton *command3_ = nullptr;
 };
 

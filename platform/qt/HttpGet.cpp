@@ -121,17 +121,36 @@ HttpResponse QtHttpGet::exchange(QNetworkAccessManager &manager, const QUrl &url
         timedOut = true;
         reply->abort();
     });
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
-        if (!tooLarge && (received > limits_.maxBodyBytes || total > limits_.maxBodyBytes)) {
+    // The body is taken out of the reply as it arrives, so that it is never held twice.
+    auto takeBody = [&] {
+        if (tooLarge)
+            return;
+        if (response.body.empty()) {
+            const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+            if (announced > limits_.maxBodyBytes) {
+                tooLarge = true;
+                reply->abort();
+                return;
+            }
+            if (announced > 0)
+                response.body.reserve(static_cast<std::size_t>(announced));
+        }
+        const QByteArray chunk = reply->readAll();
+        if (response.body.size() + static_cast<std::size_t>(chunk.size()) >
+            static_cast<std::size_t>(limits_.maxBodyBytes)) {
             tooLarge = true;
             reply->abort();
+            return;
         }
-    });
+        response.body.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
+    };
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, takeBody);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     timer.start(std::max<qint64>(0, deadline.remainingTime()));
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     timer.stop();
+    takeBody();
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
@@ -153,16 +172,9 @@ HttpResponse QtHttpGet::exchange(QNetworkAccessManager &manager, const QUrl &url
         response.failure = HttpFailure::Other;
         response.error = QStringLiteral("no final answer (HTTP %1)").arg(status.toInt());
     } else if (status.isValid() && (error == QNetworkReply::NoError || httpError)) {
-        response.body = reply->readAll();
-        if (response.body.size() > limits_.maxBodyBytes) {
-            response.body.clear();
-            response.failure = HttpFailure::TooLarge;
-            response.error = QStringLiteral("body larger than %1 bytes").arg(limits_.maxBodyBytes);
-        } else {
-            response.answered = true;
-            response.status = status.toInt();
-            response.location = reply->rawHeader("Location");
-        }
+        response.answered = true;
+        response.status = status.toInt();
+        response.location = reply->rawHeader("Location");
     } else if (status.isValid() && length.isValid() && error == QNetworkReply::RemoteHostClosedError) {
         response.failure = HttpFailure::CutShort;
         response.error = reply->errorString();
@@ -170,6 +182,8 @@ HttpResponse QtHttpGet::exchange(QNetworkAccessManager &manager, const QUrl &url
         response.failure = failureOf(error);
         response.error = reply->errorString();
     }
+    if (!response.answered && response.failure != HttpFailure::CutShort)
+        response.body = {};
     return response;
 }
 

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
+#include <string>
 
 class QDeadlineTimer;
 class QNetworkAccessManager;
@@ -23,9 +24,9 @@ enum class HttpFailure {
 };
 
 struct HttpResponse {
-    bool answered = false; ///< a server sent an HTTP status line and a body (a 404 is answered, with its body)
-    int status = 0;        ///< the HTTP status code when answered
-    QByteArray body;
+    bool answered = false;       ///< a server sent an HTTP status line and a body (a 404 is answered, with its body)
+    int status = 0;              ///< the HTTP status code when answered
+    std::string body;            ///< read as it arrives, so a large body is held once
     qint64 announcedLength = -1; ///< the Content-Length the server announced, -1 when none
     HttpFailure failure = HttpFailure::None;
     QString error;       ///< the network layer's own words when there is no answer

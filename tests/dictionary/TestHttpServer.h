@@ -56,7 +56,8 @@ private:
                 "Content-Length: " + QByteArray::number(reply.announced >= 0 ? reply.announced : reply.body.size()) +
                 "\r\n";
         head += reply.headers + "Connection: close\r\n\r\n";
-        socket->write(head + reply.body);
+        socket->write(head);
+        socket->write(reply.body);
         socket->disconnectFromHost();
     }
 

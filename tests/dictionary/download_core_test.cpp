@@ -85,9 +85,9 @@ TEST(Download, savedBytesAreTheLinesEachEndedByCrLf) {
     for (const Row &row : rows) {
         const DownloadCheck check = checkLetterDownload(row.body, U'C');
         ASSERT_EQ(toUtf8(check.problem), "") << row.body;
-        EXPECT_EQ(check.download.fileBytes(), row.saved) << row.body;
+        EXPECT_EQ(check.download.bytes, row.saved) << row.body;
         EXPECT_EQ(check.download.entryCount(), row.entries) << row.body;
-        EXPECT_EQ(checkLetterDownload(row.saved, U'C').download.fileBytes(), row.saved) << "saved again";
+        EXPECT_EQ(checkLetterDownload(row.saved, U'C').download.bytes, row.saved) << "saved again";
     }
 }
 
@@ -99,7 +99,7 @@ TEST(Download, everyShippedLetterFilePassesTheCheck) {
         ASSERT_TRUE(bytes);
         const DownloadCheck check = checkLetterDownload(*bytes, L, static_cast<std::int64_t>(bytes->size()));
         EXPECT_EQ(toUtf8(check.problem), "") << *path;
-        EXPECT_EQ(check.download.fileBytes(), *bytes) << *path;
+        EXPECT_EQ(check.download.bytes, *bytes) << *path;
     }
 }
 
