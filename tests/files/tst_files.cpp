@@ -166,6 +166,9 @@ void TestFiles::open_data() {
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + QStringLiteral("ไทย").toUtf8()
                                      << QStringLiteral("ไทย");
     QTest::newRow("plain ascii, lone CR") << QByteArray("one\rtwo\r\n") << QStringLiteral("one\ntwo\n");
+    // Long enough to be put into the pane a piece at a time.
+    const QString line = QStringLiteral("ภาษาไทย and English on one line\n");
+    QTest::newRow("long") << cp874(QString(line).replace("\n", "\r\n").repeated(10000)) << line.repeated(10000);
 }
 
 void TestFiles::open() {
@@ -176,6 +179,9 @@ void TestFiles::open() {
     QTextEdit text1(&window), text2(&window);
     text1.setPlainText(QStringLiteral("old text"));
     text2.setPlainText(QStringLiteral("translation stays"));
+    const QFont font(QStringLiteral("Norasi"), 13);
+    text1.setFont(font);
+    text1.setTextColor(Qt::darkGreen);
     writeAll(f.path(QStringLiteral("in.txt")), bytes);
     f.dialogs.fileAnswers = {f.path(QStringLiteral("in.txt"))};
 
@@ -188,7 +194,12 @@ void TestFiles::open() {
     QCOMPARE(f.dialogs.fileFilters.first().split(QStringLiteral(";;")).first(),
              QStringLiteral("Text Documents(*.txt)"));
     QVERIFY(f.dialogs.messages.empty());
+    // The pane keeps its font and the colour its text was given.
+    QCOMPARE(text1.document()->defaultFont(), text1.font());
+    QCOMPARE(text1.font().family(), QStringLiteral("Norasi"));
+    QCOMPARE(formatOf(&text1, text.left(3)).foreground().color(), QColor(Qt::darkGreen));
     // Undo does not bring the old text back: loading starts a new history.
+    QVERIFY(!text1.document()->isUndoAvailable());
     text1.undo();
     QCOMPARE(text1.toPlainText(), text);
 }

@@ -16,7 +16,9 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Recorder {
-    std::vector<int> percents;
+    std::vector<int> percents;    ///< of the line loop
+    std::vector<RunPhase> phases; ///< the steps begun
+    bool cancelAside = false;     ///< a cancel lands while the first aside work runs
     std::vector<std::string> failures;
     std::vector<std::u32string> shown;
     std::vector<std::string> savedBytes;
@@ -41,7 +43,17 @@ protected:
             rec.savedBytes.push_back(*readFileBytes(path));
             return utf8 ? TextEncoding::Utf8Bom : TextEncoding::Windows874;
         };
-        h.progress = [this](int p) { rec.percents.push_back(p); };
+        h.progress = [this](RunPhase phase, int p) {
+            if (phase == RunPhase::Translating)
+                rec.percents.push_back(p);
+            else if (p < 0)
+                rec.phases.push_back(phase);
+        };
+        h.aside = [this](const std::function<void()> &work) {
+            work();
+            if (std::exchange(rec.cancelAside, false))
+                state.Translating = false;
+        };
         h.yield = [this] {
             ++rec.yields;
             if (rec.onYield)
@@ -79,7 +91,9 @@ TEST_F(TranslateRunTest, translatesLikeTheEngineAndCleansUp) {
     EXPECT_FALSE(workFile(kTranslateWorkFile));
     EXPECT_EQ(rec.percents.back(), 100);
     EXPECT_TRUE(std::is_sorted(rec.percents.begin(), rec.percents.end()));
-    EXPECT_EQ(rec.percents, (std::vector<int>{20, 40, 60, 80, 100}));
+    EXPECT_EQ(rec.percents, (std::vector<int>{0, 20, 40, 60, 80, 100}));
+    EXPECT_EQ(rec.phases, (std::vector<RunPhase>{RunPhase::Saving, RunPhase::Counting, RunPhase::Writing,
+                                                 RunPhase::Rewriting, RunPhase::Showing}));
 }
 
 TEST_F(TranslateRunTest, originalWorkFileIsWindows874WithCrLf) {
@@ -142,13 +156,14 @@ TEST_F(TranslateRunTest, cancelDuringTheFirstLineKeepsThatLineUnrewritten) {
     EXPECT_EQ(run("can not\ncan not\ncan not", TranslationMode::WordForWord), RunOutcome::Cancelled);
     ASSERT_EQ(rec.shown.size(), 1u);
     EXPECT_EQ(toUtf8(rec.shown[0]), "สามารถไม่");
-    EXPECT_EQ(rec.yields, 1);
+    EXPECT_EQ(rec.yields, 2); // after the line, and after the one piece of rewriting
     EXPECT_FALSE(workFile(kOriginalWorkFile));
     EXPECT_FALSE(workFile(kTranslateWorkFile));
 }
 
 TEST_F(TranslateRunTest, cancelDuringRewritingStopsFurtherReplacements) {
-    // Three line yields, then one after each replacement: cancel at the first replacement.
+    // Three line yields, then one after each replacement: cancel at the first replacement. The end of the one
+    // piece of rewriting yields once more.
     rec.onYield = [this](int n) {
         if (n == 4)
             state.Translating = false;
@@ -156,8 +171,38 @@ TEST_F(TranslateRunTest, cancelDuringRewritingStopsFurtherReplacements) {
     EXPECT_EQ(run("can not\ncan not\ncan not", TranslationMode::WordForWord), RunOutcome::Cancelled);
     ASSERT_EQ(rec.shown.size(), 1u);
     EXPECT_EQ(toUtf8(rec.shown[0]), "ไม่สามารถ\nสามารถไม่\nสามารถไม่");
-    EXPECT_EQ(rec.yields, 4);
+    EXPECT_EQ(rec.yields, 5);
     EXPECT_FALSE(workFile(kTranslateWorkFile));
+}
+
+TEST_F(TranslateRunTest, cancelBeforeTheFirstLineLeavesThePaneAlone) {
+    rec.cancelAside = true; // while the saved text is read back
+    EXPECT_EQ(run("red cat\ncan not"), RunOutcome::Cancelled);
+    EXPECT_TRUE(rec.shown.empty());
+    EXPECT_TRUE(rec.percents.empty());
+    EXPECT_TRUE(rec.failures.empty());
+    EXPECT_FALSE(workFile(kOriginalWorkFile));
+    EXPECT_FALSE(workFile(kTranslateWorkFile));
+}
+
+TEST(RewriteInPieces, sameAsTheWholeTextAndReportsItsProgress) {
+    // Many pieces' worth of lines, the rule's text right at the ends of lines.
+    std::u32string text;
+    for (int i = 0; i < 30000; ++i)
+        text += i % 3 ? U"แมวสามารถไม่\n" : U"สามารถไม่\r\n";
+    const PhraseRewriter rewriter;
+    std::u32string whole = text;
+    rewriter.CheckThaiIdiom(whole);
+    std::vector<int> percents;
+    int yields = 0;
+    RewriteHooks hooks;
+    hooks.afterReplacement = [&] { ++yields; };
+    rewriteInPieces(rewriter, text, hooks, [&](int p) { percents.push_back(p); });
+    EXPECT_EQ(text, whole);
+    ASSERT_GT(percents.size(), 3u);
+    EXPECT_EQ(percents.back(), 100);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_GT(yields, 30000);
 }
 
 TEST_F(TranslateRunTest, unwrittenOriginalEndsTheRunQuietly) {

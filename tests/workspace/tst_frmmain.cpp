@@ -150,6 +150,20 @@ double outerWidthTwips(const FrmMain &w) {
     return pixelsToTwips(w.frameGeometry().width(), w.logicalDpiX());
 }
 
+// Runs `act` once, at the first moment window events are handled while the progress bar's caption starts with
+// `caption`.
+void whenBarShows(FrmMain &w, const QString &caption, std::function<void()> act) {
+    auto *poll = new QTimer(&w);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &w, caption, act] {
+        if (!picBar(w)->caption().startsWith(caption))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act();
+    });
+    poll->start(0);
+}
+
 void clickTranslate(FrmMain &w) {
     QTest::mouseClick(command1(w), Qt::LeftButton);
 }
@@ -173,6 +187,7 @@ private slots:
     void translateTakesThePanesOwnCharacters_data();
     void translateTakesThePanesOwnCharacters();
     void secondClickCancelsAfterTheCurrentLine();
+    void cancelBeforeTheFirstLineLeavesTheTranslation();
     void clickWhileACancelledRunFinishesIsIgnored();
     void textOf32768LinesIsRefusedAnd32767Translate();
     void unwritableProgramFolderReportsOnceAndGoesIdle();
@@ -297,13 +312,18 @@ void TestFrmMain::secondClickCancelsAfterTheCurrentLine() {
     text1(w)->setPlainText(lines("can not", 200));
     text2(w)->setPlainText(u("เดิม"));
     QString captionDuringRun;
-    // The click lands in the first moment the run lets window events in: after the first line.
-    QTimer::singleShot(0, &w, [&] {
+    bool busyCursor = false;
+    // The bar shows "0 % completed" as the line loop starts; the click lands in the next moment the run lets
+    // window events in: after the first line.
+    whenBarShows(w, "0 % completed", [&] {
         captionDuringRun = command1(w)->text();
+        busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor;
         clickTranslate(w);
     });
     clickTranslate(w);
     QCOMPARE(captionDuringRun, u("ยกเลิก"));
+    QVERIFY(busyCursor);
+    QVERIFY(!QApplication::overrideCursor());
     // Only the line done so far, and no phrase rewriting ("สามารถไม่" would become "ไม่สามารถ").
     QCOMPARE(text2(w)->toPlainText(), u("สามารถไม่"));
     QCOMPARE(command1(w)->text(), u("แปล"));
@@ -316,6 +336,22 @@ void TestFrmMain::secondClickCancelsAfterTheCurrentLine() {
     QCOMPARE(text2(w)->toPlainText(), engine(ws, lines("can not", 200), TranslationMode::WordForWord));
 }
 
+void TestFrmMain::cancelBeforeTheFirstLineLeavesTheTranslation() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    text1(w)->setPlainText(lines("red cat", 50));
+    text2(w)->setPlainText(u("เดิม"));
+    // While the text is saved the bar says so and a click cancels.
+    whenBarShows(w, u("บันทึกงาน"), [&] { clickTranslate(w); });
+    clickTranslate(w);
+    QCOMPARE(text2(w)->toPlainText(), u("เดิม"));
+    QCOMPARE(command1(w)->text(), u("แปล"));
+    QCOMPARE(picBar(w)->caption(), QString());
+    QVERIFY(!ws.workFile("Original.pal"));
+    QVERIFY(!ws.workFile("Translate.pal"));
+    QVERIFY(ws.dialogs.messages.empty());
+}
+
 void TestFrmMain::clickWhileACancelledRunFinishesIsIgnored() {
     Workspace ws;
     FrmMain &w = ws.shown();
@@ -326,24 +362,15 @@ void TestFrmMain::clickWhileACancelledRunFinishesIsIgnored() {
     bool acted = false;
     QString text2SeenAfterClicks, captionAfterClicks;
     bool stillFinishing = false;
-    int polls = 0;
-    // Waits for the phrase rewriting (all lines done, progress at 100), then cancels and clicks once more.
-    std::function<void()> poll = [&] {
-        if (acted || ++polls > 100000)
-            return;
-        // The bar stays at 100 from the last line until the run has ended.
-        if (picBar(w)->percent() == 100) {
-            acted = true;
-            clickTranslate(w); // cancel: the caption reads "แปล" again at once
-            clickTranslate(w); // must not start a run inside the finishing one
-            text2SeenAfterClicks = text2(w)->toPlainText();
-            captionAfterClicks = command1(w)->text();
-            stillFinishing = picBar(w)->percent() == 100;
-            return;
-        }
-        QTimer::singleShot(0, &w, poll);
-    };
-    QTimer::singleShot(0, &w, poll);
+    // Waits for the phrase rewriting (its first replacement), then cancels and clicks once more.
+    whenBarShows(w, u("เรียบเรียง"), [&] {
+        acted = true;
+        clickTranslate(w); // cancel: the caption reads "แปล" again at once
+        clickTranslate(w); // must not start a run inside the finishing one
+        text2SeenAfterClicks = text2(w)->toPlainText();
+        captionAfterClicks = command1(w)->text();
+        stillFinishing = !picBar(w)->caption().isEmpty(); // the bar is cleared when the run ends
+    });
     clickTranslate(w);
     QVERIFY(acted);
     QCOMPARE(captionAfterClicks, u("แปล"));

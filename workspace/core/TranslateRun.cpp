@@ -5,6 +5,7 @@
 #include "TranslationProgress.h"
 #include "Utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -64,6 +65,33 @@ void removeWorkFiles(const std::string &programFolder) {
     (void)deleteIfPresent(programFolder + "/" + kTranslateWorkFile);
 }
 
+void rewriteInPieces(const PhraseRewriter &rewriter, std::u32string &text, const RewriteHooks &hooks,
+                     const std::function<void(int percent)> &progress) {
+    // About a tenth of a second of rewriting on an ordinary machine.
+    constexpr std::size_t kPiece = 1 << 16;
+    RewriteScratch scratch;
+    std::u32string result, piece;
+    result.reserve(text.size());
+    int shown = -1;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = std::min(text.size(), start + kPiece);
+        while (end < text.size() && text[end - 1] != U'\n')
+            ++end;
+        piece.assign(text, start, end - start);
+        rewriter.CheckThaiIdiom(piece, hooks, &scratch);
+        result += piece;
+        start = end;
+        const int percent = progressPercent(static_cast<long long>(start), static_cast<long long>(text.size()));
+        if (progress && percent != shown) {
+            shown = percent;
+            progress(percent);
+        }
+        if (hooks.afterReplacement)
+            hooks.afterReplacement();
+    }
+    text.swap(result);
+}
+
 RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter, const std::u32string &source,
                           const std::string &programFolder, const TranslateRunHooks &hooks) {
     TranslationState &state = translator.state();
@@ -74,18 +102,40 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
             hooks.failure(description);
         return RunOutcome::Failed;
     };
+    auto step = [&](RunPhase phase) {
+        if (hooks.progress)
+            hooks.progress(phase, -1);
+    };
+    auto aside = [&](const std::function<void()> &work) {
+        if (hooks.aside)
+            hooks.aside(work);
+        else
+            work();
+    };
 
     // The text goes through the work file so that the run translates exactly what was saved.
+    step(RunPhase::Saving);
     const Result<TextEncoding> saved = hooks.saveText(source, originalPath);
     if (!saved)
         return RunOutcome::NotWritten;
-    const auto original = readFileBytes(originalPath);
-    if (!original)
-        return fail("อ่านแฟ้มงาน \"" + originalPath + "\" ไม่ได้: " + original.error().reason());
-    const std::vector<std::u32string> lines = splitLines(decodeWorkFile(*original, *saved == TextEncoding::Utf8Bom));
+    step(RunPhase::Counting);
+    std::optional<Result<std::string>> original;
+    std::vector<std::u32string> lines;
+    aside([&] {
+        original.emplace(readFileBytes(originalPath));
+        if (*original)
+            lines = splitLines(decodeWorkFile(**original, *saved == TextEncoding::Utf8Bom));
+    });
+    if (!*original)
+        return fail("อ่านแฟ้มงาน \"" + originalPath + "\" ไม่ได้: " + original->error().reason());
     if (lines.size() > static_cast<std::size_t>(kMaxTranslationLines))
         return fail("ข้อความยาวเกินไป: แปลได้ครั้งละไม่เกิน " + std::to_string(kMaxTranslationLines) + " บรรทัด แต่ข้อความนี้มี " +
                     std::to_string(lines.size()) + " บรรทัด");
+    if (!state.Translating) {
+        // Cancelled before the first line: nothing to show.
+        (void)deleteIfPresent(originalPath);
+        return RunOutcome::Cancelled;
+    }
 
     int shownPercent = -1;
     DriverHooks driverHooks;
@@ -94,31 +144,54 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
         const int percent = progressPercent(done, total);
         if (percent != shownPercent && hooks.progress) {
             shownPercent = percent;
-            hooks.progress(percent);
+            hooks.progress(RunPhase::Translating, percent);
         }
     };
+    if (hooks.progress) {
+        shownPercent = 0;
+        hooks.progress(RunPhase::Translating, 0);
+    }
     const int done = translateLines(translator, lines, driverHooks);
     const bool cancelled = !state.Translating;
+    lines.clear();
+    // The finished lines go to the aside work as the run's own, out of reach of anything the window does meanwhile.
+    std::vector<std::u32string> finished = std::move(state.TranslatedLines);
+    state.TranslatedLines.clear();
 
     if (auto err = deleteIfPresent(originalPath))
         return fail("ลบแฟ้มงาน \"" + originalPath + "\" ไม่ได้: " + *err);
 
-    bool translatedUtf8 = false;
-    const std::string bytes =
-        translatedFileBytes(state.TranslatedLines, static_cast<std::size_t>(done), translatedUtf8);
-    if (auto written = writeFileBytes(translatePath, bytes); !written)
-        return fail("เขียนแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + written.error().reason());
-    const auto translated = readFileBytes(translatePath);
-    if (!translated)
-        return fail("อ่านแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + translated.error().reason());
-    // The final CR LF ends the last line; it does not start another one in the pane.
-    const std::vector<std::u32string> translatedLines = splitLines(decodeWorkFile(*translated, translatedUtf8));
-    std::u32string text = joinLines(translatedLines, translatedLines.size(), U"\n");
+    step(RunPhase::Writing);
+    std::optional<Status> written;
+    std::optional<Result<std::string>> translated;
+    std::u32string text;
+    aside([&] {
+        bool translatedUtf8 = false;
+        const std::string bytes = translatedFileBytes(finished, static_cast<std::size_t>(done), translatedUtf8);
+        written.emplace(writeFileBytes(translatePath, bytes));
+        if (!*written)
+            return;
+        translated.emplace(readFileBytes(translatePath));
+        if (!*translated)
+            return;
+        // The final CR LF ends the last line; it does not start another one in the pane.
+        const std::vector<std::u32string> translatedLines = splitLines(decodeWorkFile(**translated, translatedUtf8));
+        text = joinLines(translatedLines, translatedLines.size(), U"\n");
+    });
+    if (!*written)
+        return fail("เขียนแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + written->error().reason());
+    if (!*translated)
+        return fail("อ่านแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + translated->error().reason());
 
+    step(RunPhase::Rewriting);
     RewriteHooks rewriteHooks;
     rewriteHooks.mayReplace = [&state] { return state.Translating; };
     rewriteHooks.afterReplacement = hooks.yield;
-    rewriter.CheckThaiIdiom(text, rewriteHooks);
+    rewriteInPieces(rewriter, text, rewriteHooks, [&](int percent) {
+        if (hooks.progress)
+            hooks.progress(RunPhase::Rewriting, percent);
+    });
+    step(RunPhase::Showing);
     if (hooks.showTranslation)
         hooks.showTranslation(text);
 

@@ -1,5 +1,6 @@
 #include "FileCommands.h"
 
+#include "BusyWork.h"
 #include "Dialogs.h"
 #include "PaneCharacters.h"
 #include "PaneText.h"
@@ -7,6 +8,7 @@
 #include "TextFile.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextCharFormat>
@@ -16,6 +18,7 @@
 #include <QWidget>
 
 #include <exception>
+#include <optional>
 
 namespace dlx {
 namespace {
@@ -32,7 +35,13 @@ QString withLf(QString text) {
 }
 
 void report(const AppContext &context, QWidget *window, const QString &text) {
+    const ArrowCursor arrow;
     context.dialogs.error(window, text, MsgIcon::Exclamation);
+}
+
+// Long work of the file commands keeps the window painted, but takes no clicks or keys until it is done.
+void asideWithoutInput(const std::function<void()> &work) {
+    runAside(work, QEventLoop::ExcludeUserInputEvents);
 }
 
 void insertRuns(QTextEdit &pane, const std::vector<TextRun> &runs) {
@@ -79,7 +88,15 @@ void FileCommands::open(QTextEdit &text1) {
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
+    const BusyCursor busy;
+    showStatus(QStringLiteral("เปิดแฟ้ม..."), -1);
     loadInto(text1, chosen);
+    showStatus({}, -1);
+}
+
+void FileCommands::showStatus(const QString &text, int percent) {
+    if (status_)
+        status_(text, percent);
 }
 
 void FileCommands::save(const QTextEdit &pane, Pane which) {
@@ -88,7 +105,11 @@ void FileCommands::save(const QTextEdit &pane, Pane which) {
     if (chosen.isEmpty())
         return;
     fileName_ = chosen;
-    const Result<TextEncoding> saved = saveTextFile(context_.dialogs, window_, paneCharacters(pane), chosen);
+    Result<TextEncoding> saved = TextEncoding::Windows874;
+    {
+        const BusyCursor busy;
+        saved = saveTextFile(context_.dialogs, window_, paneCharacters(pane), chosen, asideWithoutInput);
+    }
     if (saved && *saved == TextEncoding::Utf8Bom)
         context_.dialogs.message(window_,
                                  QStringLiteral("ข้อความนี้มีอักษรที่รหัสภาษาไทย (Windows-874) เก็บไม่ได้ "
@@ -102,28 +123,41 @@ bool FileCommands::loadInto(QTextEdit &pane, const QString &path) {
         report(context_, window_, QStringLiteral("ไม่พบไฟล์ \"%1\"").arg(path));
         return false;
     }
-    const auto read = readFileBytes(toFsPath(path));
-    if (!read) {
+    // Reading and decoding touch nothing of the window.
+    std::optional<Result<std::string>> read;
+    OpenedText opened;
+    QString plain;
+    asideWithoutInput([&] {
+        read.emplace(readFileBytes(toFsPath(path)));
+        if (!*read)
+            return;
+        opened = decodeOpenedFile(**read);
+        if (opened.kind == OpenedKind::Plain)
+            plain = withLf(fromU32(opened.text));
+    });
+    if (!*read) {
         report(
             context_, window_,
-            QStringLiteral("เปิดไฟล์ \"%1\" ไม่ได้: %2").arg(path, QString::fromLocal8Bit(read.error().reason().c_str())));
+            QStringLiteral("เปิดไฟล์ \"%1\" ไม่ได้: %2").arg(path, QString::fromLocal8Bit(read->error().reason().c_str())));
         return false;
     }
-    const OpenedText opened = decodeOpenedFile(*read);
     if (opened.kind == OpenedKind::NotText) {
         report(context_, window_, QStringLiteral("ไฟล์ \"%1\" ไม่ใช่ไฟล์ข้อความ จึงเปิดไม่ได้").arg(path));
         return false;
     }
-    QTextDocument *document = pane.document();
     // Loading a file starts a new history: undo must not bring back the text that was there before.
-    document->setUndoRedoEnabled(false);
     if (opened.kind == OpenedKind::Rich) {
+        QTextDocument *document = pane.document();
+        document->setUndoRedoEnabled(false);
         pane.clear();
         insertRuns(pane, opened.runs);
+        document->setUndoRedoEnabled(true);
     } else {
-        pane.setPlainText(withLf(fromU32(opened.text)));
+        fillPane(pane, plain, [this](int percent) {
+            showStatus(QStringLiteral("เปิดแฟ้ม %1 %").arg(percent), percent);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
     }
-    document->setUndoRedoEnabled(true);
     pane.moveCursor(QTextCursor::Start);
     return true;
 }

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QTextEdit;
 class QWidget;
 
@@ -24,6 +26,9 @@ class FileCommands : public QObject {
 public:
     FileCommands(const AppContext &context, QWidget *window);
 
+    /// Where a long open says how far it is ("เปิดแฟ้ม 40 %", percent -1 for none); an empty text when done.
+    void setStatus(std::function<void(const QString &text, int percent)> status) { status_ = std::move(status); }
+
     /// mnuOpen: "เปิดต้นฉบับ", then the chosen file into Text1. Text2 is never touched.
     void open(QTextEdit &text1);
     /// mnuSave1 (the original, "บันทึกต้นฉบับ") and mnuSave2 (the translation, "บันทึกงานแปล"). No question
@@ -34,10 +39,12 @@ private:
     /// Loads a file into the pane: plain text in its encoding, rich text with its formatting. A file that is
     /// gone, unreadable or not a text is reported and leaves the pane as it was. Returns whether it loaded.
     bool loadInto(QTextEdit &pane, const QString &path);
+    void showStatus(const QString &text, int percent);
 
     AppContext context_;
     QWidget *window_;
     QString fileName_; ///< the common dialog's file name, kept from one dialog to the next
+    std::function<void(const QString &text, int percent)> status_;
 };
 
 } // namespace dlx

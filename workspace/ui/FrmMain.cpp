@@ -130,6 +130,12 @@ void FrmMain::createControls() {
 
     picBar_ = new PicBar(surface_);
     picBar_->setObjectName(QStringLiteral("PicBar"));
+    files_->setStatus([this](const QString &text, int percent) {
+        if (text.isEmpty())
+            picBar_->clear();
+        else
+            picBar_->showStatus(text, percent);
+    });
 
     command1_ = new TranslateButton(art::translateIcon(), QString(), surface_);
     command1_->setObjectName(QStringLiteral("Command1"));

@@ -1,10 +1,12 @@
 // The translate button Command1 (and the pane menu's "แปลงาน"): a thin wrapper around runTranslation that
-// supplies the window's SaveText, progress bar, event-loop yields and message box.
+// supplies the window's SaveText, progress bar and status, busy cursor, event-loop yields and message box.
 #include "FrmMain.h"
 
+#include "BusyWork.h"
 #include "Dialogs.h"
 #include "PaneCharacters.h"
 #include "PicBar.h"
+#include "SaveText.h"
 #include "TranslateRun.h"
 #include "TranslationProgress.h"
 
@@ -20,6 +22,25 @@ namespace {
 const PhraseRewriter &rewriter() {
     static const PhraseRewriter instance;
     return instance;
+}
+
+// What the progress bar says in the steps that have no lines to count.
+QString statusOf(RunPhase phase, int percent) {
+    switch (phase) {
+    case RunPhase::Saving:
+        return QString::fromUtf8("บันทึกงาน...");
+    case RunPhase::Counting:
+        return QString::fromUtf8("นับบรรทัด...");
+    case RunPhase::Writing:
+        return QString::fromUtf8("เขียนงานแปล...");
+    case RunPhase::Rewriting:
+        return QString::fromUtf8("เรียบเรียง %1 %").arg(std::max(percent, 0));
+    case RunPhase::Showing:
+        return percent < 0 ? QString::fromUtf8("แสดงงานแปล...") : QString::fromUtf8("แสดงงานแปล %1 %").arg(percent);
+    case RunPhase::Translating:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -46,6 +67,8 @@ void FrmMain::Command1_Click() {
         return;
     }
     setRunState(RunState::Running);
+    const BusyCursor busy;
+    picBar_->showStatus(statusOf(RunPhase::Saving, -1));
 
     const QTextCursor selection = text1_->textCursor();
     const QString source =
@@ -56,28 +79,41 @@ void FrmMain::Command1_Click() {
     // Window events are let in at most every few milliseconds, so a long text is not slowed down by one yield
     // per line, while a cancel click is still seen within a moment and always between two lines.
     YieldThrottle throttle([&clock] { return clock.elapsed(); }, yieldIntervalMs_);
-
-    TranslateRunHooks hooks;
-    hooks.saveText = [this](const std::u32string &text, const std::string &path) {
-        return SaveText(QString::fromStdU32String(text), fromFsPath(path));
-    };
-    hooks.progress = [this](int percent) { picBar_->drawProgress(percent); };
-    hooks.yield = [&throttle] {
+    const auto yield = [&throttle] {
         if (throttle.due())
             QCoreApplication::processEvents();
     };
-    hooks.showTranslation = [this](const std::u32string &translation) {
-        text2_->setPlainText(QString::fromStdU32String(translation));
+    const AsideWork aside = [](const std::function<void()> &work) { runAside(work); };
+
+    TranslateRunHooks hooks;
+    hooks.saveText = [this, &aside](const std::u32string &text, const std::string &path) {
+        return saveTextFile(context_.dialogs, messageParent_, text, fromFsPath(path), aside);
+    };
+    hooks.progress = [this](RunPhase phase, int percent) {
+        if (phase == RunPhase::Translating)
+            picBar_->drawProgress(percent);
+        else
+            picBar_->showStatus(statusOf(phase, percent), percent);
+    };
+    hooks.yield = yield;
+    hooks.aside = aside;
+    hooks.showTranslation = [this, &yield](const std::u32string &translation) {
+        fillPane(*text2_, QString::fromStdU32String(translation), [&](int percent) {
+            picBar_->showStatus(statusOf(RunPhase::Showing, percent), percent);
+            yield();
+        });
         text2_->moveCursor(QTextCursor::Start);
     };
     hooks.failure = [this](const std::string &description) {
+        const ArrowCursor arrow;
         context_.dialogs.error(messageParent_, QString::fromStdString(description));
     };
 
     RunOutcome outcome = RunOutcome::Failed;
     try {
-        outcome = runTranslation(*translator_, rewriter(), withCrLf(source.toStdU32String()),
-                                 toFsPath(context_.programFolder), hooks);
+        std::u32string crLfSource;
+        aside([&] { crLfSource = withCrLf(source.toStdU32String()); });
+        outcome = runTranslation(*translator_, rewriter(), crLfSource, toFsPath(context_.programFolder), hooks);
     } catch (const std::exception &e) {
         hooks.failure(std::string("การแปลหยุดลงเพราะเกิดข้อผิดพลาด: ") + e.what());
     } catch (...) {

@@ -16,28 +16,38 @@ PicBar::PicBar(QWidget *parent) : QFrame(parent) {
 
 void PicBar::clear() {
     percent_ = -1;
+    status_.clear();
     update();
 }
 
 void PicBar::drawProgress(int percent) {
     percent_ = percent;
+    status_.clear();
     update();
 }
 
+void PicBar::showStatus(const QString &text, int percent) {
+    status_ = text;
+    percent_ = percent;
+    repaint();
+}
+
 QString PicBar::caption() const {
+    if (!status_.isEmpty())
+        return status_;
     return percent_ < 0 ? QString() : QString::fromStdString(progressCaption(percent_));
 }
 
 void PicBar::paintEvent(QPaintEvent *event) {
     QFrame::paintEvent(event);
-    if (percent_ < 0)
+    if (percent_ < 0 && status_.isEmpty())
         return;
     QPainter p(this);
     const QRect area = contentsRect();
     p.setClipRect(area);
     p.translate(area.topLeft());
     const Rgb cyan = fromBgr(0xFFFF00);
-    const double fill = progressFill(percent_, area.width());
+    const double fill = progressFill(std::max(percent_, 0), area.width());
     p.fillRect(QRectF(0, 0, fill, area.height()), QColor(cyan.r, cyan.g, cyan.b));
     const QString text = caption();
     const QFontMetricsF fm(font());

@@ -6,15 +6,27 @@
 
 #include <QString>
 
+#include <functional>
+#include <string_view>
+
 class QWidget;
 
 namespace dlx {
 
 class Dialogs;
 
+/// Runs work that touches nothing of the window while the window goes on handling its events (runAside); unset:
+/// the work runs at once.
+using AsideWork = std::function<void(const std::function<void()> &work)>;
+
 /// Writes the file, replacing an old one, and gives the encoding used (Windows874 or Utf8Bom). A failure is
-/// shown in the "โปรแกรมผิดพลาด" box with the exclamation icon (what failed, the reason in Thai and in the
-/// system's words) and given back. Line feeds in the text become CR LF: "a\nb" is written as "a\r\nb\r\n".
-Result<TextEncoding> saveTextFile(Dialogs &dialogs, QWidget *parent, const QString &text, const QString &path);
+/// shown in the "โปรแกรมผิดพลาด" box with the exclamation icon and given back. Line feeds in the text become
+/// CR LF: "a\nb" is written as "a\r\nb\r\n". The encoding and writing go through `aside`.
+Result<TextEncoding> saveTextFile(Dialogs &dialogs, QWidget *parent, const QString &text, const QString &path,
+                                  const AsideWork &aside = {});
+
+/// The same for a text that already has CR LF line breaks, as a translation run holds it.
+Result<TextEncoding> saveTextFile(Dialogs &dialogs, QWidget *parent, std::u32string_view crLfText, const QString &path,
+                                  const AsideWork &aside = {});
 
 } // namespace dlx
