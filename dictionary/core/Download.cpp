@@ -66,8 +66,8 @@ std::string updateUrl(std::string_view baseUrl, char32_t letter) {
     return url;
 }
 
-bool isMissingPage(std::u32string_view text) {
-    return text.find(U"404 Not Found") != std::u32string_view::npos;
+bool isMissingPage(std::string_view body) {
+    return body.find("404 Not Found") != std::string_view::npos;
 }
 
 std::string_view LetterDownload::line(std::size_t index) const {

@@ -18,8 +18,8 @@ inline constexpr std::string_view kDefaultUpdateServer = "http://127.0.0.1:8080"
 /// slashes at its end are dropped.  ("http://h:8080/", U'C') => "http://h:8080/update/c.pal"
 std::string updateUrl(std::string_view baseUrl, char32_t letter);
 
-/// True when the text is a web server's missing-page answer rather than a dictionary.
-bool isMissingPage(std::u32string_view text);
+/// True when a response body is a web server's missing-page answer rather than a dictionary.
+bool isMissingPage(std::string_view body);
 
 /// A downloaded letter file that passed the check, as the save writes it: every line followed by CR LF and nothing
 /// more, so that publishing a saved file and downloading it again gives the same bytes. A body received with other

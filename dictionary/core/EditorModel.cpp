@@ -39,6 +39,18 @@ bool hasLineBreak(std::u32string_view text) {
 
 EditorModel::EditorModel(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
+std::u32string EditorModel::letterOf(std::u32string_view word) {
+    if (word.empty())
+        return {};
+    const std::u32string first = upperAscii(word.substr(0, 1));
+    return first[0] >= U'A' && first[0] <= U'Z' ? first : std::u32string();
+}
+
+void EditorModel::forgetLastWritten() {
+    lastReplaced_.reset();
+    lastAdded_.reset();
+}
+
 std::u32string EditorModel::composedLine() const {
     return fields_.english + U"/" + fields_.thai + U"/" + fields_.label;
 }
@@ -73,8 +85,9 @@ std::optional<EditorMessage> EditorModel::unsavableFields(std::u32string_view ti
 EditorOutcome EditorModel::chooseLetter(std::u32string_view letter) {
     letter_ = letter;
     lines_.clear();
+    modified_ = false;
     selected_.reset();
-    lastReplaced_.reset();
+    forgetLastWritten();
     loadIncomplete_ = false;
 
     const char32_t l = letter.size() == 1 ? letter[0] : U'\0';
@@ -99,7 +112,7 @@ EditorOutcome EditorModel::chooseLetter(std::u32string_view letter) {
 EditorOutcome EditorModel::selectEntry(std::size_t row) {
     if (row >= lines_.size())
         return {};
-    lastReplaced_.reset();
+    forgetLastWritten();
     // A field the line lacks keeps what the box held.
     DictionaryEntry entry = splitEntry(lines_[row]);
     fields_.english = std::move(entry.english);
@@ -121,7 +134,7 @@ EditorOutcome EditorModel::searchOrDelete(const Prompt &prompt) {
 }
 
 EditorOutcome EditorModel::add() {
-    lastReplaced_.reset();
+    forgetLastWritten();
     if (fields_.english.empty() || fields_.thai.empty() || fields_.label.empty())
         return tell(kFillEverything, kTitleAdd, EditorFocus::English);
     if (!letterMatches())
@@ -132,13 +145,15 @@ EditorOutcome EditorModel::add() {
         return tell(U"หมวดอักษร " + letter_ + U" มีศัพท์ครบ " + decimal(kMaxEntries) + U" คำแล้ว เพิ่มอีกไม่ได้", kTitleAdd,
                     EditorFocus::Keep);
     lines_.push_back(composedLine());
+    modified_ = true;
+    lastAdded_ = lines_.size() - 1;
     emptyFields();
     updateCountLabel();
     return {};
 }
 
 EditorOutcome EditorModel::replace() {
-    lastReplaced_.reset();
+    forgetLastWritten();
     if (fields_.english.empty() || fields_.thai.empty() || fields_.label.empty() || letter_.empty())
         return tell(kFillEverything, kTitleReplace, EditorFocus::English);
     if (!letterMatches())
@@ -149,6 +164,7 @@ EditorOutcome EditorModel::replace() {
         return {problem, EditorFocus::Keep};
     const std::size_t row = *selected_;
     lines_[row] = composedLine();
+    modified_ = true;
     // Selecting the new line shows it and loads it; the selection and the fields are then cleared again.
     selectEntry(row);
     lastReplaced_ = row;
@@ -159,7 +175,7 @@ EditorOutcome EditorModel::replace() {
 }
 
 EditorOutcome EditorModel::search(const Prompt &prompt) {
-    lastReplaced_.reset();
+    forgetLastWritten();
     if (letter_.empty())
         return tell(kChooseLetter, kTitleSearch, EditorFocus::Letter);
     std::optional<std::u32string> wanted = prompt ? prompt(U"กรุณาใส่ศัพท์ที่ต้องการค้นหา", kTitleSearch) : std::nullopt;
@@ -172,7 +188,7 @@ EditorOutcome EditorModel::search(const Prompt &prompt) {
 }
 
 EditorOutcome EditorModel::remove() {
-    lastReplaced_.reset();
+    forgetLastWritten();
     if (fields_.english.empty() || fields_.thai.empty() || fields_.label.empty())
         return tell(U"กรุณาเลือกศัพท์ที่ต้องการจะลบ", kTitleDelete, EditorFocus::English);
     if (!letterMatches())
@@ -180,6 +196,7 @@ EditorOutcome EditorModel::remove() {
     if (!selected_ || *selected_ >= lines_.size())
         return tell(U"ยังไม่ได้เลือกศัพท์ในรายการ กรุณาคลิกเลือกศัพท์ที่ต้องการจะลบก่อน", kTitleDelete, EditorFocus::List);
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*selected_));
+    modified_ = true;
     selected_.reset();
     emptyFields();
     mode_ = EditorMode::Add;
@@ -188,7 +205,7 @@ EditorOutcome EditorModel::remove() {
 }
 
 EditorOutcome EditorModel::save() {
-    lastReplaced_.reset();
+    forgetLastWritten();
     if (letter_.size() != 1 || letter_[0] < U'A' || letter_[0] > U'Z')
         return tell(kChooseLetter, kTitleSave, EditorFocus::Letter);
     if (loadIncomplete_)
@@ -197,11 +214,22 @@ EditorOutcome EditorModel::save() {
                     kTitleSave, EditorFocus::Keep);
     if (auto failure = saveLetterBytes(dataFolder_, letter_[0], letterFileBytes(lines_)))
         return tell(*failure, kTitleFailure, EditorFocus::Keep, EditorIcon::Error);
+    modified_ = false;
+    return {};
+}
+
+EditorOutcome EditorModel::followWordLetter() {
+    const std::u32string letter = letterOf(fields_.english);
+    if (mode_ != EditorMode::Add || letter.empty() || letter == letter_)
+        return {};
+    const DictionaryEntry typed = fields_;
+    chooseLetter(letter);
+    fields_ = typed;
     return {};
 }
 
 EditorOutcome EditorModel::clear() {
-    lastReplaced_.reset();
+    forgetLastWritten();
     emptyFields();
     selected_.reset();
     mode_ = EditorMode::Add;

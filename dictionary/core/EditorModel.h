@@ -56,6 +56,14 @@ public:
     const std::u32string &countLabel() const { return countLabel_; }
     /// The row a replace just rewrote, for the window to scroll to; cleared by every other operation.
     std::optional<std::size_t> lastReplacedRow() const { return lastReplaced_; }
+    /// The row an add just appended, for the window to scroll to and highlight; cleared by every other operation.
+    std::optional<std::size_t> lastAddedRow() const { return lastAdded_; }
+    /// The list differs from the letter file: something was added, replaced or deleted since the load or the save.
+    bool modified() const { return modified_; }
+
+    /// The letter a word is filed under: its first character upper-cased when that is A to Z, else "".
+    ///   "apple" => "A",  "Zoo" => "Z",  "แมว" => "",  " ant" => ""
+    static std::u32string letterOf(std::u32string_view word);
 
     /// The user typed into the fields; the window passes them in before every command.
     void setFields(DictionaryEntry fields) { fields_ = std::move(fields); }
@@ -65,6 +73,9 @@ public:
     /// that cannot be read, or one with more lines than kMaxEntries, stops loading quietly with the lines read so
     /// far; such a letter is then never saved, so the lines not loaded cannot be lost.
     EditorOutcome chooseLetter(std::u32string_view letter);
+    /// Text1 was typed into: in Add mode, a word filed under another letter than the chosen one loads that letter,
+    /// keeping what was typed. Whether unsaved edits of the letter left behind may go is the window's question.
+    EditorOutcome followWordLetter();
     /// List1: loads the row's pieces into the fields (a missing piece leaves its field as it was), Edit mode.
     EditorOutcome selectEntry(std::size_t row);
     /// Command1: add in Add mode, replace in Edit mode.
@@ -88,12 +99,15 @@ private:
     std::optional<EditorMessage> unsavableFields(std::u32string_view title) const;
     void emptyFields();
     void updateCountLabel();
+    void forgetLastWritten();
 
     std::string dataFolder_;
     std::u32string letter_;
     std::vector<std::u32string> lines_;
     std::optional<std::size_t> selected_;
     std::optional<std::size_t> lastReplaced_;
+    std::optional<std::size_t> lastAdded_;
+    bool modified_ = false;
     EditorMode mode_ = EditorMode::Add;
     DictionaryEntry fields_;
     std::u32string countLabel_;

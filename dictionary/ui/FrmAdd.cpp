@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -145,12 +146,28 @@ void FrmAdd::buildWidgets() {
     setTabOrder(command3_, command4_);
 
     for (QObject *o : {static_cast<QObject *>(text1_), static_cast<QObject *>(text2_), static_cast<QObject *>(combo2_),
-                       static_cast<QObject *>(command1_), static_cast<QObject *>(command2_)})
+                       static_cast<QObject *>(command1_), static_cast<QObject *>(command2_),
+                       static_cast<QObject *>(list1_->viewport())})
         o->installEventFilter(this);
 
     connect(combo1_, &QComboBox::activated, this, [this](int index) {
         const QString letter = combo1_->itemText(index);
+        if (!leaveLetter(letter)) {
+            showModel(); // the letter box shows the letter still edited
+            return;
+        }
         run([this, letter] { return model_.chooseLetter(fromQt(letter)); });
+    });
+    // A new word typed for another letter than the one chosen takes the editor to its letter.
+    connect(text1_, &QLineEdit::textEdited, this, [this](const QString &text) {
+        const std::u32string letter = EditorModel::letterOf(fromQt(text));
+        if (model_.mode() != EditorMode::Add || letter.empty() || letter == model_.letter())
+            return;
+        if (letter == declinedLetter_ || !leaveLetter(toQt(letter))) {
+            declinedLetter_ = letter; // asked once for this letter; the add will say the letters differ
+            return;
+        }
+        run([this] { return model_.followWordLetter(); });
     });
     // A selection, not the current row: the list makes its first row current (unselected) when it gets the
     // focus by Tab, which must not load that entry.
@@ -165,7 +182,10 @@ void FrmAdd::buildWidgets() {
     // that is how fields edited by mistake are put back.
     connect(list1_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int row = list1_->row(item);
-        if (row >= 0 && model_.selected() == std::optional<std::size_t>(static_cast<std::size_t>(row)))
+        const std::optional<std::size_t> clicked =
+            row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt;
+        // The row just added is highlighted without being selected in the model, so its click changes nothing.
+        if (clicked && (model_.selected() == clicked || model_.lastAddedRow() == clicked))
             run([this, row] { return model_.selectEntry(static_cast<std::size_t>(row)); });
     });
     connect(combo2_, &QComboBox::activated, this, [this](int) { command1_->setFocus(Qt::OtherFocusReason); });
@@ -272,6 +292,27 @@ void FrmAdd::showList() {
         list1_->clearSelection();
         if (auto replaced = model_.lastReplacedRow())
             list1_->scrollToItem(list1_->item(static_cast<int>(*replaced)));
+        if (auto added = model_.lastAddedRow()) {
+            QListWidgetItem *item = list1_->item(static_cast<int>(*added));
+            item->setSelected(true);
+            list1_->scrollToItem(item);
+        }
+    }
+}
+
+bool FrmAdd::leaveLetter(const QString &next) {
+    if (!model_.modified())
+        return true;
+    const QString text = QStringLiteral("หมวดอักษร %1 มีการแก้ไขที่ยังไม่ได้บันทึก ต้องการบันทึกก่อนไปหมวดอักษร %2 หรือไม่")
+                             .arg(toQt(model_.letter()), next);
+    switch (dialogs_.message(this, text, QStringLiteral("เพิ่มศัพท์"), MsgIcon::Question, MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes:
+        run([this] { return model_.save(); });
+        return !model_.modified(); // a failed save was reported; the edits stay
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -309,6 +350,16 @@ void FrmAdd::moveFocus(EditorFocus focus) {
 }
 
 bool FrmAdd::eventFilter(QObject *watched, QEvent *event) {
+    // A line wider than the list is shown whole as the tooltip of its row.
+    if (watched == list1_->viewport() && event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<const QHelpEvent *>(event);
+        const QListWidgetItem *item = list1_->itemAt(help->pos());
+        if (item && list1_->fontMetrics().horizontalAdvance(item->text()) > list1_->viewport()->width() - 8)
+            QToolTip::showText(help->globalPos(), item->text(), list1_->viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
     if ((watched == command1_ || watched == command2_) &&
         (event->type() == QEvent::Enter || event->type() == QEvent::HoverMove || event->type() == QEvent::MouseMove))
         updateTooltips();

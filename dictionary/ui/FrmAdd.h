@@ -35,10 +35,14 @@ private:
     void showList();
     void updateTooltips();
     void moveFocus(EditorFocus focus);
+    /// Before another letter replaces the list: unsaved edits are saved or dropped as the user answers. False when
+    /// the user stays with the letter.
+    bool leaveLetter(const QString &next);
 
     EditorModel model_;
     Dialogs &dialogs_;
     std::vector<std::u32string> shownLines_;
+    std::u32string declinedLetter_; ///< a letter the user chose not to go to for the word typed
 
     QComboBox *combo1_ = nullptr;
     QListWidget *list1_ = nullptr;

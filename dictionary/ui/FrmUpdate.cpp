@@ -137,8 +137,7 @@ void FrmUpdate::fetch(const QString &letter) {
         refuse(QStringLiteral("ดาวน์โหลดไม่สำเร็จ: %1\n(%2)").arg(where, response.error));
         return;
     }
-    if (response.status == 404 ||
-        (response.status / 100 == 2 && response.body.find("404 Not Found") != std::string::npos)) {
+    if (response.status == 404 || (response.status / 100 == 2 && isMissingPage(response.body))) {
         refuse(QStringLiteral("ไม่พบแฟ้ม %1 บนเซิร์ฟเวอร์: %2").arg(url.fileName(), where));
         return;
     }

@@ -394,6 +394,56 @@ TEST_F(EditorModelTest, delete_refusalsChangeNothing) {
     }
 }
 
+TEST_F(EditorModelTest, followWordLetter_loadsTheLetterOfANewWordKeepingWhatWasTyped) {
+    struct Row {
+        const char *name;
+        std::u32string word;
+        bool editMode;
+        std::u32string letterAfter;
+    } rows[] = {
+        {"word of another letter", U"apple", false, U"A"},
+        {"lower or upper case", U"Ant", false, U"A"},
+        {"same letter", U"bat", false, U"B"},
+        {"no letter of its own", U"แอปเปิ้ล", false, U"B"},
+        {"leading space", U" apple", false, U"B"},
+        {"editing an entry", U"apple", true, U"B"},
+    };
+    writeLetter("A.pal", kFive);
+    writeLetter("B.pal", {U"bee/ผึ้ง/" + kNoun});
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EditorModel m(data);
+        m.chooseLetter(U"B");
+        if (row.editMode)
+            m.selectEntry(0);
+        const DictionaryEntry typed{row.word, U"แอปเปิ้ล", kNoun};
+        m.setFields(typed);
+        m.followWordLetter();
+        EXPECT_EQ(m.letter(), row.letterAfter);
+        EXPECT_EQ(m.fields(), typed);
+        EXPECT_EQ(m.lines().size(), row.letterAfter == U"A" ? kFive.size() : 1u);
+    }
+}
+
+TEST_F(EditorModelTest, modified_fromTheFirstEditUntilTheSaveOrAnotherLoad) {
+    writeLetter("A.pal", kFive);
+    EditorModel m(data);
+    m.chooseLetter(U"A");
+    EXPECT_FALSE(m.modified());
+    m.setFields({U"arm", U"แขน", kNoun});
+    m.addOrReplace();
+    EXPECT_TRUE(m.modified());
+    EXPECT_EQ(m.lastAddedRow(), 5u);
+    m.selectEntry(0);
+    EXPECT_EQ(m.lastAddedRow(), std::nullopt);
+    EXPECT_FALSE(m.save().message);
+    EXPECT_FALSE(m.modified());
+    m.searchOrDelete(answer(std::nullopt)); // deletes the selected entry
+    EXPECT_TRUE(m.modified());
+    m.chooseLetter(U"A");
+    EXPECT_FALSE(m.modified());
+}
+
 TEST_F(EditorModelTest, clear_emptiesFieldsAndSelectionAndReturnsToAddMode) {
     writeLetter("A.pal", kFive);
     EditorModel m(data);

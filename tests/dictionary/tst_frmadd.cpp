@@ -10,12 +10,14 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <memory>
 
@@ -183,15 +185,69 @@ private slots:
         QCOMPARE(dialogs().messages[0].icon, MsgIcon::Exclamation);
         QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("Text1"));
 
-        test::typeText(child<QLineEdit>("Text1"), "apple");
-        test::typeText(child<QLineEdit>("Text2"), QStringLiteral("แอปเปิ้ล"));
+        // A word that is filed under no letter (it does not start with A to Z) is refused for any letter.
+        test::typeText(child<QLineEdit>("Text1"), QStringLiteral("แอปเปิ้ล"));
+        test::typeText(child<QLineEdit>("Text2"), "apple");
         child<QComboBox>("Combo2")->setEditText(kNoun);
         QTest::mouseClick(command1, Qt::LeftButton);
         QCOMPARE(dialogs().messages.size(), size_t(2));
         QCOMPARE(dialogs().messages[1].text, QStringLiteral("หมวดอักษรไม่ตรงกับศัพท์"));
         QCOMPARE(QApplication::focusWidget(), child<QComboBox>("Combo1"));
         QCOMPARE(child<QListWidget>("List1")->count(), 1);
-        QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("apple")); // nothing typed is lost
+        QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("แอปเปิ้ล")); // nothing typed is lost
+    }
+
+    void aWordForAnotherLetterTakesTheEditorThereAndTheAddedWordIsShown() {
+        chooseLetter('B');
+        auto *text1 = child<QLineEdit>("Text1");
+        test::typeText(text1, "arm");
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("A"));
+        QCOMPARE(listItems(child<QListWidget>("List1")), five);
+        QCOMPARE(text1->text(), QStringLiteral("arm"));
+        QCOMPARE(QApplication::focusWidget(), text1);
+        test::typeText(child<QLineEdit>("Text2"), QStringLiteral("แขน"));
+        child<QComboBox>("Combo2")->setEditText(kNoun);
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(dialogs().messages.empty());
+
+        // The new word is the highlighted row, in view; a click on it loads it for editing.
+        auto *list = child<QListWidget>("List1");
+        QCOMPARE(list->selectedItems().size(), 1);
+        QCOMPARE(list->selectedItems()[0]->text(), "arm/แขน/" + kNoun);
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(5)).center()));
+        QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("เพิ่ม"));
+        test::clickListRow(list, 5);
+        QCOMPARE(text1->text(), QStringLiteral("arm"));
+        QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("แทนที่"));
+
+        // A-words added and not saved: going to another letter asks first; staying asks no more for that letter.
+        QTest::mouseClick(child<QPushButton>("Command4"), Qt::LeftButton);
+        dialogs().answers = {MsgAnswer::Cancel};
+        test::typeText(text1, "be");
+        QCOMPARE(dialogs().messages.size(), size_t(1));
+        QCOMPARE(dialogs().messages[0].text,
+                 QStringLiteral("หมวดอักษร A มีการแก้ไขที่ยังไม่ได้บันทึก ต้องการบันทึกก่อนไปหมวดอักษร B หรือไม่"));
+        QCOMPARE(dialogs().messages[0].buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("A"));
+        text1->clear();
+        dialogs().answers = {MsgAnswer::Yes};
+        test::typeText(text1, "c");
+        QCOMPARE(dialogs().messages.size(), size_t(2));
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("C"));
+        QCOMPARE(test::readBytes(dataFile("A.pal").toStdString()), fileBytes(QStringList(five) << "arm/แขน/" + kNoun));
+    }
+
+    void aLineWiderThanTheListShowsWholeAsItsTooltip() {
+        const QString longLine = "about/" + QString(QStringLiteral("เกี่ยวกับ ")).repeated(30) + "/" + kNoun;
+        writeLetter("A.pal", {five[0], longLine});
+        chooseLetter('A');
+        auto *list = child<QListWidget>("List1");
+        for (int row = 0; row < 2; ++row) {
+            const QPoint at = list->visualItemRect(list->item(row)).center();
+            QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &help);
+            QCOMPARE(QToolTip::text(), row == 0 ? QString() : longLine);
+        }
     }
 
     void clickingAnEntryEditsItAndReplaceKeepsItsPlace() {
