@@ -231,14 +231,16 @@ void TestFiles::openRichTextKeepsItsFormatting() {
 
 void TestFiles::openFailureLeavesText1_data() {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("file gone") << "missing";
-    QTest::newRow("a folder") << "folder";
-    QTest::newRow("a picture") << "binary";
-    QTest::newRow("no permission") << "unreadable";
+    QTest::addColumn<QString>("reason"); // the common reason in Thai, before the system's words
+    QTest::newRow("file gone") << "missing" << QString();
+    QTest::newRow("a folder") << "folder" << QStringLiteral("เป็นโฟลเดอร์ ไม่ใช่แฟ้ม (");
+    QTest::newRow("a picture") << "binary" << QString();
+    QTest::newRow("no permission") << "unreadable" << QStringLiteral("ไม่มีสิทธิ์เข้าถึงแฟ้มหรือโฟลเดอร์นี้ (");
 }
 
 void TestFiles::openFailureLeavesText1() {
     QFETCH(QString, kind);
+    QFETCH(QString, reason);
     Fixture f;
     QString target = f.path(QStringLiteral("target.txt"));
     if (kind == "folder") {
@@ -262,6 +264,7 @@ void TestFiles::openFailureLeavesText1() {
     QCOMPARE(f.dialogs.messages[0].title, kErrorTitle);
     QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Exclamation);
     QVERIFY(f.dialogs.messages[0].text.contains(target));
+    QVERIFY2(f.dialogs.messages[0].text.contains(reason), qPrintable(f.dialogs.messages[0].text));
 }
 
 void TestFiles::cancelledDialogsDoNothing() {
@@ -783,18 +786,17 @@ void TestFiles::startupSkin() {
     if (!setting.isEmpty())
         storeSkinPath(f.context, f.path(setting));
 
-    QWidget window;
     QString skinPath;
-    QPixmap picture;
-    QCOMPARE(loadStartupSkin(f.context, &window, skinPath, picture), loads);
+    const SkinLoad load = loadStartupSkin(f.context, skinPath);
+    QCOMPARE(load.ok(), loads);
     QCOMPARE(skinPath, setting.isEmpty() ? f.path(QStringLiteral("Skin/Default.bmp")) : f.path(setting));
-    QCOMPARE(!picture.isNull(), loads);
-    QCOMPARE(f.dialogs.messages.size(), size_t(loads ? 0 : 1));
-    if (!loads) {
-        QCOMPARE(f.dialogs.messages[0].title, kErrorTitle);
-        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Stop);
-        QVERIFY(f.dialogs.messages[0].text.contains(skinPath));
-    }
+    QCOMPARE(!load.picture.isNull(), loads);
+    if (!loads)
+        QVERIFY(load.error.contains(skinPath));
+    // A file that is not there says so in Thai, then in the system's words.
+    if (setting == "gone.bmp")
+        QVERIFY2(load.error.contains(QStringLiteral("ไม่พบแฟ้มหรือโฟลเดอร์ (")), qPrintable(load.error));
+    QVERIFY(f.dialogs.messages.empty()); // the window reports it once it is on the screen
 }
 
 // ------------------------------------------------------------------------------------- in the main window
@@ -947,10 +949,12 @@ void TestFiles::mainWindowOpensDespiteABadSkin() {
     writeAll(f.path(QStringLiteral("fake.gif")), "GIF? no, text");
     storeSkinPath(f.context, f.path(QStringLiteral("fake.gif")));
     FrmMain w(f.context);
-    QCOMPARE(f.dialogs.messages.size(), size_t(1));
+    QVERIFY(f.dialogs.messages.empty()); // reported once the window is on the screen
+    w.show();
+    QTRY_COMPARE(f.dialogs.messages.size(), size_t(1));
     QCOMPARE(f.dialogs.messages[0].title, kErrorTitle);
     QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Stop);
-    w.show();
+    QVERIFY(f.dialogs.messages[0].text.contains(QStringLiteral("fake.gif")));
     QVERIFY(w.isVisible());
     QCOMPARE(w.windowTitle(), QStringLiteral("Dualexicon (ดูอะเล็กซิคอน) 1.5"));
     // The program still works: a translation-pane save goes through.

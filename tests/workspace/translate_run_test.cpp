@@ -60,7 +60,9 @@ protected:
                 rec.onYield(rec.yields);
         };
         h.showTranslation = [this](const std::u32string &t) { rec.shown.push_back(t); };
-        h.failure = [this](const std::string &d) { rec.failures.push_back(d); };
+        h.failure = [this](const std::string &what, const IoError &why) {
+            rec.failures.push_back(what + " | " + why.path + " | " + why.reason());
+        };
         return h;
     }
 

@@ -1,11 +1,13 @@
 // The workspace window as a user meets it: typing, clicking the translate button, menus, toolbar, panes,
 // resizing, minimising and closing. Message boxes and dialogs are answered by FakeDialogs.
 #include "FakeDialogs.h"
+#include "FrmLogo.h"
 #include "FrmMain.h"
 #include "FrmTip.h"
 #include "HelpWindow.h"
 #include "PicBar.h"
 #include "Settings.h"
+#include "Skins.h"
 #include "TestContext.h"
 #include "Toolbar.h"
 #include "WorkspaceFixture.h"
@@ -218,6 +220,7 @@ private slots:
     void editRoutines();
     void closeDeletesLeftoverWorkFiles();
     void helpCommandOpensTheHelp();
+    void startupFailureIsReportedAfterTheSplash();
 };
 
 void TestFrmMain::translateButtonPutsTheEnginesThaiInText2() {
@@ -461,6 +464,10 @@ void TestFrmMain::saveTextReportsAMissingFolder() {
     QCOMPARE(ws.dialogs.messages[0].icon, MsgIcon::Exclamation);
     QVERIFY(!QFile::exists(path));
     QVERIFY(!QDir(ws.programFolder() + "/missing").exists());
+    // What failed, the common reason in Thai, then the system's own words.
+    const QString text = ws.dialogs.messages[0].text;
+    QVERIFY2(text.startsWith(u("บันทึกแฟ้มไม่ได้: ") + path), qPrintable(text));
+    QVERIFY2(text.contains(u("ไม่พบแฟ้มหรือโฟลเดอร์ (No such file or directory)")), qPrintable(text));
 }
 
 void TestFrmMain::resizeBelow4000TwipsComplainsEachTime() {
@@ -1059,10 +1066,19 @@ void TestFrmMain::helpCommandOpensTheHelp() {
     doc.write(u("<html><body><h1>วิธีใช้</h1><p>กดปุ่มแปล</p></body></html>").toUtf8());
     doc.close();
     FrmMain &w = ws.shown();
+    w.move(140, 70); // the help fits the 800 x 600 screen centred over the window there
+    QTRY_COMPARE(w.pos(), QPoint(140, 70));
     QTest::keyClick(&w, Qt::Key_F1);
     HelpWindow *help = w.findChild<HelpWindow *>();
     QVERIFY(help);
     QTRY_VERIFY(help->isVisible());
+    // Centred over the main window.
+    QTRY_VERIFY2((help->frameGeometry().center() - w.frameGeometry().center()).manhattanLength() <= 4,
+                 qPrintable(QString("%1,%2 over %3,%4")
+                                .arg(help->frameGeometry().center().x())
+                                .arg(help->frameGeometry().center().y())
+                                .arg(w.frameGeometry().center().x())
+                                .arg(w.frameGeometry().center().y())));
     QVERIFY(help->browser()->toPlainText().contains(u("กดปุ่มแปล")));
     // A second F1 brings the same window forward.
     trigger(w, "mnuVitee");
@@ -1070,6 +1086,42 @@ void TestFrmMain::helpCommandOpensTheHelp() {
     QVERIFY(ws.dialogs.messages.empty());
     w.close();
     QTRY_COMPARE(w.findChildren<HelpWindow *>().size(), qsizetype(0));
+}
+
+void TestFrmMain::startupFailureIsReportedAfterTheSplash() {
+    Workspace ws("1"); // the tip is wanted at start
+    storeSkinPath(ws.context, ws.programFolder() + "/gone.bmp");
+    std::unique_ptr<FrmMain> main;
+    FrmLogo logo;
+    // Notes what is on the screen when the message comes.
+    struct Watching : test::FakeDialogs {
+        std::function<void()> look;
+        MsgAnswer message(QWidget *parent, const QString &text, const QString &title, MsgIcon icon,
+                          MsgButtons buttons) override {
+            look();
+            return FakeDialogs::message(parent, text, title, icon, buttons);
+        }
+    } dialogs;
+    bool splashUp = true, tipUp = true;
+    dialogs.look = [&] {
+        splashUp = logo.isVisible();
+        tipUp = !main->findChildren<FrmTip *>().isEmpty();
+    };
+    const AppContext context(ws.programFolder(), dialogs, ws.services.settings, ws.services.profile, ws.keyboard,
+                             ws.services.http);
+    // Wired as the program starts: the splash's time is up, the main window is shown, the splash closes.
+    connect(&logo, &FrmLogo::timeUp, [&] {
+        main = std::make_unique<FrmMain>(context);
+        main->show();
+    });
+    logo.show();
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), size_t(1), 5000);
+    QCOMPARE(dialogs.messages[0].icon, MsgIcon::Stop);
+    QVERIFY(dialogs.messages[0].text.contains("gone.bmp"));
+    QVERIFY(!splashUp);
+    QVERIFY(!tipUp);
+    // The tip follows the message.
+    QTRY_COMPARE_WITH_TIMEOUT(main->findChildren<FrmTip *>().size(), qsizetype(1), 2000);
 }
 
 QTEST_MAIN(TestFrmMain)

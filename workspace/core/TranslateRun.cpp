@@ -19,12 +19,12 @@ bool fileExists(const std::string &path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Removes the file when present; the system's description when that fails.
-std::optional<std::string> deleteIfPresent(const std::string &path) {
+// Removes the file when present; the system's error when that fails.
+std::optional<IoError> deleteIfPresent(const std::string &path) {
     if (!fileExists(path))
         return std::nullopt;
     if (::unlink(path.c_str()) != 0)
-        return std::string(std::strerror(errno));
+        return IoError::fromErrno(path);
     return std::nullopt;
 }
 
@@ -97,9 +97,9 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
     TranslationState &state = translator.state();
     const std::string originalPath = programFolder + "/" + kOriginalWorkFile;
     const std::string translatePath = programFolder + "/" + kTranslateWorkFile;
-    auto fail = [&](const std::string &description) {
+    auto fail = [&](const std::string &what, const IoError &why) {
         if (hooks.failure)
-            hooks.failure(description);
+            hooks.failure(what, why);
         return RunOutcome::Failed;
     };
     auto step = [&](RunPhase phase) {
@@ -127,10 +127,12 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
             lines = splitLines(decodeWorkFile(**original, *saved == TextEncoding::Utf8Bom));
     });
     if (!*original)
-        return fail("อ่านแฟ้มงาน \"" + originalPath + "\" ไม่ได้: " + original->error().reason());
+        return fail("อ่านแฟ้มงานไม่ได้", original->error());
     if (lines.size() > static_cast<std::size_t>(kMaxTranslationLines))
-        return fail("ข้อความยาวเกินไป: แปลได้ครั้งละไม่เกิน " + std::to_string(kMaxTranslationLines) + " บรรทัด แต่ข้อความนี้มี " +
-                    std::to_string(lines.size()) + " บรรทัด");
+        return fail("ข้อความยาวเกินไป", IoError{0,
+                                              {},
+                                              "แปลได้ครั้งละไม่เกิน " + std::to_string(kMaxTranslationLines) +
+                                                  " บรรทัด แต่ข้อความนี้มี " + std::to_string(lines.size()) + " บรรทัด"});
     if (!state.Translating) {
         // Cancelled before the first line: nothing to show.
         (void)deleteIfPresent(originalPath);
@@ -159,7 +161,7 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
     state.TranslatedLines.clear();
 
     if (auto err = deleteIfPresent(originalPath))
-        return fail("ลบแฟ้มงาน \"" + originalPath + "\" ไม่ได้: " + *err);
+        return fail("ลบแฟ้มงานไม่ได้", *err);
 
     step(RunPhase::Writing);
     std::optional<Status> written;
@@ -179,9 +181,9 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
         text = joinLines(translatedLines, translatedLines.size(), U"\n");
     });
     if (!*written)
-        return fail("เขียนแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + written->error().reason());
+        return fail("เขียนแฟ้มงานไม่ได้", written->error());
     if (!*translated)
-        return fail("อ่านแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + translated->error().reason());
+        return fail("อ่านแฟ้มงานไม่ได้", translated->error());
 
     step(RunPhase::Rewriting);
     RewriteHooks rewriteHooks;
@@ -196,7 +198,7 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
         hooks.showTranslation(text);
 
     if (auto err = deleteIfPresent(translatePath))
-        return fail("ลบแฟ้มงาน \"" + translatePath + "\" ไม่ได้: " + *err);
+        return fail("ลบแฟ้มงานไม่ได้", *err);
     return cancelled || !state.Translating ? RunOutcome::Cancelled : RunOutcome::Finished;
 }
 

@@ -45,8 +45,9 @@ struct TranslateRunHooks {
     std::function<void(const std::function<void()> &work)> aside;
     /// Puts the finished translation (lines joined by "\n") into the translation pane.
     std::function<void(const std::u32string &translation)> showTranslation;
-    /// Reports a failure with its description (the stop-icon message).
-    std::function<void(const std::string &description)> failure;
+    /// Reports a failure (the stop-icon message): what failed in Thai, and why: the system's error with the path
+    /// concerned, or (code 0) a description of its own.
+    std::function<void(const std::string &what, const IoError &why)> failure;
 };
 
 enum class RunOutcome {

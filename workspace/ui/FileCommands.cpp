@@ -136,9 +136,7 @@ bool FileCommands::loadInto(QTextEdit &pane, const QString &path) {
             plain = withLf(fromU32(opened.text));
     });
     if (!*read) {
-        report(
-            context_, window_,
-            QStringLiteral("เปิดไฟล์ \"%1\" ไม่ได้: %2").arg(path, QString::fromLocal8Bit(read->error().reason().c_str())));
+        report(context_, window_, describeFailure(QStringLiteral("เปิดไฟล์ไม่ได้"), read->error()));
         return false;
     }
     if (opened.kind == OpenedKind::NotText) {

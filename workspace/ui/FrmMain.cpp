@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTextEdit>
 
 namespace dlx {
@@ -74,7 +75,23 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
     timer2_.setInterval(300);
     timer2_.setSingleShot(true);
     connect(&timer2_, &QTimer::timeout, this, &FrmMain::Timer2_Timer);
-    timer2_.start();
+    // With a start-up failure to report, the tip waits until that message has been read.
+    if (startupFailure_.isEmpty())
+        timer2_.start();
+}
+
+void FrmMain::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (startupFailure_.isEmpty())
+        return;
+    // Reported once the window is on the screen and whatever showed it (the splash) has gone, not over it.
+    QTimer::singleShot(0, this, [this] {
+        const QString failure = std::exchange(startupFailure_, QString());
+        if (failure.isEmpty())
+            return;
+        context_.dialogs.error(messageParent_, failure);
+        timer2_.start();
+    });
 }
 
 FrmMain::~FrmMain() = default;
@@ -183,11 +200,11 @@ void FrmMain::createControls() {
 void FrmMain::Form_Load() {
     state_.CurrentWord.clear();
     state_.WordConsumed = false;
-    // A skin that cannot be loaded is reported there; the remaining steps still run, so the progress bar, the
-    // title and the menu pictures work with or without a skin.
-    QPixmap skin;
-    loadStartupSkin(context_, messageParent_, skinPath_, skin);
-    surface_->setSkin(skin);
+    // A skin that cannot be loaded is reported once the window is shown; the remaining steps still run, so the
+    // progress bar, the title and the menu pictures work with or without a skin.
+    const SkinLoad skin = loadStartupSkin(context_, skinPath_);
+    surface_->setSkin(skin.picture);
+    startupFailure_ = skin.error;
     timer1_.stop();
     setWindowTitle(QString::fromStdU32String(scrollTitle_.text()));
     putMenuPictures();

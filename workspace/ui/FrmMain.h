@@ -56,6 +56,7 @@ public slots:
     void Command1_Click();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -148,6 +149,7 @@ private:
 
     std::optional<Pane> activePane_; ///< ActivePane: the pane that last had the focus
     QString skinPath_;               ///< SkinPath
+    QString startupFailure_;         ///< what failed while loading, reported once the window is shown
     RunState runState_ = RunState::Idle;
     int yieldIntervalMs_ = 20;
     bool tooSmallShowing_ = false;

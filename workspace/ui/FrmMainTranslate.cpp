@@ -104,9 +104,9 @@ void FrmMain::Command1_Click() {
         });
         text2_->moveCursor(QTextCursor::Start);
     };
-    hooks.failure = [this](const std::string &description) {
+    hooks.failure = [this](const std::string &what, const IoError &why) {
         const ArrowCursor arrow;
-        context_.dialogs.error(messageParent_, QString::fromStdString(description));
+        context_.dialogs.error(messageParent_, describeFailure(QString::fromStdString(what), why));
     };
 
     RunOutcome outcome = RunOutcome::Failed;
@@ -115,9 +115,9 @@ void FrmMain::Command1_Click() {
         aside([&] { crLfSource = withCrLf(source.toStdU32String()); });
         outcome = runTranslation(*translator_, rewriter(), crLfSource, toFsPath(context_.programFolder), hooks);
     } catch (const std::exception &e) {
-        hooks.failure(std::string("การแปลหยุดลงเพราะเกิดข้อผิดพลาด: ") + e.what());
+        hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาด", IoError{0, {}, e.what()});
     } catch (...) {
-        hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาดที่ไม่รู้จัก");
+        hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาดที่ไม่รู้จัก", IoError{});
     }
 
     picBar_->clear();

@@ -14,6 +14,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace dlx {
 namespace {
@@ -113,7 +114,8 @@ bool FrmSkin::setFolder(const QString &path) {
     const QString folder = cleanFolder(path);
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
-        fail(QStringLiteral("เปิดโฟลเดอร์ \"%1\" ไม่ได้").arg(folder));
+        const int why = !info.exists() ? ENOENT : !info.isDir() ? ENOTDIR : EACCES;
+        fail(describeFailure(QStringLiteral("เปิดโฟลเดอร์ไม่ได้"), IoError{why, toFsPath(folder), {}}));
         return false;
     }
     const QDir dir(folder);

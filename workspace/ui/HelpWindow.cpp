@@ -4,9 +4,13 @@
 #include "Dialogs.h"
 
 #include <QFileInfo>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cerrno>
 
 namespace dlx {
 
@@ -31,11 +35,22 @@ HelpWindow::HelpWindow(const QString &document, QWidget *parent) : QWidget(paren
 HelpWindow *showHelpWindow(QWidget *parent, const AppContext &context) {
     const QString document = helpDocumentPath(context.programFolder);
     if (!QFileInfo(document).isFile()) {
-        context.dialogs.error(parent, QString::fromUtf8("ไม่พบแฟ้มวิธีใช้ \"%1\"").arg(document), MsgIcon::Exclamation);
+        context.dialogs.error(
+            parent, describeFailure(QString::fromUtf8("เปิดวิธีใช้ไม่ได้"), IoError{ENOENT, toFsPath(document), {}}),
+            MsgIcon::Exclamation);
         return nullptr;
     }
     auto *window = new HelpWindow(document, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // Centred over the window it was asked from, and kept on that window's screen.
+    QRect place(QPoint(), window->size());
+    place.moveCenter(parent->window()->frameGeometry().center());
+    if (const QScreen *screen = parent->screen()) {
+        const QRect room = screen->availableGeometry();
+        place.moveLeft(std::clamp(place.left(), room.left(), std::max(room.left(), room.right() - place.width())));
+        place.moveTop(std::clamp(place.top(), room.top(), std::max(room.top(), room.bottom() - place.height())));
+    }
+    window->move(place.topLeft());
     window->show();
     return window;
 }

@@ -22,8 +22,8 @@ private:
     QTextBrowser *browser_;
 };
 
-/// Opens the help window beside the parent and returns it; a missing help document is reported (exclamation
-/// icon, "โปรแกรมผิดพลาด") and gives nullptr.
+/// Opens the help window centred over the parent's window and returns it; a missing help document is reported
+/// (exclamation icon, "โปรแกรมผิดพลาด") and gives nullptr.
 HelpWindow *showHelpWindow(QWidget *parent, const AppContext &context);
 
 } // namespace dlx

@@ -77,8 +77,7 @@ PrintOutcome PrintJob::print(const QTextEdit &pane, Pane which) {
 PrintOutcome PrintJob::printWorkFile(const QFont &font, Pane which, bool workFileIsUtf8, const QString &title) {
     const auto read = readFileBytes(toFsPath(workFilePath()));
     if (!read) {
-        fail(QStringLiteral("อ่านไฟล์งานพิมพ์ \"%1\" ไม่ได้: %2")
-                 .arg(workFilePath(), QString::fromLocal8Bit(read.error().reason().c_str())));
+        fail(describeFailure(QStringLiteral("อ่านไฟล์งานพิมพ์ไม่ได้"), read.error()));
         return PrintOutcome::Failed;
     }
     // Decoded as written: guessing could take short Windows-874 Thai for UTF-8.

@@ -23,10 +23,7 @@ Result<TextEncoding> saveTextFile(Dialogs &dialogs, QWidget *parent, std::u32str
            : AsideWork(runNow))([&] { written = writeFileBytes(fsPath, saveTextBytes(crLfText, true, &utf8)); });
     if (!written) {
         const ArrowCursor arrow;
-        dialogs.error(parent,
-                      QStringLiteral("บันทึกแฟ้ม \"%1\" ไม่ได้: %2")
-                          .arg(path, QString::fromLocal8Bit(written.error().reason().c_str())),
-                      MsgIcon::Exclamation);
+        dialogs.error(parent, describeFailure(QStringLiteral("บันทึกแฟ้มไม่ได้"), written.error()), MsgIcon::Exclamation);
         return written.error();
     }
     return utf8 ? TextEncoding::Utf8Bom : TextEncoding::Windows874;

@@ -4,8 +4,10 @@
 #include "Settings.h"
 
 #include <QFileInfo>
+
 #include <QImageReader>
 #include <QPainter>
+#include <cerrno>
 
 namespace dlx {
 namespace {
@@ -29,12 +31,9 @@ void storeSkinPath(const AppContext &context, const QString &path) {
 SkinLoad loadSkinPicture(const QString &path) {
     SkinLoad r;
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
-        r.error = QStringLiteral("ไม่พบไฟล์ภาพ \"%1\"").arg(path);
-        return r;
-    }
-    if (!info.isFile() || !info.isReadable()) {
-        r.error = QStringLiteral("อ่านไฟล์ภาพ \"%1\" ไม่ได้").arg(path);
+    if (path.isEmpty() || !info.exists() || !info.isFile() || !info.isReadable()) {
+        const int why = path.isEmpty() || !info.exists() ? ENOENT : info.isDir() ? EISDIR : EACCES;
+        r.error = describeFailure(QStringLiteral("เปิดไฟล์ภาพไม่ได้"), IoError{why, toFsPath(path), {}});
         return r;
     }
     QImageReader reader(path);
@@ -48,16 +47,9 @@ SkinLoad loadSkinPicture(const QString &path) {
     return r;
 }
 
-bool loadStartupSkin(const AppContext &context, QWidget *window, QString &skinPath, QPixmap &picture) {
+SkinLoad loadStartupSkin(const AppContext &context, QString &skinPath) {
     skinPath = storedSkinPath(context);
-    SkinLoad load = loadSkinPicture(skinPath);
-    if (!load.ok()) {
-        picture = QPixmap();
-        context.dialogs.error(window, load.error);
-        return false;
-    }
-    picture = load.picture;
-    return true;
+    return loadSkinPicture(skinPath);
 }
 
 SkinPicture::SkinPicture(QWidget *parent) : QWidget(parent) {

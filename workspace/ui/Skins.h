@@ -25,10 +25,10 @@ struct SkinLoad {
 /// Reads the picture by its content (BMP, JPEG, GIF, PNG …), whatever its name says.
 SkinLoad loadSkinPicture(const QString &path);
 
-/// The start-up skin of a window: reads the stored path into skinPath and loads it. A picture that cannot be
-/// loaded is reported with the Stop icon and the title "โปรแกรมผิดพลาด"; the picture is then left empty.
-/// Returns whether the picture loaded.
-bool loadStartupSkin(const AppContext &context, QWidget *window, QString &skinPath, QPixmap &picture);
+/// The start-up skin of a window: reads the stored path into skinPath and loads that picture. A picture that
+/// cannot be loaded gives its error and no picture; the window reports it (Stop icon, "โปรแกรมผิดพลาด") once it
+/// is on the screen.
+SkinLoad loadStartupSkin(const AppContext &context, QString &skinPath);
 
 /// A picture stretched to the widget's whole size, aspect ratio not kept; transparent to the mouse, so it can
 /// lie behind other controls.
