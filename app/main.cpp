@@ -9,6 +9,7 @@
 #include "HttpGet.h"
 #include "ProgramPaths.h"
 #include "Settings.h"
+#include "TextFile.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -36,6 +37,9 @@ int main(int argc, char *argv[]) {
     dlx::QtHttpGet http;
     const dlx::ProgramPaths paths = dlx::locateProgram(dlx::executableFolder());
     const dlx::AppContext context(QString::fromStdString(paths.dataRoot), dialogs, settings, profile, keyboard, http);
+    // A save killed half-way leaves its marked temporary file beside the letter files; it is never a user's file.
+    if (!paths.installed)
+        dlx::removeStaleTemporaryFiles(paths.dataRoot + "/Data");
 
     std::unique_ptr<FrmMain> workspace;
     dlx::FrmLogo logo;
