@@ -30,6 +30,7 @@ packages=(
     groff-base
     qt6-l10n-tools
     libthai-dev
+    pkg-config
 )
 missing=()
 for p in "${packages[@]}"; do
