@@ -192,6 +192,9 @@ private:
     std::optional<dlx::IoError> error_;
 };
 
+/// A line longer than this many bytes is translated a part at a time.
+constexpr size_t kLongestPart = 1 << 20;
+
 /// Reads with read(2), again after an interruption.
 dlx::ByteReader readerOf(int fd, const std::string &name) {
     return [fd, name](char *to, size_t room) -> dlx::Result<size_t> {
@@ -226,20 +229,12 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
     const bool seekable = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::lseek(fd, 0, SEEK_CUR) == 0;
     const dlx::ByteReader read = readerOf(fd, name);
 
-    std::u32string line, whole;
+    std::u32string line;
     bool goesOn = false;
     auto feed = [&](dlx::TextLines &lines) -> dlx::Status {
-        while (!out.failure() && lines.next(line, goesOn)) {
-            if (goesOn || !whole.empty()) { // a line longer than a chunk, put together again
-                whole += line;
-                if (goesOn)
-                    continue;
-                run.line(whole);
-                whole.clear();
-            } else {
-                run.line(line);
-            }
-        }
+        while (!out.failure() && lines.next(line, goesOn, kLongestPart))
+            run.part(line, !goesOn); // a line longer than a part goes on in the next
+
         if (lines.error())
             return *lines.error();
         return {};

@@ -59,6 +59,10 @@ public:
     /// Cuts the line into words and separators and runs the word step on each; the Thai accumulates in
     /// Text4. Does not store the line or reset anything: that is the driver's end-of-line step.
     void translateLine(std::u32string_view line);
+    /// The same for a line that comes in parts (a very long one, read a piece at a time): the parts of one line
+    /// in order, the last with `endsLine`. That last part holds at least the line's last character, unless the
+    /// whole line is empty. translateLine(l) is translatePart(l, true).
+    void translatePart(std::u32string_view part, bool endsLine);
     /// The word step on CurrentWord: CheckMean, then CurrentWord is appended unless the step consumed it.
     void wordStep();
     /// Writes the piece in CurrentWord as its kind requires: articles, marks, Tabs, other pieces; a piece that
@@ -82,6 +86,10 @@ private:
     TranslationState &s_;
     Lexicon &lexicon_;
     Finder finder_;
+    // Where the scan of a line that comes in parts stands.
+    bool lineGoesOn_ = false;
+    std::size_t charsInLine_ = 0;
+    char32_t lastChar_ = 0;
     Rendering rendering_;
 
     // What the letter files made of each word seen so far: words repeat, the lookup need not. Open addressing
