@@ -78,8 +78,14 @@ private:
     void endPiece(char32_t c, bool firstInLine, char32_t before);
     void separator(std::u32string_view piece);
     void renderExact(std::u32string_view thai, Label label);
-    void renderFound(const Rendering &r);
-    const Rendering *remembered(char32_t letter, const LetterIndex &index);
+    /// A rendering as the lookup uses it; the meaning lives in the remembered renderings or in rendering_.
+    struct Found {
+        Rendering::How how = Rendering::How::Unrendered;
+        Label label = Label::Other;
+        std::u32string_view meaning;
+    };
+    void renderFound(const Found &r);
+    Found remembered(char32_t letter, const LetterIndex &index);
     void append(std::u32string_view a) { s_.Text4 += a; }
     void flushHeldModifiers();
 
@@ -93,15 +99,14 @@ private:
     Rendering rendering_;
 
     // What the letter files made of each word seen so far: words repeat, the lookup need not. Open addressing
-    // on the word; the words' characters live in one buffer.
+    // on the word; each word and its rendering lie together in memo_.
     struct MemoSlot {
         std::uint32_t hash = 0;
-        std::uint32_t rendering = UINT32_MAX; ///< index into memoRenderings_, UINT32_MAX when free
-        std::uint32_t wordBegin = 0, wordLength = 0;
+        std::uint32_t entry = UINT32_MAX; ///< where the word's entry starts in memo_, UINT32_MAX when free
     };
     std::vector<MemoSlot> memoSlots_;
-    std::vector<Rendering> memoRenderings_;
-    std::u32string memoWords_;
+    std::u32string memo_;
+    std::size_t memoCount_ = 0;
     std::array<std::uint64_t, 26> memoSerials_{}; ///< the index each letter's remembered renderings came from
 };
 
