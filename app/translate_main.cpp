@@ -168,7 +168,7 @@ public:
     const std::optional<dlx::IoError> &failure() const { return error_; }
 
 private:
-    static constexpr size_t kSize = 1 << 20;
+    static constexpr size_t kSize = 1 << 18;
 
     // Most of the output is Thai, three bytes a character, written as one four-byte store (the buffer has room
     // for the spare byte, which the next character overwrites).
@@ -192,8 +192,9 @@ private:
     std::optional<dlx::IoError> error_;
 };
 
-/// A line longer than this many bytes is translated a part at a time.
-constexpr size_t kLongestPart = 1 << 20;
+/// Inputs are read this many bytes at a time, and a longer line is translated a part at a time: little memory to
+/// touch, big enough for few reads.
+constexpr size_t kChunk = 1 << 17;
 
 /// Reads with read(2), again after an interruption.
 dlx::ByteReader readerOf(int fd, const std::string &name) {
@@ -232,7 +233,7 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
     std::u32string line;
     bool goesOn = false;
     auto feed = [&](dlx::TextLines &lines) -> dlx::Status {
-        while (!out.failure() && lines.next(line, goesOn, kLongestPart))
+        while (!out.failure() && lines.next(line, goesOn, kChunk))
             run.part(line, !goesOn); // a line longer than a part goes on in the next
 
         if (lines.error())
@@ -243,9 +244,9 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
     // The encoding is told from all the bytes; a file is then read again from its start.
     dlx::EncodingGuess guess;
     std::string kept;
-    std::unique_ptr<char[]> chunk(new char[1 << 20]);
+    std::unique_ptr<char[]> chunk(new char[kChunk]);
     for (;;) {
-        auto got = read(chunk.get(), 1 << 20);
+        auto got = read(chunk.get(), kChunk);
         if (!got)
             return got.error();
         if (*got == 0)
@@ -266,11 +267,12 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
             at += n;
             return n;
         };
-        dlx::TextLines lines(dlx::utf16AsUtf8(source, encoding == dlx::TextEncoding::Utf16BE), dlx::TextEncoding::Utf8);
+        dlx::TextLines lines(dlx::utf16AsUtf8(source, encoding == dlx::TextEncoding::Utf16BE), dlx::TextEncoding::Utf8,
+                             kChunk);
         return feed(lines);
     }
     if (seekable) {
-        dlx::TextLines lines(read, encoding);
+        dlx::TextLines lines(read, encoding, kChunk);
         return feed(lines);
     }
     dlx::TextLines lines(kept, encoding);
