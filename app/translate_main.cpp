@@ -160,7 +160,7 @@ public:
     const std::optional<dlx::IoError> &failure() const { return error_; }
 
 private:
-    static constexpr size_t kSize = 1 << 20;
+    static constexpr size_t kSize = 1 << 18;
 
     // Most of the output is Thai, three bytes a character, written as one four-byte store (the buffer has room
     // for the spare byte, which the next character overwrites).
@@ -183,6 +183,10 @@ private:
     size_t used_ = 0;
     std::optional<dlx::IoError> error_;
 };
+
+/// Inputs are read this many bytes at a time, and a longer line is translated a part at a time: little memory to
+/// touch, big enough for few reads.
+constexpr size_t kChunk = 1 << 17;
 
 /// Reads with read(2), again after an interruption.
 dlx::ByteReader readerOf(int fd, const std::string &name) {
@@ -218,20 +222,12 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
     const bool seekable = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::lseek(fd, 0, SEEK_CUR) == 0;
     const dlx::ByteReader read = readerOf(fd, name);
 
-    std::u32string line, whole;
+    std::u32string line;
     bool goesOn = false;
     auto feed = [&](dlx::TextLines &lines) -> dlx::Status {
-        while (!out.failure() && lines.next(line, goesOn)) {
-            if (goesOn || !whole.empty()) { // a line longer than a chunk, put together again
-                whole += line;
-                if (goesOn)
-                    continue;
-                run.line(whole);
-                whole.clear();
-            } else {
-                run.line(line);
-            }
-        }
+        while (!out.failure() && lines.next(line, goesOn, kChunk))
+            run.part(line, !goesOn); // a line longer than a part goes on in the next
+
         if (lines.error())
             return *lines.error();
         return {};
@@ -240,9 +236,9 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
     // The encoding is told from all the bytes; a file is then read again from its start.
     dlx::EncodingGuess guess;
     std::string kept;
-    std::unique_ptr<char[]> chunk(new char[1 << 20]);
+    std::unique_ptr<char[]> chunk(new char[kChunk]);
     for (;;) {
-        auto got = read(chunk.get(), 1 << 20);
+        auto got = read(chunk.get(), kChunk);
         if (!got)
             return got.error();
         if (*got == 0)
@@ -263,11 +259,12 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
             at += n;
             return n;
         };
-        dlx::TextLines lines(dlx::utf16AsUtf8(source, encoding == dlx::TextEncoding::Utf16BE), dlx::TextEncoding::Utf8);
+        dlx::TextLines lines(dlx::utf16AsUtf8(source, encoding == dlx::TextEncoding::Utf16BE), dlx::TextEncoding::Utf8,
+                             kChunk);
         return feed(lines);
     }
     if (seekable) {
-        dlx::TextLines lines(read, encoding);
+        dlx::TextLines lines(read, encoding, kChunk);
         return feed(lines);
     }
     dlx::TextLines lines(kept, encoding);

@@ -65,10 +65,64 @@ StreamedRun::StreamedRun(Translator &translator, Sink sink) : translator_(transl
 }
 
 void StreamedRun::line(std::u32string_view line) {
-    if (havePending_)
+    part(line, true);
+}
+
+void StreamedRun::part(std::u32string_view piece, bool endsLine) {
+    if (!lineGoesOn_ && havePending_) {
         deliver(pending_);
-    translateOneLine(translator_, line, pending_);
+        havePending_ = false;
+    }
+    translator_.translatePart(piece, endsLine);
+    lineGoesOn_ = !endsLine;
+    TranslationState &s = translator_.state();
+    if (lineGoesOn_) {
+        passOnFinishedText();
+        return;
+    }
+    pending_.clear();
+    pending_.swap(s.Text4); // the two buffers take turns
+    s.CurrentWord.clear();
     havePending_ = true;
+}
+
+// Of a line that goes on, the Thai up to the last character that no phrase rule can span is final: it is rewritten
+// and passed on now, so that a very long line never lives in memory whole.
+void StreamedRun::passOnFinishedText() {
+    std::u32string &work = translator_.state().Text4;
+    if (!sink_ || work.size() < kPassOnAt)
+        return;
+    size_t end = work.size();
+    while (end > 0 && !rewriter_->separatesPhrases(work[end - 1]))
+        --end;
+    if (end == 0)
+        return;
+    passOn(std::u32string_view(work).substr(0, end), false);
+    work.erase(0, end);
+}
+
+// Rewrites the text of a line in pieces of some thousand characters, each ending after a character that no phrase
+// can span (or where the line ends), and hands them to the sink: each rule then looks at a piece, not the line.
+void StreamedRun::passOn(std::u32string_view text, bool lineEnds) {
+    linePassedOn_ = !lineEnds;
+    if (text.empty() && lineEnds) { // the rest of the line is empty: it only ends
+        piece_.clear();
+        rewriter_->rewriteLinePiece(piece_, scratch_, true);
+        sink_(U"\n");
+        return;
+    }
+    while (!text.empty()) {
+        size_t cut = std::min(text.size(), kPieceSize);
+        while (cut < text.size() && !rewriter_->separatesPhrases(text[cut - 1]))
+            ++cut;
+        const bool last = cut == text.size();
+        piece_.assign(text.substr(0, cut));
+        rewriter_->rewriteLinePiece(piece_, scratch_, last && lineEnds);
+        if (last && lineEnds)
+            piece_.push_back(U'\n');
+        sink_(piece_);
+        text.remove_prefix(cut);
+    }
 }
 
 void StreamedRun::finish() {
@@ -82,6 +136,10 @@ void StreamedRun::finish() {
 void StreamedRun::deliver(std::u32string &line) {
     if (!sink_)
         return;
+    if (linePassedOn_ || line.size() > kPassOnAt) {
+        passOn(line, true);
+        return;
+    }
     rewriter_->CheckThaiIdiom(line, {}, &scratch_);
     line.push_back(U'\n');
     sink_(line);

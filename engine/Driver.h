@@ -51,19 +51,29 @@ public:
     const PhraseRulesNews &phraseRulesNews() const { return news_; }
 
     void line(std::u32string_view line);
+    /// A line in parts, as Translator::translatePart takes them. Of a long line, the Thai that no later text can
+    /// change reaches the sink before the line ends, so memory stays in proportion to a part, not to the line.
+    void part(std::u32string_view piece, bool endsLine);
     /// Ends the run: the last line, with the held text, goes to the sink.
     void finish();
 
 private:
+    static constexpr std::size_t kPassOnAt = 1 << 16; // characters of a line's Thai held before passing some on
+    static constexpr std::size_t kPieceSize = 1 << 12;
+
     void deliver(std::u32string &line);
+    void passOnFinishedText();
+    void passOn(std::u32string_view text, bool lineEnds);
 
     Translator &translator_;
     PhraseRulesNews news_;
     std::shared_ptr<const PhraseRewriter> rewriter_;
     Sink sink_;
     RewriteScratch scratch_;
-    std::u32string pending_;
+    std::u32string pending_, piece_;
     bool havePending_ = false;
+    bool lineGoesOn_ = false;   ///< the last part did not end its line
+    bool linePassedOn_ = false; ///< some of the pending line's Thai has gone to the sink already
 };
 
 /// Joins the first `count` lines with the separator between them: {a, b}, 2, "\n" => "a\nb".

@@ -1,10 +1,11 @@
 #include "Lexicon.h"
 
 #include "ByteTable874.h"
-#include "TextFile.h"
 
 #include <atomic>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace dlx {
 namespace {
@@ -17,6 +18,33 @@ char32_t upperKeyChar(unsigned char byte, const std::array<char32_t, 256> &table
 std::uint64_t nextSerial() {
     static std::atomic<std::uint64_t> serials{0};
     return ++serials;
+}
+
+// The file's bytes in a string of just their size (a letter file may be big, and is kept while indexed).
+Result<std::string> readWhole(const std::string &path, size_t expectedSize) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return IoError::fromErrno(path);
+    std::string bytes(expectedSize, '\0');
+    size_t used = 0;
+    for (;;) {
+        if (used == bytes.size())
+            bytes.resize(bytes.size() + (1 << 16)); // it grew since it was looked at
+        const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            IoError error = IoError::fromErrno(path);
+            ::close(fd);
+            return error;
+        }
+        if (n == 0)
+            break;
+        used += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(used);
+    return bytes;
 }
 
 bool isLineBreak(char b) {
@@ -69,11 +97,11 @@ LetterIndex::LetterIndex(std::string bytes) : serial_(nextSerial()), bytes_(std:
     while (slots < entries_.size() * 2)
         slots *= 2;
     slots_.assign(slots, Slot{});
-    std::vector<EntryNo> last(slots, kNone); // the latest entry of each key, to chain them in file order
     const size_t mask = slots - 1;
     std::u32string key;
-    for (EntryNo n = 0; n < entries_.size(); ++n) {
-        const Entry &e = entries_[n];
+    // From the last entry to the first, each goes to the head of its key's chain: the chains end up in file order.
+    for (EntryNo n = static_cast<EntryNo>(entries_.size()); n-- > 0;) {
+        Entry &e = entries_[n];
         key.resize(e.keyEnd - e.keyBegin);
         for (size_t i = e.keyBegin; i < e.keyEnd; ++i)
             key[i - e.keyBegin] = upperKeyChar(static_cast<unsigned char>(bytes_[i]), table);
@@ -81,11 +109,8 @@ LetterIndex::LetterIndex(std::string bytes) : serial_(nextSerial()), bytes_(std:
         size_t at = h & mask;
         while (slots_[at].entry != kNone && !(slots_[at].hash == h && keyIs(slots_[at].entry, key)))
             at = (at + 1) & mask;
-        if (slots_[at].entry == kNone)
-            slots_[at] = Slot{h, n};
-        else
-            entries_[last[at]].nextSameKey = n;
-        last[at] = n;
+        e.nextSameKey = slots_[at].entry;
+        slots_[at] = Slot{h, n};
     }
 }
 
@@ -147,7 +172,7 @@ Result<const LetterIndex *> Lexicon::load(char32_t L) {
         return slot.index.get();
 
     slot.index.reset(); // the old index goes before the new file is read, so two never live at once
-    auto bytes = readFileBytes(*path);
+    auto bytes = readWhole(*path, static_cast<size_t>(st.st_size));
     if (!bytes) {
         slot.error = bytes.error();
         return *slot.error;

@@ -46,25 +46,41 @@ void Translator::separator(std::u32string_view piece) {
 }
 
 void Translator::translateLine(std::u32string_view line) {
-    s_.AtLineEnd = false;
-    const size_t len = line.size();
+    lineGoesOn_ = false;
+    translatePart(line, true);
+}
+
+void Translator::translatePart(std::u32string_view part, bool endsLine) {
+    if (!lineGoesOn_) {
+        s_.AtLineEnd = false;
+        charsInLine_ = 0;
+        lastChar_ = 0;
+    }
+    lineGoesOn_ = !endsLine;
+    const size_t len = part.size();
     if (len == 0)
         return;
-    const char32_t *text = line.data();
+    const char32_t *text = part.data();
     size_t wordStart = 0;
     for (size_t i = 0;; ++i) {
         while (i + 1 < len && !pieces::isCut(text[i]))
             ++i;
+        const bool lastOfPart = i + 1 == len, last = lastOfPart && endsLine;
+        if (lastOfPart && !last && !pieces::isCut(text[i])) {
+            s_.CurrentWord.append(text + wordStart, len - wordStart); // the word goes on in the next part
+            break;
+        }
         // The characters since the last cut join the piece at once rather than one by one.
         s_.CurrentWord.append(text + wordStart, i + 1 - wordStart);
         wordStart = i + 1;
-        const bool last = i + 1 == len;
         if (last)
             s_.AtLineEnd = true;
-        endPiece(text[i], i == 0, i > 0 ? text[i - 1] : 0);
-        if (last)
-            return;
+        endPiece(text[i], charsInLine_ + i == 0, i > 0 ? text[i - 1] : lastChar_);
+        if (lastOfPart)
+            break;
     }
+    charsInLine_ += len;
+    lastChar_ = text[len - 1];
 }
 
 // CurrentWord ends with c, the character that ended the piece; `before` is the character before c in the line.

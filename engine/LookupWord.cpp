@@ -13,57 +13,72 @@ namespace {
 constexpr std::size_t kMemoLimit = 1 << 18;  // words remembered; later new words are looked up each time
 constexpr std::size_t kMemoLongestWord = 64; // longer pieces are rare and looked up each time
 constexpr std::uint32_t kFree = UINT32_MAX;
+// A remembered word's entry in memo_: its word length, its meaning length, how and label, then the word and the
+// meaning, side by side so that a hit reads one place.
+constexpr size_t kHeader = 3;
 
 } // namespace
 
-const Rendering *Translator::remembered(char32_t letter, const LetterIndex &index) {
+Translator::Found Translator::remembered(char32_t letter, const LetterIndex &index) {
     std::uint64_t &serial = memoSerials_[letter - U'A'];
     if (serial != index.serial()) {
         if (serial != 0) { // the letter file changed: forget everything rather than pick its words out
             memoSlots_.clear();
-            memoRenderings_.clear();
-            memoWords_.clear();
+            memo_.clear();
+            memoCount_ = 0;
             memoSerials_.fill(0);
         }
         serial = index.serial();
     }
     const std::u32string_view word = s_.CurrentWord;
-    if (word.size() > kMemoLongestWord) {
+    auto fresh = [&] {
         findRendering(index, word, rendering_);
-        return &rendering_;
-    }
+        return Found{rendering_.how, rendering_.label, rendering_.meaning};
+    };
+    if (word.size() > kMemoLongestWord)
+        return fresh();
     if (memoSlots_.empty())
-        memoSlots_.resize(4096);
+        memoSlots_.assign(4096, MemoSlot{});
     const auto h = static_cast<std::uint32_t>(hashWord(word));
     size_t mask = memoSlots_.size() - 1;
     size_t at = h & mask;
-    for (; memoSlots_[at].rendering != kFree; at = (at + 1) & mask) {
-        const MemoSlot &slot = memoSlots_[at];
-        if (slot.hash == h && slot.wordLength == word.size() &&
-            std::equal(word.begin(), word.end(), memoWords_.begin() + slot.wordBegin))
-            return &memoRenderings_[slot.rendering];
+    for (; memoSlots_[at].entry != kFree; at = (at + 1) & mask) {
+        if (memoSlots_[at].hash != h)
+            continue;
+        const char32_t *e = memo_.data() + memoSlots_[at].entry;
+        if (e[0] != word.size())
+            continue;
+        size_t i = 0;
+        while (i < word.size() && e[kHeader + i] == word[i])
+            ++i;
+        if (i == word.size())
+            return Found{static_cast<Rendering::How>(e[2] & 0xFF), static_cast<Label>(e[2] >> 8),
+                         std::u32string_view(e + kHeader + e[0], e[1])};
     }
+    if (memoCount_ >= kMemoLimit || memo_.size() + kHeader + word.size() + 4096 > UINT32_MAX)
+        return fresh();
     findRendering(index, word, rendering_);
-    if (memoRenderings_.size() >= kMemoLimit)
-        return &rendering_;
-    memoSlots_[at] = MemoSlot{h, static_cast<std::uint32_t>(memoRenderings_.size()),
-                              static_cast<std::uint32_t>(memoWords_.size()), static_cast<std::uint32_t>(word.size())};
-    memoWords_ += word;
-    memoRenderings_.push_back(rendering_);
-    if (memoRenderings_.size() * 2 > memoSlots_.size()) { // keep the table at most half full
+    const size_t entry = memo_.size();
+    memoSlots_[at] = MemoSlot{h, static_cast<std::uint32_t>(entry)};
+    memo_.push_back(static_cast<char32_t>(word.size()));
+    memo_.push_back(static_cast<char32_t>(rendering_.meaning.size()));
+    memo_.push_back(static_cast<char32_t>(rendering_.how) | static_cast<char32_t>(rendering_.label) << 8);
+    memo_ += word;
+    memo_ += rendering_.meaning;
+    if (++memoCount_ * 2 > memoSlots_.size()) { // keep the table at most half full
         std::vector<MemoSlot> bigger(memoSlots_.size() * 2);
         mask = bigger.size() - 1;
         for (const MemoSlot &slot : memoSlots_) {
-            if (slot.rendering == kFree)
+            if (slot.entry == kFree)
                 continue;
             size_t to = slot.hash & mask;
-            while (bigger[to].rendering != kFree)
+            while (bigger[to].entry != kFree)
                 to = (to + 1) & mask;
             bigger[to] = slot;
         }
         memoSlots_.swap(bigger);
     }
-    return &memoRenderings_.back();
+    return Found{rendering_.how, rendering_.label, rendering_.meaning};
 }
 
 void Translator::LookupWord(char32_t letter) {
@@ -73,21 +88,20 @@ void Translator::LookupWord(char32_t letter) {
         if (!found)
             return; // the word step ends quietly; the driver writes the word unchanged
         rendering_ = std::move(*found);
-        renderFound(rendering_);
+        renderFound({rendering_.how, rendering_.label, rendering_.meaning});
         return;
     }
     const auto index = lexicon_.letter(letter);
     if (!index)
         return; // as above
     if (!*index) {
-        rendering_ = Rendering{};
-        renderFound(rendering_);
+        renderFound(Found{});
         return;
     }
-    renderFound(*remembered(letter, **index));
+    renderFound(remembered(letter, **index));
 }
 
-void Translator::renderFound(const Rendering &r) {
+void Translator::renderFound(const Found &r) {
     switch (r.how) {
     case Rendering::How::Exact:
         renderExact(r.meaning, r.label);

@@ -164,7 +164,7 @@ std::size_t PhraseRewriter::scanLine(std::u32string_view text, std::size_t start
 }
 
 bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHooks &hooks, RewriteScratch &scratch,
-                               std::size_t &count, bool &stopped) const {
+                               std::size_t &made, std::size_t &count, bool &stopped) const {
     const std::u32string &pat = search_[r];
     const std::u32string &rep = replacement_[r];
     const size_t m = pat.size();
@@ -172,7 +172,7 @@ bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHook
     std::u32string &pending = scratch.pending; // characters still to read, last one first
     out.clear();
     pending.clear();
-    size_t i = 0, made = 0;
+    size_t i = 0;
     bool changed = false;
     for (;;) {
         char32_t c;
@@ -212,13 +212,17 @@ bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHook
 }
 
 std::size_t PhraseRewriter::rewriteLine(std::u32string &line, const RewriteHooks &hooks, RewriteScratch &scratch,
-                                        bool &stopped) const {
+                                        bool &stopped, bool countsGoOn) const {
     std::size_t count = 0;
     std::vector<std::int32_t> &present = scratch.present; // the rules that occur in the line, in table order
     size_t i = 0;
     while (i < present.size() && !stopped) {
         const std::int32_t rule = present[i];
-        if (applyRule(line, static_cast<size_t>(rule), hooks, scratch, count, stopped)) {
+        std::size_t fresh = 0;
+        std::size_t &made = countsGoOn ? scratch.madeInLine[static_cast<size_t>(rule)] : fresh;
+        if (countsGoOn && made == 0)
+            scratch.rulesMadeInLine.push_back(rule);
+        if (applyRule(line, static_cast<size_t>(rule), hooks, scratch, made, count, stopped)) {
             rulesIn(line, present); // later rules see the text as this one left it
             i = static_cast<size_t>(std::upper_bound(present.begin(), present.end(), rule) - present.begin());
         } else {
@@ -252,7 +256,7 @@ std::size_t PhraseRewriter::CheckThaiIdiom(std::u32string &text, const RewriteHo
         std::size_t made = 0;
         if (!work.present.empty()) {
             line.assign(segment);
-            made = rewriteLine(line, hooks, work, stopped);
+            made = rewriteLine(line, hooks, work, stopped, false);
         }
         if (made && !changed) {
             result.assign(text, 0, start); // lines before this one are unchanged
@@ -272,6 +276,22 @@ std::size_t PhraseRewriter::CheckThaiIdiom(std::u32string &text, const RewriteHo
         result.clear();
     }
     return count;
+}
+
+std::size_t PhraseRewriter::rewriteLinePiece(std::u32string &piece, RewriteScratch &scratch, bool lastOfLine) const {
+    if (scratch.madeInLine.size() != search_.size())
+        scratch.madeInLine.assign(search_.size(), 0);
+    std::size_t made = 0;
+    if (scanLine(piece, 0, scratch.present) == piece.size() && !scratch.present.empty()) {
+        bool stopped = false;
+        made = rewriteLine(piece, {}, scratch, stopped, true);
+    }
+    if (lastOfLine) {
+        for (std::int32_t rule : scratch.rulesMadeInLine)
+            scratch.madeInLine[static_cast<size_t>(rule)] = 0;
+        scratch.rulesMadeInLine.clear();
+    }
+    return made;
 }
 
 } // namespace dlx

@@ -28,6 +28,8 @@ struct RewriteHooks {
 struct RewriteScratch {
     std::u32string line, result, out, pending;
     std::vector<std::int32_t> present;
+    std::vector<std::size_t> madeInLine;       ///< per rule: replacements in the earlier pieces of the line
+    std::vector<std::int32_t> rulesMadeInLine; ///< the rules counted there
 };
 
 class PhraseRewriter {
@@ -41,16 +43,29 @@ public:
     std::size_t CheckThaiIdiom(std::u32string &text, const RewriteHooks &hooks = {},
                                RewriteScratch *scratch = nullptr) const;
 
+    /// Rewrites one piece of a line too long to hold at once. A piece holds no line break and ends where its line
+    /// ends or just after a character that separatesPhrases(): what follows cannot change what the rules make of
+    /// it. The pieces of a line go in order with the same scratch, the last with `lastOfLine`, so that the whole
+    /// line is rewritten as CheckThaiIdiom would (the limit below counts for the whole line). No hooks: it is
+    /// never cancelled. Returns the number of replacements made.
+    std::size_t rewriteLinePiece(std::u32string &piece, RewriteScratch &scratch, bool lastOfLine) const;
+
+    /// True when no rule's search text holds the character, so that no phrase can span it.
+    bool separatesPhrases(char32_t c) const { return classOf(c) == 0; }
+
     static constexpr std::size_t kLargestTable = std::size_t{1} << 24; // 64 MB
 
     /// Replacements of one rule in one line stop after this many (a guard against a rule feeding itself).
     static constexpr std::size_t kMaxReplacementsPerRule = 1u << 20;
 
 private:
-    std::size_t rewriteLine(std::u32string &line, const RewriteHooks &hooks, RewriteScratch &scratch,
-                            bool &stopped) const;
+    /// Applies the rules in scratch.present. `countsGoOn`: the replacements are counted in scratch.madeInLine,
+    /// for a line that comes in pieces.
+    std::size_t rewriteLine(std::u32string &line, const RewriteHooks &hooks, RewriteScratch &scratch, bool &stopped,
+                            bool countsGoOn) const;
+    /// One rule over the line; `made` counts its replacements in the line so far.
     bool applyRule(std::u32string &line, std::size_t rule, const RewriteHooks &hooks, RewriteScratch &scratch,
-                   std::size_t &count, bool &stopped) const;
+                   std::size_t &made, std::size_t &count, bool &stopped) const;
     void rulesIn(std::u32string_view line, std::vector<std::int32_t> &present) const;
     /// The rules that occur in the line that starts at text[start]; gives where that line ends.
     std::size_t scanLine(std::u32string_view text, std::size_t start, std::vector<std::int32_t> &present) const;

@@ -59,6 +59,10 @@ public:
     /// Cuts the line into words and separators and runs the word step on each; the Thai accumulates in
     /// Text4. Does not store the line or reset anything: that is the driver's end-of-line step.
     void translateLine(std::u32string_view line);
+    /// The same for a line that comes in parts (a very long one, read a piece at a time): the parts of one line
+    /// in order, the last with `endsLine`. That last part holds at least the line's last character, unless the
+    /// whole line is empty. translateLine(l) is translatePart(l, true).
+    void translatePart(std::u32string_view part, bool endsLine);
     /// The word step on CurrentWord: CheckMean, then CurrentWord is appended unless the step consumed it.
     void wordStep();
     /// Writes the piece in CurrentWord as its kind requires: articles, marks, Tabs, other pieces; a piece that
@@ -74,26 +78,35 @@ private:
     void endPiece(char32_t c, bool firstInLine, char32_t before);
     void separator(std::u32string_view piece);
     void renderExact(std::u32string_view thai, Label label);
-    void renderFound(const Rendering &r);
-    const Rendering *remembered(char32_t letter, const LetterIndex &index);
+    /// A rendering as the lookup uses it; the meaning lives in the remembered renderings or in rendering_.
+    struct Found {
+        Rendering::How how = Rendering::How::Unrendered;
+        Label label = Label::Other;
+        std::u32string_view meaning;
+    };
+    void renderFound(const Found &r);
+    Found remembered(char32_t letter, const LetterIndex &index);
     void append(std::u32string_view a) { s_.Text4 += a; }
     void flushHeldModifiers();
 
     TranslationState &s_;
     Lexicon &lexicon_;
     Finder finder_;
+    // Where the scan of a line that comes in parts stands.
+    bool lineGoesOn_ = false;
+    std::size_t charsInLine_ = 0;
+    char32_t lastChar_ = 0;
     Rendering rendering_;
 
     // What the letter files made of each word seen so far: words repeat, the lookup need not. Open addressing
-    // on the word; the words' characters live in one buffer.
+    // on the word; each word and its rendering lie together in memo_.
     struct MemoSlot {
         std::uint32_t hash = 0;
-        std::uint32_t rendering = UINT32_MAX; ///< index into memoRenderings_, UINT32_MAX when free
-        std::uint32_t wordBegin = 0, wordLength = 0;
+        std::uint32_t entry = UINT32_MAX; ///< where the word's entry starts in memo_, UINT32_MAX when free
     };
     std::vector<MemoSlot> memoSlots_;
-    std::vector<Rendering> memoRenderings_;
-    std::u32string memoWords_;
+    std::u32string memo_;
+    std::size_t memoCount_ = 0;
     std::array<std::uint64_t, 26> memoSerials_{}; ///< the index each letter's remembered renderings came from
 };
 

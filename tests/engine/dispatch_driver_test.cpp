@@ -1,6 +1,8 @@
 // The word step on articles, marks, Tabs and other pieces, and the driver's cutting of lines.
 #include "EngineFixture.h"
 
+#include <random>
+
 using namespace dlx;
 using namespace dlx::test;
 
@@ -142,6 +144,48 @@ TEST(Driver, CharactersOutsideThaiAndAsciiPassThroughUnchanged) {
     TempFolder data;
     data.writeEntries({entry("cafe", "ร้านกาแฟ", N)});
     EXPECT_EQ(translateUtf8(data.path(), "caf\u00E9 \u00A9 \U0001F600 cafe"), "caf\u00E9 \u00A9 \U0001F600 ร้านกาแฟ");
+}
+
+} // namespace
+
+namespace {
+
+// A streamed run may take a line in parts and pass its Thai on in pieces before the line ends; what comes out
+// must be exactly the one-call translation, rewriting included.
+TEST(Driver, AStreamedRunInPartsGivesTheWholeTranslation) {
+    TempFolder data;
+    data.writeEntries({entry("can", "สามารถ", VT), entry("not", "ไม่", ADV), entry("bit", "บิท", N),
+                       entry("go", "ไป", VI), entry("red", "แดง", ADJ), entry("car", "รถ", N), entry("i", "ฉัน", PRO)});
+    const std::vector<std::string> words = {"I", "can", "not", "go", "a", "bit", "red", "car", "zebra", "42", "."};
+    std::mt19937 rng(3);
+    for (int round = 0; round < 6; ++round) {
+        std::string text;
+        for (int line = 0; line < 4; ++line) {
+            // Lines of every size; one of them far longer than what a run holds back before passing some on.
+            const int count = line == round % 4 ? 60000 : static_cast<int>(rng() % 30);
+            for (int w = 0; w < count; ++w)
+                text += words[rng() % words.size()] + (rng() % 9 ? " " : ", ");
+            text += "\n";
+        }
+        Lexicon lexicon(data.path());
+        const std::string expected = toUtf8(translateText(fromUtf8(text), lexicon, TranslationMode::Grammar)) + "\n";
+
+        TranslationState state;
+        Translator translator(state, lexicon);
+        std::u32string out;
+        StreamedRun run(translator, [&](std::u32string_view piece) { out += piece; });
+        for (const auto &line : splitLines(fromUtf8(text))) {
+            std::u32string_view rest = line;
+            while (rest.size() > 1 && rng() % 3) { // parts of any size, the last never empty
+                const size_t cut = 1 + rng() % std::min<size_t>(rest.size() - 1, 200000);
+                run.part(rest.substr(0, cut), false);
+                rest.remove_prefix(cut);
+            }
+            run.part(rest, true);
+        }
+        run.finish();
+        ASSERT_EQ(toUtf8(out), expected) << "round " << round;
+    }
 }
 
 } // namespace
