@@ -193,6 +193,7 @@ private slots:
     void clickWhileACancelledRunFinishesIsIgnored();
     void textOf32768LinesIsRefusedAnd32767Translate();
     void unwritableProgramFolderReportsOnceAndGoesIdle();
+    void usersPhraseRulesApplyAndARefusedOneIsSaidOnce();
     void saveTextWritesTheFile_data();
     void saveTextWritesTheFile();
     void saveTextReportsAMissingFolder();
@@ -424,6 +425,24 @@ void TestFrmMain::unwritableProgramFolderReportsOnceAndGoesIdle() {
     QCOMPARE(text2(w)->toPlainText(), u("เดิม"));
     QCOMPARE(command1(w)->text(), u("แปล"));
     QCOMPARE(picBar(w)->percent(), -1);
+}
+
+void TestFrmMain::usersPhraseRulesApplyAndARefusedOneIsSaidOnce() {
+    Workspace ws;
+    // The second rule's replacement holds its own search text: it would never finish, so it is refused.
+    QVERIFY(writeFileBytes(ws.folder.dataFolder() + "/Idiom.pal", encode874(U"# mine\r\nแดง/ส้ม\r\nดี/ดีมาก\r\n")));
+    FrmMain &w = ws.shown();
+    ws.dialogs.messages.clear();
+    text1(w)->setPlainText("red cat");
+    clickTranslate(w);
+    QTRY_VERIFY(text2(w)->toPlainText().contains(u("ส้ม")));
+    QVERIFY(!text2(w)->toPlainText().contains(u("แดง")));
+    QCOMPARE(ws.messagesTitled(kErrorTitle, MsgIcon::Exclamation), 1);
+    QVERIFY(ws.dialogs.messages.back().text.contains(u("บรรทัดที่ 3")));
+    text2(w)->clear();
+    clickTranslate(w); // the file has not changed: nothing more is said
+    QTRY_VERIFY(text2(w)->toPlainText().contains(u("ส้ม")));
+    QCOMPARE(ws.messagesTitled(kErrorTitle, MsgIcon::Exclamation), 1);
 }
 
 void TestFrmMain::saveTextWritesTheFile_data() {

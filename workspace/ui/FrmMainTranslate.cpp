@@ -1,6 +1,7 @@
 // The translate button Command1 (and the pane menu's "แปลงาน"): a thin wrapper around runTranslation that
 // supplies the window's SaveText, progress bar and status, busy cursor, event-loop yields and message box.
 #include "FrmMain.h"
+#include "PhraseRules.h"
 
 #include "BusyWork.h"
 #include "Dialogs.h"
@@ -19,9 +20,22 @@
 namespace dlx {
 namespace {
 
-const PhraseRewriter &rewriter() {
-    static const PhraseRewriter instance;
-    return instance;
+// The user's own phrase rules that a fresh reading of Idiom.pal refused, said once in Thai.
+QString refusedRulesText(const PhraseRulesNews &news) {
+    QString text;
+    if (news.readError)
+        text += describeFailure(QStringLiteral("อ่านแฟ้มกฎวลี Idiom.pal ไม่ได้ จึงใช้เฉพาะกฎที่มากับโปรแกรม"), *news.readError);
+    for (const RefusedPhraseRule &rule : news.refused) {
+        if (!text.isEmpty())
+            text += '\n';
+        text +=
+            QStringLiteral("ไม่ใช้กฎบรรทัดที่ %1 ของ Idiom.pal \"%2\" เพราะ%3")
+                .arg(rule.line)
+                .arg(QString::fromStdU32String(rule.text), rule.why == RefusedPhraseRule::Why::EmptySearch
+                                                               ? QStringLiteral("ไม่มีคำที่จะค้นหา")
+                                                               : QStringLiteral("คำที่แทนมีคำค้นหาอยู่ในตัว จะแทนที่ไม่มีวันจบ"));
+    }
+    return text;
 }
 
 // What the progress bar says in the steps that have no lines to count.
@@ -113,7 +127,13 @@ void FrmMain::Command1_Click() {
     try {
         std::u32string crLfSource;
         aside([&] { crLfSource = withCrLf(source.toStdU32String()); });
-        outcome = runTranslation(*translator_, rewriter(), crLfSource, toFsPath(context_.programFolder), hooks);
+        PhraseRulesNews news;
+        const std::shared_ptr<const PhraseRewriter> rules = translator_->lexicon().phraseRules().current(&news);
+        if (const QString refused = refusedRulesText(news); !refused.isEmpty()) {
+            const ArrowCursor arrow;
+            context_.dialogs.error(messageParent_, refused, MsgIcon::Exclamation);
+        }
+        outcome = runTranslation(*translator_, *rules, crLfSource, toFsPath(context_.programFolder), hooks);
     } catch (const std::exception &e) {
         hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาด", IoError{0, {}, e.what()});
     } catch (...) {
