@@ -37,34 +37,6 @@ bool breakInWord(const char *p) {
     return (((lf - ones) & ~lf) | ((cr - ones) & ~cr)) & highs;
 }
 
-// One UTF-8 sequence at s[i]: its length, or 0 when it is ill-formed (then the byte stands for U+FFFD).
-// CR and LF are never part of a sequence, so lines can be cut on the bytes.
-size_t decodeSequence(std::string_view s, size_t i, char32_t &cp) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    size_t len;
-    char32_t min;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + len > s.size())
-        return 0;
-    for (size_t k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return len;
-}
-
 } // namespace
 
 void EncodingGuess::feed(std::string_view bytes) {
@@ -77,7 +49,7 @@ void EncodingGuess::feed(std::string_view bytes) {
         partial_.push_back(bytes.front());
         bytes.remove_prefix(1);
         char32_t cp;
-        if (decodeSequence(partial_, 0, cp) == partial_.size()) {
+        if (decodeUtf8Sequence(partial_, 0, cp) == partial_.size()) {
             partial_.clear();
         } else if (partial_.size() == 4 || !isContinuation(partial_.back())) {
             valid_ = false;
@@ -94,7 +66,7 @@ void EncodingGuess::feed(std::string_view bytes) {
             continue;
         }
         char32_t cp;
-        const size_t len = decodeSequence(bytes, i, cp);
+        const size_t len = decodeUtf8Sequence(bytes, i, cp);
         if (len) {
             i += len;
             continue;
@@ -250,7 +222,7 @@ std::size_t TextLines::decode(std::size_t from, std::size_t limit, std::size_t e
                 continue;
             }
             char32_t cp;
-            const size_t len = decodeSequence(piece, i, cp);
+            const size_t len = decodeUtf8Sequence(piece, i, cp);
             out[o++] = len ? cp : U'\uFFFD';
             i += len ? len : 1;
         }

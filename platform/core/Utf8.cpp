@@ -3,10 +3,8 @@
 #include "Codec874.h"
 
 namespace dlx {
-namespace {
 
-// Decodes one sequence at s[i]; returns its length, or 0 when ill-formed.
-size_t decodeOne(std::string_view s, size_t i, char32_t &cp) {
+size_t decodeUtf8Sequence(std::string_view s, size_t i, char32_t &cp) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     if (b0 < 0x80) {
         cp = b0;
@@ -36,8 +34,6 @@ size_t decodeOne(std::string_view s, size_t i, char32_t &cp) {
     return len;
 }
 
-} // namespace
-
 bool isValidUtf8(std::string_view bytes) {
     char32_t cp;
     for (size_t i = 0; i < bytes.size();) {
@@ -45,7 +41,7 @@ bool isValidUtf8(std::string_view bytes) {
             ++i;
             continue;
         }
-        const size_t n = decodeOne(bytes, i, cp);
+        const size_t n = decodeUtf8Sequence(bytes, i, cp);
         if (!n)
             return false;
         i += n;
@@ -65,7 +61,7 @@ static bool decodeUtf8(std::string_view bytes, std::u32string &out, bool strict)
             ++i;
             continue;
         }
-        const size_t n = decodeOne(bytes, i, cp);
+        const size_t n = decodeUtf8Sequence(bytes, i, cp);
         if (!n && strict)
             return false;
         out[o++] = n ? cp : U'\uFFFD';

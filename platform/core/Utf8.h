@@ -6,6 +6,10 @@
 namespace dlx {
 
 /// True when the bytes are well-formed UTF-8 (no overlongs, surrogates or values above U+10FFFF).
+/// One UTF-8 sequence at s[i] into cp: its length (1 for ASCII), or 0 when it is ill-formed, cut short, an
+/// overlong form, a surrogate or beyond U+10FFFF. CR and LF are never part of a longer sequence.
+std::size_t decodeUtf8Sequence(std::string_view s, std::size_t i, char32_t &cp);
+
 bool isValidUtf8(std::string_view bytes);
 
 /// Decodes UTF-8; every ill-formed byte becomes U+FFFD.
