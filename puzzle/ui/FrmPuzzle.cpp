@@ -1,6 +1,6 @@
 #include "FrmPuzzle.h"
 
-#include "HelpViewer.h"
+#include "HelpWindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,7 +26,8 @@ FrmPuzzle::FrmPuzzle(const AppContext &context, std::unique_ptr<RandomSource> ra
     const auto addItem = [this](const char *name, const QString &caption) { return addMenuItem(name, caption); };
     connect(addItem("mnuHi", "คะแนนสูงสุด"), &QAction::triggered, this, &FrmPuzzle::mnuHi);
     connect(addItem("mnuSave", "บันทึกคะแนน"), &QAction::triggered, this, &FrmPuzzle::mnuSave);
-    connect(addItem("mnuHelp", "วิธีเล่น"), &QAction::triggered, this, [this] { showHelpAt(this, context_, "puzzle"); });
+    connect(addItem("mnuHelp", "วิธีเล่น"), &QAction::triggered, this,
+            [this] { showHelpWindow(this, context_, "puzzle"); });
     connect(addItem("mnuExit", "ออก"), &QAction::triggered, this, &QDialog::close);
 
     auto *slotRow = new QHBoxLayout;

@@ -2,7 +2,7 @@
 #include "../typing/GameTestSupport.h"
 #include "FakeDialogs.h"
 #include "FrmPuzzle.h"
-#include "HelpViewer.h"
+#include "HelpWindow.h"
 #include "LetterFile.h"
 #include "PuzzleWindows.h"
 #include "Settings.h"
@@ -201,7 +201,7 @@ void PuzzleWindowTest::help_opensAtThePuzzleSection() {
     FrmPuzzle puzzle(p.context, std::make_unique<SeededRandom>(1));
     QVERIFY(puzzle.load());
     puzzle.findChild<QAction *>("mnuHelp")->trigger();
-    auto *help = puzzle.findChild<HelpViewer *>();
+    auto *help = puzzle.findChild<HelpWindow *>();
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->browser()->source().fragment(), QString("puzzle"));
     QVERIFY(help->browser()->toPlainText().contains("HiScore PuzzleGame"));

@@ -3,7 +3,7 @@
 #include "FrmPim.h"
 #include "FrmTime.h"
 #include "GameTestSupport.h"
-#include "HelpViewer.h"
+#include "HelpWindow.h"
 #include "LetterFile.h"
 #include "Settings.h"
 #include "TestContext.h"
@@ -357,11 +357,11 @@ void TypingWindowsTest::help_opensAtTheDrillsSection() {
     trigger(&pim, "mnuHelp"); // no help document beside the program: told, nothing opens
     QCOMPARE(p.dialogs.messages.size(), size_t(1));
     QCOMPARE(p.dialogs.messages[0].title, QString("โปรแกรมผิดพลาด"));
-    QVERIFY(!pim.findChild<HelpViewer *>());
+    QVERIFY(!pim.findChild<HelpWindow *>());
 
     p.folder.installHelp();
     trigger(&pim, "mnuHelp");
-    auto *help = pim.findChild<HelpViewer *>();
+    auto *help = pim.findChild<HelpWindow *>();
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->browser()->source().fragment(), QString("typing"));
     QTRY_VERIFY(help->browser()->verticalScrollBar()->value() > 0);

@@ -52,7 +52,7 @@ int main(int argc, char *argv[]) {
     else if (which == "about")
         subject = new dlx::FrmAbout(&w);
     else if (which == "help")
-        subject = new dlx::HelpWindow(dlx::helpDocumentPath(context.programFolder), &w);
+        subject = new dlx::HelpWindow(dlx::helpDocumentPath(context.programFolder), {}, &w);
     subject->show();
     subject->raise();
     QTest::qWait(500);

@@ -1,7 +1,7 @@
 #include "FrmPim.h"
 
 #include "FrmTime.h"
-#include "HelpViewer.h"
+#include "HelpWindow.h"
 #include "HostServices.h"
 
 #include <QGridLayout>
@@ -34,7 +34,8 @@ FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimi
     connect(addItem("mnuStart", "เริ่มพิมพ์จับเวลา"), &QAction::triggered, this, &FrmPim::mnuStart);
     connect(addItem("mnuView", "ความเร็วที่บันทึกไว้"), &QAction::triggered, this, &FrmPim::mnuView);
     connect(addItem("mnuSave", "บันทึกสถิติการพิมพ์"), &QAction::triggered, this, &FrmPim::mnuSave);
-    connect(addItem("mnuHelp", "วิธีใช้"), &QAction::triggered, this, [this] { showHelpAt(this, context_, "typing"); });
+    connect(addItem("mnuHelp", "วิธีใช้"), &QAction::triggered, this,
+            [this] { showHelpWindow(this, context_, "typing"); });
     connect(addItem("mnuExit", "ออก"), &QAction::triggered, this, &QDialog::close);
 
     auto *rows = new QGridLayout;

@@ -1,8 +1,8 @@
 #include "HelpWindow.h"
 
-#include "Artwork.h"
 #include "Dialogs.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTextBrowser>
@@ -18,21 +18,24 @@ QString helpDocumentPath(const QString &programFolder) {
     return programFolder + "/help/index.html";
 }
 
-HelpWindow::HelpWindow(const QString &document, QWidget *parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(const QString &document, const QString &anchor, QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QString::fromUtf8("วิธีใช้ Dualexicon"));
-    setWindowIcon(art::programIcon());
+    setWindowIcon(parent ? parent->window()->windowIcon() : QApplication::windowIcon());
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(false);
-    browser_->setSource(QUrl::fromLocalFile(document));
+    QUrl source = QUrl::fromLocalFile(document);
+    if (!anchor.isEmpty())
+        source.setFragment(anchor);
+    browser_->setSource(source);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(640, 560);
 }
 
-HelpWindow *showHelpWindow(QWidget *parent, const AppContext &context) {
+HelpWindow *showHelpWindow(QWidget *parent, const AppContext &context, const QString &anchor) {
     const QString document = helpDocumentPath(context.programFolder);
     if (!QFileInfo(document).isFile()) {
         context.dialogs.error(
@@ -40,7 +43,7 @@ HelpWindow *showHelpWindow(QWidget *parent, const AppContext &context) {
             MsgIcon::Exclamation);
         return nullptr;
     }
-    auto *window = new HelpWindow(document, parent);
+    auto *window = new HelpWindow(document, anchor, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Centred over the window it was asked from, and kept on that window's screen.
     QRect place(QPoint(), window->size());
