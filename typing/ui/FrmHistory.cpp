@@ -115,6 +115,7 @@ FrmHistory::FrmHistory(const std::vector<DrillRun> &runs, QWidget *parent) : QDi
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setStretchLastSection(true);
     int row = 0;
     for (auto it = runs.rbegin(); it != runs.rend(); ++it, ++row) {
         const QStringList cells{when(it->finishedAt),
