@@ -36,7 +36,8 @@ int main(int argc, char *argv[]) {
     dlx::X11KeyboardLayouts keyboard;
     dlx::QtHttpGet http;
     const dlx::ProgramPaths paths = dlx::locateProgram(dlx::executableFolder());
-    const dlx::AppContext context(QString::fromStdString(paths.dataRoot), dialogs, settings, profile, keyboard, http);
+    dlx::AppContext context(QString::fromStdString(paths.dataRoot), dialogs, settings, profile, keyboard, http);
+    context.userDataFolder = dlx::defaultUserDataFolder();
     // A save killed half-way leaves its marked temporary file beside the letter files; it is never a user's file.
     if (!paths.installed)
         dlx::removeStaleTemporaryFiles(paths.dataRoot + "/Data");

@@ -43,6 +43,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its SQLite driver (the drills' history) as a plugin, which the shared-library scan does not see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6sql6-sqlite)
 # Without a Thai font the panes and menus show boxes.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-thai-tlwg)
 include(CPack)

@@ -31,6 +31,7 @@ packages=(
     qt6-l10n-tools
     libthai-dev
     pkg-config
+    libqt6sql6-sqlite
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -25,6 +25,9 @@ struct AppContext {
     KeyboardLayouts &keyboard;
     HttpGet &http;        ///< the download's GET
     QString printPdfFile; ///< when set, printing writes this PDF file instead of the default printer
+    /// The user's own data folder (the typing drill's records live there); main() sets defaultUserDataFolder(),
+    /// tests a temporary folder.
+    QString userDataFolder;
 
     QString dataFolder() const { return programFolder + "/Data"; }
 };

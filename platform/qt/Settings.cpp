@@ -16,6 +16,17 @@ QString configFolder() {
     return base + "/Dualexicon";
 }
 
+} // namespace
+
+QString defaultUserDataFolder() {
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty())
+        base = QDir::homePath() + "/.local/share";
+    return base + "/Dualexicon";
+}
+
+namespace {
+
 QString key(const QString &section, const QString &k) {
     return section + "/" + k;
 }

@@ -4,6 +4,9 @@
 
 namespace dlx {
 
+/// The user's data folder of the program: ~/.local/share/Dualexicon (XDG_DATA_HOME when set).
+QString defaultUserDataFolder();
+
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;

@@ -1,6 +1,7 @@
 #pragma once
 // The one place tests wire host services: fake dialogs and keyboard, settings and profile strings in files of
-// the program folder, and the real HTTP GET (tests serve on 127.0.0.1). A window test builds one per case.
+// the program folder, the user's data folder "user" inside it, and the real HTTP GET (tests serve on 127.0.0.1). A
+// window test builds one per case.
 #include "AppContext.h"
 #include "FakeDialogs.h"
 #include "HttpGet.h"
@@ -15,7 +16,9 @@ struct TestContext {
     explicit TestContext(const QString &programFolder, QtHttpGet::Limits httpLimits = {})
         : settings(QDir(programFolder).filePath(QStringLiteral("settings.ini"))),
           profile(QDir(programFolder).filePath(QStringLiteral("profile.ini"))), http(httpLimits),
-          context(programFolder, dialogs, settings, profile, keyboard, http) {}
+          context(programFolder, dialogs, settings, profile, keyboard, http) {
+        context.userDataFolder = QDir(programFolder).filePath(QStringLiteral("user"));
+    }
     TestContext(const TestContext &) = delete;
     TestContext &operator=(const TestContext &) = delete;
 

@@ -1,5 +1,6 @@
 // The twin typing drills and their time-limit windows, driven by key presses and menu commands.
 #include "FakeDialogs.h"
+#include "FrmHistory.h"
 #include "FrmPim.h"
 #include "FrmTime.h"
 #include "GameTestSupport.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -131,6 +133,8 @@ private slots:
     void emptyDictionary_windowTellsAndDoesNotOpen();
     void entryPoint_opensTheDrillModally();
     void help_opensAtTheDrillsSection();
+    void timedRun_isKeptAndShownInTheHistory();
+    void practice_asksTheMissedWordUntilTypedRightTwice();
 };
 
 void TypingWindowsTest::englishDrill_typesTheWordAndScoresWithEnter() {
@@ -366,6 +370,63 @@ void TypingWindowsTest::help_opensAtTheDrillsSection() {
     QCOMPARE(help->browser()->source().fragment(), QString("typing"));
     QTRY_VERIFY(help->browser()->verticalScrollBar()->value() > 0);
     QVERIFY(help->browser()->toPlainText().contains("HiScore PimThai"));
+}
+
+void TypingWindowsTest::timedRun_isKeptAndShownInTheHistory() {
+    Program p({{"C.pal", {U"cat/แมว/n.(นาม)"}}});
+    p.folder.writeBytes("user/history.sqlite", "not a database"); // made afresh, and the user is told
+    FrmPim pim(DrillTwin::English, p.context, p.timeLimit, std::make_unique<SeededRandom>(7));
+    QVERIFY(pim.load());
+    pim.show();
+    QCOMPARE(p.dialogs.messages.size(), size_t(1));
+    QCOMPARE(p.dialogs.messages[0].title, QString("สถิติย้อนหลัง"));
+    QVERIFY(p.dialogs.messages[0].text.contains("history.sqlite.damaged"));
+
+    startTimedRun(pim, {"1"});
+    QTest::keyClicks(&pim, "cax");
+    QTest::keyClick(&pim, Qt::Key_Return);
+    for (int i = 0; i < 60; ++i)
+        pim.clockTick();
+    QCOMPARE(p.dialogs.messages.back().text, QString("หมดเวลา คุณพิมพ์ได้ -1 / 1 นาที"));
+
+    QStringList row;
+    int chartRuns = -1;
+    QTimer::singleShot(0, [&] {
+        auto *history = qobject_cast<FrmHistory *>(QApplication::activeModalWidget());
+        if (!history)
+            return;
+        auto *grid = history->findChild<QTableWidget *>("GridRuns");
+        for (int c = 1; c < grid->columnCount(); ++c)
+            row << grid->item(grid->rowCount() - 1, c)->text();
+        chartRuns = static_cast<int>(history->findChild<SpeedChart *>("PicChart")->runs().size());
+        history->reject();
+    });
+    trigger(&pim, "mnuHistory");
+    QCOMPARE(row, (QStringList{"อังกฤษ", "1", "-1", "3", "67%"}));
+    QCOMPARE(chartRuns, 1);
+    QCOMPARE(p.dialogs.messages.size(), size_t(2));
+}
+
+void TypingWindowsTest::practice_asksTheMissedWordUntilTypedRightTwice() {
+    Program p({{"C.pal", {U"cat/แมว/n.(นาม)"}}, {"W.pal", {U"water/น้ำ/n.(นาม)"}}});
+    FrmPim pim(DrillTwin::English, p.context, p.timeLimit, std::make_unique<SeededRandom>(8));
+    QVERIFY(pim.load());
+    pim.show();
+    const QString missed = QString::fromStdU32String(pim.drill().target());
+    QTest::keyClicks(&pim, missed.left(missed.size() - 1) + "#");
+    QTest::keyClick(&pim, Qt::Key_Return);
+
+    trigger(&pim, "mnuPractice");
+    QCOMPARE(label(&pim, "LblPractice")->text(), QString("ฝึกคำที่พิมพ์ผิด: เหลือ 1 คำ"));
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(QString::fromStdU32String(pim.drill().target()), missed);
+        QTest::keyClicks(&pim, missed);
+        QTest::keyClick(&pim, Qt::Key_Return);
+    }
+    QVERIFY(label(&pim, "LblPractice")->text().contains("ไม่มีคำที่พิมพ์ผิดเหลือแล้ว"));
+    trigger(&pim, "mnuPractice");
+    QVERIFY(!label(&pim, "LblPractice")->isVisible());
+    QVERIFY(p.dialogs.messages.empty());
 }
 
 QTEST_MAIN(TypingWindowsTest)

@@ -882,6 +882,7 @@ void TestFrmMain::menuCaptionsAndShortcuts_data() {
         {"mnuPuzzle", "เกมส์ Puzzle", {}},
         {"mnuPimEng", "ฝึกพิมพ์อังกฤษ", {}},
         {"mnuPimThai", "ฝึกพิมพ์ไทย", {}},
+        {"mnuHistory", "สถิติย้อนหลัง", {}},
         {"mnuSet", "ตั้งค่า", {}},
         {"mnuSpell", "สะกดเสียงเมื่อพิมพ์", {}},
         {"mnuSkin", "เปลี่ยนหน้าตาโปรแกรม", {}},

@@ -10,6 +10,11 @@ int roundedRatio(long long numerator, long long denominator) {
     return static_cast<int>((2 * numerator + denominator) / (2 * denominator));
 }
 
+/// The records know a word by its English and its Thai.
+bool sameWord(const DictionaryEntry &a, const DictionaryEntry &b) {
+    return a.english == b.english && a.thai == b.thai;
+}
+
 } // namespace
 
 int DrillSpeed::charactersPerMinute() const {
@@ -30,6 +35,8 @@ TypingDrill::TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &r
     : twin_(twin), dataFolder_(std::move(dataFolder)), random_(random), timeLimit_(timeLimit) {}
 
 bool TypingDrill::newWord() {
+    if (practising_ && drawMissedWord())
+        return true;
     const EntryRule rule{twin_ == DrillTwin::English ? EntryField::English : EntryField::Thai, 0};
     if (auto drawn = drawRandomEntry(dataFolder_, rule, random_)) {
         startWord(drawn->entry);
@@ -39,7 +46,22 @@ bool TypingDrill::newWord() {
     return false;
 }
 
+bool TypingDrill::drawMissedWord() {
+    if (!records_)
+        return false;
+    auto missed = records_->missedWords(twin_);
+    if (!missed || missed->empty())
+        return false;
+    const int last = static_cast<int>(missed->size()) - 1;
+    int pick = random_.between(0, last);
+    if (last > 0 && sameWord((*missed)[static_cast<std::size_t>(pick)].entry, entry_))
+        pick = pick == last ? 0 : pick + 1;
+    startWord((*missed)[static_cast<std::size_t>(pick)].entry);
+    return true;
+}
+
 void TypingDrill::startWord(const DictionaryEntry &entry) {
+    entry_ = entry;
     if (twin_ == DrillTwin::English) {
         target_ = entry.english;
         shown_ = entry.thai;
@@ -83,6 +105,10 @@ TypingDrill::KeyOutcome TypingDrill::press(char32_t key) {
     if (lastSlotTyped() && key == kEnter) {
         const bool clean = std::none_of(wrong_.begin(), wrong_.end(), [](bool w) { return w; });
         score_ += clean ? 1 : -1;
+        if (auto noted = noteScored(clean); !noted)
+            recordsFailure_ = noted.error();
+        else
+            recordsFailure_.reset();
         newWord();
         return KeyOutcome::Scored;
     }
@@ -99,6 +125,30 @@ TypingDrill::KeyOutcome TypingDrill::press(char32_t key) {
         return KeyOutcome::Typed;
     }
     return KeyOutcome::Ignored;
+}
+
+Status TypingDrill::noteScored(bool clean) {
+    if (!records_)
+        return {};
+    if (!clean)
+        return records_->keepMissedWord(twin_, {entry_, 0});
+    auto missed = records_->missedWords(twin_);
+    if (!missed)
+        return missed.error();
+    const auto it =
+        std::find_if(missed->begin(), missed->end(), [&](const MissedWord &m) { return sameWord(m.entry, entry_); });
+    if (it == missed->end())
+        return {};
+    if (it->rightInARow + 1 >= 2)
+        return records_->dropMissedWord(twin_, entry_);
+    return records_->keepMissedWord(twin_, {entry_, it->rightInARow + 1});
+}
+
+Status TypingDrill::recordTimedRun(std::int64_t finishedAt) {
+    if (!records_)
+        return {};
+    return records_->addRun(
+        {finishedAt, twin_, timeLimit_, score_, speed_.charactersPerMinute(), speed_.accuracyPercent()});
 }
 
 void TypingDrill::startClock() {

@@ -1,6 +1,7 @@
 #pragma once
 // The rules of the typing drill, shared by the English and the Thai twin: one random dictionary entry at a time,
 // typed character by character into a row of slots, scored with Enter, and a clock that ends a timed run.
+#include "DrillRecords.h"
 #include "RandomEntry.h"
 
 #include <array>
@@ -9,11 +10,6 @@
 #include <string>
 
 namespace dlx {
-
-enum class DrillTwin {
-    English, ///< types the English word, shows the Thai meaning
-    Thai,    ///< types the Thai meaning, shows the English word
-};
 
 /// The clock as its four digit labels show it: minutes tens, minutes units, seconds tens, seconds units.
 /// The minutes tens keep counting past 9, so 100 minutes read "10" "0" ":" "0" "0".
@@ -52,6 +48,13 @@ public:
     /// timeLimit is the program-wide length of a timed run in minutes, read at every clock tick.
     TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &random, const std::int16_t &timeLimit);
 
+    /// Where scored words and finished runs are kept; none (the default) keeps nothing.
+    void setRecords(DrillRecords *records) { records_ = records; }
+    /// While practising, new words come from the missed words first (at random, not the word just asked when
+    /// there is another), then from the whole dictionary when none is left.
+    void setPractising(bool on) { practising_ = on; }
+    bool practising() const { return practising_; }
+
     /// Draws a new entry and clears the slots. When the dictionary holds no playable entry the previous word is
     /// asked for again (before the first word: no word, no slot in use) and the result is false.
     bool newWord();
@@ -78,7 +81,11 @@ public:
         Ignored, ///< every slot is typed and the key is not Enter
     };
     /// One character key. Enter is kEnter; before the last slot is typed it fills the slot like any character.
+    /// A scored word goes to the records: a word with a wrong character is kept as missed, and a missed word
+    /// leaves them when it is typed right twice in a row.
     KeyOutcome press(char32_t key);
+    /// The records' failure at the last scoring, if any; the word was scored all the same.
+    const std::optional<IoError> &recordsFailure() const { return recordsFailure_; }
 
     const DrillClock &clock() const { return clock_; }
     bool clockRunning() const { return running_; }
@@ -91,15 +98,23 @@ public:
     bool tick();
     /// The pace of the current or last timed run (all zero before the first run).
     const DrillSpeed &speed() const { return speed_; }
+    /// Stores the run that just reached its time limit, finished at the given time (seconds since 1970 UTC).
+    Status recordTimedRun(std::int64_t finishedAt);
 
 private:
     bool timeIsUp() const;
     void clearSlots();
+    bool drawMissedWord();
+    Status noteScored(bool clean);
 
     DrillTwin twin_;
     std::string dataFolder_;
     RandomSource &random_;
     const std::int16_t &timeLimit_;
+    DrillRecords *records_ = nullptr;
+    bool practising_ = false;
+    std::optional<IoError> recordsFailure_;
+    DictionaryEntry entry_;
 
     std::u32string target_, shown_, label_;
     int slotsInUse_ = 0;

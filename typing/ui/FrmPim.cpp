@@ -3,7 +3,10 @@
 #include "FrmTime.h"
 #include "HelpWindow.h"
 #include "HostServices.h"
+#include "SqlDrillRecords.h"
+#include "TypingWindows.h"
 
+#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
@@ -34,6 +37,10 @@ FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimi
     connect(addItem("mnuStart", "เริ่มพิมพ์จับเวลา"), &QAction::triggered, this, &FrmPim::mnuStart);
     connect(addItem("mnuView", "ความเร็วที่บันทึกไว้"), &QAction::triggered, this, &FrmPim::mnuView);
     connect(addItem("mnuSave", "บันทึกสถิติการพิมพ์"), &QAction::triggered, this, &FrmPim::mnuSave);
+    QAction *practice = addItem("mnuPractice", "ฝึกคำที่พิมพ์ผิด");
+    practice->setCheckable(true);
+    connect(practice, &QAction::toggled, this, &FrmPim::mnuPractice);
+    connect(addItem("mnuHistory", "สถิติย้อนหลัง"), &QAction::triggered, this, &FrmPim::mnuHistory);
     connect(addItem("mnuHelp", "วิธีใช้"), &QAction::triggered, this,
             [this] { showHelpWindow(this, context_, "typing"); });
     connect(addItem("mnuExit", "ออก"), &QAction::triggered, this, &QDialog::close);
@@ -59,6 +66,9 @@ FrmPim::FrmPim(DrillTwin twin, const AppContext &context, std::int16_t &timeLimi
     fields->addWidget(addLabel("Label2", "คุณสมบัติ :"), 1, 0);
     lblProp_ = addLabel("LblProp", "");
     fields->addWidget(lblProp_, 1, 1);
+    lblPractice_ = addLabel("LblPractice", "");
+    lblPractice_->hide();
+    fields->addWidget(lblPractice_, 2, 0, 1, 2);
     fields->setColumnStretch(1, 1);
 
     auto *status = new QHBoxLayout;
@@ -100,6 +110,8 @@ bool FrmPim::load() {
         tellNoWords();
         return false;
     }
+    records_ = openDrillRecords(context_, this);
+    drill_.setRecords(records_.get());
     showScore();
     showClock();
     return true;
@@ -148,8 +160,16 @@ void FrmPim::showSpeed() {
 }
 
 void FrmPim::pressKey(char32_t key) {
-    if (drill_.press(key) == TypingDrill::KeyOutcome::Scored)
+    if (drill_.press(key) == TypingDrill::KeyOutcome::Scored) {
         showScore();
+        if (const auto &failure = drill_.recordsFailure()) {
+            // Told once; the drill goes on without its records.
+            drill_.setRecords(nullptr);
+            records_.reset();
+            context_.dialogs.error(this, describeFailure("บันทึกคำที่พิมพ์ผิดไม่สำเร็จ", *failure));
+        }
+        showPractice();
+    }
     showWord();
     showSpeed();
 }
@@ -161,7 +181,37 @@ void FrmPim::clockTick() {
         return;
     // The timer stops before the message: a tick arriving while the box is open must not ask again.
     timer_->stop();
+    storeTimedRun();
     message(QString("หมดเวลา คุณพิมพ์ได้ %1 / %2 นาที").arg(drill_.score()).arg(timeLimit_), "หมดเวลา", MsgIcon::Stop);
+}
+
+void FrmPim::storeTimedRun() {
+    if (!records_)
+        return;
+    if (auto stored = drill_.recordTimedRun(QDateTime::currentSecsSinceEpoch()); !stored)
+        context_.dialogs.error(this, describeFailure("บันทึกสถิติย้อนหลังไม่สำเร็จ", stored.error()));
+}
+
+void FrmPim::mnuPractice(bool on) {
+    drill_.setPractising(on);
+    NewWord();
+    showPractice();
+}
+
+void FrmPim::showPractice() {
+    lblPractice_->setVisible(drill_.practising());
+    if (!drill_.practising())
+        return;
+    int left = 0;
+    if (records_)
+        if (const auto missed = records_->missedWords(twin_))
+            left = static_cast<int>(missed->size());
+    lblPractice_->setText(left > 0 ? QString("ฝึกคำที่พิมพ์ผิด: เหลือ %1 คำ").arg(left)
+                                   : QString("ฝึกคำที่พิมพ์ผิด: ไม่มีคำที่พิมพ์ผิดเหลือแล้ว สุ่มคำจากพจนานุกรม"));
+}
+
+void FrmPim::mnuHistory() {
+    showFrmHistory(this, context_, records_.get());
 }
 
 void FrmPim::startTimedRun() {

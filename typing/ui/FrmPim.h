@@ -15,6 +15,8 @@ class QTimer;
 
 namespace dlx {
 
+class SqlDrillRecords;
+
 class FrmPim : public GameWindow {
     Q_OBJECT
 public:
@@ -37,6 +39,9 @@ public:
     void mnuStart();
     void mnuView();
     void mnuSave();
+    /// Practice of the missed words on or off; either way a new word is drawn.
+    void mnuPractice(bool on);
+    void mnuHistory();
 
     const TypingDrill &drill() const { return drill_; }
     QTimer *clockTimer() const { return timer_; }
@@ -50,6 +55,8 @@ private:
     void showScore();
     void showClock();
     void showSpeed();
+    void showPractice();
+    void storeTimedRun();
     QString scoreKey() const;
     QString timeKey() const;
 
@@ -65,6 +72,8 @@ private:
     QLabel *lblSpeed_ = nullptr; ///< pace of the current or last timed run
     QLabel *lblMean_ = nullptr;
     QLabel *lblProp_ = nullptr;
+    QLabel *lblPractice_ = nullptr;            ///< the missed words left, while practising them
+    std::unique_ptr<SqlDrillRecords> records_; ///< none when the user's records cannot be opened
     QTimer *timer_ = nullptr;
 };
 

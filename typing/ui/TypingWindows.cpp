@@ -1,6 +1,11 @@
 #include "TypingWindows.h"
 
+#include "Dialogs.h"
+#include "FrmHistory.h"
 #include "FrmPim.h"
+#include "SqlDrillRecords.h"
+
+#include <memory>
 
 namespace dlx {
 namespace {
@@ -24,6 +29,23 @@ void showFrmPimEng(QWidget *parent, const AppContext &context) {
 }
 void showFrmPimThai(QWidget *parent, const AppContext &context) {
     showDrill(DrillTwin::Thai, parent, context);
+}
+
+void showFrmHistory(QWidget *parent, const AppContext &context, DrillRecords *records) {
+    std::unique_ptr<SqlDrillRecords> own;
+    if (!records) {
+        own = openDrillRecords(context, parent);
+        if (!own)
+            return;
+        records = own.get();
+    }
+    const auto runs = records->runs();
+    if (!runs) {
+        context.dialogs.error(parent, describeFailure("อ่านสถิติย้อนหลังไม่ได้", runs.error()));
+        return;
+    }
+    FrmHistory window(*runs, parent);
+    window.exec();
 }
 
 } // namespace dlx

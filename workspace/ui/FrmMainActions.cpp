@@ -161,6 +161,7 @@ void FrmMain::createActions() {
     add("mnuPuzzle", "เกมส์ Puzzle", [this] { showFrmPuzzle(this, context_); });
     add("mnuPimEng", "ฝึกพิมพ์อังกฤษ", [this] { showFrmPimEng(this, context_); });
     add("mnuPimThai", "ฝึกพิมพ์ไทย", [this] { showFrmPimThai(this, context_); });
+    add("mnuHistory", "สถิติย้อนหลัง", [this] { showFrmHistory(this, context_); });
     add("mnuSpell", "สะกดเสียงเมื่อพิมพ์", nothing)->setEnabled(false);
     add("mnuSkin", "เปลี่ยนหน้าตาโปรแกรม", [this] { chooseSkin(); });
     add("mnuUpDate", "เพิ่มศัพท์จากอินเตอร์เน็ต...", [this] {
@@ -235,7 +236,7 @@ void FrmMain::createMenus() {
     tool->addMenu(option);
     fill(option, {"mnuGram", "mnuWord"});
     tool->addAction(action("mnuSentenceSpace"));
-    fill(barMenu("mnuRelax", "มุมพักผ่อน", false), {"mnuPuzzle", "-mnuBar11", "mnuPimEng", "mnuPimThai"});
+    fill(barMenu("mnuRelax", "มุมพักผ่อน", false), {"mnuPuzzle", "-mnuBar11", "mnuPimEng", "mnuPimThai", "mnuHistory"});
     fill(barMenu("mnuSet", "ตั้งค่า", false), {"mnuSpell", "-mnuBar13", "mnuSkin"});
     menuBar()->addAction(action("mnuUpDate")); // a command on the menu bar itself
     fill(barMenu("mnuHelp", "&วิธีใช้", true), {"mnuVitee", "mnuTip", "mnuAbout"});
