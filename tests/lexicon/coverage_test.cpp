@@ -40,7 +40,7 @@ struct Coverage {
     size_t reported = 0;    ///< words the lookup reported as unknown
 };
 
-TEST(LexiconCoverage, sampleProseComesOutInThaiForAtLeastNinetyTwoPercentOfTheWords) {
+TEST(LexiconCoverage, sampleProseComesOutInThaiForAtLeastNinetySevenPercentOfTheWords) {
     std::vector<std::filesystem::path> samples;
     for (const auto &e : std::filesystem::directory_iterator(DLX_TEST_DATA "/english"))
         if (e.path().extension() == ".txt")
@@ -75,8 +75,10 @@ TEST(LexiconCoverage, sampleProseComesOutInThaiForAtLeastNinetyTwoPercentOfTheWo
             c.tokens += isArticle(w) ? 0 : 1;
         c.leftEnglish = letterRuns(thai).size();
         ASSERT_GT(c.tokens, 500u) << path << " is too short to measure";
-        // No kind of text may fall far behind the others (names and words touching quotes stay English).
-        EXPECT_GE(1.0 - double(c.leftEnglish) / double(c.tokens), 0.88) << path;
+        // No kind of text may fall far behind the others. Names stay English, and so do the identifiers of a
+        // manual that Thai writes in Latin letters too (malloc, ls, SOURCEFILE:LINENO), which hold the GNU
+        // sample near 94 %.
+        EXPECT_GE(1.0 - double(c.leftEnglish) / double(c.tokens), 0.94) << path;
         // Every reported word is still in the translation as English.
         EXPECT_LE(c.reported, c.leftEnglish) << path;
         std::printf("[ coverage ] %-40s %5zu words, %4zu left in English: %.1f %%\n", path.filename().string().c_str(),
@@ -96,7 +98,7 @@ TEST(LexiconCoverage, sampleProseComesOutInThaiForAtLeastNinetyTwoPercentOfTheWo
     for (size_t i = 0; i < sorted.size() && i < 30; ++i)
         list << (i ? ", " : "") << toUtf8(sorted[i].first) << " " << sorted[i].second;
     std::printf("[ coverage ] most frequent unknown words: %s\n", list.str().c_str());
-    EXPECT_GE(rendered, 0.92);
+    EXPECT_GE(rendered, 0.97);
 }
 
 // Every word of the frequency list the dictionary was built against comes out in Thai on its own, by an entry

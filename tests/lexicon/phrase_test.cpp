@@ -1,10 +1,15 @@
 // The dictionary's senses agree with the phrase rules: English phrases come out as the idiomatic Thai the
 // rules were written for. Each row names the mode whose word order the rule's search text follows.
+#include "Codec874.h"
 #include "Driver.h"
 #include "Lexicon.h"
+#include "PhraseRules.h"
+#include "TextFile.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace dlx::test {
 namespace {
@@ -42,7 +47,7 @@ const PhraseRow kRows[] = {{G, "I can not go", "ฉันไม่สามา�
                            {G, "I won't go", "ฉันจะไม่ไป"},
                            {G, "I'm", "ฉันเป็น"},
                            {G, "you're", "คุณเป็น"},
-                           {G, "it's", "มันของเขา"},
+                           {G, "it's", "มันเป็น"},
                            {G, "the man's house", "ผู้ชายบ้านของเขา"},
                            {G, "They haven't", "พวกเขาไม่มี"},
                            {G, "You must not go", "คุณไม่ต้องไป"},
@@ -88,7 +93,7 @@ const PhraseRow kRows[] = {{G, "I can not go", "ฉันไม่สามา�
                            {G, "as though", "ราวกับว่า"},
                            {G, "as it is", "ตามที่มันเป็น"},
                            {G, "as long as", "ตราบเท่าที่"},
-                           {G, "as well as", "ได้เหมือนกับ"},
+                           {G, "as well as", "รวมทั้ง"},
                            {G, "even if", "แม้ว่า"},
                            {G, "even so", "แม้กระนั้น"},
                            {G, "even though", "ถึงแม้ว่า"},
@@ -135,7 +140,7 @@ const PhraseRow kRows[] = {{G, "I can not go", "ฉันไม่สามา�
                            {G, "see you later", "แล้วพบกันใหม่นะ"},
                            {G, "see you", "พบกันใหม่"},
                            {G, "good morning", "สวัสดี"},
-                           {G, "right now", "ถูกต้องตอนนี้"},
+                           {G, "right now", "ตอนนี้เลย"},
                            {G, "long ago", "นานแล้ว"},
                            {G, "or else", "ไม่เช่นนั้น"},
                            {G, "over there", "ที่โน่น"},
@@ -225,6 +230,30 @@ const PhraseRow kRows[] = {{G, "I can not go", "ฉันไม่สามา�
                            {G, "closed system", "ระบบปิด"}};
 
 INSTANTIATE_TEST_SUITE_P(RuleTable, LexiconPhrases, ::testing::ValuesIn(kRows));
+
+// The phrase rules shipped in Idiom.pal: one English phrase per rule, in a table beside this test, must come out
+// as the Thai the rule was written for, so that a later change of a sense that stops a rule fails here.
+TEST(LexiconPhrases, everyShippedIdiomRuleTurnsItsPhraseIntoItsThai) {
+    const auto file = readFileBytes(std::string(DLX_SHIPPED_DATA) + "/" + kUserPhraseFile);
+    ASSERT_TRUE(file.ok());
+    const UserPhraseRules shipped = parseUserPhraseRules(decode874(*file));
+    EXPECT_TRUE(shipped.refused.empty()) << toUtf8(shipped.refused.front().text);
+    EXPECT_GE(shipped.rules.size(), 400u);
+
+    std::ifstream table(DLX_LEXICON_TESTS "/shipped_phrase_rules.tsv");
+    ASSERT_TRUE(table) << "the table of the shipped phrase rules is missing";
+    static Lexicon lexicon(DLX_SHIPPED_DATA);
+    size_t rows = 0;
+    for (std::string line; std::getline(table, line);) {
+        const size_t tab = line.find('\t');
+        if (line.empty() || line[0] == '#' || tab == std::string::npos)
+            continue;
+        ++rows;
+        const std::string english = line.substr(0, tab), thai = line.substr(tab + 1);
+        EXPECT_EQ(toUtf8(translateText(fromUtf8(english), lexicon, G)), thai) << "\"" << english << "\"";
+    }
+    EXPECT_EQ(rows, shipped.rules.size()) << "each shipped rule has its row in the table";
+}
 
 } // namespace
 } // namespace dlx::test
