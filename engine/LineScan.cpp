@@ -81,21 +81,6 @@ void Translator::translatePart(std::u32string_view part, bool endsLine) {
     }
     charsInLine_ += len;
     lastChar_ = text[len - 1];
-    if (endsLine)
-        endLine();
-}
-
-// Whatever the last piece was (an unknown word, a number, a comparative the suffix rules held), nothing held
-// back crosses into the next line: the noun phrase, then the question words, end their own line.
-void Translator::endLine() {
-    flushHeldModifiers();
-    if (!s_.HeldPhrase.empty()) {
-        append(s_.HeldPhrase);
-        s_.HeldPhrase.clear();
-    }
-    s_.AtLineEnd = false;
-    s_.PrevPos.reset();
-    s_.ComparisonOpen = false;
 }
 
 // CurrentWord ends with c, the character that ended the piece; `before` is the character before c in the line.

@@ -63,9 +63,6 @@ public:
     /// in order, the last with `endsLine`. That last part holds at least the line's last character, unless the
     /// whole line is empty. translateLine(l) is translatePart(l, true).
     void translatePart(std::u32string_view part, bool endsLine);
-    /// The end of a line: the held text is written out and the line's grammar context forgotten, as the lookup
-    /// does after a line's last word. translatePart calls it when its part ends the line.
-    void endLine();
     /// The word step on CurrentWord: CheckMean, then CurrentWord is appended unless the step consumed it.
     void wordStep();
     /// Writes the piece in CurrentWord as its kind requires: articles, marks, Tabs, other pieces; a piece that

@@ -74,8 +74,6 @@ void translateLine(Translator &t, std::u32string_view line) {
             t.wordStep();
         }
     }
-    if (!line.empty())
-        t.endLine(); // nothing held crosses into the next line
 }
 
 std::vector<std::u32string> translateLines(Translator &t, const std::vector<std::u32string> &lines) {
