@@ -2,7 +2,8 @@
 // sentences. Run it under X (xvfb-run -a) with the Thai fonts installed:
 //   xvfb-run -a -s "-screen 0 800x600x24" build/tests/workspace_screenshot docs/screenshot.png
 // A second argument "tip", "about" or "help" takes that window instead; a size such as "420x330" takes the main
-// window at that size, a third argument "side" with the panes side by side.
+// window at that size, a third argument "side" with the panes side by side; "reading" takes it with the word
+// panel open on a clicked word and the words left in English marked.
 #include "FakeDialogs.h"
 #include "FrmAbout.h"
 #include "FrmMain.h"
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 
 int main(int argc, char *argv[]) {
@@ -43,7 +45,18 @@ int main(int argc, char *argv[]) {
     QTest::mouseClick(w.findChild<QPushButton *>("Command1"), Qt::LeftButton);
     QWidget *subject = &w;
     const QString which = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
-    if (const QStringList size = which.split('x'); size.size() == 2) {
+    if (which == "reading") {
+        auto *text1 = w.findChild<QTextEdit *>("Text1");
+        text1->setPlainText("The old sailor walked slowly along the quay.\n"
+                            "Seagulls squawked above the trawlers and the bollards.\n"
+                            "He was looking for his brother, a shipwright from Falmouth.");
+        QTest::mouseClick(w.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        w.findChild<QAction *>("mnuWordPanel")->trigger();
+        QTest::qWait(300);
+        QTextCursor c(text1->document());
+        c.setPosition(text1->toPlainText().indexOf("walked") + 2);
+        QTest::mouseClick(text1->viewport(), Qt::LeftButton, Qt::NoModifier, text1->cursorRect(c).center());
+    } else if (const QStringList size = which.split('x'); size.size() == 2) {
         w.resize(size[0].toInt(), size[1].toInt());
         if (argc > 3 && QString::fromLatin1(argv[3]) == "side")
             w.findChild<QAction *>("mnuCurY")->trigger();
