@@ -54,7 +54,7 @@ int main(int argc, char *argv[]) {
         w.findChild<QAction *>("mnuWordPanel")->trigger();
         QTest::qWait(300);
         QTextCursor c(text1->document());
-        c.setPosition(text1->toPlainText().indexOf("walked") + 2);
+        c.setPosition(text1->toPlainText().indexOf("Seagulls") + 3);
         QTest::mouseClick(text1->viewport(), Qt::LeftButton, Qt::NoModifier, text1->cursorRect(c).center());
     } else if (const QStringList size = which.split('x'); size.size() == 2) {
         w.resize(size[0].toInt(), size[1].toInt());
