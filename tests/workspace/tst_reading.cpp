@@ -114,6 +114,7 @@ private slots:
         QVERIFY(!panel->isHidden());
         QVERIFY(r.window->width() > narrow);
         QCOMPARE(r.services.settings.value("Reading", "WordPanel", {}), QStringLiteral("1"));
+        QVERIFY(!FrmMain(r.services.context).findChild<QDockWidget *>("WordPanel")->isHidden()); // the next start
 
         r.clickOn(r.pane("Text1"), "cats");
         QCOMPARE(r.part<QLabel>("WordTitle")->text(), QStringLiteral("cats"));
