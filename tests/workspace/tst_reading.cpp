@@ -105,6 +105,11 @@ private slots:
         QDockWidget *panel = r.part<QDockWidget>("WordPanel");
         r.translate(QStringLiteral("I see cats and a zebra"));
         QCOMPARE(r.marked(), (QStringList{"and", "zebra"}));
+        // The marks stand out from the pane's background, whatever it is.
+        r.services.dialogs.colorAnswers.push_back(QColor(230, 0, 0));
+        r.part<QAction>("mnuBack2")->trigger();
+        const QColor mark = r.pane("Text2")->extraSelections().value(0).format.underlineColor();
+        QVERIFY(mark.red() < 128 || mark.green() > 100);
 
         // Closed, a click on an unmarked word is only a click; F8 opens the panel and the settings remember it.
         r.clickOn(r.pane("Text1"), "cats");
