@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -67,13 +68,13 @@ struct Reading {
         QTest::mouseClick(part<QPushButton>("Command1"), Qt::LeftButton);
     }
     /// Clicks the middle of the first occurrence of `what` in the pane.
-    void clickOn(QTextEdit *edit, const QString &what) {
+    void clickOn(QTextEdit *edit, const QString &what, Qt::MouseButton button = Qt::LeftButton) {
         const int at = edit->toPlainText().indexOf(what);
         QVERIFY2(at >= 0, qPrintable(what));
         QTextCursor c(edit->document());
         c.setPosition(at + what.size() / 2);
         const QPoint p = edit->cursorRect(c).center() + QPoint(1, 0);
-        QTest::mouseClick(edit->viewport(), Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseClick(edit->viewport(), button, Qt::NoModifier, p);
     }
     /// The marked words of the translation pane.
     QStringList marked() const {
@@ -145,6 +146,15 @@ private slots:
         QTest::keyClick(r.window.get(), Qt::Key_F8);
         QVERIFY(panel->isHidden());
         QCOMPARE(r.window->width(), narrow);
+
+        // The pane menu's ดูความหมาย opens the panel on the word under the pointer.
+        r.clickOn(r.pane("Text1"), "see", Qt::RightButton);
+        auto *menu = r.part<QMenu>("mnuPopUp");
+        QVERIFY(menu->isVisible());
+        menu->close();
+        r.part<QAction>("mnuPopMean")->trigger();
+        QVERIFY(!panel->isHidden());
+        QCOMPARE(r.part<QLabel>("WordTitle")->text(), QStringLiteral("see"));
     }
 
     void aWordAddedFromThePanelIsThaiInTheNextTranslation() {
