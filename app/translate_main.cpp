@@ -1,6 +1,7 @@
 // dualexicon-translate: the translation engine on files or standard input, for scripts and big texts.
 //
 //   dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] [FILE...]
+//   dualexicon-translate [--data DIR] --lookup WORD
 //   dualexicon-translate --help | --version
 //
 // Input is UTF-8, or Windows-874 when it is not valid UTF-8; output is UTF-8, one line per input line.
@@ -9,7 +10,9 @@
 #include "ProgramPaths.h"
 #include "TextFile.h"
 #include "TextLines.h"
+#include "UnknownWords.h"
 #include "Utf8.h"
+#include "WordLookup.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,10 +23,10 @@
 #include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -35,6 +38,7 @@ struct Options {
     bool help = false;
     bool version = false;
     std::string dataFolder;
+    std::optional<std::string> lookup;
     std::vector<std::string> files;
 };
 
@@ -64,6 +68,12 @@ const std::vector<OptionSpec> &optionTable() {
          nullptr,
          "instead of the translation, list the English words the dictionary did not render, most frequent first",
          [](Options &o, const char *) { o.unknown = true; }},
+        {{"--lookup"},
+         "WORD",
+         "instead of translating, show how the dictionary gives an English WORD (its own entry, or a stem and a "
+         "suffix rule) and all its lines, \"*\" marking the one the translation uses; for a Thai WORD, the English "
+         "entries whose meaning holds it",
+         [](Options &o, const char *v) { o.lookup = v; }},
         {{"-h", "--help"}, nullptr, "show this help and exit", [](Options &o, const char *) { o.help = true; }},
         {{"--version"}, nullptr, "show the version and exit", [](Options &o, const char *) { o.version = true; }},
     };
@@ -99,25 +109,14 @@ std::string usage() {
     return text + "\nInput is UTF-8, UTF-16 with a byte-order mark, or Windows-874.\n"
                   "Output is UTF-8, one line for each input line.\n"
                   "Exit status: 0 when all went well; 1 when an input or the data folder cannot be\n"
-                  "read, or the output cannot be written; 2 for a wrong option.\n";
+                  "read, or the output cannot be written, or --lookup found nothing; 2 for a wrong\n"
+                  "option.\n";
 }
 
 /// Says why the run stops and gives the exit status of a failure.
 int fail(const dlx::IoError &error) {
     std::fprintf(stderr, "dualexicon-translate: %s: %s\n", error.path.c_str(), error.reason().c_str());
     return 1;
-}
-
-std::u32string cleanWord(std::u32string_view w) {
-    // Report the letters of the word: "x=" => "x".
-    size_t end = w.size();
-    while (end > 0 && !((w[end - 1] >= U'a' && w[end - 1] <= U'z') || (w[end - 1] >= U'A' && w[end - 1] <= U'Z')))
-        --end;
-    std::u32string out(w.substr(0, end));
-    for (char32_t &c : out)
-        if (c >= U'A' && c <= U'Z')
-            c += 32;
-    return out;
 }
 
 /// Standard output: the UTF-8 of the translation gathered in a buffer and written in big blocks. Every write is
@@ -271,6 +270,55 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
     return feed(lines);
 }
 
+/// --lookup: the word's lines (or, for Thai, the entries whose meaning holds it) on standard output. Exit 0 when
+/// something was found, 1 when nothing was or a letter file could not be read.
+int lookUp(const std::string &dataFolder, const std::string &wordUtf8) {
+    dlx::Lexicon lexicon(dataFolder);
+    dlx::WordLookup lookup(lexicon);
+    const std::u32string word = dlx::fromUtf8(wordUtf8);
+    const std::u32string_view trimmed = dlx::trimSpaces(word);
+    const bool english =
+        !trimmed.empty() && ((trimmed[0] >= U'a' && trimmed[0] <= U'z') || (trimmed[0] >= U'A' && trimmed[0] <= U'Z'));
+    Output out;
+    auto line = [&](const dlx::Sense &s, const char *mark) {
+        out.putBytes(mark);
+        out.put(s.english + U"\t" + s.thai + U"\t" + s.label + U"\n");
+    };
+    bool found = false;
+    if (english) {
+        const dlx::WordReport report = lookup.lookUp(trimmed);
+        std::u32string how = report.word + U": ";
+        switch (report.reach) {
+        case dlx::WordReach::Exact:
+            how += U"its own entry, translated as " + report.rendering;
+            break;
+        case dlx::WordReach::Stem:
+            how += report.stem + U" + " + report.suffix + U", translated as " + report.rendering;
+            break;
+        case dlx::WordReach::Article:
+            how += U"an article, which the translation leaves out";
+            break;
+        case dlx::WordReach::Unknown:
+            how += U"no line renders it, the translation leaves it in English";
+            break;
+        }
+        out.put(how + U"\n");
+        for (const dlx::Sense &s : report.senses)
+            line(s, s.used ? "* " : "  ");
+        found = !report.senses.empty();
+    } else {
+        const std::vector<dlx::MeaningMatch> matches = lookup.findMeaning(trimmed);
+        for (const dlx::MeaningMatch &m : matches)
+            line(m.entry, "");
+        found = !matches.empty();
+    }
+    for (const dlx::IoError &error : lookup.errors())
+        std::fprintf(stderr, "dualexicon-translate: %s: %s\n", error.path.c_str(), error.reason().c_str());
+    if (!out.flush())
+        return fail(*out.failure());
+    return found && lookup.errors().empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -321,6 +369,8 @@ int main(int argc, char **argv) {
                      std::strerror(errno));
         return 1;
     }
+    if (opt.lookup)
+        return lookUp(opt.dataFolder, *opt.lookup);
     if (opt.files.empty())
         opt.files.push_back("-");
 
@@ -359,13 +409,9 @@ int main(int argc, char **argv) {
     translator.mode = opt.wordForWord ? dlx::TranslationMode::WordForWord : dlx::TranslationMode::Grammar;
     translator.sentenceSpace = opt.sentenceSpace;
 
-    std::unordered_map<std::u32string, long> unknown;
+    dlx::UnknownWords unknown;
     if (opt.unknown)
-        translator.onUnknownWord = [&](std::u32string_view w) {
-            std::u32string word = cleanWord(w);
-            if (!word.empty())
-                ++unknown[word];
-        };
+        translator.onUnknownWord = [&](std::u32string_view w) { unknown.add(w); };
 
     Output out;
     dlx::StreamedRun::Sink sink;
@@ -391,11 +437,7 @@ int main(int argc, char **argv) {
     run.finish();
 
     if (opt.unknown) {
-        std::vector<std::pair<std::u32string, long>> sorted(unknown.begin(), unknown.end());
-        std::sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) {
-            return a.second != b.second ? a.second > b.second : a.first < b.first;
-        });
-        for (const auto &[word, count] : sorted)
+        for (const auto &[word, count] : unknown.mostFrequent())
             out.putBytes(std::to_string(count) + "\t" + dlx::toUtf8(word) + "\n");
     }
     if (!out.flush())

@@ -2,7 +2,9 @@
 
 #include "ByteTable874.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -141,6 +143,48 @@ void LetterIndex::appendMeaning(EntryNo entry, std::u32string &out) const {
     out.resize(at + (e.thaiEnd - e.thaiBegin));
     for (size_t i = e.thaiBegin; i < e.thaiEnd; ++i)
         out[at + i - e.thaiBegin] = table[static_cast<unsigned char>(bytes_[i])];
+}
+
+void LetterIndex::appendEnglish(EntryNo entry, std::u32string &out) const {
+    const Entry &e = entries_[entry];
+    const auto &table = windows874Table();
+    for (size_t i = e.keyBegin; i < e.keyEnd; ++i)
+        out.push_back(table[static_cast<unsigned char>(bytes_[i])]);
+}
+
+void LetterIndex::appendLabel(EntryNo entry, std::u32string &out) const {
+    const Entry &e = entries_[entry];
+    if (e.thaiEnd >= bytes_.size() || bytes_[e.thaiEnd] != '/')
+        return;
+    const auto &table = windows874Table();
+    for (size_t i = e.thaiEnd + 1; i < bytes_.size() && bytes_[i] != '/' && !isLineBreak(bytes_[i]); ++i)
+        out.push_back(table[static_cast<unsigned char>(bytes_[i])]);
+}
+
+void LetterIndex::findInMeanings(std::string_view needle, std::vector<EntryNo> &out) const {
+    if (needle.empty() || entries_.empty())
+        return;
+    // glibc's memmem finds a short needle far quicker than a search for its first byte, common in Thai.
+    auto find = [&](size_t from) -> size_t {
+        if (from >= bytes_.size())
+            return std::string_view::npos;
+        const void *hit = ::memmem(bytes_.data() + from, bytes_.size() - from, needle.data(), needle.size());
+        return hit ? static_cast<size_t>(static_cast<const char *>(hit) - bytes_.data()) : std::string_view::npos;
+    };
+    for (size_t at = find(0); at != std::string_view::npos;) {
+        // The entry whose meaning starts at or before the hit, if the hit lies inside that meaning.
+        auto after = std::upper_bound(entries_.begin(), entries_.end(), at,
+                                      [](size_t pos, const Entry &e) { return pos < e.thaiBegin; });
+        size_t from = at + 1;
+        if (after != entries_.begin()) {
+            const Entry &e = *(after - 1);
+            if (at + needle.size() <= e.thaiEnd) {
+                out.push_back(static_cast<EntryNo>(after - 1 - entries_.begin()));
+                from = e.thaiEnd;
+            }
+        }
+        at = find(from);
+    }
 }
 
 std::shared_ptr<const LetterIndex> Lexicon::indexLines(const std::vector<std::u32string> &lines) {

@@ -48,6 +48,17 @@ public:
     Label label(EntryNo entry) const { return entries_[entry].label; }
     /// Appends the entry's meaning exactly as stored.
     void appendMeaning(EntryNo entry, std::u32string &out) const;
+    /// Appends the entry's English word as stored, without surrounding spaces.
+    void appendEnglish(EntryNo entry, std::u32string &out) const;
+    /// Appends the entry's label as stored ("" when its line has none).
+    void appendLabel(EntryNo entry, std::u32string &out) const;
+    /// The entry's meaning as the file holds it (Windows-874).
+    std::string_view meaningBytes(EntryNo entry) const {
+        const Entry &e = entries_[entry];
+        return std::string_view(bytes_).substr(e.thaiBegin, e.thaiEnd - e.thaiBegin);
+    }
+    /// Appends, in file order, every entry whose meaning holds `needle` (Windows-874 bytes, not empty).
+    void findInMeanings(std::string_view needle, std::vector<EntryNo> &out) const;
 
 private:
     struct Entry {

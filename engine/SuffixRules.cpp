@@ -32,8 +32,6 @@ std::u32string_view right(std::u32string_view s, size_t n) {
     return n >= s.size() ? s : s.substr(s.size() - n);
 }
 
-constexpr size_t kMaxRules = 3;
-
 } // namespace
 
 std::span<const SuffixRule> suffixRules(SuffixFamily family) {
@@ -104,50 +102,46 @@ Rendering findRendering(const LetterIndex &index, std::u32string_view word) {
     return out;
 }
 
-void findRendering(const LetterIndex &index, std::u32string_view word, Rendering &out) {
-    out.how = Rendering::How::Unrendered;
-    out.meaning.clear();
-    out.label = Label::Other;
-    if (index.empty())
-        return;
-    // Scratch strings reused from word to word.
-    thread_local std::u32string upper;
-    thread_local std::array<std::u32string, kMaxRules> stems;
-    upper.assign(word);
-    for (char32_t &c : upper)
+void wordKeys(std::u32string_view word, WordKeys &out) {
+    out.upper.assign(word);
+    for (char32_t &c : out.upper)
         if (c >= U'a' && c <= U'z')
             c -= 32;
-    const std::u32string_view key = trimSpaces(upper);
-
-    // The entries that can render the word are those whose key is the word's key or one of its stems; the
-    // first of them in file order that renders it wins, exactly as a scan from the top would find.
-    bool withSpace = false;
-    const SuffixFamily family = suffixFamily(upper, withSpace);
-    const std::span<const SuffixRule> rules = suffixRules(family);
-    std::array<bool, kMaxRules> stemUsable{};
-    const size_t n = upper.size();
-    for (size_t j = 0; j < rules.size(); ++j) {
-        const SuffixRule &r = rules[j];
-        const size_t cut = withSpace ? r.cutWithSpace : r.cutWithoutSpace;
+    out.key.assign(trimSpaces(out.upper));
+    out.family = suffixFamily(out.upper, out.withSpace);
+    out.rules = suffixRules(out.family);
+    out.stemUsable.fill(false);
+    const size_t n = out.upper.size();
+    for (size_t j = 0; j < out.rules.size(); ++j) {
+        const SuffixRule &r = out.rules[j];
+        const size_t cut = out.withSpace ? r.cutWithSpace : r.cutWithoutSpace;
         if (cut > n)
             continue;
-        std::u32string &stem = stems[j];
-        stem.assign(upper, 0, n - cut);
+        std::u32string &stem = out.stems[j];
+        stem.assign(out.upper, 0, n - cut);
         for (char32_t c : r.stemEnding)
             stem.push_back(c - 32); // the endings are lower-case a-z
-        stemUsable[j] = stem.size() > r.stemLongerThan;
+        out.stemUsable[j] = stem.size() > r.stemLongerThan;
         const std::u32string_view trimmed = trimSpaces(stem);
         if (trimmed.size() != stem.size())
             stem.assign(trimmed);
     }
+}
 
-    // Walk the candidate entries of every key in file order, always taking the lowest entry number next.
-    std::array<LetterIndex::EntryNo, kMaxRules + 1> at;
+ChosenEntry chooseEntry(const LetterIndex &index, const WordKeys &keys, std::vector<LetterIndex::EntryNo> *candidates) {
+    ChosenEntry chosen;
+    if (index.empty())
+        return chosen;
+    // The entries that can render the word are those whose key is the word's key or one of its stems; the
+    // first of them in file order that renders it wins, exactly as a scan from the top would find. The walk
+    // takes the lowest entry number of every key's chain next.
+    const auto &rules = keys.rules;
+    std::array<LetterIndex::EntryNo, kMaxSuffixRules + 1> at;
     at.fill(LetterIndex::kNone);
-    at[0] = index.first(key);
+    at[0] = index.first(keys.key);
     for (size_t j = 0; j < rules.size(); ++j)
-        if (stemUsable[j])
-            at[j + 1] = index.first(stems[j]);
+        if (keys.stemUsable[j])
+            at[j + 1] = index.first(keys.stems[j]);
     for (;;) {
         LetterIndex::EntryNo entry = LetterIndex::kNone;
         for (auto e : at)
@@ -157,33 +151,58 @@ void findRendering(const LetterIndex &index, std::u32string_view word, Rendering
         for (auto &e : at)
             if (e == entry)
                 e = index.next(e);
+        if (candidates)
+            candidates->push_back(entry);
+        if (chosen.entry != LetterIndex::kNone)
+            continue;
 
-        if (index.keyIs(entry, key)) {
+        if (index.keyIs(entry, keys.key)) {
+            chosen = {entry, -1};
+        } else {
+            for (size_t j = 0; j < rules.size(); ++j)
+                if (keys.stemUsable[j] && index.keyIs(entry, keys.stems[j]) &&
+                    labelServes(rules[j].needs, index.label(entry))) {
+                    chosen = {entry, static_cast<int>(j)};
+                    break;
+                }
+        }
+        if (chosen.entry != LetterIndex::kNone && !candidates)
+            break;
+    }
+    return chosen;
+}
+
+void findRendering(const LetterIndex &index, std::u32string_view word, Rendering &out) {
+    out.how = Rendering::How::Unrendered;
+    out.meaning.clear();
+    out.label = Label::Other;
+    if (index.empty())
+        return;
+    thread_local WordKeys keys; // scratch strings reused from word to word
+    wordKeys(word, keys);
+    const ChosenEntry chosen = chooseEntry(index, keys);
+    if (chosen.entry != LetterIndex::kNone) {
+        out.label = index.label(chosen.entry);
+        if (chosen.rule < 0) {
             out.how = Rendering::How::Exact;
-            index.appendMeaning(entry, out.meaning);
-            out.label = index.label(entry);
+            index.appendMeaning(chosen.entry, out.meaning);
             return;
         }
-        for (size_t j = 0; j < rules.size(); ++j) {
-            const SuffixRule &r = rules[j];
-            if (!stemUsable[j] || !index.keyIs(entry, stems[j]) || !labelServes(r.needs, index.label(entry)))
-                continue;
-            out.how = r.holds ? Rendering::How::Hold : Rendering::How::Write;
-            out.meaning.assign(r.thaiBefore);
-            index.appendMeaning(entry, out.meaning);
-            out.meaning.append(r.thaiAfter);
-            out.label = index.label(entry);
-            return;
-        }
+        const SuffixRule &r = keys.rules[static_cast<size_t>(chosen.rule)];
+        out.how = r.holds ? Rendering::How::Hold : Rendering::How::Write;
+        out.meaning.assign(r.thaiBefore);
+        index.appendMeaning(chosen.entry, out.meaning);
+        out.meaning.append(r.thaiAfter);
+        return;
     }
 
     // Nothing rendered the word. A suffixed word is written as it stands, unless the last entry matched the
     // family's last stem without the adjective label.
-    if (family == SuffixFamily::None)
+    if (keys.family == SuffixFamily::None)
         return;
-    const size_t lastRule = rules.size() - 1;
-    const bool lastStemMatched = stemUsable[lastRule] && index.keyIs(index.size() - 1, stems[lastRule]);
-    if ((family == SuffixFamily::ER || family == SuffixFamily::EST) && lastStemMatched)
+    const size_t lastRule = keys.rules.size() - 1;
+    const bool lastStemMatched = keys.stemUsable[lastRule] && index.keyIs(index.size() - 1, keys.stems[lastRule]);
+    if ((keys.family == SuffixFamily::ER || keys.family == SuffixFamily::EST) && lastStemMatched)
         return;
     out.how = Rendering::How::RawFallback;
 }

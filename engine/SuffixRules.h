@@ -4,10 +4,13 @@
 // A word is first put into a family by its ending (plural S, past ED, ING, comparative ER, superlative EST).
 // Each of the family's sub-rules cuts characters off the upper-cased word, adds a stem ending, and matches an
 // entry whose key is that stem; a word followed by a space (as the driver hands it over) has the space cut too.
-#include "LetterFile.h"
+#include "Lexicon.h"
 
+#include <array>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace dlx {
 
@@ -35,5 +38,34 @@ SuffixFamily suffixFamily(std::u32string_view upperWord, bool &withSpace);
 
 /// True when an entry with this label may serve the rule.
 bool labelServes(StemLabel needs, Label label);
+
+/// The most sub-rules a family has.
+inline constexpr std::size_t kMaxSuffixRules = 3;
+
+/// The keys a word is looked for under: its own, then the stem of each sub-rule of its family.
+struct WordKeys {
+    std::u32string upper; ///< the word a-z upper-cased, its space kept
+    std::u32string key;   ///< the word's own key: upper without surrounding spaces
+    SuffixFamily family = SuffixFamily::None;
+    bool withSpace = false;
+    std::span<const SuffixRule> rules; ///< the family's sub-rules, in the order they are tried
+    std::array<std::u32string, kMaxSuffixRules> stems;
+    std::array<bool, kMaxSuffixRules> stemUsable{}; ///< a stem too short for its rule is never looked for
+};
+
+/// Fills `out` for the word as the driver hands it over ("walked " or "walked").
+void wordKeys(std::u32string_view word, WordKeys &out);
+
+/// Which entry renders the word: the first, in file order, whose key is the word's own (rule -1) or a usable stem
+/// whose rule accepts its label (rule = that sub-rule's number).
+struct ChosenEntry {
+    LetterIndex::EntryNo entry = LetterIndex::kNone;
+    int rule = -1;
+};
+
+/// Walks the entries of the word's keys in file order and gives the one that renders it. With `candidates`, the
+/// walk goes on to the end and lists every entry of every key, in file order.
+ChosenEntry chooseEntry(const LetterIndex &index, const WordKeys &keys,
+                        std::vector<LetterIndex::EntryNo> *candidates = nullptr);
 
 } // namespace dlx

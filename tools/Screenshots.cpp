@@ -13,6 +13,7 @@
 #include "HttpGet.h"
 #include "ProgramPaths.h"
 #include "Settings.h"
+#include "SqlDrillRecords.h"
 #include "Translations.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <QThread>
 #include <QTimer>
@@ -105,6 +107,40 @@ void arrangeAndTranslate(QWidget &main, const char *arrangement) {
     button->setFocus();
 }
 
+/// The word panel beside a translation whose words left in English are marked, open on a clicked word.
+void readWithPanel(QWidget &main) {
+    auto *text1 = child<QTextEdit>(main, "Text1");
+    text1->setPlainText("The old sailor walked slowly along the quay.\n"
+                        "Seagulls squawked above the trawlers and the bollards.\n"
+                        "He was looking for his brother, a shipwright from Falmouth.");
+    child<QTextEdit>(main, "Text2")->clear();
+    arrangeAndTranslate(main, "mnuCurX");
+    main.findChild<QAction *>("mnuWordPanel")->trigger();
+    pause(kSettleMs);
+    QTextCursor at(text1->document());
+    at.setPosition(static_cast<int>(text1->toPlainText().indexOf("Seagulls")) + 3);
+    QTest::mouseClick(text1->viewport(), Qt::LeftButton, Qt::NoModifier, text1->cursorRect(at).center());
+}
+
+/// A month of timed runs, both drills, the speed rising, for the history window's table and chart.
+void fillHistory(const QString &path) {
+    auto records = SqlDrillRecords::open(path);
+    if (!records)
+        return;
+    const std::int64_t start = 1796083200; // 2026-12-01 00:00 UTC
+    for (int day = 0; day < 20; ++day) {
+        const bool thai = day % 3 == 2;
+        DrillRun run;
+        run.finishedAt = start - (20 - day) * 86400 + 19 * 3600;
+        run.twin = thai ? DrillTwin::Thai : DrillTwin::English;
+        run.timeLimit = 3;
+        run.charactersPerMinute = (thai ? 70 : 95) + day * 4 + (day * 7) % 11;
+        run.score = run.charactersPerMinute / 8;
+        run.accuracyPercent = 84 + (day * 5) % 13;
+        records->records->addRun(run);
+    }
+}
+
 struct Shot {
     const char *file;                          ///< OUTPUT_FOLDER/<file>.png
     std::vector<const char *> commands;        ///< opened in turn; none: the main window itself
@@ -138,6 +174,8 @@ const std::vector<Shot> &shots() {
         {"about", {"mnuAbout"}, {}},
         {"tip", {"mnuTip"}, {}},
         {"help", {"mnuVitee"}, {}},
+        {"history", {"mnuHistory"}, {}},
+        {"reading-panel", {}, readWithPanel},
     };
     return table;
 }
@@ -273,7 +311,9 @@ int main(int argc, char *argv[]) {
     X11KeyboardLayouts keyboard;
     const ProgramPaths paths = locateProgram(executableFolder());
     ShippedDictionaryServer server(QString::fromStdString(paths.dataRoot) + "/Data");
-    const AppContext context(QString::fromStdString(paths.dataRoot), dialogs, settings, profile, keyboard, server);
+    AppContext context(QString::fromStdString(paths.dataRoot), dialogs, settings, profile, keyboard, server);
+    context.userDataFolder = home.filePath("user");
+    fillHistory(drillRecordsPath(context));
 
     // The skin chooser opens in the folder the program was started from: the skins' own here.
     QDir::setCurrent(QString::fromStdString(paths.dataRoot) + "/Skin");

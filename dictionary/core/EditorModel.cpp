@@ -31,6 +31,13 @@ std::u32string decimal(std::size_t n) {
     return s;
 }
 
+bool isThaiText(std::u32string_view text) {
+    for (char32_t c : text)
+        if (c >= 0x0E00 && c <= 0x0E7F)
+            return true;
+    return false;
+}
+
 bool hasLineBreak(std::u32string_view text) {
     return text.find_first_of(U"\r\n") != std::u32string_view::npos;
 }
@@ -184,6 +191,14 @@ EditorOutcome EditorModel::search(const Prompt &prompt) {
     for (std::size_t row = 0; row < lines_.size(); ++row)
         if (lines_[row].starts_with(*wanted))
             return selectEntry(row);
+    // A Thai text is looked for in the meanings, here first, then in the other letters; an English word of
+    // another letter in its own.
+    if (isThaiText(*wanted))
+        for (std::size_t row = 0; row < lines_.size(); ++row)
+            if (splitEntry(lines_[row]).thai.find(*wanted) != std::u32string::npos)
+                return selectEntry(row);
+    if (auto place = findElsewhere(*wanted))
+        return {std::nullopt, EditorFocus::Keep, std::move(place)};
     return tell(U"ไม่พบคำที่ค้นหา", kTitleSearch, EditorFocus::Keep, EditorIcon::Information);
 }
 

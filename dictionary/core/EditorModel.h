@@ -29,9 +29,17 @@ struct EditorMessage {
     EditorIcon icon = EditorIcon::Warning;
 };
 
+/// A line of a letter file the editor can go to.
+struct EntryPlace {
+    std::u32string letter;
+    std::u32string line;
+};
+
 struct EditorOutcome {
     std::optional<EditorMessage> message;
     EditorFocus focus = EditorFocus::Keep;
+    /// A search found its text in another letter: the window asks whether unsaved edits may go, then opens it.
+    std::optional<EntryPlace> goTo;
 };
 
 class EditorModel {
@@ -90,6 +98,18 @@ public:
     EditorOutcome save();
     /// Command4: empties the fields and the selection, back to Add mode.
     EditorOutcome clear();
+
+    // ---- going to a word (EditorFind.cpp)
+    /// Loads the entry's letter and selects its line: the first with this word (any case), meaning and label, else
+    /// the first of the word. A word without a line is filled in, ready for its meaning (Add mode).
+    EditorOutcome openOn(const DictionaryEntry &entry);
+    /// Loads the word's letter and fills in the word, ready for its meaning and label (Add mode).
+    EditorOutcome startNewWord(std::u32string_view word);
+    /// Loads the place's letter and selects its line (when the file still holds it).
+    EditorOutcome openPlace(const EntryPlace &place);
+    /// Where a search text lies outside the chosen letter: an English text in its own letter's file (a line that
+    /// starts with it), a Thai text in the meanings of the other letters, from the chosen one on, A after Z.
+    std::optional<EntryPlace> findElsewhere(std::u32string_view text) const;
 
     /// The entry line the fields compose: english + "/" + thai + "/" + label, untrimmed.
     std::u32string composedLine() const;

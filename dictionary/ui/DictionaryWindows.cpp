@@ -10,6 +10,12 @@ void showFrmAdd(QWidget *parent, const AppContext &context) {
     window.exec();
 }
 
+void showFrmAddOn(QWidget *parent, const AppContext &context, const DictionaryEntry &entry, bool existing) {
+    FrmAdd window(context, parent);
+    window.goToWord(entry, existing);
+    window.exec();
+}
+
 void showFrmUpdate(QWidget *parent, const AppContext &context) {
     FrmUpdate window(context, parent);
     window.exec();

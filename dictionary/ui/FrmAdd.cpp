@@ -218,6 +218,13 @@ void FrmAdd::run(const std::function<EditorOutcome()> &operation) {
             dialogs_.message(this, toQt(m->text), toQt(m->title), toMsgIcon(m->icon), MsgButtons::Ok);
     }
     moveFocus(outcome.focus);
+    // A search found its text in another letter.
+    if (const auto &place = outcome.goTo; place && leaveLetter(toQt(place->letter)))
+        run([this, place] { return model_.openPlace(*place); });
+}
+
+void FrmAdd::goToWord(const DictionaryEntry &entry, bool existing) {
+    run([this, entry, existing] { return existing ? model_.openOn(entry) : model_.startNewWord(entry.english); });
 }
 
 void FrmAdd::pullFields() {

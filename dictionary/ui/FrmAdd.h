@@ -24,6 +24,10 @@ public:
 
     const EditorModel &model() const { return model_; }
 
+    /// Opens on a word: with `existing`, its letter with that line selected; otherwise its letter with the word
+    /// filled in, ready for a meaning.
+    void goToWord(const DictionaryEntry &entry, bool existing);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -542,3 +542,52 @@ TEST_F(EditorModelTest, save_failuresAreReportedAndLeaveTheOldFile) {
     EXPECT_EQ(show(o.message->text), "บันทึกแฟ้ม A.pal ไม่สำเร็จ เพราะไม่พบโฟลเดอร์ " + data);
     EXPECT_FALSE(std::filesystem::exists(data));
 }
+
+TEST_F(EditorModelTest, goesToAnyWord_searchAcrossLettersAndOpeningOnAWord) {
+    writeLetter("A.pal", kFive);
+    writeLetter("B.pal", {U"bee/ผึ้ง/" + kNoun, U"bank/ธนาคาร/" + kNoun, U"bank/ตลิ่ง/" + kNoun});
+    writeLetter("M.pal", {U"monkey/ลิงกัง/" + kNoun});
+    EditorModel m(data);
+    m.chooseLetter(U"B");
+
+    // A Thai search looks in the meanings, the chosen letter first, then from it on; an English word in its letter.
+    struct Row {
+        std::u32string text;
+        std::optional<std::u32string> letter, line;
+    } rows[] = {
+        {U"ตลิ่ง", std::nullopt, U"bank/ตลิ่ง/" + kNoun}, // here: selected at once
+        {U"ลิง", U"M", U"monkey/ลิงกัง/" + kNoun},       // M comes before A after B
+        {U"ขวาน", U"A", kFive[4]},
+        {U"ap", U"A", kFive[2]},
+        {U"zebra", std::nullopt, std::nullopt},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(show(row.text));
+        m.clear();
+        EditorOutcome o = m.searchOrDelete(answer(row.text));
+        EXPECT_EQ(o.goTo ? std::optional(o.goTo->letter) : std::nullopt, row.letter);
+        if (o.goTo) {
+            EXPECT_EQ(o.goTo->line, *row.line);
+            o = m.openPlace(*o.goTo);
+            EXPECT_EQ(m.letter(), *row.letter);
+            m.chooseLetter(U"B");
+        } else if (row.line) {
+            EXPECT_EQ(m.composedLine(), *row.line);
+            EXPECT_EQ(m.mode(), EditorMode::Edit);
+        } else {
+            expectMessage(o, U"ไม่พบคำที่ค้นหา", U"ค้นหา", EditorIcon::Information);
+        }
+    }
+
+    // Opened on a word from elsewhere: its line selected, the second sense by its meaning, or a new word.
+    m.openOn({U"Bank", U"ตลิ่ง", kNoun});
+    EXPECT_EQ(m.letter(), U"B");
+    EXPECT_EQ(m.selected(), std::optional<std::size_t>(2));
+    m.openOn({U"bank", U"gone", kNoun});
+    EXPECT_EQ(m.selected(), std::optional<std::size_t>(1));
+    const EditorOutcome added = m.openOn({U"apricot", U"", U""});
+    EXPECT_EQ(m.letter(), U"A");
+    EXPECT_EQ(m.mode(), EditorMode::Add);
+    EXPECT_EQ(m.fields(), (DictionaryEntry{U"apricot", U"", U"", 3}));
+    EXPECT_EQ(added.focus, EditorFocus::Meaning);
+}

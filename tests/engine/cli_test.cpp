@@ -150,6 +150,21 @@ TEST_F(Cli, ListsUnknownWordsMostFrequentFirst) {
     EXPECT_EQ(r.out, "4\tzebra\n2\tapple\n1\twalks\n");
 }
 
+TEST_F(Cli, LooksUpAWordEitherWayWithItsExitStatus) {
+    data.writeEntries({entry("car", "รถ", N), entry("car", "รถยนต์", N)}); // C.pal again, with a second sense
+    Result r = run(dataArg() + " --lookup Cars");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Cars: car + -s, translated as รถ\n* car\tรถ\t" + std::string(N) + "\n  car\tรถยนต์\t" + N + "\n");
+    r = run(dataArg() + " --lookup รถ");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "car\tรถ\t" + std::string(N) + "\ncar\tรถยนต์\t" + N + "\n");
+    r = run(dataArg() + " --lookup xyzzy");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "xyzzy: no line renders it, the translation leaves it in English\n");
+    EXPECT_EQ(run(dataArg() + " --lookup ช้าง").status, 1);
+    EXPECT_EQ(run("--lookup").status, 2);
+}
+
 TEST_F(Cli, ErrorsGoToStandardErrorWithTheirExitStatus) {
     struct Row {
         std::string args;

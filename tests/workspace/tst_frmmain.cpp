@@ -865,6 +865,8 @@ void TestFrmMain::menuCaptionsAndShortcuts_data() {
         {"mnuFull", "เต็ม&จอ", {}},
         {"mnuFullOri", "ต้นฉบับ...", QKeySequence("F5")},
         {"mnuFullPal", "งานแปล..", QKeySequence("F6")},
+        {"mnuWordPanel", "หน้าต่างคำศัพท์", QKeySequence("F8")},
+        {"mnuMarkUnknown", "ทำเครื่องหมายคำที่ยังไม่ได้แปล", {}},
         {"mnuPicture", "รู&ปแบบ", {}},
         {"mnuFont1", "แบบอักษรต้นฉบับ...", {}},
         {"mnuFont2", "แบบอักษรงานแปล", {}},
@@ -893,6 +895,7 @@ void TestFrmMain::menuCaptionsAndShortcuts_data() {
         {"mnuAbout", "เ&กี่ยวกับ Dualexicon...", {}},
         {"mnuPopAll", "เลือกทั้งหมด", {}},
         {"mnuPopPal", "แปลงาน", {}},
+        {"mnuPopMean", "ดูความหมาย", {}},
     };
     for (const Row &r : rows)
         QTest::newRow(r.name) << QString(r.name) << u(r.caption) << r.key;
@@ -931,9 +934,9 @@ void TestFrmMain::menuBarOrder() {
         shown << QString(a->text()).remove('&');
     }
     QCOMPARE(pane, QStringList({"mnuUndo", "mnuCut", "mnuCopy", "mnuPaste", "mnubar9", "mnuClear", "mnuPopAll",
-                                "mnuBar10", "mnuPopPal"}));
+                                "mnuBar10", "mnuPopPal", "mnuPopMean"}));
     QCOMPARE(shown, QStringList({u("ย้อนกลับ"), u("ตัด"), u("คัดลอก"), u("วาง"), "", u("ล้างหน้าจอ"), u("เลือกทั้งหมด"), "",
-                                 u("แปลงาน")}));
+                                 u("แปลงาน"), u("ดูความหมาย")}));
     QCOMPARE(paneMenu(w)->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, paneMenu(w)), 0);
     QCOMPARE(paneMenu(w)->title(), u("เมนู"));
     // Menu pictures beside the items that have one.

@@ -68,6 +68,7 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
            twipsToPixels(kClientHeightTwips, dpiY) + menuBar()->sizeHint().height());
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
+    createWordPanel(); // opens at the side of the window if it was open last time
 
     timer1_.setInterval(100);
     connect(&timer1_, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
@@ -246,6 +247,11 @@ void FrmMain::paneFocused(Pane which) {
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == surface_ && event->type() == QEvent::Resize) {
+        // The panel opened, closed or was resized beside the panes.
+        layOut();
+        return false;
+    }
     if (event->type() == QEvent::FocusIn) {
         if (watched == text1_)
             paneFocused(Pane::Original);
@@ -257,6 +263,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
     const bool overText2 = watched == text2_->viewport();
     if (!overText1 && !overText2)
         return false;
+    const Pane which = overText1 ? Pane::Original : Pane::Translation;
     switch (event->type()) {
     case QEvent::MouseMove:
         if (overText1)
@@ -264,8 +271,12 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
         break;
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::RightButton)
+        if (mouse->button() == Qt::RightButton) {
+            menuAt_ = std::make_pair(which, mouse->position().toPoint());
             mnuPopUp_->popup(mouse->globalPosition().toPoint());
+        } else if (mouse->button() == Qt::LeftButton && !pane(which).textCursor().hasSelection()) {
+            lookAtPoint(which, mouse->position().toPoint(), false);
+        }
         break;
     }
     case QEvent::MouseButtonDblClick:

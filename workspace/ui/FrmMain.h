@@ -15,6 +15,7 @@
 #include "Result.h"
 #include "TitleScroll.h"
 #include "ToolbarModel.h"
+#include "UnknownWords.h"
 #include "WorkspaceLayout.h"
 
 #include <QMainWindow>
@@ -37,6 +38,8 @@ class FileCommands;
 class PicBar;
 class ToolButton;
 class WorkspaceSurface;
+class WordPanel;
+struct DictionaryEntry;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -119,6 +122,17 @@ private:
     // FrmMainTranslate.cpp
     void setRunState(RunState state);
 
+    // FrmMainReading.cpp: the word panel and the marks on the words left in English.
+    void createWordPanel();
+    void setWordPanelOpen(bool open);
+    /// A click, or the pane menu's "ดูความหมาย" (force), at a point of a pane: the panel shows the word there.
+    void lookAtPoint(Pane which, const QPoint &pos, bool force);
+    void openEditorOn(const DictionaryEntry &entry, bool existing);
+    void readingRunStarts();
+    void readingRunEnded();
+    void markUnknownWords();
+    bool wordPanelDocked() const;
+
     AppContext context_;
     TranslationState state_;
     std::unique_ptr<Lexicon> lexicon_;
@@ -146,6 +160,10 @@ private:
     QPointer<QWidget> helpWindow_;
     QTimer timer1_;
     QTimer timer2_;
+    WordPanel *wordPanel_ = nullptr;
+    UnknownWords unknownWords_;                     ///< of the last translation
+    std::optional<std::pair<Pane, QPoint>> menuAt_; ///< where the pane menu was opened
+    int widenedBy_ = 0;                             ///< what opening the panel added to the window's width
 
     std::optional<Pane> activePane_; ///< ActivePane: the pane that last had the focus
     QString skinPath_;               ///< SkinPath

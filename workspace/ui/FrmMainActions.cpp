@@ -125,6 +125,13 @@ void FrmMain::createActions() {
         "mnuFullOri", "ต้นฉบับ...", [this] { showFullView(Pane::Original); }, QKeySequence(Qt::Key_F5));
     add(
         "mnuFullPal", "งานแปล..", [this] { showFullView(Pane::Translation); }, QKeySequence(Qt::Key_F6));
+    // Reading aids: the word panel (wired in FrmMainReading.cpp) and the marks on words left in English.
+    add("mnuWordPanel", "หน้าต่างคำศัพท์", nothing, QKeySequence(Qt::Key_F8))->setCheckable(true);
+    add("mnuMarkUnknown", "ทำเครื่องหมายคำที่ยังไม่ได้แปล", nothing)->setCheckable(true);
+    add("mnuPopMean", "ดูความหมาย", [this] {
+        if (menuAt_)
+            lookAtPoint(menuAt_->first, menuAt_->second, true);
+    });
 
     // Format
     add("mnuFont1", "แบบอักษรต้นฉบับ...", [this] { fontCommand(*text1_); });
@@ -136,7 +143,7 @@ void FrmMain::createActions() {
 
     // Tools
     add(
-        "mnuAdd", "เ&พิ่มศัพท์", [this] { showFrmAdd(this, context_); }, QKeySequence(Qt::Key_F7));
+        "mnuAdd", "เ&พิ่มศัพท์", [this] { openEditorOn({}, false); }, QKeySequence(Qt::Key_F7));
     add("mnuCount", "&นับจำนวนคำ...", [this] {
         const QTextCursor c1 = text1_->textCursor(), c2 = text2_->textCursor();
         showWordCount(this, c1.hasSelection() ? c1.selectedText() : text1_->toPlainText(), c1.hasSelection(),
@@ -228,6 +235,7 @@ void FrmMain::createMenus() {
     QMenu *full = addMenu(view, "mnuFull", "เต็ม&จอ");
     view->addMenu(full);
     fill(full, {"mnuFullOri", "mnuFullPal"});
+    fill(view, {"-mnuBarRead", "mnuWordPanel", "mnuMarkUnknown"});
     fill(barMenu("mnuPicture", "รู&ปแบบ", true),
          {"mnuFont1", "mnuFont2", "-mnubar7", "mnuBack1", "mnuBack2", "-mnuBar8", "mnuFore1", "mnuFore2"});
     QMenu *tool = barMenu("mnuTool", "เ&ครื่องมือ", true);
@@ -246,8 +254,8 @@ void FrmMain::createMenus() {
     auto *paneStyle = new PaneMenuStyle;
     paneStyle->setParent(mnuPopUp_);
     mnuPopUp_->setStyle(paneStyle);
-    fill(mnuPopUp_,
-         {"mnuUndo", "mnuCut", "mnuCopy", "mnuPaste", "-mnubar9", "mnuClear", "mnuPopAll", "-mnuBar10", "mnuPopPal"});
+    fill(mnuPopUp_, {"mnuUndo", "mnuCut", "mnuCopy", "mnuPaste", "-mnubar9", "mnuClear", "mnuPopAll", "-mnuBar10",
+                     "mnuPopPal", "mnuPopMean"});
 }
 
 void FrmMain::putMenuPictures() {

@@ -110,6 +110,8 @@ void FrmMain::backColourCommand(QTextEdit &pane) {
         QPalette pal = pane.palette();
         pal.setColor(QPalette::Base, *chosen);
         pane.setPalette(pal);
+        if (&pane == text2_)
+            markUnknownWords(); // in a colour that stands out from the new background
     }
     pane.setFocus();
 }

@@ -14,7 +14,9 @@
 namespace dlx {
 
 QSizeF FrmMain::outerSizeTwips() const {
-    const QSize outer = frameGeometry().size();
+    QSize outer = frameGeometry().size();
+    if (wordPanelDocked()) // the controls keep to the room beside the panel
+        outer.rwidth() -= width() - surface_->width();
     return {pixelsToTwips(outer.width(), logicalDpiX()), pixelsToTwips(outer.height(), logicalDpiY())};
 }
 

@@ -133,6 +133,7 @@ void FrmMain::Command1_Click() {
             const ArrowCursor arrow;
             context_.dialogs.error(messageParent_, refused, MsgIcon::Exclamation);
         }
+        readingRunStarts();
         outcome = runTranslation(*translator_, *rules, crLfSource, toFsPath(context_.programFolder), hooks);
     } catch (const std::exception &e) {
         hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาด", IoError{0, {}, e.what()});
@@ -140,6 +141,7 @@ void FrmMain::Command1_Click() {
         hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาดที่ไม่รู้จัก", IoError{});
     }
 
+    readingRunEnded();
     picBar_->clear();
     state_.Translating = false;
     setRunState(RunState::Idle);
