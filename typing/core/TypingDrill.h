@@ -50,7 +50,7 @@ public:
     static constexpr char32_t kEnter = U'\r';
 
     /// timeLimit is the program-wide length of a timed run in minutes, read at every clock tick.
-    TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &random, const std::int16_t &timeLimit);
+    TypingDrill(DrillTwin twin, DataFolders dataFolder, RandomSource &random, const std::int16_t &timeLimit);
 
     /// Draws a new entry and clears the slots. When the dictionary holds no playable entry the previous word is
     /// asked for again (before the first word: no word, no slot in use) and the result is false.
@@ -97,7 +97,7 @@ private:
     void clearSlots();
 
     DrillTwin twin_;
-    std::string dataFolder_;
+    DataFolders dataFolder_;
     RandomSource &random_;
     const std::int16_t &timeLimit_;
 
