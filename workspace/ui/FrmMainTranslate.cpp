@@ -133,7 +133,7 @@ void FrmMain::Command1_Click() {
             const ArrowCursor arrow;
             context_.dialogs.error(messageParent_, refused, MsgIcon::Exclamation);
         }
-        outcome = runTranslation(*translator_, *rules, crLfSource, toFsPath(context_.programFolder), hooks);
+        outcome = runTranslation(*translator_, *rules, crLfSource, toFsPath(context_.workFolder()), hooks);
     } catch (const std::exception &e) {
         hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาด", IoError{0, {}, e.what()});
     } catch (...) {

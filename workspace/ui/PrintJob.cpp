@@ -24,7 +24,7 @@ PrintJob::PrintJob(const AppContext &context, QWidget *window)
       today_([] { return QDate::currentDate(); }) {}
 
 QString PrintJob::workFilePath() const {
-    return context_.programFolder + "/PrintFile.pal";
+    return context_.workFolder() + "/PrintFile.pal";
 }
 
 QFont PrintJob::printFont(const QTextEdit *pane) {
