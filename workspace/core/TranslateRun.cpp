@@ -30,27 +30,6 @@ std::optional<IoError> deleteIfPresent(const std::string &path) {
     return std::nullopt;
 }
 
-// A work file an earlier run left behind that this run may not write over: what to tell the user, and why.
-std::optional<std::pair<std::string, IoError>> leftoverInTheWay(const std::string &path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    const int why = errno;
-    struct stat st {};
-    if (why == ENOENT || ::lstat(path.c_str(), &st) != 0)
-        return std::nullopt; // nothing left over; the save says what else may go wrong
-    std::string owner;
-    if (st.st_uid != ::geteuid()) {
-        const passwd *pw = ::getpwuid(st.st_uid);
-        owner = " ซึ่งเป็นของผู้ใช้ " + (pw ? std::string(pw->pw_name) : "หมายเลข " + std::to_string(st.st_uid));
-    }
-    return std::pair{"แปลไม่ได้ เพราะแฟ้มงานที่ค้างจากการแปลครั้งก่อน" + owner +
-                         " เขียนทับไม่ได้ กรุณาลบแฟ้มนี้ (หรือให้เจ้าของแฟ้มลบ) แล้วแปลใหม่",
-                     IoError{why, path, {}}};
-}
-
 std::u32string decodeWorkFile(std::string_view bytes, bool utf8) {
     if (!utf8)
         return decode874(bytes);
@@ -71,6 +50,25 @@ std::string translatedFileBytes(const std::vector<std::u32string> &lines, std::s
 }
 
 } // namespace
+
+std::optional<std::pair<std::string, IoError>> leftoverWorkFileInTheWay(const std::string &path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    const int why = errno;
+    struct stat st {};
+    if (why == ENOENT || ::lstat(path.c_str(), &st) != 0)
+        return std::nullopt; // nothing left over; the save says what else may go wrong
+    std::string owner;
+    if (st.st_uid != ::geteuid()) {
+        const passwd *pw = ::getpwuid(st.st_uid);
+        owner = " ซึ่งเป็นของผู้ใช้ " + (pw ? std::string(pw->pw_name) : "หมายเลข " + std::to_string(st.st_uid));
+    }
+    return std::pair{"แฟ้มงานที่ค้างจากครั้งก่อน" + owner + " เขียนทับไม่ได้ กรุณาลบแฟ้มนี้ (หรือให้เจ้าของแฟ้มลบ) แล้วลองใหม่",
+                     IoError{why, path, {}}};
+}
 
 std::u32string withCrLf(std::u32string_view text) {
     std::u32string out;
@@ -137,8 +135,8 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
     };
 
     for (const std::string &path : {originalPath, translatePath})
-        if (auto blocked = leftoverInTheWay(path))
-            return fail(blocked->first, blocked->second);
+        if (auto blocked = leftoverWorkFileInTheWay(path))
+            return fail("แปลไม่ได้ เพราะ" + blocked->first, blocked->second);
 
     // The text goes through the work file so that the run translates exactly what was saved.
     step(RunPhase::Saving);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace dlx {
 
@@ -65,6 +66,11 @@ enum class RunOutcome {
 /// reported as a failure that names the file, its owner and the reason.
 RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter, const std::u32string &source,
                           const std::string &workFolder, const TranslateRunHooks &hooks);
+
+/// A work file left by an earlier run (or another user) that cannot be written over: the Thai words for it
+/// (naming its owner when that is another user) and the system's reason with its path. Nothing when the path is
+/// free or writable.
+std::optional<std::pair<std::string, IoError>> leftoverWorkFileInTheWay(const std::string &path);
 
 /// Deletes the work files left in the folder (a closed window, an interrupted run). Failures are ignored.
 void removeWorkFiles(const std::string &workFolder);
