@@ -44,6 +44,11 @@ built=$(printf '%s\n' "$text" | "$build/bin/dualexicon-translate")
 [ "$installed" = "$built" ] || fail "installed translator gives '$installed', the build gives '$built'"
 printf '%s' "$installed" | grep -q 'โรงเรียน' || fail "no Thai from the installed translator: $installed"
 
+# The installed program starts and keeps running, its work folder made in the user's cache.
+QT_QPA_PLATFORM=offscreen timeout 3 "$usr/bin/dualexicon" >/dev/null 2>&1
+[ $? -eq 124 ] || fail "the installed program did not keep running"
+[ -d "$XDG_CACHE_HOME/Dualexicon" ] || fail "no work folder in the user's cache"
+
 # In the window: a word added in the editor is the user's, seen by the next translation and by the command line,
 # until the editor goes back to the shipped letter.
 out=$(QT_QPA_PLATFORM=offscreen DLX_STAGED_BIN=$usr/bin "$window_test" 2>&1) || fail "installed window test: $out"
