@@ -36,19 +36,20 @@ struct AppContext {
     /// The dictionary as it is read and saved: the shipped Data alone, or layered over the user's own folder.
     DataFolders dictionary() const {
         const std::string shipped = QFile::encodeName(dataFolder()).toStdString();
-        return userDataFolder_.isEmpty() ? DataFolders(shipped)
-                                         : DataFolders(shipped, QFile::encodeName(userDataFolder_).toStdString());
+        return userDictionaryFolder_.isEmpty()
+                   ? DataFolders(shipped)
+                   : DataFolders(shipped, QFile::encodeName(userDictionaryFolder_).toStdString());
     }
     /// Puts the work files and the user's dictionary where the run's folders say (main() does, for the program
     /// as it finds itself). Unplaced, both stay in the program folder.
     void place(const RunFolders &folders) {
         workFolder_ = QFile::decodeName(folders.work.c_str());
-        userDataFolder_ = QFile::decodeName(folders.data.user.c_str());
+        userDictionaryFolder_ = QFile::decodeName(folders.data.user.c_str());
     }
 
 private:
     QString workFolder_;
-    QString userDataFolder_;
+    QString userDictionaryFolder_;
 };
 
 } // namespace dlx
