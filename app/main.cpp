@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 int main(int argc, char *argv[]) {
@@ -36,11 +37,17 @@ int main(int argc, char *argv[]) {
     dlx::X11KeyboardLayouts keyboard;
     dlx::QtHttpGet http;
     const dlx::ProgramPaths paths = dlx::locateProgram(dlx::executableFolder());
+    const dlx::RunFolders folders = dlx::runFoldersOf(paths);
     dlx::AppContext context(QString::fromStdString(paths.dataRoot), dialogs, settings, profile, keyboard, http);
+    context.place(folders);
     context.userDataFolder = dlx::defaultUserDataFolder();
+    // Installed, the work files go to the user's cache folder, made here (a failure is said by the first run).
+    if (paths.installed) {
+        std::error_code ignored;
+        std::filesystem::create_directories(folders.work, ignored);
+    }
     // A save killed half-way leaves its marked temporary file beside the letter files; it is never a user's file.
-    if (!paths.installed)
-        dlx::removeStaleTemporaryFiles(paths.dataRoot + "/Data");
+    dlx::removeStaleTemporaryFiles(folders.data.user);
 
     std::unique_ptr<FrmMain> workspace;
     dlx::FrmLogo logo;

@@ -62,7 +62,8 @@ const std::vector<OptionSpec> &optionTable() {
         {{"--data"},
          "DIR",
          "the folder of the letter files A.pal ... Z.pal and of Idiom.pal, the user's own phrase rules "
-         "(default: Data beside the program)",
+         "(default: the program's dictionary, with the user's own letter files laid over the shipped ones when "
+         "installed)",
          [](Options &o, const char *v) { o.dataFolder = v; }},
         {{"--unknown"},
          nullptr,
@@ -272,8 +273,8 @@ dlx::Status translateInput(const std::string &file, dlx::StreamedRun &run, const
 
 /// --lookup: the word's lines (or, for Thai, the entries whose meaning holds it) on standard output. Exit 0 when
 /// something was found, 1 when nothing was or a letter file could not be read.
-int lookUp(const std::string &dataFolder, const std::string &wordUtf8) {
-    dlx::Lexicon lexicon(dataFolder);
+int lookUp(const dlx::DataFolders &dictionary, const std::string &wordUtf8) {
+    dlx::Lexicon lexicon(dictionary);
     dlx::WordLookup lookup(lexicon);
     const std::u32string word = dlx::fromUtf8(wordUtf8);
     const std::u32string_view trimmed = dlx::trimSpaces(word);
@@ -360,8 +361,10 @@ int main(int argc, char **argv) {
         out.putBytes(opt.help ? usage() : "dualexicon-translate (Dualexicon) " DLX_VERSION "\n");
         return out.flush() ? 0 : fail(*out.failure());
     }
-    if (opt.dataFolder.empty())
-        opt.dataFolder = dlx::locateProgram(dlx::executableFolder()).dataRoot + "/Data";
+    const dlx::DataFolders folders = opt.dataFolder.empty()
+                                         ? dlx::runFoldersOf(dlx::locateProgram(dlx::executableFolder())).data
+                                         : dlx::DataFolders(opt.dataFolder);
+    opt.dataFolder = folders.shipped;
     if (DIR *d = ::opendir(opt.dataFolder.c_str())) {
         ::closedir(d);
     } else {
@@ -370,7 +373,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     if (opt.lookup)
-        return lookUp(opt.dataFolder, *opt.lookup);
+        return lookUp(folders, *opt.lookup);
     if (opt.files.empty())
         opt.files.push_back("-");
 
@@ -390,7 +393,7 @@ int main(int argc, char **argv) {
     }
 
     // A dictionary that cannot help is said at once; the run goes on and leaves those words in English.
-    dlx::Lexicon lexicon(opt.dataFolder);
+    dlx::Lexicon lexicon(folders);
     int letterFiles = 0;
     for (char32_t letter = U'A'; letter <= U'Z'; ++letter) {
         const auto index = lexicon.letter(letter);
@@ -419,8 +422,8 @@ int main(int argc, char **argv) {
         sink = [&](std::u32string_view text) { out.put(text); };
     dlx::StreamedRun run(translator, sink);
     for (const auto &refused : run.phraseRulesNews().refused)
-        std::fprintf(stderr, "dualexicon-translate: %s/%s line %d: rule refused, %s: %s\n", opt.dataFolder.c_str(),
-                     dlx::kUserPhraseFile, refused.line,
+        std::fprintf(stderr, "dualexicon-translate: %s line %d: rule refused, %s: %s\n",
+                     run.phraseRulesNews().path.c_str(), refused.line,
                      refused.why == dlx::RefusedPhraseRule::Why::EmptySearch
                          ? "nothing to search for"
                          : "its replacement holds its own search text, so it would never finish",

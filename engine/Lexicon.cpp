@@ -191,7 +191,7 @@ std::shared_ptr<const LetterIndex> Lexicon::indexLines(const std::vector<std::u3
     return std::make_shared<const LetterIndex>(letterFileBytes(lines));
 }
 
-Lexicon::Lexicon(std::string dataFolder) : folder_(std::move(dataFolder)), phraseRules_(folder_) {}
+Lexicon::Lexicon(DataFolders folders) : folders_(std::move(folders)), phraseRules_(folders_) {}
 
 Result<const LetterIndex *> Lexicon::load(char32_t L) {
     if (L < U'A' || L > U'Z')
@@ -204,7 +204,7 @@ Result<const LetterIndex *> Lexicon::load(char32_t L) {
     }
     slot.checked = generation_;
     slot.error.reset();
-    const auto path = findLetterFile(folder_, L);
+    const auto path = findLetterFile(folders_, L);
     struct stat st {};
     if (!path || ::stat(path->c_str(), &st) != 0) {
         slot.index.reset();

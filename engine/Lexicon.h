@@ -1,7 +1,8 @@
 #pragma once
 // The letter files of one Data folder as the lookup sees them: each file is read and indexed once, and read
-// again only when it has changed on disk (size, modification time or inode), so the editor's and the
-// download's changes are seen by the next translation. The folder's phrase rules are kept here too.
+// again only when it has changed on disk (path, size, modification time or inode), so the editor's and the
+// download's changes are seen by the next translation. In layered folders a letter's path changes when the user's
+// own copy comes or goes, so either switch is seen too. The folder's phrase rules are kept here as well.
 #include "LetterFile.h"
 #include "PhraseRules.h"
 #include "Result.h"
@@ -79,7 +80,7 @@ private:
 
 class Lexicon {
 public:
-    explicit Lexicon(std::string dataFolder);
+    explicit Lexicon(DataFolders folders);
 
     /// The index of letter L ('A'..'Z'); nullptr when the file is absent (or L is no capital letter). An error
     /// (errno and path) when the file is present but cannot be read.
@@ -100,9 +101,9 @@ public:
     /// would hold them (Windows-874), so characters the code page lacks become '?'.
     static std::shared_ptr<const LetterIndex> indexLines(const std::vector<std::u32string> &lines);
 
-    const std::string &dataFolder() const { return folder_; }
+    const DataFolders &folders() const { return folders_; }
 
-    /// The phrase rules of the same Data folder: the built-in ones, then those of its Idiom.pal.
+    /// The phrase rules of the same folders: the built-in ones, then those of its Idiom.pal.
     PhraseRules &phraseRules() { return phraseRules_; }
 
 private:
@@ -116,7 +117,7 @@ private:
         std::optional<IoError> error; ///< read failure of that look
     };
     unsigned generation_ = 1;
-    std::string folder_;
+    DataFolders folders_;
     std::array<Slot, 26> slots_;
     PhraseRules phraseRules_;
 };

@@ -34,20 +34,25 @@ UserPhraseRules parseUserPhraseRules(std::u32string_view fileText) {
     return out;
 }
 
-PhraseRules::PhraseRules(std::string dataFolder) : folder_(std::move(dataFolder)) {}
+PhraseRules::PhraseRules(DataFolders folders) : folders_(std::move(folders)) {}
 
 std::shared_ptr<const PhraseRewriter> PhraseRules::current(PhraseRulesNews *news) {
-    const std::string path = folder_ + "/" + kUserPhraseFile;
+    std::string path = folders_.user + "/" + kUserPhraseFile;
     struct stat st {};
-    const bool present = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    bool present = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (!present && folders_.layered()) {
+        path = folders_.shipped + "/" + kUserPhraseFile;
+        present = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    }
     const long long size = present ? static_cast<long long>(st.st_size) : -1;
     const long long mtimeNs =
         present ? static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec : -1;
     const long long inode = present ? static_cast<long long>(st.st_ino) : -1;
-    if (size != size_ || mtimeNs != mtimeNs_ || inode != inode_) {
-        size_ = size, mtimeNs_ = mtimeNs, inode_ = inode;
+    if (path != path_ || size != size_ || mtimeNs != mtimeNs_ || inode != inode_) {
+        path_ = path, size_ = size, mtimeNs_ = mtimeNs, inode_ = inode;
         rules_ = builtInRules();
         lastNews_ = {};
+        lastNews_.path = path;
         if (present) {
             if (auto bytes = readFileBytes(path)) {
                 UserPhraseRules user = parseUserPhraseRules(decode874(*bytes));

@@ -44,7 +44,7 @@ bool hasLineBreak(std::u32string_view text) {
 
 } // namespace
 
-EditorModel::EditorModel(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
+EditorModel::EditorModel(DataFolders folders) : folders_(std::move(folders)) {}
 
 std::u32string EditorModel::letterOf(std::u32string_view word) {
     if (word.empty())
@@ -98,7 +98,8 @@ EditorOutcome EditorModel::chooseLetter(std::u32string_view letter) {
     loadIncomplete_ = false;
 
     const char32_t l = letter.size() == 1 ? letter[0] : U'\0';
-    auto read = readLetterFile(dataFolder_, l);
+    usersOwn_ = isUsersOwnLetter(folders_, l);
+    auto read = readLetterFile(folders_, l);
     if (!read) {
         loadIncomplete_ = true;
         return {};
@@ -227,10 +228,22 @@ EditorOutcome EditorModel::save() {
         return tell(U"บันทึกหมวดอักษร " + letter_ + U" ไม่ได้ เพราะอ่านแฟ้มเดิมได้ไม่ครบ (อ่านแฟ้มไม่ได้ หรือมีศัพท์เกิน " +
                         decimal(kMaxEntries) + U" คำ) การบันทึกจะทำให้ศัพท์ที่เหลือหายไป",
                     kTitleSave, EditorFocus::Keep);
-    if (auto failure = saveLetterBytes(dataFolder_, letter_[0], letterFileBytes(lines_)))
+    if (auto failure = saveLetterBytes(folders_, letter_[0], letterFileBytes(lines_)))
         return tell(*failure, kTitleFailure, EditorFocus::Keep, EditorIcon::Error);
     modified_ = false;
+    usersOwn_ = folders_.layered();
     return {};
+}
+
+EditorOutcome EditorModel::restoreShipped() {
+    forgetLastWritten();
+    if (!usersOwn_ || letter_.size() != 1)
+        return {};
+    if (auto failure = removeUsersLetter(folders_, letter_[0]))
+        return tell(*failure, kTitleFailure, EditorFocus::Keep, EditorIcon::Error);
+    const std::u32string letter = letter_;
+    clear();
+    return chooseLetter(letter);
 }
 
 EditorOutcome EditorModel::followWordLetter() {

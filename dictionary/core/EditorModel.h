@@ -50,7 +50,7 @@ public:
     /// Asked for the search text; nothing when the user cancels.
     using Prompt = std::function<std::optional<std::u32string>(std::u32string_view text, std::u32string_view title)>;
 
-    explicit EditorModel(std::string dataFolder);
+    explicit EditorModel(DataFolders folders);
 
     // ---- what the window shows
     const std::u32string &letter() const { return letter_; } ///< "" until a letter is chosen, else "A".."Z"
@@ -68,6 +68,10 @@ public:
     std::optional<std::size_t> lastAddedRow() const { return lastAdded_; }
     /// The list differs from the letter file: something was added, replaced or deleted since the load or the save.
     bool modified() const { return modified_; }
+    /// The dictionary is layered over the user's own folder: the editor saves copies there, never the shipped files.
+    bool layered() const { return folders_.layered(); }
+    /// The chosen letter is read from (or was just saved as) the user's own copy, laid over the shipped file.
+    bool usersOwnLetter() const { return usersOwn_; }
 
     /// The letter a word is filed under: its first character upper-cased when that is A to Z, else "".
     ///   "apple" => "A",  "Zoo" => "Z",  "แมว" => "",  " ant" => ""
@@ -98,6 +102,8 @@ public:
     EditorOutcome save();
     /// Command4: empties the fields and the selection, back to Add mode.
     EditorOutcome clear();
+    /// Removes the user's own copy of the chosen letter and loads the shipped file again; unsaved edits go too.
+    EditorOutcome restoreShipped();
 
     // ---- going to a word (EditorFind.cpp)
     /// Loads the entry's letter and selects its line: the first with this word (any case), meaning and label, else
@@ -121,7 +127,8 @@ private:
     void updateCountLabel();
     void forgetLastWritten();
 
-    std::string dataFolder_;
+    DataFolders folders_;
+    bool usersOwn_ = false;
     std::u32string letter_;
     std::vector<std::u32string> lines_;
     std::optional<std::size_t> selected_;

@@ -44,7 +44,9 @@ Label classifyLabel(std::u32string_view text) {
     return Label::Other;
 }
 
-std::optional<std::string> findLetterFile(const std::string &dataFolder, char32_t letter) {
+namespace {
+
+std::optional<std::string> findIn(const std::string &dataFolder, char32_t letter) {
     if (letter < U'A' || letter > U'Z')
         return std::nullopt;
     const std::string base = dataFolder + "/" + static_cast<char>(letter);
@@ -57,18 +59,31 @@ std::optional<std::string> findLetterFile(const std::string &dataFolder, char32_
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<std::string> findLetterFile(const DataFolders &folders, char32_t letter) {
+    if (auto own = findIn(folders.user, letter))
+        return own;
+    return folders.layered() ? findIn(folders.shipped, letter) : std::nullopt;
+}
+
+bool isUsersOwnLetter(const DataFolders &folders, char32_t letter) {
+    return folders.layered() && findIn(folders.user, letter).has_value();
+}
+
 std::string letterFilePath(const std::string &dataFolder, char32_t letter) {
-    if (auto found = findLetterFile(dataFolder, letter))
+    if (auto found = findIn(dataFolder, letter))
         return *found;
     return dataFolder + "/" + static_cast<char>(letter) + ".pal";
 }
 
-Result<LetterFileLines> readLetterFile(const std::string &dataFolder, char32_t letter) {
+Result<LetterFileLines> readLetterFile(const DataFolders &folders, char32_t letter) {
     LetterFileLines r;
-    const auto path = findLetterFile(dataFolder, letter);
+    const auto path = findLetterFile(folders, letter);
     if (!path)
         return r;
     r.present = true;
+    r.usersOwn = isUsersOwnLetter(folders, letter);
     auto bytes = readFileBytes(*path);
     if (!bytes)
         return bytes.error();

@@ -1,6 +1,7 @@
 #pragma once
 // The dictionary's letter files: Data/A.pal ... Data/Z.pal, Windows-874, one entry per line,
 // "english/thai/label" (further "/" pieces are ignored).
+#include "DataFolders.h"
 #include "Result.h"
 
 #include <algorithm>
@@ -58,9 +59,12 @@ enum class Label : std::uint8_t {
 /// The label whose text is exactly `text`: U"n.(นาม)" => Label::Noun, U"n." => Label::Other.
 Label classifyLabel(std::u32string_view text);
 
-/// Presence test: the path of letter L's file when the folder holds "L.pal" or "L.PAL" (exact case, a regular
-/// file), otherwise nothing. L is 'A'..'Z'; anything else is absent.
-std::optional<std::string> findLetterFile(const std::string &dataFolder, char32_t letter);
+/// Presence test: the path of letter L's file when a folder holds "L.pal" or "L.PAL" (exact case, a regular
+/// file), otherwise nothing; the user's folder first, then the shipped one. L is 'A'..'Z'; anything else is absent.
+std::optional<std::string> findLetterFile(const DataFolders &folders, char32_t letter);
+
+/// Whether the letter file read for L is the user's own copy, laid over the shipped one (layered folders only).
+bool isUsersOwnLetter(const DataFolders &folders, char32_t letter);
 
 /// The path a writer uses for letter L: the existing file's name when present, else folder/L.pal.
 std::string letterFilePath(const std::string &dataFolder, char32_t letter);
@@ -107,11 +111,12 @@ std::vector<std::u32string> letterFileLines(std::u32string_view text);
 
 struct LetterFileLines {
     bool present = false;
+    bool usersOwn = false;             ///< the file is the user's own copy in layered folders
     std::vector<std::u32string> lines; ///< decoded lines, split as letterLineSpans does
 };
 
 /// An absent file gives present = false and no lines; an error means the file is there but cannot be read.
-Result<LetterFileLines> readLetterFile(const std::string &dataFolder, char32_t letter);
+Result<LetterFileLines> readLetterFile(const DataFolders &folders, char32_t letter);
 
 /// The bytes of a letter file: each line in Windows-874 followed by CR LF.
 std::string letterFileBytes(const std::vector<std::u32string> &lines);

@@ -9,7 +9,7 @@ bool EntryRule::playable(const DictionaryEntry &entry) const {
     return !t.empty() && (maxTargetLength == 0 || t.size() <= maxTargetLength);
 }
 
-std::optional<DrawnEntry> drawRandomEntry(const std::string &dataFolder, const EntryRule &rule, RandomSource &random) {
+std::optional<DrawnEntry> drawRandomEntry(const DataFolders &dataFolder, const EntryRule &rule, RandomSource &random) {
     std::vector<char32_t> letters;
     for (char32_t c = U'A'; c <= U'Z'; ++c)
         letters.push_back(c);

@@ -46,13 +46,13 @@ struct DrawnEntry {
     DictionaryEntry entry;      ///< the line split as splitEntry does: a line without "/" is a word alone
 };
 
-/// Draws one playable entry from the letter files in dataFolder.
+/// Draws one playable entry from the letter files of the dictionary.
 ///
 /// The first letter is drawn uniformly from all 26. A letter whose file is absent, cannot be read or holds no
 /// playable line is set aside and another letter is drawn from those left, so at most 26 files are read and a
 /// playable word is always found when the dictionary has one. Within a file the line is drawn uniformly among its
 /// playable lines, which is what drawing any line and drawing again on an unplayable one amounts to.
 /// Nothing when no letter file holds a playable line.
-std::optional<DrawnEntry> drawRandomEntry(const std::string &dataFolder, const EntryRule &rule, RandomSource &random);
+std::optional<DrawnEntry> drawRandomEntry(const DataFolders &dataFolder, const EntryRule &rule, RandomSource &random);
 
 } // namespace dlx

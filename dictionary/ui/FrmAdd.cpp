@@ -53,10 +53,10 @@ bool isEnter(const QEvent *event) {
 } // namespace
 
 FrmAdd::FrmAdd(const AppContext &context, QWidget *parent)
-    : DictionaryDialog(parent), model_(toFsPath(context.dataFolder())), dialogs_(context.dialogs) {
+    : DictionaryDialog(parent), model_(context.dictionary()), dialogs_(context.dialogs) {
     setObjectName("FrmAdd");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์"));
-    removeStaleTemporaryFiles(toFsPath(context.dataFolder())); // left by a save that was killed
+    removeStaleTemporaryFiles(context.dictionary().user); // left by a save that was killed
     buildWidgets();
     showModel();
 }
@@ -109,6 +109,7 @@ void FrmAdd::buildWidgets() {
     left->addWidget(label("Label1", QStringLiteral("คำศัพท์ที่มีในฐานข้อมูล"), this));
     left->addWidget(list1_, 1);
     left->addWidget(lblCnt_);
+    buildRestoreRow(left);
 
     auto *fields = new QGridLayout;
     fields->addWidget(label("Label3", QStringLiteral("ศัพท์"), this), 0, 0);
@@ -202,6 +203,28 @@ void FrmAdd::buildWidgets() {
     connect(command4_, &QPushButton::clicked, this, [this] { run([this] { return model_.clear(); }); });
 }
 
+void FrmAdd::buildRestoreRow(QBoxLayout *column) {
+    lblOwn_ = label("lblOwn", QString(), this);
+    lblOwn_->setWordWrap(true);
+    cmdRestore_ = addButton("cmdRestore", QStringLiteral("คืนค่าเดิม"));
+    cmdRestore_->setToolTip(QStringLiteral("ใช้หมวดอักษรนี้ตามที่มากับโปรแกรม แทนฉบับที่แก้ไขเอง"));
+    auto *row = new QHBoxLayout;
+    row->addWidget(lblOwn_, 1);
+    row->addWidget(cmdRestore_);
+    column->addLayout(row);
+    lblOwn_->setVisible(model_.layered());
+    cmdRestore_->setVisible(model_.layered());
+    connect(cmdRestore_, &QPushButton::clicked, this, &FrmAdd::restoreShipped);
+}
+
+void FrmAdd::restoreShipped() {
+    const QString letter = toQt(model_.letter());
+    const QString text =
+        QStringLiteral("ใช้หมวดอักษร %1 ตามที่มากับโปรแกรมหรือไม่\nศัพท์ที่เพิ่มหรือแก้ไขเองในหมวดนี้จะหายไป").arg(letter);
+    if (dialogs_.message(this, text, QStringLiteral("คืนค่าเดิม"), MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes)
+        run([this] { return model_.restoreShipped(); });
+}
+
 void FrmAdd::run(const std::function<EditorOutcome()> &operation) {
     pullFields();
     EditorOutcome outcome;
@@ -255,6 +278,9 @@ void FrmAdd::showModel() {
     command2_->setText(add ? QStringLiteral("ค้นหา") : QStringLiteral("ลบ"));
     updateTooltips();
     lblCnt_->setText(toQt(model_.countLabel()));
+    lblOwn_->setText(model_.usersOwnLetter() ? QStringLiteral("หมวดอักษร %1 เป็นฉบับที่แก้ไขเอง").arg(toQt(model_.letter()))
+                                             : QString());
+    cmdRestore_->setEnabled(model_.usersOwnLetter());
 }
 
 // Updates List1 by the smallest change that makes it equal to the model, so that a letter of thousands of

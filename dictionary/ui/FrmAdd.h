@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,9 @@ protected:
 
 private:
     void buildWidgets();
+    /// The user's-own-copy line and "คืนค่าเดิม", under the list; shown only for a layered dictionary.
+    void buildRestoreRow(QBoxLayout *column);
+    void restoreShipped();
     void run(const std::function<EditorOutcome()> &operation);
     void pullFields();
     void showModel();
@@ -58,6 +62,8 @@ private:
     QPushButton *command3_ = nullptr;
     QPushButton *command4_ = nullptr;
     QLabel *lblCnt_ = nullptr;
+    QLabel *lblOwn_ = nullptr;          ///< says the letter is the user's own copy (layered dictionary only)
+    QPushButton *cmdRestore_ = nullptr; ///< back to the shipped letter file
 };
 
 } // namespace dlx

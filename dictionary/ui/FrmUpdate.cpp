@@ -32,7 +32,7 @@ FrmUpdate::FrmUpdate(const AppContext &context, QWidget *parent)
     : DictionaryDialog(parent), context_(context), dialogs_(context.dialogs), http_(context.http) {
     setObjectName("FrmUpdate");
     setWindowTitle(QStringLiteral("เพิ่มศัพท์จากอินเตอร์เน็ต"));
-    removeStaleTemporaryFiles(toFsPath(context.dataFolder())); // left by a save that was killed
+    removeStaleTemporaryFiles(context.dictionary().user); // left by a save that was killed
 
     // Fixed positions, like the two fixed heights: collapsing the window hides everything below the letter box.
     label("Label2", QStringLiteral("เลือกหมวดอักษรที่ต้องการ UpDate"), this, QRect(8, 6, 260, 24));
@@ -174,7 +174,7 @@ void FrmUpdate::save() {
         dialogs_.message(this, QStringLiteral("ไม่มีคำศัพท์ที่จะบันทึก ต้องการให้แฟ้มหมวดอักษร %1 เป็นแฟ้มว่างหรือไม่").arg(L),
                          kTitleSave, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    if (auto failure = saveLetterBytes(toFsPath(context_.dataFolder()), download->letter, download->bytes)) {
+    if (auto failure = saveLetterBytes(context_.dictionary(), download->letter, download->bytes)) {
         dialogs_.error(this, toQt(*failure));
         return;
     }

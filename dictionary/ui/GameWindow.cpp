@@ -21,8 +21,8 @@ std::unique_ptr<RandomSource> clockSeeded() {
 GameWindow::GameWindow(const AppContext &context, std::unique_ptr<RandomSource> random, QWidget *parent)
     : KeyedDialog(context, parent), random_(random ? std::move(random) : clockSeeded()) {}
 
-std::string GameWindow::dataFolder() const {
-    return toFsPath(context_.dataFolder());
+DataFolders GameWindow::dataFolder() const {
+    return context_.dictionary();
 }
 
 QLabel *GameWindow::addLabel(const QString &name, const QString &caption) {

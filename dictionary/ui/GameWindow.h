@@ -21,7 +21,7 @@ public:
 protected:
     RandomSource &random() { return *random_; }
     /// The dictionary folder as the file system names it.
-    std::string dataFolder() const;
+    DataFolders dataFolder() const;
 
     /// A named label of the window.
     QLabel *addLabel(const QString &name, const QString &caption);

@@ -2,6 +2,9 @@
 // What every window receives: the program folder and the host services. The services are never missing: the
 // program wires the real ones in main(), tests wire fakes in tests/support/TestContext.h, and nothing else makes
 // one.
+#include "ProgramPaths.h"
+
+#include <QFile>
 #include <QString>
 
 namespace dlx {
@@ -29,7 +32,27 @@ struct AppContext {
     /// tests a temporary folder.
     QString userDataFolder;
 
+    /// The shipped dictionary: Data in the program folder.
     QString dataFolder() const { return programFolder + "/Data"; }
+    /// Where the work files of a translation and of printing go.
+    QString workFolder() const { return workFolder_.isEmpty() ? programFolder : workFolder_; }
+    /// The dictionary as it is read and saved: the shipped Data alone, or layered over the user's own folder.
+    DataFolders dictionary() const {
+        const std::string shipped = QFile::encodeName(dataFolder()).toStdString();
+        return userDictionaryFolder_.isEmpty()
+                   ? DataFolders(shipped)
+                   : DataFolders(shipped, QFile::encodeName(userDictionaryFolder_).toStdString());
+    }
+    /// Puts the work files and the user's dictionary where the run's folders say (main() does, for the program
+    /// as it finds itself). Unplaced, both stay in the program folder.
+    void place(const RunFolders &folders) {
+        workFolder_ = QFile::decodeName(folders.work.c_str());
+        userDictionaryFolder_ = QFile::decodeName(folders.data.user.c_str());
+    }
+
+private:
+    QString workFolder_;
+    QString userDictionaryFolder_;
 };
 
 } // namespace dlx

@@ -2,7 +2,7 @@
 
 namespace dlx {
 
-PuzzleGame::PuzzleGame(std::string dataFolder, RandomSource &random)
+PuzzleGame::PuzzleGame(DataFolders dataFolder, RandomSource &random)
     : dataFolder_(std::move(dataFolder)), random_(random) {}
 
 bool PuzzleGame::newWord() {

@@ -14,7 +14,7 @@ public:
     static constexpr int kSlotCount = 16;
     static constexpr int kTries = 5;
 
-    PuzzleGame(std::string dataFolder, RandomSource &random);
+    PuzzleGame(DataFolders dataFolder, RandomSource &random);
 
     /// Draws a new word of at most 16 letters and opens a turn. When the dictionary holds no such word the previous
     /// word is played again (before the first word: an empty word) and the result is false.
@@ -48,7 +48,7 @@ private:
     void openTurn();
     void uncoverAll();
 
-    std::string dataFolder_;
+    DataFolders dataFolder_;
     RandomSource &random_;
     std::u32string word_, meaning_, label_;
     std::array<bool, kSlotCount> uncovered_{};

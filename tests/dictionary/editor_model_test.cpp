@@ -591,3 +591,31 @@ TEST_F(EditorModelTest, goesToAnyWord_searchAcrossLettersAndOpeningOnAWord) {
     EXPECT_EQ(m.fields(), (DictionaryEntry{U"apricot", U"", U"", 3}));
     EXPECT_EQ(added.focus, EditorFocus::Meaning);
 }
+
+TEST_F(EditorModelTest, layered_aSaveMakesTheUsersOwnCopyAndRestoringBringsBackTheShippedFile) {
+    writeLetter("A.pal", kFive);
+    const std::string shipped = readBytes(data + "/A.pal");
+    const std::string user = folder.file("home/Dualexicon/Data"); // made by the first save
+    EditorModel m(DataFolders(data, user));
+    EXPECT_TRUE(m.layered());
+    m.chooseLetter(U"A");
+    EXPECT_FALSE(m.usersOwnLetter());
+    EXPECT_EQ(m.restoreShipped().message, std::nullopt); // nothing of the user's to remove
+    EXPECT_EQ(m.lines(), kFive);
+    m.setFields({U"awl", U"เหล็กหมาด", kNoun});
+    m.addOrReplace();
+    EXPECT_EQ(m.save().message, std::nullopt);
+    EXPECT_TRUE(m.usersOwnLetter());
+    EXPECT_EQ(readBytes(data + "/A.pal"), shipped);
+    EXPECT_EQ(readLetterFile(user, U'A')->lines.back(), U"awl/เหล็กหมาด/" + kNoun);
+
+    EditorModel again(DataFolders(data, user));
+    again.chooseLetter(U"A");
+    EXPECT_TRUE(again.usersOwnLetter());
+    EXPECT_EQ(again.entryCount(), 6u);
+    EXPECT_EQ(again.restoreShipped().focus, EditorFocus::English);
+    EXPECT_FALSE(again.usersOwnLetter());
+    EXPECT_EQ(again.lines(), kFive);
+    EXPECT_EQ(test::folderNames(user), std::vector<std::string>{});
+    EXPECT_EQ(readBytes(data + "/A.pal"), shipped);
+}

@@ -188,6 +188,32 @@ TEST(Lookup, AChangedLetterFileIsReadAgainByTheNextRun) {
     EXPECT_EQ(once(), "car");
 }
 
+TEST(Lookup, TheUsersOwnCopyIsReadInPlaceOfTheShippedFileWhileItIsThere) {
+    TempFolder folder;
+    folder.writeEntries({entry("car", "รถ", N)}, "shipped");
+    folder.writeLines("shipped/Idiom.pal", {"รถ/ยาน"});
+    Lexicon lexicon(DataFolders(folder.file("shipped"), folder.file("user")));
+    auto once = [&] {
+        TranslationState st;
+        Translator t(st, lexicon);
+        t.mode = TranslationMode::WordForWord;
+        beginRun(st);
+        translateLines(t, {U"car"});
+        std::u32string line = st.TranslatedLines.at(0);
+        lexicon.phraseRules().current()->CheckThaiIdiom(line);
+        return toUtf8(line);
+    };
+    EXPECT_EQ(once(), "ยาน");
+    folder.writeEntries({entry("car", "รถยนต์", N)}, "user");
+    folder.writeLines("user/Idiom.pal", {"รถยนต์/พาหนะ"});
+    EXPECT_EQ(once(), "พาหนะ");
+    std::filesystem::remove(folder.file("user/C.pal"));
+    std::filesystem::remove(folder.file("user/Idiom.pal"));
+    EXPECT_EQ(once(), "ยาน");
+    folder.writeEntries({entry("car", "รถยนต์", N)}, "user");
+    EXPECT_EQ(once(), "ยานยนต์");
+}
+
 TEST(Lookup, UnknownWordHookSeesEveryUnrenderedWord) {
     TempFolder data;
     data.writeEntries({entry("car", "รถ", N)});

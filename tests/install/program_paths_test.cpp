@@ -47,3 +47,25 @@ TEST(ProgramPaths, FindsDataBesideTheExecutableFirstThenInTheShareFolder) {
 TEST(ProgramPaths, TheRunningExecutableIsFound) {
     EXPECT_TRUE(std::filesystem::exists(executableFolder() + "/install_tests"));
 }
+
+TEST(ProgramPaths, AnInstalledProgramKeepsWorkFilesAndTheUsersDictionaryInTheUsersFolders) {
+    struct Case {
+        const char *name;
+        bool installed;
+        const char *cache, *data; // the XDG variables
+        std::string shipped, user, work;
+    };
+    const std::vector<Case> cases = {
+        {"own folder", false, "/c", "/d", "/p/Data", "/p/Data", "/p"},
+        {"installed", true, nullptr, nullptr, "/p/Data", "/h/.local/share/Dualexicon/Data", "/h/.cache/Dualexicon"},
+        {"XDG folders", true, "/c", "/d", "/p/Data", "/d/Dualexicon/Data", "/c/Dualexicon"},
+        {"relative XDG folders", true, "c", "", "/p/Data", "/h/.local/share/Dualexicon/Data", "/h/.cache/Dualexicon"},
+    };
+    for (const auto &c : cases) {
+        const RunFolders folders = chooseRunFolders({"/p", "/p", c.installed}, "/h", c.cache, c.data);
+        EXPECT_EQ(folders.data.shipped, c.shipped) << c.name;
+        EXPECT_EQ(folders.data.user, c.user) << c.name;
+        EXPECT_EQ(folders.data.layered(), c.installed) << c.name;
+        EXPECT_EQ(folders.work, c.work) << c.name;
+    }
+}

@@ -8,7 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace dlx {
 namespace {
@@ -221,6 +225,30 @@ TEST_F(TranslateRunTest, staleOriginalIsNeverTranslatedWhenTheNewOneCannotBeWrit
     rec.saveFails = true;
     EXPECT_EQ(run("red cat"), RunOutcome::NotWritten);
     EXPECT_TRUE(rec.shown.empty());
+}
+
+TEST_F(TranslateRunTest, aLeftoverWorkFileThatCannotBeWrittenIsNamedWithItsOwnerAndTheReason) {
+    const std::string leftover = program.path() + "/" + kOriginalWorkFile;
+    ASSERT_TRUE(writeFileBytes(leftover, "old text\r\n").ok());
+    ASSERT_EQ(::chmod(leftover.c_str(), 0444), 0);
+    // Permissions do not stop the superuser: as root, the run is made by a user who does not own the file.
+    const bool root = ::geteuid() == 0;
+    const auto becomeNobody = [] { return ::setgid(65534) == 0 && ::setuid(65534) == 0; };
+    if (const pid_t probe = root ? ::fork() : -1; probe == 0) {
+        ::_exit(becomeNobody() ? 0 : 1);
+    } else if (int status = 0; probe > 0 && (::waitpid(probe, &status, 0) != probe || status != 0)) {
+        GTEST_SKIP() << "this superuser cannot become another user";
+    }
+    auto runAsItsNonOwner = [&] {
+        if (root && (::chmod(program.path().c_str(), 0755) != 0 || !becomeNobody()))
+            std::exit(2);
+        const RunOutcome outcome = run("red cat");
+        for (const auto &f : rec.failures)
+            std::fprintf(stderr, "%s\n", f.c_str());
+        std::exit(outcome == RunOutcome::Failed && rec.failures.size() == 1 && rec.savedBytes.empty() ? 0 : 1);
+    };
+    EXPECT_EXIT(runAsItsNonOwner(), ::testing::ExitedWithCode(0),
+                std::string(root ? "ของผู้ใช้ root" : "") + ".*Original.pal \\| Permission denied");
 }
 
 TEST_F(TranslateRunTest, unwritableTranslateFileIsReportedAndThePaneKeepsItsText) {

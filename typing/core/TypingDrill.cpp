@@ -31,7 +31,7 @@ std::optional<int> DrillSpeed::accuracyPercent() const {
     return roundedRatio(100LL * right, typed);
 }
 
-TypingDrill::TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &random, const std::int16_t &timeLimit)
+TypingDrill::TypingDrill(DrillTwin twin, DataFolders dataFolder, RandomSource &random, const std::int16_t &timeLimit)
     : twin_(twin), dataFolder_(std::move(dataFolder)), random_(random), timeLimit_(timeLimit) {}
 
 bool TypingDrill::newWord() {

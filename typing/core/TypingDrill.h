@@ -46,7 +46,7 @@ public:
     static constexpr char32_t kEnter = U'\r';
 
     /// timeLimit is the program-wide length of a timed run in minutes, read at every clock tick.
-    TypingDrill(DrillTwin twin, std::string dataFolder, RandomSource &random, const std::int16_t &timeLimit);
+    TypingDrill(DrillTwin twin, DataFolders dataFolder, RandomSource &random, const std::int16_t &timeLimit);
 
     /// Where scored words and finished runs are kept; none (the default) keeps nothing.
     void setRecords(DrillRecords *records) { records_ = records; }
@@ -108,7 +108,7 @@ private:
     Status noteScored(bool clean);
 
     DrillTwin twin_;
-    std::string dataFolder_;
+    DataFolders dataFolder_;
     RandomSource &random_;
     const std::int16_t &timeLimit_;
     DrillRecords *records_ = nullptr;

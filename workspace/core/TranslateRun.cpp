@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,6 +51,25 @@ std::string translatedFileBytes(const std::vector<std::u32string> &lines, std::s
 
 } // namespace
 
+std::optional<std::pair<std::string, IoError>> leftoverWorkFileInTheWay(const std::string &path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    const int why = errno;
+    struct stat st {};
+    if (why == ENOENT || ::lstat(path.c_str(), &st) != 0)
+        return std::nullopt; // nothing left over; the save says what else may go wrong
+    std::string owner;
+    if (st.st_uid != ::geteuid()) {
+        const passwd *pw = ::getpwuid(st.st_uid);
+        owner = " ซึ่งเป็นของผู้ใช้ " + (pw ? std::string(pw->pw_name) : "หมายเลข " + std::to_string(st.st_uid));
+    }
+    return std::pair{"แฟ้มงานที่ค้างจากครั้งก่อน" + owner + " เขียนทับไม่ได้ กรุณาลบแฟ้มนี้ (หรือให้เจ้าของแฟ้มลบ) แล้วลองใหม่",
+                     IoError{why, path, {}}};
+}
+
 std::u32string withCrLf(std::u32string_view text) {
     std::u32string out;
     out.reserve(text.size() + text.size() / 32);
@@ -60,9 +81,9 @@ std::u32string withCrLf(std::u32string_view text) {
     return out;
 }
 
-void removeWorkFiles(const std::string &programFolder) {
-    (void)deleteIfPresent(programFolder + "/" + kOriginalWorkFile);
-    (void)deleteIfPresent(programFolder + "/" + kTranslateWorkFile);
+void removeWorkFiles(const std::string &workFolder) {
+    (void)deleteIfPresent(workFolder + "/" + kOriginalWorkFile);
+    (void)deleteIfPresent(workFolder + "/" + kTranslateWorkFile);
 }
 
 void rewriteInPieces(const PhraseRewriter &rewriter, std::u32string &text, const RewriteHooks &hooks,
@@ -93,10 +114,10 @@ void rewriteInPieces(const PhraseRewriter &rewriter, std::u32string &text, const
 }
 
 RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter, const std::u32string &source,
-                          const std::string &programFolder, const TranslateRunHooks &hooks) {
+                          const std::string &workFolder, const TranslateRunHooks &hooks) {
     TranslationState &state = translator.state();
-    const std::string originalPath = programFolder + "/" + kOriginalWorkFile;
-    const std::string translatePath = programFolder + "/" + kTranslateWorkFile;
+    const std::string originalPath = workFolder + "/" + kOriginalWorkFile;
+    const std::string translatePath = workFolder + "/" + kTranslateWorkFile;
     auto fail = [&](const std::string &what, const IoError &why) {
         if (hooks.failure)
             hooks.failure(what, why);
@@ -112,6 +133,10 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
         else
             work();
     };
+
+    for (const std::string &path : {originalPath, translatePath})
+        if (auto blocked = leftoverWorkFileInTheWay(path))
+            return fail("แปลไม่ได้ เพราะ" + blocked->first, blocked->second);
 
     // The text goes through the work file so that the run translates exactly what was saved.
     step(RunPhase::Saving);

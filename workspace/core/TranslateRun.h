@@ -1,6 +1,6 @@
 #pragma once
 // One translation run as the translate button performs it, from the text to translate to the finished,
-// rewritten Thai: the work files "Original.pal" and "Translate.pal" in the program folder, the line limit,
+// rewritten Thai: the work files "Original.pal" and "Translate.pal" in the work folder, the line limit,
 // the line loop with progress and yields, cancel, and the phrase rewriting. The window supplies the hooks
 // (its SaveText, the progress bar, the event-loop yield, the message box, the translation pane) and keeps the
 // button's caption; everything else happens here.
@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace dlx {
 
@@ -60,12 +61,19 @@ enum class RunOutcome {
 
 /// Runs a click's work from saving the text to showing the translation: the caller has already called beginRun
 /// on the translator's state and set the button to "ยกเลิก". `source` is the pane's text (or its selection) with
-/// CR LF line breaks. A cancel is state.Translating going false during a yield or aside work.
+/// CR LF line breaks. A cancel is state.Translating going false during a yield or aside work. A work file left
+/// by an earlier run that this one may not write (another user's) stops the run before anything is written,
+/// reported as a failure that names the file, its owner and the reason.
 RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter, const std::u32string &source,
-                          const std::string &programFolder, const TranslateRunHooks &hooks);
+                          const std::string &workFolder, const TranslateRunHooks &hooks);
+
+/// A work file left by an earlier run (or another user) that cannot be written over: the Thai words for it
+/// (naming its owner when that is another user) and the system's reason with its path. Nothing when the path is
+/// free or writable.
+std::optional<std::pair<std::string, IoError>> leftoverWorkFileInTheWay(const std::string &path);
 
 /// Deletes the work files left in the folder (a closed window, an interrupted run). Failures are ignored.
-void removeWorkFiles(const std::string &programFolder);
+void removeWorkFiles(const std::string &workFolder);
 
 /// Rewrites the text a piece of lines at a time (the rules never reach across a line break), reporting the
 /// percentage done and yielding after each piece; the hooks' mayReplace stops it as in CheckThaiIdiom.

@@ -53,7 +53,7 @@ FrmMain::FrmMain(const AppContext &context, QWidget *parent)
       scrollTitle_(plainTitle().toStdU32String()) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowIcon(art::programIcon());
-    lexicon_ = std::make_unique<Lexicon>(toFsPath(context_.dataFolder()));
+    lexicon_ = std::make_unique<Lexicon>(context_.dictionary());
     translator_ = std::make_unique<Translator>(state_, *lexicon_);
     createMessageParent();
     files_ = new FileCommands(context_, messageParent_);
@@ -225,7 +225,7 @@ void FrmMain::Timer2_Timer() {
 void FrmMain::closeEvent(QCloseEvent *event) {
     // A run still going stops after its current line; its own finishing steps remove what it writes.
     state_.Translating = false;
-    removeWorkFiles(toFsPath(context_.programFolder));
+    removeWorkFiles(toFsPath(context_.workFolder()));
     if (helpWindow_)
         helpWindow_->close();
     event->accept();

@@ -53,7 +53,7 @@ QColor markColour(const QColor &background) {
 
 void FrmMain::createWordPanel() {
     wordPanel_ = new WordPanel(
-        context_.dataFolder(), [this](const DictionaryEntry &entry, bool existing) { openEditorOn(entry, existing); },
+        context_.dictionary(), [this](const DictionaryEntry &entry, bool existing) { openEditorOn(entry, existing); },
         this);
     wordPanel_->setMinimumWidth(240);
     addDockWidget(Qt::RightDockWidgetArea, wordPanel_);

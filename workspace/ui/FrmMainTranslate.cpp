@@ -134,7 +134,7 @@ void FrmMain::Command1_Click() {
             context_.dialogs.error(messageParent_, refused, MsgIcon::Exclamation);
         }
         readingRunStarts();
-        outcome = runTranslation(*translator_, *rules, crLfSource, toFsPath(context_.programFolder), hooks);
+        outcome = runTranslation(*translator_, *rules, crLfSource, toFsPath(context_.workFolder()), hooks);
     } catch (const std::exception &e) {
         hooks.failure("การแปลหยุดลงเพราะเกิดข้อผิดพลาด", IoError{0, {}, e.what()});
     } catch (...) {

@@ -6,6 +6,7 @@
 #include "PrintLayout.h"
 #include "SaveText.h"
 #include "TextFile.h"
+#include "TranslateRun.h"
 #include "Utf8.h"
 
 #include <QFile>
@@ -24,7 +25,7 @@ PrintJob::PrintJob(const AppContext &context, QWidget *window)
       today_([] { return QDate::currentDate(); }) {}
 
 QString PrintJob::workFilePath() const {
-    return context_.programFolder + "/PrintFile.pal";
+    return context_.workFolder() + "/PrintFile.pal";
 }
 
 QFont PrintJob::printFont(const QTextEdit *pane) {
@@ -62,6 +63,11 @@ PrintOutcome PrintJob::print(const QTextEdit &pane, Pane which) {
             outcome = PrintOutcome::NoPrinter;
         } else {
             // The work file falls back to UTF-8 when it must, so characters outside Windows-874 still print.
+            if (auto blocked = leftoverWorkFileInTheWay(toFsPath(workFilePath()))) {
+                fail(describeFailure(QStringLiteral("พิมพ์ไม่ได้ เพราะ") + QString::fromStdString(blocked->first),
+                                     blocked->second));
+                return PrintOutcome::Failed; // not ours to remove
+            }
             const Result<TextEncoding> saved =
                 saveTextFile(context_.dialogs, window_, paneCharacters(pane), workFilePath());
             outcome = saved ? printWorkFile(printFont(&pane), which, *saved == TextEncoding::Utf8Bom, title)

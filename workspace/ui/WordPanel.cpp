@@ -33,9 +33,9 @@ enum Column { UsedColumn, EnglishColumn, ThaiColumn, LabelColumn };
 
 } // namespace
 
-WordPanel::WordPanel(const QString &dataFolder, std::function<void(const DictionaryEntry &, bool)> openEditor,
+WordPanel::WordPanel(DataFolders dictionary, std::function<void(const DictionaryEntry &, bool)> openEditor,
                      QWidget *parent)
-    : QDockWidget(QStringLiteral("คำศัพท์"), parent), lexicon_(toFsPath(dataFolder)), lookup_(lexicon_),
+    : QDockWidget(QStringLiteral("คำศัพท์"), parent), lexicon_(std::move(dictionary)), lookup_(lexicon_),
       openEditor_(std::move(openEditor)) {
     setObjectName(QStringLiteral("WordPanel"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);

@@ -22,7 +22,7 @@ class WordPanel : public QDockWidget {
     Q_OBJECT
 public:
     /// `openEditor` opens the editor on an entry (existing) or ready to add a word (not existing).
-    WordPanel(const QString &dataFolder, std::function<void(const DictionaryEntry &, bool existing)> openEditor,
+    WordPanel(DataFolders dictionary, std::function<void(const DictionaryEntry &, bool existing)> openEditor,
               QWidget *parent = nullptr);
     ~WordPanel() override;
 
