@@ -63,7 +63,7 @@ std::optional<EntryPlace> EditorModel::findElsewhere(std::u32string_view text) c
     if (!own.empty()) {
         if (own == letter_)
             return std::nullopt;
-        if (auto file = readLetterFile(dataFolder_, own[0]))
+        if (auto file = readLetterFile(folders_, own[0]))
             for (const auto &line : file->lines)
                 if (line.starts_with(text))
                     return EntryPlace{own, line};
@@ -79,7 +79,7 @@ std::optional<EntryPlace> EditorModel::findElsewhere(std::u32string_view text) c
         const char32_t L = U'A' + (from - U'A' + i) % 26;
         if (std::u32string(1, L) == letter_)
             continue; // the chosen letter's own lines, edits included, were searched already
-        auto file = readLetterFile(dataFolder_, L);
+        auto file = readLetterFile(folders_, L);
         if (!file)
             continue;
         for (const auto &line : file->lines)
