@@ -92,19 +92,23 @@ void choose(QWidget &window, const char *combo, const QString &item) {
     }
 }
 
-void arrangeAndTranslate(QWidget &main, const char *arrangement) {
-    main.findChild<QAction *>(arrangement)->trigger();
+void translate(QWidget &main, const QString &english) {
     auto *text1 = child<QTextEdit>(main, "Text1");
     auto *text2 = child<QTextEdit>(main, "Text2");
     auto *button = child<QPushButton>(main, "Command1");
-    if (text2->toPlainText().isEmpty()) {
-        text1->setPlainText(QString::fromUtf8(kEnglish));
-        button->click();
-        waitFor([&] { return !text2->toPlainText().isEmpty() && button->text() == QStringLiteral("แปล"); });
-    }
+    text1->setPlainText(english);
+    text2->clear();
+    button->click();
+    waitFor([&] { return !text2->toPlainText().isEmpty() && button->text() == QStringLiteral("แปล"); });
     text1->moveCursor(QTextCursor::Start);
     text2->moveCursor(QTextCursor::Start);
     button->setFocus();
+}
+
+void arrangeAndTranslate(QWidget &main, const char *arrangement) {
+    main.findChild<QAction *>(arrangement)->trigger();
+    if (child<QTextEdit>(main, "Text2")->toPlainText().isEmpty())
+        translate(main, QString::fromUtf8(kEnglish));
 }
 
 /// The word panel beside a translation whose words left in English are marked, open on a clicked word.
@@ -113,8 +117,8 @@ void readWithPanel(QWidget &main) {
     text1->setPlainText("The old sailor walked slowly along the quay.\n"
                         "Seagulls squawked above the trawlers and the bollards.\n"
                         "He was looking for his brother, a shipwright from Falmouth.");
-    child<QTextEdit>(main, "Text2")->clear();
-    arrangeAndTranslate(main, "mnuCurX");
+    main.findChild<QAction *>("mnuCurX")->trigger();
+    translate(main, text1->toPlainText());
     main.findChild<QAction *>("mnuWordPanel")->trigger();
     pause(kSettleMs);
     QTextCursor at(text1->document());
