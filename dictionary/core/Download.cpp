@@ -1,6 +1,7 @@
 #include "Download.h"
 
 #include "Codec874.h"
+#include "Utf8.h"
 
 #include <array>
 
@@ -8,15 +9,6 @@ namespace dlx {
 namespace {
 
 constexpr std::size_t kShownLineLength = 60;
-
-std::u32string decimal(std::uint64_t n) {
-    std::u32string s;
-    do {
-        s.insert(s.begin(), static_cast<char32_t>(U'0' + n % 10));
-        n /= 10;
-    } while (n != 0);
-    return s;
-}
 
 std::u32string hexByte(unsigned char b) {
     static const char32_t digits[] = U"0123456789ABCDEF";

@@ -22,15 +22,6 @@ EditorOutcome tell(std::u32string text, const std::u32string &title, EditorFocus
     return {EditorMessage{std::move(text), title, icon}, focus};
 }
 
-std::u32string decimal(std::size_t n) {
-    std::u32string s;
-    do {
-        s.insert(s.begin(), static_cast<char32_t>(U'0' + n % 10));
-        n /= 10;
-    } while (n != 0);
-    return s;
-}
-
 bool isThaiText(std::u32string_view text) {
     for (char32_t c : text)
         if (c >= 0x0E00 && c <= 0x0E7F)

@@ -136,4 +136,13 @@ std::u32string_view trimSpaces(std::u32string_view text) {
     return text.substr(b, e - b);
 }
 
+std::u32string decimal(std::uint64_t n) {
+    std::u32string s;
+    do {
+        s.insert(s.begin(), static_cast<char32_t>(U'0' + n % 10));
+        n /= 10;
+    } while (n != 0);
+    return s;
+}
+
 } // namespace dlx

@@ -1,5 +1,6 @@
 #pragma once
 // UTF-8 <-> UTF-32 and small text helpers shared by every layer.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ void appendUtf8(std::string &out, std::u32string_view text);
 /// Reads the bytes of a text file of unknown encoding: a UTF-8 byte-order mark or well-formed UTF-8 is taken as
 /// UTF-8 (the mark is dropped), anything else as Windows-874.
 std::u32string decodeTextBytes(std::string_view bytes);
+
+/// The number in decimal digits, for messages.
+std::u32string decimal(std::uint64_t n);
 
 /// Upper-cases a-z only; every other character is left as it is.
 std::u32string upperAscii(std::u32string_view text);
