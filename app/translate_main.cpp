@@ -1,6 +1,6 @@
 // dualexicon-translate: the translation engine on files or standard input, for scripts and big texts.
 //
-//   dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] [FILE...]
+//   dualexicon-translate [--word-for-word | --extended] [--sentence-space] [--data DIR] [--unknown] [FILE...]
 //   dualexicon-translate --help | --version
 //
 // Input is UTF-8, or Windows-874 when it is not valid UTF-8; output is UTF-8, one line per input line.
@@ -31,6 +31,7 @@ namespace {
 struct Options {
     bool wordForWord = false;
     bool sentenceSpace = false;
+    bool extended = false;
     bool unknown = false;
     bool help = false;
     bool version = false;
@@ -51,6 +52,11 @@ const std::vector<OptionSpec> &optionTable() {
          nullptr,
          "write each meaning as it comes, not in the Thai word order",
          [](Options &o, const char *) { o.wordForWord = true; }},
+        {{"--extended"},
+         nullptr,
+         "refine the grammar: passives, -ing words, relative clauses in place, possessives and \"to\" between "
+         "verbs the Thai way (no effect with --word-for-word)",
+         [](Options &o, const char *) { o.extended = true; }},
         {{"--sentence-space"},
          nullptr,
          "keep one space after a sentence's \".\" or \"?\" (by default sentences run on)",
@@ -358,6 +364,7 @@ int main(int argc, char **argv) {
     dlx::Translator translator(state, lexicon);
     translator.mode = opt.wordForWord ? dlx::TranslationMode::WordForWord : dlx::TranslationMode::Grammar;
     translator.sentenceSpace = opt.sentenceSpace;
+    translator.extended = opt.extended;
 
     std::unordered_map<std::u32string, long> unknown;
     if (opt.unknown)
