@@ -90,13 +90,15 @@ std::size_t previousWord(std::span<GrammarToken> t, std::size_t i, bool *comma =
     return kNone;
 }
 /// True when no word or piece stands before token i in the sentence.
-bool firstOfSentence(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
-    if (!c.sentenceStart)
+bool firstOfSentence(std::size_t i, const GrammarContext &c) {
+    return c.sentenceStart && i == c.firstToken;
+}
+
+/// who, whom, which, that, when or where: the words the relative rule looks at.
+bool mayBeRelativeOrQuestion(std::u32string_view key) {
+    if (key.size() < 3 || key.size() > 5 || (key[0] != U'W' && key[0] != U'T'))
         return false;
-    for (std::size_t j = 0; j < i; ++j)
-        if (t[j].kind != Kind::Separator && !isBlank(t[j]))
-            return false;
-    return true;
+    return among(kRelatives, key) || among(kQuestionWords, key);
 }
 
 void setReading(GrammarToken &t, How how, Label label, std::u32string_view meaning) {
@@ -158,7 +160,7 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &) {
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         GrammarToken &w = t[i];
-        if (!isWord(w))
+        if (!isWord(w) || !mayBeRelativeOrQuestion(w.key))
             continue;
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
@@ -178,7 +180,7 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(w, How::Exact, Label::Pronoun, meaning);
             continue;
         }
-        if (among(kQuestionWords, w.key) && firstOfSentence(t, i, c)) {
+        if (among(kQuestionWords, w.key) && firstOfSentence(i, c)) {
             const bool opensQuestion = c.question || (n != kNone && isWord(t[n]) &&
                                                       (t[n].label == Label::Be || among(kAuxiliaries, t[n].key)));
             if (opensQuestion && c.sense && c.sense(w.key, isQuestionLabel, meaning))
@@ -193,11 +195,11 @@ void question(std::span<GrammarToken> t, const GrammarContext &c) {
     if (!c.question)
         return;
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (!isWord(t[i]) || !among(kDoForms, t[i].key))
+        if (!isWord(t[i]) || t[i].key.size() > 4 || !among(kDoForms, t[i].key))
             continue;
         const std::size_t p = previousWord(t, i);
-        const bool first = firstOfSentence(t, i, c);
-        if (!first && !(p != kNone && wordWith(t[p], How::Exact, Label::Question) && firstOfSentence(t, p, c)))
+        const bool first = firstOfSentence(i, c);
+        if (!first && !(p != kNone && wordWith(t[p], How::Exact, Label::Question) && firstOfSentence(p, c)))
             continue;
         t[i].kind = Kind::Dropped;
         if (!first)
@@ -312,7 +314,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
-        } else if (firstOfSentence(t, i, c) || (p != kNone && wordWith(t[p], How::Exact, Label::Preposition))) {
+        } else if (firstOfSentence(i, c) || (p != kNone && wordWith(t[p], How::Exact, Label::Preposition))) {
             made.assign(U"การ"sv);
         } else {
             continue;
@@ -351,11 +353,48 @@ static_assert(std::size(kRules) == kGrammarRuleCount);
 
 } // namespace
 
+GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
+    if (t.kind != Kind::Word)
+        return 0;
+    GrammarRuleSet rules = 0;
+    if (t.label == Label::Be)
+        rules |= ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::Gerund);
+    if ((t.how == How::Write && t.family == SuffixFamily::ING) || (t.how == How::Exact && t.key.ends_with(U"ING"sv)))
+        rules |= ruleBit(GrammarRule::Gerund);
+    switch (t.key.size()) {
+    case 1:
+        if (t.key[0] == U'S') // the possessive may make it "is", which the passive and the -ing rule look for
+            rules |= ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::Gerund);
+        break;
+    case 2:
+        if (t.key == U"TO"sv)
+            rules |= ruleBit(GrammarRule::ToVerb);
+        else if (t.key == U"DO"sv)
+            rules |= ruleBit(GrammarRule::Question);
+        break;
+    case 3:
+    case 4:
+    case 5:
+        if (mayBeRelativeOrQuestion(t.key))
+            rules |= ruleBit(GrammarRule::Relative);
+        else if (t.key[0] == U'D' && among(kDoForms, t.key))
+            rules |= ruleBit(GrammarRule::Question);
+        break;
+    default:
+        break;
+    }
+    return rules;
+}
+
 std::span<const GrammarRuleSpec> grammarRules() {
     return kRules;
 }
 
-void rewriteTokens(std::span<GrammarToken> tokens, const GrammarContext &context, GrammarRuleSet enabled) {
+void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, GrammarRuleSet enabled) {
+    context.firstToken = 0;
+    while (context.firstToken < tokens.size() &&
+           (tokens[context.firstToken].kind == Kind::Separator || isBlank(tokens[context.firstToken])))
+        ++context.firstToken;
     for (const GrammarRuleSpec &r : kRules)
         if (enabled & ruleBit(r.rule))
             r.apply(tokens, context);

@@ -56,6 +56,7 @@ struct GrammarContext {
     std::function<bool(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning)> sense;
     bool question = false;      ///< the sentence ends with "?"
     bool sentenceStart = false; ///< the tokens begin a sentence
+    std::size_t firstToken = 0; ///< the first token that is a word or a piece (set by rewriteTokens)
 };
 
 struct GrammarRuleSpec {
@@ -67,9 +68,12 @@ struct GrammarRuleSpec {
 /// The rules in the order they run.
 std::span<const GrammarRuleSpec> grammarRules();
 
+/// The rules that may change a sentence holding this token: each rule has words that must be there for it to do
+/// anything ("to", a form of be, an -ing word ...), and a sentence without them is left alone by it.
+GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
+
 /// Runs the rules of `enabled` over the tokens of one sentence (or of what of it one line holds), in order.
-void rewriteTokens(std::span<GrammarToken> tokens, const GrammarContext &context,
-                   GrammarRuleSet enabled = kAllGrammarRules);
+void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, GrammarRuleSet enabled = kAllGrammarRules);
 
 /// True for an irregular participle of the dictionary's participle table ("MADE", "WRITTEN"); `upperKey` is
 /// upper-case.

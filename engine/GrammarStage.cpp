@@ -34,29 +34,33 @@ GrammarToken &Translator::nextToken() {
 // article reaches the lookup, which is asked now, so that the rules see its reading.
 void Translator::recordWord() {
     GrammarToken &t = nextToken();
-    t.text.assign(s_.CurrentWord);
-    upperWord_.assign(s_.CurrentWord);
-    for (char32_t &c : upperWord_)
+    const std::u32string_view key = trimSpaces(s_.CurrentWord);
+    t.key.assign(key);
+    for (char32_t &c : t.key)
         if (c >= U'a' && c <= U'z')
             c -= 32;
-    const std::u32string_view key = trimSpaces(upperWord_);
-    const bool letter = !key.empty() && key[0] >= U'A' && key[0] <= U'Z';
-    if (!letter || key == U"THE"sv || key == U"AN"sv || key == U"A"sv) {
+    const bool letter = !key.empty() && t.key[0] >= U'A' && t.key[0] <= U'Z';
+    if (!letter || t.key == U"THE"sv || t.key == U"AN"sv || t.key == U"A"sv) {
         t.kind = GrammarToken::Kind::Piece;
     } else {
         t.kind = GrammarToken::Kind::Word;
-        t.key.assign(key);
         Found r;
-        t.quiet = !readingOf(key[0], r);
+        t.quiet = !readingOf(t.key[0], r);
         if (!t.quiet) {
             t.how = r.how;
             t.label = r.label;
             t.meaning.assign(r.meaning);
-            bool withSpace = false;
-            if (r.how == Rendering::How::Write || r.how == Rendering::How::Hold)
+            if (r.how == Rendering::How::Write || r.how == Rendering::How::Hold) {
+                upperWord_.assign(t.key);
+                if (!s_.CurrentWord.empty() && s_.CurrentWord.back() == U' ')
+                    upperWord_.push_back(U' ');
+                bool withSpace = false;
                 t.family = suffixFamily(upperWord_, withSpace);
+            }
         }
     }
+    triggered_ |= rulesTriggeredBy(t);
+    t.text.swap(s_.CurrentWord); // the piece moves to the token; the token's old room becomes the next piece's
     s_.CurrentWord.clear();
 }
 
@@ -78,10 +82,13 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     grammarContext_.question = question;
     grammarContext_.sentenceStart = s_.AtSentenceStart;
     const std::span<GrammarToken> tokens(tokens_.data(), tokenCount_);
-    rewriteTokens(tokens, grammarContext_, extendedRules);
+    if (const GrammarRuleSet rules = extendedRules & triggered_)
+        rewriteTokens(tokens, grammarContext_, rules);
+    std::u32string piece; // the piece in hand when a switch of mode ends the waiting
+    piece.swap(s_.CurrentWord);
 
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const GrammarToken &t = tokens[i];
+        GrammarToken &t = tokens[i];
         if (i == lineEndToken_)
             s_.AtLineEnd = true;
         switch (t.kind) {
@@ -91,13 +98,13 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
             separatorNow(t.text);
             continue;
         case GrammarToken::Kind::Piece:
-            s_.CurrentWord.assign(t.text);
+            s_.CurrentWord.swap(t.text);
             wordStepNow();
             continue;
         case GrammarToken::Kind::Word:
             break;
         }
-        s_.CurrentWord.assign(t.text);
+        s_.CurrentWord.swap(t.text);
         s_.WordConsumed = false;
         if (!t.quiet)
             renderFound(Found{t.how, t.label, t.meaning});
@@ -108,7 +115,9 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         if (!t.tail.empty()) // after the noun phrase it belongs to, or after the line's flush
             (s_.HeldModifiers.empty() ? s_.Text4 : s_.HeldModifiers) += t.tail;
     }
+    s_.CurrentWord.swap(piece);
     tokenCount_ = 0;
+    triggered_ = 0;
     lineEndToken_ = SIZE_MAX;
     s_.AtSentenceStart = sentenceEnds;
 }
