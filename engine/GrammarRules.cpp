@@ -28,6 +28,7 @@ constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv, 
                                   U"WILL"sv,  U"WOULD"sv, U"SHALL"sv, U"SHOULD"sv, U"MAY"sv,
                                   U"MIGHT"sv, U"MUST"sv,  U"HAVE"sv,  U"HAS"sv,    U"HAD"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
+constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv}; // don't, doesn't, didn't
 constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its participle ("is not yet made")
 
 template <std::size_t N> bool among(const std::array<std::u32string_view, N> &words, std::u32string_view key) {
@@ -45,6 +46,9 @@ bool isQuestionLabel(Label l) {
 }
 bool isPronounLabel(Label l) {
     return l == Label::Pronoun;
+}
+bool isNounLabel(Label l) {
+    return l == Label::Noun;
 }
 
 bool isWord(const GrammarToken &t) {
@@ -170,11 +174,18 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             continue;
         }
         const std::size_t n = nextWord(t, i);
-        if (w.key == U"THAT"sv && !comma && p != kNone && isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]))) {
+        if (w.key == U"THAT"sv && !comma && p != kNone &&
+            ((isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]))) || wordWith(t[p], How::Exact, Label::Adjective))) {
             setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
             continue;
         }
         std::u32string meaning;
+        if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
+            (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition)) && c.sense &&
+            c.sense(w.key, isNounLabel, meaning)) {
+            setReading(w, How::Exact, Label::Noun, meaning); // "that switch": held after its noun, สวิตช์นั้น
+            continue;
+        }
         if (w.key == U"THAT"sv && n != kNone && wordWith(t[n], How::Exact, Label::Be) && c.sense &&
             c.sense(w.key, isPronounLabel, meaning)) { // "That is", "that's": นั่น
             setReading(w, How::Exact, Label::Pronoun, meaning);
@@ -189,28 +200,34 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
-// A question that opens with do, does or did ("Do you know", "Where did he go") has no Thai word for it: the
-// auxiliary is not written, and a yes-or-no question ends with ไหม.
-void question(std::span<GrammarToken> t, const GrammarContext &c) {
-    if (!c.question)
-        return;
+// do, does and did that only carry a question or a negation have no Thai word: "Where did he go" => เขาไปที่ไหน,
+// "I don't know" => ฉันไม่รู้; a yes-or-no question ("Do you know") ends with ไหม.
+void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (!isWord(t[i]) || t[i].key.size() > 4 || !among(kDoForms, t[i].key))
+        if (!isWord(t[i]) || t[i].key.size() > 5)
+            continue;
+        if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb
+            const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
+            if (n != kNone && t[n].key == U"T"sv && v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
+                (isVerb(t[v].label) || t[v].label == Label::Be))
+                t[i].kind = Kind::Dropped;
+            continue;
+        }
+        if (!c.question || !among(kDoForms, t[i].key))
             continue;
         const std::size_t p = previousWord(t, i);
         const bool first = firstOfSentence(i, c);
-        if (!first && !(p != kNone && wordWith(t[p], How::Exact, Label::Question) && firstOfSentence(p, c)))
+        if (!first && !(p != kNone && wordWith(t[p], How::Exact, Label::Question)))
             continue;
         t[i].kind = Kind::Dropped;
         if (!first)
-            return;
+            continue;
         for (std::size_t last = t.size(); last-- > i;) {
             if (t[last].kind != Kind::Separator && !isBlank(t[last])) {
                 t[last].tail += U"ไหม"sv;
                 break;
             }
         }
-        return;
     }
 }
 
@@ -325,7 +342,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
 }
 
 // A verb, then "to", then a verb: the second verb follows the first without เพื่อ ("want to go" => ต้องการไป).
-// After an adjective "to" is ที่จะ ("easy to use" => ง่ายที่จะใช้).
+// After an adjective "to" is ที่จะ ("easy to use" => ง่ายที่จะใช้); after a verb and its object it is ให้.
 void toVerb(std::span<GrammarToken> t, const GrammarContext &) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!isWord(t[i]) || t[i].key != U"TO"sv)
@@ -334,17 +351,20 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &) {
         if (p == kNone || n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
             !(isVerb(t[n].label) || t[n].label == Label::Be))
             continue;
+        const std::size_t pp = previousWord(t, p);
         if (isVerbWord(t[p]))
             t[i].kind = Kind::Dropped;
         else if (wordWith(t[p], How::Exact, Label::Adjective))
             setReading(t[i], How::Exact, Label::Preposition, U"ที่จะ"sv);
+        else if ((isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun)) && pp != kNone && isVerbWord(t[pp]))
+            setReading(t[i], How::Exact, Label::Preposition, U"ให้"sv); // "told me to stay" => บอกฉันให้อยู่
     }
 }
 
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
-    {GrammarRule::Question, "question", question},
+    {GrammarRule::DoSupport, "do-support", doSupport},
     {GrammarRule::Passive, "passive", passive},
     {GrammarRule::Gerund, "gerund", gerund},
     {GrammarRule::ToVerb, "to-verb", toVerb},
@@ -370,15 +390,15 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         if (t.key == U"TO"sv)
             rules |= ruleBit(GrammarRule::ToVerb);
         else if (t.key == U"DO"sv)
-            rules |= ruleBit(GrammarRule::Question);
+            rules |= ruleBit(GrammarRule::DoSupport);
         break;
     case 3:
     case 4:
     case 5:
         if (mayBeRelativeOrQuestion(t.key))
             rules |= ruleBit(GrammarRule::Relative);
-        else if (t.key[0] == U'D' && among(kDoForms, t.key))
-            rules |= ruleBit(GrammarRule::Question);
+        else if (t.key[0] == U'D' && (among(kDoForms, t.key) || among(kDoNegatives, t.key)))
+            rules |= ruleBit(GrammarRule::DoSupport);
         break;
     default:
         break;

@@ -34,12 +34,19 @@ struct GrammarToken {
 
 /// The rules of the extended mode, in the order they run.
 enum class GrammarRule : std::uint8_t {
-    Possessive, ///< X's Y => Y ของ X; "it's", "that's", "he's" read "is"
-    Relative, ///< who/which/that/whom after a noun => ที่ (ซึ่ง after a comma); question words in questions
-    Question, ///< do/does/did opening a question unwritten; a yes-or-no question ends with ไหม
-    Passive,  ///< be (+ not, also, ...) + participle => ถูก + verb, the be-word unwritten
-    Gerund, ///< -ing at a sentence's start or after a preposition => การ + verb; after be กำลัง + verb
-    ToVerb, ///< verb + to + verb => no เพื่อ
+    /// X's Y => Y ของ X; "it's", "that's", "he's" read "is"
+    Possessive,
+    /// who/which/that/whom after a noun => ที่ (ซึ่ง after a comma); question words in questions; "that" after a
+    /// verb ว่า, before a noun นั้น, before be นั่น
+    Relative,
+    /// do/does/did of a question or a negation unwritten; a yes-or-no question ends with ไหม
+    DoSupport,
+    /// be (+ not, also, ...) + participle => ถูก + verb, the be-word unwritten
+    Passive,
+    /// -ing at a sentence's start or after a preposition => การ + verb; after be กำลัง + verb
+    Gerund,
+    /// verb + to + verb => no เพื่อ; adjective + to => ที่จะ; verb + object + to => ให้
+    ToVerb,
 };
 inline constexpr std::size_t kGrammarRuleCount = 6;
 

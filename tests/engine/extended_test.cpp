@@ -66,6 +66,11 @@ public:
             entry("where", "ที่ไหน", Q),
             entry("think", "คิด", VT),
             entry("say", "พูด", VT),
+            entry("that", "นั้น", N),
+            entry("don", "ทำ", VT),
+            entry("t", "ไม่", ADV),
+            entry("how", "อย่างไร", Q),
+            entry("so", "ดังนั้น", ADV),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -118,18 +123,22 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
                   {"I think that he came", "ฉันคิดว่าเขามา"},
+                  {"it is good that the man came", "มันเป็นดีว่าผู้ชายมา"},
                   {"that is the book", "นั่นเป็นหนังสือ"},
+                  {"I read that book", "ฉันอ่านหนังสือนั้น"},
                   {"who is he?", "เขาใคร?"},         // a question keeps its question word, held to the end
                   {"who came", "ที่มา"},               // not a question: the conjunction as before
                   {"the man who came?", "ผู้ชายที่มา?"}, // after a noun even in a question
               });
 }
 
-TEST_F(Extended, QuestionsLoseTheirDo) {
-    checkRule(*this, GrammarRule::Question,
+TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
+    checkRule(*this, GrammarRule::DoSupport,
               {
                   {"where do you live?", "คุณอาศัยที่ไหน?"},
                   {"do you live?", "คุณอาศัยไหม?"},
+                  {"so how do you live?", "ดังนั้นคุณอาศัยอย่างไร?"},
+                  {"I don't go", "ฉันไม่ไป"},
                   {"I do live?", "ฉันทำอาศัย?"}, // do inside the sentence stays
                   {"do you live", "ทำคุณอาศัย"}, // no question mark: no question
               });
@@ -153,6 +162,7 @@ TEST_F(Extended, ToBetweenVerbs) {
               {
                   {"I want to go", "ฉันต้องการไป"},
                   {"it is easy to read", "มันเป็นง่ายที่จะอ่าน"},
+                  {"I want you to go", "ฉันต้องการคุณให้ไป"},
                   {"I go to the table", "ฉันไปเพื่อโต๊ะ"}, // a noun after "to": untouched
               });
 }
