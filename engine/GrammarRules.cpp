@@ -29,6 +29,7 @@ constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv, 
                                   U"MIGHT"sv, U"MUST"sv,  U"HAVE"sv,  U"HAS"sv,    U"HAD"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv}; // don't, doesn't, didn't
+constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv};
 constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its participle ("is not yet made")
 
 template <std::size_t N> bool among(const std::array<std::u32string_view, N> &words, std::u32string_view key) {
@@ -280,6 +281,30 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
+// have, has or had before a participle (perhaps with never, already ... between) only marks the time: it is not
+// written. "He had never seen it" => เขาไม่เคยเห็นมัน, not เขามีไม่เคยเห็น.
+void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string verb;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isWord(t[i]) || t[i].how != How::Exact || !among(kHaveForms, t[i].key))
+            continue;
+        std::size_t j = nextWord(t, i);
+        for (std::size_t between = 0; j != kNone && between < kMostWordsBetween; ++between) {
+            if (!wordWith(t[j], How::Exact, Label::Adverb))
+                break;
+            j = nextWord(t, j);
+        }
+        if (j == kNone || !isWord(t[j]))
+            continue;
+        const GrammarToken &w = t[j];
+        const bool participle = (w.how == How::Write && w.family == SuffixFamily::ED && isVerb(w.label)) ||
+                                (w.how == How::Exact && (w.key == U"BEEN"sv || isIrregularParticiple(w.key) ||
+                                                         (w.key.ends_with(U"ED"sv) && isVerb(w.label))));
+        if (participle || participleVerb(w, c, verb))
+            t[i].kind = Kind::Dropped;
+    }
+}
+
 /// The Thai verb of an -ing word: a word reached through -ing (from a verb, or from a stem that also has a verb
 /// sense: smiling => SMILE), or an -ing entry meaning การ... or กำลัง...
 bool ingVerb(const GrammarToken &t, const GrammarContext &c, std::u32string &verb) {
@@ -365,6 +390,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::DoSupport, "do-support", doSupport},
+    {GrammarRule::Perfect, "perfect", perfect},
     {GrammarRule::Passive, "passive", passive},
     {GrammarRule::Gerund, "gerund", gerund},
     {GrammarRule::ToVerb, "to-verb", toVerb},
@@ -395,6 +421,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     case 3:
     case 4:
     case 5:
+        if (t.key[0] == U'H' && among(kHaveForms, t.key))
+            rules |= ruleBit(GrammarRule::Perfect);
         if (mayBeRelativeOrQuestion(t.key))
             rules |= ruleBit(GrammarRule::Relative);
         else if (t.key[0] == U'D' && (among(kDoForms, t.key) || among(kDoNegatives, t.key)))

@@ -41,6 +41,8 @@ enum class GrammarRule : std::uint8_t {
     Relative,
     /// do/does/did of a question or a negation unwritten; a yes-or-no question ends with ไหม
     DoSupport,
+    /// have/has/had before a participle unwritten
+    Perfect,
     /// be (+ not, also, ...) + participle => ถูก + verb, the be-word unwritten
     Passive,
     /// -ing at a sentence's start or after a preposition => การ + verb; after be กำลัง + verb
@@ -48,7 +50,7 @@ enum class GrammarRule : std::uint8_t {
     /// verb + to + verb => no เพื่อ; adjective + to => ที่จะ; verb + object + to => ให้
     ToVerb,
 };
-inline constexpr std::size_t kGrammarRuleCount = 6;
+inline constexpr std::size_t kGrammarRuleCount = 7;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

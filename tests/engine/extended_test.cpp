@@ -66,6 +66,9 @@ public:
             entry("where", "ที่ไหน", Q),
             entry("think", "คิด", VT),
             entry("say", "พูด", VT),
+            entry("had", "มี", VT),
+            entry("never", "ไม่เคย", ADV),
+            entry("seen", "เห็น", VT),
             entry("that", "นั้น", N),
             entry("don", "ทำ", VT),
             entry("t", "ไม่", ADV),
@@ -103,6 +106,15 @@ TEST_F(Extended, PassiveIsThookAndTheVerbWithoutBe) {
                   {"the man was tired", "ผู้ชายคือยาง"},             // a stem that is no verb: no passive
                   {"he was gone", "เขาเป็นไป"},                    // a verb without an object has none either
                   {"I made the table", "ฉันทำโต๊ะ"},                // no be: the participle is a verb
+              });
+}
+
+TEST_F(Extended, PerfectHasNoHave) {
+    checkRule(*this, GrammarRule::Perfect,
+              {
+                  {"he had never seen the book", "เขาไม่เคยเห็นหนังสือ"},
+                  {"he had opened the book", "เขาเปิดหนังสือ"},
+                  {"he had the book", "เขามีหนังสือ"}, // "had" as a verb of its own
               });
 }
 
