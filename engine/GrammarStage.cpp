@@ -80,7 +80,17 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
             return senseOf(key, wanted, meaning);
         };
     grammarContext_.question = question;
+    // A line that starts with a capital letter starts a sentence, even when the line before ended without a mark
+    // (a heading, or one sentence a line); wrapped prose goes on with a small letter.
     grammarContext_.sentenceStart = s_.AtSentenceStart;
+    for (std::size_t i = 0; lineStarts_ && !s_.AtSentenceStart && i < tokenCount_; ++i) {
+        const GrammarToken &t = tokens_[i];
+        if (t.kind == GrammarToken::Kind::Separator || t.text.empty() || t.text[0] == U' ' || t.text[0] == U'\t')
+            continue;
+        grammarContext_.sentenceStart = t.text[0] >= U'A' && t.text[0] <= U'Z';
+        break;
+    }
+    lineStarts_ = false;
     const std::span<GrammarToken> tokens(tokens_.data(), tokenCount_);
     if (const GrammarRuleSet rules = extendedRules & triggered_)
         rewriteTokens(tokens, grammarContext_, rules);

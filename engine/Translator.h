@@ -105,6 +105,7 @@ private:
     std::vector<GrammarToken> tokens_; ///< the waiting tokens are the first tokenCount_; the rest keep their room
     std::size_t tokenCount_ = 0;
     GrammarRuleSet triggered_ = 0;        ///< the rules the waiting tokens may set off
+    bool lineStarts_ = false;             ///< the waiting tokens begin their line
     std::size_t lineEndToken_ = SIZE_MAX; ///< the first token of the line's last piece, when it is waiting
     GrammarContext grammarContext_;
     std::u32string upperWord_;

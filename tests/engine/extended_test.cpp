@@ -179,6 +179,17 @@ TEST_F(Extended, ToBetweenVerbs) {
               });
 }
 
+TEST_F(Extended, ALineWithACapitalStartsASentence) {
+    Lexicon lexicon(data.path());
+    TranslationState state;
+    Translator translator(state, lexicon);
+    translator.extended = true;
+    beginRun(state);
+    translateLines(translator, {U"I live", U"Where do you live?", U"I live", U"where do you live?"});
+    EXPECT_EQ(toUtf8(state.TranslatedLines[1]), "คุณอาศัยที่ไหน?");
+    EXPECT_EQ(toUtf8(state.TranslatedLines[3]), "ที่ซึ่งทำคุณอาศัย?"); // a line of wrapped prose goes on
+}
+
 TEST_F(Extended, EveryRuleOffRendersAsTheGrammarMode) {
     for (const char *text : {"Emma's old father is made by the man who came?", "do you want to go, reading?"}) {
         SCOPED_TRACE(text);
