@@ -403,14 +403,14 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     if (t.kind != Kind::Word)
         return 0;
     GrammarRuleSet rules = 0;
-    if (t.label == Label::Be)
-        rules |= ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::Gerund);
+    if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself
+        rules |= ruleBit(GrammarRule::Passive);
     if ((t.how == How::Write && t.family == SuffixFamily::ING) || (t.how == How::Exact && t.key.ends_with(U"ING"sv)))
         rules |= ruleBit(GrammarRule::Gerund);
     switch (t.key.size()) {
     case 1:
-        if (t.key[0] == U'S') // the possessive may make it "is", which the passive and the -ing rule look for
-            rules |= ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::Gerund);
+        if (t.key[0] == U'S') // the possessive may make it "is", which the passive looks for
+            rules |= ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive);
         break;
     case 2:
         if (t.key == U"TO"sv)
