@@ -16,6 +16,11 @@ bool endsSentence(std::u32string_view piece) {
            (piece.size() == 1 || piece[1] == U' ' || piece[1] == U'\t');
 }
 
+/// A rendering that writes or holds the entry's meaning and never looks at the word itself.
+bool rendersOwnMeaning(Rendering::How how) {
+    return how == Rendering::How::Exact || how == Rendering::How::Write || how == Rendering::How::Hold;
+}
+
 } // namespace
 
 GrammarToken &Translator::nextToken() {
@@ -60,7 +65,15 @@ void Translator::recordWord() {
         }
     }
     triggered_ |= rulesTriggeredBy(t);
-    t.text.swap(s_.CurrentWord); // the piece moves to the token; the token's old room becomes the next piece's
+    if (lineStarts_ && !lineFirstSeen_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
+        s_.CurrentWord[0] != U'\t') {
+        lineFirstSeen_ = true;
+        lineCapital_ = s_.CurrentWord[0] >= U'A' && s_.CurrentWord[0] <= U'Z';
+    }
+    if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how))
+        t.text.clear(); // its rendering needs only the reading
+    else
+        t.text.swap(s_.CurrentWord); // the piece moves to the token; the token's old room becomes the next piece's
     s_.CurrentWord.clear();
 }
 
@@ -82,14 +95,7 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     grammarContext_.question = question;
     // A line that starts with a capital letter starts a sentence, even when the line before ended without a mark
     // (a heading, or one sentence a line); wrapped prose goes on with a small letter.
-    grammarContext_.sentenceStart = s_.AtSentenceStart;
-    for (std::size_t i = 0; lineStarts_ && !s_.AtSentenceStart && i < tokenCount_; ++i) {
-        const GrammarToken &t = tokens_[i];
-        if (t.kind == GrammarToken::Kind::Separator || t.text.empty() || t.text[0] == U' ' || t.text[0] == U'\t')
-            continue;
-        grammarContext_.sentenceStart = t.text[0] >= U'A' && t.text[0] <= U'Z';
-        break;
-    }
+    grammarContext_.sentenceStart = s_.AtSentenceStart || (lineStarts_ && lineCapital_);
     lineStarts_ = false;
     const std::span<GrammarToken> tokens(tokens_.data(), tokenCount_);
     if (const GrammarRuleSet rules = extendedRules & triggered_)
@@ -114,7 +120,8 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         case GrammarToken::Kind::Word:
             break;
         }
-        s_.CurrentWord.swap(t.text);
+        if (t.quiet || !rendersOwnMeaning(t.how))
+            s_.CurrentWord.swap(t.text); // written as it stands, or reported as unknown
         s_.WordConsumed = false;
         if (!t.quiet)
             renderFound(Found{t.how, t.label, t.meaning});

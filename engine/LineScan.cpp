@@ -73,6 +73,7 @@ void Translator::translateLine(std::u32string_view line) {
 void Translator::translatePart(std::u32string_view part, bool endsLine) {
     if (!lineGoesOn_) {
         lineStarts_ = tokenCount_ == 0;
+        lineFirstSeen_ = lineCapital_ = false;
         s_.AtLineEnd = false;
         charsInLine_ = 0;
         lastChar_ = 0;

@@ -106,6 +106,8 @@ private:
     std::size_t tokenCount_ = 0;
     GrammarRuleSet triggered_ = 0;        ///< the rules the waiting tokens may set off
     bool lineStarts_ = false;             ///< the waiting tokens begin their line
+    bool lineFirstSeen_ = false;          ///< the line's first word or piece is among them
+    bool lineCapital_ = false;            ///< and it starts with a capital letter
     std::size_t lineEndToken_ = SIZE_MAX; ///< the first token of the line's last piece, when it is waiting
     GrammarContext grammarContext_;
     std::u32string upperWord_;
