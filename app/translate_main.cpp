@@ -1,6 +1,6 @@
 // dualexicon-translate: the translation engine on files or standard input, for scripts and big texts.
 //
-//   dualexicon-translate [--word-for-word] [--sentence-space] [--data DIR] [--unknown] [FILE...]
+//   dualexicon-translate [--word-for-word | --extended] [--sentence-space] [--data DIR] [--unknown] [FILE...]
 //   dualexicon-translate [--data DIR] --lookup WORD
 //   dualexicon-translate --help | --version
 //
@@ -34,6 +34,7 @@ namespace {
 struct Options {
     bool wordForWord = false;
     bool sentenceSpace = false;
+    bool extended = false;
     bool unknown = false;
     bool help = false;
     bool version = false;
@@ -55,6 +56,11 @@ const std::vector<OptionSpec> &optionTable() {
          nullptr,
          "write each meaning as it comes, not in the Thai word order",
          [](Options &o, const char *) { o.wordForWord = true; }},
+        {{"--extended"},
+         nullptr,
+         "refine the grammar: passives, -ing words, relative clauses in place, possessives and \"to\" between "
+         "verbs the Thai way (no effect with --word-for-word)",
+         [](Options &o, const char *) { o.extended = true; }},
         {{"--sentence-space"},
          nullptr,
          "keep one space after a sentence's \".\" or \"?\" (by default sentences run on)",
@@ -411,6 +417,7 @@ int main(int argc, char **argv) {
     dlx::Translator translator(state, lexicon);
     translator.mode = opt.wordForWord ? dlx::TranslationMode::WordForWord : dlx::TranslationMode::Grammar;
     translator.sentenceSpace = opt.sentenceSpace;
+    translator.extended = opt.extended;
 
     dlx::UnknownWords unknown;
     if (opt.unknown)

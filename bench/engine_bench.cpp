@@ -1,9 +1,10 @@
 // Speed figures for the translation engine, printed, not asserted:
 //   dlx_engine_bench [--data DIR] [--mb N] [--text FILE] [--runs N] [--translator PROGRAM]
-// Translates at least N MB (default 5) of varied English in both modes, rewrites phrases alone, compares with the
-// plain scan versions on a slice, and times the command-line translator against `wc -w` on the same file. The
-// text is built at run time from what the machine holds: the sample novels of the repository, then licence texts
-// and package documentation (Debian keeps them under /usr/share), repeated if need be; --text uses one file.
+// Translates at least N MB (default 5) of varied English in both modes and the extended grammar, rewrites phrases
+// alone, compares with the plain scan versions on a slice, and times the command-line translator against `wc -w` on the
+// same file. The text is built at run time from what the machine holds: the sample novels of the repository, then
+// licence texts and package documentation (Debian keeps them under /usr/share), repeated if need be; --text uses one
+// file.
 // --translator times another build of the command-line translator (an older one, to compare).
 #include "Driver.h"
 #include "LetterFile.h"
@@ -130,12 +131,13 @@ struct RunResult {
 };
 
 RunResult translateAll(Lexicon &lexicon, const std::vector<std::u32string> &lines, TranslationMode mode, int runs,
-                       Translator::Finder finder = {}) {
+                       Translator::Finder finder = {}, bool extended = false) {
     RunResult best;
     for (int run = 0; run < runs; ++run) {
         TranslationState state;
         Translator tr(state, lexicon, finder);
         tr.mode = mode;
+        tr.extended = extended;
         beginRun(state);
         const auto t0 = Clock::now();
         const double c0 = threadSeconds();
@@ -207,6 +209,7 @@ int main(int argc, char **argv) {
     translateAll(lexicon, {U"warm up"}, TranslationMode::Grammar, 1);
     const RunResult grammar = translateAll(lexicon, lines, TranslationMode::Grammar, runs);
     const RunResult wfw = translateAll(lexicon, lines, TranslationMode::WordForWord, runs);
+    const RunResult extended = translateAll(lexicon, lines, TranslationMode::Grammar, runs, {}, true);
     const double megabytes = text.utf8.size() / 1048576.0;
     auto show = [&](const char *what, const RunResult &r) {
         std::printf("%s %7.3f s wall, %7.3f s cpu: %6.2f M words/s, %6.1f MB/s (by cpu time)\n", what, r.secs, r.cpu,
@@ -214,6 +217,8 @@ int main(int argc, char **argv) {
     };
     show("engine, grammar mode: ", grammar);
     show("engine, word for word:", wfw);
+    show("engine, extended:     ", extended);
+    std::printf("extended / grammar: %.2fx cpu time\n", extended.cpu / grammar.cpu);
 
     const std::u32string thai = joinLines(grammar.lines, grammar.lines.size(), U"\n");
     const PhraseRewriter rewriter;

@@ -10,6 +10,7 @@ void beginRun(TranslationState &state) {
     state.HeldPhrase.clear();
     state.HeldModifiers.clear();
     state.CurrentWord.clear();
+    state.AtSentenceStart = true;
 }
 
 void translateOneLine(Translator &translator, std::u32string_view line, std::u32string &done) {
@@ -155,11 +156,13 @@ std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t c
     return out;
 }
 
-std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode, bool sentenceSpace) {
+std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode, bool sentenceSpace,
+                             bool extended) {
     TranslationState state;
     Translator translator(state, lexicon);
     translator.mode = mode;
     translator.sentenceSpace = sentenceSpace;
+    translator.extended = extended;
     beginRun(state);
     const int done = translateLines(translator, splitLines(text));
     std::u32string out = joinLines(state.TranslatedLines, static_cast<std::size_t>(done), U"\n");

@@ -82,8 +82,9 @@ std::u32string joinLines(const std::vector<std::u32string> &lines, std::size_t c
 /// The whole translation of a text in one call: lines, word step, then phrase rewriting (the built-in rules and
 /// those of the Data folder's Idiom.pal).
 /// Lines are cut at CR LF, CR or LF (no empty line after a final break) and joined with "\n" in the result.
-/// `sentenceSpace` keeps one space after a sentence's "." or "?" (Translator::sentenceSpace).
+/// `sentenceSpace` keeps one space after a sentence's "." or "?" (Translator::sentenceSpace); `extended` refines
+/// the grammar mode (Translator::extended).
 std::u32string translateText(std::u32string_view text, Lexicon &lexicon, TranslationMode mode,
-                             bool sentenceSpace = false);
+                             bool sentenceSpace = false, bool extended = false);
 
 } // namespace dlx

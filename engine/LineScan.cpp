@@ -14,6 +14,16 @@ void strip(std::u32string &word, size_t n) {
 } // namespace
 
 void Translator::wordStep() {
+    if (extendedOn()) {
+        recordWord();
+        return;
+    }
+    if (tokenCount_ != 0)
+        renderTokens(false, false); // the extended mode was switched off with a sentence waiting
+    wordStepNow();
+}
+
+void Translator::wordStepNow() {
     CheckMean();
     if (!s_.WordConsumed && !s_.CurrentWord.empty()) {
         s_.Text4 += s_.CurrentWord;
@@ -25,6 +35,16 @@ void Translator::wordStep() {
 // or Tab after it. None of them reaches the lookup, so the result of CheckMean is written here directly, without
 // the round trip through CurrentWord (which a word step always leaves empty): separators are half the pieces.
 void Translator::separator(std::u32string_view piece) {
+    if (extendedOn()) {
+        recordSeparator(piece);
+        return;
+    }
+    if (tokenCount_ != 0)
+        renderTokens(false, false);
+    separatorNow(piece);
+}
+
+void Translator::separatorNow(std::u32string_view piece) {
     const bool mark = !piece.empty() && pieces::isMark(piece[0]);
     if (mark && (piece.size() == 1 || piece[1] == U' ' || piece[1] == U'\t')) {
         flushHeldModifiers();
@@ -52,14 +72,21 @@ void Translator::translateLine(std::u32string_view line) {
 
 void Translator::translatePart(std::u32string_view part, bool endsLine) {
     if (!lineGoesOn_) {
+        lineStarts_ = tokenCount_ == 0;
+        lineFirstSeen_ = lineCapital_ = false;
         s_.AtLineEnd = false;
         charsInLine_ = 0;
         lastChar_ = 0;
     }
     lineGoesOn_ = !endsLine;
     const size_t len = part.size();
-    if (len == 0)
+    if (len == 0) {
+        if (endsLine && charsInLine_ == 0)
+            s_.AtSentenceStart = true; // an empty line ends a paragraph
+        if (endsLine && tokenCount_ != 0)
+            renderTokens(false, false);
         return;
+    }
     const char32_t *text = part.data();
     size_t wordStart = 0;
     for (size_t i = 0;; ++i) {
@@ -73,14 +100,20 @@ void Translator::translatePart(std::u32string_view part, bool endsLine) {
         // The characters since the last cut join the piece at once rather than one by one.
         s_.CurrentWord.append(text + wordStart, i + 1 - wordStart);
         wordStart = i + 1;
-        if (last)
-            s_.AtLineEnd = true;
+        if (last) {
+            if (extendedOn())
+                lineEndToken_ = tokenCount_;
+            else
+                s_.AtLineEnd = true;
+        }
         endPiece(text[i], charsInLine_ + i == 0, i > 0 ? text[i - 1] : lastChar_);
         if (lastOfPart)
             break;
     }
     charsInLine_ += len;
     lastChar_ = text[len - 1];
+    if (endsLine && tokenCount_ != 0)
+        renderTokens(false, false);
 }
 
 // CurrentWord ends with c, the character that ended the piece; `before` is the character before c in the line.

@@ -81,24 +81,44 @@ Translator::Found Translator::remembered(char32_t letter, const LetterIndex &ind
     return Found{rendering_.how, rendering_.label, rendering_.meaning};
 }
 
-void Translator::LookupWord(char32_t letter) {
-    s_.WordConsumed = false;
+bool Translator::readingOf(char32_t letter, Found &out) {
     if (finder_) {
         auto found = finder_(letter, s_.CurrentWord);
         if (!found)
-            return; // the word step ends quietly; the driver writes the word unchanged
+            return false;
         rendering_ = std::move(*found);
-        renderFound({rendering_.how, rendering_.label, rendering_.meaning});
-        return;
+        out = Found{rendering_.how, rendering_.label, rendering_.meaning};
+        return true;
     }
     const auto index = lexicon_.letter(letter);
     if (!index)
-        return; // as above
-    if (!*index) {
-        renderFound(Found{});
-        return;
+        return false;
+    out = *index ? remembered(letter, **index) : Found{};
+    return true;
+}
+
+void Translator::LookupWord(char32_t letter) {
+    s_.WordConsumed = false;
+    Found r;
+    if (readingOf(letter, r)) // otherwise the word step ends quietly; the driver writes the word unchanged
+        renderFound(r);
+}
+
+bool Translator::senseOf(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning) {
+    if (key.empty() || key[0] < U'A' || key[0] > U'Z')
+        return false;
+    const auto index = lexicon_.letter(key[0]);
+    if (!index || !*index)
+        return false;
+    const LetterIndex &letter = **index;
+    for (auto e = letter.first(key); e != LetterIndex::kNone; e = letter.next(e)) {
+        if (wanted(letter.label(e))) {
+            meaning.clear();
+            letter.appendMeaning(e, meaning);
+            return true;
+        }
     }
-    renderFound(remembered(letter, **index));
+    return false;
 }
 
 void Translator::renderFound(const Found &r) {

@@ -39,6 +39,20 @@ SuffixFamily suffixFamily(std::u32string_view upperWord, bool &withSpace);
 /// True when an entry with this label may serve the rule.
 bool labelServes(StemLabel needs, Label label);
 
+/// What one letter file makes of one word.
+struct Rendering {
+    enum class How {
+        Unrendered,  ///< left for the driver to write unchanged
+        Exact,       ///< an entry with the word's own key: rendered by the mode and the label
+        Write,       ///< a suffix rule: `meaning` is written, then the held text
+        Hold,        ///< a comparative or superlative: `meaning` joins the held text
+        RawFallback, ///< a suffixed word no line renders: written as it stands
+    };
+    How how = How::Unrendered;
+    std::u32string meaning; ///< the entry's meaning (Exact) or the meaning with its Thai marker
+    Label label = Label::Other;
+};
+
 /// The most sub-rules a family has.
 inline constexpr std::size_t kMaxSuffixRules = 3;
 

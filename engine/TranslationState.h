@@ -47,6 +47,9 @@ struct TranslationState {
     bool ComparisonOpen = false;
     /// The word being looked up ended at the last character of its line; the lookup's line-end flush clears it.
     bool AtLineEnd = false;
+    /// The extended mode's next token begins a sentence: at the start of a run, after a sentence's mark or an
+    /// empty line.
+    bool AtSentenceStart = true;
     /// True while a run may go on; a cancel clears it and the driver stops after the line it is on.
     bool Translating = false;
 };

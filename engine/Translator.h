@@ -4,6 +4,7 @@
 //   CheckMean.cpp   the word step on one piece: articles, marks, Tabs, other pieces, or the lookup;
 //   LookupWord.cpp  the lookup of a word and its rendering by the grammar rules (or word for word);
 //   SuffixRules.cpp which letter-file entry renders a word, exactly or through the suffix families.
+#include "GrammarRules.h"
 #include "Lexicon.h"
 #include "TranslationState.h"
 
@@ -11,20 +12,6 @@
 #include <optional>
 
 namespace dlx {
-
-/// What one letter file makes of one word.
-struct Rendering {
-    enum class How {
-        Unrendered,  ///< left for the driver to write unchanged
-        Exact,       ///< an entry with the word's own key: rendered by the mode and the label
-        Write,       ///< a suffix rule: `meaning` is written, then the held text
-        Hold,        ///< a comparative or superlative: `meaning` joins the held text
-        RawFallback, ///< a suffixed word no line renders: written as it stands
-    };
-    How how = How::Unrendered;
-    std::u32string meaning; ///< the entry's meaning (Exact) or the meaning with its Thai marker
-    Label label = Label::Other;
-};
 
 /// Finds the first entry, in file order, that renders the word exactly or through a suffix rule.
 /// `word` is CurrentWord as the driver left it (a trailing space selects the suffix rules for a word followed
@@ -51,6 +38,12 @@ public:
     /// Keeps one space after a sentence's "." or "?" followed by a space: "Where? Here." => ที่ไหน? ที่นี่.
     /// Off, sentences run together as the program has always written them: ที่ไหน?ที่นี่.
     bool sentenceSpace = false;
+    /// Refines the grammar mode (word for word ignores it): the pieces of a sentence wait as tokens with their
+    /// reading, the rules of GrammarRules.h rewrite them (passives, -ing words, relative clauses, possessives,
+    /// "to" between verbs), and then they are rendered as the grammar mode renders them. Off, nothing waits.
+    bool extended = false;
+    /// The rules the extended mode applies.
+    GrammarRuleSet extendedRules = kAllGrammarRules;
     /// Called with each English word (trimmed) that the dictionary did not render.
     std::function<void(std::u32string_view word)> onUnknownWord;
 
@@ -75,6 +68,16 @@ public:
     Lexicon &lexicon() { return lexicon_; }
 
 private:
+    bool extendedOn() const { return extended && mode == TranslationMode::Grammar; }
+    void wordStepNow();
+    void separatorNow(std::u32string_view piece);
+    // The extended mode's stage: pieces wait as tokens until a sentence (or the line) ends.
+    GrammarToken &nextToken();
+    void recordWord();
+    void recordSeparator(std::u32string_view piece);
+    /// Rewrites the waiting tokens and renders them; `sentenceEnds` when a sentence's mark ended them.
+    void renderTokens(bool question, bool sentenceEnds);
+    bool senseOf(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning);
     void endPiece(char32_t c, bool firstInLine, char32_t before);
     void separator(std::u32string_view piece);
     void renderExact(std::u32string_view thai, Label label);
@@ -85,6 +88,8 @@ private:
         std::u32string_view meaning;
     };
     void renderFound(const Found &r);
+    /// What letter L's file makes of CurrentWord; false when the file cannot be read (the word then stays as it is).
+    bool readingOf(char32_t letter, Found &out);
     Found remembered(char32_t letter, const LetterIndex &index);
     void append(std::u32string_view a) { s_.Text4 += a; }
     void flushHeldModifiers();
@@ -97,6 +102,15 @@ private:
     std::size_t charsInLine_ = 0;
     char32_t lastChar_ = 0;
     Rendering rendering_;
+    std::vector<GrammarToken> tokens_; ///< the waiting tokens are the first tokenCount_; the rest keep their room
+    std::size_t tokenCount_ = 0;
+    GrammarRuleSet triggered_ = 0;        ///< the rules the waiting tokens may set off
+    bool lineStarts_ = false;             ///< the waiting tokens begin their line
+    bool lineFirstSeen_ = false;          ///< the line's first word or piece is among them
+    bool lineCapital_ = false;            ///< and it starts with a capital letter
+    std::size_t lineEndToken_ = SIZE_MAX; ///< the first token of the line's last piece, when it is waiting
+    GrammarContext grammarContext_;
+    std::u32string upperWord_;
 
     // What the letter files made of each word seen so far: words repeat, the lookup need not. Open addressing
     // on the word; each word and its rendering lie together in memo_.

@@ -12,6 +12,11 @@ order). A suffix rule only ever reaches a word through a shorter stem, so this o
 before any line that could render the same word through a stem: news before new, boring before bore.
 The output is Windows-874 with CR LF after every line.
 
+participles.txt is the table of irregular participles that the extended grammar mode writes as a passive. Each of
+its lines holds a participle alone, or a whole entry for it with a verb label; those entries are read after every
+other source, so they only add senses. Every participle must end up with a sense labelled as a verb (vt. or vi.),
+or the sources are malformed. The engine's build compiles the list in.
+
 With --check nothing is written: the script compares what it would write with data/Data and exits with 1 when
 a letter file differs (the shipped files were not rebuilt after a source changed) or a source line is malformed.
 """
@@ -20,6 +25,8 @@ import pathlib
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
+PARTICIPLES = "participles.txt"
+VERB_LABELS = ("vt.(สกรรมกริยา)", "vi.(อกรรมกริยา)")
 LABELS = ["n.(นาม)", "pro.(สรรพนาม)", "adj.(คุณศัพท์)", "vt.(สกรรมกริยา)", "vi.(อกรรมกริยา)",
           "adv.(กริยาวิเศษณ์)", "pre.(บุพบท)", "con.(สันธาน)", "คำถาม", "คำอ่าน", "ใช้แทน BE"]
 
@@ -28,10 +35,13 @@ def main(argv) -> int:
     check = "--check" in argv[1:]
     src = ROOT / "dictsrc"
     files = [src / "core.txt"] if (src / "core.txt").exists() else []
-    files += sorted(p for p in src.glob("*.txt") if p.name != "core.txt")
+    files += sorted(p for p in src.glob("*.txt") if p.name not in ("core.txt", PARTICIPLES))
+    if (src / PARTICIPLES).exists():
+        files.append(src / PARTICIPLES)
     seen = set()
     by_letter = collections.defaultdict(list)
     problems = []
+    participles = {}  # upper-case participle -> where it is listed
     for path in files:
         for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
             line = raw.strip("\ufeff")
@@ -39,6 +49,17 @@ def main(argv) -> int:
                 continue
             parts = line.split("/")
             where = f"{path.name}:{number}"
+            if path.name == PARTICIPLES:
+                word = parts[0].strip()
+                if not word.isascii() or not word.isalpha():
+                    problems.append(f"{where}: a participle must be one word of letters: {word!r}")
+                    continue
+                participles[word.upper()] = where
+                if len(parts) == 1:
+                    continue
+                if len(parts) == 3 and parts[2].strip() not in VERB_LABELS:
+                    problems.append(f"{where}: a participle's entry needs a verb label: {line}")
+                    continue
             if len(parts) != 3:
                 problems.append(f"{where}: needs exactly three fields: {line}")
                 continue
@@ -62,6 +83,10 @@ def main(argv) -> int:
                 continue
             seen.add(key)
             by_letter[english[0].upper()].append((english, thai, label))
+    verbs = {e.upper() for entries in by_letter.values() for e, _, l in entries if l in VERB_LABELS}
+    for word, where in participles.items():
+        if word not in verbs:
+            problems.append(f"{where}: the participle {word.lower()} has no entry labelled as a verb")
     for p in problems:
         print(p, file=sys.stderr)
     out = ROOT / "data" / "Data"

@@ -81,6 +81,12 @@ TEST_F(Cli, SentenceSpaceKeepsTheSpaceAfterASentence) {
     EXPECT_EQ(run("--sentence-space " + dataArg(), "I go. I go").out, "ฉันไป. ฉันไป\n");
 }
 
+TEST_F(Cli, ExtendedRefinesTheGrammarModeOnly) {
+    EXPECT_EQ(run(dataArg(), "I can to go").out, "ฉันสามารถto ไป\n");
+    EXPECT_EQ(run("--extended " + dataArg(), "I can to go").out, "ฉันสามารถไป\n");
+    EXPECT_EQ(run("--extended --word-for-word " + dataArg(), "I can to go").out, "ฉันสามารถto ไป\n");
+}
+
 TEST_F(Cli, AppliesTheDataFoldersOwnPhraseRulesAndNamesTheRefusedOnes) {
     data.writeLines("Idiom.pal", {"ไม่สามารถไป/ไปไม่ได้", "/nothing", "ไป/ไปไหน"});
     const Result r = run(dataArg(), "I can not go\n");

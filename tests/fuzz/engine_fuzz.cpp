@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
     }
 
+    std::vector<std::u32string> grammarLines;
     for (auto mode : {TranslationMode::Grammar, TranslationMode::WordForWord}) {
         std::vector<std::vector<std::u32string>> results;
         for (bool plainVersions : {false, true}) {
@@ -61,6 +62,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             }
         }
         if (results[0] != results[1])
+            std::abort();
+        if (mode == TranslationMode::Grammar)
+            grammarLines = results[0];
+    }
+
+    // The extended mode's stage: with every rule off it renders as the grammar mode; with all on it must not fail.
+    for (GrammarRuleSet rules : {GrammarRuleSet{0}, kAllGrammarRules}) {
+        Lexicon lexicon("/nonexistent");
+        TranslationState state;
+        Translator tr(state, lexicon, [&](char32_t, std::u32string_view w) -> std::optional<Rendering> {
+            return findRendering(*index, w);
+        });
+        tr.extended = true;
+        tr.extendedRules = rules;
+        beginRun(state);
+        translateLines(tr, splitLines(text));
+        if (rules == 0 && state.TranslatedLines != grammarLines)
             std::abort();
     }
 

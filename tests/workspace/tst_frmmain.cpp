@@ -216,6 +216,7 @@ private slots:
     void menuCaptionsAndShortcuts();
     void menuBarOrder();
     void modeSwitchKeepsMenuAndOptionsInStep();
+    void extendedGrammarIsAKeptChoiceOfTheGrammarMode();
     void fontCommandCarriesNameBoldItalicSize();
     void colourCommands();
     void editRoutines();
@@ -880,6 +881,7 @@ void TestFrmMain::menuCaptionsAndShortcuts_data() {
         {"mnuOption", "เ&ลือกลักษณะการแปล...", {}},
         {"mnuGram", "ใช้ไวยากรณ์", {}},
         {"mnuWord", "คำต่อคำ", {}},
+        {"mnuExtended", "ไวยากรณ์ขั้นสูง", {}},
         {"mnuRelax", "มุมพักผ่อน", {}},
         {"mnuPuzzle", "เกมส์ Puzzle", {}},
         {"mnuPimEng", "ฝึกพิมพ์อังกฤษ", {}},
@@ -971,6 +973,33 @@ void TestFrmMain::modeSwitchKeepsMenuAndOptionsInStep() {
     QTest::mouseClick(option2(w), Qt::LeftButton, {}, QPoint(4, option2(w)->height() / 2));
     QVERIFY(option2(w)->isChecked());
     QVERIFY(word->isChecked() && !gram->isChecked());
+}
+
+void TestFrmMain::extendedGrammarIsAKeptChoiceOfTheGrammarMode() {
+    Workspace ws;
+    FrmMain &w = ws.shown();
+    auto *extended = w.findChild<QAction *>("mnuExtended");
+    QVERIFY(extended->isCheckable() && !extended->isChecked());
+    QVERIFY(w.findChild<QMenu *>("mnuOption")->actions().contains(extended));
+    text1(w)->setPlainText("I can to go");
+    clickTranslate(w);
+    QCOMPARE(text2(w)->toPlainText(), engine(ws, "I can to go"));
+
+    extended->trigger();
+    QCOMPARE(ws.settings->value("Translate", "Extended", "0"), QString("1"));
+    clickTranslate(w);
+    QCOMPARE(text2(w)->toPlainText(), u("ฉันสามารถไป")); // "to" between two verbs is not written
+
+    trigger(w, "mnuWord"); // word for word has no extended form
+    QVERIFY(!extended->isEnabled());
+    clickTranslate(w);
+    QCOMPARE(text2(w)->toPlainText(), engine(ws, "I can to go", TranslationMode::WordForWord));
+    trigger(w, "mnuGram");
+    QVERIFY(extended->isEnabled());
+
+    // The next window starts with the choice the user made.
+    ws.main.reset();
+    QVERIFY(ws.window().findChild<QAction *>("mnuExtended")->isChecked());
 }
 
 void TestFrmMain::fontCommandCarriesNameBoldItalicSize() {

@@ -154,6 +154,15 @@ void FrmMain::createActions() {
     gram->setCheckable(true);
     word->setCheckable(true);
     gram->setChecked(true);
+    // The extended grammar refines the grammar mode, so it can be chosen only there; kept in the settings file.
+    QAction *extended = add("mnuExtended", "ไวยากรณ์ขั้นสูง", nothing);
+    extended->setCheckable(true);
+    extended->setChecked(context_.settings.value("Translate", "Extended", "0") == "1");
+    translator_->extended = extended->isChecked();
+    connect(extended, &QAction::toggled, this, [this](bool on) {
+        translator_->extended = on;
+        context_.settings.setValue("Translate", "Extended", on ? "1" : "0");
+    });
     // Kept in the settings file: a reader who wants sentences apart wants them apart every time.
     QAction *spaced = add("mnuSentenceSpace", "เว้นวรรคหลังจบประโยค", nothing);
     spaced->setCheckable(true);
@@ -242,7 +251,7 @@ void FrmMain::createMenus() {
     fill(tool, {"mnuAdd", "mnuCount", "-mnubar6"});
     QMenu *option = addMenu(tool, "mnuOption", "เ&ลือกลักษณะการแปล...");
     tool->addMenu(option);
-    fill(option, {"mnuGram", "mnuWord"});
+    fill(option, {"mnuGram", "mnuWord", "mnuExtended"});
     tool->addAction(action("mnuSentenceSpace"));
     fill(barMenu("mnuRelax", "มุมพักผ่อน", false), {"mnuPuzzle", "-mnuBar11", "mnuPimEng", "mnuPimThai", "mnuHistory"});
     fill(barMenu("mnuSet", "ตั้งค่า", false), {"mnuSpell", "-mnuBar13", "mnuSkin"});
@@ -279,6 +288,7 @@ void FrmMain::setTranslationMode(bool grammar) {
         (grammar ? option1_ : option2_)->setChecked(true);
     action("mnuGram")->setChecked(grammar);
     action("mnuWord")->setChecked(!grammar);
+    action("mnuExtended")->setEnabled(grammar);
     translator_->mode = grammar ? TranslationMode::Grammar : TranslationMode::WordForWord;
 }
 

@@ -1,0 +1,91 @@
+#pragma once
+// The extended grammar mode's own stage: the pieces of a sentence wait as tokens with their dictionary reading,
+// a small ordered table of rewrite rules works on them, and only then are they rendered by the grammar mode.
+//
+// Each rule is a unit of its own that can be switched off; with every rule off the tokens render exactly as the
+// grammar mode renders the same pieces as they come.
+#include "SuffixRules.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+namespace dlx {
+
+/// One piece of a sentence as the driver cut it, with what the letter file made of it.
+struct GrammarToken {
+    enum class Kind : std::uint8_t {
+        Separator, ///< a separator the driver passes on ("", " ", a mark, ". ")
+        Piece,     ///< a word step that never reaches the lookup (an article, a number, a mark with its Tab)
+        Word,      ///< a word with its reading
+        Dropped,   ///< removed by a rule: renders nothing
+    };
+    Kind kind = Kind::Piece;
+    bool quiet = false;     ///< Word: its letter file could not be read, so it is written as it stands
+    std::u32string text;    ///< the piece as cut (a word keeps the space after it)
+    std::u32string key;     ///< Word: upper-cased, without spaces
+    std::u32string meaning; ///< Word: the reading's meaning, with a suffix rule's Thai marker
+    std::u32string tail;    ///< Thai a rule puts after the token's noun phrase ("ของเอ็มมา")
+    Rendering::How how = Rendering::How::Unrendered;
+    Label label = Label::Other;
+    SuffixFamily family = SuffixFamily::None; ///< how a suffixed word was reached (-s, -ed, -ing, -er, -est)
+};
+
+/// The rules of the extended mode, in the order they run.
+enum class GrammarRule : std::uint8_t {
+    /// X's Y => Y ของ X; "it's", "that's", "he's" read "is"
+    Possessive,
+    /// who/which/that/whom after a noun => ที่ (ซึ่ง after a comma); question words in questions; "that" after a
+    /// verb ว่า, before a noun นั้น, before be นั่น
+    Relative,
+    /// do/does/did of a question or a negation unwritten; a yes-or-no question ends with ไหม
+    DoSupport,
+    /// have/has/had before a participle unwritten
+    Perfect,
+    /// be (+ not, also, ...) + participle => ถูก + verb, the be-word unwritten
+    Passive,
+    /// -ing at a sentence's start or after a preposition => การ + verb; after be กำลัง + verb
+    Gerund,
+    /// verb + to + verb => no เพื่อ; adjective + to => ที่จะ; verb + object + to => ให้
+    ToVerb,
+};
+inline constexpr std::size_t kGrammarRuleCount = 7;
+
+/// Which rules apply: bit (1 << rule).
+using GrammarRuleSet = std::uint32_t;
+inline constexpr GrammarRuleSet kAllGrammarRules = (1u << kGrammarRuleCount) - 1;
+constexpr GrammarRuleSet ruleBit(GrammarRule r) {
+    return 1u << static_cast<unsigned>(r);
+}
+
+/// What a rule may ask besides the tokens.
+struct GrammarContext {
+    /// The meaning of the first entry of an upper-case key whose label `wanted` accepts; false when none.
+    std::function<bool(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning)> sense;
+    bool question = false;      ///< the sentence ends with "?"
+    bool sentenceStart = false; ///< the tokens begin a sentence
+    std::size_t firstToken = 0; ///< the first token that is a word or a piece (set by rewriteTokens)
+};
+
+struct GrammarRuleSpec {
+    GrammarRule rule;
+    const char *name;
+    void (*apply)(std::span<GrammarToken> tokens, const GrammarContext &context);
+};
+
+/// The rules in the order they run.
+std::span<const GrammarRuleSpec> grammarRules();
+
+/// The rules that may change a sentence holding this token: each rule has words that must be there for it to do
+/// anything ("to", a form of be, an -ing word ...), and a sentence without them is left alone by it.
+GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
+
+/// Runs the rules of `enabled` over the tokens of one sentence (or of what of it one line holds), in order.
+void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, GrammarRuleSet enabled = kAllGrammarRules);
+
+/// True for an irregular participle of the dictionary's participle table ("MADE", "WRITTEN"); `upperKey` is
+/// upper-case.
+bool isIrregularParticiple(std::u32string_view upperKey);
+
+} // namespace dlx

@@ -1,0 +1,233 @@
+// The extended grammar mode: each rewrite rule on its own (what it changes, and what it must leave), and the
+// stage as a whole against the grammar mode on the shipped sample texts.
+#include "EngineFixture.h"
+#include "PhraseRewriter.h"
+
+#include <filesystem>
+
+using namespace dlx;
+using namespace dlx::test;
+
+namespace {
+
+/// Translates one line without phrase rewriting, in the grammar mode refined by the given rules.
+std::string extendedLine(Lexicon &lexicon, const std::string &text, GrammarRuleSet rules) {
+    TranslationState state;
+    Translator translator(state, lexicon);
+    translator.extended = true;
+    translator.extendedRules = rules;
+    beginRun(state);
+    translateLines(translator, {fromUtf8(text)});
+    return toUtf8(state.TranslatedLines.at(0));
+}
+
+class Extended : public ::testing::Test {
+public:
+    void SetUp() override {
+        data.writeEntries({
+            entry("is", "เป็น", BE),
+            entry("was", "เป็น", BE),
+            entry("were", "เป็น", BE),
+            entry("s", "ของเขา", N),
+            entry("s", "เป็น", BE),
+            entry("not", "ไม่", ADV),
+            entry("by", "โดย", "pre.(บุพบท)"),
+            entry("to", "เพื่อ", "pre.(บุพบท)"),
+            entry("it", "มัน", PRO),
+            entry("he", "เขา", PRO),
+            entry("I", "ฉัน", PRO),
+            entry("you", "คุณ", PRO),
+            entry("table", "โต๊ะ", N),
+            entry("book", "หนังสือ", N),
+            entry("man", "ผู้ชาย", N),
+            entry("father", "พ่อ", N),
+            entry("emma", "เอ็มมา", N),
+            entry("old", "แก่", ADJ),
+            entry("good", "ดี", ADJ),
+            entry("easy", "ง่าย", ADJ),
+            entry("made", "ทำ", VT),
+            entry("open", "เปิด", VT),
+            entry("tire", "ยาง", N),
+            entry("read", "อ่าน", VT),
+            entry("make", "ทำ", VT),
+            entry("go", "ไป", VI),
+            entry("gone", "ไป", VI),
+            entry("want", "ต้องการ", VT),
+            entry("came", "มา", VI),
+            entry("live", "อาศัย", VI),
+            entry("do", "ทำ", VT),
+            entry("who", "ที่", CON),
+            entry("who", "ใคร", Q),
+            entry("which", "ซึ่ง", CON),
+            entry("which", "อันไหน", Q),
+            entry("that", "ซึ่งว่า", CON),
+            entry("that", "นั่น", PRO),
+            entry("where", "ที่ซึ่ง", CON),
+            entry("where", "ที่ไหน", Q),
+            entry("think", "คิด", VT),
+            entry("say", "พูด", VT),
+            entry("had", "มี", VT),
+            entry("never", "ไม่เคย", ADV),
+            entry("seen", "เห็น", VT),
+            entry("that", "นั้น", N),
+            entry("don", "ทำ", VT),
+            entry("t", "ไม่", ADV),
+            entry("how", "อย่างไร", Q),
+            entry("so", "ดังนั้น", ADV),
+        });
+    }
+    std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
+        Lexicon lexicon(data.path());
+        return extendedLine(lexicon, text, rules);
+    }
+    TempFolder data;
+};
+
+struct Case {
+    const char *in, *out;
+};
+
+/// Each row with every rule on; a row that the rules change must lose its change when this rule alone is off.
+void checkRule(Extended &t, GrammarRule rule, std::initializer_list<Case> rows) {
+    for (const Case &row : rows) {
+        SCOPED_TRACE(row.in);
+        EXPECT_EQ(t.line(row.in), row.out);
+        if (t.line(row.in, 0) != row.out)
+            EXPECT_NE(t.line(row.in, kAllGrammarRules & ~ruleBit(rule)), row.out) << "the change is not this rule's";
+    }
+}
+
+TEST_F(Extended, PassiveIsThookAndTheVerbWithoutBe) {
+    checkRule(*this, GrammarRule::Passive,
+              {
+                  {"the table is made", "โต๊ะถูกทำ"},
+                  {"the table is not made", "โต๊ะไม่ถูกทำ"},
+                  {"it was opened by the man", "มันถูกเปิดโดยผู้ชาย"}, // reached through -ed
+                  {"the man was tired", "ผู้ชายคือยาง"},             // a stem that is no verb: no passive
+                  {"he was gone", "เขาเป็นไป"},                    // a verb without an object has none either
+                  {"I made the table", "ฉันทำโต๊ะ"},                // no be: the participle is a verb
+              });
+}
+
+TEST_F(Extended, PerfectHasNoHave) {
+    checkRule(*this, GrammarRule::Perfect,
+              {
+                  {"he had never seen the book", "เขาไม่เคยเห็นหนังสือ"},
+                  {"he had opened the book", "เขาเปิดหนังสือ"},
+                  {"he had the book", "เขามีหนังสือ"}, // "had" as a verb of its own
+              });
+}
+
+TEST_F(Extended, GerundAndProgressive) {
+    checkRule(*this, GrammarRule::Gerund,
+              {
+                  {"reading the book is good", "การอ่านหนังสือคือดี"}, // at the start: a noun of action, in place
+                  {"by reading the book", "โดยการอ่านหนังสือ"},      // after a preposition
+                  {"he is making the table", "เขากำลังทำโต๊ะ"},     // after be: going on, and no be
+                  {"I want making", "ฉันต้องการการทำ"},             // elsewhere as the grammar mode has it
+              });
+}
+
+TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
+    checkRule(*this, GrammarRule::Relative,
+              {
+                  {"the book which I read", "หนังสือที่ฉันอ่าน"},
+                  {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
+                  {"the man that came", "ผู้ชายที่มา"},
+                  {"I think that he came", "ฉันคิดว่าเขามา"},
+                  {"it is good that the man came", "มันเป็นดีว่าผู้ชายมา"},
+                  {"that is the book", "นั่นเป็นหนังสือ"},
+                  {"I read that book", "ฉันอ่านหนังสือนั้น"},
+                  {"who is he?", "เขาใคร?"},         // a question keeps its question word, held to the end
+                  {"who came", "ที่มา"},               // not a question: the conjunction as before
+                  {"the man who came?", "ผู้ชายที่มา?"}, // after a noun even in a question
+              });
+}
+
+TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
+    checkRule(*this, GrammarRule::DoSupport,
+              {
+                  {"where do you live?", "คุณอาศัยที่ไหน?"},
+                  {"do you live?", "คุณอาศัยไหม?"},
+                  {"so how do you live?", "ดังนั้นคุณอาศัยอย่างไร?"},
+                  {"I don't go", "ฉันไม่ไป"},
+                  {"I do live?", "ฉันทำอาศัย?"}, // do inside the sentence stays
+                  {"do you live", "ทำคุณอาศัย"}, // no question mark: no question
+              });
+}
+
+TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
+    checkRule(*this, GrammarRule::Possessive,
+              {
+                  {"Emma's father", "พ่อของเอ็มมา"},
+                  {"Emma's old father came", "พ่อแก่ของเอ็มมามา"},
+                  {"the old man's book", "หนังสือของผู้ชายแก่"},
+                  {"it's the book", "มันเป็นหนังสือ"},
+                  {"he's good", "เขาเป็นดี"},
+                  {"Emma's good", "เอ็มมาคือดี"}, // no noun after it: "is"
+                  {"Emma's", "เอ็มมาของเขา"},   // nothing after it: as before
+              });
+}
+
+TEST_F(Extended, ToBetweenVerbs) {
+    checkRule(*this, GrammarRule::ToVerb,
+              {
+                  {"I want to go", "ฉันต้องการไป"},
+                  {"it is easy to read", "มันเป็นง่ายที่จะอ่าน"},
+                  {"I want you to go", "ฉันต้องการคุณให้ไป"},
+                  {"I go to the table", "ฉันไปเพื่อโต๊ะ"}, // a noun after "to": untouched
+              });
+}
+
+TEST_F(Extended, ALineWithACapitalStartsASentence) {
+    Lexicon lexicon(data.path());
+    TranslationState state;
+    Translator translator(state, lexicon);
+    translator.extended = true;
+    beginRun(state);
+    translateLines(translator, {U"I live", U"Where do you live?", U"I live", U"where do you live?"});
+    EXPECT_EQ(toUtf8(state.TranslatedLines[1]), "คุณอาศัยที่ไหน?");
+    EXPECT_EQ(toUtf8(state.TranslatedLines[3]), "ที่ซึ่งทำคุณอาศัย?"); // a line of wrapped prose goes on
+}
+
+TEST_F(Extended, EveryRuleOffRendersAsTheGrammarMode) {
+    for (const char *text : {"Emma's old father is made by the man who came?", "do you want to go, reading?"}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(line(text, 0), rawLines(data.path(), text).at(0));
+    }
+    // Only the grammar mode is refined: word for word stays as it is.
+    Lexicon lexicon(data.path());
+    EXPECT_EQ(toUtf8(translateText(U"the table is made", lexicon, TranslationMode::WordForWord, false, true)),
+              "โต๊ะเป็นทำ");
+}
+
+// With no rule on, the stage must render the shipped sample texts exactly as the grammar mode does; and with the
+// mode off the translation is the grammar mode's, which the rest of the suite checks.
+TEST(ExtendedStage, RendersTheSampleTextsAsTheGrammarModeWhenEveryRuleIsOff) {
+    Lexicon lexicon(DLX_SHIPPED_DATA);
+    size_t texts = 0, changed = 0;
+    for (const auto &e : std::filesystem::directory_iterator(DLX_TEST_DATA "/english")) {
+        if (e.path().extension() != ".txt")
+            continue;
+        const auto bytes = readFileBytes(e.path().string());
+        ASSERT_TRUE(bytes.ok());
+        const auto lines = splitLines(decodeTextBytes(*bytes));
+        auto run = [&](bool extended, GrammarRuleSet rules) {
+            TranslationState state;
+            Translator translator(state, lexicon);
+            translator.extended = extended;
+            translator.extendedRules = rules;
+            beginRun(state);
+            translateLines(translator, lines);
+            return state.TranslatedLines;
+        };
+        const auto grammar = run(false, kAllGrammarRules);
+        EXPECT_EQ(run(true, 0), grammar) << e.path();
+        changed += run(true, kAllGrammarRules) != grammar;
+        ++texts;
+    }
+    EXPECT_GE(texts, 3u);
+    EXPECT_EQ(changed, texts); // and the rules do change every text
+}
+
+} // namespace
