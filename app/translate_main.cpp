@@ -445,6 +445,11 @@ int main(int argc, char **argv) {
             return fail(*out.failure());
     }
     run.finish();
+    if (run.phraseGrowthHeldBack())
+        std::fprintf(stderr,
+                     "dualexicon-translate: %s: phrase rules that feed each other were stopped where they would have "
+                     "made a phrase more than four times longer\n",
+                     run.phraseRulesNews().path.c_str());
 
     if (opt.unknown) {
         for (const auto &[word, count] : unknown.mostFrequent())

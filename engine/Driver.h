@@ -50,6 +50,9 @@ public:
     /// What a fresh reading of the folder's Idiom.pal refused for this run (see PhraseRules::current).
     const PhraseRulesNews &phraseRulesNews() const { return news_; }
 
+    /// True when the growth bound of phrase rewriting (PhraseRewriter) stopped a rule somewhere in the run.
+    bool phraseGrowthHeldBack() const { return scratch_.heldBack; }
+
     void line(std::u32string_view line);
     /// A line in parts, as Translator::translatePart takes them. Of a long line, the Thai that no later text can
     /// change reaches the sink before the line ends, so memory stays in proportion to a part, not to the line.

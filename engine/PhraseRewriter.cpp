@@ -18,6 +18,7 @@ PhraseRewriter::PhraseRewriter(const std::vector<ThaiIdiomRule> &rules, std::siz
     for (const auto &r : rules) {
         search_.emplace_back(r.search);
         replacement_.emplace_back(r.replacement);
+        longestReplacement_ = std::max(longestReplacement_, r.replacement.size());
     }
     // Compact alphabet: every character that occurs in a search text gets a class of its own.
     charClass_.assign(kDenseLimit, 0);
@@ -163,6 +164,23 @@ std::size_t PhraseRewriter::scanLine(std::u32string_view text, std::size_t start
     return i;
 }
 
+void PhraseRewriter::findRuns(std::u32string_view line, std::vector<PhraseRun> &runs) const {
+    runs.clear();
+    std::size_t gap = 0;
+    for (size_t i = 0; i < line.size();) {
+        if (separatesPhrases(line[i])) {
+            ++gap, ++i;
+            continue;
+        }
+        size_t j = i + 1;
+        while (j < line.size() && !separatesPhrases(line[j]))
+            ++j;
+        runs.push_back({gap, j - i, kGrowthFactor * (j - i) + longestReplacement_});
+        gap = 0;
+        i = j;
+    }
+}
+
 bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHooks &hooks, RewriteScratch &scratch,
                                std::size_t &made, std::size_t &count, bool &stopped) const {
     const std::u32string &pat = search_[r];
@@ -172,15 +190,20 @@ bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHook
     std::u32string &pending = scratch.pending; // characters still to read, last one first
     out.clear();
     pending.clear();
+    std::vector<PhraseRun> &runs = scratch.runs;
+    size_t k = 0;                                                    // the run being read
+    size_t runEnd = runs.empty() ? 0 : runs[0].gap + runs[0].length; // where it ends in `line`
     size_t i = 0;
     bool changed = false;
     for (;;) {
         char32_t c;
+        bool fromLine = false;
         if (!pending.empty()) {
             c = pending.back();
             pending.pop_back();
         } else if (i < line.size()) {
             c = line[i++];
+            fromLine = true;
         } else {
             break;
         }
@@ -191,12 +214,26 @@ bool PhraseRewriter::applyRule(std::u32string &line, size_t r, const RewriteHook
         // `out` held no match before this character, so this is the leftmost occurrence in the whole line.
         if (made >= kMaxReplacementsPerRule)
             break;
+        // A match ends in a run (its last character is in a search text); read from the line, it may be a later
+        // run than the last replacement's. The lengths of runs not reached yet are still those of `line`.
+        if (fromLine)
+            while (i > runEnd) {
+                ++k;
+                runEnd += runs[k].gap + runs[k].length;
+            }
+        PhraseRun &run = runs[k];
+        const size_t grown = run.length - m + rep.size();
+        if (grown > run.room) { // so are the rule's later matches in this run: its length stays
+            scratch.heldBack = true;
+            continue;
+        }
         if (hooks.mayReplace && !hooks.mayReplace()) {
             stopped = true;
             break;
         }
         out.resize(out.size() - m);
         pending.append(rep.rbegin(), rep.rend());
+        run.length = grown;
         ++made;
         ++count;
         changed = true;
@@ -215,6 +252,7 @@ std::size_t PhraseRewriter::rewriteLine(std::u32string &line, const RewriteHooks
                                         bool &stopped, bool countsGoOn) const {
     std::size_t count = 0;
     std::vector<std::int32_t> &present = scratch.present; // the rules that occur in the line, in table order
+    findRuns(line, scratch.runs);
     size_t i = 0;
     while (i < present.size() && !stopped) {
         const std::int32_t rule = present[i];

@@ -6,6 +6,12 @@
 // never holds a line break, so lines are independent; an automaton over all search texts finds which rules
 // occur in a line at all, and a rule that occurs is applied in one left-to-right pass that re-reads each
 // replacement (a new match can only end inside or after it).
+//
+// Growth is bounded: a run of characters between two that no search text holds (no match can span those, so they
+// stay in place) may grow to four times its length plus the longest replacement, no further. A replacement that
+// would pass that is not made, and the rule makes no more in that run. Ordinary rules never come near it (one
+// replacement always fits; the shipped ones at most triple a phrase), but rules that feed each other in a chain
+// would otherwise multiply the text. The bound is the same whether a line comes whole or in pieces.
 #include "ThaiIdiomTable.h"
 
 #include <cstdint>
@@ -25,11 +31,19 @@ struct RewriteHooks {
 
 /// Working storage of one rewriting. A caller that rewrites many short texts passes its own to reuse it; it
 /// must not be shared by calls that run inside each other (a hook may let window events run).
+/// A run of the text being rewritten that a match may lie in: `gap` characters that no search text holds come
+/// before it; `length` is what it holds now, `room` the most it may hold.
+struct PhraseRun {
+    std::size_t gap = 0, length = 0, room = 0;
+};
+
 struct RewriteScratch {
     std::u32string line, result, out, pending;
+    std::vector<PhraseRun> runs;
     std::vector<std::int32_t> present;
     std::vector<std::size_t> madeInLine;       ///< per rule: replacements in the earlier pieces of the line
     std::vector<std::int32_t> rulesMadeInLine; ///< the rules counted there
+    bool heldBack = false;                     ///< set when the growth bound stopped a rule (the caller clears it)
 };
 
 class PhraseRewriter {
@@ -57,6 +71,8 @@ public:
 
     /// Replacements of one rule in one line stop after this many (a guard against a rule feeding itself).
     static constexpr std::size_t kMaxReplacementsPerRule = 1u << 20;
+    /// A run may grow to this many times its length before rewriting, plus the longest replacement.
+    static constexpr std::size_t kGrowthFactor = 4;
 
 private:
     /// Applies the rules in scratch.present. `countsGoOn`: the replacements are counted in scratch.madeInLine,
@@ -66,6 +82,8 @@ private:
     /// One rule over the line; `made` counts its replacements in the line so far.
     bool applyRule(std::u32string &line, std::size_t rule, const RewriteHooks &hooks, RewriteScratch &scratch,
                    std::size_t &made, std::size_t &count, bool &stopped) const;
+    /// The runs of a line (or piece) before rewriting, into scratch.runs.
+    void findRuns(std::u32string_view line, std::vector<PhraseRun> &runs) const;
     void rulesIn(std::u32string_view line, std::vector<std::int32_t> &present) const;
     /// The rules that occur in the line that starts at text[start]; gives where that line ends.
     std::size_t scanLine(std::u32string_view text, std::size_t start, std::vector<std::int32_t> &present) const;
@@ -74,6 +92,7 @@ private:
     std::int32_t child(std::int32_t node, std::int32_t cls) const;
 
     std::vector<std::u32string> search_, replacement_;
+    std::size_t longestReplacement_ = 0;
     // Aho-Corasick automaton over the search texts, on a compact alphabet.
     std::vector<std::int32_t> charClass_; // for code points below 0x1000; 0 = in no search text
     std::unordered_map<char32_t, std::int32_t> wideClass_;

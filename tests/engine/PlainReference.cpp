@@ -4,6 +4,9 @@
 #include "LetterFile.h"
 #include "Utf8.h"
 
+#include <algorithm>
+#include <set>
+
 namespace dlx::plain {
 namespace {
 
@@ -213,13 +216,48 @@ Rendering lookup(const std::vector<std::u32string> &rawLines, std::u32string_vie
 }
 
 std::u32string rewrite(std::u32string text, const std::vector<ThaiIdiomRule> &rules) {
+    // The runs of characters that some search text holds, each with the most it may grow to.
+    std::set<char32_t> searched;
+    std::size_t longest = 0;
     for (const auto &rule : rules) {
-        std::size_t made = 0;
+        searched.insert(rule.search.begin(), rule.search.end());
+        longest = std::max(longest, rule.replacement.size());
+    }
+    struct Run {
+        std::size_t start, end, room;
+    };
+    std::vector<Run> runs;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!searched.count(text[i]))
+            continue;
+        std::size_t j = i;
+        while (j < text.size() && searched.count(text[j]))
+            ++j;
+        runs.push_back({i, j, PhraseRewriter::kGrowthFactor * (j - i) + longest});
+        i = j;
+    }
+    for (const auto &rule : rules) {
+        std::size_t made = 0, from = 0;
         for (;;) {
-            const size_t at = text.find(rule.search);
+            const size_t at = text.find(rule.search, from);
             if (at == std::u32string::npos || made >= PhraseRewriter::kMaxReplacementsPerRule)
                 break;
+            std::size_t r = 0;
+            while (runs[r].end <= at)
+                ++r;
+            const std::size_t grown = runs[r].end - runs[r].start - rule.search.size() + rule.replacement.size();
+            if (grown > runs[r].room) { // the run is full for this rule: look on after it
+                from = runs[r].end;
+                continue;
+            }
             text.replace(at, rule.search.size(), rule.replacement);
+            const std::ptrdiff_t shift =
+                static_cast<std::ptrdiff_t>(rule.replacement.size()) - static_cast<std::ptrdiff_t>(rule.search.size());
+            runs[r].end += static_cast<std::size_t>(shift);
+            for (std::size_t later = r + 1; later < runs.size(); ++later) {
+                runs[later].start += static_cast<std::size_t>(shift);
+                runs[later].end += static_cast<std::size_t>(shift);
+            }
             ++made;
         }
     }

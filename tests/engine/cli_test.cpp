@@ -94,6 +94,14 @@ TEST_F(Cli, AppliesTheDataFoldersOwnPhraseRulesAndNamesTheRefusedOnes) {
     EXPECT_EQ(r.out, "ฉันไปไม่ได้\n");
     EXPECT_NE(r.err.find("Idiom.pal line 2: rule refused"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Idiom.pal line 3: rule refused"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("stopped"), std::string::npos) << r.err;
+
+    std::string toI = "ไป/", toNot = "ฉัน/"; // each one sound, but they feed each other
+    for (int i = 0; i < 20; ++i)
+        toI += "ฉัน", toNot += "ไม่";
+    data.writeLines("Idiom.pal", {toI, toNot});
+    EXPECT_NE(run(dataArg(), "I go\n").err.find("Idiom.pal: phrase rules that feed each other were stopped"),
+              std::string::npos);
 }
 
 TEST_F(Cli, ReadsEveryEncodingTheWindowOpens) {

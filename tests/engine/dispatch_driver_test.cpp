@@ -188,4 +188,42 @@ TEST(Driver, AStreamedRunInPartsGivesTheWholeTranslation) {
     }
 }
 
+// Each rule alone is sound, but together they turn every า into ten thousand ค: five kilobytes of text would become
+// sixty megabytes. The text grows only a few times over, alike whole and streamed, and the rules still apply.
+TEST(Driver, PhraseRulesThatFeedEachOtherGrowTheTextOnlyAFewTimesOver) {
+    TempFolder data;
+    data.writeEntries({entry("bank", "ธนาคาร", N)});
+    std::string toKho = "า/", toKhokhwai = "ข/";
+    for (int i = 0; i < 100; ++i)
+        toKho += "ข", toKhokhwai += "ค";
+    // One line of a thousand words; a line of forty thousand, too long for a streamed run to hold whole, in runs
+    // of forty words between numbers (which no rule spans).
+    const struct { int words, runs; } cases[] = {{1000, 1}, {40, 1000}};
+    for (const auto &[words, runs] : cases) {
+        std::string text;
+        for (int run = 0; run < runs; ++run) {
+            for (int word = 0; word < words; ++word)
+                text += "bank ";
+            text += "7 ";
+        }
+        std::filesystem::remove(data.file("Idiom.pal"));
+        Lexicon lexicon(data.path());
+        const std::u32string unruled = translateText(fromUtf8(text), lexicon, TranslationMode::Grammar);
+        data.writeLines("Idiom.pal", {toKho, toKhokhwai});
+        const std::u32string whole = translateText(fromUtf8(text), lexicon, TranslationMode::Grammar);
+        EXPECT_LT(whole.size(), 5 * unruled.size()) << text.size();
+        EXPECT_NE(whole.find(U"ธนข"), std::u32string::npos); // the rules still apply
+
+        TranslationState state;
+        Translator translator(state, lexicon);
+        std::u32string streamed;
+        StreamedRun run(translator, [&](std::u32string_view piece) { streamed += piece; });
+        const std::u32string line = fromUtf8(text);
+        for (size_t at = 0; at < line.size(); at += 5000)
+            run.part(std::u32string_view(line).substr(at, 5000), at + 5000 >= line.size());
+        run.finish();
+        EXPECT_EQ(streamed, whole + U"\n") << text.size();
+    }
+}
+
 } // namespace

@@ -203,12 +203,16 @@ TEST(RewriteInPieces, sameAsTheWholeTextAndReportsItsProgress) {
     int yields = 0;
     RewriteHooks hooks;
     hooks.afterReplacement = [&] { ++yields; };
-    rewriteInPieces(rewriter, text, hooks, [&](int p) { percents.push_back(p); });
+    EXPECT_FALSE(rewriteInPieces(rewriter, text, hooks, [&](int p) { percents.push_back(p); }));
     EXPECT_EQ(text, whole);
     ASSERT_GT(percents.size(), 3u);
     EXPECT_EQ(percents.back(), 100);
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
     EXPECT_GT(yields, 30000);
+
+    // Rules that feed each other are stopped, and the window is told.
+    std::u32string fed = U"กก";
+    EXPECT_TRUE(rewriteInPieces(PhraseRewriter({{U"ก", U"ขขขขขขขข"}, {U"ข", U"คคคคคคคค"}}), fed, {}, {}));
 }
 
 TEST_F(TranslateRunTest, unwrittenOriginalEndsTheRunQuietly) {

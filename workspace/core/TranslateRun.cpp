@@ -86,7 +86,7 @@ void removeWorkFiles(const std::string &workFolder) {
     (void)deleteIfPresent(workFolder + "/" + kTranslateWorkFile);
 }
 
-void rewriteInPieces(const PhraseRewriter &rewriter, std::u32string &text, const RewriteHooks &hooks,
+bool rewriteInPieces(const PhraseRewriter &rewriter, std::u32string &text, const RewriteHooks &hooks,
                      const std::function<void(int percent)> &progress) {
     // About a tenth of a second of rewriting on an ordinary machine.
     constexpr std::size_t kPiece = 1 << 16;
@@ -111,6 +111,7 @@ void rewriteInPieces(const PhraseRewriter &rewriter, std::u32string &text, const
             hooks.afterReplacement();
     }
     text.swap(result);
+    return scratch.heldBack;
 }
 
 RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter, const std::u32string &source,
@@ -214,13 +215,15 @@ RunOutcome runTranslation(Translator &translator, const PhraseRewriter &rewriter
     RewriteHooks rewriteHooks;
     rewriteHooks.mayReplace = [&state] { return state.Translating; };
     rewriteHooks.afterReplacement = hooks.yield;
-    rewriteInPieces(rewriter, text, rewriteHooks, [&](int percent) {
+    const bool heldBack = rewriteInPieces(rewriter, text, rewriteHooks, [&](int percent) {
         if (hooks.progress)
             hooks.progress(RunPhase::Rewriting, percent);
     });
     step(RunPhase::Showing);
     if (hooks.showTranslation)
         hooks.showTranslation(text);
+    if (heldBack && hooks.growthHeldBack)
+        hooks.growthHeldBack();
 
     if (auto err = deleteIfPresent(translatePath))
         return fail("ลบแฟ้มงานไม่ได้", *err);

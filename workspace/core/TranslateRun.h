@@ -49,6 +49,9 @@ struct TranslateRunHooks {
     /// Reports a failure (the stop-icon message): what failed in Thai, and why: the system's error with the path
     /// concerned, or (code 0) a description of its own.
     std::function<void(const std::string &what, const IoError &why)> failure;
+    /// After the translation is shown: phrase rules that feed each other were stopped by the rewriting's growth
+    /// bound (PhraseRewriter).
+    std::function<void()> growthHeldBack;
 };
 
 enum class RunOutcome {
@@ -76,8 +79,9 @@ std::optional<std::pair<std::string, IoError>> leftoverWorkFileInTheWay(const st
 void removeWorkFiles(const std::string &workFolder);
 
 /// Rewrites the text a piece of lines at a time (the rules never reach across a line break), reporting the
-/// percentage done and yielding after each piece; the hooks' mayReplace stops it as in CheckThaiIdiom.
-void rewriteInPieces(const PhraseRewriter &rewriter, std::u32string &text, const RewriteHooks &hooks,
+/// percentage done and yielding after each piece; the hooks' mayReplace stops it as in CheckThaiIdiom. True when
+/// the growth bound stopped a rule.
+bool rewriteInPieces(const PhraseRewriter &rewriter, std::u32string &text, const RewriteHooks &hooks,
                      const std::function<void(int percent)> &progress);
 
 /// "a\nb" => "a\r\nb": every LF without a CR before it gets one.

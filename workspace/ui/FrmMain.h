@@ -137,6 +137,7 @@ private:
     TranslationState state_;
     std::unique_ptr<Lexicon> lexicon_;
     std::unique_ptr<Translator> translator_;
+    std::weak_ptr<const PhraseRewriter> growthToldFor_; ///< the phrase rules whose growth bound the user was told of
     WorkspaceGeometry geometry_;
     ToolbarHover hover_;
     TitleScroll scrollTitle_;

@@ -133,6 +133,16 @@ void FrmMain::Command1_Click() {
             const ArrowCursor arrow;
             context_.dialogs.error(messageParent_, refused, MsgIcon::Exclamation);
         }
+        hooks.growthHeldBack = [this, &rules] {
+            if (growthToldFor_.lock() == rules) // once for each reading of the rules
+                return;
+            growthToldFor_ = rules;
+            const ArrowCursor arrow;
+            context_.dialogs.error(messageParent_,
+                                   QStringLiteral("กฎวลีใน Idiom.pal ที่แทนที่ต่อกันเป็นทอด ๆ ถูกหยุดไว้ "
+                                                  "ก่อนวลีจะยาวเกินสี่เท่าของเดิม"),
+                                   MsgIcon::Exclamation);
+        };
         readingRunStarts();
         outcome = runTranslation(*translator_, *rules, crLfSource, toFsPath(context_.workFolder()), hooks);
     } catch (const std::exception &e) {
