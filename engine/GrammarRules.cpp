@@ -109,7 +109,7 @@ bool mayBeRelativeOrQuestion(std::u32string_view key) {
 void setReading(GrammarToken &t, How how, Label label, std::u32string_view meaning) {
     t.how = how;
     t.label = label;
-    t.meaning.assign(meaning);
+    t.setMeaning(meaning);
 }
 
 /// The Thai a token stands for on its own: its meaning, or the word itself when the dictionary has none.

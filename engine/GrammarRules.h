@@ -22,14 +22,28 @@ struct GrammarToken {
         Dropped,   ///< removed by a rule: renders nothing
     };
     Kind kind = Kind::Piece;
-    bool quiet = false;     ///< Word: its letter file could not be read, so it is written as it stands
-    std::u32string text;    ///< the piece as cut (a word keeps the space after it)
-    std::u32string key;     ///< Word: upper-cased, without spaces
-    std::u32string meaning; ///< Word: the reading's meaning, with a suffix rule's Thai marker
-    std::u32string tail;    ///< Thai a rule puts after the token's noun phrase ("ของเอ็มมา")
+    bool quiet = false;  ///< Word: its letter file could not be read, so it is written as it stands
+    bool plain = false;  ///< Piece: neither article, mark nor Tab, so the word step writes it as it stands
+    std::u32string text; ///< the piece as cut (a word keeps the space after it)
+    /// Upper-cased, without spaces (a piece's too, so "THE" can be told). Like `meaning` it views either the
+    /// translator's remembered words, which stay put while a sentence waits, or `ownKey`.
+    std::u32string_view key;
+    std::u32string_view meaning;       ///< Word: the reading's meaning, with a suffix rule's Thai marker
+    std::u32string ownKey, ownMeaning; ///< room for a key or meaning that is not remembered (set with setMeaning)
+    std::u32string tail; ///< Thai a rule puts after the token's noun phrase ("ของเอ็มมา")
     Rendering::How how = Rendering::How::Unrendered;
     Label label = Label::Other;
     SuffixFamily family = SuffixFamily::None; ///< how a suffixed word was reached (-s, -ed, -ing, -er, -est)
+
+    /// Gives the token a meaning of its own (a rule's Thai, or one copied because nothing else keeps it).
+    void setMeaning(std::u32string_view m) {
+        ownMeaning.assign(m); // m may view ownMeaning itself: assign copes with that
+        meaning = ownMeaning;
+    }
+    void setKey(std::u32string_view k) {
+        ownKey.assign(k);
+        key = ownKey;
+    }
 };
 
 /// The rules of the extended mode, in the order they run.
@@ -78,7 +92,9 @@ struct GrammarRuleSpec {
 std::span<const GrammarRuleSpec> grammarRules();
 
 /// The rules that may change a sentence holding this token: each rule has words that must be there for it to do
-/// anything ("to", a form of be, an -ing word ...), and a sentence without them is left alone by it.
+/// anything ("to", a form of be, an -ing word ...), and a sentence without them is left alone by it. The answer
+/// may depend only on the token's kind and reading (key, how, label, family, meaning): the translator works it
+/// out once for each word it remembers.
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
 
 /// Runs the rules of `enabled` over the tokens of one sentence (or of what of it one line holds), in order.

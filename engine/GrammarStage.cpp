@@ -1,6 +1,7 @@
 // The extended mode's stage in the translator: the word steps and separators of a sentence are kept as tokens with
 // their reading, rewritten by the rules of GrammarRules.cpp when the sentence (or its line) ends, and then rendered
 // by the same steps the grammar mode takes as the pieces come.
+#include "PieceChars.h"
 #include "Translator.h"
 #include "Utf8.h"
 
@@ -16,6 +17,18 @@ bool endsSentence(std::u32string_view piece) {
            (piece.size() == 1 || piece[1] == U' ' || piece[1] == U'\t');
 }
 
+/// "THE", "AN" or "A" for an article in any case (CheckMean writes it without a lookup), else nothing.
+std::u32string_view articleKey(std::u32string_view w) {
+    auto up = [](char32_t c) { return c >= U'a' && c <= U'z' ? c - 32 : c; };
+    if (w.size() == 1 && up(w[0]) == U'A')
+        return U"A"sv;
+    if (w.size() == 2 && up(w[0]) == U'A' && up(w[1]) == U'N')
+        return U"AN"sv;
+    if (w.size() == 3 && up(w[0]) == U'T' && up(w[1]) == U'H' && up(w[2]) == U'E')
+        return U"THE"sv;
+    return {};
+}
+
 /// A rendering that writes or holds the entry's meaning and never looks at the word itself.
 bool rendersOwnMeaning(Rendering::How how) {
     return how == Rendering::How::Exact || how == Rendering::How::Write || how == Rendering::How::Hold;
@@ -23,48 +36,110 @@ bool rendersOwnMeaning(Rendering::How how) {
 
 } // namespace
 
-GrammarToken &Translator::nextToken() {
-    if (tokenCount_ == tokens_.size())
+void Translator::growTokens() {
+    if (tokens_.size() < tokens_.capacity() || tokenCount_ == 0) {
         tokens_.emplace_back();
+        return;
+    }
+    // Growing moves the tokens, and with them a short key or meaning kept in the token itself.
+    std::vector<std::uint8_t> owns(tokenCount_);
+    for (std::size_t i = 0; i < tokenCount_; ++i)
+        owns[i] = (tokens_[i].key.data() == tokens_[i].ownKey.data() ? 1 : 0) |
+                  (tokens_[i].meaning.data() == tokens_[i].ownMeaning.data() ? 2 : 0);
+    tokens_.emplace_back();
+    for (std::size_t i = 0; i < tokenCount_; ++i) {
+        if (owns[i] & 1)
+            tokens_[i].key = tokens_[i].ownKey;
+        if (owns[i] & 2)
+            tokens_[i].meaning = tokens_[i].ownMeaning;
+    }
+}
+
+inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
+    if (tokenCount_ == tokens_.size())
+        growTokens();
     GrammarToken &t = tokens_[tokenCount_++];
+    t.kind = kind;
     t.tail.clear();
     t.quiet = false;
+    t.plain = false;
     t.family = SuffixFamily::None;
     t.how = Rendering::How::Unrendered;
     t.label = Label::Other;
+    t.key = {};
+    t.meaning = {};
     return t;
 }
 
+void Translator::keepWaitingTokens() {
+    for (std::size_t i = 0; i < tokenCount_; ++i) {
+        GrammarToken &t = tokens_[i];
+        if (t.key.data() != t.ownKey.data())
+            t.setKey(std::u32string(t.key));
+        if (t.meaning.data() != t.ownMeaning.data())
+            t.setMeaning(std::u32string(t.meaning));
+    }
+}
+
 // What CheckMean would do with the piece decides its kind: only a word that starts with a letter and is no
-// article reaches the lookup, which is asked now, so that the rules see its reading.
+// article reaches the lookup, which is asked now, so that the rules see its reading. A remembered word brings
+// its key, suffix family and rules along; anything else is worked out here.
 void Translator::recordWord() {
-    GrammarToken &t = nextToken();
-    const std::u32string_view key = trimSpaces(s_.CurrentWord);
-    t.key.assign(key);
-    for (char32_t &c : t.key)
-        if (c >= U'a' && c <= U'z')
-            c -= 32;
-    const bool letter = !key.empty() && t.key[0] >= U'A' && t.key[0] <= U'Z';
-    if (!letter || t.key == U"THE"sv || t.key == U"AN"sv || t.key == U"A"sv) {
-        t.kind = GrammarToken::Kind::Piece;
+    GrammarToken &t = nextToken(GrammarToken::Kind::Piece);
+    std::u32string_view word = s_.CurrentWord;
+    while (!word.empty() && word.back() == U' ')
+        word.remove_suffix(1);
+    while (!word.empty() && word.front() == U' ')
+        word.remove_prefix(1);
+    const char32_t first = word.empty() ? 0 : (word[0] >= U'a' && word[0] <= U'z' ? word[0] - 32 : word[0]);
+    const bool letter = first >= U'A' && first <= U'Z';
+    auto upperKey = [&] {
+        t.setKey(word);
+        for (char32_t &c : t.ownKey)
+            if (c >= U'a' && c <= U'z')
+                c -= 32;
+    };
+    if (!letter) {
+        if (!word.empty())
+            upperKey();
+        // What CheckMean writes as it stands: anything but a mark alone or with its Tab, and a Tab.
+        t.plain = !(word.size() == 1 && pieces::isMark(word[0])) &&
+                  !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;
+    } else if (const std::u32string_view article = articleKey(word); !article.empty()) {
+        t.key = article;
     } else {
         t.kind = GrammarToken::Kind::Word;
         Found r;
-        t.quiet = !readingOf(t.key[0], r);
-        if (!t.quiet) {
-            t.how = r.how;
-            t.label = r.label;
-            t.meaning.assign(r.meaning);
-            if (r.how == Rendering::How::Write || r.how == Rendering::How::Hold) {
-                upperWord_.assign(t.key);
-                if (!s_.CurrentWord.empty() && s_.CurrentWord.back() == U' ')
-                    upperWord_.push_back(U' ');
-                bool withSpace = false;
-                t.family = suffixFamily(upperWord_, withSpace);
+        t.quiet = !readingOf(first, r);
+        if (lastEntry_) {
+            if (lastEntry_[4] == MemoEntry::kNotWorkedOut)
+                workOut(lastEntry_);
+            const MemoEntry m{lastEntry_};
+            t.how = m.how();
+            t.label = m.label();
+            t.meaning = m.meaning();
+            t.key = m.key();
+            t.family = m.family();
+            triggered_ |= m.triggers();
+        } else {
+            upperKey();
+            if (!t.quiet) {
+                t.how = r.how;
+                t.label = r.label;
+                t.setMeaning(r.meaning); // the meaning lives in the last rendering, which the next word overwrites
+                if (r.how == Rendering::How::Write || r.how == Rendering::How::Hold) {
+                    upperWord_.assign(t.key);
+                    if (!s_.CurrentWord.empty() && s_.CurrentWord.back() == U' ')
+                        upperWord_.push_back(U' ');
+                    bool withSpace = false;
+                    t.family = suffixFamily(upperWord_, withSpace);
+                }
             }
+            triggered_ |= rulesTriggeredBy(t);
         }
     }
-    triggered_ |= rulesTriggeredBy(t);
+    if (t.kind != GrammarToken::Kind::Word)
+        triggered_ |= rulesTriggeredBy(t);
     if (lineStarts_ && !lineFirstSeen_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
         s_.CurrentWord[0] != U'\t') {
         lineFirstSeen_ = true;
@@ -72,14 +147,15 @@ void Translator::recordWord() {
     }
     if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how))
         t.text.clear(); // its rendering needs only the reading
+    else if (s_.CurrentWord.size() <= 8)
+        t.text.assign(s_.CurrentWord); // most pieces are a space or a short number: both strings keep their room
     else
         t.text.swap(s_.CurrentWord); // the piece moves to the token; the token's old room becomes the next piece's
     s_.CurrentWord.clear();
 }
 
 void Translator::recordSeparator(std::u32string_view piece) {
-    GrammarToken &t = nextToken();
-    t.kind = GrammarToken::Kind::Separator;
+    GrammarToken &t = nextToken(GrammarToken::Kind::Separator);
     t.text.assign(piece);
     if (endsSentence(piece))
         renderTokens(piece[0] == U'?', true);
@@ -114,8 +190,14 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
             separatorNow(t.text);
             continue;
         case GrammarToken::Kind::Piece:
-            s_.CurrentWord.swap(t.text);
-            wordStepNow();
+            if (t.plain) { // the word step's own last case, without the round trip through CurrentWord
+                append(t.text);
+                flushHeldModifiers();
+                s_.WordConsumed = false;
+            } else {
+                s_.CurrentWord.swap(t.text);
+                wordStepNow();
+            }
             continue;
         case GrammarToken::Kind::Word:
             break;

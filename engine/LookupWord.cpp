@@ -13,18 +13,43 @@ namespace {
 constexpr std::size_t kMemoLimit = 1 << 18;  // words remembered; later new words are looked up each time
 constexpr std::size_t kMemoLongestWord = 64; // longer pieces are rare and looked up each time
 constexpr std::uint32_t kFree = UINT32_MAX;
-// A remembered word's entry in memo_: its word length, its meaning length, how and label, then the word and the
-// meaning, side by side so that a hit reads one place.
-constexpr size_t kHeader = 3;
 
 } // namespace
 
+void Translator::workOut(char32_t *e) {
+    const MemoEntry m{e};
+    const std::u32string_view word = m.word(), trimmed = trimSpaces(word);
+    char32_t *key = e + MemoEntry::kHeader + e[0] + e[1];
+    for (std::size_t i = 0; i < trimmed.size(); ++i)
+        key[i] = trimmed[i] >= U'a' && trimmed[i] <= U'z' ? trimmed[i] - 32 : trimmed[i];
+    e[4] = static_cast<char32_t>(trimmed.size());
+    GrammarToken &t = memoToken_;
+    t.kind = GrammarToken::Kind::Word;
+    t.key = m.key();
+    t.how = m.how();
+    t.label = m.label();
+    t.meaning = m.meaning();
+    t.family = SuffixFamily::None;
+    if (t.how == Rendering::How::Write || t.how == Rendering::How::Hold) {
+        upperWord_.assign(t.key);
+        if (word.back() == U' ')
+            upperWord_.push_back(U' ');
+        bool withSpace = false;
+        t.family = suffixFamily(upperWord_, withSpace);
+    }
+    e[2] |= static_cast<char32_t>(t.family) << 16;
+    e[3] = rulesTriggeredBy(t);
+}
+
 Translator::Found Translator::remembered(char32_t letter, const LetterIndex &index) {
+    lastEntry_ = nullptr;
     std::uint64_t &serial = memoSerials_[letter - U'A'];
     if (serial != index.serial()) {
         if (serial != 0) { // the letter file changed: forget everything rather than pick its words out
+            keepWaitingTokens();
             memoSlots_.clear();
-            memo_.clear();
+            memoBlocks_.clear();
+            memoUsed_ = 0;
             memoCount_ = 0;
             memoSerials_.fill(0);
         }
@@ -45,26 +70,39 @@ Translator::Found Translator::remembered(char32_t letter, const LetterIndex &ind
     for (; memoSlots_[at].entry != kFree; at = (at + 1) & mask) {
         if (memoSlots_[at].hash != h)
             continue;
-        const char32_t *e = memo_.data() + memoSlots_[at].entry;
+        char32_t *e = memoAt(memoSlots_[at].entry);
         if (e[0] != word.size())
             continue;
         size_t i = 0;
-        while (i < word.size() && e[kHeader + i] == word[i])
+        while (i < word.size() && e[MemoEntry::kHeader + i] == word[i])
             ++i;
-        if (i == word.size())
-            return Found{static_cast<Rendering::How>(e[2] & 0xFF), static_cast<Label>(e[2] >> 8),
-                         std::u32string_view(e + kHeader + e[0], e[1])};
+        if (i == word.size()) {
+            lastEntry_ = e;
+            const MemoEntry m{e};
+            return Found{m.how(), m.label(), m.meaning()};
+        }
     }
-    if (memoCount_ >= kMemoLimit || memo_.size() + kHeader + word.size() + 4096 > UINT32_MAX)
-        return fresh();
     findRendering(index, word, rendering_);
-    const size_t entry = memo_.size();
-    memoSlots_[at] = MemoSlot{h, static_cast<std::uint32_t>(entry)};
-    memo_.push_back(static_cast<char32_t>(word.size()));
-    memo_.push_back(static_cast<char32_t>(rendering_.meaning.size()));
-    memo_.push_back(static_cast<char32_t>(rendering_.how) | static_cast<char32_t>(rendering_.label) << 8);
-    memo_ += word;
-    memo_ += rendering_.meaning;
+    // The entry keeps room for the key, which is worked out only when the extended mode asks for it.
+    const size_t size = MemoEntry::kHeader + 2 * word.size() + rendering_.meaning.size();
+    if (memoCount_ >= kMemoLimit || size > kMemoBlock || memoBlocks_.size() * kMemoBlock >= UINT32_MAX - kMemoBlock)
+        return Found{rendering_.how, rendering_.label, rendering_.meaning};
+    if (memoBlocks_.empty() || memoUsed_ + size > kMemoBlock) {
+        memoBlocks_.push_back(std::make_unique_for_overwrite<char32_t[]>(kMemoBlock));
+        memoUsed_ = 0;
+    }
+    const auto entry = static_cast<std::uint32_t>((memoBlocks_.size() - 1) * kMemoBlock + memoUsed_);
+    char32_t *e = memoBlocks_.back().get() + memoUsed_;
+    memoUsed_ += size;
+    e[0] = static_cast<char32_t>(word.size());
+    e[1] = static_cast<char32_t>(rendering_.meaning.size());
+    e[2] = static_cast<char32_t>(rendering_.how) | static_cast<char32_t>(rendering_.label) << 8;
+    e[3] = 0;
+    e[4] = MemoEntry::kNotWorkedOut;
+    char32_t *to = std::copy(word.begin(), word.end(), e + MemoEntry::kHeader);
+    std::copy(rendering_.meaning.begin(), rendering_.meaning.end(), to);
+    memoSlots_[at] = MemoSlot{h, entry};
+    lastEntry_ = e;
     if (++memoCount_ * 2 > memoSlots_.size()) { // keep the table at most half full
         std::vector<MemoSlot> bigger(memoSlots_.size() * 2);
         mask = bigger.size() - 1;
@@ -78,11 +116,13 @@ Translator::Found Translator::remembered(char32_t letter, const LetterIndex &ind
         }
         memoSlots_.swap(bigger);
     }
-    return Found{rendering_.how, rendering_.label, rendering_.meaning};
+    const MemoEntry m{e};
+    return Found{m.how(), m.label(), m.meaning()};
 }
 
 bool Translator::readingOf(char32_t letter, Found &out) {
     if (finder_) {
+        lastEntry_ = nullptr;
         auto found = finder_(letter, s_.CurrentWord);
         if (!found)
             return false;
@@ -91,6 +131,7 @@ bool Translator::readingOf(char32_t letter, Found &out) {
         return true;
     }
     const auto index = lexicon_.letter(letter);
+    lastEntry_ = nullptr;
     if (!index)
         return false;
     out = *index ? remembered(letter, **index) : Found{};

@@ -9,6 +9,7 @@
 #include "TranslationState.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace dlx {
@@ -72,7 +73,8 @@ private:
     void wordStepNow();
     void separatorNow(std::u32string_view piece);
     // The extended mode's stage: pieces wait as tokens until a sentence (or the line) ends.
-    GrammarToken &nextToken();
+    GrammarToken &nextToken(GrammarToken::Kind kind);
+    void growTokens();
     void recordWord();
     void recordSeparator(std::u32string_view piece);
     /// Rewrites the waiting tokens and renders them; `sentenceEnds` when a sentence's mark ended them.
@@ -111,17 +113,41 @@ private:
     std::size_t lineEndToken_ = SIZE_MAX; ///< the first token of the line's last piece, when it is waiting
     GrammarContext grammarContext_;
     std::u32string upperWord_;
+    /// Gives the waiting tokens their own copies of what they view in the remembered words, before those go.
+    void keepWaitingTokens();
 
     // What the letter files made of each word seen so far: words repeat, the lookup need not. Open addressing
-    // on the word; each word and its rendering lie together in memo_.
+    // on the word. Each word lies in one entry with its rendering, its key and what the extended mode asks of it,
+    // in blocks that never move: the waiting tokens view their keys and meanings there instead of copying them.
+    struct MemoEntry {
+        static constexpr std::size_t kHeader = 5;
+        static constexpr char32_t kNotWorkedOut = UINT32_MAX; ///< the key length before workOut
+        /// word length, meaning length, how | label << 8 | family << 16, the rules the word may set off, key
+        /// length; then the word as the driver cut it, its meaning and room for its key
+        char32_t *e;
+        std::u32string_view word() const { return {e + kHeader, e[0]}; }
+        std::u32string_view meaning() const { return {e + kHeader + e[0], e[1]}; }
+        std::u32string_view key() const { return {e + kHeader + e[0] + e[1], e[4]}; }
+        Rendering::How how() const { return static_cast<Rendering::How>(e[2] & 0xFF); }
+        Label label() const { return static_cast<Label>((e[2] >> 8) & 0xFF); }
+        SuffixFamily family() const { return static_cast<SuffixFamily>(e[2] >> 16); }
+        GrammarRuleSet triggers() const { return e[3]; }
+    };
+    static constexpr std::size_t kMemoBlock = 1 << 15; ///< characters in a block; a larger entry is not kept
     struct MemoSlot {
         std::uint32_t hash = 0;
-        std::uint32_t entry = UINT32_MAX; ///< where the word's entry starts in memo_, UINT32_MAX when free
+        std::uint32_t entry = UINT32_MAX; ///< block * kMemoBlock + offset of the word's entry, UINT32_MAX when free
     };
+    char32_t *memoAt(std::uint32_t entry) const { return memoBlocks_[entry / kMemoBlock].get() + entry % kMemoBlock; }
     std::vector<MemoSlot> memoSlots_;
-    std::u32string memo_;
+    std::vector<std::unique_ptr<char32_t[]>> memoBlocks_;
+    std::size_t memoUsed_ = 0; ///< characters used in the last block
     std::size_t memoCount_ = 0;
     std::array<std::uint64_t, 26> memoSerials_{}; ///< the index each letter's remembered renderings came from
+    char32_t *lastEntry_ = nullptr;               ///< the remembered entry of the last reading; nullptr when none
+    GrammarToken memoToken_;                      ///< room for working out an entry's rules
+    /// Works out what the extended mode asks of a remembered word: its key, suffix family and rules.
+    void workOut(char32_t *entry);
 };
 
 } // namespace dlx

@@ -4,6 +4,7 @@
 #include "PhraseRewriter.h"
 
 #include <filesystem>
+#include <optional>
 
 using namespace dlx;
 using namespace dlx::test;
@@ -201,6 +202,22 @@ TEST_F(Extended, EveryRuleOffRendersAsTheGrammarMode) {
               "โต๊ะเป็นทำ");
 }
 
+// The waiting tokens view the translator's remembered readings; a letter file that changes while a sentence
+// waits (a new run in the middle of a long line) makes it forget them, and the tokens keep what they had.
+TEST_F(Extended, WaitingWordsKeepTheirReadingsWhenALetterFileChanges) {
+    Lexicon lexicon(data.path());
+    TranslationState state;
+    Translator translator(state, lexicon);
+    translator.extended = true;
+    beginRun(state);
+    lexicon.refresh();
+    translator.translatePart(U"Emma's old father ", false);
+    data.writeEntries({entry("emma", "เอมมา", N), entry("eat", "กิน", VT)});
+    lexicon.refresh();
+    translator.translatePart(U"eat", true);
+    EXPECT_EQ(toUtf8(state.Text4), "พ่อแก่ของเอ็มมากิน");
+}
+
 // With no rule on, the stage must render the shipped sample texts exactly as the grammar mode does; and with the
 // mode off the translation is the grammar mode's, which the rest of the suite checks.
 TEST(ExtendedStage, RendersTheSampleTextsAsTheGrammarModeWhenEveryRuleIsOff) {
@@ -212,9 +229,16 @@ TEST(ExtendedStage, RendersTheSampleTextsAsTheGrammarModeWhenEveryRuleIsOff) {
         const auto bytes = readFileBytes(e.path().string());
         ASSERT_TRUE(bytes.ok());
         const auto lines = splitLines(decodeTextBytes(*bytes));
-        auto run = [&](bool extended, GrammarRuleSet rules) {
+        // The remembered readings the tokens view, or readings of their own from a lookup of every word.
+        auto run = [&](bool extended, GrammarRuleSet rules, bool ownReadings = false) {
             TranslationState state;
-            Translator translator(state, lexicon);
+            Translator::Finder lookup;
+            if (ownReadings)
+                lookup = [&](char32_t letter, std::u32string_view word) {
+                    const auto index = lexicon.letter(letter);
+                    return index && *index ? std::optional(findRendering(**index, word)) : std::nullopt;
+                };
+            Translator translator(state, lexicon, lookup);
             translator.extended = extended;
             translator.extendedRules = rules;
             beginRun(state);
@@ -223,7 +247,9 @@ TEST(ExtendedStage, RendersTheSampleTextsAsTheGrammarModeWhenEveryRuleIsOff) {
         };
         const auto grammar = run(false, kAllGrammarRules);
         EXPECT_EQ(run(true, 0), grammar) << e.path();
-        changed += run(true, kAllGrammarRules) != grammar;
+        const auto extended = run(true, kAllGrammarRules);
+        changed += extended != grammar;
+        EXPECT_EQ(run(true, kAllGrammarRules, true), extended) << e.path();
         ++texts;
     }
     EXPECT_GE(texts, 3u);
