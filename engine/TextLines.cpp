@@ -99,8 +99,8 @@ ByteReader utf16AsUtf8(ByteReader source, bool bigEndian) {
         ByteReader source;
         bool bigEndian;
         bool markSkipped = false, ended = false;
-        std::string odd;   ///< a byte whose partner has not come yet
-        char32_t high = 0; ///< a high surrogate waiting for its low one
+        std::string odd; ///< a byte whose partner has not come yet
+        Utf16Decoder decoder;
         std::unique_ptr<char[]> chunk;
     };
     auto state = std::make_shared<State>();
@@ -123,8 +123,7 @@ ByteReader utf16AsUtf8(ByteReader source, bool bigEndian) {
             st.odd.clear();
             if (*got == 0) {
                 st.ended = true;
-                if (st.high || n % 2) // as the window reads such a file: one U+FFFD for what is left over
-                    put(U'\uFFFD');
+                st.decoder.end(n % 2 != 0, put); // as the window reads such a file
                 break;
             }
             const auto *b = reinterpret_cast<const unsigned char *>(st.chunk.get());
@@ -133,22 +132,8 @@ ByteReader utf16AsUtf8(ByteReader source, bool bigEndian) {
                 i = 2;
                 st.markSkipped = true;
             }
-            for (; i + 1 < n; i += 2) {
-                const char32_t unit = st.bigEndian ? (b[i] << 8 | b[i + 1]) : (b[i + 1] << 8 | b[i]);
-                if (unit >= 0xD800 && unit <= 0xDBFF) {
-                    if (st.high)
-                        put(U'\uFFFD');
-                    st.high = unit;
-                } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
-                    put(st.high ? 0x10000 + ((st.high - 0xD800) << 10) + (unit - 0xDC00) : U'\uFFFD');
-                    st.high = 0;
-                } else {
-                    if (st.high)
-                        put(U'\uFFFD');
-                    st.high = 0;
-                    put(unit);
-                }
-            }
+            for (; i + 1 < n; i += 2)
+                st.decoder.take(Utf16Decoder::unitAt(b + i, st.bigEndian), put);
             if (i < n)
                 st.odd.assign(1, static_cast<char>(b[i]));
         }

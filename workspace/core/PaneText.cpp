@@ -8,28 +8,12 @@ namespace {
 std::u32string fromUtf16(std::string_view bytes, bool bigEndian) {
     std::u32string out;
     out.reserve(bytes.size() / 2);
-    char32_t high = 0;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
-        const char32_t unit = bigEndian ? (a << 8 | b) : (b << 8 | a);
-        if (unit >= 0xD800 && unit <= 0xDBFF) {
-            if (high)
-                out.push_back(U'\uFFFD');
-            high = unit;
-            continue;
-        }
-        if (unit >= 0xDC00 && unit <= 0xDFFF) {
-            out.push_back(high ? 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00) : U'\uFFFD');
-            high = 0;
-            continue;
-        }
-        if (high)
-            out.push_back(U'\uFFFD');
-        high = 0;
-        out.push_back(unit);
-    }
-    if (high || bytes.size() % 2)
-        out.push_back(U'\uFFFD');
+    Utf16Decoder decoder;
+    const auto put = [&out](char32_t c) { out.push_back(c); };
+    const auto *b = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        decoder.take(Utf16Decoder::unitAt(b + i, bigEndian), put);
+    decoder.end(bytes.size() % 2 != 0, put);
     return out;
 }
 
