@@ -10,6 +10,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace dlx {
 
@@ -35,6 +36,37 @@ struct GrammarToken {
     Label label = Label::Other;
     SuffixFamily family = SuffixFamily::None; ///< how a suffixed word was reached (-s, -ed, -ing, -er, -est)
 
+    GrammarToken() = default;
+    // A copied or moved token views its own copy of what it owned: rules may reorder tokens, and the waiting
+    // tokens move when their vector grows.
+    GrammarToken(const GrammarToken &other) { *this = other; }
+    GrammarToken(GrammarToken &&other) noexcept { *this = std::move(other); }
+    GrammarToken &operator=(const GrammarToken &other) {
+        if (this != &other) {
+            takeFields(other);
+            text = other.text;
+            ownKey = other.ownKey;
+            ownMeaning = other.ownMeaning;
+            tail = other.tail;
+            takeViews(other);
+        }
+        return *this;
+    }
+    GrammarToken &operator=(GrammarToken &&other) noexcept {
+        if (this != &other) {
+            takeFields(other);
+            const bool ownsKey = other.key.data() == other.ownKey.data();
+            const bool ownsMeaning = other.meaning.data() == other.ownMeaning.data();
+            text = std::move(other.text);
+            ownKey = std::move(other.ownKey);
+            ownMeaning = std::move(other.ownMeaning);
+            tail = std::move(other.tail);
+            key = ownsKey ? std::u32string_view(ownKey) : other.key;
+            meaning = ownsMeaning ? std::u32string_view(ownMeaning) : other.meaning;
+        }
+        return *this;
+    }
+
     /// Gives the token a meaning of its own (a rule's Thai, or one copied because nothing else keeps it).
     void setMeaning(std::u32string_view m) {
         ownMeaning.assign(m); // m may view ownMeaning itself: assign copes with that
@@ -43,6 +75,20 @@ struct GrammarToken {
     void setKey(std::u32string_view k) {
         ownKey.assign(k);
         key = ownKey;
+    }
+
+private:
+    void takeFields(const GrammarToken &o) {
+        kind = o.kind;
+        quiet = o.quiet;
+        plain = o.plain;
+        how = o.how;
+        label = o.label;
+        family = o.family;
+    }
+    void takeViews(const GrammarToken &o) {
+        key = o.key.data() == o.ownKey.data() ? std::u32string_view(ownKey) : o.key;
+        meaning = o.meaning.data() == o.ownMeaning.data() ? std::u32string_view(ownMeaning) : o.meaning;
     }
 };
 

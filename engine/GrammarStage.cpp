@@ -36,28 +36,9 @@ bool rendersOwnMeaning(Rendering::How how) {
 
 } // namespace
 
-void Translator::growTokens() {
-    if (tokens_.size() < tokens_.capacity() || tokenCount_ == 0) {
-        tokens_.emplace_back();
-        return;
-    }
-    // Growing moves the tokens, and with them a short key or meaning kept in the token itself.
-    std::vector<std::uint8_t> owns(tokenCount_);
-    for (std::size_t i = 0; i < tokenCount_; ++i)
-        owns[i] = (tokens_[i].key.data() == tokens_[i].ownKey.data() ? 1 : 0) |
-                  (tokens_[i].meaning.data() == tokens_[i].ownMeaning.data() ? 2 : 0);
-    tokens_.emplace_back();
-    for (std::size_t i = 0; i < tokenCount_; ++i) {
-        if (owns[i] & 1)
-            tokens_[i].key = tokens_[i].ownKey;
-        if (owns[i] & 2)
-            tokens_[i].meaning = tokens_[i].ownMeaning;
-    }
-}
-
 inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     if (tokenCount_ == tokens_.size())
-        growTokens();
+        tokens_.emplace_back(); // a token moved as the vector grows keeps viewing what it owns
     GrammarToken &t = tokens_[tokenCount_++];
     t.kind = kind;
     t.tail.clear();

@@ -74,7 +74,6 @@ private:
     void separatorNow(std::u32string_view piece);
     // The extended mode's stage: pieces wait as tokens until a sentence (or the line) ends.
     GrammarToken &nextToken(GrammarToken::Kind kind);
-    void growTokens();
     void recordWord();
     void recordSeparator(std::u32string_view piece);
     /// Rewrites the waiting tokens and renders them; `sentenceEnds` when a sentence's mark ended them.

@@ -3,11 +3,13 @@
 #include "EngineFixture.h"
 #include "PhraseRewriter.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
 using namespace dlx;
 using namespace dlx::test;
+using namespace std::literals;
 
 namespace {
 
@@ -216,6 +218,30 @@ TEST_F(Extended, WaitingWordsKeepTheirReadingsWhenALetterFileChanges) {
     lexicon.refresh();
     translator.translatePart(U"eat", true);
     EXPECT_EQ(toUtf8(state.Text4), "พ่อแก่ของเอ็มมากิน");
+}
+
+// Rules reorder tokens and the waiting tokens move as their vector grows: a key or meaning a token owns (a short one
+// lies inside the string itself) must move with it.
+TEST(GrammarTokens, KeepTheirOwnKeysAndMeaningsWhenMovedOrCopied) {
+    std::vector<GrammarToken> t(3);
+    const std::u32string_view kept = U"ถูกทำ"sv; // viewed, not owned
+    t[0].setKey(U"TO"sv);
+    t[0].setMeaning(U"ให้"sv);
+    t[1].setKey(U"S"sv);
+    t[1].meaning = kept;
+    t[2].setKey(U"MUST"sv);
+    t[2].setMeaning(U"ห้าม"sv);
+    std::rotate(t.begin(), t.begin() + 2, t.end());
+    t.emplace_back(t[1]);
+    t.resize(40); // grows: every token moves
+    const std::u32string_view keys[] = {U"MUST"sv, U"TO"sv, U"S"sv, U"TO"sv};
+    const std::u32string_view meanings[] = {U"ห้าม"sv, U"ให้"sv, kept, U"ให้"sv};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(t[i].key, keys[i]) << i;
+        EXPECT_EQ(t[i].meaning, meanings[i]) << i;
+        EXPECT_EQ(t[i].key.data(), t[i].ownKey.data()) << i;
+    }
+    EXPECT_EQ(t[2].meaning.data(), kept.data());
 }
 
 // With no rule on, the stage must render the shipped sample texts exactly as the grammar mode does; and with the
