@@ -125,7 +125,7 @@ const PhraseRow kRows[] = {{G, "I can not go", "ฉันไม่สามา�
                            {G, "for ever", "ตลอดไป"},
                            {G, "for this reason", "ด้วยเหตุนี้"},
                            {G, "first and foremost", "ก่อนอื่น"},
-                           {G, "of course", "เพราะว่า"},
+                           {G, "of course", "แน่นอน"},
                            {G, "full of", "เต็มไปด้วย"},
                            {G, "lots of", "มากนัก"},
                            {G, "too much", "มากเกินไป"},
