@@ -2,10 +2,12 @@
 // tables of words they go by.
 #include "GrammarRules.h"
 
+#include "ThaiIdiomTable.h"
 #include "Utf8.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 using namespace std::literals;
 
@@ -30,7 +32,36 @@ constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv, 
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv}; // don't, doesn't, didn't
 constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv};
+constexpr std::array kNeedVerb{U"NEED"sv};
 constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its participle ("is not yet made")
+// Modals that open a question before their subject: "Can you", "What should I".
+constexpr std::array kModals{U"CAN"sv,    U"COULD"sv, U"WILL"sv,  U"WOULD"sv, U"SHALL"sv,
+                             U"SHOULD"sv, U"MAY"sv,   U"MIGHT"sv, U"MUST"sv};
+// Verbs whose "to" before a noun phrase names who receives: "told the story to him" => บอกเรื่องให้เขา.
+constexpr std::array kGivingVerbs{U"GIVE"sv,     U"GAVE"sv,     U"GIVEN"sv,   U"TELL"sv,   U"TOLD"sv,      U"SHOW"sv,
+                                  U"SHOWN"sv,    U"EXPLAIN"sv,  U"PROVE"sv,   U"PROVEN"sv, U"OFFER"sv,     U"TEACH"sv,
+                                  U"TAUGHT"sv,   U"SELL"sv,     U"SOLD"sv,    U"LEND"sv,   U"LENT"sv,      U"PAY"sv,
+                                  U"PAID"sv,     U"DESCRIBE"sv, U"MENTION"sv, U"REPORT"sv, U"INTRODUCE"sv, U"HAND"sv,
+                                  U"DEDICATE"sv, U"GRANT"sv,    U"DELIVER"sv, U"SUGGEST"sv};
+// Verbs whose "to" names where something goes: "move the files to the directory" => ย้ายแฟ้มไปยังไดเรกทอรี.
+constexpr std::array kMovingVerbs{U"MOVE"sv,    U"COPY"sv,    U"SEND"sv,     U"SENT"sv,     U"WRITE"sv,    U"WROTE"sv,
+                                  U"WRITTEN"sv, U"RENAME"sv,  U"TRANSFER"sv, U"UPLOAD"sv,   U"REDIRECT"sv, U"FORWARD"sv,
+                                  U"BRING"sv,   U"BROUGHT"sv, U"CARRY"sv,    U"RESTORE"sv,  U"SAVE"sv,     U"EXPORT"sv,
+                                  U"SWITCH"sv,  U"MIGRATE"sv, U"PUSH"sv,     U"DOWNLOAD"sv, U"RETURN"sv,   U"POINT"sv};
+// Verbs whose "to" names what something becomes: "set the size to 10" => ตั้งขนาดเป็น 10.
+constexpr std::array kBecomingVerbs{U"SET"sv,     U"RESET"sv,     U"CHANGE"sv,  U"RENAME"sv,
+                                    U"CONVERT"sv, U"TRANSLATE"sv, U"UPGRADE"sv, U"DEFAULT"sv};
+// Verbs whose "to" joins two things: "apply it to your programs" => ใช้มันกับโปรแกรมของคุณ.
+constexpr std::array kJoiningVerbs{U"APPLY"sv, U"ATTACH"sv, U"CONNECT"sv, U"GLUE"sv,   U"LINK"sv,  U"BIND"sv,
+                                   U"BOUND"sv, U"TIE"sv,    U"STICK"sv,   U"STUCK"sv,  U"SAY"sv,   U"SAID"sv,
+                                   U"TALK"sv,  U"SPEAK"sv,  U"SPOKE"sv,   U"SPOKEN"sv, U"REPLY"sv, U"LIE"sv,
+                                   U"MARRY"sv, U"FASTEN"sv, U"CLIP"sv,    U"PIN"sv};
+// Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to, give to).
+constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv, U"GIVE"sv, U"GAVE"sv, U"GIVEN"sv};
+// Manner adverbs that Thai keeps before the verb: habit and hedging, not manner.
+constexpr std::array kAdverbsBeforeVerb{U"โดยปกติ"sv, U"โดยทั่วไป"sv, U"โดยพื้นฐาน"sv};
+constexpr std::size_t kMostObjectWords = 6; // words between a verb and its "to"
+constexpr std::size_t kMostClauseWords = 7; // words after a verb that a moved adverb may pass
 
 template <std::size_t N> bool among(const std::array<std::u32string_view, N> &words, std::u32string_view key) {
     return std::find(words.begin(), words.end(), key) != words.end();
@@ -50,6 +81,37 @@ bool isPronounLabel(Label l) {
 }
 bool isNounLabel(Label l) {
     return l == Label::Noun;
+}
+
+bool isAdverbLabel(Label l) {
+    return l == Label::Adverb;
+}
+
+/// True when the upper-case key is one of the verbs or a regular form of one: -s, -es, -ies, -ed, -d, -ied, -ing
+/// (with a doubled last letter, or without a final e).
+template <std::size_t N> bool verbFormOf(const std::array<std::u32string_view, N> &verbs, std::u32string_view key) {
+    if (among(verbs, key))
+        return true;
+    std::u32string stem;
+    auto cut = [&](std::size_t n, std::u32string_view add) {
+        if (key.size() <= n + 1)
+            return false;
+        stem.assign(key.substr(0, key.size() - n));
+        stem += add;
+        return among(verbs, std::u32string_view(stem));
+    };
+    auto doubled = [&](std::size_t n) { // SHIPPED => SHIP
+        return key.size() > n + 2 && key[key.size() - n - 1] == key[key.size() - n - 2] && cut(n + 1, {});
+    };
+    if (key.ends_with(U"IES"sv) || key.ends_with(U"IED"sv))
+        return cut(3, U"Y"sv);
+    if (key.ends_with(U"S"sv))
+        return cut(1, {}) || (key.ends_with(U"ES"sv) && cut(2, {}));
+    if (key.ends_with(U"ED"sv))
+        return cut(2, {}) || cut(1, {}) || doubled(2);
+    if (key.ends_with(U"ING"sv))
+        return cut(3, {}) || cut(3, U"E"sv) || doubled(3);
+    return false;
 }
 
 bool isWord(const GrammarToken &t) {
@@ -117,6 +179,29 @@ std::u32string_view ownThai(const GrammarToken &t) {
     if (t.kind == Kind::Word && !t.quiet && (t.how == How::Exact || t.how == How::Write || t.how == How::Hold))
         return t.meaning;
     return trimSpaces(t.text);
+}
+
+/// True when a built-in phrase rule would read `thai` with the Thai after it as one phrase: ให้ before เพื่อน is
+/// the start of ให้เพื่อ.
+bool joinsPhraseRule(std::u32string_view thai, std::u32string_view after) {
+    return std::any_of(ThaiIdiomTable().begin(), ThaiIdiomTable().end(), [&](const ThaiIdiomRule &r) {
+        return r.search.size() > thai.size() && r.search.starts_with(thai) &&
+               after.starts_with(r.search.substr(thai.size()));
+    });
+}
+
+/// The Thai for a word put before token n: `thai`, or `otherwise` when a phrase rule would read `thai` together with
+/// the word after it or with the noun that leads the noun phrase there (which the rendering writes first).
+std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u32string_view thai,
+                               std::u32string_view otherwise) {
+    if (n == kNone)
+        return thai;
+    if (joinsPhraseRule(thai, ownThai(t[n])))
+        return otherwise;
+    for (std::size_t j = n, words = 0; j != kNone && words < kMostWordsBetween; j = nextWord(t, j), ++words)
+        if (isNoun(t[j]))
+            return joinsPhraseRule(thai, t[j].meaning) ? otherwise : thai;
+    return thai;
 }
 
 // X 's Y: the noun phrase Y, then ของ and X with the adjectives and nouns before it in Thai order. After a
@@ -368,16 +453,36 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
 
 // A verb, then "to", then a verb: the second verb follows the first without เพื่อ ("want to go" => ต้องการไป).
 // After an adjective "to" is ที่จะ ("easy to use" => ง่ายที่จะใช้); after a verb and its object it is ให้.
-void toVerb(std::span<GrammarToken> t, const GrammarContext &) {
+// "have to", "need to" and "used to" are a verb of their own: ต้อง, จำเป็นต้อง, เคย; a passive "used to" is ใช้ใน
+// การ, with the word after it read as a verb ("is used to store" => ถูกใช้ในการเก็บ).
+void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string verb;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!isWord(t[i]) || t[i].key != U"TO"sv)
             continue;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
-        if (p == kNone || n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
-            !(isVerb(t[n].label) || t[n].label == Label::Be))
+        if (p == kNone || n == kNone || !isWord(t[n]))
+            continue;
+        const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be);
+        if (t[p].key == U"USED"sv && isWord(t[p]) && !t[p].quiet) {
+            // what follows "used to" is a verb when it can be one: "to store" is เก็บ, not ร้านค้า
+            const bool verbAfter = nextVerb || (!t[n].quiet && c.sense && c.sense(t[n].key, isVerb, verb) &&
+                                                (setReading(t[n], How::Exact, Label::TransitiveVerb, verb), true));
+            if (t[p].how == How::Exact && t[p].meaning.starts_with(U"ถูก"sv)) {
+                setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ในการ"sv, U"สำหรับ"sv));
+            } else if (verbAfter) {
+                setReading(t[p], How::Exact, t[p].label, U"เคย"sv);
+                t[i].kind = Kind::Dropped;
+            }
+            continue;
+        }
+        if (!nextVerb)
             continue;
         const std::size_t pp = previousWord(t, p);
-        if (isVerbWord(t[p]))
+        if (isWord(t[p]) && !t[p].quiet && (among(kHaveForms, t[p].key) || verbFormOf(kNeedVerb, t[p].key))) {
+            setReading(t[p], How::Exact, t[p].label, t[p].key[0] == U'H' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
+            t[i].kind = Kind::Dropped;
+        } else if (isVerbWord(t[p]))
             t[i].kind = Kind::Dropped;
         else if (wordWith(t[p], How::Exact, Label::Adjective))
             setReading(t[i], How::Exact, Label::Preposition, U"ที่จะ"sv);
@@ -386,14 +491,184 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &) {
     }
 }
 
+/// The Thai of "to" after a verb of `key`'s kind, and another to use where a phrase rule would misread it; nothing
+/// for another verb.
+std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_view key) {
+    if (verbFormOf(kGivingVerbs, key))
+        return {U"ให้"sv, U"แก่"sv};
+    if (verbFormOf(kMovingVerbs, key))
+        return {U"ไปยัง"sv, U"ไปที่"sv};
+    if (verbFormOf(kJoiningVerbs, key))
+        return {U"กับ"sv, U"เข้ากับ"sv};
+    if (verbFormOf(kBecomingVerbs, key))
+        return {U"เป็น"sv, U"ให้เป็น"sv};
+    if (key == U"ADD"sv || key == U"ADDS"sv || key == U"ADDED"sv || key == U"ADDING"sv)
+        return {U"ลงใน"sv, U"เข้าไปใน"sv};
+    return {};
+}
+
+// "to" before a noun phrase after a verb of giving, moving, joining or becoming and its object: ให้, ไปยัง, กับ,
+// เป็น, ลงใน in place of เพื่อ. Right after the verb only where no phrase rule reads เพื่อ after it.
+void toObject(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isWord(t[i]) || t[i].key != U"TO"sv || t[i].how != How::Exact || t[i].meaning != U"เพื่อ"sv)
+            continue;
+        const std::size_t n = nextWord(t, i);
+        if (n == kNone || (isWord(t[n]) && (isVerbWord(t[n]) || t[n].label == Label::Be)))
+            continue;
+        std::size_t v = previousWord(t, i); // back over the object to its verb
+        for (std::size_t words = 0; v != kNone && !isVerbWord(t[v]); v = previousWord(t, v)) {
+            const GrammarToken &w = t[v];
+            const bool objectWord =
+                w.kind == Kind::Piece || (isWord(w) && (w.label == Label::Adjective || w.label == Label::Noun ||
+                                                        w.label == Label::Pronoun || w.label == Label::Adverb));
+            if (!objectWord || ++words > kMostObjectWords) {
+                v = kNone;
+                break;
+            }
+        }
+        if (v == kNone || !isVerbWord(t[v]))
+            continue;
+        const auto [thai, otherwise] = toAfterVerb(t[v].key);
+        if (thai.empty() || (v == previousWord(t, i) && verbFormOf(kToLeftAfter, t[v].key)))
+            continue;
+        setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, thai, otherwise));
+    }
+}
+
+// must not, mustn't: ห้าม ("you must not remove it" => คุณห้ามเอาออกมัน), not the phrase rules' ไม่ต้อง (need not).
+void mustNot(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isWord(t[i]) || (t[i].key != U"MUST"sv && t[i].key != U"MUSTN"sv))
+            continue;
+        const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
+        if (v == kNone || !isWord(t[v]) || t[n].key != (t[i].key.size() == 4 ? U"NOT"sv : U"T"sv))
+            continue;
+        setReading(t[i], How::Exact, Label::Adverb, U"ห้าม"sv);
+        t[n].kind = Kind::Dropped;
+    }
+}
+
+// A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its pronoun subject first, as
+// Thai asks: คุณสามารถ...; a yes-or-no question ends with ไหม.
+void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::size_t m = c.firstToken;
+    if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
+        return;
+    const bool yesOrNo = !wordWith(t[m], How::Exact, Label::Question);
+    if (!yesOrNo && (m = nextWord(t, m)) == kNone)
+        return;
+    if (!isWord(t[m]) || !(among(kModals, t[m].key) || (yesOrNo && wordWith(t[m], How::Exact, Label::Be))))
+        return;
+    std::size_t s = nextWord(t, m);
+    if (s != kNone && t[s].key == U"T"sv) // can't, couldn't: the negation stays with the modal
+        s = nextWord(t, s);
+    if (s == kNone || !wordWith(t[s], How::Exact, Label::Pronoun) || nextWord(t, s) == kNone)
+        return;
+    std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(s),
+                t.begin() + static_cast<std::ptrdiff_t>(s) + 1);
+    if (!yesOrNo || std::any_of(t.begin(), t.end(), [](const GrammarToken &w) { return w.key == U"OR"sv; }))
+        return; // "Is he married or single?" asks with หรือ already
+    for (std::size_t last = t.size(); last-- > m;) {
+        if (t[last].kind != Kind::Separator && !isBlank(t[last])) {
+            t[last].tail += U"ไหม"sv;
+            break;
+        }
+    }
+}
+
+/// A manner adverb: an -ly word whose Thai is อย่าง..., โดย... or ทันที, and not one Thai keeps before the verb.
+bool isMannerAdverb(const GrammarToken &t) {
+    if (!wordWith(t, How::Exact, Label::Adverb) || !t.key.ends_with(U"LY"sv))
+        return false;
+    const std::u32string_view m = t.meaning;
+    return (m.starts_with(U"อย่าง"sv) || m.starts_with(U"โดย"sv) || m == U"ทันที"sv) && !among(kAdverbsBeforeVerb, m);
+}
+
+/// True for a word that ends a clause's run of words: a conjunction ("and", a relative's ที่), a question word.
+bool opensClause(const GrammarToken &t) {
+    return isWord(t) && (t.label == Label::Conjunction || t.label == Label::Question);
+}
+
+/// True when a mark or a clause's opening word follows token i; false where the tokens run out.
+bool endsClause(std::span<GrammarToken> t, std::size_t i) {
+    for (++i; i < t.size(); ++i)
+        if (!isBlank(t[i]))
+            return t[i].kind == Kind::Separator || opensClause(t[i]);
+    return false;
+}
+
+// A manner adverb right before its verb goes to the end of the clause, as Thai has it: "He clearly doubted my
+// sanity" => เขาสงสัยสติของฉันอย่างชัดเจน. A long clause keeps it after the verb and its object, before the first
+// preposition; a longer one leaves it in place.
+void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isMannerAdverb(t[i]))
+            continue;
+        const std::size_t v = nextWord(t, i);
+        // A verb reached through -s may still be read as a plural noun: the adverb stays where it parts them.
+        if (v == kNone || !isVerbWord(t[v]) || (t[v].how == How::Write && t[v].family != SuffixFamily::ED))
+            continue;
+        std::size_t last = v, beforePreposition = kNone, words = 0;
+        for (std::size_t j = nextWord(t, v); j != kNone && !opensClause(t[j]); j = nextWord(t, j)) {
+            if (beforePreposition == kNone && wordWith(t[j], How::Exact, Label::Preposition))
+                beforePreposition = last;
+            last = j;
+            ++words;
+        }
+        // Where the tokens run out the clause may go on in the next line of wrapped text.
+        if (words > kMostClauseWords || !endsClause(t, last))
+            last = beforePreposition;
+        if (last == kNone || !isWord(t[last]))
+            continue;
+        t[last].tail += t[i].meaning;
+        t[i].kind = Kind::Dropped;
+    }
+}
+
+// too, either and "as well" that end a clause mean "also": ด้วย, เช่นกัน ("You can use it, too." => ...ด้วย);
+// before an adjective "too" stays เกินไป.
+void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isWord(t[i]) || !endsClause(t, i) || nextWord(t, i) != kNone)
+            continue;
+        bool comma = false;
+        const std::size_t p = previousWord(t, i, &comma);
+        if (p == kNone || (comma && t[i].key != U"TOO"sv))
+            continue;
+        if (t[i].key == U"TOO"sv) {
+            setReading(t[i], How::Exact, Label::Adverb, U"ด้วย"sv);
+        } else if (t[i].key == U"EITHER"sv) {
+            setReading(t[i], How::Exact, Label::Adverb, U"เช่นกัน"sv);
+        } else if (t[i].key == U"WELL"sv && p != kNone && t[p].key == U"AS"sv && isWord(t[p])) {
+            setReading(t[i], How::Exact, Label::Adverb, U"ด้วย"sv);
+            t[p].kind = Kind::Dropped;
+        } else {
+            continue;
+        }
+        // "..., too." ends in Thai without the comma; "they, too, came" keeps both
+        std::size_t after = i + 1;
+        while (after < t.size() && isBlank(t[after]))
+            ++after;
+        if (comma && (after == t.size() || t[after].text != U","sv))
+            for (std::size_t k = p + 1; k < i; ++k)
+                t[k].kind = Kind::Dropped; // the comma and the spaces after it
+    }
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::DoSupport, "do-support", doSupport},
+    {GrammarRule::QuestionOrder, "question-order", questionOrder},
     {GrammarRule::Perfect, "perfect", perfect},
     {GrammarRule::Passive, "passive", passive},
     {GrammarRule::Gerund, "gerund", gerund},
     {GrammarRule::ToVerb, "to-verb", toVerb},
+    {GrammarRule::ToObject, "to-object", toObject},
+    {GrammarRule::MustNot, "must-not", mustNot},
+    {GrammarRule::MannerAdverb, "manner-adverb", mannerAdverb},
+    {GrammarRule::AlsoAtEnd, "also-at-end", alsoAtEnd},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -407,6 +682,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::Passive);
     if ((t.how == How::Write && t.family == SuffixFamily::ING) || (t.how == How::Exact && t.key.ends_with(U"ING"sv)))
         rules |= ruleBit(GrammarRule::Gerund);
+    if (t.label == Label::Be || (t.label == Label::Adverb && among(kModals, t.key))) // may open a question
+        rules |= ruleBit(GrammarRule::QuestionOrder);
+    if (t.how == How::Exact && t.label == Label::Adverb && t.key.ends_with(U"LY"sv))
+        rules |= ruleBit(GrammarRule::MannerAdverb);
     switch (t.key.size()) {
     case 1:
         if (t.key[0] == U'S') // the possessive may make it "is", which the passive looks for
@@ -414,19 +693,24 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         break;
     case 2:
         if (t.key == U"TO"sv)
-            rules |= ruleBit(GrammarRule::ToVerb);
+            rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject);
         else if (t.key == U"DO"sv)
             rules |= ruleBit(GrammarRule::DoSupport);
         break;
     case 3:
     case 4:
     case 5:
+    case 6:
         if (t.key[0] == U'H' && among(kHaveForms, t.key))
             rules |= ruleBit(GrammarRule::Perfect);
         if (mayBeRelativeOrQuestion(t.key))
             rules |= ruleBit(GrammarRule::Relative);
         else if (t.key[0] == U'D' && (among(kDoForms, t.key) || among(kDoNegatives, t.key)))
             rules |= ruleBit(GrammarRule::DoSupport);
+        else if (t.key[0] == U'M' && (t.key == U"MUST"sv || t.key == U"MUSTN"sv))
+            rules |= ruleBit(GrammarRule::MustNot);
+        else if (t.key == U"TOO"sv || t.key == U"EITHER"sv || t.key == U"WELL"sv)
+            rules |= ruleBit(GrammarRule::AlsoAtEnd);
         break;
     default:
         break;

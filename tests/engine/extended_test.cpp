@@ -74,6 +74,29 @@ public:
             entry("t", "ไม่", ADV),
             entry("how", "อย่างไร", Q),
             entry("so", "ดังนั้น", ADV),
+            entry("must", "ต้อง", ADV),
+            entry("mustn", "ต้อง", ADV),
+            entry("have", "มี", VT),
+            entry("need", "ต้องการ", VT),
+            entry("used", "ใช้", VT),
+            entry("store", "ร้านค้า", N),
+            entry("store", "เก็บ", VT),
+            entry("told", "บอก", VT),
+            entry("send", "ส่ง", VT),
+            entry("apply", "ใช้", VT),
+            entry("set", "ตั้ง", VT),
+            entry("story", "เรื่อง", N),
+            entry("friend", "เพื่อน", N),
+            entry("can", "สามารถ", ADV),
+            entry("what", "อะไร", Q),
+            entry("or", "หรือ", CON),
+            entry("and", "และ", CON),
+            entry("clearly", "อย่างชัดเจน", ADV),
+            entry("usually", "โดยปกติ", ADV),
+            entry("too", "เกินไป", ADJ),
+            entry("either", "อย่างใดอย่างหนึ่ง", ADJ),
+            entry("as", "เป็น", CON),
+            entry("well", "อย่างดี", ADV),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -176,6 +199,72 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"it is easy to read", "มันเป็นง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
                   {"I go to the table", "ฉันไปเพื่อโต๊ะ"}, // a noun after "to": untouched
+                  {"I have to go", "ฉันต้องไป"},
+                  {"I need to go", "ฉันจำเป็นต้องไป"},
+                  {"he used to live", "เขาเคยอาศัย"},
+                  {"the book is used to store the table", "หนังสือถูกใช้ในการเก็บโต๊ะ"}, // store read as a verb
+                  {"I used the book", "ฉันใช้หนังสือ"},
+              });
+}
+
+TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
+    checkRule(*this, GrammarRule::ToObject,
+              {
+                  {"he told the story to the man", "เขาบอกเรื่องให้ผู้ชาย"},
+                  {"he told the story to the friend", "เขาบอกเรื่องแก่เพื่อน"}, // ให้ before เพื่อน reads ให้เพื่อ
+                  {"I send the old book to the man", "ฉันส่งหนังสือแก่ไปยังผู้ชาย"},
+                  {"apply it to the book", "ใช้มันกับหนังสือ"},
+                  {"I apply to the book", "ฉันใช้กับหนังสือ"}, // right after the verb
+                  {"set it to the table", "ตั้งมันเป็นโต๊ะ"},
+                  {"I read the book to the man", "ฉันอ่านหนังสือเพื่อผู้ชาย"}, // another verb
+                  {"told, the book to the man", "บอก, หนังสือเพื่อผู้ชาย"},  // the verb is of another clause
+              });
+}
+
+TEST_F(Extended, MustNotIsForbidding) {
+    checkRule(*this, GrammarRule::MustNot,
+              {
+                  {"you must not go", "คุณห้ามไป"},
+                  {"you mustn't go", "คุณห้ามไป"},
+                  {"you must go", "คุณต้องไป"},
+                  {"you must not", "คุณต้องไม่"}, // nothing after it
+              });
+}
+
+TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
+    checkRule(*this, GrammarRule::QuestionOrder,
+              {
+                  {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
+                  {"what can you read?", "คุณสามารถอ่านอะไร?"},
+                  {"is it good?", "มันเป็นดีไหม?"},
+                  {"is it good or old?", "มันเป็นดีหรือแก่?"},        // หรือ asks already
+                  {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
+                  {"can the man read?", "สามารถผู้ชายอ่าน?"},       // only a pronoun is moved
+              });
+}
+
+TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
+    checkRule(*this, GrammarRule::MannerAdverb,
+              {
+                  {"he clearly read the book.", "เขาอ่านหนังสืออย่างชัดเจน."},
+                  {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
+                  {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
+                  {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."},  // Thai keeps it before the verb
+                  {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
+                  {"he clearly read the book by the old table by the old man's book.",
+                   "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
+              });
+}
+
+TEST_F(Extended, TooEitherAndAsWellEndingAClauseAreAlso) {
+    checkRule(*this, GrammarRule::AlsoAtEnd,
+              {
+                  {"I read the book, too.", "ฉันอ่านหนังสือด้วย."},
+                  {"he, too, came.", "เขา, ด้วย, มา."},
+                  {"I don't read it either.", "ฉันไม่อ่านมันเช่นกัน."},
+                  {"I read it as well.", "ฉันอ่านมันด้วย."},
+                  {"it is too old.", "มันเป็นแก่เกินไป."}, // before an adjective
+                  {"I read it as well as the book.", "ฉันอ่านมันเป็นอย่างดีเป็นหนังสือ."},
               });
 }
 
