@@ -92,13 +92,14 @@ bool isAdverbLabel(Label l) {
 template <std::size_t N> bool verbFormOf(const std::array<std::u32string_view, N> &verbs, std::u32string_view key) {
     if (among(verbs, key))
         return true;
-    std::u32string stem;
+    // key without its last n letters, then `add`, is one of the verbs
     auto cut = [&](std::size_t n, std::u32string_view add) {
         if (key.size() <= n + 1)
             return false;
-        stem.assign(key.substr(0, key.size() - n));
-        stem += add;
-        return among(verbs, std::u32string_view(stem));
+        const std::u32string_view stem = key.substr(0, key.size() - n);
+        return std::any_of(verbs.begin(), verbs.end(), [&](std::u32string_view v) {
+            return v.size() == stem.size() + add.size() && v.starts_with(stem) && v.ends_with(add);
+        });
     };
     auto doubled = [&](std::size_t n) { // SHIPPED => SHIP
         return key.size() > n + 2 && key[key.size() - n - 1] == key[key.size() - n - 2] && cut(n + 1, {});
@@ -630,7 +631,8 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &) {
 // before an adjective "too" stays เกินไป.
 void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &) {
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (!isWord(t[i]) || !endsClause(t, i) || nextWord(t, i) != kNone)
+        if (!isWord(t[i]) || (t[i].key != U"TOO"sv && t[i].key != U"EITHER"sv && t[i].key != U"WELL"sv) ||
+            !endsClause(t, i) || nextWord(t, i) != kNone)
             continue;
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
