@@ -578,6 +578,27 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
+// After a modal ("can", "will", "must", perhaps with not or an adverb between) comes a verb: a word the dictionary
+// reads first as a noun or an adjective is read in its verb sense when it has one ("you can work" => คุณสามารถทำงาน).
+void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string verb;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kModals, t[i].key))
+            continue;
+        std::size_t n = nextWord(t, i);
+        for (std::size_t between = 0; n != kNone && between < kMostWordsBetween; ++between) {
+            if (!isWord(t[n]) || (t[n].key != U"T"sv && !wordWith(t[n], How::Exact, Label::Adverb)))
+                break;
+            n = nextWord(t, n);
+        }
+        if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
+            (t[n].label != Label::Noun && t[n].label != Label::Adjective) || !c.sense ||
+            !c.sense(t[n].key, isVerb, verb))
+            continue;
+        setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
+    }
+}
+
 /// A manner adverb: an -ly word whose Thai is อย่าง..., โดย... or ทันที, and not one Thai keeps before the verb.
 bool isMannerAdverb(const GrammarToken &t) {
     if (!wordWith(t, How::Exact, Label::Adverb) || !t.key.ends_with(U"LY"sv))
@@ -663,6 +684,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::DoSupport, "do-support", doSupport},
     {GrammarRule::QuestionOrder, "question-order", questionOrder},
+    {GrammarRule::ModalVerb, "modal-verb", modalVerb},
     {GrammarRule::Perfect, "perfect", perfect},
     {GrammarRule::Passive, "passive", passive},
     {GrammarRule::Gerund, "gerund", gerund},
@@ -684,8 +706,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::Passive);
     if ((t.how == How::Write && t.family == SuffixFamily::ING) || (t.how == How::Exact && t.key.ends_with(U"ING"sv)))
         rules |= ruleBit(GrammarRule::Gerund);
-    if (t.label == Label::Be || (t.label == Label::Adverb && among(kModals, t.key))) // may open a question
+    if (t.label == Label::Be) // may open a question
         rules |= ruleBit(GrammarRule::QuestionOrder);
+    else if (t.label == Label::Adverb && among(kModals, t.key))
+        rules |= ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
     if (t.how == How::Exact && t.label == Label::Adverb && t.key.ends_with(U"LY"sv))
         rules |= ruleBit(GrammarRule::MannerAdverb);
     switch (t.key.size()) {

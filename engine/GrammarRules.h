@@ -44,6 +44,9 @@ enum class GrammarRule : std::uint8_t {
     /// a question that opens with a modal or be (after a question word: a modal) has its subject first:
     /// "What can you do" => คุณสามารถทำอะไร; a yes-or-no question ends with ไหม
     QuestionOrder,
+    /// the word after a modal (can, will, must ...) is read as a verb when it can be one: "you can work" =>
+    /// คุณสามารถทำงาน, not งาน
+    ModalVerb,
     /// have/has/had before a participle unwritten
     Perfect,
     /// be (+ not, also, ...) + participle => ถูก + verb, the be-word unwritten
@@ -62,7 +65,7 @@ enum class GrammarRule : std::uint8_t {
     /// too, either, as well at the end of a clause => ด้วย, เช่นกัน
     AlsoAtEnd,
 };
-inline constexpr std::size_t kGrammarRuleCount = 12;
+inline constexpr std::size_t kGrammarRuleCount = 13;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -97,6 +97,8 @@ public:
             entry("either", "อย่างใดอย่างหนึ่ง", ADJ),
             entry("as", "เป็น", CON),
             entry("well", "อย่างดี", ADV),
+            entry("work", "งาน", N),
+            entry("work", "ทำงาน", VI),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -240,6 +242,16 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"is it good or old?", "มันเป็นดีหรือแก่?"},        // หรือ asks already
                   {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
                   {"can the man read?", "สามารถผู้ชายอ่าน?"},       // only a pronoun is moved
+              });
+}
+
+TEST_F(Extended, AfterAModalAVerb) {
+    checkRule(*this, GrammarRule::ModalVerb,
+              {
+                  {"you can work", "คุณสามารถทำงาน"},
+                  {"you can not work", "คุณสามารถไม่ทำงาน"},
+                  {"the work can go", "งานสามารถไป"},
+                  {"you can good", "คุณสามารถดี"}, // no verb sense
               });
 }
 
