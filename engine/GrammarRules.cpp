@@ -56,8 +56,8 @@ constexpr std::array kJoiningVerbs{U"APPLY"sv, U"ATTACH"sv, U"CONNECT"sv, U"GLUE
                                    U"BOUND"sv, U"TIE"sv,    U"STICK"sv,   U"STUCK"sv,  U"SAY"sv,   U"SAID"sv,
                                    U"TALK"sv,  U"SPEAK"sv,  U"SPOKE"sv,   U"SPOKEN"sv, U"REPLY"sv, U"LIE"sv,
                                    U"MARRY"sv, U"FASTEN"sv, U"CLIP"sv,    U"PIN"sv};
-// Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to, give to).
-constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv, U"GIVE"sv, U"GAVE"sv, U"GIVEN"sv};
+// Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to).
+constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv};
 // Manner adverbs that Thai keeps before the verb: habit and hedging, not manner.
 constexpr std::array kAdverbsBeforeVerb{U"โดยปกติ"sv, U"โดยทั่วไป"sv, U"โดยพื้นฐาน"sv};
 constexpr std::size_t kMostObjectWords = 6; // words between a verb and its "to"
@@ -469,11 +469,17 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             // what follows "used to" is a verb when it can be one: "to store" is เก็บ, not ร้านค้า
             const bool verbAfter = nextVerb || (!t[n].quiet && c.sense && c.sense(t[n].key, isVerb, verb) &&
                                                 (setReading(t[n], How::Exact, Label::TransitiveVerb, verb), true));
+            const std::size_t subject = previousWord(t, p);
             if (t[p].how == How::Exact && t[p].meaning.starts_with(U"ถูก"sv)) {
                 setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ในการ"sv, U"สำหรับ"sv));
-            } else if (verbAfter) {
+            } else if (verbAfter && subject != kNone &&
+                       (isNoun(t[subject]) || wordWith(t[subject], How::Exact, Label::Pronoun))) {
+                // "He used to live", a habit; without a subject before it "used" may be a passive's whose be
+                // ended the line before
                 setReading(t[p], How::Exact, t[p].label, U"เคย"sv);
                 t[i].kind = Kind::Dropped;
+            } else if (verbAfter) {
+                t[i].kind = Kind::Dropped; // as after any verb: ใช้ + verb
             }
             continue;
         }
@@ -517,7 +523,10 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &) {
         const std::size_t n = nextWord(t, i);
         if (n == kNone || (isWord(t[n]) && (isVerbWord(t[n]) || t[n].label == Label::Be)))
             continue;
+        if (isWord(t[n]) && (t[n].label == Label::Preposition || t[n].label == Label::Conjunction))
+            continue;                       // "connect to from", "to and from": no noun phrase
         std::size_t v = previousWord(t, i); // back over the object to its verb
+        bool twoObjects = false;            // "give you access to": the "to" is the second object's
         for (std::size_t words = 0; v != kNone && !isVerbWord(t[v]); v = previousWord(t, v)) {
             const GrammarToken &w = t[v];
             const bool objectWord =
@@ -527,12 +536,15 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &) {
                 v = kNone;
                 break;
             }
+            twoObjects = twoObjects || (words > 1 && isWord(w) && w.label == Label::Pronoun);
         }
-        if (v == kNone || !isVerbWord(t[v]))
+        if (v == kNone || !isVerbWord(t[v]) || twoObjects)
             continue;
-        const auto [thai, otherwise] = toAfterVerb(t[v].key);
+        auto [thai, otherwise] = toAfterVerb(t[v].key);
         if (thai.empty() || (v == previousWord(t, i) && verbFormOf(kToLeftAfter, t[v].key)))
             continue;
+        if (thai == U"ให้"sv && std::u32string_view(t[v].meaning).ends_with(thai))
+            thai = otherwise; // "grant to" => ให้แก่, not ให้ให้
         setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, thai, otherwise));
     }
 }
@@ -612,11 +624,16 @@ bool opensClause(const GrammarToken &t) {
     return isWord(t) && (t.label == Label::Conjunction || t.label == Label::Question);
 }
 
-/// True when a mark or a clause's opening word follows token i; false where the tokens run out.
+/// True when a mark that ends a clause (, . ; : ! ? or a closing bracket) or a clause's opening word follows token
+/// i; false where the tokens run out.
 bool endsClause(std::span<GrammarToken> t, std::size_t i) {
-    for (++i; i < t.size(); ++i)
-        if (!isBlank(t[i]))
-            return t[i].kind == Kind::Separator || opensClause(t[i]);
+    for (++i; i < t.size(); ++i) {
+        if (isBlank(t[i]))
+            continue;
+        if (t[i].kind != Kind::Separator)
+            return opensClause(t[i]);
+        return !t[i].text.empty() && U",.;:!?)"sv.find(t[i].text[0]) != std::u32string_view::npos;
+    }
     return false;
 }
 
