@@ -38,24 +38,36 @@ constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its parti
 constexpr std::array kModals{U"CAN"sv,    U"COULD"sv, U"WILL"sv,  U"WOULD"sv, U"SHALL"sv,
                              U"SHOULD"sv, U"MAY"sv,   U"MIGHT"sv, U"MUST"sv};
 // Verbs whose "to" before a noun phrase names who receives: "told the story to him" => บอกเรื่องให้เขา.
-constexpr std::array kGivingVerbs{U"GIVE"sv,     U"GAVE"sv,     U"GIVEN"sv,   U"TELL"sv,   U"TOLD"sv,      U"SHOW"sv,
-                                  U"SHOWN"sv,    U"EXPLAIN"sv,  U"PROVE"sv,   U"PROVEN"sv, U"OFFER"sv,     U"TEACH"sv,
-                                  U"TAUGHT"sv,   U"SELL"sv,     U"SOLD"sv,    U"LEND"sv,   U"LENT"sv,      U"PAY"sv,
-                                  U"PAID"sv,     U"DESCRIBE"sv, U"MENTION"sv, U"REPORT"sv, U"INTRODUCE"sv, U"HAND"sv,
-                                  U"DEDICATE"sv, U"GRANT"sv,    U"DELIVER"sv, U"SUGGEST"sv};
+constexpr std::array kGivingVerbs{U"GIVE"sv,   U"GAVE"sv,     U"GIVEN"sv,   U"TELL"sv,      U"TOLD"sv,  U"SHOW"sv,
+                                  U"SHOWN"sv,  U"EXPLAIN"sv,  U"PROVE"sv,   U"PROVEN"sv,    U"OFFER"sv, U"TEACH"sv,
+                                  U"TAUGHT"sv, U"SELL"sv,     U"SOLD"sv,    U"LEND"sv,      U"LENT"sv,  U"PAY"sv,
+                                  U"PAID"sv,   U"DESCRIBE"sv, U"MENTION"sv, U"INTRODUCE"sv, U"HAND"sv,  U"DEDICATE"sv,
+                                  U"GRANT"sv,  U"DELIVER"sv,  U"SUGGEST"sv};
 // Verbs whose "to" names where something goes: "move the files to the directory" => ย้ายแฟ้มไปยังไดเรกทอรี.
-constexpr std::array kMovingVerbs{U"MOVE"sv,    U"COPY"sv,    U"SEND"sv,     U"SENT"sv,     U"WRITE"sv,    U"WROTE"sv,
-                                  U"WRITTEN"sv, U"RENAME"sv,  U"TRANSFER"sv, U"UPLOAD"sv,   U"REDIRECT"sv, U"FORWARD"sv,
-                                  U"BRING"sv,   U"BROUGHT"sv, U"CARRY"sv,    U"RESTORE"sv,  U"SAVE"sv,     U"EXPORT"sv,
-                                  U"SWITCH"sv,  U"MIGRATE"sv, U"PUSH"sv,     U"DOWNLOAD"sv, U"RETURN"sv,   U"POINT"sv};
+constexpr std::array kMovingVerbs{U"MOVE"sv,    U"COPY"sv,    U"SEND"sv,     U"SENT"sv,    U"WRITE"sv,    U"WROTE"sv,
+                                  U"WRITTEN"sv, U"RENAME"sv,  U"TRANSFER"sv, U"UPLOAD"sv,  U"REDIRECT"sv, U"FORWARD"sv,
+                                  U"BRING"sv,   U"BROUGHT"sv, U"CARRY"sv,    U"RESTORE"sv, U"SAVE"sv,     U"EXPORT"sv,
+                                  U"SWITCH"sv,  U"MIGRATE"sv, U"PUSH"sv,     U"REPORT"sv,  U"UPGRADE"sv,  U"DOWNLOAD"sv,
+                                  U"RETURN"sv,  U"POINT"sv};
 // Verbs whose "to" names what something becomes: "set the size to 10" => ตั้งขนาดเป็น 10.
-constexpr std::array kBecomingVerbs{U"SET"sv,     U"RESET"sv,     U"CHANGE"sv,  U"RENAME"sv,
-                                    U"CONVERT"sv, U"TRANSLATE"sv, U"UPGRADE"sv, U"DEFAULT"sv};
+constexpr std::array kBecomingVerbs{U"SET"sv,     U"RESET"sv,     U"CHANGE"sv, U"RENAME"sv,
+                                    U"CONVERT"sv, U"TRANSLATE"sv, U"DEFAULT"sv};
 // Verbs whose "to" joins two things: "apply it to your programs" => ใช้มันกับโปรแกรมของคุณ.
 constexpr std::array kJoiningVerbs{U"APPLY"sv, U"ATTACH"sv, U"CONNECT"sv, U"GLUE"sv,   U"LINK"sv,  U"BIND"sv,
                                    U"BOUND"sv, U"TIE"sv,    U"STICK"sv,   U"STUCK"sv,  U"SAY"sv,   U"SAID"sv,
                                    U"TALK"sv,  U"SPEAK"sv,  U"SPOKE"sv,   U"SPOKEN"sv, U"REPLY"sv, U"LIE"sv,
                                    U"MARRY"sv, U"FASTEN"sv, U"CLIP"sv,    U"PIN"sv};
+// Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
+// right after them is theirs, not the verb's before them.
+constexpr std::array kWordsWithOwnTo{U"ACCESS"sv,    U"RELATIVE"sv, U"PERMISSION"sv, U"REFERENCE"sv,  U"POINTER"sv,
+                                     U"SUBJECT"sv,   U"CHANGES"sv,  U"ADDITION"sv,   U"RESPECT"sv,    U"REGARD"sv,
+                                     U"ACCORDING"sv, U"DUE"sv,      U"THANKS"sv,     U"RESPONSE"sv,   U"REPLY"sv,
+                                     U"ANSWER"sv,    U"SOLUTION"sv, U"KEY"sv,        U"EQUIVALENT"sv, U"SIMILAR"sv,
+                                     U"EQUAL"sv,     U"CLOSE"sv,    U"NEXT"sv,       U"PRIOR"sv,      U"UP"sv,
+                                     U"BACK"sv,      U"CONTRARY"sv, U"COMPARED"sv,   U"RELATED"sv};
+// Searches of the shipped Idiom.pal that begin with Thai these rules write before a word.
+constexpr std::array kShippedPhrases{U"เป็นกำลัง"sv,   U"เป็นสามารถ"sv, U"เป็นติดตาม"sv, U"เป็นอธิบาย"sv,
+                                     U"เป็นส่วนของ"sv, U"เป็นอย่างดี"sv,  U"ให้ของเขา"sv};
 // Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to).
 constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv};
 // Manner adverbs that Thai keeps before the verb: habit and hedging, not manner.
@@ -182,13 +194,15 @@ std::u32string_view ownThai(const GrammarToken &t) {
     return trimSpaces(t.text);
 }
 
-/// True when a built-in phrase rule would read `thai` with the Thai after it as one phrase: ให้ before เพื่อน is
-/// the start of ให้เพื่อ.
+/// True when a built-in phrase rule (or one of the shipped Idiom.pal that these rules may meet) would read `thai`
+/// with the Thai after it as one phrase: ให้ before เพื่อน is the start of ให้เพื่อ.
 bool joinsPhraseRule(std::u32string_view thai, std::u32string_view after) {
-    return std::any_of(ThaiIdiomTable().begin(), ThaiIdiomTable().end(), [&](const ThaiIdiomRule &r) {
-        return r.search.size() > thai.size() && r.search.starts_with(thai) &&
-               after.starts_with(r.search.substr(thai.size()));
-    });
+    auto joins = [&](std::u32string_view search) {
+        return search.size() > thai.size() && search.starts_with(thai) && after.starts_with(search.substr(thai.size()));
+    };
+    return std::any_of(kShippedPhrases.begin(), kShippedPhrases.end(), joins) ||
+           std::any_of(ThaiIdiomTable().begin(), ThaiIdiomTable().end(),
+                       [&](const ThaiIdiomRule &r) { return joins(r.search); });
 }
 
 /// The Thai for a word put before token n: `thai`, or `otherwise` when a phrase rule would read `thai` together with
@@ -498,6 +512,18 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
+/// True when verb v may be a noun after all: after an article, an adjective, or a verb whose object it would be
+/// ("commit the changes to", "made changes to"; a verb then when v also has a noun sense).
+bool mayBeNoun(std::span<GrammarToken> t, std::size_t v, const GrammarContext &c) {
+    const std::size_t p = previousWord(t, v);
+    if (p == kNone)
+        return false;
+    if (t[p].kind == Kind::Piece || (isWord(t[p]) && t[p].label == Label::Adjective))
+        return true;
+    std::u32string meaning;
+    return isVerbWord(t[p]) && c.sense && c.sense(t[v].key, isNounLabel, meaning);
+}
+
 /// The Thai of "to" after a verb of `key`'s kind, and another to use where a phrase rule would misread it; nothing
 /// for another verb.
 std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_view key) {
@@ -516,7 +542,7 @@ std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_v
 
 // "to" before a noun phrase after a verb of giving, moving, joining or becoming and its object: ให้, ไปยัง, กับ,
 // เป็น, ลงใน in place of เพื่อ. Right after the verb only where no phrase rule reads เพื่อ after it.
-void toObject(std::span<GrammarToken> t, const GrammarContext &) {
+void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!isWord(t[i]) || t[i].key != U"TO"sv || t[i].how != How::Exact || t[i].meaning != U"เพื่อ"sv)
             continue;
@@ -524,7 +550,9 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &) {
         if (n == kNone || (isWord(t[n]) && (isVerbWord(t[n]) || t[n].label == Label::Be)))
             continue;
         if (isWord(t[n]) && (t[n].label == Label::Preposition || t[n].label == Label::Conjunction))
-            continue;                       // "connect to from", "to and from": no noun phrase
+            continue; // "connect to from", "to and from": no noun phrase
+        if (const std::size_t p = previousWord(t, i); p != kNone && among(kWordsWithOwnTo, t[p].key))
+            continue;
         std::size_t v = previousWord(t, i); // back over the object to its verb
         bool twoObjects = false;            // "give you access to": the "to" is the second object's
         for (std::size_t words = 0; v != kNone && !isVerbWord(t[v]); v = previousWord(t, v)) {
@@ -538,7 +566,7 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &) {
             }
             twoObjects = twoObjects || (words > 1 && isWord(w) && w.label == Label::Pronoun);
         }
-        if (v == kNone || !isVerbWord(t[v]) || twoObjects)
+        if (v == kNone || !isVerbWord(t[v]) || twoObjects || mayBeNoun(t, v, c))
             continue;
         auto [thai, otherwise] = toAfterVerb(t[v].key);
         if (thai.empty() || (v == previousWord(t, i) && verbFormOf(kToLeftAfter, t[v].key)))
@@ -656,7 +684,7 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &) {
             ++words;
         }
         // Where the tokens run out the clause may go on in the next line of wrapped text.
-        if (words > kMostClauseWords || !endsClause(t, last))
+        if (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition))
             last = beforePreposition;
         if (last == kNone || !isWord(t[last]))
             continue;

@@ -86,6 +86,8 @@ public:
             entry("send", "ส่ง", VT),
             entry("apply", "ใช้", VT),
             entry("set", "ตั้ง", VT),
+            entry("set", "ชุด", N),
+            entry("relative", "ญาติ", N),
             entry("story", "เรื่อง", N),
             entry("friend", "เพื่อน", N),
             entry("can", "สามารถ", ADV),
@@ -223,6 +225,8 @@ TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
                   {"he gave the book to the man", "เขาให้หนังสือแก่ผู้ชาย"},          // not ให้ twice
                   {"he told you the book to the table", "เขาบอกคุณหนังสือเพื่อโต๊ะ"}, // two objects: the noun's
                   {"I read the book to the man", "ฉันอ่านหนังสือเพื่อผู้ชาย"},          // another verb
+                  {"I told the relative to the man", "ฉันบอกญาติเพื่อผู้ชาย"},        // "relative to" is the noun's
+                  {"I read the set to the man", "ฉันอ่านตั้งเพื่อผู้ชาย"},              // a verb after an article: a noun
                   {"told, the book to the man", "บอก, หนังสือเพื่อผู้ชาย"},           // the verb is of another clause
               });
 }
