@@ -439,13 +439,24 @@ bool ingVerb(const GrammarToken &t, const GrammarContext &c, std::u32string &ver
     return false;
 }
 
+/// An -ing entry read as a verb as it stands: "working/ทำงาน/vi." (not "bring", "string": no -ing of a stem).
+bool plainIngVerb(const GrammarToken &t) {
+    return wordWith(t, How::Exact, t.label) && isVerb(t.label) && t.key.size() > 6 && t.key.ends_with(U"ING"sv) &&
+           t.key != U"SPRING"sv && t.key != U"STRING"sv;
+}
+
 // An -ing word at the start of a sentence or after a preposition is a noun of action, การ + verb, written in place;
 // after be it is the action going on, กำลัง + verb, and the be-word is not written.
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (!ingVerb(t[i], c, verb))
-            continue;
+        bool plain = false; // after be or a preposition only: "Depending on" opens no noun of action
+        if (!ingVerb(t[i], c, verb)) {
+            if (!plainIngVerb(t[i]))
+                continue;
+            plain = true;
+            verb = t[i].meaning;
+        }
         std::size_t p = previousWord(t, i);
         std::size_t be = p;
         for (std::size_t between = 0; be != kNone && between < kMostWordsBetween; ++between) {
@@ -456,7 +467,8 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
-        } else if (firstOfSentence(i, c) || (p != kNone && wordWith(t[p], How::Exact, Label::Preposition))) {
+        } else if ((firstOfSentence(i, c) && !plain) ||
+                   (p != kNone && wordWith(t[p], How::Exact, Label::Preposition))) {
             made.assign(U"การ"sv);
         } else {
             continue;

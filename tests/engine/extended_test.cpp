@@ -102,6 +102,7 @@ public:
             entry("well", "อย่างดี", ADV),
             entry("work", "งาน", N),
             entry("work", "ทำงาน", VI),
+            entry("smoking", "สูบบุหรี่", VI),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -153,6 +154,8 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"by reading the book", "โดยการอ่านหนังสือ"},      // after a preposition
                   {"he is making the table", "เขากำลังทำโต๊ะ"},     // after be: going on, and no be
                   {"I want making", "ฉันต้องการการทำ"},             // elsewhere as the grammar mode has it
+                  {"he is smoking", "เขากำลังสูบบุหรี่"},              // an -ing entry read as a verb
+                  {"smoking, he came", "สูบบุหรี่, เขามา"},           // not a noun of action at the start
               });
 }
 
