@@ -174,6 +174,24 @@ bool firstOfSentence(std::size_t i, const GrammarContext &c) {
     return c.sentenceStart && i == c.firstToken;
 }
 
+/// True for a word that ends a clause's run of words: a conjunction ("and", a relative's ที่), a question word.
+bool opensClause(const GrammarToken &t) {
+    return isWord(t) && (t.label == Label::Conjunction || t.label == Label::Question);
+}
+
+/// True when a mark that ends a clause (, . ; : ! ? or a closing bracket) or a clause's opening word follows token
+/// i; false where the tokens run out.
+bool endsClause(std::span<GrammarToken> t, std::size_t i) {
+    for (++i; i < t.size(); ++i) {
+        if (isBlank(t[i]))
+            continue;
+        if (t[i].kind != Kind::Separator)
+            return opensClause(t[i]);
+        return !t[i].text.empty() && U",.;:!?)"sv.find(t[i].text[0]) != std::u32string_view::npos;
+    }
+    return false;
+}
+
 /// who, whom, which, that, when or where: the words the relative rule looks at.
 bool mayBeRelativeOrQuestion(std::u32string_view key) {
     if (key.size() < 3 || key.size() > 5 || (key[0] != U'W' && key[0] != U'T'))
@@ -478,6 +496,35 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
+// be, perhaps with not, very or too between, before an adjective that ends its phrase is not written: a Thai
+// adjective says "is ..." itself ("it is not easy" => มันไม่ง่าย). Before a noun ("is good food") be stays, and so
+// where the tokens run out, for the noun may come in the next line.
+void beAdjective(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!wordWith(t[i], How::Exact, Label::Be))
+            continue;
+        std::size_t j = nextWord(t, i);
+        for (std::size_t between = 0; j != kNone && between < kMostWordsBetween; ++between) {
+            if (!wordWith(t[j], How::Exact, Label::Adverb))
+                break;
+            j = nextWord(t, j);
+        }
+        // An -ed adjective ("restricted", "limited") may be a passive that the phrase rules mend with be; "one" is a
+        // number ("was one of the happiest")
+        if (j == kNone || !wordWith(t[j], How::Exact, Label::Adjective) || t[j].key.ends_with(U"ED"sv) ||
+            t[j].key == U"ONE"sv)
+            continue;
+        std::size_t last = j; // "too slow": the adjectives in a row
+        for (std::size_t k = nextWord(t, j); k != kNone && wordWith(t[k], How::Exact, Label::Adjective);
+             k = nextWord(t, k))
+            last = k;
+        const std::size_t n = nextWord(t, last);
+        if (n != kNone ? (isNoun(t[n]) || t[n].kind == Kind::Piece) : !endsClause(t, last))
+            continue;
+        t[i].kind = Kind::Dropped;
+    }
+}
+
 // A verb, then "to", then a verb: the second verb follows the first without เพื่อ ("want to go" => ต้องการไป).
 // After an adjective "to" is ที่จะ ("easy to use" => ง่ายที่จะใช้); after a verb and its object it is ให้.
 // "have to", "need to" and "used to" are a verb of their own: ต้อง, จำเป็นต้อง, เคย; a passive "used to" is ใช้ใน
@@ -659,24 +706,6 @@ bool isMannerAdverb(const GrammarToken &t) {
     return (m.starts_with(U"อย่าง"sv) || m.starts_with(U"โดย"sv) || m == U"ทันที"sv) && !among(kAdverbsBeforeVerb, m);
 }
 
-/// True for a word that ends a clause's run of words: a conjunction ("and", a relative's ที่), a question word.
-bool opensClause(const GrammarToken &t) {
-    return isWord(t) && (t.label == Label::Conjunction || t.label == Label::Question);
-}
-
-/// True when a mark that ends a clause (, . ; : ! ? or a closing bracket) or a clause's opening word follows token
-/// i; false where the tokens run out.
-bool endsClause(std::span<GrammarToken> t, std::size_t i) {
-    for (++i; i < t.size(); ++i) {
-        if (isBlank(t[i]))
-            continue;
-        if (t[i].kind != Kind::Separator)
-            return opensClause(t[i]);
-        return !t[i].text.empty() && U",.;:!?)"sv.find(t[i].text[0]) != std::u32string_view::npos;
-    }
-    return false;
-}
-
 // A manner adverb right before its verb goes to the end of the clause, as Thai has it: "He clearly doubted my
 // sanity" => เขาสงสัยสติของฉันอย่างชัดเจน. A long clause keeps it after the verb and its object, before the first
 // preposition; a longer one leaves it in place.
@@ -745,6 +774,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Perfect, "perfect", perfect},
     {GrammarRule::Passive, "passive", passive},
     {GrammarRule::Gerund, "gerund", gerund},
+    {GrammarRule::BeAdjective, "be-adjective", beAdjective},
     {GrammarRule::ToVerb, "to-verb", toVerb},
     {GrammarRule::ToObject, "to-object", toObject},
     {GrammarRule::MustNot, "must-not", mustNot},
@@ -763,8 +793,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::Passive);
     if ((t.how == How::Write && t.family == SuffixFamily::ING) || (t.how == How::Exact && t.key.ends_with(U"ING"sv)))
         rules |= ruleBit(GrammarRule::Gerund);
-    if (t.label == Label::Be) // may open a question
-        rules |= ruleBit(GrammarRule::QuestionOrder);
+    if (t.label == Label::Be) // may open a question, or stand before an adjective
+        rules |= ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
     else if (t.label == Label::Adverb && among(kModals, t.key))
         rules |= ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
     if (t.how == How::Exact && t.label == Label::Adverb && t.key.ends_with(U"LY"sv))
@@ -772,7 +802,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     switch (t.key.size()) {
     case 1:
         if (t.key[0] == U'S') // the possessive may make it "is", which the passive looks for
-            rules |= ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive);
+            rules |=
+                ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::BeAdjective);
         break;
     case 2:
         if (t.key == U"TO"sv)

@@ -53,6 +53,8 @@ enum class GrammarRule : std::uint8_t {
     Passive,
     /// -ing at a sentence's start or after a preposition => การ + verb; after be กำลัง + verb
     Gerund,
+    /// be before an adjective unwritten: "The program is too slow" => โปรแกรมช้าเกินไป
+    BeAdjective,
     /// verb + to + verb => no เพื่อ; adjective + to => ที่จะ; verb + object + to => ให้; have to => ต้อง,
     /// used to => เคย
     ToVerb,
@@ -65,7 +67,7 @@ enum class GrammarRule : std::uint8_t {
     /// too, either, as well at the end of a clause => ด้วย, เช่นกัน
     AlsoAtEnd,
 };
-inline constexpr std::size_t kGrammarRuleCount = 13;
+inline constexpr std::size_t kGrammarRuleCount = 14;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

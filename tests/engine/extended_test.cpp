@@ -166,7 +166,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
                   {"I think that he came", "ฉันคิดว่าเขามา"},
-                  {"it is good that the man came", "มันเป็นดีว่าผู้ชายมา"},
+                  {"it is good that the man came", "มันดีว่าผู้ชายมา"},
                   {"that is the book", "นั่นเป็นหนังสือ"},
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
                   {"who is he?", "เขาใคร?"},         // a question keeps its question word, held to the end
@@ -200,11 +200,23 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
               });
 }
 
+TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
+    checkRule(*this, GrammarRule::BeAdjective,
+              {
+                  {"the man is good.", "ผู้ชายดี."},
+                  {"it is too old.", "มันแก่เกินไป."},
+                  {"it is not good, he came", "มันไม่ดี, เขามา"},
+                  {"it is good table.", "มันเป็นโต๊ะดี."},  // before a noun
+                  {"the man is good", "ผู้ชายคือดี"},       // the noun may come in the next line
+                  {"the man was tired.", "ผู้ชายคือยาง."}, // an -ed word: the phrase rules' passive
+              });
+}
+
 TEST_F(Extended, ToBetweenVerbs) {
     checkRule(*this, GrammarRule::ToVerb,
               {
                   {"I want to go", "ฉันต้องการไป"},
-                  {"it is easy to read", "มันเป็นง่ายที่จะอ่าน"},
+                  {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
                   {"I go to the table", "ฉันไปเพื่อโต๊ะ"}, // a noun after "to": untouched
                   {"I have to go", "ฉันต้องไป"},
@@ -249,8 +261,8 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
               {
                   {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
                   {"what can you read?", "คุณสามารถอ่านอะไร?"},
-                  {"is it good?", "มันเป็นดีไหม?"},
-                  {"is it good or old?", "มันเป็นดีหรือแก่?"},        // หรือ asks already
+                  {"is it good?", "มันดีไหม?"},
+                  {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
                   {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
                   {"can the man read?", "สามารถผู้ชายอ่าน?"},       // only a pronoun is moved
               });
@@ -286,7 +298,7 @@ TEST_F(Extended, TooEitherAndAsWellEndingAClauseAreAlso) {
                   {"he, too, came.", "เขา, ด้วย, มา."},
                   {"I don't read it either.", "ฉันไม่อ่านมันเช่นกัน."},
                   {"I read it as well.", "ฉันอ่านมันด้วย."},
-                  {"it is too old.", "มันเป็นแก่เกินไป."}, // before an adjective
+                  {"it is too old", "มันเป็นแก่เกินไป"}, // before an adjective
                   {"I read it as well as the book.", "ฉันอ่านมันเป็นอย่างดีเป็นหนังสือ."},
               });
 }
