@@ -29,6 +29,8 @@ constexpr std::array kQuestionWords{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"WHEN"sv, 
 constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv,    U"COULD"sv,
                                   U"WILL"sv,  U"WOULD"sv, U"SHALL"sv, U"SHOULD"sv, U"MAY"sv,
                                   U"MIGHT"sv, U"MUST"sv,  U"HAVE"sv,  U"HAS"sv,    U"HAD"sv};
+// "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
+constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv}; // don't, doesn't, didn't
 constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv};
@@ -59,12 +61,12 @@ constexpr std::array kJoiningVerbs{U"APPLY"sv, U"ATTACH"sv, U"CONNECT"sv, U"GLUE
                                    U"MARRY"sv, U"FASTEN"sv, U"CLIP"sv,    U"PIN"sv};
 // Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
 // right after them is theirs, not the verb's before them.
-constexpr std::array kWordsWithOwnTo{U"ACCESS"sv,    U"RELATIVE"sv, U"PERMISSION"sv, U"REFERENCE"sv,  U"POINTER"sv,
-                                     U"SUBJECT"sv,   U"CHANGES"sv,  U"ADDITION"sv,   U"RESPECT"sv,    U"REGARD"sv,
-                                     U"ACCORDING"sv, U"DUE"sv,      U"THANKS"sv,     U"RESPONSE"sv,   U"REPLY"sv,
-                                     U"ANSWER"sv,    U"SOLUTION"sv, U"KEY"sv,        U"EQUIVALENT"sv, U"SIMILAR"sv,
-                                     U"EQUAL"sv,     U"CLOSE"sv,    U"NEXT"sv,       U"PRIOR"sv,      U"UP"sv,
-                                     U"BACK"sv,      U"CONTRARY"sv, U"COMPARED"sv,   U"RELATED"sv};
+constexpr std::array kWordsWithOwnTo{
+    U"ACCESS"sv,   U"RELATIVE"sv, U"PERMISSION"sv, U"REFERENCE"sv, U"POINTER"sv,    U"SUBJECT"sv,  U"CHANGES"sv,
+    U"ADDITION"sv, U"RESPECT"sv,  U"REGARD"sv,     U"ACCORDING"sv, U"DUE"sv,        U"THANKS"sv,   U"RESPONSE"sv,
+    U"REPLY"sv,    U"ANSWER"sv,   U"SOLUTION"sv,   U"KEY"sv,       U"EQUIVALENT"sv, U"SIMILAR"sv,  U"EQUAL"sv,
+    U"CLOSE"sv,    U"NEXT"sv,     U"PRIOR"sv,      U"UP"sv,        U"BACK"sv,       U"CONTRARY"sv, U"COMPARED"sv,
+    U"RELATED"sv,  U"RISE"sv,     U"WAY"sv};
 // Searches of the shipped Idiom.pal that begin with Thai these rules write before a word.
 constexpr std::array kShippedPhrases{U"เป็นกำลัง"sv,   U"เป็นสามารถ"sv, U"เป็นติดตาม"sv, U"เป็นอธิบาย"sv,
                                      U"เป็นส่วนของ"sv, U"เป็นอย่างดี"sv,  U"ให้ของเขา"sv};
@@ -294,7 +296,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         const std::size_t n = nextWord(t, i);
         if (w.key == U"THAT"sv && !comma && p != kNone &&
-            ((isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]))) || wordWith(t[p], How::Exact, Label::Adjective))) {
+            ((isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]) || among(kDemonstratives, t[n].key))) ||
+             wordWith(t[p], How::Exact, Label::Adjective))) {
             setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
             continue;
         }
@@ -614,18 +617,19 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
             continue;
         std::size_t v = previousWord(t, i); // back over the object to its verb
         bool twoObjects = false;            // "give you access to": the "to" is the second object's
-        for (std::size_t words = 0; v != kNone && !isVerbWord(t[v]); v = previousWord(t, v)) {
+        // a verb form after an article or an adjective is a noun of the object ("the following notices")
+        for (std::size_t words = 0; v != kNone && (!isVerbWord(t[v]) || mayBeNoun(t, v, c)); v = previousWord(t, v)) {
             const GrammarToken &w = t[v];
-            const bool objectWord =
-                w.kind == Kind::Piece || (isWord(w) && (w.label == Label::Adjective || w.label == Label::Noun ||
-                                                        w.label == Label::Pronoun || w.label == Label::Adverb));
+            const bool objectWord = w.kind == Kind::Piece || isVerbWord(w) ||
+                                    (isWord(w) && (w.label == Label::Adjective || w.label == Label::Noun ||
+                                                   w.label == Label::Pronoun || w.label == Label::Adverb));
             if (!objectWord || ++words > kMostObjectWords) {
                 v = kNone;
                 break;
             }
             twoObjects = twoObjects || (words > 1 && isWord(w) && w.label == Label::Pronoun);
         }
-        if (v == kNone || !isVerbWord(t[v]) || twoObjects || mayBeNoun(t, v, c))
+        if (v == kNone || twoObjects)
             continue;
         auto [thai, otherwise] = toAfterVerb(t[v].key);
         if (thai.empty() || (v == previousWord(t, i) && verbFormOf(kToLeftAfter, t[v].key)))

@@ -88,6 +88,7 @@ public:
             entry("set", "ตั้ง", VT),
             entry("set", "ชุด", N),
             entry("relative", "ญาติ", N),
+            entry("this", "นี้", N),
             entry("story", "เรื่อง", N),
             entry("friend", "เพื่อน", N),
             entry("can", "สามารถ", ADV),
@@ -166,6 +167,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
                   {"I think that he came", "ฉันคิดว่าเขามา"},
+                  {"I think that this came", "ฉันคิดว่านี้มา"}, // "this" opens the clause
                   {"it is good that the man came", "มันดีว่าผู้ชายมา"},
                   {"that is the book", "นั่นเป็นหนังสือ"},
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
