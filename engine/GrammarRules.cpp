@@ -789,46 +789,80 @@ static_assert(std::size(kRules) == kGrammarRuleCount);
 
 } // namespace
 
+// Called for every word: the checks go by the key's length and first letter before any comparison of words.
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     if (t.kind != Kind::Word)
         return 0;
     GrammarRuleSet rules = 0;
+    const std::u32string_view k = t.key;
+    const std::size_t n = k.size();
     if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself
-        rules |= ruleBit(GrammarRule::Passive);
-    if ((t.how == How::Write && t.family == SuffixFamily::ING) || (t.how == How::Exact && t.key.ends_with(U"ING"sv)))
+        rules |=
+            ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
+    if (n > 3 && k[n - 1] == U'G' && k[n - 2] == U'N' && k[n - 3] == U'I' &&
+        ((t.how == How::Write && t.family == SuffixFamily::ING) || t.how == How::Exact))
         rules |= ruleBit(GrammarRule::Gerund);
-    if (t.label == Label::Be) // may open a question, or stand before an adjective
-        rules |= ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
-    else if (t.label == Label::Adverb && among(kModals, t.key))
-        rules |= ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
-    if (t.how == How::Exact && t.label == Label::Adverb && t.key.ends_with(U"LY"sv))
+    const bool adverb = t.label == Label::Adverb;
+    if (adverb && n > 3 && k[n - 1] == U'Y' && k[n - 2] == U'L' && t.how == How::Exact)
         rules |= ruleBit(GrammarRule::MannerAdverb);
-    switch (t.key.size()) {
+    constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
+    switch (n) {
     case 1:
-        if (t.key[0] == U'S') // the possessive may make it "is", which the passive looks for
+        if (k[0] == U'S') // the possessive may make it "is", which the passive looks for
             rules |=
                 ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::BeAdjective);
         break;
     case 2:
-        if (t.key == U"TO"sv)
+        if (k == U"TO"sv)
             rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject);
-        else if (t.key == U"DO"sv)
+        else if (k == U"DO"sv)
             rules |= ruleBit(GrammarRule::DoSupport);
         break;
     case 3:
     case 4:
     case 5:
     case 6:
-        if (t.key[0] == U'H' && among(kHaveForms, t.key))
-            rules |= ruleBit(GrammarRule::Perfect);
-        if (mayBeRelativeOrQuestion(t.key))
-            rules |= ruleBit(GrammarRule::Relative);
-        else if (t.key[0] == U'D' && (among(kDoForms, t.key) || among(kDoNegatives, t.key)))
-            rules |= ruleBit(GrammarRule::DoSupport);
-        else if (t.key[0] == U'M' && (t.key == U"MUST"sv || t.key == U"MUSTN"sv))
-            rules |= ruleBit(GrammarRule::MustNot);
-        else if (t.key == U"TOO"sv || t.key == U"EITHER"sv || t.key == U"WELL"sv)
-            rules |= ruleBit(GrammarRule::AlsoAtEnd);
+        switch (k[0]) {
+        case U'H':
+            if (among(kHaveForms, k))
+                rules |= ruleBit(GrammarRule::Perfect);
+            break;
+        case U'D':
+            if (among(kDoForms, k) || among(kDoNegatives, k))
+                rules |= ruleBit(GrammarRule::DoSupport);
+            break;
+        case U'W':
+            if (mayBeRelativeOrQuestion(k))
+                rules |= ruleBit(GrammarRule::Relative);
+            else if (adverb && (k == U"WILL"sv || k == U"WOULD"sv))
+                rules |= modal;
+            else if (k == U"WELL"sv)
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            break;
+        case U'T':
+            if (mayBeRelativeOrQuestion(k))
+                rules |= ruleBit(GrammarRule::Relative);
+            else if (k == U"TOO"sv)
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            break;
+        case U'C':
+        case U'S':
+            if (adverb && among(kModals, k))
+                rules |= modal;
+            break;
+        case U'M':
+            if (adverb && among(kModals, k))
+                rules |= modal;
+            if (k == U"MUST"sv || k == U"MUSTN"sv)
+                rules |= ruleBit(GrammarRule::MustNot);
+            break;
+        case U'E':
+            if (k == U"EITHER"sv)
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            break;
+        default:
+            break;
+        }
         break;
     default:
         break;
