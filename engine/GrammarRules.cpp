@@ -59,6 +59,11 @@ constexpr std::array kJoiningVerbs{U"APPLY"sv, U"ATTACH"sv, U"CONNECT"sv, U"GLUE
                                    U"BOUND"sv, U"TIE"sv,    U"STICK"sv,   U"STUCK"sv,  U"SAY"sv,   U"SAID"sv,
                                    U"TALK"sv,  U"SPEAK"sv,  U"SPOKE"sv,   U"SPOKEN"sv, U"REPLY"sv, U"LIE"sv,
                                    U"MARRY"sv, U"FASTEN"sv, U"CLIP"sv,    U"PIN"sv};
+// Verbs whose object is asked to do what follows "to": "teach your children to like" => สอนเด็กๆของคุณให้ชอบ.
+constexpr std::array kAskingVerbs{U"ASK"sv,      U"TELL"sv,   U"TOLD"sv,     U"TEACH"sv,     U"TAUGHT"sv,  U"ALLOW"sv,
+                                  U"PERMIT"sv,   U"FORCE"sv,  U"CAUSE"sv,    U"ENCOURAGE"sv, U"REQUIRE"sv, U"EXPECT"sv,
+                                  U"ENABLE"sv,   U"INVITE"sv, U"ADVISE"sv,   U"REMIND"sv,    U"URGE"sv,    U"ORDER"sv,
+                                  U"PERSUADE"sv, U"WANT"sv,   U"INSTRUCT"sv, U"COMMAND"sv,   U"HELP"sv};
 // Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
 // right after them is theirs, not the verb's before them.
 constexpr std::array kWordsWithOwnTo{
@@ -528,6 +533,20 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &) {
     }
 }
 
+/// True when the noun phrase that ends at token p is the object of a verb of asking, telling or letting: "teach your
+/// children", "allows the users".
+bool askedBy(std::span<GrammarToken> t, std::size_t p) {
+    std::size_t v = p;
+    for (std::size_t words = 0; v != kNone && words < kMostWordsBetween; ++words) {
+        const GrammarToken &w = t[v];
+        if (!(w.kind == Kind::Piece ||
+              (isWord(w) && (w.label == Label::Adjective || w.label == Label::Noun || w.label == Label::Pronoun))))
+            break;
+        v = previousWord(t, v);
+    }
+    return v != kNone && isVerbWord(t[v]) && verbFormOf(kAskingVerbs, t[v].key);
+}
+
 // A verb, then "to", then a verb: the second verb follows the first without เพื่อ ("want to go" => ต้องการไป).
 // After an adjective "to" is ที่จะ ("easy to use" => ง่ายที่จะใช้); after a verb and its object it is ให้.
 // "have to", "need to" and "used to" are a verb of their own: ต้อง, จำเป็นต้อง, เคย; a passive "used to" is ใช้ใน
@@ -570,7 +589,9 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         else if (wordWith(t[p], How::Exact, Label::Adjective))
             setReading(t[i], How::Exact, Label::Preposition, U"ที่จะ"sv);
         else if ((isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun)) && pp != kNone && isVerbWord(t[pp]))
-            setReading(t[i], How::Exact, Label::Preposition, U"ให้"sv); // "told me to stay" => บอกฉันให้อยู่
+            setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv)); // บอกฉันให้อยู่
+        else if (isNoun(t[p]) && askedBy(t, p)) // "teach your children to like" => ...ให้ชอบ
+            setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
     }
 }
 

@@ -220,7 +220,9 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"I want to go", "ฉันต้องการไป"},
                   {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
-                  {"I go to the table", "ฉันไปเพื่อโต๊ะ"}, // a noun after "to": untouched
+                  {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"}, // a longer object of a verb of asking
+                  {"I read the old man to go", "ฉันอ่านผู้ชายแก่เพื่อไป"},   // another verb
+                  {"I go to the table", "ฉันไปเพื่อโต๊ะ"},                // a noun after "to": untouched
                   {"I have to go", "ฉันต้องไป"},
                   {"I need to go", "ฉันจำเป็นต้องไป"},
                   {"he used to live", "เขาเคยอาศัย"},
