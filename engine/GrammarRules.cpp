@@ -102,10 +102,6 @@ bool isNounLabel(Label l) {
     return l == Label::Noun;
 }
 
-bool isAdverbLabel(Label l) {
-    return l == Label::Adverb;
-}
-
 /// True when the upper-case key is one of the verbs or a regular form of one: -s, -es, -ies, -ed, -d, -ied, -ing
 /// (with a doubled last letter, or without a final e).
 template <std::size_t N> bool verbFormOf(const std::array<std::u32string_view, N> &verbs, std::u32string_view key) {
@@ -562,8 +558,11 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be);
         if (t[p].key == U"USED"sv && isWord(t[p]) && !t[p].quiet) {
             // what follows "used to" is a verb when it can be one: "to store" is เก็บ, not ร้านค้า
-            const bool verbAfter = nextVerb || (!t[n].quiet && c.sense && c.sense(t[n].key, isVerb, verb) &&
-                                                (setReading(t[n], How::Exact, Label::TransitiveVerb, verb), true));
+            bool verbAfter = nextVerb;
+            if (!verbAfter && !t[n].quiet && c.sense && c.sense(t[n].key, isVerb, verb)) {
+                setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
+                verbAfter = true;
+            }
             const std::size_t subject = previousWord(t, p);
             if (t[p].how == How::Exact && t[p].meaning.starts_with(U"ถูก"sv)) {
                 setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ในการ"sv, U"สำหรับ"sv));
