@@ -77,6 +77,8 @@ constexpr std::array kShippedPhrases{U"เป็นกำลัง"sv,   U"เ�
                                      U"เป็นส่วนของ"sv, U"เป็นอย่างดี"sv,  U"ให้ของเขา"sv};
 // Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to).
 constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv};
+// Adverbs of time that open a Thai clause.
+constexpr std::array kTimeAdverbs{U"THEN"sv, U"SUDDENLY"sv, U"FINALLY"sv, U"EVENTUALLY"sv, U"RECENTLY"sv};
 // Manner adverbs that Thai keeps before the verb: habit and hedging, not manner.
 constexpr std::array kAdverbsBeforeVerb{U"โดยปกติ"sv, U"โดยทั่วไป"sv, U"โดยพื้นฐาน"sv};
 constexpr std::size_t kMostObjectWords = 6; // words between a verb and its "to"
@@ -758,6 +760,32 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &) {
     }
 }
 
+// then, suddenly, finally ... between a short subject and its verb open the clause in Thai: "We then revived it" =>
+// จากนั้นเราฟื้นฟูมัน. The subject's noun, which the rendering writes first, takes the adverb before it.
+void timeAdverb(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kTimeAdverbs, t[i].key))
+            continue;
+        const std::size_t v = nextWord(t, i), s = previousWord(t, i);
+        if (v == kNone || !isVerbWord(t[v]) || s == kNone ||
+            !(wordWith(t[s], How::Exact, Label::Noun) || wordWith(t[s], How::Exact, Label::Pronoun)))
+            continue;
+        std::size_t start = s, words = 0; // back to the clause's start over the subject's words only
+        for (std::size_t w = previousWord(t, s); w != kNone && !opensClause(t[w]); w = previousWord(t, w)) {
+            if (++words >= kMostWordsBetween ||
+                !(t[w].kind == Kind::Piece || wordWith(t[w], How::Exact, Label::Adjective) ||
+                  wordWith(t[w], How::Exact, Label::Noun) || wordWith(t[w], How::Exact, Label::Pronoun))) {
+                start = kNone;
+                break;
+            }
+        }
+        if (start == kNone)
+            continue;
+        t[s].meaning.insert(0, t[i].meaning);
+        t[i].kind = Kind::Dropped;
+    }
+}
+
 // too, either and "as well" that end a clause mean "also": ด้วย, เช่นกัน ("You can use it, too." => ...ด้วย);
 // before an adjective "too" stays เกินไป.
 void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &) {
@@ -803,6 +831,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::ToObject, "to-object", toObject},
     {GrammarRule::MustNot, "must-not", mustNot},
     {GrammarRule::MannerAdverb, "manner-adverb", mannerAdverb},
+    {GrammarRule::TimeAdverb, "time-adverb", timeAdverb},
     {GrammarRule::AlsoAtEnd, "also-at-end", alsoAtEnd},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
@@ -824,7 +853,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::Gerund);
     const bool adverb = t.label == Label::Adverb;
     if (adverb && n > 3 && k[n - 1] == U'Y' && k[n - 2] == U'L' && t.how == How::Exact)
-        rules |= ruleBit(GrammarRule::MannerAdverb);
+        rules |= ruleBit(GrammarRule::MannerAdverb) | ruleBit(GrammarRule::TimeAdverb);
+    else if (adverb && k == U"THEN"sv)
+        rules |= ruleBit(GrammarRule::TimeAdverb);
     constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
     switch (n) {
     case 1:

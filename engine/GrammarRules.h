@@ -64,10 +64,12 @@ enum class GrammarRule : std::uint8_t {
     MustNot,
     /// a manner adverb before its verb (clearly, quickly, instantly ...) goes to the end of its clause
     MannerAdverb,
+    /// then, suddenly, finally, recently before the verb go before the subject: "He finally said" => ในที่สุดเขากล่าว
+    TimeAdverb,
     /// too, either, as well at the end of a clause => ด้วย, เช่นกัน
     AlsoAtEnd,
 };
-inline constexpr std::size_t kGrammarRuleCount = 14;
+inline constexpr std::size_t kGrammarRuleCount = 15;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

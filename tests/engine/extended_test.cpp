@@ -97,6 +97,7 @@ public:
             entry("and", "และ", CON),
             entry("clearly", "อย่างชัดเจน", ADV),
             entry("usually", "โดยปกติ", ADV),
+            entry("then", "จากนั้น", ADV),
             entry("too", "เกินไป", ADJ),
             entry("either", "อย่างใดอย่างหนึ่ง", ADJ),
             entry("as", "เป็น", CON),
@@ -292,6 +293,16 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
                   {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
                   {"he clearly read the book by the old table by the old man's book.",
                    "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
+              });
+}
+
+TEST_F(Extended, TimeAdverbsOpenTheClause) {
+    checkRule(*this, GrammarRule::TimeAdverb,
+              {
+                  {"he then read the book.", "จากนั้นเขาอ่านหนังสือ."},
+                  {"the old man then came, and he then came", "จากนั้นผู้ชายแก่มา, และจากนั้นเขามา"},
+                  {"he read the book then.", "เขาอ่านหนังสือจากนั้น."}, // not before a verb
+                  {"I think he then came", "ฉันคิดเขาจากนั้นมา"},      // the subject of a clause within
               });
 }
 
