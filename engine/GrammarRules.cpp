@@ -2,10 +2,12 @@
 // tables of words they go by.
 #include "GrammarRules.h"
 
+#include "ThaiIdiomTable.h"
 #include "Utf8.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 using namespace std::literals;
 
@@ -27,10 +29,60 @@ constexpr std::array kQuestionWords{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"WHEN"sv, 
 constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv,    U"COULD"sv,
                                   U"WILL"sv,  U"WOULD"sv, U"SHALL"sv, U"SHOULD"sv, U"MAY"sv,
                                   U"MIGHT"sv, U"MUST"sv,  U"HAVE"sv,  U"HAS"sv,    U"HAD"sv};
+// "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
+constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv}; // don't, doesn't, didn't
 constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv};
+constexpr std::array kNeedVerb{U"NEED"sv};
 constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its participle ("is not yet made")
+// Modals that open a question before their subject: "Can you", "What should I".
+constexpr std::array kModals{U"CAN"sv,    U"COULD"sv, U"WILL"sv,  U"WOULD"sv, U"SHALL"sv,
+                             U"SHOULD"sv, U"MAY"sv,   U"MIGHT"sv, U"MUST"sv};
+// Verbs whose "to" before a noun phrase names who receives: "told the story to him" => บอกเรื่องให้เขา.
+constexpr std::array kGivingVerbs{U"GIVE"sv,   U"GAVE"sv,     U"GIVEN"sv,   U"TELL"sv,      U"TOLD"sv,  U"SHOW"sv,
+                                  U"SHOWN"sv,  U"EXPLAIN"sv,  U"PROVE"sv,   U"PROVEN"sv,    U"OFFER"sv, U"TEACH"sv,
+                                  U"TAUGHT"sv, U"SELL"sv,     U"SOLD"sv,    U"LEND"sv,      U"LENT"sv,  U"PAY"sv,
+                                  U"PAID"sv,   U"DESCRIBE"sv, U"MENTION"sv, U"INTRODUCE"sv, U"HAND"sv,  U"DEDICATE"sv,
+                                  U"GRANT"sv,  U"DELIVER"sv,  U"SUGGEST"sv};
+// Verbs whose "to" names where something goes: "move the files to the directory" => ย้ายแฟ้มไปยังไดเรกทอรี.
+constexpr std::array kMovingVerbs{U"MOVE"sv,    U"COPY"sv,    U"SEND"sv,     U"SENT"sv,    U"WRITE"sv,    U"WROTE"sv,
+                                  U"WRITTEN"sv, U"RENAME"sv,  U"TRANSFER"sv, U"UPLOAD"sv,  U"REDIRECT"sv, U"FORWARD"sv,
+                                  U"BRING"sv,   U"BROUGHT"sv, U"CARRY"sv,    U"RESTORE"sv, U"SAVE"sv,     U"EXPORT"sv,
+                                  U"SWITCH"sv,  U"MIGRATE"sv, U"PUSH"sv,     U"REPORT"sv,  U"UPGRADE"sv,  U"DOWNLOAD"sv,
+                                  U"RETURN"sv,  U"POINT"sv};
+// Verbs whose "to" names what something becomes: "set the size to 10" => ตั้งขนาดเป็น 10.
+constexpr std::array kBecomingVerbs{U"SET"sv,     U"RESET"sv,     U"CHANGE"sv, U"RENAME"sv,
+                                    U"CONVERT"sv, U"TRANSLATE"sv, U"DEFAULT"sv};
+// Verbs whose "to" joins two things: "apply it to your programs" => ใช้มันกับโปรแกรมของคุณ.
+constexpr std::array kJoiningVerbs{U"APPLY"sv, U"ATTACH"sv, U"CONNECT"sv, U"GLUE"sv,   U"LINK"sv,  U"BIND"sv,
+                                   U"BOUND"sv, U"TIE"sv,    U"STICK"sv,   U"STUCK"sv,  U"SAY"sv,   U"SAID"sv,
+                                   U"TALK"sv,  U"SPEAK"sv,  U"SPOKE"sv,   U"SPOKEN"sv, U"REPLY"sv, U"LIE"sv,
+                                   U"MARRY"sv, U"FASTEN"sv, U"CLIP"sv,    U"PIN"sv};
+// Verbs whose object is asked to do what follows "to": "teach your children to like" => สอนเด็กๆของคุณให้ชอบ.
+constexpr std::array kAskingVerbs{U"ASK"sv,      U"TELL"sv,   U"TOLD"sv,     U"TEACH"sv,     U"TAUGHT"sv,  U"ALLOW"sv,
+                                  U"PERMIT"sv,   U"FORCE"sv,  U"CAUSE"sv,    U"ENCOURAGE"sv, U"REQUIRE"sv, U"EXPECT"sv,
+                                  U"ENABLE"sv,   U"INVITE"sv, U"ADVISE"sv,   U"REMIND"sv,    U"URGE"sv,    U"ORDER"sv,
+                                  U"PERSUADE"sv, U"WANT"sv,   U"INSTRUCT"sv, U"COMMAND"sv,   U"HELP"sv};
+// Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
+// right after them is theirs, not the verb's before them.
+constexpr std::array kWordsWithOwnTo{
+    U"ACCESS"sv,   U"RELATIVE"sv, U"PERMISSION"sv, U"REFERENCE"sv, U"POINTER"sv,    U"SUBJECT"sv,  U"CHANGES"sv,
+    U"ADDITION"sv, U"RESPECT"sv,  U"REGARD"sv,     U"ACCORDING"sv, U"DUE"sv,        U"THANKS"sv,   U"RESPONSE"sv,
+    U"REPLY"sv,    U"ANSWER"sv,   U"SOLUTION"sv,   U"KEY"sv,       U"EQUIVALENT"sv, U"SIMILAR"sv,  U"EQUAL"sv,
+    U"CLOSE"sv,    U"NEXT"sv,     U"PRIOR"sv,      U"UP"sv,        U"BACK"sv,       U"CONTRARY"sv, U"COMPARED"sv,
+    U"RELATED"sv,  U"RISE"sv,     U"WAY"sv};
+// Searches of the shipped Idiom.pal that begin with Thai these rules write before a word.
+constexpr std::array kShippedPhrases{U"เป็นกำลัง"sv,   U"เป็นสามารถ"sv, U"เป็นติดตาม"sv, U"เป็นอธิบาย"sv,
+                                     U"เป็นส่วนของ"sv, U"เป็นอย่างดี"sv,  U"ให้ของเขา"sv};
+// Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to).
+constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv};
+// Adverbs of time that open a Thai clause.
+constexpr std::array kTimeAdverbs{U"THEN"sv, U"SUDDENLY"sv, U"FINALLY"sv, U"EVENTUALLY"sv, U"RECENTLY"sv};
+// Manner adverbs that Thai keeps before the verb: habit and hedging, not manner.
+constexpr std::array kAdverbsBeforeVerb{U"โดยปกติ"sv, U"โดยทั่วไป"sv, U"โดยพื้นฐาน"sv};
+constexpr std::size_t kMostObjectWords = 6; // words between a verb and its "to"
+constexpr std::size_t kMostClauseWords = 7; // words after a verb that a moved adverb may pass
 
 template <std::size_t N> bool among(const std::array<std::u32string_view, N> &words, std::u32string_view key) {
     return std::find(words.begin(), words.end(), key) != words.end();
@@ -50,6 +102,34 @@ bool isPronounLabel(Label l) {
 }
 bool isNounLabel(Label l) {
     return l == Label::Noun;
+}
+
+/// True when the upper-case key is one of the verbs or a regular form of one: -s, -es, -ies, -ed, -d, -ied, -ing
+/// (with a doubled last letter, or without a final e).
+template <std::size_t N> bool verbFormOf(const std::array<std::u32string_view, N> &verbs, std::u32string_view key) {
+    if (among(verbs, key))
+        return true;
+    // key without its last n letters, then `add`, is one of the verbs
+    auto cut = [&](std::size_t n, std::u32string_view add) {
+        if (key.size() <= n + 1)
+            return false;
+        const std::u32string_view stem = key.substr(0, key.size() - n);
+        return std::any_of(verbs.begin(), verbs.end(), [&](std::u32string_view v) {
+            return v.size() == stem.size() + add.size() && v.starts_with(stem) && v.ends_with(add);
+        });
+    };
+    auto doubled = [&](std::size_t n) { // SHIPPED => SHIP
+        return key.size() > n + 2 && key[key.size() - n - 1] == key[key.size() - n - 2] && cut(n + 1, {});
+    };
+    if (key.ends_with(U"IES"sv) || key.ends_with(U"IED"sv))
+        return cut(3, U"Y"sv);
+    if (key.ends_with(U"S"sv))
+        return cut(1, {}) || (key.ends_with(U"ES"sv) && cut(2, {}));
+    if (key.ends_with(U"ED"sv))
+        return cut(2, {}) || cut(1, {}) || doubled(2);
+    if (key.ends_with(U"ING"sv))
+        return cut(3, {}) || cut(3, U"E"sv) || doubled(3);
+    return false;
 }
 
 bool isWord(const GrammarToken &t) {
@@ -99,6 +179,24 @@ bool firstOfSentence(std::size_t i, const GrammarContext &c) {
     return c.sentenceStart && i == c.firstToken;
 }
 
+/// True for a word that ends a clause's run of words: a conjunction ("and", a relative's ที่), a question word.
+bool opensClause(const GrammarToken &t) {
+    return isWord(t) && (t.label == Label::Conjunction || t.label == Label::Question);
+}
+
+/// True when a mark that ends a clause (, . ; : ! ? or a closing bracket) or a clause's opening word follows token
+/// i; false where the tokens run out.
+bool endsClause(std::span<GrammarToken> t, std::size_t i) {
+    for (++i; i < t.size(); ++i) {
+        if (isBlank(t[i]))
+            continue;
+        if (t[i].kind != Kind::Separator)
+            return opensClause(t[i]);
+        return !t[i].text.empty() && U",.;:!?)"sv.find(t[i].text[0]) != std::u32string_view::npos;
+    }
+    return false;
+}
+
 /// who, whom, which, that, when or where: the words the relative rule looks at.
 bool mayBeRelativeOrQuestion(std::u32string_view key) {
     if (key.size() < 3 || key.size() > 5 || (key[0] != U'W' && key[0] != U'T'))
@@ -117,6 +215,31 @@ std::u32string_view ownThai(const GrammarToken &t) {
     if (t.kind == Kind::Word && !t.quiet && (t.how == How::Exact || t.how == How::Write || t.how == How::Hold))
         return t.meaning;
     return trimSpaces(t.text);
+}
+
+/// True when a built-in phrase rule (or one of the shipped Idiom.pal that these rules may meet) would read `thai`
+/// with the Thai after it as one phrase: ให้ before เพื่อน is the start of ให้เพื่อ.
+bool joinsPhraseRule(std::u32string_view thai, std::u32string_view after) {
+    auto joins = [&](std::u32string_view search) {
+        return search.size() > thai.size() && search.starts_with(thai) && after.starts_with(search.substr(thai.size()));
+    };
+    return std::any_of(kShippedPhrases.begin(), kShippedPhrases.end(), joins) ||
+           std::any_of(ThaiIdiomTable().begin(), ThaiIdiomTable().end(),
+                       [&](const ThaiIdiomRule &r) { return joins(r.search); });
+}
+
+/// The Thai for a word put before token n: `thai`, or `otherwise` when a phrase rule would read `thai` together with
+/// the word after it or with the noun that leads the noun phrase there (which the rendering writes first).
+std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u32string_view thai,
+                               std::u32string_view otherwise) {
+    if (n == kNone)
+        return thai;
+    if (joinsPhraseRule(thai, ownThai(t[n])))
+        return otherwise;
+    for (std::size_t j = n, words = 0; j != kNone && words < kMostWordsBetween; j = nextWord(t, j), ++words)
+        if (isNoun(t[j]))
+            return joinsPhraseRule(thai, t[j].meaning) ? otherwise : thai;
+    return thai;
 }
 
 // X 's Y: the noun phrase Y, then ของ and X with the adjectives and nouns before it in Thai order. After a
@@ -176,7 +299,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         const std::size_t n = nextWord(t, i);
         if (w.key == U"THAT"sv && !comma && p != kNone &&
-            ((isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]))) || wordWith(t[p], How::Exact, Label::Adjective))) {
+            ((isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]) || among(kDemonstratives, t[n].key))) ||
+             wordWith(t[p], How::Exact, Label::Adjective))) {
             setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
             continue;
         }
@@ -339,13 +463,24 @@ bool ingVerb(const GrammarToken &t, const GrammarContext &c, std::u32string &ver
     return false;
 }
 
+/// An -ing entry read as a verb as it stands: "working/ทำงาน/vi." (not "bring", "string": no -ing of a stem).
+bool plainIngVerb(const GrammarToken &t) {
+    return wordWith(t, How::Exact, t.label) && isVerb(t.label) && t.key.size() > 6 && t.key.ends_with(U"ING"sv) &&
+           t.key != U"SPRING"sv && t.key != U"STRING"sv;
+}
+
 // An -ing word at the start of a sentence or after a preposition is a noun of action, การ + verb, written in place;
 // after be it is the action going on, กำลัง + verb, and the be-word is not written.
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (!ingVerb(t[i], c, verb))
-            continue;
+        bool plain = false; // after be or a preposition only: "Depending on" opens no noun of action
+        if (!ingVerb(t[i], c, verb)) {
+            if (!plainIngVerb(t[i]))
+                continue;
+            plain = true;
+            verb = t[i].meaning;
+        }
         std::size_t p = previousWord(t, i);
         std::size_t be = p;
         for (std::size_t between = 0; be != kNone && between < kMostWordsBetween; ++between) {
@@ -356,7 +491,8 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
-        } else if (firstOfSentence(i, c) || (p != kNone && wordWith(t[p], How::Exact, Label::Preposition))) {
+        } else if ((firstOfSentence(i, c) && !plain) ||
+                   (p != kNone && wordWith(t[p], How::Exact, Label::Preposition))) {
             made.assign(U"การ"sv);
         } else {
             continue;
@@ -366,23 +502,318 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
+// be, perhaps with not, very or too between, before an adjective that ends its phrase is not written: a Thai
+// adjective says "is ..." itself ("it is not easy" => มันไม่ง่าย). Before a noun ("is good food") be stays, and so
+// where the tokens run out, for the noun may come in the next line.
+void beAdjective(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!wordWith(t[i], How::Exact, Label::Be))
+            continue;
+        std::size_t j = nextWord(t, i);
+        for (std::size_t between = 0; j != kNone && between < kMostWordsBetween; ++between) {
+            if (!wordWith(t[j], How::Exact, Label::Adverb))
+                break;
+            j = nextWord(t, j);
+        }
+        // An -ed adjective ("restricted", "limited") may be a passive that the phrase rules mend with be; "one" is a
+        // number ("was one of the happiest")
+        if (j == kNone || !wordWith(t[j], How::Exact, Label::Adjective) || t[j].key.ends_with(U"ED"sv) ||
+            t[j].key == U"ONE"sv)
+            continue;
+        std::size_t last = j; // "too slow": the adjectives in a row
+        for (std::size_t k = nextWord(t, j); k != kNone && wordWith(t[k], How::Exact, Label::Adjective);
+             k = nextWord(t, k))
+            last = k;
+        const std::size_t n = nextWord(t, last);
+        if (n != kNone ? (isNoun(t[n]) || t[n].kind == Kind::Piece) : !endsClause(t, last))
+            continue;
+        t[i].kind = Kind::Dropped;
+    }
+}
+
+/// True when the noun phrase that ends at token p is the object of a verb of asking, telling or letting: "teach your
+/// children", "allows the users".
+bool askedBy(std::span<GrammarToken> t, std::size_t p) {
+    std::size_t v = p;
+    for (std::size_t words = 0; v != kNone && words < kMostWordsBetween; ++words) {
+        const GrammarToken &w = t[v];
+        if (!(w.kind == Kind::Piece ||
+              (isWord(w) && (w.label == Label::Adjective || w.label == Label::Noun || w.label == Label::Pronoun))))
+            break;
+        v = previousWord(t, v);
+    }
+    return v != kNone && isVerbWord(t[v]) && verbFormOf(kAskingVerbs, t[v].key);
+}
+
 // A verb, then "to", then a verb: the second verb follows the first without เพื่อ ("want to go" => ต้องการไป).
 // After an adjective "to" is ที่จะ ("easy to use" => ง่ายที่จะใช้); after a verb and its object it is ให้.
-void toVerb(std::span<GrammarToken> t, const GrammarContext &) {
+// "have to", "need to" and "used to" are a verb of their own: ต้อง, จำเป็นต้อง, เคย; a passive "used to" is ใช้ใน
+// การ, with the word after it read as a verb ("is used to store" => ถูกใช้ในการเก็บ).
+void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string verb;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!isWord(t[i]) || t[i].key != U"TO"sv)
             continue;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
-        if (p == kNone || n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
-            !(isVerb(t[n].label) || t[n].label == Label::Be))
+        if (p == kNone || n == kNone || !isWord(t[n]))
+            continue;
+        const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be);
+        if (t[p].key == U"USED"sv && isWord(t[p]) && !t[p].quiet) {
+            // what follows "used to" is a verb when it can be one: "to store" is เก็บ, not ร้านค้า
+            bool verbAfter = nextVerb;
+            if (!verbAfter && !t[n].quiet && c.sense && c.sense(t[n].key, isVerb, verb)) {
+                setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
+                verbAfter = true;
+            }
+            const std::size_t subject = previousWord(t, p);
+            if (t[p].how == How::Exact && t[p].meaning.starts_with(U"ถูก"sv)) {
+                setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ในการ"sv, U"สำหรับ"sv));
+            } else if (verbAfter && subject != kNone &&
+                       (isNoun(t[subject]) || wordWith(t[subject], How::Exact, Label::Pronoun))) {
+                // "He used to live", a habit; without a subject before it "used" may be a passive's whose be
+                // ended the line before
+                setReading(t[p], How::Exact, t[p].label, U"เคย"sv);
+                t[i].kind = Kind::Dropped;
+            } else if (verbAfter) {
+                t[i].kind = Kind::Dropped; // as after any verb: ใช้ + verb
+            }
+            continue;
+        }
+        if (!nextVerb)
             continue;
         const std::size_t pp = previousWord(t, p);
-        if (isVerbWord(t[p]))
+        if (isWord(t[p]) && !t[p].quiet && (among(kHaveForms, t[p].key) || verbFormOf(kNeedVerb, t[p].key))) {
+            setReading(t[p], How::Exact, t[p].label, t[p].key[0] == U'H' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
+            t[i].kind = Kind::Dropped;
+        } else if (isVerbWord(t[p]))
             t[i].kind = Kind::Dropped;
         else if (wordWith(t[p], How::Exact, Label::Adjective))
             setReading(t[i], How::Exact, Label::Preposition, U"ที่จะ"sv);
         else if ((isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun)) && pp != kNone && isVerbWord(t[pp]))
-            setReading(t[i], How::Exact, Label::Preposition, U"ให้"sv); // "told me to stay" => บอกฉันให้อยู่
+            setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv)); // บอกฉันให้อยู่
+        else if (isNoun(t[p]) && askedBy(t, p)) // "teach your children to like" => ...ให้ชอบ
+            setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
+    }
+}
+
+/// True when verb v may be a noun after all: after an article, an adjective, or a verb whose object it would be
+/// ("commit the changes to", "made changes to"; a verb then when v also has a noun sense).
+bool mayBeNoun(std::span<GrammarToken> t, std::size_t v, const GrammarContext &c) {
+    const std::size_t p = previousWord(t, v);
+    if (p == kNone)
+        return false;
+    if (t[p].kind == Kind::Piece || (isWord(t[p]) && t[p].label == Label::Adjective))
+        return true;
+    std::u32string meaning;
+    return isVerbWord(t[p]) && c.sense && c.sense(t[v].key, isNounLabel, meaning);
+}
+
+/// The Thai of "to" after a verb of `key`'s kind, and another to use where a phrase rule would misread it; nothing
+/// for another verb.
+std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_view key) {
+    if (verbFormOf(kGivingVerbs, key))
+        return {U"ให้"sv, U"แก่"sv};
+    if (verbFormOf(kMovingVerbs, key))
+        return {U"ไปยัง"sv, U"ไปที่"sv};
+    if (verbFormOf(kJoiningVerbs, key))
+        return {U"กับ"sv, U"เข้ากับ"sv};
+    if (verbFormOf(kBecomingVerbs, key))
+        return {U"เป็น"sv, U"ให้เป็น"sv};
+    if (key == U"ADD"sv || key == U"ADDS"sv || key == U"ADDED"sv || key == U"ADDING"sv)
+        return {U"ลงใน"sv, U"เข้าไปใน"sv};
+    return {};
+}
+
+// "to" before a noun phrase after a verb of giving, moving, joining or becoming and its object: ให้, ไปยัง, กับ,
+// เป็น, ลงใน in place of เพื่อ. Right after the verb only where no phrase rule reads เพื่อ after it.
+void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isWord(t[i]) || t[i].key != U"TO"sv || t[i].how != How::Exact || t[i].meaning != U"เพื่อ"sv)
+            continue;
+        const std::size_t n = nextWord(t, i);
+        if (n == kNone || (isWord(t[n]) && (isVerbWord(t[n]) || t[n].label == Label::Be)))
+            continue;
+        if (isWord(t[n]) && (t[n].label == Label::Preposition || t[n].label == Label::Conjunction))
+            continue; // "connect to from", "to and from": no noun phrase
+        if (const std::size_t p = previousWord(t, i); p != kNone && among(kWordsWithOwnTo, t[p].key))
+            continue;
+        std::size_t v = previousWord(t, i); // back over the object to its verb
+        bool twoObjects = false;            // "give you access to": the "to" is the second object's
+        // a verb form after an article or an adjective is a noun of the object ("the following notices")
+        for (std::size_t words = 0; v != kNone && (!isVerbWord(t[v]) || mayBeNoun(t, v, c)); v = previousWord(t, v)) {
+            const GrammarToken &w = t[v];
+            const bool objectWord = w.kind == Kind::Piece || isVerbWord(w) ||
+                                    (isWord(w) && (w.label == Label::Adjective || w.label == Label::Noun ||
+                                                   w.label == Label::Pronoun || w.label == Label::Adverb));
+            if (!objectWord || ++words > kMostObjectWords) {
+                v = kNone;
+                break;
+            }
+            twoObjects = twoObjects || (words > 1 && isWord(w) && w.label == Label::Pronoun);
+        }
+        if (v == kNone || twoObjects)
+            continue;
+        auto [thai, otherwise] = toAfterVerb(t[v].key);
+        if (thai.empty() || (v == previousWord(t, i) && verbFormOf(kToLeftAfter, t[v].key)))
+            continue;
+        if (thai == U"ให้"sv && std::u32string_view(t[v].meaning).ends_with(thai))
+            thai = otherwise; // "grant to" => ให้แก่, not ให้ให้
+        setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, thai, otherwise));
+    }
+}
+
+// must not, mustn't: ห้าม ("you must not remove it" => คุณห้ามเอาออกมัน), not the phrase rules' ไม่ต้อง (need not).
+void mustNot(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isWord(t[i]) || (t[i].key != U"MUST"sv && t[i].key != U"MUSTN"sv))
+            continue;
+        const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
+        if (v == kNone || !isWord(t[v]) || t[n].key != (t[i].key.size() == 4 ? U"NOT"sv : U"T"sv))
+            continue;
+        setReading(t[i], How::Exact, Label::Adverb, U"ห้าม"sv);
+        t[n].kind = Kind::Dropped;
+    }
+}
+
+// A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its pronoun subject first, as
+// Thai asks: คุณสามารถ...; a yes-or-no question ends with ไหม.
+void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::size_t m = c.firstToken;
+    if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
+        return;
+    const bool yesOrNo = !wordWith(t[m], How::Exact, Label::Question);
+    if (!yesOrNo && (m = nextWord(t, m)) == kNone)
+        return;
+    if (!isWord(t[m]) || !(among(kModals, t[m].key) || (yesOrNo && wordWith(t[m], How::Exact, Label::Be))))
+        return;
+    std::size_t s = nextWord(t, m);
+    if (s != kNone && t[s].key == U"T"sv) // can't, couldn't: the negation stays with the modal
+        s = nextWord(t, s);
+    if (s == kNone || !wordWith(t[s], How::Exact, Label::Pronoun) || nextWord(t, s) == kNone)
+        return;
+    std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(s),
+                t.begin() + static_cast<std::ptrdiff_t>(s) + 1);
+    if (!yesOrNo || std::any_of(t.begin(), t.end(), [](const GrammarToken &w) { return w.key == U"OR"sv; }))
+        return; // "Is he married or single?" asks with หรือ already
+    for (std::size_t last = t.size(); last-- > m;) {
+        if (t[last].kind != Kind::Separator && !isBlank(t[last])) {
+            t[last].tail += U"ไหม"sv;
+            break;
+        }
+    }
+}
+
+// After a modal ("can", "will", "must", perhaps with not or an adverb between) comes a verb: a word the dictionary
+// reads first as a noun or an adjective is read in its verb sense when it has one ("you can work" => คุณสามารถทำงาน).
+void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string verb;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kModals, t[i].key))
+            continue;
+        std::size_t n = nextWord(t, i);
+        for (std::size_t between = 0; n != kNone && between < kMostWordsBetween; ++between) {
+            if (!isWord(t[n]) || (t[n].key != U"T"sv && !wordWith(t[n], How::Exact, Label::Adverb)))
+                break;
+            n = nextWord(t, n);
+        }
+        if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
+            (t[n].label != Label::Noun && t[n].label != Label::Adjective) || !c.sense ||
+            !c.sense(t[n].key, isVerb, verb))
+            continue;
+        setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
+    }
+}
+
+/// A manner adverb: an -ly word whose Thai is อย่าง..., โดย... or ทันที, and not one Thai keeps before the verb.
+bool isMannerAdverb(const GrammarToken &t) {
+    if (!wordWith(t, How::Exact, Label::Adverb) || !t.key.ends_with(U"LY"sv))
+        return false;
+    const std::u32string_view m = t.meaning;
+    return (m.starts_with(U"อย่าง"sv) || m.starts_with(U"โดย"sv) || m == U"ทันที"sv) && !among(kAdverbsBeforeVerb, m);
+}
+
+// A manner adverb right before its verb goes to the end of the clause, as Thai has it: "He clearly doubted my
+// sanity" => เขาสงสัยสติของฉันอย่างชัดเจน. A long clause keeps it after the verb and its object, before the first
+// preposition; a longer one leaves it in place.
+void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isMannerAdverb(t[i]))
+            continue;
+        const std::size_t v = nextWord(t, i);
+        // A verb reached through -s may still be read as a plural noun: the adverb stays where it parts them.
+        if (v == kNone || !isVerbWord(t[v]) || (t[v].how == How::Write && t[v].family != SuffixFamily::ED))
+            continue;
+        std::size_t last = v, beforePreposition = kNone, words = 0;
+        for (std::size_t j = nextWord(t, v); j != kNone && !opensClause(t[j]); j = nextWord(t, j)) {
+            if (beforePreposition == kNone && wordWith(t[j], How::Exact, Label::Preposition))
+                beforePreposition = last;
+            last = j;
+            ++words;
+        }
+        // Where the tokens run out the clause may go on in the next line of wrapped text.
+        if (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition))
+            last = beforePreposition;
+        if (last == kNone || !isWord(t[last]))
+            continue;
+        t[last].tail += t[i].meaning;
+        t[i].kind = Kind::Dropped;
+    }
+}
+
+// then, suddenly, finally ... between a short subject and its verb open the clause in Thai: "We then revived it" =>
+// จากนั้นเราฟื้นฟูมัน. The subject's noun, which the rendering writes first, takes the adverb before it.
+void timeAdverb(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kTimeAdverbs, t[i].key))
+            continue;
+        const std::size_t v = nextWord(t, i), s = previousWord(t, i);
+        if (v == kNone || !isVerbWord(t[v]) || s == kNone ||
+            !(wordWith(t[s], How::Exact, Label::Noun) || wordWith(t[s], How::Exact, Label::Pronoun)))
+            continue;
+        std::size_t start = s, words = 0; // back to the clause's start over the subject's words only
+        for (std::size_t w = previousWord(t, s); w != kNone && !opensClause(t[w]); w = previousWord(t, w)) {
+            if (++words >= kMostWordsBetween ||
+                !(t[w].kind == Kind::Piece || wordWith(t[w], How::Exact, Label::Adjective) ||
+                  wordWith(t[w], How::Exact, Label::Noun) || wordWith(t[w], How::Exact, Label::Pronoun))) {
+                start = kNone;
+                break;
+            }
+        }
+        if (start == kNone)
+            continue;
+        t[s].setMeaning(std::u32string(t[i].meaning) + std::u32string(t[s].meaning));
+        t[i].kind = Kind::Dropped;
+    }
+}
+
+// too, either and "as well" that end a clause mean "also": ด้วย, เช่นกัน ("You can use it, too." => ...ด้วย);
+// before an adjective "too" stays เกินไป.
+void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!isWord(t[i]) || (t[i].key != U"TOO"sv && t[i].key != U"EITHER"sv && t[i].key != U"WELL"sv) ||
+            !endsClause(t, i) || nextWord(t, i) != kNone)
+            continue;
+        bool comma = false;
+        const std::size_t p = previousWord(t, i, &comma);
+        if (p == kNone || (comma && t[i].key != U"TOO"sv))
+            continue;
+        if (t[i].key == U"TOO"sv) {
+            setReading(t[i], How::Exact, Label::Adverb, U"ด้วย"sv);
+        } else if (t[i].key == U"EITHER"sv) {
+            setReading(t[i], How::Exact, Label::Adverb, U"เช่นกัน"sv);
+        } else if (t[i].key == U"WELL"sv && p != kNone && t[p].key == U"AS"sv && isWord(t[p])) {
+            setReading(t[i], How::Exact, Label::Adverb, U"ด้วย"sv);
+            t[p].kind = Kind::Dropped;
+        } else {
+            continue;
+        }
+        // "..., too." ends in Thai without the comma; "they, too, came" keeps both
+        std::size_t after = i + 1;
+        while (after < t.size() && isBlank(t[after]))
+            ++after;
+        if (comma && (after == t.size() || t[after].text != U","sv))
+            for (std::size_t k = p + 1; k < i; ++k)
+                t[k].kind = Kind::Dropped; // the comma and the spaces after it
     }
 }
 
@@ -390,43 +821,99 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::DoSupport, "do-support", doSupport},
+    {GrammarRule::QuestionOrder, "question-order", questionOrder},
+    {GrammarRule::ModalVerb, "modal-verb", modalVerb},
     {GrammarRule::Perfect, "perfect", perfect},
     {GrammarRule::Passive, "passive", passive},
     {GrammarRule::Gerund, "gerund", gerund},
+    {GrammarRule::BeAdjective, "be-adjective", beAdjective},
     {GrammarRule::ToVerb, "to-verb", toVerb},
+    {GrammarRule::ToObject, "to-object", toObject},
+    {GrammarRule::MustNot, "must-not", mustNot},
+    {GrammarRule::MannerAdverb, "manner-adverb", mannerAdverb},
+    {GrammarRule::TimeAdverb, "time-adverb", timeAdverb},
+    {GrammarRule::AlsoAtEnd, "also-at-end", alsoAtEnd},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
 } // namespace
 
+// Called for every word: the checks go by the key's length and first letter before any comparison of words.
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     if (t.kind != Kind::Word)
         return 0;
     GrammarRuleSet rules = 0;
+    const std::u32string_view k = t.key;
+    const std::size_t n = k.size();
     if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself
-        rules |= ruleBit(GrammarRule::Passive);
-    if ((t.how == How::Write && t.family == SuffixFamily::ING) || (t.how == How::Exact && t.key.ends_with(U"ING"sv)))
+        rules |=
+            ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
+    if (n > 3 && k[n - 1] == U'G' && k[n - 2] == U'N' && k[n - 3] == U'I' &&
+        ((t.how == How::Write && t.family == SuffixFamily::ING) || t.how == How::Exact))
         rules |= ruleBit(GrammarRule::Gerund);
-    switch (t.key.size()) {
+    const bool adverb = t.label == Label::Adverb;
+    if (adverb && n > 3 && k[n - 1] == U'Y' && k[n - 2] == U'L' && t.how == How::Exact)
+        rules |= ruleBit(GrammarRule::MannerAdverb) | ruleBit(GrammarRule::TimeAdverb);
+    else if (adverb && k == U"THEN"sv)
+        rules |= ruleBit(GrammarRule::TimeAdverb);
+    constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
+    switch (n) {
     case 1:
-        if (t.key[0] == U'S') // the possessive may make it "is", which the passive looks for
-            rules |= ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive);
+        if (k[0] == U'S') // the possessive may make it "is", which the passive looks for
+            rules |=
+                ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::BeAdjective);
         break;
     case 2:
-        if (t.key == U"TO"sv)
-            rules |= ruleBit(GrammarRule::ToVerb);
-        else if (t.key == U"DO"sv)
+        if (k == U"TO"sv)
+            rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject);
+        else if (k == U"DO"sv)
             rules |= ruleBit(GrammarRule::DoSupport);
         break;
     case 3:
     case 4:
     case 5:
-        if (t.key[0] == U'H' && among(kHaveForms, t.key))
-            rules |= ruleBit(GrammarRule::Perfect);
-        if (mayBeRelativeOrQuestion(t.key))
-            rules |= ruleBit(GrammarRule::Relative);
-        else if (t.key[0] == U'D' && (among(kDoForms, t.key) || among(kDoNegatives, t.key)))
-            rules |= ruleBit(GrammarRule::DoSupport);
+    case 6:
+        switch (k[0]) {
+        case U'H':
+            if (among(kHaveForms, k))
+                rules |= ruleBit(GrammarRule::Perfect);
+            break;
+        case U'D':
+            if (among(kDoForms, k) || among(kDoNegatives, k))
+                rules |= ruleBit(GrammarRule::DoSupport);
+            break;
+        case U'W':
+            if (mayBeRelativeOrQuestion(k))
+                rules |= ruleBit(GrammarRule::Relative);
+            else if (adverb && (k == U"WILL"sv || k == U"WOULD"sv))
+                rules |= modal;
+            else if (k == U"WELL"sv)
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            break;
+        case U'T':
+            if (mayBeRelativeOrQuestion(k))
+                rules |= ruleBit(GrammarRule::Relative);
+            else if (k == U"TOO"sv)
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            break;
+        case U'C':
+        case U'S':
+            if (adverb && among(kModals, k))
+                rules |= modal;
+            break;
+        case U'M':
+            if (adverb && among(kModals, k))
+                rules |= modal;
+            if (k == U"MUST"sv || k == U"MUSTN"sv)
+                rules |= ruleBit(GrammarRule::MustNot);
+            break;
+        case U'E':
+            if (k == U"EITHER"sv)
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            break;
+        default:
+            break;
+        }
         break;
     default:
         break;

@@ -101,16 +101,35 @@ enum class GrammarRule : std::uint8_t {
     Relative,
     /// do/does/did of a question or a negation unwritten; a yes-or-no question ends with ไหม
     DoSupport,
+    /// a question that opens with a modal or be (after a question word: a modal) has its subject first:
+    /// "What can you do" => คุณสามารถทำอะไร; a yes-or-no question ends with ไหม
+    QuestionOrder,
+    /// the word after a modal (can, will, must ...) is read as a verb when it can be one: "you can work" =>
+    /// คุณสามารถทำงาน, not งาน
+    ModalVerb,
     /// have/has/had before a participle unwritten
     Perfect,
     /// be (+ not, also, ...) + participle => ถูก + verb, the be-word unwritten
     Passive,
     /// -ing at a sentence's start or after a preposition => การ + verb; after be กำลัง + verb
     Gerund,
-    /// verb + to + verb => no เพื่อ; adjective + to => ที่จะ; verb + object + to => ให้
+    /// be before an adjective unwritten: "The program is too slow" => โปรแกรมช้าเกินไป
+    BeAdjective,
+    /// verb + to + verb => no เพื่อ; adjective + to => ที่จะ; verb + object + to => ให้; have to => ต้อง,
+    /// used to => เคย
     ToVerb,
+    /// give/tell/show + object + to => ให้; move/copy/send ... to => ไปยัง; apply/connect/attach ... to => กับ
+    ToObject,
+    /// must not, mustn't => ห้าม
+    MustNot,
+    /// a manner adverb before its verb (clearly, quickly, instantly ...) goes to the end of its clause
+    MannerAdverb,
+    /// then, suddenly, finally, recently before the verb go before the subject: "He finally said" => ในที่สุดเขากล่าว
+    TimeAdverb,
+    /// too, either, as well at the end of a clause => ด้วย, เช่นกัน
+    AlsoAtEnd,
 };
-inline constexpr std::size_t kGrammarRuleCount = 7;
+inline constexpr std::size_t kGrammarRuleCount = 15;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -77,6 +77,37 @@ public:
             entry("t", "ไม่", ADV),
             entry("how", "อย่างไร", Q),
             entry("so", "ดังนั้น", ADV),
+            entry("must", "ต้อง", ADV),
+            entry("mustn", "ต้อง", ADV),
+            entry("have", "มี", VT),
+            entry("need", "ต้องการ", VT),
+            entry("used", "ใช้", VT),
+            entry("store", "ร้านค้า", N),
+            entry("store", "เก็บ", VT),
+            entry("told", "บอก", VT),
+            entry("gave", "ให้", VT),
+            entry("send", "ส่ง", VT),
+            entry("apply", "ใช้", VT),
+            entry("set", "ตั้ง", VT),
+            entry("set", "ชุด", N),
+            entry("relative", "ญาติ", N),
+            entry("this", "นี้", N),
+            entry("story", "เรื่อง", N),
+            entry("friend", "เพื่อน", N),
+            entry("can", "สามารถ", ADV),
+            entry("what", "อะไร", Q),
+            entry("or", "หรือ", CON),
+            entry("and", "และ", CON),
+            entry("clearly", "อย่างชัดเจน", ADV),
+            entry("usually", "โดยปกติ", ADV),
+            entry("then", "จากนั้น", ADV),
+            entry("too", "เกินไป", ADJ),
+            entry("either", "อย่างใดอย่างหนึ่ง", ADJ),
+            entry("as", "เป็น", CON),
+            entry("well", "อย่างดี", ADV),
+            entry("work", "งาน", N),
+            entry("work", "ทำงาน", VI),
+            entry("smoking", "สูบบุหรี่", VI),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -128,6 +159,8 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"by reading the book", "โดยการอ่านหนังสือ"},      // after a preposition
                   {"he is making the table", "เขากำลังทำโต๊ะ"},     // after be: going on, and no be
                   {"I want making", "ฉันต้องการการทำ"},             // elsewhere as the grammar mode has it
+                  {"he is smoking", "เขากำลังสูบบุหรี่"},              // an -ing entry read as a verb
+                  {"smoking, he came", "สูบบุหรี่, เขามา"},           // not a noun of action at the start
               });
 }
 
@@ -138,7 +171,8 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
                   {"I think that he came", "ฉันคิดว่าเขามา"},
-                  {"it is good that the man came", "มันเป็นดีว่าผู้ชายมา"},
+                  {"I think that this came", "ฉันคิดว่านี้มา"}, // "this" opens the clause
+                  {"it is good that the man came", "มันดีว่าผู้ชายมา"},
                   {"that is the book", "นั่นเป็นหนังสือ"},
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
                   {"who is he?", "เขาใคร?"},         // a question keeps its question word, held to the end
@@ -172,13 +206,118 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
               });
 }
 
+TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
+    checkRule(*this, GrammarRule::BeAdjective,
+              {
+                  {"the man is good.", "ผู้ชายดี."},
+                  {"it is too old.", "มันแก่เกินไป."},
+                  {"it is not good, he came", "มันไม่ดี, เขามา"},
+                  {"it is good table.", "มันเป็นโต๊ะดี."},  // before a noun
+                  {"the man is good", "ผู้ชายคือดี"},       // the noun may come in the next line
+                  {"the man was tired.", "ผู้ชายคือยาง."}, // an -ed word: the phrase rules' passive
+              });
+}
+
 TEST_F(Extended, ToBetweenVerbs) {
     checkRule(*this, GrammarRule::ToVerb,
               {
                   {"I want to go", "ฉันต้องการไป"},
-                  {"it is easy to read", "มันเป็นง่ายที่จะอ่าน"},
+                  {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
-                  {"I go to the table", "ฉันไปเพื่อโต๊ะ"}, // a noun after "to": untouched
+                  {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"}, // a longer object of a verb of asking
+                  {"I read the old man to go", "ฉันอ่านผู้ชายแก่เพื่อไป"},   // another verb
+                  {"I go to the table", "ฉันไปเพื่อโต๊ะ"},                // a noun after "to": untouched
+                  {"I have to go", "ฉันต้องไป"},
+                  {"I need to go", "ฉันจำเป็นต้องไป"},
+                  {"he used to live", "เขาเคยอาศัย"},
+                  {"used to live", "ใช้อาศัย"}, // no subject: perhaps a passive whose be ended the line before
+                  {"the book is used to store the table", "หนังสือถูกใช้ในการเก็บโต๊ะ"}, // store read as a verb
+                  {"I used the book", "ฉันใช้หนังสือ"},
+              });
+}
+
+TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
+    checkRule(*this, GrammarRule::ToObject,
+              {
+                  {"he told the story to the man", "เขาบอกเรื่องให้ผู้ชาย"},
+                  {"he told the story to the friend", "เขาบอกเรื่องแก่เพื่อน"}, // ให้ before เพื่อน reads ให้เพื่อ
+                  {"I send the old book to the man", "ฉันส่งหนังสือแก่ไปยังผู้ชาย"},
+                  {"apply it to the book", "ใช้มันกับหนังสือ"},
+                  {"I apply to the book", "ฉันใช้กับหนังสือ"}, // right after the verb
+                  {"set it to the table", "ตั้งมันเป็นโต๊ะ"},
+                  {"he gave the book to the man", "เขาให้หนังสือแก่ผู้ชาย"},          // not ให้ twice
+                  {"he told you the book to the table", "เขาบอกคุณหนังสือเพื่อโต๊ะ"}, // two objects: the noun's
+                  {"I read the book to the man", "ฉันอ่านหนังสือเพื่อผู้ชาย"},          // another verb
+                  {"I told the relative to the man", "ฉันบอกญาติเพื่อผู้ชาย"},        // "relative to" is the noun's
+                  {"I read the set to the man", "ฉันอ่านตั้งเพื่อผู้ชาย"},              // a verb after an article: a noun
+                  {"told, the book to the man", "บอก, หนังสือเพื่อผู้ชาย"},           // the verb is of another clause
+              });
+}
+
+TEST_F(Extended, MustNotIsForbidding) {
+    checkRule(*this, GrammarRule::MustNot,
+              {
+                  {"you must not go", "คุณห้ามไป"},
+                  {"you mustn't go", "คุณห้ามไป"},
+                  {"you must go", "คุณต้องไป"},
+                  {"you must not", "คุณต้องไม่"}, // nothing after it
+              });
+}
+
+TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
+    checkRule(*this, GrammarRule::QuestionOrder,
+              {
+                  {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
+                  {"what can you read?", "คุณสามารถอ่านอะไร?"},
+                  {"is it good?", "มันดีไหม?"},
+                  {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
+                  {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
+                  {"can the man read?", "สามารถผู้ชายอ่าน?"},       // only a pronoun is moved
+              });
+}
+
+TEST_F(Extended, AfterAModalAVerb) {
+    checkRule(*this, GrammarRule::ModalVerb,
+              {
+                  {"you can work", "คุณสามารถทำงาน"},
+                  {"you can not work", "คุณสามารถไม่ทำงาน"},
+                  {"the work can go", "งานสามารถไป"},
+                  {"you can good", "คุณสามารถดี"}, // no verb sense
+              });
+}
+
+TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
+    checkRule(*this, GrammarRule::MannerAdverb,
+              {
+                  {"he clearly read the book.", "เขาอ่านหนังสืออย่างชัดเจน."},
+                  {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
+                  {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
+                  {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."},  // Thai keeps it before the verb
+                  {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
+                  {"he clearly read the book by the old table by the old man's book.",
+                   "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
+              });
+}
+
+TEST_F(Extended, TimeAdverbsOpenTheClause) {
+    checkRule(*this, GrammarRule::TimeAdverb,
+              {
+                  {"he then read the book.", "จากนั้นเขาอ่านหนังสือ."},
+                  {"the old man then came, and he then came", "จากนั้นผู้ชายแก่มา, และจากนั้นเขามา"},
+                  {"he read the book then.", "เขาอ่านหนังสือจากนั้น."}, // not before a verb
+                  {"I think he then came", "ฉันคิดเขาจากนั้นมา"},      // the subject of a clause within
+              });
+}
+
+TEST_F(Extended, TooEitherAndAsWellEndingAClauseAreAlso) {
+    checkRule(*this, GrammarRule::AlsoAtEnd,
+              {
+                  {"I read the book, too.", "ฉันอ่านหนังสือด้วย."},
+                  {"he, too, came.", "เขา, ด้วย, มา."},
+                  {"I don't read it either.", "ฉันไม่อ่านมันเช่นกัน."},
+                  {"I read it as well.", "ฉันอ่านมันด้วย."},
+                  {"it is too old", "มันเป็นแก่เกินไป"}, // before an adjective
+                  {"I read it as well as the book.", "ฉันอ่านมันเป็นอย่างดีเป็นหนังสือ."},
               });
 }
 
