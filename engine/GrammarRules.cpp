@@ -217,15 +217,32 @@ std::u32string_view ownThai(const GrammarToken &t) {
     return trimSpaces(t.text);
 }
 
+/// The searches of the built-in phrase rules and of kShippedPhrases, by their first character (a Thai letter, or
+/// anything else), so that a check looks only at those that can start with the Thai in hand.
+const std::vector<std::u32string_view> &searchesStartingWith(char32_t first) {
+    constexpr char32_t kThai = 0x0E00, kThaiEnd = 0x0E80;
+    auto bucket = [](char32_t c) { return c >= kThai && c < kThaiEnd ? c - kThai : kThaiEnd - kThai; };
+    static const auto byFirst = [&] {
+        std::array<std::vector<std::u32string_view>, kThaiEnd - kThai + 1> b;
+        for (std::u32string_view s : kShippedPhrases)
+            b[bucket(s[0])].push_back(s);
+        for (const ThaiIdiomRule &r : ThaiIdiomTable())
+            if (!r.search.empty())
+                b[bucket(r.search[0])].push_back(r.search);
+        return b;
+    }();
+    return byFirst[bucket(first)];
+}
+
 /// True when a built-in phrase rule (or one of the shipped Idiom.pal that these rules may meet) would read `thai`
 /// with the Thai after it as one phrase: ให้ before เพื่อน is the start of ให้เพื่อ.
 bool joinsPhraseRule(std::u32string_view thai, std::u32string_view after) {
-    auto joins = [&](std::u32string_view search) {
+    if (thai.empty())
+        return false;
+    const auto &searches = searchesStartingWith(thai[0]);
+    return std::any_of(searches.begin(), searches.end(), [&](std::u32string_view search) {
         return search.size() > thai.size() && search.starts_with(thai) && after.starts_with(search.substr(thai.size()));
-    };
-    return std::any_of(kShippedPhrases.begin(), kShippedPhrases.end(), joins) ||
-           std::any_of(ThaiIdiomTable().begin(), ThaiIdiomTable().end(),
-                       [&](const ThaiIdiomRule &r) { return joins(r.search); });
+    });
 }
 
 /// The Thai for a word put before token n: `thai`, or `otherwise` when a phrase rule would read `thai` together with

@@ -158,8 +158,8 @@ std::span<const GrammarRuleSpec> grammarRules();
 
 /// The rules that may change a sentence holding this token: each rule has words that must be there for it to do
 /// anything ("to", a form of be, an -ing word ...), and a sentence without them is left alone by it. The answer
-/// may depend only on the token's kind and reading (key, how, label, family, meaning): the translator works it
-/// out once for each word it remembers.
+/// may depend only on the token's reading (key, how, label, family, meaning), and only a word sets rules off: the
+/// translator works it out once for each word it remembers, and never asks for a piece or a separator.
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
 
 /// Runs the rules of `enabled` over the tokens of one sentence (or of what of it one line holds), in order.

@@ -119,9 +119,7 @@ void Translator::recordWord() {
             triggered_ |= rulesTriggeredBy(t);
         }
     }
-    if (t.kind != GrammarToken::Kind::Word)
-        triggered_ |= rulesTriggeredBy(t);
-    if (lineStarts_ && !lineFirstSeen_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
+    if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
         s_.CurrentWord[0] != U'\t') {
         lineFirstSeen_ = true;
         lineCapital_ = s_.CurrentWord[0] >= U'A' && s_.CurrentWord[0] <= U'Z';
