@@ -135,7 +135,8 @@ void Translator::recordWord() {
 
 void Translator::recordSeparator(std::u32string_view piece) {
     GrammarToken &t = nextToken(GrammarToken::Kind::Separator);
-    t.text.assign(piece);
+    t.text.clear();
+    t.text.append(piece.data(), piece.size());
     if (endsSentence(piece))
         renderTokens(piece[0] == U'?', true);
     else if (tokenCount_ >= kMostWaitingTokens)
