@@ -8,7 +8,7 @@ with the command-line translator, and counts the sentences whose translation hol
 fired. A phrase whose words are cut apart by the grammar's word order, or whose senses no longer give the rule's
 search text, does not fire.
 
-    python3 scripts/phrase-firing.py build/bin/dualexicon-translate FILE... [--examples N]
+    python3 scripts/phrase-firing.py build/bin/dualexicon-translate FILE... [--examples N] [--extended]
 
 FILE may be plain text, gzip-compressed text (info manuals) or a fortune file. Prints, for the phrases that occur,
 the share that fire in at least half of their sentences and the share of all their sentences in which they fire,
@@ -61,6 +61,10 @@ def sentences(text):
 def main():
     args = sys.argv[1:]
     examples = 1
+    mode = []
+    if "--extended" in args:
+        args.remove("--extended")
+        mode = ["--extended"]
     if "--examples" in args:
         i = args.index("--examples")
         examples = int(args[i + 1])
@@ -80,7 +84,7 @@ def main():
     with tempfile.NamedTemporaryFile("w", suffix=".txt", encoding="utf-8") as tmp:
         tmp.write("\n".join(pool[i] for i in wanted) + "\n")
         tmp.flush()
-        thai = subprocess.run([translator, tmp.name], capture_output=True, text=True, check=True).stdout.split("\n")
+        thai = subprocess.run([translator, *mode, tmp.name], capture_output=True, text=True, check=True).stdout.split("\n")
     translated = dict(zip(wanted, thai))
     per_source = {}
     misses = []
