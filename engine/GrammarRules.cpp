@@ -245,6 +245,31 @@ bool joinsPhraseRule(std::u32string_view thai, std::u32string_view after) {
     });
 }
 
+/// True when a phrase rule of Idiom.pal reads token i's grammar-mode Thai (เพื่อ for "to", ซึ่งว่า for "that") with
+/// the words around it ("have the right to" => มีถูกต้องเพื่อ => มีสิทธิที่จะ): the token is then left as it is.
+bool leftToPhraseRule(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    if (!c.phraseHolds)
+        return false;
+    // What the grammar mode writes for a token: "the" and "an" nothing, "a" the marker the phrase rules fold.
+    auto written = [](const GrammarToken &w) -> std::u32string_view {
+        if (w.kind == Kind::Piece && (w.key == U"THE"sv || w.key == U"AN"sv))
+            return {};
+        return w.kind == Kind::Piece && w.key == U"A"sv ? U"อะ.-"sv : ownThai(w);
+    };
+    std::array<std::u32string_view, 3> previous{};
+    std::size_t count = 0;
+    for (std::size_t j = previousWord(t, i); j != kNone && count < previous.size(); j = previousWord(t, j))
+        previous[count++] = written(t[j]);
+    thread_local std::u32string before, after; // their room is kept from call to call
+    before.clear();
+    after.clear();
+    while (count > 0)
+        before += previous[--count];
+    for (std::size_t j = nextWord(t, i), words = 0; j != kNone && words < 2; j = nextWord(t, j), ++words)
+        after += written(t[j]);
+    return c.phraseHolds(before, t[i].meaning, after);
+}
+
 /// The Thai for a word put before token n: `thai`, or `otherwise` when a phrase rule would read `thai` together with
 /// the word after it or with the noun that leads the noun phrase there (which the rendering writes first).
 std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u32string_view thai,
@@ -305,7 +330,7 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &) {
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         GrammarToken &w = t[i];
-        if (!isWord(w) || !mayBeRelativeOrQuestion(w.key))
+        if (!isWord(w) || !mayBeRelativeOrQuestion(w.key) || (w.key == U"THAT"sv && leftToPhraseRule(t, i, c)))
             continue;
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
@@ -602,14 +627,21 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (isWord(t[p]) && !t[p].quiet && (among(kHaveForms, t[p].key) || verbFormOf(kNeedVerb, t[p].key))) {
             setReading(t[p], How::Exact, t[p].label, t[p].key[0] == U'H' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
             t[i].kind = Kind::Dropped;
-        } else if (isVerbWord(t[p]))
-            t[i].kind = Kind::Dropped;
-        else if (wordWith(t[p], How::Exact, Label::Adjective))
-            setReading(t[i], How::Exact, Label::Preposition, U"ที่จะ"sv);
-        else if ((isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun)) && pp != kNone && isVerbWord(t[pp]))
-            setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv)); // บอกฉันให้อยู่
-        else if (isNoun(t[p]) && askedBy(t, p)) // "teach your children to like" => ...ให้ชอบ
-            setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
+            continue;
+        }
+        // Each case below rewrites the "to", unless a phrase rule of Idiom.pal reads it with its neighbours.
+        if (isVerbWord(t[p])) {
+            if (!leftToPhraseRule(t, i, c))
+                t[i].kind = Kind::Dropped;
+        } else if (wordWith(t[p], How::Exact, Label::Adjective)) {
+            if (!leftToPhraseRule(t, i, c))
+                setReading(t[i], How::Exact, Label::Preposition, U"ที่จะ"sv);
+        } else if (((isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun)) && pp != kNone &&
+                    isVerbWord(t[pp])) ||             // บอกฉันให้อยู่
+                   (isNoun(t[p]) && askedBy(t, p))) { // "teach your children to like" => ...ให้ชอบ
+            if (!leftToPhraseRule(t, i, c))
+                setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
+        }
     }
 }
 
@@ -675,7 +707,8 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
             continue;
         if (thai == U"ให้"sv && std::u32string_view(t[v].meaning).ends_with(thai))
             thai = otherwise; // "grant to" => ให้แก่, not ให้ให้
-        setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, thai, otherwise));
+        if (!leftToPhraseRule(t, i, c))
+            setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, thai, otherwise));
     }
 }
 

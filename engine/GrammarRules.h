@@ -142,6 +142,9 @@ constexpr GrammarRuleSet ruleBit(GrammarRule r) {
 struct GrammarContext {
     /// The meaning of the first entry of an upper-case key whose label `wanted` accepts; false when none.
     std::function<bool(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning)> sense;
+    /// True when a phrase rule of the data folder's Idiom.pal searches `piece` with the end of `before` and the
+    /// start of `after` around it: a word whose grammar-mode Thai a rule reads with its neighbours is left to it.
+    std::function<bool(std::u32string_view before, std::u32string_view piece, std::u32string_view after)> phraseHolds;
     bool question = false;      ///< the sentence ends with "?"
     bool sentenceStart = false; ///< the tokens begin a sentence
     std::size_t firstToken = 0; ///< the first token that is a word or a piece (set by rewriteTokens)

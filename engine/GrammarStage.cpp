@@ -2,8 +2,11 @@
 // their reading, rewritten by the rules of GrammarRules.cpp when the sentence (or its line) ends, and then rendered
 // by the same steps the grammar mode takes as the pieces come.
 #include "PieceChars.h"
+#include "ThaiIdiomTable.h"
 #include "Translator.h"
 #include "Utf8.h"
+
+#include <algorithm>
 
 using namespace std::literals;
 
@@ -143,11 +146,51 @@ void Translator::recordSeparator(std::u32string_view piece) {
         renderTokens(false, false);
 }
 
+bool Translator::phraseHolds(std::u32string_view before, std::u32string_view piece, std::u32string_view after) {
+    if (piece.empty())
+        return false;
+    if (!userPhrases_)
+        userPhrases_ = lexicon_.phraseRules().current();
+    auto known = std::find_if(phrasesAround_.begin(), phrasesAround_.end(),
+                              [&](const PhrasesAround &p) { return p.piece == piece; });
+    if (known == phrasesAround_.end()) {
+        PhrasesAround a{std::u32string(piece), {}, {}};
+        const auto &searches = userPhrases_->searches();
+        // The built-in rules come first; the extended rules keep what those need already.
+        const std::size_t builtIn = std::min(ThaiIdiomTable().size(), searches.size());
+        for (std::size_t r = 0; r < searches.size(); ++r) {
+            const std::u32string &s = searches[r];
+            for (std::size_t at = s.find(piece); at != std::u32string::npos; at = s.find(piece, at + 1))
+                (r < builtIn ? a.builtIn : a.user)
+                    .push_back({at ? s[at - 1] : 0, s.substr(0, at), s.substr(at + piece.size())});
+        }
+        for (auto *list : {&a.user, &a.builtIn})
+            std::sort(list->begin(), list->end(), [](const Around &x, const Around &y) { return x.last < y.last; });
+        phrasesAround_.push_back(std::move(a));
+        known = phrasesAround_.end() - 1;
+    }
+    // Only the searches whose Thai before the piece ends as `before` does, and those with none, can hold.
+    auto holds = [&](const std::vector<Around> &list) {
+        auto check = [&](char32_t last) {
+            auto [from, to] = std::equal_range(list.begin(), list.end(), Around{last, {}, {}},
+                                               [](const Around &x, const Around &y) { return x.last < y.last; });
+            return std::any_of(
+                from, to, [&](const Around &a) { return before.ends_with(a.before) && after.starts_with(a.after); });
+        };
+        return check(0) || (!before.empty() && check(before.back()));
+    };
+    // A built-in rule that reads the same words rewrites them before the folder's rule could.
+    return holds(known->user) && !holds(known->builtIn);
+}
+
 void Translator::renderTokens(bool question, bool sentenceEnds) {
     if (!grammarContext_.sense)
         grammarContext_.sense = [this](std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning) {
             return senseOf(key, wanted, meaning);
         };
+    if (!grammarContext_.phraseHolds)
+        grammarContext_.phraseHolds = [this](std::u32string_view before, std::u32string_view piece,
+                                             std::u32string_view after) { return phraseHolds(before, piece, after); };
     grammarContext_.question = question;
     // A line that starts with a capital letter starts a sentence, even when the line before ended without a mark
     // (a heading, or one sentence a line); wrapped prose goes on with a small letter.

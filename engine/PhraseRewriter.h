@@ -64,6 +64,9 @@ public:
     /// never cancelled. Returns the number of replacements made.
     std::size_t rewriteLinePiece(std::u32string &piece, RewriteScratch &scratch, bool lastOfLine) const;
 
+    /// The rules' search texts in the order the rules apply.
+    const std::vector<std::u32string> &searches() const { return search_; }
+
     /// True when no rule's search text holds the character, so that no phrase can span it.
     bool separatesPhrases(char32_t c) const { return classOf(c) == 0; }
 

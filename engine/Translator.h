@@ -79,6 +79,7 @@ private:
     /// Rewrites the waiting tokens and renders them; `sentenceEnds` when a sentence's mark ended them.
     void renderTokens(bool question, bool sentenceEnds);
     bool senseOf(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning);
+    bool phraseHolds(std::u32string_view before, std::u32string_view piece, std::u32string_view after);
     void endPiece(char32_t c, bool firstInLine, char32_t before);
     void separator(std::u32string_view piece);
     void renderExact(std::u32string_view thai, Label label);
@@ -111,6 +112,18 @@ private:
     bool lineCapital_ = false;            ///< and it starts with a capital letter
     std::size_t lineEndToken_ = SIZE_MAX; ///< the first token of the line's last piece, when it is waiting
     GrammarContext grammarContext_;
+    /// The Idiom.pal rules the extended rules leave words to (fetched once), and of their searches, those that hold
+    /// a word's Thai, split around it: piece => (what comes before it, what comes after it).
+    std::shared_ptr<const PhraseRewriter> userPhrases_;
+    struct Around {
+        char32_t last; ///< the character just before the piece in the search, 0 when none
+        std::u32string before, after;
+    };
+    struct PhrasesAround {
+        std::u32string piece;
+        std::vector<Around> user, builtIn; ///< by `last`
+    };
+    std::vector<PhrasesAround> phrasesAround_;
     std::u32string upperWord_;
     /// Gives the waiting tokens their own copies of what they view in the remembered words, before those go.
     void keepWaitingTokens();

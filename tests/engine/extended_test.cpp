@@ -321,6 +321,22 @@ TEST_F(Extended, TooEitherAndAsWellEndingAClauseAreAlso) {
               });
 }
 
+// A word whose grammar-mode Thai a rule of the folder's Idiom.pal reads with its neighbours is left to that rule:
+// "easy to" keeps its เพื่อ for ง่ายเพื่อ, "that" its ซึ่งว่า for คิดซึ่งว่า; without the rules both are rewritten.
+// Not for a rule whose words a built-in rule rewrites first (ต้องการเพื่อ is จำเป็นต้อง before any user rule).
+TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
+    auto extended = [&](const std::string &english) {
+        Lexicon lexicon(data.path());
+        return toUtf8(translateText(fromUtf8(english), lexicon, TranslationMode::Grammar, false, true));
+    };
+    EXPECT_EQ(extended("it is easy to read"), "มันง่ายที่จะอ่าน");
+    EXPECT_EQ(extended("I think that he came"), "ฉันคิดว่าเขามา");
+    data.writeLines("Idiom.pal", {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก"});
+    EXPECT_EQ(extended("it is easy to read"), "มันง่ายต่อการอ่าน");
+    EXPECT_EQ(extended("I think that he came"), "ฉันเชื่อว่าเขามา");
+    EXPECT_EQ(extended("I want to go"), "ฉันต้องการไป");
+}
+
 TEST_F(Extended, ALineWithACapitalStartsASentence) {
     Lexicon lexicon(data.path());
     TranslationState state;
