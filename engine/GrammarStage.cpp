@@ -149,8 +149,13 @@ void Translator::recordSeparator(std::u32string_view piece) {
 bool Translator::phraseHolds(std::u32string_view before, std::u32string_view piece, std::u32string_view after) {
     if (piece.empty())
         return false;
-    if (!userPhrases_)
-        userPhrases_ = lexicon_.phraseRules().current();
+    if (!userPhrases_ || phrasesRun_ != lexicon_.generation()) { // Idiom.pal may have changed since the last run
+        auto rules = lexicon_.phraseRules().current();
+        if (rules != userPhrases_)
+            phrasesAround_.clear();
+        userPhrases_ = std::move(rules);
+        phrasesRun_ = lexicon_.generation();
+    }
     auto known = std::find_if(phrasesAround_.begin(), phrasesAround_.end(),
                               [&](const PhrasesAround &p) { return p.piece == piece; });
     if (known == phrasesAround_.end()) {

@@ -96,6 +96,8 @@ public:
     /// Starts a new translation run: each letter file is checked against the disk again on its next use, and
     /// only then. Within a run a file is looked at once.
     void refresh() { ++generation_; }
+    /// Counts the runs started with refresh().
+    unsigned generation() const { return generation_; }
 
     /// Builds an index from decoded lines, for tests and benchmarks. The lines are stored as a letter file
     /// would hold them (Windows-874), so characters the code page lacks become '?'.

@@ -115,6 +115,7 @@ private:
     /// The Idiom.pal rules the extended rules leave words to (fetched once), and of their searches, those that hold
     /// a word's Thai, split around it: piece => (what comes before it, what comes after it).
     std::shared_ptr<const PhraseRewriter> userPhrases_;
+    unsigned phrasesRun_ = 0; ///< the Lexicon's run in which userPhrases_ was fetched
     struct Around {
         char32_t last; ///< the character just before the piece in the search, 0 when none
         std::u32string before, after;

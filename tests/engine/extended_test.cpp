@@ -335,6 +335,20 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     EXPECT_EQ(extended("it is easy to read"), "มันง่ายต่อการอ่าน");
     EXPECT_EQ(extended("I think that he came"), "ฉันเชื่อว่าเขามา");
     EXPECT_EQ(extended("I want to go"), "ฉันต้องการไป");
+
+    // A window's translator lives on from run to run: a rule added to Idiom.pal counts from the next run.
+    Lexicon lexicon(data.path());
+    TranslationState state;
+    Translator translator(state, lexicon);
+    translator.extended = true;
+    auto run = [&] {
+        beginRun(state);
+        translateLines(translator, {U"I say that he came"});
+        return toUtf8(state.TranslatedLines.at(0));
+    };
+    EXPECT_EQ(run(), "ฉันพูดว่าเขามา");
+    data.writeLines("Idiom.pal", {"พูดซึ่งว่า/บอกว่า"});
+    EXPECT_EQ(run(), "ฉันพูดซึ่งว่าเขามา"); // left for the rule, which the rewriting applies
 }
 
 TEST_F(Extended, ALineWithACapitalStartsASentence) {
