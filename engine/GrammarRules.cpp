@@ -174,6 +174,19 @@ std::size_t previousWord(std::span<GrammarToken> t, std::size_t i, bool *comma =
     }
     return kNone;
 }
+/// From token i, the word found by stepping forward (or back) over at most kMostWordsBetween words that `over`
+/// accepts ("is not yet made": over "not" and "yet" to "made"), or kNone.
+template <class Over> std::size_t stepOver(std::span<GrammarToken> t, std::size_t i, bool forward, Over over) {
+    auto step = [&](std::size_t k) { return forward ? nextWord(t, k) : previousWord(t, k); };
+    std::size_t j = step(i);
+    for (std::size_t between = 0; j != kNone && between < kMostWordsBetween && over(t[j]); ++between)
+        j = step(j);
+    return j;
+}
+bool isAdverbWord(const GrammarToken &w) {
+    return wordWith(w, How::Exact, Label::Adverb);
+}
+
 /// True when no word or piece stands before token i in the sentence.
 bool firstOfSentence(std::size_t i, const GrammarContext &c) {
     return c.sentenceStart && i == c.firstToken;
@@ -431,12 +444,8 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!wordWith(t[i], How::Exact, Label::Be))
             continue;
-        std::size_t j = nextWord(t, i);
-        for (std::size_t between = 0; j != kNone && between < kMostWordsBetween; ++between) {
-            if (!wordWith(t[j], How::Exact, Label::Adverb) && !wordWith(t[j], How::Exact, Label::Be))
-                break;
-            j = nextWord(t, j);
-        }
+        const std::size_t j = stepOver(
+            t, i, true, [](const GrammarToken &w) { return isAdverbWord(w) || wordWith(w, How::Exact, Label::Be); });
         if (j == kNone || !participleVerb(t[j], c, verb))
             continue;
         for (std::size_t k = i; k < j; ++k)
@@ -454,12 +463,7 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!isWord(t[i]) || t[i].how != How::Exact || !among(kHaveForms, t[i].key))
             continue;
-        std::size_t j = nextWord(t, i);
-        for (std::size_t between = 0; j != kNone && between < kMostWordsBetween; ++between) {
-            if (!wordWith(t[j], How::Exact, Label::Adverb))
-                break;
-            j = nextWord(t, j);
-        }
+        const std::size_t j = stepOver(t, i, true, isAdverbWord);
         if (j == kNone || !isWord(t[j]))
             continue;
         const GrammarToken &w = t[j];
@@ -524,12 +528,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             verb = t[i].meaning;
         }
         std::size_t p = previousWord(t, i);
-        std::size_t be = p;
-        for (std::size_t between = 0; be != kNone && between < kMostWordsBetween; ++between) {
-            if (!wordWith(t[be], How::Exact, Label::Adverb))
-                break;
-            be = previousWord(t, be);
-        }
+        const std::size_t be = stepOver(t, i, false, isAdverbWord);
         if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
@@ -551,12 +550,7 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!wordWith(t[i], How::Exact, Label::Be))
             continue;
-        std::size_t j = nextWord(t, i);
-        for (std::size_t between = 0; j != kNone && between < kMostWordsBetween; ++between) {
-            if (!wordWith(t[j], How::Exact, Label::Adverb))
-                break;
-            j = nextWord(t, j);
-        }
+        const std::size_t j = stepOver(t, i, true, isAdverbWord);
         // An -ed adjective ("restricted", "limited") may be a passive that the phrase rules mend with be; "one" is a
         // number ("was one of the happiest")
         if (j == kNone || !wordWith(t[j], How::Exact, Label::Adjective) || t[j].key.ends_with(U"ED"sv) ||
@@ -760,12 +754,8 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kModals, t[i].key))
             continue;
-        std::size_t n = nextWord(t, i);
-        for (std::size_t between = 0; n != kNone && between < kMostWordsBetween; ++between) {
-            if (!isWord(t[n]) || (t[n].key != U"T"sv && !wordWith(t[n], How::Exact, Label::Adverb)))
-                break;
-            n = nextWord(t, n);
-        }
+        const std::size_t n = stepOver(
+            t, i, true, [](const GrammarToken &w) { return isWord(w) && (w.key == U"T"sv || isAdverbWord(w)); });
         if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
             (t[n].label != Label::Noun && t[n].label != Label::Adjective) || !c.sense ||
             !c.sense(t[n].key, isVerb, verb))
