@@ -32,8 +32,8 @@ constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv, 
 // "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
-constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv}; // don't, doesn't, didn't
-constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv};
+constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv};      // don't, doesn't, didn't
+constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv, U"VE"sv}; // VE: I've, they've
 constexpr std::array kNeedVerb{U"NEED"sv};
 constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its participle ("is not yet made")
 // Modals that open a question before their subject: "Can you", "What should I".
@@ -214,7 +214,7 @@ bool endsClause(std::span<GrammarToken> t, std::size_t i) {
 bool mayBeRelativeOrQuestion(std::u32string_view key) {
     if (key.size() < 3 || key.size() > 5 || (key[0] != U'W' && key[0] != U'T'))
         return false;
-    return among(kRelatives, key) || among(kQuestionWords, key);
+    return among(kRelatives, key) || among(kQuestionWords, key) || key == U"WHAT"sv;
 }
 
 void setReading(GrammarToken &t, How how, Label label, std::u32string_view meaning) {
@@ -347,6 +347,13 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             continue;
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
+        if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
+            const std::size_t n = nextWord(t, i);
+            if (!c.question && p != kNone && n != kNone && isWord(t[n]) && t[n].label == Label::Pronoun &&
+                (wordWith(t[p], How::Exact, Label::Be) || wordWith(t[p], How::Exact, Label::Preposition)))
+                setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
+            continue;
+        }
         if (among(kRelatives, w.key) && p != kNone &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)))) {
             setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
@@ -543,18 +550,54 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
+// Prepositions of place: be before them is อยู่ ("The files are in the folder" => แฟ้มอยู่ในแฟ้ม), unless they
+// open a set phrase ("is at least", "is in fact").
+constexpr std::array kPlaces{U"IN"sv,     U"ON"sv,      U"AT"sv,    U"UNDER"sv,   U"INSIDE"sv, U"OUTSIDE"sv, U"NEAR"sv,
+                             U"BEHIND"sv, U"BETWEEN"sv, U"ABOVE"sv, U"BELOW"sv,   U"BESIDE"sv, U"AMONG"sv,   U"HERE"sv,
+                             U"THERE"sv,  U"WITHIN"sv,  U"AWAY"sv,  U"BENEATH"sv, U"OUT"sv};
+constexpr std::array kSetAfterPlace{U"LEAST"sv,  U"MOST"sv,       U"ALL"sv,      U"FIRST"sv, U"LAST"sv,
+                                    U"FACT"sv,   U"ORDER"sv,      U"GENERAL"sv,  U"TURN"sv,  U"SHORT"sv,
+                                    U"CHARGE"sv, U"PARTICULAR"sv, U"ADDITION"sv, U"ONCE"sv,  U"TIME"sv};
+
+/// True when a noun phrase starts at token n: an article or a number, a noun, or an adjective before one.
+bool nounPhraseAt(std::span<GrammarToken> t, std::size_t n) {
+    for (std::size_t words = 0; n != kNone && words < kMostWordsBetween; n = nextWord(t, n), ++words) {
+        if (t[n].kind == Kind::Piece || isNoun(t[n]))
+            return true;
+        if (!wordWith(t[n], How::Exact, Label::Adjective))
+            return false;
+    }
+    return false;
+}
+
 // be, perhaps with not, very or too between, before an adjective that ends its phrase is not written: a Thai
 // adjective says "is ..." itself ("it is not easy" => มันไม่ง่าย). Before a noun ("is good food") be stays, and so
-// where the tokens run out, for the noun may come in the next line.
+// where the tokens run out, for the noun may come in the next line. Before a place be is อยู่; after "to" or
+// "not", before a noun phrase, เป็น ("want to be a doctor" => ต้องการเป็นหมอ, not ต้องการคือหมอ).
 void beAdjective(std::span<GrammarToken> t, const GrammarContext &) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!wordWith(t[i], How::Exact, Label::Be))
             continue;
+        const std::size_t n1 = nextWord(t, i);
+        if (n1 != kNone && isWord(t[n1]) && among(kPlaces, t[n1].key) &&
+            (t[n1].label == Label::Preposition || t[n1].label == Label::Adverb)) {
+            const std::size_t after = nextWord(t, n1), p = previousWord(t, i);
+            if ((after == kNone || !among(kSetAfterPlace, t[after].key)) && (p == kNone || t[p].key != U"THERE"sv))
+                setReading(t[i], How::Exact, Label::Other, U"อยู่"sv);
+            continue;
+        }
+        if (const std::size_t p = previousWord(t, i);
+            p != kNone && (t[p].key == U"TO"sv || t[p].key == U"NOT"sv) && nounPhraseAt(t, n1)) {
+            setReading(t[i], How::Exact, Label::Other, U"เป็น"sv);
+            if (t[p].key == U"TO"sv && wordWith(t[p], How::Exact, Label::Preposition) && t[p].meaning == U"เพื่อ"sv)
+                t[p].setMeaning(U"ที่จะ"sv); // as the phrase rules read เพื่ออยู่; the to-verb rule may drop it
+            continue;
+        }
         const std::size_t j = stepOver(t, i, true, isAdverbWord);
         // An -ed adjective ("restricted", "limited") may be a passive that the phrase rules mend with be; "one" is a
         // number ("was one of the happiest")
-        if (j == kNone || !wordWith(t[j], How::Exact, Label::Adjective) || t[j].key.ends_with(U"ED"sv) ||
-            t[j].key == U"ONE"sv)
+        if (j == kNone || !wordWith(t[j], How::Exact, Label::Adjective) ||
+            (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv)) || t[j].key == U"ONE"sv)
             continue;
         std::size_t last = j; // "too slow": the adjectives in a row
         for (std::size_t k = nextWord(t, j); k != kNone && wordWith(t[k], How::Exact, Label::Adjective);
@@ -593,7 +636,8 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
         if (p == kNone || n == kNone || !isWord(t[n]))
             continue;
-        const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be);
+        const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||
+                                                         t[n].key == U"BE"sv); // เป็น before a noun phrase
         if (t[p].key == U"USED"sv && isWord(t[p]) && !t[p].quiet) {
             // what follows "used to" is a verb when it can be one: "to store" is เก็บ, not ร้านค้า
             bool verbAfter = nextVerb;
@@ -857,6 +901,76 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &) {
     }
 }
 
+// Subjects that are never objects, and two that are subjects only where a clause starts ("give it time").
+constexpr std::array kSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv};
+constexpr std::array kSubjectsAtClauseStart{U"YOU"sv, U"IT"sv};
+constexpr std::array kThirdPerson{U"HE"sv, U"SHE"sv, U"IT"sv};
+
+/// True when token s is a pronoun that is the subject of the word after it: "they" anywhere, "you" and "it" where
+/// no verb or preposition before them makes them its object.
+bool subjectPronoun(std::span<GrammarToken> t, std::size_t s) {
+    if (!wordWith(t[s], How::Exact, Label::Pronoun))
+        return false;
+    if (among(kSubjects, t[s].key))
+        return true;
+    if (!among(kSubjectsAtClauseStart, t[s].key))
+        return false;
+    const std::size_t p = previousWord(t, s);
+    return p == kNone || opensClause(t[p]) || wordWith(t[p], How::Exact, Label::Adverb);
+}
+
+/// The verb sense of token w read as a noun: its own key's, or for a word reached through -s (or an entry ending in
+/// s) its stem's ("works" => ทำงาน, "lives" => LIVE).
+bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &verb) {
+    if (!c.sense || w.quiet)
+        return false;
+    if (w.how == How::Exact && c.sense(w.key, isVerb, verb))
+        return true;
+    const std::u32string_view k = w.key;
+    if (k.size() < 4 || k.back() != U'S')
+        return false;
+    if (k.ends_with(U"IES"sv) && c.sense(std::u32string(k.substr(0, k.size() - 3)) + U"Y", isVerb, verb))
+        return true;
+    if (k.ends_with(U"ES"sv) && c.sense(k.substr(0, k.size() - 2), isVerb, verb))
+        return true;
+    return c.sense(k.substr(0, k.size() - 1), isVerb, verb);
+}
+
+// The verb after its subject. A verb reached through -s or -ed is written at once, before the noun phrase the
+// grammar mode holds: right after its subject that puts the verb first ("The dog eats the food" => กินสุนัขอาหาร).
+// Read as the verb it is, it writes the subject first: สุนัขกินอาหาร; "the file named foo" => แฟ้มตั้งชื่อ foo.
+// After a subject pronoun (and an adverb or two) a word read first as a noun is the verb it can be: "They list
+// the files" => พวกเขาระบุแฟ้ม, "It works" => มันทำงาน (the -s of he, she and it only), and so after a relative
+// ที่ ("the man who lives" => ผู้ชายที่อาศัยอยู่).
+void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string verb;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        GrammarToken &w = t[i];
+        if (w.kind != Kind::Word)
+            continue;
+        if (w.how == How::Write && isVerb(w.label) && (w.family == SuffixFamily::S || w.family == SuffixFamily::ED)) {
+            if (const std::size_t p = previousWord(t, i); p != kNone && isNoun(t[p]))
+                w.how = How::Exact; // the meaning of an -s or -ed reading is the stem's own, without a marker
+            continue;
+        }
+        if (w.label != Label::Noun || (w.how != How::Exact && !(w.how == How::Write && w.family == SuffixFamily::S)))
+            continue;
+        // over adverbs, but not over a modal: what follows one is the modal rule's
+        const std::size_t s =
+            stepOver(t, i, false, [](const GrammarToken &a) { return isAdverbWord(a) && !among(kModals, a.key); });
+        if (s == kNone || !isWord(t[s]))
+            continue;
+        const bool s3 = w.key.size() > 3 && w.key.back() == U'S'; // works, lives, books
+        const bool relative = wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key);
+        if (relative ? !s3 : !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)))
+            continue;
+        if (const std::size_t n = nextWord(t, i); n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Be)))
+            continue; // "they book club", "it lists are": a noun phrase after all
+        if (verbSense(w, c, verb))
+            setReading(w, How::Exact, Label::TransitiveVerb, verb);
+    }
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
@@ -873,6 +987,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::MannerAdverb, "manner-adverb", mannerAdverb},
     {GrammarRule::TimeAdverb, "time-adverb", timeAdverb},
     {GrammarRule::AlsoAtEnd, "also-at-end", alsoAtEnd},
+    {GrammarRule::SubjectVerb, "subject-verb", subjectVerb},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -885,6 +1000,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     GrammarRuleSet rules = 0;
     const std::u32string_view k = t.key;
     const std::size_t n = k.size();
+    if ((t.how == How::Write && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED) && isVerb(t.label)) ||
+        (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || among(kSubjectsAtClauseStart, k))))
+        rules |= ruleBit(GrammarRule::SubjectVerb);
     if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself
         rules |=
             ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
@@ -904,7 +1022,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::BeAdjective);
         break;
     case 2:
-        if (k == U"TO"sv)
+        if (k == U"VE"sv)
+            rules |= ruleBit(GrammarRule::Perfect);
+        else if (k == U"TO"sv)
             rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject);
         else if (k == U"DO"sv)
             rules |= ruleBit(GrammarRule::DoSupport);
@@ -924,7 +1044,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             break;
         case U'W':
             if (mayBeRelativeOrQuestion(k))
-                rules |= ruleBit(GrammarRule::Relative);
+                rules |= ruleBit(GrammarRule::Relative) | ruleBit(GrammarRule::SubjectVerb);
             else if (adverb && (k == U"WILL"sv || k == U"WOULD"sv))
                 rules |= modal;
             else if (k == U"WELL"sv)
@@ -932,7 +1052,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             break;
         case U'T':
             if (mayBeRelativeOrQuestion(k))
-                rules |= ruleBit(GrammarRule::Relative);
+                rules |= ruleBit(GrammarRule::Relative) | ruleBit(GrammarRule::SubjectVerb);
             else if (k == U"TOO"sv)
                 rules |= ruleBit(GrammarRule::AlsoAtEnd);
             break;

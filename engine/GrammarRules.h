@@ -128,8 +128,11 @@ enum class GrammarRule : std::uint8_t {
     TimeAdverb,
     /// too, either, as well at the end of a clause => ด้วย, เช่นกัน
     AlsoAtEnd,
+    /// a verb reached through -s or -ed right after a noun is written after it, as its subject's verb: "The dog
+    /// eats" => สุนัขกิน, not กินสุนัข
+    SubjectVerb,
 };
-inline constexpr std::size_t kGrammarRuleCount = 15;
+inline constexpr std::size_t kGrammarRuleCount = 16;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -108,6 +108,9 @@ public:
             entry("work", "งาน", N),
             entry("work", "ทำงาน", VI),
             entry("smoking", "สูบบุหรี่", VI),
+            entry("on", "บน", "pre.(บุพบท)"),
+            entry("ve", "มี", VT),
+            entry("be", "เป็น", BE),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -149,6 +152,7 @@ TEST_F(Extended, PerfectHasNoHave) {
                   {"he had never seen the book", "เขาไม่เคยเห็นหนังสือ"},
                   {"he had opened the book", "เขาเปิดหนังสือ"},
                   {"he had the book", "เขามีหนังสือ"}, // "had" as a verb of its own
+                  {"I've seen the book", "ฉันเห็นหนังสือ"},
               });
 }
 
@@ -175,9 +179,11 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"it is good that the man came", "มันดีว่าผู้ชายมา"},
                   {"that is the book", "นั่นเป็นหนังสือ"},
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
-                  {"who is he?", "เขาใคร?"},         // a question keeps its question word, held to the end
-                  {"who came", "ที่มา"},               // not a question: the conjunction as before
-                  {"the man who came?", "ผู้ชายที่มา?"}, // after a noun even in a question
+                  {"who is he?", "เขาใคร?"},                // a question keeps its question word, held to the end
+                  {"who came", "ที่มา"},                      // not a question: the conjunction as before
+                  {"the man who came?", "ผู้ชายที่มา?"},        // after a noun even in a question
+                  {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
+                  {"it is what I read?", "มันเป็นฉันอ่านอะไร?"},
               });
 }
 
@@ -212,9 +218,12 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the man is good.", "ผู้ชายดี."},
                   {"it is too old.", "มันแก่เกินไป."},
                   {"it is not good, he came", "มันไม่ดี, เขามา"},
-                  {"it is good table.", "มันเป็นโต๊ะดี."},  // before a noun
-                  {"the man is good", "ผู้ชายคือดี"},       // the noun may come in the next line
-                  {"the man was tired.", "ผู้ชายคือยาง."}, // an -ed word: the phrase rules' passive
+                  {"it is good table.", "มันเป็นโต๊ะดี."},            // before a noun
+                  {"the man is good", "ผู้ชายคือดี"},                 // the noun may come in the next line
+                  {"the man was tired.", "ผู้ชายคือยาง."},           // an -ed word: the phrase rules' passive
+                  {"the book is on the table.", "หนังสืออยู่บนโต๊ะ."}, // before a place: อยู่
+                  {"I want to be the man.", "ฉันต้องการเป็นผู้ชาย."},  // after "to", before a noun phrase: เป็น
+                  {"it can not be the man", "มันสามารถไม่เป็นผู้ชาย"},
               });
 }
 
@@ -318,6 +327,22 @@ TEST_F(Extended, TooEitherAndAsWellEndingAClauseAreAlso) {
                   {"I read it as well.", "ฉันอ่านมันด้วย."},
                   {"it is too old", "มันเป็นแก่เกินไป"}, // before an adjective
                   {"I read it as well as the book.", "ฉันอ่านมันเป็นอย่างดีเป็นหนังสือ."},
+              });
+}
+
+TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
+    checkRule(*this, GrammarRule::SubjectVerb,
+              {
+                  {"the man reads the book.", "ผู้ชายอ่านหนังสือ."},
+                  {"the old man opened the book.", "ผู้ชายแก่เปิดหนังสือ."},
+                  {"the book opened by the man", "หนังสือเปิดโดยผู้ชาย"},
+                  {"he reads the book.", "เขาอ่านหนังสือ."}, // after a pronoun nothing is held
+                  {"the old tables", "โต๊ะแก่"},            // a plural noun stays
+                  {"I work.", "ฉันทำงาน."},                // read first as a noun, but after its subject
+                  {"he works.", "เขาทำงาน."},             // the stem's verb sense
+                  {"the man who works.", "ผู้ชายที่ทำงาน."},  // after a relative
+                  {"I read the work.", "ฉันอ่านงาน."},      // an object stays a noun
+                  {"it works the table", "มันทำงานโต๊ะ"},
               });
 }
 
