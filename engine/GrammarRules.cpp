@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <functional>
 #include <utility>
 
 using namespace std::literals;
@@ -104,32 +106,40 @@ bool isNounLabel(Label l) {
     return l == Label::Noun;
 }
 
-/// True when the upper-case key is one of the verbs or a regular form of one: -s, -es, -ies, -ed, -d, -ied, -ing
-/// (with a doubled last letter, or without a final e).
-template <std::size_t N> bool verbFormOf(const std::array<std::u32string_view, N> &verbs, std::u32string_view key) {
-    if (among(verbs, key))
-        return true;
-    // key without its last n letters, then `add`, is one of the verbs
-    auto cut = [&](std::size_t n, std::u32string_view add) {
-        if (key.size() <= n + 1)
-            return false;
-        const std::u32string_view stem = key.substr(0, key.size() - n);
-        return std::any_of(verbs.begin(), verbs.end(), [&](std::u32string_view v) {
-            return v.size() == stem.size() + add.size() && v.starts_with(stem) && v.ends_with(add);
-        });
-    };
-    auto doubled = [&](std::size_t n) { // SHIPPED => SHIP
-        return key.size() > n + 2 && key[key.size() - n - 1] == key[key.size() - n - 2] && cut(n + 1, {});
-    };
-    if (key.ends_with(U"IES"sv) || key.ends_with(U"IED"sv))
-        return cut(3, U"Y"sv);
-    if (key.ends_with(U"S"sv))
-        return cut(1, {}) || (key.ends_with(U"ES"sv) && cut(2, {}));
-    if (key.ends_with(U"ED"sv))
-        return cut(2, {}) || cut(1, {}) || doubled(2);
-    if (key.ends_with(U"ING"sv))
-        return cut(3, {}) || cut(3, U"E"sv) || doubled(3);
-    return false;
+/// The verbs of a list with their regular forms: -s, -es, -ies, -ed, -d, -ied, -ing (with a doubled last letter,
+/// or without a final e), made once, so that a key is looked for by a binary search.
+class VerbForms {
+public:
+    template <std::size_t N> explicit VerbForms(const std::array<std::u32string_view, N> &verbs) {
+        for (std::u32string_view v : verbs) {
+            const std::u32string verb(v), last(1, v.back()), cut(v.substr(0, v.size() - 1));
+            // "TIES" and "TIED" are no forms of TIE: a word ending in -ies or -ied comes from a verb ending in -y
+            for (const std::u32string &form : {verb + U"S", verb + U"ES", verb + U"ED", verb + last + U"ED"})
+                if (!form.ends_with(U"IES"sv) && !form.ends_with(U"IED"sv))
+                    forms_.push_back(form);
+            forms_.insert(forms_.end(), {verb, verb + U"ING", verb + last + U"ING"});
+            if (v.back() == U'E') {
+                if (const std::u32string d = verb + U"D"; !d.ends_with(U"IED"sv))
+                    forms_.push_back(d);
+                forms_.push_back(cut + U"ING");
+            }
+            if (v.back() == U'Y' && v.size() > 2)
+                forms_.insert(forms_.end(), {cut + U"IES", cut + U"IED"});
+        }
+        std::sort(forms_.begin(), forms_.end());
+    }
+    bool has(std::u32string_view key) const {
+        return std::binary_search(forms_.begin(), forms_.end(), key, std::less<>());
+    }
+
+private:
+    std::vector<std::u32string> forms_;
+};
+
+/// True when the upper-case key is one of the verbs or a regular form of one.
+template <const auto &Verbs> bool verbFormOf(std::u32string_view key) {
+    static const VerbForms forms(Verbs);
+    return forms.has(key);
 }
 
 bool isWord(const GrammarToken &t) {
@@ -183,6 +193,17 @@ template <class Over> std::size_t stepOver(std::span<GrammarToken> t, std::size_
         j = step(j);
     return j;
 }
+/// Calls visit(i) for each token i the running rule looks at, in order: those it is anchored at, or every token.
+template <class Visit> void eachAnchor(std::span<GrammarToken> t, const GrammarContext &c, Visit visit) {
+    if (c.everyToken) {
+        for (std::size_t i = 0; i < t.size(); ++i)
+            visit(i);
+        return;
+    }
+    for (const std::uint32_t i : c.anchors)
+        visit(i);
+}
+
 bool isAdverbWord(const GrammarToken &w) {
     return wordWith(w, How::Exact, Label::Adverb);
 }
@@ -299,17 +320,19 @@ std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u3
 
 // X 's Y: the noun phrase Y, then ของ and X with the adjectives and nouns before it in Thai order. After a
 // pronoun such as "it" the piece is "is"; so it is before anything that is not a noun phrase.
-void possessive(std::span<GrammarToken> t, const GrammarContext &) {
-    for (std::size_t i = 2; i < t.size(); ++i) {
+void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (i < 2)
+            return;
         GrammarToken &s = t[i];
         if (!isWord(s) || s.key != U"S"sv || t[i - 1].kind != Kind::Separator || !t[i - 1].text.empty() ||
             !isWord(t[i - 2]))
-            continue;
+            return;
         const std::size_t x = i - 2;
         const std::size_t next = nextWord(t, i);
         if (among(kIsSubjects, t[x].key)) {
             setReading(s, How::Exact, Label::Be, U"เป็น"sv);
-            continue;
+            return;
         }
         std::size_t last = kNone;
         for (std::size_t j = next; j != kNone; j = nextWord(t, j)) {
@@ -321,7 +344,7 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &) {
         if (last == kNone) {
             if (next != kNone) // "Emma's here", "John's a doctor"
                 setReading(s, How::Exact, Label::Be, U"เป็น"sv);
-            continue;
+            return;
         }
         // X with the adjectives and nouns just before it, the noun first: "my old friend" => เพื่อนแก่ของฉัน.
         std::u32string owner(U"ของ"sv);
@@ -335,16 +358,18 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &) {
         for (std::size_t j = first; j <= i; ++j)
             t[j].kind = Kind::Dropped;
         t[last].tail += owner;
-    }
+    });
 }
 
 // who/which/that/whom right after a noun phrase open a relative clause in place: ที่, or ซึ่ง after a comma.
 // "that" after a verb is ว่า. A question word that opens a question keeps its question sense.
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
-        if (!isWord(w) || !mayBeRelativeOrQuestion(w.key) || (w.key == U"THAT"sv && leftToPhraseRule(t, i, c)))
-            continue;
+        if (!isWord(w) || !mayBeRelativeOrQuestion(w.key))
+            return;
+        // "that" is left to a phrase rule that reads it with its neighbours (asked only where it would change)
+        auto leftAsItIs = [&] { return w.key == U"THAT"sv && leftToPhraseRule(t, i, c); };
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
         if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
@@ -352,31 +377,35 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             if (!c.question && p != kNone && n != kNone && isWord(t[n]) && t[n].label == Label::Pronoun &&
                 (wordWith(t[p], How::Exact, Label::Be) || wordWith(t[p], How::Exact, Label::Preposition)))
                 setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
-            continue;
+            return;
         }
         if (among(kRelatives, w.key) && p != kNone &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)))) {
-            setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
-            continue;
+            if (!leftAsItIs())
+                setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
+            return;
         }
         const std::size_t n = nextWord(t, i);
         if (w.key == U"THAT"sv && !comma && p != kNone &&
             ((isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]) || among(kDemonstratives, t[n].key))) ||
              wordWith(t[p], How::Exact, Label::Adjective))) {
-            setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
-            continue;
+            if (!leftAsItIs())
+                setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+            return;
         }
         std::u32string meaning;
         if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
             (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition)) && c.sense &&
             c.sense(w.key, isNounLabel, meaning)) {
-            setReading(w, How::Exact, Label::Noun, meaning); // "that switch": held after its noun, สวิตช์นั้น
-            continue;
+            if (!leftAsItIs()) // "that switch": held after its noun, สวิตช์นั้น
+                setReading(w, How::Exact, Label::Noun, meaning);
+            return;
         }
         if (w.key == U"THAT"sv && n != kNone && wordWith(t[n], How::Exact, Label::Be) && c.sense &&
             c.sense(w.key, isPronounLabel, meaning)) { // "That is", "that's": นั่น
-            setReading(w, How::Exact, Label::Pronoun, meaning);
-            continue;
+            if (!leftAsItIs())
+                setReading(w, How::Exact, Label::Pronoun, meaning);
+            return;
         }
         if (among(kQuestionWords, w.key) && firstOfSentence(i, c)) {
             const bool opensQuestion = c.question || (n != kNone && isWord(t[n]) &&
@@ -384,38 +413,38 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             if (opensQuestion && c.sense && c.sense(w.key, isQuestionLabel, meaning))
                 setReading(w, How::Exact, Label::Question, meaning);
         }
-    }
+    });
 }
 
 // do, does and did that only carry a question or a negation have no Thai word: "Where did he go" => เขาไปที่ไหน,
 // "I don't know" => ฉันไม่รู้; a yes-or-no question ("Do you know") ends with ไหม.
 void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key.size() > 5)
-            continue;
+            return;
         if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
             if (n != kNone && t[n].key == U"T"sv && v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
                 (isVerb(t[v].label) || t[v].label == Label::Be))
                 t[i].kind = Kind::Dropped;
-            continue;
+            return;
         }
         if (!c.question || !among(kDoForms, t[i].key))
-            continue;
+            return;
         const std::size_t p = previousWord(t, i);
         const bool first = firstOfSentence(i, c);
         if (!first && !(p != kNone && wordWith(t[p], How::Exact, Label::Question)))
-            continue;
+            return;
         t[i].kind = Kind::Dropped;
         if (!first)
-            continue;
+            return;
         for (std::size_t last = t.size(); last-- > i;) {
             if (t[last].kind != Kind::Separator && !isBlank(t[last])) {
                 t[last].tail += U"ไหม"sv;
                 break;
             }
         }
-    }
+    });
 }
 
 /// The Thai verb of a participle, or nothing when the token is none: a word reached through -ed, an -ed entry
@@ -448,38 +477,37 @@ bool participleVerb(const GrammarToken &t, const GrammarContext &c, std::u32stri
 // be, perhaps with not/also/already/being between, then a participle: ถูก + verb, and the be-words unwritten.
 void passive(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!wordWith(t[i], How::Exact, Label::Be))
-            continue;
+            return;
         const std::size_t j = stepOver(
             t, i, true, [](const GrammarToken &w) { return isAdverbWord(w) || wordWith(w, How::Exact, Label::Be); });
         if (j == kNone || !participleVerb(t[j], c, verb))
-            continue;
+            return;
         for (std::size_t k = i; k < j; ++k)
             if (wordWith(t[k], How::Exact, Label::Be))
                 t[k].kind = Kind::Dropped;
         setReading(t[j], How::Exact, Label::TransitiveVerb, U"ถูก" + verb);
-        i = j;
-    }
+    });
 }
 
 // have, has or had before a participle (perhaps with never, already ... between) only marks the time: it is not
 // written. "He had never seen it" => เขาไม่เคยเห็นมัน, not เขามีไม่เคยเห็น.
 void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].how != How::Exact || !among(kHaveForms, t[i].key))
-            continue;
+            return;
         const std::size_t j = stepOver(t, i, true, isAdverbWord);
         if (j == kNone || !isWord(t[j]))
-            continue;
+            return;
         const GrammarToken &w = t[j];
         const bool participle = (w.how == How::Write && w.family == SuffixFamily::ED && isVerb(w.label)) ||
                                 (w.how == How::Exact && (w.key == U"BEEN"sv || isIrregularParticiple(w.key) ||
                                                          (w.key.ends_with(U"ED"sv) && isVerb(w.label))));
         if (participle || participleVerb(w, c, verb))
             t[i].kind = Kind::Dropped;
-    }
+    });
 }
 
 /// The Thai verb of an -ing word: a word reached through -ing (from a verb, or from a stem that also has a verb
@@ -526,11 +554,11 @@ bool plainIngVerb(const GrammarToken &t) {
 // after be it is the action going on, กำลัง + verb, and the be-word is not written.
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         bool plain = false; // after be or a preposition only: "Depending on" opens no noun of action
         if (!ingVerb(t[i], c, verb)) {
             if (!plainIngVerb(t[i]))
-                continue;
+                return;
             plain = true;
             verb = t[i].meaning;
         }
@@ -543,11 +571,11 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
                    (p != kNone && wordWith(t[p], How::Exact, Label::Preposition))) {
             made.assign(U"การ"sv);
         } else {
-            continue;
+            return;
         }
         made += verb;
         setReading(t[i], How::Exact, Label::TransitiveVerb, made); // a verb: the noun phrase before it is written first
-    }
+    });
 }
 
 // Prepositions of place: be before them is อยู่ ("The files are in the folder" => แฟ้มอยู่ในแฟ้ม), unless they
@@ -574,40 +602,40 @@ bool nounPhraseAt(std::span<GrammarToken> t, std::size_t n) {
 // adjective says "is ..." itself ("it is not easy" => มันไม่ง่าย). Before a noun ("is good food") be stays, and so
 // where the tokens run out, for the noun may come in the next line. Before a place be is อยู่; after "to" or
 // "not", before a noun phrase, เป็น ("want to be a doctor" => ต้องการเป็นหมอ, not ต้องการคือหมอ).
-void beAdjective(std::span<GrammarToken> t, const GrammarContext &) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
+void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!wordWith(t[i], How::Exact, Label::Be))
-            continue;
+            return;
         const std::size_t n1 = nextWord(t, i);
         if (n1 != kNone && isWord(t[n1]) && among(kPlaces, t[n1].key) &&
             (t[n1].label == Label::Preposition || t[n1].label == Label::Adverb)) {
             const std::size_t after = nextWord(t, n1), p = previousWord(t, i);
             if ((after == kNone || !among(kSetAfterPlace, t[after].key)) && (p == kNone || t[p].key != U"THERE"sv))
                 setReading(t[i], How::Exact, Label::Other, U"อยู่"sv);
-            continue;
+            return;
         }
         if (const std::size_t p = previousWord(t, i);
             p != kNone && (t[p].key == U"TO"sv || t[p].key == U"NOT"sv) && nounPhraseAt(t, n1)) {
             setReading(t[i], How::Exact, Label::Other, U"เป็น"sv);
             if (t[p].key == U"TO"sv && wordWith(t[p], How::Exact, Label::Preposition) && t[p].meaning == U"เพื่อ"sv)
                 t[p].setMeaning(U"ที่จะ"sv); // as the phrase rules read เพื่ออยู่; the to-verb rule may drop it
-            continue;
+            return;
         }
         const std::size_t j = stepOver(t, i, true, isAdverbWord);
         // An -ed adjective ("restricted", "limited") may be a passive that the phrase rules mend with be; "one" is a
         // number ("was one of the happiest")
         if (j == kNone || !wordWith(t[j], How::Exact, Label::Adjective) ||
             (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv)) || t[j].key == U"ONE"sv)
-            continue;
+            return;
         std::size_t last = j; // "too slow": the adjectives in a row
         for (std::size_t k = nextWord(t, j); k != kNone && wordWith(t[k], How::Exact, Label::Adjective);
              k = nextWord(t, k))
             last = k;
         const std::size_t n = nextWord(t, last);
         if (n != kNone ? (isNoun(t[n]) || t[n].kind == Kind::Piece) : !endsClause(t, last))
-            continue;
+            return;
         t[i].kind = Kind::Dropped;
-    }
+    });
 }
 
 /// True when the noun phrase that ends at token p is the object of a verb of asking, telling or letting: "teach your
@@ -621,7 +649,7 @@ bool askedBy(std::span<GrammarToken> t, std::size_t p) {
             break;
         v = previousWord(t, v);
     }
-    return v != kNone && isVerbWord(t[v]) && verbFormOf(kAskingVerbs, t[v].key);
+    return v != kNone && isVerbWord(t[v]) && verbFormOf<kAskingVerbs>(t[v].key);
 }
 
 // A verb, then "to", then a verb: the second verb follows the first without เพื่อ ("want to go" => ต้องการไป).
@@ -630,12 +658,12 @@ bool askedBy(std::span<GrammarToken> t, std::size_t p) {
 // การ, with the word after it read as a verb ("is used to store" => ถูกใช้ในการเก็บ).
 void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key != U"TO"sv)
-            continue;
+            return;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
         if (p == kNone || n == kNone || !isWord(t[n]))
-            continue;
+            return;
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||
                                                          t[n].key == U"BE"sv); // เป็น before a noun phrase
         if (t[p].key == U"USED"sv && isWord(t[p]) && !t[p].quiet) {
@@ -657,15 +685,15 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             } else if (verbAfter) {
                 t[i].kind = Kind::Dropped; // as after any verb: ใช้ + verb
             }
-            continue;
+            return;
         }
         if (!nextVerb)
-            continue;
+            return;
         const std::size_t pp = previousWord(t, p);
-        if (isWord(t[p]) && !t[p].quiet && (among(kHaveForms, t[p].key) || verbFormOf(kNeedVerb, t[p].key))) {
+        if (isWord(t[p]) && !t[p].quiet && (among(kHaveForms, t[p].key) || verbFormOf<kNeedVerb>(t[p].key))) {
             setReading(t[p], How::Exact, t[p].label, t[p].key[0] == U'H' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
             t[i].kind = Kind::Dropped;
-            continue;
+            return;
         }
         // Each case below rewrites the "to", unless a phrase rule of Idiom.pal reads it with its neighbours.
         if (isVerbWord(t[p])) {
@@ -680,7 +708,7 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (!leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
         }
-    }
+    });
 }
 
 /// True when verb v may be a noun after all: after an article, an adjective, or a verb whose object it would be
@@ -698,13 +726,13 @@ bool mayBeNoun(std::span<GrammarToken> t, std::size_t v, const GrammarContext &c
 /// The Thai of "to" after a verb of `key`'s kind, and another to use where a phrase rule would misread it; nothing
 /// for another verb.
 std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_view key) {
-    if (verbFormOf(kGivingVerbs, key))
+    if (verbFormOf<kGivingVerbs>(key))
         return {U"ให้"sv, U"แก่"sv};
-    if (verbFormOf(kMovingVerbs, key))
+    if (verbFormOf<kMovingVerbs>(key))
         return {U"ไปยัง"sv, U"ไปที่"sv};
-    if (verbFormOf(kJoiningVerbs, key))
+    if (verbFormOf<kJoiningVerbs>(key))
         return {U"กับ"sv, U"เข้ากับ"sv};
-    if (verbFormOf(kBecomingVerbs, key))
+    if (verbFormOf<kBecomingVerbs>(key))
         return {U"เป็น"sv, U"ให้เป็น"sv};
     if (key == U"ADD"sv || key == U"ADDS"sv || key == U"ADDED"sv || key == U"ADDING"sv)
         return {U"ลงใน"sv, U"เข้าไปใน"sv};
@@ -714,16 +742,16 @@ std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_v
 // "to" before a noun phrase after a verb of giving, moving, joining or becoming and its object: ให้, ไปยัง, กับ,
 // เป็น, ลงใน in place of เพื่อ. Right after the verb only where no phrase rule reads เพื่อ after it.
 void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key != U"TO"sv || t[i].how != How::Exact || t[i].meaning != U"เพื่อ"sv)
-            continue;
+            return;
         const std::size_t n = nextWord(t, i);
         if (n == kNone || (isWord(t[n]) && (isVerbWord(t[n]) || t[n].label == Label::Be)))
-            continue;
+            return;
         if (isWord(t[n]) && (t[n].label == Label::Preposition || t[n].label == Label::Conjunction))
-            continue; // "connect to from", "to and from": no noun phrase
+            return; // "connect to from", "to and from": no noun phrase
         if (const std::size_t p = previousWord(t, i); p != kNone && among(kWordsWithOwnTo, t[p].key))
-            continue;
+            return;
         std::size_t v = previousWord(t, i); // back over the object to its verb
         bool twoObjects = false;            // "give you access to": the "to" is the second object's
         // a verb form after an article or an adjective is a noun of the object ("the following notices")
@@ -739,28 +767,28 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
             twoObjects = twoObjects || (words > 1 && isWord(w) && w.label == Label::Pronoun);
         }
         if (v == kNone || twoObjects)
-            continue;
+            return;
         auto [thai, otherwise] = toAfterVerb(t[v].key);
-        if (thai.empty() || (v == previousWord(t, i) && verbFormOf(kToLeftAfter, t[v].key)))
-            continue;
+        if (thai.empty() || (v == previousWord(t, i) && verbFormOf<kToLeftAfter>(t[v].key)))
+            return;
         if (thai == U"ให้"sv && std::u32string_view(t[v].meaning).ends_with(thai))
             thai = otherwise; // "grant to" => ให้แก่, not ให้ให้
         if (!leftToPhraseRule(t, i, c))
             setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, thai, otherwise));
-    }
+    });
 }
 
 // must not, mustn't: ห้าม ("you must not remove it" => คุณห้ามเอาออกมัน), not the phrase rules' ไม่ต้อง (need not).
-void mustNot(std::span<GrammarToken> t, const GrammarContext &) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
+void mustNot(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || (t[i].key != U"MUST"sv && t[i].key != U"MUSTN"sv))
-            continue;
+            return;
         const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
         if (v == kNone || !isWord(t[v]) || t[n].key != (t[i].key.size() == 4 ? U"NOT"sv : U"T"sv))
-            continue;
+            return;
         setReading(t[i], How::Exact, Label::Adverb, U"ห้าม"sv);
         t[n].kind = Kind::Dropped;
-    }
+    });
 }
 
 // A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its pronoun subject first, as
@@ -781,6 +809,7 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         return;
     std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(s),
                 t.begin() + static_cast<std::ptrdiff_t>(s) + 1);
+    c.reordered = true;
     if (!yesOrNo || std::any_of(t.begin(), t.end(), [](const GrammarToken &w) { return w.key == U"OR"sv; }))
         return; // "Is he married or single?" asks with หรือ already
     for (std::size_t last = t.size(); last-- > m;) {
@@ -795,17 +824,17 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
 // reads first as a noun or an adjective is read in its verb sense when it has one ("you can work" => คุณสามารถทำงาน).
 void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kModals, t[i].key))
-            continue;
+            return;
         const std::size_t n = stepOver(
             t, i, true, [](const GrammarToken &w) { return isWord(w) && (w.key == U"T"sv || isAdverbWord(w)); });
         if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
             (t[n].label != Label::Noun && t[n].label != Label::Adjective) || !c.sense ||
             !c.sense(t[n].key, isVerb, verb))
-            continue;
+            return;
         setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
-    }
+    });
 }
 
 /// A manner adverb: an -ly word whose Thai is อย่าง..., โดย... or ทันที, and not one Thai keeps before the verb.
@@ -819,14 +848,14 @@ bool isMannerAdverb(const GrammarToken &t) {
 // A manner adverb right before its verb goes to the end of the clause, as Thai has it: "He clearly doubted my
 // sanity" => เขาสงสัยสติของฉันอย่างชัดเจน. A long clause keeps it after the verb and its object, before the first
 // preposition; a longer one leaves it in place.
-void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
+void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!isMannerAdverb(t[i]))
-            continue;
+            return;
         const std::size_t v = nextWord(t, i);
         // A verb reached through -s may still be read as a plural noun: the adverb stays where it parts them.
         if (v == kNone || !isVerbWord(t[v]) || (t[v].how == How::Write && t[v].family != SuffixFamily::ED))
-            continue;
+            return;
         std::size_t last = v, beforePreposition = kNone, words = 0;
         for (std::size_t j = nextWord(t, v); j != kNone && !opensClause(t[j]); j = nextWord(t, j)) {
             if (beforePreposition == kNone && wordWith(t[j], How::Exact, Label::Preposition))
@@ -838,22 +867,22 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &) {
         if (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition))
             last = beforePreposition;
         if (last == kNone || !isWord(t[last]))
-            continue;
+            return;
         t[last].tail += t[i].meaning;
         t[i].kind = Kind::Dropped;
-    }
+    });
 }
 
 // then, suddenly, finally ... between a short subject and its verb open the clause in Thai: "We then revived it" =>
 // จากนั้นเราฟื้นฟูมัน. The subject's noun, which the rendering writes first, takes the adverb before it.
-void timeAdverb(std::span<GrammarToken> t, const GrammarContext &) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
+void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kTimeAdverbs, t[i].key))
-            continue;
+            return;
         const std::size_t v = nextWord(t, i), s = previousWord(t, i);
         if (v == kNone || !isVerbWord(t[v]) || s == kNone ||
             !(wordWith(t[s], How::Exact, Label::Noun) || wordWith(t[s], How::Exact, Label::Pronoun)))
-            continue;
+            return;
         std::size_t start = s, words = 0; // back to the clause's start over the subject's words only
         for (std::size_t w = previousWord(t, s); w != kNone && !opensClause(t[w]); w = previousWord(t, w)) {
             if (++words >= kMostWordsBetween ||
@@ -864,23 +893,23 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &) {
             }
         }
         if (start == kNone)
-            continue;
+            return;
         t[s].setMeaning(std::u32string(t[i].meaning) + std::u32string(t[s].meaning));
         t[i].kind = Kind::Dropped;
-    }
+    });
 }
 
 // too, either and "as well" that end a clause mean "also": ด้วย, เช่นกัน ("You can use it, too." => ...ด้วย);
 // before an adjective "too" stays เกินไป.
-void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
+void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || (t[i].key != U"TOO"sv && t[i].key != U"EITHER"sv && t[i].key != U"WELL"sv) ||
             !endsClause(t, i) || nextWord(t, i) != kNone)
-            continue;
+            return;
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
         if (p == kNone || (comma && t[i].key != U"TOO"sv))
-            continue;
+            return;
         if (t[i].key == U"TOO"sv) {
             setReading(t[i], How::Exact, Label::Adverb, U"ด้วย"sv);
         } else if (t[i].key == U"EITHER"sv) {
@@ -889,7 +918,7 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &) {
             setReading(t[i], How::Exact, Label::Adverb, U"ด้วย"sv);
             t[p].kind = Kind::Dropped;
         } else {
-            continue;
+            return;
         }
         // "..., too." ends in Thai without the comma; "they, too, came" keeps both
         std::size_t after = i + 1;
@@ -898,7 +927,7 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &) {
         if (comma && (after == t.size() || t[after].text != U","sv))
             for (std::size_t k = p + 1; k < i; ++k)
                 t[k].kind = Kind::Dropped; // the comma and the spaces after it
-    }
+    });
 }
 
 // Subjects that are never objects, and two that are subjects only where a clause starts ("give it time").
@@ -944,31 +973,31 @@ bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &v
 // ที่ ("the man who lives" => ผู้ชายที่อาศัยอยู่).
 void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
         if (w.kind != Kind::Word)
-            continue;
+            return;
         if (w.how == How::Write && isVerb(w.label) && (w.family == SuffixFamily::S || w.family == SuffixFamily::ED)) {
             if (const std::size_t p = previousWord(t, i); p != kNone && isNoun(t[p]))
                 w.how = How::Exact; // the meaning of an -s or -ed reading is the stem's own, without a marker
-            continue;
+            return;
         }
         if (w.label != Label::Noun || (w.how != How::Exact && !(w.how == How::Write && w.family == SuffixFamily::S)))
-            continue;
+            return;
         // over adverbs, but not over a modal: what follows one is the modal rule's
         const std::size_t s =
             stepOver(t, i, false, [](const GrammarToken &a) { return isAdverbWord(a) && !among(kModals, a.key); });
         if (s == kNone || !isWord(t[s]))
-            continue;
+            return;
         const bool s3 = w.key.size() > 3 && w.key.back() == U'S'; // works, lives, books
         const bool relative = wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key);
         if (relative ? !s3 : !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)))
-            continue;
+            return;
         if (const std::size_t n = nextWord(t, i); n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Be)))
-            continue; // "they book club", "it lists are": a noun phrase after all
+            return; // "they book club", "it lists are": a noun phrase after all
         if (verbSense(w, c, verb))
             setReading(w, How::Exact, Label::TransitiveVerb, verb);
-    }
+    });
 }
 
 constexpr GrammarRuleSpec kRules[] = {
@@ -1081,18 +1110,50 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     return rules;
 }
 
+GrammarRuleSet rulesLookingAt(const GrammarToken &t) {
+    if (t.kind != Kind::Word)
+        return 0;
+    // The subject-verb rule is set off by a subject and looks at the verb after it: a suffixed verb, or a word read
+    // as a noun (which "that" may become).
+    const GrammarRuleSet others = rulesTriggeredBy(t) & ~ruleBit(GrammarRule::SubjectVerb);
+    const bool verbAfterSubject =
+        (t.how == How::Write && isVerb(t.label) && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED)) ||
+        (t.label == Label::Noun && (t.how == How::Exact || (t.how == How::Write && t.family == SuffixFamily::S))) ||
+        t.key == U"THAT"sv;
+    return others | (verbAfterSubject ? ruleBit(GrammarRule::SubjectVerb) : 0);
+}
+
 std::span<const GrammarRuleSpec> grammarRules() {
     return kRules;
 }
 
-void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, GrammarRuleSet enabled) {
+void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, GrammarRuleSet enabled,
+                   const GrammarAnchors *anchors) {
     context.firstToken = 0;
     while (context.firstToken < tokens.size() &&
            (tokens[context.firstToken].kind == Kind::Separator || isBlank(tokens[context.firstToken])))
         ++context.firstToken;
-    for (const GrammarRuleSpec &r : kRules)
-        if (enabled & ruleBit(r.rule))
-            r.apply(tokens, context);
+    thread_local GrammarAnchors found; // when none are given, or the tokens moved
+    auto findAnchors = [&] {
+        found.clear();
+        for (std::size_t i = 0; i < tokens.size(); ++i)
+            found.add(static_cast<std::uint32_t>(i), rulesLookingAt(tokens[i]));
+        anchors = &found;
+    };
+    if (!anchors)
+        findAnchors();
+    context.reordered = false;
+    for (const GrammarRuleSpec &r : kRules) {
+        if (!(enabled & ruleBit(r.rule)))
+            continue;
+        context.anchors = anchors->at[static_cast<std::size_t>(r.rule)];
+        r.apply(tokens, context);
+        if (context.reordered) {
+            findAnchors();
+            context.reordered = false;
+        }
+    }
+    context.anchors = {};
 }
 
 } // namespace dlx

@@ -6,11 +6,14 @@
 // grammar mode renders the same pieces as they come.
 #include "SuffixRules.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace dlx {
 
@@ -151,6 +154,11 @@ struct GrammarContext {
     bool question = false;      ///< the sentence ends with "?"
     bool sentenceStart = false; ///< the tokens begin a sentence
     std::size_t firstToken = 0; ///< the first token that is a word or a piece (set by rewriteTokens)
+    /// The tokens the running rule looks at, in order (set by rewriteTokens): those that can set it off or that
+    /// it can change, as rulesLookingAt tells. A rule that looked at every token would do the same, only slower.
+    std::span<const std::uint32_t> anchors;
+    bool everyToken = false;        ///< the rules look at every token instead (to check that the anchors do the same)
+    mutable bool reordered = false; ///< a rule moved tokens: the anchors are found again
 };
 
 struct GrammarRuleSpec {
@@ -168,8 +176,30 @@ std::span<const GrammarRuleSpec> grammarRules();
 /// translator works it out once for each word it remembers, and never asks for a piece or a separator.
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
 
-/// Runs the rules of `enabled` over the tokens of one sentence (or of what of it one line holds), in order.
-void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, GrammarRuleSet enabled = kAllGrammarRules);
+/// The rules that look at this token: those it sets off, and the subject-verb rule at a noun or a suffixed verb.
+/// Like rulesTriggeredBy it depends only on the token's reading.
+GrammarRuleSet rulesLookingAt(const GrammarToken &token);
+
+/// For each rule, the tokens it looks at, in order.
+struct GrammarAnchors {
+    std::array<std::vector<std::uint32_t>, kGrammarRuleCount> at;
+    GrammarRuleSet used = 0; ///< the rules with a token in `at`
+    void add(std::uint32_t token, GrammarRuleSet rules) {
+        used |= rules;
+        for (; rules; rules &= rules - 1)
+            at[static_cast<std::size_t>(std::countr_zero(rules))].push_back(token);
+    }
+    void clear() {
+        for (; used; used &= used - 1)
+            at[static_cast<std::size_t>(std::countr_zero(used))].clear();
+    }
+};
+
+/// Runs the rules of `enabled` over the tokens of one sentence (or of what of it one line holds), in order. Each
+/// rule looks only at its anchors: the given ones, which must be rulesLookingAt of each token as recorded, or else
+/// those found here.
+void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, GrammarRuleSet enabled = kAllGrammarRules,
+                   const GrammarAnchors *anchors = nullptr);
 
 /// True for an irregular participle of the dictionary's participle table ("MADE", "WRITTEN"); `upperKey` is
 /// upper-case.

@@ -105,6 +105,7 @@ void Translator::recordWord() {
             t.key = m.key();
             t.family = m.family();
             triggered_ |= m.triggers();
+            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), m.lookingAt());
         } else {
             upperKey();
             if (!t.quiet) {
@@ -120,6 +121,7 @@ void Translator::recordWord() {
                 }
             }
             triggered_ |= rulesTriggeredBy(t);
+            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rulesLookingAt(t));
         }
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
@@ -202,8 +204,10 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     grammarContext_.sentenceStart = s_.AtSentenceStart || (lineStarts_ && lineCapital_);
     lineStarts_ = false;
     const std::span<GrammarToken> tokens(tokens_.data(), tokenCount_);
+    grammarContext_.everyToken = rulesVisitEveryToken;
     if (const GrammarRuleSet rules = extendedRules & triggered_)
-        rewriteTokens(tokens, grammarContext_, rules);
+        rewriteTokens(tokens, grammarContext_, rules, &anchors_);
+    anchors_.clear();
     std::u32string piece; // the piece in hand when a switch of mode ends the waiting
     piece.swap(s_.CurrentWord);
 

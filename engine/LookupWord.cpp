@@ -38,7 +38,8 @@ void Translator::workOut(char32_t *e) {
         t.family = suffixFamily(upperWord_, withSpace);
     }
     e[2] |= static_cast<char32_t>(t.family) << 16;
-    e[3] = rulesTriggeredBy(t);
+    static_assert(kGrammarRuleCount <= 16, "both sets of rules share one character");
+    e[3] = rulesTriggeredBy(t) | rulesLookingAt(t) << 16;
 }
 
 Translator::Found Translator::remembered(char32_t letter, const LetterIndex &index) {

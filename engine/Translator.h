@@ -45,6 +45,9 @@ public:
     bool extended = false;
     /// The rules the extended mode applies.
     GrammarRuleSet extendedRules = kAllGrammarRules;
+    /// The rules look at every token instead of only those they are anchored at (the same result, slower: for
+    /// tests).
+    bool rulesVisitEveryToken = false;
     /// Called with each English word (trimmed) that the dictionary did not render.
     std::function<void(std::u32string_view word)> onUnknownWord;
 
@@ -107,6 +110,7 @@ private:
     std::vector<GrammarToken> tokens_; ///< the waiting tokens are the first tokenCount_; the rest keep their room
     std::size_t tokenCount_ = 0;
     GrammarRuleSet triggered_ = 0;        ///< the rules the waiting tokens may set off
+    GrammarAnchors anchors_;              ///< the waiting tokens each rule looks at
     bool lineStarts_ = false;             ///< the waiting tokens begin their line
     bool lineFirstSeen_ = false;          ///< the line's first word or piece is among them
     bool lineCapital_ = false;            ///< and it starts with a capital letter
@@ -135,8 +139,9 @@ private:
     struct MemoEntry {
         static constexpr std::size_t kHeader = 5;
         static constexpr char32_t kNotWorkedOut = UINT32_MAX; ///< the key length before workOut
-        /// word length, meaning length, how | label << 8 | family << 16, the rules the word may set off, key
-        /// length; then the word as the driver cut it, its meaning and room for its key
+        /// word length, meaning length, how | label << 8 | family << 16, the rules the word may set off | the
+        /// rules that look at it << 16, key length; then the word as the driver cut it, its meaning and room for
+        /// its key
         char32_t *e;
         std::u32string_view word() const { return {e + kHeader, e[0]}; }
         std::u32string_view meaning() const { return {e + kHeader + e[0], e[1]}; }
@@ -144,7 +149,8 @@ private:
         Rendering::How how() const { return static_cast<Rendering::How>(e[2] & 0xFF); }
         Label label() const { return static_cast<Label>((e[2] >> 8) & 0xFF); }
         SuffixFamily family() const { return static_cast<SuffixFamily>(e[2] >> 16); }
-        GrammarRuleSet triggers() const { return e[3]; }
+        GrammarRuleSet triggers() const { return e[3] & 0xFFFF; }
+        GrammarRuleSet lookingAt() const { return e[3] >> 16; }
     };
     static constexpr std::size_t kMemoBlock = 1 << 15; ///< characters in a block; a larger entry is not kept
     struct MemoSlot {

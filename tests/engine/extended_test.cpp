@@ -439,7 +439,8 @@ TEST(GrammarTokens, KeepTheirOwnKeysAndMeaningsWhenMovedOrCopied) {
 }
 
 // With no rule on, the stage must render the shipped sample texts exactly as the grammar mode does; and with the
-// mode off the translation is the grammar mode's, which the rest of the suite checks.
+// mode off the translation is the grammar mode's, which the rest of the suite checks. With the rules on, neither
+// the remembered readings nor the anchors the rules look at may change the result.
 TEST(ExtendedStage, RendersTheSampleTextsAsTheGrammarModeWhenEveryRuleIsOff) {
     Lexicon lexicon(DLX_SHIPPED_DATA);
     size_t texts = 0, changed = 0;
@@ -449,8 +450,9 @@ TEST(ExtendedStage, RendersTheSampleTextsAsTheGrammarModeWhenEveryRuleIsOff) {
         const auto bytes = readFileBytes(e.path().string());
         ASSERT_TRUE(bytes.ok());
         const auto lines = splitLines(decodeTextBytes(*bytes));
-        // The remembered readings the tokens view, or readings of their own from a lookup of every word.
-        auto run = [&](bool extended, GrammarRuleSet rules, bool ownReadings = false) {
+        // The remembered readings the tokens view, or readings of their own from a lookup of every word; the rules
+        // at their anchors, or at every token.
+        auto run = [&](bool extended, GrammarRuleSet rules, bool ownReadings = false, bool everyToken = false) {
             TranslationState state;
             Translator::Finder lookup;
             if (ownReadings)
@@ -461,6 +463,7 @@ TEST(ExtendedStage, RendersTheSampleTextsAsTheGrammarModeWhenEveryRuleIsOff) {
             Translator translator(state, lexicon, lookup);
             translator.extended = extended;
             translator.extendedRules = rules;
+            translator.rulesVisitEveryToken = everyToken;
             beginRun(state);
             translateLines(translator, lines);
             return state.TranslatedLines;
@@ -470,6 +473,7 @@ TEST(ExtendedStage, RendersTheSampleTextsAsTheGrammarModeWhenEveryRuleIsOff) {
         const auto extended = run(true, kAllGrammarRules);
         changed += extended != grammar;
         EXPECT_EQ(run(true, kAllGrammarRules, true), extended) << e.path();
+        EXPECT_EQ(run(true, kAllGrammarRules, false, true), extended) << e.path();
         ++texts;
     }
     EXPECT_GE(texts, 3u);
