@@ -422,17 +422,28 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key.size() > 5)
             return;
+        const bool first = firstOfSentence(i, c);
         if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
             if (n != kNone && t[n].key == U"T"sv && v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
-                (isVerb(t[v].label) || t[v].label == Label::Be))
+                (isVerb(t[v].label) || t[v].label == Label::Be)) {
                 t[i].kind = Kind::Dropped;
+                if (first && !c.question && t[i].key == U"DON"sv) // "Don't go" forbids: อย่าไป
+                    setReading(t[n], How::Exact, Label::Adverb, U"อย่า"sv);
+            }
+            return;
+        }
+        if (t[i].key == U"DO"sv && first && !c.question) { // "Do not use it" => อย่าใช้มัน
+            const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
+            if (n != kNone && t[n].key == U"NOT"sv && v != kNone && isVerbWord(t[v]) && t[v].how == How::Exact) {
+                t[i].kind = Kind::Dropped;
+                setReading(t[n], How::Exact, Label::Adverb, U"อย่า"sv);
+            }
             return;
         }
         if (!c.question || !among(kDoForms, t[i].key))
             return;
         const std::size_t p = previousWord(t, i);
-        const bool first = firstOfSentence(i, c);
         if (!first && !(p != kNone && wordWith(t[p], How::Exact, Label::Question)))
             return;
         t[i].kind = Kind::Dropped;
@@ -825,6 +836,22 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
 void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
+        if (t[i].key == U"TO"sv && wordWith(t[i], How::Exact, Label::Preposition)) {
+            // "to list the files" => เพื่อระบุแฟ้ม, "want to work." => ต้องการทำงาน: a noun-first word that takes an
+            // object, or ends the clause after a verb and its "to", is the verb it can be
+            const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n), p = previousWord(t, i);
+            if (n == kNone || !wordWith(t[n], How::Exact, Label::Noun))
+                return;
+            const bool object =
+                nn != kNone &&
+                ((t[nn].kind == Kind::Piece &&
+                  (t[nn].key == U"THE"sv || t[nn].key == U"A"sv || t[nn].key == U"AN"sv)) ||
+                 wordWith(t[nn], How::Exact, Label::Pronoun) || wordWith(t[nn], How::Exact, Label::Adjective));
+            if ((object || (p != kNone && isVerbWord(t[p]) && nn == kNone && endsClause(t, n))) && c.sense &&
+                c.sense(t[n].key, isVerb, verb))
+                setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
+            return;
+        }
         if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kModals, t[i].key))
             return;
         const std::size_t n = stepOver(
@@ -948,6 +975,20 @@ bool subjectPronoun(std::span<GrammarToken> t, std::size_t s) {
     return p == kNone || opensClause(t[p]) || wordWith(t[p], How::Exact, Label::Adverb);
 }
 
+/// True when a verb ends its clause's first part before the conjunction at token a, perhaps with an object after it
+/// ("prints a message and"), and has an -s as the word after the conjunction does (`s3`) or has none.
+bool coordinatedVerb(std::span<GrammarToken> t, std::size_t a, bool s3) {
+    std::size_t v = previousWord(t, a);
+    for (std::size_t words = 0; v != kNone && !isVerbWord(t[v]); v = previousWord(t, v)) {
+        const GrammarToken &w = t[v];
+        if (++words > kMostObjectWords ||
+            !(w.kind == Kind::Piece || (isWord(w) && (w.label == Label::Adjective || w.label == Label::Noun ||
+                                                      w.label == Label::Pronoun || w.label == Label::Adverb))))
+            return false;
+    }
+    return v != kNone && (t[v].key.size() > 3 && t[v].key.back() == U'S') == s3;
+}
+
 /// The verb sense of token w read as a noun: its own key's, or for a word reached through -s (or an entry ending in
 /// s) its stem's ("works" => ทำงาน, "lives" => LIVE).
 bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &verb) {
@@ -991,12 +1032,44 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const bool s3 = w.key.size() > 3 && w.key.back() == U'S'; // works, lives, books
         const bool relative = wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key);
-        if (relative ? !s3 : !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)))
+        if (!(relative ? s3 : (subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key))) &&
+            !(s == previousWord(t, i) && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3)))
             return;
         if (const std::size_t n = nextWord(t, i); n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Be)))
             return; // "they book club", "it lists are": a noun phrase after all
         if (verbSense(w, c, verb))
             setReading(w, How::Exact, Label::TransitiveVerb, verb);
+    });
+}
+
+// Units of time, and the words that may come between "for" and one: "for two hours", "for a few days" ("for a
+// second" may be a second helping).
+constexpr std::array kTimeUnits{U"SECONDS"sv, U"MINUTE"sv,  U"MINUTES"sv,   U"HOUR"sv,  U"HOURS"sv,  U"DAY"sv,
+                                U"DAYS"sv,    U"WEEK"sv,    U"WEEKS"sv,     U"MONTH"sv, U"MONTHS"sv, U"YEAR"sv,
+                                U"YEARS"sv,   U"DECADES"sv, U"CENTURIES"sv, U"AGES"sv,  U"NIGHTS"sv};
+constexpr std::array kCounts{U"A"sv,       U"AN"sv,       U"ONE"sv,       U"TWO"sv,     U"THREE"sv, U"FOUR"sv,
+                             U"FIVE"sv,    U"SIX"sv,      U"SEVEN"sv,     U"EIGHT"sv,   U"NINE"sv,  U"TEN"sv,
+                             U"TWELVE"sv,  U"TWENTY"sv,   U"FEW"sv,       U"SEVERAL"sv, U"MANY"sv,  U"SOME"sv,
+                             U"HUNDRED"sv, U"HUNDREDS"sv, U"THOUSANDS"sv, U"MORE"sv,    U"LONG"sv,  U"FULL"sv,
+                             U"WHOLE"sv,   U"OF"sv};
+
+// "for" before a length of time is เป็นเวลา, not สำหรับ: "I waited for two hours" => ฉันรอเป็นเวลาสองชั่วโมง.
+void duration(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!wordWith(t[i], How::Exact, Label::Preposition) || t[i].key != U"FOR"sv)
+            return;
+        std::size_t n = nextWord(t, i);
+        for (std::size_t words = 0; n != kNone && words < kMostWordsBetween; n = nextWord(t, n), ++words) {
+            const GrammarToken &w = t[n];
+            if (isWord(w) && among(kTimeUnits, w.key)) {
+                if (words > 0) // a count before it: "for hours" alone may be "for hours of work"
+                    setReading(t[i], How::Exact, Label::Preposition, U"เป็นเวลา"sv);
+                return;
+            }
+            const bool number = w.kind == Kind::Piece && !w.text.empty() && w.text[0] >= U'0' && w.text[0] <= U'9';
+            if (!number && !among(kCounts, w.key))
+                return;
+        }
     });
 }
 
@@ -1017,6 +1090,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::TimeAdverb, "time-adverb", timeAdverb},
     {GrammarRule::AlsoAtEnd, "also-at-end", alsoAtEnd},
     {GrammarRule::SubjectVerb, "subject-verb", subjectVerb},
+    {GrammarRule::Duration, "duration", duration},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -1054,7 +1128,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         if (k == U"VE"sv)
             rules |= ruleBit(GrammarRule::Perfect);
         else if (k == U"TO"sv)
-            rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject);
+            rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject) | ruleBit(GrammarRule::ModalVerb);
+        else if (k == U"OR"sv)
+            rules |= ruleBit(GrammarRule::SubjectVerb);
         else if (k == U"DO"sv)
             rules |= ruleBit(GrammarRule::DoSupport);
         break;
@@ -1095,6 +1171,14 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= modal;
             if (k == U"MUST"sv || k == U"MUSTN"sv)
                 rules |= ruleBit(GrammarRule::MustNot);
+            break;
+        case U'A':
+            if (k == U"AND"sv)
+                rules |= ruleBit(GrammarRule::SubjectVerb);
+            break;
+        case U'F':
+            if (k == U"FOR"sv)
+                rules |= ruleBit(GrammarRule::Duration);
             break;
         case U'E':
             if (k == U"EITHER"sv)

@@ -134,8 +134,10 @@ enum class GrammarRule : std::uint8_t {
     /// a verb reached through -s or -ed right after a noun is written after it, as its subject's verb: "The dog
     /// eats" => สุนัขกิน, not กินสุนัข
     SubjectVerb,
+    /// for + a length of time => เป็นเวลา: "for two hours" => เป็นเวลาสองชั่วโมง
+    Duration,
 };
-inline constexpr std::size_t kGrammarRuleCount = 16;
+inline constexpr std::size_t kGrammarRuleCount = 17;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -38,8 +38,8 @@ void Translator::workOut(char32_t *e) {
         t.family = suffixFamily(upperWord_, withSpace);
     }
     e[2] |= static_cast<char32_t>(t.family) << 16;
-    static_assert(kGrammarRuleCount <= 16, "both sets of rules share one character");
-    e[3] = rulesTriggeredBy(t) | rulesLookingAt(t) << 16;
+    e[3] = rulesTriggeredBy(t);
+    e[5] = rulesLookingAt(t);
 }
 
 Translator::Found Translator::remembered(char32_t letter, const LetterIndex &index) {
@@ -100,6 +100,7 @@ Translator::Found Translator::remembered(char32_t letter, const LetterIndex &ind
     e[2] = static_cast<char32_t>(rendering_.how) | static_cast<char32_t>(rendering_.label) << 8;
     e[3] = 0;
     e[4] = MemoEntry::kNotWorkedOut;
+    e[5] = 0;
     char32_t *to = std::copy(word.begin(), word.end(), e + MemoEntry::kHeader);
     std::copy(rendering_.meaning.begin(), rendering_.meaning.end(), to);
     memoSlots_[at] = MemoSlot{h, entry};

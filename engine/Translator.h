@@ -137,11 +137,10 @@ private:
     // on the word. Each word lies in one entry with its rendering, its key and what the extended mode asks of it,
     // in blocks that never move: the waiting tokens view their keys and meanings there instead of copying them.
     struct MemoEntry {
-        static constexpr std::size_t kHeader = 5;
+        static constexpr std::size_t kHeader = 6;
         static constexpr char32_t kNotWorkedOut = UINT32_MAX; ///< the key length before workOut
-        /// word length, meaning length, how | label << 8 | family << 16, the rules the word may set off | the
-        /// rules that look at it << 16, key length; then the word as the driver cut it, its meaning and room for
-        /// its key
+        /// word length, meaning length, how | label << 8 | family << 16, the rules the word may set off, key
+        /// length, the rules that look at it; then the word as the driver cut it, its meaning and room for its key
         char32_t *e;
         std::u32string_view word() const { return {e + kHeader, e[0]}; }
         std::u32string_view meaning() const { return {e + kHeader + e[0], e[1]}; }
@@ -149,8 +148,8 @@ private:
         Rendering::How how() const { return static_cast<Rendering::How>(e[2] & 0xFF); }
         Label label() const { return static_cast<Label>((e[2] >> 8) & 0xFF); }
         SuffixFamily family() const { return static_cast<SuffixFamily>(e[2] >> 16); }
-        GrammarRuleSet triggers() const { return e[3] & 0xFFFF; }
-        GrammarRuleSet lookingAt() const { return e[3] >> 16; }
+        GrammarRuleSet triggers() const { return e[3]; }
+        GrammarRuleSet lookingAt() const { return e[5]; }
     };
     static constexpr std::size_t kMemoBlock = 1 << 15; ///< characters in a block; a larger entry is not kept
     struct MemoSlot {

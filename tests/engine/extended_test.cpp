@@ -111,6 +111,9 @@ public:
             entry("on", "บน", "pre.(บุพบท)"),
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
+            entry("for", "สำหรับ", "pre.(บุพบท)"),
+            entry("hours", "ชั่วโมง", N),
+            entry("two", "สอง", ADJ),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -194,8 +197,10 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"do you live?", "คุณอาศัยไหม?"},
                   {"so how do you live?", "ดังนั้นคุณอาศัยอย่างไร?"},
                   {"I don't go", "ฉันไม่ไป"},
-                  {"I do live?", "ฉันทำอาศัย?"}, // do inside the sentence stays
-                  {"do you live", "ทำคุณอาศัย"}, // no question mark: no question
+                  {"I do live?", "ฉันทำอาศัย?"},               // do inside the sentence stays
+                  {"do you live", "ทำคุณอาศัย"},               // no question mark: no question
+                  {"do not read the book.", "อย่าอ่านหนังสือ."}, // an order
+                  {"don't go.", "อย่าไป."},
               });
 }
 
@@ -291,7 +296,10 @@ TEST_F(Extended, AfterAModalAVerb) {
                   {"you can work", "คุณสามารถทำงาน"},
                   {"you can not work", "คุณสามารถไม่ทำงาน"},
                   {"the work can go", "งานสามารถไป"},
-                  {"you can good", "คุณสามารถดี"}, // no verb sense
+                  {"you can good", "คุณสามารถดี"},                 // no verb sense
+                  {"I want to work.", "ฉันต้องการทำงาน."},         // after a verb and its "to"
+                  {"I read to work the table", "ฉันอ่านทำงานโต๊ะ"}, // before its object
+                  {"I read to work", "ฉันอ่านเพื่องาน"},             // the clause may go on in the next line
               });
 }
 
@@ -343,6 +351,18 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the man who works.", "ผู้ชายที่ทำงาน."},  // after a relative
                   {"I read the work.", "ฉันอ่านงาน."},      // an object stays a noun
                   {"it works the table", "มันทำงานโต๊ะ"},
+                  {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."}, // a second verb of the subject
+                  {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},  // not one that matches
+              });
+}
+
+TEST_F(Extended, ForBeforeALengthOfTimeIsDuration) {
+    checkRule(*this, GrammarRule::Duration,
+              {
+                  {"I read for two hours.", "ฉันอ่านเป็นเวลาชั่วโมงสอง."}, // "two" an adjective here
+                  {"I read for 2 hours.", "ฉันอ่านเป็นเวลา2 ชั่วโมง."},
+                  {"I read for hours.", "ฉันอ่านสำหรับชั่วโมง."}, // no length given
+                  {"I read for the man.", "ฉันอ่านสำหรับผู้ชาย."},
               });
 }
 
