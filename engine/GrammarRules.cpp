@@ -374,9 +374,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t p = previousWord(t, i, &comma);
         if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
             const std::size_t n = nextWord(t, i);
-            if (!c.question && p != kNone && n != kNone && isWord(t[n]) && t[n].label == Label::Pronoun &&
-                (wordWith(t[p], How::Exact, Label::Be) || wordWith(t[p], How::Exact, Label::Preposition)))
-                setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
+            if (!c.question && n != kNone && isWord(t[n]) && t[n].label == Label::Pronoun)
+                setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv); // "what you want": the thing you want
             return;
         }
         if (among(kRelatives, w.key) && p != kNone &&
@@ -513,9 +512,10 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
         if (j == kNone || !isWord(t[j]))
             return;
         const GrammarToken &w = t[j];
-        const bool participle = (w.how == How::Write && w.family == SuffixFamily::ED && isVerb(w.label)) ||
-                                (w.how == How::Exact && (w.key == U"BEEN"sv || isIrregularParticiple(w.key) ||
-                                                         (w.key.ends_with(U"ED"sv) && isVerb(w.label))));
+        const bool participle =
+            (w.how == How::Write && w.family == SuffixFamily::ED && isVerb(w.label)) ||
+            (w.how == How::Exact && (w.key == U"BEEN"sv || w.key == U"HAD"sv || isIrregularParticiple(w.key) ||
+                                     (w.key.ends_with(U"ED"sv) && isVerb(w.label))));
         if (participle || participleVerb(w, c, verb))
             t[i].kind = Kind::Dropped;
     });
@@ -633,19 +633,34 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         const std::size_t j = stepOver(t, i, true, isAdverbWord);
-        // An -ed adjective ("restricted", "limited") may be a passive that the phrase rules mend with be; "one" is a
-        // number ("was one of the happiest")
-        if (j == kNone || !wordWith(t[j], How::Exact, Label::Adjective) ||
-            (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv)) || t[j].key == U"ONE"sv)
+        // An adjective, or its -er or -est form ("is smarter than"). An -ed adjective ("restricted", "limited") may
+        // be a passive that the phrase rules mend with be; "one" is a number ("was one of the happiest")
+        auto adjective = [](const GrammarToken &w) {
+            return isWord(w) && w.label == Label::Adjective && (w.how == How::Exact || w.how == How::Hold);
+        };
+        if (j == kNone || !adjective(t[j]) || (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv)) ||
+            t[j].key == U"ONE"sv)
             return;
         std::size_t last = j; // "too slow": the adjectives in a row
-        for (std::size_t k = nextWord(t, j); k != kNone && wordWith(t[k], How::Exact, Label::Adjective);
-             k = nextWord(t, k))
+        for (std::size_t k = nextWord(t, j); k != kNone && adjective(t[k]); k = nextWord(t, k))
             last = k;
         const std::size_t n = nextWord(t, last);
         if (n != kNone ? (isNoun(t[n]) || t[n].kind == Kind::Piece) : !endsClause(t, last))
             return;
         t[i].kind = Kind::Dropped;
+        for (std::size_t k = j; k <= last; ++k)
+            if (t[k].kind == Kind::Word && t[k].how == How::Hold)
+                t[k].how = How::Exact; // an adjective of its own writes the noun before it first, as be did
+        // "to be happy": the adjective follows a verb as a verb would ("wants to be happy" => ต้องการมีความสุข), and
+        // anything else as ที่จะ
+        if (const std::size_t p = previousWord(t, i);
+            p != kNone && t[p].key == U"TO"sv && wordWith(t[p], How::Exact, Label::Preposition)) {
+            const std::size_t v = previousWord(t, p);
+            if (v != kNone && isVerbWord(t[v]) && !leftToPhraseRule(t, p, c))
+                t[p].kind = Kind::Dropped;
+            else
+                t[p].setMeaning(U"ที่จะ"sv);
+        }
     });
 }
 
@@ -701,6 +716,11 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!nextVerb)
             return;
         const std::size_t pp = previousWord(t, p);
+        if (t[p].key == U"GOING"sv && isWord(t[p]) && t[p].meaning.starts_with(U"กำลัง"sv)) {
+            setReading(t[p], How::Exact, Label::Adverb, U"จะ"sv); // "I'm going to quit" => ฉันจะเลิก
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         if (isWord(t[p]) && !t[p].quiet && (among(kHaveForms, t[p].key) || verbFormOf<kNeedVerb>(t[p].key))) {
             setReading(t[p], How::Exact, t[p].label, t[p].key[0] == U'H' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
             t[i].kind = Kind::Dropped;
@@ -1073,6 +1093,18 @@ void duration(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// "than" after a comparative: its กว่า is the comparative's already ("smarter than men" => ฉลาดกว่าผู้ชาย, not
+// ฉลาดกว่ากว่าผู้ชาย).
+void than(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!isWord(t[i]) || t[i].key != U"THAN"sv || !t[i].meaning.starts_with(U"กว่า"sv))
+            return;
+        if (const std::size_t p = previousWord(t, i);
+            p != kNone && isWord(t[p]) && !t[p].quiet && ownThai(t[p]).ends_with(U"กว่า"sv))
+            setReading(t[i], How::Exact, Label::Conjunction, U""sv); // still writes what is held before it
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
@@ -1091,6 +1123,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::AlsoAtEnd, "also-at-end", alsoAtEnd},
     {GrammarRule::SubjectVerb, "subject-verb", subjectVerb},
     {GrammarRule::Duration, "duration", duration},
+    {GrammarRule::Than, "than", than},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -1160,6 +1193,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= ruleBit(GrammarRule::Relative) | ruleBit(GrammarRule::SubjectVerb);
             else if (k == U"TOO"sv)
                 rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            else if (k == U"THAN"sv)
+                rules |= ruleBit(GrammarRule::Than);
             break;
         case U'C':
         case U'S':

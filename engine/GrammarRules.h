@@ -136,8 +136,10 @@ enum class GrammarRule : std::uint8_t {
     SubjectVerb,
     /// for + a length of time => เป็นเวลา: "for two hours" => เป็นเวลาสองชั่วโมง
     Duration,
+    /// "than" after a comparative unwritten: its กว่า is the comparative's
+    Than,
 };
-inline constexpr std::size_t kGrammarRuleCount = 17;
+inline constexpr std::size_t kGrammarRuleCount = 18;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -114,6 +114,7 @@ public:
             entry("for", "สำหรับ", "pre.(บุพบท)"),
             entry("hours", "ชั่วโมง", N),
             entry("two", "สอง", ADJ),
+            entry("than", "กว่า", CON),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -156,6 +157,7 @@ TEST_F(Extended, PerfectHasNoHave) {
                   {"he had opened the book", "เขาเปิดหนังสือ"},
                   {"he had the book", "เขามีหนังสือ"}, // "had" as a verb of its own
                   {"I've seen the book", "ฉันเห็นหนังสือ"},
+                  {"I've never had the book", "ฉันไม่เคยมีหนังสือ"},
               });
 }
 
@@ -187,6 +189,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the man who came?", "ผู้ชายที่มา?"},        // after a noun even in a question
                   {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
                   {"it is what I read?", "มันเป็นฉันอ่านอะไร?"},
+                  {"I read what you read.", "ฉันอ่านสิ่งที่คุณอ่าน."},
               });
 }
 
@@ -229,6 +232,8 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the book is on the table.", "หนังสืออยู่บนโต๊ะ."}, // before a place: อยู่
                   {"I want to be the man.", "ฉันต้องการเป็นผู้ชาย."},  // after "to", before a noun phrase: เป็น
                   {"it can not be the man", "มันสามารถไม่เป็นผู้ชาย"},
+                  {"I want to be good.", "ฉันต้องการดี."}, // "to be" + adjective after a verb
+                  {"the man is older.", "ผู้ชายแก่กว่า."},  // a comparative writes its noun first
               });
 }
 
@@ -247,6 +252,7 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"used to live", "ใช้อาศัย"}, // no subject: perhaps a passive whose be ended the line before
                   {"the book is used to store the table", "หนังสือถูกใช้ในการเก็บโต๊ะ"}, // store read as a verb
                   {"I used the book", "ฉันใช้หนังสือ"},
+                  {"I was going to read the book", "ฉันจะอ่านหนังสือ"}, // the future
               });
 }
 
@@ -363,6 +369,14 @@ TEST_F(Extended, ForBeforeALengthOfTimeIsDuration) {
                   {"I read for 2 hours.", "ฉันอ่านเป็นเวลา2 ชั่วโมง."},
                   {"I read for hours.", "ฉันอ่านสำหรับชั่วโมง."}, // no length given
                   {"I read for the man.", "ฉันอ่านสำหรับผู้ชาย."},
+              });
+}
+
+TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
+    checkRule(*this, GrammarRule::Than,
+              {
+                  {"the man is older than the table.", "ผู้ชายแก่กว่าโต๊ะ."},
+                  {"he read the book than the table.", "เขาอ่านหนังสือกว่าโต๊ะ."}, // no comparative: กว่า stays
               });
 }
 
