@@ -884,8 +884,11 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
-/// A manner adverb: an -ly word whose Thai is อย่าง..., โดย... or ทันที, and not one Thai keeps before the verb.
+/// A manner adverb: an -ly word whose Thai is อย่าง..., โดย... or ทันที, and not one Thai keeps before the verb; and
+/// "also" (ด้วย), which Thai puts at the end of the clause too.
 bool isMannerAdverb(const GrammarToken &t) {
+    if (wordWith(t, How::Exact, Label::Adverb) && t.key == U"ALSO"sv && t.meaning == U"ด้วย"sv)
+        return true; // "You may also specify" => คุณอาจจะระบุ...ด้วย
     if (!wordWith(t, How::Exact, Label::Adverb) || !t.key.ends_with(U"LY"sv))
         return false;
     const std::u32string_view m = t.meaning;
@@ -1052,8 +1055,16 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const bool s3 = w.key.size() > 3 && w.key.back() == U'S'; // works, lives, books
         const bool relative = wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key);
+        const bool adjacent = s == previousWord(t, i);
+        auto objectAfter = [&] { // "The option causes the program to" => ทางเลือกทำให้เกิดโปรแกรม...
+            const std::size_t n = nextWord(t, i);
+            return n != kNone &&
+                   ((t[n].kind == Kind::Piece && (t[n].key == U"THE"sv || t[n].key == U"A"sv || t[n].key == U"AN"sv)) ||
+                    wordWith(t[n], How::Exact, Label::Pronoun));
+        };
         if (!(relative ? s3 : (subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key))) &&
-            !(s == previousWord(t, i) && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3)))
+            !(adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3)) &&
+            !(adjacent && s3 && isNoun(t[s]) && objectAfter()))
             return;
         if (const std::size_t n = nextWord(t, i); n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Be)))
             return; // "they book club", "it lists are": a noun phrase after all
@@ -1210,6 +1221,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         case U'A':
             if (k == U"AND"sv)
                 rules |= ruleBit(GrammarRule::SubjectVerb);
+            else if (k == U"ALSO"sv && adverb)
+                rules |= ruleBit(GrammarRule::MannerAdverb);
             break;
         case U'F':
             if (k == U"FOR"sv)

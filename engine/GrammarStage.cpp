@@ -65,6 +65,20 @@ void Translator::keepWaitingTokens() {
     }
 }
 
+// The rules a word sets off. One needs the dictionary: a plural noun that is also a verb may be the verb of the noun
+// before it ("The option causes the program to"), so it sets off the subject-verb rule.
+GrammarRuleSet Translator::triggersOf(const GrammarToken &t) {
+    GrammarRuleSet rules = rulesTriggeredBy(t);
+    const std::u32string_view k = t.key;
+    if (t.kind == GrammarToken::Kind::Word && !t.quiet && t.label == Label::Noun && k.size() > 3 && k.back() == U'S' &&
+        (t.how == Rendering::How::Exact || (t.how == Rendering::How::Write && t.family == SuffixFamily::S))) {
+        auto verb = [](Label l) { return l == Label::TransitiveVerb || l == Label::IntransitiveVerb; };
+        if (senseOf(k, verb, senseRoom_) || senseOf(k.substr(0, k.size() - 1), verb, senseRoom_))
+            rules |= ruleBit(GrammarRule::SubjectVerb);
+    }
+    return rules;
+}
+
 // What CheckMean would do with the piece decides its kind: only a word that starts with a letter and is no
 // article reaches the lookup, which is asked now, so that the rules see its reading. A remembered word brings
 // its key, suffix family and rules along; anything else is worked out here.
@@ -120,7 +134,7 @@ void Translator::recordWord() {
                     t.family = suffixFamily(upperWord_, withSpace);
                 }
             }
-            triggered_ |= rulesTriggeredBy(t);
+            triggered_ |= triggersOf(t);
             anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rulesLookingAt(t));
         }
     }

@@ -38,7 +38,7 @@ void Translator::workOut(char32_t *e) {
         t.family = suffixFamily(upperWord_, withSpace);
     }
     e[2] |= static_cast<char32_t>(t.family) << 16;
-    e[3] = rulesTriggeredBy(t);
+    e[3] = triggersOf(t);
     e[5] = rulesLookingAt(t);
 }
 

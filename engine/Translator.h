@@ -130,6 +130,7 @@ private:
     };
     std::vector<PhrasesAround> phrasesAround_;
     std::u32string upperWord_;
+    std::u32string senseRoom_; ///< the meaning triggersOf has no use for
     /// Gives the waiting tokens their own copies of what they view in the remembered words, before those go.
     void keepWaitingTokens();
 
@@ -166,6 +167,8 @@ private:
     GrammarToken memoToken_;                      ///< room for working out an entry's rules
     /// Works out what the extended mode asks of a remembered word: its key, suffix family and rules.
     void workOut(char32_t *entry);
+    /// The rules a word sets off: rulesTriggeredBy, and those that need the dictionary to tell.
+    GrammarRuleSet triggersOf(const GrammarToken &token);
 };
 
 } // namespace dlx

@@ -115,6 +115,7 @@ public:
             entry("hours", "ชั่วโมง", N),
             entry("two", "สอง", ADJ),
             entry("than", "กว่า", CON),
+            entry("also", "ด้วย", ADV),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -315,7 +316,8 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
                   {"he clearly read the book.", "เขาอ่านหนังสืออย่างชัดเจน."},
                   {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
                   {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
-                  {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."},  // Thai keeps it before the verb
+                  {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
+                  {"he also read the book.", "เขาอ่านหนังสือด้วย."},
                   {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
                   {"he clearly read the book by the old table by the old man's book.",
                    "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
@@ -359,6 +361,7 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"it works the table", "มันทำงานโต๊ะ"},
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."}, // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},  // not one that matches
+                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."},            // after a noun, before its object
               });
 }
 
