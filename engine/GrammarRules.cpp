@@ -105,6 +105,9 @@ bool isPronounLabel(Label l) {
 bool isNounLabel(Label l) {
     return l == Label::Noun;
 }
+bool isPrepositionLabel(Label l) {
+    return l == Label::Preposition;
+}
 
 /// The verbs of a list with their regular forms: -s, -es, -ies, -ed, -d, -ied, -ing (with a doubled last letter,
 /// or without a final e), made once, so that a key is looked for by a binary search.
@@ -618,6 +621,13 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!wordWith(t[i], How::Exact, Label::Be))
             return;
         const std::size_t n1 = nextWord(t, i);
+        std::u32string like;
+        if (n1 != kNone && isWord(t[n1]) && t[n1].key == U"LIKE"sv && isVerb(t[n1].label) && c.sense &&
+            c.sense(t[n1].key, isPrepositionLabel, like)) { // "She is like her mother" => เธอเหมือนแม่เธอ
+            t[i].kind = Kind::Dropped;
+            setReading(t[n1], How::Exact, Label::Preposition, like);
+            return;
+        }
         if (n1 != kNone && isWord(t[n1]) && among(kPlaces, t[n1].key) &&
             (t[n1].label == Label::Preposition || t[n1].label == Label::Adverb)) {
             const std::size_t after = nextWord(t, n1), p = previousWord(t, i);
@@ -1054,7 +1064,13 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (s == kNone || !isWord(t[s]))
             return;
         const bool s3 = w.key.size() > 3 && w.key.back() == U'S'; // works, lives, books
-        const bool relative = wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key);
+        // a relative pronoun that follows its noun, as the relative rule made it ที่ or ซึ่ง ("the people who work")
+        // ("that" also opens a noun: "finding that bug now"; so after it the verb needs an -s or a preposition)
+        const bool relative =
+            wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key) &&
+            previousWord(t, s) != kNone && isNoun(t[previousWord(t, s)]) &&
+            (t[s].key != U"THAT"sv || s3 ||
+             (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
         const bool adjacent = s == previousWord(t, i);
         auto objectAfter = [&] { // "The option causes the program to" => ทางเลือกทำให้เกิดโปรแกรม...
             const std::size_t n = nextWord(t, i);
@@ -1062,12 +1078,13 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                    ((t[n].kind == Kind::Piece && (t[n].key == U"THE"sv || t[n].key == U"A"sv || t[n].key == U"AN"sv)) ||
                     wordWith(t[n], How::Exact, Label::Pronoun));
         };
-        if (!(relative ? s3 : (subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key))) &&
-            !(adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3)) &&
+        const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
+        if (!relative && !coordinated && !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
             !(adjacent && s3 && isNoun(t[s]) && objectAfter()))
             return;
+        // "they book club", "it lists are", "no separators or line numbers": a noun phrase after all
         if (const std::size_t n = nextWord(t, i); n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Be)))
-            return; // "they book club", "it lists are": a noun phrase after all
+            return;
         if (verbSense(w, c, verb))
             setReading(w, How::Exact, Label::TransitiveVerb, verb);
     });

@@ -116,6 +116,8 @@ public:
             entry("two", "สอง", ADJ),
             entry("than", "กว่า", CON),
             entry("also", "ด้วย", ADV),
+            entry("like", "ชอบ", VT),
+            entry("like", "เหมือน", "pre.(บุพบท)"),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
