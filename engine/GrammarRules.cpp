@@ -1259,7 +1259,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     return rules;
 }
 
-GrammarRuleSet rulesLookingAt(const GrammarToken &t) {
+GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c) {
     if (t.kind != Kind::Word)
         return 0;
     // The subject-verb rule is set off by a subject and looks at the verb after it: a suffixed verb, or a word read
@@ -1269,7 +1269,13 @@ GrammarRuleSet rulesLookingAt(const GrammarToken &t) {
         (t.how == How::Write && isVerb(t.label) && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED)) ||
         (t.label == Label::Noun && (t.how == How::Exact || (t.how == How::Write && t.family == SuffixFamily::S))) ||
         t.key == U"THAT"sv;
-    return others | (verbAfterSubject ? ruleBit(GrammarRule::SubjectVerb) : 0);
+    if (!verbAfterSubject)
+        return others;
+    // A noun is looked at only when it can be a verb: the dictionary says, when the context can ask it.
+    std::u32string verb;
+    if (c && t.label == Label::Noun && t.key != U"THAT"sv && !verbSense(t, *c, verb))
+        return others;
+    return others | ruleBit(GrammarRule::SubjectVerb);
 }
 
 std::span<const GrammarRuleSpec> grammarRules() {

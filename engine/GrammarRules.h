@@ -181,8 +181,9 @@ std::span<const GrammarRuleSpec> grammarRules();
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
 
 /// The rules that look at this token: those it sets off, and the subject-verb rule at a noun or a suffixed verb.
-/// Like rulesTriggeredBy it depends only on the token's reading.
-GrammarRuleSet rulesLookingAt(const GrammarToken &token);
+/// Like rulesTriggeredBy it depends only on the token's reading; with a context whose `sense` can be asked, the
+/// dictionary too (a noun that has no verb sense is not the subject-verb rule's to look at).
+GrammarRuleSet rulesLookingAt(const GrammarToken &token, const GrammarContext *context = nullptr);
 
 /// For each rule, the tokens it looks at, in order.
 struct GrammarAnchors {

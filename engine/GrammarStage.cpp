@@ -135,7 +135,7 @@ void Translator::recordWord() {
                 }
             }
             triggered_ |= triggersOf(t);
-            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rulesLookingAt(t));
+            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rulesLookingAt(t, &grammarContext()));
         }
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
@@ -204,7 +204,7 @@ bool Translator::phraseHolds(std::u32string_view before, std::u32string_view pie
     return holds(known->user) && !holds(known->builtIn);
 }
 
-void Translator::renderTokens(bool question, bool sentenceEnds) {
+GrammarContext &Translator::grammarContext() {
     if (!grammarContext_.sense)
         grammarContext_.sense = [this](std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning) {
             return senseOf(key, wanted, meaning);
@@ -212,6 +212,11 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     if (!grammarContext_.phraseHolds)
         grammarContext_.phraseHolds = [this](std::u32string_view before, std::u32string_view piece,
                                              std::u32string_view after) { return phraseHolds(before, piece, after); };
+    return grammarContext_;
+}
+
+void Translator::renderTokens(bool question, bool sentenceEnds) {
+    grammarContext();
     grammarContext_.question = question;
     // A line that starts with a capital letter starts a sentence, even when the line before ended without a mark
     // (a heading, or one sentence a line); wrapped prose goes on with a small letter.

@@ -39,7 +39,7 @@ void Translator::workOut(char32_t *e) {
     }
     e[2] |= static_cast<char32_t>(t.family) << 16;
     e[3] = triggersOf(t);
-    e[5] = rulesLookingAt(t);
+    e[5] = rulesLookingAt(t, &grammarContext());
 }
 
 Translator::Found Translator::remembered(char32_t letter, const LetterIndex &index) {

@@ -169,6 +169,8 @@ private:
     void workOut(char32_t *entry);
     /// The rules a word sets off: rulesTriggeredBy, and those that need the dictionary to tell.
     GrammarRuleSet triggersOf(const GrammarToken &token);
+    /// The context the rules ask the dictionary and the phrase rules through.
+    GrammarContext &grammarContext();
 };
 
 } // namespace dlx
