@@ -388,6 +388,13 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         const std::size_t n = nextWord(t, i);
+        std::u32string meaning;
+        if (w.key == U"THAT"sv && n == kNone && p != kNone && isVerbWord(t[p]) && endsClause(t, i) && c.sense &&
+            c.sense(w.key, isPronounLabel, meaning)) { // "Did you know that?": the thing, นั่น
+            if (!leftAsItIs())
+                setReading(w, How::Exact, Label::Pronoun, meaning);
+            return;
+        }
         if (w.key == U"THAT"sv && !comma && p != kNone &&
             ((isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]) || among(kDemonstratives, t[n].key))) ||
              wordWith(t[p], How::Exact, Label::Adjective))) {
@@ -395,7 +402,6 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
             return;
         }
-        std::u32string meaning;
         if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
             (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition)) && c.sense &&
             c.sense(w.key, isNounLabel, meaning)) {
@@ -628,6 +634,10 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[n1], How::Exact, Label::Preposition, like);
             return;
         }
+        if (n1 != kNone && isWord(t[n1]) && t[n1].key == U"BACK"sv) { // "I'll be back" => ฉันจะกลับ
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         if (n1 != kNone && isWord(t[n1]) && among(kPlaces, t[n1].key) &&
             (t[n1].label == Label::Preposition || t[n1].label == Label::Adverb)) {
             const std::size_t after = nextWord(t, n1), p = previousWord(t, i);
@@ -841,12 +851,23 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     const bool yesOrNo = !wordWith(t[m], How::Exact, Label::Question);
     if (!yesOrNo && (m = nextWord(t, m)) == kNone)
         return;
-    if (!isWord(t[m]) || !(among(kModals, t[m].key) || (yesOrNo && wordWith(t[m], How::Exact, Label::Be))))
+    if (!isWord(t[m]))
+        return;
+    const bool be = wordWith(t[m], How::Exact, Label::Be), have = t[m].how == How::Exact && among(kHaveForms, t[m].key);
+    if (!among(kModals, t[m].key) && !be && !(yesOrNo && have))
         return;
     std::size_t s = nextWord(t, m);
     if (s != kNone && t[s].key == U"T"sv) // can't, couldn't: the negation stays with the modal
         s = nextWord(t, s);
-    if (s == kNone || !wordWith(t[s], How::Exact, Label::Pronoun) || nextWord(t, s) == kNone)
+    const std::size_t after = s == kNone ? kNone : nextWord(t, s);
+    if (s == kNone || !wordWith(t[s], How::Exact, Label::Pronoun) || after == kNone)
+        return;
+    // be after a question word asks what goes on ("What are you doing" => คุณกำลังทำอะไร); have asks about what was
+    // done ("Have you seen it" => คุณเห็นมันไหม)
+    std::u32string verb;
+    if ((be && !yesOrNo && !(isWord(t[after]) && t[after].key.ends_with(U"ING"sv))) ||
+        (have && !(isWord(t[after]) && (t[after].key == U"BEEN"sv || participleVerb(t[after], c, verb) ||
+                                        (t[after].how == How::Write && t[after].family == SuffixFamily::ED)))))
         return;
     std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(s),
                 t.begin() + static_cast<std::ptrdiff_t>(s) + 1);
@@ -1133,6 +1154,29 @@ void than(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// A noun phrase that a verb (or be) has just taken, then a subject and its verb: a relative clause without its
+// pronoun, which Thai writes with ที่ ("He is the man I saw" => เขาเป็นผู้ชายที่ฉันเห็น).
+void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!wordWith(t[i], How::Exact, Label::Pronoun) || (!among(kSubjects, t[i].key) && t[i].key != U"YOU"sv))
+            return;
+        const std::size_t n = nextWord(t, i), p = previousWord(t, i);
+        if (n == kNone || p == kNone || !isNoun(t[p]) ||
+            !(isVerbWord(t[n]) || (wordWith(t[n], How::Exact, Label::Adverb) && among(kModals, t[n].key))))
+            return;
+        std::size_t v = previousWord(t, p); // back over the noun phrase to what took it
+        for (std::size_t words = 0; v != kNone && words < kMostWordsBetween &&
+                                    (t[v].kind == Kind::Piece || wordWith(t[v], How::Exact, Label::Adjective) ||
+                                     isNoun(t[v]) || wordWith(t[v], How::Exact, Label::Pronoun));
+             ++words)
+            v = previousWord(t, v);
+        if (v == kNone || !(isVerbWord(t[v]) || wordWith(t[v], How::Exact, Label::Be)) ||
+            verbFormOf<kAskingVerbs>(t[v].key) || verbFormOf<kGivingVerbs>(t[v].key))
+            return; // "tell the man you are busy": the clause is what is told
+        t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
@@ -1152,6 +1196,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::SubjectVerb, "subject-verb", subjectVerb},
     {GrammarRule::Duration, "duration", duration},
     {GrammarRule::Than, "than", than},
+    {GrammarRule::ReducedRelative, "reduced-relative", reducedRelative},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -1167,6 +1212,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     if ((t.how == How::Write && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED) && isVerb(t.label)) ||
         (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || among(kSubjectsAtClauseStart, k))))
         rules |= ruleBit(GrammarRule::SubjectVerb);
+    if (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || k == U"YOU"sv))
+        rules |= ruleBit(GrammarRule::ReducedRelative);
     if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself
         rules |=
             ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
@@ -1202,7 +1249,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         switch (k[0]) {
         case U'H':
             if (among(kHaveForms, k))
-                rules |= ruleBit(GrammarRule::Perfect);
+                rules |= ruleBit(GrammarRule::Perfect) | ruleBit(GrammarRule::QuestionOrder);
             break;
         case U'D':
             if (among(kDoForms, k) || among(kDoNegatives, k))

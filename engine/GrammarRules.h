@@ -138,8 +138,11 @@ enum class GrammarRule : std::uint8_t {
     Duration,
     /// "than" after a comparative unwritten: its กว่า is the comparative's
     Than,
+    /// a relative clause without its pronoun after a verb's noun phrase => ที่: "He is the man I saw" =>
+    /// เขาเป็นผู้ชายที่ฉันเห็น
+    ReducedRelative,
 };
-inline constexpr std::size_t kGrammarRuleCount = 18;
+inline constexpr std::size_t kGrammarRuleCount = 19;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -118,6 +118,7 @@ public:
             entry("also", "ด้วย", ADV),
             entry("like", "ชอบ", VT),
             entry("like", "เหมือน", "pre.(บุพบท)"),
+            entry("back", "กลับ", ADV),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -296,6 +297,8 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
                   {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
                   {"can the man read?", "สามารถผู้ชายอ่าน?"},       // only a pronoun is moved
+                  {"what was he making?", "เขากำลังทำอะไร?"},     // be after a question word: what goes on
+                  {"had he seen the book?", "เขาเห็นหนังสือไหม?"},  // have before a participle
               });
 }
 
@@ -374,6 +377,16 @@ TEST_F(Extended, ForBeforeALengthOfTimeIsDuration) {
                   {"I read for 2 hours.", "ฉันอ่านเป็นเวลา2 ชั่วโมง."},
                   {"I read for hours.", "ฉันอ่านสำหรับชั่วโมง."}, // no length given
                   {"I read for the man.", "ฉันอ่านสำหรับผู้ชาย."},
+              });
+}
+
+TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
+    checkRule(*this, GrammarRule::ReducedRelative,
+              {
+                  {"he is the man I read.", "เขาเป็นผู้ชายที่ฉันอ่าน."},
+                  {"I read the book you made.", "ฉันอ่านหนังสือที่คุณทำ."},
+                  {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."}, // what is told
+                  {"by the table I read.", "โดยโต๊ะฉันอ่าน."},       // no verb took the noun
               });
 }
 
