@@ -431,8 +431,8 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isWord(t[i]) || t[i].key.size() > 5)
             return;
         const bool first = firstOfSentence(i, c);
-        if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb
-            const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
+        if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb, perhaps with an adverb between
+            const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : stepOver(t, n, true, isAdverbWord);
             if (n != kNone && t[n].key == U"T"sv && v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
                 (isVerb(t[v].label) || t[v].label == Label::Be)) {
                 t[i].kind = Kind::Dropped;
@@ -447,6 +447,13 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[i].kind = Kind::Dropped;
                 setReading(t[n], How::Exact, Label::Adverb, U"อย่า"sv);
             }
+            return;
+        }
+        if (!c.question && among(kDoForms, t[i].key) && t[i].how == How::Exact) { // "He did not come" => เขาไม่มา
+            const std::size_t n = nextWord(t, i);
+            const std::size_t v = n != kNone && t[n].key == U"NOT"sv ? stepOver(t, n, true, isAdverbWord) : kNone;
+            if (v != kNone && (isVerbWord(t[v]) || wordWith(t[v], How::Exact, Label::Be)) && t[v].how == How::Exact)
+                t[i].kind = Kind::Dropped;
             return;
         }
         if (!c.question || !among(kDoForms, t[i].key))
@@ -658,9 +665,14 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         auto adjective = [](const GrammarToken &w) {
             return isWord(w) && w.label == Label::Adjective && (w.how == How::Exact || w.how == How::Hold);
         };
-        if (j == kNone || !adjective(t[j]) || (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv)) ||
-            t[j].key == U"ONE"sv)
+        if (j == kNone || !adjective(t[j]) || t[j].key == U"ONE"sv)
             return;
+        if (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv)) {
+            const std::u32string_view m = t[j].meaning;
+            for (std::u32string_view be : {U"คือ"sv, U"เป็น"sv, U"อยู่"sv})
+                if (joinsPhraseRule(be, m) || (c.phraseHolds && c.phraseHolds({}, be, m)))
+                    return; // a phrase rule reads it with be: "is restricted" => ถูกจำกัด
+        }
         std::size_t last = j; // "too slow": the adjectives in a row
         for (std::size_t k = nextWord(t, j); k != kNone && adjective(t[k]); k = nextWord(t, k))
             last = k;
@@ -916,10 +928,11 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
 }
 
 /// A manner adverb: an -ly word whose Thai is อย่าง..., โดย... or ทันที, and not one Thai keeps before the verb; and
-/// "also" (ด้วย), which Thai puts at the end of the clause too.
+/// "also" (ด้วย) and "always" (เสมอ), which Thai puts at the end of the clause too.
 bool isMannerAdverb(const GrammarToken &t) {
-    if (wordWith(t, How::Exact, Label::Adverb) && t.key == U"ALSO"sv && t.meaning == U"ด้วย"sv)
-        return true; // "You may also specify" => คุณอาจจะระบุ...ด้วย
+    if (wordWith(t, How::Exact, Label::Adverb) &&
+        ((t.key == U"ALSO"sv && t.meaning == U"ด้วย"sv) || (t.key == U"ALWAYS"sv && t.meaning == U"เสมอ"sv)))
+        return true; // "You may also specify" => คุณอาจจะระบุ...ด้วย; "He always wins" => เขาชนะเสมอ
     if (!wordWith(t, How::Exact, Label::Adverb) || !t.key.ends_with(U"LY"sv))
         return false;
     const std::u32string_view m = t.meaning;
@@ -934,8 +947,12 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isMannerAdverb(t[i]))
             return;
         const std::size_t v = nextWord(t, i);
-        // A verb reached through -s may still be read as a plural noun: the adverb stays where it parts them.
-        if (v == kNone || !isVerbWord(t[v]) || (t[v].how == How::Write && t[v].family != SuffixFamily::ED))
+        // A verb reached through -s may still be read as a plural noun: the adverb stays where it parts them, unless
+        // a pronoun before it is the verb's subject ("He always wins").
+        const std::size_t s = previousWord(t, i);
+        if (v == kNone || !isVerbWord(t[v]) ||
+            (t[v].how == How::Write && t[v].family != SuffixFamily::ED &&
+             !(s != kNone && wordWith(t[s], How::Exact, Label::Pronoun))))
             return;
         std::size_t last = v, beforePreposition = kNone, words = 0;
         for (std::size_t j = nextWord(t, v); j != kNone && !opensClause(t[j]); j = nextWord(t, j)) {
@@ -1285,7 +1302,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         case U'A':
             if (k == U"AND"sv)
                 rules |= ruleBit(GrammarRule::SubjectVerb);
-            else if (k == U"ALSO"sv && adverb)
+            else if ((k == U"ALSO"sv || k == U"ALWAYS"sv) && adverb)
                 rules |= ruleBit(GrammarRule::MannerAdverb);
             break;
         case U'F':

@@ -119,6 +119,8 @@ public:
             entry("like", "ชอบ", VT),
             entry("like", "เหมือน", "pre.(บุพบท)"),
             entry("back", "กลับ", ADV),
+            entry("bored", "เบื่อ", ADJ),
+            entry("always", "เสมอ", ADV),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -208,6 +210,8 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"do you live", "ทำคุณอาศัย"},               // no question mark: no question
                   {"do not read the book.", "อย่าอ่านหนังสือ."}, // an order
                   {"don't go.", "อย่าไป."},
+                  {"I do not go.", "ฉันไม่ไป."},
+                  {"I don't never go", "ฉันไม่ไม่เคยไป"}, // an adverb between
               });
 }
 
@@ -323,6 +327,7 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
                   {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
                   {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
                   {"he also read the book.", "เขาอ่านหนังสือด้วย."},
+                  {"he always reads the book.", "เขาอ่านหนังสือเสมอ."},    // after a pronoun an -s word is a verb
                   {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
                   {"he clearly read the book by the old table by the old man's book.",
                    "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
