@@ -77,6 +77,11 @@ constexpr std::array kWordsWithOwnTo{
 // Searches of the shipped Idiom.pal that begin with Thai these rules write before a word.
 constexpr std::array kShippedPhrases{U"เป็นกำลัง"sv,   U"เป็นสามารถ"sv, U"เป็นติดตาม"sv, U"เป็นอธิบาย"sv,
                                      U"เป็นส่วนของ"sv, U"เป็นอย่างดี"sv,  U"ให้ของเขา"sv};
+// Verbs whose -ing object is the action itself: "stop working" => หยุดทำงาน, not หยุดกำลังทำงาน.
+constexpr std::array kAspectVerbs{U"START"sv,    U"STARTED"sv, U"BEGIN"sv,    U"BEGAN"sv,    U"BEGUN"sv,  U"STOP"sv,
+                                  U"KEEP"sv,     U"KEPT"sv,    U"FINISH"sv,   U"CONTINUE"sv, U"AVOID"sv,  U"ENJOY"sv,
+                                  U"QUIT"sv,     U"MIND"sv,    U"CONSIDER"sv, U"RISK"sv,     U"RESUME"sv, U"PRACTICE"sv,
+                                  U"PRACTISE"sv, U"MISS"sv,    U"TRY"sv};
 // Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to).
 constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv};
 // Adverbs of time that open a Thai clause.
@@ -591,6 +596,10 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         std::size_t p = previousWord(t, i);
         const std::size_t be = stepOver(t, i, false, isAdverbWord);
+        if (!plain && p != kNone && isVerbWord(t[p]) && verbFormOf<kAspectVerbs>(t[p].key)) {
+            setReading(t[i], How::Exact, Label::TransitiveVerb, verb); // "stop working" => หยุดทำงาน
+            return;
+        }
         if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
@@ -679,10 +688,15 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t n = nextWord(t, last);
         if (n != kNone ? (isNoun(t[n]) || t[n].kind == Kind::Piece) : !endsClause(t, last))
             return;
+        if (const std::size_t p = previousWord(t, i); p != kNone && t[p].key == U"THERE"sv)
+            return; // "there is" says มี
         t[i].kind = Kind::Dropped;
         for (std::size_t k = j; k <= last; ++k)
             if (t[k].kind == Kind::Word && t[k].how == How::Hold)
                 t[k].how = How::Exact; // an adjective of its own writes the noun before it first, as be did
+        // "good" is ที่ดี before a noun; after its subject it is ดี: "When I'm good" => เมื่อฉันดี
+        if (const std::u32string_view m = t[j].meaning; m.size() > 3 && m.starts_with(U"ที่"sv))
+            t[j].setMeaning(m.substr(3));
         // "to be happy": the adjective follows a verb as a verb would ("wants to be happy" => ต้องการมีความสุข), and
         // anything else as ที่จะ
         if (const std::size_t p = previousWord(t, i);
@@ -948,11 +962,12 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const std::size_t v = nextWord(t, i);
         // A verb reached through -s may still be read as a plural noun: the adverb stays where it parts them, unless
-        // a pronoun before it is the verb's subject ("He always wins").
+        // a subject before it makes it a verb ("He always wins", "a man who always remembers").
         const std::size_t s = previousWord(t, i);
         if (v == kNone || !isVerbWord(t[v]) ||
             (t[v].how == How::Write && t[v].family != SuffixFamily::ED &&
-             !(s != kNone && wordWith(t[s], How::Exact, Label::Pronoun))))
+             !(s != kNone && (wordWith(t[s], How::Exact, Label::Pronoun) || isNoun(t[s]) ||
+                              (wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key))))))
             return;
         std::size_t last = v, beforePreposition = kNone, words = 0;
         for (std::size_t j = nextWord(t, v); j != kNone && !opensClause(t[j]); j = nextWord(t, j)) {

@@ -120,6 +120,8 @@ public:
             entry("like", "เหมือน", "pre.(บุพบท)"),
             entry("back", "กลับ", ADV),
             entry("bored", "เบื่อ", ADJ),
+            entry("nice", "ที่ดี", ADJ),
+            entry("stop", "หยุด", VT),
             entry("always", "เสมอ", ADV),
         });
     }
@@ -176,6 +178,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"I want making", "ฉันต้องการการทำ"},             // elsewhere as the grammar mode has it
                   {"he is smoking", "เขากำลังสูบบุหรี่"},              // an -ing entry read as a verb
                   {"smoking, he came", "สูบบุหรี่, เขามา"},           // not a noun of action at the start
+                  {"I stop making the table", "ฉันหยุดทำโต๊ะ"},      // the action a verb of starting or stopping takes
               });
 }
 
