@@ -1209,6 +1209,27 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// "no" before a noun where a clause or a phrase starts: ไม่มี ("If no file is given" => ถ้าไม่มีแฟ้มถูกให้, "No
+// errors were found" => ไม่มีข้อผิดพลาดถูกพบ). After a verb the phrase rules read มีไม่ already.
+void noBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!wordWith(t[i], How::Exact, Label::Adverb) || t[i].key != U"NO"sv || t[i].meaning != U"ไม่"sv)
+            return;
+        const std::size_t p = previousWord(t, i);
+        if (p != kNone && !opensClause(t[p]) && !wordWith(t[p], How::Exact, Label::Preposition))
+            return;
+        // "there is therefore no way": มี is written already
+        for (std::size_t k = p, words = 0; k != kNone && words < kMostWordsBetween; k = previousWord(t, k), ++words)
+            if (wordWith(t[k], How::Exact, Label::Be) || among(kHaveForms, t[k].key) || t[k].key == U"THERE"sv)
+                return;
+        std::size_t n = nextWord(t, i);
+        while (n != kNone && wordWith(t[n], How::Exact, Label::Adjective))
+            n = nextWord(t, n);
+        if (n != kNone && isNoun(t[n]))
+            t[i].setMeaning(U"ไม่มี"sv);
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
@@ -1229,6 +1250,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Duration, "duration", duration},
     {GrammarRule::Than, "than", than},
     {GrammarRule::ReducedRelative, "reduced-relative", reducedRelative},
+    {GrammarRule::NoBeforeNoun, "no-before-noun", noBeforeNoun},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -1271,6 +1293,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject) | ruleBit(GrammarRule::ModalVerb);
         else if (k == U"OR"sv)
             rules |= ruleBit(GrammarRule::SubjectVerb);
+        else if (k == U"NO"sv)
+            rules |= ruleBit(GrammarRule::NoBeforeNoun);
         else if (k == U"DO"sv)
             rules |= ruleBit(GrammarRule::DoSupport);
         break;

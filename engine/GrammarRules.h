@@ -141,8 +141,10 @@ enum class GrammarRule : std::uint8_t {
     /// a relative clause without its pronoun after a verb's noun phrase => ที่: "He is the man I saw" =>
     /// เขาเป็นผู้ชายที่ฉันเห็น
     ReducedRelative,
+    /// "no" before a noun where a clause starts => ไม่มี: "If no file is given" => ถ้าไม่มีแฟ้มถูกให้
+    NoBeforeNoun,
 };
-inline constexpr std::size_t kGrammarRuleCount = 19;
+inline constexpr std::size_t kGrammarRuleCount = 20;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

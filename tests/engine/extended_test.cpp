@@ -122,6 +122,8 @@ public:
             entry("bored", "เบื่อ", ADJ),
             entry("nice", "ที่ดี", ADJ),
             entry("stop", "หยุด", VT),
+            entry("no", "ไม่", ADV),
+            entry("if", "ถ้า", CON),
             entry("always", "เสมอ", ADV),
         });
     }
@@ -395,6 +397,15 @@ TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
                   {"I read the book you made.", "ฉันอ่านหนังสือที่คุณทำ."},
                   {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."}, // what is told
                   {"by the table I read.", "โดยโต๊ะฉันอ่าน."},       // no verb took the noun
+              });
+}
+
+TEST_F(Extended, NoBeforeANounIsThereIsNone) {
+    checkRule(*this, GrammarRule::NoBeforeNoun,
+              {
+                  {"if no old book is made", "ถ้าไม่มีหนังสือแก่ถูกทำ"},
+                  {"no man came.", "ไม่มีผู้ชายมา."},
+                  {"I have no book.", "ฉันมีไม่หนังสือ."}, // after a verb: the phrase rules' มีไม่
               });
 }
 
