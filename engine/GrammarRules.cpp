@@ -880,6 +880,29 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     if (!isWord(t[m]))
         return;
     const bool be = wordWith(t[m], How::Exact, Label::Be), have = t[m].how == How::Exact && among(kHaveForms, t[m].key);
+    if (!yesOrNo && be) { // "What is your name?" => ชื่อของคุณคืออะไร: be after the noun phrase, in Thai
+        const std::u32string_view q = t[c.firstToken].key;
+        const std::u32string_view thai = q == U"WHAT"sv || q == U"WHO"sv ? U"คือ"sv
+                                         : q == U"WHERE"sv               ? U"อยู่"sv
+                                         : q == U"HOW"sv                 ? U"เป็น"sv
+                                                                         : std::u32string_view{};
+        std::size_t last = kNone;
+        for (std::size_t k = nextWord(t, m); k != kNone; k = nextWord(t, k)) {
+            if (!(t[k].kind == Kind::Piece || wordWith(t[k], How::Exact, Label::Adjective) || isNoun(t[k]) ||
+                  wordWith(t[k], How::Exact, Label::Pronoun))) {
+                last = kNone;
+                break;
+            }
+            last = k;
+        }
+        if (!thai.empty() && last != kNone && endsClause(t, last)) {
+            std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(m) + 1,
+                        t.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+            c.reordered = true;
+            setReading(t[last], How::Exact, Label::Other, thai);
+            return;
+        }
+    }
     if (!among(kModals, t[m].key) && !be && !(yesOrNo && have))
         return;
     std::size_t s = nextWord(t, m);

@@ -195,7 +195,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"it is good that the man came", "มันดีว่าผู้ชายมา"},
                   {"that is the book", "นั่นเป็นหนังสือ"},
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
-                  {"who is he?", "เขาใคร?"},                // a question keeps its question word, held to the end
+                  {"who is he?", "เขาคือใคร?"},              // a question keeps its question word, held to the end
                   {"who came", "ที่มา"},                      // not a question: the conjunction as before
                   {"the man who came?", "ผู้ชายที่มา?"},        // after a noun even in a question
                   {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
