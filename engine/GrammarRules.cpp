@@ -91,8 +91,18 @@ constexpr std::array kAdverbsBeforeVerb{U"โดยปกติ"sv, U"โดย�
 constexpr std::size_t kMostObjectWords = 6; // words between a verb and its "to"
 constexpr std::size_t kMostClauseWords = 7; // words after a verb that a moved adverb may pass
 
+/// Two keys alike: the lengths and the first letters part most of them before any loop over the rest.
+inline bool sameKey(std::u32string_view a, std::u32string_view b) {
+    if (a.size() != b.size() || (!a.empty() && a[0] != b[0]))
+        return false;
+    for (std::size_t i = 1; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 template <std::size_t N> bool among(const std::array<std::u32string_view, N> &words, std::u32string_view key) {
-    return std::find(words.begin(), words.end(), key) != words.end();
+    return std::any_of(words.begin(), words.end(), [&](std::u32string_view w) { return sameKey(w, key); });
 }
 
 bool isVerb(Label l) {
@@ -134,14 +144,19 @@ public:
             if (v.back() == U'Y' && v.size() > 2)
                 forms_.insert(forms_.end(), {cut + U"IES", cut + U"IED"});
         }
-        std::sort(forms_.begin(), forms_.end());
+        for (const std::u32string &f : forms_)
+            byFirst_[f[0] - U'A' < 26 ? f[0] - U'A' : 26].push_back(f);
     }
     bool has(std::u32string_view key) const {
-        return std::binary_search(forms_.begin(), forms_.end(), key, std::less<>());
+        if (key.empty())
+            return false;
+        const auto &list = byFirst_[key[0] - U'A' < 26 ? key[0] - U'A' : 26];
+        return std::any_of(list.begin(), list.end(), [&](const std::u32string &f) { return sameKey(f, key); });
     }
 
 private:
     std::vector<std::u32string> forms_;
+    std::array<std::vector<std::u32string>, 27> byFirst_; ///< the forms by their first letter
 };
 
 /// True when the upper-case key is one of the verbs or a regular form of one.
