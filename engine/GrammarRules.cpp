@@ -1268,6 +1268,30 @@ void noBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// After an article and its adjectives comes a noun: a word the dictionary reads first as a verb is read in its
+// noun sense when it has one ("a very dull play" => ละครน่าเบื่อมาก, not น่าเบื่อมากเล่น), and so before "of".
+void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string noun;
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (t[i].kind != Kind::Piece || !(t[i].key == U"THE"sv || t[i].key == U"A"sv || t[i].key == U"AN"sv))
+            return;
+        bool adjective = false;
+        const std::size_t n = stepOver(t, i, true, [&](const GrammarToken &w) {
+            adjective = adjective || wordWith(w, How::Exact, Label::Adjective);
+            return isAdverbWord(w) || wordWith(w, How::Exact, Label::Adjective);
+        });
+        if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact || !isVerb(t[n].label))
+            return;
+        // Only where the noun's place matters (after its adjectives) or "of" makes it plain ("the start of"): right
+        // after the article the verb's Thai stands in the same place, and is often the sense a manual means ("a
+        // match", "the cut buffer").
+        const std::size_t after = nextWord(t, n);
+        if ((adjective || (after != kNone && t[after].key == U"OF"sv)) && c.sense &&
+            c.sense(t[n].key, isNounLabel, noun))
+            setReading(t[n], How::Exact, Label::Noun, noun);
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
@@ -1289,6 +1313,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Than, "than", than},
     {GrammarRule::ReducedRelative, "reduced-relative", reducedRelative},
     {GrammarRule::NoBeforeNoun, "no-before-noun", noBeforeNoun},
+    {GrammarRule::NounAfterArticle, "noun-after-article", nounAfterArticle},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 

@@ -143,8 +143,11 @@ enum class GrammarRule : std::uint8_t {
     ReducedRelative,
     /// "no" before a noun where a clause starts => ไม่มี: "If no file is given" => ถ้าไม่มีแฟ้มถูกให้
     NoBeforeNoun,
+    /// after an article and adjectives (or before "of") a word read first as a verb is read as the noun it can be:
+    /// "a dull play" => ละครน่าเบื่อ
+    NounAfterArticle,
 };
-inline constexpr std::size_t kGrammarRuleCount = 20;
+inline constexpr std::size_t kGrammarRuleCount = 21;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

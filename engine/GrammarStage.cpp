@@ -105,6 +105,8 @@ void Translator::recordWord() {
                   !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;
     } else if (const std::u32string_view article = articleKey(word); !article.empty()) {
         t.key = article;
+        triggered_ |= ruleBit(GrammarRule::NounAfterArticle); // the word after it may be read as a noun
+        anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), ruleBit(GrammarRule::NounAfterArticle));
     } else {
         t.kind = GrammarToken::Kind::Word;
         Found r;

@@ -124,6 +124,7 @@ public:
             entry("stop", "หยุด", VT),
             entry("no", "ไม่", ADV),
             entry("if", "ถ้า", CON),
+            entry("of", "ของ", "pre.(บุพบท)"),
             entry("always", "เสมอ", ADV),
         });
     }
@@ -406,6 +407,15 @@ TEST_F(Extended, NoBeforeANounIsThereIsNone) {
                   {"if no old book is made", "ถ้าไม่มีหนังสือแก่ถูกทำ"},
                   {"no man came.", "ไม่มีผู้ชายมา."},
                   {"I have no book.", "ฉันมีไม่หนังสือ."}, // after a verb: the phrase rules' มีไม่
+              });
+}
+
+TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
+    checkRule(*this, GrammarRule::NounAfterArticle,
+              {
+                  {"I read the old set.", "ฉันอ่านชุดแก่."},
+                  {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
+                  {"I read the set.", "ฉันอ่านตั้ง."}, // right after the article the verb's Thai stays
               });
 }
 
