@@ -67,19 +67,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             grammarLines = results[0];
     }
 
-    // The extended mode's stage: with every rule off it renders as the grammar mode; with all on it must not fail.
-    for (GrammarRuleSet rules : {GrammarRuleSet{0}, kAllGrammarRules}) {
+    // The extended mode's stage: with every rule off it renders as the grammar mode; with all on it must not fail,
+    // and the rules looking at every token must give what they give at their anchors.
+    std::vector<std::u32string> anchored;
+    for (int pass = 0; pass < 3; ++pass) {
         Lexicon lexicon("/nonexistent");
         TranslationState state;
         Translator tr(state, lexicon, [&](char32_t, std::u32string_view w) -> std::optional<Rendering> {
             return findRendering(*index, w);
         });
         tr.extended = true;
-        tr.extendedRules = rules;
+        tr.extendedRules = pass == 0 ? 0 : kAllGrammarRules;
+        tr.rulesVisitEveryToken = pass == 2;
         beginRun(state);
         translateLines(tr, splitLines(text));
-        if (rules == 0 && state.TranslatedLines != grammarLines)
+        if ((pass == 0 && state.TranslatedLines != grammarLines) || (pass == 2 && state.TranslatedLines != anchored))
             std::abort();
+        if (pass == 1)
+            anchored = state.TranslatedLines;
     }
 
     // Thai made of the rules' own phrases and their halves, so that matches overlap and arise from replacements.
