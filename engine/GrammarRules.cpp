@@ -179,6 +179,10 @@ bool isBlank(const GrammarToken &t) {
         return false;
     return std::all_of(t.text.begin(), t.text.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
 }
+/// "the", "a" or "an": a piece the word step drops, whose key the stage keeps.
+bool isArticle(const GrammarToken &t) {
+    return t.kind == Kind::Piece && (t.key == U"THE"sv || t.key == U"A"sv || t.key == U"AN"sv);
+}
 /// A noun as the grammar mode renders it: an entry labelled noun, or its plural.
 bool isNoun(const GrammarToken &t) {
     return t.kind == Kind::Word && t.label == Label::Noun &&
@@ -957,11 +961,8 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n), p = previousWord(t, i);
             if (n == kNone || !wordWith(t[n], How::Exact, Label::Noun))
                 return;
-            const bool object =
-                nn != kNone &&
-                ((t[nn].kind == Kind::Piece &&
-                  (t[nn].key == U"THE"sv || t[nn].key == U"A"sv || t[nn].key == U"AN"sv)) ||
-                 wordWith(t[nn], How::Exact, Label::Pronoun) || wordWith(t[nn], How::Exact, Label::Adjective));
+            const bool object = nn != kNone && (isArticle(t[nn]) || wordWith(t[nn], How::Exact, Label::Pronoun) ||
+                                                wordWith(t[nn], How::Exact, Label::Adjective));
             if ((object || (p != kNone && isVerbWord(t[p]) && nn == kNone && endsClause(t, n))) && c.sense &&
                 c.sense(t[n].key, isVerb, verb))
                 setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
@@ -1165,9 +1166,7 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool adjacent = s == previousWord(t, i);
         auto objectAfter = [&] { // "The option causes the program to" => ทางเลือกทำให้เกิดโปรแกรม...
             const std::size_t n = nextWord(t, i);
-            return n != kNone &&
-                   ((t[n].kind == Kind::Piece && (t[n].key == U"THE"sv || t[n].key == U"A"sv || t[n].key == U"AN"sv)) ||
-                    wordWith(t[n], How::Exact, Label::Pronoun));
+            return n != kNone && (isArticle(t[n]) || wordWith(t[n], How::Exact, Label::Pronoun));
         };
         const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
         if (!relative && !coordinated && !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
@@ -1273,7 +1272,7 @@ void noBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
-        if (t[i].kind != Kind::Piece || !(t[i].key == U"THE"sv || t[i].key == U"A"sv || t[i].key == U"AN"sv))
+        if (!isArticle(t[i]))
             return;
         bool adjective = false;
         const std::size_t n = stepOver(t, i, true, [&](const GrammarToken &w) {
