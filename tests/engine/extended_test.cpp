@@ -125,6 +125,7 @@ public:
             entry("no", "ไม่", ADV),
             entry("if", "ถ้า", CON),
             entry("of", "ของ", "pre.(บุพบท)"),
+            entry("there", "ที่นั่น", ADV),
             entry("always", "เสมอ", ADV),
         });
     }
@@ -202,6 +203,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
                   {"it is what I read?", "มันเป็นฉันอ่านอะไร?"},
                   {"I read what you read.", "ฉันอ่านสิ่งที่คุณอ่าน."},
+                  {"I read that.", "ฉันอ่านนั่น."}, // ending its clause after a verb: the thing
               });
 }
 
@@ -248,6 +250,11 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"it can not be the man", "มันสามารถไม่เป็นผู้ชาย"},
                   {"I want to be good.", "ฉันต้องการดี."}, // "to be" + adjective after a verb
                   {"the man is older.", "ผู้ชายแก่กว่า."},  // a comparative writes its noun first
+                  {"the man is like the table.", "ผู้ชายเหมือนโต๊ะ."},
+                  {"he was back.", "เขากลับ."},
+                  {"the man is bored.", "ผู้ชายเบื่อ."}, // an -ed adjective no phrase rule reads with be
+                  {"the man is nice.", "ผู้ชายดี."},    // ที่ดี is for before a noun
+                  {"there is good.", "ที่นั่นอยู่ดี."},     // after "there" be stays
               });
 }
 
@@ -308,7 +315,9 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
                   {"can the man read?", "สามารถผู้ชายอ่าน?"},       // only a pronoun is moved
                   {"what was he making?", "เขากำลังทำอะไร?"},     // be after a question word: what goes on
-                  {"had he seen the book?", "เขาเห็นหนังสือไหม?"},  // have before a participle
+                  {"what is the old book?", "หนังสือแก่คืออะไร?"},   // or be after what it asks about
+                  {"how is he?", "เขาเป็นอย่างไร?"},
+                  {"had he seen the book?", "เขาเห็นหนังสือไหม?"}, // have before a participle
               });
 }
 
@@ -373,7 +382,8 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"I work.", "ฉันทำงาน."},                // read first as a noun, but after its subject
                   {"he works.", "เขาทำงาน."},             // the stem's verb sense
                   {"the man who works.", "ผู้ชายที่ทำงาน."},  // after a relative
-                  {"I read the work.", "ฉันอ่านงาน."},      // an object stays a noun
+                  {"the man who work.", "ผู้ชายที่ทำงาน."},
+                  {"I read the work.", "ฉันอ่านงาน."}, // an object stays a noun
                   {"it works the table", "มันทำงานโต๊ะ"},
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."}, // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},  // not one that matches
