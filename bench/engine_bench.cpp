@@ -1,5 +1,6 @@
 // Speed figures for the translation engine, printed, not asserted:
 //   dlx_engine_bench [--data DIR] [--mb N] [--text FILE] [--runs N] [--translator PROGRAM]
+//                    [--only grammar|extended|tokens]
 // Translates at least N MB (default 5) of varied English in both modes and the extended grammar, rewrites phrases
 // alone, compares with the plain scan versions on a slice, and times the command-line translator against `wc -w` on the
 // same file. The text is built at run time from what the machine holds: the sample novels of the repository, then
@@ -200,6 +201,7 @@ int main(int argc, char **argv) {
     std::string data = programFolder() + "/Data", textFile, translator = programFolder() + "/dualexicon-translate";
     double mb = 5;
     int runs = 3;
+    std::string only; // one way alone, for a profiler: grammar, extended or tokens (the extended stage, no rule on)
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--data"))
             data = argv[i + 1];
@@ -211,6 +213,8 @@ int main(int argc, char **argv) {
             translator = argv[i + 1];
         else if (!std::strcmp(argv[i], "--runs"))
             runs = std::max(1, std::atoi(argv[i + 1]));
+        else if (!std::strcmp(argv[i], "--only"))
+            only = argv[i + 1];
     }
     const Text text = makeText(textFile, static_cast<size_t>(mb * 1024 * 1024));
     if (text.utf8.empty()) {
@@ -226,6 +230,14 @@ int main(int argc, char **argv) {
 
     Lexicon lexicon(data);
     translateAll(lexicon, {U"warm up"}, Way{}, 1);
+    if (!only.empty()) {
+        const Way way = only == "extended" ? Way{TranslationMode::Grammar, true}
+                        : only == "tokens" ? Way{TranslationMode::Grammar, true, 0}
+                                           : Way{};
+        const RunResult r = translateAll(lexicon, lines, way, runs);
+        std::printf("%s alone: %.3f s cpu (best of %d)\n", only.c_str(), r.cpu, runs);
+        return 0;
+    }
     // The sentences waiting as tokens with no rule on: what the extended stage costs before its rules.
     const auto results = translateAll(lexicon, lines,
                                       {Way{}, Way{TranslationMode::WordForWord}, Way{TranslationMode::Grammar, true},
