@@ -36,6 +36,7 @@ constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv};      // don't, doesn't, didn't
 constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv, U"VE"sv}; // VE: I've, they've
+constexpr std::array kHaveNegatives{U"HAVEN"sv, U"HASN"sv, U"HADN"sv};   // haven't, hasn't, hadn't
 constexpr std::array kNeedVerb{U"NEED"sv};
 constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its participle ("is not yet made")
 // Modals that open a question before their subject: "Can you", "What should I".
@@ -388,6 +389,19 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+/// True when the noun phrase that ends at token p opens with "these" or "those": the grammar mode holds them after
+/// the noun (ทางเลือกเหล่านั้น), and a phrase rule reads เหล่านั้นที่ as "those who", ผู้ที่.
+bool afterDemonstrative(std::span<GrammarToken> t, std::size_t p) {
+    for (std::size_t k = previousWord(t, p), words = 0; k != kNone && words < kMostWordsBetween;
+         k = previousWord(t, k), ++words) {
+        if (t[k].key == U"THESE"sv || t[k].key == U"THOSE"sv)
+            return true;
+        if (!(isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective)))
+            return false;
+    }
+    return false;
+}
+
 // who/which/that/whom right after a noun phrase open a relative clause in place: ที่, or ซึ่ง after a comma.
 // "that" after a verb is ว่า. A question word that opens a question keeps its question sense.
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -408,10 +422,20 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (among(kRelatives, w.key) && p != kNone &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)))) {
             if (!leftAsItIs())
-                setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
+                setReading(w, How::Exact, Label::Conjunction, comma || afterDemonstrative(t, p) ? U"ซึ่ง"sv : U"ที่"sv);
             return;
         }
         const std::size_t n = nextWord(t, i);
+        // "that" before are/were, or after a plural (even one read as a verb: "the braces that surround") before a
+        // verb without -s, cannot be a pronoun or a conjunction: it is the relative.
+        if (w.key == U"THAT"sv && p != kNone && n != kNone && isWord(t[n]) && t[p].kind != Kind::Separator &&
+            (t[n].key == U"ARE"sv || t[n].key == U"WERE"sv ||
+             (isWord(t[p]) && t[p].key.size() > 3 && t[p].key.back() == U'S' && t[n].how == How::Exact &&
+              isVerb(t[n].label) && t[n].key.back() != U'S'))) {
+            if (!leftAsItIs())
+                setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
+            return;
+        }
         std::u32string meaning;
         if (w.key == U"THAT"sv && n == kNone && p != kNone && isVerbWord(t[p]) && endsClause(t, i) && c.sense &&
             c.sense(w.key, isPronounLabel, meaning)) { // "Did you know that?": the thing, นั่น
@@ -545,10 +569,20 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
 // written. "He had never seen it" => เขาไม่เคยเห็นมัน, not เขามีไม่เคยเห็น.
 void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
+    // "yet" between them is ยัง, and comes before the negation: "has not yet gone" => ยังไม่ไป
+    auto between = [](const GrammarToken &a) { return isAdverbWord(a) || (isWord(a) && a.key == U"YET"sv); };
     eachAnchor(t, c, [&](std::size_t i) {
-        if (!isWord(t[i]) || t[i].how != How::Exact || !among(kHaveForms, t[i].key))
+        if (!isWord(t[i]) || t[i].how != How::Exact)
             return;
-        const std::size_t j = stepOver(t, i, true, isAdverbWord);
+        std::size_t from = i;
+        if (among(kHaveNegatives, t[i].key)) { // hasn + ' + t: the t is the negation
+            from = nextWord(t, i);
+            if (from == kNone || t[from].key != U"T"sv)
+                return;
+        } else if (!among(kHaveForms, t[i].key)) {
+            return;
+        }
+        const std::size_t j = stepOver(t, from, true, between);
         if (j == kNone || !isWord(t[j]))
             return;
         const GrammarToken &w = t[j];
@@ -556,8 +590,20 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
             (w.how == How::Write && w.family == SuffixFamily::ED && isVerb(w.label)) ||
             (w.how == How::Exact && (w.key == U"BEEN"sv || w.key == U"HAD"sv || isIrregularParticiple(w.key) ||
                                      (w.key.ends_with(U"ED"sv) && isVerb(w.label))));
-        if (participle || participleVerb(w, c, verb))
-            t[i].kind = Kind::Dropped;
+        if (!participle && !participleVerb(w, c, verb))
+            return;
+        t[i].kind = Kind::Dropped;
+        std::size_t negation = from != i ? from : kNone;
+        for (std::size_t k = nextWord(t, from); k != kNone && k < j; k = nextWord(t, k)) {
+            if (t[k].key == U"NOT"sv)
+                negation = k;
+            else if (t[k].key == U"YET"sv && negation != kNone) {
+                setReading(t[negation], How::Exact, Label::Adverb, U"ยังไม่"sv);
+                t[k].kind = Kind::Dropped;
+            } else if (t[k].key == U"YET"sv) {
+                setReading(t[k], How::Exact, Label::Adverb, U"ยัง"sv);
+            }
+        }
     });
 }
 
@@ -1170,7 +1216,7 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         };
         const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
         if (!relative && !coordinated && !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
-            !(adjacent && s3 && isNoun(t[s]) && objectAfter()))
+            !(adjacent && s3 && isNoun(t[s]) && t[s].key != U"THESE"sv && t[s].key != U"THOSE"sv && objectAfter()))
             return;
         // "they book club", "it lists are", "no separators or line numbers": a noun phrase after all
         if (const std::size_t n = nextWord(t, i); n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Be)))
@@ -1368,6 +1414,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         case U'H':
             if (among(kHaveForms, k))
                 rules |= ruleBit(GrammarRule::Perfect) | ruleBit(GrammarRule::QuestionOrder);
+            else if (among(kHaveNegatives, k))
+                rules |= ruleBit(GrammarRule::Perfect);
             break;
         case U'D':
             if (among(kDoForms, k) || among(kDoNegatives, k))

@@ -127,6 +127,14 @@ public:
             entry("of", "ของ", "pre.(บุพบท)"),
             entry("there", "ที่นั่น", ADV),
             entry("always", "เสมอ", ADV),
+            entry("yet", "แต่ทว่า", CON),
+            entry("hadn", "มี", VT),
+            entry("these", "เหล่านี้", N),
+            entry("those", "เหล่านั้น", N),
+            entry("eye", "ตา", N),
+            entry("eye", "มอง", VT),
+            entry("braces", "ค้ำยัน", VT),
+            entry("surround", "ล้อมรอบ", VT),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -170,6 +178,9 @@ TEST_F(Extended, PerfectHasNoHave) {
                   {"he had the book", "เขามีหนังสือ"}, // "had" as a verb of its own
                   {"I've seen the book", "ฉันเห็นหนังสือ"},
                   {"I've never had the book", "ฉันไม่เคยมีหนังสือ"},
+                  {"he had not yet opened the book", "เขายังไม่เปิดหนังสือ"}, // yet before the negation
+                  {"he had yet opened the book", "เขายังเปิดหนังสือ"},
+                  {"he hadn't opened the book", "เขาไม่เปิดหนังสือ"},
               });
 }
 
@@ -204,6 +215,9 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"it is what I read?", "มันเป็นฉันอ่านอะไร?"},
                   {"I read what you read.", "ฉันอ่านสิ่งที่คุณอ่าน."},
                   {"I read that.", "ฉันอ่านนั่น."}, // ending its clause after a verb: the thing
+                  {"the braces that surround the book", "ค้ำยันที่ล้อมรอบหนังสือ"}, // a plural read as a verb
+                  {"I think that were made", "ฉันคิดที่ถูกทำ"},                   // no subject before were
+                  {"those books that came", "หนังสือเหล่านั้นซึ่งมา"}, // not เหล่านั้นที่, which reads "those who"
               });
 }
 
@@ -388,6 +402,7 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."}, // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},  // not one that matches
                   {"the man works the table.", "ผู้ชายทำงานโต๊ะ."},            // after a noun, before its object
+                  {"these eyes he", "ตาเหล่านี้เขา"},                          // these before a plural: no subject of it
               });
 }
 
