@@ -34,6 +34,12 @@ constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv, 
 // "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
+// Conjunctions after which "that" before a noun points at it: "if that option is given" => ถ้าทางเลือกนั้นถูกให้
+// ("and that" and "so that" may still open what is said: ว่า, เพื่อให้).
+constexpr std::array kClauseOpeners{U"IF"sv,     U"WHEN"sv,  U"BUT"sv,      U"BECAUSE"sv, U"WHILE"sv,
+                                    U"UNLESS"sv, U"UNTIL"sv, U"ALTHOUGH"sv, U"WHENEVER"sv};
+// Pronouns that a relative clause may follow like a noun: "everything that you know" => ทุกสิ่งที่คุณรู้.
+constexpr std::array kIndefinites{U"EVERYTHING"sv, U"ANYTHING"sv, U"SOMETHING"sv, U"NOTHING"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv};      // don't, doesn't, didn't
 constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv, U"VE"sv}; // VE: I've, they've
 constexpr std::array kHaveNegatives{U"HAVEN"sv, U"HASN"sv, U"HADN"sv};   // haven't, hasn't, hadn't
@@ -420,7 +426,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         if (among(kRelatives, w.key) && p != kNone &&
-            (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)))) {
+            (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)) ||
+             (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
             if (!leftAsItIs())
                 setReading(w, How::Exact, Label::Conjunction, comma || afterDemonstrative(t, p) ? U"ซึ่ง"sv : U"ที่"sv);
             return;
@@ -451,8 +458,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
-            (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition)) && c.sense &&
-            c.sense(w.key, isNounLabel, meaning)) {
+            (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition) ||
+             (isWord(t[p]) && among(kClauseOpeners, t[p].key))) &&
+            c.sense && c.sense(w.key, isNounLabel, meaning)) {
             if (!leftAsItIs()) // "that switch": held after its noun, สวิตช์นั้น
                 setReading(w, How::Exact, Label::Noun, meaning);
             return;
@@ -501,6 +509,11 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t n = nextWord(t, i);
             const std::size_t v = n != kNone && t[n].key == U"NOT"sv ? stepOver(t, n, true, isAdverbWord) : kNone;
             if (v != kNone && (isVerbWord(t[v]) || wordWith(t[v], How::Exact, Label::Be)) && t[v].how == How::Exact)
+                t[i].kind = Kind::Dropped;
+            // after its subject and before a verb, do only stresses it: "it does have a use" => มันมีประโยชน์
+            const std::size_t p = previousWord(t, i);
+            if (v == kNone && n != kNone && p != kNone && isVerbWord(t[n]) && t[n].how == How::Exact &&
+                (isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun)))
                 t[i].kind = Kind::Dropped;
             return;
         }
@@ -1206,7 +1219,8 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         // ("that" also opens a noun: "finding that bug now"; so after it the verb needs an -s or a preposition)
         const bool relative =
             wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key) &&
-            previousWord(t, s) != kNone && isNoun(t[previousWord(t, s)]) &&
+            previousWord(t, s) != kNone &&
+            (isNoun(t[previousWord(t, s)]) || among(kIndefinites, t[previousWord(t, s)].key)) &&
             (t[s].key != U"THAT"sv || s3 ||
              (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
         const bool adjacent = s == previousWord(t, i);

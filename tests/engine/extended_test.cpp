@@ -135,6 +135,8 @@ public:
             entry("eye", "มอง", VT),
             entry("braces", "ค้ำยัน", VT),
             entry("surround", "ล้อมรอบ", VT),
+            entry("something", "บางสิ่ง", PRO),
+            entry("does", "ทำ", VT),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -218,6 +220,8 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the braces that surround the book", "ค้ำยันที่ล้อมรอบหนังสือ"}, // a plural read as a verb
                   {"I think that were made", "ฉันคิดที่ถูกทำ"},                   // no subject before were
                   {"those books that came", "หนังสือเหล่านั้นซึ่งมา"}, // not เหล่านั้นที่, which reads "those who"
+                  {"I read something that came", "ฉันอ่านบางสิ่งที่มา"},
+                  {"if that book came", "ถ้าหนังสือนั้นมา"},
               });
 }
 
@@ -233,7 +237,9 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"do not read the book.", "อย่าอ่านหนังสือ."}, // an order
                   {"don't go.", "อย่าไป."},
                   {"I do not go.", "ฉันไม่ไป."},
-                  {"I don't never go", "ฉันไม่ไม่เคยไป"}, // an adverb between
+                  {"I don't never go", "ฉันไม่ไม่เคยไป"},           // an adverb between
+                  {"he does want the book.", "เขาต้องการหนังสือ."}, // do that only stresses the verb
+                  {"he does the book.", "เขาทำหนังสือ."},
               });
 }
 
