@@ -242,6 +242,23 @@ bool isAdverbWord(const GrammarToken &w) {
     return wordWith(w, How::Exact, Label::Adverb);
 }
 
+// Words that open a noun phrase whatever the dictionary calls them ("some" is an adverb there, "your" an adjective).
+constexpr std::array kDeterminers{U"SOME"sv,  U"ANY"sv,   U"ALL"sv,   U"EACH"sv, U"EVERY"sv,  U"THIS"sv,
+                                  U"THESE"sv, U"THOSE"sv, U"MY"sv,    U"YOUR"sv, U"HIS"sv,    U"HER"sv,
+                                  U"ITS"sv,   U"OUR"sv,   U"THEIR"sv, U"MANY"sv, U"SEVERAL"sv};
+
+/// True when token n opens what a verb takes: an article or a number, a determiner, a pronoun or (unless
+/// `adjective` is false: "don't care much") an adjective.
+bool opensObject(std::span<GrammarToken> t, std::size_t n, bool adjective = true) {
+    if (n == kNone)
+        return false;
+    const GrammarToken &w = t[n];
+    if (w.kind == Kind::Piece)
+        return isArticle(w) || (!w.text.empty() && w.text[0] >= U'0' && w.text[0] <= U'9');
+    return isWord(w) && (among(kDeterminers, w.key) || wordWith(w, How::Exact, Label::Pronoun) ||
+                         (adjective && wordWith(w, How::Exact, Label::Adjective)));
+}
+
 /// True when no word or piece stands before token i in the sentence.
 bool firstOfSentence(std::size_t i, const GrammarContext &c) {
     return c.sentenceStart && i == c.firstToken;
@@ -489,6 +506,11 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool first = firstOfSentence(i, c);
         if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb, perhaps with an adverb between
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : stepOver(t, n, true, isAdverbWord);
+            // a word read first as a noun, before what it takes, is the verb it can be: "Don't waste your time"
+            std::u32string verb;
+            if (n != kNone && t[n].key == U"T"sv && v != kNone && wordWith(t[v], How::Exact, Label::Noun) &&
+                opensObject(t, nextWord(t, v), false) && c.sense && c.sense(t[v].key, isVerb, verb))
+                setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
             if (n != kNone && t[n].key == U"T"sv && v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
                 (isVerb(t[v].label) || t[v].label == Label::Be)) {
                 t[i].kind = Kind::Dropped;
@@ -620,6 +642,15 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+/// The verb sense of the stem of an upper-case -ing key: PRESSING => PRESS, MAKING => MAKE, RUNNING => RUN.
+bool stemVerb(std::u32string_view k, const GrammarContext &c, std::u32string &verb) {
+    for (auto stem : {std::u32string(k.substr(0, k.size() - 3)), std::u32string(k.substr(0, k.size() - 3)) + U"E",
+                      std::u32string(k.substr(0, k.size() - 4))})
+        if (stem.size() > 1 && c.sense && c.sense(stem, isVerb, verb))
+            return true;
+    return false;
+}
+
 /// The Thai verb of an -ing word: a word reached through -ing (from a verb, or from a stem that also has a verb
 /// sense: smiling => SMILE), or an -ing entry meaning การ... or กำลัง...
 bool ingVerb(const GrammarToken &t, const GrammarContext &c, std::u32string &verb) {
@@ -635,12 +666,7 @@ bool ingVerb(const GrammarToken &t, const GrammarContext &c, std::u32string &ver
             verb.assign(v);
             return true;
         }
-        const std::u32string_view k = t.key;
-        for (auto stem : {std::u32string(k.substr(0, k.size() - 3)), std::u32string(k.substr(0, k.size() - 3)) + U"E",
-                          std::u32string(k.substr(0, k.size() - 4))})
-            if (stem.size() > 1 && c.sense && c.sense(stem, isVerb, verb))
-                return true;
-        return false;
+        return stemVerb(t.key, c, verb);
     }
     if (t.how != How::Exact || !t.key.ends_with(U"ING"sv))
         return false;
@@ -667,6 +693,13 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         bool plain = false; // after be or a preposition only: "Depending on" opens no noun of action
         if (!ingVerb(t[i], c, verb)) {
+            // an -ing entry of its own read otherwise ("pressing" เร่งด่วน) opening a sentence before what it takes:
+            // the action of its stem's verb, "Pressing the key" => การกดคีย์
+            if (isWord(t[i]) && t[i].how == How::Exact && t[i].key.ends_with(U"ING"sv) && !isVerb(t[i].label) &&
+                firstOfSentence(i, c) && opensObject(t, nextWord(t, i)) && stemVerb(t[i].key, c, verb)) {
+                setReading(t[i], How::Exact, Label::TransitiveVerb, U"การ" + verb);
+                return;
+            }
             if (!plainIngVerb(t[i]))
                 return;
             plain = true;
@@ -816,6 +849,16 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||
                                                          t[n].key == U"BE"sv); // เป็น before a noun phrase
+        if (t[p].key == U"HOW"sv && wordWith(t[p], How::Exact, Label::Question) && !c.question) {
+            // "explains how to compile a program" => อธิบายวิธีรวบรวมโปรแกรม: the way, written in place
+            if (!nextVerb && (!wordWith(t[n], How::Exact, Label::Noun) || !c.sense || !c.sense(t[n].key, isVerb, verb)))
+                return;
+            if (!nextVerb)
+                setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
+            setReading(t[p], How::Exact, Label::Conjunction, U"วิธี"sv);
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         if (t[p].key == U"USED"sv && isWord(t[p]) && !t[p].quiet) {
             // what follows "used to" is a verb when it can be one: "to store" is เก็บ, not ร้านค้า
             bool verbAfter = nextVerb;
@@ -1020,8 +1063,7 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n), p = previousWord(t, i);
             if (n == kNone || !wordWith(t[n], How::Exact, Label::Noun))
                 return;
-            const bool object = nn != kNone && (isArticle(t[nn]) || wordWith(t[nn], How::Exact, Label::Pronoun) ||
-                                                wordWith(t[nn], How::Exact, Label::Adjective));
+            const bool object = opensObject(t, nn);
             if ((object || (p != kNone && isVerbWord(t[p]) && nn == kNone && endsClause(t, n))) && c.sense &&
                 c.sense(t[n].key, isVerb, verb))
                 setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
@@ -1162,7 +1204,8 @@ bool subjectPronoun(std::span<GrammarToken> t, std::size_t s) {
 /// True when a verb ends its clause's first part before the conjunction at token a, perhaps with an object after it
 /// ("prints a message and"), and has an -s as the word after the conjunction does (`s3`) or has none.
 bool coordinatedVerb(std::span<GrammarToken> t, std::size_t a, bool s3) {
-    std::size_t v = previousWord(t, a);
+    bool comma = false; // "accepts two arguments, displays them, and exits": over a comma only for verbs with -s
+    std::size_t v = previousWord(t, a, s3 ? &comma : nullptr);
     for (std::size_t words = 0; v != kNone && !isVerbWord(t[v]); v = previousWord(t, v)) {
         const GrammarToken &w = t[v];
         if (++words > kMostObjectWords ||

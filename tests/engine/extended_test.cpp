@@ -137,6 +137,8 @@ public:
             entry("surround", "ล้อมรอบ", VT),
             entry("something", "บางสิ่ง", PRO),
             entry("does", "ทำ", VT),
+            entry("pressing", "เร่งด่วน", ADJ),
+            entry("press", "กด", VT),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -196,6 +198,8 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"he is smoking", "เขากำลังสูบบุหรี่"},              // an -ing entry read as a verb
                   {"smoking, he came", "สูบบุหรี่, เขามา"},           // not a noun of action at the start
                   {"I stop making the table", "ฉันหยุดทำโต๊ะ"},      // the action a verb of starting or stopping takes
+                  {"pressing the book is good", "การกดหนังสือคือดี"}, // an -ing entry read otherwise, before an object
+                  {"pressing, he came", "เร่งด่วน, เขามา"},
               });
 }
 
@@ -240,6 +244,7 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"I don't never go", "ฉันไม่ไม่เคยไป"},           // an adverb between
                   {"he does want the book.", "เขาต้องการหนังสือ."}, // do that only stresses the verb
                   {"he does the book.", "เขาทำหนังสือ."},
+                  {"don't work the table.", "อย่าทำงานโต๊ะ."}, // read first as a noun, before its object: the verb
               });
 }
 
@@ -282,6 +287,7 @@ TEST_F(Extended, ToBetweenVerbs) {
     checkRule(*this, GrammarRule::ToVerb,
               {
                   {"I want to go", "ฉันต้องการไป"},
+                  {"I think how to read the book", "ฉันคิดวิธีอ่านหนังสือ"}, // the way: written in place
                   {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
                   {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"}, // a longer object of a verb of asking
@@ -407,8 +413,9 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"it works the table", "มันทำงานโต๊ะ"},
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."}, // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},  // not one that matches
-                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."},            // after a noun, before its object
-                  {"these eyes he", "ตาเหล่านี้เขา"},                          // these before a plural: no subject of it
+                  {"he opens the book, reads it, and works.", "เขาเปิดหนังสือ, อ่านมัน, และทำงาน."},
+                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."}, // after a noun, before its object
+                  {"these eyes he", "ตาเหล่านี้เขา"},               // these before a plural: no subject of it
               });
 }
 
