@@ -639,6 +639,15 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(t[k], How::Exact, Label::Adverb, U"ยัง"sv);
             }
         }
+        // and so at the end of the clause: "I haven't found it yet" => ฉันยังไม่พบมัน
+        for (std::size_t k = nextWord(t, j), words = 0; negation != kNone && k != kNone && words < kMostObjectWords;
+             k = nextWord(t, k), ++words) {
+            if (isWord(t[k]) && t[k].key == U"YET"sv && endsClause(t, k)) {
+                setReading(t[negation], How::Exact, Label::Adverb, U"ยังไม่"sv);
+                t[k].kind = Kind::Dropped;
+                break;
+            }
+        }
     });
 }
 

@@ -185,6 +185,7 @@ TEST_F(Extended, PerfectHasNoHave) {
                   {"he had not yet opened the book", "เขายังไม่เปิดหนังสือ"}, // yet before the negation
                   {"he had yet opened the book", "เขายังเปิดหนังสือ"},
                   {"he hadn't opened the book", "เขาไม่เปิดหนังสือ"},
+                  {"he hadn't opened the book yet.", "เขายังไม่เปิดหนังสือ."},
               });
 }
 
