@@ -38,6 +38,8 @@ constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 // ("and that" and "so that" may still open what is said: ว่า, เพื่อให้).
 constexpr std::array kClauseOpeners{U"IF"sv,     U"WHEN"sv,  U"BUT"sv,      U"BECAUSE"sv, U"WHILE"sv,
                                     U"UNLESS"sv, U"UNTIL"sv, U"ALTHOUGH"sv, U"WHENEVER"sv};
+// Words that "that" follows as a conjunction however it goes on: "so that", "now that", "such that".
+constexpr std::array kThatOpeners{U"SO"sv, U"NOW"sv, U"SUCH"sv, U"GIVEN"sv, U"EXCEPT"sv, U"PROVIDED"sv};
 // Pronouns that a relative clause may follow like a noun: "everything that you know" => ทุกสิ่งที่คุณรู้.
 constexpr std::array kIndefinites{U"EVERYTHING"sv, U"ANYTHING"sv, U"SOMETHING"sv, U"NOTHING"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv};      // don't, doesn't, didn't
@@ -438,8 +440,13 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t p = previousWord(t, i, &comma);
         if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
             const std::size_t n = nextWord(t, i);
-            if (!c.question && n != kNone && isWord(t[n]) && t[n].label == Label::Pronoun)
-                setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv); // "what you want": the thing you want
+            // "what you want": the thing you want; inside a statement also "doing what is right", "what happened"
+            if (!c.question && n != kNone && isWord(t[n]) &&
+                (t[n].label == Label::Pronoun ||
+                 (!firstOfSentence(i, c) &&
+                  (t[n].label == Label::Be ||
+                   (isVerbWord(t[n]) && !t[n].key.ends_with(U"ING"sv) && !among(kAuxiliaries, t[n].key))))))
+                setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
             return;
         }
         if (among(kRelatives, w.key) && p != kNone &&
@@ -476,8 +483,11 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
             (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition) ||
-             (isWord(t[p]) && among(kClauseOpeners, t[p].key))) &&
-            c.sense && c.sense(w.key, isNounLabel, meaning)) {
+             (isWord(t[p]) && among(kClauseOpeners, t[p].key)) ||
+             (t[p].how != How::Hold && !among(kThatOpeners, t[p].key) && endsClause(t, n))) && // "do it that way."
+
+            c.sense &&
+            c.sense(w.key, isNounLabel, meaning)) {
             if (!leftAsItIs()) // "that switch": held after its noun, สวิตช์นั้น
                 setReading(w, How::Exact, Label::Noun, meaning);
             return;

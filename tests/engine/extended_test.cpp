@@ -138,6 +138,7 @@ public:
             entry("something", "บางสิ่ง", PRO),
             entry("does", "ทำ", VT),
             entry("pressing", "เร่งด่วน", ADJ),
+            entry("way", "ทาง", N),
             entry("press", "กด", VT),
         });
     }
@@ -227,6 +228,9 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"those books that came", "หนังสือเหล่านั้นซึ่งมา"}, // not เหล่านั้นที่, which reads "those who"
                   {"I read something that came", "ฉันอ่านบางสิ่งที่มา"},
                   {"if that book came", "ถ้าหนังสือนั้นมา"},
+                  {"I read it that way.", "ฉันอ่านมันทางนั้น."},          // that + a noun ending its clause
+                  {"I read what is good.", "ฉันอ่านสิ่งที่ดี."},            // what before be or a verb in a statement
+                  {"I read what does he read", "ฉันอ่านทำเขาอ่านอะไร"}, // not before do: a question
               });
 }
 
