@@ -288,7 +288,7 @@ bool endsClause(std::span<GrammarToken> t, std::size_t i) {
 bool mayBeRelativeOrQuestion(std::u32string_view key) {
     if (key.size() < 3 || key.size() > 5 || (key[0] != U'W' && key[0] != U'T'))
         return false;
-    return among(kRelatives, key) || among(kQuestionWords, key) || key == U"WHAT"sv;
+    return among(kRelatives, key) || among(kQuestionWords, key) || key == U"WHAT"sv || key == U"WHOSE"sv;
 }
 
 void setReading(GrammarToken &t, How how, Label label, std::u32string_view meaning) {
@@ -438,12 +438,18 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         auto leftAsItIs = [&] { return w.key == U"THAT"sv && leftToPhraseRule(t, i, c); };
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
+        if (w.key == U"WHOSE"sv) { // "the man whose ear was bitten" => ผู้ชายที่หูถูกกัด
+            if (p != kNone && isNoun(t[p]) && !c.question)
+                setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
+            return;
+        }
         if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
             const std::size_t n = nextWord(t, i);
             // "what you want": the thing you want; inside a statement also "doing what is right", "what happened"
-            if (!c.question && n != kNone && isWord(t[n]) &&
+            if (!c.question && n != kNone && (isWord(t[n]) || t[n].key == U"THE"sv) &&
                 (t[n].label == Label::Pronoun ||
-                 (!firstOfSentence(i, c) &&
+                 (!firstOfSentence(i, c) && (t[n].key == U"THE"sv || among(kDeterminers, t[n].key))) ||
+                 (!firstOfSentence(i, c) && isWord(t[n]) &&
                   (t[n].label == Label::Be ||
                    (isVerbWord(t[n]) && !t[n].key.ends_with(U"ING"sv) && !among(kAuxiliaries, t[n].key))))))
                 setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
@@ -701,7 +707,8 @@ bool ingVerb(const GrammarToken &t, const GrammarContext &c, std::u32string &ver
 
 /// An -ing entry read as a verb as it stands: "working/ทำงาน/vi." (not "bring", "string": no -ing of a stem).
 bool plainIngVerb(const GrammarToken &t) {
-    return wordWith(t, How::Exact, t.label) && isVerb(t.label) && t.key.size() > 6 && t.key.ends_with(U"ING"sv) &&
+    return wordWith(t, How::Exact, t.label) && isVerb(t.label) && t.key.ends_with(U"ING"sv) &&
+           (t.key.size() > 6 || t.key == U"USING"sv || t.key == U"DOING"sv || t.key == U"GOING"sv) &&
            t.key != U"SPRING"sv && t.key != U"STRING"sv;
 }
 
@@ -868,13 +875,18 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||
                                                          t[n].key == U"BE"sv); // เป็น before a noun phrase
-        if (t[p].key == U"HOW"sv && wordWith(t[p], How::Exact, Label::Question) && !c.question) {
-            // "explains how to compile a program" => อธิบายวิธีรวบรวมโปรแกรม: the way, written in place
+        const std::u32string_view way = t[p].key == U"HOW"sv    ? U"วิธี"sv
+                                        : t[p].key == U"WHEN"sv ? U"เมื่อไรควร"sv
+                                        : t[p].key == U"WHAT"sv ? U"สิ่งที่ต้อง"sv
+                                                                : std::u32string_view{};
+        if (!way.empty() && isWord(t[p]) && t[p].how == How::Exact && !c.question) {
+            // "explains how to compile a program" => อธิบายวิธีรวบรวมโปรแกรม, "knows when to stop" =>
+            // รู้เมื่อไรควรหยุด, "what to do" => สิ่งที่ต้องทำ: written in place
             if (!nextVerb && (!wordWith(t[n], How::Exact, Label::Noun) || !c.sense || !c.sense(t[n].key, isVerb, verb)))
                 return;
             if (!nextVerb)
                 setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
-            setReading(t[p], How::Exact, Label::Conjunction, U"วิธี"sv);
+            setReading(t[p], How::Exact, Label::Conjunction, way);
             t[i].kind = Kind::Dropped;
             return;
         }

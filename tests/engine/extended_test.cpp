@@ -139,6 +139,9 @@ public:
             entry("does", "ทำ", VT),
             entry("pressing", "เร่งด่วน", ADJ),
             entry("way", "ทาง", N),
+            entry("whose", "ของใคร", Q),
+            entry("when", "เมื่อ", CON),
+            entry("using", "ใช้", VT),
             entry("press", "กด", VT),
         });
     }
@@ -198,6 +201,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"he is making the table", "เขากำลังทำโต๊ะ"},     // after be: going on, and no be
                   {"I want making", "ฉันต้องการการทำ"},             // elsewhere as the grammar mode has it
                   {"he is smoking", "เขากำลังสูบบุหรี่"},              // an -ing entry read as a verb
+                  {"he is using the book", "เขากำลังใช้หนังสือ"},
                   {"smoking, he came", "สูบบุหรี่, เขามา"},           // not a noun of action at the start
                   {"I stop making the table", "ฉันหยุดทำโต๊ะ"},      // the action a verb of starting or stopping takes
                   {"pressing the book is good", "การกดหนังสือคือดี"}, // an -ing entry read otherwise, before an object
@@ -231,6 +235,8 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"I read it that way.", "ฉันอ่านมันทางนั้น."},          // that + a noun ending its clause
                   {"I read what is good.", "ฉันอ่านสิ่งที่ดี."},            // what before be or a verb in a statement
                   {"I read what does he read", "ฉันอ่านทำเขาอ่านอะไร"}, // not before do: a question
+                  {"I read what the man read.", "ฉันอ่านสิ่งที่ผู้ชายอ่าน."},
+                  {"the man whose book came", "ผู้ชายที่หนังสือมา"},
               });
 }
 
@@ -293,6 +299,8 @@ TEST_F(Extended, ToBetweenVerbs) {
               {
                   {"I want to go", "ฉันต้องการไป"},
                   {"I think how to read the book", "ฉันคิดวิธีอ่านหนังสือ"}, // the way: written in place
+                  {"I think when to read the book", "ฉันคิดเมื่อไรควรอ่านหนังสือ"},
+                  {"I think what to read", "ฉันคิดสิ่งที่ต้องอ่าน"},
                   {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
                   {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"}, // a longer object of a verb of asking
