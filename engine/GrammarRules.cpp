@@ -443,6 +443,16 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
             return;
         }
+        // who or what asking for the subject stays first: "Who wrote the book?" => ใครเขียนหนังสือ
+        if ((w.key == U"WHO"sv || w.key == U"WHAT"sv) && c.question && firstOfSentence(i, c)) {
+            const std::size_t n = nextWord(t, i);
+            if (n != kNone && isVerbWord(t[n]) && !among(kAuxiliaries, t[n].key) && !t[n].key.ends_with(U"ING"sv) &&
+                (w.key == U"WHO"sv || !endsClause(t, n))) { // "What happened?" is left to the phrase rules
+
+                setReading(w, How::Exact, Label::Pronoun, w.key == U"WHO"sv ? U"ใคร"sv : U"อะไร"sv);
+                return;
+            }
+        }
         if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
             const std::size_t n = nextWord(t, i);
             // "what you want": the thing you want; inside a statement also "doing what is right", "what happened"
@@ -839,10 +849,14 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t p = previousWord(t, i);
             p != kNone && t[p].key == U"TO"sv && wordWith(t[p], How::Exact, Label::Preposition)) {
             const std::size_t v = previousWord(t, p);
-            if (v != kNone && isVerbWord(t[v]) && !leftToPhraseRule(t, p, c))
+            if (v != kNone && t[v].key == U"GOING"sv && isWord(t[v]) && t[v].meaning.starts_with(U"กำลัง"sv)) {
+                setReading(t[v], How::Exact, Label::Adverb, U"จะ"sv); // "is going to be late" => จะสาย
                 t[p].kind = Kind::Dropped;
-            else
+            } else if (v != kNone && isVerbWord(t[v]) && !leftToPhraseRule(t, p, c)) {
+                t[p].kind = Kind::Dropped;
+            } else {
                 t[p].setMeaning(U"ที่จะ"sv);
+            }
         }
     });
 }
@@ -922,6 +936,15 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (isWord(t[p]) && !t[p].quiet && (among(kHaveForms, t[p].key) || verbFormOf<kNeedVerb>(t[p].key))) {
             setReading(t[p], How::Exact, t[p].label, t[p].key[0] == U'H' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
             t[i].kind = Kind::Dropped;
+            return;
+        }
+        if ((t[p].key == U"ABLE"sv || t[p].key == U"UNABLE"sv) && isWord(t[p])) {
+            t[i].kind = Kind::Dropped; // "be able to see" => สามารถเห็น
+            return;
+        }
+        if (isVerbWord(t[p]) && t[p].how == How::Exact && t[p].meaning.starts_with(U"ถูก"sv) &&
+            verbFormOf<kAskingVerbs>(t[p].key)) {
+            setReading(t[i], How::Exact, Label::Preposition, U"ให้"sv); // "They were told to leave" => ...ถูกบอกให้ออก
             return;
         }
         // Each case below rewrites the "to", unless a phrase rule of Idiom.pal reads it with its neighbours.
@@ -1367,12 +1390,26 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (n == kNone || p == kNone || !isNoun(t[p]) ||
             !(isVerbWord(t[n]) || (wordWith(t[n], How::Exact, Label::Adverb) && among(kModals, t[n].key))))
             return;
-        std::size_t v = previousWord(t, p); // back over the noun phrase to what took it
+        std::size_t v = previousWord(t, p), start = p; // back over the noun phrase to what took it
         for (std::size_t words = 0; v != kNone && words < kMostWordsBetween &&
                                     (t[v].kind == Kind::Piece || wordWith(t[v], How::Exact, Label::Adjective) ||
                                      isNoun(t[v]) || wordWith(t[v], How::Exact, Label::Pronoun));
              ++words)
-            v = previousWord(t, v);
+            start = v, v = previousWord(t, v);
+        // A noun phrase opening the sentence with its article, and be after the clause: "The man I saw was tall"
+        if (v == kNone && isArticle(t[start]) && firstOfSentence(start, c)) {
+            // (the be-adjective rule may have left that be unwritten already)
+            for (std::size_t k = n + 1; k < t.size() && k < n + 4 * kMostObjectWords; ++k) {
+                if (t[k].kind == Kind::Separator && !isBlank(t[k]))
+                    return;
+                if ((t[k].kind == Kind::Word || t[k].kind == Kind::Dropped) && t[k].label == Label::Be &&
+                    t[k].how == How::Exact) {
+                    t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));
+                    return;
+                }
+            }
+            return;
+        }
         if (v == kNone || !(isVerbWord(t[v]) || wordWith(t[v], How::Exact, Label::Be)) ||
             verbFormOf<kAskingVerbs>(t[v].key) || verbFormOf<kGivingVerbs>(t[v].key))
             return; // "tell the man you are busy": the clause is what is told

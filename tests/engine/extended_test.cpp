@@ -142,6 +142,7 @@ public:
             entry("whose", "ของใคร", Q),
             entry("when", "เมื่อ", CON),
             entry("using", "ใช้", VT),
+            entry("able", "สามารถ", ADJ),
             entry("press", "กด", VT),
         });
     }
@@ -221,6 +222,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"that is the book", "นั่นเป็นหนังสือ"},
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
                   {"who is he?", "เขาคือใคร?"},              // a question keeps its question word, held to the end
+                  {"who read the book?", "ใครอ่านหนังสือ?"},   // unless it asks for the subject
                   {"who came", "ที่มา"},                      // not a question: the conjunction as before
                   {"the man who came?", "ผู้ชายที่มา?"},        // after a noun even in a question
                   {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
@@ -288,9 +290,10 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the man is older.", "ผู้ชายแก่กว่า."},  // a comparative writes its noun first
                   {"the man is like the table.", "ผู้ชายเหมือนโต๊ะ."},
                   {"he was back.", "เขากลับ."},
-                  {"the man is bored.", "ผู้ชายเบื่อ."}, // an -ed adjective no phrase rule reads with be
-                  {"the man is nice.", "ผู้ชายดี."},    // ที่ดี is for before a noun
-                  {"there is good.", "ที่นั่นอยู่ดี."},     // after "there" be stays
+                  {"the man is bored.", "ผู้ชายเบื่อ."},     // an -ed adjective no phrase rule reads with be
+                  {"the man is nice.", "ผู้ชายดี."},        // ที่ดี is for before a noun
+                  {"there is good.", "ที่นั่นอยู่ดี."},         // after "there" be stays
+                  {"I was going to be old.", "ฉันจะแก่."}, // after "going to": the future
               });
 }
 
@@ -301,6 +304,8 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"I think how to read the book", "ฉันคิดวิธีอ่านหนังสือ"}, // the way: written in place
                   {"I think when to read the book", "ฉันคิดเมื่อไรควรอ่านหนังสือ"},
                   {"I think what to read", "ฉันคิดสิ่งที่ต้องอ่าน"},
+                  {"he is able to read", "เขาสามารถอ่าน"},
+                  {"he was told to go", "เขาถูกบอกให้ไป"}, // a passive verb of telling
                   {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
                   {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"}, // a longer object of a verb of asking
@@ -447,8 +452,10 @@ TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
               {
                   {"he is the man I read.", "เขาเป็นผู้ชายที่ฉันอ่าน."},
                   {"I read the book you made.", "ฉันอ่านหนังสือที่คุณทำ."},
-                  {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."}, // what is told
-                  {"by the table I read.", "โดยโต๊ะฉันอ่าน."},       // no verb took the noun
+                  {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."},  // what is told
+                  {"by the table I read.", "โดยโต๊ะฉันอ่าน."},        // no verb took the noun
+                  {"the man I read was old.", "ผู้ชายที่ฉันอ่านแก่."},    // opening the sentence, be after the clause
+                  {"the man I read the book.", "ผู้ชายฉันอ่านหนังสือ."}, // no be after it
               });
 }
 
