@@ -192,7 +192,7 @@ const PhraseRow kRows[] = {{G, "I can not go", "ฉันไม่สามา�
                            {G, "ice cream", "ไอศครีม"},
                            {G, "orange juice", "น้ำส้ม"},
                            {G, "bus stop", "ป้ายรถเมล์"},
-                           {G, "hard disk", "ฮาร์ดดิส"},
+                           {G, "hard disk", "ฮาร์ดดิสก์"},
                            {G, "double click", "กดสองครั้ง"},
                            {G, "house boat", "เรือนแพ"},
                            {G, "crude oil", "น้ำมันดิบ"},
