@@ -183,7 +183,7 @@ const PhraseRow kRows[] = {{G, "I can not go", "ฉันไม่สามา�
                            {G, "built of", "สร้างจาก"},
                            {G, "composed of", "ประกอบด้วย"},
                            {G, "belong to", "เป็นของ"},
-                           {G, "followed by", "โดยตามด้วย"},
+                           {G, "followed by", "ตามด้วย"},
                            {G, "forgive me", "ขอโทษ"},
                            {G, "this is because", "นี่ก็เพราะ"},
                            {G, "like this", "อย่างนี้"},
