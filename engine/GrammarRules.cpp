@@ -468,7 +468,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (among(kRelatives, w.key) && p != kNone &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)) ||
              (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
-            if (!leftAsItIs())
+            // before be the phrase rules would write ที่ too, but a later rule may leave the be unwritten
+            const std::size_t n = nextWord(t, i);
+            if ((n != kNone && wordWith(t[n], How::Exact, Label::Be)) || !leftAsItIs())
                 setReading(w, How::Exact, Label::Conjunction, comma || afterDemonstrative(t, p) ? U"ซึ่ง"sv : U"ที่"sv);
             return;
         }
@@ -500,10 +502,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
             (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition) ||
              (isWord(t[p]) && among(kClauseOpeners, t[p].key)) ||
-             (t[p].how != How::Hold && !among(kThatOpeners, t[p].key) && endsClause(t, n))) && // "do it that way."
-
-            c.sense &&
-            c.sense(w.key, isNounLabel, meaning)) {
+             // "do it that way."
+             (t[p].how != How::Hold && !among(kThatOpeners, t[p].key) && endsClause(t, n))) &&
+            c.sense && c.sense(w.key, isNounLabel, meaning)) {
             if (!leftAsItIs()) // "that switch": held after its noun, สวิตช์นั้น
                 setReading(w, How::Exact, Label::Noun, meaning);
             return;
@@ -514,7 +515,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Pronoun, meaning);
             return;
         }
-        if (among(kQuestionWords, w.key) && firstOfSentence(i, c)) {
+        // a question word opening a question, or its second clause ("If you are a dog, where's your badge?")
+        if (among(kQuestionWords, w.key) && (firstOfSentence(i, c) || (c.question && comma))) {
             const bool opensQuestion = c.question || (n != kNone && isWord(t[n]) &&
                                                       (t[n].label == Label::Be || among(kAuxiliaries, t[n].key)));
             if (opensQuestion && c.sense && c.sense(w.key, isQuestionLabel, meaning))
