@@ -470,7 +470,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
              (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
             // before be the phrase rules would write ที่ too, but a later rule may leave the be unwritten
             const std::size_t n = nextWord(t, i);
-            if ((n != kNone && wordWith(t[n], How::Exact, Label::Be)) || !leftAsItIs())
+            // ("that is," opening an explanation is นั่นคือ)
+            const bool be = n != kNone && wordWith(t[n], How::Exact, Label::Be) && !endsClause(t, n);
+            if (be || !leftAsItIs())
                 setReading(w, How::Exact, Label::Conjunction, comma || afterDemonstrative(t, p) ? U"ซึ่ง"sv : U"ที่"sv);
             return;
         }
@@ -861,6 +863,16 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             }
         }
     });
+    // A be still written after a relative's ที่ or ซึ่ง is เป็น: the grammar mode would write อยู่ there, and
+    // ที่อยู่ reads "address" ("the values that are" => ค่าที่เป็น)
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!wordWith(t[i], How::Exact, Label::Be))
+            return;
+        const std::size_t p = previousWord(t, i);
+        if (p != kNone && wordWith(t[p], How::Exact, Label::Conjunction) && among(kRelatives, t[p].key) &&
+            (t[p].meaning == U"ที่"sv || t[p].meaning == U"ซึ่ง"sv))
+            setReading(t[i], How::Exact, Label::Other, U"เป็น"sv);
+    });
 }
 
 /// True when the noun phrase that ends at token p is the object of a verb of asking, telling or letting: "teach your
@@ -1165,8 +1177,14 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
              !(s != kNone && (wordWith(t[s], How::Exact, Label::Pronoun) || isNoun(t[s]) ||
                               (wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key))))))
             return;
+        // a relative clause belongs to the noun before it: the adverb goes after it, not between them
+        auto relativeWord = [](const GrammarToken &w) {
+            return wordWith(w, How::Exact, Label::Conjunction) && among(kRelatives, w.key) &&
+                   (w.meaning == U"ที่"sv || w.meaning == U"ซึ่ง"sv);
+        };
         std::size_t last = v, beforePreposition = kNone, words = 0;
-        for (std::size_t j = nextWord(t, v); j != kNone && !opensClause(t[j]); j = nextWord(t, j)) {
+        for (std::size_t j = nextWord(t, v); j != kNone && (!opensClause(t[j]) || relativeWord(t[j]));
+             j = nextWord(t, j)) {
             if (beforePreposition == kNone && wordWith(t[j], How::Exact, Label::Preposition))
                 beforePreposition = last;
             last = j;

@@ -295,6 +295,7 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the man is nice.", "ผู้ชายดี."},        // ที่ดี is for before a noun
                   {"there is good.", "ที่นั่นอยู่ดี."},         // after "there" be stays
                   {"I was going to be old.", "ฉันจะแก่."}, // after "going to": the future
+                  {"the book, which is the table", "หนังสือ, ซึ่งเป็นโต๊ะ"}, // not ซึ่งอยู่: after ที่ or ซึ่ง, เป็น
               });
 }
 
@@ -384,6 +385,7 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
               {
                   {"he clearly read the book.", "เขาอ่านหนังสืออย่างชัดเจน."},
                   {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
+                  {"he clearly read the book that I made.", "เขาอ่านหนังสือที่ฉันทำอย่างชัดเจน."}, // after its relative
                   {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
                   {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
                   {"he also read the book.", "เขาอ่านหนังสือด้วย."},
