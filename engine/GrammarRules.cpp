@@ -192,6 +192,11 @@ bool isBlank(const GrammarToken &t) {
 bool isArticle(const GrammarToken &t) {
     return t.kind == Kind::Piece && (t.key == U"THE"sv || t.key == U"A"sv || t.key == U"AN"sv);
 }
+/// A piece that is a number: "3.2", "7", "2001".
+bool isNumber(const GrammarToken &t) {
+    return t.kind == Kind::Piece && !t.text.empty() && t.text[0] >= U'0' && t.text[0] <= U'9';
+}
+
 /// A noun as the grammar mode renders it: an entry labelled noun, or its plural.
 bool isNoun(const GrammarToken &t) {
     return t.kind == Kind::Word && t.label == Label::Noun &&
@@ -256,7 +261,7 @@ bool opensObject(std::span<GrammarToken> t, std::size_t n, bool adjective = true
         return false;
     const GrammarToken &w = t[n];
     if (w.kind == Kind::Piece)
-        return isArticle(w) || (!w.text.empty() && w.text[0] >= U'0' && w.text[0] <= U'9');
+        return isArticle(w) || isNumber(w);
     return isWord(w) && (among(kDeterminers, w.key) || wordWith(w, How::Exact, Label::Pronoun) ||
                          (adjective && wordWith(w, How::Exact, Label::Adjective)));
 }
@@ -1381,8 +1386,7 @@ void duration(std::span<GrammarToken> t, const GrammarContext &c) {
                     setReading(t[i], How::Exact, Label::Preposition, U"เป็นเวลา"sv);
                 return;
             }
-            const bool number = w.kind == Kind::Piece && !w.text.empty() && w.text[0] >= U'0' && w.text[0] <= U'9';
-            if (!number && !among(kCounts, w.key))
+            if (!isNumber(w) && !among(kCounts, w.key))
                 return;
         }
     });
@@ -1482,6 +1486,23 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// A noun right before a number names it ("version 3.2", "chapter 7", "line 8"): Thai writes the noun first, รุ่น3.2,
+// where the grammar mode holds the noun and writes the number before it (3.2รุ่น). Only a noun without adjectives
+// before it: written in place, the noun would come after them.
+void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!isNumber(t[i]))
+            return;
+        const std::size_t p = previousWord(t, i);
+        if (p == kNone || !wordWith(t[p], How::Exact, Label::Noun) || p + 2 < i)
+            return;
+        const std::size_t q = previousWord(t, p);
+        if (q != kNone && (isNoun(t[q]) || (isWord(t[q]) && t[q].label == Label::Adjective)))
+            return;
+        setReading(t[p], How::Exact, Label::Other, std::u32string(t[p].meaning));
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
@@ -1504,6 +1525,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::ReducedRelative, "reduced-relative", reducedRelative},
     {GrammarRule::NoBeforeNoun, "no-before-noun", noBeforeNoun},
     {GrammarRule::NounAfterArticle, "noun-after-article", nounAfterArticle},
+    {GrammarRule::NounBeforeNumber, "noun-before-number", nounBeforeNumber},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -1618,6 +1640,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
 }
 
 GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c) {
+    if (t.kind == Kind::Piece)
+        return isArticle(t)  ? ruleBit(GrammarRule::NounAfterArticle)
+               : isNumber(t) ? ruleBit(GrammarRule::NounBeforeNumber)
+                             : 0;
     if (t.kind != Kind::Word)
         return 0;
     // The subject-verb rule is set off by a subject and looks at the verb after it: a suffixed verb, or a word read

@@ -146,8 +146,11 @@ enum class GrammarRule : std::uint8_t {
     /// after an article and adjectives (or before "of") a word read first as a verb is read as the noun it can be:
     /// "a dull play" => ละครน่าเบื่อ
     NounAfterArticle,
+    /// a noun right before a number is written before it, not after as a held noun: "version 3.2" => รุ่น3.2, not
+    /// 3.2รุ่น
+    NounBeforeNumber,
 };
-inline constexpr std::size_t kGrammarRuleCount = 21;
+inline constexpr std::size_t kGrammarRuleCount = 22;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;
@@ -188,7 +191,8 @@ std::span<const GrammarRuleSpec> grammarRules();
 /// translator works it out once for each word it remembers, and never asks for a piece or a separator.
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
 
-/// The rules that look at this token: those it sets off, and the subject-verb rule at a noun or a suffixed verb.
+/// The rules that look at this token: those it sets off, and the subject-verb rule at a noun or a suffixed verb; of
+/// the pieces, an article and a number, which set off the rules of the noun after and before them.
 /// Like rulesTriggeredBy it depends only on the token's reading; with a context whose `sense` can be asked, the
 /// dictionary too (a noun that has no verb sense is not the subject-verb rule's to look at).
 GrammarRuleSet rulesLookingAt(const GrammarToken &token, const GrammarContext *context = nullptr);

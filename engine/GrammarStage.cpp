@@ -100,6 +100,10 @@ void Translator::recordWord() {
     if (!letter) {
         if (!word.empty())
             upperKey();
+        if (first >= U'0' && first <= U'9') { // the noun before a number is written before it
+            triggered_ |= ruleBit(GrammarRule::NounBeforeNumber);
+            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), ruleBit(GrammarRule::NounBeforeNumber));
+        }
         // What CheckMean writes as it stands: anything but a mark alone or with its Tab, and a Tab.
         t.plain = !(word.size() == 1 && pieces::isMark(word[0])) &&
                   !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;

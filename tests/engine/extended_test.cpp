@@ -480,6 +480,16 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
               });
 }
 
+TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
+    checkRule(*this, GrammarRule::NounBeforeNumber,
+              {
+                  {"I read book 7.", "ฉันอ่านหนังสือ7."},
+                  {"I read the book 7 times", "ฉันอ่านหนังสือ7 times"},
+                  {"I read the old book 7.", "ฉันอ่าน7หนังสือแก่."}, // an adjective before it: held as before
+                  {"I read 7 books.", "ฉันอ่าน7 หนังสือ."},
+              });
+}
+
 TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
     checkRule(*this, GrammarRule::Than,
               {
