@@ -847,6 +847,9 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t p = previousWord(t, i); p != kNone && t[p].key == U"THERE"sv)
             return; // "there is" says มี
         t[i].kind = Kind::Dropped;
+        for (std::size_t k = nextWord(t, i); k != kNone && k < j; k = nextWord(t, k))
+            if (t[k].key == U"ALSO"sv && t[k].meaning == U"ด้วย"sv)
+                t[k].setMeaning(U"ยัง"sv); // "It is also possible" => มันยังเป็นไปได้, not มันด้วยเป็นไปได้
         for (std::size_t k = j; k <= last; ++k)
             if (t[k].kind == Kind::Word && t[k].how == How::Hold)
                 t[k].how = How::Exact; // an adjective of its own writes the noun before it first, as be did

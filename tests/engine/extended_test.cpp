@@ -296,6 +296,7 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"there is good.", "ที่นั่นอยู่ดี."},         // after "there" be stays
                   {"I was going to be old.", "ฉันจะแก่."}, // after "going to": the future
                   {"the book, which is the table", "หนังสือ, ซึ่งเป็นโต๊ะ"}, // not ซึ่งอยู่: after ที่ or ซึ่ง, เป็น
+                  {"it is also good.", "มันยังดี."},
               });
 }
 
