@@ -1472,6 +1472,15 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isArticle(t[i]))
             return;
+        // "a few" before a noun counts it, before it in Thai: "in a few cases" => ในบางกรณี, not ในกรณีนิดเดียว
+        if (const std::size_t f = nextWord(t, i);
+            t[i].key == U"A"sv && f != kNone && isWord(t[f]) && t[f].key == U"FEW"sv && t[f].how == How::Exact) {
+            if (const std::size_t n = nextWord(t, f); n != kNone && isNoun(t[n])) {
+                t[i].kind = Kind::Dropped; // "a few minutes" => สองสามนาที
+                setReading(t[f], How::Exact, Label::Other, among(kTimeUnits, t[n].key) ? U"สองสาม"sv : U"บาง"sv);
+            }
+            return;
+        }
         bool adjective = false;
         const std::size_t n = stepOver(t, i, true, [&](const GrammarToken &w) {
             adjective = adjective || wordWith(w, How::Exact, Label::Adjective);

@@ -143,6 +143,7 @@ public:
             entry("when", "เมื่อ", CON),
             entry("using", "ใช้", VT),
             entry("able", "สามารถ", ADJ),
+            entry("few", "นิดเดียว", ADJ),
             entry("press", "กด", VT),
         });
     }
@@ -477,7 +478,8 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
               {
                   {"I read the old set.", "ฉันอ่านชุดแก่."},
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
-                  {"I read the set.", "ฉันอ่านตั้ง."}, // right after the article the verb's Thai stays
+                  {"I read the set.", "ฉันอ่านตั้ง."},           // right after the article the verb's Thai stays
+                  {"I read a few books.", "ฉันอ่านบางหนังสือ."}, // "a few" before a noun counts it
               });
 }
 
