@@ -955,7 +955,8 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].kind = Kind::Dropped;
             return;
         }
-        if (isWord(t[p]) && !t[p].quiet && (among(kHaveForms, t[p].key) || verbFormOf<kNeedVerb>(t[p].key))) {
+        if (isWord(t[p]) && !t[p].quiet &&
+            (among(kHaveForms, t[p].key) || t[p].key == U"HAVING"sv || verbFormOf<kNeedVerb>(t[p].key))) {
             setReading(t[p], How::Exact, t[p].label, t[p].key[0] == U'H' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
             t[i].kind = Kind::Dropped;
             return;

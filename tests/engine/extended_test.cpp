@@ -309,6 +309,7 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"I think when to read the book", "ฉันคิดเมื่อไรควรอ่านหนังสือ"},
                   {"I think what to read", "ฉันคิดสิ่งที่ต้องอ่าน"},
                   {"he is able to read", "เขาสามารถอ่าน"},
+                  {"he came, having to go", "เขามา, ต้องไป"},
                   {"he was told to go", "เขาถูกบอกให้ไป"}, // a passive verb of telling
                   {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
