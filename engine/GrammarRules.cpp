@@ -499,6 +499,12 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Pronoun, meaning);
             return;
         }
+        // "I think that's how": what is said, and "that" its subject (ว่านั่นคือ), not ว่าอยู่
+        if (w.key == U"THAT"sv && !comma && p != kNone && isVerbWord(t[p]) && n != kNone && t[n].key == U"S"sv &&
+            wordWith(t[n], How::Exact, Label::Be)) {
+            setReading(w, How::Exact, Label::Conjunction, U"ว่านั่น"sv);
+            return;
+        }
         if (w.key == U"THAT"sv && !comma && p != kNone &&
             ((isVerbWord(t[p]) && (n == kNone || !isNoun(t[n]) || among(kDemonstratives, t[n].key))) ||
              wordWith(t[p], How::Exact, Label::Adjective))) {
@@ -686,6 +692,9 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+constexpr std::array kIngPrepositions{U"FOLLOWING"sv,   U"INCLUDING"sv, U"REGARDING"sv, U"CONCERNING"sv,
+                                      U"CONSIDERING"sv, U"EXCLUDING"sv, U"ACCORDING"sv, U"PENDING"sv};
+
 /// The verb sense of the stem of an upper-case -ing key: PRESSING => PRESS, MAKING => MAKE, RUNNING => RUN.
 bool stemVerb(std::u32string_view k, const GrammarContext &c, std::u32string &verb) {
     for (auto stem : {std::u32string(k.substr(0, k.size() - 3)), std::u32string(k.substr(0, k.size() - 3)) + U"E",
@@ -740,8 +749,10 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!ingVerb(t[i], c, verb)) {
             // an -ing entry of its own read otherwise ("pressing" เร่งด่วน) opening a sentence before what it takes:
             // the action of its stem's verb, "Pressing the key" => การกดคีย์
+            // (not the -ing words that work as prepositions: "Following the bits is", "Including the files")
             if (isWord(t[i]) && t[i].how == How::Exact && t[i].key.ends_with(U"ING"sv) && !isVerb(t[i].label) &&
-                firstOfSentence(i, c) && opensObject(t, nextWord(t, i)) && stemVerb(t[i].key, c, verb)) {
+                !among(kIngPrepositions, t[i].key) && firstOfSentence(i, c) && opensObject(t, nextWord(t, i)) &&
+                stemVerb(t[i].key, c, verb)) {
                 setReading(t[i], How::Exact, Label::TransitiveVerb, U"การ" + verb);
                 return;
             }
@@ -878,8 +889,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const std::size_t p = previousWord(t, i);
         if (p != kNone && wordWith(t[p], How::Exact, Label::Conjunction) && among(kRelatives, t[p].key) &&
-            (t[p].meaning == U"ที่"sv || t[p].meaning == U"ซึ่ง"sv))
-            setReading(t[i], How::Exact, Label::Other, U"เป็น"sv);
+            (t[p].meaning == U"ที่"sv || t[p].meaning == U"ซึ่ง"sv || t[p].meaning == U"ว่านั่น"sv))
+            setReading(t[i], How::Exact, Label::Other, t[p].meaning == U"ว่านั่น"sv ? U"คือ"sv : U"เป็น"sv);
     });
 }
 

@@ -139,6 +139,8 @@ public:
             entry("does", "ทำ", VT),
             entry("pressing", "เร่งด่วน", ADJ),
             entry("way", "ทาง", N),
+            entry("following", "ต่อไปนี้", ADJ),
+            entry("follow", "ติดตาม", VT),
             entry("whose", "ของใคร", Q),
             entry("when", "เมื่อ", CON),
             entry("using", "ใช้", VT),
@@ -208,6 +210,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"I stop making the table", "ฉันหยุดทำโต๊ะ"},      // the action a verb of starting or stopping takes
                   {"pressing the book is good", "การกดหนังสือคือดี"}, // an -ing entry read otherwise, before an object
                   {"pressing, he came", "เร่งด่วน, เขามา"},
+                  {"following the book, he came", "หนังสือต่อไปนี้, เขามา"}, // an -ing preposition
               });
 }
 
@@ -219,6 +222,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the man that came", "ผู้ชายที่มา"},
                   {"I think that he came", "ฉันคิดว่าเขามา"},
                   {"I think that this came", "ฉันคิดว่านี้มา"}, // "this" opens the clause
+                  {"I think that's good.", "ฉันคิดว่านั่นดี."},  // what is said, with "that" its subject
                   {"it is good that the man came", "มันดีว่าผู้ชายมา"},
                   {"that is the book", "นั่นเป็นหนังสือ"},
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
