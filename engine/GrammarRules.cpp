@@ -289,6 +289,12 @@ bool endsClause(std::span<GrammarToken> t, std::size_t i) {
     return false;
 }
 
+/// A relative pronoun the relative rule wrote as ที่ or ซึ่ง.
+bool opensRelative(const GrammarToken &t) {
+    return wordWith(t, How::Exact, Label::Conjunction) && among(kRelatives, t.key) &&
+           (t.meaning == U"ที่"sv || t.meaning == U"ซึ่ง"sv);
+}
+
 /// who, whom, which, that, when or where: the words the relative rule looks at.
 bool mayBeRelativeOrQuestion(std::u32string_view key) {
     if (key.size() < 3 || key.size() > 5 || (key[0] != U'W' && key[0] != U'T'))
@@ -888,9 +894,12 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!wordWith(t[i], How::Exact, Label::Be))
             return;
         const std::size_t p = previousWord(t, i);
-        if (p != kNone && wordWith(t[p], How::Exact, Label::Conjunction) && among(kRelatives, t[p].key) &&
-            (t[p].meaning == U"ที่"sv || t[p].meaning == U"ซึ่ง"sv || t[p].meaning == U"ว่านั่น"sv))
-            setReading(t[i], How::Exact, Label::Other, t[p].meaning == U"ว่านั่น"sv ? U"คือ"sv : U"เป็น"sv);
+        if (p == kNone)
+            return;
+        if (opensRelative(t[p]))
+            setReading(t[i], How::Exact, Label::Other, U"เป็น"sv);
+        else if (wordWith(t[p], How::Exact, Label::Conjunction) && t[p].meaning == U"ว่านั่น"sv)
+            setReading(t[i], How::Exact, Label::Other, U"คือ"sv); // "I think that's how" => ว่านั่นคือ
     });
 }
 
@@ -1198,12 +1207,8 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                               (wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key))))))
             return;
         // a relative clause belongs to the noun before it: the adverb goes after it, not between them
-        auto relativeWord = [](const GrammarToken &w) {
-            return wordWith(w, How::Exact, Label::Conjunction) && among(kRelatives, w.key) &&
-                   (w.meaning == U"ที่"sv || w.meaning == U"ซึ่ง"sv);
-        };
         std::size_t last = v, beforePreposition = kNone, words = 0;
-        for (std::size_t j = nextWord(t, v); j != kNone && (!opensClause(t[j]) || relativeWord(t[j]));
+        for (std::size_t j = nextWord(t, v); j != kNone && (!opensClause(t[j]) || opensRelative(t[j]));
              j = nextWord(t, j)) {
             if (beforePreposition == kNone && wordWith(t[j], How::Exact, Label::Preposition))
                 beforePreposition = last;

@@ -100,17 +100,11 @@ void Translator::recordWord() {
     if (!letter) {
         if (!word.empty())
             upperKey();
-        if (first >= U'0' && first <= U'9') { // the noun before a number is written before it
-            triggered_ |= ruleBit(GrammarRule::NounBeforeNumber);
-            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), ruleBit(GrammarRule::NounBeforeNumber));
-        }
         // What CheckMean writes as it stands: anything but a mark alone or with its Tab, and a Tab.
         t.plain = !(word.size() == 1 && pieces::isMark(word[0])) &&
                   !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;
     } else if (const std::u32string_view article = articleKey(word); !article.empty()) {
         t.key = article;
-        triggered_ |= ruleBit(GrammarRule::NounAfterArticle); // the word after it may be read as a noun
-        anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), ruleBit(GrammarRule::NounAfterArticle));
     } else {
         t.kind = GrammarToken::Kind::Word;
         Found r;
@@ -156,6 +150,13 @@ void Translator::recordWord() {
     else
         t.text.swap(s_.CurrentWord); // the piece moves to the token; the token's old room becomes the next piece's
     s_.CurrentWord.clear();
+    // An article or a number sets off the rules of the noun after or before it, and is where they look; the rules
+    // find the same anchors again when a question's words move.
+    if (t.kind == GrammarToken::Kind::Piece)
+        if (const GrammarRuleSet rules = rulesLookingAt(t)) {
+            triggered_ |= rules;
+            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rules);
+        }
 }
 
 void Translator::recordSeparator(std::u32string_view piece) {
