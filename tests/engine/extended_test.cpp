@@ -145,6 +145,7 @@ public:
             entry("when", "เมื่อ", CON),
             entry("using", "ใช้", VT),
             entry("able", "สามารถ", ADJ),
+            entry("some", "บาง", ADV),
             entry("few", "นิดเดียว", ADJ),
             entry("press", "กด", VT),
         });
@@ -380,10 +381,11 @@ TEST_F(Extended, AfterAModalAVerb) {
                   {"you can work", "คุณสามารถทำงาน"},
                   {"you can not work", "คุณสามารถไม่ทำงาน"},
                   {"the work can go", "งานสามารถไป"},
-                  {"you can good", "คุณสามารถดี"},                 // no verb sense
-                  {"I want to work.", "ฉันต้องการทำงาน."},         // after a verb and its "to"
-                  {"I read to work the table", "ฉันอ่านทำงานโต๊ะ"}, // before its object
-                  {"I read to work", "ฉันอ่านเพื่องาน"},             // the clause may go on in the next line
+                  {"you can good", "คุณสามารถดี"},                     // no verb sense
+                  {"I want to work.", "ฉันต้องการทำงาน."},             // after a verb and its "to"
+                  {"I read to work the table", "ฉันอ่านทำงานโต๊ะ"},     // before its object
+                  {"I read to work some table", "ฉันอ่านทำงานบางโต๊ะ"}, // an object opened by a determiner
+                  {"I read to work", "ฉันอ่านเพื่องาน"},                 // the clause may go on in the next line
               });
 }
 
