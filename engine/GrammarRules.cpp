@@ -190,7 +190,10 @@ bool isBlank(const GrammarToken &t) {
 }
 /// "the", "a" or "an": a piece the word step drops, whose key the stage keeps.
 bool isArticle(const GrammarToken &t) {
-    return t.kind == Kind::Piece && (t.key == U"THE"sv || t.key == U"A"sv || t.key == U"AN"sv);
+    if (t.kind != Kind::Piece || t.key.empty() || t.key.size() > 3)
+        return false;
+    const std::u32string_view k = t.key;
+    return k.size() == 1 ? k[0] == U'A' : k.size() == 2 ? k[0] == U'A' && k[1] == U'N' : k == U"THE"sv;
 }
 /// A piece that is a number: "3.2", "7", "2001".
 bool isNumber(const GrammarToken &t) {
@@ -1670,9 +1673,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
 
 GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c) {
     if (t.kind == Kind::Piece)
-        return isArticle(t)  ? ruleBit(GrammarRule::NounAfterArticle)
-               : isNumber(t) ? ruleBit(GrammarRule::NounBeforeNumber)
-                             : 0;
+        return rulesLookingAtPiece(isArticle(t), isNumber(t));
     if (t.kind != Kind::Word)
         return 0;
     // The subject-verb rule is set off by a subject and looks at the verb after it: a suffixed verb, or a word read

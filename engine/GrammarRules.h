@@ -196,6 +196,11 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
 /// Like rulesTriggeredBy it depends only on the token's reading; with a context whose `sense` can be asked, the
 /// dictionary too (a noun that has no verb sense is not the subject-verb rule's to look at).
 GrammarRuleSet rulesLookingAt(const GrammarToken &token, const GrammarContext *context = nullptr);
+/// Of a piece: an article sets off the rule of the noun after it, a number (a piece that starts with a digit) the
+/// rule of the noun before it; rulesLookingAt of a piece is this.
+constexpr GrammarRuleSet rulesLookingAtPiece(bool article, bool number) {
+    return article ? ruleBit(GrammarRule::NounAfterArticle) : number ? ruleBit(GrammarRule::NounBeforeNumber) : 0;
+}
 
 /// For each rule, the tokens it looks at, in order.
 struct GrammarAnchors {

@@ -97,14 +97,18 @@ void Translator::recordWord() {
             if (c >= U'a' && c <= U'z')
                 c -= 32;
     };
+    GrammarRuleSet pieceRules = 0; // of an article or a number: the rules of the noun after or before it
     if (!letter) {
         if (!word.empty())
             upperKey();
+        const char32_t c = s_.CurrentWord.empty() ? 0 : s_.CurrentWord[0];
+        pieceRules = rulesLookingAtPiece(false, c >= U'0' && c <= U'9');
         // What CheckMean writes as it stands: anything but a mark alone or with its Tab, and a Tab.
         t.plain = !(word.size() == 1 && pieces::isMark(word[0])) &&
                   !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;
     } else if (const std::u32string_view article = articleKey(word); !article.empty()) {
         t.key = article;
+        pieceRules = rulesLookingAtPiece(true, false);
     } else {
         t.kind = GrammarToken::Kind::Word;
         Found r;
@@ -150,13 +154,12 @@ void Translator::recordWord() {
     else
         t.text.swap(s_.CurrentWord); // the piece moves to the token; the token's old room becomes the next piece's
     s_.CurrentWord.clear();
-    // An article or a number sets off the rules of the noun after or before it, and is where they look; the rules
-    // find the same anchors again when a question's words move.
-    if (t.kind == GrammarToken::Kind::Piece)
-        if (const GrammarRuleSet rules = rulesLookingAt(t)) {
-            triggered_ |= rules;
-            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rules);
-        }
+    // An article or a number sets off the rules of the noun after or before it, and is where they look (as
+    // rulesLookingAt of the piece tells, which the rules ask when a question's words move).
+    if (pieceRules) {
+        triggered_ |= pieceRules;
+        anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), pieceRules);
+    }
 }
 
 void Translator::recordSeparator(std::u32string_view piece) {
@@ -190,22 +193,24 @@ bool Translator::phraseHolds(std::u32string_view before, std::u32string_view pie
             const std::u32string &s = searches[r];
             for (std::size_t at = s.find(piece); at != std::u32string::npos; at = s.find(piece, at + 1))
                 (r < builtIn ? a.builtIn : a.user)
-                    .push_back({at ? s[at - 1] : 0, s.substr(0, at), s.substr(at + piece.size())});
+                    .push_back({at ? s[at - 1] : 0, at + piece.size() < s.size() ? s[at + piece.size()] : 0,
+                                s.substr(0, at), s.substr(at + piece.size())});
         }
         for (auto *list : {&a.user, &a.builtIn})
-            std::sort(list->begin(), list->end(), [](const Around &x, const Around &y) { return x.last < y.last; });
+            std::sort(list->begin(), list->end(), aroundOrder);
         phrasesAround_.push_back(std::move(a));
         known = phrasesAround_.end() - 1;
     }
-    // Only the searches whose Thai before the piece ends as `before` does, and those with none, can hold.
+    // Only the searches whose Thai before the piece ends as `before` does and whose Thai after it starts as `after`
+    // does (or that have none there) can hold.
     auto holds = [&](const std::vector<Around> &list) {
-        auto check = [&](char32_t last) {
-            auto [from, to] = std::equal_range(list.begin(), list.end(), Around{last, {}, {}},
-                                               [](const Around &x, const Around &y) { return x.last < y.last; });
+        auto check = [&](char32_t last, char32_t next) {
+            auto [from, to] = std::equal_range(list.begin(), list.end(), Around{last, next, {}, {}}, aroundOrder);
             return std::any_of(
                 from, to, [&](const Around &a) { return before.ends_with(a.before) && after.starts_with(a.after); });
         };
-        return check(0) || (!before.empty() && check(before.back()));
+        auto checkAfter = [&](char32_t last) { return check(last, 0) || (!after.empty() && check(last, after[0])); };
+        return checkAfter(0) || (!before.empty() && checkAfter(before.back()));
     };
     // A built-in rule that reads the same words rewrites them before the folder's rule could.
     return holds(known->user) && !holds(known->builtIn);

@@ -122,11 +122,15 @@ private:
     unsigned phrasesRun_ = 0; ///< the Lexicon's run in which userPhrases_ was fetched
     struct Around {
         char32_t last; ///< the character just before the piece in the search, 0 when none
+        char32_t next; ///< the character just after it, 0 when none
         std::u32string before, after;
     };
+    static bool aroundOrder(const Around &x, const Around &y) {
+        return x.last != y.last ? x.last < y.last : x.next < y.next;
+    }
     struct PhrasesAround {
         std::u32string piece;
-        std::vector<Around> user, builtIn; ///< by `last`
+        std::vector<Around> user, builtIn; ///< by `last`, then `next`
     };
     std::vector<PhrasesAround> phrasesAround_;
     std::u32string upperWord_;
