@@ -1535,7 +1535,98 @@ void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// Irregular participles that are also the verb's own form ("set", "cut", "read": "the read buffer" is a buffer for
+// reading) or mostly another word ("left", "felt", "wound"), and "fixed", which before a noun means คงที่ ("a fixed
+// number", and a phrase rule makes แก้ไขจำนวน จำนวนคงที่): before a noun they are not taken for participles.
+constexpr std::array kParticiplesLikeOtherWords{
+    U"BECOME"sv, U"COME"sv,   U"CAST"sv,   U"COST"sv,  U"CUT"sv,      U"FORECAST"sv, U"HIT"sv,   U"HURT"sv,
+    U"LET"sv,    U"PUT"sv,    U"QUIT"sv,   U"READ"sv,  U"RUN"sv,      U"SET"sv,      U"SHED"sv,  U"SHUT"sv,
+    U"SPLIT"sv,  U"SPREAD"sv, U"THRUST"sv, U"UPSET"sv, U"OVERCOME"sv, U"LEFT"sv,     U"FELT"sv,  U"WOUND"sv,
+    U"LIT"sv,    U"GOT"sv,    U"GONE"sv,   U"MEANT"sv, U"SAID"sv,     U"THOUGHT"sv,  U"FOUND"sv, U"FIXED"sv,
+};
+
+/// A participle that may describe the noun after it: a verb reached through -ed or listed with its -ed, or an
+/// irregular participle.
+bool mayDescribeNoun(const GrammarToken &w) {
+    if (!isWord(w) || !isVerb(w.label))
+        return false;
+    const bool participle =
+        w.how == How::Write
+            ? w.family == SuffixFamily::ED
+            : w.how == How::Exact && ((w.key.size() > 4 && w.key.ends_with(U"ED"sv)) || isIrregularParticiple(w.key));
+    return participle && !among(kParticiplesLikeOtherWords, w.key);
+}
+
+// Words before a participle that show it opens a noun phrase rather than a clause: prepositions, and determiners
+// that are not also subjects ("This allowed users to" is a clause).
+constexpr std::array kBeforeDescribingParticiple{
+    U"OF"sv,   U"IN"sv,    U"ON"sv,      U"FROM"sv,   U"WITH"sv,    U"FOR"sv,     U"BY"sv,    U"INTO"sv,
+    U"ONTO"sv, U"ABOUT"sv, U"WITHOUT"sv, U"WITHIN"sv, U"THROUGH"sv, U"BETWEEN"sv, U"AMONG"sv, U"TO"sv,
+    U"ALL"sv,  U"EACH"sv,  U"EVERY"sv,   U"SOME"sv,   U"ANY"sv,     U"NO"sv,      U"MY"sv,    U"YOUR"sv,
+    U"HIS"sv,  U"ITS"sv,   U"OUR"sv,     U"THEIR"sv,  U"MANY"sv,    U"SEVERAL"sv, U"OTHER"sv, U"BOTH"sv,
+};
+
+/// True when token s is the "s" of a possessive: "user's" (not "it's", "that's", which read "is").
+bool possessiveS(std::span<GrammarToken> t, std::size_t s) {
+    return s >= 2 && isWord(t[s]) && t[s].key == U"S"sv && t[s - 1].kind == Kind::Separator && t[s - 1].text.empty() &&
+           isWord(t[s - 2]) && !among(kIsSubjects, t[s - 2].key);
+}
+
+// A participle between what opens a noun phrase (an article, a number, a determiner or a preposition) and its noun
+// describes the noun, and Thai writes it after the noun with ที่: "the specified file" => แฟ้มที่ระบุ, "of received
+// packets" => ของแพ็กเก็ตที่ได้รับ. The grammar mode writes the verb first (ระบุแฟ้ม), which reads as an order. At the
+// start of a sentence only before be: "Compressed files are smaller" => แฟ้มที่บีบอัดเล็กกว่า.
+void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!mayDescribeNoun(t[i]))
+            return;
+        const std::size_t p = previousWord(t, i);
+        const bool opens = p == kNone ? firstOfSentence(i, c)
+                                      : isArticle(t[p]) || isNumber(t[p]) ||
+                                            (isWord(t[p]) && among(kBeforeDescribingParticiple, t[p].key)) ||
+                                            possessiveS(t, p);
+        if (!opens)
+            return;
+        std::size_t last = kNone; // the last noun of the phrase, after any adjectives
+        std::u32string verb;
+        for (std::size_t j = nextWord(t, i), words = 0; j != kNone && words < kMostWordsBetween;
+             j = nextWord(t, j), ++words) {
+            // "the executed command changes the value": a plural after the noun, before an object, is its verb
+            if (isNoun(t[j]) && last != kNone && t[j].key.ends_with(U'S') && opensObject(t, nextWord(t, j)) &&
+                verbSense(t[j], c, verb))
+                break;
+            if (isNoun(t[j]))
+                last = j;
+            else if (last != kNone || !wordWith(t[j], How::Exact, Label::Adjective))
+                break;
+        }
+        if (last == kNone)
+            return;
+        // Nor where a phrase rule would read the participle's Thai with the words after the noun (be unwritten):
+        // "a required argument is not found" would end ต้องการไม่..., which a rule makes ไม่ต้องการ.
+        std::u32string after;
+        for (std::size_t j = nextWord(t, last), words = 0; j != kNone && words < 2; j = nextWord(t, j)) {
+            if (isWord(t[j]) && t[j].label == Label::Be)
+                continue;
+            after += ownThai(t[j]);
+            ++words;
+        }
+        if (joinsPhraseRule(t[i].meaning, after))
+            return;
+        if (p == kNone) {
+            const std::size_t n = nextWord(t, last);
+            if (n == kNone || !isWord(t[n]) || t[n].label != Label::Be)
+                return;
+        }
+        std::u32string described(U"ที่"sv);
+        described += t[i].meaning;
+        t[last].tail.insert(0, described);
+        t[i].kind = Kind::Dropped;
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
+    {GrammarRule::ParticipleBeforeNoun, "participle-before-noun", participleBeforeNoun},
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::DoSupport, "do-support", doSupport},
@@ -1570,6 +1661,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     GrammarRuleSet rules = 0;
     const std::u32string_view k = t.key;
     const std::size_t n = k.size();
+    if (mayDescribeNoun(t))
+        rules |= ruleBit(GrammarRule::ParticipleBeforeNoun);
     if ((t.how == How::Write && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED) && isVerb(t.label)) ||
         (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || among(kSubjectsAtClauseStart, k))))
         rules |= ruleBit(GrammarRule::SubjectVerb);

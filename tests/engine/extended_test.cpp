@@ -268,6 +268,20 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
               });
 }
 
+TEST_F(Extended, AParticipleBeforeItsNounFollowsIt) {
+    checkRule(*this, GrammarRule::ParticipleBeforeNoun,
+              {
+                  {"I read the opened book.", "ฉันอ่านหนังสือที่เปิด."},
+                  {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."}, // after a preposition; irregular
+                  {"I read the man's opened old book.", "ฉันอ่านหนังสือแก่ที่เปิดของผู้ชาย."},
+                  {"Opened books were old.", "หนังสือที่เปิดแก่."}, // at the start only before be
+                  {"Opened books.", "เปิดหนังสือ."},
+                  {"he opened books.", "เขาเปิดหนังสือ."},                      // after a subject: its verb
+                  {"I read the set book.", "ฉันอ่านตั้งหนังสือ."},                 // a participle like the verb itself
+                  {"the opened book stores the table.", "หนังสือที่เปิดเก็บโต๊ะ."}, // a plural before an object: a verb
+              });
+}
+
 TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
     checkRule(*this, GrammarRule::Possessive,
               {
