@@ -1545,16 +1545,18 @@ constexpr std::array kParticiplesLikeOtherWords{
     U"LIT"sv,    U"GOT"sv,    U"GONE"sv,   U"MEANT"sv, U"SAID"sv,     U"THOUGHT"sv,  U"FOUND"sv, U"FIXED"sv,
 };
 
-/// A participle that may describe the noun after it: a verb reached through -ed or listed with its -ed, or an
-/// irregular participle.
-bool mayDescribeNoun(const GrammarToken &w) {
+/// A verb reached through -ed or listed with its -ed ("used"; not "need", "proceed"), or an irregular participle.
+bool isParticiple(const GrammarToken &w) {
     if (!isWord(w) || !isVerb(w.label))
         return false;
-    const bool participle =
-        w.how == How::Write
-            ? w.family == SuffixFamily::ED
-            : w.how == How::Exact && ((w.key.size() > 4 && w.key.ends_with(U"ED"sv)) || isIrregularParticiple(w.key));
-    return participle && !among(kParticiplesLikeOtherWords, w.key);
+    return w.how == How::Write ? w.family == SuffixFamily::ED
+                               : w.how == How::Exact &&
+                                     ((w.key.size() >= 4 && w.key.ends_with(U"ED"sv) && !w.key.ends_with(U"EED"sv)) ||
+                                      isIrregularParticiple(w.key));
+}
+/// A participle that may describe the noun after it.
+bool mayDescribeNoun(const GrammarToken &w) {
+    return isParticiple(w) && !among(kParticiplesLikeOtherWords, w.key);
 }
 
 // Words before a participle that show it opens a noun phrase rather than a clause: prepositions, and determiners
@@ -1625,8 +1627,39 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+constexpr std::array kDemonstrativePlurals{U"THESE"sv, U"THOSE"sv};
+
+// Participles that after a noun and before "in" or "on" describe it: "the options described in this section".
+constexpr std::array kPlacedParticiples{
+    U"DESCRIBED"sv, U"LISTED"sv,    U"USED"sv,       U"SPECIFIED"sv, U"INCLUDED"sv,  U"DEFINED"sv,   U"STORED"sv,
+    U"EXPLAINED"sv, U"MENTIONED"sv, U"SHOWN"sv,      U"GIVEN"sv,     U"CONTAINED"sv, U"LOCATED"sv,   U"INSTALLED"sv,
+    U"PLACED"sv,    U"SAVED"sv,     U"DOCUMENTED"sv, U"WRITTEN"sv,   U"PRINTED"sv,   U"DISPLAYED"sv, U"FOUND"sv,
+};
+
+// A participle right after its noun, before "by", opens a relative clause that Thai marks with ที่: "the value
+// returned by the function" => ค่าที่ส่งคืนโดยฟังก์ชัน, "words separated by spaces" => คำที่แยกโดยช่องว่าง; so does one
+// of the participles that say where something is told or kept, before "in" or "on": "the options described in this
+// section" => ตัวเลือกที่อธิบายในส่วนนี้. The grammar mode writes the verb as the noun's verb, or before it.
+void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        GrammarToken &w = t[i];
+        if (!isParticiple(w))
+            return;
+        const std::size_t p = previousWord(t, i), n = nextWord(t, i);
+        if (p == kNone || n == kNone || !isNoun(t[p]) || !isWord(t[n]) || among(kDemonstrativePlurals, t[p].key))
+            return; // (a phrase rule reads เหล่านั้นที่ as "those who")
+        if (!(t[n].key == U"BY"sv ||
+              ((t[n].key == U"IN"sv || t[n].key == U"ON"sv) && among(kPlacedParticiples, w.key))))
+            return;
+        std::u32string described(U"ที่"sv);
+        described += w.meaning;
+        setReading(w, How::Exact, w.label, described);
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::ParticipleBeforeNoun, "participle-before-noun", participleBeforeNoun},
+    {GrammarRule::ParticipleAfterNoun, "participle-after-noun", participleAfterNoun},
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::DoSupport, "do-support", doSupport},
@@ -1661,8 +1694,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     GrammarRuleSet rules = 0;
     const std::u32string_view k = t.key;
     const std::size_t n = k.size();
-    if (mayDescribeNoun(t))
-        rules |= ruleBit(GrammarRule::ParticipleBeforeNoun);
+    if (isParticiple(t))
+        rules |= ruleBit(GrammarRule::ParticipleAfterNoun) |
+                 (among(kParticiplesLikeOtherWords, k) ? 0 : ruleBit(GrammarRule::ParticipleBeforeNoun));
     if ((t.how == How::Write && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED) && isVerb(t.label)) ||
         (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || among(kSubjectsAtClauseStart, k))))
         rules |= ruleBit(GrammarRule::SubjectVerb);

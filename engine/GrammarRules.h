@@ -100,6 +100,9 @@ enum class GrammarRule : std::uint8_t {
     /// a participle between what opens a noun phrase and its noun describes the noun, after it with ที่: "the
     /// specified file" => แฟ้มที่ระบุ, not ระบุแฟ้ม
     ParticipleBeforeNoun,
+    /// a participle right after its noun, before "by" (or "in" after described, listed, used ...), opens a relative
+    /// clause: "the value returned by the function" => ค่าที่ส่งคืนโดยฟังก์ชัน
+    ParticipleAfterNoun,
     /// X's Y => Y ของ X; "it's", "that's", "he's" read "is"
     Possessive,
     /// who/which/that/whom after a noun => ที่ (ซึ่ง after a comma); question words in questions; "that" after a
@@ -153,7 +156,7 @@ enum class GrammarRule : std::uint8_t {
     /// 3.2รุ่น
     NounBeforeNumber,
 };
-inline constexpr std::size_t kGrammarRuleCount = 23;
+inline constexpr std::size_t kGrammarRuleCount = 24;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;
