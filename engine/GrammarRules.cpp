@@ -387,6 +387,8 @@ std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u3
 
 // X 's Y: the noun phrase Y, then ของ and X with the adjectives and nouns before it in Thai order. After a
 // pronoun such as "it" the piece is "is"; so it is before anything that is not a noun phrase.
+constexpr std::array kSomeoneElse{U"SOMEONE"sv, U"SOMEBODY"sv, U"ANYONE"sv, U"ANYBODY"sv};
+
 void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (i < 2)
@@ -417,7 +419,15 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
         std::u32string owner(U"ของ"sv);
         owner += ownThai(t[x]);
         std::size_t first = x;
-        while (first > 0 && x - first < kMostWordsBetween && isWord(t[first - 1]) && t[first - 1].how == How::Exact &&
+        // "someone else's code" => รหัสของคนอื่น
+        const std::size_t o = previousWord(t, x);
+        const bool someoneElse = t[x].key == U"ELSE"sv && o != kNone && among(kSomeoneElse, t[o].key);
+        if (someoneElse) {
+            owner = U"ของคนอื่น"sv;
+            first = o;
+        }
+        while (!someoneElse && first > 0 && x - first < kMostWordsBetween && isWord(t[first - 1]) &&
+               t[first - 1].how == How::Exact &&
                (t[first - 1].label == Label::Adjective || t[first - 1].label == Label::Noun)) {
             --first;
             owner += t[first].meaning;

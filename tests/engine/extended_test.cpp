@@ -108,6 +108,8 @@ public:
             entry("work", "งาน", N),
             entry("work", "ทำงาน", VI),
             entry("smoking", "สูบบุหรี่", VI),
+            entry("someone", "ใครบางคน", PRO),
+            entry("else", "มิฉะนั้น", ADV),
             entry("on", "บน", "pre.(บุพบท)"),
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
@@ -303,6 +305,7 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"Emma's father", "พ่อของเอ็มมา"},
                   {"Emma's old father came", "พ่อแก่ของเอ็มมามา"},
                   {"the old man's book", "หนังสือของผู้ชายแก่"},
+                  {"I read someone else's book.", "ฉันอ่านหนังสือของคนอื่น."},
                   {"it's the book", "มันเป็นหนังสือ"},
                   {"he's good", "เขาเป็นดี"},
                   {"Emma's good", "เอ็มมาคือดี"}, // no noun after it: "is"
