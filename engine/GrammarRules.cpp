@@ -36,8 +36,8 @@ constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 // Conjunctions after which "that" before a noun points at it: "if that option is given" => ถ้าทางเลือกนั้นถูกให้
 // ("and that" and "so that" may still open what is said: ว่า, เพื่อให้).
-constexpr std::array kClauseOpeners{U"IF"sv,     U"WHEN"sv,  U"BUT"sv,      U"BECAUSE"sv, U"WHILE"sv,
-                                    U"UNLESS"sv, U"UNTIL"sv, U"ALTHOUGH"sv, U"WHENEVER"sv};
+constexpr std::array kClauseOpeners{U"IF"sv,     U"WHEN"sv,  U"BUT"sv,      U"BECAUSE"sv,  U"WHILE"sv,
+                                    U"UNLESS"sv, U"UNTIL"sv, U"ALTHOUGH"sv, U"WHENEVER"sv, U"THEN"sv};
 // Words that "that" follows as a conjunction however it goes on: "so that", "now that", "such that".
 constexpr std::array kThatOpeners{U"SO"sv, U"NOW"sv, U"SUCH"sv, U"GIVEN"sv, U"EXCEPT"sv, U"PROVIDED"sv};
 // Pronouns that a relative clause may follow like a noun: "everything that you know" => ทุกสิ่งที่คุณรู้.
@@ -1638,6 +1638,31 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 }
 
 constexpr std::array kDemonstrativePlurals{U"THESE"sv, U"THOSE"sv};
+// Words after a participle that say where in the text: "the options listed below".
+constexpr std::array kWhereTold{U"ABOVE"sv, U"BELOW"sv, U"HERE"sv, U"EARLIER"sv};
+
+/// True when the noun phrase that ends at token p follows a preposition after the clause's verb: "depending on the
+/// input arguments" (not "the man in the car", whose verb may follow).
+bool objectOfPreposition(std::span<GrammarToken> t, std::size_t p) {
+    std::size_t k = p;
+    for (std::size_t words = 0; k != kNone && words < kMostWordsBetween; ++words) {
+        const std::size_t b = previousWord(t, k);
+        if (b == kNone)
+            return false;
+        if (isNoun(t[b]) || isArticle(t[b]) || isNumber(t[b]) || wordWith(t[b], How::Exact, Label::Adjective) ||
+            among(kDeterminers, t[b].key)) {
+            k = b;
+            continue;
+        }
+        if (!wordWith(t[b], How::Exact, Label::Preposition))
+            return false;
+        for (std::size_t v = previousWord(t, b); v != kNone; v = previousWord(t, v))
+            if (isVerbWord(t[v]) || (isWord(t[v]) && t[v].label == Label::Be))
+                return true;
+        return false;
+    }
+    return false;
+}
 
 // Participles that after a noun and before "in" or "on" describe it: "the options described in this section".
 constexpr std::array kPlacedParticiples{
@@ -1656,10 +1681,14 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isParticiple(w))
             return;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
-        if (p == kNone || n == kNone || !isNoun(t[p]) || !isWord(t[n]) || among(kDemonstrativePlurals, t[p].key))
-            return; // (a phrase rule reads เหล่านั้นที่ as "those who")
-        if (!(t[n].key == U"BY"sv ||
-              ((t[n].key == U"IN"sv || t[n].key == U"ON"sv) && among(kPlacedParticiples, w.key))))
+        if (p == kNone || !isNoun(t[p]) || among(kDemonstrativePlurals, t[p].key) || t[p].key == U"S"sv)
+            return; // (a phrase rule reads เหล่านั้นที่ as "those who"; "it's ended" is a passive)
+        const bool relative =
+            n == kNone
+                ? objectOfPreposition(t, p) // "depending on the arguments specified."
+                : isWord(t[n]) && (t[n].key == U"BY"sv || among(kWhereTold, t[n].key) ||
+                                   ((t[n].key == U"IN"sv || t[n].key == U"ON"sv) && among(kPlacedParticiples, w.key)));
+        if (!relative)
             return;
         std::u32string described(U"ที่"sv);
         described += w.meaning;

@@ -243,6 +243,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"those books that came", "หนังสือเหล่านั้นซึ่งมา"}, // not เหล่านั้นที่, which reads "those who"
                   {"I read something that came", "ฉันอ่านบางสิ่งที่มา"},
                   {"if that book came", "ถ้าหนังสือนั้นมา"},
+                  {"then that book came", "จากนั้นหนังสือนั้นมา"},
                   {"I read it that way.", "ฉันอ่านมันทางนั้น."},          // that + a noun ending its clause
                   {"I read what is good.", "ฉันอ่านสิ่งที่ดี."},            // what before be or a verb in a statement
                   {"I read what does he read", "ฉันอ่านทำเขาอ่านอะไร"}, // not before do: a question
@@ -289,11 +290,14 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
               {
                   {"I read the book opened by the man.", "ฉันอ่านหนังสือที่เปิดโดยผู้ชาย."},
                   {"the table made by the man was old.", "โต๊ะที่ทำโดยผู้ชายแก่."},
-                  {"I read the book used in the story.", "ฉันอ่านหนังสือที่ใช้in เรื่อง."}, // one of the placed ones
+                  {"I read the book used in the story.", "ฉันอ่านหนังสือที่ใช้in เรื่อง."},        // one of the placed ones
+                  {"I read to the man of the book opened.", "ฉันอ่านเพื่อผู้ชายของหนังสือที่เปิด."}, // clause end
               });
     // what it leaves: another participle before "in", and "those" (a phrase rule reads เหล่านั้นที่ as "those who")
     for (const auto &[in, out] : {std::pair{"I read the book opened in the story.", "ฉันอ่านหนังสือเปิดin เรื่อง."},
-                                  std::pair{"I read those opened by the man.", "ฉันอ่านเหล่านั้นเปิดโดยผู้ชาย."}}) {
+                                  std::pair{"I read those opened by the man.", "ฉันอ่านเหล่านั้นเปิดโดยผู้ชาย."},
+                                  // at the clause's end only after its verb: here "opened" is the verb
+                                  std::pair{"the man of the book opened.", "ผู้ชายของหนังสือเปิด."}}) {
         EXPECT_EQ(line(in), out);
         EXPECT_EQ(line(in, kAllGrammarRules & ~ruleBit(GrammarRule::ParticipleAfterNoun)), out);
     }
