@@ -656,7 +656,11 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
         for (std::size_t k = i; k < j; ++k)
             if (wordWith(t[k], How::Exact, Label::Be))
                 t[k].kind = Kind::Dropped;
-        setReading(t[j], How::Exact, Label::TransitiveVerb, U"ถูก" + verb);
+        // "is followed by a colon" => ตามด้วยทวิภาค: what comes next, not what is done to it
+        const std::size_t n = nextWord(t, j);
+        const bool order =
+            (t[j].key == U"FOLLOWED"sv || t[j].key == U"PRECEDED"sv) && n != kNone && t[n].key == U"BY"sv;
+        setReading(t[j], How::Exact, Label::TransitiveVerb, order ? verb : U"ถูก" + verb);
     });
 }
 

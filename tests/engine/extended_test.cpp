@@ -178,10 +178,11 @@ TEST_F(Extended, PassiveIsThookAndTheVerbWithoutBe) {
               {
                   {"the table is made", "โต๊ะถูกทำ"},
                   {"the table is not made", "โต๊ะไม่ถูกทำ"},
-                  {"it was opened by the man", "มันถูกเปิดโดยผู้ชาย"}, // reached through -ed
-                  {"the man was tired", "ผู้ชายคือยาง"},             // a stem that is no verb: no passive
-                  {"he was gone", "เขาเป็นไป"},                    // a verb without an object has none either
-                  {"I made the table", "ฉันทำโต๊ะ"},                // no be: the participle is a verb
+                  {"it was opened by the man", "มันถูกเปิดโดยผู้ชาย"},   // reached through -ed
+                  {"it was followed by the man", "มันติดตามโดยผู้ชาย"}, // what comes next: no ถูก
+                  {"the man was tired", "ผู้ชายคือยาง"},               // a stem that is no verb: no passive
+                  {"he was gone", "เขาเป็นไป"},                      // a verb without an object has none either
+                  {"I made the table", "ฉันทำโต๊ะ"},                  // no be: the participle is a verb
               });
 }
 
