@@ -1700,9 +1700,31 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// An -ing word right after a noun and before what it takes (an article, a determiner, a pronoun or an adjective)
+// describes the noun: "a file containing the list" => แฟ้มที่มีรายการ, "users running the program" =>
+// ผู้ใช้ที่รันโปรแกรม. Not the -ing words that work as prepositions ("the files including the list").
+void ingAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string verb;
+    eachAnchor(t, c, [&](std::size_t i) {
+        GrammarToken &w = t[i];
+        if (!isWord(w) || !w.key.ends_with(U"ING"sv) || among(kIngPrepositions, w.key))
+            return;
+        const std::size_t p = previousWord(t, i), n = nextWord(t, i);
+        // (not after "this", which the dictionary calls a noun, nor in a "*note Setting the Time" heading; before a
+        // bare noun the -ing word is often part of a name: "daylight saving time")
+        if (p == kNone || n == kNone || !isNoun(t[p]) || t[p].key == U"S"sv || t[p].key == U"NOTE"sv ||
+            among(kDemonstratives, t[p].key) || among(kDeterminers, t[p].key) || !opensObject(t, n))
+            return;
+        if (!ingVerb(w, c, verb) && !(w.how == How::Exact && stemVerb(w.key, c, verb)))
+            return;
+        setReading(w, How::Exact, Label::TransitiveVerb, U"ที่" + verb);
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::ParticipleBeforeNoun, "participle-before-noun", participleBeforeNoun},
     {GrammarRule::ParticipleAfterNoun, "participle-after-noun", participleAfterNoun},
+    {GrammarRule::IngAfterNoun, "ing-after-noun", ingAfterNoun},
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::DoSupport, "do-support", doSupport},
@@ -1750,7 +1772,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
     if (n > 3 && k[n - 1] == U'G' && k[n - 2] == U'N' && k[n - 3] == U'I' &&
         ((t.how == How::Write && t.family == SuffixFamily::ING) || t.how == How::Exact))
-        rules |= ruleBit(GrammarRule::Gerund);
+        rules |= ruleBit(GrammarRule::Gerund) | ruleBit(GrammarRule::IngAfterNoun);
     const bool adverb = t.label == Label::Adverb;
     if (adverb && n > 3 && k[n - 1] == U'Y' && k[n - 2] == U'L' && t.how == How::Exact)
         rules |= ruleBit(GrammarRule::MannerAdverb) | ruleBit(GrammarRule::TimeAdverb);

@@ -103,6 +103,9 @@ enum class GrammarRule : std::uint8_t {
     /// a participle right after its noun, before "by" (or "in" after described, listed, used ...), opens a relative
     /// clause: "the value returned by the function" => ค่าที่ส่งคืนโดยฟังก์ชัน
     ParticipleAfterNoun,
+    /// an -ing word right after a noun, before what it takes, opens a relative clause: "a string describing the
+    /// error" => สตริงที่อธิบายข้อผิดพลาด, not สตริงกำลังอธิบาย...
+    IngAfterNoun,
     /// X's Y => Y ของ X; "it's", "that's", "he's" read "is"
     Possessive,
     /// who/which/that/whom after a noun => ที่ (ซึ่ง after a comma); question words in questions; "that" after a
@@ -156,7 +159,7 @@ enum class GrammarRule : std::uint8_t {
     /// 3.2รุ่น
     NounBeforeNumber,
 };
-inline constexpr std::size_t kGrammarRuleCount = 24;
+inline constexpr std::size_t kGrammarRuleCount = 25;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

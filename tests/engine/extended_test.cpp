@@ -304,6 +304,19 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
     }
 }
 
+TEST_F(Extended, AnIngWordAfterItsNounBeforeWhatItTakesOpensARelativeClause) {
+    checkRule(*this, GrammarRule::IngAfterNoun,
+              {
+                  {"the man opening the book came.", "ผู้ชายที่เปิดหนังสือมา."},
+                  {"I read to the man opening the old book.", "ฉันอ่านเพื่อผู้ชายที่เปิดหนังสือแก่."},
+              });
+    // before a bare noun it may be part of a name, and after "this" it is no relative clause
+    for (const char *in : {"the man opening books came.", "I read this opening the book."}) {
+        SCOPED_TRACE(in);
+        EXPECT_EQ(line(in), line(in, kAllGrammarRules & ~ruleBit(GrammarRule::IngAfterNoun)));
+    }
+}
+
 TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
     checkRule(*this, GrammarRule::Possessive,
               {
