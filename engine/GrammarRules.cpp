@@ -1668,7 +1668,10 @@ bool objectOfPreposition(std::span<GrammarToken> t, std::size_t p) {
     return false;
 }
 
-// Participles that after a noun and before "in" or "on" describe it: "the options described in this section".
+// Participles that after a noun and before a preposition describe it: "the options described in this section", "the
+// tool used for this", "the value given as the key".
+constexpr std::array kPlacesAfterParticiple{U"IN"sv, U"ON"sv, U"FOR"sv,   U"AS"sv,   U"WITH"sv,  U"FROM"sv,
+                                            U"AT"sv, U"TO"sv, U"UNDER"sv, U"INTO"sv, U"WITHIN"sv};
 constexpr std::array kPlacedParticiples{
     U"DESCRIBED"sv, U"LISTED"sv,    U"USED"sv,       U"SPECIFIED"sv, U"INCLUDED"sv,  U"DEFINED"sv,   U"STORED"sv,
     U"EXPLAINED"sv, U"MENTIONED"sv, U"SHOWN"sv,      U"GIVEN"sv,     U"CONTAINED"sv, U"LOCATED"sv,   U"INSTALLED"sv,
@@ -1677,8 +1680,10 @@ constexpr std::array kPlacedParticiples{
 
 // A participle right after its noun, before "by", opens a relative clause that Thai marks with ที่: "the value
 // returned by the function" => ค่าที่ส่งคืนโดยฟังก์ชัน, "words separated by spaces" => คำที่แยกโดยช่องว่าง; so does one
-// of the participles that say where something is told or kept, before "in" or "on": "the options described in this
-// section" => ตัวเลือกที่อธิบายในส่วนนี้. The grammar mode writes the verb as the noun's verb, or before it.
+// of the participles that say where something is told, kept or used, before a preposition: "the options described
+// in this section" => ตัวเลือกที่อธิบายในส่วนนี้; and one before "above", "below", "here", or ending its clause after
+// the object of a preposition ("depending on the arguments specified."). The grammar mode writes the verb as the
+// noun's verb, or before it.
 void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
@@ -1691,7 +1696,8 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             n == kNone
                 ? objectOfPreposition(t, p) // "depending on the arguments specified."
                 : isWord(t[n]) && (t[n].key == U"BY"sv || among(kWhereTold, t[n].key) ||
-                                   ((t[n].key == U"IN"sv || t[n].key == U"ON"sv) && among(kPlacedParticiples, w.key)));
+                                   (among(kPlacesAfterParticiple, t[n].key) && among(kPlacedParticiples, w.key) &&
+                                    !(w.key == U"USED"sv && t[n].key == U"TO"sv))); // "used to" is its own phrase
         if (!relative)
             return;
         std::u32string described(U"ที่"sv);

@@ -100,7 +100,8 @@ enum class GrammarRule : std::uint8_t {
     /// a participle between what opens a noun phrase and its noun describes the noun, after it with ที่: "the
     /// specified file" => แฟ้มที่ระบุ, not ระบุแฟ้ม
     ParticipleBeforeNoun,
-    /// a participle right after its noun, before "by" (or "in" after described, listed, used ...), opens a relative
+    /// a participle right after its noun, before "by" (or a preposition after described, listed, used ...), opens a
+    /// relative
     /// clause: "the value returned by the function" => ค่าที่ส่งคืนโดยฟังก์ชัน
     ParticipleAfterNoun,
     /// an -ing word right after a noun, before what it takes, opens a relative clause: "a string describing the

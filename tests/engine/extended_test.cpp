@@ -291,12 +291,14 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
               {
                   {"I read the book opened by the man.", "ฉันอ่านหนังสือที่เปิดโดยผู้ชาย."},
                   {"the table made by the man was old.", "โต๊ะที่ทำโดยผู้ชายแก่."},
-                  {"I read the book used in the story.", "ฉันอ่านหนังสือที่ใช้in เรื่อง."},        // one of the placed ones
+                  {"I read the book used in the story.", "ฉันอ่านหนังสือที่ใช้in เรื่อง."}, // one of the placed ones
+                  {"I read the book used for the man.", "ฉันอ่านหนังสือที่ใช้สำหรับผู้ชาย."},
                   {"I read to the man of the book opened.", "ฉันอ่านเพื่อผู้ชายของหนังสือที่เปิด."}, // clause end
               });
     // what it leaves: another participle before "in", and "those" (a phrase rule reads เหล่านั้นที่ as "those who")
     for (const auto &[in, out] : {std::pair{"I read the book opened in the story.", "ฉันอ่านหนังสือเปิดin เรื่อง."},
                                   std::pair{"I read those opened by the man.", "ฉันอ่านเหล่านั้นเปิดโดยผู้ชาย."},
+                                  std::pair{"the book used to open.", "หนังสือเคยเปิด."}, // its own phrase
                                   // at the clause's end only after its verb: here "opened" is the verb
                                   std::pair{"the man of the book opened.", "ผู้ชายของหนังสือเปิด."}}) {
         EXPECT_EQ(line(in), out);
