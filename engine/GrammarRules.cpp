@@ -389,17 +389,24 @@ std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u3
 // pronoun such as "it" the piece is "is"; so it is before anything that is not a noun phrase.
 constexpr std::array kSomeoneElse{U"SOMEONE"sv, U"SOMEBODY"sv, U"ANYONE"sv, U"ANYBODY"sv};
 
+/// True when token s is the "s" after a word and an apostrophe: "Emma's", "it's".
+bool apostropheS(std::span<GrammarToken> t, std::size_t s) {
+    return s >= 2 && isWord(t[s]) && t[s].key == U"S"sv && t[s - 1].kind == Kind::Separator && t[s - 1].text.empty() &&
+           isWord(t[s - 2]);
+}
+/// The "s" of a possessive: "user's", not "it's" or "that's", which read "is".
+bool possessiveS(std::span<GrammarToken> t, std::size_t s) {
+    return apostropheS(t, s) && !among(kIsSubjects, t[s - 2].key);
+}
+
 void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
-        if (i < 2)
+        if (!apostropheS(t, i))
             return;
         GrammarToken &s = t[i];
-        if (!isWord(s) || s.key != U"S"sv || t[i - 1].kind != Kind::Separator || !t[i - 1].text.empty() ||
-            !isWord(t[i - 2]))
-            return;
         const std::size_t x = i - 2;
         const std::size_t next = nextWord(t, i);
-        if (among(kIsSubjects, t[x].key)) {
+        if (!possessiveS(t, i)) {
             setReading(s, How::Exact, Label::Be, U"เป็น"sv);
             return;
         }
@@ -1582,12 +1589,6 @@ constexpr std::array kBeforeDescribingParticiple{
     U"HIS"sv,  U"ITS"sv,   U"OUR"sv,     U"THEIR"sv,  U"MANY"sv,    U"SEVERAL"sv, U"OTHER"sv, U"BOTH"sv,
 };
 
-/// True when token s is the "s" of a possessive: "user's" (not "it's", "that's", which read "is").
-bool possessiveS(std::span<GrammarToken> t, std::size_t s) {
-    return s >= 2 && isWord(t[s]) && t[s].key == U"S"sv && t[s - 1].kind == Kind::Separator && t[s - 1].text.empty() &&
-           isWord(t[s - 2]) && !among(kIsSubjects, t[s - 2].key);
-}
-
 // A participle between what opens a noun phrase (an article, a number, a determiner or a preposition) and its noun
 // describes the noun, and Thai writes it after the noun with ที่: "the specified file" => แฟ้มที่ระบุ, "of received
 // packets" => ของแพ็กเก็ตที่ได้รับ. The grammar mode writes the verb first (ระบุแฟ้ม), which reads as an order. At the
@@ -1618,6 +1619,11 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (last == kNone)
             return;
+        if (p == kNone) {
+            const std::size_t n = nextWord(t, last);
+            if (n == kNone || !isWord(t[n]) || t[n].label != Label::Be)
+                return;
+        }
         // Nor where a phrase rule would read the participle's Thai with the words after the noun (be unwritten):
         // "a required argument is not found" would end ต้องการไม่..., which a rule makes ไม่ต้องการ.
         std::u32string after;
@@ -1629,11 +1635,6 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (joinsPhraseRule(t[i].meaning, after))
             return;
-        if (p == kNone) {
-            const std::size_t n = nextWord(t, last);
-            if (n == kNone || !isWord(t[n]) || t[n].label != Label::Be)
-                return;
-        }
         std::u32string described(U"ที่"sv);
         described += t[i].meaning;
         t[last].tail.insert(0, described);
@@ -1641,7 +1642,6 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
-constexpr std::array kDemonstrativePlurals{U"THESE"sv, U"THOSE"sv};
 // Words after a participle that say where in the text: "the options listed below".
 constexpr std::array kWhereTold{U"ABOVE"sv, U"BELOW"sv, U"HERE"sv, U"EARLIER"sv};
 
@@ -1690,7 +1690,7 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isParticiple(w))
             return;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
-        if (p == kNone || !isNoun(t[p]) || among(kDemonstrativePlurals, t[p].key) || t[p].key == U"S"sv)
+        if (p == kNone || !isNoun(t[p]) || among(kDemonstratives, t[p].key) || t[p].key == U"S"sv)
             return; // (a phrase rule reads เหล่านั้นที่ as "those who"; "it's ended" is a passive)
         const bool relative =
             n == kNone
@@ -1766,8 +1766,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     const std::u32string_view k = t.key;
     const std::size_t n = k.size();
     if (isParticiple(t))
-        rules |= ruleBit(GrammarRule::ParticipleAfterNoun) |
-                 (among(kParticiplesLikeOtherWords, k) ? 0 : ruleBit(GrammarRule::ParticipleBeforeNoun));
+        rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
+    if (mayDescribeNoun(t))
+        rules |= ruleBit(GrammarRule::ParticipleBeforeNoun);
     if ((t.how == How::Write && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED) && isVerb(t.label)) ||
         (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || among(kSubjectsAtClauseStart, k))))
         rules |= ruleBit(GrammarRule::SubjectVerb);

@@ -284,6 +284,9 @@ TEST_F(Extended, AParticipleBeforeItsNounFollowsIt) {
                   {"I read the set book.", "ฉันอ่านตั้งหนังสือ."},                 // a participle like the verb itself
                   {"the opened book stores the table.", "หนังสือที่เปิดเก็บโต๊ะ."}, // a plural before an object: a verb
               });
+    // nor where a built-in phrase rule reads the participle's Thai with what follows the noun (ต้องการไม่ => ไม่ต้องการ)
+    const std::string needed = "I read the needed book not made.";
+    EXPECT_EQ(line(needed), line(needed, kAllGrammarRules & ~ruleBit(GrammarRule::ParticipleBeforeNoun)));
 }
 
 TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
@@ -293,6 +296,7 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
                   {"the table made by the man was old.", "โต๊ะที่ทำโดยผู้ชายแก่."},
                   {"I read the book used in the story.", "ฉันอ่านหนังสือที่ใช้in เรื่อง."}, // one of the placed ones
                   {"I read the book used for the man.", "ฉันอ่านหนังสือที่ใช้สำหรับผู้ชาย."},
+                  {"I read the book opened here.", "ฉันอ่านหนังสือที่เปิดhere."},                // where in the text
                   {"I read to the man of the book opened.", "ฉันอ่านเพื่อผู้ชายของหนังสือที่เปิด."}, // clause end
               });
     // what it leaves: another participle before "in", and "those" (a phrase rule reads เหล่านั้นที่ as "those who")
