@@ -1110,8 +1110,32 @@ void mustNot(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
-// A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its pronoun subject first, as
-// Thai asks: คุณสามารถ...; a yes-or-no question ends with ไหม.
+bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &verb);
+
+/// The last token of the subject that token s opens after a question's modal or be: a pronoun; a noun phrase (an
+/// article or a determiner, adjectives, then nouns, numbers or words the dictionary lacks, such as names) up to its
+/// last noun ("the third world war"); or "this" and its kind alone ("Will this work?"). kNone when s opens none.
+std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s) {
+    if (wordWith(t[s], How::Exact, Label::Pronoun))
+        return s;
+    const bool opener = isArticle(t[s]) || (isWord(t[s]) && (among(kDeterminers, t[s].key) || t[s].key == U"THAT"sv));
+    std::size_t last = kNone;
+    for (std::size_t j = opener ? nextWord(t, s) : s, words = 0; j != kNone && words < 5; j = nextWord(t, j), ++words) {
+        const GrammarToken &w = t[j];
+        if (last != kNone && isWord(w) && w.key.ends_with(U"ING"sv))
+            break; // "Is the program running?"
+        if (isNoun(w) || isNumber(w) || (isWord(w) && (w.quiet || w.how == How::Unrendered)))
+            last = j;
+        else if (!wordWith(w, How::Exact, Label::Adjective))
+            break;
+    }
+    if (last == kNone && isWord(t[s]) && (among(kDemonstratives, t[s].key) || t[s].key == U"THAT"sv))
+        return s;
+    return last;
+}
+
+// A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its subject first, as Thai
+// asks: คุณสามารถ..., สงครามจะ...; a yes-or-no question ends with ไหม.
 void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t m = c.firstToken;
     if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
@@ -1130,8 +1154,11 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
                                                                          : std::u32string_view{};
         std::size_t last = kNone;
         for (std::size_t k = nextWord(t, m); k != kNone; k = nextWord(t, k)) {
-            if (!(t[k].kind == Kind::Piece || wordWith(t[k], How::Exact, Label::Adjective) || isNoun(t[k]) ||
-                  wordWith(t[k], How::Exact, Label::Pronoun))) {
+            // an -ing word after a noun or a pronoun is what it is doing: "What is he doing?"
+            const bool doing = last != kNone && isWord(t[last]) && (isNoun(t[last]) || isPronounLabel(t[last].label)) &&
+                               t[k].key.ends_with(U"ING"sv);
+            if (doing || !(t[k].kind == Kind::Piece || wordWith(t[k], How::Exact, Label::Adjective) || isNoun(t[k]) ||
+                           wordWith(t[k], How::Exact, Label::Pronoun))) {
                 last = kNone;
                 break;
             }
@@ -1150,18 +1177,28 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t s = nextWord(t, m);
     if (s != kNone && t[s].key == U"T"sv) // can't, couldn't: the negation stays with the modal
         s = nextWord(t, s);
-    const std::size_t after = s == kNone ? kNone : nextWord(t, s);
-    if (s == kNone || !wordWith(t[s], How::Exact, Label::Pronoun) || after == kNone)
+    std::size_t end = s == kNone ? kNone : questionSubjectEnd(t, s);
+    std::size_t after = end == kNone ? kNone : nextWord(t, end);
+    if (after == kNone && end != kNone && end == nextWord(t, s) && isWord(t[s]) &&
+        (among(kDemonstratives, t[s].key) || t[s].key == U"THAT"sv)) {
+        end = s; // "Will this work?": not the noun phrase "this work"
+        after = nextWord(t, s);
+    }
+    if (after == kNone)
+        return;
+    std::u32string verb;
+    // after a noun phrase a modal's verb must follow at once: "Can the user name files" asks about naming
+    if (end != s && among(kModals, t[m].key) &&
+        !(isVerbWord(t[after]) || isAdverbWord(t[after]) || (isWord(t[after]) && verbSense(t[after], c, verb))))
         return;
     // be after a question word asks what goes on ("What are you doing" => คุณกำลังทำอะไร); have asks about what was
     // done ("Have you seen it" => คุณเห็นมันไหม)
-    std::u32string verb;
     if ((be && !yesOrNo && !(isWord(t[after]) && t[after].key.ends_with(U"ING"sv))) ||
         (have && !(isWord(t[after]) && (t[after].key == U"BEEN"sv || participleVerb(t[after], c, verb) ||
                                         (t[after].how == How::Write && t[after].family == SuffixFamily::ED)))))
         return;
     std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(s),
-                t.begin() + static_cast<std::ptrdiff_t>(s) + 1);
+                t.begin() + static_cast<std::ptrdiff_t>(end) + 1);
     c.reordered = true;
     if (!yesOrNo || std::any_of(t.begin(), t.end(), [](const GrammarToken &w) { return w.key == U"OR"sv; }))
         return; // "Is he married or single?" asks with หรือ already
@@ -1710,6 +1747,13 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 // describes the noun: "a file containing the list" => แฟ้มที่มีรายการ, "users running the program" =>
 // ผู้ใช้ที่รันโปรแกรม. Not the -ing words that work as prepositions ("the files including the list").
 void ingAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
+    // "Is the man making it?", "What is the program doing?": the -ing word is what the subject is doing
+    if (std::size_t b = c.firstToken; c.question && c.sentenceStart && b < t.size() && isWord(t[b])) {
+        if (wordWith(t[b], How::Exact, Label::Question))
+            b = nextWord(t, b);
+        if (b != kNone && wordWith(t[b], How::Exact, Label::Be))
+            return;
+    }
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];

@@ -182,10 +182,9 @@ bool Translator::phraseHolds(std::u32string_view before, std::u32string_view pie
         userPhrases_ = std::move(rules);
         phrasesRun_ = lexicon_.generation();
     }
-    auto known = std::find_if(phrasesAround_.begin(), phrasesAround_.end(),
-                              [&](const PhrasesAround &p) { return p.piece == piece; });
+    auto known = phrasesAround_.find(piece);
     if (known == phrasesAround_.end()) {
-        PhrasesAround a{std::u32string(piece), {}, {}};
+        PhrasesAround a;
         const auto &searches = userPhrases_->searches();
         // The built-in rules come first; the extended rules keep what those need already.
         const std::size_t builtIn = std::min(ThaiIdiomTable().size(), searches.size());
@@ -198,8 +197,7 @@ bool Translator::phraseHolds(std::u32string_view before, std::u32string_view pie
         }
         for (auto *list : {&a.user, &a.builtIn})
             std::sort(list->begin(), list->end(), aroundOrder);
-        phrasesAround_.push_back(std::move(a));
-        known = phrasesAround_.end() - 1;
+        known = phrasesAround_.emplace(std::u32string(piece), std::move(a)).first;
     }
     // Only the searches whose Thai before the piece ends as `before` does and whose Thai after it starts as `after`
     // does (or that have none there) can hold.
@@ -213,7 +211,7 @@ bool Translator::phraseHolds(std::u32string_view before, std::u32string_view pie
         return checkAfter(0) || (!before.empty() && checkAfter(before.back()));
     };
     // A built-in rule that reads the same words rewrites them before the folder's rule could.
-    return holds(known->user) && !holds(known->builtIn);
+    return holds(known->second.user) && !holds(known->second.builtIn);
 }
 
 GrammarContext &Translator::grammarContext() {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 namespace dlx {
 
@@ -129,10 +130,14 @@ private:
         return x.last != y.last ? x.last < y.last : x.next < y.next;
     }
     struct PhrasesAround {
-        std::u32string piece;
         std::vector<Around> user, builtIn; ///< by `last`, then `next`
     };
-    std::vector<PhrasesAround> phrasesAround_;
+    struct PieceHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u32string_view s) const { return std::hash<std::u32string_view>{}(s); }
+    };
+    /// By piece: a rule asks about the same few hundred meanings again and again.
+    std::unordered_map<std::u32string, PhrasesAround, PieceHash, std::equal_to<>> phrasesAround_;
     std::u32string upperWord_;
     std::u32string senseRoom_; ///< the meaning triggersOf has no use for
     /// Gives the waiting tokens their own copies of what they view in the remembered words, before those go.

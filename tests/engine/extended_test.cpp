@@ -423,9 +423,12 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"is it good?", "มันดีไหม?"},
                   {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
                   {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
-                  {"can the man read?", "สามารถผู้ชายอ่าน?"},       // only a pronoun is moved
-                  {"what was he making?", "เขากำลังทำอะไร?"},     // be after a question word: what goes on
-                  {"what is the old book?", "หนังสือแก่คืออะไร?"},   // or be after what it asks about
+                  {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
+                  {"what can the old man read?", "ผู้ชายแก่สามารถอ่านอะไร?"},
+                  {"can the man good?", "สามารถผู้ชายดี?"}, // no verb after the noun phrase
+                  {"is the man making the book?", "ผู้ชายกำลังทำหนังสือไหม?"},
+                  {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
+                  {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
                   {"how is he?", "เขาเป็นอย่างไร?"},
                   {"had he seen the book?", "เขาเห็นหนังสือไหม?"}, // have before a participle
               });
