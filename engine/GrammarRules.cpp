@@ -32,6 +32,7 @@ constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv, 
                                   U"WILL"sv,  U"WOULD"sv, U"SHALL"sv, U"SHOULD"sv, U"MAY"sv,
                                   U"MIGHT"sv, U"MUST"sv,  U"HAVE"sv,  U"HAS"sv,    U"HAD"sv};
 // "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
+constexpr std::array kBeForms{U"BE"sv, U"IS"sv, U"ARE"sv, U"WAS"sv, U"WERE"sv, U"AM"sv, U"BEEN"sv};
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 // Conjunctions after which "that" before a noun points at it: "if that option is given" => ถ้าทางเลือกนั้นถูกให้
@@ -343,6 +344,20 @@ bool joinsPhraseRule(std::u32string_view thai, std::u32string_view after) {
     const auto &searches = searchesStartingWith(thai[0]);
     return std::any_of(searches.begin(), searches.end(), [&](std::u32string_view search) {
         return search.size() > thai.size() && search.starts_with(thai) && after.starts_with(search.substr(thai.size()));
+    });
+}
+
+/// True when a built-in phrase rule (or one of the shipped Idiom.pal) searches `thai` followed by `after`, or by
+/// the start of it: อยู่ before เหล่านั้น is the start of อยู่เหล่านั้นซึ่ง.
+bool startsPhraseRule(std::u32string_view thai, std::u32string_view after) {
+    if (thai.empty() || after.empty())
+        return false;
+    const auto &searches = searchesStartingWith(thai[0]);
+    return std::any_of(searches.begin(), searches.end(), [&](std::u32string_view search) {
+        if (search.size() <= thai.size() || !search.starts_with(thai))
+            return false;
+        const std::u32string_view rest = search.substr(thai.size());
+        return after.starts_with(rest) || rest.starts_with(after);
     });
 }
 
@@ -920,10 +935,22 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t p = previousWord(t, i);
         if (p == kNone)
             return;
-        if (opensRelative(t[p]))
+        if (opensRelative(t[p])) {
             setReading(t[i], How::Exact, Label::Other, U"เป็น"sv);
-        else if (wordWith(t[p], How::Exact, Label::Conjunction) && t[p].meaning == U"ว่านั่น"sv)
+        } else if (wordWith(t[p], How::Exact, Label::Conjunction) && t[p].meaning == U"ว่านั่น"sv) {
             setReading(t[i], How::Exact, Label::Other, U"คือ"sv); // "I think that's how" => ว่านั่นคือ
+        } else if (const std::size_t n = nextWord(t, i);
+                   n != kNone && isWord(t[p]) &&
+                   (wordWith(t[p], How::Exact, Label::Adjective) || t[p].how == How::Hold ||
+                    (t[p].how == How::Write && (t[p].family == SuffixFamily::ED || isNoun(t[p])))) &&
+                   (nounPhraseAt(t, n) ||
+                    (isWord(t[n]) && (among(kDeterminers, t[n].key) || among(kIndefinites, t[n].key) ||
+                                      wordWith(t[n], How::Exact, Label::Pronoun)))) &&
+                   !startsPhraseRule(U"อยู่"sv, ownThai(t[n]))) {
+            // before what it is, after an adjective, a plural or an -ed word, be is คือ as after a noun, not the
+            // grammar mode's อยู่ ("Long are the days" => ยาวคือวัน), unless a phrase rule reads that อยู่
+            setReading(t[i], How::Exact, Label::Other, U"คือ"sv);
+        }
     });
 }
 
@@ -1515,8 +1542,11 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
-        if (v == kNone || !(isVerbWord(t[v]) || wordWith(t[v], How::Exact, Label::Be)) ||
-            verbFormOf<kAskingVerbs>(t[v].key) || verbFormOf<kGivingVerbs>(t[v].key))
+        // (a be that a rule gave its Thai is still be: "are those we cause" => คือเหล่านั้นที่เรา...)
+        const bool be = wordWith(t[v], How::Exact, Label::Be) ||
+                        (isWord(t[v]) && t[v].label == Label::Other && among(kBeForms, t[v].key));
+        if (v == kNone || !(isVerbWord(t[v]) || be) || verbFormOf<kAskingVerbs>(t[v].key) ||
+            verbFormOf<kGivingVerbs>(t[v].key))
             return; // "tell the man you are busy": the clause is what is told
         t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));
     });

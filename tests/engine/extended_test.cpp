@@ -113,6 +113,7 @@ public:
             entry("on", "บน", "pre.(บุพบท)"),
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
+            entry("are", "เป็น", BE),
             entry("for", "สำหรับ", "pre.(บุพบท)"),
             entry("hours", "ชั่วโมง", N),
             entry("two", "สอง", ADJ),
@@ -359,6 +360,9 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"I was going to be old.", "ฉันจะแก่."}, // after "going to": the future
                   {"the book, which is the table", "หนังสือ, ซึ่งเป็นโต๊ะ"}, // not ซึ่งอยู่: after ที่ or ซึ่ง, เป็น
                   {"it is also good.", "มันยังดี."},
+                  {"the books are the tables.", "หนังสือคือโต๊ะ."}, // before what it is: not อยู่ after a plural
+                  {"the books are on the table.", "หนังสืออยู่บนโต๊ะ."},
+                  {"old is something.", "แก่คือบางสิ่ง."},
               });
 }
 
