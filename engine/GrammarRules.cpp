@@ -1237,6 +1237,26 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
+// Manuals give orders: a sentence that opens with a word the dictionary reads first as a noun, right before what a
+// verb takes (an article, a determiner or an object pronoun), opens with that word as a verb: "Copy the files to
+// the folder" => คัดลอกแฟ้ม..., "List all files" => แสดงรายการแฟ้มทั้งหมด, not รายการแฟ้มทั้งหมด. A noun followed by a
+// bare noun or an adjective ("Output files are") is left alone, and so is a subject pronoun ("Today I went").
+constexpr std::array kObjectPronouns{U"IT"sv, U"ME"sv, U"HIM"sv, U"HER"sv, U"US"sv, U"THEM"sv, U"YOU"sv};
+void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
+    const std::size_t f = c.firstToken;
+    if (!c.sentenceStart || c.question || f >= t.size() || !wordWith(t[f], How::Exact, Label::Noun) || !c.sense)
+        return;
+    const std::size_t n = nextWord(t, f);
+    if (n == kNone ||
+        !(isArticle(t[n]) ||
+          (isWord(t[n]) && (among(kDeterminers, t[n].key) ||
+                            (wordWith(t[n], How::Exact, Label::Pronoun) && among(kObjectPronouns, t[n].key))))))
+        return;
+    std::u32string verb;
+    if (c.sense(t[f].key, isVerb, verb))
+        setReading(t[f], How::Exact, Label::TransitiveVerb, verb);
+}
+
 // After a modal ("can", "will", "must", perhaps with not or an adverb between) comes a verb: a word the dictionary
 // reads first as a noun or an adjective is read in its verb sense when it has one ("you can work" => คุณสามารถทำงาน).
 void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -1809,6 +1829,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::DoSupport, "do-support", doSupport},
     {GrammarRule::QuestionOrder, "question-order", questionOrder},
+    {GrammarRule::ImperativeVerb, "imperative-verb", imperativeVerb},
     {GrammarRule::ModalVerb, "modal-verb", modalVerb},
     {GrammarRule::Perfect, "perfect", perfect},
     {GrammarRule::Passive, "passive", passive},

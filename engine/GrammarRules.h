@@ -117,6 +117,9 @@ enum class GrammarRule : std::uint8_t {
     /// a question that opens with a modal or be (after a question word: a modal) has its subject first:
     /// "What can you do" => คุณสามารถทำอะไร; a yes-or-no question ends with ไหม
     QuestionOrder,
+    /// a sentence that opens with a word read first as a noun, right before an article, a determiner or an object
+    /// pronoun, opens with an order: the word is read as its verb ("Copy the files" => คัดลอกแฟ้ม, not แฟ้มสำเนา)
+    ImperativeVerb,
     /// the word after a modal (can, will, must ...) is read as a verb when it can be one: "you can work" =>
     /// คุณสามารถทำงาน, not งาน
     ModalVerb,
@@ -160,7 +163,7 @@ enum class GrammarRule : std::uint8_t {
     /// 3.2รุ่น
     NounBeforeNumber,
 };
-inline constexpr std::size_t kGrammarRuleCount = 25;
+inline constexpr std::size_t kGrammarRuleCount = 26;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

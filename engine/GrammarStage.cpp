@@ -65,8 +65,9 @@ void Translator::keepWaitingTokens() {
     }
 }
 
-// The rules a word sets off. One needs the dictionary: a plural noun that is also a verb may be the verb of the noun
-// before it ("The option causes the program to"), so it sets off the subject-verb rule.
+// The rules a word sets off. Two need the dictionary: a noun that can be a verb may open an order, and a plural noun
+// that is also a verb may be the verb of the noun before it ("The option causes the program to"), so it sets off the
+// subject-verb rule.
 GrammarRuleSet Translator::triggersOf(const GrammarToken &t) {
     GrammarRuleSet rules = rulesTriggeredBy(t);
     const std::u32string_view k = t.key;
@@ -76,6 +77,11 @@ GrammarRuleSet Translator::triggersOf(const GrammarToken &t) {
         if (senseOf(k, verb, senseRoom_) || senseOf(k.substr(0, k.size() - 1), verb, senseRoom_))
             rules |= ruleBit(GrammarRule::SubjectVerb);
     }
+    // A noun that can be a verb may open an order ("Copy the files").
+    if (t.kind == GrammarToken::Kind::Word && !t.quiet && t.label == Label::Noun && t.how == Rendering::How::Exact &&
+        senseOf(
+            k, [](Label l) { return l == Label::TransitiveVerb || l == Label::IntransitiveVerb; }, senseRoom_))
+        rules |= ruleBit(GrammarRule::ImperativeVerb);
     return rules;
 }
 

@@ -438,6 +438,19 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
               });
 }
 
+TEST_F(Extended, AnOrderOpensWithItsVerb) {
+    checkRule(*this, GrammarRule::ImperativeVerb,
+              {
+                  {"Store the book.", "เก็บหนังสือ."},
+                  {"Eye it.", "มองมัน."},
+                  {"Store some books.", "เก็บบางหนังสือ."},
+                  {"Store books.", "หนังสือร้านค้า."},             // a bare noun after it: a noun phrase
+                  {"Store he had.", "ร้านค้าเขามี."},             // a subject pronoun after it
+                  {"Store the book?", "หนังสือร้านค้า?"},          // a question
+                  {"I had store the book.", "ฉันมีหนังสือร้านค้า."}, // not the first word
+              });
+}
+
 TEST_F(Extended, AfterAModalAVerb) {
     checkRule(*this, GrammarRule::ModalVerb,
               {
