@@ -785,8 +785,31 @@ bool plainIngVerb(const GrammarToken &t) {
            t.key != U"SPRING"sv && t.key != U"STRING"sv;
 }
 
+/// True when -ing token i follows a comma that ends a clause with a verb, and takes what comes after it (an object,
+/// a noun or an adverb): "It copies the file, creating any missing directories". Not in a list of -ing words
+/// ("reading, writing and drawing").
+bool afterClauseAndComma(std::span<GrammarToken> t, std::size_t i) {
+    bool comma = false;
+    const std::size_t p = previousWord(t, i, &comma), n = nextWord(t, i);
+    if (!comma || p == kNone || !isWord(t[p]) || t[p].key.ends_with(U"ING"sv) || n == kNone ||
+        !(opensObject(t, n) || isNoun(t[n]) || isAdverbWord(t[n])))
+        return false;
+    bool verb = false;
+    std::size_t first = p;
+    for (std::size_t k = p, words = 0; k != kNone && words < 40; k = previousWord(t, k), ++words) {
+        first = k;
+        verb = verb || isVerbWord(t[k]) || wordWith(t[k], How::Exact, Label::Be) ||
+               (isWord(t[k]) && (isPronounLabel(t[k].label) ||
+                                 (t[k].how == How::Write &&
+                                  (t[k].family == SuffixFamily::S || t[k].family == SuffixFamily::ED)))); // "It copies"
+    }
+    // after "If the pattern is stored in a variable," the -ing word opens the main clause: its subject
+    return verb && !among(kClauseOpeners, t[first].key);
+}
+
 // An -ing word at the start of a sentence or after a preposition is a noun of action, การ + verb, written in place;
-// after be it is the action going on, กำลัง + verb, and the be-word is not written.
+// after be it is the action going on, กำลัง + verb, and the be-word is not written. After a clause and its comma
+// it tells how the clause was done: โดย + verb.
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -795,11 +818,14 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             // an -ing entry of its own read otherwise ("pressing" เร่งด่วน) opening a sentence before what it takes:
             // the action of its stem's verb, "Pressing the key" => การกดคีย์
             // (not the -ing words that work as prepositions: "Following the bits is", "Including the files")
+            // (and after a clause and its comma: "copies the file, creating any directories" => โดยสร้าง...)
             if (isWord(t[i]) && t[i].how == How::Exact && t[i].key.ends_with(U"ING"sv) && !isVerb(t[i].label) &&
-                !among(kIngPrepositions, t[i].key) && firstOfSentence(i, c) && opensObject(t, nextWord(t, i)) &&
-                stemVerb(t[i].key, c, verb)) {
-                setReading(t[i], How::Exact, Label::TransitiveVerb, U"การ" + verb);
-                return;
+                !among(kIngPrepositions, t[i].key) && opensObject(t, nextWord(t, i))) {
+                const bool first = firstOfSentence(i, c);
+                if ((first || afterClauseAndComma(t, i)) && stemVerb(t[i].key, c, verb)) {
+                    setReading(t[i], How::Exact, Label::TransitiveVerb, (first ? U"การ" : U"โดย") + verb);
+                    return;
+                }
             }
             if (!plainIngVerb(t[i]))
                 return;
@@ -807,6 +833,11 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             verb = t[i].meaning;
         }
         std::size_t p = previousWord(t, i);
+        if (p == kNone && !plain && afterClauseAndComma(t, i)) {
+            // "He left, slamming the door" => เขาออกไป, โดยปิดดังปังประตู: how the clause before it was done
+            setReading(t[i], How::Exact, Label::TransitiveVerb, U"โดย" + verb);
+            return;
+        }
         const std::size_t be = stepOver(t, i, false, isAdverbWord);
         if (!plain && p != kNone && isVerbWord(t[p]) && verbFormOf<kAspectVerbs>(t[p].key)) {
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb); // "stop working" => หยุดทำงาน

@@ -215,7 +215,11 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"I stop making the table", "ฉันหยุดทำโต๊ะ"},      // the action a verb of starting or stopping takes
                   {"pressing the book is good", "การกดหนังสือคือดี"}, // an -ing entry read otherwise, before an object
                   {"pressing, he came", "เร่งด่วน, เขามา"},
-                  {"following the book, he came", "หนังสือต่อไปนี้, เขามา"}, // an -ing preposition
+                  {"following the book, he came", "หนังสือต่อไปนี้, เขามา"},            // an -ing preposition
+                  {"he read the book, making the table", "เขาอ่านหนังสือ, โดยทำโต๊ะ"}, // after a clause: how
+                  {"he read the book, pressing the table", "เขาอ่านหนังสือ, โดยกดโต๊ะ"},
+                  {"he came, making and reading", "เขามา, การทำและกำลังอ่าน"},        // not before "and"
+                  {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"}, // the main clause's subject
               });
 }
 
