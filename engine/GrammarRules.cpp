@@ -1805,11 +1805,18 @@ constexpr std::array kPlacedParticiples{
 void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
-        if (!isParticiple(w))
+        if (!isParticiple(w) && !(isWord(w) && w.key == U"NAMED"sv))
             return;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
         if (p == kNone || !isNoun(t[p]) || among(kDemonstratives, t[p].key) || t[p].key == U"S"sv)
             return; // (a phrase rule reads เหล่านั้นที่ as "those who"; "it's ended" is a passive)
+        // before the name itself: "a function named FNAME" => ฟังก์ชันที่ชื่อ FNAME, "a file called notes" =>
+        // แฟ้มที่เรียกว่า notes
+        if ((w.key == U"NAMED"sv || w.key == U"CALLED"sv) && n != kNone &&
+            !wordWith(t[n], How::Exact, Label::Preposition)) {
+            setReading(w, How::Exact, Label::TransitiveVerb, w.key == U"NAMED"sv ? U"ที่ชื่อ"sv : U"ที่เรียกว่า"sv);
+            return;
+        }
         const bool relative =
             n == kNone
                 ? objectOfPreposition(t, p) // "depending on the arguments specified."
@@ -1891,7 +1898,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     GrammarRuleSet rules = 0;
     const std::u32string_view k = t.key;
     const std::size_t n = k.size();
-    if (isParticiple(t))
+    if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
     if (mayDescribeNoun(t))
         rules |= ruleBit(GrammarRule::ParticipleBeforeNoun);

@@ -114,6 +114,8 @@ public:
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
             entry("are", "เป็น", BE),
+            entry("named", "ชื่อ", ADJ),
+            entry("called", "เรียก", VT),
             entry("for", "สำหรับ", "pre.(บุพบท)"),
             entry("hours", "ชั่วโมง", N),
             entry("two", "สอง", ADJ),
@@ -303,6 +305,8 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
                   {"I read the book used for the man.", "ฉันอ่านหนังสือที่ใช้สำหรับผู้ชาย."},
                   {"I read the book opened here.", "ฉันอ่านหนังสือที่เปิดhere."},                // where in the text
                   {"I read to the man of the book opened.", "ฉันอ่านเพื่อผู้ชายของหนังสือที่เปิด."}, // clause end
+                  {"I read the book named Emma.", "ฉันอ่านหนังสือที่ชื่อเอ็มมา."},                 // before the name
+                  {"I read the book called Emma.", "ฉันอ่านหนังสือที่เรียกว่าเอ็มมา."},
               });
     // what it leaves: another participle before "in", and "those" (a phrase rule reads เหล่านั้นที่ as "those who")
     for (const auto &[in, out] : {std::pair{"I read the book opened in the story.", "ฉันอ่านหนังสือเปิดin เรื่อง."},
