@@ -579,20 +579,28 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s);
+
 // do, does and did that only carry a question or a negation have no Thai word: "Where did he go" => เขาไปที่ไหน,
 // "I don't know" => ฉันไม่รู้; a yes-or-no question ("Do you know") ends with ไหม.
 void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
+    // After do and its negation (or a question's subject) comes a verb: a word read first as a noun is the verb it
+    // can be ("Don't waste your time", "Don't panic.", "They did not answer the letter", "Does the program work?").
+    std::u32string verb;
+    auto verbAfter = [&](std::size_t v) {
+        if (v != kNone && wordWith(t[v], How::Exact, Label::Noun) && c.sense && c.sense(t[v].key, isVerb, verb))
+            setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
+    };
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key.size() > 5)
             return;
         const bool first = firstOfSentence(i, c);
         if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb, perhaps with an adverb between
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : stepOver(t, n, true, isAdverbWord);
-            // a word read first as a noun, before what it takes, is the verb it can be: "Don't waste your time"
-            std::u32string verb;
-            if (n != kNone && t[n].key == U"T"sv && v != kNone && wordWith(t[v], How::Exact, Label::Noun) &&
-                opensObject(t, nextWord(t, v), false) && c.sense && c.sense(t[v].key, isVerb, verb))
-                setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
+            // (after a subject only before what the verb takes: "I don't care" is left to the phrase rules)
+            if (n != kNone && t[n].key == U"T"sv && v != kNone &&
+                ((first && !c.question) || opensObject(t, nextWord(t, v), false)))
+                verbAfter(v);
             if (n != kNone && t[n].key == U"T"sv && v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
                 (isVerb(t[v].label) || t[v].label == Label::Be)) {
                 t[i].kind = Kind::Dropped;
@@ -603,6 +611,8 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (t[i].key == U"DO"sv && first && !c.question) { // "Do not use it" => อย่าใช้มัน
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
+            if (n != kNone && t[n].key == U"NOT"sv)
+                verbAfter(v);
             if (n != kNone && t[n].key == U"NOT"sv && v != kNone && isVerbWord(t[v]) && t[v].how == How::Exact) {
                 t[i].kind = Kind::Dropped;
                 setReading(t[n], How::Exact, Label::Adverb, U"อย่า"sv);
@@ -612,6 +622,7 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!c.question && among(kDoForms, t[i].key) && t[i].how == How::Exact) { // "He did not come" => เขาไม่มา
             const std::size_t n = nextWord(t, i);
             const std::size_t v = n != kNone && t[n].key == U"NOT"sv ? stepOver(t, n, true, isAdverbWord) : kNone;
+            verbAfter(v);
             if (v != kNone && (isVerbWord(t[v]) || wordWith(t[v], How::Exact, Label::Be)) && t[v].how == How::Exact)
                 t[i].kind = Kind::Dropped;
             // after its subject and before a verb, do only stresses it: "it does have a use" => มันมีประโยชน์
@@ -627,6 +638,15 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!first && !(p != kNone && wordWith(t[p], How::Exact, Label::Question)))
             return;
         t[i].kind = Kind::Dropped;
+        if (const std::size_t s = nextWord(t, i); s != kNone) { // "Does the program work?"
+            const std::size_t end = questionSubjectEnd(t, s), v = end == kNone ? kNone : nextWord(t, end);
+            const std::size_t before = end == kNone ? kNone : previousWord(t, end);
+            // the noun phrase may have taken in the verb: "the program work" without a verb after it
+            if (end != kNone && end != s && (v == kNone || !isVerbWord(t[v])) && before != kNone && isNoun(t[before]))
+                verbAfter(end);
+            else
+                verbAfter(v);
+        }
         if (!first)
             return;
         for (std::size_t last = t.size(); last-- > i;) {

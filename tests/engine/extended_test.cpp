@@ -276,6 +276,11 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"he does want the book.", "เขาต้องการหนังสือ."}, // do that only stresses the verb
                   {"he does the book.", "เขาทำหนังสือ."},
                   {"don't work the table.", "อย่าทำงานโต๊ะ."}, // read first as a noun, before its object: the verb
+                  {"don't work.", "อย่าทำงาน."},              // or in an order
+                  {"I don't work", "ฉันทำไม่งาน"},             // not after a subject, unless an object follows
+                  {"he does not store the book.", "เขาไม่เก็บหนังสือ."},
+                  {"do not store the book.", "อย่าเก็บหนังสือ."},
+                  {"does the man work?", "ผู้ชายทำงานไหม?"}, // after a question's subject
               });
 }
 
