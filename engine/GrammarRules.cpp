@@ -867,7 +867,9 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
         } else if ((firstOfSentence(i, c) && !plain) ||
-                   (p != kNone && wordWith(t[p], How::Exact, Label::Preposition))) {
+                   (p != kNone && wordWith(t[p], How::Exact, Label::Preposition)) ||
+                   (!plain && p != kNone && be != p && be != kNone && // "by simply joining the names"
+                    wordWith(t[be], How::Exact, Label::Preposition))) {
             made.assign(U"การ"sv);
         } else {
             return;
@@ -1811,9 +1813,11 @@ bool objectOfPreposition(std::span<GrammarToken> t, std::size_t p) {
 constexpr std::array kPlacesAfterParticiple{U"IN"sv, U"ON"sv, U"FOR"sv,   U"AS"sv,   U"WITH"sv,  U"FROM"sv,
                                             U"AT"sv, U"TO"sv, U"UNDER"sv, U"INTO"sv, U"WITHIN"sv};
 constexpr std::array kPlacedParticiples{
-    U"DESCRIBED"sv, U"LISTED"sv,    U"USED"sv,       U"SPECIFIED"sv, U"INCLUDED"sv,  U"DEFINED"sv,   U"STORED"sv,
-    U"EXPLAINED"sv, U"MENTIONED"sv, U"SHOWN"sv,      U"GIVEN"sv,     U"CONTAINED"sv, U"LOCATED"sv,   U"INSTALLED"sv,
-    U"PLACED"sv,    U"SAVED"sv,     U"DOCUMENTED"sv, U"WRITTEN"sv,   U"PRINTED"sv,   U"DISPLAYED"sv, U"FOUND"sv,
+    U"DESCRIBED"sv, U"LISTED"sv,    U"USED"sv,      U"SPECIFIED"sv, U"INCLUDED"sv,   U"DEFINED"sv,
+    U"STORED"sv,    U"EXPLAINED"sv, U"MENTIONED"sv, U"SHOWN"sv,     U"GIVEN"sv,      U"CONTAINED"sv,
+    U"LOCATED"sv,   U"INSTALLED"sv, U"PLACED"sv,    U"SAVED"sv,     U"DOCUMENTED"sv, U"WRITTEN"sv,
+    U"PRINTED"sv,   U"DISPLAYED"sv, U"FOUND"sv,     U"INTENDED"sv,  U"DESIGNED"sv,   U"CREATED"sv,
+    U"GENERATED"sv, U"PRODUCED"sv,  U"SUPPORTED"sv, U"REQUIRED"sv,  U"NEEDED"sv,
 };
 
 // A participle right after its noun, before "by", opens a relative clause that Thai marks with ที่: "the value

@@ -218,6 +218,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"pressing the book is good", "การกดหนังสือคือดี"}, // an -ing entry read otherwise, before an object
                   {"pressing, he came", "เร่งด่วน, เขามา"},
                   {"following the book, he came", "หนังสือต่อไปนี้, เขามา"},            // an -ing preposition
+                  {"by always making the table", "โดยเสมอการทำโต๊ะ"},               // an adverb after the preposition
                   {"he read the book, making the table", "เขาอ่านหนังสือ, โดยทำโต๊ะ"}, // after a clause: how
                   {"he read the book, pressing the table", "เขาอ่านหนังสือ, โดยกดโต๊ะ"},
                   {"he came, making and reading", "เขามา, การทำและกำลังอ่าน"},        // not before "and"
@@ -310,7 +311,8 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
                   {"I read the book used for the man.", "ฉันอ่านหนังสือที่ใช้สำหรับผู้ชาย."},
                   {"I read the book opened here.", "ฉันอ่านหนังสือที่เปิดhere."},                // where in the text
                   {"I read to the man of the book opened.", "ฉันอ่านเพื่อผู้ชายของหนังสือที่เปิด."}, // clause end
-                  {"I read the book named Emma.", "ฉันอ่านหนังสือที่ชื่อเอ็มมา."},                 // before the name
+                  {"I read the book needed for the man.", "ฉันอ่านหนังสือที่ต้องการสำหรับผู้ชาย."},
+                  {"I read the book named Emma.", "ฉันอ่านหนังสือที่ชื่อเอ็มมา."}, // before the name
                   {"I read the book called Emma.", "ฉันอ่านหนังสือที่เรียกว่าเอ็มมา."},
               });
     // what it leaves: another participle before "in", and "those" (a phrase rule reads เหล่านั้นที่ as "those who")
