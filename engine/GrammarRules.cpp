@@ -63,6 +63,11 @@ constexpr std::array kMovingVerbs{U"MOVE"sv,    U"COPY"sv,    U"SEND"sv,     U"S
                                   U"BRING"sv,   U"BROUGHT"sv, U"CARRY"sv,    U"RESTORE"sv, U"SAVE"sv,     U"EXPORT"sv,
                                   U"SWITCH"sv,  U"MIGRATE"sv, U"PUSH"sv,     U"REPORT"sv,  U"UPGRADE"sv,  U"DOWNLOAD"sv,
                                   U"RETURN"sv,  U"POINT"sv};
+// Going and coming, whose Thai says the way already: "They went to the school" => พวกเขาไปที่โรงเรียน; and verbs of
+// moving oneself, which need ไปที่: "He walked to the station" => เขาเดินไปที่สถานี.
+constexpr std::array kGoingVerbs{U"GO"sv, U"WENT"sv, U"GONE"sv, U"COME"sv, U"CAME"sv};
+constexpr std::array kTravellingVerbs{U"WALK"sv, U"TRAVEL"sv, U"HURRY"sv, U"RUSH"sv, U"RAN"sv,  U"FLY"sv,
+                                      U"FLEW"sv, U"DRIVE"sv,  U"DROVE"sv, U"RIDE"sv, U"RODE"sv, U"HEAD"sv};
 // Verbs whose "to" names what something becomes: "set the size to 10" => ตั้งขนาดเป็น 10.
 constexpr std::array kBecomingVerbs{U"SET"sv,     U"RESET"sv,     U"CHANGE"sv, U"RENAME"sv,
                                     U"CONVERT"sv, U"TRANSLATE"sv, U"DEFAULT"sv};
@@ -1129,6 +1134,10 @@ std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_v
         return {U"ให้"sv, U"แก่"sv};
     if (verbFormOf<kMovingVerbs>(key))
         return {U"ไปยัง"sv, U"ไปที่"sv};
+    if (verbFormOf<kGoingVerbs>(key))
+        return {U"ที่"sv, U"ยัง"sv};
+    if (verbFormOf<kTravellingVerbs>(key))
+        return {U"ไปที่"sv, U"ไปยัง"sv};
     if (verbFormOf<kJoiningVerbs>(key))
         return {U"กับ"sv, U"เข้ากับ"sv};
     if (verbFormOf<kBecomingVerbs>(key))

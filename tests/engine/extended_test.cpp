@@ -395,7 +395,7 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"I want you to go", "ฉันต้องการคุณให้ไป"},
                   {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"}, // a longer object of a verb of asking
                   {"I read the old man to go", "ฉันอ่านผู้ชายแก่เพื่อไป"},   // another verb
-                  {"I go to the table", "ฉันไปเพื่อโต๊ะ"},                // a noun after "to": untouched
+                  {"I read to the table", "ฉันอ่านเพื่อโต๊ะ"},             // a noun after "to": untouched
                   {"I have to go", "ฉันต้องไป"},
                   {"I need to go", "ฉันจำเป็นต้องไป"},
                   {"he used to live", "เขาเคยอาศัย"},
@@ -414,6 +414,7 @@ TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
                   {"I send the old book to the man", "ฉันส่งหนังสือแก่ไปยังผู้ชาย"},
                   {"apply it to the book", "ใช้มันกับหนังสือ"},
                   {"I apply to the book", "ฉันใช้กับหนังสือ"}, // right after the verb
+                  {"I go to the table", "ฉันไปที่โต๊ะ"},      // going: where to
                   {"set it to the table", "ตั้งมันเป็นโต๊ะ"},
                   {"he gave the book to the man", "เขาให้หนังสือแก่ผู้ชาย"},          // not ให้ twice
                   {"he told you the book to the table", "เขาบอกคุณหนังสือเพื่อโต๊ะ"}, // two objects: the noun's
