@@ -1542,7 +1542,9 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         };
         const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
         if (!relative && !coordinated && !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
-            !(adjacent && s3 && isNoun(t[s]) && t[s].key != U"THESE"sv && t[s].key != U"THOSE"sv && objectAfter()))
+            !(s3 && isNoun(t[s]) && t[s].key != U"THESE"sv && t[s].key != U"THOSE"sv &&
+              (objectAfter() || (!adjacent && nextWord(t, i) != kNone && // "Life only demands from you"
+                                 wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)))))
             return;
         // "they book club", "it lists are", "no separators or line numbers": a noun phrase after all
         if (const std::size_t n = nextWord(t, i); n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Be)))

@@ -533,8 +533,9 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the man who work.", "ผู้ชายที่ทำงาน."},
                   {"I read the work.", "ฉันอ่านงาน."}, // an object stays a noun
                   {"it works the table", "มันทำงานโต๊ะ"},
-                  {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."}, // a second verb of the subject
-                  {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},  // not one that matches
+                  {"the man always works for the friend.", "ผู้ชายเสมอทำงานสำหรับเพื่อน."}, // over an adverb
+                  {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
+                  {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},             // not one that matches
                   {"he opens the book, reads it, and works.", "เขาเปิดหนังสือ, อ่านมัน, และทำงาน."},
                   {"the man works the table.", "ผู้ชายทำงานโต๊ะ."}, // after a noun, before its object
                   {"these eyes he", "ตาเหล่านี้เขา"},               // these before a plural: no subject of it
