@@ -1675,9 +1675,18 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         bool adjective = false;
         const std::size_t n = stepOver(t, i, true, [&](const GrammarToken &w) {
+            if (w.key == U"ONE"sv)
+                return false;
             adjective = adjective || wordWith(w, How::Exact, Label::Adjective);
             return isAdverbWord(w) || wordWith(w, How::Exact, Label::Adjective);
         });
+        // "the old one", "a better one": the one is a thing, อัน, which its adjectives follow (อันแก่)
+        if (adjective && n != kNone && isWord(t[n]) && t[n].key == U"ONE"sv && t[n].how == How::Exact) {
+            const std::size_t after = nextWord(t, n);
+            if (after == kNone || !(isNoun(t[after]) || t[after].key == U"OF"sv))
+                setReading(t[n], How::Exact, Label::Noun, U"อัน"sv);
+            return;
+        }
         if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact || !isVerb(t[n].label))
             return;
         // Only where the noun's place matters (after its adjectives) or "of" makes it plain ("the start of"): right

@@ -114,6 +114,7 @@ public:
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
             entry("are", "เป็น", BE),
+            entry("one", "หนึ่ง", ADJ),
             entry("named", "ชื่อ", ADJ),
             entry("called", "เรียก", VT),
             entry("for", "สำหรับ", "pre.(บุพบท)"),
@@ -580,6 +581,8 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
                   {"I read the set.", "ฉันอ่านตั้ง."},           // right after the article the verb's Thai stays
                   {"I read a few books.", "ฉันอ่านบางหนังสือ."}, // "a few" before a noun counts it
+                  {"I read the old one.", "ฉันอ่านอันแก่."},     // one after adjectives: a thing
+                  {"I read the old one book.", "ฉันอ่านหนังสือหนึ่งแก่."},
               });
 }
 
