@@ -489,6 +489,25 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         auto leftAsItIs = [&] { return w.key == U"THAT"sv && leftToPhraseRule(t, i, c); };
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
+        // "which one" asks อันไหน, which says the one already; "that one" is อันนั้น (not "that one man")
+        if (const std::size_t n = nextWord(t, i); (w.key == U"WHICH"sv || w.key == U"THAT"sv) && n != kNone &&
+                                                  isWord(t[n]) && t[n].key == U"ONE"sv && t[n].how == How::Exact) {
+            if (const std::size_t after = nextWord(t, n);
+                after == kNone || !(isNoun(t[after]) || wordWith(t[after], How::Exact, Label::Adjective))) {
+                if (w.key == U"WHICH"sv)
+                    setReading(w, How::Exact, Label::Question, U"อันไหน"sv);
+                else
+                    setReading(w, How::Exact, Label::Other, U"อันนั้น"sv);
+                t[n].kind = Kind::Dropped;
+            }
+            return;
+        }
+        // "the one" before a relative is a thing, อัน, or before who a person, คน: "the one that works" => อันที่ทำงาน
+        if (p != kNone && isWord(t[p]) && t[p].key == U"ONE"sv && t[p].how == How::Exact && !comma) {
+            const std::size_t a = previousWord(t, p);
+            if (a != kNone && (isArticle(t[a]) || wordWith(t[a], How::Exact, Label::Adjective)))
+                setReading(t[p], How::Exact, Label::Noun, w.key == U"WHO"sv ? U"คน"sv : U"อัน"sv);
+        }
         if (w.key == U"WHOSE"sv) { // "the man whose ear was bitten" => ผู้ชายที่หูถูกกัด
             if (p != kNone && isNoun(t[p]) && !c.question)
                 setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);

@@ -233,6 +233,10 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book which I read", "หนังสือที่ฉันอ่าน"},
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
+                  {"the one which I read", "อันที่ฉันอ่าน"}, // the one: a thing
+                  {"the one who came", "คนที่มา"},
+                  {"which one do you read?", "คุณอ่านอันไหน?"},
+                  {"I read that one.", "ฉันอ่านอันนั้น."},
                   {"I think that he came", "ฉันคิดว่าเขามา"},
                   {"I think that this came", "ฉันคิดว่านี้มา"}, // "this" opens the clause
                   {"I think that's good.", "ฉันคิดว่านั่นดี."},  // what is said, with "that" its subject
