@@ -50,7 +50,7 @@ constexpr std::array kNeedVerb{U"NEED"sv};
 constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its participle ("is not yet made")
 // Modals that open a question before their subject: "Can you", "What should I".
 constexpr std::array kModals{U"CAN"sv,    U"COULD"sv, U"WILL"sv,  U"WOULD"sv, U"SHALL"sv,
-                             U"SHOULD"sv, U"MAY"sv,   U"MIGHT"sv, U"MUST"sv};
+                             U"SHOULD"sv, U"MAY"sv,   U"MIGHT"sv, U"MUST"sv,  U"CANNOT"sv};
 // Verbs whose "to" before a noun phrase names who receives: "told the story to him" => บอกเรื่องให้เขา.
 constexpr std::array kGivingVerbs{U"GIVE"sv,   U"GAVE"sv,     U"GIVEN"sv,   U"TELL"sv,      U"TOLD"sv,  U"SHOW"sv,
                                   U"SHOWN"sv,  U"EXPLAIN"sv,  U"PROVE"sv,   U"PROVEN"sv,    U"OFFER"sv, U"TEACH"sv,

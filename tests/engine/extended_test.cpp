@@ -114,6 +114,7 @@ public:
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
             entry("are", "เป็น", BE),
+            entry("cannot", "ไม่สามารถ", ADV),
             entry("one", "หนึ่ง", ADJ),
             entry("named", "ชื่อ", ADJ),
             entry("called", "เรียก", VT),
@@ -562,8 +563,9 @@ TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
               {
                   {"he is the man I read.", "เขาเป็นผู้ชายที่ฉันอ่าน."},
                   {"I read the book you made.", "ฉันอ่านหนังสือที่คุณทำ."},
-                  {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."},  // what is told
-                  {"by the table I read.", "โดยโต๊ะฉันอ่าน."},        // no verb took the noun
+                  {"I read the book you cannot read.", "ฉันอ่านหนังสือที่คุณไม่สามารถอ่าน."}, // before a modal
+                  {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."},                    // what is told
+                  {"by the table I read.", "โดยโต๊ะฉันอ่าน."},                          // no verb took the noun
                   {"the man I read was old.", "ผู้ชายที่ฉันอ่านแก่."},    // opening the sentence, be after the clause
                   {"the man I read the book.", "ผู้ชายฉันอ่านหนังสือ."}, // no be after it
               });
