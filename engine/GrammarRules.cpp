@@ -1875,8 +1875,9 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             return; // (a phrase rule reads เหล่านั้นที่ as "those who"; "it's ended" is a passive)
         // before the name itself: "a function named FNAME" => ฟังก์ชันที่ชื่อ FNAME, "a file called notes" =>
         // แฟ้มที่เรียกว่า notes
+        // (not before its object: "His followers called him Sam")
         if ((w.key == U"NAMED"sv || w.key == U"CALLED"sv) && n != kNone &&
-            !wordWith(t[n], How::Exact, Label::Preposition)) {
+            !wordWith(t[n], How::Exact, Label::Preposition) && !opensObject(t, n, false)) {
             setReading(w, How::Exact, Label::TransitiveVerb, w.key == U"NAMED"sv ? U"ที่ชื่อ"sv : U"ที่เรียกว่า"sv);
             return;
         }
@@ -1922,6 +1923,50 @@ void ingAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// A word the dictionary lacks, most often a name, between what opens a noun phrase and its nouns names the thing
+// the nouns say: Thai writes the nouns first ("the gzip command" => คำสั่งgzip, "the Debian website" =>
+// เว็บไซต์Debian); the grammar mode writes the unknown word at once and holds the nouns after it. Only after an
+// article, a determiner or a preposition, so that an unknown verb before its object stays ("he greps files").
+void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
+    auto unknown = [](const GrammarToken &w) {
+        return isWord(w) && !w.quiet && (w.how == How::Unrendered || w.how == How::RawFallback);
+    };
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!unknown(t[i]))
+            return;
+        const std::size_t p = stepOver(t, i, false, [](const GrammarToken &w) { // over adjectives: "the old gzip"
+            return wordWith(w, How::Exact, Label::Adjective);
+        });
+        if (p == kNone || unknown(t[p]) ||
+            !(isArticle(t[p]) ||
+              (isWord(t[p]) && (among(kDeterminers, t[p].key) || wordWith(t[p], How::Exact, Label::Preposition)))))
+            return;
+        std::size_t last = i; // the name may be more than one word: "the Wild Goose tavern"
+        for (std::size_t k = nextWord(t, i); k != kNone && unknown(t[k]); k = nextWord(t, k))
+            last = k;
+        std::size_t nouns = kNone;
+        for (std::size_t k = nextWord(t, last), words = 0; k != kNone && isNoun(t[k]) && words < kMostWordsBetween;
+             k = nextWord(t, k), ++words)
+            nouns = k;
+        if (nouns == kNone || (nextWord(t, nouns) != kNone && unknown(t[nextWord(t, nouns)])))
+            return;
+        // (not when the last noun goes on with a hyphen: "the Emacs variable version-control")
+        std::size_t k = nouns + 1;
+        while (k < t.size() && isBlank(t[k]))
+            ++k;
+        if (k < t.size() && t[k].text.starts_with(U'-'))
+            return;
+        const std::size_t firstNoun = nextWord(t, last);
+        // the name keeps its trailing space before a word ("คำสั่งcksum พิมพ์"), not before a mark ("คำสั่งgzip.")
+        if (std::u32string &text = t[last].text; nextWord(t, nouns) == kNone && !text.empty() && text.back() == U' ')
+            text.pop_back();
+        std::rotate(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(firstNoun),
+                    t.begin() + static_cast<std::ptrdiff_t>(nouns) + 1);
+        c.reordered = true;
+        t[i + (nouns + 1 - firstNoun)].afterHeld = true; // the name now follows its nouns
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::ParticipleBeforeNoun, "participle-before-noun", participleBeforeNoun},
     {GrammarRule::ParticipleAfterNoun, "participle-after-noun", participleAfterNoun},
@@ -1949,6 +1994,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::NoBeforeNoun, "no-before-noun", noBeforeNoun},
     {GrammarRule::NounAfterArticle, "noun-after-article", nounAfterArticle},
     {GrammarRule::NounBeforeNumber, "noun-before-number", nounBeforeNumber},
+    {GrammarRule::NameAfterNoun, "name-after-noun", nameAfterNoun},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -1961,6 +2007,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     GrammarRuleSet rules = 0;
     const std::u32string_view k = t.key;
     const std::size_t n = k.size();
+    if ((t.how == How::Unrendered || t.how == How::RawFallback) && !t.quiet) // a word the dictionary lacks
+        rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
     if (mayDescribeNoun(t))

@@ -26,9 +26,10 @@ struct GrammarToken {
         Dropped,   ///< removed by a rule: renders nothing
     };
     Kind kind = Kind::Piece;
-    bool quiet = false;  ///< Word: its letter file could not be read, so it is written as it stands
-    bool plain = false;  ///< Piece: neither article, mark nor Tab, so the word step writes it as it stands
-    std::u32string text; ///< the piece as cut (a word keeps the space after it)
+    bool quiet = false;     ///< Word: its letter file could not be read, so it is written as it stands
+    bool plain = false;     ///< Piece: neither article, mark nor Tab, so the word step writes it as it stands
+    bool afterHeld = false; ///< Word: the noun phrase held before it is written first (a name moved after its noun)
+    std::u32string text;    ///< the piece as cut (a word keeps the space after it)
     /// Upper-cased, without spaces (a piece's too, so "THE" can be told). Like `meaning` it views either the
     /// translator's remembered words, which stay put while a sentence waits, or `ownKey`.
     std::u32string_view key;
@@ -85,6 +86,7 @@ private:
         kind = o.kind;
         quiet = o.quiet;
         plain = o.plain;
+        afterHeld = o.afterHeld;
         how = o.how;
         label = o.label;
         family = o.family;
@@ -162,8 +164,11 @@ enum class GrammarRule : std::uint8_t {
     /// a noun right before a number is written before it, not after as a held noun: "version 3.2" => รุ่น3.2, not
     /// 3.2รุ่น
     NounBeforeNumber,
+    /// a word the dictionary lacks (a name) between an article and its noun follows the noun: "the gzip command" =>
+    /// คำสั่งgzip, not gzip คำสั่ง
+    NameAfterNoun,
 };
-inline constexpr std::size_t kGrammarRuleCount = 26;
+inline constexpr std::size_t kGrammarRuleCount = 27;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -47,6 +47,7 @@ inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     t.tail.clear();
     t.quiet = false;
     t.plain = false;
+    t.afterHeld = false;
     t.family = SuffixFamily::None;
     t.how = Rendering::How::Unrendered;
     t.label = Label::Other;
@@ -269,6 +270,8 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         case GrammarToken::Kind::Word:
             break;
         }
+        if (t.afterHeld)
+            flushHeldModifiers();
         if (t.quiet || !rendersOwnMeaning(t.how))
             s_.CurrentWord.swap(t.text); // written as it stands, or reported as unknown
         s_.WordConsumed = false;

@@ -320,6 +320,7 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
                   {"I read the book needed for the man.", "ฉันอ่านหนังสือที่ต้องการสำหรับผู้ชาย."},
                   {"I read the book named Emma.", "ฉันอ่านหนังสือที่ชื่อเอ็มมา."}, // before the name
                   {"I read the book called Emma.", "ฉันอ่านหนังสือที่เรียกว่าเอ็มมา."},
+                  {"the man called it.", "ผู้ชายเรียกมัน."}, // before its object: the verb
               });
     // what it leaves: another participle before "in", and "those" (a phrase rule reads เหล่านั้นที่ as "those who")
     for (const auto &[in, out] : {std::pair{"I read the book opened in the story.", "ฉันอ่านหนังสือเปิดin เรื่อง."},
@@ -470,6 +471,17 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"Store he had.", "ร้านค้าเขามี."},             // a subject pronoun after it
                   {"Store the book?", "หนังสือร้านค้า?"},          // a question
                   {"I had store the book.", "ฉันมีหนังสือร้านค้า."}, // not the first word
+              });
+}
+
+TEST_F(Extended, ANameFollowsItsNoun) {
+    checkRule(*this, GrammarRule::NameAfterNoun,
+              {
+                  {"I read the zork book.", "ฉันอ่านหนังสือzork."},
+                  {"I read the zork book and the table.", "ฉันอ่านหนังสือzork และโต๊ะ."}, // its space before a word
+                  {"I read the old zork book.", "ฉันอ่านหนังสือแก่zork."},
+                  {"he zorks books.", "เขาzorks หนังสือ."}, // not after an article: perhaps a verb
+                  {"I read the zork.", "ฉันอ่านzork."},     // no noun after it
               });
 }
 
