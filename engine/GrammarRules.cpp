@@ -1681,6 +1681,14 @@ void noBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
+        // "each other" is one word, กันและกัน, written where it stands: the grammar mode writes แต่ละ (in front, as
+        // before a noun) and holds อื่นๆ behind what follows ("tell each other all" => บอกแต่ละทั้งหมดอื่นๆ)
+        if (const std::size_t o = nextWord(t, i);
+            isWord(t[i]) && t[i].key == U"EACH"sv && o != kNone && isWord(t[o]) && t[o].key == U"OTHER"sv) {
+            setReading(t[i], How::Exact, Label::Other, U"กันและกัน"sv);
+            t[o].kind = Kind::Dropped;
+            return;
+        }
         if (!isArticle(t[i]))
             return;
         // "a few" before a noun counts it, before it in Thai: "in a few cases" => ในบางกรณี, not ในกรณีนิดเดียว
@@ -2009,6 +2017,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     const std::size_t n = k.size();
     if ((t.how == How::Unrendered || t.how == How::RawFallback) && !t.quiet) // a word the dictionary lacks
         rules |= ruleBit(GrammarRule::NameAfterNoun);
+    if (k == U"EACH"sv) // "each other"
+        rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
     if (mayDescribeNoun(t))

@@ -114,6 +114,8 @@ public:
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
             entry("are", "เป็น", BE),
+            entry("each", "แต่ละ", ADV),
+            entry("other", "อื่นๆ", ADJ),
             entry("cannot", "ไม่สามารถ", ADV),
             entry("one", "หนึ่ง", ADJ),
             entry("named", "ชื่อ", ADJ),
@@ -600,6 +602,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the set.", "ฉันอ่านตั้ง."},           // right after the article the verb's Thai stays
                   {"I read a few books.", "ฉันอ่านบางหนังสือ."}, // "a few" before a noun counts it
                   {"I read the old one.", "ฉันอ่านอันแก่."},     // one after adjectives: a thing
+                  {"I read each other the book.", "ฉันอ่านกันและกันหนังสือ."}, // each other: one word, in place
                   {"I read the old one book.", "ฉันอ่านหนังสือหนึ่งแก่."},
               });
 }
