@@ -1323,7 +1323,19 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
 // the folder" => คัดลอกแฟ้ม..., "List all files" => แสดงรายการแฟ้มทั้งหมด, not รายการแฟ้มทั้งหมด. A noun followed by a
 // bare noun or an adjective ("Output files are") is left alone, and so is a subject pronoun ("Today I went").
 constexpr std::array kObjectPronouns{U"IT"sv, U"ME"sv, U"HIM"sv, U"HER"sv, U"US"sv, U"THEM"sv, U"YOU"sv};
+constexpr std::array kOnlyObjects{U"ME"sv, U"HIM"sv, U"US"sv, U"THEM"sv}; // never a subject nor a possessive
 void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
+    // Anywhere, a word read first as a noun right before me, him, us or them is the verb that takes them: "simply
+    // type them" => เพียงพิมพ์พวกเขา, not ประเภทพวกเขา
+    std::u32string verb;
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!wordWith(t[i], How::Exact, Label::Pronoun) || !among(kOnlyObjects, t[i].key))
+            return;
+        const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p);
+        if (p != kNone && wordWith(t[p], How::Exact, Label::Noun) && !opensObject(t, pp, false) && c.sense &&
+            c.sense(t[p].key, isVerb, verb)) // (not after an article: "give the book them")
+            setReading(t[p], How::Exact, Label::TransitiveVerb, verb);
+    });
     const std::size_t f = c.firstToken;
     if (!c.sentenceStart || c.question || f >= t.size() || !wordWith(t[f], How::Exact, Label::Noun) || !c.sense)
         return;
@@ -1333,7 +1345,6 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
           (isWord(t[n]) && (among(kDeterminers, t[n].key) ||
                             (wordWith(t[n], How::Exact, Label::Pronoun) && among(kObjectPronouns, t[n].key))))))
         return;
-    std::u32string verb;
     if (c.sense(t[f].key, isVerb, verb))
         setReading(t[f], How::Exact, Label::TransitiveVerb, verb);
 }
@@ -2017,6 +2028,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     const std::size_t n = k.size();
     if ((t.how == How::Unrendered || t.how == How::RawFallback) && !t.quiet) // a word the dictionary lacks
         rules |= ruleBit(GrammarRule::NameAfterNoun);
+    if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
+        rules |= ruleBit(GrammarRule::ImperativeVerb);
     if (k == U"EACH"sv) // "each other"
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)

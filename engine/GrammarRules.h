@@ -120,7 +120,8 @@ enum class GrammarRule : std::uint8_t {
     /// "What can you do" => คุณสามารถทำอะไร; a yes-or-no question ends with ไหม
     QuestionOrder,
     /// a sentence that opens with a word read first as a noun, right before an article, a determiner or an object
-    /// pronoun, opens with an order: the word is read as its verb ("Copy the files" => คัดลอกแฟ้ม, not แฟ้มสำเนา)
+    /// pronoun, opens with an order: the word is read as its verb ("Copy the files" => คัดลอกแฟ้ม, not แฟ้มสำเนา);
+    /// so is such a word anywhere before me, him, us or them ("type them" => พิมพ์พวกเขา)
     ImperativeVerb,
     /// the word after a modal (can, will, must ...) is read as a verb when it can be one: "you can work" =>
     /// คุณสามารถทำงาน, not งาน

@@ -114,6 +114,7 @@ public:
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
             entry("are", "เป็น", BE),
+            entry("them", "พวกเขา", PRO),
             entry("each", "แต่ละ", ADV),
             entry("other", "อื่นๆ", ADJ),
             entry("cannot", "ไม่สามารถ", ADV),
@@ -469,10 +470,12 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"Store the book.", "เก็บหนังสือ."},
                   {"Eye it.", "มองมัน."},
                   {"Store some books.", "เก็บบางหนังสือ."},
-                  {"Store books.", "หนังสือร้านค้า."},             // a bare noun after it: a noun phrase
-                  {"Store he had.", "ร้านค้าเขามี."},             // a subject pronoun after it
-                  {"Store the book?", "หนังสือร้านค้า?"},          // a question
-                  {"I had store the book.", "ฉันมีหนังสือร้านค้า."}, // not the first word
+                  {"Store books.", "หนังสือร้านค้า."},                 // a bare noun after it: a noun phrase
+                  {"Store he had.", "ร้านค้าเขามี."},                 // a subject pronoun after it
+                  {"Store the book?", "หนังสือร้านค้า?"},              // a question
+                  {"I had store the book.", "ฉันมีหนังสือร้านค้า."},     // not the first word
+                  {"he always store them.", "เขาเก็บพวกเขาเสมอ."},  // anywhere before them
+                  {"I read the store them.", "ฉันอ่านร้านค้าพวกเขา."}, // not after an article
               });
 }
 
