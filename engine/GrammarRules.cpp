@@ -1657,8 +1657,8 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // (a be that a rule gave its Thai is still be: "are those we cause" => คือเหล่านั้นที่เรา...)
-        const bool be = wordWith(t[v], How::Exact, Label::Be) ||
-                        (isWord(t[v]) && t[v].label == Label::Other && among(kBeForms, t[v].key));
+        const bool be = v != kNone && (wordWith(t[v], How::Exact, Label::Be) ||
+                                       (isWord(t[v]) && t[v].label == Label::Other && among(kBeForms, t[v].key)));
         if (v == kNone || !(isVerbWord(t[v]) || be) || verbFormOf<kAskingVerbs>(t[v].key) ||
             verbFormOf<kGivingVerbs>(t[v].key))
             return; // "tell the man you are busy": the clause is what is told

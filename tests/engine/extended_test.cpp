@@ -583,6 +583,7 @@ TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
                   {"I read the book you cannot read.", "ฉันอ่านหนังสือที่คุณไม่สามารถอ่าน."}, // before a modal
                   {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."},                    // what is told
                   {"by the table I read.", "โดยโต๊ะฉันอ่าน."},                          // no verb took the noun
+                  {"tables I read.", "โต๊ะฉันอ่าน."},                                   // nothing before the noun phrase
                   {"the man I read was old.", "ผู้ชายที่ฉันอ่านแก่."},    // opening the sentence, be after the clause
                   {"the man I read the book.", "ผู้ชายฉันอ่านหนังสือ."}, // no be after it
               });
