@@ -1248,6 +1248,15 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t m = c.firstToken;
     if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
         return;
+    if (among(kClauseOpeners, t[m].key)) { // "If he comes, will Jodie marry Bonzo?": the question after the comma
+        std::size_t k = m + 1;
+        while (k < t.size() && !(t[k].kind == Kind::Separator && t[k].text == U","sv))
+            ++k;
+        while (k < t.size() && (t[k].kind == Kind::Separator ? t[k].text == U","sv : isBlank(t[k])))
+            ++k;
+        if (k < t.size() && isWord(t[k]) && (among(kModals, t[k].key) || wordWith(t[k], How::Exact, Label::Be)))
+            m = k; // (without a comma "When can I go?" asks with its question word)
+    }
     const bool yesOrNo = !wordWith(t[m], How::Exact, Label::Question);
     if (!yesOrNo && (m = nextWord(t, m)) == kNone)
         return;

@@ -456,6 +456,7 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
                   {"what can the old man read?", "ผู้ชายแก่สามารถอ่านอะไร?"},
                   {"can the man good?", "สามารถผู้ชายดี?"}, // no verb after the noun phrase
+                  {"if he came, can you read the book?", "ถ้าเขามา, คุณสามารถอ่านหนังสือไหม?"}, // after a clause
                   {"is the man making the book?", "ผู้ชายกำลังทำหนังสือไหม?"},
                   {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
                   {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
