@@ -1604,9 +1604,23 @@ constexpr std::array kCounts{U"A"sv,       U"AN"sv,       U"ONE"sv,       U"TWO"
                              U"HUNDRED"sv, U"HUNDREDS"sv, U"THOUSANDS"sv, U"MORE"sv,    U"LONG"sv,  U"FULL"sv,
                              U"WHOLE"sv,   U"OF"sv};
 
-// "for" before a length of time is เป็นเวลา, not สำหรับ: "I waited for two hours" => ฉันรอเป็นเวลาสองชั่วโมง.
+// "for" before a length of time is เป็นเวลา, not สำหรับ: "I waited for two hours" => ฉันรอเป็นเวลาสองชั่วโมง. "take"
+// before one is ใช้เวลา, not หยิบ: "The build takes several minutes" => สร้างใช้เวลาหลายนาที.
+constexpr std::array kTakeForms{U"TAKE"sv, U"TAKES"sv, U"TOOK"sv, U"TAKEN"sv, U"TAKING"sv};
 void duration(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        if (isWord(t[i]) && among(kTakeForms, t[i].key)) {
+            std::size_t n = nextWord(t, i);
+            for (std::size_t words = 0; n != kNone && words < kMostWordsBetween; n = nextWord(t, n), ++words) {
+                if (isWord(t[n]) && among(kTimeUnits, t[n].key)) {
+                    setReading(t[i], How::Exact, Label::TransitiveVerb, U"ใช้เวลา"sv);
+                    return;
+                }
+                if (!isNumber(t[n]) && !among(kCounts, t[n].key))
+                    return;
+            }
+            return;
+        }
         if (!wordWith(t[i], How::Exact, Label::Preposition) || t[i].key != U"FOR"sv)
             return;
         std::size_t n = nextWord(t, i);
@@ -2106,6 +2120,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         case U'T':
             if (mayBeRelativeOrQuestion(k))
                 rules |= ruleBit(GrammarRule::Relative) | ruleBit(GrammarRule::SubjectVerb);
+            else if (among(kTakeForms, k)) // "takes a minute"
+                rules |= ruleBit(GrammarRule::Duration);
             else if (k == U"TOO"sv)
                 rules |= ruleBit(GrammarRule::AlsoAtEnd);
             else if (k == U"THAN"sv)
@@ -2132,6 +2148,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             if (k == U"FOR"sv)
                 rules |= ruleBit(GrammarRule::Duration);
             break;
+
         case U'E':
             if (k == U"EITHER"sv)
                 rules |= ruleBit(GrammarRule::AlsoAtEnd);

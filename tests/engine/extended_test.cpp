@@ -114,6 +114,7 @@ public:
             entry("ve", "มี", VT),
             entry("be", "เป็น", BE),
             entry("are", "เป็น", BE),
+            entry("takes", "หยิบ", VT),
             entry("them", "พวกเขา", PRO),
             entry("each", "แต่ละ", ADV),
             entry("other", "อื่นๆ", ADJ),
@@ -573,6 +574,8 @@ TEST_F(Extended, ForBeforeALengthOfTimeIsDuration) {
                   {"I read for 2 hours.", "ฉันอ่านเป็นเวลา2 ชั่วโมง."},
                   {"I read for hours.", "ฉันอ่านสำหรับชั่วโมง."}, // no length given
                   {"I read for the man.", "ฉันอ่านสำหรับผู้ชาย."},
+                  {"it takes 2 hours.", "มันใช้เวลา2 ชั่วโมง."}, // take before a length of time
+                  {"it takes the book.", "มันหยิบหนังสือ."},
               });
 }
 
