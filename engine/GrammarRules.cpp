@@ -31,8 +31,8 @@ constexpr std::array kQuestionWords{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"WHEN"sv, 
 constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv,    U"COULD"sv,
                                   U"WILL"sv,  U"WOULD"sv, U"SHALL"sv, U"SHOULD"sv, U"MAY"sv,
                                   U"MIGHT"sv, U"MUST"sv,  U"HAVE"sv,  U"HAS"sv,    U"HAD"sv};
-// "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
 constexpr std::array kBeForms{U"BE"sv, U"IS"sv, U"ARE"sv, U"WAS"sv, U"WERE"sv, U"AM"sv, U"BEEN"sv};
+// "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 // Conjunctions after which "that" before a noun points at it: "if that option is given" => ถ้าทางเลือกนั้นถูกให้
@@ -315,6 +315,16 @@ void setReading(GrammarToken &t, How how, Label label, std::u32string_view meani
     t.how = how;
     t.label = label;
     t.setMeaning(meaning);
+}
+
+/// Reads a word the dictionary reads first as a noun in its verb sense, when it has one, where only a verb can
+/// stand ("Copy the files" => คัดลอก, not สำเนา); true when it did.
+bool nounAsVerb(GrammarToken &w, const GrammarContext &c) {
+    std::u32string verb;
+    if (!wordWith(w, How::Exact, Label::Noun) || !c.sense || !c.sense(w.key, isVerb, verb))
+        return false;
+    setReading(w, How::Exact, Label::TransitiveVerb, verb);
+    return true;
 }
 
 /// The Thai a token stands for on its own: its meaning, or the word itself when the dictionary has none.
@@ -610,10 +620,9 @@ std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s);
 void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
     // After do and its negation (or a question's subject) comes a verb: a word read first as a noun is the verb it
     // can be ("Don't waste your time", "Don't panic.", "They did not answer the letter", "Does the program work?").
-    std::u32string verb;
     auto verbAfter = [&](std::size_t v) {
-        if (v != kNone && wordWith(t[v], How::Exact, Label::Noun) && c.sense && c.sense(t[v].key, isVerb, verb))
-            setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
+        if (v != kNone)
+            nounAsVerb(t[v], c);
     };
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key.size() > 5)
@@ -1329,24 +1338,22 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
 
 // Manuals give orders: a sentence that opens with a word the dictionary reads first as a noun, right before what a
 // verb takes (an article, a determiner or an object pronoun), opens with that word as a verb: "Copy the files to
-// the folder" => คัดลอกแฟ้ม..., "List all files" => แสดงรายการแฟ้มทั้งหมด, not รายการแฟ้มทั้งหมด. A noun followed by a
+// the folder" => คัดลอกแฟ้ม..., "List all files" => ระบุแฟ้มทั้งหมด, not รายการแฟ้มทั้งหมด. A noun followed by a
 // bare noun or an adjective ("Output files are") is left alone, and so is a subject pronoun ("Today I went").
 constexpr std::array kObjectPronouns{U"IT"sv, U"ME"sv, U"HIM"sv, U"HER"sv, U"US"sv, U"THEM"sv, U"YOU"sv};
 constexpr std::array kOnlyObjects{U"ME"sv, U"HIM"sv, U"US"sv, U"THEM"sv}; // never a subject nor a possessive
 void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     // Anywhere, a word read first as a noun right before me, him, us or them is the verb that takes them: "simply
     // type them" => เพียงพิมพ์พวกเขา, not ประเภทพวกเขา
-    std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
         if (!wordWith(t[i], How::Exact, Label::Pronoun) || !among(kOnlyObjects, t[i].key))
             return;
         const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p);
-        if (p != kNone && wordWith(t[p], How::Exact, Label::Noun) && !opensObject(t, pp, false) && c.sense &&
-            c.sense(t[p].key, isVerb, verb)) // (not after an article: "give the book them")
-            setReading(t[p], How::Exact, Label::TransitiveVerb, verb);
+        if (p != kNone && !opensObject(t, pp, false)) // (not after an article: "give the book them")
+            nounAsVerb(t[p], c);
     });
     const std::size_t f = c.firstToken;
-    if (!c.sentenceStart || c.question || f >= t.size() || !wordWith(t[f], How::Exact, Label::Noun) || !c.sense)
+    if (!c.sentenceStart || c.question || f >= t.size())
         return;
     const std::size_t n = nextWord(t, f);
     if (n == kNone ||
@@ -1354,8 +1361,7 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
           (isWord(t[n]) && (among(kDeterminers, t[n].key) ||
                             (wordWith(t[n], How::Exact, Label::Pronoun) && among(kObjectPronouns, t[n].key))))))
         return;
-    if (c.sense(t[f].key, isVerb, verb))
-        setReading(t[f], How::Exact, Label::TransitiveVerb, verb);
+    nounAsVerb(t[f], c);
 }
 
 // After a modal ("can", "will", "must", perhaps with not or an adverb between) comes a verb: a word the dictionary
@@ -1607,33 +1613,31 @@ constexpr std::array kCounts{U"A"sv,       U"AN"sv,       U"ONE"sv,       U"TWO"
 // "for" before a length of time is เป็นเวลา, not สำหรับ: "I waited for two hours" => ฉันรอเป็นเวลาสองชั่วโมง. "take"
 // before one is ใช้เวลา, not หยิบ: "The build takes several minutes" => สร้างใช้เวลาหลายนาที.
 constexpr std::array kTakeForms{U"TAKE"sv, U"TAKES"sv, U"TOOK"sv, U"TAKEN"sv, U"TAKING"sv};
+
+/// How many counts ("two", "a few", "3") come between token i and the unit of time after them, or kNone when no unit
+/// of time follows.
+std::size_t countsBeforeTimeUnit(std::span<GrammarToken> t, std::size_t i) {
+    std::size_t n = nextWord(t, i);
+    for (std::size_t words = 0; n != kNone && words < kMostWordsBetween; n = nextWord(t, n), ++words) {
+        if (isWord(t[n]) && among(kTimeUnits, t[n].key))
+            return words;
+        if (!isNumber(t[n]) && !among(kCounts, t[n].key))
+            return kNone;
+    }
+    return kNone;
+}
+
 void duration(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (isWord(t[i]) && among(kTakeForms, t[i].key)) {
-            std::size_t n = nextWord(t, i);
-            for (std::size_t words = 0; n != kNone && words < kMostWordsBetween; n = nextWord(t, n), ++words) {
-                if (isWord(t[n]) && among(kTimeUnits, t[n].key)) {
-                    setReading(t[i], How::Exact, Label::TransitiveVerb, U"ใช้เวลา"sv);
-                    return;
-                }
-                if (!isNumber(t[n]) && !among(kCounts, t[n].key))
-                    return;
-            }
+            if (countsBeforeTimeUnit(t, i) != kNone)
+                setReading(t[i], How::Exact, Label::TransitiveVerb, U"ใช้เวลา"sv);
             return;
         }
-        if (!wordWith(t[i], How::Exact, Label::Preposition) || t[i].key != U"FOR"sv)
-            return;
-        std::size_t n = nextWord(t, i);
-        for (std::size_t words = 0; n != kNone && words < kMostWordsBetween; n = nextWord(t, n), ++words) {
-            const GrammarToken &w = t[n];
-            if (isWord(w) && among(kTimeUnits, w.key)) {
-                if (words > 0) // a count before it: "for hours" alone may be "for hours of work"
-                    setReading(t[i], How::Exact, Label::Preposition, U"เป็นเวลา"sv);
-                return;
-            }
-            if (!isNumber(w) && !among(kCounts, w.key))
-                return;
-        }
+        // a count before the unit: "for hours" alone may be "for hours of work"
+        if (const std::size_t counts = countsBeforeTimeUnit(t, i);
+            wordWith(t[i], How::Exact, Label::Preposition) && t[i].key == U"FOR"sv && counts != kNone && counts > 0)
+            setReading(t[i], How::Exact, Label::Preposition, U"เป็นเวลา"sv);
     });
 }
 
