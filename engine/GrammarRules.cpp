@@ -396,8 +396,20 @@ bool leftToPhraseRule(std::span<GrammarToken> t, std::size_t i, const GrammarCon
     after.clear();
     while (count > 0)
         before += previous[--count];
-    for (std::size_t j = nextWord(t, i), words = 0; j != kNone && words < 2; j = nextWord(t, j), ++words)
+    // an adjective waits for its noun, as the grammar mode holds it: "that his bones" => ซึ่งว่ากระดูกของเขา
+    std::u32string_view held;
+    for (std::size_t j = nextWord(t, i), words = 0, seen = 0; j != kNone && words < 2 && seen < 4;
+         j = nextWord(t, j), ++seen) {
+        if (held.empty() && wordWith(t[j], How::Exact, Label::Adjective) && words == 0) {
+            held = written(t[j]);
+            continue;
+        }
         after += written(t[j]);
+        after += held;
+        held = {};
+        ++words;
+    }
+    after += held;
     return c.phraseHolds(before, t[i].meaning, after);
 }
 
@@ -417,6 +429,15 @@ std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u3
 
 // X 's Y: the noun phrase Y, then ของ and X with the adjectives and nouns before it in Thai order. After a
 // pronoun such as "it" the piece is "is"; so it is before anything that is not a noun phrase.
+bool mayBeNoun(std::span<GrammarToken> t, std::size_t v, const GrammarContext &c);
+
+// Nouns whose "to" + verb says what they are for, ที่จะ (ในการ after way), not the purpose เพื่อ.
+constexpr std::array kToNouns{
+    U"WAY"sv,        U"WAYS"sv,     U"RIGHT"sv,     U"RIGHTS"sv,    U"CHANCE"sv,     U"CHANCES"sv,     U"OPPORTUNITY"sv,
+    U"ABILITY"sv,    U"DECISION"sv, U"EFFORT"sv,    U"POWER"sv,     U"TENDENCY"sv,   U"DESIRE"sv,      U"REASON"sv,
+    U"COURAGE"sv,    U"FREEDOM"sv,  U"INTENTION"sv, U"STRENGTH"sv,  U"TEMPTATION"sv, U"WILLINGNESS"sv, U"AUTHORITY"sv,
+    U"CAPACITY"sv,   U"PATIENCE"sv, U"THING"sv,     U"THINGS"sv,    U"SOMETHING"sv,  U"ANYTHING"sv,    U"NOTHING"sv,
+    U"EVERYTHING"sv, U"FAILURE"sv,  U"REFUSAL"sv,   U"EAGERNESS"sv, U"PERMISSION"sv};
 constexpr std::array kSomeoneElse{U"SOMEONE"sv, U"SOMEBODY"sv, U"ANYONE"sv, U"ANYBODY"sv};
 
 /// True when token s is the "s" after a word and an apostrophe: "Emma's", "it's".
@@ -603,8 +624,11 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Pronoun, meaning);
             return;
         }
-        // a question word opening a question, or its second clause ("If you are a dog, where's your badge?")
-        if (among(kQuestionWords, w.key) && (firstOfSentence(i, c) || (c.question && comma))) {
+        // a question word opening a question, or its second clause ("If you are a dog, where's your badge?"), or
+        // after the and, but or so that opens it ("And who is this person?")
+        const bool afterOpening =
+            c.question && p != kNone && firstOfSentence(p, c) && isWord(t[p]) && t[p].label == Label::Conjunction;
+        if (among(kQuestionWords, w.key) && (firstOfSentence(i, c) || (c.question && comma) || afterOpening)) {
             const bool opensQuestion = c.question || (n != kNone && isWord(t[n]) &&
                                                       (t[n].label == Label::Be || among(kAuxiliaries, t[n].key)));
             if (opensQuestion && c.sense && c.sense(w.key, isQuestionLabel, meaning))
@@ -739,14 +763,37 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// What "'s" is before when it is "has": "He's been here", "She's got a key".
+constexpr std::array kHasParticiples{U"BEEN"sv, U"GOT"sv, U"GOTTEN"sv, U"HAD"sv};
+// Irregular participles that are also the verb itself: after "'d" they say "would" as well as "had".
+constexpr std::array kParticiplesLikeBase{U"COME"sv,  U"BECOME"sv, U"OVERCOME"sv, U"RUN"sv,     U"PUT"sv,  U"CUT"sv,
+                                          U"SET"sv,   U"HIT"sv,    U"LET"sv,      U"READ"sv,    U"SHUT"sv, U"COST"sv,
+                                          U"HURT"sv,  U"QUIT"sv,   U"SPREAD"sv,   U"BURST"sv,   U"CAST"sv, U"BET"sv,
+                                          U"UPSET"sv, U"FIT"sv,    U"BEAT"sv,     U"FORECAST"sv};
+/// True for a word that can only be a past participle (or a past tense) here: reached through -ed, or irregular.
+bool pastParticiple(const GrammarToken &w) {
+    return (w.how == How::Write && w.family == SuffixFamily::ED && isVerb(w.label)) ||
+           (w.how == How::Exact && (isIrregularParticiple(w.key) || w.key == U"BEEN"sv || w.key == U"HAD"sv) &&
+            !among(kParticiplesLikeBase, w.key));
+}
+
 // have, has or had before a participle (perhaps with never, already ... between) only marks the time: it is not
-// written. "He had never seen it" => เขาไม่เคยเห็นมัน, not เขามีไม่เคยเห็น.
+// written. "He had never seen it" => เขาไม่เคยเห็นมัน, not เขามีไม่เคยเห็น. So are 'd and 's where they are had and has.
 void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     // "yet" between them is ยัง, and comes before the negation: "has not yet gone" => ยังไม่ไป
     auto between = [](const GrammarToken &a) { return isAdverbWord(a) || (isWord(a) && a.key == U"YET"sv); };
     eachAnchor(t, c, [&](std::size_t i) {
-        if (!isWord(t[i]) || t[i].how != How::Exact)
+        if (!isWord(t[i]))
+            return;
+        if (t[i].key == U"S"sv || t[i].key == U"D"sv) { // 'd and 's before a participle are had and has
+            const std::size_t j = stepOver(t, i, true, between);
+            if (j != kNone && isWord(t[j]) &&
+                (t[i].key == U"S"sv ? among(kHasParticiples, t[j].key) : pastParticiple(t[j])))
+                t[i].kind = Kind::Dropped; // "He'd finally left" => เขาในที่สุดออก, "He's been ill" => เขาป่วย
+            return;
+        }
+        if (t[i].how != How::Exact)
             return;
         std::size_t from = i;
         if (among(kHaveNegatives, t[i].key)) { // hasn + ' + t: the t is the negation
@@ -1094,12 +1141,15 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (t[p].how == How::Exact && t[p].meaning.starts_with(U"ถูก"sv)) {
                 setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ในการ"sv, U"สำหรับ"sv));
             } else if (verbAfter && subject != kNone &&
-                       (isNoun(t[subject]) || wordWith(t[subject], How::Exact, Label::Pronoun))) {
+                       (isNoun(t[subject]) || wordWith(t[subject], How::Exact, Label::Pronoun) ||
+                        mayBeNoun(t, subject, c))) { // "The black bear used to be": a verb-first word, a noun there
                 // "He used to live", a habit; without a subject before it "used" may be a passive's whose be
                 // ended the line before
                 setReading(t[p], How::Exact, t[p].label, U"เคย"sv);
                 t[i].kind = Kind::Dropped;
-            } else if (verbAfter) {
+                if (t[n].key == U"BE"sv) // "used to be" => เคยเป็น, whatever an earlier rule made of the be
+                    setReading(t[n], How::Exact, Label::Other, U"เป็น"sv);
+            } else if (verbAfter && !leftToPhraseRule(t, i, c)) {
                 t[i].kind = Kind::Dropped; // as after any verb: ใช้ + verb
             }
             return;
@@ -1128,7 +1178,22 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // Each case below rewrites the "to", unless a phrase rule of Idiom.pal reads it with its neighbours.
-        if (isVerbWord(t[p])) {
+        if (wordWith(t[p], How::Exact, Label::Be) && among(kBeForms, t[p].key) && t[n].label != Label::Be &&
+            t[n].key != U"BE"sv) {
+            // "The secret is to eat well" => ความลับคือการกินดี: what something is, an action (not "is to be")
+            if (!leftToPhraseRule(t, i, c)) {
+                setReading(t[p], How::Exact, Label::Other, U"คือ"sv);
+                setReading(t[i], How::Exact, Label::Preposition, U"การ"sv);
+            }
+        } else if (t[p].key == U"NOT"sv && isWord(t[p]) && pp != kNone && isVerbWord(t[pp])) {
+            if (!leftToPhraseRule(t, i, c)) // "Try not to worry" => พยายามไม่กังวล
+                t[i].kind = Kind::Dropped;
+        } else if ((isNoun(t[p]) || among(kIndefinites, t[p].key)) && among(kToNouns, t[p].key)) {
+            // what the noun is for: "the courage to try" => ความกล้าหาญที่จะลอง, "a way to win" => ทางในการชนะ
+            if (!leftToPhraseRule(t, i, c))
+                setReading(t[i], How::Exact, Label::Preposition,
+                           t[p].key.starts_with(U"WAY"sv) ? U"ในการ"sv : U"ที่จะ"sv);
+        } else if (isVerbWord(t[p])) {
             if (!leftToPhraseRule(t, i, c))
                 t[i].kind = Kind::Dropped;
         } else if (wordWith(t[p], How::Exact, Label::Adjective)) {
@@ -1251,6 +1316,7 @@ std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s) {
     return last;
 }
 
+constexpr std::array kQuestionOpeners{U"AND"sv, U"BUT"sv, U"SO"sv, U"OR"sv};
 // A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its subject first, as Thai
 // asks: คุณสามารถ..., สงครามจะ...; a yes-or-no question ends with ไหม.
 void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -1264,8 +1330,12 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         while (k < t.size() && (t[k].kind == Kind::Separator ? t[k].text == U","sv : isBlank(t[k])))
             ++k;
         if (k < t.size() && isWord(t[k]) && (among(kModals, t[k].key) || wordWith(t[k], How::Exact, Label::Be)))
-            m = k; // (without a comma "When can I go?" asks with its question word)
+            m = k;                                  // (without a comma "When can I go?" asks with its question word)
+    } else if (among(kQuestionOpeners, t[m].key)) { // "And who is this person?": the question after the and
+        if (const std::size_t n = nextWord(t, m); n != kNone && isWord(t[n]))
+            m = n;
     }
+    const std::size_t opener = m;
     const bool yesOrNo = !wordWith(t[m], How::Exact, Label::Question);
     if (!yesOrNo && (m = nextWord(t, m)) == kNone)
         return;
@@ -1273,7 +1343,7 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         return;
     const bool be = wordWith(t[m], How::Exact, Label::Be), have = t[m].how == How::Exact && among(kHaveForms, t[m].key);
     if (!yesOrNo && be) { // "What is your name?" => ชื่อของคุณคืออะไร: be after the noun phrase, in Thai
-        const std::u32string_view q = t[c.firstToken].key;
+        const std::u32string_view q = t[opener].key;
         const std::u32string_view thai = q == U"WHAT"sv || q == U"WHO"sv ? U"คือ"sv
                                          : q == U"WHERE"sv               ? U"อยู่"sv
                                          : q == U"HOW"sv                 ? U"เป็น"sv
@@ -1638,6 +1708,32 @@ void duration(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t counts = countsBeforeTimeUnit(t, i);
             wordWith(t[i], How::Exact, Label::Preposition) && t[i].key == U"FOR"sv && counts != kNone && counts > 0)
             setReading(t[i], How::Exact, Label::Preposition, U"เป็นเวลา"sv);
+    });
+}
+
+// more or less before an adjective (or an -ly adverb) compares it: กว่า or น้อยกว่า after it ("The result is more
+// satisfying" => ผลลัพธ์น่าพอใจกว่า, not น่าพอใจเพิ่มเติม). Not "the more", nor where a phrase rule reads the more.
+void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!isWord(t[i]) || t[i].how != How::Exact || (t[i].key != U"MORE"sv && t[i].key != U"LESS"sv))
+            return;
+        const std::size_t n = nextWord(t, i), p = previousWord(t, i);
+        if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact || t[n].quiet ||
+            !(t[n].label == Label::Adjective || (t[n].label == Label::Adverb && t[n].key.ends_with(U"LY"sv))) ||
+            (n + 1 < t.size() && t[n + 1].kind == Kind::Separator && t[n + 1].text == U"-"sv))
+            return; // (not the first part of "merry-go-rounds")
+        // before a noun only after an article ("a more useful tool"): "more toxic waste" is more of it, and "the
+        // more careful" opens "the more ..., the ..."
+        const std::size_t after = nextWord(t, n);
+        const bool article = p != kNone && isArticle(t[p]);
+        if ((after != kNone && isNoun(t[after]) ? !article : p != kNone && t[p].key == U"THE"sv) ||
+            leftToPhraseRule(t, i, c))
+            return;
+        const std::u32string_view thai = t[i].key == U"MORE"sv ? U"กว่า"sv : U"น้อยกว่า"sv;
+        if (t[n].meaning.ends_with(thai))
+            return;
+        t[n].setMeaning(std::u32string(t[n].meaning).append(thai));
+        t[i].kind = Kind::Dropped;
     });
 }
 
@@ -2013,6 +2109,39 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// "like" after a verb compares what is done, เหมือน: "He was standing like a stone wall" => เขากำลังยืนเหมือนกำแพงหิน,
+// "Sweating like a pig" => การเหงื่อออกเหมือนหมู; so does "like" opening a sentence or after a comma before a noun
+// phrase ("Like winter snow, ..."). After a subject, a modal, do or not it is the verb: "I like it", "would like".
+// After a verb whose Thai says it already ("seems like", ดูเหมือน) it is not written.
+void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string like;
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!isWord(t[i]) || t[i].key != U"LIKE"sv || t[i].how != How::Exact || !isVerb(t[i].label))
+            return;
+        bool comma = false;
+        const std::size_t p = previousWord(t, i, &comma), n = nextWord(t, i);
+        if (n == kNone)
+            return;
+        const bool nounPhrase = t[n].kind == Kind::Piece || among(kDeterminers, t[n].key) || isNoun(t[n]) ||
+                                (isWord(t[n]) && t[n].label == Label::Adjective);
+        bool compares = false;
+        if (p == kNone || comma)
+            compares = nounPhrase && (p == kNone ? firstOfSentence(i, c) : true);
+        else if (isVerbWord(t[p]) && !among(kAuxiliaries, t[p].key) && !among(kDoNegatives, t[p].key))
+            compares = true;
+        // (a built-in phrase rule reads some verbs with it: "looks like" => ดูเหมือน)
+        if (!compares || leftToPhraseRule(t, i, c) ||
+            (p != kNone && !comma && joinsPhraseRule(ownThai(t[p]), t[i].meaning)))
+            return;
+        if (p != kNone && !comma && ownThai(t[p]).ends_with(U"เหมือน"sv)) { // "seems like" => ดูเหมือน
+            t[i].kind = Kind::Dropped;
+            return;
+        }
+        if (c.sense && c.sense(t[i].key, isPrepositionLabel, like))
+            setReading(t[i], How::Exact, Label::Preposition, like);
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::ParticipleBeforeNoun, "participle-before-noun", participleBeforeNoun},
     {GrammarRule::ParticipleAfterNoun, "participle-after-noun", participleAfterNoun},
@@ -2035,12 +2164,14 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::AlsoAtEnd, "also-at-end", alsoAtEnd},
     {GrammarRule::SubjectVerb, "subject-verb", subjectVerb},
     {GrammarRule::Duration, "duration", duration},
+    {GrammarRule::Comparative, "comparative", comparative},
     {GrammarRule::Than, "than", than},
     {GrammarRule::ReducedRelative, "reduced-relative", reducedRelative},
     {GrammarRule::NoBeforeNoun, "no-before-noun", noBeforeNoun},
     {GrammarRule::NounAfterArticle, "noun-after-article", nounAfterArticle},
     {GrammarRule::NounBeforeNumber, "noun-before-number", nounBeforeNumber},
     {GrammarRule::NameAfterNoun, "name-after-noun", nameAfterNoun},
+    {GrammarRule::LikeAs, "like-as", likeAs},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -2083,8 +2214,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     switch (n) {
     case 1:
         if (k[0] == U'S') // the possessive may make it "is", which the passive looks for
-            rules |=
-                ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::BeAdjective);
+            rules |= ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) |
+                     ruleBit(GrammarRule::BeAdjective) | ruleBit(GrammarRule::Perfect);
+        else if (k[0] == U'D') // 'd: had before a participle
+            rules |= ruleBit(GrammarRule::Perfect);
         break;
     case 2:
         if (k == U"VE"sv)
@@ -2141,6 +2274,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= modal;
             if (k == U"MUST"sv || k == U"MUSTN"sv)
                 rules |= ruleBit(GrammarRule::MustNot);
+            else if (k == U"MORE"sv)
+                rules |= ruleBit(GrammarRule::Comparative);
             break;
         case U'A':
             if (k == U"AND"sv)
@@ -2151,6 +2286,12 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         case U'F':
             if (k == U"FOR"sv)
                 rules |= ruleBit(GrammarRule::Duration);
+            break;
+        case U'L':
+            if (k == U"LIKE"sv)
+                rules |= ruleBit(GrammarRule::LikeAs);
+            else if (k == U"LESS"sv)
+                rules |= ruleBit(GrammarRule::Comparative);
             break;
 
         case U'E':

@@ -152,6 +152,9 @@ enum class GrammarRule : std::uint8_t {
     SubjectVerb,
     /// for + a length of time => เป็นเวลา: "for two hours" => เป็นเวลาสองชั่วโมง
     Duration,
+    /// more or less before an adjective or an -ly adverb => its กว่า, น้อยกว่า after it: "more useful" =>
+    /// มีประโยชน์กว่า, not มีประโยชน์เพิ่มเติม
+    Comparative,
     /// "than" after a comparative unwritten: its กว่า is the comparative's
     Than,
     /// a relative clause without its pronoun after a verb's noun phrase => ที่: "He is the man I saw" =>
@@ -168,8 +171,11 @@ enum class GrammarRule : std::uint8_t {
     /// a word the dictionary lacks (a name) between an article and its noun follows the noun: "the gzip command" =>
     /// คำสั่งgzip, not gzip คำสั่ง
     NameAfterNoun,
+    /// "like" after a verb, or opening a sentence before a noun phrase, compares: เหมือน, not the verb ชอบ
+    /// ("standing like a wall" => ยืนเหมือนกำแพง); after a verb that says it already ("seems like") it is unwritten
+    LikeAs,
 };
-inline constexpr std::size_t kGrammarRuleCount = 27;
+inline constexpr std::size_t kGrammarRuleCount = 29;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -158,6 +158,13 @@ public:
             entry("able", "สามารถ", ADJ),
             entry("some", "บาง", ADV),
             entry("few", "นิดเดียว", ADJ),
+            entry("more", "เพิ่มเติม", ADJ),
+            entry("d", "จะ", ADV),
+            entry("been", "เป็น", BE),
+            entry("seems", "ดูเหมือน", VI),
+            entry("secret", "ความลับ", N),
+            entry("chance", "โอกาส", N),
+            entry("try", "พยายาม", VT),
             entry("press", "กด", VT),
         });
     }
@@ -207,6 +214,10 @@ TEST_F(Extended, PerfectHasNoHave) {
                   {"he had yet opened the book", "เขายังเปิดหนังสือ"},
                   {"he hadn't opened the book", "เขาไม่เปิดหนังสือ"},
                   {"he hadn't opened the book yet.", "เขายังไม่เปิดหนังสือ."},
+                  {"he'd never seen the book", "เขาไม่เคยเห็นหนังสือ"}, // 'd and 's before a participle: had, has
+                  {"he'd read the book", "เขาจะอ่านหนังสือ"},          // a participle that is also the verb: would
+                  {"he'd go", "เขาจะไป"},
+                  {"he's been the man", "เขาเป็นผู้ชาย"},
               });
 }
 
@@ -414,6 +425,13 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"the book is used to store the table", "หนังสือถูกใช้ในการเก็บโต๊ะ"}, // store read as a verb
                   {"I used the book", "ฉันใช้หนังสือ"},
                   {"I was going to read the book", "ฉันจะอ่านหนังสือ"}, // the future
+                  {"the secret is to read", "ความลับคือการอ่าน"},      // what something is: an action
+                  {"the secret is to be good", "ความลับคือเพื่ออยู่ดี"},   // (not before be)
+                  {"I try not to go", "ฉันพยายามไม่ไป"},
+                  {"he had the chance to go", "เขามีโอกาสที่จะไป"}, // what the noun is for
+                  {"he had no way to go", "เขามีไม่ทางในการไป"},
+                  {"he had the book to read", "เขามีหนังสือเพื่ออ่าน"}, // another noun: the purpose
+                  {"the old man used to be good", "ผู้ชายแก่เคยเป็นดี"},
               });
 }
 
@@ -462,7 +480,9 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
                   {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
                   {"how is he?", "เขาเป็นอย่างไร?"},
-                  {"had he seen the book?", "เขาเห็นหนังสือไหม?"}, // have before a participle
+                  {"had he seen the book?", "เขาเห็นหนังสือไหม?"},   // have before a participle
+                  {"and who is the old man?", "และผู้ชายแก่คือใคร?"}, // after the "and" that opens it
+                  {"and can you read the book?", "และคุณสามารถอ่านหนังสือไหม?"},
               });
 }
 
@@ -622,6 +642,28 @@ TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
                   {"I read the book 7 times", "ฉันอ่านหนังสือ7 times"},
                   {"I read the old book 7.", "ฉันอ่าน7หนังสือแก่."}, // an adjective before it: held as before
                   {"I read 7 books.", "ฉันอ่าน7 หนังสือ."},
+              });
+}
+
+TEST_F(Extended, MoreBeforeAnAdjectiveIsItsComparative) {
+    checkRule(*this, GrammarRule::Comparative,
+              {
+                  {"the book is more easy.", "หนังสือง่ายกว่า."},
+                  {"it is a more easy book", "มันเป็นอะ.-หนังสือง่ายกว่า"}, // after an article, before its noun too
+                  {"he had more old books", "เขามีหนังสือแก่เพิ่มเติม"},     // more of them
+                  {"more easy-going", "ง่ายเพิ่มเติม-กำลังไป"},            // the first part of a compound
+                  {"I want more", "ฉันต้องการเพิ่มเติม"},
+              });
+}
+
+TEST_F(Extended, LikeAfterAVerbCompares) {
+    checkRule(*this, GrammarRule::LikeAs,
+              {
+                  {"he came like the man", "เขามาเหมือนผู้ชาย"},
+                  {"like the man, he came", "เหมือนผู้ชาย, เขามา"}, // opening the sentence before a noun phrase
+                  {"it seems like the book", "มันดูเหมือนหนังสือ"},   // the verb says it already
+                  {"I like the book", "ฉันชอบหนังสือ"},             // after a subject: the verb
+                  {"like it, I came", "ชอบมัน, ฉันมา"},
               });
 }
 
