@@ -41,6 +41,8 @@ constexpr std::array kClauseOpeners{U"IF"sv,     U"WHEN"sv,  U"BUT"sv,      U"BE
                                     U"UNLESS"sv, U"UNTIL"sv, U"ALTHOUGH"sv, U"WHENEVER"sv, U"THEN"sv};
 // Words that "that" follows as a conjunction however it goes on: "so that", "now that", "such that".
 constexpr std::array kThatOpeners{U"SO"sv, U"NOW"sv, U"SUCH"sv, U"GIVEN"sv, U"EXCEPT"sv, U"PROVIDED"sv};
+// Conjunctions that may open a sentence before a question ("And who is he?") or a demonstrative ("and that day").
+constexpr std::array kQuestionOpeners{U"AND"sv, U"BUT"sv, U"SO"sv, U"OR"sv};
 // Pronouns that a relative clause may follow like a noun: "everything that you know" => ทุกสิ่งที่คุณรู้.
 constexpr std::array kIndefinites{U"EVERYTHING"sv, U"ANYTHING"sv, U"SOMETHING"sv, U"NOTHING"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv};      // don't, doesn't, didn't
@@ -432,12 +434,13 @@ std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u3
 bool mayBeNoun(std::span<GrammarToken> t, std::size_t v, const GrammarContext &c);
 
 // Nouns whose "to" + verb says what they are for, ที่จะ (ในการ after way), not the purpose เพื่อ.
-constexpr std::array kToNouns{
-    U"WAY"sv,        U"WAYS"sv,     U"RIGHT"sv,     U"RIGHTS"sv,    U"CHANCE"sv,     U"CHANCES"sv,     U"OPPORTUNITY"sv,
-    U"ABILITY"sv,    U"DECISION"sv, U"EFFORT"sv,    U"POWER"sv,     U"TENDENCY"sv,   U"DESIRE"sv,      U"REASON"sv,
-    U"COURAGE"sv,    U"FREEDOM"sv,  U"INTENTION"sv, U"STRENGTH"sv,  U"TEMPTATION"sv, U"WILLINGNESS"sv, U"AUTHORITY"sv,
-    U"CAPACITY"sv,   U"PATIENCE"sv, U"THING"sv,     U"THINGS"sv,    U"SOMETHING"sv,  U"ANYTHING"sv,    U"NOTHING"sv,
-    U"EVERYTHING"sv, U"FAILURE"sv,  U"REFUSAL"sv,   U"EAGERNESS"sv, U"PERMISSION"sv};
+constexpr std::array kToNouns{U"WAY"sv,        U"WAYS"sv,        U"PLAN"sv,      U"PLANS"sv,       U"RIGHT"sv,
+                              U"RIGHTS"sv,     U"CHANCE"sv,      U"CHANCES"sv,   U"OPPORTUNITY"sv, U"ABILITY"sv,
+                              U"DECISION"sv,   U"EFFORT"sv,      U"POWER"sv,     U"TENDENCY"sv,    U"DESIRE"sv,
+                              U"REASON"sv,     U"COURAGE"sv,     U"FREEDOM"sv,   U"INTENTION"sv,   U"STRENGTH"sv,
+                              U"TEMPTATION"sv, U"WILLINGNESS"sv, U"AUTHORITY"sv, U"CAPACITY"sv,    U"PATIENCE"sv,
+                              U"THING"sv,      U"THINGS"sv,      U"SOMETHING"sv, U"ANYTHING"sv,    U"NOTHING"sv,
+                              U"EVERYTHING"sv, U"FAILURE"sv,     U"REFUSAL"sv,   U"EAGERNESS"sv,   U"PERMISSION"sv};
 constexpr std::array kSomeoneElse{U"SOMEONE"sv, U"SOMEBODY"sv, U"ANYONE"sv, U"ANYBODY"sv};
 
 /// True when token s is the "s" after a word and an apostrophe: "Emma's", "it's".
@@ -457,6 +460,8 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
         GrammarToken &s = t[i];
         const std::size_t x = i - 2;
         const std::size_t next = nextWord(t, i);
+        if (t[x].key == U"LET"sv) // "let's" is let us, which the phrase rules read: ให้เรา
+            return;
         if (!possessiveS(t, i)) {
             setReading(s, How::Exact, Label::Be, U"เป็น"sv);
             return;
@@ -467,6 +472,16 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
                 last = j;
             else if (last != kNone || !(isWord(t[j]) && t[j].label == Label::Adjective))
                 break;
+        }
+        // a word read first as an adjective, before "to" or "of", is the noun it can be: "the Republican's right to
+        // govern" => สิทธิ...ของรีพับลิกัน, not รีพับลิกันถูกต้อง
+        std::u32string noun;
+        if (const std::size_t after = next == kNone ? kNone : nextWord(t, next);
+            last == kNone && after != kNone && wordWith(t[next], How::Exact, Label::Adjective) &&
+            (t[after].key == U"TO"sv || t[after].key == U"OF"sv) && c.sense &&
+            c.sense(t[next].key, isNounLabel, noun)) {
+            setReading(t[next], How::Exact, Label::Noun, noun);
+            last = next;
         }
         if (last == kNone) {
             if (next != kNone) // "Emma's here", "John's a doctor"
@@ -610,7 +625,7 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
             (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition) ||
-             (isWord(t[p]) && among(kClauseOpeners, t[p].key)) ||
+             (isWord(t[p]) && (among(kClauseOpeners, t[p].key) || among(kQuestionOpeners, t[p].key))) ||
              // "do it that way."
              (t[p].how != How::Hold && !among(kThatOpeners, t[p].key) && endsClause(t, n))) &&
             c.sense && c.sense(w.key, isNounLabel, meaning)) {
@@ -1316,7 +1331,6 @@ std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s) {
     return last;
 }
 
-constexpr std::array kQuestionOpeners{U"AND"sv, U"BUT"sv, U"SO"sv, U"OR"sv};
 // A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its subject first, as Thai
 // asks: คุณสามารถ..., สงครามจะ...; a yes-or-no question ends with ไหม.
 void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -2109,6 +2123,12 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// Verbs of knowing, seeing and saying, after which "as" + subject tells where something is said: ดังที่.
+constexpr std::array kSayingVerbs{U"SEE"sv,      U"SAW"sv,     U"SEEN"sv,    U"KNOW"sv,    U"KNEW"sv,
+                                  U"SAY"sv,      U"SAID"sv,    U"MENTION"sv, U"NOTE"sv,    U"EXPLAIN"sv,
+                                  U"DESCRIBE"sv, U"SHOW"sv,    U"SHOWN"sv,   U"EXPECT"sv,  U"WISH"sv,
+                                  U"LEARN"sv,    U"LEARNED"sv, U"DISCUSS"sv, U"SUGGEST"sv, U"NOTICE"sv};
+
 // "like" after a verb compares what is done, เหมือน: "He was standing like a stone wall" => เขากำลังยืนเหมือนกำแพงหิน,
 // "Sweating like a pig" => การเหงื่อออกเหมือนหมู; so does "like" opening a sentence or after a comma before a noun
 // phrase ("Like winter snow, ..."). After a subject, a modal, do or not it is the verb: "I like it", "would like".
@@ -2116,6 +2136,22 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string like;
     eachAnchor(t, c, [&](std::size_t i) {
+        if (isWord(t[i]) && t[i].key == U"AS"sv) { // "as we will see", "as you know": ดังที่, not เป็น
+            const std::size_t s = nextWord(t, i);
+            if (s == kNone || !wordWith(t[s], How::Exact, Label::Pronoun) ||
+                !(among(kSubjects, t[s].key) || t[s].key == U"YOU"sv))
+                return;
+            for (std::size_t v = nextWord(t, s), words = 0; v != kNone && words < 3; v = nextWord(t, v), ++words) {
+                if (verbFormOf<kSayingVerbs>(t[v].key)) {
+                    if (!leftToPhraseRule(t, i, c))
+                        setReading(t[i], How::Exact, Label::Conjunction, U"ดังที่"sv);
+                    return;
+                }
+                if (!(isAdverbWord(t[v]) || among(kModals, t[v].key) || among(kHaveForms, t[v].key)))
+                    return;
+            }
+            return;
+        }
         if (!isWord(t[i]) || t[i].key != U"LIKE"sv || t[i].how != How::Exact || !isVerb(t[i].label))
             return;
         bool comma = false;
@@ -2224,6 +2260,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             rules |= ruleBit(GrammarRule::Perfect);
         else if (k == U"TO"sv)
             rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject) | ruleBit(GrammarRule::ModalVerb);
+        else if (k == U"AS"sv)
+            rules |= ruleBit(GrammarRule::LikeAs);
         else if (k == U"OR"sv)
             rules |= ruleBit(GrammarRule::SubjectVerb);
         else if (k == U"NO"sv)

@@ -165,6 +165,8 @@ public:
             entry("secret", "ความลับ", N),
             entry("chance", "โอกาส", N),
             entry("try", "พยายาม", VT),
+            entry("know", "รู้", VT),
+            entry("said", "กล่าว", VT),
             entry("press", "กด", VT),
         });
     }
@@ -664,6 +666,9 @@ TEST_F(Extended, LikeAfterAVerbCompares) {
                   {"it seems like the book", "มันดูเหมือนหนังสือ"},   // the verb says it already
                   {"I like the book", "ฉันชอบหนังสือ"},             // after a subject: the verb
                   {"like it, I came", "ชอบมัน, ฉันมา"},
+                  {"as you know, I came", "ดังที่คุณรู้, ฉันมา"}, // "as" + subject before a verb of knowing
+                  {"as I said, I came", "ดังที่ฉันกล่าว, ฉันมา"},
+                  {"as I came, he read", "เป็นฉันมา, เขาอ่าน"},
               });
 }
 
