@@ -468,7 +468,9 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         std::size_t last = kNone;
         for (std::size_t j = next; j != kNone; j = nextWord(t, j)) {
-            if (isNoun(t[j]))
+            // (a word the dictionary lacks is a name: "a file's atime" => atimeของแฟ้ม)
+            if (isNoun(t[j]) ||
+                (isWord(t[j]) && !t[j].quiet && (t[j].how == How::Unrendered || t[j].how == How::RawFallback)))
                 last = j;
             else if (last != kNone || !(isWord(t[j]) && t[j].label == Label::Adjective))
                 break;

@@ -166,6 +166,7 @@ public:
             entry("chance", "โอกาส", N),
             entry("try", "พยายาม", VT),
             entry("know", "รู้", VT),
+            entry("good", "ความดี", N),
             entry("said", "กล่าว", VT),
             entry("press", "กด", VT),
         });
@@ -372,8 +373,10 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"I read someone else's book.", "ฉันอ่านหนังสือของคนอื่น."},
                   {"it's the book", "มันเป็นหนังสือ"},
                   {"he's good", "เขาเป็นดี"},
-                  {"Emma's good", "เอ็มมาคือดี"}, // no noun after it: "is"
-                  {"Emma's", "เอ็มมาของเขา"},   // nothing after it: as before
+                  {"Emma's good", "เอ็มมาคือดี"},                      // no noun after it: "is"
+                  {"Emma's", "เอ็มมาของเขา"},                        // nothing after it: as before
+                  {"the man's zorg came", "zorg ของผู้ชายมา"},        // a word the dictionary lacks is a name
+                  {"the man's good to read", "ความดีของผู้ชายเพื่ออ่าน"}, // an adjective before "to": its noun
               });
 }
 
