@@ -433,6 +433,27 @@ std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u3
 // pronoun such as "it" the piece is "is"; so it is before anything that is not a noun phrase.
 bool mayBeNoun(std::span<GrammarToken> t, std::size_t v, const GrammarContext &c);
 
+/// True when the noun phrase that ends at token p opens the sentence or follows be or "of": "to" + verb after it
+/// says what is to be done with it ("The file to read is", "the name of the file to use", "This is the command to
+/// run"), not the purpose a verb's object serves ("Use this option to stop").
+bool nounToBeActedOn(std::span<GrammarToken> t, std::size_t p, const GrammarContext &c) {
+    std::size_t start = p;
+    for (std::size_t k = previousWord(t, p), words = 0;
+         k != kNone && words < kMostWordsBetween &&
+         (t[k].kind == Kind::Piece || isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective) ||
+          among(kDeterminers, t[k].key));
+         k = previousWord(t, k), ++words)
+        start = k;
+    bool comma = false;
+    const std::size_t w = previousWord(t, start, &comma);
+    if (comma)
+        return false;
+    if (w == kNone)
+        return firstOfSentence(start, c);
+    return (isWord(t[w]) && (t[w].label == Label::Be || among(kBeForms, t[w].key))) ||
+           (t[w].key == U"OF"sv && isWord(t[w]));
+}
+
 // Nouns whose "to" + verb says what they are for, ที่จะ (ในการ after way), not the purpose เพื่อ.
 constexpr std::array kToNouns{U"WAY"sv,        U"WAYS"sv,        U"PLAN"sv,      U"PLANS"sv,       U"RIGHT"sv,
                               U"RIGHTS"sv,     U"CHANCE"sv,      U"CHANCES"sv,   U"OPPORTUNITY"sv, U"ABILITY"sv,
@@ -1205,7 +1226,8 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         } else if (t[p].key == U"NOT"sv && isWord(t[p]) && pp != kNone && isVerbWord(t[pp])) {
             if (!leftToPhraseRule(t, i, c)) // "Try not to worry" => พยายามไม่กังวล
                 t[i].kind = Kind::Dropped;
-        } else if ((isNoun(t[p]) || among(kIndefinites, t[p].key)) && among(kToNouns, t[p].key)) {
+        } else if ((isNoun(t[p]) || among(kIndefinites, t[p].key)) &&
+                   (among(kToNouns, t[p].key) || nounToBeActedOn(t, p, c))) {
             // what the noun is for: "the courage to try" => ความกล้าหาญที่จะลอง, "a way to win" => ทางในการชนะ
             if (!leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Preposition,

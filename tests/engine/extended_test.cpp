@@ -376,7 +376,7 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"Emma's good", "เอ็มมาคือดี"},                      // no noun after it: "is"
                   {"Emma's", "เอ็มมาของเขา"},                        // nothing after it: as before
                   {"the man's zorg came", "zorg ของผู้ชายมา"},        // a word the dictionary lacks is a name
-                  {"the man's good to read", "ความดีของผู้ชายเพื่ออ่าน"}, // an adjective before "to": its noun
+                  {"the man's good to read", "ความดีของผู้ชายที่จะอ่าน"}, // an adjective before "to": its noun
               });
 }
 
@@ -437,6 +437,9 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"he had no way to go", "เขามีไม่ทางในการไป"},
                   {"he had the book to read", "เขามีหนังสือเพื่ออ่าน"}, // another noun: the purpose
                   {"the old man used to be good", "ผู้ชายแก่เคยเป็นดี"},
+                  {"the book to read is old", "หนังสือที่จะอ่านคือแก่"}, // to be done with it: opening the sentence,
+                  {"it is the book to read", "มันเป็นหนังสือที่จะอ่าน"}, // after be
+                  {"I want the table of the book to read", "ฉันต้องการโต๊ะของหนังสือที่จะอ่าน"}, // or after "of"
               });
 }
 
