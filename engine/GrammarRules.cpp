@@ -24,6 +24,7 @@ constexpr std::size_t kNone = SIZE_MAX;
 constexpr std::array kIsSubjects{U"IT"sv,    U"THAT"sv, U"HE"sv,  U"SHE"sv,  U"WHAT"sv, U"WHO"sv,  U"WHERE"sv,
                                  U"THERE"sv, U"HERE"sv, U"HOW"sv, U"WHEN"sv, U"WHY"sv,  U"THIS"sv, U"LET"sv};
 // Words that start a relative clause after a noun.
+constexpr std::array kSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv};
 constexpr std::array kRelatives{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"THAT"sv};
 // Words that are question words when they open a question, and conjunctions elsewhere.
 constexpr std::array kQuestionWords{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"WHEN"sv, U"WHERE"sv};
@@ -604,6 +605,16 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
             return;
         }
+        // after a subject a word read first as a noun is the verb whose object "that" opens: "I doubt that" => ว่า
+        if (w.key == U"THAT"sv && p != kNone && !comma && wordWith(t[p], How::Exact, Label::Noun)) {
+            const std::size_t s = previousWord(t, p);
+            if (s != kNone && wordWith(t[s], How::Exact, Label::Pronoun) &&
+                (among(kSubjects, t[s].key) || t[s].key == U"YOU"sv) && nounAsVerb(t[p], c)) {
+                if (!leftAsItIs())
+                    setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+                return;
+            }
+        }
         if (among(kRelatives, w.key) && p != kNone &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)) ||
              (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
@@ -1091,6 +1102,10 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             if (v != kNone && t[v].key == U"GOING"sv && isWord(t[v]) && t[v].meaning.starts_with(U"กำลัง"sv)) {
                 setReading(t[v], How::Exact, Label::Adverb, U"จะ"sv); // "is going to be late" => จะสาย
                 t[p].kind = Kind::Dropped;
+            } else if (v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
+                       (among(kHaveForms, t[v].key) || t[v].key == U"GOT"sv)) {
+                setReading(t[v], How::Exact, t[v].label, U"ต้อง"sv); // "has to be careful" => ต้องระมัดระวัง
+                t[p].kind = Kind::Dropped;
             } else if (v != kNone && isVerbWord(t[v]) && !leftToPhraseRule(t, p, c)) {
                 t[p].kind = Kind::Dropped;
             } else {
@@ -1201,8 +1216,10 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         if (isWord(t[p]) && !t[p].quiet &&
-            (among(kHaveForms, t[p].key) || t[p].key == U"HAVING"sv || verbFormOf<kNeedVerb>(t[p].key))) {
-            setReading(t[p], How::Exact, t[p].label, t[p].key[0] == U'H' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
+            (among(kHaveForms, t[p].key) || t[p].key == U"HAVING"sv || t[p].key == U"GOT"sv ||
+             verbFormOf<kNeedVerb>(t[p].key))) { // ("he's got to go" => เขาต้องไป)
+            setReading(t[p], How::Exact, t[p].label,
+                       t[p].key[0] == U'H' || t[p].key[0] == U'G' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
             t[i].kind = Kind::Dropped;
             return;
         }
@@ -1223,8 +1240,9 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(t[p], How::Exact, Label::Other, U"คือ"sv);
                 setReading(t[i], How::Exact, Label::Preposition, U"การ"sv);
             }
-        } else if (t[p].key == U"NOT"sv && isWord(t[p]) && pp != kNone && isVerbWord(t[pp])) {
-            if (!leftToPhraseRule(t, i, c)) // "Try not to worry" => พยายามไม่กังวล
+        } else if (t[p].key == U"NOT"sv && isWord(t[p]) && pp != kNone &&
+                   (isVerbWord(t[pp]) || wordWith(t[pp], How::Exact, Label::Adjective))) {
+            if (!leftToPhraseRule(t, i, c)) // "Try not to worry" => พยายามไม่กังวล, "careful not to" => ระวังไม่
                 t[i].kind = Kind::Dropped;
         } else if ((isNoun(t[p]) || among(kIndefinites, t[p].key)) &&
                    (among(kToNouns, t[p].key) || nounToBeActedOn(t, p, c))) {
@@ -1606,7 +1624,6 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
 }
 
 // Subjects that are never objects, and two that are subjects only where a clause starts ("give it time").
-constexpr std::array kSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv};
 constexpr std::array kSubjectsAtClauseStart{U"YOU"sv, U"IT"sv};
 constexpr std::array kThirdPerson{U"HE"sv, U"SHE"sv, U"IT"sv};
 

@@ -166,6 +166,7 @@ public:
             entry("chance", "โอกาส", N),
             entry("try", "พยายาม", VT),
             entry("know", "รู้", VT),
+            entry("got", "ได้", VT),
             entry("good", "ความดี", N),
             entry("said", "กล่าว", VT),
             entry("press", "กด", VT),
@@ -282,6 +283,9 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"I read what does he read", "ฉันอ่านทำเขาอ่านอะไร"}, // not before do: a question
                   {"I read what the man read.", "ฉันอ่านสิ่งที่ผู้ชายอ่าน."},
                   {"the man whose book came", "ผู้ชายที่หนังสือมา"},
+                  {"I eye that he came", "ฉันมองว่าเขามา"}, // after a subject a noun-first word is the verb
+                  {"and that book came", "และหนังสือนั้นมา"},
+                  {"and who is he?", "และเขาคือใคร?"}, // after the "and" that opens a question
               });
 }
 
@@ -440,6 +444,8 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"the book to read is old", "หนังสือที่จะอ่านคือแก่"}, // to be done with it: opening the sentence,
                   {"it is the book to read", "มันเป็นหนังสือที่จะอ่าน"}, // after be
                   {"I want the table of the book to read", "ฉันต้องการโต๊ะของหนังสือที่จะอ่าน"}, // or after "of"
+                  {"he's got to go", "เขาต้องไป"},
+                  {"it is good not to go", "มันดีไม่ไป"}, // "not to" after an adjective
               });
 }
 
