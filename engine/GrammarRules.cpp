@@ -24,6 +24,7 @@ constexpr std::size_t kNone = SIZE_MAX;
 constexpr std::array kIsSubjects{U"IT"sv,    U"THAT"sv, U"HE"sv,  U"SHE"sv,  U"WHAT"sv, U"WHO"sv,  U"WHERE"sv,
                                  U"THERE"sv, U"HERE"sv, U"HOW"sv, U"WHEN"sv, U"WHY"sv,  U"THIS"sv, U"LET"sv};
 // Words that start a relative clause after a noun.
+constexpr std::array kOwners{U"MY"sv, U"YOUR"sv, U"HIS"sv, U"HER"sv, U"ITS"sv, U"OUR"sv, U"THEIR"sv};
 constexpr std::array kSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv};
 constexpr std::array kRelatives{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"THAT"sv};
 // Words that are question words when they open a question, and conjunctions elsewhere.
@@ -1119,6 +1120,17 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!wordWith(t[i], How::Exact, Label::Be))
             return;
         const std::size_t p = previousWord(t, i);
+        // after a comma, an adverb or "had", before an article or a possessive, be says what something is, เป็น,
+        // not the grammar mode's อยู่: "Sir Walter, who united these gifts, was the object" => ...เป็นวัตถุ...
+        bool comma = false;
+        if (const std::size_t n = nextWord(t, i), q = previousWord(t, i, &comma);
+            n != kNone && q != kNone && among(kBeForms, t[i].key) && (isArticle(t[n]) || among(kOwners, t[n].key)) &&
+            (comma || isAdverbWord(t[q]) || t[i].key == U"BEEN"sv) && !startsPhraseRule(U"อยู่"sv, ownThai(t[n])) &&
+            (comma || (t[q].key != U"THERE"sv && t[q].key != U"HERE"sv &&
+                       !startsPhraseRule(ownThai(t[q]), U"อยู่"sv)))) { // ("there is": ที่นั่นอยู่ is มี)
+            setReading(t[i], How::Exact, Label::Other, U"เป็น"sv);
+            return;
+        }
         if (p == kNone)
             return;
         if (opensRelative(t[p])) {

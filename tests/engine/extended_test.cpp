@@ -409,6 +409,9 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the books are the tables.", "หนังสือคือโต๊ะ."}, // before what it is: not อยู่ after a plural
                   {"the books are on the table.", "หนังสืออยู่บนโต๊ะ."},
                   {"old is something.", "แก่คือบางสิ่ง."},
+                  {"the man, he came, was the man.", "ผู้ชาย, เขามา, เป็นผู้ชาย."}, // after a comma: เป็น
+                  {"the man had been the book.", "ผู้ชายเป็นหนังสือ."},
+                  {"there is the book.", "ที่นั่นอยู่หนังสือ."}, // (a phrase rule reads ที่นั่นอยู่)
               });
 }
 
