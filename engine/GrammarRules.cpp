@@ -508,6 +508,15 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[next], How::Exact, Label::Noun, noun);
             last = next;
         }
+        // so is a word read first as a verb before a modal, be or the clause's end: "a man's grasp should" => การจับ
+        if (const std::size_t after = next == kNone ? kNone : nextWord(t, next);
+            last == kNone && next != kNone && t[next].how == How::Exact && isVerbWord(t[next]) &&
+            (after == kNone ? endsClause(t, next)
+                            : isWord(t[after]) && (among(kModals, t[after].key) || t[after].label == Label::Be)) &&
+            c.sense && c.sense(t[next].key, isNounLabel, noun)) {
+            setReading(t[next], How::Exact, Label::Noun, noun);
+            last = next;
+        }
         if (last == kNone) {
             if (next != kNone) // "Emma's here", "John's a doctor"
                 setReading(s, How::Exact, Label::Be, U"เป็น"sv);
@@ -606,6 +615,12 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
             return;
         }
+        // "like that" compares with it: นั่น, not ว่า ("It isn't like that at all" => มันไม่เหมือนนั่นเลย)
+        if (const std::size_t n = nextWord(t, i);
+            w.key == U"THAT"sv && p != kNone && !comma && t[p].key == U"LIKE"sv && (n == kNone || !isNoun(t[n]))) {
+            setReading(w, How::Exact, Label::Pronoun, U"นั่น"sv);
+            return;
+        }
         // after a subject a word read first as a noun is the verb whose object "that" opens: "I doubt that" => ว่า
         if (w.key == U"THAT"sv && p != kNone && !comma && wordWith(t[p], How::Exact, Label::Noun)) {
             const std::size_t s = previousWord(t, p);
@@ -664,7 +679,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
              // "do it that way."
              (t[p].how != How::Hold && !among(kThatOpeners, t[p].key) && endsClause(t, n))) &&
             c.sense && c.sense(w.key, isNounLabel, meaning)) {
-            if (!leftAsItIs()) // "that switch": held after its noun, สวิตช์นั้น
+            // (not left to "in that" = ตรงที่ before a noun: "in that passage" => ในทางเดินนั้น)
+            if ((p != kNone && wordWith(t[p], How::Exact, Label::Preposition) && !among(kThatOpeners, t[p].key)) ||
+                !leftAsItIs()) // "that switch": held after its noun, สวิตช์นั้น
                 setReading(w, How::Exact, Label::Noun, meaning);
             return;
         }
@@ -2214,16 +2231,33 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool nounPhrase = t[n].kind == Kind::Piece || among(kDeterminers, t[n].key) || isNoun(t[n]) ||
                                 (isWord(t[n]) && t[n].label == Label::Adjective);
         bool compares = false;
-        if (p == kNone || comma)
+        if (p == kNone || comma) {
             compares = nounPhrase && (p == kNone ? firstOfSentence(i, c) : true);
-        else if (isVerbWord(t[p]) && !among(kAuxiliaries, t[p].key) && !among(kDoNegatives, t[p].key))
+        } else if (isVerbWord(t[p]) && !among(kAuxiliaries, t[p].key) && !among(kDoNegatives, t[p].key)) {
             compares = true;
+        } else if (wordWith(t[p], How::Exact, Label::Pronoun) &&
+                   (t[p].key == U"IT"sv || among(kOnlyObjects, t[p].key))) {
+            compares = true; // "do it like that": a verb's object, or "it", which would take "likes"
+        } else if (wordWith(t[p], How::Exact, Label::Noun) && !t[p].key.ends_with(U"S"sv)) {
+            // after a singular noun with its article: a subject there would take "likes" ("a creature like us")
+            const std::size_t a = previousWord(t, p);
+            compares = a != kNone && (isArticle(t[a]) || among(kOwners, t[a].key) || among(kDeterminers, t[a].key));
+        }
         // (a built-in phrase rule reads some verbs with it: "looks like" => ดูเหมือน)
         if (!compares || leftToPhraseRule(t, i, c) ||
             (p != kNone && !comma && joinsPhraseRule(ownThai(t[p]), t[i].meaning)))
             return;
         if (p != kNone && !comma && ownThai(t[p]).ends_with(U"เหมือน"sv)) { // "seems like" => ดูเหมือน
             t[i].kind = Kind::Dropped;
+            return;
+        }
+        const std::size_t after = nextWord(t, n);
+        if ((t[n].key == U"THAT"sv || t[n].key == U"THIS"sv) && // "like that" => แบบนั้น, not "like that man"
+            (after == kNone ||
+             !(isNoun(t[after]) || t[after].kind == Kind::Piece ||
+               isWord(t[after]) && (t[after].label == Label::Adjective || t[after].label == Label::Pronoun)))) {
+            setReading(t[i], How::Exact, Label::Preposition, t[n].key == U"THAT"sv ? U"แบบนั้น"sv : U"แบบนี้"sv);
+            t[n].kind = Kind::Dropped;
             return;
         }
         if (c.sense && c.sense(t[i].key, isPrepositionLabel, like))

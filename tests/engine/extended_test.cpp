@@ -377,10 +377,11 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"I read someone else's book.", "ฉันอ่านหนังสือของคนอื่น."},
                   {"it's the book", "มันเป็นหนังสือ"},
                   {"he's good", "เขาเป็นดี"},
-                  {"Emma's good", "เอ็มมาคือดี"},                      // no noun after it: "is"
-                  {"Emma's", "เอ็มมาของเขา"},                        // nothing after it: as before
-                  {"the man's zorg came", "zorg ของผู้ชายมา"},        // a word the dictionary lacks is a name
-                  {"the man's good to read", "ความดีของผู้ชายที่จะอ่าน"}, // an adjective before "to": its noun
+                  {"Emma's good", "เอ็มมาคือดี"},                        // no noun after it: "is"
+                  {"Emma's", "เอ็มมาของเขา"},                          // nothing after it: as before
+                  {"the man's zorg came", "zorg ของผู้ชายมา"},          // a word the dictionary lacks is a name
+                  {"the man's good to read", "ความดีของผู้ชายที่จะอ่าน"},   // an adjective before "to": its noun
+                  {"the man's eye can work", "ตาของผู้ชายสามารถทำงาน"}, // a verb-first word before a modal
               });
 }
 
@@ -684,6 +685,8 @@ TEST_F(Extended, LikeAfterAVerbCompares) {
                   {"as you know, I came", "ดังที่คุณรู้, ฉันมา"}, // "as" + subject before a verb of knowing
                   {"as I said, I came", "ดังที่ฉันกล่าว, ฉันมา"},
                   {"as I came, he read", "เป็นฉันมา, เขาอ่าน"},
+                  {"the man like you came", "ผู้ชายเหมือนคุณมา"}, // after a singular noun: a subject takes "likes"
+                  {"I read it like that.", "ฉันอ่านมันแบบนั้น."},
               });
 }
 
