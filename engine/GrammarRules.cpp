@@ -66,7 +66,7 @@ constexpr std::array kMovingVerbs{U"MOVE"sv,    U"COPY"sv,    U"SEND"sv,     U"S
                                   U"WRITTEN"sv, U"RENAME"sv,  U"TRANSFER"sv, U"UPLOAD"sv,  U"REDIRECT"sv, U"FORWARD"sv,
                                   U"BRING"sv,   U"BROUGHT"sv, U"CARRY"sv,    U"RESTORE"sv, U"SAVE"sv,     U"EXPORT"sv,
                                   U"SWITCH"sv,  U"MIGRATE"sv, U"PUSH"sv,     U"REPORT"sv,  U"UPGRADE"sv,  U"DOWNLOAD"sv,
-                                  U"RETURN"sv,  U"POINT"sv};
+                                  U"RETURN"sv,  U"POINT"sv,   U"TAKE"sv,     U"TOOK"sv};
 // Going and coming, whose Thai says the way already: "They went to the school" => พวกเขาไปที่โรงเรียน; and verbs of
 // moving oneself, which need ไปที่: "He walked to the station" => เขาเดินไปที่สถานี.
 constexpr std::array kGoingVerbs{U"GO"sv, U"WENT"sv, U"GONE"sv, U"COME"sv, U"CAME"sv};
@@ -380,11 +380,34 @@ bool startsPhraseRule(std::u32string_view thai, std::u32string_view after) {
     });
 }
 
+/// The grammar-mode Thai of up to three words before token i and two after it, as the phrase rules will see them.
+void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before, std::u32string &after);
+
 /// True when a phrase rule of Idiom.pal reads token i's grammar-mode Thai (เพื่อ for "to", ซึ่งว่า for "that") with
 /// the words around it ("have the right to" => มีถูกต้องเพื่อ => มีสิทธิที่จะ): the token is then left as it is.
 bool leftToPhraseRule(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
     if (!c.phraseHolds)
         return false;
+    thread_local std::u32string before, after; // their room is kept from call to call
+    thaiAround(t, i, before, after);
+    return c.phraseHolds(before, t[i].meaning, after);
+}
+
+/// True when a built-in phrase rule reads token i's grammar-mode Thai with the words around it.
+bool readByBuiltInRule(std::span<GrammarToken> t, std::size_t i) {
+    thread_local std::u32string before, after;
+    thaiAround(t, i, before, after);
+    const std::u32string_view m = t[i].meaning;
+    for (const ThaiIdiomRule &r : ThaiIdiomTable())
+        for (std::size_t at = r.search.find(m); !m.empty() && at != std::u32string_view::npos;
+             at = r.search.find(m, at + 1))
+            if (std::u32string_view(before).ends_with(r.search.substr(0, at)) &&
+                std::u32string_view(after).starts_with(r.search.substr(at + m.size())))
+                return true;
+    return false;
+}
+
+void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before, std::u32string &after) {
     // What the grammar mode writes for a token: "the" and "an" nothing, "a" the marker the phrase rules fold.
     auto written = [](const GrammarToken &w) -> std::u32string_view {
         if (w.kind == Kind::Piece && (w.key == U"THE"sv || w.key == U"AN"sv))
@@ -395,7 +418,6 @@ bool leftToPhraseRule(std::span<GrammarToken> t, std::size_t i, const GrammarCon
     std::size_t count = 0;
     for (std::size_t j = previousWord(t, i); j != kNone && count < previous.size(); j = previousWord(t, j))
         previous[count++] = written(t[j]);
-    thread_local std::u32string before, after; // their room is kept from call to call
     before.clear();
     after.clear();
     while (count > 0)
@@ -414,7 +436,6 @@ bool leftToPhraseRule(std::span<GrammarToken> t, std::size_t i, const GrammarCon
         ++words;
     }
     after += held;
-    return c.phraseHolds(before, t[i].meaning, after);
 }
 
 /// The Thai for a word put before token n: `thai`, or `otherwise` when a phrase rule would read `thai` together with
@@ -1784,8 +1805,15 @@ std::size_t countsBeforeTimeUnit(std::span<GrammarToken> t, std::size_t i) {
 void duration(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (isWord(t[i]) && among(kTakeForms, t[i].key)) {
-            if (countsBeforeTimeUnit(t, i) != kNone)
+            if (countsBeforeTimeUnit(t, i) != kNone) {
                 setReading(t[i], How::Exact, Label::TransitiveVerb, U"ใช้เวลา"sv);
+            } else if (const std::size_t at = t[i].meaning.find(U"หยิบ"sv);
+                       at != std::u32string_view::npos && !leftToPhraseRule(t, i, c) && !readByBuiltInRule(t, i)) {
+                // elsewhere take is เอา, what Thai says of taking in general ("take the devil to court", "take
+                // your thoughts seriously"), not หยิบ, picking up; the phrase rules that read หยิบ keep it
+                std::u32string taken(t[i].meaning);
+                t[i].setMeaning(taken.replace(at, 4, U"เอา"sv));
+            }
             return;
         }
         // a count before the unit: "for hours" alone may be "for hours of work"

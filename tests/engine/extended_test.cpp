@@ -613,7 +613,7 @@ TEST_F(Extended, ForBeforeALengthOfTimeIsDuration) {
                   {"I read for hours.", "ฉันอ่านสำหรับชั่วโมง."}, // no length given
                   {"I read for the man.", "ฉันอ่านสำหรับผู้ชาย."},
                   {"it takes 2 hours.", "มันใช้เวลา2 ชั่วโมง."}, // take before a length of time
-                  {"it takes the book.", "มันหยิบหนังสือ."},
+                  {"it takes the book.", "มันเอาหนังสือ."},     // elsewhere take is เอา, not หยิบ
               });
 }
 
