@@ -85,6 +85,11 @@ constexpr std::array kAskingVerbs{U"ASK"sv,      U"TELL"sv,   U"TOLD"sv,     U"T
                                   U"PERMIT"sv,   U"FORCE"sv,  U"CAUSE"sv,    U"ENCOURAGE"sv, U"REQUIRE"sv, U"EXPECT"sv,
                                   U"ENABLE"sv,   U"INVITE"sv, U"ADVISE"sv,   U"REMIND"sv,    U"URGE"sv,    U"ORDER"sv,
                                   U"PERSUADE"sv, U"WANT"sv,   U"INSTRUCT"sv, U"COMMAND"sv,   U"HELP"sv};
+// Verbs besides those of asking whose object does (or is there for) what follows "to": "I need you to go" =>
+// ฉันต้องการคุณให้ไป.
+constexpr std::array kWantingVerbs{U"GET"sv,  U"GOT"sv,    U"NEED"sv, U"NEEDS"sv,  U"LIKE"sv,   U"WANTS"sv,
+                                   U"WARN"sv, U"WARNED"sv, U"BEG"sv,  U"BEGGED"sv, U"WANTED"sv, U"ASKED"sv,
+                                   U"HAVE"sv, U"HAS"sv,    U"HAD"sv}; // "I have work to do" => ฉันมีงานให้ทำ
 // Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
 // right after them is theirs, not the verb's before them.
 constexpr std::array kWordsWithOwnTo{
@@ -1307,7 +1312,8 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (!leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Preposition, U"ที่จะ"sv);
         } else if (((isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun)) && pp != kNone &&
-                    isVerbWord(t[pp])) ||             // บอกฉันให้อยู่
+                    isVerbWord(t[pp]) && // บอกฉันให้อยู่; "use it to count" is the purpose, เพื่อ
+                    (verbFormOf<kAskingVerbs>(t[pp].key) || among(kWantingVerbs, t[pp].key))) ||
                    (isNoun(t[p]) && askedBy(t, p))) { // "teach your children to like" => ...ให้ชอบ
             if (!leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
