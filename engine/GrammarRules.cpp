@@ -711,6 +711,15 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Noun, meaning);
             return;
         }
+        // "That happened", "If that fails": the subject before its verb, นั่น
+        if (w.key == U"THAT"sv && n != kNone &&
+            (p == kNone ? firstOfSentence(i, c) : among(kClauseOpeners, t[p].key)) && !comma && isVerbWord(t[n]) &&
+            (t[n].how == How::Write ? t[n].family == SuffixFamily::ED || t[n].family == SuffixFamily::S
+                                    : t[n].key.ends_with(U"ED"sv)) &&
+            c.sense && c.sense(w.key, isPronounLabel, meaning)) {
+            setReading(w, How::Exact, Label::Pronoun, meaning); // (no relative there for a phrase rule to read)
+            return;
+        }
         if (w.key == U"THAT"sv && n != kNone && wordWith(t[n], How::Exact, Label::Be) && c.sense &&
             c.sense(w.key, isPronounLabel, meaning)) { // "That is", "that's": นั่น
             if (!leftAsItIs())
@@ -1295,7 +1304,7 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(t[p], How::Exact, Label::Other, U"คือ"sv);
                 setReading(t[i], How::Exact, Label::Preposition, U"การ"sv);
             }
-        } else if (t[p].key == U"NOT"sv && isWord(t[p]) && pp != kNone &&
+        } else if ((t[p].key == U"NOT"sv || t[p].key == U"NEVER"sv) && isWord(t[p]) && pp != kNone &&
                    (isVerbWord(t[pp]) || wordWith(t[pp], How::Exact, Label::Adjective))) {
             if (!leftToPhraseRule(t, i, c)) // "Try not to worry" => พยายามไม่กังวล, "careful not to" => ระวังไม่
                 t[i].kind = Kind::Dropped;

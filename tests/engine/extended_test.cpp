@@ -285,7 +285,8 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the man whose book came", "ผู้ชายที่หนังสือมา"},
                   {"I eye that he came", "ฉันมองว่าเขามา"}, // after a subject a noun-first word is the verb
                   {"and that book came", "และหนังสือนั้นมา"},
-                  {"and who is he?", "และเขาคือใคร?"}, // after the "and" that opens a question
+                  {"and who is he?", "และเขาคือใคร?"},            // after the "and" that opens a question
+                  {"if that opened, he came", "ถ้านั่นเปิด, เขามา"}, // the subject of a verb after if: นั่น
               });
 }
 
