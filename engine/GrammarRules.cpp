@@ -641,6 +641,12 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
             return;
         }
+        if (w.key == U"THAT"sv && p != kNone && !comma && t[p].key == U"NOW"sv && isWord(t[p]) &&
+            previousWord(t, p) == kNone && // (opening the clause: "I know now that" says ว่า, "Now that's" นั่น)
+            !(i + 1 < t.size() && t[i + 1].kind == Kind::Separator && !isBlank(t[i + 1]))) {
+            setReading(w, How::Exact, Label::Conjunction, U"ที่"sv); // "Now that you know" => ตอนนี้ที่คุณรู้
+            return;
+        }
         // "like that" compares with it: นั่น, not ว่า ("It isn't like that at all" => มันไม่เหมือนนั่นเลย)
         if (const std::size_t n = nextWord(t, i);
             w.key == U"THAT"sv && p != kNone && !comma && t[p].key == U"LIKE"sv && (n == kNone || !isNoun(t[n]))) {
@@ -1015,6 +1021,23 @@ bool afterClauseAndComma(std::span<GrammarToken> t, std::size_t i) {
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
     eachAnchor(t, c, [&](std::size_t i) {
+        // "using" after the words it serves tells how: "sorting the data using Python" => ...โดยใช้ไพทอน
+        if (isWord(t[i]) && t[i].key == U"USING"sv && t[i].how == How::Exact && isVerb(t[i].label)) {
+            // (after a verb, or a noun or pronoun that a verb takes: "the files using it are" is a relative clause)
+            const std::size_t p = previousWord(t, i), be = stepOver(t, i, false, isAdverbWord), n = nextWord(t, i);
+            std::size_t v = p; // back over the noun phrase before it to the verb that takes it
+            for (std::size_t words = 0; v != kNone && words < kMostObjectWords && !isVerbWord(t[v]) &&
+                                        (t[v].kind == Kind::Piece || isNoun(t[v]) || t[v].label == Label::Pronoun ||
+                                         wordWith(t[v], How::Exact, Label::Adjective));
+                 ++words)
+                v = previousWord(t, v);
+            if (p != kNone && v != kNone && isVerbWord(t[v]) &&
+                !(be != kNone && wordWith(t[be], How::Exact, Label::Be)) && !verbFormOf<kAspectVerbs>(t[p].key) &&
+                (opensObject(t, n) || (n != kNone && isNoun(t[n])))) {
+                setReading(t[i], How::Exact, Label::TransitiveVerb, U"โดยใช้"sv);
+                return;
+            }
+        }
         bool plain = false; // after be or a preposition only: "Depending on" opens no noun of action
         if (!ingVerb(t[i], c, verb)) {
             // an -ing entry of its own read otherwise ("pressing" เร่งด่วน) opening a sentence before what it takes:

@@ -167,6 +167,7 @@ public:
             entry("try", "พยายาม", VT),
             entry("know", "รู้", VT),
             entry("got", "ได้", VT),
+            entry("now", "ตอนนี้", ADV),
             entry("good", "ความดี", N),
             entry("said", "กล่าว", VT),
             entry("press", "กด", VT),
@@ -244,6 +245,8 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"he read the book, pressing the table", "เขาอ่านหนังสือ, โดยกดโต๊ะ"},
                   {"he came, making and reading", "เขามา, การทำและกำลังอ่าน"},        // not before "and"
                   {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"}, // the main clause's subject
+                  {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"},        // "using" after what a verb takes
+                  {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},                  // not after a subject
               });
 }
 
@@ -287,6 +290,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"and that book came", "และหนังสือนั้นมา"},
                   {"and who is he?", "และเขาคือใคร?"},            // after the "and" that opens a question
                   {"if that opened, he came", "ถ้านั่นเปิด, เขามา"}, // the subject of a verb after if: นั่น
+                  {"now that he came, I read", "ตอนนี้ที่เขามา, ฉันอ่าน"},
               });
 }
 
