@@ -1984,6 +1984,22 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
+        // "a number of" and "a lot of" before a noun count it: หลาย in front, มากมาย behind ("a number of ways" =>
+        // หลายทาง, "a lot of people" => ผู้คนมากมาย), not the phrase rules' มากนักทาง
+        if (const std::size_t m = nextWord(t, i), o = m == kNone ? kNone : nextWord(t, m),
+            n = o == kNone ? kNone : nextWord(t, o);
+            t[i].key == U"A"sv && n != kNone && isWord(t[m]) && (t[m].key == U"NUMBER"sv || t[m].key == U"LOT"sv) &&
+            t[o].key == U"OF"sv && isWord(t[o]) && isNoun(t[n])) {
+            t[i].kind = Kind::Dropped;
+            t[o].kind = Kind::Dropped;
+            if (t[m].key == U"LOT"sv) { // after its noun: "a lot of people" => ผู้คนมากมาย
+                t[m].kind = Kind::Dropped;
+                t[n].tail += U"มากมาย"sv;
+            } else {
+                setReading(t[m], How::Exact, Label::Other, U"หลาย"sv);
+            }
+            return;
+        }
         bool adjective = false;
         const std::size_t n = stepOver(t, i, true, [&](const GrammarToken &w) {
             if (w.key == U"ONE"sv)

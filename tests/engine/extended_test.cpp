@@ -168,6 +168,8 @@ public:
             entry("know", "รู้", VT),
             entry("got", "ได้", VT),
             entry("now", "ตอนนี้", ADV),
+            entry("number", "ตัวเลข", N),
+            entry("lot", "มาก", N),
             entry("good", "ความดี", N),
             entry("said", "กล่าว", VT),
             entry("press", "กด", VT),
@@ -657,6 +659,9 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the old one.", "ฉันอ่านอันแก่."},     // one after adjectives: a thing
                   {"I read each other the book.", "ฉันอ่านกันและกันหนังสือ."}, // each other: one word, in place
                   {"I read the old one book.", "ฉันอ่านหนังสือหนึ่งแก่."},
+                  {"I read a number of books.", "ฉันอ่านหลายหนังสือ."}, // a number of, a lot of: counting the noun
+                  {"I read a lot of books.", "ฉันอ่านหนังสือมากมาย."},
+                  {"I read a number of old books.", "ฉันอ่านอะ.-ตัวเลขของหนังสือแก่."},
               });
 }
 
