@@ -1649,6 +1649,10 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             last = beforePreposition;
         if (last == kNone || !isWord(t[last]))
             return;
+        // not between words a phrase rule reads together: "always take precedence over" => เสมอมีความสำคัญเหนือกว่า
+        if (const std::size_t after = nextWord(t, last);
+            after != kNone && isWord(t[after]) && startsPhraseRule(ownThai(t[last]), ownThai(t[after])))
+            return;
         t[last].tail += t[i].meaning;
         t[i].kind = Kind::Dropped;
     });

@@ -562,7 +562,9 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
                   {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
                   {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
                   {"he also read the book.", "เขาอ่านหนังสือด้วย."},
-                  {"he always reads the book.", "เขาอ่านหนังสือเสมอ."},    // after a pronoun an -s word is a verb
+                  {"he always reads the book.", "เขาอ่านหนังสือเสมอ."}, // after a pronoun an -s word is a verb
+                  {"he clearly follows by the old man by the old table by the book.",
+                   "เขาอย่างชัดเจนติดตามโดยผู้ชายแก่โดยโต๊ะแก่โดยหนังสือ."}, // not into ติดตามโดย, a phrase
                   {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
                   {"he clearly read the book by the old table by the old man's book.",
                    "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
