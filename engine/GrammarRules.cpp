@@ -1844,13 +1844,23 @@ std::size_t countsBeforeTimeUnit(std::span<GrammarToken> t, std::size_t i) {
     return kNone;
 }
 
+/// True when a unit of time follows take within its next few words ("take a long time"): the phrase rules read it.
+bool takesTime(std::span<GrammarToken> t, std::size_t i) {
+    for (std::size_t j = nextWord(t, i), words = 0; j != kNone && words < kMostWordsBetween;
+         j = nextWord(t, j), ++words)
+        if (t[j].key == U"TIME"sv || among(kTimeUnits, t[j].key))
+            return true;
+    return false;
+}
+
 void duration(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (isWord(t[i]) && among(kTakeForms, t[i].key)) {
             if (countsBeforeTimeUnit(t, i) != kNone) {
                 setReading(t[i], How::Exact, Label::TransitiveVerb, U"ใช้เวลา"sv);
             } else if (const std::size_t at = t[i].meaning.find(U"หยิบ"sv);
-                       at != std::u32string_view::npos && !leftToPhraseRule(t, i, c) && !readByBuiltInRule(t, i)) {
+                       at != std::u32string_view::npos && !takesTime(t, i) && !leftToPhraseRule(t, i, c) &&
+                       !readByBuiltInRule(t, i)) {
                 // elsewhere take is เอา, what Thai says of taking in general ("take the devil to court", "take
                 // your thoughts seriously"), not หยิบ, picking up; the phrase rules that read หยิบ keep it
                 std::u32string taken(t[i].meaning);

@@ -625,6 +625,7 @@ TEST_F(Extended, ForBeforeALengthOfTimeIsDuration) {
                   {"I read for the man.", "ฉันอ่านสำหรับผู้ชาย."},
                   {"it takes 2 hours.", "มันใช้เวลา2 ชั่วโมง."}, // take before a length of time
                   {"it takes the book.", "มันเอาหนังสือ."},     // elsewhere take is เอา, not หยิบ
+                  {"it takes the old hours.", "มันหยิบชั่วโมงแก่."}, // not before time: phrase rules read หยิบเวลา
               });
 }
 
