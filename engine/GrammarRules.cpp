@@ -1644,6 +1644,14 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             last = j;
             ++words;
         }
+        // "also" before a long clause, or one that "and" goes on, stays before its verb as ยัง: "The command also
+        // shows the size and the amount" => คำสั่งยังแสดงขนาดและปริมาณ, not ...ขนาดด้วยและปริมาณ
+        if (const std::size_t after = nextWord(t, last);
+            t[i].key == U"ALSO"sv &&
+            (words >= kMostWordsBetween || (after != kNone && (t[after].key == U"AND"sv || t[after].key == U"OR"sv)))) {
+            t[i].setMeaning(U"ยัง"sv);
+            return;
+        }
         // Where the tokens run out the clause may go on in the next line of wrapped text.
         if (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition))
             last = beforePreposition;

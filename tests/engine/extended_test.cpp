@@ -562,6 +562,7 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
                   {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
                   {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
                   {"he also read the book.", "เขาอ่านหนังสือด้วย."},
+                  {"he also read the book and the old table.", "เขายังอ่านหนังสือและโต๊ะแก่."}, // a longer clause: ยัง
                   {"he always reads the book.", "เขาอ่านหนังสือเสมอ."}, // after a pronoun an -s word is a verb
                   {"he clearly follows by the old man by the old table by the book.",
                    "เขาอย่างชัดเจนติดตามโดยผู้ชายแก่โดยโต๊ะแก่โดยหนังสือ."}, // not into ติดตามโดย, a phrase
