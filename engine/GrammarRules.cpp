@@ -511,6 +511,17 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t next = nextWord(t, i);
         if (t[x].key == U"LET"sv) // "let's" is let us, which the phrase rules read: ให้เรา
             return;
+        // "that's" opening a clause is นั่นคือ, as the phrase rules read it in the grammar mode ("That's ok." =>
+        // นั่นคือตกลง); after a verb it is what is said, which the relative rule writes ว่านั่นคือ
+        if (const std::size_t v = previousWord(t, x);
+            t[x].key == U"THAT"sv && isWord(t[x]) && (v == kNone || !isVerbWord(t[v])) && c.sense) {
+            std::u32string that;
+            if (c.sense(t[x].key, isPronounLabel, that)) {
+                setReading(t[x], How::Exact, Label::Pronoun, that);
+                setReading(s, How::Exact, Label::Other, U"คือ"sv);
+                return;
+            }
+        }
         if (!possessiveS(t, i)) {
             setReading(s, How::Exact, Label::Be, U"เป็น"sv);
             return;

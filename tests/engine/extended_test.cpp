@@ -384,10 +384,11 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"I read someone else's book.", "ฉันอ่านหนังสือของคนอื่น."},
                   {"it's the book", "มันเป็นหนังสือ"},
                   {"he's good", "เขาเป็นดี"},
-                  {"Emma's good", "เอ็มมาคือดี"},                        // no noun after it: "is"
-                  {"Emma's", "เอ็มมาของเขา"},                          // nothing after it: as before
-                  {"the man's zorg came", "zorg ของผู้ชายมา"},          // a word the dictionary lacks is a name
-                  {"the man's good to read", "ความดีของผู้ชายที่จะอ่าน"},   // an adjective before "to": its noun
+                  {"Emma's good", "เอ็มมาคือดี"},                      // no noun after it: "is"
+                  {"Emma's", "เอ็มมาของเขา"},                        // nothing after it: as before
+                  {"the man's zorg came", "zorg ของผู้ชายมา"},        // a word the dictionary lacks is a name
+                  {"that's the book.", "นั่นคือหนังสือ."},               // "that's" opening a clause: นั่นคือ
+                  {"the man's good to read", "ความดีของผู้ชายที่จะอ่าน"}, // an adjective before "to": its noun
                   {"the man's eye can work", "ตาของผู้ชายสามารถทำงาน"}, // a verb-first word before a modal
               });
 }
