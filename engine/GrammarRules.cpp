@@ -23,9 +23,11 @@ constexpr std::size_t kNone = SIZE_MAX;
 // Subjects whose "'s" is "is" (or "has"), never a possessive.
 constexpr std::array kIsSubjects{U"IT"sv,    U"THAT"sv, U"HE"sv,  U"SHE"sv,  U"WHAT"sv, U"WHO"sv,  U"WHERE"sv,
                                  U"THERE"sv, U"HERE"sv, U"HOW"sv, U"WHEN"sv, U"WHY"sv,  U"THIS"sv, U"LET"sv};
-// Words that start a relative clause after a noun.
+// Possessive determiners, which open a noun phrase.
 constexpr std::array kOwners{U"MY"sv, U"YOUR"sv, U"HIS"sv, U"HER"sv, U"ITS"sv, U"OUR"sv, U"THEIR"sv};
+// Subjects that are never objects.
 constexpr std::array kSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv};
+// Words that start a relative clause after a noun.
 constexpr std::array kRelatives{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"THAT"sv};
 // Words that are question words when they open a question, and conjunctions elsewhere.
 constexpr std::array kQuestionWords{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"WHEN"sv, U"WHERE"sv};
@@ -457,8 +459,6 @@ std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u3
     return thai;
 }
 
-// X 's Y: the noun phrase Y, then ของ and X with the adjectives and nouns before it in Thai order. After a
-// pronoun such as "it" the piece is "is"; so it is before anything that is not a noun phrase.
 bool mayBeNoun(std::span<GrammarToken> t, std::size_t v, const GrammarContext &c);
 
 /// True when the noun phrase that ends at token p opens the sentence or follows be or "of": "to" + verb after it
@@ -490,6 +490,8 @@ constexpr std::array kToNouns{U"WAY"sv,        U"WAYS"sv,        U"PLAN"sv,     
                               U"TEMPTATION"sv, U"WILLINGNESS"sv, U"AUTHORITY"sv, U"CAPACITY"sv,    U"PATIENCE"sv,
                               U"THING"sv,      U"THINGS"sv,      U"SOMETHING"sv, U"ANYTHING"sv,    U"NOTHING"sv,
                               U"EVERYTHING"sv, U"FAILURE"sv,     U"REFUSAL"sv,   U"EAGERNESS"sv,   U"PERMISSION"sv};
+// X 's Y: the noun phrase Y, then ของ and X with the adjectives and nouns before it in Thai order. After a
+// pronoun such as "it" the piece is "is"; so it is before anything that is not a noun phrase.
 constexpr std::array kSomeoneElse{U"SOMEONE"sv, U"SOMEBODY"sv, U"ANYONE"sv, U"ANYBODY"sv};
 
 /// True when token s is the "s" after a word and an apostrophe: "Emma's", "it's".
@@ -535,24 +537,22 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             else if (last != kNone || !(isWord(t[j]) && t[j].label == Label::Adjective))
                 break;
         }
-        // a word read first as an adjective, before "to" or "of", is the noun it can be: "the Republican's right to
-        // govern" => สิทธิ...ของรีพับลิกัน, not รีพับลิกันถูกต้อง
-        std::u32string noun;
-        if (const std::size_t after = next == kNone ? kNone : nextWord(t, next);
-            last == kNone && after != kNone && wordWith(t[next], How::Exact, Label::Adjective) &&
-            (t[after].key == U"TO"sv || t[after].key == U"OF"sv) && c.sense &&
-            c.sense(t[next].key, isNounLabel, noun)) {
-            setReading(t[next], How::Exact, Label::Noun, noun);
-            last = next;
-        }
-        // so is a word read first as a verb before a modal, be or the clause's end: "a man's grasp should" => การจับ
-        if (const std::size_t after = next == kNone ? kNone : nextWord(t, next);
-            last == kNone && next != kNone && t[next].how == How::Exact && isVerbWord(t[next]) &&
-            (after == kNone ? endsClause(t, next)
-                            : isWord(t[after]) && (among(kModals, t[after].key) || t[after].label == Label::Be)) &&
-            c.sense && c.sense(t[next].key, isNounLabel, noun)) {
-            setReading(t[next], How::Exact, Label::Noun, noun);
-            last = next;
+        // Y read first as an adjective before "to" or "of" ("the Republican's right to govern" => สิทธิ...ของรีพับลิกัน,
+        // not รีพับลิกันถูกต้อง), or as a verb before a modal, be or the clause's end ("a man's grasp should" =>
+        // ความเข้าใจของผู้ชายควร), is the noun it can be
+        if (last == kNone && next != kNone && t[next].how == How::Exact) {
+            const std::size_t after = nextWord(t, next);
+            const bool adjectiveFirst = wordWith(t[next], How::Exact, Label::Adjective) && after != kNone &&
+                                        (t[after].key == U"TO"sv || t[after].key == U"OF"sv);
+            const bool verbFirst =
+                isVerbWord(t[next]) &&
+                (after == kNone ? endsClause(t, next)
+                                : isWord(t[after]) && (among(kModals, t[after].key) || t[after].label == Label::Be));
+            std::u32string noun;
+            if ((adjectiveFirst || verbFirst) && c.sense && c.sense(t[next].key, isNounLabel, noun)) {
+                setReading(t[next], How::Exact, Label::Noun, noun);
+                last = next;
+            }
         }
         if (last == kNone) {
             if (next != kNone) // "Emma's here", "John's a doctor"
@@ -1734,7 +1734,7 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
-// Subjects that are never objects, and two that are subjects only where a clause starts ("give it time").
+// Two subjects that are subjects only where a clause starts ("give it time").
 constexpr std::array kSubjectsAtClauseStart{U"YOU"sv, U"IT"sv};
 constexpr std::array kThirdPerson{U"HE"sv, U"SHE"sv, U"IT"sv};
 
