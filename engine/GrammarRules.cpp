@@ -597,6 +597,14 @@ bool afterDemonstrative(std::span<GrammarToken> t, std::size_t p) {
 
 // who/which/that/whom right after a noun phrase open a relative clause in place: ที่, or ซึ่ง after a comma.
 // "that" after a verb is ว่า. A question word that opens a question keeps its question sense.
+/// True when token p is the "course" of "of course", an adverb (แน่นอน), not a noun a relative clause could follow.
+bool ofCourse(std::span<GrammarToken> t, std::size_t p) {
+    if (!isWord(t[p]) || t[p].key != U"COURSE"sv)
+        return false;
+    const std::size_t o = previousWord(t, p);
+    return o != kNone && isWord(t[o]) && t[o].key == U"OF"sv;
+}
+
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
@@ -674,7 +682,7 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             }
         }
-        if (among(kRelatives, w.key) && p != kNone &&
+        if (among(kRelatives, w.key) && p != kNone && !ofCourse(t, p) &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)) ||
              (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
             // before be the phrase rules would write ที่ too, but a later rule may leave the be unwritten
@@ -1172,9 +1180,16 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t p = previousWord(t, i); p != kNone && t[p].key == U"THERE"sv)
             return; // "there is" says มี
         t[i].kind = Kind::Dropped;
-        for (std::size_t k = nextWord(t, i); k != kNone && k < j; k = nextWord(t, k))
+        for (std::size_t k = nextWord(t, i); k != kNone && k < j; k = nextWord(t, k)) {
             if (t[k].key == U"ALSO"sv && t[k].meaning == U"ด้วย"sv)
                 t[k].setMeaning(U"ยัง"sv); // "It is also possible" => มันยังเป็นไปได้, not มันด้วยเป็นไปได้
+            // an adverb of degree follows its adjective: "is extremely slow" => ช้าอย่างยิ่ง, "really happy" =>
+            // มีความสุขจริงๆ (ค่อนข้าง, เกือบ and the like stay before it)
+            if ((t[k].key.ends_with(U"LY"sv) && t[k].meaning.starts_with(U"อย่าง"sv)) || t[k].key == U"REALLY"sv) {
+                t[last].tail += t[k].meaning;
+                t[k].kind = Kind::Dropped;
+            }
+        }
         for (std::size_t k = j; k <= last; ++k)
             if (t[k].kind == Kind::Word && t[k].how == How::Hold)
                 t[k].how = How::Exact; // an adjective of its own writes the noun before it first, as be did
@@ -2006,6 +2021,21 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             t[o].kind = Kind::Dropped;
             return;
         }
+        // "of course" is แน่นอน where it stands; the grammar mode holds หลักสูตร behind the noun phrase after it
+        // ("Of course the program is free" => ของโปรแกรมหลักสูตร...). Not "the course of", nor after a noun.
+        if (isWord(t[i]) && t[i].key == U"COURSE"sv && t[i].how == How::Exact) {
+            const std::size_t o = previousWord(t, i), before = o == kNone ? kNone : previousWord(t, o);
+            if (o != kNone && isWord(t[o]) && t[o].key == U"OF"sv && t[o].how == How::Exact &&
+                (before == kNone || !(isNoun(t[before]) || t[before].kind == Kind::Piece ||
+                                      (isWord(t[before]) && t[before].label == Label::Adjective)))) {
+                // "Of course not" => แน่นอนว่าไม่
+                const std::size_t n = nextWord(t, i);
+                setReading(t[o], How::Exact, Label::Other,
+                           n != kNone && isWord(t[n]) && t[n].key == U"NOT"sv ? U"แน่นอนว่า"sv : U"แน่นอน"sv);
+                t[i].kind = Kind::Dropped;
+            }
+            return;
+        }
         if (!isArticle(t[i]))
             return;
         // "a few" before a noun counts it, before it in Thai: "in a few cases" => ในบางกรณี, not ในกรณีนิดเดียว
@@ -2020,7 +2050,12 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         // "a number of" and "a lot of" before a noun count it: หลาย in front, มากมาย behind ("a number of ways" =>
         // หลายทาง, "a lot of people" => ผู้คนมากมาย), not the phrase rules' มากนักทาง
         if (const std::size_t m = nextWord(t, i), o = m == kNone ? kNone : nextWord(t, m),
-            n = o == kNone ? kNone : nextWord(t, o);
+            n = o == kNone ? kNone
+                           : stepOver(t, o, true,
+                                      [](const GrammarToken &w) {
+                                          return isWord(w) && w.label == Label::Adjective &&
+                                                 (w.how == How::Exact || w.how == How::Hold);
+                                      }); // over the noun's adjectives: "a lot of good reasons" => เหตุผลที่ดีมากมาย
             t[i].key == U"A"sv && n != kNone && isWord(t[m]) && (t[m].key == U"NUMBER"sv || t[m].key == U"LOT"sv) &&
             t[o].key == U"OF"sv && isWord(t[o]) && isNoun(t[n])) {
             t[i].kind = Kind::Dropped;
@@ -2326,6 +2361,16 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
             if (s == kNone || !wordWith(t[s], How::Exact, Label::Pronoun) ||
                 !(among(kSubjects, t[s].key) || t[s].key == U"YOU"sv))
                 return;
+            // "as he was leaving" => ขณะที่เขากำลังออกจาก: while, not เป็น
+            std::size_t ing = nextWord(t, s);
+            if (ing != kNone && isWord(t[ing]) && among(kBeForms, t[ing].key))
+                ing = nextWord(t, ing);
+            if (ing != kNone && isWord(t[ing]) && t[ing].key.ends_with(U"ING"sv) &&
+                t[ing].meaning.starts_with(U"กำลัง"sv)) {
+                if (!leftToPhraseRule(t, i, c))
+                    setReading(t[i], How::Exact, Label::Conjunction, U"ขณะที่"sv);
+                return;
+            }
             for (std::size_t v = nextWord(t, s), words = 0; v != kNone && words < 3; v = nextWord(t, v), ++words) {
                 if (verbFormOf<kSayingVerbs>(t[v].key)) {
                     if (!leftToPhraseRule(t, i, c))
@@ -2505,6 +2550,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= ruleBit(GrammarRule::Than);
             break;
         case U'C':
+            if (k == U"COURSE"sv) // "of course"
+                rules |= ruleBit(GrammarRule::NounAfterArticle);
+            [[fallthrough]];
         case U'S':
             if (adverb && among(kModals, k))
                 rules |= modal;

@@ -173,6 +173,10 @@ public:
             entry("good", "ความดี", N),
             entry("said", "กล่าว", VT),
             entry("press", "กด", VT),
+            entry("course", "หลักสูตร", N),
+            entry("extremely", "อย่างยิ่ง", ADV),
+            entry("really", "จริงๆ", ADV),
+            entry("quite", "ค่อนข้าง", ADV),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -409,6 +413,9 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the man is older.", "ผู้ชายแก่กว่า."},  // a comparative writes its noun first
                   {"the man is like the table.", "ผู้ชายเหมือนโต๊ะ."},
                   {"he was back.", "เขากลับ."},
+                  {"it is extremely old.", "มันแก่อย่างยิ่ง."}, // an adverb of degree after its adjective
+                  {"it is really good.", "มันดีจริงๆ."},
+                  {"it is quite old.", "มันค่อนข้างแก่."},
                   {"the man is bored.", "ผู้ชายเบื่อ."},     // an -ed adjective no phrase rule reads with be
                   {"the man is nice.", "ผู้ชายดี."},        // ที่ดี is for before a noun
                   {"there is good.", "ที่นั่นอยู่ดี."},         // after "there" be stays
@@ -666,7 +673,11 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the old one book.", "ฉันอ่านหนังสือหนึ่งแก่."},
                   {"I read a number of books.", "ฉันอ่านหลายหนังสือ."}, // a number of, a lot of: counting the noun
                   {"I read a lot of books.", "ฉันอ่านหนังสือมากมาย."},
-                  {"I read a number of old books.", "ฉันอ่านอะ.-ตัวเลขของหนังสือแก่."},
+                  {"I read a lot of old books.", "ฉันอ่านหนังสือแก่มากมาย."},
+                  {"of course the man came.", "แน่นอนผู้ชายมา."}, // of course: in place, whatever follows
+                  {"of course not.", "แน่นอนว่าไม่."},
+                  {"I read the course of the book.", "ฉันอ่านหลักสูตรของหนังสือ."},
+                  {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
               });
 }
 
@@ -702,6 +713,7 @@ TEST_F(Extended, LikeAfterAVerbCompares) {
                   {"as you know, I came", "ดังที่คุณรู้, ฉันมา"}, // "as" + subject before a verb of knowing
                   {"as I said, I came", "ดังที่ฉันกล่าว, ฉันมา"},
                   {"as I came, he read", "เป็นฉันมา, เขาอ่าน"},
+                  {"as I was reading, he came", "ขณะที่ฉันกำลังอ่าน, เขามา"}, // as + subject + be + -ing: while
                   {"the man like you came", "ผู้ชายเหมือนคุณมา"}, // after a singular noun: a subject takes "likes"
                   {"I read it like that.", "ฉันอ่านมันแบบนั้น."},
               });
