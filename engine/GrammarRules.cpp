@@ -1592,9 +1592,15 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (p != kNone && !opensObject(t, pp, false)) // (not after an article: "give the book them")
             nounAsVerb(t[p], c);
     });
-    const std::size_t f = c.firstToken;
+    std::size_t f = c.firstToken;
     if (!c.sentenceStart || c.question || f >= t.size())
         return;
+    // after "please" the order follows at once, whatever comes after it: "Please report bugs" => กรุณารายงาน...
+    if (isWord(t[f]) && t[f].key == U"PLEASE"sv) {
+        if (const std::size_t v = nextWord(t, f); v != kNone && !leftToPhraseRule(t, v, c))
+            nounAsVerb(t[v], c);
+        return;
+    }
     const std::size_t n = nextWord(t, f);
     if (n == kNone ||
         !(isArticle(t[n]) ||
@@ -1751,6 +1757,8 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
 
 // Two subjects that are subjects only where a clause starts ("give it time").
 constexpr std::array kSubjectsAtClauseStart{U"YOU"sv, U"IT"sv};
+// Prepositions of time that also open a clause, with its subject after them.
+constexpr std::array kTimeOpeners{U"BEFORE"sv, U"AFTER"sv, U"SINCE"sv, U"ONCE"sv};
 constexpr std::array kThirdPerson{U"HE"sv, U"SHE"sv, U"IT"sv};
 
 /// True when token s is a pronoun that is the subject of the word after it: "they" anywhere, "you" and "it" where
@@ -1763,7 +1771,8 @@ bool subjectPronoun(std::span<GrammarToken> t, std::size_t s) {
     if (!among(kSubjectsAtClauseStart, t[s].key))
         return false;
     const std::size_t p = previousWord(t, s);
-    return p == kNone || opensClause(t[p]) || wordWith(t[p], How::Exact, Label::Adverb);
+    return p == kNone || opensClause(t[p]) || wordWith(t[p], How::Exact, Label::Adverb) ||
+           (isWord(t[p]) && among(kTimeOpeners, t[p].key)); // "before you report a bug"
 }
 
 /// True when a verb ends its clause's first part before the conjunction at token a, perhaps with an object after it

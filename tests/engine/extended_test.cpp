@@ -177,6 +177,8 @@ public:
             entry("extremely", "อย่างยิ่ง", ADV),
             entry("really", "จริงๆ", ADV),
             entry("quite", "ค่อนข้าง", ADV),
+            entry("please", "กรุณา", ADV),
+            entry("before", "ก่อน", "pre.(บุพบท)"),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -533,6 +535,7 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"I had store the book.", "ฉันมีหนังสือร้านค้า."},     // not the first word
                   {"he always store them.", "เขาเก็บพวกเขาเสมอ."},  // anywhere before them
                   {"I read the store them.", "ฉันอ่านร้านค้าพวกเขา."}, // not after an article
+                  {"Please store books.", "กรุณาเก็บหนังสือ."},        // after "please", whatever follows
               });
 }
 
@@ -620,8 +623,9 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},             // not one that matches
                   {"he opens the book, reads it, and works.", "เขาเปิดหนังสือ, อ่านมัน, และทำงาน."},
-                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."}, // after a noun, before its object
-                  {"these eyes he", "ตาเหล่านี้เขา"},               // these before a plural: no subject of it
+                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."},  // after a noun, before its object
+                  {"these eyes he", "ตาเหล่านี้เขา"},                // these before a plural: no subject of it
+                  {"before you work, read.", "ก่อนคุณทำงาน, อ่าน."}, // "you" after a word of time opens a clause
               });
 }
 
