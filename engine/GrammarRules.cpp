@@ -92,6 +92,8 @@ constexpr std::array kAskingVerbs{U"ASK"sv,      U"TELL"sv,   U"TOLD"sv,     U"T
 constexpr std::array kWantingVerbs{U"GET"sv,  U"GOT"sv,    U"NEED"sv, U"NEEDS"sv,  U"LIKE"sv,   U"WANTS"sv,
                                    U"WARN"sv, U"WARNED"sv, U"BEG"sv,  U"BEGGED"sv, U"WANTED"sv, U"ASKED"sv,
                                    U"HAVE"sv, U"HAS"sv,    U"HAD"sv}; // "I have work to do" => ฉันมีงานให้ทำ
+// Verbs of wishing, after which ให้ comes before the one wished to act: "want you to know" => อยากให้คุณรู้.
+constexpr std::array kWishingVerbs{U"WANT"sv, U"NEED"sv, U"EXPECT"sv, U"WISH"sv};
 // Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
 // right after them is theirs, not the verb's before them.
 constexpr std::array kWordsWithOwnTo{
@@ -910,14 +912,27 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     // "yet" between them is ยัง, and comes before the negation: "has not yet gone" => ยังไม่ไป
     auto between = [](const GrammarToken &a) { return isAdverbWord(a) || (isWord(a) && a.key == U"YET"sv); };
+    // "have got" (not "have got to", a must) is have: "I've got some bad news" => ฉันมีบางข่าวเลว, not ได้; but
+    // "we've got it right" is ได้
+    auto haveGot = [&](std::size_t j) {
+        const std::size_t n = nextWord(t, j), a = n == kNone ? kNone : nextWord(t, n);
+        if (t[j].key != U"GOT"sv || (n != kNone && t[n].key == U"TO"sv) ||
+            (n != kNone && isWord(t[n]) && t[n].label == Label::Pronoun && a != kNone && isWord(t[a]) &&
+             (t[a].label == Label::Adjective || t[a].label == Label::Adverb)))
+            return;
+        setReading(t[j], How::Exact, Label::TransitiveVerb, U"มี"sv);
+    };
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]))
             return;
         if (t[i].key == U"S"sv || t[i].key == U"D"sv) { // 'd and 's before a participle are had and has
             const std::size_t j = stepOver(t, i, true, between);
             if (j != kNone && isWord(t[j]) &&
-                (t[i].key == U"S"sv ? among(kHasParticiples, t[j].key) : pastParticiple(t[j])))
+                (t[i].key == U"S"sv ? among(kHasParticiples, t[j].key) : pastParticiple(t[j]))) {
                 t[i].kind = Kind::Dropped; // "He'd finally left" => เขาในที่สุดออก, "He's been ill" => เขาป่วย
+                if (t[i].key == U"S"sv)
+                    haveGot(j);
+            }
             return;
         }
         if (t[i].how != How::Exact)
@@ -941,6 +956,8 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!participle && !participleVerb(w, c, verb))
             return;
         t[i].kind = Kind::Dropped;
+        if (t[i].key != U"HAD"sv) // ("had got" is had become)
+            haveGot(j);
         std::size_t negation = from != i ? from : kNone;
         for (std::size_t k = nextWord(t, from); k != kNone && k < j; k = nextWord(t, k)) {
             if (t[k].key == U"NOT"sv)
@@ -1373,8 +1390,16 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                     isVerbWord(t[pp]) && // บอกฉันให้อยู่; "use it to count" is the purpose, เพื่อ
                     (verbFormOf<kAskingVerbs>(t[pp].key) || among(kWantingVerbs, t[pp].key))) ||
                    (isNoun(t[p]) && askedBy(t, p))) { // "teach your children to like" => ...ให้ชอบ
-            if (!leftToPhraseRule(t, i, c))
-                setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
+            if (leftToPhraseRule(t, i, c))
+                return;
+            // after a verb of wanting ให้ comes before the one wanted: "I want you to know" => ฉันอยากให้คุณรู้
+            if (wordWith(t[p], How::Exact, Label::Pronoun) && verbFormOf<kWishingVerbs>(t[pp].key) &&
+                !joinsPhraseRule(U"ให้"sv, ownThai(t[p]))) {
+                t[pp].setMeaning(std::u32string(t[pp].meaning) + U"ให้");
+                t[i].kind = Kind::Dropped;
+                return;
+            }
+            setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
         }
     });
 }

@@ -223,6 +223,8 @@ TEST_F(Extended, PerfectHasNoHave) {
                   {"he had the book", "เขามีหนังสือ"}, // "had" as a verb of its own
                   {"I've seen the book", "ฉันเห็นหนังสือ"},
                   {"I've never had the book", "ฉันไม่เคยมีหนังสือ"},
+                  {"I've got the book", "ฉันมีหนังสือ"}, // have got: have
+                  {"I've got it good", "ฉันได้มันดี"},
                   {"he had not yet opened the book", "เขายังไม่เปิดหนังสือ"}, // yet before the negation
                   {"he had yet opened the book", "เขายังเปิดหนังสือ"},
                   {"he hadn't opened the book", "เขาไม่เปิดหนังสือ"},
@@ -444,7 +446,7 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"he came, having to go", "เขามา, ต้องไป"},
                   {"he was told to go", "เขาถูกบอกให้ไป"}, // a passive verb of telling
                   {"it is easy to read", "มันง่ายที่จะอ่าน"},
-                  {"I want you to go", "ฉันต้องการคุณให้ไป"},
+                  {"I want you to go", "ฉันต้องการให้คุณไป"}, // after a verb of wishing ให้ before the one wished
                   {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"}, // a longer object of a verb of asking
                   {"I read the old man to go", "ฉันอ่านผู้ชายแก่เพื่อไป"},   // another verb
                   {"I read to the table", "ฉันอ่านเพื่อโต๊ะ"},             // a noun after "to": untouched
