@@ -1706,7 +1706,13 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t after = nextWord(t, last);
             t[i].key == U"ALSO"sv &&
             (words >= kMostWordsBetween || (after != kNone && (t[after].key == U"AND"sv || t[after].key == U"OR"sv)))) {
-            t[i].setMeaning(U"ยัง"sv);
+            // before a modal, as Thai has it: "can also give" => ยังสามารถให้
+            if (s != kNone && wordWith(t[s], How::Exact, Label::Adverb) && among(kModals, t[s].key)) {
+                t[s].setMeaning(U"ยัง"s + std::u32string(t[s].meaning));
+                t[i].kind = Kind::Dropped;
+            } else {
+                t[i].setMeaning(U"ยัง"sv);
+            }
             return;
         }
         // Where the tokens run out the clause may go on in the next line of wrapped text.
@@ -2297,7 +2303,7 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
                 : isWord(t[n]) && (t[n].key == U"BY"sv || among(kWhereTold, t[n].key) ||
                                    (among(kPlacesAfterParticiple, t[n].key) && among(kPlacedParticiples, w.key) &&
                                     !(w.key == U"USED"sv && t[n].key == U"TO"sv))); // "used to" is its own phrase
-        if (!relative)
+        if (!relative || leftToPhraseRule(t, i, c)) // ("to the extent permitted by law" => เท่าที่กฎหมายอนุญาต)
             return;
         std::u32string described(U"ที่"sv);
         described += w.meaning;

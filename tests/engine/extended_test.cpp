@@ -576,6 +576,7 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
                   {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
                   {"he also read the book.", "เขาอ่านหนังสือด้วย."},
                   {"he also read the book and the old table.", "เขายังอ่านหนังสือและโต๊ะแก่."}, // a longer clause: ยัง
+                  {"he can also read the book and the table.", "เขายังสามารถอ่านหนังสือและโต๊ะ."}, // before a modal
                   {"he always reads the book.", "เขาอ่านหนังสือเสมอ."}, // after a pronoun an -s word is a verb
                   {"he clearly follows by the old man by the old table by the book.",
                    "เขาอย่างชัดเจนติดตามโดยผู้ชายแก่โดยโต๊ะแก่โดยหนังสือ."}, // not into ติดตามโดย, a phrase
@@ -743,7 +744,10 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     };
     EXPECT_EQ(extended("it is easy to read"), "มันง่ายที่จะอ่าน");
     EXPECT_EQ(extended("I think that he came"), "ฉันคิดว่าเขามา");
-    data.writeLines("Idiom.pal", {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น"});
+    EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่เปิดโดยผู้ชาย.");
+    data.writeLines("Idiom.pal", {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น",
+                                  "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย"});
+    EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่ถูกเปิดโดยผู้ชาย.");
     EXPECT_EQ(extended("it is easy to read"), "มันง่ายต่อการอ่าน");
     // not before be, which a later rule may leave unwritten, so that the phrase rule would find ซึ่งว่า alone
     EXPECT_EQ(extended("the book that is good."), "หนังสือที่ดี.");
