@@ -1227,6 +1227,11 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[p].kind = Kind::Dropped;
             } else if (v != kNone && isVerbWord(t[v]) && !leftToPhraseRule(t, p, c)) {
                 t[p].kind = Kind::Dropped;
+            } else if (const std::size_t w = v == kNone ? kNone : previousWord(t, v);
+                       w != kNone && wordWith(t[v], How::Exact, Label::Pronoun) && isVerbWord(t[w]) &&
+                       verbFormOf<kWishingVerbs>(t[w].key)) { // "want it to be beautiful" => อยากให้มันสวย
+                t[w].setMeaning(std::u32string(t[w].meaning) + U"ให้");
+                t[p].kind = Kind::Dropped;
             } else {
                 t[p].setMeaning(U"ที่จะ"sv);
             }

@@ -414,7 +414,8 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"I want to be the man.", "ฉันต้องการเป็นผู้ชาย."},  // after "to", before a noun phrase: เป็น
                   {"it can not be the man", "มันสามารถไม่เป็นผู้ชาย"},
                   {"I want to be good.", "ฉันต้องการดี."}, // "to be" + adjective after a verb
-                  {"the man is older.", "ผู้ชายแก่กว่า."},  // a comparative writes its noun first
+                  {"I want you to be good.", "ฉันต้องการให้คุณดี."},
+                  {"the man is older.", "ผู้ชายแก่กว่า."}, // a comparative writes its noun first
                   {"the man is like the table.", "ผู้ชายเหมือนโต๊ะ."},
                   {"he was back.", "เขากลับ."},
                   {"it is extremely old.", "มันแก่อย่างยิ่ง."}, // an adverb of degree after its adjective
