@@ -25,6 +25,10 @@ constexpr std::array kIsSubjects{U"IT"sv,    U"THAT"sv, U"HE"sv,  U"SHE"sv,  U"W
                                  U"THERE"sv, U"HERE"sv, U"HOW"sv, U"WHEN"sv, U"WHY"sv,  U"THIS"sv, U"LET"sv};
 // Possessive determiners, which open a noun phrase.
 constexpr std::array kOwners{U"MY"sv, U"YOUR"sv, U"HIS"sv, U"HER"sv, U"ITS"sv, U"OUR"sv, U"THEIR"sv};
+// Numbers that count a noun after an owner: "his two sons".
+constexpr std::array kNumberWords{U"TWO"sv,    U"THREE"sv,  U"FOUR"sv,    U"FIVE"sv,    U"SIX"sv,
+                                  U"SEVEN"sv,  U"EIGHT"sv,  U"NINE"sv,    U"TEN"sv,     U"ELEVEN"sv,
+                                  U"TWELVE"sv, U"TWENTY"sv, U"HUNDRED"sv, U"THOUSAND"sv};
 // Subjects that are never objects.
 constexpr std::array kSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv};
 // Words that start a relative clause after a noun.
@@ -2066,6 +2070,27 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             t[o].kind = Kind::Dropped;
             return;
         }
+        // An owner before a number follows the noun phrase it counts: "his two other children" =>
+        // สองเด็กๆอื่นๆของเขา, not ของเขาสองเด็กๆอื่นๆ (the grammar mode writes the owner before a number at once)
+        if (isWord(t[i]) && among(kOwners, t[i].key)) {
+            const std::size_t n = nextWord(t, i);
+            // ("gave her two books": her is the object there)
+            if (const std::size_t p = previousWord(t, i); n == kNone || !isWord(t[n]) ||
+                                                          !among(kNumberWords, t[n].key) ||
+                                                          (t[i].key == U"HER"sv && p != kNone && isVerbWord(t[p])))
+                return;
+            std::size_t last = kNone;
+            for (std::size_t k = nextWord(t, n), words = 0;
+                 k != kNone && words < kMostWordsBetween &&
+                 (isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective) || t[k].how == How::Hold);
+                 k = nextWord(t, k), ++words)
+                last = k;
+            if (last == kNone || !isNoun(t[last]))
+                return;
+            t[last].tail += ownThai(t[i]);
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         // "of course" is แน่นอน where it stands; the grammar mode holds หลักสูตร behind the noun phrase after it
         // ("Of course the program is free" => ของโปรแกรมหลักสูตร...). Not "the course of", nor after a noun.
         if (isWord(t[i]) && t[i].key == U"COURSE"sv && t[i].how == How::Exact) {
@@ -2516,7 +2541,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
-    if (k == U"EACH"sv) // "each other"
+    if (k == U"EACH"sv || (n <= 5 && among(kOwners, k))) // "each other", "his two sons"
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);

@@ -178,6 +178,7 @@ public:
             entry("really", "จริงๆ", ADV),
             entry("quite", "ค่อนข้าง", ADV),
             entry("please", "กรุณา", ADV),
+            entry("his", "ของเขา", ADJ),
             entry("before", "ก่อน", "pre.(บุพบท)"),
         });
     }
@@ -682,7 +683,8 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read a number of books.", "ฉันอ่านหลายหนังสือ."}, // a number of, a lot of: counting the noun
                   {"I read a lot of books.", "ฉันอ่านหนังสือมากมาย."},
                   {"I read a lot of old books.", "ฉันอ่านหนังสือแก่มากมาย."},
-                  {"of course the man came.", "แน่นอนผู้ชายมา."}, // of course: in place, whatever follows
+                  {"of course the man came.", "แน่นอนผู้ชายมา."},        // of course: in place, whatever follows
+                  {"his two old books came.", "หนังสือแก่สองของเขามา."}, // an owner before a number: after its noun
                   {"of course not.", "แน่นอนว่าไม่."},
                   {"I read the course of the book.", "ฉันอ่านหลักสูตรของหนังสือ."},
                   {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
