@@ -7,6 +7,7 @@
 #include "Utf8.h"
 
 #include <algorithm>
+#include <mutex>
 
 using namespace std::literals;
 
@@ -190,22 +191,8 @@ bool Translator::phraseHolds(std::u32string_view before, std::u32string_view pie
         phrasesRun_ = lexicon_.generation();
     }
     auto known = phrasesAround_.find(piece);
-    if (known == phrasesAround_.end()) {
-        PhrasesAround a;
-        const auto &searches = userPhrases_->searches();
-        // The built-in rules come first; the extended rules keep what those need already.
-        const std::size_t builtIn = std::min(ThaiIdiomTable().size(), searches.size());
-        for (std::size_t r = 0; r < searches.size(); ++r) {
-            const std::u32string &s = searches[r];
-            for (std::size_t at = s.find(piece); at != std::u32string::npos; at = s.find(piece, at + 1))
-                (r < builtIn ? a.builtIn : a.user)
-                    .push_back({at ? s[at - 1] : 0, at + piece.size() < s.size() ? s[at + piece.size()] : 0,
-                                s.substr(0, at), s.substr(at + piece.size())});
-        }
-        for (auto *list : {&a.user, &a.builtIn})
-            std::sort(list->begin(), list->end(), aroundOrder);
-        known = phrasesAround_.emplace(std::u32string(piece), std::move(a)).first;
-    }
+    if (known == phrasesAround_.end())
+        known = phrasesAround_.emplace(std::u32string(piece), sharedPhrasesAround(userPhrases_, piece)).first;
     // Only the searches whose Thai before the piece ends as `before` does and whose Thai after it starts as `after`
     // does (or that have none there) can hold.
     auto holds = [&](const std::vector<Around> &list) {
@@ -218,7 +205,35 @@ bool Translator::phraseHolds(std::u32string_view before, std::u32string_view pie
         return checkAfter(0) || (!before.empty() && checkAfter(before.back()));
     };
     // A built-in rule that reads the same words rewrites them before the folder's rule could.
-    return holds(known->second.user) && !holds(known->second.builtIn);
+    return holds(known->second->user) && !holds(known->second->builtIn);
+}
+
+std::shared_ptr<const Translator::PhrasesAround>
+Translator::sharedPhrasesAround(const std::shared_ptr<const PhraseRewriter> &rules, std::u32string_view piece) {
+    static std::mutex mutex;
+    static std::weak_ptr<const PhraseRewriter> cachedFor;
+    static PhrasesAroundMap cache;
+    const std::lock_guard lock(mutex);
+    if (cachedFor.lock() != rules) { // Idiom.pal changed, or another data folder's rules are asked
+        cache.clear();
+        cachedFor = rules;
+    }
+    if (auto known = cache.find(piece); known != cache.end())
+        return known->second;
+    auto a = std::make_shared<PhrasesAround>();
+    const auto &searches = rules->searches();
+    // The built-in rules come first; the extended rules keep what those need already.
+    const std::size_t builtIn = std::min(ThaiIdiomTable().size(), searches.size());
+    for (std::size_t r = 0; r < searches.size(); ++r) {
+        const std::u32string &s = searches[r];
+        for (std::size_t at = s.find(piece); at != std::u32string::npos; at = s.find(piece, at + 1))
+            (r < builtIn ? a->builtIn : a->user)
+                .push_back({at ? s[at - 1] : 0, at + piece.size() < s.size() ? s[at + piece.size()] : 0,
+                            s.substr(0, at), s.substr(at + piece.size())});
+    }
+    for (auto *list : {&a->user, &a->builtIn})
+        std::sort(list->begin(), list->end(), aroundOrder);
+    return cache.emplace(std::u32string(piece), std::move(a)).first->second;
 }
 
 GrammarContext &Translator::grammarContext() {

@@ -136,8 +136,14 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::u32string_view s) const { return std::hash<std::u32string_view>{}(s); }
     };
+    using PhrasesAroundMap =
+        std::unordered_map<std::u32string, std::shared_ptr<const PhrasesAround>, PieceHash, std::equal_to<>>;
     /// By piece: a rule asks about the same few hundred meanings again and again.
-    std::unordered_map<std::u32string, PhrasesAround, PieceHash, std::equal_to<>> phrasesAround_;
+    PhrasesAroundMap phrasesAround_;
+    /// The searches of `rules` that hold `piece`, worked out once for every translator that uses the same rules (a
+    /// window's runs, the command line's pieces), as a participle's meaning is new to each of them.
+    static std::shared_ptr<const PhrasesAround> sharedPhrasesAround(const std::shared_ptr<const PhraseRewriter> &rules,
+                                                                    std::u32string_view piece);
     std::u32string upperWord_;
     std::u32string senseRoom_; ///< the meaning triggersOf has no use for
     /// Gives the waiting tokens their own copies of what they view in the remembered words, before those go.
