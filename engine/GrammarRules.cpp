@@ -706,8 +706,10 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             (t[n].key == U"ARE"sv || t[n].key == U"WERE"sv ||
              (isWord(t[p]) && t[p].key.size() > 3 && t[p].key.back() == U'S' && t[n].how == How::Exact &&
               isVerb(t[n].label) && t[n].key.back() != U'S'))) {
-            // (the phrase rules would read ซึ่งว่า before the verb as ที่ too, but a later rule may drop the be)
-            setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
+            // (the phrase rules would read ซึ่งว่า before the verb as ที่ too, but a later rule may drop the be; a
+            // verb such as "means" is left to the rule that reads it with "that", หมายความว่า)
+            if (wordWith(t[n], How::Exact, Label::Be) || !leftAsItIs())
+                setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
             return;
         }
         std::u32string meaning;

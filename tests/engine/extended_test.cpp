@@ -748,8 +748,10 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     EXPECT_EQ(extended("it is easy to read"), "มันง่ายที่จะอ่าน");
     EXPECT_EQ(extended("I think that he came"), "ฉันคิดว่าเขามา");
     EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่เปิดโดยผู้ชาย.");
+    EXPECT_EQ(extended("he opens that go."), "เขาเปิดที่ไป.");
     data.writeLines("Idiom.pal", {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น",
-                                  "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย"});
+                                  "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย", "เปิดซึ่งว่า/เปิดว่า"});
+    EXPECT_EQ(extended("he opens that go."), "เขาเปิดว่าไป."); // "means that" => หมายความว่า
     EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่ถูกเปิดโดยผู้ชาย.");
     EXPECT_EQ(extended("it is easy to read"), "มันง่ายต่อการอ่าน");
     // not before be, which a later rule may leave unwritten, so that the phrase rule would find ซึ่งว่า alone
