@@ -96,6 +96,13 @@ constexpr std::array kAskingVerbs{U"ASK"sv,      U"TELL"sv,   U"TOLD"sv,     U"T
 constexpr std::array kWantingVerbs{U"GET"sv,  U"GOT"sv,    U"NEED"sv, U"NEEDS"sv,  U"LIKE"sv,   U"WANTS"sv,
                                    U"WARN"sv, U"WARNED"sv, U"BEG"sv,  U"BEGGED"sv, U"WANTED"sv, U"ASKED"sv,
                                    U"HAVE"sv, U"HAS"sv,    U"HAD"sv}; // "I have work to do" => ฉันมีงานให้ทำ
+// Pronouns that may be what a verb takes.
+constexpr std::array kObjectPronouns{U"IT"sv, U"ME"sv, U"HIM"sv, U"HER"sv, U"US"sv, U"THEM"sv, U"YOU"sv};
+// Verbs of knowing, seeing and saying, after which "as" + subject tells where something is said: ดังที่.
+constexpr std::array kSayingVerbs{U"SEE"sv,      U"SAW"sv,     U"SEEN"sv,    U"KNOW"sv,    U"KNEW"sv,
+                                  U"SAY"sv,      U"SAID"sv,    U"MENTION"sv, U"NOTE"sv,    U"EXPLAIN"sv,
+                                  U"DESCRIBE"sv, U"SHOW"sv,    U"SHOWN"sv,   U"EXPECT"sv,  U"WISH"sv,
+                                  U"LEARN"sv,    U"LEARNED"sv, U"DISCUSS"sv, U"SUGGEST"sv, U"NOTICE"sv};
 // Verbs of wishing, after which ให้ comes before the one wished to act: "want you to know" => อยากให้คุณรู้.
 constexpr std::array kWishingVerbs{U"WANT"sv, U"NEED"sv, U"EXPECT"sv, U"WISH"sv};
 // Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
@@ -691,15 +698,34 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (among(kRelatives, w.key) && p != kNone && !ofCourse(t, p) &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)) ||
              (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
-            // before be the phrase rules would write ที่ too, but a later rule may leave the be unwritten
+            // before be or have the phrase rules would write ที่ too, but a later rule may leave the be or the have
+            // unwritten ("a repository that has lost" => คลังที่สูญเสีย, not คลังซึ่งว่าสูญเสีย)
             const std::size_t n = nextWord(t, i);
             // ("that is," opening an explanation is นั่นคือ)
-            const bool be = n != kNone && wordWith(t[n], How::Exact, Label::Be) && !endsClause(t, n);
+            const bool be = n != kNone && (wordWith(t[n], How::Exact, Label::Be) || among(kHaveForms, t[n].key)) &&
+                            !endsClause(t, n);
             if (be || !leftAsItIs())
                 setReading(w, How::Exact, Label::Conjunction, comma || afterDemonstrative(t, p) ? U"ซึ่ง"sv : U"ที่"sv);
             return;
         }
         const std::size_t n = nextWord(t, i);
+        if (w.key == U"THAT"sv && p != kNone && n != kNone && !comma) {
+            // after a name the dictionary lacks, before a verb, the relative: "a feature of GCC that enables" =>
+            // ...GCC ที่เปิดใช้งาน
+            if (isWord(t[p]) && !t[p].quiet && (t[p].how == How::Unrendered || t[p].how == How::RawFallback) &&
+                isVerbWord(t[n]) && !leftAsItIs()) {
+                setReading(w, How::Exact, Label::Conjunction, U"ที่"sv);
+                return;
+            }
+            // after a verb of telling and its pronoun, what is told: "tells us that we" => บอกเราว่าเรา
+            if (const std::size_t v = previousWord(t, p);
+                v != kNone && wordWith(t[p], How::Exact, Label::Pronoun) && among(kObjectPronouns, t[p].key) &&
+                isVerbWord(t[v]) && (verbFormOf<kSayingVerbs>(t[v].key) || verbFormOf<kAskingVerbs>(t[v].key)) &&
+                !leftAsItIs()) {
+                setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+                return;
+            }
+        }
         // "that" before are/were, or after a plural (even one read as a verb: "the braces that surround") before a
         // verb without -s, cannot be a pronoun or a conjunction: it is the relative.
         if (w.key == U"THAT"sv && p != kNone && n != kNone && isWord(t[n]) && t[p].kind != Kind::Separator &&
@@ -1616,7 +1642,6 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
 // verb takes (an article, a determiner or an object pronoun), opens with that word as a verb: "Copy the files to
 // the folder" => คัดลอกแฟ้ม..., "List all files" => ระบุแฟ้มทั้งหมด, not รายการแฟ้มทั้งหมด. A noun followed by a
 // bare noun or an adjective ("Output files are") is left alone, and so is a subject pronoun ("Today I went").
-constexpr std::array kObjectPronouns{U"IT"sv, U"ME"sv, U"HIM"sv, U"HER"sv, U"US"sv, U"THEM"sv, U"YOU"sv};
 constexpr std::array kOnlyObjects{U"ME"sv, U"HIM"sv, U"US"sv, U"THEM"sv}; // never a subject nor a possessive
 void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     // Anywhere, a word read first as a noun right before me, him, us or them is the verb that takes them: "simply
@@ -2414,12 +2439,6 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         t[i + (nouns + 1 - firstNoun)].afterHeld = true; // the name now follows its nouns
     });
 }
-
-// Verbs of knowing, seeing and saying, after which "as" + subject tells where something is said: ดังที่.
-constexpr std::array kSayingVerbs{U"SEE"sv,      U"SAW"sv,     U"SEEN"sv,    U"KNOW"sv,    U"KNEW"sv,
-                                  U"SAY"sv,      U"SAID"sv,    U"MENTION"sv, U"NOTE"sv,    U"EXPLAIN"sv,
-                                  U"DESCRIBE"sv, U"SHOW"sv,    U"SHOWN"sv,   U"EXPECT"sv,  U"WISH"sv,
-                                  U"LEARN"sv,    U"LEARNED"sv, U"DISCUSS"sv, U"SUGGEST"sv, U"NOTICE"sv};
 
 // "like" after a verb compares what is done, เหมือน: "He was standing like a stone wall" => เขากำลังยืนเหมือนกำแพงหิน,
 // "Sweating like a pig" => การเหงื่อออกเหมือนหมู; so does "like" opening a sentence or after a comma before a noun

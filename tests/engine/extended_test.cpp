@@ -267,7 +267,10 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book which I read", "หนังสือที่ฉันอ่าน"},
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
-                  {"the one which I read", "อันที่ฉันอ่าน"}, // the one: a thing
+                  {"the man that had read the book", "ผู้ชายที่อ่านหนังสือ"}, // before have, which may go
+                  {"the xyzzy that came", "xyzzy ที่มา"},                // after a name, before a verb
+                  {"I told you that he came", "ฉันบอกคุณว่าเขามา"},       // what is told
+                  {"the one which I read", "อันที่ฉันอ่าน"},                // the one: a thing
                   {"the one who came", "คนที่มา"},
                   {"which one do you read?", "คุณอ่านอันไหน?"},
                   {"I read that one.", "ฉันอ่านอันนั้น."},
