@@ -117,10 +117,10 @@ constexpr std::array kWordsWithOwnTo{
 constexpr std::array kShippedPhrases{U"เป็นกำลัง"sv,   U"เป็นสามารถ"sv, U"เป็นติดตาม"sv, U"เป็นอธิบาย"sv,
                                      U"เป็นส่วนของ"sv, U"เป็นอย่างดี"sv,  U"ให้ของเขา"sv};
 // Verbs whose -ing object is the action itself: "stop working" => หยุดทำงาน, not หยุดกำลังทำงาน.
-constexpr std::array kAspectVerbs{U"START"sv,    U"STARTED"sv, U"BEGIN"sv,    U"BEGAN"sv,    U"BEGUN"sv,  U"STOP"sv,
-                                  U"KEEP"sv,     U"KEPT"sv,    U"FINISH"sv,   U"CONTINUE"sv, U"AVOID"sv,  U"ENJOY"sv,
-                                  U"QUIT"sv,     U"MIND"sv,    U"CONSIDER"sv, U"RISK"sv,     U"RESUME"sv, U"PRACTICE"sv,
-                                  U"PRACTISE"sv, U"MISS"sv,    U"TRY"sv};
+constexpr std::array kAspectVerbs{
+    U"START"sv,  U"STARTED"sv,  U"BEGIN"sv,    U"BEGAN"sv, U"BEGUN"sv, U"STOP"sv,    U"KEEP"sv,     U"KEPT"sv,
+    U"FINISH"sv, U"CONTINUE"sv, U"AVOID"sv,    U"ENJOY"sv, U"QUIT"sv,  U"MIND"sv,    U"CONSIDER"sv, U"RISK"sv,
+    U"RESUME"sv, U"PRACTICE"sv, U"PRACTISE"sv, U"MISS"sv,  U"TRY"sv,   U"SUGGEST"sv, U"RECOMMEND"sv};
 // Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to).
 constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv};
 // Adverbs of time that open a Thai clause.

@@ -179,6 +179,7 @@ public:
             entry("quite", "ค่อนข้าง", ADV),
             entry("please", "กรุณา", ADV),
             entry("his", "ของเขา", ADJ),
+            entry("suggest", "แนะนำ", VT),
             entry("before", "ก่อน", "pre.(บุพบท)"),
         });
     }
@@ -258,6 +259,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"}, // the main clause's subject
                   {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"},        // "using" after what a verb takes
                   {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},                  // not after a subject
+                  {"I suggest using the table", "ฉันแนะนำใช้โต๊ะ"},                    // what a verb of suggesting takes
               });
 }
 
