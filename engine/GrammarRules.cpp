@@ -646,6 +646,12 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             if (a != kNone && (isArticle(t[a]) || wordWith(t[a], How::Exact, Label::Adjective)))
                 setReading(t[p], How::Exact, Label::Noun, w.key == U"WHO"sv ? U"คน"sv : U"อัน"sv);
         }
+        // after a verb of knowing or saying "who" asks, inside the statement: "know who has taken it" =>
+        // รู้ว่าใครเอามัน, not รู้ที่...
+        if (w.key == U"WHO"sv && p != kNone && !comma && isVerbWord(t[p]) && verbFormOf<kSayingVerbs>(t[p].key)) {
+            setReading(w, How::Exact, Label::Pronoun, U"ว่าใคร"sv);
+            return;
+        }
         if (w.key == U"WHOSE"sv) { // "the man whose ear was bitten" => ผู้ชายที่หูถูกกัด
             if (p != kNone && isNoun(t[p]) && !c.question)
                 setReading(w, How::Exact, Label::Conjunction, comma ? U"ซึ่ง"sv : U"ที่"sv);
@@ -1200,7 +1206,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         if (const std::size_t p = previousWord(t, i);
-            p != kNone && (t[p].key == U"TO"sv || t[p].key == U"NOT"sv) && nounPhraseAt(t, n1)) {
+            p != kNone && (t[p].key == U"TO"sv || t[p].key == U"NOT"sv) &&
+            (nounPhraseAt(t, n1) || (n1 != kNone && isWord(t[n1]) && among(kIndefinites, t[n1].key)))) {
             setReading(t[i], How::Exact, Label::Other, U"เป็น"sv);
             if (t[p].key == U"TO"sv && wordWith(t[p], How::Exact, Label::Preposition) && t[p].meaning == U"เพื่อ"sv)
                 t[p].setMeaning(U"ที่จะ"sv); // as the phrase rules read เพื่ออยู่; the to-verb rule may drop it
@@ -1214,7 +1221,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         };
         if (j == kNone || !adjective(t[j]) || t[j].key == U"ONE"sv)
             return;
-        if (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv)) {
+        // (not an adjective that says "not" itself: "was discontented" => ไม่พอใจ, which เป็นไม่ would turn round)
+        if (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv) && !t[j].meaning.starts_with(U"ไม่"sv)) {
             const std::u32string_view m = t[j].meaning;
             for (std::u32string_view be : {U"คือ"sv, U"เป็น"sv, U"อยู่"sv})
                 if (joinsPhraseRule(be, m) || (c.phraseHolds && c.phraseHolds({}, be, m)))

@@ -180,6 +180,8 @@ public:
             entry("please", "กรุณา", ADV),
             entry("his", "ของเขา", ADJ),
             entry("suggest", "แนะนำ", VT),
+            entry("untired", "ไม่เหนื่อย", ADJ),
+            entry("something", "บางสิ่ง", PRO),
             entry("before", "ก่อน", "pre.(บุพบท)"),
         });
     }
@@ -270,6 +272,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
                   {"the man that had read the book", "ผู้ชายที่อ่านหนังสือ"}, // before have, which may go
+                  {"I know who came", "ฉันรู้ว่าใครมา"},                   // after a verb of knowing: who asks
                   {"the xyzzy that came", "xyzzy ที่มา"},                // after a name, before a verb
                   {"I told you that he came", "ฉันบอกคุณว่าเขามา"},       // what is told
                   {"the one which I read", "อันที่ฉันอ่าน"},                // the one: a thing
@@ -427,6 +430,8 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"it is extremely old.", "มันแก่อย่างยิ่ง."}, // an adverb of degree after its adjective
                   {"it is really good.", "มันดีจริงๆ."},
                   {"it is quite old.", "มันค่อนข้างแก่."},
+                  {"he was untired.", "เขาไม่เหนื่อย."}, // an -ed adjective that says "not" itself
+                  {"I want to be something.", "ฉันต้องการเป็นบางสิ่ง."},
                   {"the man is bored.", "ผู้ชายเบื่อ."},     // an -ed adjective no phrase rule reads with be
                   {"the man is nice.", "ผู้ชายดี."},        // ที่ดี is for before a noun
                   {"there is good.", "ที่นั่นอยู่ดี."},         // after "there" be stays
