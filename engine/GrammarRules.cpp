@@ -1559,6 +1559,19 @@ std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s) {
 
 // A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its subject first, as Thai
 // asks: คุณสามารถ..., สงครามจะ...; a yes-or-no question ends with ไหม.
+/// A yes-or-no question ends with ไหม after its last word from token m on; "Is he married or single?" asks with หรือ
+/// already.
+void askYesOrNo(std::span<GrammarToken> t, std::size_t m) {
+    if (std::any_of(t.begin(), t.end(), [](const GrammarToken &w) { return w.key == U"OR"sv; }))
+        return;
+    for (std::size_t last = t.size(); last-- > m;) {
+        if (t[last].kind != Kind::Separator && !isBlank(t[last])) {
+            t[last].tail += U"ไหม"sv;
+            break;
+        }
+    }
+}
+
 void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t m = c.firstToken;
     if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
@@ -1582,6 +1595,14 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     if (!isWord(t[m]))
         return;
     const bool be = wordWith(t[m], How::Exact, Label::Be), have = t[m].how == How::Exact && among(kHaveForms, t[m].key);
+    // "Is there life after death?" asks whether there is: มีชีวิตหลังความตายไหม, not อยู่ที่นั่นชีวิต...
+    if (const std::size_t there = nextWord(t, m); yesOrNo && be && among(kBeForms, t[m].key) && there != kNone &&
+                                                  isWord(t[there]) && t[there].key == U"THERE"sv) {
+        setReading(t[m], How::Exact, Label::Other, U"มี"sv);
+        t[there].kind = Kind::Dropped;
+        askYesOrNo(t, m);
+        return;
+    }
     if (!yesOrNo && be) { // "What is your name?" => ชื่อของคุณคืออะไร: be after the noun phrase, in Thai
         const std::u32string_view q = t[opener].key;
         const std::u32string_view thai = q == U"WHAT"sv || q == U"WHO"sv ? U"คือ"sv
@@ -1636,14 +1657,8 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(s),
                 t.begin() + static_cast<std::ptrdiff_t>(end) + 1);
     c.reordered = true;
-    if (!yesOrNo || std::any_of(t.begin(), t.end(), [](const GrammarToken &w) { return w.key == U"OR"sv; }))
-        return; // "Is he married or single?" asks with หรือ already
-    for (std::size_t last = t.size(); last-- > m;) {
-        if (t[last].kind != Kind::Separator && !isBlank(t[last])) {
-            t[last].tail += U"ไหม"sv;
-            break;
-        }
-    }
+    if (yesOrNo)
+        askYesOrNo(t, m);
 }
 
 // Manuals give orders: a sentence that opens with a word the dictionary reads first as a noun, right before what a

@@ -521,6 +521,7 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
                   {"what can you read?", "คุณสามารถอ่านอะไร?"},
                   {"is it good?", "มันดีไหม?"},
+                  {"is there a book?", "มีอะ.-หนังสือไหม?"},        // whether there is
                   {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
                   {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
                   {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
