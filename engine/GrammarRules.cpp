@@ -1303,6 +1303,7 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         } else if (const std::size_t n = nextWord(t, i);
                    n != kNone && isWord(t[p]) &&
                    (wordWith(t[p], How::Exact, Label::Adjective) || t[p].how == How::Hold ||
+                    t[p].label == Label::Reading ||
                     (t[p].how == How::Write && (t[p].family == SuffixFamily::ED || isNoun(t[p])))) &&
                    (nounPhraseAt(t, n) ||
                     (isWord(t[n]) && (among(kDeterminers, t[n].key) || among(kIndefinites, t[n].key) ||
@@ -1545,10 +1546,12 @@ std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s) {
     std::size_t last = kNone;
     for (std::size_t j = opener ? nextWord(t, s) : s, words = 0; j != kNone && words < 5; j = nextWord(t, j), ++words) {
         const GrammarToken &w = t[j];
-        if (last != kNone && isWord(w) && w.key.ends_with(U"ING"sv))
-            break; // "Is the program running?"
-        if (isNoun(w) || isNumber(w) || (isWord(w) && (w.quiet || w.how == How::Unrendered)))
-            last = j;
+        if (last != kNone && (isArticle(w) || (isWord(w) && (w.key.ends_with(U"ING"sv) || among(kOwners, w.key) ||
+                                                             among(kDeterminers, w.key)))))
+            break; // "Is the program running?"; "Is John your friend?": another noun phrase starts
+        if (isNoun(w) || isNumber(w) ||
+            (isWord(w) && (w.quiet || w.how == How::Unrendered || w.label == Label::Reading)))
+            last = j; // (a name the dictionary gives as its reading: "Is Mary your friend?")
         else if (!wordWith(w, How::Exact, Label::Adjective))
             break;
     }
@@ -1557,8 +1560,6 @@ std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s) {
     return last;
 }
 
-// A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its subject first, as Thai
-// asks: คุณสามารถ..., สงครามจะ...; a yes-or-no question ends with ไหม.
 /// A yes-or-no question ends with ไหม after its last word from token m on; "Is he married or single?" asks with หรือ
 /// already.
 void askYesOrNo(std::span<GrammarToken> t, std::size_t m) {
@@ -1572,6 +1573,8 @@ void askYesOrNo(std::span<GrammarToken> t, std::size_t m) {
     }
 }
 
+// A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its subject first, as Thai
+// asks: คุณสามารถ..., สงครามจะ...; a yes-or-no question ends with ไหม.
 void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t m = c.firstToken;
     if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))

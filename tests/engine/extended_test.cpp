@@ -180,6 +180,7 @@ public:
             entry("please", "กรุณา", ADV),
             entry("his", "ของเขา", ADJ),
             entry("suggest", "แนะนำ", VT),
+            entry("bob", "บ็อบ", "คำอ่าน"),
             entry("untired", "ไม่เหนื่อย", ADJ),
             entry("something", "บางสิ่ง", PRO),
             entry("before", "ก่อน", "pre.(บุพบท)"),
@@ -430,7 +431,8 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"it is extremely old.", "มันแก่อย่างยิ่ง."}, // an adverb of degree after its adjective
                   {"it is really good.", "มันดีจริงๆ."},
                   {"it is quite old.", "มันค่อนข้างแก่."},
-                  {"he was untired.", "เขาไม่เหนื่อย."}, // an -ed adjective that says "not" itself
+                  {"he was untired.", "เขาไม่เหนื่อย."},   // an -ed adjective that says "not" itself
+                  {"bob is the friend.", "บ็อบคือเพื่อน."}, // after a name, before what it is: คือ
                   {"I want to be something.", "ฉันต้องการเป็นบางสิ่ง."},
                   {"the man is bored.", "ผู้ชายเบื่อ."},     // an -ed adjective no phrase rule reads with be
                   {"the man is nice.", "ผู้ชายดี."},        // ที่ดี is for before a noun
@@ -516,26 +518,28 @@ TEST_F(Extended, MustNotIsForbidding) {
 }
 
 TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
-    checkRule(*this, GrammarRule::QuestionOrder,
-              {
-                  {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
-                  {"what can you read?", "คุณสามารถอ่านอะไร?"},
-                  {"is it good?", "มันดีไหม?"},
-                  {"is there a book?", "มีอะ.-หนังสือไหม?"},        // whether there is
-                  {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
-                  {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
-                  {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
-                  {"what can the old man read?", "ผู้ชายแก่สามารถอ่านอะไร?"},
-                  {"can the man good?", "สามารถผู้ชายดี?"}, // no verb after the noun phrase
-                  {"if he came, can you read the book?", "ถ้าเขามา, คุณสามารถอ่านหนังสือไหม?"}, // after a clause
-                  {"is the man making the book?", "ผู้ชายกำลังทำหนังสือไหม?"},
-                  {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
-                  {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
-                  {"how is he?", "เขาเป็นอย่างไร?"},
-                  {"had he seen the book?", "เขาเห็นหนังสือไหม?"},   // have before a participle
-                  {"and who is the old man?", "และผู้ชายแก่คือใคร?"}, // after the "and" that opens it
-                  {"and can you read the book?", "และคุณสามารถอ่านหนังสือไหม?"},
-              });
+    checkRule(
+        *this, GrammarRule::QuestionOrder,
+        {
+            {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
+            {"what can you read?", "คุณสามารถอ่านอะไร?"},
+            {"is it good?", "มันดีไหม?"},
+            {"is there a book?", "มีอะ.-หนังสือไหม?"},
+            {"is bob the friend?", "บ็อบคือเพื่อนไหม?"}, // a name, then another noun phrase        // whether there is
+            {"is it good or old?", "มันดีหรือแก่?"},     // หรือ asks already
+            {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
+            {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
+            {"what can the old man read?", "ผู้ชายแก่สามารถอ่านอะไร?"},
+            {"can the man good?", "สามารถผู้ชายดี?"},                                   // no verb after the noun phrase
+            {"if he came, can you read the book?", "ถ้าเขามา, คุณสามารถอ่านหนังสือไหม?"}, // after a clause
+            {"is the man making the book?", "ผู้ชายกำลังทำหนังสือไหม?"},
+            {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
+            {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
+            {"how is he?", "เขาเป็นอย่างไร?"},
+            {"had he seen the book?", "เขาเห็นหนังสือไหม?"},   // have before a participle
+            {"and who is the old man?", "และผู้ชายแก่คือใคร?"}, // after the "and" that opens it
+            {"and can you read the book?", "และคุณสามารถอ่านหนังสือไหม?"},
+        });
 }
 
 TEST_F(Extended, AnOrderOpensWithItsVerb) {
