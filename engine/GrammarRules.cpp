@@ -1224,9 +1224,14 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         // (not an adjective that says "not" itself: "was discontented" => ไม่พอใจ, which เป็นไม่ would turn round)
         if (t[j].key.size() > 4 && t[j].key.ends_with(U"ED"sv) && !t[j].meaning.starts_with(U"ไม่"sv)) {
             const std::u32string_view m = t[j].meaning;
+            // a phrase rule reads it with be ("is restricted" => ถูกจำกัด): be is written as that rule reads it,
+            // whichever Thai the subject before it would give ("The man was tired" => ผู้ชายเป็นเหนื่อย => ผู้ชายเหนื่อย)
             for (std::u32string_view be : {U"คือ"sv, U"เป็น"sv, U"อยู่"sv})
-                if (joinsPhraseRule(be, m) || (c.phraseHolds && c.phraseHolds({}, be, m)))
-                    return; // a phrase rule reads it with be: "is restricted" => ถูกจำกัด
+                if (joinsPhraseRule(be, m) || (c.phraseHolds && c.phraseHolds({}, be, m))) {
+                    if (j == nextWord(t, i)) // (with a word between them the rule cannot read them)
+                        setReading(t[i], How::Exact, Label::Other, be);
+                    return;
+                }
         }
         std::size_t last = j; // "too slow": the adjectives in a row
         for (std::size_t k = nextWord(t, j); k != kNone && adjective(t[k]); k = nextWord(t, k))
@@ -1939,7 +1944,12 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return n != kNone && (isArticle(t[n]) || wordWith(t[n], How::Exact, Label::Pronoun));
         };
         const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
-        if (!relative && !coordinated && !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
+        // (a name the dictionary gives as its reading is a subject too, before what the verb takes or a preposition:
+        // "John lives in London"; not "GNU packages will", where the name tells which)
+        const bool name =
+            wordWith(t[s], How::Exact, Label::Reading) && s3 && adjacent &&
+            (objectAfter() || (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
+        if (!relative && !coordinated && !name && !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
             !(s3 && isNoun(t[s]) && t[s].key != U"THESE"sv && t[s].key != U"THOSE"sv &&
               (objectAfter() || (!adjacent && nextWord(t, i) != kNone && // "Life only demands from you"
                                  wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)))))

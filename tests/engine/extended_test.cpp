@@ -181,6 +181,7 @@ public:
             entry("his", "ของเขา", ADJ),
             entry("suggest", "แนะนำ", VT),
             entry("bob", "บ็อบ", "คำอ่าน"),
+            entry("bored", "เบื่อ", ADJ),
             entry("untired", "ไม่เหนื่อย", ADJ),
             entry("something", "บางสิ่ง", PRO),
             entry("before", "ก่อน", "pre.(บุพบท)"),
@@ -643,8 +644,11 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},             // not one that matches
                   {"he opens the book, reads it, and works.", "เขาเปิดหนังสือ, อ่านมัน, และทำงาน."},
-                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."},  // after a noun, before its object
-                  {"these eyes he", "ตาเหล่านี้เขา"},                // these before a plural: no subject of it
+                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."}, // after a noun, before its object
+                  {"these eyes he", "ตาเหล่านี้เขา"},
+                  {"bob works by the table.", "บ็อบทำงานโดยโต๊ะ."}, // a name before a preposition
+                  {"bob works.",
+                   "บ็อบงาน."}, // or a name that tells which                // these before a plural: no subject of it
                   {"before you work, read.", "ก่อนคุณทำงาน, อ่าน."}, // "you" after a word of time opens a clause
               });
 }
@@ -764,8 +768,11 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     EXPECT_EQ(extended("I think that he came"), "ฉันคิดว่าเขามา");
     EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่เปิดโดยผู้ชาย.");
     EXPECT_EQ(extended("he opens that go."), "เขาเปิดที่ไป.");
+    EXPECT_EQ(extended("the man was bored."), "ผู้ชายเบื่อ.");
     data.writeLines("Idiom.pal", {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น",
-                                  "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย", "เปิดซึ่งว่า/เปิดว่า"});
+                                  "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย", "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ"});
+    // be before an -ed adjective is written as the rule reads it, whatever the subject would give
+    EXPECT_EQ(extended("the man was bored."), "ผู้ชายรู้สึกเบื่อ.");
     EXPECT_EQ(extended("he opens that go."), "เขาเปิดว่าไป."); // "means that" => หมายความว่า
     EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่ถูกเปิดโดยผู้ชาย.");
     EXPECT_EQ(extended("it is easy to read"), "มันง่ายต่อการอ่าน");
