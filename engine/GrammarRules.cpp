@@ -1911,12 +1911,64 @@ bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &v
 // After a subject pronoun (and an adverb or two) a word read first as a noun is the verb it can be: "They list
 // the files" => พวกเขาระบุแฟ้ม, "It works" => มันทำงาน (the -s of he, she and it only), and so after a relative
 // ที่ ("the man who lives" => ผู้ชายที่อาศัยอยู่).
+// Verbs that tell who spoke, which a story may put before the speaker after what was said.
+constexpr std::array kSpeechVerbs{U"SAID"sv,     U"SAYS"sv,     U"REPLIED"sv,   U"CRIED"sv,     U"ASKED"sv,
+                                  U"ANSWERED"sv, U"RETURNED"sv, U"EXCLAIMED"sv, U"WHISPERED"sv, U"SHOUTED"sv};
+// Titles that end a sentence of their own with their full stop ("said Mr. Bennet").
+constexpr std::array kTitles{U"MR"sv, U"MRS"sv, U"MS"sv, U"DR"sv, U"ST"sv};
+
+/// '"Yes," said his wife': after a quotation the speaker comes first in Thai, ภรรยาของเขากล่าว, not กล่าวภรรยาของเขา.
+/// Token i is the verb of speech; the speaker is a subject pronoun, or a noun phrase (a name, or nouns after an
+/// article or an owner) that ends its clause or comes before an adverb or a preposition.
+void speakerFirst(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    // right after a closing quotation mark, and after the comma that ends what was said or at the start of the
+    // sentence that follows its "?" or "!" (not '"git grep" asked the system', whose subject is the quotation)
+    bool quote = false, comma = false, start = true;
+    for (std::size_t k = i; k-- > 0;) {
+        if (t[k].kind != Kind::Separator && !isBlank(t[k])) {
+            start = false;
+            break;
+        }
+        quote = quote || t[k].text.find_first_of(U"\"\u201D") != std::u32string::npos;
+        comma = comma || t[k].text.find(U',') != std::u32string::npos;
+    }
+    quote = quote && (comma || start);
+    const std::size_t n = nextWord(t, i);
+    if (!quote || n == kNone || (!isWord(t[n]) && !isArticle(t[n])))
+        return;
+    std::size_t last = kNone;
+    if (wordWith(t[n], How::Exact, Label::Pronoun) && among(kSubjects, t[n].key)) {
+        last = n;
+    } else {
+        std::size_t k = n;
+        if (isArticle(t[k]) || among(kOwners, t[k].key))
+            k = nextWord(t, k);
+        for (std::size_t words = 0; k != kNone && words < kMostWordsBetween && isWord(t[k]) &&
+                                    (isNoun(t[k]) || t[k].label == Label::Reading || t[k].label == Label::Adjective);
+             k = nextWord(t, k), ++words)
+            if (isNoun(t[k]) || t[k].label == Label::Reading)
+                last = k;
+    }
+    if (last == kNone || among(kTitles, t[last].key))
+        return;
+    if (const std::size_t a = nextWord(t, last);
+        !endsClause(t, last) && !(a != kNone && (isAdverbWord(t[a]) || wordWith(t[a], How::Exact, Label::Preposition))))
+        return;
+    std::rotate(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(n),
+                t.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+    c.reordered = true;
+}
+
 void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
         if (w.kind != Kind::Word)
             return;
+        if (isVerb(w.label) && among(kSpeechVerbs, w.key)) {
+            speakerFirst(t, i, c);
+            return;
+        }
         if (w.how == How::Write && isVerb(w.label) && (w.family == SuffixFamily::S || w.family == SuffixFamily::ED)) {
             if (const std::size_t p = previousWord(t, i); p != kNone && isNoun(t[p]))
                 w.how = How::Exact; // the meaning of an -s or -ed reading is the stem's own, without a marker
@@ -2609,6 +2661,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::SubjectVerb);
     if (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || k == U"YOU"sv))
         rules |= ruleBit(GrammarRule::ReducedRelative);
+    if (isVerb(t.label) && among(kSpeechVerbs, k)) // '"Yes," said his wife'
+        rules |= ruleBit(GrammarRule::SubjectVerb);
     if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself
         rules |=
             ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
@@ -2734,7 +2788,7 @@ GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c) {
     const bool verbAfterSubject =
         (t.how == How::Write && isVerb(t.label) && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED)) ||
         (t.label == Label::Noun && (t.how == How::Exact || (t.how == How::Write && t.family == SuffixFamily::S))) ||
-        t.key == U"THAT"sv;
+        t.key == U"THAT"sv || (isVerb(t.label) && among(kSpeechVerbs, t.key)); // (the speaker after it)
     if (!verbAfterSubject)
         return others;
     // A noun is looked at only when it can be a verb: the dictionary says, when the context can ask it.

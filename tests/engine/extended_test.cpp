@@ -519,28 +519,27 @@ TEST_F(Extended, MustNotIsForbidding) {
 }
 
 TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
-    checkRule(
-        *this, GrammarRule::QuestionOrder,
-        {
-            {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
-            {"what can you read?", "คุณสามารถอ่านอะไร?"},
-            {"is it good?", "มันดีไหม?"},
-            {"is there a book?", "มีอะ.-หนังสือไหม?"},
-            {"is bob the friend?", "บ็อบคือเพื่อนไหม?"}, // a name, then another noun phrase        // whether there is
-            {"is it good or old?", "มันดีหรือแก่?"},     // หรือ asks already
-            {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
-            {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
-            {"what can the old man read?", "ผู้ชายแก่สามารถอ่านอะไร?"},
-            {"can the man good?", "สามารถผู้ชายดี?"},                                   // no verb after the noun phrase
-            {"if he came, can you read the book?", "ถ้าเขามา, คุณสามารถอ่านหนังสือไหม?"}, // after a clause
-            {"is the man making the book?", "ผู้ชายกำลังทำหนังสือไหม?"},
-            {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
-            {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
-            {"how is he?", "เขาเป็นอย่างไร?"},
-            {"had he seen the book?", "เขาเห็นหนังสือไหม?"},   // have before a participle
-            {"and who is the old man?", "และผู้ชายแก่คือใคร?"}, // after the "and" that opens it
-            {"and can you read the book?", "และคุณสามารถอ่านหนังสือไหม?"},
-        });
+    checkRule(*this, GrammarRule::QuestionOrder,
+              {
+                  {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
+                  {"what can you read?", "คุณสามารถอ่านอะไร?"},
+                  {"is it good?", "มันดีไหม?"},
+                  {"is there a book?", "มีอะ.-หนังสือไหม?"},        // whether there is
+                  {"is bob the friend?", "บ็อบคือเพื่อนไหม?"},       // a name, then another noun phrase
+                  {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
+                  {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
+                  {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
+                  {"what can the old man read?", "ผู้ชายแก่สามารถอ่านอะไร?"},
+                  {"can the man good?", "สามารถผู้ชายดี?"}, // no verb after the noun phrase
+                  {"if he came, can you read the book?", "ถ้าเขามา, คุณสามารถอ่านหนังสือไหม?"}, // after a clause
+                  {"is the man making the book?", "ผู้ชายกำลังทำหนังสือไหม?"},
+                  {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
+                  {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
+                  {"how is he?", "เขาเป็นอย่างไร?"},
+                  {"had he seen the book?", "เขาเห็นหนังสือไหม?"},   // have before a participle
+                  {"and who is the old man?", "และผู้ชายแก่คือใคร?"}, // after the "and" that opens it
+                  {"and can you read the book?", "และคุณสามารถอ่านหนังสือไหม?"},
+              });
 }
 
 TEST_F(Extended, AnOrderOpensWithItsVerb) {
@@ -644,12 +643,14 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},             // not one that matches
                   {"he opens the book, reads it, and works.", "เขาเปิดหนังสือ, อ่านมัน, และทำงาน."},
-                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."}, // after a noun, before its object
-                  {"these eyes he", "ตาเหล่านี้เขา"},
+                  {"the man works the table.", "ผู้ชายทำงานโต๊ะ."},  // after a noun, before its object
+                  {"these eyes he", "ตาเหล่านี้เขา"},                // these before a plural: no subject of it
                   {"bob works by the table.", "บ็อบทำงานโดยโต๊ะ."}, // a name before a preposition
-                  {"bob works.",
-                   "บ็อบงาน."}, // or a name that tells which                // these before a plural: no subject of it
-                  {"before you work, read.", "ก่อนคุณทำงาน, อ่าน."}, // "you" after a word of time opens a clause
+                  {"bob works.", "บ็อบงาน."},                      // or a name that tells which
+                  {"\"go,\" said the man.", "\"ไป,\" ผู้ชายกล่าว."}, // the speaker after what was said: first
+                  {"\"go?\" said he.", "\"ไป?\" เขากล่าว."},
+                  {"the \"go\" said the man.", "\"ไป\" กล่าวผู้ชาย."}, // a quotation that is the subject
+                  {"before you work, read.", "ก่อนคุณทำงาน, อ่าน."},   // "you" after a word of time opens a clause
               });
 }
 
