@@ -98,6 +98,7 @@ constexpr std::array kWantingVerbs{U"GET"sv,  U"GOT"sv,    U"NEED"sv, U"NEEDS"sv
                                    U"HAVE"sv, U"HAS"sv,    U"HAD"sv}; // "I have work to do" => ฉันมีงานให้ทำ
 // Pronouns that may be what a verb takes.
 constexpr std::array kObjectPronouns{U"IT"sv, U"ME"sv, U"HIM"sv, U"HER"sv, U"US"sv, U"THEM"sv, U"YOU"sv};
+constexpr std::array kOnlyObjects{U"ME"sv, U"HIM"sv, U"US"sv, U"THEM"sv}; // never a subject nor a possessive
 // Verbs of knowing, seeing and saying, after which "as" + subject tells where something is said: ดังที่.
 constexpr std::array kSayingVerbs{U"SEE"sv,      U"SAW"sv,     U"SEEN"sv,    U"KNOW"sv,    U"KNEW"sv,
                                   U"SAY"sv,      U"SAID"sv,    U"MENTION"sv, U"NOTE"sv,    U"EXPLAIN"sv,
@@ -347,6 +348,23 @@ bool nounAsVerb(GrammarToken &w, const GrammarContext &c) {
     std::u32string verb;
     if (!wordWith(w, How::Exact, Label::Noun) || !c.sense || !c.sense(w.key, isVerb, verb))
         return false;
+    setReading(w, How::Exact, Label::TransitiveVerb, verb);
+    return true;
+}
+
+/// A word the dictionary gives first as a reading (a title such as "miss") is read as its verb where only a verb can
+/// stand: after do, or a modal ("You will miss the train" => คุณจะพลาดรถไฟ).
+bool readingAsVerb(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    std::u32string verb;
+    GrammarToken &w = t[i];
+    if (!wordWith(w, How::Exact, Label::Reading) || !c.sense || !c.sense(w.key, isVerb, verb))
+        return false;
+    // one misses a person (คิดถึง) and a train or a chance (พลาด)
+    if (const std::size_t n = nextWord(t, i);
+        w.key == U"MISS"sv && !(n != kNone && isWord(t[n]) &&
+                                (among(kOnlyObjects, t[n].key) || t[n].key == U"YOU"sv || t[n].key == U"HER"sv ||
+                                 t[n].label == Label::Reading)))
+        verb = U"พลาด";
     setReading(w, How::Exact, Label::TransitiveVerb, verb);
     return true;
 }
@@ -812,8 +830,8 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
     // After do and its negation (or a question's subject) comes a verb: a word read first as a noun is the verb it
     // can be ("Don't waste your time", "Don't panic.", "They did not answer the letter", "Does the program work?").
     auto verbAfter = [&](std::size_t v) {
-        if (v != kNone)
-            nounAsVerb(t[v], c);
+        if (v != kNone && !nounAsVerb(t[v], c))
+            readingAsVerb(t, v, c); // "Did I miss something?" => พลาด, not นางสาว
     };
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key.size() > 5)
@@ -1673,7 +1691,6 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
 // verb takes (an article, a determiner or an object pronoun), opens with that word as a verb: "Copy the files to
 // the folder" => คัดลอกแฟ้ม..., "List all files" => ระบุแฟ้มทั้งหมด, not รายการแฟ้มทั้งหมด. A noun followed by a
 // bare noun or an adjective ("Output files are") is left alone, and so is a subject pronoun ("Today I went").
-constexpr std::array kOnlyObjects{U"ME"sv, U"HIM"sv, U"US"sv, U"THEM"sv}; // never a subject nor a possessive
 void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     // Anywhere, a word read first as a noun right before me, him, us or them is the verb that takes them: "simply
     // type them" => เพียงพิมพ์พวกเขา, not ประเภทพวกเขา
@@ -1723,6 +1740,8 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const std::size_t n = stepOver(
             t, i, true, [](const GrammarToken &w) { return isWord(w) && (w.key == U"T"sv || isAdverbWord(w)); });
+        if (n != kNone && readingAsVerb(t, n, c))
+            return;
         if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
             (t[n].label != Label::Noun && t[n].label != Label::Adjective) || !c.sense ||
             !c.sense(t[n].key, isVerb, verb))

@@ -131,6 +131,8 @@ public:
             entry("like", "เหมือน", "pre.(บุพบท)"),
             entry("back", "กลับ", ADV),
             entry("bored", "เบื่อ", ADJ),
+            entry("miss", "นางสาว", "คำอ่าน"),
+            entry("miss", "คิดถึง", VT),
             entry("nice", "ที่ดี", ADJ),
             entry("stop", "หยุด", VT),
             entry("no", "ไม่", ADV),
@@ -182,6 +184,8 @@ public:
             entry("suggest", "แนะนำ", VT),
             entry("bob", "บ็อบ", "คำอ่าน"),
             entry("bored", "เบื่อ", ADJ),
+            entry("miss", "นางสาว", "คำอ่าน"),
+            entry("miss", "คิดถึง", VT),
             entry("untired", "ไม่เหนื่อย", ADJ),
             entry("something", "บางสิ่ง", PRO),
             entry("before", "ก่อน", "pre.(บุพบท)"),
@@ -572,6 +576,8 @@ TEST_F(Extended, ANameFollowsItsNoun) {
 TEST_F(Extended, AfterAModalAVerb) {
     checkRule(*this, GrammarRule::ModalVerb,
               {
+                  {"you can miss the book.", "คุณสามารถพลาดหนังสือ."}, // a title read first: the verb after a modal
+                  {"I can miss you.", "ฉันสามารถคิดถึงคุณ."},           // one misses a person
                   {"you can work", "คุณสามารถทำงาน"},
                   {"you can not work", "คุณสามารถไม่ทำงาน"},
                   {"the work can go", "งานสามารถไป"},
