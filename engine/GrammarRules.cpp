@@ -2205,13 +2205,14 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // An owner before a number follows the noun phrase it counts: "his two other children" =>
-        // สองเด็กๆอื่นๆของเขา, not ของเขาสองเด็กๆอื่นๆ (the grammar mode writes the owner before a number at once)
-        if (isWord(t[i]) && among(kOwners, t[i].key)) {
-            const std::size_t n = nextWord(t, i);
+        // สองเด็กๆอื่นๆของเขา, not ของเขาสองเด็กๆอื่นๆ (the grammar mode writes the owner before a number at once).
+        // The rule looks at the number, which is rarer than an owner.
+        if (isWord(t[i]) && among(kNumberWords, t[i].key)) {
+            const std::size_t n = i;
+            const std::size_t o = previousWord(t, n);
             // ("gave her two books": her is the object there)
-            if (const std::size_t p = previousWord(t, i); n == kNone || !isWord(t[n]) ||
-                                                          !among(kNumberWords, t[n].key) ||
-                                                          (t[i].key == U"HER"sv && p != kNone && isVerbWord(t[p])))
+            if (o == kNone || !isWord(t[o]) || !among(kOwners, t[o].key) ||
+                (t[o].key == U"HER"sv && previousWord(t, o) != kNone && isVerbWord(t[previousWord(t, o)])))
                 return;
             std::size_t last = kNone;
             for (std::size_t k = nextWord(t, n), words = 0;
@@ -2221,8 +2222,8 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                 last = k;
             if (last == kNone || !isNoun(t[last]))
                 return;
-            t[last].tail += ownThai(t[i]);
-            t[i].kind = Kind::Dropped;
+            t[last].tail += ownThai(t[o]);
+            t[o].kind = Kind::Dropped;
             return;
         }
         // "of course" is แน่นอน where it stands; the grammar mode holds หลักสูตร behind the noun phrase after it
@@ -2669,7 +2670,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
-    if (k == U"EACH"sv || (n <= 5 && among(kOwners, k))) // "each other", "his two sons"
+    if (k == U"EACH"sv || (n <= 8 && among(kNumberWords, k))) // "each other", "his two sons"
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
