@@ -99,7 +99,8 @@ constexpr std::array kWantingVerbs{U"GET"sv,  U"GOT"sv,    U"NEED"sv, U"NEEDS"sv
 // Pronouns that may be what a verb takes.
 constexpr std::array kObjectPronouns{U"IT"sv, U"ME"sv, U"HIM"sv, U"HER"sv, U"US"sv, U"THEM"sv, U"YOU"sv};
 constexpr std::array kOnlyObjects{U"ME"sv, U"HIM"sv, U"US"sv, U"THEM"sv}; // never a subject nor a possessive
-// Verbs of knowing, seeing and saying, after which "as" + subject tells where something is said: ดังที่.
+// Verbs of knowing, seeing and saying: after them "as" + subject tells where something is said (ดังที่), "who" asks
+// (ว่าใคร), and "that" after their pronoun is what is told (ว่า).
 constexpr std::array kSayingVerbs{U"SEE"sv,      U"SAW"sv,     U"SEEN"sv,    U"KNOW"sv,    U"KNEW"sv,
                                   U"SAY"sv,      U"SAID"sv,    U"MENTION"sv, U"NOTE"sv,    U"EXPLAIN"sv,
                                   U"DESCRIBE"sv, U"SHOW"sv,    U"SHOWN"sv,   U"EXPECT"sv,  U"WISH"sv,
@@ -361,9 +362,9 @@ bool readingAsVerb(std::span<GrammarToken> t, std::size_t i, const GrammarContex
         return false;
     // one misses a person (คิดถึง) and a train or a chance (พลาด)
     if (const std::size_t n = nextWord(t, i);
-        w.key == U"MISS"sv && !(n != kNone && isWord(t[n]) &&
-                                (among(kOnlyObjects, t[n].key) || t[n].key == U"YOU"sv || t[n].key == U"HER"sv ||
-                                 t[n].label == Label::Reading)))
+        w.key == U"MISS"sv &&
+        !(n != kNone && isWord(t[n]) &&
+          ((among(kObjectPronouns, t[n].key) && t[n].key != U"IT"sv) || t[n].label == Label::Reading)))
         verb = U"พลาด";
     setReading(w, How::Exact, Label::TransitiveVerb, verb);
     return true;
@@ -626,8 +627,6 @@ bool afterDemonstrative(std::span<GrammarToken> t, std::size_t p) {
     return false;
 }
 
-// who/which/that/whom right after a noun phrase open a relative clause in place: ที่, or ซึ่ง after a comma.
-// "that" after a verb is ว่า. A question word that opens a question keeps its question sense.
 /// True when token p is the "course" of "of course", an adverb (แน่นอน), not a noun a relative clause could follow.
 bool ofCourse(std::span<GrammarToken> t, std::size_t p) {
     if (!isWord(t[p]) || t[p].key != U"COURSE"sv)
@@ -636,6 +635,8 @@ bool ofCourse(std::span<GrammarToken> t, std::size_t p) {
     return o != kNone && isWord(t[o]) && t[o].key == U"OF"sv;
 }
 
+// who/which/that/whom right after a noun phrase open a relative clause in place: ที่, or ซึ่ง after a comma.
+// "that" after a verb is ว่า. A question word that opens a question keeps its question sense.
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
@@ -1701,7 +1702,7 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (p != kNone && !opensObject(t, pp, false)) // (not after an article: "give the book them")
             nounAsVerb(t[p], c);
     });
-    std::size_t f = c.firstToken;
+    const std::size_t f = c.firstToken;
     if (!c.sentenceStart || c.question || f >= t.size())
         return;
     // after "please" the order follows at once, whatever comes after it: "Please report bugs" => กรุณารายงาน...
@@ -1924,12 +1925,6 @@ bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &v
     return c.sense(k.substr(0, k.size() - 1), isVerb, verb);
 }
 
-// The verb after its subject. A verb reached through -s or -ed is written at once, before the noun phrase the
-// grammar mode holds: right after its subject that puts the verb first ("The dog eats the food" => กินสุนัขอาหาร).
-// Read as the verb it is, it writes the subject first: สุนัขกินอาหาร; "the file named foo" => แฟ้มตั้งชื่อ foo.
-// After a subject pronoun (and an adverb or two) a word read first as a noun is the verb it can be: "They list
-// the files" => พวกเขาระบุแฟ้ม, "It works" => มันทำงาน (the -s of he, she and it only), and so after a relative
-// ที่ ("the man who lives" => ผู้ชายที่อาศัยอยู่).
 // Verbs that tell who spoke, which a story may put before the speaker after what was said.
 constexpr std::array kSpeechVerbs{U"SAID"sv,     U"SAYS"sv,     U"REPLIED"sv,   U"CRIED"sv,     U"ASKED"sv,
                                   U"ANSWERED"sv, U"RETURNED"sv, U"EXCLAIMED"sv, U"WHISPERED"sv, U"SHOUTED"sv};
@@ -1978,6 +1973,12 @@ void speakerFirst(std::span<GrammarToken> t, std::size_t i, const GrammarContext
     c.reordered = true;
 }
 
+// The verb after its subject. A verb reached through -s or -ed is written at once, before the noun phrase the
+// grammar mode holds: right after its subject that puts the verb first ("The dog eats the food" => กินสุนัขอาหาร).
+// Read as the verb it is, it writes the subject first: สุนัขกินอาหาร; "the file named foo" => แฟ้มตั้งชื่อ foo.
+// After a subject pronoun (and an adverb or two) a word read first as a noun is the verb it can be: "They list
+// the files" => พวกเขาระบุแฟ้ม, "It works" => มันทำงาน (the -s of he, she and it only), and so after a relative
+// ที่ ("the man who lives" => ผู้ชายที่อาศัยอยู่).
 void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -2208,14 +2209,13 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         // สองเด็กๆอื่นๆของเขา, not ของเขาสองเด็กๆอื่นๆ (the grammar mode writes the owner before a number at once).
         // The rule looks at the number, which is rarer than an owner.
         if (isWord(t[i]) && among(kNumberWords, t[i].key)) {
-            const std::size_t n = i;
-            const std::size_t o = previousWord(t, n);
+            const std::size_t o = previousWord(t, i), v = o == kNone ? kNone : previousWord(t, o);
             // ("gave her two books": her is the object there)
             if (o == kNone || !isWord(t[o]) || !among(kOwners, t[o].key) ||
-                (t[o].key == U"HER"sv && previousWord(t, o) != kNone && isVerbWord(t[previousWord(t, o)])))
+                (t[o].key == U"HER"sv && v != kNone && isVerbWord(t[v])))
                 return;
             std::size_t last = kNone;
-            for (std::size_t k = nextWord(t, n), words = 0;
+            for (std::size_t k = nextWord(t, i), words = 0;
                  k != kNone && words < kMostWordsBetween &&
                  (isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective) || t[k].how == How::Hold);
                  k = nextWord(t, k), ++words)
