@@ -31,6 +31,8 @@ constexpr std::array kNumberWords{U"TWO"sv,    U"THREE"sv,  U"FOUR"sv,    U"FIVE
                                   U"TWELVE"sv, U"TWENTY"sv, U"HUNDRED"sv, U"THOUSAND"sv};
 // Subjects that are never objects.
 constexpr std::array kSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv};
+// Two subjects that are subjects only where a clause starts ("give it time").
+constexpr std::array kSubjectsAtClauseStart{U"YOU"sv, U"IT"sv};
 // Words that start a relative clause after a noun.
 constexpr std::array kRelatives{U"WHO"sv, U"WHOM"sv, U"WHICH"sv, U"THAT"sv};
 // Words that are question words when they open a question, and conjunctions elsewhere.
@@ -820,6 +822,168 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             if (opensQuestion && c.sense && c.sense(w.key, isQuestionLabel, meaning))
                 setReading(w, How::Exact, Label::Question, meaning);
         }
+    });
+}
+
+// Verbs that take a question inside a statement: "know why", "ask where", "explain how", "check if".
+constexpr std::array kQuestionTakingVerbs{
+    U"KNOW"sv,        U"KNEW"sv,       U"KNOWN"sv,       U"WONDER"sv,   U"ASK"sv,       U"TELL"sv,     U"TOLD"sv,
+    U"EXPLAIN"sv,     U"SHOW"sv,       U"SHOWN"sv,       U"REMEMBER"sv, U"FORGET"sv,    U"FORGOT"sv,   U"FORGOTTEN"sv,
+    U"UNDERSTAND"sv,  U"UNDERSTOOD"sv, U"DECIDE"sv,      U"SEE"sv,      U"SAW"sv,       U"SEEN"sv,     U"LEARN"sv,
+    U"LEARNT"sv,      U"DISCOVER"sv,   U"GUESS"sv,       U"IMAGINE"sv,  U"DETERMINE"sv, U"CHECK"sv,    U"NOTICE"sv,
+    U"DESCRIBE"sv,    U"SPECIFY"sv,    U"CONTROL"sv,     U"DEFINE"sv,   U"INDICATE"sv,  U"CARE"sv,     U"MATTER"sv,
+    U"SAY"sv,         U"SAID"sv,       U"FIND"sv,        U"FOUND"sv,    U"FIGURE"sv,    U"CONSIDER"sv, U"DOUBT"sv,
+    U"VERIFY"sv,      U"TEST"sv,       U"DISCUSS"sv,     U"REALIZE"sv,  U"REALISE"sv,   U"CHOOSE"sv,   U"CHOSE"sv,
+    U"EXAMINE"sv,     U"REVEAL"sv,     U"DEMONSTRATE"sv, U"PREDICT"sv,  U"CONFIRM"sv,   U"DETECT"sv,   U"REPORT"sv,
+    U"INVESTIGATE"sv, U"ILLUSTRATE"sv, U"SHOWS"sv};
+// Of those, the ones after which "if" asks (ว่า ... หรือไม่) rather than sets a condition.
+constexpr std::array kIfAskingVerbs{U"ASK"sv,    U"WONDER"sv,   U"SEE"sv,     U"CHECK"sv,    U"TEST"sv,
+                                    U"DECIDE"sv, U"VERIFY"sv,   U"DOUBT"sv,   U"CONFIRM"sv,  U"EXAMINE"sv,
+                                    U"DETECT"sv, U"INDICATE"sv, U"SPECIFY"sv, U"DETERMINE"sv};
+// Of those, the ones after which "when" asks (เมื่อไร) even when nothing denies or asks it: "decide when".
+constexpr std::array kWhenAskingVerbs{U"ASK"sv, U"WONDER"sv, U"DECIDE"sv, U"SPECIFY"sv, U"CONTROL"sv, U"DETERMINE"sv};
+// Of those, the ones after which "when" asks when something denies or asks the verb: "I don't know when".
+constexpr std::array kKnowingWhen{U"KNOW"sv, U"KNEW"sv, U"REMEMBER"sv, U"FORGET"sv, U"FORGOT"sv, U"SAY"sv,
+                                  U"SAID"sv, U"TELL"sv, U"TOLD"sv,     U"GUESS"sv,  U"PREDICT"sv};
+constexpr std::array kSeeForms{U"SEE"sv};
+// Words after "how" that make it ask how much, how long ...: the phrase rules read them.
+constexpr std::array kHowMuchWords{U"MUCH"sv, U"MANY"sv,  U"LONG"sv, U"OFTEN"sv, U"FAR"sv,  U"SOON"sv, U"OLD"sv,
+                                   U"BIG"sv,  U"LARGE"sv, U"TO"sv,   U"ABOUT"sv, U"COME"sv, U"EVER"sv};
+// Words that deny the verb after them or ask about it: "I don't know when", "Nobody knows why".
+constexpr std::array kDenyingWords{U"NOT"sv, U"T"sv, U"NEVER"sv, U"CANNOT"sv, U"NOBODY"sv, U"NOONE"sv};
+
+/// True when the words just before token v deny it ("don't know", "never knew", "nobody knows").
+bool denied(std::span<GrammarToken> t, std::size_t v) {
+    std::size_t j = v;
+    for (std::size_t words = 0; words < kMostWordsBetween; ++words) {
+        j = previousWord(t, j);
+        if (j == kNone)
+            return false;
+        if (among(kDenyingWords, t[j].key) ||
+            (t[j].key == U"ONE"sv && j > 0 && previousWord(t, j) != kNone && t[previousWord(t, j)].key == U"NO"sv))
+            return true;
+    }
+    return false;
+}
+
+/// True when token n can open the subject of a clause: a pronoun, an article, a determiner, a noun, an adjective
+/// before one, or a name the dictionary lacks.
+bool opensSubject(std::span<GrammarToken> t, std::size_t n) {
+    if (n == kNone)
+        return false;
+    const GrammarToken &w = t[n];
+    if (w.kind == Kind::Piece)
+        return isArticle(w);
+    if (!isWord(w) || w.quiet)
+        return false;
+    if (w.key == U"THERE"sv) // "see if there are" => ดูว่ามี
+        return true;
+    return wordWith(w, How::Exact, Label::Pronoun) || among(kDeterminers, w.key) || isNoun(w) ||
+           wordWith(w, How::Exact, Label::Reading) || wordWith(w, How::Exact, Label::Adjective) ||
+           w.how == How::Unrendered || w.how == How::RawFallback;
+}
+
+// A question inside a statement, after a verb that takes one (and its object pronoun, or "out"), is what is known
+// or asked: ว่า where the question word stands, and the question word's Thai at the end of its clause. "Nobody
+// knows why he left the town" => ไม่มีใครรู้ว่าเขาออกจากเมืองทำไม; "She asked where the station was" =>
+// เธอถามว่าสถานีอยู่ที่ไหน; "Check if the file exists" => ตรวจสอบว่าแฟ้มมีอยู่หรือไม่. "whether" is ว่า already; its
+// หรือไม่ is added where no "or" follows.
+void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        GrammarToken &w = t[i];
+        if (!isWord(w) || w.quiet || w.how != How::Exact)
+            return;
+        const std::u32string_view k = w.key;
+        const bool whether = k == U"WHETHER"sv;
+        if (!whether && k != U"WHY"sv && k != U"HOW"sv && k != U"WHERE"sv && k != U"WHEN"sv && k != U"IF"sv)
+            return;
+        const std::size_t n = nextWord(t, i);
+        std::size_t see = kNone;
+        if (!whether) {
+            bool comma = false;
+            std::size_t v = previousWord(t, i, &comma);
+            if (v == kNone || comma)
+                return;
+            if (among(kOnlyObjects, t[v].key) || t[v].key == U"YOU"sv || t[v].key == U"HER"sv || t[v].key == U"OUT"sv)
+                v = previousWord(t, v);
+            if (v == kNone || !isWord(t[v]) || !verbFormOf<kQuestionTakingVerbs>(t[v].key))
+                return;
+            if (const std::size_t b = previousWord(t, v);
+                b != kNone && (isArticle(t[b]) || among(kDeterminers, t[b].key) || t[b].key == U"NO"sv))
+                return; // "the check if", "no matter how"
+            const bool asked = c.question || denied(t, v);
+            if ((k == U"IF"sv && (isNoun(t[v]) || !(verbFormOf<kIfAskingVerbs>(t[v].key) || asked))) ||
+                (k == U"WHEN"sv && !verbFormOf<kWhenAskingVerbs>(t[v].key) &&
+                 !(asked && verbFormOf<kKnowingWhen>(t[v].key))))
+                return;
+            if (k == U"IF"sv && verbFormOf<kSeeForms>(t[v].key)) // "see if it works" => ดูว่ามันทำงาน
+                see = v;
+            if (k == U"HOW"sv && n != kNone &&
+                (among(kHowMuchWords, t[n].key) || wordWith(t[n], How::Exact, Label::Adjective) || isAdverbWord(t[n])))
+                return; // "how much", "how hard you work": the phrase rules read them
+            // "explain why." asks without a clause of its own: ว่าทำไม where it stands
+            if (n == kNone && (k == U"WHY"sv || k == U"HOW"sv) && endsClause(t, i)) {
+                std::u32string ask(U"ว่า"sv);
+                ask += w.meaning;
+                setReading(w, How::Exact, Label::Other, ask);
+                return;
+            }
+            if (!opensSubject(t, n))
+                return;
+        } else if (!opensSubject(t, n)) {
+            return;
+        }
+        // the clause: to the word before a mark, a conjunction or a question word, with a verb of its own ("if
+        // possible" has none)
+        // ("so" and "as" before an adjective say how much: "why it is so bad"; a noun after a subject pronoun is its
+        // verb: "where he lives")
+        std::size_t last = n;
+        bool verb = false;
+        for (std::size_t j = n, words = 0; j != kNone && words < 2 * kMostClauseWords; j = nextWord(t, j), ++words) {
+            const std::size_t a = nextWord(t, j);
+            if (j != n && opensClause(t[j]) && !opensRelative(t[j]) &&
+                !((t[j].key == U"SO"sv || t[j].key == U"AS"sv) && a != kNone &&
+                  (wordWith(t[a], How::Exact, Label::Adjective) || isAdverbWord(t[a]))))
+                break;
+            verb = verb || isVerbWord(t[j]) ||
+                   (isWord(t[j]) && (t[j].label == Label::Be || among(kModals, t[j].key))) ||
+                   (isNoun(t[j]) && j != n && wordWith(t[last], How::Exact, Label::Pronoun) &&
+                    (among(kSubjects, t[last].key) || among(kSubjectsAtClauseStart, t[last].key)));
+            last = j;
+        }
+        if (!verb)
+            return;
+        if (k == U"IF"sv)
+            setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+        if (see != kNone)
+            setReading(t[see], How::Exact, Label::TransitiveVerb, U"ดู"sv);
+        // The clause must end here, not in the next line, nor before "that" ("why it is that"), nor before an "and" or
+        // "or" that may join its last words ("lines wrapped in base64 or qp"); and "whether" before an "or" asks
+        // between the two.
+        const std::size_t after = nextWord(t, last);
+        if (!endsClause(t, last) || !isWord(t[last]) ||
+            (after != kNone && (t[after].key == U"THAT"sv || ((t[after].key == U"AND"sv || t[after].key == U"OR"sv) &&
+                                                              !(isVerbWord(t[last]) || isAdverbWord(t[last]) ||
+                                                                wordWith(t[last], How::Exact, Label::Be))))))
+            return;
+        std::u32string ask;
+        if (k == U"IF"sv || whether) {
+            for (std::size_t j = last + 1; j < t.size(); ++j)
+                if (t[j].key == U"OR"sv && isWord(t[j]))
+                    return; // "whether it works or not", "whether I was a man, or whether I am"
+            ask = U"หรือไม่"sv;
+        } else if (k == U"WHEN"sv || k == U"WHERE"sv) {
+            if (!c.sense || !c.sense(k, isQuestionLabel, ask))
+                return;
+        } else {
+            ask = w.meaning;
+        }
+        if (k != U"IF"sv && !whether)
+            setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+        // "where the station was" => สถานีอยู่ที่ไหน; "how he is" => เขาเป็นอย่างไร
+        if (wordWith(t[last], How::Exact, Label::Be) && (k == U"WHERE"sv || k == U"HOW"sv))
+            setReading(t[last], How::Exact, Label::Other, k == U"WHERE"sv ? U"อยู่"sv : U"เป็น"sv);
+        t[last].tail += ask;
     });
 }
 
@@ -1873,8 +2037,6 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
-// Two subjects that are subjects only where a clause starts ("give it time").
-constexpr std::array kSubjectsAtClauseStart{U"YOU"sv, U"IT"sv};
 // Prepositions of time that also open a clause, with its subject after them.
 constexpr std::array kTimeOpeners{U"BEFORE"sv, U"AFTER"sv, U"SINCE"sv, U"ONCE"sv};
 constexpr std::array kThirdPerson{U"HE"sv, U"SHE"sv, U"IT"sv};
@@ -2630,6 +2792,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::IngAfterNoun, "ing-after-noun", ingAfterNoun},
     {GrammarRule::Possessive, "possessive", possessive},
     {GrammarRule::Relative, "relative", relative},
+    {GrammarRule::EmbeddedQuestion, "embedded-question", embeddedQuestion},
     {GrammarRule::DoSupport, "do-support", doSupport},
     {GrammarRule::QuestionOrder, "question-order", questionOrder},
     {GrammarRule::ImperativeVerb, "imperative-verb", imperativeVerb},
@@ -2716,6 +2879,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             rules |= ruleBit(GrammarRule::NoBeforeNoun);
         else if (k == U"DO"sv)
             rules |= ruleBit(GrammarRule::DoSupport);
+        else if (k == U"IF"sv)
+            rules |= ruleBit(GrammarRule::EmbeddedQuestion);
         break;
     case 3:
     case 4:
@@ -2723,7 +2888,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     case 6:
         switch (k[0]) {
         case U'H':
-            if (among(kHaveForms, k))
+            if (k == U"HOW"sv)
+                rules |= ruleBit(GrammarRule::EmbeddedQuestion);
+            else if (among(kHaveForms, k))
                 rules |= ruleBit(GrammarRule::Perfect) | ruleBit(GrammarRule::QuestionOrder);
             else if (among(kHaveNegatives, k))
                 rules |= ruleBit(GrammarRule::Perfect);
@@ -2733,8 +2900,11 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= ruleBit(GrammarRule::DoSupport);
             break;
         case U'W':
-            if (mayBeRelativeOrQuestion(k))
-                rules |= ruleBit(GrammarRule::Relative) | ruleBit(GrammarRule::SubjectVerb);
+            if (k == U"WHY"sv)
+                rules |= ruleBit(GrammarRule::EmbeddedQuestion);
+            else if (mayBeRelativeOrQuestion(k))
+                rules |= ruleBit(GrammarRule::Relative) | ruleBit(GrammarRule::SubjectVerb) |
+                         (k == U"WHERE"sv || k == U"WHEN"sv ? ruleBit(GrammarRule::EmbeddedQuestion) : 0);
             else if (adverb && (k == U"WILL"sv || k == U"WOULD"sv))
                 rules |= modal;
             else if (k == U"WELL"sv)
@@ -2790,6 +2960,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         default:
             break;
         }
+        break;
+    case 7:
+        if (k == U"WHETHER"sv)
+            rules |= ruleBit(GrammarRule::EmbeddedQuestion);
         break;
     default:
         break;

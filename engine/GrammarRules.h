@@ -114,6 +114,9 @@ enum class GrammarRule : std::uint8_t {
     /// who/which/that/whom after a noun => ที่ (ซึ่ง after a comma); question words in questions; "that" after a
     /// verb ว่า, before a noun นั้น, before be นั่น
     Relative,
+    /// a question inside a statement, after know, ask, explain, check ... => ว่า in place of the question word, whose
+    /// Thai ends its clause: "know why he left" => รู้ว่าเขาออกจากทำไม; "check if it works" => ตรวจสอบว่ามันทำงานหรือไม่
+    EmbeddedQuestion,
     /// do/does/did of a question or a negation unwritten; a yes-or-no question ends with ไหม
     DoSupport,
     /// a question that opens with a modal or be (after a question word: a modal) has its subject first:
@@ -175,7 +178,7 @@ enum class GrammarRule : std::uint8_t {
     /// ("standing like a wall" => ยืนเหมือนกำแพง); after a verb that says it already ("seems like") it is unwritten
     LikeAs,
 };
-inline constexpr std::size_t kGrammarRuleCount = 29;
+inline constexpr std::size_t kGrammarRuleCount = 30;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

@@ -189,6 +189,12 @@ public:
             entry("untired", "ไม่เหนื่อย", ADJ),
             entry("something", "บางสิ่ง", PRO),
             entry("before", "ก่อน", "pre.(บุพบท)"),
+            entry("why", "ทำไม", Q),
+            entry("when", "เมื่อไร", Q),
+            entry("whether", "ว่า", CON),
+            entry("check", "ตรวจสอบ", VT),
+            entry("see", "เห็น", VT),
+            entry("me", "ฉัน", PRO),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -753,6 +759,25 @@ TEST_F(Extended, LikeAfterAVerbCompares) {
                   {"as I was reading, he came", "ขณะที่ฉันกำลังอ่าน, เขามา"}, // as + subject + be + -ing: while
                   {"the man like you came", "ผู้ชายเหมือนคุณมา"}, // after a singular noun: a subject takes "likes"
                   {"I read it like that.", "ฉันอ่านมันแบบนั้น."},
+              });
+}
+
+TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
+    checkRule(*this, GrammarRule::EmbeddedQuestion,
+              {
+                  {"I know why he came.", "ฉันรู้ว่าเขามาทำไม."},
+                  {"I know where the man was.", "ฉันรู้ว่าผู้ชายอยู่ที่ไหน."},
+                  {"he told me how it works.", "เขาบอกฉันว่ามันทำงานอย่างไร."},
+                  {"I don't know when he came.", "ฉันไม่รู้ว่าเขามาเมื่อไร."},
+                  {"I know when he came.", "ฉันรู้เมื่อเขามา."}, // the time he came
+                  {"check if the book is good.", "ตรวจสอบว่าหนังสือดีหรือไม่."},
+                  {"see if it works.", "ดูว่ามันทำงานหรือไม่."},
+                  {"I read it if he came.", "ฉันอ่านมันถ้าเขามา."}, // a condition
+                  {"I know whether he came.", "ฉันรู้ว่าเขามาหรือไม่."},
+                  {"I know whether he came or not.", "ฉันรู้ว่าเขามาหรือไม่."},
+                  {"I know how old the man is.", "ฉันรู้ผู้ชายแก่คืออย่างไร."}, // how much, how old: left as it is
+                  {"I know why the man", "ฉันรู้ผู้ชายทำไม"},                // the clause goes on in the next line
+                  {"I know why.", "ฉันรู้ว่าทำไม."},
               });
 }
 
