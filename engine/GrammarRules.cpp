@@ -1361,6 +1361,64 @@ bool nounPhraseAt(std::span<GrammarToken> t, std::size_t n) {
     return false;
 }
 
+// Adverbs that Thai puts before be when what follows it is a noun phrase or a place ("He was still a fine man" =>
+// เขายังคงเป็นผู้ชาย..., "It is not a bug" => มันไม่ใช่ข้อบกพร่อง), with the Thai they take there (none: their own), and
+// those whose Thai ends the clause instead ("He is always at home" => เขาอยู่ที่บ้านเสมอ).
+constexpr std::array kAdverbsBeforeBe{
+    std::pair{U"STILL"sv, U""sv},   std::pair{U"NEVER"sv, U""sv},     std::pair{U"PROBABLY"sv, U""sv},
+    std::pair{U"USUALLY"sv, U""sv}, std::pair{U"OFTEN"sv, U"มักจะ"sv}, std::pair{U"SOMETIMES"sv, U""sv},
+    std::pair{U"PERHAPS"sv, U""sv}, std::pair{U"NORMALLY"sv, U""sv},  std::pair{U"GENERALLY"sv, U""sv},
+    std::pair{U"NOT"sv, U"ไม่"sv},   std::pair{U"T"sv, U"ไม่"sv}};
+constexpr std::array kAdverbsAfterBe{U"ALWAYS"sv, U"ALSO"sv, U"ALREADY"sv};
+
+/// be (token i), an adverb (token a), then a noun phrase or a place: the adverb before be as Thai has it, or at the
+/// clause's end; true when it did.
+bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a) {
+    if (a == kNone || !isAdverbWord(t[a]))
+        return false;
+    const std::size_t n = nextWord(t, a);
+    if (n == kNone)
+        return false;
+    const bool place =
+        isWord(t[n]) && among(kPlaces, t[n].key) && (t[n].label == Label::Preposition || t[n].label == Label::Adverb) &&
+        (nextWord(t, n) == kNone ||
+         !(among(kSetAfterPlace, t[nextWord(t, n)].key) || t[nextWord(t, n)].key == U"USE"sv)); // ("in use")
+    if (!place && !nounPhraseAt(t, n) &&
+        !(isWord(t[n]) && (among(kDeterminers, t[n].key) || among(kIndefinites, t[n].key))))
+        return false;
+    // ("there is still" says มี; "to be still" is left to the rule of "to"; be before its subject asks: "Why isn't
+    // license foo included?")
+    if (const std::size_t p = previousWord(t, i);
+        p == kNone || t[p].key == U"THERE"sv || t[p].key == U"TO"sv || wordWith(t[p], How::Exact, Label::Question))
+        return false;
+    const std::u32string_view be = place ? U"อยู่"sv : U"เป็น"sv;
+    const auto before = std::find_if(kAdverbsBeforeBe.begin(), kAdverbsBeforeBe.end(),
+                                     [&](const auto &e) { return sameKey(e.first, t[a].key); });
+    if (before != kAdverbsBeforeBe.end()) {
+        std::u32string thai(before->second.empty() ? t[a].meaning : before->second);
+        if (before->second == U"ไม่"sv)
+            thai = place ? U"ไม่ได้อยู่"sv : U"ไม่ใช่"sv;
+        else
+            thai += be;
+        t[a].setMeaning(thai);
+        t[i].kind = Kind::Dropped;
+        return true;
+    }
+    if (!among(kAdverbsAfterBe, t[a].key))
+        return false;
+    std::size_t last = n; // the clause's last word, which takes the adverb after it
+    for (std::size_t j = nextWord(t, n), words = 1;
+         j != kNone && words < 2 * kMostClauseWords && (!opensClause(t[j]) || opensRelative(t[j]));
+         j = nextWord(t, j), ++words)
+        last = j;
+    if (!isWord(t[last]) || !endsClause(t, last))
+        return false;
+    setReading(t[i], How::Exact, Label::Other, be);
+    t[last].tail += t[a].meaning;
+    t[a].kind = Kind::Dropped;
+    return true;
+}
+
 // be, perhaps with not, very or too between, before an adjective that ends its phrase is not written: a Thai
 // adjective says "is ..." itself ("it is not easy" => มันไม่ง่าย). Before a noun ("is good food") be stays, and so
 // where the tokens run out, for the noun may come in the next line. Before a place be is อยู่; after "to" or
@@ -1381,6 +1439,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].kind = Kind::Dropped;
             return;
         }
+        if (adverbAroundBe(t, i, n1))
+            return;
         if (n1 != kNone && isWord(t[n1]) && among(kPlaces, t[n1].key) &&
             (t[n1].label == Label::Preposition || t[n1].label == Label::Adverb)) {
             const std::size_t after = nextWord(t, n1), p = previousWord(t, i);

@@ -195,6 +195,7 @@ public:
             entry("check", "ตรวจสอบ", VT),
             entry("see", "เห็น", VT),
             entry("me", "ฉัน", PRO),
+            entry("still", "ยังคง", ADV),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -455,6 +456,14 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the books are the tables.", "หนังสือคือโต๊ะ."}, // before what it is: not อยู่ after a plural
                   {"the books are on the table.", "หนังสืออยู่บนโต๊ะ."},
                   {"old is something.", "แก่คือบางสิ่ง."},
+                  // an adverb before a noun phrase or a place goes before be, or ends the clause
+                  {"he was still the man.", "เขายังคงเป็นผู้ชาย."},
+                  {"it is not a book.", "มันไม่ใช่อะ.-หนังสือ."},
+                  {"he is not on the table.", "เขาไม่ได้อยู่บนโต๊ะ."},
+                  {"he is always on the table.", "เขาอยู่บนโต๊ะเสมอ."},
+                  {"he is also the man.", "เขาเป็นผู้ชายด้วย."},
+                  {"is he still the man?", "เขายังคงเป็นผู้ชายไหม?"}, // after the question's subject is put first
+                  {"there is still the book.", "ที่นั่นอยู่ยังคงหนังสือ."},
                   {"the man, he came, was the man.", "ผู้ชาย, เขามา, เป็นผู้ชาย."}, // after a comma: เป็น
                   {"the man had been the book.", "ผู้ชายเป็นหนังสือ."},
                   {"there is the book.", "ที่นั่นอยู่หนังสือ."}, // (a phrase rule reads ที่นั่นอยู่)
