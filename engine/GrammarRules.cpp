@@ -1953,9 +1953,14 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             // "to list the files" => เพื่อระบุแฟ้ม, "want to work." => ต้องการทำงาน: a noun-first word that takes an
             // object, or ends the clause after a verb and its "to", is the verb it can be
             const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n), p = previousWord(t, i);
-            if (n == kNone || !wordWith(t[n], How::Exact, Label::Noun))
+            // (an adjective-first word only before its object: "to correct the error" => เพื่อแก้ไขข้อผิดพลาด)
+            const bool adjective = n != kNone && wordWith(t[n], How::Exact, Label::Adjective);
+            if (n == kNone || !(wordWith(t[n], How::Exact, Label::Noun) || adjective))
                 return;
             const bool object = opensObject(t, nn);
+            if (adjective && !(object && nn != kNone &&
+                               (among(kDeterminers, t[nn].key) || !wordWith(t[nn], How::Exact, Label::Adjective))))
+                return;
             if ((object || (p != kNone && isVerbWord(t[p]) && nn == kNone && endsClause(t, n))) && c.sense &&
                 c.sense(t[n].key, isVerb, verb))
                 setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
@@ -2317,8 +2322,19 @@ void duration(std::span<GrammarToken> t, const GrammarContext &c) {
 
 // more or less before an adjective (or an -ly adverb) compares it: กว่า or น้อยกว่า after it ("The result is more
 // satisfying" => ผลลัพธ์น่าพอใจกว่า, not น่าพอใจเพิ่มเติม). Not "the more", nor where a phrase rule reads the more.
+// "most" before a noun (or "other" and a noun) without "the" counts it: ส่วนใหญ่ ("Most people like cats" =>
+// ผู้คนส่วนใหญ่ชอบแมว, not ผู้คนมากที่สุด, which is "the most people").
 void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        if (wordWith(t[i], How::Exact, Label::Adjective) && t[i].key == U"MOST"sv) {
+            const std::size_t p = previousWord(t, i);
+            std::size_t n = nextWord(t, i);
+            if (n != kNone && t[n].key == U"OTHER"sv)
+                n = nextWord(t, n);
+            if (n != kNone && isNoun(t[n]) && (p == kNone || !(isArticle(t[p]) || t[p].key == U"AT"sv)))
+                t[i].setMeaning(U"ส่วนใหญ่"sv);
+            return;
+        }
         if (!isWord(t[i]) || t[i].how != How::Exact || (t[i].key != U"MORE"sv && t[i].key != U"LESS"sv))
             return;
         const std::size_t n = nextWord(t, i), p = previousWord(t, i);
@@ -2993,7 +3009,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= modal;
             if (k == U"MUST"sv || k == U"MUSTN"sv)
                 rules |= ruleBit(GrammarRule::MustNot);
-            else if (k == U"MORE"sv)
+            else if (k == U"MORE"sv || k == U"MOST"sv)
                 rules |= ruleBit(GrammarRule::Comparative);
             break;
         case U'A':

@@ -196,6 +196,10 @@ public:
             entry("see", "เห็น", VT),
             entry("me", "ฉัน", PRO),
             entry("still", "ยังคง", ADV),
+            entry("clear", "ชัด", ADJ),
+            entry("clear", "เคลียร์", VT),
+            entry("most", "มากที่สุด", ADJ),
+            entry("books", "หนังสือ", N),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -602,6 +606,8 @@ TEST_F(Extended, AfterAModalAVerb) {
                   {"I read to work the table", "ฉันอ่านทำงานโต๊ะ"},     // before its object
                   {"I read to work some table", "ฉันอ่านทำงานบางโต๊ะ"}, // an object opened by a determiner
                   {"I read to work", "ฉันอ่านเพื่องาน"},                 // the clause may go on in the next line
+                  {"I read to clear the table", "ฉันอ่านเคลียร์โต๊ะ"},    // an adjective before its object
+                  {"I read to clear tables", "ฉันอ่านเพื่อโต๊ะชัด"},       // before a noun it describes
               });
 }
 
@@ -751,6 +757,8 @@ TEST_F(Extended, MoreBeforeAnAdjectiveIsItsComparative) {
                   {"he had more old books", "เขามีหนังสือแก่เพิ่มเติม"},     // more of them
                   {"more easy-going", "ง่ายเพิ่มเติม-กำลังไป"},            // the first part of a compound
                   {"I want more", "ฉันต้องการเพิ่มเติม"},
+                  {"most books are old.", "หนังสือส่วนใหญ่แก่."}, // "most" before a noun counts it
+                  {"it is the most old book", "มันเป็นหนังสือแก่มากที่สุด"},
               });
 }
 
