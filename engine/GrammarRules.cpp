@@ -1110,6 +1110,13 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool order =
             (t[j].key == U"FOLLOWED"sv || t[j].key == U"PRECEDED"sv) && n != kNone && t[n].key == U"BY"sv;
         setReading(t[j], How::Exact, Label::TransitiveVerb, order ? verb : U"ถูก" + verb);
+        // "already" says the deed is done: after the verb that ends the clause ("he is already degraded" =>
+        // เขาถูกลดคุณค่าแล้ว, not เขาแล้วถูก...)
+        for (std::size_t k = nextWord(t, i); k != kNone && k < j; k = nextWord(t, k))
+            if (t[k].key == U"ALREADY"sv && isAdverbWord(t[k]) && endsClause(t, j)) {
+                t[j].tail += t[k].meaning;
+                t[k].kind = Kind::Dropped;
+            }
     });
 }
 
@@ -1456,6 +1463,14 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[p].setMeaning(U"ที่จะ"sv); // as the phrase rules read เพื่ออยู่; the to-verb rule may drop it
             return;
         }
+        // "is the most violent" ends the clause as the adjective does: รุนแรงมากที่สุด, not อยู่รุนแรงมากที่สุด
+        if (const std::size_t m = nextWord(t, n1), a = m == kNone ? kNone : nextWord(t, m);
+            n1 != kNone && a != kNone && t[n1].key == U"THE"sv && !isWord(t[n1]) &&
+            (t[m].key == U"MOST"sv || t[m].key == U"LEAST"sv) && wordWith(t[a], How::Exact, Label::Adjective) &&
+            nextWord(t, a) == kNone && endsClause(t, a)) {
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         const std::size_t j = stepOver(t, i, true, isAdverbWord);
         // An adjective, or its -er or -est form ("is smarter than"). An -ed adjective ("restricted", "limited") may
         // be a passive that the phrase rules mend with be; "one" is a number ("was one of the happiest")
@@ -1552,6 +1567,7 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
                    n != kNone && isWord(t[p]) &&
                    (wordWith(t[p], How::Exact, Label::Adjective) || t[p].how == How::Hold ||
                     t[p].label == Label::Reading ||
+                    (!t[p].quiet && (t[p].how == How::RawFallback || t[p].how == How::Unrendered)) ||
                     (t[p].how == How::Write && (t[p].family == SuffixFamily::ED || isNoun(t[p])))) &&
                    (nounPhraseAt(t, n) ||
                     (isWord(t[n]) && (among(kDeterminers, t[n].key) || among(kIndefinites, t[n].key) ||
@@ -2000,6 +2016,18 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isMannerAdverb(t[i]))
             return;
         const std::size_t v = nextWord(t, i);
+        // inside a noun phrase it follows its adjective, which follows the noun: "a truly great man" =>
+        // ผู้ชายเยี่ยมอย่างแท้จริง, not อย่างแท้จริงผู้ชายเยี่ยม
+        // (after what opens a noun phrase or takes one: "which effectively disabled vi" has a verb there)
+        if (const std::size_t n = v == kNone ? kNone : nextWord(t, v), p = previousWord(t, i);
+            n != kNone && p != kNone && t[i].key.ends_with(U"LY"sv) && wordWith(t[v], How::Exact, Label::Adjective) &&
+            isNoun(t[n]) &&
+            (t[p].kind == Kind::Piece || among(kDeterminers, t[p].key) || isVerbWord(t[p]) ||
+             wordWith(t[p], How::Exact, Label::Preposition) || wordWith(t[p], How::Exact, Label::Be))) {
+            t[v].setMeaning(std::u32string(t[v].meaning) + std::u32string(t[i].meaning));
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         // A verb reached through -s may still be read as a plural noun: the adverb stays where it parts them, unless
         // a subject before it makes it a verb ("He always wins", "a man who always remembers").
         const std::size_t s = previousWord(t, i);

@@ -199,6 +199,7 @@ public:
             entry("clear", "ชัด", ADJ),
             entry("clear", "เคลียร์", VT),
             entry("most", "มากที่สุด", ADJ),
+            entry("already", "แล้ว", ADV),
             entry("books", "หนังสือ", N),
         });
     }
@@ -233,6 +234,7 @@ TEST_F(Extended, PassiveIsThookAndTheVerbWithoutBe) {
                   {"the man was tired", "ผู้ชายคือยาง"},               // a stem that is no verb: no passive
                   {"he was gone", "เขาเป็นไป"},                      // a verb without an object has none either
                   {"I made the table", "ฉันทำโต๊ะ"},                  // no be: the participle is a verb
+                  {"the table is already made.", "โต๊ะถูกทำแล้ว."},    // the deed is done
               });
 }
 
@@ -460,6 +462,7 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the books are the tables.", "หนังสือคือโต๊ะ."}, // before what it is: not อยู่ after a plural
                   {"the books are on the table.", "หนังสืออยู่บนโต๊ะ."},
                   {"old is something.", "แก่คือบางสิ่ง."},
+                  {"the man is the most old.", "ผู้ชายแก่มากที่สุด."}, // a superlative ends the clause
                   // an adverb before a noun phrase or a place goes before be, or ends the clause
                   {"he was still the man.", "เขายังคงเป็นผู้ชาย."},
                   {"it is not a book.", "มันไม่ใช่อะ.-หนังสือ."},
@@ -612,23 +615,25 @@ TEST_F(Extended, AfterAModalAVerb) {
 }
 
 TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
-    checkRule(*this, GrammarRule::MannerAdverb,
-              {
-                  {"he clearly read the book.", "เขาอ่านหนังสืออย่างชัดเจน."},
-                  {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
-                  {"he clearly read the book that I made.", "เขาอ่านหนังสือที่ฉันทำอย่างชัดเจน."}, // after its relative
-                  {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
-                  {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
-                  {"he also read the book.", "เขาอ่านหนังสือด้วย."},
-                  {"he also read the book and the old table.", "เขายังอ่านหนังสือและโต๊ะแก่."}, // a longer clause: ยัง
-                  {"he can also read the book and the table.", "เขายังสามารถอ่านหนังสือและโต๊ะ."}, // before a modal
-                  {"he always reads the book.", "เขาอ่านหนังสือเสมอ."}, // after a pronoun an -s word is a verb
-                  {"he clearly follows by the old man by the old table by the book.",
-                   "เขาอย่างชัดเจนติดตามโดยผู้ชายแก่โดยโต๊ะแก่โดยหนังสือ."}, // not into ติดตามโดย, a phrase
-                  {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
-                  {"he clearly read the book by the old table by the old man's book.",
-                   "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
-              });
+    checkRule(
+        *this, GrammarRule::MannerAdverb,
+        {
+            {"he clearly read the book.", "เขาอ่านหนังสืออย่างชัดเจน."},
+            {"he read a clearly old book.", "เขาอ่านอะ.-หนังสือแก่อย่างชัดเจน."}, // in a noun phrase: after its adjective
+            {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
+            {"he clearly read the book that I made.", "เขาอ่านหนังสือที่ฉันทำอย่างชัดเจน."}, // after its relative
+            {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
+            {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
+            {"he also read the book.", "เขาอ่านหนังสือด้วย."},
+            {"he also read the book and the old table.", "เขายังอ่านหนังสือและโต๊ะแก่."},     // a longer clause: ยัง
+            {"he can also read the book and the table.", "เขายังสามารถอ่านหนังสือและโต๊ะ."}, // before a modal
+            {"he always reads the book.", "เขาอ่านหนังสือเสมอ."}, // after a pronoun an -s word is a verb
+            {"he clearly follows by the old man by the old table by the book.",
+             "เขาอย่างชัดเจนติดตามโดยผู้ชายแก่โดยโต๊ะแก่โดยหนังสือ."},      // not into ติดตามโดย, a phrase
+            {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
+            {"he clearly read the book by the old table by the old man's book.",
+             "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
+        });
 }
 
 TEST_F(Extended, TimeAdverbsOpenTheClause) {
