@@ -2460,6 +2460,39 @@ void noBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 
 // After an article and its adjectives comes a noun: a word the dictionary reads first as a verb is read in its
 // noun sense when it has one ("a very dull play" => ละครน่าเบื่อมาก, not น่าเบื่อมากเล่น), and so before "of".
+/// Two words that make one adverb, and its Thai (as the phrase rules write it where nothing follows, but "in
+/// advance", which they read as "in progress", and "on the other hand", which they read as "in other words").
+struct SetPhrase {
+    std::u32string_view first, second, thai;
+    std::u32string_view middle = {}, middle2 = {}; ///< words between them, nearest the second first
+};
+constexpr std::array kSetPhrases{SetPhrase{U"OF"sv, U"COURSE"sv, U"แน่นอน"sv},
+                                 SetPhrase{U"IN"sv, U"GENERAL"sv, U"โดยทั่วไป"sv},
+                                 SetPhrase{U"IN"sv, U"PARTICULAR"sv, U"โดยเฉพาะ"sv},
+                                 SetPhrase{U"AT"sv, U"FIRST"sv, U"ในตอนแรก"sv},
+                                 SetPhrase{U"AT"sv, U"LAST"sv, U"ในที่สุด"sv},
+                                 SetPhrase{U"IN"sv, U"SHORT"sv, U"กล่าวโดยย่อ"sv},
+                                 SetPhrase{U"IN"sv, U"ADDITION"sv, U"นอกจากนี้"sv},
+                                 SetPhrase{U"FOR"sv, U"EXAMPLE"sv, U"ยกตัวอย่างเช่น"sv},
+                                 SetPhrase{U"FOR"sv, U"INSTANCE"sv, U"ยกตัวอย่างเช่น"sv},
+                                 SetPhrase{U"IN"sv, U"FACT"sv, U"อันที่จริง"sv},
+                                 SetPhrase{U"IN"sv, U"PRACTICE"sv, U"ในทางปฏิบัติ"sv},
+                                 SetPhrase{U"IN"sv, U"THEORY"sv, U"ในทฤษฎี"sv},
+                                 SetPhrase{U"BY"sv, U"DEFAULT"sv, U"โดยค่าเริ่มต้น"sv},
+                                 SetPhrase{U"AT"sv, U"ONCE"sv, U"ในทันที"sv},
+                                 SetPhrase{U"AFTER"sv, U"ALL"sv, U"ในที่สุด"sv},
+                                 SetPhrase{U"ABOVE"sv, U"ALL"sv, U"สำคัญที่สุด"sv},
+                                 SetPhrase{U"AS"sv, U"USUAL"sv, U"ตามปกติ"sv},
+                                 SetPhrase{U"IN"sv, U"ADVANCE"sv, U"ล่วงหน้า"sv},
+                                 SetPhrase{U"AS"sv, U"RESULT"sv, U"ผลก็คือ"sv, U"A"sv},
+                                 SetPhrase{U"ON"sv, U"HAND"sv, U"ในทางกลับกัน"sv, U"OTHER"sv, U"THE"sv}};
+
+/// True for the second word of a set phrase ("COURSE" of "of course").
+bool endsSetPhrase(std::u32string_view key) {
+    return std::any_of(kSetPhrases.begin(), kSetPhrases.end(),
+                       [&](const SetPhrase &e) { return sameKey(e.second, key); });
+}
+
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -2492,18 +2525,38 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             t[o].kind = Kind::Dropped;
             return;
         }
-        // "of course" is แน่นอน where it stands; the grammar mode holds หลักสูตร behind the noun phrase after it
-        // ("Of course the program is free" => ของโปรแกรมหลักสูตร...). Not "the course of", nor after a noun.
-        if (isWord(t[i]) && t[i].key == U"COURSE"sv && t[i].how == How::Exact) {
-            const std::size_t o = previousWord(t, i), before = o == kNone ? kNone : previousWord(t, o);
-            if (o != kNone && isWord(t[o]) && t[o].key == U"OF"sv && t[o].how == How::Exact &&
+        // "of course", "in general", "by default" ... are one adverb where they stand; the grammar mode holds the
+        // second word behind the noun phrase after it ("Of course the program is free" => ของโปรแกรมหลักสูตร...,
+        // "In general the number" => ในตัวเลขทั่วไป). Not "the course of", nor after a noun, nor before a noun it
+        // describes ("at first sight") or the "to" or "of" of a longer phrase ("in addition to").
+        if (const auto phrase = std::find_if(kSetPhrases.begin(), kSetPhrases.end(),
+                                             [&](const SetPhrase &e) { return sameKey(e.second, t[i].key); });
+            phrase != kSetPhrases.end() && isWord(t[i]) && t[i].how == How::Exact) {
+            std::size_t o = previousWord(t, i);
+            std::array<std::size_t, 2> between{kNone, kNone};
+            for (std::size_t m = 0; m < 2; ++m) {
+                const std::u32string_view word = m == 0 ? phrase->middle : phrase->middle2;
+                if (word.empty())
+                    break;
+                if (o == kNone || !sameKey(t[o].key, word))
+                    return;
+                between[m] = o;
+                o = previousWord(t, o);
+            }
+            const std::size_t before = o == kNone ? kNone : previousWord(t, o);
+            const std::size_t n = nextWord(t, i);
+            if (o != kNone && isWord(t[o]) && sameKey(t[o].key, phrase->first) && t[o].how == How::Exact &&
                 (before == kNone || !(isNoun(t[before]) || t[before].kind == Kind::Piece ||
-                                      (isWord(t[before]) && t[before].label == Label::Adjective)))) {
+                                      (isWord(t[before]) && t[before].label == Label::Adjective))) &&
+                (n == kNone || !(isNoun(t[n]) || t[n].key == U"TO"sv || t[n].key == U"OF"sv ||
+                                 (isWord(t[n]) && (t[n].how == How::Unrendered || t[n].how == How::RawFallback))))) {
                 // "Of course not" => แน่นอนว่าไม่
-                const std::size_t n = nextWord(t, i);
-                setReading(t[o], How::Exact, Label::Other,
-                           n != kNone && isWord(t[n]) && t[n].key == U"NOT"sv ? U"แน่นอนว่า"sv : U"แน่นอน"sv);
+                const bool courseNot = t[i].key == U"COURSE"sv && n != kNone && isWord(t[n]) && t[n].key == U"NOT"sv;
+                setReading(t[o], How::Exact, Label::Other, courseNot ? U"แน่นอนว่า"sv : phrase->thai);
                 t[i].kind = Kind::Dropped;
+                for (const std::size_t m : between)
+                    if (m != kNone)
+                        t[m].kind = Kind::Dropped;
             }
             return;
         }
@@ -2618,7 +2671,7 @@ constexpr std::array kBeforeDescribingParticiple{
 // A participle between what opens a noun phrase (an article, a number, a determiner or a preposition) and its noun
 // describes the noun, and Thai writes it after the noun with ที่: "the specified file" => แฟ้มที่ระบุ, "of received
 // packets" => ของแพ็กเก็ตที่ได้รับ. The grammar mode writes the verb first (ระบุแฟ้ม), which reads as an order. At the
-// start of a sentence only before be: "Compressed files are smaller" => แฟ้มที่บีบอัดเล็กกว่า.
+// start of a sentence only before be, a modal or do: "Compressed files are smaller" => แฟ้มที่บีบอัดเล็กกว่า.
 void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!mayDescribeNoun(t[i]))
@@ -2645,9 +2698,11 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (last == kNone)
             return;
-        if (p == kNone) {
+        if (p == kNone) { // (or before a modal or do: "Compressed archives cannot be joined")
             const std::size_t n = nextWord(t, last);
-            if (n == kNone || !isWord(t[n]) || t[n].label != Label::Be)
+            if (n == kNone || !isWord(t[n]) ||
+                !(t[n].label == Label::Be || among(kModals, t[n].key) || among(kDoForms, t[n].key) ||
+                  among(kDoNegatives, t[n].key)))
                 return;
         }
         // Nor where a phrase rule would read the participle's Thai with the words after the noun (be unwritten):
@@ -2937,7 +2992,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
-    if (k == U"EACH"sv || (n <= 8 && among(kNumberWords, k))) // "each other", "his two sons"
+    if (k == U"EACH"sv || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k)) // "each other", "his two sons"
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
@@ -3025,9 +3080,6 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= ruleBit(GrammarRule::Than);
             break;
         case U'C':
-            if (k == U"COURSE"sv) // "of course"
-                rules |= ruleBit(GrammarRule::NounAfterArticle);
-            [[fallthrough]];
         case U'S':
             if (adverb && among(kModals, k))
                 rules |= modal;

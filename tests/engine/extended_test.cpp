@@ -200,6 +200,8 @@ public:
             entry("clear", "เคลียร์", VT),
             entry("most", "มากที่สุด", ADJ),
             entry("already", "แล้ว", ADV),
+            entry("example", "ตัวอย่าง", N),
+            entry("result", "ผลลัพธ์", N),
             entry("books", "หนังสือ", N),
         });
     }
@@ -740,6 +742,9 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"his two old books came.", "หนังสือแก่สองของเขามา."}, // an owner before a number: after its noun
                   {"of course not.", "แน่นอนว่าไม่."},
                   {"I read the course of the book.", "ฉันอ่านหลักสูตรของหนังสือ."},
+                  {"for example the man came.", "ยกตัวอย่างเช่นผู้ชายมา."}, // other set phrases, with words between too
+                  {"as a result the man came.", "ผลก็คือผู้ชายมา."},
+                  {"for example books came.", "สำหรับหนังสือตัวอย่างมา."}, // before a noun it describes
                   {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
               });
 }
