@@ -883,6 +883,51 @@ bool opensSubject(std::span<GrammarToken> t, std::size_t n) {
            w.how == How::Unrendered || w.how == How::RawFallback;
 }
 
+// Verbs of thinking and saying whose clause may follow without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง.
+constexpr std::array kThinkingVerbs{
+    U"THINK"sv,   U"THOUGHT"sv,  U"BELIEVE"sv,  U"HOPE"sv,       U"KNOW"sv,       U"KNEW"sv,     U"SAY"sv,
+    U"SAID"sv,    U"GUESS"sv,    U"FEEL"sv,     U"FELT"sv,       U"SUPPOSE"sv,    U"EXPECT"sv,   U"SUSPECT"sv,
+    U"REALIZE"sv, U"REALISE"sv,  U"HEAR"sv,     U"HEARD"sv,      U"DOUBT"sv,      U"FEAR"sv,     U"ASSUME"sv,
+    U"IMAGINE"sv, U"BET"sv,      U"RECKON"sv,   U"CLAIM"sv,      U"ADMIT"sv,      U"PROMISE"sv,  U"SWEAR"sv,
+    U"SWORE"sv,   U"INSIST"sv,   U"AGREE"sv,    U"NOTICE"sv,     U"MEAN"sv,       U"MEANT"sv,    U"PRETEND"sv,
+    U"DECIDE"sv,  U"DISCOVER"sv, U"FOUND"sv,    U"UNDERSTAND"sv, U"UNDERSTOOD"sv, U"REMEMBER"sv, U"FORGET"sv,
+    U"FORGOT"sv,  U"WISH"sv,     U"TELL"sv,     U"TOLD"sv,       U"SEE"sv,        U"SAW"sv,      U"ASSURE"sv,
+    U"REMIND"sv,  U"WARN"sv,     U"CONVINCE"sv, U"PROVE"sv,      U"ANNOUNCE"sv,   U"EXPLAIN"sv,  U"REPLY"sv};
+// Of those, the ones whose object comes before what is said: "told him he was wrong".
+constexpr std::array kTellingVerbs{U"TELL"sv,    U"TOLD"sv,     U"ASSURE"sv, U"REMIND"sv, U"WARN"sv,
+                                   U"PROMISE"sv, U"CONVINCE"sv, U"TEACH"sv,  U"TAUGHT"sv, U"SHOW"sv};
+// Pronouns that are only ever subjects, and two that are where a verb follows them.
+constexpr std::array kSaidSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv, U"YOU"sv, U"IT"sv};
+
+/// True when token s, a subject pronoun right after a verb of thinking or saying (or after its object: "told him
+/// he"), opens what is thought or said; the verb's (or object's) token is put in `v`.
+bool opensWhatIsSaid(std::span<GrammarToken> t, std::size_t s, std::size_t &v) {
+    if (!wordWith(t[s], How::Exact, Label::Pronoun) || !among(kSaidSubjects, t[s].key))
+        return false;
+    v = previousWord(t, s);
+    // "told him he was" (not "told him you", "tell them it", nor "saw him he was", where a clause begins)
+    if (v != kNone && among(kOnlyObjects, t[v].key) && wordWith(t[v], How::Exact, Label::Pronoun) &&
+        t[s].key != U"YOU"sv && t[s].key != U"IT"sv) {
+        v = previousWord(t, v);
+        if (v != kNone && !verbFormOf<kTellingVerbs>(t[v].key))
+            return false;
+    }
+    // (a word read first as a noun only after its subject: "I doubt he", not "the feeling you have")
+    const std::size_t b = v == kNone ? kNone : previousWord(t, v);
+    if (v == kNone || !isWord(t[v]) || t[v].meaning.ends_with(U"ว่า"sv) || !verbFormOf<kThinkingVerbs>(t[v].key) ||
+        !(isVerbWord(t[v]) ||
+          (isNoun(t[v]) && b != kNone && wordWith(t[b], How::Exact, Label::Pronoun) && among(kSaidSubjects, t[b].key))))
+        return false;
+    // you and it may be what the verb takes ("I know you", "I said it"): only before a verb of their own
+    const std::size_t n = nextWord(t, s);
+    if (n == kNone || !isWord(t[n]))
+        return false;
+    const bool verb = isVerbWord(t[n]) || t[n].label == Label::Be || among(kModals, t[n].key) ||
+                      among(kHaveForms, t[n].key) || among(kDoForms, t[n].key) || among(kDoNegatives, t[n].key) ||
+                      (isNoun(t[n]) && t[n].key.back() == U'S') || t[n].key == U"LL"sv;
+    return verb || (!among(kObjectPronouns, t[s].key) && t[n].kind == Kind::Word);
+}
+
 // A question inside a statement, after a verb that takes one (and its object pronoun, or "out"), is what is known
 // or asked: ว่า where the question word stands, and the question word's Thai at the end of its clause. "Nobody
 // knows why he left the town" => ไม่มีใครรู้ว่าเขาออกจากเมืองทำไม; "She asked where the station was" =>
@@ -890,6 +935,12 @@ bool opensSubject(std::span<GrammarToken> t, std::size_t n) {
 // หรือไม่ is added where no "or" follows.
 void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // what is thought or said, without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง
+        if (std::size_t v = kNone; opensWhatIsSaid(t, i, v)) {
+            const std::size_t o = previousWord(t, i);
+            t[o].tail += U"ว่า"sv;
+            return;
+        }
         GrammarToken &w = t[i];
         if (!isWord(w) || w.quiet || w.how != How::Exact)
             return;
@@ -1380,7 +1431,7 @@ constexpr std::array kAdverbsAfterBe{U"ALWAYS"sv, U"ALSO"sv, U"ALREADY"sv};
 
 /// be (token i), an adverb (token a), then a noun phrase or a place: the adverb before be as Thai has it, or at the
 /// clause's end; true when it did.
-bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a) {
+bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a, const GrammarContext &c) {
     if (a == kNone || !isAdverbWord(t[a]))
         return false;
     const std::size_t n = nextWord(t, a);
@@ -1396,7 +1447,8 @@ bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a) {
     // ("there is still" says มี; "to be still" is left to the rule of "to"; be before its subject asks: "Why isn't
     // license foo included?")
     if (const std::size_t p = previousWord(t, i);
-        p == kNone || t[p].key == U"THERE"sv || t[p].key == U"TO"sv || wordWith(t[p], How::Exact, Label::Question))
+        p == kNone ? firstOfSentence(i, c) || c.question
+                   : t[p].key == U"THERE"sv || t[p].key == U"TO"sv || wordWith(t[p], How::Exact, Label::Question))
         return false;
     const std::u32string_view be = place ? U"อยู่"sv : U"เป็น"sv;
     const auto before = std::find_if(kAdverbsBeforeBe.begin(), kAdverbsBeforeBe.end(),
@@ -1446,7 +1498,7 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].kind = Kind::Dropped;
             return;
         }
-        if (adverbAroundBe(t, i, n1))
+        if (adverbAroundBe(t, i, n1, c))
             return;
         if (n1 != kNone && isWord(t[n1]) && among(kPlaces, t[n1].key) &&
             (t[n1].label == Label::Preposition || t[n1].label == Label::Adverb)) {
@@ -3003,6 +3055,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::SubjectVerb);
     if (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || k == U"YOU"sv))
         rules |= ruleBit(GrammarRule::ReducedRelative);
+    if (t.label == Label::Pronoun && n <= 4 && among(kSaidSubjects, k)) // "I think he is" => คิดว่าเขา
+        rules |= ruleBit(GrammarRule::EmbeddedQuestion);
     if (isVerb(t.label) && among(kSpeechVerbs, k)) // '"Yes," said his wife'
         rules |= ruleBit(GrammarRule::SubjectVerb);
     if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself

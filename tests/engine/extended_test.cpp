@@ -644,7 +644,7 @@ TEST_F(Extended, TimeAdverbsOpenTheClause) {
                   {"he then read the book.", "จากนั้นเขาอ่านหนังสือ."},
                   {"the old man then came, and he then came", "จากนั้นผู้ชายแก่มา, และจากนั้นเขามา"},
                   {"he read the book then.", "เขาอ่านหนังสือจากนั้น."}, // not before a verb
-                  {"I think he then came", "ฉันคิดเขาจากนั้นมา"},      // the subject of a clause within
+                  {"I read he then came", "ฉันอ่านเขาจากนั้นมา"},      // the subject of a clause within
               });
 }
 
@@ -805,6 +805,11 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
                   {"I know how old the man is.", "ฉันรู้ผู้ชายแก่คืออย่างไร."}, // how much, how old: left as it is
                   {"I know why the man", "ฉันรู้ผู้ชายทำไม"},                // the clause goes on in the next line
                   {"I know why.", "ฉันรู้ว่าทำไม."},
+                  // what is thought or said, without "that"
+                  {"I think he came.", "ฉันคิดว่าเขามา."},
+                  {"I know you came.", "ฉันรู้ว่าคุณมา."},
+                  {"I know you.", "ฉันรู้คุณ."}, // you after the verb: what it takes
+                  {"he told me he came.", "เขาบอกฉันว่าเขามา."},
               });
 }
 
