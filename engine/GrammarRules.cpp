@@ -2997,6 +2997,58 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+constexpr std::array kMakeForms{U"MAKE"sv, U"MAKES"sv, U"MADE"sv, U"MAKING"sv};
+
+// make + what it acts on + a verb or an adjective makes it so: ทำให้ ("It makes the program run faster" =>
+// มันทำให้โปรแกรมรันเร็วกว่า, "It makes it easy" => มันทำให้มันง่าย), not ทำ; "make sure" before a clause checks it:
+// ตรวจให้แน่ใจว่า ("Make sure the file exists" => ตรวจให้แน่ใจว่าแฟ้มมีอยู่, not ทำแฟ้มแน่ใจ...).
+void causative(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t i) {
+        if (!isWord(t[i]) || t[i].quiet || !among(kMakeForms, t[i].key) || t[i].meaning.starts_with(U"ถูก"sv))
+            return; // (nor a passive that an earlier rule wrote: "have been made")
+        if (const std::size_t b = stepOver(t, i, false, isAdverbWord);
+            b != kNone && isWord(t[b]) && t[b].label == Label::Be)
+            return; // "was made": a passive
+        const std::size_t n = nextWord(t, i);
+        if (n == kNone)
+            return;
+        if (t[n].key == U"SURE"sv && isWord(t[n])) {
+            if (const std::size_t a = nextWord(t, n); opensSubject(t, a) && t[a].key != U"THAT"sv) {
+                setReading(t[i], How::Exact, Label::TransitiveVerb, U"ตรวจให้แน่ใจว่า"sv);
+                t[n].kind = Kind::Dropped;
+            }
+            return;
+        }
+        // what it acts on: an object pronoun, or a noun phrase of a few words that ends with a noun
+        std::size_t object = kNone;
+        if (wordWith(t[n], How::Exact, Label::Pronoun) && among(kObjectPronouns, t[n].key)) {
+            object = n;
+        } else {
+            for (std::size_t j = n, words = 0; j != kNone && words <= kMostWordsBetween; j = nextWord(t, j), ++words) {
+                if (isNoun(t[j]) && !among(kDeterminers, t[j].key))
+                    object = j;
+                else if (object != kNone || !(isArticle(t[j]) || among(kDeterminers, t[j].key) ||
+                                              wordWith(t[j], How::Exact, Label::Adjective)))
+                    break;
+            }
+        }
+        // (not "make sense", "them all", "good mirrors like they used to", an adjective before a noun: "make more
+        // mistakes next time")
+        const std::size_t v = object == kNone ? kNone : nextWord(t, object),
+                          after = v == kNone ? kNone : nextWord(t, v);
+        if (v == kNone || !isWord(t[v]) || t[object].key == U"SENSE"sv || among(kDeterminers, t[v].key) ||
+            t[v].key == U"LIKE"sv || t[v].key.ends_with(U"ED"sv) ||
+            !((t[v].how == How::Exact && (isVerb(t[v].label) || t[v].label == Label::Adjective)) ||
+              (t[v].how == How::Write && t[v].family == SuffixFamily::ER && t[v].label == Label::Adjective)) ||
+            (t[v].label == Label::Adjective && after != kNone && (isNoun(t[after]) || t[after].key == U"THAN"sv)))
+            return;
+        for (std::size_t k = object + 1; k < v; ++k)
+            if (t[k].kind == Kind::Dropped)
+                return; // a be left unwritten between them: "Making files is easy
+        setReading(t[i], How::Exact, Label::TransitiveVerb, U"ทำให้"sv);
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::ParticipleBeforeNoun, "participle-before-noun", participleBeforeNoun},
     {GrammarRule::ParticipleAfterNoun, "participle-after-noun", participleAfterNoun},
@@ -3028,6 +3080,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::NounBeforeNumber, "noun-before-number", nounBeforeNumber},
     {GrammarRule::NameAfterNoun, "name-after-noun", nameAfterNoun},
     {GrammarRule::LikeAs, "like-as", likeAs},
+    {GrammarRule::Causative, "causative", causative},
 };
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
@@ -3145,6 +3198,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= ruleBit(GrammarRule::MustNot);
             else if (k == U"MORE"sv || k == U"MOST"sv)
                 rules |= ruleBit(GrammarRule::Comparative);
+            else if (among(kMakeForms, k))
+                rules |= ruleBit(GrammarRule::Causative);
             break;
         case U'A':
             if (k == U"AND"sv)

@@ -177,8 +177,11 @@ enum class GrammarRule : std::uint8_t {
     /// "like" after a verb, or opening a sentence before a noun phrase, compares: เหมือน, not the verb ชอบ
     /// ("standing like a wall" => ยืนเหมือนกำแพง); after a verb that says it already ("seems like") it is unwritten
     LikeAs,
+    /// make + what it acts on + a verb or an adjective => ทำให้: "It makes the program run faster" =>
+    /// มันทำให้โปรแกรมรันเร็วกว่า; "make sure" before a clause => ตรวจให้แน่ใจว่า
+    Causative,
 };
-inline constexpr std::size_t kGrammarRuleCount = 30;
+inline constexpr std::size_t kGrammarRuleCount = 31;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;

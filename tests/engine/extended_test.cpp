@@ -201,6 +201,7 @@ public:
             entry("most", "มากที่สุด", ADJ),
             entry("already", "แล้ว", ADV),
             entry("example", "ตัวอย่าง", N),
+            entry("sure", "แน่ใจ", ADJ),
             entry("result", "ผลลัพธ์", N),
             entry("books", "หนังสือ", N),
         });
@@ -810,6 +811,17 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
                   {"I know you came.", "ฉันรู้ว่าคุณมา."},
                   {"I know you.", "ฉันรู้คุณ."}, // you after the verb: what it takes
                   {"he told me he came.", "เขาบอกฉันว่าเขามา."},
+              });
+}
+
+TEST_F(Extended, MakeBeforeWhatItActsOnAndAVerbCausesIt) {
+    checkRule(*this, GrammarRule::Causative,
+              {
+                  {"it makes the man go.", "มันทำให้ผู้ชายไป."},
+                  {"it makes it easy.", "มันทำให้มันง่าย."},
+                  {"make sure the man came.", "ตรวจให้แน่ใจว่าผู้ชายมา."},
+                  {"I made the table.", "ฉันทำโต๊ะ."}, // what is made
+                  {"I made it.", "ฉันทำมัน."},
               });
 }
 
