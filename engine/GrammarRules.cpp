@@ -188,18 +188,23 @@ public:
                 forms_.insert(forms_.end(), {cut + U"IES", cut + U"IED"});
         }
         for (const std::u32string &f : forms_)
-            byFirst_[f[0] - U'A' < 26 ? f[0] - U'A' : 26].push_back(f);
+            buckets_[bucket(f)].push_back(f);
     }
     bool has(std::u32string_view key) const {
         if (key.empty())
             return false;
-        const auto &list = byFirst_[key[0] - U'A' < 26 ? key[0] - U'A' : 26];
+        const auto &list = buckets_[bucket(key)];
         return std::any_of(list.begin(), list.end(), [&](const std::u32string &f) { return sameKey(f, key); });
     }
 
 private:
     std::vector<std::u32string> forms_;
-    std::array<std::vector<std::u32string>, 27> byFirst_; ///< the forms by their first letter
+    static constexpr std::size_t kLengths = 16;
+    /// The forms by their first letter and their length (the longest together), so that a look compares a few.
+    std::array<std::vector<std::u32string>, 27 * kLengths> buckets_;
+    static std::size_t bucket(std::u32string_view k) {
+        return (k[0] - U'A' < 26 ? k[0] - U'A' : 26) * kLengths + std::min(k.size(), kLengths - 1);
+    }
 };
 
 /// True when the upper-case key is one of the verbs or a regular form of one.
@@ -935,10 +940,14 @@ bool opensWhatIsSaid(std::span<GrammarToken> t, std::size_t s, std::size_t &v) {
 // หรือไม่ is added where no "or" follows.
 void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
-        // what is thought or said, without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง
-        if (std::size_t v = kNone; opensWhatIsSaid(t, i, v)) {
-            const std::size_t o = previousWord(t, i);
-            t[o].tail += U"ว่า"sv;
+        // what is thought or said, without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง (looked at from the
+        // verb, which is rarer than the pronoun after it, or its object)
+        if (isWord(t[i]) && t[i].key.size() > 2 && verbFormOf<kThinkingVerbs>(t[i].key)) {
+            std::size_t s = nextWord(t, i), v = kNone;
+            if (s != kNone && among(kOnlyObjects, t[s].key))
+                s = nextWord(t, s);
+            if (s != kNone && opensWhatIsSaid(t, s, v) && v == i)
+                t[previousWord(t, s)].tail += U"ว่า"sv;
             return;
         }
         GrammarToken &w = t[i];
@@ -2581,9 +2590,11 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         // second word behind the noun phrase after it ("Of course the program is free" => ของโปรแกรมหลักสูตร...,
         // "In general the number" => ในตัวเลขทั่วไป). Not "the course of", nor after a noun, nor before a noun it
         // describes ("at first sight") or the "to" or "of" of a longer phrase ("in addition to").
-        if (const auto phrase = std::find_if(kSetPhrases.begin(), kSetPhrases.end(),
-                                             [&](const SetPhrase &e) { return sameKey(e.second, t[i].key); });
-            phrase != kSetPhrases.end() && isWord(t[i]) && t[i].how == How::Exact) {
+        if (const auto phrase = isWord(t[i]) && t[i].how == How::Exact
+                                    ? std::find_if(kSetPhrases.begin(), kSetPhrases.end(),
+                                                   [&](const SetPhrase &e) { return sameKey(e.second, t[i].key); })
+                                    : kSetPhrases.end();
+            phrase != kSetPhrases.end()) {
             std::size_t o = previousWord(t, i);
             std::array<std::size_t, 2> between{kNone, kNone};
             for (std::size_t m = 0; m < 2; ++m) {
@@ -3108,7 +3119,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::SubjectVerb);
     if (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || k == U"YOU"sv))
         rules |= ruleBit(GrammarRule::ReducedRelative);
-    if (t.label == Label::Pronoun && n <= 4 && among(kSaidSubjects, k)) // "I think he is" => คิดว่าเขา
+    if (n > 2 && verbFormOf<kThinkingVerbs>(k)) // "I think he is" => คิดว่าเขา
         rules |= ruleBit(GrammarRule::EmbeddedQuestion);
     if (isVerb(t.label) && among(kSpeechVerbs, k)) // '"Yes," said his wife'
         rules |= ruleBit(GrammarRule::SubjectVerb);
@@ -3237,13 +3248,17 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
 }
 
 GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c) {
+    return rulesLookingAt(t, c, t.kind == Kind::Word ? rulesTriggeredBy(t) : 0);
+}
+
+GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c, GrammarRuleSet triggered) {
     if (t.kind == Kind::Piece)
         return rulesLookingAtPiece(isArticle(t), isNumber(t));
     if (t.kind != Kind::Word)
         return 0;
     // The subject-verb rule is set off by a subject and looks at the verb after it: a suffixed verb, or a word read
     // as a noun (which "that" may become).
-    const GrammarRuleSet others = rulesTriggeredBy(t) & ~ruleBit(GrammarRule::SubjectVerb);
+    const GrammarRuleSet others = triggered & ~ruleBit(GrammarRule::SubjectVerb);
     const bool verbAfterSubject =
         (t.how == How::Write && isVerb(t.label) && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED)) ||
         (t.label == Label::Noun && (t.how == How::Exact || (t.how == How::Write && t.family == SuffixFamily::S))) ||

@@ -227,6 +227,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
 /// Like rulesTriggeredBy it depends only on the token's reading; with a context whose `sense` can be asked, the
 /// dictionary too (a noun that has no verb sense is not the subject-verb rule's to look at).
 GrammarRuleSet rulesLookingAt(const GrammarToken &token, const GrammarContext *context = nullptr);
+/// The same, given rulesTriggeredBy(token), which the caller has worked out already.
+GrammarRuleSet rulesLookingAt(const GrammarToken &token, const GrammarContext *context, GrammarRuleSet triggered);
 /// Of a piece: an article sets off the rule of the noun after it, a number (a piece that starts with a digit) the
 /// rule of the noun before it; rulesLookingAt of a piece is this.
 constexpr GrammarRuleSet rulesLookingAtPiece(bool article, bool number) {

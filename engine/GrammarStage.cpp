@@ -67,11 +67,10 @@ void Translator::keepWaitingTokens() {
     }
 }
 
-// The rules a word sets off. Two need the dictionary: a noun that can be a verb may open an order, and a plural noun
-// that is also a verb may be the verb of the noun before it ("The option causes the program to"), so it sets off the
-// subject-verb rule.
-GrammarRuleSet Translator::triggersOf(const GrammarToken &t) {
-    GrammarRuleSet rules = rulesTriggeredBy(t);
+// The rules a word sets off (`rules`, its rulesTriggeredBy, and more). Two need the dictionary: a noun that can be a
+// verb may open an order, and a plural noun that is also a verb may be the verb of the noun before it ("The option
+// causes the program to"), so it sets off the subject-verb rule.
+GrammarRuleSet Translator::triggersOf(const GrammarToken &t, GrammarRuleSet rules) {
     const std::u32string_view k = t.key;
     if (t.kind == GrammarToken::Kind::Word && !t.quiet && t.label == Label::Noun && k.size() > 3 && k.back() == U'S' &&
         (t.how == Rendering::How::Exact || (t.how == Rendering::How::Write && t.family == SuffixFamily::S))) {
@@ -146,8 +145,9 @@ void Translator::recordWord() {
                     t.family = suffixFamily(upperWord_, withSpace);
                 }
             }
-            triggered_ |= triggersOf(t);
-            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rulesLookingAt(t, &grammarContext()));
+            const GrammarRuleSet own = rulesTriggeredBy(t);
+            triggered_ |= triggersOf(t, own);
+            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rulesLookingAt(t, &grammarContext(), own));
         }
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&

@@ -38,8 +38,9 @@ void Translator::workOut(char32_t *e) {
         t.family = suffixFamily(upperWord_, withSpace);
     }
     e[2] |= static_cast<char32_t>(t.family) << 16;
-    e[3] = triggersOf(t);
-    e[5] = rulesLookingAt(t, &grammarContext());
+    const GrammarRuleSet own = rulesTriggeredBy(t);
+    e[3] = triggersOf(t, own);
+    e[5] = rulesLookingAt(t, &grammarContext(), own);
 }
 
 Translator::Found Translator::remembered(char32_t letter, const LetterIndex &index) {

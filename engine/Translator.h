@@ -183,7 +183,7 @@ private:
     /// Works out what the extended mode asks of a remembered word: its key, suffix family and rules.
     void workOut(char32_t *entry);
     /// The rules a word sets off: rulesTriggeredBy, and those that need the dictionary to tell.
-    GrammarRuleSet triggersOf(const GrammarToken &token);
+    GrammarRuleSet triggersOf(const GrammarToken &token, GrammarRuleSet triggered);
     /// The context the rules ask the dictionary and the phrase rules through.
     GrammarContext &grammarContext();
 };
