@@ -163,6 +163,9 @@ bool isPronounLabel(Label l) {
 bool isNounLabel(Label l) {
     return l == Label::Noun;
 }
+bool isConjunctionLabel(Label l) {
+    return l == Label::Conjunction;
+}
 bool isPrepositionLabel(Label l) {
     return l == Label::Preposition;
 }
@@ -946,8 +949,9 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
             std::size_t s = nextWord(t, i), v = kNone;
             if (s != kNone && among(kOnlyObjects, t[s].key))
                 s = nextWord(t, s);
-            if (s != kNone && opensWhatIsSaid(t, s, v) && v == i)
-                t[previousWord(t, s)].tail += U"ว่า"sv;
+            if (const std::size_t o = s == kNone ? kNone : previousWord(t, s);
+                o != kNone && opensWhatIsSaid(t, s, v) && v == i)
+                t[o].tail += U"ว่า"sv;
             return;
         }
         GrammarToken &w = t[i];
@@ -2138,6 +2142,21 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
 // จากนั้นเราฟื้นฟูมัน. The subject's noun, which the rendering writes first, takes the adverb before it.
 void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // "once" opening a clause before its subject is "when": เมื่อ ("Once the file is created" =>
+        // เมื่อแฟ้มถูกสร้าง, not หนึ่งครั้งแฟ้ม...); "I saw him once", "once upon a time" keep หนึ่งครั้ง
+        if (wordWith(t[i], How::Exact, Label::Adverb) && t[i].key == U"ONCE"sv) {
+            std::u32string when;
+            // (not where a rule left the be after it unwritten: "once is enough"; nor "once there lived")
+            const std::size_t n = nextWord(t, i);
+            if (n == kNone || previousWord(t, i) != kNone || !opensSubject(t, n) ||
+                (isWord(t[n]) && (t[n].key == U"MORE"sv || t[n].key == U"THERE"sv)) ||
+                std::any_of(t.begin() + static_cast<std::ptrdiff_t>(i) + 1, t.begin() + static_cast<std::ptrdiff_t>(n),
+                            [](const GrammarToken &w) { return w.kind == Kind::Dropped; }))
+                return;
+            if (c.sense && c.sense(t[i].key, isConjunctionLabel, when))
+                setReading(t[i], How::Exact, Label::Conjunction, when);
+            return;
+        }
         if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kTimeAdverbs, t[i].key))
             return;
         const std::size_t v = nextWord(t, i), s = previousWord(t, i);
@@ -3132,7 +3151,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     const bool adverb = t.label == Label::Adverb;
     if (adverb && n > 3 && k[n - 1] == U'Y' && k[n - 2] == U'L' && t.how == How::Exact)
         rules |= ruleBit(GrammarRule::MannerAdverb) | ruleBit(GrammarRule::TimeAdverb);
-    else if (adverb && k == U"THEN"sv)
+    else if (adverb && (k == U"THEN"sv || k == U"ONCE"sv))
         rules |= ruleBit(GrammarRule::TimeAdverb);
     constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
     switch (n) {

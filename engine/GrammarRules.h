@@ -146,7 +146,8 @@ enum class GrammarRule : std::uint8_t {
     MustNot,
     /// a manner adverb before its verb (clearly, quickly, instantly ...) goes to the end of its clause
     MannerAdverb,
-    /// then, suddenly, finally, recently before the verb go before the subject: "He finally said" => ในที่สุดเขากล่าว
+    /// then, suddenly, finally, recently before the verb go before the subject: "He finally said" => ในที่สุดเขากล่าว;
+    /// "once" opening a clause before its subject is เมื่อ
     TimeAdverb,
     /// too, either, as well at the end of a clause => ด้วย, เช่นกัน
     AlsoAtEnd,

@@ -202,6 +202,8 @@ public:
             entry("already", "แล้ว", ADV),
             entry("example", "ตัวอย่าง", N),
             entry("sure", "แน่ใจ", ADJ),
+            entry("once", "หนึ่งครั้ง", ADV),
+            entry("once", "เมื่อ", CON),
             entry("result", "ผลลัพธ์", N),
             entry("books", "หนังสือ", N),
         });
@@ -645,7 +647,9 @@ TEST_F(Extended, TimeAdverbsOpenTheClause) {
                   {"he then read the book.", "จากนั้นเขาอ่านหนังสือ."},
                   {"the old man then came, and he then came", "จากนั้นผู้ชายแก่มา, และจากนั้นเขามา"},
                   {"he read the book then.", "เขาอ่านหนังสือจากนั้น."}, // not before a verb
-                  {"I read he then came", "ฉันอ่านเขาจากนั้นมา"},      // the subject of a clause within
+                  {"I read he then came", "ฉันอ่านเขาจากนั้นมา"},
+                  {"once the man came, I read.", "เมื่อผู้ชายมา, ฉันอ่าน."}, // "once" before a subject: when
+                  {"I read it once.", "ฉันอ่านมันหนึ่งครั้ง."},               // the subject of a clause within
               });
 }
 
