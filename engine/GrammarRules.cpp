@@ -1106,10 +1106,14 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!c.question || !among(kDoForms, t[i].key))
             return;
         const std::size_t p = previousWord(t, i);
-        if (!first && !(p != kNone && wordWith(t[p], How::Exact, Label::Question)))
+        // (also the second question after "or": "Did you carry it or did you cry?" => ...หรือคุณร้องไห้ไหม)
+        const std::size_t s = nextWord(t, i);
+        const bool afterOr = p != kNone && t[p].key == U"OR"sv && isWord(t[p]) && s != kNone &&
+                             wordWith(t[s], How::Exact, Label::Pronoun) && among(kSaidSubjects, t[s].key);
+        if (!first && !afterOr && !(p != kNone && wordWith(t[p], How::Exact, Label::Question)))
             return;
         t[i].kind = Kind::Dropped;
-        if (const std::size_t s = nextWord(t, i); s != kNone) { // "Does the program work?"
+        if (s != kNone) { // "Does the program work?"
             const std::size_t end = questionSubjectEnd(t, s), v = end == kNone ? kNone : nextWord(t, end);
             const std::size_t before = end == kNone ? kNone : previousWord(t, end);
             // the noun phrase may have taken in the verb: "the program work" without a verb after it

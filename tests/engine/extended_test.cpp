@@ -342,7 +342,8 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
               {
                   {"where do you live?", "คุณอาศัยที่ไหน?"},
                   {"do you live?", "คุณอาศัยไหม?"},
-                  {"don't miss the book.", "อย่าพลาดหนังสือ."}, // a title read first: its verb after do
+                  {"do you live or do you go?", "คุณอาศัยหรือคุณไปไหม?"}, // the second question after "or"
+                  {"don't miss the book.", "อย่าพลาดหนังสือ."},          // a title read first: its verb after do
                   {"so how do you live?", "ดังนั้นคุณอาศัยอย่างไร?"},
                   {"I don't go", "ฉันไม่ไป"},
                   {"I do live?", "ฉันทำอาศัย?"},               // do inside the sentence stays
