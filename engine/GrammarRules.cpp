@@ -107,6 +107,21 @@ constexpr std::array kSayingVerbs{U"SEE"sv,      U"SAW"sv,     U"SEEN"sv,    U"K
                                   U"SAY"sv,      U"SAID"sv,    U"MENTION"sv, U"NOTE"sv,    U"EXPLAIN"sv,
                                   U"DESCRIBE"sv, U"SHOW"sv,    U"SHOWN"sv,   U"EXPECT"sv,  U"WISH"sv,
                                   U"LEARN"sv,    U"LEARNED"sv, U"DISCUSS"sv, U"SUGGEST"sv, U"NOTICE"sv};
+// Verbs of thinking and saying whose clause may follow without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง.
+constexpr std::array kThinkingVerbs{
+    U"THINK"sv,   U"THOUGHT"sv,  U"BELIEVE"sv,  U"HOPE"sv,       U"KNOW"sv,       U"KNEW"sv,     U"SAY"sv,
+    U"SAID"sv,    U"GUESS"sv,    U"FEEL"sv,     U"FELT"sv,       U"SUPPOSE"sv,    U"EXPECT"sv,   U"SUSPECT"sv,
+    U"REALIZE"sv, U"REALISE"sv,  U"HEAR"sv,     U"HEARD"sv,      U"DOUBT"sv,      U"FEAR"sv,     U"ASSUME"sv,
+    U"IMAGINE"sv, U"BET"sv,      U"RECKON"sv,   U"CLAIM"sv,      U"ADMIT"sv,      U"PROMISE"sv,  U"SWEAR"sv,
+    U"SWORE"sv,   U"INSIST"sv,   U"AGREE"sv,    U"NOTICE"sv,     U"MEAN"sv,       U"MEANT"sv,    U"PRETEND"sv,
+    U"DECIDE"sv,  U"DISCOVER"sv, U"FOUND"sv,    U"UNDERSTAND"sv, U"UNDERSTOOD"sv, U"REMEMBER"sv, U"FORGET"sv,
+    U"FORGOT"sv,  U"WISH"sv,     U"TELL"sv,     U"TOLD"sv,       U"SEE"sv,        U"SAW"sv,      U"ASSURE"sv,
+    U"REMIND"sv,  U"WARN"sv,     U"CONVINCE"sv, U"PROVE"sv,      U"ANNOUNCE"sv,   U"EXPLAIN"sv,  U"REPLY"sv};
+// Of those, the ones whose object comes before what is said: "told him he was wrong".
+constexpr std::array kTellingVerbs{U"TELL"sv,    U"TOLD"sv,     U"ASSURE"sv, U"REMIND"sv, U"WARN"sv,
+                                   U"PROMISE"sv, U"CONVINCE"sv, U"TEACH"sv,  U"TAUGHT"sv, U"SHOW"sv};
+// Pronouns that are only ever subjects, and two that are where a verb follows them.
+constexpr std::array kSaidSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv, U"YOU"sv, U"IT"sv};
 // Verbs of wishing, after which ให้ comes before the one wished to act: "want you to know" => อยากให้คุณรู้.
 constexpr std::array kWishingVerbs{U"WANT"sv, U"NEED"sv, U"EXPECT"sv, U"WISH"sv};
 // Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
@@ -714,6 +729,13 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(w, How::Exact, Label::Conjunction, U"ที่"sv); // "Now that you know" => ตอนนี้ที่คุณรู้
             return;
         }
+        // after a preposition, ending its clause, "that" is the thing: "rely on that," => พึ่งพานั่น, not ซึ่งว่า
+        if (std::u32string that; w.key == U"THAT"sv && p != kNone && !comma && t[p].key != U"LIKE"sv &&
+                                 wordWith(t[p], How::Exact, Label::Preposition) && nextWord(t, i) == kNone &&
+                                 endsClause(t, i) && c.sense && c.sense(w.key, isPronounLabel, that)) {
+            setReading(w, How::Exact, Label::Pronoun, that);
+            return;
+        }
         // "like that" compares with it: นั่น, not ว่า ("It isn't like that at all" => มันไม่เหมือนนั่นเลย)
         if (const std::size_t n = nextWord(t, i);
             w.key == U"THAT"sv && p != kNone && !comma && t[p].key == U"LIKE"sv && (n == kNone || !isNoun(t[n]))) {
@@ -747,9 +769,18 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (w.key == U"THAT"sv && p != kNone && n != kNone && !comma) {
             // after a name the dictionary lacks, before a verb, the relative: "a feature of GCC that enables" =>
             // ...GCC ที่เปิดใช้งาน
+            // (or before be: "ulong that is smaller" => ulong ที่เล็กกว่า)
             if (isWord(t[p]) && !t[p].quiet && (t[p].how == How::Unrendered || t[p].how == How::RawFallback) &&
-                isVerbWord(t[n]) && !leftAsItIs()) {
+                (isVerbWord(t[n]) || wordWith(t[n], How::Exact, Label::Be)) &&
+                (wordWith(t[n], How::Exact, Label::Be) || !leftAsItIs())) {
                 setReading(w, How::Exact, Label::Conjunction, U"ที่"sv);
+                return;
+            }
+            // after a verb and its adverb, what is said: "incorrectly said that the upstream" => ...ว่าต้นทาง
+            if (const std::size_t v = previousWord(t, p); v != kNone && isAdverbWord(t[p]) &&
+                                                          t[p].key.ends_with(U"LY"sv) && isVerbWord(t[v]) &&
+                                                          verbFormOf<kThinkingVerbs>(t[v].key) && !leftAsItIs()) {
+                setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
                 return;
             }
             // after a verb of telling and its pronoun, what is told: "tells us that we" => บอกเราว่าเรา
@@ -890,22 +921,6 @@ bool opensSubject(std::span<GrammarToken> t, std::size_t n) {
            wordWith(w, How::Exact, Label::Reading) || wordWith(w, How::Exact, Label::Adjective) ||
            w.how == How::Unrendered || w.how == How::RawFallback;
 }
-
-// Verbs of thinking and saying whose clause may follow without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง.
-constexpr std::array kThinkingVerbs{
-    U"THINK"sv,   U"THOUGHT"sv,  U"BELIEVE"sv,  U"HOPE"sv,       U"KNOW"sv,       U"KNEW"sv,     U"SAY"sv,
-    U"SAID"sv,    U"GUESS"sv,    U"FEEL"sv,     U"FELT"sv,       U"SUPPOSE"sv,    U"EXPECT"sv,   U"SUSPECT"sv,
-    U"REALIZE"sv, U"REALISE"sv,  U"HEAR"sv,     U"HEARD"sv,      U"DOUBT"sv,      U"FEAR"sv,     U"ASSUME"sv,
-    U"IMAGINE"sv, U"BET"sv,      U"RECKON"sv,   U"CLAIM"sv,      U"ADMIT"sv,      U"PROMISE"sv,  U"SWEAR"sv,
-    U"SWORE"sv,   U"INSIST"sv,   U"AGREE"sv,    U"NOTICE"sv,     U"MEAN"sv,       U"MEANT"sv,    U"PRETEND"sv,
-    U"DECIDE"sv,  U"DISCOVER"sv, U"FOUND"sv,    U"UNDERSTAND"sv, U"UNDERSTOOD"sv, U"REMEMBER"sv, U"FORGET"sv,
-    U"FORGOT"sv,  U"WISH"sv,     U"TELL"sv,     U"TOLD"sv,       U"SEE"sv,        U"SAW"sv,      U"ASSURE"sv,
-    U"REMIND"sv,  U"WARN"sv,     U"CONVINCE"sv, U"PROVE"sv,      U"ANNOUNCE"sv,   U"EXPLAIN"sv,  U"REPLY"sv};
-// Of those, the ones whose object comes before what is said: "told him he was wrong".
-constexpr std::array kTellingVerbs{U"TELL"sv,    U"TOLD"sv,     U"ASSURE"sv, U"REMIND"sv, U"WARN"sv,
-                                   U"PROMISE"sv, U"CONVINCE"sv, U"TEACH"sv,  U"TAUGHT"sv, U"SHOW"sv};
-// Pronouns that are only ever subjects, and two that are where a verb follows them.
-constexpr std::array kSaidSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv, U"YOU"sv, U"IT"sv};
 
 /// True when token s, a subject pronoun right after a verb of thinking or saying (or after its object: "told him
 /// he"), opens what is thought or said; the verb's (or object's) token is put in `v`.

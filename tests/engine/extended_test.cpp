@@ -295,6 +295,8 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book which I read", "หนังสือที่ฉันอ่าน"},
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
+                  {"I read on that.", "ฉันอ่านบนนั่น."}, // after a preposition: the thing
+                  {"he read it, and it said clearly that he came.", "เขาอ่านมัน, และมันกล่าวอย่างชัดเจนว่าเขามา."},
                   {"the man that had read the book", "ผู้ชายที่อ่านหนังสือ"}, // before have, which may go
                   {"I know who came", "ฉันรู้ว่าใครมา"},                   // after a verb of knowing: who asks
                   {"the xyzzy that came", "xyzzy ที่มา"},                // after a name, before a verb
