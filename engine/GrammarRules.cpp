@@ -1074,8 +1074,13 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
     // After do and its negation (or a question's subject) comes a verb: a word read first as a noun is the verb it
     // can be ("Don't waste your time", "Don't panic.", "They did not answer the letter", "Does the program work?").
     auto verbAfter = [&](std::size_t v) {
-        if (v != kNone && !nounAsVerb(t[v], c))
-            readingAsVerb(t, v, c); // "Did I miss something?" => พลาด, not นางสาว
+        std::u32string verb;
+        if (v == kNone || nounAsVerb(t[v], c) || readingAsVerb(t, v, c)) // "Did I miss something?" => พลาด, not นางสาว
+            return;
+        // a word read first as an adjective, before what it takes: "did not complete the refs" => ไม่ทำให้เสร็จ...
+        if (wordWith(t[v], How::Exact, Label::Adjective) && opensObject(t, nextWord(t, v), false) && c.sense &&
+            c.sense(t[v].key, isVerb, verb))
+            setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
     };
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key.size() > 5)

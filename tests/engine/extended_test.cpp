@@ -345,6 +345,7 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"where do you live?", "คุณอาศัยที่ไหน?"},
                   {"do you live?", "คุณอาศัยไหม?"},
                   {"do you live or do you go?", "คุณอาศัยหรือคุณไปไหม?"}, // the second question after "or"
+                  {"it does not clear the table.", "มันไม่เคลียร์โต๊ะ."},  // an adjective-first verb before its object
                   {"don't miss the book.", "อย่าพลาดหนังสือ."},          // a title read first: its verb after do
                   {"so how do you live?", "ดังนั้นคุณอาศัยอย่างไร?"},
                   {"I don't go", "ฉันไม่ไป"},
