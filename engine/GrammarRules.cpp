@@ -1068,6 +1068,16 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
 
 std::size_t questionSubjectEnd(std::span<GrammarToken> t, std::size_t s);
 
+/// True when the tokens end with a full stop or an exclamation mark: a statement, not a question going on.
+bool endsStatement(std::span<GrammarToken> t) {
+    for (std::size_t i = t.size(); i-- > 0;) {
+        if (isBlank(t[i]))
+            continue;
+        return t[i].kind == Kind::Separator && !t[i].text.empty() && (t[i].text[0] == U'.' || t[i].text[0] == U'!');
+    }
+    return false;
+}
+
 // do, does and did that only carry a question or a negation have no Thai word: "Where did he go" => เขาไปที่ไหน,
 // "I don't know" => ฉันไม่รู้; a yes-or-no question ("Do you know") ends with ไหม.
 void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -1099,6 +1109,18 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
                     setReading(t[n], How::Exact, Label::Adverb, U"อย่า"sv);
             }
             return;
+        }
+        // a question whose mark comes in a later line of wrapped text: "Do you wear a nerd-pack in your" =>
+        // คุณสวม... (without its ไหม, which belongs at the end)
+        if (!c.question && first && among(kDoForms, t[i].key) && t[i].how == How::Exact) {
+            const std::size_t s = nextWord(t, i), v = s == kNone ? kNone : nextWord(t, s);
+            if (s != kNone && wordWith(t[s], How::Exact, Label::Pronoun) && among(kSaidSubjects, t[s].key) &&
+                !endsStatement(t)) {
+                verbAfter(v);
+                if (v != kNone && isVerbWord(t[v]) && t[v].how == How::Exact)
+                    t[i].kind = Kind::Dropped;
+                return;
+            }
         }
         if (t[i].key == U"DO"sv && first && !c.question) { // "Do not use it" => อย่าใช้มัน
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
@@ -3091,7 +3113,7 @@ void causative(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t v = object == kNone ? kNone : nextWord(t, object),
                           after = v == kNone ? kNone : nextWord(t, v);
         if (v == kNone || !isWord(t[v]) || t[object].key == U"SENSE"sv || among(kDeterminers, t[v].key) ||
-            t[v].key == U"LIKE"sv || t[v].key.ends_with(U"ED"sv) ||
+            t[v].key == U"LIKE"sv || (t[v].key.ends_with(U"ED"sv) && t[v].label != Label::Adjective) ||
             !((t[v].how == How::Exact && (isVerb(t[v].label) || t[v].label == Label::Adjective)) ||
               (t[v].how == How::Write && t[v].family == SuffixFamily::ER && t[v].label == Label::Adjective)) ||
             (t[v].label == Label::Adjective && after != kNone && (isNoun(t[after]) || t[after].key == U"THAN"sv)))

@@ -349,8 +349,9 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"don't miss the book.", "อย่าพลาดหนังสือ."},          // a title read first: its verb after do
                   {"so how do you live?", "ดังนั้นคุณอาศัยอย่างไร?"},
                   {"I don't go", "ฉันไม่ไป"},
-                  {"I do live?", "ฉันทำอาศัย?"},               // do inside the sentence stays
-                  {"do you live", "ทำคุณอาศัย"},               // no question mark: no question
+                  {"I do live?", "ฉันทำอาศัย?"},   // do inside the sentence stays
+                  {"do you live", "คุณอาศัย"},     // its question mark may come in the next line: no ไหม yet
+                  {"do you live.", "ทำคุณอาศัย."}, // a full stop: no question
                   {"do not read the book.", "อย่าอ่านหนังสือ."}, // an order
                   {"don't go.", "อย่าไป."},
                   {"I do not go.", "ฉันไม่ไป."},
