@@ -2227,8 +2227,57 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
 
 // too, either and "as well" that end a clause mean "also": ด้วย, เช่นกัน ("You can use it, too." => ...ด้วย);
 // before an adjective "too" stays เกินไป.
+// "neither ... nor" says "not" once, where Thai has it: "He can neither read nor write" => เขาไม่สามารถอ่านหรือเขียน,
+// "I like neither tea nor coffee" => ฉันไม่ชอบทั้งชาและกาแฟ, "Neither the man nor the woman came" =>
+// ทั้งผู้ชายและผู้หญิงไม่มา (the grammar mode holds ไม่ทั้งสอง behind the noun: ผู้ชายไม่ทั้งสองและไม่ผู้หญิงมา).
+void neitherNor(std::span<GrammarToken> t, std::size_t i) {
+    std::size_t nor = kNone;
+    for (std::size_t j = nextWord(t, i), words = 0; j != kNone && words < 2 * kMostWordsBetween;
+         j = nextWord(t, j), ++words)
+        if (isWord(t[j]) && t[j].key == U"NOR"sv) {
+            nor = j;
+            break;
+        }
+    const std::size_t n = nextWord(t, i);
+    if (nor == kNone || n == nor)
+        return;
+    const std::size_t p = previousWord(t, i);
+    if (p != kNone && wordWith(t[p], How::Exact, Label::Adverb) && among(kModals, t[p].key)) { // can neither read
+        // (ไม่สามารถ, ไม่ควร, but จะไม่, อาจจะไม่, ต้องไม่)
+        const std::u32string_view m = t[p].meaning;
+        t[p].setMeaning(m.ends_with(U"จะ"sv) || m == U"ต้อง"sv ? std::u32string(m) + U"ไม่" : U"ไม่"s + std::u32string(m));
+        t[i].kind = Kind::Dropped;
+        setReading(t[nor], How::Exact, Label::Conjunction, U"หรือ"sv);
+    } else if (isVerbWord(t[n])) { // "he neither reads nor writes" => เขาไม่อ่านและไม่เขียน
+        setReading(t[i], How::Exact, Label::Adverb, U"ไม่"sv);
+    } else if (p != kNone && isVerbWord(t[p])) { // "I like neither tea nor coffee"
+        t[p].setMeaning(U"ไม่"s + std::u32string(t[p].meaning));
+        setReading(t[i], How::Exact, Label::Other, U"ทั้ง"sv);
+        setReading(t[nor], How::Exact, Label::Conjunction, U"และ"sv);
+    } else if (p == kNone) { // the subject: "not" before the verb after it
+        std::size_t v = kNone;
+        for (std::size_t j = nextWord(t, nor), words = 0; j != kNone && words < kMostWordsBetween + 2;
+             j = nextWord(t, j), ++words)
+            if (isVerbWord(t[j]) || (isWord(t[j]) && among(kModals, t[j].key))) {
+                v = j;
+                break;
+            }
+        if (v == kNone || !(t[v].how == How::Exact || t[v].how == How::Write))
+            return;
+        t[v].setMeaning(U"ไม่"s + std::u32string(t[v].meaning));
+        if (t[v].how == How::Write)
+            t[v].how = How::Exact;
+        setReading(t[i], How::Exact, Label::Other, U"ทั้ง"sv);
+        setReading(t[nor], How::Exact, Label::Conjunction, U"และ"sv);
+    }
+}
+
 void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        if (isWord(t[i]) && t[i].key == U"NEITHER"sv) {
+            neitherNor(t, i);
+            return;
+        }
         if (!isWord(t[i]) || (t[i].key != U"TOO"sv && t[i].key != U"EITHER"sv && t[i].key != U"WELL"sv) ||
             !endsClause(t, i) || nextWord(t, i) != kNone)
             return;
@@ -3305,6 +3354,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     case 7:
         if (k == U"WHETHER"sv)
             rules |= ruleBit(GrammarRule::EmbeddedQuestion);
+        else if (k == U"NEITHER"sv)
+            rules |= ruleBit(GrammarRule::AlsoAtEnd);
         break;
     default:
         break;

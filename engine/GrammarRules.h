@@ -149,7 +149,7 @@ enum class GrammarRule : std::uint8_t {
     /// then, suddenly, finally, recently before the verb go before the subject: "He finally said" => ในที่สุดเขากล่าว;
     /// "once" opening a clause before its subject is เมื่อ
     TimeAdverb,
-    /// too, either, as well at the end of a clause => ด้วย, เช่นกัน
+    /// too, either, as well at the end of a clause => ด้วย, เช่นกัน; "neither ... nor" says ไม่ once
     AlsoAtEnd,
     /// a verb reached through -s or -ed right after a noun is written after it, as its subject's verb: "The dog
     /// eats" => สุนัขกิน, not กินสุนัข

@@ -204,6 +204,8 @@ public:
             entry("sure", "แน่ใจ", ADJ),
             entry("once", "หนึ่งครั้ง", ADV),
             entry("once", "เมื่อ", CON),
+            entry("neither", "ไม่ทั้งสอง", ADJ),
+            entry("nor", "และไม่", CON),
             entry("result", "ผลลัพธ์", N),
             entry("books", "หนังสือ", N),
         });
@@ -661,6 +663,8 @@ TEST_F(Extended, TimeAdverbsOpenTheClause) {
 TEST_F(Extended, TooEitherAndAsWellEndingAClauseAreAlso) {
     checkRule(*this, GrammarRule::AlsoAtEnd,
               {
+                  {"he can neither read nor go.", "เขาไม่สามารถอ่านหรือไป."}, // neither ... nor: ไม่ once
+                  {"neither the man nor the book came.", "ทั้งผู้ชายและหนังสือไม่มา."},
                   {"I read the book, too.", "ฉันอ่านหนังสือด้วย."},
                   {"he, too, came.", "เขา, ด้วย, มา."},
                   {"I don't read it either.", "ฉันไม่อ่านมันเช่นกัน."},
