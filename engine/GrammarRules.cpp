@@ -874,7 +874,7 @@ constexpr std::array kQuestionTakingVerbs{
     U"SAY"sv,         U"SAID"sv,       U"FIND"sv,        U"FOUND"sv,    U"FIGURE"sv,    U"CONSIDER"sv, U"DOUBT"sv,
     U"VERIFY"sv,      U"TEST"sv,       U"DISCUSS"sv,     U"REALIZE"sv,  U"REALISE"sv,   U"CHOOSE"sv,   U"CHOSE"sv,
     U"EXAMINE"sv,     U"REVEAL"sv,     U"DEMONSTRATE"sv, U"PREDICT"sv,  U"CONFIRM"sv,   U"DETECT"sv,   U"REPORT"sv,
-    U"INVESTIGATE"sv, U"ILLUSTRATE"sv, U"SHOWS"sv};
+    U"INVESTIGATE"sv, U"ILLUSTRATE"sv};
 // Of those, the ones after which "if" asks (ว่า ... หรือไม่) rather than sets a condition.
 constexpr std::array kIfAskingVerbs{U"ASK"sv,    U"WONDER"sv,   U"SEE"sv,     U"CHECK"sv,    U"TEST"sv,
                                     U"DECIDE"sv, U"VERIFY"sv,   U"DOUBT"sv,   U"CONFIRM"sv,  U"EXAMINE"sv,
@@ -886,8 +886,8 @@ constexpr std::array kKnowingWhen{U"KNOW"sv, U"KNEW"sv, U"REMEMBER"sv, U"FORGET"
                                   U"SAID"sv, U"TELL"sv, U"TOLD"sv,     U"GUESS"sv,  U"PREDICT"sv};
 constexpr std::array kSeeForms{U"SEE"sv};
 // Words after "how" that make it ask how much, how long ...: the phrase rules read them.
-constexpr std::array kHowMuchWords{U"MUCH"sv, U"MANY"sv,  U"LONG"sv, U"OFTEN"sv, U"FAR"sv,  U"SOON"sv, U"OLD"sv,
-                                   U"BIG"sv,  U"LARGE"sv, U"TO"sv,   U"ABOUT"sv, U"COME"sv, U"EVER"sv};
+constexpr std::array kHowMuchWords{U"MUCH"sv, U"MANY"sv, U"LONG"sv,  U"OFTEN"sv, U"FAR"sv,
+                                   U"SOON"sv, U"TO"sv,   U"ABOUT"sv, U"COME"sv,  U"EVER"sv};
 // Words that deny the verb after them or ask about it: "I don't know when", "Nobody knows why".
 constexpr std::array kDenyingWords{U"NOT"sv, U"T"sv, U"NEVER"sv, U"CANNOT"sv, U"NOBODY"sv, U"NOONE"sv};
 
@@ -899,7 +899,7 @@ bool denied(std::span<GrammarToken> t, std::size_t v) {
         if (j == kNone)
             return false;
         if (among(kDenyingWords, t[j].key) ||
-            (t[j].key == U"ONE"sv && j > 0 && previousWord(t, j) != kNone && t[previousWord(t, j)].key == U"NO"sv))
+            (t[j].key == U"ONE"sv && previousWord(t, j) != kNone && t[previousWord(t, j)].key == U"NO"sv))
             return true;
     }
     return false;
@@ -923,7 +923,7 @@ bool opensSubject(std::span<GrammarToken> t, std::size_t n) {
 }
 
 /// True when token s, a subject pronoun right after a verb of thinking or saying (or after its object: "told him
-/// he"), opens what is thought or said; the verb's (or object's) token is put in `v`.
+/// he"), opens what is thought or said; the verb's token is put in `v`.
 bool opensWhatIsSaid(std::span<GrammarToken> t, std::size_t s, std::size_t &v) {
     if (!wordWith(t[s], How::Exact, Label::Pronoun) || !among(kSaidSubjects, t[s].key))
         return false;
