@@ -297,7 +297,8 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the book which I read", "หนังสือที่ฉันอ่าน"},
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
-                  {"I read on that.", "ฉันอ่านบนนั่น."}, // after a preposition: the thing
+                  {"I read on that.", "ฉันอ่านบนนั่น."},                  // after a preposition: the thing
+                  {"I read the zork that is old.", "ฉันอ่านzork ที่แก่."}, // after a name, before be: the relative
                   {"he read it, and it said clearly that he came.", "เขาอ่านมัน, และมันกล่าวอย่างชัดเจนว่าเขามา."},
                   {"the man that had read the book", "ผู้ชายที่อ่านหนังสือ"}, // before have, which may go
                   {"I know who came", "ฉันรู้ว่าใครมา"},                   // after a verb of knowing: who asks
@@ -375,7 +376,8 @@ TEST_F(Extended, AParticipleBeforeItsNounFollowsIt) {
                   {"I read the opened book.", "ฉันอ่านหนังสือที่เปิด."},
                   {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."}, // after a preposition; irregular
                   {"I read the man's opened old book.", "ฉันอ่านหนังสือแก่ที่เปิดของผู้ชาย."},
-                  {"Opened books were old.", "หนังสือที่เปิดแก่."}, // at the start only before be
+                  {"Opened books were old.", "หนังสือที่เปิดแก่."}, // at the start only before be, a modal or do
+                  {"Opened books can go.", "หนังสือที่เปิดสามารถไป."},
                   {"Opened books.", "เปิดหนังสือ."},
                   {"he opened books.", "เขาเปิดหนังสือ."},                      // after a subject: its verb
                   {"I read the set book.", "ฉันอ่านตั้งหนังสือ."},                 // a participle like the verb itself
@@ -462,8 +464,9 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"it is extremely old.", "มันแก่อย่างยิ่ง."}, // an adverb of degree after its adjective
                   {"it is really good.", "มันดีจริงๆ."},
                   {"it is quite old.", "มันค่อนข้างแก่."},
-                  {"he was untired.", "เขาไม่เหนื่อย."},   // an -ed adjective that says "not" itself
-                  {"bob is the friend.", "บ็อบคือเพื่อน."}, // after a name, before what it is: คือ
+                  {"he was untired.", "เขาไม่เหนื่อย."},      // an -ed adjective that says "not" itself
+                  {"bob is the friend.", "บ็อบคือเพื่อน."},    // after a name, before what it is: คือ
+                  {"zork is the friend.", "zork คือเพื่อน."}, // and after a word the dictionary lacks
                   {"I want to be something.", "ฉันต้องการเป็นบางสิ่ง."},
                   {"the man is bored.", "ผู้ชายเบื่อ."},     // an -ed adjective no phrase rule reads with be
                   {"the man is nice.", "ผู้ชายดี."},        // ที่ดี is for before a noun
@@ -835,6 +838,7 @@ TEST_F(Extended, MakeBeforeWhatItActsOnAndAVerbCausesIt) {
                   {"make sure the man came.", "ตรวจให้แน่ใจว่าผู้ชายมา."},
                   {"I made the table.", "ฉันทำโต๊ะ."}, // what is made
                   {"I made it.", "ฉันทำมัน."},
+                  {"it makes the man bored.", "มันทำให้ผู้ชายเบื่อ."}, // an -ed adjective
               });
 }
 
