@@ -8,6 +8,7 @@
 // file.
 // --translator times another build of the command-line translator (an older one, to compare).
 #include "Driver.h"
+#include "GrammarRules.h"
 #include "LetterFile.h"
 #include "PlainReference.h"
 #include "TextFile.h"
@@ -202,6 +203,7 @@ int main(int argc, char **argv) {
     double mb = 5;
     int runs = 3;
     std::string only; // one way alone, for a profiler: grammar, extended or tokens (the extended stage, no rule on)
+    bool ruleCosts = false; // what each rule adds: the extended mode with it alone against no rule on
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--data"))
             data = argv[i + 1];
@@ -215,6 +217,8 @@ int main(int argc, char **argv) {
             runs = std::max(1, std::atoi(argv[i + 1]));
         else if (!std::strcmp(argv[i], "--only"))
             only = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--rule-costs"))
+            ruleCosts = std::atoi(argv[i + 1]) != 0;
     }
     const Text text = makeText(textFile, static_cast<size_t>(mb * 1024 * 1024));
     if (text.utf8.empty()) {
@@ -230,6 +234,16 @@ int main(int argc, char **argv) {
 
     Lexicon lexicon(data);
     translateAll(lexicon, {U"warm up"}, Way{}, 1);
+    if (ruleCosts) {
+        std::vector<Way> ways{Way{}, Way{TranslationMode::Grammar, true, 0}};
+        for (const GrammarRuleSpec &r : grammarRules())
+            ways.push_back(Way{TranslationMode::Grammar, true, ruleBit(r.rule)});
+        const auto results = translateAll(lexicon, lines, ways, runs);
+        std::printf("grammar mode %.3f s cpu; extended with no rule on %.3f s\n", results[0].cpu, results[1].cpu);
+        for (std::size_t r = 0; r < grammarRules().size(); ++r)
+            std::printf("  %-24s +%.3f s alone\n", grammarRules()[r].name, results[r + 2].cpu - results[1].cpu);
+        return 0;
+    }
     if (!only.empty()) {
         const Way way = only == "extended" ? Way{TranslationMode::Grammar, true}
                         : only == "tokens" ? Way{TranslationMode::Grammar, true, 0}

@@ -2335,7 +2335,11 @@ bool coordinatedVerb(std::span<GrammarToken> t, std::size_t a, bool s3) {
                                                       w.label == Label::Pronoun || w.label == Label::Adverb))))
             return false;
     }
-    return v != kNone && (t[v].key.size() > 3 && t[v].key.back() == U'S') == s3;
+    if (v == kNone || (t[v].key.size() > 3 && t[v].key.back() == U'S') != s3)
+        return false;
+    // a verb in the past goes with another in the past, not with a noun that can be a verb ("emitted the type and
+    // content")
+    return s3 || !(t[v].key.size() > 3 && t[v].key.ends_with(U"ED"sv));
 }
 
 /// The verb sense of token w read as a noun: its own key's, or for a word reached through -s (or an entry ending in
@@ -3174,7 +3178,194 @@ void causative(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// Compounds whose parts the composition below reads wrongly, with their Thai.
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 25> kWholeCompounds{{
+    {U"UPPER-LEFT"sv, U"บนซ้าย"sv},
+    {U"UPPER-RIGHT"sv, U"บนขวา"sv},
+    {U"LOWER-LEFT"sv, U"ล่างซ้าย"sv},
+    {U"LOWER-RIGHT"sv, U"ล่างขวา"sv},
+    {U"TOP-LEFT"sv, U"บนซ้าย"sv},
+    {U"TOP-RIGHT"sv, U"บนขวา"sv},
+    {U"BOTTOM-LEFT"sv, U"ล่างซ้าย"sv},
+    {U"BOTTOM-RIGHT"sv, U"ล่างขวา"sv},
+    {U"TOP-NOTCH"sv, U"ชั้นยอด"sv},
+    {U"HALF-DOZEN"sv, U"ครึ่งโหล"sv},
+    {U"RIGHT-HAND"sv, U"ขวามือ"sv},
+    {U"LEFT-HAND"sv, U"ซ้ายมือ"sv},
+    {U"END-USER"sv, U"ผู้ใช้ปลายทาง"sv},
+    {U"LONG-TERM"sv, U"ระยะยาว"sv},
+    {U"SHORT-TERM"sv, U"ระยะสั้น"sv},
+    {U"OPEN-SOURCE"sv, U"โอเพนซอร์ส"sv},
+    {U"THIRD-PARTY"sv, U"ของบุคคลที่สาม"sv},
+    {U"BUILT-IN"sv, U"ที่มีในตัว"sv},
+    {U"WELL-KNOWN"sv, U"ที่รู้จักกันดี"sv},
+    {U"SO-CALLED"sv, U"ที่เรียกว่า"sv},
+    {U"CASE-SENSITIVE"sv, U"ที่แยกตัวพิมพ์เล็กใหญ่"sv},
+    {U"CASE-INSENSITIVE"sv, U"ที่ไม่แยกตัวพิมพ์เล็กใหญ่"sv},
+    {U"TOP-LEVEL"sv, U"ระดับบนสุด"sv},
+    {U"FULL-TIME"sv, U"เต็มเวลา"sv},
+    {U"PART-TIME"sv, U"นอกเวลา"sv},
+}};
+
+// Second parts that say how the first describes: "terminal-specific" => เฉพาะเทอร์มินัล (the Thai before the first
+// part's), "read-only" => อ่านอย่างเดียว (after it).
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 10> kCompoundHeads{{
+    {U"SPECIFIC"sv, U"เฉพาะ"sv},
+    {U"LIKE"sv, U"คล้าย"sv},
+    {U"BASED"sv, U"ที่อิง"sv},
+    {U"FREE"sv, U"ที่ไม่มี"sv},
+    {U"WIDE"sv, U"ทั่วทั้ง"sv},
+    {U"ORIENTED"sv, U"เชิง"sv},
+    {U"DEPENDENT"sv, U"ที่ขึ้นกับ"sv},
+    {U"INDEPENDENT"sv, U"ที่ไม่ขึ้นกับ"sv},
+    {U"AWARE"sv, U"ที่รู้จัก"sv},
+    {U"ENABLED"sv, U"ที่รองรับ"sv},
+}};
+
+// First parts whose Thai goes before the second's ("multi-user" => หลายผู้ใช้, "cross-platform" => ข้ามแพลตฟอร์ม) or,
+// marked by a leading space here, after it ("sub-directory" => ไดเรกทอรีย่อย).
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 7> kCompoundPrefixes{{
+    {U"MULTI"sv, U"หลาย"sv},
+    {U"POST"sv, U"หลัง"sv},
+    {U"PRE"sv, U"ก่อน"sv},
+    {U"SEMI"sv, U"กึ่ง"sv},
+    {U"ANTI"sv, U"ต่อต้าน"sv},
+    {U"CROSS"sv, U"ข้าม"sv},
+    {U"SUB"sv, U" ย่อย"sv},
+}};
+
+/// The Thai of a compound "a-b" that describes what follows it, or nothing when its parts are not read so.
+/// `opensPhrase`: what comes before opens a noun phrase (an article, an owner, an adjective), so that an -ing word is
+/// no gerund ("various time-consuming commands", not "avoid lazy-fetching tags"); `afterBe`: it says what something
+/// is ("It is event-driven" => มันถูกขับโดยเหตุการณ์).
+std::u32string compoundThai(const GrammarToken &a, const GrammarToken &b, bool opensPhrase, bool afterBe,
+                            const GrammarContext &c) {
+    std::u32string_view first = ownThai(a), second = ownThai(b);
+    if (b.quiet || second.empty())
+        return {};
+    if (isNoun(b) && (a.key == U"ONE"sv || among(kNumberWords, a.key))) // "one-bit" => หนึ่งบิต
+        return std::u32string(first) + std::u32string(second);
+    for (const auto &[english, thai] : kCompoundPrefixes)
+        if (english == a.key)
+            return thai[0] == U' ' ? std::u32string(second) + std::u32string(thai.substr(1))
+                                   : std::u32string(thai) + std::u32string(second);
+    if (a.key == U"NON"sv) { // "non-zero" => ที่ไม่ใช่ศูนย์, "non-empty" => ที่ไม่ว่าง, "non-existing" => ที่ไม่มีอยู่
+        if (second.starts_with(U"ที่"sv))
+            second.remove_prefix(3);
+        return (isNoun(b) ? U"ที่ไม่ใช่"s : U"ที่ไม่"s) + std::u32string(second);
+    }
+    if (a.quiet || b.quiet || !isWord(a) || a.key.size() < 2 || first.empty() || second.empty())
+        return {};
+    for (const auto &[english, thai] : kCompoundHeads)
+        if (english == b.key && (isNoun(a) || a.label == Label::Other))
+            return std::u32string(thai) + std::u32string(first);
+    if (b.key == U"ONLY"sv) // "read-only"
+        return std::u32string(first) + U"อย่างเดียว";
+    std::u32string verb;
+    // (a participle that is also its verb's own form is a noun after a noun: "record-set")
+    // (nor is a regular one after an adjective, which tells what something has: "pale-faced", "two-handed")
+    if (isParticiple(b) && !(among(kParticiplesLikeBase, b.key) && isNoun(a)) &&
+        !(!isIrregularParticiple(b.key) &&
+          (a.label == Label::Adjective || a.key == U"ONE"sv || among(kNumberWords, a.key))) &&
+        participleVerb(b, c, verb)) {
+        if (a.key == U"SELF"sv) // "self-signed" => ที่ลงนามเอง
+            return U"ที่"s + verb + U"เอง";
+        // "user-defined" => ที่ผู้ใช้นิยาม; "newly-created" => ที่สร้างใหม่
+        if (isNoun(a) || a.label == Label::Pronoun)
+            return afterBe ? U"ถูก"s + verb + U"โดย" + std::u32string(first) : U"ที่"s + std::u32string(first) + verb;
+        if (a.label == Label::Adjective || a.label == Label::Adverb)
+            return U"ที่"s + verb + std::u32string(first);
+        return {};
+    }
+    if (b.key.ends_with(U"ING"sv) && opensPhrase && ingVerb(b, c, verb)) // "time-consuming" => ที่บริโภคเวลา
+        return U"ที่"s + verb + std::u32string(first);
+    if (wordWith(b, How::Exact, Label::Adjective) && (isNoun(a) || a.key == U"SELF"sv)) {
+        // "human-readable" => ที่มนุษย์อ่านได้; "thread-safe" => ปลอดภัยเธรด
+        if (b.key.ends_with(U"ABLE"sv) || b.key.ends_with(U"IBLE"sv))
+            return U"ที่"s + std::u32string(first) + std::u32string(second);
+        return std::u32string(second) + std::u32string(first);
+    }
+    return {};
+}
+
+// A word, a hyphen and a word, written together, before a noun or after be, describe like one adjective:
+// "user-defined functions" => ฟังก์ชันที่ผู้ใช้นิยาม, "terminal-specific sequences" => ลำดับเฉพาะเทอร์มินัล, "The file is
+// read-only" => แฟ้มอ่านอย่างเดียว. An adjective or a noun before a noun is the noun's modifier, as if the hyphen were a
+// space: "low-level functions" => ฟังก์ชันระดับต่ำ, "command-line options" => ตัวเลือกบรรทัดคำสั่ง.
+void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
+    eachAnchor(t, c, [&](std::size_t h) {
+        if (t[h].kind != Kind::Separator || t[h].text != U"-"sv || h == 0 || h + 1 >= t.size())
+            return;
+        const std::size_t a = h - 1, b = h + 1;
+        if (!isWord(t[a]) || !isWord(t[b]))
+            return;
+        if (a > 0 && t[a - 1].kind == Kind::Separator && t[a - 1].text != U","sv && t[a - 1].text != U"("sv)
+            return; // a path or a name: "/usr/lib/x86_64-linux-gnu"
+        const bool chained = (a > 0 && t[a - 1].kind == Kind::Separator && t[a - 1].text == U"-"sv) ||
+                             (b + 1 < t.size() && t[b + 1].kind == Kind::Separator && t[b + 1].text == U"-"sv);
+        if (chained) // "up-to-date", "--long-option"
+            return;
+        const std::size_t next = nextWord(t, b), before = previousWord(t, a);
+        // (a noun, or a word before one: "terminal-specific escape sequences")
+        const std::size_t afterNext = next == kNone ? kNone : nextWord(t, next);
+        const bool beforeNoun =
+            next != kNone &&
+            (isNoun(t[next]) || (t[next].how == How::Exact && !t[next].quiet &&
+                                 (t[next].label == Label::Adjective || isVerb(t[next].label)) &&
+                                 !among(kDeterminers, t[next].key) && afterNext != kNone && isNoun(t[afterNext])));
+        const bool afterBe = before != kNone && isWord(t[before]) && t[before].label == Label::Be &&
+                             (next == kNone || !isWord(t[next]) || !isNoun(t[next]));
+        const bool prefixed = std::any_of(kCompoundPrefixes.begin(), kCompoundPrefixes.end(),
+                                          [&](const auto &p) { return p.first == t[a].key; }) ||
+                              t[a].key == U"ONE"sv || among(kNumberWords, t[a].key);
+        if (!beforeNoun && !afterBe && !(prefixed && isNoun(t[b]))) // ("create a sub-directory here")
+            return;
+        std::u32string whole(t[a].key);
+        whole += U'-';
+        whole += t[b].key;
+        std::u32string thai;
+        for (const auto &[english, known] : kWholeCompounds)
+            if (english == whole)
+                thai = known;
+        if (thai.empty() && beforeNoun && isNoun(t[b]) && !t[a].quiet && !prefixed &&
+            (isNoun(t[a]) || wordWith(t[a], How::Exact, Label::Adjective))) {
+            t[h].kind = Kind::Dropped; // the grammar mode's own order of a noun's modifiers
+            return;
+        }
+        const bool opensPhrase =
+            before != kNone &&
+            (isArticle(t[before]) || isNumber(t[before]) || among(kOwners, t[before].key) ||
+             among(kDeterminers, t[before].key) || wordWith(t[before], How::Exact, Label::Adjective));
+        // (a participle after a subject is its verb: "tags that auto-followed")
+        if (isParticiple(t[b]) && before != kNone && isWord(t[before]) &&
+            (t[before].label == Label::Pronoun || among(kRelatives, t[before].key) || isNoun(t[before])))
+            return;
+        if (thai.empty())
+            thai = compoundThai(t[a], t[b], opensPhrase, afterBe && !beforeNoun, c);
+        if (thai.empty())
+            return;
+        t[a].kind = Kind::Dropped;
+        t[h].kind = Kind::Dropped;
+        if (beforeNoun) { // after the noun phrase, as a participle before its noun is
+            std::size_t last = kNone;
+            for (std::size_t j = next, words = 0; j != kNone && words < kMostWordsBetween; j = nextWord(t, j), ++words)
+                if (isNoun(t[j]))
+                    last = j;
+                else if (last != kNone)
+                    break;
+            t[last].tail.insert(0, thai);
+            t[b].kind = Kind::Dropped;
+            return;
+        }
+        // The second part carries it: the line's last word, after which the held text is written.
+        t[b].quiet = false;
+        t[b].setKey(whole); // no longer the word the later rules know ("is read-only" is no passive)
+        setReading(t[b], How::Exact, afterBe ? Label::Adjective : Label::Noun, thai);
+    });
+}
+
 constexpr GrammarRuleSpec kRules[] = {
+    {GrammarRule::HyphenCompound, "hyphen-compound", hyphenCompound},
     {GrammarRule::ParticipleBeforeNoun, "participle-before-noun", participleBeforeNoun},
     {GrammarRule::ParticipleAfterNoun, "participle-after-noun", participleAfterNoun},
     {GrammarRule::IngAfterNoun, "ing-after-noun", ingAfterNoun},
@@ -3370,6 +3561,8 @@ GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c) {
 GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c, GrammarRuleSet triggered) {
     if (t.kind == Kind::Piece)
         return rulesLookingAtPiece(isArticle(t), isNumber(t));
+    if (t.kind == Kind::Separator)
+        return rulesLookingAtSeparator(t.text);
     if (t.kind != Kind::Word)
         return 0;
     // The subject-verb rule is set off by a subject and looks at the verb after it: a suffixed verb, or a word read

@@ -181,12 +181,16 @@ enum class GrammarRule : std::uint8_t {
     /// make + what it acts on + a verb or an adjective => ทำให้: "It makes the program run faster" =>
     /// มันทำให้โปรแกรมรันเร็วกว่า; "make sure" before a clause => ตรวจให้แน่ใจว่า
     Causative,
+    /// a word, a hyphen and a word before a noun or after be describe as one adjective: "user-defined functions" =>
+    /// ฟังก์ชันที่ผู้ใช้นิยาม, "terminal-specific" => เฉพาะเทอร์มินัล; an adjective or a noun before a noun as if the hyphen
+    /// were a space ("low-level functions" => ฟังก์ชันระดับต่ำ)
+    HyphenCompound,
 };
-inline constexpr std::size_t kGrammarRuleCount = 31;
+inline constexpr std::size_t kGrammarRuleCount = 32;
 
 /// Which rules apply: bit (1 << rule).
 using GrammarRuleSet = std::uint32_t;
-inline constexpr GrammarRuleSet kAllGrammarRules = (1u << kGrammarRuleCount) - 1;
+inline constexpr GrammarRuleSet kAllGrammarRules = static_cast<GrammarRuleSet>(~0ull >> (64 - kGrammarRuleCount));
 constexpr GrammarRuleSet ruleBit(GrammarRule r) {
     return 1u << static_cast<unsigned>(r);
 }
@@ -219,12 +223,14 @@ std::span<const GrammarRuleSpec> grammarRules();
 
 /// The rules that may change a sentence holding this token: each rule has words that must be there for it to do
 /// anything ("to", a form of be, an -ing word ...), and a sentence without them is left alone by it. The answer
-/// may depend only on the token's reading (key, how, label, family, meaning), and only a word sets rules off: the
-/// translator works it out once for each word it remembers, and never asks for a piece or a separator.
+/// may depend only on the token's reading (key, how, label, family, meaning): the translator works it out once for
+/// each word it remembers, and never asks for a piece or a separator (rulesLookingAtPiece and
+/// rulesLookingAtSeparator tell what those set off).
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &token);
 
 /// The rules that look at this token: those it sets off, and the subject-verb rule at a noun or a suffixed verb; of
-/// the pieces, an article and a number, which set off the rules of the noun after and before them.
+/// the pieces, an article and a number, which set off the rules of the noun after and before them; of the
+/// separators, a hyphen.
 /// Like rulesTriggeredBy it depends only on the token's reading; with a context whose `sense` can be asked, the
 /// dictionary too (a noun that has no verb sense is not the subject-verb rule's to look at).
 GrammarRuleSet rulesLookingAt(const GrammarToken &token, const GrammarContext *context = nullptr);
@@ -234,6 +240,11 @@ GrammarRuleSet rulesLookingAt(const GrammarToken &token, const GrammarContext *c
 /// rule of the noun before it; rulesLookingAt of a piece is this.
 constexpr GrammarRuleSet rulesLookingAtPiece(bool article, bool number) {
     return article ? ruleBit(GrammarRule::NounAfterArticle) : number ? ruleBit(GrammarRule::NounBeforeNumber) : 0;
+}
+
+/// Of a separator: a hyphen sets off the rule of the compound around it.
+inline GrammarRuleSet rulesLookingAtSeparator(std::u32string_view separator) {
+    return separator.size() == 1 && separator[0] == U'-' ? ruleBit(GrammarRule::HyphenCompound) : 0;
 }
 
 /// For each rule, the tokens it looks at, in order.

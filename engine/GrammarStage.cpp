@@ -174,6 +174,10 @@ void Translator::recordSeparator(std::u32string_view piece) {
     GrammarToken &t = nextToken(GrammarToken::Kind::Separator);
     t.text.clear();
     t.text.append(piece.data(), piece.size());
+    if (const GrammarRuleSet rules = rulesLookingAtSeparator(piece)) {
+        triggered_ |= rules;
+        anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rules);
+    }
     if (endsSentence(piece))
         renderTokens(piece[0] == U'?', true);
     else if (tokenCount_ >= kMostWaitingTokens)

@@ -208,6 +208,18 @@ public:
             entry("nor", "และไม่", CON),
             entry("result", "ผลลัพธ์", N),
             entry("books", "หนังสือ", N),
+            entry("user", "ผู้ใช้", N),
+            entry("define", "นิยาม", VT),
+            entry("specific", "เฉพาะ", ADJ),
+            entry("zero", "ศูนย์", N),
+            entry("value", "ค่า", N),
+            entry("level", "ระดับ", N),
+            entry("low", "ต่ำ", ADJ),
+            entry("only", "เพียง", ADV),
+            entry("type", "ประเภท", N),
+            entry("content", "เนื้อหา", N),
+            entry("content", "ทำให้พอใจ", VT),
+            entry("emitted", "ปล่อย", VT),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -694,6 +706,8 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the man always works for the friend.", "ผู้ชายเสมอทำงานสำหรับเพื่อน."}, // over an adverb
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},             // not one that matches
+                  {"he emitted the type and content.", "เขาปล่อยประเภทและเนื้อหา."},      // nor a noun after a past verb
+                  {"open the book and content it.", "เปิดหนังสือและทำให้พอใจมัน."},         // an order and another,
                   {"he opens the book, reads it, and works.", "เขาเปิดหนังสือ, อ่านมัน, และทำงาน."},
                   {"the man works the table.", "ผู้ชายทำงานโต๊ะ."},  // after a noun, before its object
                   {"these eyes he", "ตาเหล่านี้เขา"},                // these before a plural: no subject of it
@@ -839,6 +853,23 @@ TEST_F(Extended, MakeBeforeWhatItActsOnAndAVerbCausesIt) {
                   {"I made the table.", "ฉันทำโต๊ะ."}, // what is made
                   {"I made it.", "ฉันทำมัน."},
                   {"it makes the man bored.", "มันทำให้ผู้ชายเบื่อ."}, // an -ed adjective
+              });
+}
+
+TEST_F(Extended, AHyphenatedCompoundDescribesAsOneWord) {
+    checkRule(*this, GrammarRule::HyphenCompound,
+              {
+                  {"the user-defined table.", "โต๊ะที่ผู้ใช้นิยาม."},
+                  {"the table-specific book.", "หนังสือเฉพาะโต๊ะ."},
+                  {"the non-zero value.", "ค่าที่ไม่ใช่ศูนย์."},
+                  {"the table is read-only.", "โต๊ะอ่านอย่างเดียว."},
+                  {"the table is user-defined.", "โต๊ะถูกนิยามโดยผู้ใช้."},
+                  {"the low-level table.", "โต๊ะระดับต่ำ."},
+                  {"the multi-user table.", "โต๊ะหลายผู้ใช้."},
+                  {"the well-known man.", "ผู้ชายที่รู้จักกันดี."},
+                  {"the man who user-defined it.", "ผู้ชายที่ผู้ใช้-นิยามมัน."},    // a verb after its subject
+                  {"I read up-to-date books.", "ฉันอ่านup-เพื่อ-date หนังสือ."}, // a longer chain
+                  {"the user-level.", "ผู้ใช้-ระดับ."},                        // nothing it describes
               });
 }
 
