@@ -1392,9 +1392,18 @@ bool afterClauseAndComma(std::span<GrammarToken> t, std::size_t i) {
 // An -ing word at the start of a sentence or after a preposition is a noun of action, การ + verb, written in place;
 // after be it is the action going on, กำลัง + verb, and the be-word is not written. After a clause and its comma
 // it tells how the clause was done: โดย + verb.
+// Forms of go, before an -ing word of what is done: "go shopping" => ไปซื้อของ, not ไปการซื้อของ.
+constexpr std::array kGoForms{U"GO"sv, U"GOES"sv, U"WENT"sv, U"GONE"sv, U"GOING"sv};
+
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
     eachAnchor(t, c, [&](std::size_t i) {
+        if (const std::size_t p = previousWord(t, i);
+            p != kNone && isWord(t[i]) && t[i].how == How::Exact && t[i].meaning.starts_with(U"การ"sv) &&
+            t[i].key.ends_with(U"ING"sv) && isWord(t[p]) && among(kGoForms, t[p].key)) {
+            t[i].setMeaning(std::u32string_view(t[i].meaning).substr(3));
+            return;
+        }
         // "using" after the words it serves tells how: "sorting the data using Python" => ...โดยใช้ไพทอน
         if (isWord(t[i]) && t[i].key == U"USING"sv && t[i].how == How::Exact && isVerb(t[i].label)) {
             // (after a verb, or a noun or pronoun that a verb takes: "the files using it are" is a relative clause)
@@ -1555,6 +1564,18 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (n1 != kNone && isWord(t[n1]) && t[n1].key == U"BACK"sv) { // "I'll be back" => ฉันจะกลับ
             t[i].kind = Kind::Dropped;
+            return;
+        }
+        // be before "for" and what it serves is มีไว้: "This option is for testing" => ตัวเลือกนี้มีไว้สำหรับการทดสอบ
+        // (not "What is it for?", nor "there is", nor a question's be before its subject)
+        if (const std::size_t p = previousWord(t, i);
+            n1 != kNone && isWord(t[n1]) && t[n1].key == U"FOR"sv && !endsClause(t, n1) && p != kNone &&
+            !(nextWord(t, n1) != kNone && t[nextWord(t, n1)].key == U"THE"sv && nextWord(t, nextWord(t, n1)) != kNone &&
+              t[nextWord(t, nextWord(t, n1))].key == U"MOST"sv) && // ("for the most part")
+            !c.question &&
+            t[p].key != U"THERE"sv && t[p].label != Label::Question &&
+            (t[i].key == U"IS"sv || t[i].key == U"ARE"sv || t[i].key == U"WAS"sv || t[i].key == U"WERE"sv)) {
+            setReading(t[i], How::Exact, Label::Other, U"มีไว้"sv);
             return;
         }
         if (adverbAroundBe(t, i, n1, c))
@@ -2149,8 +2170,16 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         // a relative clause belongs to the noun before it: the adverb goes after it, not between them
         std::size_t last = v, beforePreposition = kNone, words = 0;
-        for (std::size_t j = nextWord(t, v); j != kNone && (!opensClause(t[j]) || opensRelative(t[j]));
-             j = nextWord(t, j)) {
+        // (a verb of thinking or saying ends it before its "that", which is then ว่า: "always makes people think that
+        // he" => ทำให้ผู้คนคิดเสมอว่าเขา, not คิดเสมอซึ่งว่า..., which no phrase rule reads)
+        std::size_t said = kNone;
+        for (std::size_t j = nextWord(t, v); j != kNone; j = nextWord(t, j)) {
+            if (t[j].key == U"THAT"sv && isVerbWord(t[last]) && verbFormOf<kThinkingVerbs>(t[last].key)) {
+                said = j;
+                break;
+            }
+            if (opensClause(t[j]) && !opensRelative(t[j]))
+                break;
             if (beforePreposition == kNone && wordWith(t[j], How::Exact, Label::Preposition))
                 beforePreposition = last;
             last = j;
@@ -2171,16 +2200,19 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // Where the tokens run out the clause may go on in the next line of wrapped text.
-        if (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition))
+        if (said == kNone &&
+            (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition)))
             last = beforePreposition;
         if (last == kNone || !isWord(t[last]))
             return;
         // not between words a phrase rule reads together: "always take precedence over" => เสมอมีความสำคัญเหนือกว่า
-        if (const std::size_t after = nextWord(t, last);
-            after != kNone && isWord(t[after]) && startsPhraseRule(ownThai(t[last]), ownThai(t[after])))
+        if (const std::size_t after = nextWord(t, last); said == kNone && after != kNone && isWord(t[after]) &&
+                                                         startsPhraseRule(ownThai(t[last]), ownThai(t[after])))
             return;
         t[last].tail += t[i].meaning;
         t[i].kind = Kind::Dropped;
+        if (said != kNone)
+            setReading(t[said], How::Exact, Label::Conjunction, U"ว่า"sv);
     });
 }
 
@@ -2201,6 +2233,25 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             if (c.sense && c.sense(t[i].key, isConjunctionLabel, when))
                 setReading(t[i], How::Exact, Label::Conjunction, when);
+            return;
+        }
+        // "since" before a subject and a verb that is not in the past gives the reason: เนื่องจาก ("since it is only
+        // usable" => เนื่องจากมันเพียงใช้ได้); "since he left", "ever since" keep ตั้งแต่
+        if (isWord(t[i]) && t[i].key == U"SINCE"sv) {
+            const std::size_t subject = nextWord(t, i), before = previousWord(t, i);
+            std::size_t verb = kNone; // (a be that an earlier rule left unwritten counts)
+            for (std::size_t j = subject == kNone ? t.size() : subject + 1; j < t.size() && verb == kNone; ++j)
+                if ((t[j].kind == Kind::Dropped && t[j].label == Label::Be) || !isBlank(t[j]))
+                    verb = j;
+            if (subject != kNone && verb != kNone && isWord(t[subject]) && t[verb].kind != Kind::Separator &&
+                t[verb].kind != Kind::Piece &&
+                (among(kSubjects, t[subject].key) || among(kSubjectsAtClauseStart, t[subject].key) ||
+                 t[subject].key == U"THERE"sv || t[subject].key == U"THIS"sv) &&
+                (before == kNone || t[before].key != U"EVER"sv) &&
+                ((t[verb].label == Label::Be && t[verb].key != U"WAS"sv && t[verb].key != U"WERE"sv) ||
+                 among(kModals, t[verb].key) || among(kDoForms, t[verb].key) || among(kHaveForms, t[verb].key) ||
+                 (t[verb].how == How::Write && t[verb].family == SuffixFamily::S && isVerb(t[verb].label))))
+                setReading(t[i], How::Exact, Label::Conjunction, U"เนื่องจาก"sv);
             return;
         }
         if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kTimeAdverbs, t[i].key))
@@ -2276,6 +2327,12 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (isWord(t[i]) && t[i].key == U"NEITHER"sv) {
             neitherNor(t, i);
+            return;
+        }
+        // "only" ending a clause limits what comes before it: เท่านั้น ("for testing only" => สำหรับการทดสอบเท่านั้น)
+        if (isWord(t[i]) && t[i].key == U"ONLY"sv && t[i].how == How::Exact && endsClause(t, i) &&
+            nextWord(t, i) == kNone && previousWord(t, i) != kNone) {
+            t[i].setMeaning(U"เท่านั้น"sv);
             return;
         }
         if (!isWord(t[i]) || (t[i].key != U"TOO"sv && t[i].key != U"EITHER"sv && t[i].key != U"WELL"sv) ||
@@ -2533,6 +2590,15 @@ void duration(std::span<GrammarToken> t, const GrammarContext &c) {
 // ผู้คนส่วนใหญ่ชอบแมว, not ผู้คนมากที่สุด, which is "the most people").
 void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // "lots of" and "plenty of" before a noun are มากมาย after it: "lots of things" => สิ่งมากมาย
+        if (isWord(t[i]) && (t[i].key == U"LOTS"sv || t[i].key == U"PLENTY"sv)) {
+            const std::size_t of = nextWord(t, i), n = of == kNone ? kNone : nextWord(t, of);
+            if (n != kNone && t[of].key == U"OF"sv && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Adjective))) {
+                setReading(t[i], How::Exact, Label::Adjective, U"มากมาย"sv);
+                t[of].kind = Kind::Dropped;
+            }
+            return;
+        }
         if (wordWith(t[i], How::Exact, Label::Adjective) && t[i].key == U"MOST"sv) {
             const std::size_t p = previousWord(t, i);
             std::size_t n = nextWord(t, i);
@@ -2730,7 +2796,8 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                 (before == kNone || !(isNoun(t[before]) || t[before].kind == Kind::Piece ||
                                       (isWord(t[before]) && t[before].label == Label::Adjective))) &&
                 (n == kNone || !(isNoun(t[n]) || t[n].key == U"TO"sv || t[n].key == U"OF"sv ||
-                                 (isWord(t[n]) && (t[n].how == How::Unrendered || t[n].how == How::RawFallback))))) {
+                                 (isWord(t[n]) && (t[n].how == How::Unrendered || t[n].how == How::RawFallback) &&
+                                  t[i].key != U"EXAMPLE"sv)))) { // ("for example OSF/1" names what it gives)
                 // "Of course not" => แน่นอนว่าไม่
                 const bool courseNot = t[i].key == U"COURSE"sv && n != kNone && isWord(t[n]) && t[n].key == U"NOT"sv;
                 setReading(t[o], How::Exact, Label::Other, courseNot ? U"แน่นอนว่า"sv : phrase->thai);
@@ -3506,6 +3573,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         case U'S':
             if (adverb && among(kModals, k))
                 rules |= modal;
+            else if (k == U"SINCE"sv)
+                rules |= ruleBit(GrammarRule::TimeAdverb);
             break;
         case U'M':
             if (adverb && among(kModals, k))
@@ -3530,8 +3599,16 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         case U'L':
             if (k == U"LIKE"sv)
                 rules |= ruleBit(GrammarRule::LikeAs);
-            else if (k == U"LESS"sv)
+            else if (k == U"LESS"sv || k == U"LOTS"sv)
                 rules |= ruleBit(GrammarRule::Comparative);
+            break;
+        case U'P':
+            if (k == U"PLENTY"sv)
+                rules |= ruleBit(GrammarRule::Comparative);
+            break;
+        case U'O':
+            if (k == U"ONLY"sv)
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
             break;
 
         case U'E':

@@ -220,6 +220,9 @@ public:
             entry("content", "เนื้อหา", N),
             entry("content", "ทำให้พอใจ", VT),
             entry("emitted", "ปล่อย", VT),
+            entry("since", "ตั้งแต่", CON),
+            entry("lots", "มากนัก", N),
+            entry("shopping", "การซื้อของ", N),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -871,6 +874,25 @@ TEST_F(Extended, AHyphenatedCompoundDescribesAsOneWord) {
                   {"I read up-to-date books.", "ฉันอ่านup-เพื่อ-date หนังสือ."}, // a longer chain
                   {"the user-level.", "ผู้ใช้-ระดับ."},                        // nothing it describes
               });
+}
+
+// Smaller readings, each of its own rule: the reason of "since", "lots of", what be + "for" serves, "go" + an -ing
+// word, "only" ending a clause, an adverb before a verb of saying and its "that", "for example" before a name.
+TEST_F(Extended, SmallerReadingsOfSeveralRules) {
+    const std::pair<GrammarRule, Case> rows[] = {
+        {GrammarRule::TimeAdverb, {"since it is old, he came.", "เนื่องจากมันแก่, เขามา."}},
+        {GrammarRule::TimeAdverb, {"since he opened the book, he came.", "ตั้งแต่เขาเปิดหนังสือ, เขามา."}}, // a time
+        {GrammarRule::Comparative, {"he read lots of books.", "เขาอ่านหนังสือมากมาย."}},
+        {GrammarRule::BeAdjective, {"the book is for the man.", "หนังสือมีไว้สำหรับผู้ชาย."}},
+        {GrammarRule::BeAdjective, {"what is it for?", "มันสำหรับอะไร?"}},
+        {GrammarRule::Gerund, {"I go shopping.", "ฉันไปซื้อของ."}},
+        {GrammarRule::AlsoAtEnd, {"he read the book only.", "เขาอ่านหนังสือเท่านั้น."}},
+        {GrammarRule::AlsoAtEnd, {"he read only the book.", "เขาอ่านเพียงหนังสือ."}},
+        {GrammarRule::MannerAdverb, {"he clearly said that the man came.", "เขากล่าวอย่างชัดเจนว่าผู้ชายมา."}},
+        {GrammarRule::NounAfterArticle, {"for example gcc works.", "ยกตัวอย่างเช่นgcc งาน."}},
+    };
+    for (const auto &[rule, row] : rows)
+        checkRule(*this, rule, {row});
 }
 
 TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
