@@ -1714,7 +1714,7 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
 
 /// True when the noun phrase that ends at token p is the object of a verb of asking, telling or letting: "teach your
 /// children", "allows the users".
-bool askedBy(std::span<GrammarToken> t, std::size_t p) {
+std::size_t askingVerbOf(std::span<GrammarToken> t, std::size_t p) {
     std::size_t v = p;
     for (std::size_t words = 0; v != kNone && words < kMostWordsBetween; ++words) {
         const GrammarToken &w = t[v];
@@ -1723,8 +1723,29 @@ bool askedBy(std::span<GrammarToken> t, std::size_t p) {
             break;
         v = previousWord(t, v);
     }
-    return v != kNone && isVerbWord(t[v]) && verbFormOf<kAskingVerbs>(t[v].key);
+    return v != kNone && isVerbWord(t[v]) && verbFormOf<kAskingVerbs>(t[v].key) ? v : kNone;
 }
+bool askedBy(std::span<GrammarToken> t, std::size_t p) {
+    return askingVerbOf(t, p) != kNone;
+}
+
+// Verbs after which ให้ comes before the one who is to act, not after: "allows users to change" =>
+// อนุญาตให้ผู้ใช้เปลี่ยน; some with Thai of their own there ("asked him to leave" => ขอให้เขาออก, "enables the
+// program to run" => ทำให้โปรแกรมสามารถรัน).
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 12> kLettingVerbs{{
+    {U"ALLOW"sv, {}},
+    {U"PERMIT"sv, {}},
+    {U"FORCE"sv, {}},
+    {U"ENCOURAGE"sv, {}},
+    {U"URGE"sv, {}},
+    {U"PERSUADE"sv, {}},
+    {U"INVITE"sv, {}},
+    {U"INSTRUCT"sv, {}},
+    {U"ASK"sv, U"ขอให้"sv},
+    {U"CAUSE"sv, U"ทำให้"sv},
+    {U"REQUIRE"sv, U"กำหนดให้"sv},
+    {U"ENABLE"sv, U"ทำให้"sv},
+}};
 
 // A verb, then "to", then a verb: the second verb follows the first without เพื่อ ("want to go" => ต้องการไป).
 // After an adjective "to" is ที่จะ ("easy to use" => ง่ายที่จะใช้); after a verb and its object it is ให้.
@@ -1817,7 +1838,8 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (!leftToPhraseRule(t, i, c)) // "Try not to worry" => พยายามไม่กังวล, "careful not to" => ระวังไม่
                 t[i].kind = Kind::Dropped;
         } else if ((isNoun(t[p]) || among(kIndefinites, t[p].key)) &&
-                   (among(kToNouns, t[p].key) || nounToBeActedOn(t, p, c))) {
+                   (among(kToNouns, t[p].key) || nounToBeActedOn(t, p, c)) &&
+                   !(isNoun(t[p]) && askedBy(t, p) && !among(kToNouns, t[p].key))) {
             // what the noun is for: "the courage to try" => ความกล้าหาญที่จะลอง, "a way to win" => ทางในการชนะ
             if (!leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Preposition,
@@ -1840,6 +1862,32 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[pp].setMeaning(std::u32string(t[pp].meaning) + U"ให้");
                 t[i].kind = Kind::Dropped;
                 return;
+            }
+            // and after a verb of letting or making
+            if (const std::size_t v = askingVerbOf(t, p); v != kNone) {
+                std::size_t first = nextWord(t, v);
+                while (first != kNone && t[first].kind == Kind::Piece)
+                    first = nextWord(t, first);
+                for (const auto &[english, thai] : kLettingVerbs) {
+                    const bool asked = english == U"ASK"sv;
+                    if (!(asked ? verbFormOf<kAskingVerbs>(t[v].key) && t[v].key.starts_with(U"ASK"sv)
+                                : t[v].key.starts_with(english)) ||
+                        first == kNone || joinsPhraseRule(U"ให้"sv, ownThai(t[first])))
+                        continue;
+                    if (!thai.empty()) { // ("asking him to" => การขอให้เขา)
+                        const std::u32string_view m = t[v].meaning;
+                        const std::u32string_view kept = m.starts_with(U"การ"sv)    ? U"การ"sv
+                                                         : m.starts_with(U"กำลัง"sv) ? U"กำลัง"sv
+                                                                                    : U""sv;
+                        t[v].setMeaning(std::u32string(kept) + std::u32string(thai));
+                    } else if (!std::u32string_view(t[v].meaning).ends_with(U"ให้"sv))
+                        t[v].setMeaning(std::u32string(t[v].meaning) + U"ให้");
+                    if (english == U"ENABLE"sv)
+                        setReading(t[i], How::Exact, Label::Adverb, U"สามารถ"sv);
+                    else
+                        t[i].kind = Kind::Dropped;
+                    return;
+                }
             }
             setReading(t[i], How::Exact, Label::Preposition, beforeWord(t, n, U"ให้"sv, U"ที่จะ"sv));
         }

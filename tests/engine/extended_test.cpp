@@ -221,6 +221,11 @@ public:
             entry("content", "ทำให้พอใจ", VT),
             entry("emitted", "ปล่อย", VT),
             entry("since", "ตั้งแต่", CON),
+            entry("allows", "อนุญาต", VT),
+            entry("asked", "ถาม", VT),
+            entry("asking", "การถาม", N),
+            entry("causes", "ทำให้เกิด", VT),
+            entry("enables", "เปิดใช้งาน", VT),
             entry("lots", "มากนัก", N),
             entry("shopping", "การซื้อของ", N),
         });
@@ -519,9 +524,14 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"he was told to go", "เขาถูกบอกให้ไป"}, // a passive verb of telling
                   {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการให้คุณไป"}, // after a verb of wishing ให้ before the one wished
-                  {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"}, // a longer object of a verb of asking
-                  {"I read the old man to go", "ฉันอ่านผู้ชายแก่เพื่อไป"},   // another verb
-                  {"I read to the table", "ฉันอ่านเพื่อโต๊ะ"},             // a noun after "to": untouched
+                  {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"},    // a longer object of a verb of asking
+                  {"he allows the old man to go", "เขาอนุญาตให้ผู้ชายแก่ไป"}, // ให้ before the one let act
+                  {"he asked the man to go", "เขาขอให้ผู้ชายไป"},
+                  {"it causes the man to go", "มันทำให้ผู้ชายไป"},
+                  {"it enables the man to go", "มันทำให้ผู้ชายสามารถไป"},
+                  {"asking the man to go", "การขอให้ผู้ชายไป"},
+                  {"I read the old man to go", "ฉันอ่านผู้ชายแก่เพื่อไป"}, // another verb
+                  {"I read to the table", "ฉันอ่านเพื่อโต๊ะ"},           // a noun after "to": untouched
                   {"I have to go", "ฉันต้องไป"},
                   {"I need to go", "ฉันจำเป็นต้องไป"},
                   {"he used to live", "เขาเคยอาศัย"},
