@@ -2767,6 +2767,7 @@ constexpr std::array kSetPhrases{SetPhrase{U"OF"sv, U"COURSE"sv, U"แน่น�
                                  SetPhrase{U"IN"sv, U"SHORT"sv, U"กล่าวโดยย่อ"sv},
                                  SetPhrase{U"IN"sv, U"ADDITION"sv, U"นอกจากนี้"sv},
                                  SetPhrase{U"FOR"sv, U"EXAMPLE"sv, U"ยกตัวอย่างเช่น"sv},
+                                 SetPhrase{U"FOR"sv, U"INSTANCE"sv, U"ตัวอย่างเช่น"sv},
                                  SetPhrase{U"FOR"sv, U"INSTANCE"sv, U"ยกตัวอย่างเช่น"sv},
                                  SetPhrase{U"IN"sv, U"FACT"sv, U"อันที่จริง"sv},
                                  SetPhrase{U"IN"sv, U"PRACTICE"sv, U"ในทางปฏิบัติ"sv},
@@ -2845,7 +2846,7 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                                       (isWord(t[before]) && t[before].label == Label::Adjective))) &&
                 (n == kNone || !(isNoun(t[n]) || t[n].key == U"TO"sv || t[n].key == U"OF"sv ||
                                  (isWord(t[n]) && (t[n].how == How::Unrendered || t[n].how == How::RawFallback) &&
-                                  t[i].key != U"EXAMPLE"sv)))) { // ("for example OSF/1" names what it gives)
+                                  t[i].key != U"EXAMPLE"sv && t[i].key != U"INSTANCE"sv)))) { // ("for example OSF/1")
                 // "Of course not" => แน่นอนว่าไม่
                 const bool courseNot = t[i].key == U"COURSE"sv && n != kNone && isWord(t[n]) && t[n].key == U"NOT"sv;
                 setReading(t[o], How::Exact, Label::Other, courseNot ? U"แน่นอนว่า"sv : phrase->thai);
@@ -3079,12 +3080,16 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(w, How::Exact, Label::TransitiveVerb, w.key == U"NAMED"sv ? U"ที่ชื่อ"sv : U"ที่เรียกว่า"sv);
             return;
         }
+        // (or before the verb of the noun it describes: "The amount of memory required is" => ...ที่ต้องการ)
         const bool relative =
             n == kNone
                 ? objectOfPreposition(t, p) // "depending on the arguments specified."
                 : isWord(t[n]) && (t[n].key == U"BY"sv || among(kWhereTold, t[n].key) ||
                                    (among(kPlacesAfterParticiple, t[n].key) && among(kPlacedParticiples, w.key) &&
-                                    !(w.key == U"USED"sv && t[n].key == U"TO"sv))); // "used to" is its own phrase
+                                    !(w.key == U"USED"sv && t[n].key == U"TO"sv)) || // "used to" is its own phrase
+                                   ((t[n].label == Label::Be || among(kModals, t[n].key)) &&
+                                    !among(kParticiplesLikeBase, w.key) && // ("the hare set is")
+                                    t[n].key != U"BE"sv && t[n].key != U"BEEN"sv && t[n].key != U"S"sv));
         if (!relative || leftToPhraseRule(t, i, c)) // ("to the extent permitted by law" => เท่าที่กฎหมายอนุญาต)
             return;
         std::u32string described(U"ที่"sv);
@@ -3174,6 +3179,17 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (isWord(t[i]) && t[i].key == U"AS"sv) { // "as we will see", "as you know": ดังที่, not เป็น
             const std::size_t s = nextWord(t, i);
+            // before a participle and where it was said: ตามที่ ("as specified with ifconfig" => ตามที่ระบุกับ...,
+            // "as described below" => ตามที่อธิบายข้างล่าง), not เป็นระบุ; not before a noun ("as used cars")
+            if (const std::size_t after = s == kNone ? kNone : nextWord(t, s);
+                s != kNone && isParticiple(t[s]) && !among(kParticiplesLikeBase, t[s].key) &&
+                (after == kNone ||
+                 !(isNoun(t[after]) || isArticle(t[after]) || wordWith(t[after], How::Exact, Label::Adjective)))) {
+                // (the phrase rules that read เป็น before a verb read a passive be: "is described" => ถูกอธิบาย)
+                setReading(t[i], How::Exact, Label::Conjunction, U"ตามที่"sv);
+                setReading(t[s], How::Exact, Label::TransitiveVerb, std::u32string(t[s].meaning));
+                return;
+            }
             if (s == kNone || !wordWith(t[s], How::Exact, Label::Pronoun) ||
                 !(among(kSubjects, t[s].key) || t[s].key == U"YOU"sv))
                 return;

@@ -221,6 +221,7 @@ public:
             entry("content", "ทำให้พอใจ", VT),
             entry("emitted", "ปล่อย", VT),
             entry("since", "ตั้งแต่", CON),
+            entry("instance", "อินสแตนซ์", N),
             entry("allows", "อนุญาต", VT),
             entry("asked", "ถาม", VT),
             entry("asking", "การถาม", N),
@@ -900,6 +901,11 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::AlsoAtEnd, {"he read only the book.", "เขาอ่านเพียงหนังสือ."}},
         {GrammarRule::MannerAdverb, {"he clearly said that the man came.", "เขากล่าวอย่างชัดเจนว่าผู้ชายมา."}},
         {GrammarRule::NounAfterArticle, {"for example gcc works.", "ยกตัวอย่างเช่นgcc งาน."}},
+        {GrammarRule::NounAfterArticle, {"for instance, he came.", "ตัวอย่างเช่น, เขามา."}},
+        {GrammarRule::ParticipleAfterNoun, {"the book opened is old.", "หนังสือที่เปิดแก่."}},
+        {GrammarRule::ParticipleAfterNoun, {"the book set is the man.", "หนังสือตั้งคือผู้ชาย."}}, // a noun after a noun
+        {GrammarRule::LikeAs, {"he read it as opened by the man.", "เขาอ่านมันตามที่เปิดโดยผู้ชาย."}},
+        {GrammarRule::LikeAs, {"he read it as opened books.", "เขาอ่านมันเป็นเปิดหนังสือ."}}, // before a noun
     };
     for (const auto &[rule, row] : rows)
         checkRule(*this, rule, {row});
