@@ -3338,6 +3338,24 @@ constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 25> kW
     {U"PART-TIME"sv, U"นอกเวลา"sv},
 }};
 
+// Set phrases written with hyphens, which the rule reads whole.
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 14> kChainCompounds{{
+    {U"UP-TO-DATE"sv, U"ล่าสุด"sv},
+    {U"OUT-OF-DATE"sv, U"ล้าสมัย"sv},
+    {U"STATE-OF-THE-ART"sv, U"ล้ำสมัย"sv},
+    {U"WELL-TO-DO"sv, U"มีฐานะดี"sv},
+    {U"END-TO-END"sv, U"ตั้งแต่ต้นจนจบ"sv},
+    {U"ONE-TO-ONE"sv, U"หนึ่งต่อหนึ่ง"sv},
+    {U"STEP-BY-STEP"sv, U"ทีละขั้นตอน"sv},
+    {U"DAY-TO-DAY"sv, U"ประจำวัน"sv},
+    {U"FACE-TO-FACE"sv, U"แบบตัวต่อตัว"sv},
+    {U"PEER-TO-PEER"sv, U"แบบเพียร์ทูเพียร์"sv},
+    {U"DRAG-AND-DROP"sv, U"ลากและวาง"sv},
+    {U"OFF-THE-SHELF"sv, U"สำเร็จรูป"sv},
+    {U"ONE-OF-A-KIND"sv, U"หนึ่งเดียว"sv},
+    {U"RUN-OF-THE-MILL"sv, U"ธรรมดา"sv},
+}};
+
 // Second parts that say how the first describes: "terminal-specific" => เฉพาะเทอร์มินัล (the Thai before the first
 // part's), "read-only" => อ่านอย่างเดียว (after it).
 constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 10> kCompoundHeads{{
@@ -3432,10 +3450,43 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         if (a > 0 && t[a - 1].kind == Kind::Separator && t[a - 1].text != U","sv && t[a - 1].text != U"("sv)
             return; // a path or a name: "/usr/lib/x86_64-linux-gnu"
-        const bool chained = (a > 0 && t[a - 1].kind == Kind::Separator && t[a - 1].text == U"-"sv) ||
-                             (b + 1 < t.size() && t[b + 1].kind == Kind::Separator && t[b + 1].text == U"-"sv);
-        if (chained) // "up-to-date", "--long-option"
+        auto hyphen = [&](std::size_t k) {
+            return k < t.size() && t[k].kind == Kind::Separator && t[k].text == U"-"sv;
+        };
+        if (a > 0 && hyphen(a - 1))
+            return;          // (a later hyphen of a chain, or "--long-option")
+        if (hyphen(b + 1)) { // a chain: only the set ones ("up-to-date" => ล่าสุด)
+            std::u32string whole(t[a].key);
+            std::size_t last = b;
+            for (std::size_t k = h; hyphen(k) && k + 1 < t.size() && (isWord(t[k + 1]) || isArticle(t[k + 1]));
+                 k += 2) {
+                whole += U'-';
+                whole += t[k + 1].key;
+                last = k + 1;
+            }
+            const auto known = std::find_if(kChainCompounds.begin(), kChainCompounds.end(),
+                                            [&](const auto &e) { return e.first == whole; });
+            if (known == kChainCompounds.end() || hyphen(last + 1))
+                return;
+            for (std::size_t k = a; k < last; ++k)
+                t[k].kind = Kind::Dropped;
+            const std::size_t next = nextWord(t, last);
+            std::size_t noun = kNone; // before a noun phrase: after it
+            for (std::size_t j = next, words = 0; j != kNone && words < kMostWordsBetween; j = nextWord(t, j), ++words)
+                if (isNoun(t[j]))
+                    noun = j;
+                else if (noun != kNone || !wordWith(t[j], How::Exact, Label::Adjective))
+                    break;
+            if (noun != kNone) {
+                t[noun].tail.insert(0, known->second);
+                t[last].kind = Kind::Dropped;
+            } else {
+                t[last].quiet = false;
+                t[last].setKey(whole);
+                setReading(t[last], How::Exact, Label::Adjective, known->second);
+            }
             return;
+        }
         const std::size_t next = nextWord(t, b), before = previousWord(t, a);
         // (a noun, or a word before one: "terminal-specific escape sequences")
         const std::size_t afterNext = next == kNone ? kNone : nextWord(t, next);

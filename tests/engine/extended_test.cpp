@@ -881,9 +881,11 @@ TEST_F(Extended, AHyphenatedCompoundDescribesAsOneWord) {
                   {"the low-level table.", "โต๊ะระดับต่ำ."},
                   {"the multi-user table.", "โต๊ะหลายผู้ใช้."},
                   {"the well-known man.", "ผู้ชายที่รู้จักกันดี."},
-                  {"the man who user-defined it.", "ผู้ชายที่ผู้ใช้-นิยามมัน."},    // a verb after its subject
-                  {"I read up-to-date books.", "ฉันอ่านup-เพื่อ-date หนังสือ."}, // a longer chain
-                  {"the user-level.", "ผู้ใช้-ระดับ."},                        // nothing it describes
+                  {"the man who user-defined it.", "ผู้ชายที่ผู้ใช้-นิยามมัน."}, // a verb after its subject
+                  {"I read up-to-date books.", "ฉันอ่านหนังสือล่าสุด."},      // a set chain
+                  {"the book is up-to-date.", "หนังสือล่าสุด."},
+                  {"I read up-to-the-date books.", "ฉันอ่านup-เพื่อ--date หนังสือ."}, // another chain
+                  {"the user-level.", "ผู้ใช้-ระดับ."},                             // nothing it describes
               });
 }
 
