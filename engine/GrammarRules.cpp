@@ -1566,6 +1566,19 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].kind = Kind::Dropped;
             return;
         }
+        // "Be" opening a sentence is an order: จง ("Be careful" => จงระมัดระวัง, "Be a man" => จงเป็นผู้ชาย)
+        // ("Be not afraid" => อย่ากลัว; not "Be it known")
+        if (t[i].key == U"BE"sv && !c.question && previousWord(t, i) == kNone && firstOfSentence(i, c) && n1 != kNone &&
+            !wordWith(t[n1], How::Exact, Label::Pronoun)) {
+            const bool no = isWord(t[n1]) && t[n1].key == U"NOT"sv;
+            if (no)
+                t[n1].kind = Kind::Dropped;
+            setReading(t[i], How::Exact, Label::Other,
+                       no                                              ? U"อย่า"sv
+                       : wordWith(t[n1], How::Exact, Label::Adjective) ? U"จง"sv
+                                                                       : U"จงเป็น"sv);
+            return;
+        }
         // be before "for" and what it serves is มีไว้: "This option is for testing" => ตัวเลือกนี้มีไว้สำหรับการทดสอบ
         // (not "What is it for?", nor "there is", nor a question's be before its subject)
         if (const std::size_t p = previousWord(t, i);
@@ -2193,6 +2206,13 @@ bool isMannerAdverb(const GrammarToken &t) {
 // preposition; a longer one leaves it in place.
 void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // "not really" before a verb is ไม่ค่อย: "We don't really understand it" => เราไม่ค่อยเข้าใจมัน
+        if (const std::size_t p = previousWord(t, i), v = nextWord(t, i);
+            isWord(t[i]) && t[i].key == U"REALLY"sv && p != kNone && v != kNone && isVerbWord(t[v]) &&
+            (t[p].key == U"NOT"sv || (t[p].key == U"T"sv && isWord(t[p])))) {
+            t[i].setMeaning(U"ค่อย"sv);
+            return;
+        }
         if (!isMannerAdverb(t[i]))
             return;
         const std::size_t v = nextWord(t, i);
@@ -3305,7 +3325,13 @@ void causative(std::span<GrammarToken> t, const GrammarContext &c) {
         for (std::size_t k = object + 1; k < v; ++k)
             if (t[k].kind == Kind::Dropped)
                 return; // a be left unwritten between them: "Making files is easy
-        setReading(t[i], How::Exact, Label::TransitiveVerb, U"ทำให้"sv);
+        // ("of making life tolerable" => ของการทำให้ชีวิตพอทนได้; not ", making it slow")
+        const std::size_t before = previousWord(t, i);
+        setReading(t[i], How::Exact, Label::TransitiveVerb,
+                   t[i].meaning.starts_with(U"การ"sv) && before != kNone &&
+                           wordWith(t[before], How::Exact, Label::Preposition)
+                       ? U"การทำให้"sv
+                       : U"ทำให้"sv);
     });
 }
 
@@ -3337,6 +3363,11 @@ constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 25> kW
     {U"FULL-TIME"sv, U"เต็มเวลา"sv},
     {U"PART-TIME"sv, U"นอกเวลา"sv},
 }};
+
+constexpr std::array kTens{U"TWENTY"sv, U"THIRTY"sv,  U"FORTY"sv,  U"FIFTY"sv,
+                           U"SIXTY"sv,  U"SEVENTY"sv, U"EIGHTY"sv, U"NINETY"sv};
+constexpr std::array kUnits{U"ONE"sv, U"TWO"sv,   U"THREE"sv, U"FOUR"sv, U"FIVE"sv,
+                            U"SIX"sv, U"SEVEN"sv, U"EIGHT"sv, U"NINE"sv};
 
 // Set phrases written with hyphens, which the rule reads whole.
 constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 14> kChainCompounds{{
@@ -3485,6 +3516,14 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[last].setKey(whole);
                 setReading(t[last], How::Exact, Label::Adjective, known->second);
             }
+            return;
+        }
+        // a number in words: "twenty-four" => ยี่สิบสี่, "thirty-one" => สามสิบเอ็ด
+        if (among(kTens, t[a].key) && among(kUnits, t[b].key) && !t[a].quiet && !t[b].quiet) {
+            setReading(t[b], How::Exact, t[a].label, // (written where it stands, as the tens are)
+                       std::u32string(ownThai(t[a])) + std::u32string(t[b].key == U"ONE"sv ? U"เอ็ด"sv : ownThai(t[b])));
+            t[a].kind = Kind::Dropped;
+            t[h].kind = Kind::Dropped;
             return;
         }
         const std::size_t next = nextWord(t, b), before = previousWord(t, a);
