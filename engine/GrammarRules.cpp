@@ -2549,8 +2549,31 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         if (w.how == How::Write && isVerb(w.label) && (w.family == SuffixFamily::S || w.family == SuffixFamily::ED)) {
-            if (const std::size_t p = previousWord(t, i); p != kNone && isNoun(t[p]))
-                w.how = How::Exact; // the meaning of an -s or -ed reading is the stem's own, without a marker
+            const std::size_t p = previousWord(t, i);
+            if (p == kNone || !isNoun(t[p]))
+                return;
+            // After a noun with nothing before it that opens a phrase, and before "and", "or", a modal or be, an -s
+            // word that can be a noun is the last noun of a compound: "documentation updates and code clean-ups" =>
+            // การปรับปรุงเอกสารประกอบ..., "File triggers should" => การกระตุ้นแฟ้มควร (not its verb)
+            const std::size_t n = nextWord(t, i), b = previousWord(t, p);
+            std::u32string noun;
+            if (w.family == SuffixFamily::S && n != kNone && isWord(t[n]) &&
+                (t[n].key == U"AND"sv || t[n].key == U"OR"sv || among(kModals, t[n].key) ||
+                 wordWith(t[n], How::Exact, Label::Be)) &&
+                !among(kDemonstratives, t[p].key) && !among(kDeterminers, t[p].key) &&
+                (b == kNone || !(isArticle(t[b]) || among(kDeterminers, t[b].key) || isNumber(t[b]) ||
+                                 (isWord(t[b]) && (t[b].label == Label::Question || t[b].label == Label::Pronoun)))) &&
+                c.sense && w.key.size() > 3 &&
+                (c.sense(std::u32string_view(w.key).substr(0, w.key.size() - 1), isNounLabel, noun) ||
+                 (w.key.ends_with(U"ES"sv) &&
+                  c.sense(std::u32string_view(w.key).substr(0, w.key.size() - 2), isNounLabel, noun)))) {
+                // (as the deed, การ + its verb: a noun sense is often another thing, a trigger of a gun)
+                setReading(w, How::Exact, Label::Noun,
+                           w.meaning.starts_with(U"การ"sv) ? std::u32string(w.meaning)
+                                                           : U"การ"s + std::u32string(w.meaning));
+                return;
+            }
+            w.how = How::Exact; // the meaning of an -s or -ed reading is the stem's own, without a marker
             return;
         }
         if (w.label != Label::Noun || (w.how != How::Exact && !(w.how == How::Write && w.family == SuffixFamily::S)))
@@ -2886,6 +2909,18 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[i].kind = Kind::Dropped; // "a few minutes" => สองสามนาที
                 setReading(t[f], How::Exact, Label::Other, among(kTimeUnits, t[n].key) ? U"สองสาม"sv : U"บาง"sv);
             }
+            return;
+        }
+        // "the past few years", "the last two days": the time just gone, ไม่กี่ปีที่ผ่านมา, สองวันที่ผ่านมา
+        if (const std::size_t w = nextWord(t, i), f = w == kNone ? kNone : nextWord(t, w),
+            n = f == kNone ? kNone : nextWord(t, f);
+            t[i].key == U"THE"sv && n != kNone && isWord(t[w]) && (t[w].key == U"PAST"sv || t[w].key == U"LAST"sv) &&
+            isWord(t[f]) && (t[f].key == U"FEW"sv || among(kNumberWords, t[f].key)) && among(kTimeUnits, t[n].key)) {
+            t[i].kind = Kind::Dropped;
+            t[w].kind = Kind::Dropped;
+            if (t[f].key == U"FEW"sv)
+                setReading(t[f], How::Exact, Label::Other, U"ไม่กี่"sv);
+            t[n].tail.insert(0, U"ที่ผ่านมา"sv);
             return;
         }
         // "a number of" and "a lot of" before a noun count it: หลาย in front, มากมาย behind ("a number of ways" =>
@@ -3369,6 +3404,22 @@ constexpr std::array kTens{U"TWENTY"sv, U"THIRTY"sv,  U"FORTY"sv,  U"FIFTY"sv,
 constexpr std::array kUnits{U"ONE"sv, U"TWO"sv,   U"THREE"sv, U"FOUR"sv, U"FIVE"sv,
                             U"SIX"sv, U"SEVEN"sv, U"EIGHT"sv, U"NINE"sv};
 
+// Nouns written with a hyphen.
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 12> kHyphenNouns{{
+    {U"CLEAN-UP"sv, U"การทำความสะอาด"sv},
+    {U"CLEAN-UPS"sv, U"การทำความสะอาด"sv},
+    {U"HOW-TO"sv, U"คู่มือวิธีทำ"sv},
+    {U"E-MAIL"sv, U"อีเมล"sv},
+    {U"E-MAILS"sv, U"อีเมล"sv},
+    {U"SET-UP"sv, U"การตั้งค่า"sv},
+    {U"LOG-IN"sv, U"การเข้าสู่ระบบ"sv},
+    {U"FOLLOW-UP"sv, U"การติดตามผล"sv},
+    {U"FOLLOW-UPS"sv, U"การติดตามผล"sv},
+    {U"TRADE-OFF"sv, U"การแลกเปลี่ยน"sv},
+    {U"TRADE-OFFS"sv, U"การแลกเปลี่ยน"sv},
+    {U"SPEED-UP"sv, U"การเร่งความเร็ว"sv},
+}};
+
 // Set phrases written with hyphens, which the rule reads whole.
 constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 14> kChainCompounds{{
     {U"UP-TO-DATE"sv, U"ล่าสุด"sv},
@@ -3525,6 +3576,22 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
             t[a].kind = Kind::Dropped;
             t[h].kind = Kind::Dropped;
             return;
+        }
+        // a noun written with a hyphen, wherever it stands: "code clean-ups" => การทำความสะอาดรหัส
+        {
+            std::u32string whole(t[a].key);
+            whole += U'-';
+            whole += t[b].key;
+            if (const auto known = std::find_if(kHyphenNouns.begin(), kHyphenNouns.end(),
+                                                [&](const auto &e) { return e.first == whole; });
+                known != kHyphenNouns.end()) {
+                t[b].quiet = false;
+                t[b].setKey(whole);
+                setReading(t[b], How::Exact, Label::Noun, known->second);
+                t[a].kind = Kind::Dropped;
+                t[h].kind = Kind::Dropped;
+                return;
+            }
         }
         const std::size_t next = nextWord(t, b), before = previousWord(t, a);
         // (a noun, or a word before one: "terminal-specific escape sequences")

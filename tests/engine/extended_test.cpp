@@ -225,6 +225,10 @@ public:
             entry("twenty", "ยี่สิบ", ADV),
             entry("four", "สี่", ADV),
             entry("making", "การทำ", N),
+            entry("update", "ปรับปรุง", VT),
+            entry("update", "ข้อมูลล่าสุด", N),
+            entry("past", "ผ่าน", "pre.(บุพบท)"),
+            entry("years", "ปี", N),
             entry("allows", "อนุญาต", VT),
             entry("asked", "ถาม", VT),
             entry("asking", "การถาม", N),
@@ -914,6 +918,11 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::HyphenCompound, {"twenty-four books.", "ยี่สิบสี่หนังสือ."}},
         {GrammarRule::HyphenCompound, {"twenty-one books.", "ยี่สิบเอ็ดหนังสือ."}},
         {GrammarRule::Causative, {"by making the man go.", "โดยการทำให้ผู้ชายไป."}},
+        {GrammarRule::NounAfterArticle, {"in the past few years.", "in ไม่กี่ปีที่ผ่านมา."}},
+        {GrammarRule::HyphenCompound, {"the table clean-ups.", "การทำความสะอาดโต๊ะ."}},
+        {GrammarRule::SubjectVerb, {"table updates and books.", "การปรับปรุงโต๊ะและหนังสือ."}},
+        {GrammarRule::SubjectVerb,
+         {"the man updates and opens it.", "ผู้ชายปรับปรุงและเปิดมัน."}}, // after what opens a phrase: a verb
         {GrammarRule::Causative, {"the man came, making it easy.", "ผู้ชายมา, ทำให้มันง่าย."}},
         {GrammarRule::ParticipleAfterNoun, {"the book opened is old.", "หนังสือที่เปิดแก่."}},
         {GrammarRule::ParticipleAfterNoun, {"the book set is the man.", "หนังสือตั้งคือผู้ชาย."}}, // a noun after a noun
