@@ -122,6 +122,12 @@ constexpr std::array kTellingVerbs{U"TELL"sv,    U"TOLD"sv,     U"ASSURE"sv, U"R
                                    U"PROMISE"sv, U"CONVINCE"sv, U"TEACH"sv,  U"TAUGHT"sv, U"SHOW"sv};
 // Pronouns that are only ever subjects, and two that are where a verb follows them.
 constexpr std::array kSaidSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv, U"YOU"sv, U"IT"sv};
+// Verbs whose "to" is followed by a verb, not by a place: "refuses to copy files" => ปฏิเสธที่จะคัดลอกแฟ้ม.
+constexpr std::array kInfinitiveTakers{U"REFUSE"sv, U"WANT"sv,    U"TRY"sv,      U"TRIED"sv,   U"NEED"sv,
+                                       U"DECIDE"sv, U"ATTEMPT"sv, U"FAIL"sv,     U"PLAN"sv,    U"LEARN"sv,
+                                       U"HOPE"sv,   U"AGREE"sv,   U"CHOOSE"sv,   U"CHOSE"sv,   U"FORGET"sv,
+                                       U"FORGOT"sv, U"MANAGE"sv,  U"PREFER"sv,   U"PROMISE"sv, U"START"sv,
+                                       U"BEGIN"sv,  U"BEGAN"sv,   U"CONTINUE"sv, U"WISH"sv,    U"INTEND"sv};
 // Verbs of wishing, after which ให้ comes before the one wished to act: "want you to know" => อยากให้คุณรู้.
 constexpr std::array kWishingVerbs{U"WANT"sv, U"NEED"sv, U"EXPECT"sv, U"WISH"sv};
 // Words that take a "to" of their own, which the phrase rules read after them ("relative to" => เทียบกับ): a "to"
@@ -1745,7 +1751,10 @@ bool askedBy(std::span<GrammarToken> t, std::size_t p) {
 // Verbs after which ให้ comes before the one who is to act, not after: "allows users to change" =>
 // อนุญาตให้ผู้ใช้เปลี่ยน; some with Thai of their own there ("asked him to leave" => ขอให้เขาออก, "enables the
 // program to run" => ทำให้โปรแกรมสามารถรัน).
-constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 12> kLettingVerbs{{
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 15> kLettingVerbs{{
+    {U"WANT"sv, {}},
+    {U"EXPECT"sv, {}},
+    {U"NEED"sv, {}},
     {U"ALLOW"sv, {}},
     {U"PERMIT"sv, {}},
     {U"FORCE"sv, {}},
@@ -2166,7 +2175,9 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             const bool adjective = n != kNone && wordWith(t[n], How::Exact, Label::Adjective);
             if (n == kNone || !(wordWith(t[n], How::Exact, Label::Noun) || adjective))
                 return;
-            const bool object = opensObject(t, nn);
+            // (a bare noun is an object only after a verb that takes "to" and a verb: "refuses to copy files")
+            const bool object = opensObject(t, nn) || (nn != kNone && isNoun(t[nn]) && p != kNone && isVerbWord(t[p]) &&
+                                                       verbFormOf<kInfinitiveTakers>(t[p].key));
             if (adjective && !(object && nn != kNone &&
                                (among(kDeterminers, t[nn].key) || !wordWith(t[nn], How::Exact, Label::Adjective))))
                 return;
@@ -3371,7 +3382,7 @@ void causative(std::span<GrammarToken> t, const GrammarContext &c) {
 }
 
 // Compounds whose parts the composition below reads wrongly, with their Thai.
-constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 25> kWholeCompounds{{
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 27> kWholeCompounds{{
     {U"UPPER-LEFT"sv, U"บนซ้าย"sv},
     {U"UPPER-RIGHT"sv, U"บนขวา"sv},
     {U"LOWER-LEFT"sv, U"ล่างซ้าย"sv},
@@ -3383,6 +3394,8 @@ constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 25> kW
     {U"TOP-NOTCH"sv, U"ชั้นยอด"sv},
     {U"HALF-DOZEN"sv, U"ครึ่งโหล"sv},
     {U"RIGHT-HAND"sv, U"ขวามือ"sv},
+    {U"LEFT-ALIGNED"sv, U"ชิดซ้าย"sv},
+    {U"RIGHT-ALIGNED"sv, U"ชิดขวา"sv},
     {U"LEFT-HAND"sv, U"ซ้ายมือ"sv},
     {U"END-USER"sv, U"ผู้ใช้ปลายทาง"sv},
     {U"LONG-TERM"sv, U"ระยะยาว"sv},

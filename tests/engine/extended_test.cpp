@@ -226,6 +226,7 @@ public:
             entry("four", "สี่", ADV),
             entry("making", "การทำ", N),
             entry("update", "ปรับปรุง", VT),
+            entry("refuses", "ปฏิเสธ", VT),
             entry("update", "ข้อมูลล่าสุด", N),
             entry("past", "ผ่าน", "pre.(บุพบท)"),
             entry("years", "ปี", N),
@@ -532,7 +533,7 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"he was told to go", "เขาถูกบอกให้ไป"}, // a passive verb of telling
                   {"it is easy to read", "มันง่ายที่จะอ่าน"},
                   {"I want you to go", "ฉันต้องการให้คุณไป"}, // after a verb of wishing ให้ before the one wished
-                  {"I want the old man to go", "ฉันต้องการผู้ชายแก่ให้ไป"},    // a longer object of a verb of asking
+                  {"I want the old man to go", "ฉันต้องการให้ผู้ชายแก่ไป"},    // ให้ before a longer object too
                   {"he allows the old man to go", "เขาอนุญาตให้ผู้ชายแก่ไป"}, // ให้ before the one let act
                   {"he asked the man to go", "เขาขอให้ผู้ชายไป"},
                   {"it causes the man to go", "มันทำให้ผู้ชายไป"},
@@ -919,6 +920,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::HyphenCompound, {"twenty-one books.", "ยี่สิบเอ็ดหนังสือ."}},
         {GrammarRule::Causative, {"by making the man go.", "โดยการทำให้ผู้ชายไป."}},
         {GrammarRule::NounAfterArticle, {"in the past few years.", "in ไม่กี่ปีที่ผ่านมา."}},
+        {GrammarRule::ModalVerb, {"he refuses to store books.", "เขาปฏิเสธเก็บหนังสือ."}},
+        {GrammarRule::ToObject, {"he came to store books.", "เขามาที่หนังสือร้านค้า."}}, // a place after another verb
         {GrammarRule::HyphenCompound, {"the table clean-ups.", "การทำความสะอาดโต๊ะ."}},
         {GrammarRule::SubjectVerb, {"table updates and books.", "การปรับปรุงโต๊ะและหนังสือ."}},
         {GrammarRule::SubjectVerb,
