@@ -26,9 +26,10 @@ constexpr std::array kIsSubjects{U"IT"sv,    U"THAT"sv, U"HE"sv,  U"SHE"sv,  U"W
 // Possessive determiners, which open a noun phrase.
 constexpr std::array kOwners{U"MY"sv, U"YOUR"sv, U"HIS"sv, U"HER"sv, U"ITS"sv, U"OUR"sv, U"THEIR"sv};
 // Numbers that count a noun after an owner: "his two sons".
-constexpr std::array kNumberWords{U"TWO"sv,    U"THREE"sv,  U"FOUR"sv,    U"FIVE"sv,    U"SIX"sv,
-                                  U"SEVEN"sv,  U"EIGHT"sv,  U"NINE"sv,    U"TEN"sv,     U"ELEVEN"sv,
-                                  U"TWELVE"sv, U"TWENTY"sv, U"HUNDRED"sv, U"THOUSAND"sv};
+constexpr std::array kNumberWords{U"TWO"sv,    U"THREE"sv,   U"FOUR"sv,    U"FIVE"sv,   U"SIX"sv,     U"SEVEN"sv,
+                                  U"EIGHT"sv,  U"NINE"sv,    U"TEN"sv,     U"ELEVEN"sv, U"TWELVE"sv,  U"TWENTY"sv,
+                                  U"THIRTY"sv, U"FORTY"sv,   U"FIFTY"sv,   U"SIXTY"sv,  U"SEVENTY"sv, U"EIGHTY"sv,
+                                  U"NINETY"sv, U"HUNDRED"sv, U"THOUSAND"sv};
 // Subjects that are never objects.
 constexpr std::array kSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv};
 // Two subjects that are subjects only where a clause starts ("give it time").
@@ -677,6 +678,22 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         auto leftAsItIs = [&] { return w.key == U"THAT"sv && leftToPhraseRule(t, i, c); };
         bool comma = false;
         const std::size_t p = previousWord(t, i, &comma);
+        // a question whose subject it is keeps "who" or "what" in front, as Thai asks: "Who can tell the secrets?" =>
+        // ใครสามารถบอกความลับ?, "What happened?" => อะไรเกิดขึ้น? (not "What can you do?", whose subject follows)
+        if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
+            c.question && (w.key == U"WHO"sv || w.key == U"WHAT"sv) && firstOfSentence(i, c) && n != kNone &&
+            isWord(t[n]) &&
+            ((among(kModals, t[n].key) && nn != kNone && isVerbWord(t[nn])) ||
+             (isVerbWord(t[n]) && !among(kDoForms, t[n].key) && !among(kHaveForms, t[n].key) &&
+              (t[n].how == How::Write || t[n].key.ends_with(U"ED"sv))))) {
+            std::u32string asked;
+            if (w.label == Label::Question)
+                asked = w.meaning;
+            else if (!c.sense || !c.sense(w.key, isQuestionLabel, asked))
+                return;
+            setReading(w, How::Exact, Label::Pronoun, asked);
+            return;
+        }
         // "which one" asks อันไหน, which says the one already; "that one" is อันนั้น (not "that one man")
         if (const std::size_t n = nextWord(t, i); (w.key == U"WHICH"sv || w.key == U"THAT"sv) && n != kNone &&
                                                   isWord(t[n]) && t[n].key == U"ONE"sv && t[n].how == How::Exact) {
@@ -2841,6 +2858,8 @@ bool endsSetPhrase(std::u32string_view key) {
                        [&](const SetPhrase &e) { return sameKey(e.second, key); });
 }
 
+void yearsOld(std::span<GrammarToken> t, std::size_t number);
+
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -2856,6 +2875,7 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         // สองเด็กๆอื่นๆของเขา, not ของเขาสองเด็กๆอื่นๆ (the grammar mode writes the owner before a number at once).
         // The rule looks at the number, which is rarer than an owner.
         if (isWord(t[i]) && among(kNumberWords, t[i].key)) {
+            yearsOld(t, i);
             const std::size_t o = previousWord(t, i), v = o == kNone ? kNone : previousWord(t, o);
             // ("gave her two books": her is the object there)
             if (o == kNone || !isWord(t[o]) || !among(kOwners, t[o].key) ||
@@ -2922,6 +2942,16 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
+        // "20 hours a week", "6 times a day": how often, ต่อสัปดาห์, ต่อวัน (not a held noun before the hours)
+        if (const std::size_t u = nextWord(t, i), p = previousWord(t, i);
+            t[i].key == U"A"sv && u != kNone && p != kNone && endsClause(t, u) && isWord(t[u]) &&
+            (t[u].key == U"DAY"sv || t[u].key == U"WEEK"sv || t[u].key == U"MONTH"sv || t[u].key == U"YEAR"sv ||
+             t[u].key == U"HOUR"sv || t[u].key == U"MINUTE"sv || t[u].key == U"SECOND"sv) &&
+            isNoun(t[p])) { // ("once a week" is the phrase rules' สัปดาห์ละครั้ง)
+            t[i].kind = Kind::Dropped;
+            setReading(t[u], How::Exact, Label::Adverb, U"ต่อ"s + std::u32string(t[u].meaning));
+            return;
+        }
         // "the past few years", "the last two days": the time just gone, ไม่กี่ปีที่ผ่านมา, สองวันที่ผ่านมา
         if (const std::size_t w = nextWord(t, i), f = w == kNone ? kNone : nextWord(t, w),
             n = f == kNone ? kNone : nextWord(t, f);
@@ -2984,10 +3014,23 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
 // A noun right before a number names it ("version 3.2", "chapter 7", "line 8"): Thai writes the noun first, รุ่น3.2,
 // where the grammar mode holds the noun and writes the number before it (3.2รุ่น). Only a noun without adjectives
 // before it: written in place, the noun would come after them.
+// A number of years and "old" tell an age: อายุ before a be that says it ("He is 30 years old" => เขาอายุ30 ปี), and
+// "old" unwritten ("the body of a 19 year old" => ร่างกายของ19 ปี, not 19 ปีแก่).
+void yearsOld(std::span<GrammarToken> t, std::size_t number) {
+    const std::size_t y = nextWord(t, number), o = y == kNone ? kNone : nextWord(t, y);
+    if (o == kNone || !isWord(t[y]) || (t[y].key != U"YEAR"sv && t[y].key != U"YEARS"sv) || t[o].key != U"OLD"sv ||
+        !isWord(t[o]) || (nextWord(t, o) != kNone && isNoun(t[nextWord(t, o)]))) // (not "a 2 year old son")
+        return;
+    t[o].kind = Kind::Dropped;
+    if (const std::size_t b = previousWord(t, number); b != kNone && wordWith(t[b], How::Exact, Label::Be))
+        setReading(t[b], How::Exact, Label::Other, U"อายุ"sv);
+}
+
 void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isNumber(t[i]))
             return;
+        yearsOld(t, i);
         const std::size_t p = previousWord(t, i);
         if (p == kNone || !wordWith(t[p], How::Exact, Label::Noun) || p + 2 < i)
             return;
@@ -3418,7 +3461,7 @@ constexpr std::array kUnits{U"ONE"sv, U"TWO"sv,   U"THREE"sv, U"FOUR"sv, U"FIVE"
                             U"SIX"sv, U"SEVEN"sv, U"EIGHT"sv, U"NINE"sv};
 
 // Nouns written with a hyphen.
-constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 12> kHyphenNouns{{
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 13> kHyphenNouns{{
     {U"CLEAN-UP"sv, U"การทำความสะอาด"sv},
     {U"CLEAN-UPS"sv, U"การทำความสะอาด"sv},
     {U"HOW-TO"sv, U"คู่มือวิธีทำ"sv},
@@ -3431,6 +3474,7 @@ constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 12> kH
     {U"TRADE-OFF"sv, U"การแลกเปลี่ยน"sv},
     {U"TRADE-OFFS"sv, U"การแลกเปลี่ยน"sv},
     {U"SPEED-UP"sv, U"การเร่งความเร็ว"sv},
+    {U"GOOD-BYE"sv, U"ลาก่อน"sv},
 }};
 
 // Set phrases written with hyphens, which the rule reads whole.

@@ -227,6 +227,7 @@ public:
             entry("making", "การทำ", N),
             entry("update", "ปรับปรุง", VT),
             entry("refuses", "ปฏิเสธ", VT),
+            entry("week", "สัปดาห์", N),
             entry("update", "ข้อมูลล่าสุด", N),
             entry("past", "ผ่าน", "pre.(บุพบท)"),
             entry("years", "ปี", N),
@@ -920,6 +921,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::HyphenCompound, {"twenty-one books.", "ยี่สิบเอ็ดหนังสือ."}},
         {GrammarRule::Causative, {"by making the man go.", "โดยการทำให้ผู้ชายไป."}},
         {GrammarRule::NounAfterArticle, {"in the past few years.", "in ไม่กี่ปีที่ผ่านมา."}},
+        {GrammarRule::NounAfterArticle, {"he read 20 books a week.", "เขาอ่าน20 หนังสือต่อสัปดาห์."}},
+        {GrammarRule::NounBeforeNumber, {"he is 30 years old.", "เขาอายุ30 ปี."}},
+        {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
+        {GrammarRule::QuestionOrder, {"what can you open?", "คุณสามารถเปิดอะไร?"}}, // the subject after the modal
         {GrammarRule::ModalVerb, {"he refuses to store books.", "เขาปฏิเสธเก็บหนังสือ."}},
         {GrammarRule::ToObject, {"he came to store books.", "เขามาที่หนังสือร้านค้า."}}, // a place after another verb
         {GrammarRule::HyphenCompound, {"the table clean-ups.", "การทำความสะอาดโต๊ะ."}},
