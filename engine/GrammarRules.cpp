@@ -3082,7 +3082,13 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!mayDescribeNoun(t[i]))
             return;
-        const std::size_t p = previousWord(t, i);
+        std::size_t p = previousWord(t, i);
+        // (over an -ly adverb of the participle: "a locally attached terminal" => เทอร์มินัลที่แนบในท้องถิ่น)
+        std::size_t how = kNone;
+        if (p != kNone && isAdverbWord(t[p]) && t[p].key.ends_with(U"LY"sv) && previousWord(t, p) != kNone) {
+            how = p;
+            p = previousWord(t, p);
+        }
         const bool opens = p == kNone ? firstOfSentence(i, c)
                                       : isArticle(t[p]) || isNumber(t[p]) ||
                                             (isWord(t[p]) && among(kBeforeDescribingParticiple, t[p].key)) ||
@@ -3123,7 +3129,16 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         if (joinsPhraseRule(t[i].meaning, after))
             return;
         std::u32string described(U"ที่"sv);
+        // (a denying adverb before its verb: "a rarely used path" => เส้นทางที่ไม่ค่อยใช้)
+        const bool denies = how != kNone && t[how].meaning.starts_with(U"ไม่"sv);
+        if (denies)
+            described += t[how].meaning;
         described += t[i].meaning;
+        if (how != kNone) {
+            if (!denies)
+                described += t[how].meaning;
+            t[how].kind = Kind::Dropped;
+        }
         t[last].tail.insert(0, described);
         t[i].kind = Kind::Dropped;
     });
@@ -3425,7 +3440,7 @@ void causative(std::span<GrammarToken> t, const GrammarContext &c) {
 }
 
 // Compounds whose parts the composition below reads wrongly, with their Thai.
-constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 27> kWholeCompounds{{
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 29> kWholeCompounds{{
     {U"UPPER-LEFT"sv, U"บนซ้าย"sv},
     {U"UPPER-RIGHT"sv, U"บนขวา"sv},
     {U"LOWER-LEFT"sv, U"ล่างซ้าย"sv},
@@ -3438,6 +3453,8 @@ constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 27> kW
     {U"HALF-DOZEN"sv, U"ครึ่งโหล"sv},
     {U"RIGHT-HAND"sv, U"ขวามือ"sv},
     {U"LEFT-ALIGNED"sv, U"ชิดซ้าย"sv},
+    {U"LONG-LIVED"sv, U"ที่มีอายุยืน"sv},
+    {U"SHORT-LIVED"sv, U"ที่มีอายุสั้น"sv},
     {U"RIGHT-ALIGNED"sv, U"ชิดขวา"sv},
     {U"LEFT-HAND"sv, U"ซ้ายมือ"sv},
     {U"END-USER"sv, U"ผู้ใช้ปลายทาง"sv},
@@ -3663,7 +3680,10 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool prefixed = std::any_of(kCompoundPrefixes.begin(), kCompoundPrefixes.end(),
                                           [&](const auto &p) { return p.first == t[a].key; }) ||
                               t[a].key == U"ONE"sv || among(kNumberWords, t[a].key);
-        if (!beforeNoun && !afterBe && !(prefixed && isNoun(t[b]))) // ("create a sub-directory here")
+        // (an adjective and a noun are a noun wherever they stand: "best-effort and real-time" =>
+        // ความพยายามดีที่สุดและเวลาจริง)
+        const bool adjectiveNoun = isNoun(t[b]) && !t[a].quiet && wordWith(t[a], How::Exact, Label::Adjective);
+        if (!beforeNoun && !afterBe && !(prefixed && isNoun(t[b])) && !adjectiveNoun) // ("create a sub-directory here")
             return;
         std::u32string whole(t[a].key);
         whole += U'-';
@@ -3672,7 +3692,7 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
         for (const auto &[english, known] : kWholeCompounds)
             if (english == whole)
                 thai = known;
-        if (thai.empty() && beforeNoun && isNoun(t[b]) && !t[a].quiet && !prefixed &&
+        if (thai.empty() && (beforeNoun || adjectiveNoun) && isNoun(t[b]) && !t[a].quiet && !prefixed &&
             (isNoun(t[a]) || wordWith(t[a], How::Exact, Label::Adjective))) {
             t[h].kind = Kind::Dropped; // the grammar mode's own order of a noun's modifiers
             return;

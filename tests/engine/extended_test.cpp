@@ -922,6 +922,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Causative, {"by making the man go.", "โดยการทำให้ผู้ชายไป."}},
         {GrammarRule::NounAfterArticle, {"in the past few years.", "in ไม่กี่ปีที่ผ่านมา."}},
         {GrammarRule::NounAfterArticle, {"he read 20 books a week.", "เขาอ่าน20 หนังสือต่อสัปดาห์."}},
+        {GrammarRule::ParticipleBeforeNoun, {"the clearly opened book.", "หนังสือที่เปิดอย่างชัดเจน."}},
+        {GrammarRule::HyphenCompound, {"he read the old-work.", "เขาอ่านงานแก่."}}, // an adjective and a noun anywhere
         {GrammarRule::NounBeforeNumber, {"he is 30 years old.", "เขาอายุ30 ปี."}},
         {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
         {GrammarRule::QuestionOrder, {"what can you open?", "คุณสามารถเปิดอะไร?"}}, // the subject after the modal
