@@ -1,12 +1,13 @@
 // Speed figures for the translation engine, printed, not asserted:
 //   dlx_engine_bench [--data DIR] [--mb N] [--text FILE] [--runs N] [--translator PROGRAM]
-//                    [--only grammar|extended|tokens]
+//                    [--only grammar|extended|tokens] [--rule-costs 1]
 // Translates at least N MB (default 5) of varied English in both modes and the extended grammar, rewrites phrases
 // alone, compares with the plain scan versions on a slice, and times the command-line translator against `wc -w` on the
 // same file. The text is built at run time from what the machine holds: the sample novels of the repository, then
 // licence texts and package documentation (Debian keeps them under /usr/share), repeated if need be; --text uses one
 // file.
 // --translator times another build of the command-line translator (an older one, to compare).
+// --rule-costs 1 prints what each extended rule adds on its own to the extended stage with no rule on.
 #include "Driver.h"
 #include "GrammarRules.h"
 #include "LetterFile.h"
