@@ -2622,8 +2622,14 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
              (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
         const bool adjacent = s == previousWord(t, i);
         auto objectAfter = [&] { // "The option causes the program to" => ทางเลือกทำให้เกิดโปรแกรม...
-            const std::size_t n = nextWord(t, i);
-            return n != kNone && (isArticle(t[n]) || wordWith(t[n], How::Exact, Label::Pronoun));
+            std::size_t n = nextWord(t, i);
+            // (over an -ly adverb before a counted object: "lists exactly one key")
+            if (n != kNone && isAdverbWord(t[n]) && t[n].key.ends_with(U"LY"sv) && nextWord(t, n) != kNone &&
+                (isNumber(t[nextWord(t, n)]) || t[nextWord(t, n)].key == U"ONE"sv ||
+                 among(kNumberWords, t[nextWord(t, n)].key)))
+                n = nextWord(t, n);
+            return n != kNone && (isArticle(t[n]) || wordWith(t[n], How::Exact, Label::Pronoun) ||
+                                  (isWord(t[n]) && (t[n].key == U"ONE"sv || among(kNumberWords, t[n].key))));
         };
         const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
         // (a name the dictionary gives as its reading is a subject too, before what the verb takes or a preposition:

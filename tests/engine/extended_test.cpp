@@ -926,6 +926,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::HyphenCompound, {"he read the old-work.", "เขาอ่านงานแก่."}}, // an adjective and a noun anywhere
         {GrammarRule::NounBeforeNumber, {"he is 30 years old.", "เขาอายุ30 ปี."}},
         {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
+        {GrammarRule::SubjectVerb, {"the man stores two books.", "ผู้ชายเก็บหนังสือสอง."}},
+        {GrammarRule::SubjectVerb, {"the man stores clearly two books.", "ผู้ชายเก็บอย่างชัดเจนหนังสือสอง."}},
         {GrammarRule::QuestionOrder, {"what can you open?", "คุณสามารถเปิดอะไร?"}}, // the subject after the modal
         {GrammarRule::ModalVerb, {"he refuses to store books.", "เขาปฏิเสธเก็บหนังสือ."}},
         {GrammarRule::ToObject, {"he came to store books.", "เขามาที่หนังสือร้านค้า."}}, // a place after another verb
