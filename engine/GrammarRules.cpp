@@ -981,6 +981,13 @@ bool opensWhatIsSaid(std::span<GrammarToken> t, std::size_t s, std::size_t &v) {
 // หรือไม่ is added where no "or" follows.
 void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // "See" opening a sentence sends the reader to look: ดู ("See the file INSTALL" => ดูแฟ้ม..., not เห็น)
+        if (isWord(t[i]) && t[i].key == U"SEE"sv && t[i].how == How::Exact && !c.question && firstOfSentence(i, c) &&
+            nextWord(t, i) != kNone &&
+            !(isWord(t[nextWord(t, i)]) && among(kSubjects, t[nextWord(t, i)].key))) { // (not "See I told you")
+            t[i].setMeaning(U"ดู"sv);
+            return;
+        }
         // what is thought or said, without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง (looked at from the
         // verb, which is rarer than the pronoun after it, or its object)
         if (isWord(t[i]) && t[i].key.size() > 2 && verbFormOf<kThinkingVerbs>(t[i].key)) {
@@ -2337,7 +2344,7 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t subject = nextWord(t, i), before = previousWord(t, i);
             std::size_t verb = kNone; // (a be that an earlier rule left unwritten counts)
             for (std::size_t j = subject == kNone ? t.size() : subject + 1; j < t.size() && verb == kNone; ++j)
-                if ((t[j].kind == Kind::Dropped && t[j].label == Label::Be) || !isBlank(t[j]))
+                if (t[j].kind == Kind::Dropped ? !t[j].key.empty() : !isBlank(t[j]))
                     verb = j;
             if (subject != kNone && verb != kNone && isWord(t[subject]) && t[verb].kind != Kind::Separator &&
                 t[verb].kind != Kind::Piece &&
@@ -2578,16 +2585,41 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.how == How::Write && isVerb(w.label) && (w.family == SuffixFamily::S || w.family == SuffixFamily::ED)) {
             const std::size_t p = previousWord(t, i);
+            std::u32string noun;
+            // right after a verb that takes it, an -s word that can be a noun is the noun: "contains updates" =>
+            // มีการปรับปรุง, "makes changes" => ทำการเปลี่ยนแปลง
+            // (the verb after its subject, or opening an order: not a noun that can be a verb, "the fetch moves")
+            const std::size_t pp = p == kNone ? kNone : previousWord(t, p);
+            const bool verbHere =
+                p != kNone && !(p > 0 && t[p - 1].kind == Kind::Separator && t[p - 1].text == U"-"sv) &&
+                (pp == kNone ? firstOfSentence(p, c)
+                             : isWord(t[pp]) && ((t[pp].label == Label::Pronoun && t[pp].key != U"THAT"sv) ||
+                                                 among(kModals, t[pp].key) || among(kDoForms, t[pp].key) ||
+                                                 t[pp].key == U"TO"sv || isAdverbWord(t[pp])));
+            if (verbHere && w.family == SuffixFamily::S && isVerbWord(t[p]) && isTransitive(t[p].label) &&
+                t[p].how == How::Exact && c.sense && w.key.size() > 3 &&
+                (c.sense(std::u32string_view(w.key).substr(0, w.key.size() - 1), isNounLabel, noun) ||
+                 (w.key.ends_with(U"ES"sv) &&
+                  c.sense(std::u32string_view(w.key).substr(0, w.key.size() - 2), isNounLabel, noun)))) {
+                setReading(w, How::Exact, Label::Noun,
+                           w.meaning.starts_with(U"การ"sv) ? std::u32string(w.meaning)
+                                                           : U"การ"s + std::u32string(w.meaning));
+                return;
+            }
             if (p == kNone || !isNoun(t[p]))
                 return;
             // After a noun with nothing before it that opens a phrase, and before "and", "or", a modal or be, an -s
             // word that can be a noun is the last noun of a compound: "documentation updates and code clean-ups" =>
             // การปรับปรุงเอกสารประกอบ..., "File triggers should" => การกระตุ้นแฟ้มควร (not its verb)
-            const std::size_t n = nextWord(t, i), b = previousWord(t, p);
-            std::u32string noun;
-            if (w.family == SuffixFamily::S && n != kNone && isWord(t[n]) &&
-                (t[n].key == U"AND"sv || t[n].key == U"OR"sv || among(kModals, t[n].key) ||
-                 wordWith(t[n], How::Exact, Label::Be)) &&
+            std::size_t n = kNone; // (a be an earlier rule left unwritten counts: "updates are included")
+            for (std::size_t j = i + 1; j < t.size() && n == kNone; ++j)
+                if (t[j].kind == Kind::Dropped ? !t[j].key.empty() : !isBlank(t[j])) // (the next word as written)
+                    n = t[j].kind == Kind::Separator ? t.size() : j;
+            if (n == t.size())
+                n = kNone;
+            const std::size_t b = previousWord(t, p);
+            if (w.family == SuffixFamily::S && n != kNone && (isWord(t[n]) || t[n].kind == Kind::Dropped) &&
+                (t[n].key == U"AND"sv || t[n].key == U"OR"sv || among(kModals, t[n].key) || t[n].label == Label::Be) &&
                 !among(kDemonstratives, t[p].key) && !among(kDeterminers, t[p].key) &&
                 (b == kNone || !(isArticle(t[b]) || among(kDeterminers, t[b].key) || isNumber(t[b]) ||
                                  (isWord(t[b]) && (t[b].label == Label::Question || t[b].label == Label::Pronoun)))) &&

@@ -927,6 +927,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::NounBeforeNumber, {"he is 30 years old.", "เขาอายุ30 ปี."}},
         {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
         {GrammarRule::SubjectVerb, {"the man stores two books.", "ผู้ชายเก็บหนังสือสอง."}},
+        {GrammarRule::SubjectVerb, {"I read updates.", "ฉันอ่านการปรับปรุง."}},
+        {GrammarRule::SubjectVerb, {"table updates are old.", "การปรับปรุงโต๊ะแก่."}},
+        {GrammarRule::BeAdjective, {"the book updates to be old.", "หนังสือปรับปรุงแก่."}}, // a verb before "to"
+        {GrammarRule::EmbeddedQuestion, {"See the book.", "ดูหนังสือ."}},
         {GrammarRule::SubjectVerb, {"the man stores clearly two books.", "ผู้ชายเก็บอย่างชัดเจนหนังสือสอง."}},
         {GrammarRule::QuestionOrder, {"what can you open?", "คุณสามารถเปิดอะไร?"}}, // the subject after the modal
         {GrammarRule::ModalVerb, {"he refuses to store books.", "เขาปฏิเสธเก็บหนังสือ."}},
