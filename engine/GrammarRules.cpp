@@ -3116,6 +3116,12 @@ constexpr std::array kBeforeDescribingParticiple{
 // describes the noun, and Thai writes it after the noun with ที่: "the specified file" => แฟ้มที่ระบุ, "of received
 // packets" => ของแพ็กเก็ตที่ได้รับ. The grammar mode writes the verb first (ระบุแฟ้ม), which reads as an order. At the
 // start of a sentence only before be, a modal or do: "Compressed files are smaller" => แฟ้มที่บีบอัดเล็กกว่า.
+/// True for an -ing word (one the dictionary may read as a noun) before what it takes: it opens a relative clause
+/// after the noun phrase rather than ending it.
+bool ingBeforeObject(std::span<GrammarToken> t, std::size_t j) {
+    return isWord(t[j]) && t[j].key.size() > 4 && t[j].key.ends_with(U"ING"sv) && opensObject(t, nextWord(t, j));
+}
+
 void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!mayDescribeNoun(t[i]))
@@ -3141,6 +3147,9 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             if (isNoun(t[j]) && last != kNone && t[j].key.ends_with(U'S') && opensObject(t, nextWord(t, j)) &&
                 verbSense(t[j], c, verb))
                 break;
+            if (last != kNone && ingBeforeObject(t, j)) // "the specified files doing the tricks": the -ing word's
+                break;                                  // relative follows the noun's
+
             if (isNoun(t[j]))
                 last = j;
             else if (last != kNone || !wordWith(t[j], How::Exact, Label::Adjective))
@@ -3667,7 +3676,7 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t next = nextWord(t, last);
             std::size_t noun = kNone; // before a noun phrase: after it
             for (std::size_t j = next, words = 0; j != kNone && words < kMostWordsBetween; j = nextWord(t, j), ++words)
-                if (isNoun(t[j]))
+                if (isNoun(t[j]) && !(noun != kNone && ingBeforeObject(t, j)))
                     noun = j;
                 else if (noun != kNone || !wordWith(t[j], How::Exact, Label::Adjective))
                     break;
@@ -3749,13 +3758,14 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         t[a].kind = Kind::Dropped;
         t[h].kind = Kind::Dropped;
-        if (beforeNoun) { // after the noun phrase, as a participle before its noun is
-            std::size_t last = kNone;
-            for (std::size_t j = next, words = 0; j != kNone && words < kMostWordsBetween; j = nextWord(t, j), ++words)
-                if (isNoun(t[j]))
-                    last = j;
-                else if (last != kNone)
-                    break;
+        std::size_t last = kNone; // the noun phrase's last noun
+        for (std::size_t j = next, words = 0; beforeNoun && j != kNone && words < kMostWordsBetween;
+             j = nextWord(t, j), ++words)
+            if (isNoun(t[j]) && !(last != kNone && ingBeforeObject(t, j)))
+                last = j;
+            else if (last != kNone)
+                break;
+        if (last != kNone) { // after the noun phrase, as a participle before its noun is
             t[last].tail.insert(0, thai);
             t[b].kind = Kind::Dropped;
             return;

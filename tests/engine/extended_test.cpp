@@ -228,6 +228,7 @@ public:
             entry("update", "ปรับปรุง", VT),
             entry("refuses", "ปฏิเสธ", VT),
             entry("week", "สัปดาห์", N),
+            entry("doing", "การทำ", N),
             entry("update", "ข้อมูลล่าสุด", N),
             entry("past", "ผ่าน", "pre.(บุพบท)"),
             entry("years", "ปี", N),
@@ -923,6 +924,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::NounAfterArticle, {"in the past few years.", "in ไม่กี่ปีที่ผ่านมา."}},
         {GrammarRule::NounAfterArticle, {"he read 20 books a week.", "เขาอ่าน20 หนังสือต่อสัปดาห์."}},
         {GrammarRule::ParticipleBeforeNoun, {"the clearly opened book.", "หนังสือที่เปิดอย่างชัดเจน."}},
+        {GrammarRule::ParticipleBeforeNoun,
+         {"the opened book doing the table.", "หนังสือที่เปิดที่ทำโต๊ะ."}},               // before the -ing word's
         {GrammarRule::HyphenCompound, {"he read the old-work.", "เขาอ่านงานแก่."}}, // an adjective and a noun anywhere
         {GrammarRule::NounBeforeNumber, {"he is 30 years old.", "เขาอายุ30 ปี."}},
         {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
