@@ -3586,6 +3586,26 @@ constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 7> kCo
     {U"SUB"sv, U" ย่อย"sv},
 }};
 
+using CompoundTable = std::span<const std::pair<std::u32string_view, std::u32string_view>>;
+
+/// The Thai a table gives an upper-case key, or nothing.
+std::u32string_view thaiIn(CompoundTable table, std::u32string_view key) {
+    const auto found = std::find_if(table.begin(), table.end(), [&](const auto &e) { return e.first == key; });
+    return found == table.end() ? std::u32string_view{} : found->second;
+}
+
+/// The last noun of the noun phrase that starts at token `from`, over the words before its first noun (only
+/// adjectives when `adjectivesOnly`); an -ing word before what it takes ends the phrase. kNone when there is none.
+std::size_t lastNounFrom(std::span<GrammarToken> t, std::size_t from, bool adjectivesOnly) {
+    std::size_t last = kNone;
+    for (std::size_t j = from, words = 0; j != kNone && words < kMostWordsBetween; j = nextWord(t, j), ++words)
+        if (isNoun(t[j]) && !(last != kNone && ingBeforeObject(t, j)))
+            last = j;
+        else if (last != kNone || (adjectivesOnly && !wordWith(t[j], How::Exact, Label::Adjective)))
+            break;
+    return last;
+}
+
 /// The Thai of a compound "a-b" that describes what follows it, or nothing when its parts are not read so.
 /// `opensPhrase`: what comes before opens a noun phrase (an article, an owner, an adjective), so that an -ing word is
 /// no gerund ("various time-consuming commands", not "avoid lazy-fetching tags"); `afterBe`: it says what something
@@ -3597,10 +3617,9 @@ std::u32string compoundThai(const GrammarToken &a, const GrammarToken &b, bool o
         return {};
     if (isNoun(b) && (a.key == U"ONE"sv || among(kNumberWords, a.key))) // "one-bit" => หนึ่งบิต
         return std::u32string(first) + std::u32string(second);
-    for (const auto &[english, thai] : kCompoundPrefixes)
-        if (english == a.key)
-            return thai[0] == U' ' ? std::u32string(second) + std::u32string(thai.substr(1))
-                                   : std::u32string(thai) + std::u32string(second);
+    if (const std::u32string_view thai = thaiIn(kCompoundPrefixes, a.key); !thai.empty())
+        return thai[0] == U' ' ? std::u32string(second) + std::u32string(thai.substr(1))
+                               : std::u32string(thai) + std::u32string(second);
     if (a.key == U"NON"sv) { // "non-zero" => ที่ไม่ใช่ศูนย์, "non-empty" => ที่ไม่ว่าง, "non-existing" => ที่ไม่มีอยู่
         if (second.starts_with(U"ที่"sv))
             second.remove_prefix(3);
@@ -3608,9 +3627,9 @@ std::u32string compoundThai(const GrammarToken &a, const GrammarToken &b, bool o
     }
     if (a.quiet || b.quiet || !isWord(a) || a.key.size() < 2 || first.empty() || second.empty())
         return {};
-    for (const auto &[english, thai] : kCompoundHeads)
-        if (english == b.key && (isNoun(a) || a.label == Label::Other))
-            return std::u32string(thai) + std::u32string(first);
+    if (const std::u32string_view thai = thaiIn(kCompoundHeads, b.key);
+        !thai.empty() && (isNoun(a) || a.label == Label::Other))
+        return std::u32string(thai) + std::u32string(first);
     if (b.key == U"ONLY"sv) // "read-only"
         return std::u32string(first) + U"อย่างเดียว";
     std::u32string verb;
@@ -3667,26 +3686,18 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
                 whole += t[k + 1].key;
                 last = k + 1;
             }
-            const auto known = std::find_if(kChainCompounds.begin(), kChainCompounds.end(),
-                                            [&](const auto &e) { return e.first == whole; });
-            if (known == kChainCompounds.end() || hyphen(last + 1))
+            const std::u32string_view known = thaiIn(kChainCompounds, whole);
+            if (known.empty() || hyphen(last + 1))
                 return;
             for (std::size_t k = a; k < last; ++k)
                 t[k].kind = Kind::Dropped;
-            const std::size_t next = nextWord(t, last);
-            std::size_t noun = kNone; // before a noun phrase: after it
-            for (std::size_t j = next, words = 0; j != kNone && words < kMostWordsBetween; j = nextWord(t, j), ++words)
-                if (isNoun(t[j]) && !(noun != kNone && ingBeforeObject(t, j)))
-                    noun = j;
-                else if (noun != kNone || !wordWith(t[j], How::Exact, Label::Adjective))
-                    break;
-            if (noun != kNone) {
-                t[noun].tail.insert(0, known->second);
+            if (const std::size_t noun = lastNounFrom(t, nextWord(t, last), true); noun != kNone) {
+                t[noun].tail.insert(0, known); // before a noun phrase: after it
                 t[last].kind = Kind::Dropped;
             } else {
                 t[last].quiet = false;
                 t[last].setKey(whole);
-                setReading(t[last], How::Exact, Label::Adjective, known->second);
+                setReading(t[last], How::Exact, Label::Adjective, known);
             }
             return;
         }
@@ -3698,21 +3709,17 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
             t[h].kind = Kind::Dropped;
             return;
         }
+        std::u32string whole(t[a].key);
+        whole += U'-';
+        whole += t[b].key;
         // a noun written with a hyphen, wherever it stands: "code clean-ups" => การทำความสะอาดรหัส
-        {
-            std::u32string whole(t[a].key);
-            whole += U'-';
-            whole += t[b].key;
-            if (const auto known = std::find_if(kHyphenNouns.begin(), kHyphenNouns.end(),
-                                                [&](const auto &e) { return e.first == whole; });
-                known != kHyphenNouns.end()) {
-                t[b].quiet = false;
-                t[b].setKey(whole);
-                setReading(t[b], How::Exact, Label::Noun, known->second);
-                t[a].kind = Kind::Dropped;
-                t[h].kind = Kind::Dropped;
-                return;
-            }
+        if (const std::u32string_view noun = thaiIn(kHyphenNouns, whole); !noun.empty()) {
+            t[b].quiet = false;
+            t[b].setKey(whole);
+            setReading(t[b], How::Exact, Label::Noun, noun);
+            t[a].kind = Kind::Dropped;
+            t[h].kind = Kind::Dropped;
+            return;
         }
         const std::size_t next = nextWord(t, b), before = previousWord(t, a);
         // (a noun, or a word before one: "terminal-specific escape sequences")
@@ -3724,21 +3731,14 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
                                  !among(kDeterminers, t[next].key) && afterNext != kNone && isNoun(t[afterNext])));
         const bool afterBe = before != kNone && isWord(t[before]) && t[before].label == Label::Be &&
                              (next == kNone || !isWord(t[next]) || !isNoun(t[next]));
-        const bool prefixed = std::any_of(kCompoundPrefixes.begin(), kCompoundPrefixes.end(),
-                                          [&](const auto &p) { return p.first == t[a].key; }) ||
-                              t[a].key == U"ONE"sv || among(kNumberWords, t[a].key);
+        const bool prefixed =
+            !thaiIn(kCompoundPrefixes, t[a].key).empty() || t[a].key == U"ONE"sv || among(kNumberWords, t[a].key);
         // (an adjective and a noun are a noun wherever they stand: "best-effort and real-time" =>
         // ความพยายามดีที่สุดและเวลาจริง)
         const bool adjectiveNoun = isNoun(t[b]) && !t[a].quiet && wordWith(t[a], How::Exact, Label::Adjective);
         if (!beforeNoun && !afterBe && !(prefixed && isNoun(t[b])) && !adjectiveNoun) // ("create a sub-directory here")
             return;
-        std::u32string whole(t[a].key);
-        whole += U'-';
-        whole += t[b].key;
-        std::u32string thai;
-        for (const auto &[english, known] : kWholeCompounds)
-            if (english == whole)
-                thai = known;
+        std::u32string thai(thaiIn(kWholeCompounds, whole));
         if (thai.empty() && (beforeNoun || adjectiveNoun) && isNoun(t[b]) && !t[a].quiet && !prefixed &&
             (isNoun(t[a]) || wordWith(t[a], How::Exact, Label::Adjective))) {
             t[h].kind = Kind::Dropped; // the grammar mode's own order of a noun's modifiers
@@ -3758,14 +3758,8 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         t[a].kind = Kind::Dropped;
         t[h].kind = Kind::Dropped;
-        std::size_t last = kNone; // the noun phrase's last noun
-        for (std::size_t j = next, words = 0; beforeNoun && j != kNone && words < kMostWordsBetween;
-             j = nextWord(t, j), ++words)
-            if (isNoun(t[j]) && !(last != kNone && ingBeforeObject(t, j)))
-                last = j;
-            else if (last != kNone)
-                break;
-        if (last != kNone) { // after the noun phrase, as a participle before its noun is
+        if (const std::size_t last = beforeNoun ? lastNounFrom(t, next, false) : kNone;
+            last != kNone) { // after the noun phrase, as a participle before its noun is
             t[last].tail.insert(0, thai);
             t[b].kind = Kind::Dropped;
             return;
