@@ -122,7 +122,7 @@ constexpr std::array kThinkingVerbs{
 constexpr std::array kTellingVerbs{U"TELL"sv,    U"TOLD"sv,     U"ASSURE"sv, U"REMIND"sv, U"WARN"sv,
                                    U"PROMISE"sv, U"CONVINCE"sv, U"TEACH"sv,  U"TAUGHT"sv, U"SHOW"sv};
 // Pronouns that are only ever subjects, and two that are where a verb follows them.
-constexpr std::array kSaidSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv, U"YOU"sv, U"IT"sv};
+constexpr std::array kSaidSubjects{U"I"sv, U"WE"sv, U"THEY"sv, U"HE"sv, U"SHE"sv, U"YOU"sv, U"IT"sv, U"THIS"sv};
 // Verbs whose "to" is followed by a verb, not by a place: "refuses to copy files" => ปฏิเสธที่จะคัดลอกแฟ้ม.
 constexpr std::array kInfinitiveTakers{U"REFUSE"sv, U"WANT"sv,    U"TRY"sv,      U"TRIED"sv,   U"NEED"sv,
                                        U"DECIDE"sv, U"ATTEMPT"sv, U"FAIL"sv,     U"PLAN"sv,    U"LEARN"sv,
@@ -366,7 +366,8 @@ bool opensRelative(const GrammarToken &t) {
 bool mayBeRelativeOrQuestion(std::u32string_view key) {
     if (key.size() < 3 || key.size() > 5 || (key[0] != U'W' && key[0] != U'T'))
         return false;
-    return among(kRelatives, key) || among(kQuestionWords, key) || key == U"WHAT"sv || key == U"WHOSE"sv;
+    return among(kRelatives, key) || among(kQuestionWords, key) || key == U"WHAT"sv || key == U"WHOSE"sv ||
+           key == U"THIS"sv;
 }
 
 void setReading(GrammarToken &t, How how, Label label, std::u32string_view meaning) {
@@ -669,11 +670,69 @@ bool ofCourse(std::span<GrammarToken> t, std::size_t p) {
 
 // who/which/that/whom right after a noun phrase open a relative clause in place: ที่, or ซึ่ง after a comma.
 // "that" after a verb is ว่า. A question word that opens a question keeps its question sense.
+/// True when a form of be follows token i, which the grammar mode writes as คือ after a noun ("This is" => นี่คือ,
+/// "This is not" => นี่ไม่ใช่) and as เป็น after a pronoun.
+bool beAfter(std::span<GrammarToken> t, std::size_t i) {
+    const std::size_t n = nextWord(t, i);
+    return n != kNone && wordWith(t[n], How::Exact, Label::Be) && t[n].key != U"S"sv;
+}
+
+/// True when the noun at token n, asked about, is the verb it can be: nothing after it is a verb ("Does this work?",
+/// not "Does this file exist?").
+bool askedNounIsVerb(std::span<GrammarToken> t, std::size_t n, const GrammarContext &c) {
+    std::u32string verb;
+    const std::size_t after = nextWord(t, n);
+    return (after == kNone || !(isVerbWord(t[after]) || isNoun(t[after]))) && c.sense &&
+           c.sense(t[n].key, isVerb, verb);
+}
+
+/// "this" as the subject before its verb, or as all a verb takes, is the thing itself, นี่, not the นี้ that
+/// follows a noun: "This is a book" => นี่คือหนังสือ, "This only works" => นี่ทำงานเท่านั้น, "Use this to
+/// connect" => ใช้นี่เพื่อเชื่อมต่อ. "like this" is left to the phrase rules (อย่างนี้).
+void thisAsPronoun(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    const std::size_t p = previousWord(t, i);
+    std::size_t n = nextWord(t, i);
+    if (n != kNone && isAdverbWord(t[n]) && !t[n].key.ends_with(U"LY"sv) && t[n].key != U"VERY"sv &&
+        !among(kAuxiliaries, t[n].key)) // (the dictionary calls some modals adverbs)
+        n = nextWord(t, n);             // "This also means"
+    auto verbAfter = [&] {
+        const GrammarToken &v = t[n];
+        if (!isWord(v))
+            return false;
+        if (v.label == Label::Be || among(kModals, v.key) || among(kHaveForms, v.key) || among(kDoForms, v.key) ||
+            among(kDoNegatives, v.key))
+            return true;
+        // a verb that says its subject is one thing, or that it happened: "This adds", "This happened"
+        return isVerbWord(v) &&
+               (v.how == How::Write ? v.family == SuffixFamily::S || v.family == SuffixFamily::ED
+                                    : v.key.size() > 3 && (v.key.back() == U'S' || v.key.ends_with(U"ED"sv)));
+    };
+    // (or asked about after do or a modal: "Does this work?" => นี่ทำงานไหม)
+    const bool subject =
+        n != kNone &&
+        (verbAfter() ||
+         (c.question && p != kNone && isWord(t[n]) && (among(kDoForms, t[p].key) || among(kModals, t[p].key)) &&
+          (isVerbWord(t[n]) || t[n].key == U"BE"sv || (isNoun(t[n]) && askedNounIsVerb(t, n, c)))));
+    const bool object = p != kNone && isVerbWord(t[p]) && t[p].key != U"LIKE"sv && !among(kHaveForms, t[p].key) &&
+                        (n == kNone ? endsClause(t, i) : t[n].key == U"TO"sv);
+    std::u32string meaning;
+    if ((subject || object) && c.sense && c.sense(t[i].key, isPronounLabel, meaning))
+        setReading(t[i], How::Exact,
+                   subject && beAfter(t, i) && (p == kNone || !isWord(t[p]) || t[p].label != Label::Noun)
+                       ? Label::Noun // (not after a noun, which a noun would be held with: "fears this is")
+                       : Label::Pronoun,
+                   meaning);
+}
+
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
         if (!isWord(w) || !mayBeRelativeOrQuestion(w.key))
             return;
+        if (w.key == U"THIS"sv) {
+            thisAsPronoun(t, i, c);
+            return;
+        }
         // "that" is left to a phrase rule that reads it with its neighbours (asked only where it would change)
         auto leftAsItIs = [&] { return w.key == U"THAT"sv && leftToPhraseRule(t, i, c); };
         bool comma = false;
@@ -861,16 +920,21 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // "That happened", "If that fails": the subject before its verb, นั่น
         if (w.key == U"THAT"sv && n != kNone &&
-            (p == kNone ? firstOfSentence(i, c) : among(kClauseOpeners, t[p].key)) && !comma && isVerbWord(t[n]) &&
-            (t[n].how == How::Write ? t[n].family == SuffixFamily::ED || t[n].family == SuffixFamily::S
-                                    : t[n].key.ends_with(U"ED"sv)) &&
+            (p == kNone ? firstOfSentence(i, c) : among(kClauseOpeners, t[p].key)) && !comma &&
+            ((isVerbWord(t[n]) &&
+              (t[n].how == How::Write ? t[n].family == SuffixFamily::ED || t[n].family == SuffixFamily::S
+                                      : t[n].key.ends_with(U"ED"sv))) ||
+             (p == kNone && isWord(t[n]) && (among(kModals, t[n].key) || among(kHaveForms, t[n].key)))) &&
             c.sense && c.sense(w.key, isPronounLabel, meaning)) {
             setReading(w, How::Exact, Label::Pronoun, meaning); // (no relative there for a phrase rule to read)
             return;
         }
         if (w.key == U"THAT"sv && n != kNone && wordWith(t[n], How::Exact, Label::Be) && c.sense &&
             c.sense(w.key, isPronounLabel, meaning)) { // "That is", "that's": นั่น
-            if (!leftAsItIs())
+            // (opening the sentence, where no mark before it lets a phrase rule tell it from the relative)
+            if (p == kNone && firstOfSentence(i, c) && beAfter(t, i))
+                setReading(w, How::Exact, Label::Noun, meaning);
+            else if (!leftAsItIs())
                 setReading(w, How::Exact, Label::Pronoun, meaning);
             return;
         }
@@ -948,7 +1012,9 @@ bool opensSubject(std::span<GrammarToken> t, std::size_t n) {
 /// True when token s, a subject pronoun right after a verb of thinking or saying (or after its object: "told him
 /// he"), opens what is thought or said; the verb's token is put in `v`.
 bool opensWhatIsSaid(std::span<GrammarToken> t, std::size_t s, std::size_t &v) {
-    if (!wordWith(t[s], How::Exact, Label::Pronoun) || !among(kSaidSubjects, t[s].key))
+    // ("this" the subject before be is a noun to the grammar mode, which then writes be as คือ)
+    if (!(wordWith(t[s], How::Exact, Label::Pronoun) || (t[s].key == U"THIS"sv && t[s].meaning == U"นี่"sv)) ||
+        !among(kSaidSubjects, t[s].key))
         return false;
     v = previousWord(t, s);
     // "told him he was" (not "told him you", "tell them it", nor "saw him he was", where a clause begins)

@@ -92,6 +92,7 @@ public:
             entry("set", "ชุด", N),
             entry("relative", "ญาติ", N),
             entry("this", "นี้", N),
+            entry("this", "นี่", PRO),
             entry("story", "เรื่อง", N),
             entry("friend", "เพื่อน", N),
             entry("can", "สามารถ", ADV),
@@ -343,7 +344,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"I think that this came", "ฉันคิดว่านี้มา"}, // "this" opens the clause
                   {"I think that's good.", "ฉันคิดว่านั่นดี."},  // what is said, with "that" its subject
                   {"it is good that the man came", "มันดีว่าผู้ชายมา"},
-                  {"that is the book", "นั่นเป็นหนังสือ"},
+                  {"that is the book", "นั่นคือหนังสือ"}, // a noun to the grammar mode, so be is คือ
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
                   {"who is he?", "เขาคือใคร?"},            // a question keeps its question word, held to the end
                   {"who read the book?", "ใครอ่านหนังสือ?"}, // unless it asks for the subject
@@ -947,6 +948,15 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ParticipleAfterNoun, {"the book set is the man.", "หนังสือตั้งคือผู้ชาย."}}, // a noun after a noun
         {GrammarRule::LikeAs, {"he read it as opened by the man.", "เขาอ่านมันตามที่เปิดโดยผู้ชาย."}},
         {GrammarRule::LikeAs, {"he read it as opened books.", "เขาอ่านมันเป็นเปิดหนังสือ."}}, // before a noun
+        // "this" and "that" as the thing itself: นี่, นั่น (a noun to the grammar mode before be, which is then คือ)
+        {GrammarRule::Relative, {"this is the book.", "นี่คือหนังสือ."}},
+        {GrammarRule::Relative, {"this is old.", "นี่แก่."}},
+        {GrammarRule::Relative, {"this can open the book.", "นี่สามารถเปิดหนังสือ."}},
+        {GrammarRule::Relative, {"I think this is old.", "ฉันคิดว่านี่แก่."}},
+        {GrammarRule::Relative, {"he opens this.", "เขาเปิดนี่."}},
+        {GrammarRule::Relative, {"does this work?", "นี่ทำงานไหม?"}},
+        {GrammarRule::Relative, {"he read this book.", "เขาอ่านหนังสือนี้."}},
+        {GrammarRule::Relative, {"that can open the book.", "นั่นสามารถเปิดหนังสือ."}},
     };
     for (const auto &[rule, row] : rows)
         checkRule(*this, rule, {row});
