@@ -570,7 +570,25 @@ bool possessiveS(std::span<GrammarToken> t, std::size_t s) {
 }
 
 void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
+    std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
+        // After an owner a word read first as a verb is the noun it can be, held before the owner as any noun: "Thank
+        // you for your help" => ขอบคุณสำหรับความช่วยเหลือของคุณ, not สำหรับของคุณช่วย. Not "her" after a verb, which
+        // is what the verb takes ("let her go").
+        if (isWord(t[i]) && among(kOwners, t[i].key) && t[i].how == How::Exact) {
+            if (const std::size_t v = previousWord(t, i); t[i].key == U"HER"sv && v != kNone && isVerbWord(t[v]))
+                return;
+            const std::size_t n = stepOver(t, i, true, [](const GrammarToken &w) {
+                return wordWith(w, How::Exact, Label::Adjective) && w.key != U"OWN"sv;
+            });
+            // (not before "to", which the phrase rules read with the verb: "his need to complain")
+            if (const std::size_t after = n == kNone ? kNone : nextWord(t, n);
+                n != kNone && isWord(t[n]) && t[n].how == How::Exact && isVerb(t[n].label) &&
+                !among(kModals, t[n].key) && !(after != kNone && t[after].key == U"TO"sv) && c.sense &&
+                c.sense(t[n].key, isNounLabel, noun))
+                setReading(t[n], How::Exact, Label::Noun, noun);
+            return;
+        }
         if (!apostropheS(t, i))
             return;
         GrammarToken &s = t[i];
@@ -3888,6 +3906,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::ImperativeVerb);
     if (k == U"EACH"sv || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k)) // "each other", "his two sons"
         rules |= ruleBit(GrammarRule::NounAfterArticle);
+    if (n <= 5 && among(kOwners, k)) // "your help"
+        rules |= ruleBit(GrammarRule::Possessive);
     if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
     if (mayDescribeNoun(t))

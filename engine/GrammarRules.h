@@ -109,7 +109,8 @@ enum class GrammarRule : std::uint8_t {
     /// an -ing word right after a noun, before what it takes, opens a relative clause: "a string describing the
     /// error" => สตริงที่อธิบายข้อผิดพลาด, not สตริงกำลังอธิบาย...
     IngAfterNoun,
-    /// X's Y => Y ของ X; "it's", "that's", "he's" read "is"
+    /// X's Y => Y ของ X; "it's", "that's", "he's" read "is"; after an owner (my, your, his ...) a word read first as
+    /// a verb is the noun it can be: "your help" => ความช่วยเหลือของคุณ
     Possessive,
     /// who/which/that/whom after a noun => ที่ (ซึ่ง after a comma); question words in questions; "that" after a
     /// verb ว่า, before a noun นั้น, before be นั่น

@@ -182,6 +182,10 @@ public:
             entry("quite", "ค่อนข้าง", ADV),
             entry("please", "กรุณา", ADV),
             entry("his", "ของเขา", ADJ),
+            entry("her", "เธอ", PRO),
+            entry("her", "ของเธอ", ADJ),
+            entry("help", "ช่วย", VT),
+            entry("help", "ความช่วยเหลือ", N),
             entry("suggest", "แนะนำ", VT),
             entry("bob", "บ็อบ", "คำอ่าน"),
             entry("bored", "เบื่อ", ADJ),
@@ -957,6 +961,11 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"does this work?", "นี่ทำงานไหม?"}},
         {GrammarRule::Relative, {"he read this book.", "เขาอ่านหนังสือนี้."}},
         {GrammarRule::Relative, {"that can open the book.", "นั่นสามารถเปิดหนังสือ."}},
+        // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
+        {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
+        {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
+        {GrammarRule::Possessive, {"I help her help the man.", "ฉันช่วยเธอช่วยผู้ชาย."}},
+        {GrammarRule::ToVerb, {"his help to open the book.", "ของเขาช่วยเปิดหนังสือ."}}, // (help stays a verb)
     };
     for (const auto &[rule, row] : rows)
         checkRule(*this, rule, {row});
