@@ -1324,7 +1324,22 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const std::size_t j = stepOver(
             t, i, true, [](const GrammarToken &w) { return isAdverbWord(w) || wordWith(w, How::Exact, Label::Be); });
-        if (j == kNone || !participleVerb(t[j], c, verb))
+        if (j == kNone || !isWord(t[j]))
+            return;
+        // "is gone" says it has left or is lost, หายไป; "done" ending its clause or before "with" says finished,
+        // เสร็จ ("When you are done" => เมื่อคุณเสร็จ; not "It is done by the parser")
+        if (const std::size_t n = nextWord(t, j);
+            t[j].how == How::Exact &&
+            (t[j].key == U"GONE"sv ||
+             (t[j].key == U"DONE"sv && t[i].key != U"BE"sv && t[i].key != U"BEEN"sv && // ("can be done" is ถูกทำ)
+              (n == kNone ? endsClause(t, j) : t[n].key == U"WITH"sv)))) {
+            for (std::size_t k = i; k < j; ++k)
+                if (wordWith(t[k], How::Exact, Label::Be))
+                    t[k].kind = Kind::Dropped;
+            setReading(t[j], How::Exact, Label::IntransitiveVerb, t[j].key == U"GONE"sv ? U"หายไป"sv : U"เสร็จ"sv);
+            return;
+        }
+        if (!participleVerb(t[j], c, verb))
             return;
         for (std::size_t k = i; k < j; ++k)
             if (wordWith(t[k], How::Exact, Label::Be))

@@ -55,6 +55,7 @@ public:
             entry("make", "ทำ", VT),
             entry("go", "ไป", VI),
             entry("gone", "ไป", VI),
+            entry("done", "ทำ", VT),
             entry("want", "ต้องการ", VT),
             entry("came", "มา", VI),
             entry("live", "อาศัย", VI),
@@ -275,7 +276,8 @@ TEST_F(Extended, PassiveIsThookAndTheVerbWithoutBe) {
                   {"it was opened by the man", "มันถูกเปิดโดยผู้ชาย"},   // reached through -ed
                   {"it was followed by the man", "มันติดตามโดยผู้ชาย"}, // what comes next: no ถูก
                   {"the man was tired", "ผู้ชายคือยาง"},               // a stem that is no verb: no passive
-                  {"he was gone", "เขาเป็นไป"},                      // a verb without an object has none either
+                  {"he was lived", "เขาเป็นอาศัย"},                   // a verb without an object has none either
+                  {"he was gone", "เขาหายไป"},                      // but "gone" after be is lost, หายไป
                   {"I made the table", "ฉันทำโต๊ะ"},                  // no be: the participle is a verb
                   {"the table is already made.", "โต๊ะถูกทำแล้ว."},    // the deed is done
               });
@@ -961,6 +963,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"does this work?", "นี่ทำงานไหม?"}},
         {GrammarRule::Relative, {"he read this book.", "เขาอ่านหนังสือนี้."}},
         {GrammarRule::Relative, {"that can open the book.", "นั่นสามารถเปิดหนังสือ."}},
+        // "is gone" is หายไป; "is done" ending its clause is finished, เสร็จ, but "can be done" stays the passive
+        {GrammarRule::Passive, {"the book is done.", "หนังสือเสร็จ."}},
+        {GrammarRule::Passive, {"the book can be done.", "หนังสือสามารถถูกทำ."}},
+        {GrammarRule::Passive, {"the book is done by the man.", "หนังสือถูกทำโดยผู้ชาย."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
