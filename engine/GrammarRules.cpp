@@ -2905,8 +2905,16 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!wordWith(t[i], How::Exact, Label::Pronoun) || (!among(kSubjects, t[i].key) && t[i].key != U"YOU"sv))
             return;
         const std::size_t n = nextWord(t, i), p = previousWord(t, i);
-        if (n == kNone || p == kNone || !isNoun(t[p]) ||
+        if (n == kNone || p == kNone ||
             !(isVerbWord(t[n]) || (wordWith(t[n], How::Exact, Label::Adverb) && among(kModals, t[n].key))))
+            return;
+        // after nothing, something, everything or anything the clause says which: "There was nothing he could do"
+        // => ไม่มีอะไรที่เขาสามารถทำ
+        if (isWord(t[p]) && among(kIndefinites, t[p].key)) {
+            t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));
+            return;
+        }
+        if (!isNoun(t[p]))
             return;
         std::size_t v = previousWord(t, p), start = p; // back over the noun phrase to what took it
         for (std::size_t words = 0; v != kNone && words < kMostWordsBetween &&

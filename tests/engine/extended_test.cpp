@@ -967,6 +967,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Passive, {"the book is done.", "หนังสือเสร็จ."}},
         {GrammarRule::Passive, {"the book can be done.", "หนังสือสามารถถูกทำ."}},
         {GrammarRule::Passive, {"the book is done by the man.", "หนังสือถูกทำโดยผู้ชาย."}},
+        {GrammarRule::ReducedRelative, {"he read something you opened.", "เขาอ่านบางสิ่งที่คุณเปิด."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
