@@ -3396,7 +3396,36 @@ void ingAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         // (not after "this", which the dictionary calls a noun, nor in a "*note Setting the Time" heading; before a
         // bare noun the -ing word is often part of a name: "daylight saving time")
         if (p == kNone || n == kNone || !isNoun(t[p]) || t[p].key == U"S"sv || t[p].key == U"NOTE"sv ||
-            among(kDemonstratives, t[p].key) || among(kDeterminers, t[p].key) || !opensObject(t, n))
+            among(kDemonstratives, t[p].key) || among(kDeterminers, t[p].key))
+            return;
+        // or before a preposition, after a plural or a phrase an article or a determiner opens: "Lines starting
+        // with a hash" => บรรทัดที่เริ่มกับแฮช, "the data coming over the wire"; not a bare noun, which is often what
+        // the -ing word does ("error handling in the code")
+        auto opened = [&] {
+            std::size_t k = p;
+            for (std::size_t words = 0; k != kNone && words < kMostWordsBetween &&
+                                        (isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective));
+                 ++words)
+                k = previousWord(t, k);
+            return k != kNone && (isArticle(t[k]) || isNumber(t[k]) ||
+                                  (isWord(t[k]) && (among(kDeterminers, t[k].key) || among(kOwners, t[k].key))));
+        };
+        // (after a singular the verb must take no object: "error reporting from" is the reporting of errors)
+        auto intransitive = [&] {
+            if (w.how == How::Write)
+                return w.label == Label::IntransitiveVerb;
+            const std::u32string_view k = w.key;
+            std::u32string sense;
+            for (auto stem :
+                 {std::u32string(k.substr(0, k.size() - 3)), std::u32string(k.substr(0, k.size() - 3)) + U"E",
+                  std::u32string(k.substr(0, k.size() - 4))})
+                if (stem.size() > 1 && c.sense && c.sense(stem, isVerb, sense))
+                    return !c.sense(stem, isTransitive, sense);
+            return false;
+        };
+        const bool plural = (t[p].how == How::Write && t[p].family == SuffixFamily::S);
+        if (!opensObject(t, n) && !(wordWith(t[n], How::Exact, Label::Preposition) && w.key != U"DEPENDING"sv &&
+                                    (plural || (opened() && intransitive()))))
             return;
         if (!ingVerb(w, c, verb) && !(w.how == How::Exact && stemVerb(w.key, c, verb)))
             return;

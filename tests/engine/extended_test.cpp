@@ -968,6 +968,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Passive, {"the book can be done.", "หนังสือสามารถถูกทำ."}},
         {GrammarRule::Passive, {"the book is done by the man.", "หนังสือถูกทำโดยผู้ชาย."}},
         {GrammarRule::ReducedRelative, {"he read something you opened.", "เขาอ่านบางสิ่งที่คุณเปิด."}},
+        // an -ing word before a preposition: after a plural, or after a phrase an article opens if it takes no object
+        {GrammarRule::IngAfterNoun, {"the man living on the table.", "ผู้ชายที่อาศัยบนโต๊ะ."}},
+        {GrammarRule::IngAfterNoun, {"books opening on the table.", "หนังสือที่เปิดบนโต๊ะ."}},
+        {GrammarRule::IngAfterNoun, {"the book opening on the table.", "กำลังเปิดหนังสือบนโต๊ะ."}}, // (it takes one)
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
