@@ -43,6 +43,9 @@ constexpr std::array kAuxiliaries{U"DO"sv,    U"DOES"sv,  U"DID"sv,   U"CAN"sv, 
                                   U"WILL"sv,  U"WOULD"sv, U"SHALL"sv, U"SHOULD"sv, U"MAY"sv,
                                   U"MIGHT"sv, U"MUST"sv,  U"HAVE"sv,  U"HAS"sv,    U"HAD"sv};
 constexpr std::array kBeForms{U"BE"sv, U"IS"sv, U"ARE"sv, U"WAS"sv, U"WERE"sv, U"AM"sv, U"BEEN"sv};
+constexpr std::array kGetForms{U"GET"sv, U"GETS"sv, U"GOT"sv, U"GETTING"sv};
+// Adjectives of how much, which open a noun phrase: "get such an input", "get more".
+constexpr std::array kAmounts{U"SUCH"sv, U"MORE"sv, U"ENOUGH"sv, U"ALL"sv, U"MUCH"sv, U"LESS"sv, U"OWN"sv};
 // "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
@@ -1681,6 +1684,33 @@ bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a, con
 // "not", before a noun phrase, เป็น ("want to be a doctor" => ต้องการเป็นหมอ, not ต้องการคือหมอ).
 void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // get before an adjective says it becomes so: unwritten, and "getting" กำลัง ("It is getting dark" =>
+        // มันกำลังมืด, not มันกำลังได้มืด); not before the noun the adjective describes ("get good results")
+        if (isWord(t[i]) && among(kGetForms, t[i].key)) { // (the -ing rule may have read "getting" already)
+            auto adjective = [&](std::size_t k) {
+                return k != kNone && isWord(t[k]) && t[k].label == Label::Adjective &&
+                       (t[k].how == How::Exact || t[k].how == How::Hold);
+            };
+            // (not after a word the grammar mode holds, which the verb writes out: "No one gets sick" => ไม่มีใคร...;
+            // nor where a phrase rule reads the two: "gets better" => ดีขึ้น, "getting old" => กำลังแก่ลง)
+            const std::size_t a = nextWord(t, i), p = previousWord(t, i);
+            if (!adjective(a) || among(kDeterminers, t[a].key) || among(kOwners, t[a].key) ||
+                among(kAmounts, t[a].key) || (p != kNone && adjective(p)) ||
+                joinsPhraseRule(t[i].meaning, ownThai(t[a])) ||
+                (c.phraseHolds && c.phraseHolds(U""sv, t[i].meaning, ownThai(t[a]))) || leftToPhraseRule(t, i, c) ||
+                readByBuiltInRule(t, i))
+                return;
+            std::size_t after = nextWord(t, a); // over more adjectives, to what they may describe
+            for (std::size_t words = 0; adjective(after) && words < kMostWordsBetween; ++words)
+                after = nextWord(t, after);
+            if (after != kNone && (isNoun(t[after]) || opensObject(t, after)))
+                return;
+            if (t[i].key == U"GETTING"sv) // after be กำลัง, as a gerund การ ("Getting involved" => การเกี่ยวข้อง)
+                setReading(t[i], How::Exact, Label::Adverb, t[i].meaning.starts_with(U"กำลัง"sv) ? U"กำลัง"sv : U"การ"sv);
+            else
+                t[i].kind = Kind::Dropped;
+            return;
+        }
         if (!wordWith(t[i], How::Exact, Label::Be))
             return;
         const std::size_t n1 = nextWord(t, i);
@@ -3973,6 +4003,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::EmbeddedQuestion);
     if (isVerb(t.label) && among(kSpeechVerbs, k)) // '"Yes," said his wife'
         rules |= ruleBit(GrammarRule::SubjectVerb);
+    if (n >= 3 && n <= 7 && k[0] == U'G' && among(kGetForms, k)) // "getting dark"
+        rules |= ruleBit(GrammarRule::BeAdjective);
     if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself
         rules |=
             ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);

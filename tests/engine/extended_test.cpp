@@ -171,6 +171,7 @@ public:
             entry("try", "พยายาม", VT),
             entry("know", "รู้", VT),
             entry("got", "ได้", VT),
+            entry("get", "ได้", VT),
             entry("now", "ตอนนี้", ADV),
             entry("number", "ตัวเลข", N),
             entry("lot", "มาก", N),
@@ -972,6 +973,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::IngAfterNoun, {"the man living on the table.", "ผู้ชายที่อาศัยบนโต๊ะ."}},
         {GrammarRule::IngAfterNoun, {"books opening on the table.", "หนังสือที่เปิดบนโต๊ะ."}},
         {GrammarRule::IngAfterNoun, {"the book opening on the table.", "กำลังเปิดหนังสือบนโต๊ะ."}}, // (it takes one)
+        // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective describes
+        {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
+        {GrammarRule::BeAdjective, {"the man is getting old.", "ผู้ชายกำลังแก่."}},
+        {GrammarRule::BeAdjective, {"the man got good books.", "ผู้ชายได้หนังสือดี."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
