@@ -1395,6 +1395,20 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]))
             return;
+        // "had better" + a verb advises: ควร ("You'd better go" => คุณควรไป, "had better not" => ไม่ควร)
+        if (const std::size_t b = nextWord(t, i), v = b == kNone ? kNone : nextWord(t, b);
+            (t[i].key == U"D"sv || t[i].key == U"HAD"sv) && v != kNone && isWord(t[b]) && t[b].key == U"BETTER"sv &&
+            isWord(t[v]) &&
+            (isVerbWord(t[v]) || t[v].key == U"NOT"sv || t[v].key == U"BE"sv ||
+             (t[v].key.back() != U'S' && (nextWord(t, v) == kNone || !isNoun(t[nextWord(t, v)])) &&
+              nounAsVerb(t[v], c)))) { // ("It had better work" => มันควรทำงาน)
+            const bool no = t[v].key == U"NOT"sv;
+            setReading(t[i], How::Exact, Label::Adverb, no ? U"ไม่ควร"sv : U"ควร"sv);
+            t[b].kind = Kind::Dropped;
+            if (no)
+                t[v].kind = Kind::Dropped;
+            return;
+        }
         if (t[i].key == U"S"sv || t[i].key == U"D"sv) { // 'd and 's before a participle are had and has
             const std::size_t j = stepOver(t, i, true, between);
             if (j != kNone && isWord(t[j]) &&

@@ -172,6 +172,7 @@ public:
             entry("know", "รู้", VT),
             entry("got", "ได้", VT),
             entry("get", "ได้", VT),
+            entry("better", "ดีกว่า", ADJ),
             entry("now", "ตอนนี้", ADV),
             entry("number", "ตัวเลข", N),
             entry("lot", "มาก", N),
@@ -977,6 +978,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
         {GrammarRule::BeAdjective, {"the man is getting old.", "ผู้ชายกำลังแก่."}},
         {GrammarRule::BeAdjective, {"the man got good books.", "ผู้ชายได้หนังสือดี."}},
+        {GrammarRule::Perfect, {"he had better open the book.", "เขาควรเปิดหนังสือ."}},
+        {GrammarRule::Perfect, {"he had better not open it.", "เขาไม่ควรเปิดมัน."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
