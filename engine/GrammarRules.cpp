@@ -49,6 +49,10 @@ constexpr std::array kAmounts{U"SUCH"sv, U"MORE"sv, U"ENOUGH"sv, U"ALL"sv, U"MUC
 // "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
+// Adjectives whose "that" says what is felt or known: "so sure that" => แน่ใจมากว่า.
+constexpr std::array kFeelingThat{U"SURE"sv,     U"CERTAIN"sv,  U"GLAD"sv,      U"HAPPY"sv,   U"SORRY"sv,
+                                  U"AFRAID"sv,   U"AWARE"sv,    U"CONFIDENT"sv, U"PLEASED"sv, U"PROUD"sv,
+                                  U"THANKFUL"sv, U"GRATEFUL"sv, U"CONVINCED"sv};
 // Conjunctions after which "that" before a noun points at it: "if that option is given" => ถ้าทางเลือกนั้นถูกให้
 // ("and that" and "so that" may still open what is said: ว่า, เพื่อให้).
 constexpr std::array kClauseOpeners{U"IF"sv,     U"WHEN"sv,  U"BUT"sv,      U"BECAUSE"sv,  U"WHILE"sv,
@@ -824,6 +828,19 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                   (t[n].label == Label::Be ||
                    (isVerbWord(t[n]) && !t[n].key.ends_with(U"ING"sv) && !among(kAuxiliaries, t[n].key))))))
                 setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
+            return;
+        }
+        // "so" + an adjective or an adverb + "that" says what follows from how much: มากจน ("She was so tired that she
+        // fell asleep" => เธอเหนื่อยมากจนเธอตกหลับ, not เหนื่อยว่า)
+        if (const std::size_t so = p == kNone ? kNone : previousWord(t, p);
+            w.key == U"THAT"sv && so != kNone && !comma && isWord(t[so]) && t[so].key == U"SO"sv && isWord(t[p]) &&
+            (t[p].label == Label::Adjective || t[p].label == Label::Adverb) &&
+            (t[p].how == How::Exact || t[p].how == How::Hold) && nextWord(t, i) != kNone) {
+            t[so].kind = Kind::Dropped; // (after sure, glad, sorry ... what is meant: "so sure that" => แน่ใจมากว่า)
+            setReading(w, How::Exact, Label::Conjunction,
+                       among(kFeelingThat, t[p].key)                    ? U"มากว่า"sv
+                       : t[p].key == U"MUCH"sv || t[p].key == U"MANY"sv ? U"จน"sv // (มาก is there: "so much that")
+                                                                        : U"มากจน"sv);
             return;
         }
         if (w.key == U"THAT"sv && p != kNone && !comma && t[p].key == U"NOW"sv && isWord(t[p]) &&

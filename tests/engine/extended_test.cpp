@@ -980,6 +980,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::BeAdjective, {"the man got good books.", "ผู้ชายได้หนังสือดี."}},
         {GrammarRule::Perfect, {"he had better open the book.", "เขาควรเปิดหนังสือ."}},
         {GrammarRule::Perfect, {"he had better not open it.", "เขาไม่ควรเปิดมัน."}},
+        // "so" + an adjective + "that": มากจน (มากว่า after sure, glad ...)
+        {GrammarRule::Relative, {"the man is so old that he came.", "ผู้ชายแก่มากจนเขามา."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
