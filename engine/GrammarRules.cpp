@@ -49,6 +49,8 @@ constexpr std::array kAmounts{U"SUCH"sv, U"MORE"sv, U"ENOUGH"sv, U"ALL"sv, U"MUC
 // "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
+// Verbs whose passive after "it" says who should do what follows: "It is recommended to" => แนะนำให้.
+constexpr std::array kAdvisingVerbs{U"RECOMMEND"sv, U"ADVISE"sv, U"SUGGEST"sv, U"ENCOURAGE"sv, U"PREFER"sv};
 // Adjectives whose "that" says what is felt or known: "so sure that" => แน่ใจมากว่า.
 constexpr std::array kFeelingThat{U"SURE"sv,     U"CERTAIN"sv,  U"GLAD"sv,      U"HAPPY"sv,   U"SORRY"sv,
                                   U"AFRAID"sv,   U"AWARE"sv,    U"CONFIDENT"sv, U"PLEASED"sv, U"PROUD"sv,
@@ -1970,7 +1972,20 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::u32string_view way = t[p].key == U"HOW"sv    ? U"วิธี"sv
                                         : t[p].key == U"WHEN"sv ? U"เมื่อไรควร"sv
                                         : t[p].key == U"WHAT"sv ? U"สิ่งที่ต้อง"sv
-                                                                : std::u32string_view{};
+                                        : t[p].key == U"WHETHER"sv ? U"ว่าจะ"sv // "whether to print" => ว่าจะพิมพ์
+                                                                   : std::u32string_view{};
+        // "It is recommended to use" says who should: แนะนำให้ใช้, not มันถูกแนะนำใช้ (also advised, suggested ...)
+        if (const std::size_t s = previousWord(t, p),
+            subject = s != kNone && t[s].key == U"NOT"sv ? previousWord(t, s) : s;
+            nextVerb && isWord(t[p]) && verbFormOf<kAdvisingVerbs>(t[p].key) && t[p].meaning.starts_with(U"ถูก"sv) &&
+            subject != kNone && isWord(t[subject]) && t[subject].key == U"IT"sv) {
+            setReading(t[p], How::Exact, Label::TransitiveVerb, // (not ให้ให้ before "let")
+                       std::u32string(std::u32string_view(t[p].meaning).substr(3)) +
+                           (ownThai(t[n]).starts_with(U"ให้"sv) ? U"" : U"ให้"));
+            t[subject].kind = Kind::Dropped;
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         if (!way.empty() && isWord(t[p]) && t[p].how == How::Exact && !c.question) {
             // "explains how to compile a program" => อธิบายวิธีรวบรวมโปรแกรม, "knows when to stop" =>
             // รู้เมื่อไรควรหยุด, "what to do" => สิ่งที่ต้องทำ: written in place

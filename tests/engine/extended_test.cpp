@@ -172,6 +172,7 @@ public:
             entry("know", "รู้", VT),
             entry("got", "ได้", VT),
             entry("get", "ได้", VT),
+            entry("recommend", "แนะนำ", VT),
             entry("better", "ดีกว่า", ADJ),
             entry("now", "ตอนนี้", ADV),
             entry("number", "ตัวเลข", N),
@@ -982,6 +983,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Perfect, {"he had better not open it.", "เขาไม่ควรเปิดมัน."}},
         // "so" + an adjective + "that": มากจน (มากว่า after sure, glad ...)
         {GrammarRule::Relative, {"the man is so old that he came.", "ผู้ชายแก่มากจนเขามา."}},
+        {GrammarRule::ToVerb, {"it is recommended to open the book.", "แนะนำให้เปิดหนังสือ."}},
+        {GrammarRule::ToVerb, {"he asked whether to open it.", "เขาถามว่าจะเปิดมัน."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
