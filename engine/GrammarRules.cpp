@@ -2257,6 +2257,37 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
             m = n;
     }
     const std::size_t opener = m;
+    // "How old are you?", "How long is the file?": the subject, then how much, เท่าไร ("คุณอายุเท่าไร",
+    // "แฟ้มยาวเท่าไร", "How much is it?" => มันเท่าไร), and the be unwritten
+    if (const std::size_t a = nextWord(t, m), b = a == kNone ? kNone : nextWord(t, a),
+        s = b == kNone ? kNone : nextWord(t, b), end = s == kNone ? kNone : questionSubjectEnd(t, s);
+        end != kNone && isWord(t[m]) && t[m].key == U"HOW"sv && isWord(t[a]) && wordWith(t[b], How::Exact, Label::Be) &&
+        (t[a].key == U"MUCH"sv || t[a].key == U"OLD"sv ||
+         (t[a].label == Label::Adjective && (t[a].how == How::Exact || t[a].how == How::Hold) &&
+          t[a].key != U"MANY"sv)) &&
+        endsClause(t, end)) {
+        const std::u32string_view much = t[a].key == U"MUCH"sv  ? U""sv
+                                         : t[a].key == U"OLD"sv ? U"อายุ"sv
+                                                                : ownThai(t[a]);
+        setReading(t[m], How::Exact, Label::Other, std::u32string(much) + U"เท่าไร");
+        t[a].kind = Kind::Dropped;
+        t[b].kind = Kind::Dropped;
+        std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(s),
+                    t.begin() + static_cast<std::ptrdiff_t>(end) + 1);
+        c.reordered = true;
+        return;
+    }
+    // "How many files are there?" => มีกี่แฟ้ม
+    if (const std::size_t a = nextWord(t, m), n = a == kNone ? kNone : nextWord(t, a),
+        b = n == kNone ? kNone : nextWord(t, n), there = b == kNone ? kNone : nextWord(t, b);
+        there != kNone && isWord(t[m]) && t[m].key == U"HOW"sv && isWord(t[a]) && t[a].key == U"MANY"sv &&
+        isNoun(t[n]) && wordWith(t[b], How::Exact, Label::Be) && isWord(t[there]) && t[there].key == U"THERE"sv &&
+        endsClause(t, there)) {
+        setReading(t[m], How::Exact, Label::Other, U"มีกี่"sv);
+        for (const std::size_t k : {a, b, there})
+            t[k].kind = Kind::Dropped;
+        return;
+    }
     const bool yesOrNo = !wordWith(t[m], How::Exact, Label::Question);
     if (!yesOrNo && (m = nextWord(t, m)) == kNone)
         return;

@@ -173,6 +173,7 @@ public:
             entry("got", "ได้", VT),
             entry("get", "ได้", VT),
             entry("recommend", "แนะนำ", VT),
+            entry("many", "มากมาย", ADJ),
             entry("better", "ดีกว่า", ADJ),
             entry("now", "ตอนนี้", ADV),
             entry("number", "ตัวเลข", N),
@@ -985,6 +986,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"the man is so old that he came.", "ผู้ชายแก่มากจนเขามา."}},
         {GrammarRule::ToVerb, {"it is recommended to open the book.", "แนะนำให้เปิดหนังสือ."}},
         {GrammarRule::ToVerb, {"he asked whether to open it.", "เขาถามว่าจะเปิดมัน."}},
+        {GrammarRule::QuestionOrder, {"how old is the man?", "ผู้ชายอายุเท่าไร?"}},
+        {GrammarRule::QuestionOrder, {"how good is the book?", "หนังสือดีเท่าไร?"}},
+        {GrammarRule::QuestionOrder, {"how many books are there?", "มีกี่หนังสือ?"}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
