@@ -2940,10 +2940,18 @@ void duration(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
-        // a count before the unit: "for hours" alone may be "for hours of work"
+        // a count before the unit; "for hours" alone says many, หลาย, but not in "for hours of work"
         if (const std::size_t counts = countsBeforeTimeUnit(t, i);
-            wordWith(t[i], How::Exact, Label::Preposition) && t[i].key == U"FOR"sv && counts != kNone && counts > 0)
-            setReading(t[i], How::Exact, Label::Preposition, U"เป็นเวลา"sv);
+            wordWith(t[i], How::Exact, Label::Preposition) && t[i].key == U"FOR"sv && counts != kNone) {
+            const std::size_t unit = nextWord(t, i), after = unit == kNone ? kNone : nextWord(t, unit);
+            if (counts > 0)
+                setReading(t[i], How::Exact, Label::Preposition, U"เป็นเวลา"sv);
+            else if (t[unit].key.back() == U'S' && (after == kNone || t[after].key != U"OF"sv)) {
+                setReading(t[i], How::Exact, Label::Preposition, U"เป็นเวลาหลาย"sv);
+                // (written in place, not held as a noun: "For years a secret shame" => เป็นเวลาหลายปี...)
+                setReading(t[unit], How::Exact, Label::Other, std::u32string(ownThai(t[unit])));
+            }
+        }
     });
 }
 

@@ -760,7 +760,8 @@ TEST_F(Extended, ForBeforeALengthOfTimeIsDuration) {
               {
                   {"I read for two hours.", "ฉันอ่านเป็นเวลาชั่วโมงสอง."}, // "two" an adjective here
                   {"I read for 2 hours.", "ฉันอ่านเป็นเวลา2 ชั่วโมง."},
-                  {"I read for hours.", "ฉันอ่านสำหรับชั่วโมง."}, // no length given
+                  {"I read for hours.", "ฉันอ่านเป็นเวลาหลายชั่วโมง."},               // no length given: many
+                  {"I read for hours of the book.", "ฉันอ่านสำหรับชั่วโมงของหนังสือ."}, // but not hours of
                   {"I read for the man.", "ฉันอ่านสำหรับผู้ชาย."},
                   {"it takes 2 hours.", "มันใช้เวลา2 ชั่วโมง."}, // take before a length of time
                   {"it takes the book.", "มันเอาหนังสือ."},     // elsewhere take is เอา, not หยิบ
