@@ -3444,11 +3444,12 @@ bool objectOfPreposition(std::span<GrammarToken> t, std::size_t p) {
 constexpr std::array kPlacesAfterParticiple{U"IN"sv, U"ON"sv, U"FOR"sv,   U"AS"sv,   U"WITH"sv,  U"FROM"sv,
                                             U"AT"sv, U"TO"sv, U"UNDER"sv, U"INTO"sv, U"WITHIN"sv};
 constexpr std::array kPlacedParticiples{
-    U"DESCRIBED"sv, U"LISTED"sv,    U"USED"sv,      U"SPECIFIED"sv, U"INCLUDED"sv,   U"DEFINED"sv,
-    U"STORED"sv,    U"EXPLAINED"sv, U"MENTIONED"sv, U"SHOWN"sv,     U"GIVEN"sv,      U"CONTAINED"sv,
-    U"LOCATED"sv,   U"INSTALLED"sv, U"PLACED"sv,    U"SAVED"sv,     U"DOCUMENTED"sv, U"WRITTEN"sv,
-    U"PRINTED"sv,   U"DISPLAYED"sv, U"FOUND"sv,     U"INTENDED"sv,  U"DESIGNED"sv,   U"CREATED"sv,
-    U"GENERATED"sv, U"PRODUCED"sv,  U"SUPPORTED"sv, U"REQUIRED"sv,  U"NEEDED"sv,
+    U"DESCRIBED"sv, U"LISTED"sv,    U"USED"sv,       U"SPECIFIED"sv, U"INCLUDED"sv,  U"DEFINED"sv,   U"STORED"sv,
+    U"EXPLAINED"sv, U"MENTIONED"sv, U"SHOWN"sv,      U"GIVEN"sv,     U"CONTAINED"sv, U"LOCATED"sv,   U"INSTALLED"sv,
+    U"PLACED"sv,    U"SAVED"sv,     U"DOCUMENTED"sv, U"WRITTEN"sv,   U"PRINTED"sv,   U"DISPLAYED"sv, U"FOUND"sv,
+    U"INTENDED"sv,  U"DESIGNED"sv,  U"CREATED"sv,    U"GENERATED"sv, U"PRODUCED"sv,  U"SUPPORTED"sv, U"REQUIRED"sv,
+    U"NEEDED"sv,    U"MADE"sv,      U"APPLIED"sv,    U"SENT"sv,      U"ADDED"sv,     U"ATTACHED"sv,  U"ASSIGNED"sv,
+    U"COPIED"sv,    U"ISSUED"sv,    U"SUBMITTED"sv,
 };
 
 // A participle right after its noun, before "by", opens a relative clause that Thai marks with ที่: "the value

@@ -990,6 +990,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::QuestionOrder, {"how old is the man?", "ผู้ชายอายุเท่าไร?"}},
         {GrammarRule::QuestionOrder, {"how good is the book?", "หนังสือดีเท่าไร?"}},
         {GrammarRule::QuestionOrder, {"how many books are there?", "มีกี่หนังสือ?"}},
+        {GrammarRule::ParticipleAfterNoun, {"the book made on the table is old.", "หนังสือที่ทำบนโต๊ะแก่."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
