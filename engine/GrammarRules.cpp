@@ -2328,7 +2328,7 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
     }
-    if (!among(kModals, t[m].key) && !be && !(yesOrNo && have))
+    if (!among(kModals, t[m].key) && !be && !have)
         return;
     std::size_t s = nextWord(t, m);
     if (s != kNone && t[s].key == U"T"sv) // can't, couldn't: the negation stays with the modal
@@ -2353,11 +2353,25 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         (have && !(isWord(t[after]) && (t[after].key == U"BEEN"sv || participleVerb(t[after], c, verb) ||
                                         (t[after].how == How::Write && t[after].family == SuffixFamily::ED)))))
         return;
+    // (after a question word, have only before its participle: "Where have you been?" => คุณอยู่ที่ไหน, "What
+    // have you done?" => คุณทำอะไร, the have unwritten)
+    if (have && !yesOrNo && !(isWord(t[after]) && (t[after].key == U"BEEN"sv || participleVerb(t[after], c, verb))))
+        return;
     std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(s),
                 t.begin() + static_cast<std::ptrdiff_t>(end) + 1);
     c.reordered = true;
-    if (yesOrNo)
+    if (yesOrNo) {
         askYesOrNo(t, m);
+        return;
+    }
+    if (have) {
+        const std::size_t h = m + (end + 1 - s); // where the have went
+        t[h].kind = Kind::Dropped;
+        if (t[after].key == U"BEEN"sv && t[opener].key == U"WHERE"sv)
+            setReading(t[after], How::Exact, Label::IntransitiveVerb, U"อยู่"sv);
+        else if (t[after].key != U"BEEN"sv)
+            setReading(t[after], How::Exact, Label::TransitiveVerb, verb);
+    }
 }
 
 // Manuals give orders: a sentence that opens with a word the dictionary reads first as a noun, right before what a

@@ -991,6 +991,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::QuestionOrder, {"how good is the book?", "หนังสือดีเท่าไร?"}},
         {GrammarRule::QuestionOrder, {"how many books are there?", "มีกี่หนังสือ?"}},
         {GrammarRule::ParticipleAfterNoun, {"the book made on the table is old.", "หนังสือที่ทำบนโต๊ะแก่."}},
+        {GrammarRule::QuestionOrder, {"what have you opened?", "คุณเปิดอะไร?"}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
