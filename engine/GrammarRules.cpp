@@ -3934,13 +3934,29 @@ void hyphenCompound(std::span<GrammarToken> t, const GrammarContext &c) {
         if (t[h].kind != Kind::Separator || t[h].text != U"-"sv || h == 0 || h + 1 >= t.size())
             return;
         const std::size_t a = h - 1, b = h + 1;
+        auto hyphen = [&](std::size_t k) {
+            return k < t.size() && t[k].kind == Kind::Separator && t[k].text == U"-"sv;
+        };
+        // a number and its unit, after the noun they measure: "a 64-bit system" => ระบบ64 บิท, "the machine is
+        // 64-bit" => 64 บิท (not 64-ระบบบิท)
+        if (isNumber(t[a]) && isNoun(t[b]) && t[b].how == How::Exact && !hyphen(b + 1) &&
+            !(a > 0 && t[a - 1].kind == Kind::Separator && !isBlank(t[a - 1])) &&
+            std::all_of(t[a].text.begin(), t[a].text.end(), [](char32_t d) { return d >= U'0' && d <= U'9'; })) {
+            const std::u32string measure = t[a].text + U" " + std::u32string(ownThai(t[b]));
+            t[a].kind = Kind::Dropped;
+            t[h].kind = Kind::Dropped;
+            if (const std::size_t noun = lastNounFrom(t, nextWord(t, b), true); noun != kNone) {
+                t[noun].tail.insert(0, measure);
+                t[b].kind = Kind::Dropped;
+            } else {
+                setReading(t[b], How::Exact, Label::Other, measure);
+            }
+            return;
+        }
         if (!isWord(t[a]) || !isWord(t[b]))
             return;
         if (a > 0 && t[a - 1].kind == Kind::Separator && t[a - 1].text != U","sv && t[a - 1].text != U"("sv)
             return; // a path or a name: "/usr/lib/x86_64-linux-gnu"
-        auto hyphen = [&](std::size_t k) {
-            return k < t.size() && t[k].kind == Kind::Separator && t[k].text == U"-"sv;
-        };
         if (a > 0 && hyphen(a - 1))
             return;          // (a later hyphen of a chain, or "--long-option")
         if (hyphen(b + 1)) { // a chain: only the set ones ("up-to-date" => ล่าสุด)

@@ -992,6 +992,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::QuestionOrder, {"how many books are there?", "มีกี่หนังสือ?"}},
         {GrammarRule::ParticipleAfterNoun, {"the book made on the table is old.", "หนังสือที่ทำบนโต๊ะแก่."}},
         {GrammarRule::QuestionOrder, {"what have you opened?", "คุณเปิดอะไร?"}},
+        // a number and its unit measure the noun after them: "a 64-bit system" => ระบบ64 บิท
+        {GrammarRule::HyphenCompound, {"he read the 2-table book.", "เขาอ่านหนังสือ2 โต๊ะ."}},
+        {GrammarRule::HyphenCompound, {"he read 2-table.", "เขาอ่าน2 โต๊ะ."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
