@@ -49,6 +49,7 @@ constexpr std::array kAmounts{U"SUCH"sv, U"MORE"sv, U"ENOUGH"sv, U"ALL"sv, U"MUC
 // "this", "these", "those" after "that" open its clause ("said that this will take") rather than follow it.
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
+constexpr std::array kHappenVerb{U"HAPPEN"sv};
 // Verbs whose passive after "it" says who should do what follows: "It is recommended to" => แนะนำให้.
 constexpr std::array kAdvisingVerbs{U"RECOMMEND"sv, U"ADVISE"sv, U"SUGGEST"sv, U"ENCOURAGE"sv, U"PREFER"sv};
 // Adjectives whose "that" says what is felt or known: "so sure that" => แน่ใจมากว่า.
@@ -1974,6 +1975,12 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                                         : t[p].key == U"WHAT"sv ? U"สิ่งที่ต้อง"sv
                                         : t[p].key == U"WHETHER"sv ? U"ว่าจะ"sv // "whether to print" => ว่าจะพิมพ์
                                                                    : std::u32string_view{};
+        // "happen to" + a verb says by chance: บังเอิญ ("If you happen to see him" => ถ้าคุณบังเอิญเห็นเขา)
+        if (nextVerb && isWord(t[p]) && verbFormOf<kHappenVerb>(t[p].key)) {
+            setReading(t[p], How::Exact, Label::Adverb, U"บังเอิญ"sv);
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         // "It is recommended to use" says who should: แนะนำให้ใช้, not มันถูกแนะนำใช้ (also advised, suggested ...)
         if (const std::size_t s = previousWord(t, p),
             subject = s != kNone && t[s].key == U"NOT"sv ? previousWord(t, s) : s;

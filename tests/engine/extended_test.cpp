@@ -173,6 +173,7 @@ public:
             entry("got", "ได้", VT),
             entry("get", "ได้", VT),
             entry("recommend", "แนะนำ", VT),
+            entry("happen", "เกิดขึ้น", VI),
             entry("many", "มากมาย", ADJ),
             entry("better", "ดีกว่า", ADJ),
             entry("now", "ตอนนี้", ADV),
@@ -995,6 +996,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // a number and its unit measure the noun after them: "a 64-bit system" => ระบบ64 บิท
         {GrammarRule::HyphenCompound, {"he read the 2-table book.", "เขาอ่านหนังสือ2 โต๊ะ."}},
         {GrammarRule::HyphenCompound, {"he read 2-table.", "เขาอ่าน2 โต๊ะ."}},
+        {GrammarRule::ToVerb, {"I happen to open it.", "ฉันบังเอิญเปิดมัน."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
