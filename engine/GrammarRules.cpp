@@ -2439,8 +2439,9 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kModals, t[i].key))
             return;
-        const std::size_t n = stepOver(
-            t, i, true, [](const GrammarToken &w) { return isWord(w) && (w.key == U"T"sv || isAdverbWord(w)); });
+        const std::size_t n = stepOver(t, i, true, [](const GrammarToken &w) {
+            return isWord(w) && (w.key == U"T"sv || w.key == U"EITHER"sv || isAdverbWord(w)); // ("can either copy")
+        });
         if (n != kNone && readingAsVerb(t, n, c))
             return;
         if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact ||
@@ -2658,6 +2659,23 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
         if (isWord(t[i]) && t[i].key == U"NEITHER"sv) {
             neitherNor(t, i);
             return;
+        }
+        // "either ... or" says หรือ alone ("You can either copy it or move it" => คุณสามารถคัดลอกมันหรือย้ายมัน);
+        // "both ... and" says ทั้ง in front ("Both the client and the server" => ทั้งไคลเอนต์และเครื่องแม่ข่าย)
+        if (const bool both = t[i].key == U"BOTH"sv;
+            isWord(t[i]) && t[i].how == How::Exact && (both || t[i].key == U"EITHER"sv) && nextWord(t, i) != kNone &&
+            t[nextWord(t, i)].key != U"OF"sv && t[nextWord(t, i)].key != (both ? U"AND"sv : U"OR"sv) &&
+            !(isArticle(t[nextWord(t, i)]) && nextWord(t, nextWord(t, i)) != kNone && // ("both A and B": a name)
+              t[nextWord(t, nextWord(t, i))].key == (both ? U"AND"sv : U"OR"sv))) {
+            for (std::size_t j = nextWord(t, i), words = 0; j != kNone && words < 2 * kMostWordsBetween;
+                 j = nextWord(t, j), ++words)
+                if (isWord(t[j]) && t[j].key == (both ? U"AND"sv : U"OR"sv)) {
+                    if (both)
+                        setReading(t[i], How::Exact, Label::Other, U"ทั้ง"sv);
+                    else
+                        t[i].kind = Kind::Dropped;
+                    return;
+                }
         }
         // "only" ending a clause limits what comes before it: เท่านั้น ("for testing only" => สำหรับการทดสอบเท่านั้น)
         if (isWord(t[i]) && t[i].key == U"ONLY"sv && t[i].how == How::Exact && endsClause(t, i) &&
@@ -4246,6 +4264,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
 
         case U'E':
             if (k == U"EITHER"sv)
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            break;
+        case U'B':
+            if (k == U"BOTH"sv) // "both ... and"
                 rules |= ruleBit(GrammarRule::AlsoAtEnd);
             break;
         default:

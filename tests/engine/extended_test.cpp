@@ -105,6 +105,7 @@ public:
             entry("then", "จากนั้น", ADV),
             entry("too", "เกินไป", ADJ),
             entry("either", "อย่างใดอย่างหนึ่ง", ADJ),
+            entry("both", "ทั้งสอง", ADJ),
             entry("as", "เป็น", CON),
             entry("well", "อย่างดี", ADV),
             entry("work", "งาน", N),
@@ -997,6 +998,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::HyphenCompound, {"he read the 2-table book.", "เขาอ่านหนังสือ2 โต๊ะ."}},
         {GrammarRule::HyphenCompound, {"he read 2-table.", "เขาอ่าน2 โต๊ะ."}},
         {GrammarRule::ToVerb, {"I happen to open it.", "ฉันบังเอิญเปิดมัน."}},
+        // "either ... or" says หรือ alone, "both ... and" ทั้ง in front
+        {GrammarRule::AlsoAtEnd, {"he can either open it or store it.", "เขาสามารถเปิดมันหรือเก็บมัน."}},
+        {GrammarRule::AlsoAtEnd, {"both the man and the table came.", "ทั้งผู้ชายและโต๊ะมา."}},
+        {GrammarRule::BeAdjective, {"both books are old.", "หนังสือทั้งสองแก่."}}, // (no "and": ทั้งสอง)
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
