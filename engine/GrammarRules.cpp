@@ -2031,6 +2031,13 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!nextVerb)
             return;
         const std::size_t pp = previousWord(t, p);
+        // "told him not to leave" => บอกเขาไม่ให้ออก: not, then ให้, after a verb of asking and its object
+        if (isWord(t[p]) && t[p].key == U"NOT"sv && pp != kNone && isWord(t[pp]) &&
+            (t[pp].label == Label::Pronoun || isNoun(t[pp]) || t[pp].key == U"HER"sv) && askedBy(t, pp) &&
+            !leftToPhraseRule(t, i, c)) {
+            setReading(t[i], How::Exact, Label::Preposition, U"ให้"sv);
+            return;
+        }
         if (t[p].key == U"GOING"sv && isWord(t[p]) && t[p].meaning.starts_with(U"กำลัง"sv)) {
             setReading(t[p], How::Exact, Label::Adverb, U"จะ"sv); // "I'm going to quit" => ฉันจะเลิก
             t[i].kind = Kind::Dropped;
@@ -2075,18 +2082,21 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         } else if (isVerbWord(t[p])) {
             if (!leftToPhraseRule(t, i, c))
                 t[i].kind = Kind::Dropped;
-        } else if (wordWith(t[p], How::Exact, Label::Adjective)) {
+        } else if (wordWith(t[p], How::Exact, Label::Adjective) &&
+                   !(t[p].key == U"HER"sv && pp != kNone && isVerbWord(t[pp]))) {
             if (!leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Preposition, U"ที่จะ"sv);
-        } else if (((isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun)) && pp != kNone &&
+        } else if (((isNoun(t[p]) || wordWith(t[p], How::Exact, Label::Pronoun) ||
+                     (isWord(t[p]) && t[p].key == U"HER"sv)) && // ("asked her to come": her is the one asked)
+                    pp != kNone &&
                     isVerbWord(t[pp]) && // บอกฉันให้อยู่; "use it to count" is the purpose, เพื่อ
                     (verbFormOf<kAskingVerbs>(t[pp].key) || among(kWantingVerbs, t[pp].key))) ||
                    (isNoun(t[p]) && askedBy(t, p))) { // "teach your children to like" => ...ให้ชอบ
             if (leftToPhraseRule(t, i, c))
                 return;
             // after a verb of wanting ให้ comes before the one wanted: "I want you to know" => ฉันอยากให้คุณรู้
-            if (wordWith(t[p], How::Exact, Label::Pronoun) && verbFormOf<kWishingVerbs>(t[pp].key) &&
-                !joinsPhraseRule(U"ให้"sv, ownThai(t[p]))) {
+            if ((wordWith(t[p], How::Exact, Label::Pronoun) || t[p].key == U"HER"sv) &&
+                verbFormOf<kWishingVerbs>(t[pp].key) && !joinsPhraseRule(U"ให้"sv, ownThai(t[p]))) {
                 t[pp].setMeaning(std::u32string(t[pp].meaning) + U"ให้");
                 t[i].kind = Kind::Dropped;
                 return;

@@ -1002,6 +1002,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::AlsoAtEnd, {"he can either open it or store it.", "เขาสามารถเปิดมันหรือเก็บมัน."}},
         {GrammarRule::AlsoAtEnd, {"both the man and the table came.", "ทั้งผู้ชายและโต๊ะมา."}},
         {GrammarRule::BeAdjective, {"both books are old.", "หนังสือทั้งสองแก่."}}, // (no "and": ทั้งสอง)
+        {GrammarRule::ToVerb, {"he told the man not to open it.", "เขาบอกผู้ชายไม่ให้เปิดมัน."}},
+        {GrammarRule::ToVerb, {"he told her to open it.", "เขาบอกเธอให้เปิดมัน."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
