@@ -3588,7 +3588,9 @@ void ingAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
                     return !c.sense(stem, isTransitive, sense);
             return false;
         };
-        const bool plural = (t[p].how == How::Write && t[p].family == SuffixFamily::S);
+        const std::u32string_view pk = t[p].key;
+        const bool plural = (t[p].how == How::Write && t[p].family == SuffixFamily::S) ||
+                            (pk.size() > 3 && pk.back() == U'S' && pk[pk.size() - 2] != U'S'); // (an entry: "lines")
         if (!opensObject(t, n) && !(wordWith(t[n], How::Exact, Label::Preposition) && w.key != U"DEPENDING"sv &&
                                     (plural || (opened() && intransitive()))))
             return;

@@ -978,6 +978,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // an -ing word before a preposition: after a plural, or after a phrase an article opens if it takes no object
         {GrammarRule::IngAfterNoun, {"the man living on the table.", "ผู้ชายที่อาศัยบนโต๊ะ."}},
         {GrammarRule::IngAfterNoun, {"books opening on the table.", "หนังสือที่เปิดบนโต๊ะ."}},
+        {GrammarRule::IngAfterNoun, {"hours opening on the table.", "ชั่วโมงที่เปิดบนโต๊ะ."}},       // (a plural entry)
         {GrammarRule::IngAfterNoun, {"the book opening on the table.", "กำลังเปิดหนังสือบนโต๊ะ."}}, // (it takes one)
         // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective describes
         {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
