@@ -3393,6 +3393,21 @@ bool ingBeforeObject(std::span<GrammarToken> t, std::size_t j) {
     return isWord(t[j]) && t[j].key.size() > 4 && t[j].key.ends_with(U"ING"sv) && opensObject(t, nextWord(t, j));
 }
 
+/// The Thai of a participle that describes a noun: its own, or, for an -ed entry the dictionary reads first as
+/// intransitive, its stem's when that stem is first a verb that takes an object ("the value returned by" =>
+/// ค่าที่ส่งคืนโดย, not ค่าที่กลับโดย).
+std::u32string describingThai(const GrammarToken &w, const GrammarContext &c) {
+    const std::u32string_view k = w.key;
+    if (w.how != How::Exact || w.label != Label::IntransitiveVerb || !k.ends_with(U"ED"sv) || !c.sense)
+        return std::u32string(w.meaning);
+    std::u32string first, taking;
+    for (auto stem : {std::u32string(k.substr(0, k.size() - 2)), std::u32string(k.substr(0, k.size() - 1)),
+                      std::u32string(k.substr(0, k.size() - 3)) + U"Y", std::u32string(k.substr(0, k.size() - 3))})
+        if (stem.size() > 1 && c.sense(stem, isVerb, first))
+            return c.sense(stem, isTransitive, taking) && taking == first ? taking : std::u32string(w.meaning);
+    return std::u32string(w.meaning);
+}
+
 void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!mayDescribeNoun(t[i]))
@@ -3451,7 +3466,7 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool denies = how != kNone && t[how].meaning.starts_with(U"ไม่"sv);
         if (denies)
             described += t[how].meaning;
-        described += t[i].meaning;
+        described += describingThai(t[i], c);
         if (how != kNone) {
             if (!denies)
                 described += t[how].meaning;
@@ -3536,7 +3551,7 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!relative || leftToPhraseRule(t, i, c)) // ("to the extent permitted by law" => เท่าที่กฎหมายอนุญาต)
             return;
         std::u32string described(U"ที่"sv);
-        described += w.meaning;
+        described += describingThai(w, c);
         setReading(w, How::Exact, w.label, described);
     });
 }

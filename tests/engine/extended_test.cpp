@@ -174,6 +174,8 @@ public:
             entry("got", "ได้", VT),
             entry("get", "ได้", VT),
             entry("recommend", "แนะนำ", VT),
+            entry("returned", "กลับ", VI),
+            entry("return", "ส่งคืน", VT),
             entry("happen", "เกิดขึ้น", VI),
             entry("many", "มากมาย", ADJ),
             entry("better", "ดีกว่า", ADJ),
@@ -994,6 +996,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::QuestionOrder, {"how good is the book?", "หนังสือดีเท่าไร?"}},
         {GrammarRule::QuestionOrder, {"how many books are there?", "มีกี่หนังสือ?"}},
         {GrammarRule::ParticipleAfterNoun, {"the book made on the table is old.", "หนังสือที่ทำบนโต๊ะแก่."}},
+        // an -ed entry read first as intransitive describes with its stem's Thai when that takes an object
+        {GrammarRule::ParticipleAfterNoun, {"the book returned by the man is old.", "หนังสือที่ส่งคืนโดยผู้ชายแก่."}},
         {GrammarRule::QuestionOrder, {"what have you opened?", "คุณเปิดอะไร?"}},
         // a number and its unit measure the noun after them: "a 64-bit system" => ระบบ64 บิท
         {GrammarRule::HyphenCompound, {"he read the 2-table book.", "เขาอ่านหนังสือ2 โต๊ะ."}},
