@@ -1485,6 +1485,8 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
+// Words of time before an -ing word that is done then: "when deleting", "before using".
+constexpr std::array kTimeWords{U"WHEN"sv, U"WHILE"sv, U"BEFORE"sv, U"AFTER"sv, U"SINCE"sv, U"UNTIL"sv, U"WHENEVER"sv};
 constexpr std::array kIngPrepositions{U"FOLLOWING"sv,   U"INCLUDING"sv, U"REGARDING"sv, U"CONCERNING"sv,
                                       U"CONSIDERING"sv, U"EXCLUDING"sv, U"ACCORDING"sv, U"PENDING"sv};
 
@@ -1568,6 +1570,16 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             p != kNone && isWord(t[i]) && t[i].how == How::Exact && t[i].meaning.starts_with(U"การ"sv) &&
             t[i].key.ends_with(U"ING"sv) && isWord(t[p]) && among(kGoForms, t[p].key)) {
             t[i].setMeaning(std::u32string_view(t[i].meaning).substr(3));
+            return;
+        }
+        // after when, while, before, after, since or until the -ing word is the plain verb: "when deleting files" =>
+        // เมื่อลบแฟ้ม, "before using it" => ก่อนใช้มัน (not เมื่อการลบ)
+        if (const std::size_t p = previousWord(t, i);
+            p != kNone && isWord(t[i]) && t[i].key.ends_with(U"ING"sv) && isWord(t[p]) && among(kTimeWords, t[p].key) &&
+            !among(kIngPrepositions, t[i].key) && (ingVerb(t[i], c, verb) || plainIngVerb(t[i]))) {
+            if (plainIngVerb(t[i]) && !ingVerb(t[i], c, verb))
+                verb = t[i].meaning; // "using" ใช้
+            setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
             return;
         }
         // "using" after the words it serves tells how: "sorting the data using Python" => ...โดยใช้ไพทอน

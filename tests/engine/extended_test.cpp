@@ -1009,6 +1009,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::BeAdjective, {"both books are old.", "หนังสือทั้งสองแก่."}}, // (no "and": ทั้งสอง)
         {GrammarRule::ToVerb, {"he told the man not to open it.", "เขาบอกผู้ชายไม่ให้เปิดมัน."}},
         {GrammarRule::ToVerb, {"he told her to open it.", "เขาบอกเธอให้เปิดมัน."}},
+        // after when, before ... the -ing word is the plain verb
+        {GrammarRule::Gerund, {"he came before opening the book.", "เขามาก่อนเปิดหนังสือ."}},
+        {GrammarRule::Gerund, {"he came when opening the book.", "เขามาเมื่อเปิดหนังสือ."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
