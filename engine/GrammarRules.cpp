@@ -1582,6 +1582,24 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
             return;
         }
+        // "without" and "instead of" before an -ing word say what is not done: "without saying goodbye" =>
+        // โดยไม่พูดลาก่อน (not โดยไม่มีการพูด), "Instead of copying the file" => แทนที่จะคัดลอกแฟ้ม
+        if (const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p);
+            p != kNone && isWord(t[i]) && t[i].key.ends_with(U"ING"sv) && isWord(t[p]) &&
+            !among(kIngPrepositions, t[i].key) && (ingVerb(t[i], c, verb) || plainIngVerb(t[i])) &&
+            (t[p].key == U"WITHOUT"sv ||
+             (t[p].key == U"OF"sv && pp != kNone && isWord(t[pp]) && t[pp].key == U"INSTEAD"sv))) {
+            if (plainIngVerb(t[i]) && !ingVerb(t[i], c, verb))
+                verb = t[i].meaning;
+            setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
+            if (t[p].key == U"WITHOUT"sv) {
+                setReading(t[p], How::Exact, Label::Preposition, U"โดยไม่"sv);
+            } else {
+                setReading(t[pp], How::Exact, Label::Adverb, U"แทนที่จะ"sv);
+                t[p].kind = Kind::Dropped;
+            }
+            return;
+        }
         // "using" after the words it serves tells how: "sorting the data using Python" => ...โดยใช้ไพทอน
         if (isWord(t[i]) && t[i].key == U"USING"sv && t[i].how == How::Exact && isVerb(t[i].label)) {
             // (after a verb, or a noun or pronoun that a verb takes: "the files using it are" is a relative clause)

@@ -174,6 +174,8 @@ public:
             entry("got", "ได้", VT),
             entry("get", "ได้", VT),
             entry("recommend", "แนะนำ", VT),
+            entry("without", "โดยไม่มี", "pre.(บุพบท)"),
+            entry("instead", "แทน", ADV),
             entry("returned", "กลับ", VI),
             entry("return", "ส่งคืน", VT),
             entry("happen", "เกิดขึ้น", VI),
@@ -1012,6 +1014,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // after when, before ... the -ing word is the plain verb
         {GrammarRule::Gerund, {"he came before opening the book.", "เขามาก่อนเปิดหนังสือ."}},
         {GrammarRule::Gerund, {"he came when opening the book.", "เขามาเมื่อเปิดหนังสือ."}},
+        {GrammarRule::Gerund, {"he came without opening the book.", "เขามาโดยไม่เปิดหนังสือ."}},
+        {GrammarRule::Gerund, {"instead of opening the book, he came.", "แทนที่จะเปิดหนังสือ, เขามา."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
