@@ -1643,6 +1643,9 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         const std::size_t be = stepOver(t, i, false, isAdverbWord);
+        // keep doing is going on doing: "He kept working" => เขายังคงทำงาน, not เก็บ
+        if (p != kNone && isVerbWord(t[p]) && (t[p].key.starts_with(U"KEP"sv) || t[p].key.starts_with(U"KEEP"sv)))
+            setReading(t[p], How::Exact, Label::TransitiveVerb, U"ยังคง"sv);
         if (!plain && p != kNone && isVerbWord(t[p]) && verbFormOf<kAspectVerbs>(t[p].key)) {
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb); // "stop working" => หยุดทำงาน
             return;
