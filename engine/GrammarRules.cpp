@@ -1999,6 +1999,14 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isWord(t[i]) || t[i].key != U"TO"sv)
             return;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
+        // what happened to something befell it: กับ ("What happened to the crewman?" => อะไรเกิดขึ้นกับ..., where the
+        // phrase rules would read เกิดขึ้นเพื่อ as "happen to" + a verb)
+        if (p != kNone && n != kNone && isWord(t[p]) && verbFormOf<kHappenVerb>(t[p].key) &&
+            (!isWord(t[n]) || t[n].label == Label::Pronoun || t[n].label == Label::Adjective || isNoun(t[n]) ||
+             t[n].how == How::Unrendered || t[n].how == How::RawFallback)) {
+            setReading(t[i], How::Exact, Label::Preposition, U"กับ"sv);
+            return;
+        }
         if (p == kNone || n == kNone || !isWord(t[n]))
             return;
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||

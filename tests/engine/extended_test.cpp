@@ -1006,6 +1006,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::HyphenCompound, {"he read the 2-table book.", "เขาอ่านหนังสือ2 โต๊ะ."}},
         {GrammarRule::HyphenCompound, {"he read 2-table.", "เขาอ่าน2 โต๊ะ."}},
         {GrammarRule::ToVerb, {"I happen to open it.", "ฉันบังเอิญเปิดมัน."}},
+        {GrammarRule::ToVerb, {"it happens to the man.", "มันเกิดขึ้นกับผู้ชาย."}}, // (befalls the man)
         // "either ... or" says หรือ alone, "both ... and" ทั้ง in front
         {GrammarRule::AlsoAtEnd, {"he can either open it or store it.", "เขาสามารถเปิดมันหรือเก็บมัน."}},
         {GrammarRule::AlsoAtEnd, {"both the man and the table came.", "ทั้งผู้ชายและโต๊ะมา."}},
