@@ -2016,6 +2016,14 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                                         : t[p].key == U"WHAT"sv ? U"สิ่งที่ต้อง"sv
                                         : t[p].key == U"WHETHER"sv ? U"ว่าจะ"sv // "whether to print" => ว่าจะพิมพ์
                                                                    : std::u32string_view{};
+        // "Remember to" opening an order: อย่าลืม ("Remember to save your work" => อย่าลืมบันทึกงานของคุณ); "be supposed
+        // to" is ควรจะ ("You are supposed to know it" => คุณควรจะรู้มัน, not คุณถูกคิดว่ารู้มัน)
+        if (nextVerb && isWord(t[p]) &&
+            ((t[p].key == U"REMEMBER"sv && firstOfSentence(p, c) && !c.question) || t[p].key == U"SUPPOSED"sv)) {
+            setReading(t[p], How::Exact, Label::Adverb, t[p].key == U"SUPPOSED"sv ? U"ควรจะ"sv : U"อย่าลืม"sv);
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         // "happen to" + a verb says by chance: บังเอิญ ("If you happen to see him" => ถ้าคุณบังเอิญเห็นเขา)
         if (nextVerb && isWord(t[p]) && verbFormOf<kHappenVerb>(t[p].key)) {
             setReading(t[p], How::Exact, Label::Adverb, U"บังเอิญ"sv);

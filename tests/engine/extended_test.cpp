@@ -174,6 +174,7 @@ public:
             entry("got", "ได้", VT),
             entry("get", "ได้", VT),
             entry("recommend", "แนะนำ", VT),
+            entry("supposed", "คิดว่า", VT),
             entry("kept", "เก็บ", VT),
             entry("without", "โดยไม่มี", "pre.(บุพบท)"),
             entry("instead", "แทน", ADV),
@@ -1019,6 +1020,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Gerund, {"he came without opening the book.", "เขามาโดยไม่เปิดหนังสือ."}},
         {GrammarRule::Gerund, {"instead of opening the book, he came.", "แทนที่จะเปิดหนังสือ, เขามา."}},
         {GrammarRule::Gerund, {"he kept opening the book.", "เขายังคงเปิดหนังสือ."}},
+        {GrammarRule::ToVerb, {"the man is supposed to open it.", "ผู้ชายควรจะเปิดมัน."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
