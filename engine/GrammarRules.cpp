@@ -2877,6 +2877,20 @@ void speakerFirst(std::span<GrammarToken> t, std::size_t i, const GrammarContext
 // After a subject pronoun (and an adverb or two) a word read first as a noun is the verb it can be: "They list
 // the files" => พวกเขาระบุแฟ้ม, "It works" => มันทำงาน (the -s of he, she and it only), and so after a relative
 // ที่ ("the man who lives" => ผู้ชายที่อาศัยอยู่).
+/// True when the -s word w is the plural of a noun of the dictionary ("updates", "clean-ups", "boxes").
+bool pluralOfNoun(const GrammarToken &w, const GrammarContext &c) {
+    std::u32string noun;
+    const std::u32string_view k = w.key;
+    return c.sense && k.size() > 3 &&
+           (c.sense(k.substr(0, k.size() - 1), isNounLabel, noun) ||
+            (k.ends_with(U"ES"sv) && c.sense(k.substr(0, k.size() - 2), isNounLabel, noun)));
+}
+/// Reads an -s verb as the noun of its deed, การ + the verb: a noun sense is often another thing (a trigger of a gun).
+void readAsDeed(GrammarToken &w) {
+    setReading(w, How::Exact, Label::Noun,
+               w.meaning.starts_with(U"การ"sv) ? std::u32string(w.meaning) : U"การ"s + std::u32string(w.meaning));
+}
+
 void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -2889,7 +2903,6 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.how == How::Write && isVerb(w.label) && (w.family == SuffixFamily::S || w.family == SuffixFamily::ED)) {
             const std::size_t p = previousWord(t, i);
-            std::u32string noun;
             // right after a verb that takes it, an -s word that can be a noun is the noun: "contains updates" =>
             // มีการปรับปรุง, "makes changes" => ทำการเปลี่ยนแปลง
             // (the verb after its subject, or opening an order: not a noun that can be a verb, "the fetch moves")
@@ -2901,13 +2914,8 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                                                  among(kModals, t[pp].key) || among(kDoForms, t[pp].key) ||
                                                  t[pp].key == U"TO"sv || isAdverbWord(t[pp])));
             if (verbHere && w.family == SuffixFamily::S && isVerbWord(t[p]) && isTransitive(t[p].label) &&
-                t[p].how == How::Exact && c.sense && w.key.size() > 3 &&
-                (c.sense(std::u32string_view(w.key).substr(0, w.key.size() - 1), isNounLabel, noun) ||
-                 (w.key.ends_with(U"ES"sv) &&
-                  c.sense(std::u32string_view(w.key).substr(0, w.key.size() - 2), isNounLabel, noun)))) {
-                setReading(w, How::Exact, Label::Noun,
-                           w.meaning.starts_with(U"การ"sv) ? std::u32string(w.meaning)
-                                                           : U"การ"s + std::u32string(w.meaning));
+                t[p].how == How::Exact && pluralOfNoun(w, c)) {
+                readAsDeed(w);
                 return;
             }
             if (p == kNone || !isNoun(t[p]))
@@ -2927,14 +2935,8 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 !among(kDemonstratives, t[p].key) && !among(kDeterminers, t[p].key) &&
                 (b == kNone || !(isArticle(t[b]) || among(kDeterminers, t[b].key) || isNumber(t[b]) ||
                                  (isWord(t[b]) && (t[b].label == Label::Question || t[b].label == Label::Pronoun)))) &&
-                c.sense && w.key.size() > 3 &&
-                (c.sense(std::u32string_view(w.key).substr(0, w.key.size() - 1), isNounLabel, noun) ||
-                 (w.key.ends_with(U"ES"sv) &&
-                  c.sense(std::u32string_view(w.key).substr(0, w.key.size() - 2), isNounLabel, noun)))) {
-                // (as the deed, การ + its verb: a noun sense is often another thing, a trigger of a gun)
-                setReading(w, How::Exact, Label::Noun,
-                           w.meaning.starts_with(U"การ"sv) ? std::u32string(w.meaning)
-                                                           : U"การ"s + std::u32string(w.meaning));
+                pluralOfNoun(w, c)) {
+                readAsDeed(w);
                 return;
             }
             w.how = How::Exact; // the meaning of an -s or -ed reading is the stem's own, without a marker
