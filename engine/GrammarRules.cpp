@@ -9,6 +9,7 @@
 #include <array>
 #include <bit>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 using namespace std::literals;
@@ -75,11 +76,11 @@ constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its parti
 constexpr std::array kModals{U"CAN"sv,    U"COULD"sv, U"WILL"sv,  U"WOULD"sv, U"SHALL"sv,
                              U"SHOULD"sv, U"MAY"sv,   U"MIGHT"sv, U"MUST"sv,  U"CANNOT"sv};
 // Verbs whose "to" before a noun phrase names who receives: "told the story to him" => บอกเรื่องให้เขา.
-constexpr std::array kGivingVerbs{U"GIVE"sv,   U"GAVE"sv,     U"GIVEN"sv,   U"TELL"sv,      U"TOLD"sv,  U"SHOW"sv,
-                                  U"SHOWN"sv,  U"EXPLAIN"sv,  U"PROVE"sv,   U"PROVEN"sv,    U"OFFER"sv, U"TEACH"sv,
-                                  U"TAUGHT"sv, U"SELL"sv,     U"SOLD"sv,    U"LEND"sv,      U"LENT"sv,  U"PAY"sv,
-                                  U"PAID"sv,   U"DESCRIBE"sv, U"MENTION"sv, U"INTRODUCE"sv, U"HAND"sv,  U"DEDICATE"sv,
-                                  U"GRANT"sv,  U"DELIVER"sv,  U"SUGGEST"sv};
+constexpr std::array kGivingVerbs{U"GIVE"sv,   U"GAVE"sv,     U"GIVEN"sv,   U"TELL"sv,      U"TOLD"sv,   U"SHOW"sv,
+                                  U"SHOWN"sv,  U"EXPLAIN"sv,  U"PROVE"sv,   U"PROVEN"sv,    U"OFFER"sv,  U"TEACH"sv,
+                                  U"TAUGHT"sv, U"SELL"sv,     U"SOLD"sv,    U"LEND"sv,      U"LENT"sv,   U"PAY"sv,
+                                  U"PAID"sv,   U"DESCRIBE"sv, U"MENTION"sv, U"INTRODUCE"sv, U"HAND"sv,   U"DEDICATE"sv,
+                                  U"GRANT"sv,  U"DELIVER"sv,  U"SUGGEST"sv, U"ASSIGN"sv,    U"PROVIDE"sv};
 // Verbs whose "to" names where something goes: "move the files to the directory" => ย้ายแฟ้มไปยังไดเรกทอรี.
 constexpr std::array kMovingVerbs{U"MOVE"sv,    U"COPY"sv,    U"SEND"sv,     U"SENT"sv,    U"WRITE"sv,    U"WROTE"sv,
                                   U"WRITTEN"sv, U"RENAME"sv,  U"TRANSFER"sv, U"UPLOAD"sv,  U"REDIRECT"sv, U"FORWARD"sv,
@@ -158,6 +159,9 @@ constexpr std::array kAspectVerbs{
     U"FINISH"sv, U"CONTINUE"sv, U"AVOID"sv,    U"ENJOY"sv, U"QUIT"sv,  U"MIND"sv,    U"CONSIDER"sv, U"RISK"sv,
     U"RESUME"sv, U"PRACTICE"sv, U"PRACTISE"sv, U"MISS"sv,  U"TRY"sv,   U"SUGGEST"sv, U"RECOMMEND"sv};
 // Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to).
+constexpr std::array kLeadingVerbs{U"LEAD"sv, U"LED"sv};
+constexpr std::array kTalkingVerbs{U"TALK"sv, U"SPEAK"sv, U"SPOKE"sv, U"SPOKEN"sv, U"CHAT"sv, U"WHISPER"sv};
+constexpr std::array kRespondingVerbs{U"REACT"sv, U"RESPOND"sv, U"CONTRIBUTE"sv};
 constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv};
 // Adverbs of time that open a Thai clause.
 constexpr std::array kTimeAdverbs{U"THEN"sv, U"SUDDENLY"sv, U"FINALLY"sv, U"EVENTUALLY"sv, U"RECENTLY"sv};
@@ -2213,6 +2217,34 @@ std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_v
     return {};
 }
 
+/// The Thai of "to" before the noun phrase that token n opens (an article, an owner, this, these or those, an object
+/// pronoun), where no verb of giving, moving or joining says it: ถึง after "from" or opening the sentence ("from the
+/// start to the end"), ต่อ after an adjective ("invisible to the eye"), else ไปยัง ("a request to the server"). Never
+/// the เพื่อ of a purpose, which only a verb follows. Nothing when no noun phrase comes next.
+std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<GrammarToken> t, std::size_t i,
+                                                                     std::size_t n, const GrammarContext &c) {
+    if (!isArticle(t[n]) && !(isWord(t[n]) && (among(kOwners, t[n].key) || among(kObjectPronouns, t[n].key) ||
+                                               among(kDemonstratives, t[n].key))))
+        return {};
+    const std::size_t p = previousWord(t, i);
+    if (p == kNone) // the line may go on with what an earlier line began
+        return c.sentenceStart ? std::pair{U"ถึง"sv, U"แก่"sv} : std::pair{U"ไปยัง"sv, U"ไปที่"sv};
+    for (std::size_t k = p, words = 0; k != kNone && words < kMostObjectWords; k = previousWord(t, k), ++words)
+        if (isWord(t[k]) && t[k].key == U"FROM"sv)
+            return {U"ถึง"sv, U"จนถึง"sv};
+    if (verbFormOf<kLeadingVerbs>(t[p].key)) // "led to a crash" => นำไปสู่
+        return {U"ไปสู่"sv, U"ไปยัง"sv};
+    if (verbFormOf<kTalkingVerbs>(t[p].key))
+        return {U"กับ"sv, U"แก่"sv};
+    if (verbFormOf<kRespondingVerbs>(t[p].key))
+        return {U"ต่อ"sv, U"กับ"sv};
+    if (isWord(t[p]) && t[p].label == Label::Adjective)
+        return {U"ต่อ"sv, U"สำหรับ"sv};
+    if (isWord(t[n]) && among(kOnlyObjects, t[n].key)) // a person given to: "a gift to us" => ของขวัญแก่เรา
+        return {U"แก่"sv, U"กับ"sv};
+    return {U"ไปยัง"sv, U"ไปที่"sv};
+}
+
 // "to" before a noun phrase after a verb of giving, moving, joining or becoming and its object: ให้, ไปยัง, กับ,
 // เป็น, ลงใน in place of เพื่อ. Right after the verb only where no phrase rule reads เพื่อ after it.
 void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -2240,11 +2272,24 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             twoObjects = twoObjects || (words > 1 && isWord(w) && w.label == Label::Pronoun);
         }
-        if (v == kNone || twoObjects)
+        if (twoObjects && v != kNone)
             return;
-        auto [thai, otherwise] = toAfterVerb(t[v].key);
-        if (thai.empty() || (v == previousWord(t, i) && verbFormOf<kToLeftAfter>(t[v].key)))
+        auto [thai, otherwise] =
+            v == kNone ? std::pair<std::u32string_view, std::u32string_view>{} : toAfterVerb(t[v].key);
+        if (!thai.empty() && v == previousWord(t, i) && verbFormOf<kToLeftAfter>(t[v].key))
             return;
+        if (thai.empty()) {
+            if (const std::size_t p = previousWord(t, i); p != kNone && t[p].key == U"AS"sv) { // "as to the cost"
+                if (!readByBuiltInRule(t, i) && !leftToPhraseRule(t, i, c)) {
+                    t[p].kind = Kind::Dropped;
+                    setReading(t[i], How::Exact, Label::Preposition, U"เกี่ยวกับ"sv);
+                }
+                return;
+            }
+            std::tie(thai, otherwise) = towardNounPhrase(t, i, n, c);
+            if (thai.empty() || readByBuiltInRule(t, i))
+                return;
+        }
         if (thai == U"ให้"sv && std::u32string_view(t[v].meaning).ends_with(thai))
             thai = otherwise; // "grant to" => ให้แก่, not ให้ให้
         if (!leftToPhraseRule(t, i, c))

@@ -35,6 +35,7 @@ public:
             entry("s", "เป็น", BE),
             entry("not", "ไม่", ADV),
             entry("by", "โดย", "pre.(บุพบท)"),
+            entry("from", "จาก", "pre.(บุพบท)"),
             entry("to", "เพื่อ", "pre.(บุพบท)"),
             entry("it", "มัน", PRO),
             entry("he", "เขา", PRO),
@@ -445,8 +446,8 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
                   {"the table made by the man was old.", "โต๊ะที่ทำโดยผู้ชายแก่."},
                   {"I read the book used in the story.", "ฉันอ่านหนังสือที่ใช้in เรื่อง."}, // one of the placed ones
                   {"I read the book used for the man.", "ฉันอ่านหนังสือที่ใช้สำหรับผู้ชาย."},
-                  {"I read the book opened here.", "ฉันอ่านหนังสือที่เปิดhere."},                // where in the text
-                  {"I read to the man of the book opened.", "ฉันอ่านเพื่อผู้ชายของหนังสือที่เปิด."}, // clause end
+                  {"I read the book opened here.", "ฉันอ่านหนังสือที่เปิดhere."},                 // where in the text
+                  {"I read to the man of the book opened.", "ฉันอ่านไปยังผู้ชายของหนังสือที่เปิด."}, // clause end
                   {"I read the book needed for the man.", "ฉันอ่านหนังสือที่ต้องการสำหรับผู้ชาย."},
                   {"I read the book named Emma.", "ฉันอ่านหนังสือที่ชื่อเอ็มมา."}, // before the name
                   {"I read the book called Emma.", "ฉันอ่านหนังสือที่เรียกว่าเอ็มมา."},
@@ -467,7 +468,7 @@ TEST_F(Extended, AnIngWordAfterItsNounBeforeWhatItTakesOpensARelativeClause) {
     checkRule(*this, GrammarRule::IngAfterNoun,
               {
                   {"the man opening the book came.", "ผู้ชายที่เปิดหนังสือมา."},
-                  {"I read to the man opening the old book.", "ฉันอ่านเพื่อผู้ชายที่เปิดหนังสือแก่."},
+                  {"I read to the man opening the old book.", "ฉันอ่านไปยังผู้ชายที่เปิดหนังสือแก่."},
               });
     // before a bare noun it may be part of a name, and after "this" it is no relative clause
     for (const char *in : {"the man opening books came.", "I read this opening the book."}) {
@@ -561,7 +562,6 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"it enables the man to go", "มันทำให้ผู้ชายสามารถไป"},
                   {"asking the man to go", "การขอให้ผู้ชายไป"},
                   {"I read the old man to go", "ฉันอ่านผู้ชายแก่เพื่อไป"}, // another verb
-                  {"I read to the table", "ฉันอ่านเพื่อโต๊ะ"},           // a noun after "to": untouched
                   {"I have to go", "ฉันต้องไป"},
                   {"I need to go", "ฉันจำเป็นต้องไป"},
                   {"he used to live", "เขาเคยอาศัย"},
@@ -598,10 +598,18 @@ TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
                   {"set it to the table", "ตั้งมันเป็นโต๊ะ"},
                   {"he gave the book to the man", "เขาให้หนังสือแก่ผู้ชาย"},          // not ให้ twice
                   {"he told you the book to the table", "เขาบอกคุณหนังสือเพื่อโต๊ะ"}, // two objects: the noun's
-                  {"I read the book to the man", "ฉันอ่านหนังสือเพื่อผู้ชาย"},          // another verb
+                  {"I read the book to the man", "ฉันอ่านหนังสือไปยังผู้ชาย"},         // another verb: toward
                   {"I told the relative to the man", "ฉันบอกญาติเพื่อผู้ชาย"},        // "relative to" is the noun's
-                  {"I read the set to the man", "ฉันอ่านตั้งเพื่อผู้ชาย"},              // a verb after an article: a noun
-                  {"told, the book to the man", "บอก, หนังสือเพื่อผู้ชาย"},           // the verb is of another clause
+                  {"I read the set to the man", "ฉันอ่านตั้งไปยังผู้ชาย"},             // a verb after an article: a noun
+                  {"told, the book to the man", "บอก, หนังสือไปยังผู้ชาย"},          // the verb is of another clause
+                  // toward a noun phrase with no verb that says how: never the เพื่อ of a purpose
+                  {"I read to the table", "ฉันอ่านไปยังโต๊ะ"},
+                  {"I read the book to them", "ฉันอ่านหนังสือแก่พวกเขา"}, // a person
+                  {"from the book to the table", "จากหนังสือถึงโต๊ะ"},   // from ... to
+                  {"To the man.", "ถึงผู้ชาย."},                        // opening the sentence
+                  {"it is easy to the man", "มันง่ายต่อผู้ชาย"},          // after an adjective
+                  {"as to the book", "เกี่ยวกับหนังสือ"},
+                  {"I read to the old man", "ฉันอ่านไปยังผู้ชายแก่"},
               });
 }
 
