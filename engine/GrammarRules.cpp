@@ -66,6 +66,8 @@ constexpr std::array kThatOpeners{U"SO"sv, U"NOW"sv, U"SUCH"sv, U"GIVEN"sv, U"EX
 // Conjunctions that may open a sentence before a question ("And who is he?") or a demonstrative ("and that day").
 constexpr std::array kQuestionOpeners{U"AND"sv, U"BUT"sv, U"SO"sv, U"OR"sv};
 // Pronouns that a relative clause may follow like a noun: "everything that you know" => ทุกสิ่งที่คุณรู้.
+// Pronouns a relative "that" may follow: "He that composes himself", "those that have".
+constexpr std::array kThatPronouns{U"HE"sv, U"SHE"sv, U"THEY"sv, U"THOSE"sv};
 constexpr std::array kIndefinites{U"EVERYTHING"sv, U"ANYTHING"sv, U"SOMETHING"sv, U"NOTHING"sv};
 constexpr std::array kDoNegatives{U"DON"sv, U"DOESN"sv, U"DIDN"sv};      // don't, doesn't, didn't
 constexpr std::array kHaveForms{U"HAVE"sv, U"HAS"sv, U"HAD"sv, U"VE"sv}; // VE: I've, they've
@@ -756,6 +758,8 @@ void thisAsPronoun(std::span<GrammarToken> t, std::size_t i, const GrammarContex
                    meaning);
 }
 
+bool opensClauseAfterThat(std::span<GrammarToken> t, std::size_t n);
+
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
@@ -856,6 +860,54 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(w, How::Exact, Label::Conjunction, U"ที่"sv); // "Now that you know" => ตอนนี้ที่คุณรู้
             return;
         }
+        // be + "that" + a clause says what something is: "My theory is that the universe was made" =>
+        // ทฤษฎีของฉันคือจักรวาลถูกทำ; after a modal "be" keeps เป็น: "It may be that you" => มันอาจจะเป็นว่าคุณ
+        if (const std::size_t b = p != kNone && isAdverbWord(t[p]) ? previousWord(t, p) : p;
+            w.key == U"THAT"sv && !c.question && !comma && b != kNone && wordWith(t[b], How::Exact, Label::Be) &&
+            opensClauseAfterThat(t, nextWord(t, i)) &&
+            !(previousWord(t, b) != kNone && among(kSubjects, t[previousWord(t, b)].key))) { // "how glad I am that"
+            if (!leftAsItIs()) {
+                const std::size_t m = previousWord(t, b);
+                const std::size_t n = nextWord(t, i);
+                if (t[b].key == U"BE"sv || (m != kNone && isWord(t[m]) && among(kModals, t[m].key))) {
+                    setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+                } else if (b != p && (t[p].key == U"NOT"sv || t[p].key == U"T"sv)) { // "It isn't that I" =>
+                    setReading(t[b], How::Exact, Label::Other, U"ไม่ใช่"sv); // มันไม่ใช่ว่าฉัน
+                    t[p].kind = Kind::Dropped;
+                    setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+                } else if (b != p) { // "It's just that some people" => มันแค่ว่าบางคน
+                    setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+                    t[b].kind = Kind::Dropped;
+                } else if (const std::size_t a = isArticle(t[n]) ? nextWord(t, n) : n;
+                           a != kNone && (joinsPhraseRule(U"คือ"sv, ownThai(t[a])) ||
+                                          (c.phraseHolds && c.phraseHolds({}, U"คือ"sv, ownThai(t[a]))))) {
+                    setReading(t[b], How::Exact, Label::Other, U"คือ"sv); // (a phrase rule would read คือรายงาน
+                    setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv); // as the passive ถูกรายงาน)
+                } else {
+                    setReading(t[b], How::Exact, Label::Other, U"คือ"sv);
+                    w.kind = Kind::Dropped;
+                }
+            }
+            return;
+        }
+        // "He that composes", "those that have": the relative after its pronoun, ที่
+        if (const std::size_t n = nextWord(t, i); w.key == U"THAT"sv && !comma && p != kNone && n != kNone &&
+                                                  isWord(t[p]) && among(kThatPronouns, t[p].key) && isVerbWord(t[n]) &&
+                                                  !leftAsItIs()) {
+            setReading(w, How::Exact, Label::Conjunction, U"ที่"sv);
+            return;
+        }
+        // before I, we, they, he or she, after a verb, not, an adverb or a conjunction: what is said or known ("knows
+        // not that he knows" => รู้ไม่ว่าเขารู้, "but that he dances" => แต่ว่าเขาเต้นรำ)
+        if (const std::size_t n = nextWord(t, i);
+            w.key == U"THAT"sv && p != kNone && n != kNone && isWord(t[n]) && among(kSubjects, t[n].key) &&
+            isWord(t[p]) && !among(kThatOpeners, t[p].key) &&
+            (isVerbWord(t[p]) || t[p].label == Label::Be || isAdverbWord(t[p]) || t[p].key == U"NOT"sv ||
+             t[p].key == U"AND"sv || t[p].key == U"BUT"sv || t[p].key == U"OR"sv) &&
+            !leftAsItIs()) {
+            setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+            return;
+        }
         // after a preposition, ending its clause, "that" is the thing: "rely on that," => พึ่งพานั่น, not ซึ่งว่า
         if (std::u32string that; w.key == U"THAT"sv && p != kNone && !comma && t[p].key != U"LIKE"sv &&
                                  wordWith(t[p], How::Exact, Label::Preposition) && nextWord(t, i) == kNone &&
@@ -913,7 +965,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             // after a verb of telling and its pronoun, what is told: "tells us that we" => บอกเราว่าเรา
             if (const std::size_t v = previousWord(t, p);
                 v != kNone && wordWith(t[p], How::Exact, Label::Pronoun) && among(kObjectPronouns, t[p].key) &&
-                isVerbWord(t[v]) && (verbFormOf<kSayingVerbs>(t[v].key) || verbFormOf<kAskingVerbs>(t[v].key)) &&
+                isVerbWord(t[v]) &&
+                (verbFormOf<kSayingVerbs>(t[v].key) || verbFormOf<kAskingVerbs>(t[v].key) ||
+                 opensClauseAfterThat(t, n)) && // "convince you that you must"
                 !leftAsItIs()) {
                 setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
                 return;
@@ -1052,6 +1106,19 @@ bool opensSubject(std::span<GrammarToken> t, std::size_t n) {
     return wordWith(w, How::Exact, Label::Pronoun) || among(kDeterminers, w.key) || isNoun(w) ||
            wordWith(w, How::Exact, Label::Reading) || wordWith(w, How::Exact, Label::Adjective) ||
            w.how == How::Unrendered || w.how == How::RawFallback;
+}
+
+/// True when token n opens a clause after "that" (a subject pronoun, "there", an article, an owner or a determiner
+/// other than this, these and those), not what "that" itself would point at ("that book", "that simple").
+bool opensClauseAfterThat(std::span<GrammarToken> t, std::size_t n) {
+    if (n == kNone)
+        return false;
+    const GrammarToken &w = t[n];
+    if (w.kind == Kind::Piece)
+        return isArticle(w);
+    return isWord(w) && !w.quiet &&
+           (among(kSubjects, w.key) || among(kSubjectsAtClauseStart, w.key) || w.key == U"THERE"sv ||
+            (among(kDeterminers, w.key) && !among(kDemonstratives, w.key)));
 }
 
 /// True when token s, a subject pronoun right after a verb of thinking or saying (or after its object: "told him

@@ -984,6 +984,15 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"does this work?", "นี่ทำงานไหม?"}},
         {GrammarRule::Relative, {"he read this book.", "เขาอ่านหนังสือนี้."}},
         {GrammarRule::Relative, {"that can open the book.", "นั่นสามารถเปิดหนังสือ."}},
+        // be + "that" + a clause: what something is (คือ); the relative after he or those; ว่า before a subject
+        {GrammarRule::Relative, {"the secret is that he can go.", "ความลับคือเขาสามารถไป."}},
+        {GrammarRule::Relative, {"the secret is not that he can go.", "ความลับไม่ใช่ว่าเขาสามารถไป."}},
+        {GrammarRule::Relative, {"it is really that he can go.", "มันจริงๆว่าเขาสามารถไป."}},
+        {GrammarRule::Relative, {"it can be that he came.", "มันสามารถอยู่ว่าเขามา."}},
+        {GrammarRule::Relative, {"the secret is that book.", "ความลับคือหนังสือนั้น."}}, // "that" before its noun
+        {GrammarRule::Relative, {"he that reads the book.", "เขาที่อ่านหนังสือ."}},
+        {GrammarRule::Relative, {"he knows not that he came.", "เขารู้ไม่ว่าเขามา."}},
+        {GrammarRule::Relative, {"he told them that the man came.", "เขาบอกพวกเขาว่าผู้ชายมา."}},
         // "is gone" is หายไป; "is done" ending its clause is finished, เสร็จ, but "can be done" stays the passive
         {GrammarRule::Passive, {"the book is done.", "หนังสือเสร็จ."}},
         {GrammarRule::Passive, {"the book can be done.", "หนังสือสามารถถูกทำ."}},
