@@ -3826,11 +3826,41 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 // "Sweating like a pig" => การเหงื่อออกเหมือนหมู; so does "like" opening a sentence or after a comma before a noun
 // phrase ("Like winter snow, ..."). After a subject, a modal, do or not it is the verb: "I like it", "would like".
 // After a verb whose Thai says it already ("seems like", ดูเหมือน) it is not written.
+// Words between two "as" that phrase rules read with them: "as long as", "as well as", "as soon as".
+constexpr std::array kAsPhraseWords{U"LONG"sv, U"WELL"sv, U"SOON"sv, U"MUCH"sv, U"MANY"sv, U"FAR"sv};
+
 void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string like;
     eachAnchor(t, c, [&](std::size_t i) {
         if (isWord(t[i]) && t[i].key == U"AS"sv) { // "as we will see", "as you know": ดังที่, not เป็น
             const std::size_t s = nextWord(t, i);
+            if (t[i].how == How::Exact && t[i].label == Label::Preposition) // the second "as" of "as good as"
+                return;
+            // "as good as most people" => ดีพอๆกับผู้คนส่วนใหญ่, "not as good as" => ไม่ดีเท่า; not where a phrase rule
+            // reads the three ("as long as", "as well as", "as soon as")
+            if (const std::size_t as = s == kNone ? kNone : nextWord(t, s);
+                as != kNone && isWord(t[s]) && !t[s].quiet && t[as].key == U"AS"sv && isWord(t[as]) &&
+                (t[s].label == Label::Adjective ||
+                 (t[s].label == Label::Adverb && t[s].how == How::Exact && t[s].key.ends_with(U"LY"sv))) &&
+                !among(kAsPhraseWords, t[s].key) && nextWord(t, as) != kNone && !readByBuiltInRule(t, i) &&
+                !leftToPhraseRule(t, i, c)) {
+                const std::size_t p = previousWord(t, i), then = nextWord(t, as);
+                const bool negated = p != kNone && (t[p].key == U"NOT"sv || t[p].key == U"T"sv);
+                t[i].kind = Kind::Dropped;
+                // be before it is unwritten, as before any adjective ("is as old as" => แก่พอๆกับ)
+                if (const std::size_t b = negated ? previousWord(t, p) : p;
+                    b != kNone && wordWith(t[b], How::Exact, Label::Be) && t[s].label == Label::Adjective)
+                    t[b].kind = Kind::Dropped;
+                // "as fast as you can" => เร็วเท่าที่คุณสามารถ; "as simple as possible" => ง่ายที่สุดเท่าที่เป็นไปได้
+                const bool clause =
+                    isWord(t[then]) && (among(kSubjects, t[then].key) || among(kSubjectsAtClauseStart, t[then].key));
+                setReading(t[as], How::Exact, Label::Preposition,
+                           t[then].key == U"POSSIBLE"sv ? U"ที่สุดเท่าที่"sv
+                           : clause                     ? U"เท่าที่"sv
+                           : negated                    ? U"เท่า"sv
+                                                        : U"พอๆกับ"sv);
+                return;
+            }
             // before a participle and where it was said: ตามที่ ("as specified with ifconfig" => ตามที่ระบุกับ...,
             // "as described below" => ตามที่อธิบายข้างล่าง), not เป็นระบุ; not before a noun ("as used cars")
             if (const std::size_t after = s == kNone ? kNone : nextWord(t, s);

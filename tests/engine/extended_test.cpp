@@ -975,6 +975,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ParticipleAfterNoun, {"the book set is the man.", "หนังสือตั้งคือผู้ชาย."}}, // a noun after a noun
         {GrammarRule::LikeAs, {"he read it as opened by the man.", "เขาอ่านมันตามที่เปิดโดยผู้ชาย."}},
         {GrammarRule::LikeAs, {"he read it as opened books.", "เขาอ่านมันเป็นเปิดหนังสือ."}}, // before a noun
+        // as + an adjective + as compares: พอๆกับ, before a clause เท่าที่, "not as" เท่า
+        {GrammarRule::LikeAs, {"the man is as old as the table.", "ผู้ชายแก่พอๆกับโต๊ะ."}},
+        {GrammarRule::LikeAs, {"the man is as old as he can go.", "ผู้ชายแก่เท่าที่เขาสามารถไป."}},
+        {GrammarRule::LikeAs, {"the man is not as old as the table.", "ผู้ชายไม่แก่เท่าโต๊ะ."}},
         // "this" and "that" as the thing itself: นี่, นั่น (a noun to the grammar mode before be, which is then คือ)
         {GrammarRule::Relative, {"this is the book.", "นี่คือหนังสือ."}},
         {GrammarRule::Relative, {"this is old.", "นี่แก่."}},
