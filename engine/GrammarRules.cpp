@@ -2725,6 +2725,31 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         // "once" opening a clause before its subject is "when": เมื่อ ("Once the file is created" =>
         // เมื่อแฟ้มถูกสร้าง, not หนึ่งครั้งแฟ้ม...); "I saw him once", "once upon a time" keep หนึ่งครั้ง
         if (wordWith(t[i], How::Exact, Label::Adverb) && t[i].key == U"ONCE"sv) {
+            // after its subject before a past verb, or after was or were, "once" tells what used to be: เคย ("He
+            // once said" => เขาเคยกล่าว, "It was once a city" => มันเคยเป็นเมือง, "was once assigned" => เคยถูกกำหนด)
+            if (const std::size_t p = previousWord(t, i), n = nextWord(t, i); p != kNone && n != kNone) {
+                const bool pastBe = isWord(t[p]) && (t[p].key == U"WAS"sv || t[p].key == U"WERE"sv) &&
+                                    wordWith(t[p], How::Exact, Label::Be);
+                const bool subject = wordWith(t[p], How::Exact, Label::Pronoun) || isNoun(t[p]);
+                const bool pastVerb = isVerbWord(t[n]) && (pastParticiple(t[n]) || t[n].meaning.starts_with(U"ถูก"sv));
+                if ((pastBe || (subject && pastVerb)) && !leftToPhraseRule(t, i, c)) {
+                    const std::size_t there = pastBe ? previousWord(t, p) : kNone;
+                    if (there != kNone && isWord(t[there]) && t[there].key == U"THERE"sv) { // "There was once a man"
+                        setReading(t[i], How::Exact, Label::Adverb, U"ครั้งหนึ่ง"sv); // => ครั้งหนึ่งมีผู้ชาย
+                        std::rotate(t.begin() + static_cast<std::ptrdiff_t>(there),
+                                    t.begin() + static_cast<std::ptrdiff_t>(i),
+                                    t.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+                        c.reordered = true;
+                        return;
+                    }
+                    setReading(t[i], How::Exact, Label::Adverb, U"เคย"sv);
+                    if (pastBe && !pastVerb) { // เคย before the be it says
+                        std::swap(t[p], t[i]);
+                        c.reordered = true;
+                    }
+                    return;
+                }
+            }
             std::u32string when;
             // (not where a rule left the be after it unwritten: "once is enough"; nor "once there lived")
             const std::size_t n = nextWord(t, i);
@@ -3845,6 +3870,8 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
                 !among(kAsPhraseWords, t[s].key) && nextWord(t, as) != kNone && !readByBuiltInRule(t, i) &&
                 !leftToPhraseRule(t, i, c)) {
                 const std::size_t p = previousWord(t, i), then = nextWord(t, as);
+                if (t[s].meaning.starts_with(U"ที่"sv) && t[s].meaning.size() > 3) // "as good as": ดี, not ที่ดี
+                    t[s].setMeaning(std::u32string(t[s].meaning.substr(3)));
                 const bool negated = p != kNone && (t[p].key == U"NOT"sv || t[p].key == U"T"sv);
                 t[i].kind = Kind::Dropped;
                 // be before it is unwritten, as before any adjective ("is as old as" => แก่พอๆกับ)

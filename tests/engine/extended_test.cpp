@@ -723,6 +723,11 @@ TEST_F(Extended, TimeAdverbsOpenTheClause) {
                   {"I read he then came", "ฉันอ่านเขาจากนั้นมา"},
                   {"once the man came, I read.", "เมื่อผู้ชายมา, ฉันอ่าน."}, // "once" before a subject: when
                   {"I read it once.", "ฉันอ่านมันหนึ่งครั้ง."},               // the subject of a clause within
+                  // after its subject before a past verb, or after was: what used to be, เคย
+                  {"he once opened the book.", "เขาเคยเปิดหนังสือ."},
+                  {"it was once the book.", "มันเคยอยู่หนังสือ."},
+                  {"the book was once opened.", "หนังสือเคยถูกเปิด."},
+                  {"there was once the man.", "ครั้งหนึ่งที่นั่นอยู่ผู้ชาย."},
               });
 }
 
