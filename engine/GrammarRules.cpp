@@ -2288,12 +2288,21 @@ std::pair<std::u32string_view, std::u32string_view> toAfterVerb(std::u32string_v
 /// pronoun), where no verb of giving, moving or joining says it: ถึง after "from" or opening the sentence ("from the
 /// start to the end"), ต่อ after an adjective ("invisible to the eye"), else ไปยัง ("a request to the server"). Never
 /// the เพื่อ of a purpose, which only a verb follows. Nothing when no noun phrase comes next.
+bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &verb);
+// Adjectives of amount or time whose "to" is no direction: "more to life", "enough to eat", "early to bed".
+constexpr std::array kAmountWords{U"MORE"sv, U"LESS"sv, U"ENOUGH"sv, U"EARLY"sv, U"LATE"sv};
+
 std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<GrammarToken> t, std::size_t i,
                                                                      std::size_t n, const GrammarContext &c) {
-    if (!isArticle(t[n]) && !(isWord(t[n]) && (among(kOwners, t[n].key) || among(kObjectPronouns, t[n].key) ||
-                                               among(kDemonstratives, t[n].key))))
-        return {};
     const std::size_t p = previousWord(t, i);
+    std::u32string verb;
+    // after an adjective also a bare noun that is no verb: "friendly to people" => เป็นมิตรต่อผู้คน
+    const bool bareNoun = p != kNone && isWord(t[p]) && t[p].label == Label::Adjective && isNoun(t[n]) &&
+                          !among(kAmountWords, t[p].key) && !verbSense(t[n], c, verb);
+    if (!bareNoun && !isArticle(t[n]) &&
+        !(isWord(t[n]) &&
+          (among(kOwners, t[n].key) || among(kObjectPronouns, t[n].key) || among(kDemonstratives, t[n].key))))
+        return {};
     if (p == kNone) // the line may go on with what an earlier line began
         return c.sentenceStart ? std::pair{U"ถึง"sv, U"แก่"sv} : std::pair{U"ไปยัง"sv, U"ไปที่"sv};
     for (std::size_t k = p, words = 0; k != kNone && words < kMostObjectWords; k = previousWord(t, k), ++words)
@@ -2376,8 +2385,6 @@ void mustNot(std::span<GrammarToken> t, const GrammarContext &c) {
         t[n].kind = Kind::Dropped;
     });
 }
-
-bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &verb);
 
 /// The last token of the subject that token s opens after a question's modal or be: a pronoun; a noun phrase (an
 /// article or a determiner, adjectives, then nouns, numbers or words the dictionary lacks, such as names) up to its

@@ -608,6 +608,7 @@ TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
                   {"from the book to the table", "จากหนังสือถึงโต๊ะ"},   // from ... to
                   {"To the man.", "ถึงผู้ชาย."},                        // opening the sentence
                   {"it is easy to the man", "มันง่ายต่อผู้ชาย"},          // after an adjective
+                  {"it is easy to books", "มันง่ายต่อหนังสือ"}, // (a bare noun too, but not one that can be a verb)
                   {"as to the book", "เกี่ยวกับหนังสือ"},
                   {"I read to the old man", "ฉันอ่านไปยังผู้ชายแก่"},
               });
