@@ -974,9 +974,12 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             }
         }
         // "that" before are/were, or after a plural (even one read as a verb: "the braces that surround") before a
-        // verb without -s, cannot be a pronoun or a conjunction: it is the relative.
+        // verb without -s, or after a word that is no verb before a verb with -s ("A filter primitive that
+        // translates"), cannot be a pronoun or a conjunction: it is the relative.
         if (w.key == U"THAT"sv && p != kNone && n != kNone && isWord(t[n]) && t[p].kind != Kind::Separator &&
             (t[n].key == U"ARE"sv || t[n].key == U"WERE"sv ||
+             (isWord(t[p]) && (t[p].label == Label::Noun || t[p].label == Label::Adjective || t[p].key == U"ONE"sv) &&
+              !isVerbWord(t[p]) && t[n].how == How::Write && t[n].family == SuffixFamily::S && isVerb(t[n].label)) ||
              (isWord(t[p]) && t[p].key.size() > 3 && t[p].key.back() == U'S' && t[n].how == How::Exact &&
               isVerb(t[n].label) && t[n].key.back() != U'S'))) {
             // (the phrase rules would read ซึ่งว่า before the verb as ที่ too, but a later rule may drop the be; a
@@ -1007,6 +1010,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
             (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition) ||
+             // "Only that directory is searched" => เพียงไดเรกทอรีนั้น... (not "It is only that people")
+             (isWord(t[p]) && (t[p].key == U"ONLY"sv || t[p].key == U"EVEN"sv || t[p].key == U"JUST"sv) && !comma &&
+              (previousWord(t, p) == kNone || !wordWith(t[previousWord(t, p)], How::Exact, Label::Be))) ||
              (isWord(t[p]) && (among(kClauseOpeners, t[p].key) || among(kQuestionOpeners, t[p].key))) ||
              // "do it that way."
              (t[p].how != How::Hold && !among(kThatOpeners, t[p].key) && endsClause(t, n))) &&

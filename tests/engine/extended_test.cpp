@@ -1001,6 +1001,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"it can be that he came.", "มันสามารถอยู่ว่าเขามา."}},
         {GrammarRule::Relative, {"the secret is that book.", "ความลับคือหนังสือนั้น."}}, // "that" before its noun
         {GrammarRule::Relative, {"he that reads the book.", "เขาที่อ่านหนังสือ."}},
+        {GrammarRule::Relative, {"only that book is old.", "เพียงหนังสือนั้นแก่."}},
+        {GrammarRule::Relative, {"I read the easy that opens books.", "ฉันอ่านง่ายที่เปิดหนังสือ."}}, // a verb with -s
         {GrammarRule::Relative, {"he knows not that he came.", "เขารู้ไม่ว่าเขามา."}},
         {GrammarRule::Relative, {"he told them that the man came.", "เขาบอกพวกเขาว่าผู้ชายมา."}},
         // "is gone" is หายไป; "is done" ending its clause is finished, เสร็จ, but "can be done" stays the passive
