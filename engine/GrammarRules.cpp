@@ -910,7 +910,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // after a preposition, ending its clause, "that" is the thing: "rely on that," => พึ่งพานั่น, not ซึ่งว่า
         if (std::u32string that; w.key == U"THAT"sv && p != kNone && !comma && t[p].key != U"LIKE"sv &&
-                                 wordWith(t[p], How::Exact, Label::Preposition) && nextWord(t, i) == kNone &&
+                                 (wordWith(t[p], How::Exact, Label::Preposition) || t[p].key == U"THAN"sv) &&
+                                 nextWord(t, i) == kNone && // ("than that." => กว่านั่น)
                                  endsClause(t, i) && c.sense && c.sense(w.key, isPronounLabel, that)) {
             setReading(w, How::Exact, Label::Pronoun, that);
             return;
@@ -3240,6 +3241,18 @@ void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
         // more careful" opens "the more ..., the ..."
         const std::size_t after = nextWord(t, n);
         const bool article = p != kNone && isArticle(t[p]);
+        if (after != kNone && isNoun(t[after]) && !article && !leftToPhraseRule(t, i, c)) {
+            // "more important things in life than money": "than" compares, มากกว่า ("more" unwritten); so does
+            // "more dead people than living" => ผู้คนตายมากกว่า...
+            for (std::size_t k = nextWord(t, after), words = 0;
+                 t[i].key == U"MORE"sv && k != kNone && words < kMostClauseWords; k = nextWord(t, k), ++words)
+                if (isWord(t[k]) && t[k].key == U"THAN"sv && t[k].meaning.starts_with(U"กว่า"sv)) {
+                    t[i].kind = Kind::Dropped;
+                    setReading(t[k], How::Exact, Label::Conjunction, U"มากกว่า"sv);
+                    break;
+                }
+            return;
+        }
         if ((after != kNone && isNoun(t[after]) ? !article : p != kNone && t[p].key == U"THE"sv) ||
             leftToPhraseRule(t, i, c))
             return;
@@ -3257,8 +3270,12 @@ void than(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key != U"THAN"sv || !t[i].meaning.starts_with(U"กว่า"sv))
             return;
-        if (const std::size_t p = previousWord(t, i);
-            p != kNone && isWord(t[p]) && !t[p].quiet && ownThai(t[p]).ends_with(U"กว่า"sv))
+        // (also after the nouns that the comparative describes: "a more useful tool than" => เครื่องมือมีประโยชน์กว่า)
+        std::size_t p = previousWord(t, i);
+        for (std::size_t words = 0; p != kNone && words < 3 && isNoun(t[p]) && !ownThai(t[p]).ends_with(U"กว่า"sv);
+             ++words)
+            p = previousWord(t, p);
+        if (p != kNone && isWord(t[p]) && !t[p].quiet && ownThai(t[p]).ends_with(U"กว่า"sv))
             setReading(t[i], How::Exact, Label::Conjunction, U""sv); // still writes what is held before it
     });
 }

@@ -854,7 +854,8 @@ TEST_F(Extended, MoreBeforeAnAdjectiveIsItsComparative) {
                   {"the book is more easy.", "หนังสือง่ายกว่า."},
                   {"it is a more easy book", "มันเป็นอะ.-หนังสือง่ายกว่า"}, // after an article, before its noun too
                   {"he had more old books", "เขามีหนังสือแก่เพิ่มเติม"},     // more of them
-                  {"more easy-going", "ง่ายเพิ่มเติม-กำลังไป"},            // the first part of a compound
+                  {"he had more old books than the man", "เขามีหนังสือแก่มากกว่าผู้ชาย"}, // compared: มากกว่า
+                  {"more easy-going", "ง่ายเพิ่มเติม-กำลังไป"},                         // the first part of a compound
                   {"I want more", "ฉันต้องการเพิ่มเติม"},
                   {"most books are old.", "หนังสือส่วนใหญ่แก่."}, // "most" before a noun counts it
                   {"it is the most old book", "มันเป็นหนังสือแก่มากที่สุด"},
@@ -1064,7 +1065,8 @@ TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
     checkRule(*this, GrammarRule::Than,
               {
                   {"the man is older than the table.", "ผู้ชายแก่กว่าโต๊ะ."},
-                  {"he read the book than the table.", "เขาอ่านหนังสือกว่าโต๊ะ."}, // no comparative: กว่า stays
+                  {"it is an older book than the table.", "มันเป็นหนังสือแก่กว่าโต๊ะ."}, // after its noun
+                  {"he read the book than the table.", "เขาอ่านหนังสือกว่าโต๊ะ."},     // no comparative: กว่า stays
               });
 }
 
