@@ -1701,8 +1701,11 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             // the action of its stem's verb, "Pressing the key" => การกดคีย์
             // (not the -ing words that work as prepositions: "Following the bits is", "Including the files")
             // (and after a clause and its comma: "copies the file, creating any directories" => โดยสร้าง...)
+            // (or before be, as its subject: "Worrying is like rocking" => การกังวลเหมือน...)
+            const std::size_t n = nextWord(t, i);
+            const bool beNext = n != kNone && wordWith(t[n], How::Exact, Label::Be) && t[i].label != Label::Noun;
             if (isWord(t[i]) && t[i].how == How::Exact && t[i].key.ends_with(U"ING"sv) && !isVerb(t[i].label) &&
-                !among(kIngPrepositions, t[i].key) && opensObject(t, nextWord(t, i))) {
+                !among(kIngPrepositions, t[i].key) && (opensObject(t, n) || (beNext && firstOfSentence(i, c)))) {
                 const bool first = firstOfSentence(i, c);
                 if ((first || afterClauseAndComma(t, i)) && stemVerb(t[i].key, c, verb)) {
                     setReading(t[i], How::Exact, Label::TransitiveVerb, (first ? U"การ" : U"โดย") + verb);

@@ -330,6 +330,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"I stop making the table", "ฉันหยุดทำโต๊ะ"},      // the action a verb of starting or stopping takes
                   {"pressing the book is good", "การกดหนังสือคือดี"}, // an -ing entry read otherwise, before an object
                   {"pressing, he came", "เร่งด่วน, เขามา"},
+                  {"pressing is good.", "การกดดี."},                                // or before be, as its subject
                   {"following the book, he came", "หนังสือต่อไปนี้, เขามา"},            // an -ing preposition
                   {"by always making the table", "โดยเสมอการทำโต๊ะ"},               // an adverb after the preposition
                   {"he read the book, making the table", "เขาอ่านหนังสือ, โดยทำโต๊ะ"}, // after a clause: how
