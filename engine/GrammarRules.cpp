@@ -51,6 +51,8 @@ constexpr std::array kAmounts{U"SUCH"sv, U"MORE"sv, U"ENOUGH"sv, U"ALL"sv, U"MUC
 constexpr std::array kDemonstratives{U"THIS"sv, U"THESE"sv, U"THOSE"sv};
 constexpr std::array kDoForms{U"DO"sv, U"DOES"sv, U"DID"sv};
 constexpr std::array kHappenVerb{U"HAPPEN"sv};
+constexpr std::array kAppearVerb{U"APPEAR"sv};
+
 // Verbs whose passive after "it" says who should do what follows: "It is recommended to" => แนะนำให้.
 constexpr std::array kAdvisingVerbs{U"RECOMMEND"sv, U"ADVISE"sv, U"SUGGEST"sv, U"ENCOURAGE"sv, U"PREFER"sv};
 // Adjectives whose "that" says what is felt or known: "so sure that" => แน่ใจมากว่า.
@@ -1980,6 +1982,9 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
                        (among(kHaveForms, t[v].key) || t[v].key == U"GOT"sv)) {
                 setReading(t[v], How::Exact, t[v].label, U"ต้อง"sv); // "has to be careful" => ต้องระมัดระวัง
                 t[p].kind = Kind::Dropped;
+            } else if (v != kNone && isVerbWord(t[v]) && verbFormOf<kAppearVerb>(t[v].key)) {
+                setReading(t[v], How::Exact, t[v].label, U"ดูเหมือน"sv); // "appears to be happy" =>
+                setReading(t[p], How::Exact, Label::Adverb, U"จะ"sv); // ดูเหมือนจะมีความสุข
             } else if (v != kNone && isVerbWord(t[v]) && !leftToPhraseRule(t, p, c)) {
                 t[p].kind = Kind::Dropped;
             } else if (const std::size_t w = v == kNone ? kNone : previousWord(t, v);
@@ -2099,6 +2104,12 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                                                                    : std::u32string_view{};
         // "Remember to" opening an order: อย่าลืม ("Remember to save your work" => อย่าลืมบันทึกงานของคุณ); "be supposed
         // to" is ควรจะ ("You are supposed to know it" => คุณควรจะรู้มัน, not คุณถูกคิดว่ารู้มัน)
+        // "appear to" + a verb seems: ดูเหมือนจะ ("He appears to be happy" => เขาดูเหมือนจะมีความสุข, not ปรากฏ)
+        if ((nextVerb || t[n].label == Label::Adjective) && isVerbWord(t[p]) && verbFormOf<kAppearVerb>(t[p].key)) {
+            setReading(t[p], How::Exact, t[p].label, U"ดูเหมือน"sv);
+            setReading(t[i], How::Exact, Label::Adverb, U"จะ"sv);
+            return;
+        }
         if (nextVerb && isWord(t[p]) &&
             ((t[p].key == U"REMEMBER"sv && firstOfSentence(p, c) && !c.question) || t[p].key == U"SUPPOSED"sv)) {
             setReading(t[p], How::Exact, Label::Adverb, t[p].key == U"SUPPOSED"sv ? U"ควรจะ"sv : U"อย่าลืม"sv);

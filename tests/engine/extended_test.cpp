@@ -36,6 +36,7 @@ public:
             entry("not", "ไม่", ADV),
             entry("by", "โดย", "pre.(บุพบท)"),
             entry("from", "จาก", "pre.(บุพบท)"),
+            entry("appear", "ปรากฏ", VI),
             entry("to", "เพื่อ", "pre.(บุพบท)"),
             entry("it", "มัน", PRO),
             entry("he", "เขา", PRO),
@@ -564,6 +565,7 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"asking the man to go", "การขอให้ผู้ชายไป"},
                   {"I read the old man to go", "ฉันอ่านผู้ชายแก่เพื่อไป"}, // another verb
                   {"I have to go", "ฉันต้องไป"},
+                  {"he appears to go", "เขาดูเหมือนจะไป"}, // seeming
                   {"I need to go", "ฉันจำเป็นต้องไป"},
                   {"he used to live", "เขาเคยอาศัย"},
                   {"used to live", "ใช้อาศัย"}, // no subject: perhaps a passive whose be ended the line before
@@ -1019,6 +1021,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::IngAfterNoun, {"the book opening on the table.", "กำลังเปิดหนังสือบนโต๊ะ."}}, // (it takes one)
         // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective describes
         {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
+        {GrammarRule::BeAdjective, {"the man appears to be old.", "ผู้ชายดูเหมือนจะแก่."}},
         {GrammarRule::BeAdjective, {"the man is getting old.", "ผู้ชายกำลังแก่."}},
         {GrammarRule::BeAdjective, {"the man got good books.", "ผู้ชายได้หนังสือดี."}},
         {GrammarRule::Perfect, {"he had better open the book.", "เขาควรเปิดหนังสือ."}},
