@@ -1166,6 +1166,10 @@ bool opensWhatIsSaid(std::span<GrammarToken> t, std::size_t s, std::size_t &v) {
 // knows why he left the town" => ไม่มีใครรู้ว่าเขาออกจากเมืองทำไม; "She asked where the station was" =>
 // เธอถามว่าสถานีอยู่ที่ไหน; "Check if the file exists" => ตรวจสอบว่าแฟ้มมีอยู่หรือไม่. "whether" is ว่า already; its
 // หรือไม่ is added where no "or" follows.
+// Nouns of time that "when" follows as a relative: "the day when we met" => วันที่เราพบ.
+constexpr std::array kTimeNouns{U"DAY"sv,   U"DAYS"sv, U"MOMENT"sv, U"YEAR"sv,  U"YEARS"sv,
+                                U"NIGHT"sv, U"WEEK"sv, U"HOUR"sv,   U"PERIOD"sv};
+
 void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         // "See" opening a sentence sends the reader to look: ดู ("See the file INSTALL" => ดูแฟ้ม..., not เห็น)
@@ -1194,6 +1198,14 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!whether && k != U"WHY"sv && k != U"HOW"sv && k != U"WHERE"sv && k != U"WHEN"sv && k != U"IF"sv)
             return;
         const std::size_t n = nextWord(t, i);
+        // "the reason why he left" => เหตุผลที่เขาออก, "the day when we met" => วันที่เราพบ: the relative, ที่
+        if (const std::size_t p = previousWord(t, i);
+            !c.question && p != kNone && n != kNone && isNoun(t[p]) &&
+            ((k == U"WHY"sv && t[p].key.starts_with(U"REASON"sv)) || (k == U"WHEN"sv && among(kTimeNouns, t[p].key))) &&
+            opensSubject(t, n)) {
+            setReading(w, How::Exact, Label::Conjunction, U"ที่"sv);
+            return;
+        }
         std::size_t see = kNone;
         if (!whether) {
             bool comma = false;
@@ -2748,6 +2760,12 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
 
 // then, suddenly, finally ... between a short subject and its verb open the clause in Thai: "We then revived it" =>
 // จากนั้นเราฟื้นฟูมัน. The subject's noun, which the rendering writes first, takes the adverb before it.
+// Irregular past forms that are no participle ("came", not "come").
+constexpr std::array kPastOnly{U"CAME"sv,  U"WENT"sv,  U"SAW"sv,   U"TOOK"sv,  U"GAVE"sv,  U"KNEW"sv,
+                               U"WROTE"sv, U"SPOKE"sv, U"ATE"sv,   U"DREW"sv,  U"FLEW"sv,  U"GREW"sv,
+                               U"BEGAN"sv, U"RAN"sv,   U"SANG"sv,  U"DRANK"sv, U"ROSE"sv,  U"FELL"sv,
+                               U"DROVE"sv, U"RODE"sv,  U"CHOSE"sv, U"BROKE"sv, U"FORGOT"sv};
+
 void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         // "once" opening a clause before its subject is "when": เมื่อ ("Once the file is created" =>
@@ -2758,8 +2776,10 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (const std::size_t p = previousWord(t, i), n = nextWord(t, i); p != kNone && n != kNone) {
                 const bool pastBe = isWord(t[p]) && (t[p].key == U"WAS"sv || t[p].key == U"WERE"sv) &&
                                     wordWith(t[p], How::Exact, Label::Be);
-                const bool subject = wordWith(t[p], How::Exact, Label::Pronoun) || isNoun(t[p]);
-                const bool pastVerb = isVerbWord(t[n]) && (pastParticiple(t[n]) || t[n].meaning.starts_with(U"ถูก"sv));
+                const bool subject = wordWith(t[p], How::Exact, Label::Pronoun) || isNoun(t[p]) ||
+                                     (isWord(t[p]) && (t[p].how == How::Unrendered || t[p].how == How::RawFallback));
+                const bool pastVerb = isVerbWord(t[n]) && (pastParticiple(t[n]) || among(kPastOnly, t[n].key) ||
+                                                           t[n].meaning.starts_with(U"ถูก"sv));
                 if ((pastBe || (subject && pastVerb)) && !leftToPhraseRule(t, i, c)) {
                     const std::size_t there = pastBe ? previousWord(t, p) : kNone;
                     if (there != kNone && isWord(t[there]) && t[there].key == U"THERE"sv) { // "There was once a man"

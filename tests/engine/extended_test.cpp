@@ -37,6 +37,8 @@ public:
             entry("by", "โดย", "pre.(บุพบท)"),
             entry("from", "จาก", "pre.(บุพบท)"),
             entry("appear", "ปรากฏ", VI),
+            entry("reason", "เหตุผล", N),
+            entry("day", "วัน", N),
             entry("to", "เพื่อ", "pre.(บุพบท)"),
             entry("it", "มัน", PRO),
             entry("he", "เขา", PRO),
@@ -729,6 +731,8 @@ TEST_F(Extended, TimeAdverbsOpenTheClause) {
                   {"I read it once.", "ฉันอ่านมันหนึ่งครั้ง."},               // the subject of a clause within
                   // after its subject before a past verb, or after was: what used to be, เคย
                   {"he once opened the book.", "เขาเคยเปิดหนังสือ."},
+                  {"he once came.", "เขาเคยมา."},
+                  {"Minsky once came.", "Minsky เคยมา."}, // a name the dictionary lacks
                   {"it was once the book.", "มันเคยอยู่หนังสือ."},
                   {"the book was once opened.", "หนังสือเคยถูกเปิด."},
                   {"there was once the man.", "ครั้งหนึ่งที่นั่นอยู่ผู้ชาย."},
@@ -898,6 +902,8 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
                   {"I know how old the man is.", "ฉันรู้ผู้ชายแก่คืออย่างไร."}, // how much, how old: left as it is
                   {"I know why the man", "ฉันรู้ผู้ชายทำไม"},                // the clause goes on in the next line
                   {"I know why.", "ฉันรู้ว่าทำไม."},
+                  {"I know the reason why he came.", "ฉันรู้เหตุผลที่เขามา."}, // after reason or a time: ที่
+                  {"I know the day when he came.", "ฉันรู้วันที่เขามา."},
                   // what is thought or said, without "that"
                   {"I think he came.", "ฉันคิดว่าเขามา."},
                   {"I know you came.", "ฉันรู้ว่าคุณมา."},
