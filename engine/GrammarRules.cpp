@@ -10,6 +10,7 @@
 #include <bit>
 #include <functional>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 
 using namespace std::literals;
@@ -485,16 +486,28 @@ bool leftToPhraseRule(std::span<GrammarToken> t, std::size_t i, const GrammarCon
 
 /// True when a built-in phrase rule reads token i's grammar-mode Thai with the words around it.
 bool readByBuiltInRule(std::span<GrammarToken> t, std::size_t i) {
+    const std::u32string_view m = t[i].meaning;
+    if (m.empty())
+        return false;
+    // Where each meaning asked about stands in the built-in searches, found once for each thread.
+    thread_local std::unordered_map<std::u32string, std::vector<std::pair<std::u32string_view, std::size_t>>> places;
+    auto known = places.find(std::u32string(m));
+    if (known == places.end()) {
+        std::vector<std::pair<std::u32string_view, std::size_t>> found;
+        for (const ThaiIdiomRule &r : ThaiIdiomTable())
+            for (std::size_t at = r.search.find(m); at != std::u32string_view::npos; at = r.search.find(m, at + 1))
+                found.emplace_back(r.search, at);
+        known = places.emplace(std::u32string(m), std::move(found)).first;
+    }
+    if (known->second.empty())
+        return false;
     thread_local std::u32string before, after;
     thaiAround(t, i, before, after);
-    const std::u32string_view m = t[i].meaning;
-    for (const ThaiIdiomRule &r : ThaiIdiomTable())
-        for (std::size_t at = r.search.find(m); !m.empty() && at != std::u32string_view::npos;
-             at = r.search.find(m, at + 1))
-            if (std::u32string_view(before).ends_with(r.search.substr(0, at)) &&
-                std::u32string_view(after).starts_with(r.search.substr(at + m.size())))
-                return true;
-    return false;
+    return std::any_of(known->second.begin(), known->second.end(), [&](const auto &place) {
+        const auto &[search, at] = place;
+        return std::u32string_view(before).ends_with(search.substr(0, at)) &&
+               std::u32string_view(after).starts_with(search.substr(at + m.size()));
+    });
 }
 
 void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before, std::u32string &after) {
