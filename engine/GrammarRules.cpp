@@ -3288,7 +3288,8 @@ void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
         // more careful" opens "the more ..., the ..."
         const std::size_t after = nextWord(t, n);
         const bool article = p != kNone && isArticle(t[p]);
-        if (after != kNone && isNoun(t[after]) && !article && !leftToPhraseRule(t, i, c)) {
+        const bool describesNoun = after != kNone && isNoun(t[after]) && t[n].label == Label::Adjective;
+        if (describesNoun && !article && !leftToPhraseRule(t, i, c)) {
             // "more important things in life than money": "than" compares, มากกว่า ("more" unwritten); so does
             // "more dead people than living" => ผู้คนตายมากกว่า...
             for (std::size_t k = nextWord(t, after), words = 0;
@@ -3300,9 +3301,16 @@ void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
                 }
             return;
         }
-        if ((after != kNone && isNoun(t[after]) ? !article : p != kNone && t[p].key == U"THE"sv) ||
-            leftToPhraseRule(t, i, c))
+        if ((describesNoun ? !article : p != kNone && t[p].key == U"THE"sv) || // (an adverb describes no noun:
+            leftToPhraseRule(t, i, c))                                         // "More precisely bash uses")
             return;
+        // "more and more frequently" => บ่อยๆมากขึ้นเรื่อยๆ
+        if (const std::size_t pp = p == kNone ? kNone : previousWord(t, p);
+            pp != kNone && t[p].key == U"AND"sv && t[pp].key == t[i].key && t[i].key == U"MORE"sv && isWord(t[pp])) {
+            t[n].setMeaning(std::u32string(t[n].meaning).append(U"มากขึ้นเรื่อยๆ"sv));
+            t[pp].kind = t[p].kind = t[i].kind = Kind::Dropped;
+            return;
+        }
         const std::u32string_view thai = t[i].key == U"MORE"sv ? U"กว่า"sv : U"น้อยกว่า"sv;
         if (t[n].meaning.ends_with(thai))
             return;

@@ -862,7 +862,9 @@ TEST_F(Extended, MoreBeforeAnAdjectiveIsItsComparative) {
                   {"it is a more easy book", "มันเป็นอะ.-หนังสือง่ายกว่า"}, // after an article, before its noun too
                   {"he had more old books", "เขามีหนังสือแก่เพิ่มเติม"},     // more of them
                   {"he had more old books than the man", "เขามีหนังสือแก่มากกว่าผู้ชาย"}, // compared: มากกว่า
-                  {"more easy-going", "ง่ายเพิ่มเติม-กำลังไป"},                         // the first part of a compound
+                  {"more clearly the man came", "อย่างชัดเจนกว่าผู้ชายมา"},             // an adverb describes no noun
+                  {"the book is more and more easy.", "หนังสือง่ายมากขึ้นเรื่อยๆ."},
+                  {"more easy-going", "ง่ายเพิ่มเติม-กำลังไป"}, // the first part of a compound
                   {"I want more", "ฉันต้องการเพิ่มเติม"},
                   {"most books are old.", "หนังสือส่วนใหญ่แก่."}, // "most" before a noun counts it
                   {"it is the most old book", "มันเป็นหนังสือแก่มากที่สุด"},
