@@ -3259,6 +3259,25 @@ void duration(std::span<GrammarToken> t, const GrammarContext &c) {
 // ผู้คนส่วนใหญ่ชอบแมว, not ผู้คนมากที่สุด, which is "the most people").
 void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // "enough" after an adjective or an adverb is พอ after it: "large enough to hold" => ใหญ่พอที่จะถือ
+        if (isWord(t[i]) && t[i].key == U"ENOUGH"sv) {
+            if (const std::size_t p = previousWord(t, i);
+                p != kNone && isWord(t[p]) && !t[p].quiet && !leftToPhraseRule(t, i, c) &&
+                (t[p].label == Label::Adjective || (isAdverbWord(t[p]) && t[p].key.ends_with(U"LY"sv))) &&
+                !t[p].meaning.ends_with(U"พอ"sv)) {
+                std::u32string_view m = t[p].meaning;
+                if (m.size() > 3 && m.starts_with(U"ที่"sv)) // "good enough" => ดีพอ, not ที่ดีพอ
+                    m.remove_prefix(3);
+                t[p].setMeaning(std::u32string(m).append(U"พอ"sv));
+                t[p].tail += t[i].tail; // ("Is it big enough?" keeps its ไหม)
+                t[i].kind = Kind::Dropped;
+                if (const std::size_t to = nextWord(t, i); to != kNone &&
+                                                           wordWith(t[to], How::Exact, Label::Preposition) &&
+                                                           t[to].key == U"TO"sv && t[to].meaning == U"เพื่อ"sv)
+                    t[to].setMeaning(U"ที่จะ"sv); // "high enough to see" => สูงพอที่จะเห็น
+            }
+            return;
+        }
         // "lots of" and "plenty of" before a noun are มากมาย after it: "lots of things" => สิ่งมากมาย
         if (isWord(t[i]) && (t[i].key == U"LOTS"sv || t[i].key == U"PLENTY"sv)) {
             const std::size_t of = nextWord(t, i), n = of == kNone ? kNone : nextWord(t, of);
@@ -4597,6 +4616,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         case U'E':
             if (k == U"EITHER"sv)
                 rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            else if (k == U"ENOUGH"sv)
+                rules |= ruleBit(GrammarRule::Comparative);
             break;
         case U'B':
             if (k == U"BOTH"sv) // "both ... and"

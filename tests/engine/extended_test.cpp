@@ -39,6 +39,7 @@ public:
             entry("appear", "ปรากฏ", VI),
             entry("reason", "เหตุผล", N),
             entry("day", "วัน", N),
+            entry("enough", "พอ", ADJ),
             entry("to", "เพื่อ", "pre.(บุพบท)"),
             entry("it", "มัน", PRO),
             entry("he", "เขา", PRO),
@@ -864,7 +865,8 @@ TEST_F(Extended, MoreBeforeAnAdjectiveIsItsComparative) {
                   {"he had more old books than the man", "เขามีหนังสือแก่มากกว่าผู้ชาย"}, // compared: มากกว่า
                   {"more clearly the man came", "อย่างชัดเจนกว่าผู้ชายมา"},             // an adverb describes no noun
                   {"the book is more and more easy.", "หนังสือง่ายมากขึ้นเรื่อยๆ."},
-                  {"more easy-going", "ง่ายเพิ่มเติม-กำลังไป"}, // the first part of a compound
+                  {"the book is easy enough to read.", "หนังสือง่ายพอที่จะอ่าน."}, // enough: พอ after it
+                  {"more easy-going", "ง่ายเพิ่มเติม-กำลังไป"},                   // the first part of a compound
                   {"I want more", "ฉันต้องการเพิ่มเติม"},
                   {"most books are old.", "หนังสือส่วนใหญ่แก่."}, // "most" before a noun counts it
                   {"it is the most old book", "มันเป็นหนังสือแก่มากที่สุด"},
