@@ -1489,6 +1489,9 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
 
 // What "'s" is before when it is "has": "He's been here", "She's got a key".
 constexpr std::array kHasParticiples{U"BEEN"sv, U"GOT"sv, U"GOTTEN"sv, U"HAD"sv};
+// Participles that name or rate what they follow, so that "'s" before them is "is": "It's called the master".
+constexpr std::array kNamingParticiples{U"CALLED"sv, U"NAMED"sv,   U"KNOWN"sv,    U"CONSIDERED"sv,
+                                        U"TERMED"sv, U"LABELED"sv, U"LABELLED"sv, U"DUBBED"sv};
 // Irregular participles that are also the verb itself: after "'d" they say "would" as well as "had".
 constexpr std::array kParticiplesLikeBase{U"COME"sv,  U"BECOME"sv, U"OVERCOME"sv, U"RUN"sv,     U"PUT"sv,  U"CUT"sv,
                                           U"SET"sv,   U"HIT"sv,    U"LET"sv,      U"READ"sv,    U"SHUT"sv, U"COST"sv,
@@ -1536,8 +1539,15 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (t[i].key == U"S"sv || t[i].key == U"D"sv) { // 'd and 's before a participle are had and has
             const std::size_t j = stepOver(t, i, true, between);
+            // 's before ever or never and a participle, or before a participle and its object, is has too:
+            // "Nobody's ever found it" => ไม่มีใครเคยพบมัน, "He's taken my car" (not "It's called the master")
+            const bool hasDone =
+                t[i].key == U"S"sv && j != kNone && pastParticiple(t[j]) && !among(kNamingParticiples, t[j].key) &&
+                (std::any_of(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(j),
+                             [](const GrammarToken &w) { return w.key == U"EVER"sv || w.key == U"NEVER"sv; }) ||
+                 opensObject(t, nextWord(t, j), false));
             if (j != kNone && isWord(t[j]) &&
-                (t[i].key == U"S"sv ? among(kHasParticiples, t[j].key) : pastParticiple(t[j]))) {
+                (t[i].key == U"S"sv ? among(kHasParticiples, t[j].key) || hasDone : pastParticiple(t[j]))) {
                 t[i].kind = Kind::Dropped; // "He'd finally left" => เขาในที่สุดออก, "He's been ill" => เขาป่วย
                 if (t[i].key == U"S"sv)
                     haveGot(j);

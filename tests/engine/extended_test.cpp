@@ -307,6 +307,8 @@ TEST_F(Extended, PerfectHasNoHave) {
                   {"he had opened the book", "เขาเปิดหนังสือ"},
                   {"he had the book", "เขามีหนังสือ"}, // "had" as a verb of its own
                   {"I've seen the book", "ฉันเห็นหนังสือ"},
+                  {"he's never seen the book.", "เขาไม่เคยเห็นหนังสือ."}, // 's before never, or before a participle
+                  {"he's opened the book.", "เขาเปิดหนังสือ."},          // and its object: has
                   {"I've never had the book", "ฉันไม่เคยมีหนังสือ"},
                   {"I've got the book", "ฉันมีหนังสือ"}, // have got: have
                   {"I've got it good", "ฉันได้มันดี"},
@@ -1020,6 +1022,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"he knows not that he came.", "เขารู้ไม่ว่าเขามา."}},
         {GrammarRule::Relative, {"he told them that the man came.", "เขาบอกพวกเขาว่าผู้ชายมา."}},
         // "is gone" is หายไป; "is done" ending its clause is finished, เสร็จ, but "can be done" stays the passive
+        {GrammarRule::Passive, {"it's opened.", "มันถูกเปิด."}}, // 's before a participle alone: is
         {GrammarRule::Passive, {"the book is done.", "หนังสือเสร็จ."}},
         {GrammarRule::Passive, {"the book can be done.", "หนังสือสามารถถูกทำ."}},
         {GrammarRule::Passive, {"the book is done by the man.", "หนังสือถูกทำโดยผู้ชาย."}},
