@@ -875,6 +875,13 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(w, How::Exact, Label::Conjunction, U"ที่"sv); // "Now that you know" => ตอนนี้ที่คุณรู้
             return;
         }
+        // after the do of a question "that" is its subject: "Does that work?" => นั่นทำงานไหม
+        if (w.key == U"THAT"sv && c.question && p != kNone && isWord(t[p]) && among(kDoForms, t[p].key) &&
+            firstOfSentence(p, c) && nextWord(t, i) != kNone &&
+            (isVerbWord(t[nextWord(t, i)]) || nounAsVerb(t[nextWord(t, i)], c))) {
+            setReading(w, How::Exact, Label::Pronoun, U"นั่น"sv);
+            return;
+        }
         // be + "that" + a clause says what something is: "My theory is that the universe was made" =>
         // ทฤษฎีของฉันคือจักรวาลถูกทำ; after a modal "be" keeps เป็น: "It may be that you" => มันอาจจะเป็นว่าคุณ
         if (const std::size_t b = p != kNone && isAdverbWord(t[p]) ? previousWord(t, p) : p;
@@ -3359,8 +3366,19 @@ void than(std::span<GrammarToken> t, const GrammarContext &c) {
         for (std::size_t words = 0; p != kNone && words < 3 && isNoun(t[p]) && !ownThai(t[p]).ends_with(U"กว่า"sv);
              ++words)
             p = previousWord(t, p);
-        if (p != kNone && isWord(t[p]) && !t[p].quiet && ownThai(t[p]).ends_with(U"กว่า"sv))
+        if (p != kNone && isWord(t[p]) && !t[p].quiet && ownThai(t[p]).ends_with(U"กว่า"sv)) {
             setReading(t[i], How::Exact, Label::Conjunction, U""sv); // still writes what is held before it
+            return;
+        }
+        // further back, across a phrase, the comparison is the "than"'s: "more complex for their size than" =>
+        // ซับซ้อนสำหรับขนาดของพวกเขากว่า..., not ซับซ้อนกว่า...กว่า
+        for (std::size_t k = p, words = 0; k != kNone && words < kMostClauseWords; k = previousWord(t, k), ++words)
+            if (isWord(t[k]) && t[k].how == How::Exact && !t[k].quiet &&
+                (t[k].label == Label::Adjective || t[k].label == Label::Adverb) && t[k].meaning.ends_with(U"กว่า"sv) &&
+                t[k].meaning.size() > 4 && t[k].meaning != U"มากกว่า"sv && t[k].meaning != U"น้อยกว่า"sv) {
+                t[k].setMeaning(std::u32string(t[k].meaning.substr(0, t[k].meaning.size() - 4)));
+                return;
+            }
     });
 }
 

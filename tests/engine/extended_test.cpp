@@ -1018,6 +1018,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"the secret is that book.", "ความลับคือหนังสือนั้น."}}, // "that" before its noun
         {GrammarRule::Relative, {"he that reads the book.", "เขาที่อ่านหนังสือ."}},
         {GrammarRule::Relative, {"only that book is old.", "เพียงหนังสือนั้นแก่."}},
+        {GrammarRule::Relative, {"does that work?", "นั่นทำงานไหม?"}}, // the subject of a question
         {GrammarRule::Relative, {"I read the easy that opens books.", "ฉันอ่านง่ายที่เปิดหนังสือ."}}, // a verb with -s
         {GrammarRule::Relative, {"he knows not that he came.", "เขารู้ไม่ว่าเขามา."}},
         {GrammarRule::Relative, {"he told them that the man came.", "เขาบอกพวกเขาว่าผู้ชายมา."}},
@@ -1082,8 +1083,9 @@ TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
     checkRule(*this, GrammarRule::Than,
               {
                   {"the man is older than the table.", "ผู้ชายแก่กว่าโต๊ะ."},
-                  {"it is an older book than the table.", "มันเป็นหนังสือแก่กว่าโต๊ะ."}, // after its noun
-                  {"he read the book than the table.", "เขาอ่านหนังสือกว่าโต๊ะ."},     // no comparative: กว่า stays
+                  {"it is an older book than the table.", "มันเป็นหนังสือแก่กว่าโต๊ะ."},                    // after its noun
+                  {"the man is more easy for the book than the table.", "ผู้ชายง่ายสำหรับหนังสือกว่าโต๊ะ."}, // across a phrase
+                  {"he read the book than the table.", "เขาอ่านหนังสือกว่าโต๊ะ."}, // no comparative: กว่า stays
               });
 }
 
