@@ -3377,6 +3377,11 @@ void than(std::span<GrammarToken> t, const GrammarContext &c) {
                 (t[k].label == Label::Adjective || t[k].label == Label::Adverb) && t[k].meaning.ends_with(U"กว่า"sv) &&
                 t[k].meaning.size() > 4 && t[k].meaning != U"มากกว่า"sv && t[k].meaning != U"น้อยกว่า"sv) {
                 t[k].setMeaning(std::u32string(t[k].meaning.substr(0, t[k].meaning.size() - 4)));
+                // "It is better to give than to lend" => มันดีที่จะให้กว่าที่จะให้ยืม
+                for (const std::size_t to : {nextWord(t, k), nextWord(t, i)})
+                    if (to != kNone && wordWith(t[to], How::Exact, Label::Preposition) && t[to].key == U"TO"sv &&
+                        t[to].meaning == U"เพื่อ"sv && nextWord(t, to) != kNone && isWord(t[nextWord(t, to)]))
+                        t[to].setMeaning(U"ที่จะ"sv);
                 return;
             }
     });

@@ -1085,6 +1085,7 @@ TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
                   {"the man is older than the table.", "ผู้ชายแก่กว่าโต๊ะ."},
                   {"it is an older book than the table.", "มันเป็นหนังสือแก่กว่าโต๊ะ."},                    // after its noun
                   {"the man is more easy for the book than the table.", "ผู้ชายง่ายสำหรับหนังสือกว่าโต๊ะ."}, // across a phrase
+                  {"it is more easy to read than to go.", "มันง่ายที่จะอ่านกว่าที่จะไป."},
                   {"he read the book than the table.", "เขาอ่านหนังสือกว่าโต๊ะ."}, // no comparative: กว่า stays
               });
 }
