@@ -1329,6 +1329,9 @@ bool endsStatement(std::span<GrammarToken> t) {
 
 // do, does and did that only carry a question or a negation have no Thai word: "Where did he go" => เขาไปที่ไหน,
 // "I don't know" => ฉันไม่รู้; a yes-or-no question ("Do you know") ends with ไหม.
+// Particles of phrasal verbs: "give up", "put off", "turn down".
+constexpr std::array kParticles{U"UP"sv, U"DOWN"sv, U"OUT"sv, U"OFF"sv, U"AWAY"sv, U"BACK"sv};
+
 void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
     // After do and its negation (or a question's subject) comes a verb: a word read first as a noun is the verb it
     // can be ("Don't waste your time", "Don't panic.", "They did not answer the letter", "Does the program work?").
@@ -1345,6 +1348,16 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isWord(t[i]) || t[i].key.size() > 5)
             return;
         const bool first = firstOfSentence(i, c);
+        // "Never" opening an order forbids, like "Don't": อย่า ("Never trust a man" => อย่าไว้ใจผู้ชาย)
+        if (t[i].key == U"NEVER"sv && first && !c.question) {
+            const std::size_t v = nextWord(t, i), o = v == kNone ? kNone : nextWord(t, v);
+            if (v != kNone && isWord(t[v]) && t[v].how == How::Exact && isVerb(t[v].label) &&
+                (opensObject(t, o, false) || // (or over its particle: "Never give up your dreams")
+                 (o != kNone && among(kParticles, t[o].key) && opensObject(t, nextWord(t, o), false))) &&
+                !leftToPhraseRule(t, i, c))
+                setReading(t[i], How::Exact, Label::Adverb, U"อย่า"sv);
+            return;
+        }
         if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb, perhaps with an adverb between
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : stepOver(t, n, true, isAdverbWord);
             // (after a subject only before what the verb takes: "I don't care" is left to the phrase rules)
@@ -4581,6 +4594,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             break;
         case U'D':
             if (among(kDoForms, k) || among(kDoNegatives, k))
+                rules |= ruleBit(GrammarRule::DoSupport);
+            break;
+        case U'N':
+            if (k == U"NEVER"sv) // "Never trust"
                 rules |= ruleBit(GrammarRule::DoSupport);
             break;
         case U'W':

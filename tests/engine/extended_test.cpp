@@ -415,6 +415,8 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"do you live.", "ทำคุณอาศัย."}, // a full stop: no question
                   {"do not read the book.", "อย่าอ่านหนังสือ."}, // an order
                   {"don't go.", "อย่าไป."},
+                  {"never read the book.", "อย่าอ่านหนังสือ."}, // "never" opening an order forbids too
+                  {"I never read the book.", "ฉันไม่เคยอ่านหนังสือ."},
                   {"I do not go.", "ฉันไม่ไป."},
                   {"I don't never go", "ฉันไม่ไม่เคยไป"},           // an adverb between
                   {"he does want the book.", "เขาต้องการหนังสือ."}, // do that only stresses the verb
