@@ -257,6 +257,16 @@ template <const auto &Verbs> bool verbFormOf(std::u32string_view key) {
     return forms.has(key);
 }
 
+/// An adjective's Thai without the ที่ that makes it describe a noun ("good" ที่ดี => ดี), where the ที่ is no part of
+/// the word itself (ที่รัก "dear", ที่สุด, ที่นี่).
+std::u32string_view withoutRelativeMark(std::u32string_view m) {
+    constexpr std::array kOwnThi{U"ที่รัก"sv, U"ที่สุด"sv, U"ที่นี่"sv, U"ที่นั่น"sv, U"ที่ไหน"sv, U"ที่ว่าง"sv};
+    if (m.size() <= 3 || !m.starts_with(U"ที่"sv) ||
+        std::any_of(kOwnThi.begin(), kOwnThi.end(), [&](std::u32string_view w) { return m.starts_with(w); }))
+        return m;
+    return m.substr(3);
+}
+
 bool isWord(const GrammarToken &t) {
     return t.kind == Kind::Word;
 }
@@ -2023,8 +2033,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             if (t[k].kind == Kind::Word && t[k].how == How::Hold)
                 t[k].how = How::Exact; // an adjective of its own writes the noun before it first, as be did
         // "good" is ที่ดี before a noun; after its subject it is ดี: "When I'm good" => เมื่อฉันดี
-        if (const std::u32string_view m = t[j].meaning; m.size() > 3 && m.starts_with(U"ที่"sv))
-            t[j].setMeaning(m.substr(3));
+        if (const std::u32string_view m = withoutRelativeMark(t[j].meaning); m.size() != t[j].meaning.size())
+            t[j].setMeaning(m);
         // "to be happy": the adjective follows a verb as a verb would ("wants to be happy" => ต้องการมีความสุข), and
         // anything else as ที่จะ
         if (const std::size_t p = previousWord(t, i);
@@ -3295,9 +3305,7 @@ void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
                 p != kNone && isWord(t[p]) && !t[p].quiet && !leftToPhraseRule(t, i, c) &&
                 (t[p].label == Label::Adjective || (isAdverbWord(t[p]) && t[p].key.ends_with(U"LY"sv))) &&
                 !t[p].meaning.ends_with(U"พอ"sv)) {
-                std::u32string_view m = t[p].meaning;
-                if (m.size() > 3 && m.starts_with(U"ที่"sv)) // "good enough" => ดีพอ, not ที่ดีพอ
-                    m.remove_prefix(3);
+                const std::u32string_view m = withoutRelativeMark(t[p].meaning); // "good enough" => ดีพอ
                 t[p].setMeaning(std::u32string(m).append(U"พอ"sv));
                 t[p].tail += t[i].tail; // ("Is it big enough?" keeps its ไหม)
                 t[i].kind = Kind::Dropped;
@@ -4020,8 +4028,8 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
                 !among(kAsPhraseWords, t[s].key) && nextWord(t, as) != kNone && !readByBuiltInRule(t, i) &&
                 !leftToPhraseRule(t, i, c)) {
                 const std::size_t p = previousWord(t, i), then = nextWord(t, as);
-                if (t[s].meaning.starts_with(U"ที่"sv) && t[s].meaning.size() > 3) // "as good as": ดี, not ที่ดี
-                    t[s].setMeaning(std::u32string(t[s].meaning.substr(3)));
+                if (const std::u32string_view m = withoutRelativeMark(t[s].meaning); m.size() != t[s].meaning.size())
+                    t[s].setMeaning(std::u32string(m)); // "as good as": ดี, not ที่ดี
                 const bool negated = p != kNone && (t[p].key == U"NOT"sv || t[p].key == U"T"sv);
                 t[i].kind = Kind::Dropped;
                 // be before it is unwritten, as before any adjective ("is as old as" => แก่พอๆกับ)

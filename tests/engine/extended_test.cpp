@@ -40,6 +40,7 @@ public:
             entry("reason", "เหตุผล", N),
             entry("day", "วัน", N),
             entry("enough", "พอ", ADJ),
+            entry("dear", "ที่รัก", ADJ),
             entry("to", "เพื่อ", "pre.(บุพบท)"),
             entry("it", "มัน", PRO),
             entry("he", "เขา", PRO),
@@ -1038,6 +1039,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective describes
         {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
         {GrammarRule::BeAdjective, {"the man appears to be old.", "ผู้ชายดูเหมือนจะแก่."}},
+        {GrammarRule::BeAdjective, {"the book is dear.", "หนังสือที่รัก."}}, // ที่ that is part of the word stays
         {GrammarRule::BeAdjective, {"the man is getting old.", "ผู้ชายกำลังแก่."}},
         {GrammarRule::BeAdjective, {"the man got good books.", "ผู้ชายได้หนังสือดี."}},
         {GrammarRule::Perfect, {"he had better open the book.", "เขาควรเปิดหนังสือ."}},
