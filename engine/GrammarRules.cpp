@@ -1147,6 +1147,10 @@ bool opensSubject(std::span<GrammarToken> t, std::size_t n) {
            w.how == How::Unrendered || w.how == How::RawFallback;
 }
 
+// People in general as a subject: "nobody's there".
+constexpr std::array kNobodies{U"NOBODY"sv,   U"EVERYBODY"sv, U"SOMEBODY"sv, U"ANYBODY"sv,
+                               U"EVERYONE"sv, U"SOMEONE"sv,   U"ANYONE"sv,   U"NOONE"sv};
+
 /// True when token n opens a clause after "that" (a subject pronoun, "there", an article, an owner or a determiner
 /// other than this, these and those), not what "that" itself would point at ("that book", "that simple").
 bool opensClauseAfterThat(std::span<GrammarToken> t, std::size_t n) {
@@ -1157,6 +1161,7 @@ bool opensClauseAfterThat(std::span<GrammarToken> t, std::size_t n) {
         return isArticle(w);
     return isWord(w) && !w.quiet &&
            (among(kSubjects, w.key) || among(kSubjectsAtClauseStart, w.key) || w.key == U"THERE"sv ||
+            among(kIndefinites, w.key) || among(kNobodies, w.key) ||
             (among(kDeterminers, w.key) && !among(kDemonstratives, w.key)));
 }
 

@@ -1015,6 +1015,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"that can open the book.", "นั่นสามารถเปิดหนังสือ."}},
         // be + "that" + a clause: what something is (คือ); the relative after he or those; ว่า before a subject
         {GrammarRule::Relative, {"the secret is that he can go.", "ความลับคือเขาสามารถไป."}},
+        {GrammarRule::Relative, {"the secret is that something came.", "ความลับคือบางสิ่งมา."}},
         {GrammarRule::Relative, {"the secret is not that he can go.", "ความลับไม่ใช่ว่าเขาสามารถไป."}},
         {GrammarRule::Relative, {"it is really that he can go.", "มันจริงๆว่าเขาสามารถไป."}},
         {GrammarRule::Relative, {"it can be that he came.", "มันสามารถอยู่ว่าเขามา."}},
