@@ -3468,6 +3468,22 @@ void noBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!wordWith(t[i], How::Exact, Label::Adverb) || t[i].key != U"NO"sv || t[i].meaning != U"ไม่"sv)
             return;
         const std::size_t p = previousWord(t, i);
+        // after a verb (not have, be or do) before what it takes, the verb is negated: "gathers no moss" =>
+        // ไม่รวบรวมตะไคร่น้ำ, "shows no mercy" => ไม่แสดงความเมตตา
+        if (std::size_t n = nextWord(t, i); p != kNone && n != kNone && isVerbWord(t[p]) &&
+                                            (t[p].how == How::Exact || t[p].family == SuffixFamily::S) &&
+                                            !among(kHaveForms, t[p].key) && !among(kDoForms, t[p].key) &&
+                                            !t[p].key.starts_with(U"HAS"sv) && !t[p].key.starts_with(U"HAV"sv) &&
+                                            !t[p].key.starts_with(U"SEEM"sv) && // ("there seemed no chance")
+                                            !(previousWord(t, p) != kNone && t[previousWord(t, p)].key == U"THERE"sv)) {
+            while (n != kNone && wordWith(t[n], How::Exact, Label::Adjective))
+                n = nextWord(t, n);
+            if (n != kNone && isNoun(t[n]) && !ownThai(t[p]).starts_with(U"ไม่"sv) && !leftToPhraseRule(t, i, c)) {
+                setReading(t[p], How::Exact, t[p].label, U"ไม่" + std::u32string(ownThai(t[p])));
+                t[i].kind = Kind::Dropped;
+            }
+            return;
+        }
         if (p != kNone && !opensClause(t[p]) && !wordWith(t[p], How::Exact, Label::Preposition))
             return;
         // "there is therefore no way": มี is written already

@@ -823,7 +823,8 @@ TEST_F(Extended, NoBeforeANounIsThereIsNone) {
               {
                   {"if no old book is made", "ถ้าไม่มีหนังสือแก่ถูกทำ"},
                   {"no man came.", "ไม่มีผู้ชายมา."},
-                  {"I have no book.", "ฉันมีไม่หนังสือ."}, // after a verb: the phrase rules' มีไม่
+                  {"I have no book.", "ฉันมีไม่หนังสือ."},            // after have: the phrase rules' มีไม่
+                  {"he reads no old book.", "เขาไม่อ่านหนังสือแก่."}, // after another verb: the verb is negated
               });
 }
 
