@@ -4030,6 +4030,9 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 // "Sweating like a pig" => การเหงื่อออกเหมือนหมู; so does "like" opening a sentence or after a comma before a noun
 // phrase ("Like winter snow, ..."). After a subject, a modal, do or not it is the verb: "I like it", "would like".
 // After a verb whose Thai says it already ("seems like", ดูเหมือน) it is not written.
+// Words of degree before "like" whatever the dictionary calls them: "very much like".
+constexpr std::array kDegreeWords{U"VERY"sv,  U"MUCH"sv,     U"JUST"sv,   U"EXACTLY"sv,
+                                  U"QUITE"sv, U"SOMEWHAT"sv, U"ALMOST"sv, U"RATHER"sv};
 // Words between two "as" that phrase rules read with them: "as long as", "as well as", "as soon as".
 constexpr std::array kAsPhraseWords{U"LONG"sv, U"WELL"sv, U"SOON"sv, U"MUCH"sv, U"MANY"sv, U"FAR"sv};
 
@@ -4110,7 +4113,7 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const bool nounPhrase = t[n].kind == Kind::Piece || among(kDeterminers, t[n].key) || isNoun(t[n]) ||
                                 (isWord(t[n]) && t[n].label == Label::Adjective);
-        bool compares = false;
+        bool compares = false, degree = false;
         if (p == kNone || comma) {
             compares = nounPhrase && (p == kNone ? firstOfSentence(i, c) : true);
         } else if (isVerbWord(t[p]) && !among(kAuxiliaries, t[p].key) && !among(kDoNegatives, t[p].key)) {
@@ -4118,14 +4121,29 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
         } else if (wordWith(t[p], How::Exact, Label::Pronoun) &&
                    (t[p].key == U"IT"sv || among(kOnlyObjects, t[p].key))) {
             compares = true; // "do it like that": a verb's object, or "it", which would take "likes"
+        } else if (wordWith(t[p], How::Exact, Label::Be)) {
+            compares = true; // "It is exactly like the old one", whose adverb went to the end
+        } else if (among(kDegreeWords, t[p].key) || t[p].key == U"NOT"sv || t[p].key == U"T"sv) {
+            // after be (perhaps unwritten), not, he, she or it and words of degree: "It is very much like a dream"
+            // => มันมากมากเหมือนความฝัน, "She is just like her mother" => เธอเป็นแค่เหมือนแม่เธอ
+            const std::size_t before = stepOver(
+                t, p, false, [](const GrammarToken &w) { return isAdverbWord(w) || among(kDegreeWords, w.key); });
+            // (not after a do that a rule left unwritten: "she didn't like doing it")
+            const bool negation = t[p].key == U"NOT"sv || t[p].key == U"T"sv;
+            degree = before != kNone && isWord(t[before]) &&
+                     (t[before].label == Label::Be ||
+                      (!negation && (t[before].key == U"NOT"sv || t[before].key == U"T"sv || t[before].key == U"IT"sv ||
+                                     t[before].key == U"HE"sv || t[before].key == U"SHE"sv)));
+            compares = degree;
         } else if (wordWith(t[p], How::Exact, Label::Noun) && !t[p].key.ends_with(U"S"sv)) {
             // after a singular noun with its article: a subject there would take "likes" ("a creature like us")
             const std::size_t a = previousWord(t, p);
             compares = a != kNone && (isArticle(t[a]) || among(kOwners, t[a].key) || among(kDeterminers, t[a].key));
         }
-        // (a built-in phrase rule reads some verbs with it: "looks like" => ดูเหมือน)
+        // (a built-in phrase rule reads some words with it: "looks like" => ดูเหมือน; but not the มากชอบ of "I'd very
+        // much like", which a word of degree after be is not)
         if (!compares || leftToPhraseRule(t, i, c) ||
-            (p != kNone && !comma && joinsPhraseRule(ownThai(t[p]), t[i].meaning)))
+            (p != kNone && !comma && !degree && joinsPhraseRule(ownThai(t[p]), t[i].meaning)))
             return;
         if (p != kNone && !comma && ownThai(t[p]).ends_with(U"เหมือน"sv)) { // "seems like" => ดูเหมือน
             t[i].kind = Kind::Dropped;

@@ -41,6 +41,7 @@ public:
             entry("day", "วัน", N),
             entry("enough", "พอ", ADJ),
             entry("dear", "ที่รัก", ADJ),
+            entry("very", "มาก", ADJ),
             entry("to", "เพื่อ", "pre.(บุพบท)"),
             entry("it", "มัน", PRO),
             entry("he", "เขา", PRO),
@@ -883,9 +884,12 @@ TEST_F(Extended, LikeAfterAVerbCompares) {
     checkRule(*this, GrammarRule::LikeAs,
               {
                   {"he came like the man", "เขามาเหมือนผู้ชาย"},
-                  {"like the man, he came", "เหมือนผู้ชาย, เขามา"}, // opening the sentence before a noun phrase
-                  {"it seems like the book", "มันดูเหมือนหนังสือ"},   // the verb says it already
-                  {"I like the book", "ฉันชอบหนังสือ"},             // after a subject: the verb
+                  {"like the man, he came", "เหมือนผู้ชาย, เขามา"},    // opening the sentence before a noun phrase
+                  {"it seems like the book", "มันดูเหมือนหนังสือ"},      // the verb says it already
+                  {"I like the book", "ฉันชอบหนังสือ"},                // after a subject: the verb
+                  {"it is very like the book", "มันมากเหมือนหนังสือ"},  // after be and a word of degree
+                  {"I very like the book", "ฉันมากชอบหนังสือ"},        // (after a subject: the verb)
+                  {"it is not like the book", "มันเป็นไม่เหมือนหนังสือ"}, // (the phrase rules make it ไม่เป็น)
                   {"like it, I came", "ชอบมัน, ฉันมา"},
                   {"as you know, I came", "ดังที่คุณรู้, ฉันมา"}, // "as" + subject before a verb of knowing
                   {"as I said, I came", "ดังที่ฉันกล่าว, ฉันมา"},
@@ -1028,7 +1032,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"he knows not that he came.", "เขารู้ไม่ว่าเขามา."}},
         {GrammarRule::Relative, {"he told them that the man came.", "เขาบอกพวกเขาว่าผู้ชายมา."}},
         // "is gone" is หายไป; "is done" ending its clause is finished, เสร็จ, but "can be done" stays the passive
-        {GrammarRule::Passive, {"it's opened.", "มันถูกเปิด."}}, // 's before a participle alone: is
+        {GrammarRule::DoSupport, {"he didn't like the book", "เขาไม่ชอบหนังสือ"}}, // "not like" after do: the verb
+        {GrammarRule::Passive, {"it's opened.", "มันถูกเปิด."}},                   // 's before a participle alone: is
         {GrammarRule::Passive, {"the book is done.", "หนังสือเสร็จ."}},
         {GrammarRule::Passive, {"the book can be done.", "หนังสือสามารถถูกทำ."}},
         {GrammarRule::Passive, {"the book is done by the man.", "หนังสือถูกทำโดยผู้ชาย."}},
