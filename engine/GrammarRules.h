@@ -6,6 +6,7 @@
 // grammar mode renders the same pieces as they come.
 #include "SuffixRules.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -256,6 +257,16 @@ struct GrammarAnchors {
         used |= rules;
         for (; rules; rules &= rules - 1)
             at[static_cast<std::size_t>(std::countr_zero(rules))].push_back(token);
+    }
+    /// Adds a token that comes before some already added, keeping each rule's tokens in order (once each).
+    void insert(std::uint32_t token, GrammarRuleSet rules) {
+        used |= rules;
+        for (; rules; rules &= rules - 1) {
+            auto &tokens = at[static_cast<std::size_t>(std::countr_zero(rules))];
+            const auto place = std::lower_bound(tokens.begin(), tokens.end(), token);
+            if (place == tokens.end() || *place != token)
+                tokens.insert(place, token);
+        }
     }
     void clear() {
         for (; used; used &= used - 1)

@@ -149,6 +149,8 @@ void Translator::recordWord() {
             triggered_ |= triggersOf(t, own);
             anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rulesLookingAt(t, &grammarContext(), own));
         }
+        if (t.key == U"T"sv)
+            readWontAsModal();
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
         s_.CurrentWord[0] != U'\t') {
@@ -168,6 +170,27 @@ void Translator::recordWord() {
         triggered_ |= pieceRules;
         anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), pieceRules);
     }
+}
+
+// The "won" of "won't" is will: the dictionary gives the verb win (ชนะ) first, so before the "t" that follows its
+// apostrophe it is read again as the modal, which the rules treat as they treat "will".
+void Translator::readWontAsModal() {
+    if (tokenCount_ < 3)
+        return;
+    GrammarToken &won = tokens_[tokenCount_ - 3];
+    const GrammarToken &mark = tokens_[tokenCount_ - 2];
+    auto adverb = [](Label l) { return l == Label::Adverb; };
+    if (won.kind != GrammarToken::Kind::Word || won.key != U"WON"sv || won.label == Label::Adverb ||
+        mark.kind != GrammarToken::Kind::Separator || !mark.text.empty() || // (the apostrophe, passed on as "")
+        !senseOf(won.key, adverb, senseRoom_))
+        return;
+    won.how = Rendering::How::Exact;
+    won.label = Label::Adverb;
+    won.family = SuffixFamily::None;
+    won.setMeaning(senseRoom_);
+    const GrammarRuleSet own = rulesTriggeredBy(won);
+    triggered_ |= triggersOf(won, own);
+    anchors_.insert(static_cast<std::uint32_t>(tokenCount_ - 3), rulesLookingAt(won, &grammarContext(), own));
 }
 
 void Translator::recordSeparator(std::u32string_view piece) {

@@ -116,6 +116,8 @@ public:
             entry("as", "เป็น", CON),
             entry("well", "อย่างดี", ADV),
             entry("work", "งาน", N),
+            entry("won", "ชนะ", VT),
+            entry("won", "จะ", ADV),
             entry("work", "ทำงาน", VI),
             entry("smoking", "สูบบุหรี่", VI),
             entry("someone", "ใครบางคน", PRO),
@@ -967,6 +969,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::BeAdjective, {"the book is for the man.", "หนังสือมีไว้สำหรับผู้ชาย."}},
         {GrammarRule::BeAdjective, {"what is it for?", "มันสำหรับอะไร?"}},
         {GrammarRule::Gerund, {"I go shopping.", "ฉันไปซื้อของ."}},
+        // the "won" of "won't" is the modal, not the verb win the dictionary gives first
+        {GrammarRule::SubjectVerb, {"the man who won't work", "ผู้ชายที่จะไม่ทำงาน"}},
+        {GrammarRule::SubjectVerb, {"the man who won the work", "ผู้ชายที่ชนะงาน"}},
         {GrammarRule::AlsoAtEnd, {"he read the book only.", "เขาอ่านหนังสือเท่านั้น."}},
         {GrammarRule::AlsoAtEnd, {"he read only the book.", "เขาอ่านเพียงหนังสือ."}},
         {GrammarRule::MannerAdverb, {"he clearly said that the man came.", "เขากล่าวอย่างชัดเจนว่าผู้ชายมา."}},
