@@ -204,6 +204,9 @@ bool isPronounLabel(Label l) {
 bool isNounLabel(Label l) {
     return l == Label::Noun;
 }
+bool isAdjectiveLabel(Label l) {
+    return l == Label::Adjective;
+}
 bool isConjunctionLabel(Label l) {
     return l == Label::Conjunction;
 }
@@ -404,6 +407,12 @@ void setReading(GrammarToken &t, How how, Label label, std::u32string_view meani
     t.label = label;
     t.setMeaning(meaning);
 }
+
+// Words between two "as" that phrase rules read with them: "as long as", "as well as", "as soon as".
+constexpr std::array kAsPhraseWords{U"LONG"sv, U"WELL"sv, U"SOON"sv, U"MUCH"sv, U"MANY"sv, U"FAR"sv};
+// Words of degree that go before an adjective: "so close", "very content", "too late", "how cold".
+constexpr std::array kDegreeBeforeAdjective{U"VERY"sv,   U"SO"sv,       U"TOO"sv,       U"QUITE"sv, U"RATHER"sv,
+                                            U"FAIRLY"sv, U"SOMEWHAT"sv, U"EXTREMELY"sv, U"HOW"sv,   U"REALLY"sv};
 
 /// Reads a word the dictionary reads first as a noun in its verb sense, when it has one, where only a verb can
 /// stand ("Copy the files" => คัดลอก, not สำเนา); true when it did.
@@ -608,6 +617,55 @@ bool apostropheS(std::span<GrammarToken> t, std::size_t s) {
 /// The "s" of a possessive: "user's", not "it's" or "that's", which read "is".
 bool possessiveS(std::span<GrammarToken> t, std::size_t s) {
     return apostropheS(t, s) && !among(kIsSubjects, t[s - 2].key);
+}
+
+/// Reads a word after a word of degree in its adjective sense, when the dictionary reads it first otherwise but has
+/// one: "so close" => ใกล้ (not ปิด, to close), "very content" => พอใจ (not เนื้อหา); true when the word is an
+/// adjective now.
+bool adjectiveAfterDegree(std::span<GrammarToken> t, std::size_t degree, std::size_t n, const GrammarContext &c) {
+    GrammarToken &w = t[n];
+    if (!isWord(w) || w.quiet || w.how != How::Exact)
+        return false;
+    if (w.label == Label::Adjective)
+        return true;
+    thread_local std::u32string adjective;
+    if (w.label == Label::Adverb || !c.sense || !c.sense(w.key, isAdjectiveLabel, adjective))
+        return false;
+    // (a verb after "really" or "how" is that verb: "I'd really like to"; a noun before a noun or a name is a noun:
+    // "Very human Quasimodo")
+    const std::size_t after = nextWord(t, n);
+    if ((isVerb(w.label) && (t[degree].key == U"REALLY"sv || t[degree].key == U"HOW"sv)) ||
+        (w.label == Label::Noun && after != kNone &&
+         (isNoun(t[after]) || t[after].kind == Kind::Piece || (isWord(t[after]) && t[after].quiet))) ||
+        readByBuiltInRule(t, n) || leftToPhraseRule(t, n, c)) // (a phrase rule reads it: "very kind to")
+        return false;
+    setReading(w, How::Exact, Label::Adjective, adjective);
+    return true;
+}
+
+/// A word of degree at i: the word after it is an adjective where it can be one, and "so" + an adjective after be
+/// or a verb is มาก after it: "It is so hot." => มันร้อนมาก (not ดังนั้น, "therefore").
+void degreeBeforeAdjective(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    bool comma = false;
+    const std::size_t n = nextWord(t, i), p = previousWord(t, i, &comma);
+    if (n == kNone || among(kAsPhraseWords, t[n].key) ||
+        (t[i].key == U"SO"sv && (p == kNone || comma)) || // (opening a clause it is "therefore": "So close it")
+        !adjectiveAfterDegree(t, i, n, c))
+        return;
+    // (not "so little" or "so few", nor before "of", which a phrase rule reads with มาก: "so fond of")
+    const std::size_t after = nextWord(t, n);
+    // "to" before what the adjective is said of: "very close to the wall" => ใกล้มากกับกำแพง, "so kind to us" => ต่อ
+    if (after != kNone && t[after].key == U"TO"sv && wordWith(t[after], How::Exact, Label::Preposition) &&
+        t[after].meaning == U"เพื่อ"sv && opensObject(t, nextWord(t, after), false))
+        t[after].setMeaning(t[n].key == U"CLOSE"sv ? U"กับ"sv : U"ต่อ"sv);
+    if (t[i].key == U"SO"sv && p != kNone && isWord(t[p]) && (t[p].label == Label::Be || isVerbWord(t[p])) &&
+        t[n].key != U"LITTLE"sv && t[n].key != U"FEW"sv &&
+        (after == kNone || !(isNoun(t[after]) || t[after].kind == Kind::Piece || t[after].key == U"AS"sv ||
+                             t[after].key == U"THAT"sv || t[after].key == U"OF"sv)) && // ("so odd a mixture")
+        !leftToPhraseRule(t, i, c)) {
+        t[n].setMeaning(std::u32string(withoutRelativeMark(t[n].meaning)).append(U"มาก"sv));
+        t[i].kind = Kind::Dropped;
+    }
 }
 
 void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -870,8 +928,10 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         // fell asleep" => เธอเหนื่อยมากจนเธอตกหลับ, not เหนื่อยว่า)
         if (const std::size_t so = p == kNone ? kNone : previousWord(t, p);
             w.key == U"THAT"sv && so != kNone && !comma && isWord(t[so]) && t[so].key == U"SO"sv && isWord(t[p]) &&
-            (t[p].label == Label::Adjective || t[p].label == Label::Adverb) &&
-            (t[p].how == How::Exact || t[p].how == How::Hold) && nextWord(t, i) != kNone) {
+            (t[p].label == Label::Adverb || t[p].label == Label::Adjective ||
+             (previousWord(t, so) != kNone && adjectiveAfterDegree(t, so, p, c))) && // (not "So live that you")
+            (t[p].how == How::Exact || t[p].how == How::Hold) &&
+            nextWord(t, i) != kNone) {
             t[so].kind = Kind::Dropped; // (after sure, glad, sorry ... what is meant: "so sure that" => แน่ใจมากว่า)
             setReading(w, How::Exact, Label::Conjunction,
                        among(kFeelingThat, t[p].key)                    ? U"มากว่า"sv
@@ -1995,6 +2055,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].kind = Kind::Dropped;
             return;
         }
+        if (n1 != kNone && isWord(t[n1]) && among(kDegreeBeforeAdjective, t[n1].key)) // "is so close", "very content"
+            degreeBeforeAdjective(t, n1, c);
         const std::size_t j = stepOver(t, i, true, isAdverbWord);
         // An adjective, or its -er or -est form ("is smarter than"). An -ed adjective ("restricted", "limited") may
         // be a passive that the phrase rules mend with be; "one" is a number ("was one of the happiest")
@@ -3330,6 +3392,10 @@ void comparative(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
+        if (isWord(t[i]) && among(kDegreeBeforeAdjective, t[i].key)) {
+            degreeBeforeAdjective(t, i, c);
+            return;
+        }
         if (wordWith(t[i], How::Exact, Label::Adjective) && t[i].key == U"MOST"sv) {
             const std::size_t p = previousWord(t, i);
             std::size_t n = nextWord(t, i);
@@ -4033,8 +4099,6 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 // Words of degree before "like" whatever the dictionary calls them: "very much like".
 constexpr std::array kDegreeWords{U"VERY"sv,  U"MUCH"sv,     U"JUST"sv,   U"EXACTLY"sv,
                                   U"QUITE"sv, U"SOMEWHAT"sv, U"ALMOST"sv, U"RATHER"sv};
-// Words between two "as" that phrase rules read with them: "as long as", "as well as", "as soon as".
-constexpr std::array kAsPhraseWords{U"LONG"sv, U"WELL"sv, U"SOON"sv, U"MUCH"sv, U"MANY"sv, U"FAR"sv};
 
 void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string like;
@@ -4602,6 +4666,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     else if (adverb && (k == U"THEN"sv || k == U"ONCE"sv))
         rules |= ruleBit(GrammarRule::TimeAdverb);
     constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
+    if (among(kDegreeBeforeAdjective, k))
+        rules |= ruleBit(GrammarRule::Comparative);
     switch (n) {
     case 1:
         if (k[0] == U'S') // the possessive may make it "is", which the passive looks for
@@ -4633,7 +4699,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         switch (k[0]) {
         case U'H':
             if (k == U"HOW"sv)
-                rules |= ruleBit(GrammarRule::EmbeddedQuestion);
+                rules |= ruleBit(GrammarRule::EmbeddedQuestion) | ruleBit(GrammarRule::Comparative);
             else if (among(kHaveForms, k))
                 rules |= ruleBit(GrammarRule::Perfect) | ruleBit(GrammarRule::QuestionOrder);
             else if (among(kHaveNegatives, k))
@@ -4664,7 +4730,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             else if (among(kTakeForms, k)) // "takes a minute"
                 rules |= ruleBit(GrammarRule::Duration);
             else if (k == U"TOO"sv)
-                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+                rules |= ruleBit(GrammarRule::AlsoAtEnd) | ruleBit(GrammarRule::Comparative);
             else if (k == U"THAN"sv)
                 rules |= ruleBit(GrammarRule::Than);
             break;

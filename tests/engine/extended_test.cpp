@@ -117,6 +117,8 @@ public:
             entry("well", "อย่างดี", ADV),
             entry("work", "งาน", N),
             entry("won", "ชนะ", VT),
+            entry("close", "ปิด", VT),
+            entry("close", "ใกล้", ADJ),
             entry("won", "จะ", ADV),
             entry("work", "ทำงาน", VI),
             entry("smoking", "สูบบุหรี่", VI),
@@ -969,6 +971,14 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::BeAdjective, {"the book is for the man.", "หนังสือมีไว้สำหรับผู้ชาย."}},
         {GrammarRule::BeAdjective, {"what is it for?", "มันสำหรับอะไร?"}},
         {GrammarRule::Gerund, {"I go shopping.", "ฉันไปซื้อของ."}},
+        // after a word of degree an adjective where the word can be one; "so" + it after be or a verb is มาก
+        {GrammarRule::BeAdjective, {"the man is very close.", "ผู้ชายใกล้มาก."}},
+        {GrammarRule::BeAdjective, {"the man is so close.", "ผู้ชายใกล้มาก."}},
+        {GrammarRule::Comparative, {"he came too close.", "เขามาใกล้เกินไป."}},
+        {GrammarRule::Comparative, {"he came so close.", "เขามาใกล้มาก."}},
+        {GrammarRule::Comparative, {"he came so close to the table.", "เขามาใกล้มากกับโต๊ะ."}},
+        {GrammarRule::Comparative, {"so close the book.", "ดังนั้นปิดหนังสือ."}}, // opening a clause
+        {GrammarRule::Relative, {"the man was so close that he came.", "ผู้ชายใกล้มากจนเขามา."}},
         // the "won" of "won't" is the modal, not the verb win the dictionary gives first
         {GrammarRule::SubjectVerb, {"the man who won't work", "ผู้ชายที่จะไม่ทำงาน"}},
         {GrammarRule::SubjectVerb, {"the man who won the work", "ผู้ชายที่ชนะงาน"}},
