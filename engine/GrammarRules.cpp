@@ -1810,6 +1810,27 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
+        // an -ing word after "and" or "or" reads as the -ing word before it that it pairs with: "the art of saying
+        // what you think and getting out of the way" => การพูด...และการหลีกทาง, "Consider changing the name and
+        // moving" => พิจารณาเปลี่ยนชื่อและย้าย, "I am reading and writing" => ฉันกำลังอ่านและเขียน
+        if (const std::size_t p = previousWord(t, i); p != kNone && isWord(t[i]) && t[i].key.ends_with(U"ING"sv) &&
+                                                      isWord(t[p]) && (t[p].key == U"AND"sv || t[p].key == U"OR"sv) &&
+                                                      !among(kIngPrepositions, t[i].key) &&
+                                                      (ingVerb(t[i], c, verb) || stemVerb(t[i].key, c, verb))) {
+            std::size_t k = previousWord(t, p);
+            for (std::size_t words = 0; k != kNone && words < kMostClauseWords && !t[k].key.ends_with(U"ING"sv);
+                 ++words)
+                k = previousWord(t, k);
+            if (k == kNone || !isWord(t[k]) || !t[k].key.ends_with(U"ING"sv) || t[k].how != How::Exact ||
+                among(kIngPrepositions, t[k].key) || verb.starts_with(U"จะ"sv)) // ("dying" กำลังจะตาย)
+                return;
+            const std::u32string_view m = t[k].meaning;
+            if (m.starts_with(U"การ"sv) || m.starts_with(U"โดย"sv))
+                setReading(t[i], How::Exact, Label::TransitiveVerb, std::u32string(m.substr(0, 3)) + verb);
+            else if (t[k].label == Label::TransitiveVerb)
+                setReading(t[i], How::Exact, Label::TransitiveVerb, verb); // (กำลัง is said once)
+            return;
+        }
         // "using" after the words it serves tells how: "sorting the data using Python" => ...โดยใช้ไพทอน
         if (isWord(t[i]) && t[i].key == U"USING"sv && t[i].how == How::Exact && isVerb(t[i].label)) {
             // (after a verb, or a noun or pronoun that a verb takes: "the files using it are" is a relative clause)

@@ -979,6 +979,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Comparative, {"he came so close to the table.", "เขามาใกล้มากกับโต๊ะ."}},
         {GrammarRule::Comparative, {"so close the book.", "ดังนั้นปิดหนังสือ."}}, // opening a clause
         {GrammarRule::Relative, {"the man was so close that he came.", "ผู้ชายใกล้มากจนเขามา."}},
+        // an -ing word after "and" or "or" reads as the -ing word it pairs with
+        {GrammarRule::Gerund, {"he was reading and opening the book.", "เขากำลังอ่านและเปิดหนังสือ."}},
+        {GrammarRule::Gerund, {"by reading and opening the book, he came.", "โดยการอ่านและการเปิดหนังสือ, เขามา."}},
+        {GrammarRule::Gerund, {"the table and opening the book", "โต๊ะและกำลังเปิดหนังสือ"}}, // none to pair with
         // the "won" of "won't" is the modal, not the verb win the dictionary gives first
         {GrammarRule::SubjectVerb, {"the man who won't work", "ผู้ชายที่จะไม่ทำงาน"}},
         {GrammarRule::SubjectVerb, {"the man who won the work", "ผู้ชายที่ชนะงาน"}},
