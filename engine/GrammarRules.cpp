@@ -80,6 +80,9 @@ constexpr std::size_t kMostWordsBetween = 3; // adverbs between be and its parti
 // Modals that open a question before their subject: "Can you", "What should I".
 constexpr std::array kModals{U"CAN"sv,    U"COULD"sv, U"WILL"sv,  U"WOULD"sv, U"SHALL"sv,
                              U"SHOULD"sv, U"MAY"sv,   U"MIGHT"sv, U"MUST"sv,  U"CANNOT"sv};
+// The modals before the "t" of their contraction: "wouldn't", "won't" (as the stage reads it), "shouldn't".
+constexpr std::array kNegativeModals{U"WOULDN"sv, U"WON"sv,   U"SHOULDN"sv, U"COULDN"sv,
+                                     U"MIGHTN"sv, U"MUSTN"sv, U"NEEDN"sv};
 // Verbs whose "to" before a noun phrase names who receives: "told the story to him" => บอกเรื่องให้เขา.
 constexpr std::array kGivingVerbs{U"GIVE"sv,   U"GAVE"sv,     U"GIVEN"sv,   U"TELL"sv,      U"TOLD"sv,   U"SHOW"sv,
                                   U"SHOWN"sv,  U"EXPLAIN"sv,  U"PROVE"sv,   U"PROVEN"sv,    U"OFFER"sv,  U"TEACH"sv,
@@ -2789,7 +2792,8 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
             return;
         }
-        if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kModals, t[i].key))
+        if (!wordWith(t[i], How::Exact, Label::Adverb) ||
+            (!among(kModals, t[i].key) && !among(kNegativeModals, t[i].key)))
             return;
         const std::size_t n = stepOver(t, i, true, [](const GrammarToken &w) {
             return isWord(w) && (w.key == U"T"sv || w.key == U"EITHER"sv || isAdverbWord(w)); // ("can either copy")
@@ -3301,7 +3305,13 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool name =
             wordWith(t[s], How::Exact, Label::Reading) && s3 && adjacent &&
             (objectAfter() || (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
-        if (!relative && !coordinated && !name && !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
+        // (and nobody, everyone, no one ...: "No one regards what is before his feet" => ไม่มีใครถือว่า...)
+        const bool everyone = s3 && adjacent &&
+                              (among(kNobodies, t[s].key) || among(kIndefinites, t[s].key) ||
+                               (t[s].key == U"ONE"sv && previousWord(t, s) != kNone &&
+                                t[previousWord(t, s)].key == U"NO"sv && previousWord(t, previousWord(t, s)) == kNone));
+        if (!relative && !coordinated && !name && !everyone &&
+            !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
             !(s3 && isNoun(t[s]) && t[s].key != U"THESE"sv && t[s].key != U"THOSE"sv &&
               (objectAfter() || (!adjacent && nextWord(t, i) != kNone && // "Life only demands from you"
                                  wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)))))
@@ -4689,6 +4699,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
     if (among(kDegreeBeforeAdjective, k))
         rules |= ruleBit(GrammarRule::Comparative);
+    if (adverb && among(kNegativeModals, k))
+        rules |= ruleBit(GrammarRule::ModalVerb);
     switch (n) {
     case 1:
         if (k[0] == U'S') // the possessive may make it "is", which the passive looks for

@@ -118,6 +118,7 @@ public:
             entry("work", "งาน", N),
             entry("won", "ชนะ", VT),
             entry("close", "ปิด", VT),
+            entry("nobody", "ไม่มีใคร", PRO),
             entry("close", "ใกล้", ADJ),
             entry("won", "จะ", ADV),
             entry("work", "ทำงาน", VI),
@@ -698,6 +699,7 @@ TEST_F(Extended, AfterAModalAVerb) {
                   {"I can miss you.", "ฉันสามารถคิดถึงคุณ."},           // one misses a person
                   {"you can work", "คุณสามารถทำงาน"},
                   {"you can not work", "คุณสามารถไม่ทำงาน"},
+                  {"he won't work", "เขาจะไม่ทำงาน"}, // the modal of a contraction
                   {"the work can go", "งานสามารถไป"},
                   {"you can good", "คุณสามารถดี"},                     // no verb sense
                   {"I want to work.", "ฉันต้องการทำงาน."},             // after a verb and its "to"
@@ -983,8 +985,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Gerund, {"he was reading and opening the book.", "เขากำลังอ่านและเปิดหนังสือ."}},
         {GrammarRule::Gerund, {"by reading and opening the book, he came.", "โดยการอ่านและการเปิดหนังสือ, เขามา."}},
         {GrammarRule::Gerund, {"the table and opening the book", "โต๊ะและกำลังเปิดหนังสือ"}}, // none to pair with
+        {GrammarRule::SubjectVerb, {"nobody works.", "ไม่มีใครทำงาน."}}, // after nobody, everyone ... a verb
         // the "won" of "won't" is the modal, not the verb win the dictionary gives first
-        {GrammarRule::SubjectVerb, {"the man who won't work", "ผู้ชายที่จะไม่ทำงาน"}},
+        {GrammarRule::SubjectVerb, {"he won't.", "เขาจะไม่."}},
         {GrammarRule::SubjectVerb, {"the man who won the work", "ผู้ชายที่ชนะงาน"}},
         {GrammarRule::AlsoAtEnd, {"he read the book only.", "เขาอ่านหนังสือเท่านั้น."}},
         {GrammarRule::AlsoAtEnd, {"he read only the book.", "เขาอ่านเพียงหนังสือ."}},
