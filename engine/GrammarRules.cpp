@@ -162,10 +162,19 @@ constexpr std::array kWordsWithOwnTo{
 constexpr std::array kShippedPhrases{U"เป็นกำลัง"sv,   U"เป็นสามารถ"sv, U"เป็นติดตาม"sv, U"เป็นอธิบาย"sv,
                                      U"เป็นส่วนของ"sv, U"เป็นอย่างดี"sv,  U"ให้ของเขา"sv};
 // Verbs whose -ing object is the action itself: "stop working" => หยุดทำงาน, not หยุดกำลังทำงาน.
-constexpr std::array kAspectVerbs{
-    U"START"sv,  U"STARTED"sv,  U"BEGIN"sv,    U"BEGAN"sv, U"BEGUN"sv, U"STOP"sv,    U"KEEP"sv,     U"KEPT"sv,
-    U"FINISH"sv, U"CONTINUE"sv, U"AVOID"sv,    U"ENJOY"sv, U"QUIT"sv,  U"MIND"sv,    U"CONSIDER"sv, U"RISK"sv,
-    U"RESUME"sv, U"PRACTICE"sv, U"PRACTISE"sv, U"MISS"sv,  U"TRY"sv,   U"SUGGEST"sv, U"RECOMMEND"sv};
+constexpr std::array kAspectVerbs{U"START"sv, U"STARTED"sv, U"BEGIN"sv, U"BEGAN"sv,   U"BEGUN"sv,
+                                  U"STOP"sv,  U"KEEP"sv,    U"KEPT"sv,  U"FINISH"sv,  U"CONTINUE"sv,
+                                  U"QUIT"sv,  U"RESUME"sv,  U"TRY"sv,   U"CONSIDER"sv};
+// Verbs whose object may be an -ing word, which is then a noun of action: "avoid using it" => หลีกเลี่ยงการใช้มัน,
+// "support installing files" => สนับสนุนการติดตั้งแฟ้ม.
+constexpr std::array kIngObjectVerbs{U"AVOID"sv,    U"ENJOY"sv,   U"MIND"sv,    U"RISK"sv,     U"PRACTICE"sv,
+                                     U"PRACTISE"sv, U"MISS"sv,    U"SUPPORT"sv, U"ALLOW"sv,    U"ENABLE"sv,
+                                     U"REQUIRE"sv,  U"INVOLVE"sv, U"DISABLE"sv, U"DENY"sv,     U"IMAGINE"sv,
+                                     U"POSTPONE"sv, U"DELAY"sv,   U"MENTION"sv, U"DISCUSS"sv,  U"APPRECIATE"sv,
+                                     U"LIKE"sv,     U"LOVE"sv,    U"HATE"sv,    U"PREFER"sv,   U"REMEMBER"sv,
+                                     U"FORGET"sv,   U"PERMIT"sv,  U"FORBID"sv,  U"TOLERATE"sv, U"JUSTIFY"sv};
+// Verbs that advise what to do: ให้ before the -ing word ("We recommend using it" => เราแนะนำให้ใช้มัน).
+constexpr std::array kAdvisingIngVerbs{U"SUGGEST"sv, U"RECOMMEND"sv, U"ADVISE"sv, U"PROPOSE"sv};
 // Verbs whose "to" right after them the phrase rules read well already (add to, return to, point to).
 constexpr std::array kLeadingVerbs{U"LEAD"sv, U"LED"sv};
 constexpr std::array kTalkingVerbs{U"TALK"sv, U"SPEAK"sv, U"SPOKE"sv, U"SPOKEN"sv, U"CHAT"sv, U"WHISPER"sv};
@@ -1846,6 +1855,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
                 v = previousWord(t, v);
             if (p != kNone && v != kNone && isVerbWord(t[v]) &&
                 !(be != kNone && wordWith(t[be], How::Exact, Label::Be)) && !verbFormOf<kAspectVerbs>(t[p].key) &&
+                !verbFormOf<kIngObjectVerbs>(t[p].key) && !verbFormOf<kAdvisingIngVerbs>(t[p].key) &&
                 (opensObject(t, n) || (n != kNone && isNoun(t[n])))) {
                 setReading(t[i], How::Exact, Label::TransitiveVerb, U"โดยใช้"sv);
                 return;
@@ -1885,6 +1895,14 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[p], How::Exact, Label::TransitiveVerb, U"ยังคง"sv);
         if (!plain && p != kNone && isVerbWord(t[p]) && verbFormOf<kAspectVerbs>(t[p].key)) {
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb); // "stop working" => หยุดทำงาน
+            return;
+        }
+        if (p != kNone && isVerbWord(t[p]) &&
+            (verbFormOf<kIngObjectVerbs>(t[p].key) || verbFormOf<kAdvisingIngVerbs>(t[p].key)) &&
+            !(t[p].key == U"LIKE"sv && previousWord(t, p) != kNone && isVerbWord(t[previousWord(t, p)])) &&
+            !leftToPhraseRule(t, i, c)) { // (not "feels like working")
+            setReading(t[i], How::Exact, Label::TransitiveVerb,
+                       (verbFormOf<kAdvisingIngVerbs>(t[p].key) ? U"ให้"s : U"การ"s) + verb);
             return;
         }
         if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {

@@ -150,6 +150,7 @@ public:
             entry("miss", "คิดถึง", VT),
             entry("nice", "ที่ดี", ADJ),
             entry("stop", "หยุด", VT),
+            entry("avoid", "หลีกเลี่ยง", VT),
             entry("no", "ไม่", ADV),
             entry("if", "ถ้า", CON),
             entry("of", "ของ", "pre.(บุพบท)"),
@@ -352,7 +353,8 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"}, // the main clause's subject
                   {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"},        // "using" after what a verb takes
                   {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},                  // not after a subject
-                  {"I suggest using the table", "ฉันแนะนำใช้โต๊ะ"},                    // what a verb of suggesting takes
+                  {"I suggest using the table", "ฉันแนะนำให้ใช้โต๊ะ"},                  // what a verb of suggesting takes
+                  {"I avoid making the table", "ฉันหลีกเลี่ยงการทำโต๊ะ"},                // or of avoiding, as a noun
               });
 }
 
