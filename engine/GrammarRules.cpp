@@ -643,10 +643,12 @@ bool adjectiveAfterDegree(std::span<GrammarToken> t, std::size_t degree, std::si
     thread_local std::u32string adjective;
     if (w.label == Label::Adverb || !c.sense || !c.sense(w.key, isAdjectiveLabel, adjective))
         return false;
-    // (a verb after "really" or "how" is that verb: "I'd really like to"; a noun before a noun or a name is a noun:
-    // "Very human Quasimodo")
+    // (a verb after "really" is that verb: "I'd really like to", and after "how" unless be follows: "how to
+    // prompt the user", but "How close is it?"; a noun before a noun or a name is a noun: "Very human Quasimodo")
     const std::size_t after = nextWord(t, n);
-    if ((isVerb(w.label) && (t[degree].key == U"REALLY"sv || t[degree].key == U"HOW"sv)) ||
+    if ((isVerb(w.label) &&
+         (t[degree].key == U"REALLY"sv ||
+          (t[degree].key == U"HOW"sv && !(after != kNone && wordWith(t[after], How::Exact, Label::Be))))) ||
         (w.label == Label::Noun && after != kNone &&
          (isNoun(t[after]) || t[after].kind == Kind::Piece || (isWord(t[after]) && t[after].quiet))) ||
         readByBuiltInRule(t, n) || leftToPhraseRule(t, n, c)) // (a phrase rule reads it: "very kind to")
@@ -2644,7 +2646,8 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         end != kNone && isWord(t[m]) && t[m].key == U"HOW"sv && isWord(t[a]) && wordWith(t[b], How::Exact, Label::Be) &&
         (t[a].key == U"MUCH"sv || t[a].key == U"OLD"sv ||
          (t[a].label == Label::Adjective && (t[a].how == How::Exact || t[a].how == How::Hold) &&
-          t[a].key != U"MANY"sv)) &&
+          t[a].key != U"MANY"sv) ||
+         adjectiveAfterDegree(t, m, a, c)) && // ("How close is it?" => มันใกล้เท่าไร)
         endsClause(t, end)) {
         const std::u32string_view much = t[a].key == U"MUCH"sv  ? U""sv
                                          : t[a].key == U"OLD"sv ? U"อายุ"sv
@@ -3757,16 +3760,24 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // "a number of" and "a lot of" before a noun count it: หลาย in front, มากมาย behind ("a number of ways" =>
         // หลายทาง, "a lot of people" => ผู้คนมากมาย), not the phrase rules' มากนักทาง
-        if (const std::size_t m = nextWord(t, i), o = m == kNone ? kNone : nextWord(t, m),
+        // (also "an awful lot of", "a whole lot of")
+        const std::size_t lotWord = nextWord(t, i);
+        const bool lotAdjective = lotWord != kNone && isWord(t[lotWord]) &&
+                                  (t[lotWord].key == U"AWFUL"sv || t[lotWord].key == U"WHOLE"sv) &&
+                                  nextWord(t, lotWord) != kNone && t[nextWord(t, lotWord)].key == U"LOT"sv;
+        if (const std::size_t m = lotAdjective ? nextWord(t, lotWord) : lotWord,
+            o = m == kNone ? kNone : nextWord(t, m),
             n = o == kNone ? kNone
                            : stepOver(t, o, true,
                                       [](const GrammarToken &w) {
                                           return isWord(w) && w.label == Label::Adjective &&
                                                  (w.how == How::Exact || w.how == How::Hold);
                                       }); // over the noun's adjectives: "a lot of good reasons" => เหตุผลที่ดีมากมาย
-            t[i].key == U"A"sv && n != kNone && isWord(t[m]) && (t[m].key == U"NUMBER"sv || t[m].key == U"LOT"sv) &&
-            t[o].key == U"OF"sv && isWord(t[o]) && isNoun(t[n])) {
+            (t[i].key == U"A"sv || (lotAdjective && t[i].key == U"AN"sv)) && n != kNone && isWord(t[m]) &&
+            (t[m].key == U"NUMBER"sv || t[m].key == U"LOT"sv) && t[o].key == U"OF"sv && isWord(t[o]) && isNoun(t[n])) {
             t[i].kind = Kind::Dropped;
+            if (lotAdjective)
+                t[lotWord].kind = Kind::Dropped;
             t[o].kind = Kind::Dropped;
             if (t[m].key == U"LOT"sv) { // after its noun: "a lot of people" => ผู้คนมากมาย
                 t[m].kind = Kind::Dropped;

@@ -199,6 +199,7 @@ public:
             entry("now", "ตอนนี้", ADV),
             entry("number", "ตัวเลข", N),
             entry("lot", "มาก", N),
+            entry("awful", "แย่มาก", ADJ),
             entry("good", "ความดี", N),
             entry("said", "กล่าว", VT),
             entry("press", "กด", VT),
@@ -850,6 +851,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read a number of books.", "ฉันอ่านหลายหนังสือ."}, // a number of, a lot of: counting the noun
                   {"I read a lot of books.", "ฉันอ่านหนังสือมากมาย."},
                   {"I read a lot of old books.", "ฉันอ่านหนังสือแก่มากมาย."},
+                  {"I read an awful lot of books.", "ฉันอ่านหนังสือมากมาย."},
                   {"of course the man came.", "แน่นอนผู้ชายมา."},        // of course: in place, whatever follows
                   {"his two old books came.", "หนังสือแก่สองของเขามา."}, // an owner before a number: after its noun
                   {"of course not.", "แน่นอนว่าไม่."},
@@ -1081,6 +1083,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ToVerb, {"he asked whether to open it.", "เขาถามว่าจะเปิดมัน."}},
         {GrammarRule::QuestionOrder, {"how old is the man?", "ผู้ชายอายุเท่าไร?"}},
         {GrammarRule::QuestionOrder, {"how good is the book?", "หนังสือดีเท่าไร?"}},
+        {GrammarRule::QuestionOrder, {"how close is the book?", "หนังสือใกล้เท่าไร?"}}, // its adjective sense
         {GrammarRule::QuestionOrder, {"how many books are there?", "มีกี่หนังสือ?"}},
         {GrammarRule::ParticipleAfterNoun, {"the book made on the table is old.", "หนังสือที่ทำบนโต๊ะแก่."}},
         // an -ed entry read first as intransitive describes with its stem's Thai when that takes an object
