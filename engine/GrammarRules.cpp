@@ -3828,10 +3828,89 @@ void yearsOld(std::span<GrammarToken> t, std::size_t number) {
         setReading(t[b], How::Exact, Label::Other, U"อายุ"sv);
 }
 
+// Thai counts people, animals and some things with a word of their kind after the number: "two sons" =>
+// ลูกชายสองคน, "three cats" => แมวสามตัว. The kinds, by the Thai of the noun (its start for คน and ตัว) ...
+constexpr std::array kPeoplePrefixes{U"ผู้"sv, U"นัก"sv, U"ช่าง"sv, U"ชาว"sv};
+constexpr std::array kPeople{U"คน"sv,      U"เด็ก"sv,   U"เด็กๆ"sv,    U"ลูกชาย"sv,    U"ลูกสาว"sv,  U"ลูก"sv,
+                             U"พ่อ"sv,      U"แม่"sv,    U"พี่ชาย"sv,    U"พี่สาว"sv,     U"น้องชาย"sv, U"น้องสาว"sv,
+                             U"พี่น้อง"sv,    U"เพื่อน"sv,  U"มิตรสหาย"sv, U"ทหาร"sv,     U"ครู"sv,     U"หมอ"sv,
+                             U"พระราชา"sv, U"ราชินี"sv,  U"เจ้าชาย"sv,  U"เจ้าหญิง"sv,   U"ตำรวจ"sv,  U"ลูกค้า"sv,
+                             U"แขก"sv,     U"สมาชิก"sv, U"พนักงาน"sv,  U"วิศวกร"sv,    U"พยาบาล"sv, U"โปรแกรมเมอร์"sv,
+                             U"แฮ็กเกอร์"sv, U"พ่อมด"sv,  U"แม่มด"sv,    U"ภรรยา"sv,    U"สามี"sv,    U"ผี"sv,
+                             U"อัศวิน"sv,    U"โจร"sv,   U"ขโมย"sv,    U"ทนายความ"sv, U"คนงาน"sv,  U"นางฟ้า"sv};
+constexpr std::array kAnimals{U"แมว"sv,  U"สุนัข"sv,      U"หมา"sv, U"ม้า"sv,   U"วัว"sv,     U"หมู"sv,    U"นก"sv,
+                              U"ปลา"sv,  U"ไก่"sv,       U"หนู"sv,  U"ลิง"sv,   U"ช้าง"sv,    U"เสือ"sv,   U"งู"sv,
+                              U"แกะ"sv,  U"แพะ"sv,      U"ผึ้ง"sv,  U"มด"sv,   U"แมลง"sv,   U"เป็ด"sv,   U"กบ"sv,
+                              U"มังกร"sv, U"ไดโนเสาร์"sv, U"หมี"sv,  U"สิงโต"sv, U"กระต่าย"sv, U"ตัวแปร"sv, U"ตัวอักษร"sv,
+                              U"โต๊ะ"sv,  U"เก้าอี้"sv,     U"เสื้อ"sv};
+// ... and the others, each with its own word.
+constexpr std::array kKinds{std::pair{U"หนังสือ"sv, U"เล่ม"sv},  std::pair{U"สมุด"sv, U"เล่ม"sv},
+                            std::pair{U"รถ"sv, U"คัน"sv},      std::pair{U"รถยนต์"sv, U"คัน"sv},
+                            std::pair{U"บ้าน"sv, U"หลัง"sv},    std::pair{U"คอมพิวเตอร์"sv, U"เครื่อง"sv},
+                            std::pair{U"จดหมาย"sv, U"ฉบับ"sv}, std::pair{U"แอปเปิ้ล"sv, U"ผล"sv},
+                            std::pair{U"ต้นไม้"sv, U"ต้น"sv},    std::pair{U"เรือ"sv, U"ลำ"sv}};
+// Plurals of people without an -s.
+constexpr std::array kPluralsWithoutS{U"MEN"sv, U"WOMEN"sv, U"CHILDREN"sv, U"PEOPLE"sv, U"MICE"sv, U"GEESE"sv};
+
+/// The word Thai counts a noun with, by the noun's Thai, or nothing when the noun is its own (บรรทัด, วัน) or unknown.
+std::u32string_view countingWord(std::u32string_view noun) {
+    if (among(kPeople, noun) || std::any_of(kPeoplePrefixes.begin(), kPeoplePrefixes.end(),
+                                            [&](std::u32string_view p) { return noun.starts_with(p); }))
+        return U"คน"sv;
+    if (among(kAnimals, noun))
+        return U"ตัว"sv;
+    for (const auto &[thai, kind] : kKinds)
+        if (noun == thai)
+            return kind;
+    return {};
+}
+
+/// A number (a word or digits) before a plural noun that Thai counts with a word of its kind: the noun first, then
+/// the number and that word ("two sons" => ลูกชายสองคน, "3 cars" => รถ3 คัน); "two people" => สองคน.
+void countedNoun(std::span<GrammarToken> t, std::size_t i) {
+    const std::size_t n = nextWord(t, i), p = previousWord(t, i), after = n == kNone ? kNone : nextWord(t, n);
+    if (i > 0 && t[i - 1].kind == Kind::Separator && // (not a part of "pre-step-6", "Forty-three" or "1,000")
+        (t[i - 1].text == U"-"sv ||
+         (i > 1 && isNumber(t[i - 2]) && (t[i - 1].text == U","sv || t[i - 1].text == U"."sv))))
+        return;
+    if (n == kNone || !isNoun(t[n]) || (after != kNone && isNoun(t[after])) ||
+        (p != kNone && (isNumber(t[p]) || among(kNumberWords, t[p].key))) || // ("two hundred men")
+        (t[i].kind == Kind::Word && (t[i].how != How::Exact || t[i].key == U"HUNDRED"sv || t[i].key == U"THOUSAND"sv)))
+        return;
+    const std::u32string_view k = t[n].key;
+    if (!(k.size() > 2 && k.back() == U'S') && !among(kPluralsWithoutS, k))
+        return;
+    const std::u32string_view noun = ownThai(t[n]);
+    if (noun == U"ผู้คน"sv || noun == U"เด็กๆ"sv) { // "two people" => สองคน, "three children" => เด็กสามคน
+        if (noun == U"ผู้คน"sv) {
+            t[n].setMeaning(U"คน"sv);
+            return;
+        }
+        t[n].setMeaning(U"เด็ก"sv);
+    }
+    const std::u32string_view kind = countingWord(ownThai(t[n]));
+    if (kind.empty())
+        return;
+    std::u32string number = t[i].kind == Kind::Word ? std::u32string(t[i].meaning) : std::u32string(t[i].text);
+    while (!number.empty() && number.back() == U' ')
+        number.pop_back();
+    if (number.empty())
+        return;
+    if (t[i].kind != Kind::Word)
+        number += U' ';
+    t[n].tail += number + std::u32string(kind);
+    t[i].kind = Kind::Dropped;
+}
+
 void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        if (isWord(t[i]) && among(kNumberWords, t[i].key)) {
+            countedNoun(t, i);
+            return;
+        }
         if (!isNumber(t[i]))
             return;
+        countedNoun(t, i);
         yearsOld(t, i);
         const std::size_t p = previousWord(t, i);
         if (p == kNone || !wordWith(t[p], How::Exact, Label::Noun) || p + 2 < i)
@@ -4730,6 +4809,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::Comparative);
     if (adverb && among(kNegativeModals, k))
         rules |= ruleBit(GrammarRule::ModalVerb);
+    if (among(kNumberWords, k))
+        rules |= ruleBit(GrammarRule::NounBeforeNumber);
     switch (n) {
     case 1:
         if (k[0] == U'S') // the possessive may make it "is", which the passive looks for

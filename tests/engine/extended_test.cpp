@@ -119,6 +119,7 @@ public:
             entry("won", "ชนะ", VT),
             entry("close", "ปิด", VT),
             entry("nobody", "ไม่มีใคร", PRO),
+            entry("men", "ผู้ชาย", N),
             entry("close", "ใกล้", ADJ),
             entry("won", "จะ", ADV),
             entry("work", "ทำงาน", VI),
@@ -869,7 +870,12 @@ TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
                   {"I read book 7.", "ฉันอ่านหนังสือ7."},
                   {"I read the book 7 times", "ฉันอ่านหนังสือ7 times"},
                   {"I read the old book 7.", "ฉันอ่าน7หนังสือแก่."}, // an adjective before it: held as before
-                  {"I read 7 books.", "ฉันอ่าน7 หนังสือ."},
+                  {"I read 7 books.", "ฉันอ่านหนังสือ7 เล่ม."},      // counted with the word of its kind
+                  {"I read two books.", "ฉันอ่านหนังสือสองเล่ม."},
+                  {"two men came.", "ผู้ชายสองคนมา."},
+                  {"I read two hours.", "ฉันอ่านชั่วโมงสอง."}, // a unit of its own: as the grammar mode has it
+                  {"I read 1,000 books.", "ฉันอ่าน1,000 หนังสือ."},
+                  {"I read two book tables.", "ฉันอ่านโต๊ะหนังสือสอง."}, // not the first noun of a compound
               });
 }
 
@@ -1002,23 +1008,23 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::BeAdjective, {"Be good.", "จงดี."}},
         {GrammarRule::BeAdjective, {"Be not old.", "อย่าแก่."}},
         {GrammarRule::BeAdjective, {"Be it old.", "เป็นมันแก่."}},
-        {GrammarRule::HyphenCompound, {"twenty-four books.", "ยี่สิบสี่หนังสือ."}},
+        {GrammarRule::HyphenCompound, {"twenty-four books.", "หนังสือยี่สิบสี่เล่ม."}},
         {GrammarRule::HyphenCompound, {"twenty-one books.", "ยี่สิบเอ็ดหนังสือ."}},
         {GrammarRule::Causative, {"by making the man go.", "โดยการทำให้ผู้ชายไป."}},
         {GrammarRule::NounAfterArticle, {"in the past few years.", "in ไม่กี่ปีที่ผ่านมา."}},
-        {GrammarRule::NounAfterArticle, {"he read 20 books a week.", "เขาอ่าน20 หนังสือต่อสัปดาห์."}},
+        {GrammarRule::NounAfterArticle, {"he read 20 books a week.", "เขาอ่านหนังสือ20 เล่มต่อสัปดาห์."}},
         {GrammarRule::ParticipleBeforeNoun, {"the clearly opened book.", "หนังสือที่เปิดอย่างชัดเจน."}},
         {GrammarRule::ParticipleBeforeNoun,
          {"the opened book doing the table.", "หนังสือที่เปิดที่ทำโต๊ะ."}},               // before the -ing word's
         {GrammarRule::HyphenCompound, {"he read the old-work.", "เขาอ่านงานแก่."}}, // an adjective and a noun anywhere
         {GrammarRule::NounBeforeNumber, {"he is 30 years old.", "เขาอายุ30 ปี."}},
         {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
-        {GrammarRule::SubjectVerb, {"the man stores two books.", "ผู้ชายเก็บหนังสือสอง."}},
+        {GrammarRule::SubjectVerb, {"the man stores two books.", "ผู้ชายเก็บหนังสือสองเล่ม."}},
         {GrammarRule::SubjectVerb, {"I read updates.", "ฉันอ่านการปรับปรุง."}},
         {GrammarRule::SubjectVerb, {"table updates are old.", "การปรับปรุงโต๊ะแก่."}},
         {GrammarRule::BeAdjective, {"the book updates to be old.", "หนังสือปรับปรุงแก่."}}, // a verb before "to"
         {GrammarRule::EmbeddedQuestion, {"See the book.", "ดูหนังสือ."}},
-        {GrammarRule::SubjectVerb, {"the man stores clearly two books.", "ผู้ชายเก็บอย่างชัดเจนหนังสือสอง."}},
+        {GrammarRule::SubjectVerb, {"the man stores clearly two books.", "ผู้ชายเก็บอย่างชัดเจนหนังสือสองเล่ม."}},
         {GrammarRule::QuestionOrder, {"what can you open?", "คุณสามารถเปิดอะไร?"}}, // the subject after the modal
         {GrammarRule::ModalVerb, {"he refuses to store books.", "เขาปฏิเสธเก็บหนังสือ."}},
         {GrammarRule::ToObject, {"he came to store books.", "เขามาที่หนังสือร้านค้า."}}, // a place after another verb
