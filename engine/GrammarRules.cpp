@@ -2622,6 +2622,12 @@ void askYesOrNo(std::span<GrammarToken> t, std::size_t m) {
 
 // A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its subject first, as Thai
 // asks: คุณสามารถ..., สงครามจะ...; a yes-or-no question ends with ไหม.
+constexpr std::array kTakeForms{U"TAKE"sv, U"TAKES"sv, U"TOOK"sv, U"TAKEN"sv, U"TAKING"sv};
+// How much of something a question asks after "how", and the Thai that asks it at the end of the question.
+constexpr std::array kHowMuch{std::pair{U"LONG"sv, U"นานเท่าไร"sv}, std::pair{U"OFTEN"sv, U"บ่อยแค่ไหน"sv},
+                              std::pair{U"FAR"sv, U"ไกลแค่ไหน"sv}, std::pair{U"MUCH"sv, U"เท่าไร"sv},
+                              std::pair{U"SOON"sv, U"เร็วแค่ไหน"sv}};
+
 void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t m = c.firstToken;
     if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
@@ -2670,6 +2676,41 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         for (const std::size_t k : {a, b, there})
             t[k].kind = Kind::Dropped;
         return;
+    }
+    // "How long does it take?", "How often do you go?": how long or how often at the end (the question word's
+    // place), the do unwritten: มันใช้เวลานานเท่าไร, คุณไปบ่อยแค่ไหน
+    const std::size_t howMuch = nextWord(t, m);
+    std::size_t d = howMuch == kNone ? kNone : howMuch + 1; // (the do-support rule may have left the do unwritten)
+    while (d < t.size() && (isBlank(t[d]) || (t[d].kind == Kind::Dropped && t[d].key.empty())))
+        ++d;
+    if (const std::size_t a = howMuch;
+        d < t.size() && wordWith(t[m], How::Exact, Label::Question) && t[m].key == U"HOW"sv && isWord(t[a]) &&
+        (isWord(t[d]) || t[d].kind == Kind::Dropped) &&
+        (among(kModals, t[d].key) || among(kDoForms, t[d].key) || among(kHaveForms, t[d].key))) {
+        const auto how =
+            std::find_if(kHowMuch.begin(), kHowMuch.end(), [&](const auto &e) { return e.first == t[a].key; });
+        if (how == kHowMuch.end())
+            return;
+        t[m].setMeaning(how->second);
+        t[a].kind = Kind::Dropped;
+        if (among(kDoForms, t[d].key))
+            t[d].kind = Kind::Dropped;
+        if (t[a].key == U"LONG"sv) // "take" a length of time: ใช้เวลา
+            for (std::size_t k = nextWord(t, d), words = 0; k != kNone && words < kMostWordsBetween;
+                 k = nextWord(t, k), ++words)
+                if (isWord(t[k]) && among(kTakeForms, t[k].key)) {
+                    setReading(t[k], How::Exact, Label::TransitiveVerb, U"ใช้เวลา"sv);
+                    break;
+                }
+        if (among(kDoForms, t[d].key)) { // (after a modal or have the subject goes before it, below)
+            // after do and its subject a verb: "How long did the war last?" => สงครามคงอยู่นานเท่าไร
+            const std::size_t s = nextWord(t, d), end = s == kNone ? kNone : questionSubjectEnd(t, s),
+                              v = end == kNone ? kNone : nextWord(t, end);
+            std::u32string verb;
+            if (v != kNone && isWord(t[v]) && !isVerbWord(t[v]) && t[v].how == How::Exact && verbSense(t[v], c, verb))
+                setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
+            return;
+        }
     }
     const bool yesOrNo = !wordWith(t[m], How::Exact, Label::Question);
     if (!yesOrNo && (m = nextWord(t, m)) == kNone)
@@ -3358,7 +3399,6 @@ constexpr std::array kCounts{U"A"sv,       U"AN"sv,       U"ONE"sv,       U"TWO"
 
 // "for" before a length of time is เป็นเวลา, not สำหรับ: "I waited for two hours" => ฉันรอเป็นเวลาสองชั่วโมง. "take"
 // before one is ใช้เวลา, not หยิบ: "The build takes several minutes" => สร้างใช้เวลาหลายนาที.
-constexpr std::array kTakeForms{U"TAKE"sv, U"TAKES"sv, U"TOOK"sv, U"TAKEN"sv, U"TAKING"sv};
 
 /// How many counts ("two", "a few", "3") come between token i and the unit of time after them, or kNone when no unit
 /// of time follows.
@@ -4842,7 +4882,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         switch (k[0]) {
         case U'H':
             if (k == U"HOW"sv)
-                rules |= ruleBit(GrammarRule::EmbeddedQuestion) | ruleBit(GrammarRule::Comparative);
+                rules |= ruleBit(GrammarRule::EmbeddedQuestion) | ruleBit(GrammarRule::Comparative) |
+                         ruleBit(GrammarRule::QuestionOrder);
             else if (among(kHaveForms, k))
                 rules |= ruleBit(GrammarRule::Perfect) | ruleBit(GrammarRule::QuestionOrder);
             else if (among(kHaveNegatives, k))

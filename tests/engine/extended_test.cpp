@@ -167,6 +167,8 @@ public:
             entry("surround", "ล้อมรอบ", VT),
             entry("something", "บางสิ่ง", PRO),
             entry("does", "ทำ", VT),
+            entry("take", "หยิบ", VT),
+            entry("long", "ยาว", ADJ),
             entry("pressing", "เร่งด่วน", ADJ),
             entry("way", "ทาง", N),
             entry("following", "ต่อไปนี้", ADJ),
@@ -649,6 +651,8 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
     checkRule(*this, GrammarRule::QuestionOrder,
               {
                   {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
+                  {"how long does it take?", "มันใช้เวลานานเท่าไร?"}, // how long, how often ...: at the end
+                  {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
                   {"what can you read?", "คุณสามารถอ่านอะไร?"},
                   {"is it good?", "มันดีไหม?"},
                   {"is there a book?", "มีอะ.-หนังสือไหม?"},        // whether there is
