@@ -2806,6 +2806,16 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     // Anywhere, a word read first as a noun right before me, him, us or them is the verb that takes them: "simply
     // type them" => เพียงพิมพ์พวกเขา, not ประเภทพวกเขา
     eachAnchor(t, c, [&](std::size_t i) {
+        // after a preposition, a verb-first word before "of" is the noun: "by lack of interest" => โดยการขาด...
+        if (const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p);
+            pp != kNone && isWord(t[i]) && t[i].key == U"OF"sv && isWord(t[p]) && t[p].how == How::Exact &&
+            isVerb(t[p].label) && wordWith(t[pp], How::Exact, Label::Preposition)) {
+            std::u32string noun; // (not where a phrase rule reads it: "by means of" => โดยอาศัย)
+            if (!readByBuiltInRule(t, p) && !leftToPhraseRule(t, p, c) && c.sense &&
+                c.sense(t[p].key, isNounLabel, noun))
+                setReading(t[p], How::Exact, Label::Noun, noun);
+            return;
+        }
         if (!wordWith(t[i], How::Exact, Label::Pronoun) || !among(kOnlyObjects, t[i].key))
             return;
         const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p);
@@ -2815,6 +2825,21 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     const std::size_t f = c.firstToken;
     if (!c.sentenceStart || c.question || f >= t.size())
         return;
+    // a verb-first word before "of" that opens the subject of a be or a modal is the noun: "Use of this software is
+    // free" => การใช้ของซอฟต์แวร์นี้..., not ใช้ของ (but "Think of a number" is an order)
+    if (const std::size_t of = nextWord(t, f); of != kNone && isWord(t[f]) && t[f].how == How::Exact &&
+                                               isVerb(t[f].label) && isWord(t[of]) && t[of].key == U"OF"sv) {
+        for (std::size_t k = nextWord(t, of), words = 0; k != kNone && words < kMostClauseWords;
+             k = nextWord(t, k), ++words)
+            if (isWord(t[k]) && (t[k].label == Label::Be || among(kModals, t[k].key))) {
+                std::u32string noun;
+                if (!readByBuiltInRule(t, f) && !leftToPhraseRule(t, f, c) && c.sense &&
+                    c.sense(t[f].key, isNounLabel, noun))
+                    setReading(t[f], How::Exact, Label::Noun, noun);
+                break;
+            }
+        return;
+    }
     // after "please" the order follows at once, whatever comes after it: "Please report bugs" => กรุณารายงาน...
     if (isWord(t[f]) && t[f].key == U"PLEASE"sv) {
         if (const std::size_t v = nextWord(t, f); v != kNone && !leftToPhraseRule(t, v, c))
@@ -4866,6 +4891,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             rules |= ruleBit(GrammarRule::ToVerb) | ruleBit(GrammarRule::ToObject) | ruleBit(GrammarRule::ModalVerb);
         else if (k == U"AS"sv)
             rules |= ruleBit(GrammarRule::LikeAs);
+        else if (k == U"OF"sv) // "Use of this software is free": the first word is a noun
+            rules |= ruleBit(GrammarRule::ImperativeVerb);
         else if (k == U"OR"sv)
             rules |= ruleBit(GrammarRule::SubjectVerb);
         else if (k == U"NO"sv)

@@ -679,13 +679,16 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"Store the book.", "เก็บหนังสือ."},
                   {"Eye it.", "มองมัน."},
                   {"Store some books.", "เก็บบางหนังสือ."},
-                  {"Store books.", "หนังสือร้านค้า."},                 // a bare noun after it: a noun phrase
-                  {"Store he had.", "ร้านค้าเขามี."},                 // a subject pronoun after it
-                  {"Store the book?", "หนังสือร้านค้า?"},              // a question
-                  {"I had store the book.", "ฉันมีหนังสือร้านค้า."},     // not the first word
-                  {"he always store them.", "เขาเก็บพวกเขาเสมอ."},  // anywhere before them
-                  {"I read the store them.", "ฉันอ่านร้านค้าพวกเขา."}, // not after an article
-                  {"Please store books.", "กรุณาเก็บหนังสือ."},        // after "please", whatever follows
+                  {"Store books.", "หนังสือร้านค้า."},                      // a bare noun after it: a noun phrase
+                  {"Store he had.", "ร้านค้าเขามี."},                      // a subject pronoun after it
+                  {"Store the book?", "หนังสือร้านค้า?"},                   // a question
+                  {"I had store the book.", "ฉันมีหนังสือร้านค้า."},          // not the first word
+                  {"he always store them.", "เขาเก็บพวกเขาเสมอ."},       // anywhere before them
+                  {"I read the store them.", "ฉันอ่านร้านค้าพวกเขา."},      // not after an article
+                  {"Please store books.", "กรุณาเก็บหนังสือ."},             // after "please", whatever follows
+                  {"Help of the man is good.", "ความช่วยเหลือของผู้ชายดี."}, // before "of" and a be: a subject
+                  {"Help of the man.", "ช่วยของผู้ชาย."},
+                  {"he came by help of the man.", "เขามาโดยความช่วยเหลือของผู้ชาย."}, // or after a preposition
               });
 }
 
