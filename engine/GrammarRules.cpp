@@ -2269,6 +2269,13 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[i], How::Exact, Label::Preposition, U"กับ"sv);
             return;
         }
+        // going to a place goes there: "I'm going to the market" => ฉันกำลังไปยังตลาด (not จะ, the future, which
+        // a phrase rule makes of กำลังไปที่)
+        if (p != kNone && n != kNone && isWord(t[p]) && t[p].key == U"GOING"sv && t[p].meaning.starts_with(U"กำลัง"sv) &&
+            (isArticle(t[n]) || (isWord(t[n]) && (among(kOwners, t[n].key) || among(kDemonstratives, t[n].key))))) {
+            setReading(t[i], How::Exact, Label::Preposition, U"ยัง"sv);
+            return;
+        }
         if (p == kNone || n == kNone || !isWord(t[n]))
             return;
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||
@@ -3871,9 +3878,17 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         // Only where the noun's place matters (after its adjectives) or "of" makes it plain ("the start of"): right
         // after the article the verb's Thai stands in the same place, and is often the sense a manual means ("a
         // match", "the cut buffer").
-        const std::size_t after = nextWord(t, n);
-        if ((adjective || (after != kNone && t[after].key == U"OF"sv)) && c.sense &&
-            c.sense(t[n].key, isNounLabel, noun))
+        // Nor where a preposition before the article and the end of the phrase after it make it a place: "went to the
+        // store to buy milk" => ไปที่ร้านค้า..., "in the store." => ในร้านค้า (not เก็บ, to store)
+        const std::size_t after = nextWord(t, n), before = previousWord(t, i);
+        const bool place =
+            n == nextWord(t, i) && before != kNone && isWord(t[before]) && t[before].label == Label::Preposition &&
+            t[before].how == How::Exact &&
+            (after == kNone ? endsClause(t, n)
+                            : isWord(t[after]) && (t[after].label == Label::Preposition ||
+                                                   t[after].label == Label::Conjunction || isAdverbWord(t[after])));
+        if ((adjective || (after != kNone && t[after].key == U"OF"sv) || (place && !leftToPhraseRule(t, n, c))) &&
+            c.sense && c.sense(t[n].key, isNounLabel, noun))
             setReading(t[n], How::Exact, Label::Noun, noun);
     });
 }

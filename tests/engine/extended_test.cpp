@@ -852,6 +852,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the old set.", "ฉันอ่านชุดแก่."},
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
                   {"I read the set.", "ฉันอ่านตั้ง."},           // right after the article the verb's Thai stays
+                  {"I read by the set.", "ฉันอ่านโดยชุด."},     // but not between a preposition and the end of the phrase
                   {"I read a few books.", "ฉันอ่านบางหนังสือ."}, // "a few" before a noun counts it
                   {"I read the old one.", "ฉันอ่านอันแก่."},     // one after adjectives: a thing
                   {"I read each other the book.", "ฉันอ่านกันและกันหนังสือ."}, // each other: one word, in place
