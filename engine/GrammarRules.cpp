@@ -3321,6 +3321,16 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         GrammarToken &w = t[i];
         if (w.kind != Kind::Word)
             return;
+        // a word read first as an adjective after a subject pronoun and before what a verb takes is that verb: "We
+        // secure our friends" => เรารักษาความปลอดภัยเพื่อนของเรา, not เราเพื่อนของเราปลอดภัย
+        if (w.label == Label::Adjective) {
+            if (const std::size_t p = previousWord(t, i);
+                w.how == How::Exact && p != kNone && wordWith(t[p], How::Exact, Label::Pronoun) &&
+                among(kSubjects, t[p].key) && opensObject(t, nextWord(t, i), false) && !leftToPhraseRule(t, i, c) &&
+                verbSense(w, c, verb))
+                setReading(w, How::Exact, Label::TransitiveVerb, verb);
+            return;
+        }
         if (isVerb(w.label) && among(kSpeechVerbs, w.key)) {
             speakerFirst(t, i, c);
             return;
@@ -5040,17 +5050,19 @@ GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c, Gr
     if (t.kind != Kind::Word)
         return 0;
     // The subject-verb rule is set off by a subject and looks at the verb after it: a suffixed verb, or a word read
-    // as a noun (which "that" may become).
+    // as a noun or an adjective (which "that" may become).
     const GrammarRuleSet others = triggered & ~ruleBit(GrammarRule::SubjectVerb);
     const bool verbAfterSubject =
         (t.how == How::Write && isVerb(t.label) && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED)) ||
         (t.label == Label::Noun && (t.how == How::Exact || (t.how == How::Write && t.family == SuffixFamily::S))) ||
-        t.key == U"THAT"sv || (isVerb(t.label) && among(kSpeechVerbs, t.key)); // (the speaker after it)
+        (t.label == Label::Adjective && t.how == How::Exact) || t.key == U"THAT"sv ||
+        (isVerb(t.label) && among(kSpeechVerbs, t.key)); // (the speaker after it)
     if (!verbAfterSubject)
         return others;
-    // A noun is looked at only when it can be a verb: the dictionary says, when the context can ask it.
+    // A noun or an adjective is looked at only when it can be a verb: the dictionary says, when the context can ask.
     std::u32string verb;
-    if (c && t.label == Label::Noun && t.key != U"THAT"sv && !verbSense(t, *c, verb))
+    if ((t.label == Label::Adjective || (c && t.label == Label::Noun && t.key != U"THAT"sv)) &&
+        (!c || !verbSense(t, *c, verb)))
         return others;
     return others | ruleBit(GrammarRule::SubjectVerb);
 }

@@ -1003,7 +1003,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Gerund, {"he was reading and opening the book.", "เขากำลังอ่านและเปิดหนังสือ."}},
         {GrammarRule::Gerund, {"by reading and opening the book, he came.", "โดยการอ่านและการเปิดหนังสือ, เขามา."}},
         {GrammarRule::Gerund, {"the table and opening the book", "โต๊ะและกำลังเปิดหนังสือ"}}, // none to pair with
-        {GrammarRule::SubjectVerb, {"nobody works.", "ไม่มีใครทำงาน."}}, // after nobody, everyone ... a verb
+        {GrammarRule::SubjectVerb, {"nobody works.", "ไม่มีใครทำงาน."}},     // after nobody, everyone ... a verb
+        {GrammarRule::SubjectVerb, {"I clear the table.", "ฉันเคลียร์โต๊ะ."}}, // an adjective-first word before its object
+        {GrammarRule::SubjectVerb, {"I clear.", "ฉันชัด."}},
         // the "won" of "won't" is the modal, not the verb win the dictionary gives first
         {GrammarRule::SubjectVerb, {"he won't.", "เขาจะไม่."}},
         {GrammarRule::SubjectVerb, {"the man who won the work", "ผู้ชายที่ชนะงาน"}},
