@@ -2355,6 +2355,13 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!nextVerb)
             return;
         const std::size_t pp = previousWord(t, p);
+        // an adjective, not, "to" and a verb: ที่จะไม่ ("It's hard not to like him" => มันยากที่จะไม่ชอบเขา)
+        if (isWord(t[p]) && t[p].key == U"NOT"sv && pp != kNone && wordWith(t[pp], How::Exact, Label::Adjective) &&
+            t[i].meaning == U"เพื่อ"sv && !leftToPhraseRule(t, i, c)) {
+            setReading(t[p], How::Exact, Label::Adverb, U"ที่จะไม่"sv);
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         // "told him not to leave" => บอกเขาไม่ให้ออก: not, then ให้, after a verb of asking and its object
         if (isWord(t[p]) && t[p].key == U"NOT"sv && pp != kNone && isWord(t[pp]) &&
             (t[pp].label == Label::Pronoun || isNoun(t[pp]) || t[pp].key == U"HER"sv) && askedBy(t, pp) &&

@@ -603,9 +603,9 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"it is the book to read", "มันเป็นหนังสือที่จะอ่าน"}, // after be
                   {"I want the table of the book to read", "ฉันต้องการโต๊ะของหนังสือที่จะอ่าน"}, // or after "of"
                   {"he's got to go", "เขาต้องไป"},
-                  {"I had it to read", "ฉันมีมันให้อ่าน"},  // an object there for what follows
-                  {"I read it to go", "ฉันอ่านมันเพื่อไป"}, // another verb's object: the purpose
-                  {"it is good not to go", "มันดีไม่ไป"}, // "not to" after an adjective
+                  {"I had it to read", "ฉันมีมันให้อ่าน"},     // an object there for what follows
+                  {"I read it to go", "ฉันอ่านมันเพื่อไป"},    // another verb's object: the purpose
+                  {"it is good not to go", "มันดีที่จะไม่ไป"}, // "not to" after an adjective
               });
 }
 
