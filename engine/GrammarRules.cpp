@@ -3927,7 +3927,7 @@ void yearsOld(std::span<GrammarToken> t, std::size_t number) {
 
 // Thai counts people, animals and some things with a word of their kind after the number: "two sons" =>
 // ลูกชายสองคน, "three cats" => แมวสามตัว. The kinds, by the Thai of the noun (its start for คน and ตัว) ...
-constexpr std::array kPeoplePrefixes{U"ผู้"sv, U"นัก"sv, U"ช่าง"sv, U"ชาว"sv};
+constexpr std::array kPeoplePrefixes{U"ผู้"sv, U"นัก"sv, U"ช่าง"sv, U"ชาว"sv, U"เด็ก"sv, U"คน"sv};
 constexpr std::array kPeople{U"คน"sv,      U"เด็ก"sv,   U"เด็กๆ"sv,    U"ลูกชาย"sv,    U"ลูกสาว"sv,  U"ลูก"sv,
                              U"พ่อ"sv,      U"แม่"sv,    U"พี่ชาย"sv,    U"พี่สาว"sv,     U"น้องชาย"sv, U"น้องสาว"sv,
                              U"พี่น้อง"sv,    U"เพื่อน"sv,  U"มิตรสหาย"sv, U"ทหาร"sv,     U"ครู"sv,     U"หมอ"sv,
