@@ -1871,6 +1871,18 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             // (and after a clause and its comma: "copies the file, creating any directories" => โดยสร้าง...)
             // (or before be, as its subject: "Worrying is like rocking" => การกังวลเหมือน...)
             const std::size_t n = nextWord(t, i);
+            // after a pronoun and its be an -ing entry read as a noun is the action going on: "You are feeling
+            // better" => คุณกำลังรู้สึกดีกว่า, not คุณเป็นความรู้สึก...
+            if (const std::size_t b = stepOver(t, i, false, isAdverbWord), s = b == kNone ? kNone : previousWord(t, b);
+                s != kNone && wordWith(t[i], How::Exact, Label::Noun) && t[i].key.ends_with(U"ING"sv) &&
+                wordWith(t[b], How::Exact, Label::Be) && wordWith(t[s], How::Exact, Label::Pronoun) &&
+                (among(kSubjects, t[s].key) || among(kSubjectsAtClauseStart, t[s].key)) &&
+                !(n != kNone && isNoun(t[n])) && // (not a noun's: "it's my parakeet's bowling night")
+                !leftToPhraseRule(t, i, c) && stemVerb(t[i].key, c, verb)) {
+                t[b].kind = Kind::Dropped;
+                setReading(t[i], How::Exact, Label::TransitiveVerb, U"กำลัง" + verb);
+                return;
+            }
             const bool beNext = n != kNone && wordWith(t[n], How::Exact, Label::Be) && t[i].label != Label::Noun;
             if (isWord(t[i]) && t[i].how == How::Exact && t[i].key.ends_with(U"ING"sv) && !isVerb(t[i].label) &&
                 !among(kIngPrepositions, t[i].key) && (opensObject(t, n) || (beNext && firstOfSentence(i, c)))) {

@@ -358,7 +358,9 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"},        // "using" after what a verb takes
                   {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},                  // not after a subject
                   {"I suggest using the table", "ฉันแนะนำให้ใช้โต๊ะ"},                  // what a verb of suggesting takes
-                  {"I avoid making the table", "ฉันหลีกเลี่ยงการทำโต๊ะ"},                // or of avoiding, as a noun
+                  {"I avoid making the table", "ฉันหลีกเลี่ยงการทำโต๊ะ"},
+                  {"he is doing it.",
+                   "เขากำลังทำมัน."}, // an -ing entry read as a noun, after a pronoun and be // or of avoiding, as a noun
               });
 }
 
