@@ -996,6 +996,16 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
+        // opening a clause (after and, but, because or a comma) before be, "that" is the thing said:
+        // นั่น ("and that is laughter" => และนั่นเป็นเสียงหัวเราะ, not ที่เป็น); not "that is," (นั่นคือ,)
+        if (const std::size_t n = nextWord(t, i);
+            w.key == U"THAT"sv && n != kNone && wordWith(t[n], How::Exact, Label::Be) && !endsClause(t, n) &&
+            t[n].key != U"S"sv && p != kNone && // (opening a sentence the phrase rules make it นั่นคือ already)
+            (comma || (isWord(t[p]) && (t[p].key == U"AND"sv || t[p].key == U"BUT"sv || t[p].key == U"BECAUSE"sv ||
+                                        t[p].key == U"SO"sv)))) {
+            setReading(w, How::Exact, Label::Pronoun, U"นั่น"sv);
+            return;
+        }
         // "He that composes", "those that have": the relative after its pronoun, ที่
         if (const std::size_t n = nextWord(t, i); w.key == U"THAT"sv && !comma && p != kNone && n != kNone &&
                                                   isWord(t[p]) && among(kThatPronouns, t[p].key) && isVerbWord(t[n]) &&

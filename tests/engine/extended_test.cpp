@@ -1070,6 +1070,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"it can be that he came.", "มันสามารถอยู่ว่าเขามา."}},
         {GrammarRule::Relative, {"the secret is that book.", "ความลับคือหนังสือนั้น."}}, // "that" before its noun
         {GrammarRule::Relative, {"he that reads the book.", "เขาที่อ่านหนังสือ."}},
+        {GrammarRule::Relative, {"he came, and that is good.", "เขามา, และนั่นดี."}}, // the thing said, before be
         {GrammarRule::Relative, {"only that book is old.", "เพียงหนังสือนั้นแก่."}},
         {GrammarRule::Relative, {"does that work?", "นั่นทำงานไหม?"}}, // the subject of a question
         {GrammarRule::Relative, {"I read the easy that opens books.", "ฉันอ่านง่ายที่เปิดหนังสือ."}}, // a verb with -s
