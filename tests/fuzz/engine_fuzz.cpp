@@ -90,17 +90,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Sentences of the words the extended rules look for, read with the shipped dictionary: the rules looking at
     // every token must give what they give at their anchors.
     static const std::u32string_view kWords[] = {
-        U"the",        U"a",      U"an",    U"is",      U"are",   U"was",    U"be",   U"been",    U"to",     U"for",
-        U"of",         U"in",     U"and",   U"or",      U"not",   U"no",     U"do",   U"does",    U"did",    U"don",
-        U"t",          U"s",      U"ve",    U"I",       U"you",   U"he",     U"it",   U"they",    U"that",   U"what",
-        U"who",        U"which",  U"where", U"how",     U"can",   U"will",   U"must", U"have",    U"has",    U"had",
-        U"going",      U"made",   U"used",  U"file",    U"files", U"works",  U"work", U"list",    U"lists",  U"play",
-        U"set",        U"start",  U"stop",  U"working", U"also",  U"always", U"then", U"quickly", U"than",   U"smarter",
-        U"good",       U"there",  U"like",  U"back",    U"hours", U"two",    U"user", U"defined", U"non",    U"up",
-        U"date",       U"since",  U"lots",  U"see",     U"years", U"old",    U"week", U"updates", U"allows", U"as",
-        U"specified",  U"twenty", U"four",  U"this",    U"both",  U"either", U"get",  U"getting", U"gone",   U"done",
-        U"better",     U"happen", U"so",    U"whether", U"many",  U"your",   U"help", U"nothing", U"64",     U"bit",
-        U"recommended"};
+        U"the",    U"a",           U"an",    U"is",      U"are",     U"was",     U"be",      U"been",    U"to",
+        U"for",    U"of",          U"in",    U"and",     U"or",      U"not",     U"no",      U"do",      U"does",
+        U"did",    U"don",         U"t",     U"s",       U"ve",      U"I",       U"you",     U"he",      U"it",
+        U"they",   U"that",        U"what",  U"who",     U"which",   U"where",   U"how",     U"can",     U"will",
+        U"must",   U"have",        U"has",   U"had",     U"going",   U"made",    U"used",    U"file",    U"files",
+        U"works",  U"work",        U"list",  U"lists",   U"play",    U"set",     U"start",   U"stop",    U"working",
+        U"also",   U"always",      U"then",  U"quickly", U"than",    U"smarter", U"good",    U"there",   U"like",
+        U"back",   U"hours",       U"two",   U"user",    U"defined", U"non",     U"up",      U"date",    U"since",
+        U"lots",   U"see",         U"years", U"old",     U"week",    U"updates", U"allows",  U"as",      U"specified",
+        U"twenty", U"four",        U"this",  U"both",    U"either",  U"get",     U"getting", U"gone",    U"done",
+        U"better", U"happen",      U"so",    U"whether", U"many",    U"your",    U"help",    U"nothing", U"64",
+        U"bit",    U"recommended", U"won",   U"close",   U"very",    U"avoid",   U"long",    U"sons",    U"people",
+        U"nobody", U"lack",        U"store", U"feeling", U"wouldn"};
     static const std::u32string_view kMarks[] = {U" ", U" ", U" ", U" ", U", ", U". ", U"? ", U"'", U"\n", U"-"};
     std::u32string english;
     for (unsigned char b : all) {
