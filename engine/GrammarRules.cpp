@@ -2713,6 +2713,15 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
             t[k].kind = Kind::Dropped;
         return;
     }
+    // "How come" asks why, before a statement: "How come you are late?" => คุณสายทำไม (the question word's Thai goes
+    // to the end, as the grammar mode writes it)
+    if (const std::size_t come = nextWord(t, m); come != kNone && wordWith(t[m], How::Exact, Label::Question) &&
+                                                 t[m].key == U"HOW"sv && isWord(t[come]) && t[come].key == U"COME"sv &&
+                                                 nextWord(t, come) != kNone) {
+        t[m].setMeaning(U"ทำไม"sv);
+        t[come].kind = Kind::Dropped;
+        return;
+    }
     // "How long does it take?", "How often do you go?": how long or how often at the end (the question word's
     // place), the do unwritten: มันใช้เวลานานเท่าไร, คุณไปบ่อยแค่ไหน
     const std::size_t howMuch = nextWord(t, m);

@@ -168,6 +168,7 @@ public:
             entry("something", "บางสิ่ง", PRO),
             entry("does", "ทำ", VT),
             entry("take", "หยิบ", VT),
+            entry("come", "มา", VI),
             entry("long", "ยาว", ADJ),
             entry("pressing", "เร่งด่วน", ADJ),
             entry("way", "ทาง", N),
@@ -655,6 +656,7 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
                   {"how long does it take?", "มันใช้เวลานานเท่าไร?"}, // how long, how often ...: at the end
                   {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
+                  {"how come you read the book?", "คุณอ่านหนังสือทำไม?"}, // "how come" asks why
                   {"what can you read?", "คุณสามารถอ่านอะไร?"},
                   {"is it good?", "มันดีไหม?"},
                   {"is there a book?", "มีอะ.-หนังสือไหม?"},        // whether there is
