@@ -2782,6 +2782,14 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
             // an -ing word after a noun or a pronoun is what it is doing: "What is he doing?"
             const bool doing = last != kNone && isWord(t[last]) && (isNoun(t[last]) || isPronounLabel(t[last].label)) &&
                                t[k].key.ends_with(U"ING"sv);
+            // a relative clause after the noun belongs to the noun phrase: "Who is the man who came?" =>
+            // ผู้ชายที่มาคือใคร
+            if (last != kNone && isNoun(t[last]) && wordWith(t[k], How::Exact, Label::Conjunction) &&
+                among(kRelatives, t[k].key) && (t[k].meaning == U"ที่"sv || t[k].meaning == U"ซึ่ง"sv)) {
+                for (std::size_t j = k; j != kNone; j = nextWord(t, j))
+                    last = j;
+                break;
+            }
             if (doing || !(t[k].kind == Kind::Piece || wordWith(t[k], How::Exact, Label::Adjective) || isNoun(t[k]) ||
                            wordWith(t[k], How::Exact, Label::Pronoun))) {
                 last = kNone;

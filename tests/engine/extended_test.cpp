@@ -657,6 +657,7 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
                   {"how long does it take?", "มันใช้เวลานานเท่าไร?"}, // how long, how often ...: at the end
                   {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
                   {"how come you read the book?", "คุณอ่านหนังสือทำไม?"}, // "how come" asks why
+                  {"who is the man who came?", "ผู้ชายที่มาคือใคร?"},      // be after the noun and its relative clause
                   {"what can you read?", "คุณสามารถอ่านอะไร?"},
                   {"is it good?", "มันดีไหม?"},
                   {"is there a book?", "มีอะ.-หนังสือไหม?"},        // whether there is
