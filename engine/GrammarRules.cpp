@@ -1015,8 +1015,12 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // before I, we, they, he or she, after a verb, not, an adverb or a conjunction: what is said or known ("knows
         // not that he knows" => รู้ไม่ว่าเขารู้, "but that he dances" => แต่ว่าเขาเต้นรำ)
-        if (const std::size_t n = nextWord(t, i);
-            w.key == U"THAT"sv && p != kNone && n != kNone && isWord(t[n]) && among(kSubjects, t[n].key) &&
+        // (and before it or you when a verb follows them: "find out that it's not there" => ค้นพบว่ามัน...)
+        if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
+            w.key == U"THAT"sv && p != kNone && n != kNone && isWord(t[n]) &&
+            (among(kSubjects, t[n].key) ||
+             (among(kSubjectsAtClauseStart, t[n].key) && nn != kNone && isWord(t[nn]) &&
+              (t[nn].label == Label::Be || among(kModals, t[nn].key) || isVerbWord(t[nn])))) &&
             isWord(t[p]) && !among(kThatOpeners, t[p].key) &&
             (isVerbWord(t[p]) || t[p].label == Label::Be || isAdverbWord(t[p]) || t[p].key == U"NOT"sv ||
              t[p].key == U"AND"sv || t[p].key == U"BUT"sv || t[p].key == U"OR"sv) &&
@@ -1450,9 +1454,12 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         // "Never" opening an order forbids, like "Don't": อย่า ("Never trust a man" => อย่าไว้ใจผู้ชาย)
         if (t[i].key == U"NEVER"sv && first && !c.question) {
             const std::size_t v = nextWord(t, i), o = v == kNone ? kNone : nextWord(t, v);
+            // (or before get and what one gets into: "Never get separated from your luggage" => อย่าได้แยก...)
             if (v != kNone && isWord(t[v]) && t[v].how == How::Exact && isVerb(t[v].label) &&
                 (opensObject(t, o, false) || // (or over its particle: "Never give up your dreams")
-                 (o != kNone && among(kParticles, t[o].key) && opensObject(t, nextWord(t, o), false))) &&
+                 (o != kNone && among(kParticles, t[o].key) && opensObject(t, nextWord(t, o), false)) ||
+                 (t[v].key == U"GET"sv && o != kNone && isWord(t[o]) &&
+                  (t[o].key.ends_with(U"ED"sv) || t[o].label == Label::Adjective))) &&
                 !leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Adverb, U"อย่า"sv);
             return;

@@ -1074,6 +1074,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"the secret is that book.", "ความลับคือหนังสือนั้น."}}, // "that" before its noun
         {GrammarRule::Relative, {"he that reads the book.", "เขาที่อ่านหนังสือ."}},
         {GrammarRule::Relative, {"he came, and that is good.", "เขามา, และนั่นดี."}}, // the thing said, before be
+        {GrammarRule::Relative, {"I read that it works.", "ฉันอ่านว่ามันทำงาน."}},     // what is said: before it and a verb
+        {GrammarRule::DoSupport, {"Never get clear.", "อย่าชัด."}},
         {GrammarRule::Relative, {"only that book is old.", "เพียงหนังสือนั้นแก่."}},
         {GrammarRule::Relative, {"does that work?", "นั่นทำงานไหม?"}}, // the subject of a question
         {GrammarRule::Relative, {"I read the easy that opens books.", "ฉันอ่านง่ายที่เปิดหนังสือ."}}, // a verb with -s
