@@ -4011,7 +4011,14 @@ std::u32string_view countingWord(std::u32string_view noun) {
 /// A number (a word or digits) before a plural noun that Thai counts with a word of its kind: the noun first, then
 /// the number and that word ("two sons" => ลูกชายสองคน, "3 cars" => รถ3 คัน); "two people" => สองคน.
 void countedNoun(std::span<GrammarToken> t, std::size_t i) {
-    const std::size_t n = nextWord(t, i), p = previousWord(t, i), after = n == kNone ? kNone : nextWord(t, n);
+    // (a number word and hundred, thousand or million count together: "two hundred men" => ผู้ชายสองร้อยคน)
+    std::size_t n = nextWord(t, i), times = kNone;
+    if (n != kNone && t[i].kind == Kind::Word && isWord(t[n]) && t[n].how == How::Exact &&
+        (t[n].key == U"HUNDRED"sv || t[n].key == U"THOUSAND"sv || t[n].key == U"MILLION"sv)) {
+        times = n;
+        n = nextWord(t, n);
+    }
+    const std::size_t p = previousWord(t, i), after = n == kNone ? kNone : nextWord(t, n);
     if (i > 0 && t[i - 1].kind == Kind::Separator && // (not a part of "pre-step-6", "Forty-three" or "1,000")
         (t[i - 1].text == U"-"sv ||
          (i > 1 && isNumber(t[i - 2]) && (t[i - 1].text == U","sv || t[i - 1].text == U"."sv))))
@@ -4027,6 +4034,10 @@ void countedNoun(std::span<GrammarToken> t, std::size_t i) {
     if (noun == U"ผู้คน"sv || noun == U"เด็กๆ"sv) { // "two people" => สองคน, "three children" => เด็กสามคน
         if (noun == U"ผู้คน"sv) {
             t[n].setMeaning(U"คน"sv);
+            if (times != kNone) { // "five thousand people" => ห้าพันคน
+                t[i].setMeaning(std::u32string(t[i].meaning).append(t[times].meaning));
+                t[times].kind = Kind::Dropped;
+            }
             return;
         }
         t[n].setMeaning(U"เด็ก"sv);
@@ -4041,6 +4052,10 @@ void countedNoun(std::span<GrammarToken> t, std::size_t i) {
         return;
     if (t[i].kind != Kind::Word)
         number += U' ';
+    if (times != kNone) {
+        number += t[times].meaning;
+        t[times].kind = Kind::Dropped;
+    }
     t[n].tail += number + std::u32string(kind);
     t[i].kind = Kind::Dropped;
 }

@@ -120,6 +120,7 @@ public:
             entry("close", "ปิด", VT),
             entry("nobody", "ไม่มีใคร", PRO),
             entry("men", "ผู้ชาย", N),
+            entry("hundred", "ร้อย", N),
             entry("close", "ใกล้", ADJ),
             entry("won", "จะ", ADV),
             entry("work", "ทำงาน", VI),
@@ -886,7 +887,8 @@ TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
                   {"I read 7 books.", "ฉันอ่านหนังสือ7 เล่ม."},      // counted with the word of its kind
                   {"I read two books.", "ฉันอ่านหนังสือสองเล่ม."},
                   {"two men came.", "ผู้ชายสองคนมา."},
-                  {"I read two hours.", "ฉันอ่านชั่วโมงสอง."}, // a unit of its own: as the grammar mode has it
+                  {"two hundred men came.", "ผู้ชายสองร้อยคนมา."}, // with hundred, thousand or million
+                  {"I read two hours.", "ฉันอ่านชั่วโมงสอง."},      // a unit of its own: as the grammar mode has it
                   {"I read 1,000 books.", "ฉันอ่าน1,000 หนังสือ."},
                   {"I read two book tables.", "ฉันอ่านโต๊ะหนังสือสอง."}, // not the first noun of a compound
               });
