@@ -2858,6 +2858,10 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     }
 }
 
+// Words that make a preposition of the "to" after them: "due to", "owing to", "thanks to", "prior to".
+constexpr std::array kToOfPrepositions{U"DUE"sv,  U"OWING"sv,    U"THANKS"sv,   U"PRIOR"sv,
+                                       U"NEXT"sv, U"ADDITION"sv, U"ACCORDING"sv};
+
 // Manuals give orders: a sentence that opens with a word the dictionary reads first as a noun, right before what a
 // verb takes (an article, a determiner or an object pronoun), opens with that word as a verb: "Copy the files to
 // the folder" => คัดลอกแฟ้ม..., "List all files" => ระบุแฟ้มทั้งหมด, not รายการแฟ้มทั้งหมด. A noun followed by a
@@ -2869,7 +2873,9 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         // after a preposition, a verb-first word before "of" is the noun: "by lack of interest" => โดยการขาด...
         if (const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p);
             pp != kNone && isWord(t[i]) && t[i].key == U"OF"sv && isWord(t[p]) && t[p].how == How::Exact &&
-            isVerb(t[p].label) && wordWith(t[pp], How::Exact, Label::Preposition)) {
+            isVerb(t[p].label) && wordWith(t[pp], How::Exact, Label::Preposition) &&
+            (t[pp].key != U"TO"sv || // ("content to die of old age" is the verb's "to"; "due to lack of" is not)
+             (previousWord(t, pp) != kNone && among(kToOfPrepositions, t[previousWord(t, pp)].key)))) {
             std::u32string noun; // (not where a phrase rule reads it: "by means of" => โดยอาศัย)
             if (!readByBuiltInRule(t, p) && !leftToPhraseRule(t, p, c) && c.sense &&
                 c.sense(t[p].key, isNounLabel, noun))

@@ -1078,6 +1078,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"he came, and that is good.", "เขามา, และนั่นดี."}}, // the thing said, before be
         {GrammarRule::Relative, {"I read that it works.", "ฉันอ่านว่ามันทำงาน."}},     // what is said: before it and a verb
         {GrammarRule::DoSupport, {"Never get clear.", "อย่าชัด."}},
+        // a verb-first word before "of" after the "to" of a verb stays the verb (not "due to lack of")
+        {GrammarRule::ToVerb, {"he came to help of the man.", "เขามาช่วยของผู้ชาย."}},
         {GrammarRule::Relative, {"only that book is old.", "เพียงหนังสือนั้นแก่."}},
         {GrammarRule::Relative, {"does that work?", "นั่นทำงานไหม?"}}, // the subject of a question
         {GrammarRule::Relative, {"I read the easy that opens books.", "ฉันอ่านง่ายที่เปิดหนังสือ."}}, // a verb with -s
