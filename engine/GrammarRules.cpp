@@ -1433,6 +1433,11 @@ bool endsStatement(std::span<GrammarToken> t) {
 // do, does and did that only carry a question or a negation have no Thai word: "Where did he go" => เขาไปที่ไหน,
 // "I don't know" => ฉันไม่รู้; a yes-or-no question ("Do you know") ends with ไหม.
 // Particles of phrasal verbs: "give up", "put off", "turn down".
+// Participles that are also the verb itself ("Never read it"), unlike "Never heard of that".
+constexpr std::array kBaseParticiples{U"READ"sv, U"PUT"sv,    U"CUT"sv,   U"SET"sv,    U"COME"sv,
+                                      U"RUN"sv,  U"HIT"sv,    U"LET"sv,   U"HURT"sv,   U"COST"sv,
+                                      U"SHUT"sv, U"SPREAD"sv, U"QUIT"sv,  U"BEAT"sv,   U"BET"sv,
+                                      U"CAST"sv, U"SPLIT"sv,  U"UPSET"sv, U"BECOME"sv, U"OVERCOME"sv};
 constexpr std::array kParticles{U"UP"sv, U"DOWN"sv, U"OUT"sv, U"OFF"sv, U"AWAY"sv, U"BACK"sv};
 
 void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -1455,11 +1460,19 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         if (t[i].key == U"NEVER"sv && first && !c.question) {
             const std::size_t v = nextWord(t, i), o = v == kNone ? kNone : nextWord(t, v);
             // (or before get and what one gets into: "Never get separated from your luggage" => อย่าได้แยก...)
-            if (v != kNone && isWord(t[v]) && t[v].how == How::Exact && isVerb(t[v].label) &&
+            // (or before a preposition, a question word or the end of the clause: "Never argue with a fool",
+            // "Never forget what a man says", "Never explain."; not "Never have I", "Never mind")
+            const bool plainVerb = v != kNone && isWord(t[v]) && t[v].how == How::Exact && isVerb(t[v].label) &&
+                                   t[v].key != U"HAVE"sv && t[v].key != U"MIND"sv && !t[v].key.ends_with(U"ED"sv) &&
+                                   (!isIrregularParticiple(t[v].key) || among(kBaseParticiples, t[v].key));
+            if (plainVerb &&
                 (opensObject(t, o, false) || // (or over its particle: "Never give up your dreams")
                  (o != kNone && among(kParticles, t[o].key) && opensObject(t, nextWord(t, o), false)) ||
                  (t[v].key == U"GET"sv && o != kNone && isWord(t[o]) &&
-                  (t[o].key.ends_with(U"ED"sv) || t[o].label == Label::Adjective))) &&
+                  (t[o].key.ends_with(U"ED"sv) || t[o].label == Label::Adjective)) ||
+                 (o != kNone && isWord(t[o]) && t[o].how == How::Exact &&
+                  (t[o].label == Label::Preposition || t[o].label == Label::Question)) ||
+                 (o == kNone && endsClause(t, v))) &&
                 !leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Adverb, U"อย่า"sv);
             return;

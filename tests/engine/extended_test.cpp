@@ -434,6 +434,9 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"don't go.", "อย่าไป."},
                   {"never read the book.", "อย่าอ่านหนังสือ."}, // "never" opening an order forbids too
                   {"I never read the book.", "ฉันไม่เคยอ่านหนังสือ."},
+                  {"never appear by the table.", "อย่าปรากฏโดยโต๊ะ."}, // before a preposition
+                  {"never appear.", "อย่าปรากฏ."},                    // or the end of the clause
+                  {"never made the table.", "ไม่เคยทำโต๊ะ."},          // not a past verb
                   {"I do not go.", "ฉันไม่ไป."},
                   {"I don't never go", "ฉันไม่ไม่เคยไป"},           // an adverb between
                   {"he does want the book.", "เขาต้องการหนังสือ."}, // do that only stresses the verb
