@@ -3238,6 +3238,13 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].setMeaning(U"เท่านั้น"sv);
             return;
         }
+        // "Well," opening a sentence takes up what was said: เอาล่ะ ("Well, bring her in" => เอาล่ะ, นำ...), as the
+        // phrase rules read it after a mark or a quote
+        if (isWord(t[i]) && t[i].key == U"WELL"sv && firstOfSentence(i, c) && i + 1 < t.size() &&
+            t[i + 1].kind == Kind::Separator && t[i + 1].text == U","sv) {
+            t[i].setMeaning(U"เอาล่ะ"sv);
+            return;
+        }
         if (!isWord(t[i]) || (t[i].key != U"TOO"sv && t[i].key != U"EITHER"sv && t[i].key != U"WELL"sv) ||
             !endsClause(t, i) || nextWord(t, i) != kNone)
             return;

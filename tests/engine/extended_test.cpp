@@ -778,6 +778,8 @@ TEST_F(Extended, TooEitherAndAsWellEndingAClauseAreAlso) {
                   {"he can neither read nor go.", "เขาไม่สามารถอ่านหรือไป."}, // neither ... nor: ไม่ once
                   {"neither the man nor the book came.", "ทั้งผู้ชายและหนังสือไม่มา."},
                   {"I read the book, too.", "ฉันอ่านหนังสือด้วย."},
+                  {"Well, he came.", "เอาล่ะ, เขามา."}, // opening a sentence
+                  {"he read it well, and he came.", "เขาอ่านมันอย่างดี, และเขามา."},
                   {"he, too, came.", "เขา, ด้วย, มา."},
                   {"I don't read it either.", "ฉันไม่อ่านมันเช่นกัน."},
                   {"I read it as well.", "ฉันอ่านมันด้วย."},
