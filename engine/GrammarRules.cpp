@@ -2297,6 +2297,57 @@ constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 15> kL
 // After an adjective "to" is ที่จะ ("easy to use" => ง่ายที่จะใช้); after a verb and its object it is ให้.
 // "have to", "need to" and "used to" are a verb of their own: ต้อง, จำเป็นต้อง, เคย; a passive "used to" is ใช้ใน
 // การ, with the word after it read as a verb ("is used to store" => ถูกใช้ในการเก็บ).
+constexpr std::array kClauseTakers{U"SURE"sv, U"ENSURE"sv, U"CHECK"sv, U"VERIFY"sv, U"SEE"sv,
+                                   U"FIND"sv, U"TELL"sv,   U"SHOW"sv,  U"PROVE"sv,  U"DETERMINE"sv};
+
+/// "To" and its verb opening a sentence whose verb is "is" or "was" name an action, its subject: การ ("To give
+/// happiness is to deserve happiness" => การให้ความสุขคือ..., "To be trusted is" => การถูกไว้ใจคือ). "To use it, run
+/// this" and "To check that the file is there" keep their purpose: the be must come before a mark or a clause's
+/// opening word.
+void actionAsSubject(std::span<GrammarToken> t, std::size_t to, const GrammarContext &c) {
+    if (!firstOfSentence(to, c) || c.question)
+        return;
+    // (an earlier rule may have dropped the be: "To have died once is enough" => การตายหนึ่งครั้งพอ)
+    std::size_t words = 0, j = to + 1;
+    for (; j < t.size() && words < 2 * kMostObjectWords; ++j) {
+        if (t[j].kind == Kind::Separator && !isBlank(t[j]))
+            return;
+        if (t[j].kind != Kind::Word && t[j].kind != Kind::Dropped)
+            continue;
+        if (t[j].label == Label::Be && (t[j].key == U"IS"sv || t[j].key == U"WAS"sv) && words > 0)
+            break;
+        // (nor after a verb that takes a clause: "To ensure your system is ready, run")
+        if (t[j].kind == Kind::Word &&
+            (opensClause(t[j]) || t[j].key == U"THAT"sv || t[j].key == U"IF"sv || t[j].key == U"S"sv ||
+             among(kClauseTakers, t[j].key) || verbFormOf<kThinkingVerbs>(t[j].key)))
+            return;
+        ++words;
+    }
+    // (the phrase rules read "To err is human"; not their ที่จะถูก, though: การถูก here)
+    const std::size_t n = nextWord(t, to);
+    if (j == t.size() || words == 2 * kMostObjectWords ||
+        (!t[n].meaning.starts_with(U"ถูก"sv) && leftToPhraseRule(t, to, c)))
+        return;
+    setReading(t[to], How::Exact, Label::Other, U"การ"sv);
+    if (t[n].key == U"BE"sv && nextWord(t, n) == j) // "To be is to do" => การเป็นคือการทำ
+        setReading(t[n], How::Exact, Label::Other, U"เป็น"sv);
+    // and what it is, another action: คือการ ("To be great is to be misunderstood" => ...คือการถูกเข้าใจผิด)
+    if (const std::size_t to2 = t[j].kind == Kind::Word ? nextWord(t, j) : kNone,
+        v = to2 == kNone ? kNone : nextWord(t, to2);
+        v != kNone && isWord(t[to2]) && t[to2].key == U"TO"sv && isWord(t[v]) &&
+        (isVerbWord(t[v]) || t[v].key == U"BE"sv || t[v].meaning.starts_with(U"ถูก"sv) ||
+         t[to2].meaning == U"ที่จะ"sv)) { // (to be and an adjective, as the be-adjective rule read it)
+        setReading(t[j], How::Exact, Label::Other, U"คือ"sv);
+        setReading(t[to2], How::Exact, Label::Other, U"การ"sv);
+        if (t[v].key == U"BE"sv && nextWord(t, v) == kNone) // "To do is to be." => การทำคือการเป็น
+            setReading(t[v], How::Exact, Label::Other, U"เป็น"sv);
+    }
+    if (const std::size_t be = nextWord(t, to); t[be].key == U"BE"sv) { // "To be great is" => การยิ่งใหญ่คือ
+        if (const std::size_t a = nextWord(t, be); a != kNone && wordWith(t[a], How::Exact, Label::Adjective))
+            t[be].kind = Kind::Dropped;
+    }
+}
+
 void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -2318,10 +2369,16 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[i], How::Exact, Label::Preposition, U"ยัง"sv);
             return;
         }
-        if (p == kNone || n == kNone || !isWord(t[n]))
+        if (n == kNone || !isWord(t[n]))
             return;
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||
                                                          t[n].key == U"BE"sv); // เป็น before a noun phrase
+        if (p == kNone) {
+            // ("To be trusted", a passive now; "To be great", which the be-adjective rule read as ที่จะ)
+            if (nextVerb || t[n].meaning.starts_with(U"ถูก"sv) || t[i].meaning == U"ที่จะ"sv)
+                actionAsSubject(t, i, c);
+            return;
+        }
         const std::u32string_view way = t[p].key == U"HOW"sv    ? U"วิธี"sv
                                         : t[p].key == U"WHEN"sv ? U"เมื่อไรควร"sv
                                         : t[p].key == U"WHAT"sv ? U"สิ่งที่ต้อง"sv

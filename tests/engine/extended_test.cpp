@@ -576,6 +576,9 @@ TEST_F(Extended, ToBetweenVerbs) {
     checkRule(*this, GrammarRule::ToVerb,
               {
                   {"I want to go", "ฉันต้องการไป"},
+                  {"To read the book is easy.", "การอ่านหนังสือง่าย."}, // an action, the subject of is
+                  {"To go is to read.", "การไปคือการอ่าน."},
+                  {"To read the book, go.", "เพื่ออ่านหนังสือ, ไป."},      // a purpose
                   {"I think how to read the book", "ฉันคิดวิธีอ่านหนังสือ"}, // the way: written in place
                   {"I think when to read the book", "ฉันคิดเมื่อไรควรอ่านหนังสือ"},
                   {"I think what to read", "ฉันคิดสิ่งที่ต้องอ่าน"},
