@@ -4157,7 +4157,13 @@ void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
         if (p == kNone || !wordWith(t[p], How::Exact, Label::Noun) || p + 2 < i)
             return;
         const std::size_t q = previousWord(t, p);
-        if (q != kNone && (isNoun(t[q]) || (isWord(t[q]) && t[q].label == Label::Adjective)))
+        // after a longer noun phrase the number follows the whole of it: "the protocol version 2" =>
+        // รุ่นโปรโตคอล2, not 2รุ่นโปรโตคอล
+        if (q != kNone && isNoun(t[q])) {
+            t[i].afterHeld = true;
+            return;
+        }
+        if (q != kNone && isWord(t[q]) && t[q].label == Label::Adjective)
             return;
         setReading(t[p], How::Exact, Label::Other, std::u32string(t[p].meaning));
     });

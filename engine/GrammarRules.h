@@ -29,7 +29,7 @@ struct GrammarToken {
     Kind kind = Kind::Piece;
     bool quiet = false;     ///< Word: its letter file could not be read, so it is written as it stands
     bool plain = false;     ///< Piece: neither article, mark nor Tab, so the word step writes it as it stands
-    bool afterHeld = false; ///< Word: the noun phrase held before it is written first (a name moved after its noun)
+    bool afterHeld = false; ///< Word or number: the noun phrase held before it is written first ("version 2")
     std::u32string text;    ///< the piece as cut (a word keeps the space after it)
     /// Upper-cased, without spaces (a piece's too, so "THE" can be told). Like `meaning` it views either the
     /// translator's remembered words, which stay put while a sentence waits, or `ownKey`.

@@ -301,6 +301,8 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
             continue;
         case GrammarToken::Kind::Piece:
             if (t.plain) { // the word step's own last case, without the round trip through CurrentWord
+                if (t.afterHeld)
+                    flushHeldModifiers();
                 append(t.text);
                 flushHeldModifiers();
                 s_.WordConsumed = false;

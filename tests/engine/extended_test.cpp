@@ -891,8 +891,9 @@ TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
               {
                   {"I read book 7.", "ฉันอ่านหนังสือ7."},
                   {"I read the book 7 times", "ฉันอ่านหนังสือ7 times"},
-                  {"I read the old book 7.", "ฉันอ่าน7หนังสือแก่."}, // an adjective before it: held as before
-                  {"I read 7 books.", "ฉันอ่านหนังสือ7 เล่ม."},      // counted with the word of its kind
+                  {"I read the old book 7.", "ฉันอ่าน7หนังสือแก่."},    // an adjective before it: held as before
+                  {"I read the table book 7.", "ฉันอ่านหนังสือโต๊ะ7."}, // after a longer noun phrase: all of it first
+                  {"I read 7 books.", "ฉันอ่านหนังสือ7 เล่ม."},         // counted with the word of its kind
                   {"I read two books.", "ฉันอ่านหนังสือสองเล่ม."},
                   {"two men came.", "ผู้ชายสองคนมา."},
                   {"two hundred men came.", "ผู้ชายสองร้อยคนมา."}, // with hundred, thousand or million
