@@ -4438,11 +4438,69 @@ void ingAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
 // the nouns say: Thai writes the nouns first ("the gzip command" => คำสั่งgzip, "the Debian website" =>
 // เว็บไซต์Debian); the grammar mode writes the unknown word at once and holds the nouns after it. Only after an
 // article, a determiner or a preposition, so that an unknown verb before its object stays ("he greps files").
+/// A name before its brackets ("read()", "open(2)"), which the stage keeps as it stands, or a word the dictionary
+/// lacks ("sigprocmask()").
+bool functionName(const GrammarToken &w) {
+    return isWord(w) && w.beforeParen && !w.quiet &&
+           ((w.how == How::Exact && w.label == Label::Other) || w.how == How::Unrendered || w.how == How::RawFallback);
+}
+
+/// The noun after the names of functions comes first: "The read() and write() functions return" =>
+/// ฟังก์ชันread() และwrite() ส่งคืน, not read() และwrite() ฟังก์ชันส่งคืน.
+void functionAfterNoun(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    if (i > 0 && t[i - 1].kind == Kind::Separator && (t[i - 1].text == U"_"sv || t[i - 1].text == U"-"sv))
+        return; // (the last part of "fmt_ident()": the noun stays after the whole name)
+    const std::size_t p = previousWord(t, i);
+    if (p != kNone && !isArticle(t[p]) && !(isWord(t[p]) && among(kDeterminers, t[p].key)))
+        return;
+    std::size_t close = kNone; // the ")" of the last name: "read(), write() and close()"
+    for (std::size_t k = i; k < t.size();) {
+        if (!functionName(t[k]))
+            break;
+        while (++k < t.size() && !(t[k].kind == Kind::Separator && t[k].text == U")"sv))
+            if (t[k].kind == Kind::Word)
+                return;
+        if (k == t.size())
+            return;
+        close = k;
+        // on over ", ", "and", "or" to the next name
+        while (++k < t.size() && (isBlank(t[k]) || (t[k].kind == Kind::Separator && t[k].text == U","sv) ||
+                                  (isWord(t[k]) && (t[k].key == U"AND"sv || t[k].key == U"OR"sv))))
+            ;
+    }
+    if (close == kNone)
+        return;
+    std::size_t nouns = kNone; // ("call" is the noun here: "The read(2) system call")
+    const std::size_t firstNoun = nextWord(t, close);
+    for (std::size_t k = firstNoun, words = 0;
+         k != kNone && (isNoun(t[k]) || t[k].key == U"CALL"sv || t[k].key == U"CALLS"sv) && words < kMostWordsBetween;
+         k = nextWord(t, k), ++words) {
+        nouns = k;
+        if (t[k].key.starts_with(U"CALL"sv))
+            setReading(t[k], How::Exact, Label::Noun, U"การเรียก"sv);
+    }
+    if (nouns == kNone)
+        return;
+    // the space after the brackets goes where a mark follows: "The read() call." => การเรียกread().
+    if (nextWord(t, nouns) == kNone)
+        for (std::size_t k = close + 1; k < firstNoun; ++k)
+            if (isBlank(t[k]))
+                t[k].kind = Kind::Dropped;
+    std::rotate(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(firstNoun),
+                t.begin() + static_cast<std::ptrdiff_t>(nouns) + 1);
+    c.reordered = true;
+    t[i + (nouns + 1 - firstNoun)].afterHeld = true; // the names now follow their nouns
+}
+
 void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     auto unknown = [](const GrammarToken &w) {
         return isWord(w) && !w.quiet && (w.how == How::Unrendered || w.how == How::RawFallback);
     };
     eachAnchor(t, c, [&](std::size_t i) {
+        if (functionName(t[i])) {
+            functionAfterNoun(t, i, c);
+            return;
+        }
         if (!unknown(t[i]))
             return;
         const std::size_t p = stepOver(t, i, false, [](const GrammarToken &w) { // over adjectives: "the old gzip"

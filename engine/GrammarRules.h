@@ -27,10 +27,11 @@ struct GrammarToken {
         Dropped,   ///< removed by a rule: renders nothing
     };
     Kind kind = Kind::Piece;
-    bool quiet = false;     ///< Word: its letter file could not be read, so it is written as it stands
-    bool plain = false;     ///< Piece: neither article, mark nor Tab, so the word step writes it as it stands
-    bool afterHeld = false; ///< Word or number: the noun phrase held before it is written first ("version 2")
-    std::u32string text;    ///< the piece as cut (a word keeps the space after it)
+    bool quiet = false;       ///< Word: its letter file could not be read, so it is written as it stands
+    bool plain = false;       ///< Piece: neither article, mark nor Tab, so the word step writes it as it stands
+    bool afterHeld = false;   ///< Word or number: the noun phrase held before it is written first ("version 2")
+    bool beforeParen = false; ///< Word: "(" follows at once (a function's name, "read()", or a manual page's)
+    std::u32string text;      ///< the piece as cut (a word keeps the space after it)
     /// Upper-cased, without spaces (a piece's too, so "THE" can be told). Like `meaning` it views either the
     /// translator's remembered words, which stay put while a sentence waits, or `ownKey`.
     std::u32string_view key;
@@ -88,6 +89,7 @@ private:
         quiet = o.quiet;
         plain = o.plain;
         afterHeld = o.afterHeld;
+        beforeParen = o.beforeParen;
         how = o.how;
         label = o.label;
         family = o.family;

@@ -49,6 +49,7 @@ inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     t.quiet = false;
     t.plain = false;
     t.afterHeld = false;
+    t.beforeParen = false;
     t.family = SuffixFamily::None;
     t.how = Rendering::How::Unrendered;
     t.label = Label::Other;
@@ -151,14 +152,18 @@ void Translator::recordWord() {
         }
         if (t.key == U"T"sv)
             readWontAsModal();
+        t.beforeParen = cutChar_ == U'(';
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
         s_.CurrentWord[0] != U'\t') {
         lineFirstSeen_ = true;
         lineCapital_ = s_.CurrentWord[0] >= U'A' && s_.CurrentWord[0] <= U'Z';
     }
-    if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how))
-        t.text.clear(); // its rendering needs only the reading
+    // its rendering needs only the reading (but a name before "()", or a part of one, "has_object_file()",
+    // "apt-secure(8)", may be written as it stands)
+    if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen &&
+        cutChar_ != U'_' && cutChar_ != U'-')
+        t.text.clear();
     else if (s_.CurrentWord.size() <= 8)
         t.text.assign(s_.CurrentWord); // most pieces are a space or a short number: both strings keep their room
     else
@@ -193,10 +198,56 @@ void Translator::readWontAsModal() {
     anchors_.insert(static_cast<std::uint32_t>(tokenCount_ - 3), rulesLookingAt(won, &grammarContext(), own));
 }
 
+// A word right before "()" or before a number in brackets names a function or a manual page ("read()", "open(2)"):
+// it is written as it stands, not as อ่าน.
+void Translator::keepNameBeforeParentheses() {
+    std::size_t i = tokenCount_ - 1; // the ")"
+    auto back = [&] {
+        while (i > 0 && tokens_[i - 1].kind == GrammarToken::Kind::Piece && tokens_[i - 1].text.empty())
+            --i;
+        return i > 0 ? --i : SIZE_MAX;
+    };
+    if (back() == SIZE_MAX)
+        return;
+    if (tokens_[i].kind == GrammarToken::Kind::Piece && !tokens_[i].text.empty() && tokens_[i].text[0] >= U'0' &&
+        tokens_[i].text[0] <= U'9' && back() == SIZE_MAX)
+        return;
+    if (tokens_[i].kind != GrammarToken::Kind::Separator || tokens_[i].text != U"("sv || i == 0)
+        return;
+    GrammarToken &name = tokens_[i - 1];
+    if (name.kind != GrammarToken::Kind::Word || !name.beforeParen || name.quiet)
+        return;
+    if (!rendersOwnMeaning(name.how)) { // a word the dictionary lacks stays as it is, reported as unknown
+        anchors_.insert(static_cast<std::uint32_t>(i - 1), ruleBit(GrammarRule::NameAfterNoun));
+        return;
+    }
+    auto keep = [](GrammarToken &w) {
+        w.how = Rendering::How::Exact;
+        w.label = Label::Other;
+        w.family = SuffixFamily::None;
+        w.setMeaning(w.text);
+    };
+    keep(name);
+    // and the words it is joined to by "_" or "-" ("has_object_file()", "apt-secure(8)")
+    for (std::size_t j = i - 1; j >= 2 && tokens_[j - 1].kind == GrammarToken::Kind::Separator &&
+                                (tokens_[j - 1].text == U"_"sv || tokens_[j - 1].text == U"-"sv);
+         j -= 2) {
+        GrammarToken &part = tokens_[j - 2];
+        if (part.kind != GrammarToken::Kind::Word || part.quiet || part.text.empty())
+            break;
+        if (rendersOwnMeaning(part.how))
+            keep(part);
+    }
+    triggered_ |= ruleBit(GrammarRule::NameAfterNoun); // which puts a noun after it first
+    anchors_.insert(static_cast<std::uint32_t>(i - 1), ruleBit(GrammarRule::NameAfterNoun));
+}
+
 void Translator::recordSeparator(std::u32string_view piece) {
     GrammarToken &t = nextToken(GrammarToken::Kind::Separator);
     t.text.clear();
     t.text.append(piece.data(), piece.size());
+    if (piece == U")"sv)
+        keepNameBeforeParentheses();
     if (const GrammarRuleSet rules = rulesLookingAtSeparator(piece)) {
         triggered_ |= rules;
         anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rules);

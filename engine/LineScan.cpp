@@ -119,6 +119,7 @@ void Translator::translatePart(std::u32string_view part, bool endsLine) {
 // CurrentWord ends with c, the character that ended the piece; `before` is the character before c in the line.
 void Translator::endPiece(char32_t c, bool firstInLine, char32_t before) {
     const std::u32string_view mark(&c, 1);
+    cutChar_ = c;
     if (c == U'?' || c == U'.' || c == U',') {
         strip(s_.CurrentWord, 1);
         wordStep();

@@ -83,6 +83,7 @@ private:
     void recordSeparator(std::u32string_view piece);
     /// Rewrites the waiting tokens and renders them; `sentenceEnds` when a sentence's mark ended them.
     void renderTokens(bool question, bool sentenceEnds);
+    void keepNameBeforeParentheses();
     bool senseOf(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning);
     bool phraseHolds(std::u32string_view before, std::u32string_view piece, std::u32string_view after);
     void endPiece(char32_t c, bool firstInLine, char32_t before);
@@ -108,6 +109,7 @@ private:
     bool lineGoesOn_ = false;
     std::size_t charsInLine_ = 0;
     char32_t lastChar_ = 0;
+    char32_t cutChar_ = 0; ///< the character that ended the piece in hand
     Rendering rendering_;
     std::vector<GrammarToken> tokens_; ///< the waiting tokens are the first tokenCount_; the rest keep their room
     std::size_t tokenCount_ = 0;

@@ -712,6 +712,11 @@ TEST_F(Extended, ANameFollowsItsNoun) {
                   {"I read the old zork book.", "ฉันอ่านหนังสือแก่zork."},
                   {"he zorks books.", "เขาzorks หนังสือ."}, // not after an article: perhaps a verb
                   {"I read the zork.", "ฉันอ่านzork."},     // no noun after it
+                  // a name before brackets stays as it is, and a noun after it comes first
+                  {"the read() and zork(2) books came.", "หนังสือread() และzork(2) มา."},
+                  {"I see open(2) and open_book().", "ฉันเห็นopen(2) และopen_book()."},
+                  {"I see the old_open() book.", "ฉันเห็นold_open() หนังสือ."}, // not into the name
+                  {"I see the book(s).", "ฉันเห็นหนังสือ(ของเขา)."},
               });
 }
 
