@@ -4188,9 +4188,14 @@ bool isParticiple(const GrammarToken &w) {
                                      ((w.key.size() >= 4 && w.key.ends_with(U"ED"sv) && !w.key.ends_with(U"EED"sv)) ||
                                       isIrregularParticiple(w.key));
 }
-/// A participle that may describe the noun after it.
+/// An -ing word the suffix rules read as the action going on (กำลัง + verb).
+bool ongoingIng(const GrammarToken &w) {
+    return isWord(w) && w.how == How::Write && w.family == SuffixFamily::ING && isVerb(w.label) &&
+           w.meaning.starts_with(U"กำลัง"sv);
+}
+/// A participle that may describe the noun after it, or such an -ing word ("an identifying string").
 bool mayDescribeNoun(const GrammarToken &w) {
-    return isParticiple(w) && !among(kParticiplesLikeOtherWords, w.key);
+    return (isParticiple(w) && !among(kParticiplesLikeOtherWords, w.key)) || ongoingIng(w);
 }
 
 // Words before a participle that show it opens a noun phrase rather than a clause: prepositions, and determiners
@@ -4216,6 +4221,8 @@ bool ingBeforeObject(std::span<GrammarToken> t, std::size_t j) {
 /// intransitive, its stem's when that stem is first a verb that takes an object ("the value returned by" =>
 /// ค่าที่ส่งคืนโดย, not ค่าที่กลับโดย).
 std::u32string describingThai(const GrammarToken &w, const GrammarContext &c) {
+    if (ongoingIng(w)) // "an identifying string" => สตริงที่ระบุ
+        return std::u32string(w.meaning.substr(std::u32string_view(U"กำลัง").size()));
     const std::u32string_view k = w.key;
     if (w.how != How::Exact || w.label != Label::IntransitiveVerb || !k.ends_with(U"ED"sv) || !c.sense)
         return std::u32string(w.meaning);
@@ -4238,11 +4245,16 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             how = p;
             p = previousWord(t, p);
         }
-        const bool opens = p == kNone ? firstOfSentence(i, c)
+        // (an -ing word after a preposition takes its object: "for creating archives" => สำหรับการสร้างคลังเอกสาร)
+        const bool ing = ongoingIng(t[i]);
+        const bool opens = p == kNone ? firstOfSentence(i, c) && !ing
                                       : isArticle(t[p]) || isNumber(t[p]) ||
-                                            (isWord(t[p]) && among(kBeforeDescribingParticiple, t[p].key)) ||
+                                            (isWord(t[p]) && among(kBeforeDescribingParticiple, t[p].key) &&
+                                             !(ing && t[p].label == Label::Preposition)) ||
                                             possessiveS(t, p);
-        if (!opens)
+        // (nor after be and "both" or "all": "We were both holding bottles" is the action going on)
+        if (const std::size_t pp = p == kNone ? kNone : previousWord(t, p);
+            !opens || (ing && pp != kNone && isWord(t[pp]) && t[pp].label == Label::Be))
             return;
         std::size_t last = kNone; // the last noun of the phrase, after any adjectives
         std::u32string verb;

@@ -454,7 +454,8 @@ TEST_F(Extended, AParticipleBeforeItsNounFollowsIt) {
     checkRule(*this, GrammarRule::ParticipleBeforeNoun,
               {
                   {"I read the opened book.", "ฉันอ่านหนังสือที่เปิด."},
-                  {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."}, // after a preposition; irregular
+                  {"I read the opening book.", "ฉันอ่านหนังสือที่เปิด."}, // an -ing word the suffix rules read
+                  {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."},   // after a preposition; irregular
                   {"I read the man's opened old book.", "ฉันอ่านหนังสือแก่ที่เปิดของผู้ชาย."},
                   {"Opened books were old.", "หนังสือที่เปิดแก่."}, // at the start only before be, a modal or do
                   {"Opened books can go.", "หนังสือที่เปิดสามารถไป."},
