@@ -1129,7 +1129,19 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
             return;
         }
-        if (w.key == U"THAT"sv && n != kNone && isNoun(t[n]) &&
+        // (after a preposition also before an adjective and its noun: "to that aggregate function" =>
+        // ไปยังฟังก์ชันรวมนั้น)
+        const bool adjectiveNoun = n != kNone && wordWith(t[n], How::Exact, Label::Adjective) &&
+                                   !among(kOwners, t[n].key) && !among(kDeterminers, t[n].key) &&
+                                   nextWord(t, n) != kNone && isNoun(t[nextWord(t, n)]) && p != kNone &&
+                                   wordWith(t[p], How::Exact, Label::Preposition);
+        if (w.key == U"THAT"sv && adjectiveNoun && !among(kThatOpeners, t[p].key) && c.sense &&
+            c.sense(w.key, isNounLabel, meaning)) { // after the noun phrase, which an adjective would end
+            t[nextWord(t, n)].tail.insert(0, meaning);
+            w.kind = Kind::Dropped;
+            return;
+        }
+        if (w.key == U"THAT"sv && n != kNone && (isNoun(t[n]) || adjectiveNoun) &&
             (p == kNone || isVerbWord(t[p]) || wordWith(t[p], How::Exact, Label::Preposition) ||
              // "Only that directory is searched" => เพียงไดเรกทอรีนั้น... (not "It is only that people")
              (isWord(t[p]) && (t[p].key == U"ONLY"sv || t[p].key == U"EVEN"sv || t[p].key == U"JUST"sv) && !comma &&

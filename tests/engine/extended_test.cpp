@@ -370,6 +370,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
     checkRule(*this, GrammarRule::Relative,
               {
                   {"the book which I read", "หนังสือที่ฉันอ่าน"},
+                  {"I read from that old book.", "ฉันอ่านจากหนังสือแก่นั้น."}, // after the noun an adjective ends
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
                   {"I read on that.", "ฉันอ่านบนนั่น."},                  // after a preposition: the thing
