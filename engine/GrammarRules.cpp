@@ -587,6 +587,7 @@ std::u32string_view beforeWord(std::span<GrammarToken> t, std::size_t n, std::u3
 }
 
 bool mayBeNoun(std::span<GrammarToken> t, std::size_t v, const GrammarContext &c);
+bool isParticiple(const GrammarToken &w);
 
 /// True when the noun phrase that ends at token p opens the sentence or follows be or "of": "to" + verb after it
 /// says what is to be done with it ("The file to read is", "the name of the file to use", "This is the command to
@@ -744,10 +745,18 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
                 isVerbWord(t[next]) &&
                 (after == kNone ? endsClause(t, next)
                                 : isWord(t[after]) && (among(kModals, t[after].key) || t[after].label == Label::Be));
+            // or as a plain verb before a noun, with which it names a thing: "the host's mount table" =>
+            // ตารางเมานต์ของโฮสต์, not โฮสต์คือขึ้นตาราง
+            const bool compound = isVerbWord(t[next]) && !isParticiple(t[next]) && !t[next].key.ends_with(U"ING"sv) &&
+                                  after != kNone && isNoun(t[after]);
             std::u32string noun;
             if ((adjectiveFirst || verbFirst) && c.sense && c.sense(t[next].key, isNounLabel, noun)) {
                 setReading(t[next], How::Exact, Label::Noun, noun);
                 last = next;
+            } else if (compound) {
+                setReading(t[next], How::Exact, Label::Noun, std::u32string(t[next].meaning));
+                for (last = after; nextWord(t, last) != kNone && isNoun(t[nextWord(t, last)]);)
+                    last = nextWord(t, last);
             }
         }
         if (last == kNone) {
