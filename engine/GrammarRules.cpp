@@ -2403,6 +2403,7 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::u32string_view way = t[p].key == U"HOW"sv    ? U"วิธี"sv
                                         : t[p].key == U"WHEN"sv ? U"เมื่อไรควร"sv
                                         : t[p].key == U"WHAT"sv ? U"สิ่งที่ต้อง"sv
+                                        : t[p].key == U"WHERE"sv ? U"ที่ที่จะ"sv // "where to write" => ที่ที่จะเขียน
                                         : t[p].key == U"WHETHER"sv ? U"ว่าจะ"sv // "whether to print" => ว่าจะพิมพ์
                                                                    : std::u32string_view{};
         // "Remember to" opening an order: อย่าลืม ("Remember to save your work" => อย่าลืมบันทึกงานของคุณ); "be supposed
