@@ -4165,15 +4165,45 @@ void countedNoun(std::span<GrammarToken> t, std::size_t i) {
     t[i].kind = Kind::Dropped;
 }
 
+/// A word of order before a count follows the noun counted: "the first three values" => สามค่าแรก, "the next two
+/// weeks" => สองสัปดาห์ถัดไป, "the last 10 commands" => 10 คำสั่งสุดท้าย (after the word of its kind, if any).
+void orderAfterCount(std::span<GrammarToken> t, std::size_t i) {
+    const std::size_t p = previousWord(t, i), a = p == kNone ? kNone : previousWord(t, p);
+    if (a == kNone || !isWord(t[p]) || t[p].how != How::Exact ||
+        !(isArticle(t[a]) || (isWord(t[a]) && among(kOwners, t[a].key))))
+        return;
+    const std::u32string_view k = t[p].key;
+    std::size_t last = kNone;
+    for (std::size_t n = nextWord(t, i), words = 0;
+         n != kNone && words < kMostWordsBetween && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Adjective));
+         n = nextWord(t, n), ++words)
+        if (isNoun(t[n]))
+            last = n;
+    if (last == kNone)
+        return;
+    const bool time = among(kTimeUnits, t[last].key);
+    const std::u32string_view order = k == U"FIRST"sv  ? U"แรก"sv
+                                      : k == U"NEXT"sv ? U"ถัดไป"sv
+                                      : k == U"LAST"sv || k == U"PAST"sv ? (time ? U"ที่ผ่านมา"sv : U"สุดท้าย"sv)
+                                      : k == U"PREVIOUS"sv ? U"ก่อนหน้านี้"sv
+                                                           : U""sv;
+    if (order.empty())
+        return;
+    t[last].tail += order;
+    t[p].kind = Kind::Dropped;
+}
+
 void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (isWord(t[i]) && among(kNumberWords, t[i].key)) {
             countedNoun(t, i);
+            orderAfterCount(t, i);
             return;
         }
         if (!isNumber(t[i]))
             return;
         countedNoun(t, i);
+        orderAfterCount(t, i);
         yearsOld(t, i);
         const std::size_t p = previousWord(t, i);
         if (p == kNone || !wordWith(t[p], How::Exact, Label::Noun) || p + 2 < i)

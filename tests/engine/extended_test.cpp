@@ -79,6 +79,7 @@ public:
             entry("say", "พูด", VT),
             entry("had", "มี", VT),
             entry("never", "ไม่เคย", ADV),
+            entry("first", "แรก", ADJ),
             entry("seen", "เห็น", VT),
             entry("that", "นั้น", N),
             entry("don", "ทำ", VT),
@@ -904,6 +905,7 @@ TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
                   {"I read the table book 7.", "ฉันอ่านหนังสือโต๊ะ7."}, // after a longer noun phrase: all of it first
                   {"I read 7 books.", "ฉันอ่านหนังสือ7 เล่ม."},         // counted with the word of its kind
                   {"I read two books.", "ฉันอ่านหนังสือสองเล่ม."},
+                  {"I read the first two books.", "ฉันอ่านหนังสือสองเล่มแรก."}, // a word of order after them
                   {"two men came.", "ผู้ชายสองคนมา."},
                   {"two hundred men came.", "ผู้ชายสองร้อยคนมา."}, // with hundred, thousand or million
                   {"I read two hours.", "ฉันอ่านชั่วโมงสอง."},      // a unit of its own: as the grammar mode has it
