@@ -701,6 +701,33 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
                 !among(kModals, t[n].key) && !(after != kNone && t[after].key == U"TO"sv) && c.sense &&
                 c.sense(t[n].key, isNounLabel, noun))
                 setReading(t[n], How::Exact, Label::Noun, noun);
+            // The owner of a noun with "of" after it follows the whole: "his sense of humor" =>
+            // ความรู้สึกของอารมณ์ขันของเขา, not ความรู้สึกของเขาของอารมณ์ขัน
+            if (const std::size_t of = n == kNone ? kNone : nextWord(t, n);
+                of != kNone && isNoun(t[n]) && isWord(t[of]) && t[of].key == U"OF"sv) {
+                std::size_t last = kNone;
+                for (std::size_t k = nextWord(t, of), words = 0;
+                     k != kNone && words < kMostWordsBetween &&
+                     (isNoun(t[k]) || isArticle(t[k]) ||
+                      (wordWith(t[k], How::Exact, Label::Adjective) && last == kNone));
+                     k = nextWord(t, k), ++words)
+                    if (isNoun(t[k]))
+                        last = k;
+                // (not before another "of" or an owner's 's: "its concept of vi's command-mode character")
+                const std::size_t after = last == kNone ? kNone : nextWord(t, last);
+                const auto apostrophe = [](const GrammarToken &w) {
+                    return w.kind == Kind::Separator && w.text.empty();
+                };
+                if (last != kNone && !(after != kNone && t[after].key == U"OF"sv) &&
+                    std::none_of(t.begin() + static_cast<std::ptrdiff_t>(of),
+                                 t.begin() + static_cast<std::ptrdiff_t>(std::min(last + 2, t.size())), apostrophe)) {
+                    const std::u32string_view own = ownThai(t[i]);
+                    if (!own.starts_with(U"ของ"sv)) // ("her" is เธอ first)
+                        t[last].tail += U"ของ"sv;
+                    t[last].tail += own;
+                    t[i].setMeaning(U""sv); // (still there for the rules after this one: "to form his notions")
+                }
+            }
             return;
         }
         if (!apostropheS(t, i))

@@ -514,7 +514,8 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
               {
                   {"Emma's father", "พ่อของเอ็มมา"},
                   {"Emma's old father came", "พ่อแก่ของเอ็มมามา"},
-                  {"I read the man's open table.", "ฉันอ่านโต๊ะเปิดของผู้ชาย."}, // a verb naming a thing with a noun
+                  {"I read the man's open table.", "ฉันอ่านโต๊ะเปิดของผู้ชาย."},         // a verb naming a thing with a noun
+                  {"I read his book of old tables.", "ฉันอ่านหนังสือของโต๊ะแก่ของเขา."}, // an owner after "of" and its noun
                   {"the old man's book", "หนังสือของผู้ชายแก่"},
                   {"I read someone else's book.", "ฉันอ่านหนังสือของคนอื่น."},
                   {"it's the book", "มันเป็นหนังสือ"},
