@@ -2419,6 +2419,12 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (n == kNone || !isWord(t[n]))
             return;
+        // a word read first as a noun after a noun and "to", before "and" or "or" and a verb, is a verb too: "an
+        // ability to sense and know" => ความสามารถที่จะรู้สึกและรู้, not ความสามารถความรู้สึก...
+        if (const std::size_t a = nextWord(t, n), v = a == kNone ? kNone : nextWord(t, a);
+            p != kNone && isNoun(t[p]) && v != kNone && isWord(t[a]) && (t[a].key == U"AND"sv || t[a].key == U"OR"sv) &&
+            isVerbWord(t[v]) && t[v].how == How::Exact)
+            nounAsVerb(t[n], c);
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||
                                                          t[n].key == U"BE"sv); // เป็น before a noun phrase
         if (p == kNone) {

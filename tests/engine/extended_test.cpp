@@ -588,6 +588,7 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"I think when to read the book", "ฉันคิดเมื่อไรควรอ่านหนังสือ"},
                   {"I think what to read", "ฉันคิดสิ่งที่ต้องอ่าน"},
                   {"I think where to read", "ฉันคิดที่ที่จะอ่าน"},
+                  {"I read the reason to work and read.", "ฉันอ่านเหตุผลที่จะทำงานและอ่าน."}, // a noun-first verb
                   {"he is able to read", "เขาสามารถอ่าน"},
                   {"he came, having to go", "เขามา, ต้องไป"},
                   {"he was told to go", "เขาถูกบอกให้ไป"}, // a passive verb of telling
