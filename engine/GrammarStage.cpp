@@ -346,6 +346,10 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
             s_.AtLineEnd = true;
         switch (t.kind) {
         case GrammarToken::Kind::Dropped:
+            // a be that is not written still ends the noun phrase before it, as it would have ("The following
+            // ioctls are available" => ioctls ต่อไปนี้มีอยู่, not ioctls มีอยู่ต่อไปนี้)
+            if (t.label == Label::Be)
+                flushHeldModifiers();
             continue;
         case GrammarToken::Kind::Separator:
             separatorNow(t.text);
