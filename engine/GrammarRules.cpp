@@ -1357,8 +1357,27 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
             if (s != kNone && among(kOnlyObjects, t[s].key))
                 s = nextWord(t, s);
             if (const std::size_t o = s == kNone ? kNone : previousWord(t, s);
-                o != kNone && opensWhatIsSaid(t, s, v) && v == i)
+                o != kNone && opensWhatIsSaid(t, s, v) && v == i) {
                 t[o].tail += U"ว่า"sv;
+                return;
+            }
+            // or a noun phrase before its be or modal, after a pronoun and its verb: "Do you think Mary Jane is
+            // somebody's name?" => คุณคิดว่าแมรี่เจนคือ...
+            const std::size_t b = previousWord(t, i);
+            if (s == kNone || s != nextWord(t, i) || b == kNone || !isVerbWord(t[i]) ||
+                t[i].meaning.ends_with(U"ว่า"sv) || !wordWith(t[b], How::Exact, Label::Pronoun) ||
+                !among(kSaidSubjects, t[b].key))
+                return;
+            std::size_t j = isArticle(t[s]) ? nextWord(t, s) : s, nouns = 0;
+            for (; j != kNone && wordWith(t[j], How::Exact, Label::Adjective) && !among(kOwners, t[j].key);
+                 j = nextWord(t, j))
+                ;
+            for (; j != kNone && (isNoun(t[j]) || (isWord(t[j]) && !t[j].quiet &&
+                                                   (t[j].how == How::Unrendered || t[j].how == How::RawFallback)));
+                 j = nextWord(t, j))
+                ++nouns;
+            if (nouns > 0 && j != kNone && isWord(t[j]) && (t[j].label == Label::Be || among(kModals, t[j].key)))
+                t[i].tail += U"ว่า"sv;
             return;
         }
         GrammarToken &w = t[i];
