@@ -1366,7 +1366,7 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t b = previousWord(t, i);
             if (s == kNone || s != nextWord(t, i) || b == kNone || !isVerbWord(t[i]) ||
                 t[i].meaning.ends_with(U"ว่า"sv) || !wordWith(t[b], How::Exact, Label::Pronoun) ||
-                !among(kSaidSubjects, t[b].key))
+                !(among(kSaidSubjects, t[b].key) || among(kNobodies, t[b].key))) // ("Nobody said computers were")
                 return;
             std::size_t j = isArticle(t[s]) ? nextWord(t, s) : s, nouns = 0;
             for (; j != kNone && wordWith(t[j], How::Exact, Label::Adjective) && !among(kOwners, t[j].key);
