@@ -4463,7 +4463,11 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isParticiple(w) && !(isWord(w) && w.key == U"NAMED"sv))
             return;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
-        if (p == kNone || !isNoun(t[p]) || among(kDemonstratives, t[p].key) || t[p].key == U"S"sv)
+        // (after a name the dictionary lacks only before "by": "the libc provided by GLibC" => libc ที่จัดหาโดย)
+        const bool name = p != kNone && isWord(t[p]) && !t[p].quiet &&
+                          (t[p].how == How::Unrendered || t[p].how == How::RawFallback) && n != kNone && isWord(t[n]) &&
+                          t[n].key == U"BY"sv;
+        if (p == kNone || !(isNoun(t[p]) || name) || among(kDemonstratives, t[p].key) || t[p].key == U"S"sv)
             return; // (a phrase rule reads เหล่านั้นที่ as "those who"; "it's ended" is a passive)
         // before the name itself: "a function named FNAME" => ฟังก์ชันที่ชื่อ FNAME, "a file called notes" =>
         // แฟ้มที่เรียกว่า notes

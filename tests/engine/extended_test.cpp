@@ -475,6 +475,7 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
     checkRule(*this, GrammarRule::ParticipleAfterNoun,
               {
                   {"I read the book opened by the man.", "ฉันอ่านหนังสือที่เปิดโดยผู้ชาย."},
+                  {"I read the zork opened by the man.", "ฉันอ่านzork ที่เปิดโดยผู้ชาย."}, // after a name, before "by"
                   {"the table made by the man was old.", "โต๊ะที่ทำโดยผู้ชายแก่."},
                   {"I read the book used in the story.", "ฉันอ่านหนังสือที่ใช้in เรื่อง."}, // one of the placed ones
                   {"I read the book used for the man.", "ฉันอ่านหนังสือที่ใช้สำหรับผู้ชาย."},
