@@ -1344,9 +1344,18 @@ constexpr std::array kTimeNouns{U"DAY"sv,   U"DAYS"sv, U"MOMENT"sv, U"YEAR"sv,  
 void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         // "See" opening a sentence sends the reader to look: ดู ("See the file INSTALL" => ดูแฟ้ม..., not เห็น)
+        // (or a path or a link: "See /usr/share/doc/README" => ดู/usr/...)
+        const auto pathAfter = [&] {
+            std::size_t k = i + 1;
+            while (k < t.size() && isBlank(t[k]))
+                ++k;
+            return k < t.size() && t[k].kind == Kind::Separator && !t[k].text.empty() &&
+                   U"/[<`'\"~"sv.find(t[k].text[0]) != std::u32string_view::npos;
+        };
         if (isWord(t[i]) && t[i].key == U"SEE"sv && t[i].how == How::Exact && !c.question && firstOfSentence(i, c) &&
-            nextWord(t, i) != kNone &&
-            !(isWord(t[nextWord(t, i)]) && among(kSubjects, t[nextWord(t, i)].key))) { // (not "See I told you")
+            (nextWord(t, i) != kNone || pathAfter()) &&
+            !(nextWord(t, i) != kNone && isWord(t[nextWord(t, i)]) &&
+              among(kSubjects, t[nextWord(t, i)].key))) { // (not "See I told you")
             t[i].setMeaning(U"ดู"sv);
             return;
         }

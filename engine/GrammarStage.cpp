@@ -161,14 +161,28 @@ void Translator::recordWord() {
     }
     // its rendering needs only the reading (but a name before "()", or a part of one, "has_object_file()",
     // "apt-secure(8)", may be written as it stands)
+    const bool pieceEnds = !s_.CurrentWord.empty(),
+               spaceAfter = pieceEnds && (s_.CurrentWord.back() == U' ' || s_.CurrentWord.back() == U'\t');
     if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen &&
-        cutChar_ != U'_' && cutChar_ != U'-')
+        cutChar_ != U'_' && cutChar_ != U'-' && !inPath_)
         t.text.clear();
     else if (s_.CurrentWord.size() <= 8)
         t.text.assign(s_.CurrentWord); // most pieces are a space or a short number: both strings keep their room
     else
         t.text.swap(s_.CurrentWord); // the piece moves to the token; the token's old room becomes the next piece's
     s_.CurrentWord.clear();
+    // A word inside a path is written as it stands ("/usr/share/doc" is no อยู่/แบ่งปัน/เอกสาร); a space ends it.
+    if (pieceEnds) {
+        if (inPath_ && t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how)) {
+            t.how = Rendering::How::Exact;
+            t.label = Label::Other;
+            t.family = SuffixFamily::None;
+            t.setMeaning(t.text);
+        }
+        spaceBefore_ = spaceAfter;
+        if (spaceAfter)
+            inPath_ = false;
+    }
     // An article or a number sets off the rules of the noun after or before it, and is where they look (as
     // rulesLookingAt of the piece tells, which the rules ask when a question's words move).
     if (pieceRules) {
@@ -248,6 +262,20 @@ void Translator::recordSeparator(std::u32string_view piece) {
     t.text.append(piece.data(), piece.size());
     if (piece == U")"sv)
         keepNameBeforeParentheses();
+    // a path starts with "/" after a space, at the start of a line or after a bracket or a quote
+    const bool blank = std::all_of(piece.begin(), piece.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
+    auto afterBracket = [&] {
+        std::size_t b = tokenCount_ - 1;
+        while (b > 0 && tokens_[b - 1].kind == GrammarToken::Kind::Piece && tokens_[b - 1].text.empty())
+            --b;
+        return b > 0 && tokens_[b - 1].kind == GrammarToken::Kind::Separator &&
+               (tokens_[b - 1].text == U"("sv || tokens_[b - 1].text == U"["sv || tokens_[b - 1].text == U"\""sv);
+    };
+    if (piece == U"/"sv && !inPath_ && (spaceBefore_ || afterBracket()))
+        inPath_ = true;
+    else if (blank || piece.ends_with(U' ') || piece.ends_with(U'\t'))
+        inPath_ = false;
+    spaceBefore_ = blank || piece.ends_with(U' ') || piece.ends_with(U'\t');
     if (const GrammarRuleSet rules = rulesLookingAtSeparator(piece)) {
         triggered_ |= rules;
         anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rules);

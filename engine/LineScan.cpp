@@ -77,6 +77,8 @@ void Translator::translatePart(std::u32string_view part, bool endsLine) {
         s_.AtLineEnd = false;
         charsInLine_ = 0;
         lastChar_ = 0;
+        spaceBefore_ = true;
+        inPath_ = false;
     }
     lineGoesOn_ = !endsLine;
     const size_t len = part.size();

@@ -109,7 +109,9 @@ private:
     bool lineGoesOn_ = false;
     std::size_t charsInLine_ = 0;
     char32_t lastChar_ = 0;
-    char32_t cutChar_ = 0; ///< the character that ended the piece in hand
+    char32_t cutChar_ = 0;    ///< the character that ended the piece in hand
+    bool spaceBefore_ = true; ///< the last piece recorded ended with a space or a Tab (or the line starts)
+    bool inPath_ = false;     ///< the words recorded are inside a path, "/usr/share/doc", until a space
     Rendering rendering_;
     std::vector<GrammarToken> tokens_; ///< the waiting tokens are the first tokenCount_; the rest keep their room
     std::size_t tokenCount_ = 0;

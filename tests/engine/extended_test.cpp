@@ -726,6 +726,9 @@ TEST_F(Extended, ANameFollowsItsNoun) {
                   {"I see open(2) and open_book().", "ฉันเห็นopen(2) และopen_book()."},
                   {"I see the old_open() book.", "ฉันเห็นold_open() หนังสือ."}, // not into the name
                   {"I see the book(s).", "ฉันเห็นหนังสือ(ของเขา)."},
+                  // a path too, from its "/" to a space, but not words a "/" only joins
+                  {"I read /open/book now (/old/man).", "ฉันอ่าน/open/book ตอนนี้(/old/man)."},
+                  {"I read open/book now.", "ฉันอ่านเปิด/หนังสือตอนนี้."},
               });
 }
 
