@@ -102,8 +102,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         U"twenty", U"four",        U"this",  U"both",    U"either",  U"get",     U"getting", U"gone",    U"done",
         U"better", U"happen",      U"so",    U"whether", U"many",    U"your",    U"help",    U"nothing", U"64",
         U"bit",    U"recommended", U"won",   U"close",   U"very",    U"avoid",   U"long",    U"sons",    U"people",
-        U"nobody", U"lack",        U"store", U"feeling", U"wouldn"};
-    static const std::u32string_view kMarks[] = {U" ", U" ", U" ", U" ", U", ", U". ", U"? ", U"'", U"\n", U"-"};
+        U"nobody", U"lack",        U"store", U"feeling", U"wouldn",  U"never",   U"well",    U"first",   U"function",
+        U"read",   U"think",       U"his",   U"sense",   U"by",      U"call"};
+    static const std::u32string_view kMarks[] = {U" ",  U" ", U" ",  U" ", U", ", U". ",   U"? ", U"'",
+                                                 U"\n", U"-", U" /", U"/", U"()", U"(2) ", U"_",  U"("};
     std::u32string english;
     for (unsigned char b : all) {
         english += kWords[b % std::size(kWords)];
