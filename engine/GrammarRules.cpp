@@ -4579,19 +4579,37 @@ bool functionName(const GrammarToken &w) {
 void functionAfterNoun(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
     if (i > 0 && t[i - 1].kind == Kind::Separator && (t[i - 1].text == U"_"sv || t[i - 1].text == U"-"sv))
         return; // (the last part of "fmt_ident()": the noun stays after the whole name)
+    // only from the first name of a group: after another name's ")" or a comma the rule has done its work there
+    // (and the tokens it moved must read the same whether it looks at its anchors or at every token)
+    std::size_t before = i;
+    while (before > 0 && isBlank(t[before - 1]))
+        --before;
+    if (before > 0 && t[before - 1].kind == Kind::Separator &&
+        (t[before - 1].text == U")"sv || t[before - 1].text == U","sv))
+        return;
     const std::size_t p = previousWord(t, i);
     if (p != kNone && !isArticle(t[p]) && !(isWord(t[p]) && among(kDeterminers, t[p].key)))
         return;
+    // each name's brackets: "(", perhaps a number, ")" (as the stage found them when it kept the name)
+    auto bracketsAfter = [&](std::size_t k) {
+        auto next = [&](std::size_t j) {
+            while (++j < t.size() && t[j].kind == Kind::Piece && t[j].text.empty())
+                ;
+            return j;
+        };
+        std::size_t j = k + 1;
+        if (j >= t.size() || t[j].kind != Kind::Separator || t[j].text != U"("sv)
+            return kNone;
+        j = next(j);
+        if (j < t.size() && isNumber(t[j]))
+            j = next(j);
+        return j < t.size() && t[j].kind == Kind::Separator && t[j].text == U")"sv ? j : kNone;
+    };
     std::size_t close = kNone; // the ")" of the last name: "read(), write() and close()"
     for (std::size_t k = i; k < t.size();) {
-        if (!functionName(t[k]))
+        if (!functionName(t[k]) || bracketsAfter(k) == kNone)
             break;
-        while (++k < t.size() && !(t[k].kind == Kind::Separator && t[k].text == U")"sv))
-            if (t[k].kind == Kind::Word)
-                return;
-        if (k == t.size())
-            return;
-        close = k;
+        k = close = bracketsAfter(k);
         // on over ", ", "and", "or" to the next name
         while (++k < t.size() && (isBlank(t[k]) || (t[k].kind == Kind::Separator && t[k].text == U","sv) ||
                                   (isWord(t[k]) && (t[k].key == U"AND"sv || t[k].key == U"OR"sv))))
@@ -5204,7 +5222,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     GrammarRuleSet rules = 0;
     const std::u32string_view k = t.key;
     const std::size_t n = k.size();
-    if ((t.how == How::Unrendered || t.how == How::RawFallback) && !t.quiet) // a word the dictionary lacks
+    // a word the dictionary lacks, or a name before brackets ("read()")
+    if (((t.how == How::Unrendered || t.how == How::RawFallback) && !t.quiet) || t.beforeParen)
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
