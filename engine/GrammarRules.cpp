@@ -3583,8 +3583,13 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (n == t.size())
                 n = kNone;
             const std::size_t b = previousWord(t, p);
-            if (w.family == SuffixFamily::S && n != kNone && (isWord(t[n]) || t[n].kind == Kind::Dropped) &&
-                (t[n].key == U"AND"sv || t[n].key == U"OR"sv || among(kModals, t[n].key) || t[n].label == Label::Be) &&
+            // (or as the last of a list that ends the clause: "minor fixes and documentation updates.")
+            const bool listEnd = n == kNone && endsClause(t, i) && b != kNone && isWord(t[b]) &&
+                                 (t[b].key == U"AND"sv || t[b].key == U"OR"sv);
+            if (w.family == SuffixFamily::S &&
+                (listEnd || (n != kNone && (isWord(t[n]) || t[n].kind == Kind::Dropped) &&
+                             (t[n].key == U"AND"sv || t[n].key == U"OR"sv || among(kModals, t[n].key) ||
+                              t[n].label == Label::Be))) &&
                 !among(kDemonstratives, t[p].key) && !among(kDeterminers, t[p].key) &&
                 (b == kNone || !(isArticle(t[b]) || among(kDeterminers, t[b].key) || isNumber(t[b]) ||
                                  (isWord(t[b]) && (t[b].label == Label::Question || t[b].label == Label::Pronoun)))) &&

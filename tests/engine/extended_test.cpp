@@ -1075,6 +1075,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ToObject, {"he came to store books.", "เขามาที่หนังสือร้านค้า."}}, // a place after another verb
         {GrammarRule::HyphenCompound, {"the table clean-ups.", "การทำความสะอาดโต๊ะ."}},
         {GrammarRule::SubjectVerb, {"table updates and books.", "การปรับปรุงโต๊ะและหนังสือ."}},
+        {GrammarRule::SubjectVerb, {"I read books and table updates.", "ฉันอ่านหนังสือและการปรับปรุงโต๊ะ."}}, // a list's last
         {GrammarRule::SubjectVerb,
          {"the man updates and opens it.", "ผู้ชายปรับปรุงและเปิดมัน."}}, // after what opens a phrase: a verb
         {GrammarRule::Causative, {"the man came, making it easy.", "ผู้ชายมา, ทำให้มันง่าย."}},
