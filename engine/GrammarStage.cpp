@@ -38,6 +38,14 @@ bool rendersOwnMeaning(Rendering::How how) {
     return how == Rendering::How::Exact || how == Rendering::How::Write || how == Rendering::How::Hold;
 }
 
+/// A word of a path or a name, written as it stands: its own text is its meaning.
+void keepAsWritten(GrammarToken &w) {
+    w.how = Rendering::How::Exact;
+    w.label = Label::Other;
+    w.family = SuffixFamily::None;
+    w.setMeaning(w.text);
+}
+
 } // namespace
 
 inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
@@ -173,12 +181,8 @@ void Translator::recordWord() {
     s_.CurrentWord.clear();
     // A word inside a path is written as it stands ("/usr/share/doc" is no อยู่/แบ่งปัน/เอกสาร); a space ends it.
     if (pieceEnds) {
-        if (inPath_ && t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how)) {
-            t.how = Rendering::How::Exact;
-            t.label = Label::Other;
-            t.family = SuffixFamily::None;
-            t.setMeaning(t.text);
-        }
+        if (inPath_ && t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how))
+            keepAsWritten(t);
         spaceBefore_ = spaceAfter;
         if (spaceAfter)
             inPath_ = false;
@@ -231,17 +235,9 @@ void Translator::keepNameBeforeParentheses() {
     GrammarToken &name = tokens_[i - 1];
     if (name.kind != GrammarToken::Kind::Word || !name.beforeParen || name.quiet)
         return;
-    if (!rendersOwnMeaning(name.how)) { // a word the dictionary lacks stays as it is, reported as unknown
-        anchors_.insert(static_cast<std::uint32_t>(i - 1), ruleBit(GrammarRule::NameAfterNoun));
-        return;
-    }
-    auto keep = [](GrammarToken &w) {
-        w.how = Rendering::How::Exact;
-        w.label = Label::Other;
-        w.family = SuffixFamily::None;
-        w.setMeaning(w.text);
-    };
-    keep(name);
+    if (!rendersOwnMeaning(name.how)) // a word the dictionary lacks stays as it is, reported as unknown (and the
+        return;                       // name-after-noun rule looks at it already)
+    keepAsWritten(name);
     // and the words it is joined to by "_" or "-" ("has_object_file()", "apt-secure(8)")
     for (std::size_t j = i - 1; j >= 2 && tokens_[j - 1].kind == GrammarToken::Kind::Separator &&
                                 (tokens_[j - 1].text == U"_"sv || tokens_[j - 1].text == U"-"sv);
@@ -250,7 +246,7 @@ void Translator::keepNameBeforeParentheses() {
         if (part.kind != GrammarToken::Kind::Word || part.quiet || part.text.empty())
             break;
         if (rendersOwnMeaning(part.how))
-            keep(part);
+            keepAsWritten(part);
     }
     triggered_ |= ruleBit(GrammarRule::NameAfterNoun); // which puts a noun after it first
     anchors_.insert(static_cast<std::uint32_t>(i - 1), ruleBit(GrammarRule::NameAfterNoun));
@@ -263,6 +259,7 @@ void Translator::recordSeparator(std::u32string_view piece) {
     if (piece == U")"sv)
         keepNameBeforeParentheses();
     // a path starts with "/" after a space, at the start of a line or after a bracket or a quote
+    // (the apostrophe's "" counts as a space: a quoted path, "'/build/gcc'", opens after it)
     const bool blank = std::all_of(piece.begin(), piece.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
     auto afterBracket = [&] {
         std::size_t b = tokenCount_ - 1;
