@@ -2685,13 +2685,18 @@ bool verbSense(const GrammarToken &w, const GrammarContext &c, std::u32string &v
 // Adjectives of amount or time whose "to" is no direction: "more to life", "enough to eat", "early to bed".
 constexpr std::array kAmountWords{U"MORE"sv, U"LESS"sv, U"ENOUGH"sv, U"EARLY"sv, U"LATE"sv};
 
+bool pluralOfNoun(const GrammarToken &w, const GrammarContext &c);
 std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<GrammarToken> t, std::size_t i,
                                                                      std::size_t n, const GrammarContext &c) {
     const std::size_t p = previousWord(t, i);
     std::u32string verb;
     // after an adjective also a bare noun that is no verb: "friendly to people" => เป็นมิตรต่อผู้คน
-    const bool bareNoun = p != kNone && isWord(t[p]) && t[p].label == Label::Adjective && isNoun(t[n]) &&
-                          !among(kAmountWords, t[p].key) && !verbSense(t[n], c, verb);
+    // and anywhere a plural noun that is no verb as it stands: "maps names to numbers" => ...ไปยังตัวเลข
+    const std::u32string_view k = t[n].key;
+    const bool bareNoun = (p != kNone && isWord(t[p]) && t[p].label == Label::Adjective && isNoun(t[n]) &&
+                           !among(kAmountWords, t[p].key) && !verbSense(t[n], c, verb)) ||
+                          (isNoun(t[n]) && k.size() > 3 && k.back() == U'S' && pluralOfNoun(t[n], c) &&
+                           !(c.sense && c.sense(k, isVerb, verb)));
     if (!bareNoun && !isArticle(t[n]) &&
         !(isWord(t[n]) &&
           (among(kOwners, t[n].key) || among(kObjectPronouns, t[n].key) || among(kDemonstratives, t[n].key))))
@@ -3088,13 +3093,17 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (n == kNone || !(wordWith(t[n], How::Exact, Label::Noun) || adjective))
                 return;
             // (a bare noun is an object only after a verb that takes "to" and a verb: "refuses to copy files")
-            const bool object = opensObject(t, nn) || (nn != kNone && isNoun(t[nn]) && p != kNone && isVerbWord(t[p]) &&
-                                                       verbFormOf<kInfinitiveTakers>(t[p].key));
+            // (I, we, they, he or she open a clause, which ends the verb's after a verb and its "to" only: "began to
+            // program I", but "From time to time he reads")
+            const bool subject = nn != kNone && isWord(t[nn]) && among(kSubjects, t[nn].key);
+            const bool object =
+                (opensObject(t, nn) && !subject) || (nn != kNone && isNoun(t[nn]) && p != kNone && isVerbWord(t[p]) &&
+                                                     verbFormOf<kInfinitiveTakers>(t[p].key));
             if (adjective && !(object && nn != kNone &&
                                (among(kDeterminers, t[nn].key) || !wordWith(t[nn], How::Exact, Label::Adjective))))
                 return;
-            if ((object || (p != kNone && isVerbWord(t[p]) && nn == kNone && endsClause(t, n))) && c.sense &&
-                c.sense(t[n].key, isVerb, verb))
+            if ((object || (p != kNone && isVerbWord(t[p]) && (subject || (nn == kNone && endsClause(t, n))))) &&
+                c.sense && c.sense(t[n].key, isVerb, verb))
                 setReading(t[n], How::Exact, Label::TransitiveVerb, verb);
             return;
         }
@@ -3644,8 +3653,14 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
               (objectAfter() || (!adjacent && nextWord(t, i) != kNone && // "Life only demands from you"
                                  wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)))))
             return;
-        // "they book club", "it lists are", "no separators or line numbers": a noun phrase after all
-        if (const std::size_t n = nextWord(t, i); n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Be)))
+        // "they book club", "it lists are", "no separators or line numbers": a noun phrase after all; but the -s of
+        // he, she or it before a noun is the verb's ("It maps names to numbers" => มันจับคู่ชื่อ...)
+        if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
+            n != kNone &&
+            (wordWith(t[n], How::Exact, Label::Be) ||
+             (isNoun(t[n]) && !(s3 && adjacent && subjectPronoun(t, s) && among(kThirdPerson, t[s].key) &&
+                                (nn == kNone || !(isNoun(t[nn]) || isWord(t[nn]) && (t[nn].label == Label::Be ||
+                                                                                     among(kModals, t[nn].key))))))))
             return;
         if (verbSense(w, c, verb))
             setReading(w, How::Exact, Label::TransitiveVerb, verb);

@@ -653,6 +653,8 @@ TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
                   {"it is easy to books", "มันง่ายต่อหนังสือ"}, // (a bare noun too, but not one that can be a verb)
                   {"as to the book", "เกี่ยวกับหนังสือ"},
                   {"I read to the old man", "ฉันอ่านไปยังผู้ชายแก่"},
+                  {"I read the book to tables", "ฉันอ่านหนังสือไปยังโต๊ะ"}, // a plural noun that is no verb
+                  {"from the book to tables", "จากหนังสือถึงโต๊ะ"},
               });
 }
 
@@ -748,6 +750,8 @@ TEST_F(Extended, AfterAModalAVerb) {
                   {"I read to work", "ฉันอ่านเพื่องาน"},                 // the clause may go on in the next line
                   {"I read to clear the table", "ฉันอ่านเคลียร์โต๊ะ"},    // an adjective before its object
                   {"I read to clear tables", "ฉันอ่านเพื่อโต๊ะชัด"},       // before a noun it describes
+                  {"I want to work he", "ฉันต้องการทำงานเขา"},         // a subject after it opens the next clause
+                  {"from the book to work he", "จากหนังสือเพื่องานเขา"}, // but not after a noun
               });
 }
 
@@ -822,6 +826,8 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the man who work.", "ผู้ชายที่ทำงาน."},
                   {"I read the work.", "ฉันอ่านงาน."}, // an object stays a noun
                   {"it works the table", "มันทำงานโต๊ะ"},
+                  {"it works tables.", "มันทำงานโต๊ะ."},   // the -s of "it" before a bare noun too
+                  {"it works tables are", "มันงานโต๊ะอยู่"}, // not where a be follows it
                   {"the man always works for the friend.", "ผู้ชายเสมอทำงานสำหรับเพื่อน."}, // over an adverb
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},             // not one that matches
