@@ -1042,6 +1042,15 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(w, How::Exact, Label::Pronoun, U"นั่น"sv);
             return;
         }
+        // after an adverb between commas, what is said or follows: "Note, however, that virgins tend" =>
+        // บันทึก, อย่างไรก็ตาม, ว่า..., "It follows, therefore, that writing is" (not before a verb or be)
+        if (const std::size_t n = nextWord(t, i), b = p == kNone ? kNone : previousWord(t, p);
+            w.key == U"THAT"sv && comma && p != kNone && wordWith(t[p], How::Exact, Label::Adverb) && b == kNone &&
+            previousWord(t, p, &comma) != kNone && n != kNone && t[n].key != U"S"sv && // (not "now, that's")
+            !isVerbWord(t[n]) && !(isWord(t[n]) && (t[n].label == Label::Be || among(kAuxiliaries, t[n].key)))) {
+            setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+            return;
+        }
         // "He that composes", "those that have": the relative after its pronoun, ที่
         if (const std::size_t n = nextWord(t, i); w.key == U"THAT"sv && !comma && p != kNone && n != kNone &&
                                                   isWord(t[p]) && among(kThatPronouns, t[p].key) && isVerbWord(t[n]) &&
@@ -1057,7 +1066,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             (among(kSubjects, t[n].key) ||
              (among(kSubjectsAtClauseStart, t[n].key) && nn != kNone && isWord(t[nn]) &&
               (t[nn].label == Label::Be || among(kModals, t[nn].key) || isVerbWord(t[nn])))) &&
-            isWord(t[p]) && !among(kThatOpeners, t[p].key) &&
+            isWord(t[p]) &&
+            (!among(kThatOpeners, t[p].key) || // ("knew now that I could")
+             (t[p].key == U"NOW"sv && previousWord(t, p) != kNone && isVerbWord(t[previousWord(t, p)]))) &&
             (isVerbWord(t[p]) || t[p].label == Label::Be || isAdverbWord(t[p]) || t[p].key == U"NOT"sv ||
              t[p].key == U"AND"sv || t[p].key == U"BUT"sv || t[p].key == U"OR"sv) &&
             !leftAsItIs()) {
@@ -1097,7 +1108,11 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             // ("that is," opening an explanation is นั่นคือ)
             const bool be = n != kNone && (wordWith(t[n], How::Exact, Label::Be) || among(kHaveForms, t[n].key)) &&
                             !endsClause(t, n);
-            if (be || !leftAsItIs())
+            // (so before a modal, whose "not" a later rule puts first: "an accident that couldn't wait" =>
+            // อุบัติเหตุที่ไม่สามารถรอ, where the phrase rules would have met ซึ่งว่าสามารถไม่)
+            const bool modal =
+                n != kNone && isWord(t[n]) && (among(kModals, t[n].key) || among(kNegativeModals, t[n].key));
+            if (be || modal || !leftAsItIs())
                 setReading(w, How::Exact, Label::Conjunction, comma || afterDemonstrative(t, p) ? U"ซึ่ง"sv : U"ที่"sv);
             return;
         }
@@ -1198,8 +1213,11 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             ((isVerbWord(t[n]) &&
               (t[n].how == How::Write ? t[n].family == SuffixFamily::ED || t[n].family == SuffixFamily::S
                                       : t[n].key.ends_with(U"ED"sv))) ||
-             (p == kNone && isWord(t[n]) && (among(kModals, t[n].key) || among(kHaveForms, t[n].key)))) &&
-            c.sense && c.sense(w.key, isPronounLabel, meaning)) {
+             (p == kNone && isWord(t[n]) &&
+              (among(kModals, t[n].key) || among(kHaveForms, t[n].key) || among(kDoForms, t[n].key) ||
+               among(kDoNegatives, t[n].key)))) && // "That does not compute" => นั่นไม่คำนวณ
+            c.sense &&
+            c.sense(w.key, isPronounLabel, meaning)) {
             setReading(w, How::Exact, Label::Pronoun, meaning); // (no relative there for a phrase rule to read)
             return;
         }
@@ -1295,10 +1313,16 @@ bool opensClauseAfterThat(std::span<GrammarToken> t, std::size_t n) {
     const GrammarToken &w = t[n];
     if (w.kind == Kind::Piece)
         return isArticle(w);
-    return isWord(w) && !w.quiet &&
-           (among(kSubjects, w.key) || among(kSubjectsAtClauseStart, w.key) || w.key == U"THERE"sv ||
-            among(kIndefinites, w.key) || among(kNobodies, w.key) ||
-            (among(kDeterminers, w.key) && !among(kDemonstratives, w.key)));
+    if (!isWord(w) || w.quiet)
+        return false;
+    if (among(kSubjects, w.key) || among(kSubjectsAtClauseStart, w.key) || w.key == U"THERE"sv ||
+        among(kIndefinites, w.key) || among(kNobodies, w.key) ||
+        (among(kDeterminers, w.key) && !among(kDemonstratives, w.key)))
+        return true;
+    // a bare plural noun and its verb: "is that people think" (not "that man", whose "that" points)
+    const std::size_t v = nextWord(t, n);
+    return isNoun(w) && w.key.size() > 3 && (w.key.back() == U'S' || w.key == U"PEOPLE"sv) && v != kNone &&
+           isWord(t[v]) && (among(kModals, t[v].key) || (isVerbWord(t[v]) && t[v].key.back() != U'S'));
 }
 
 /// True when token s, a subject pronoun right after a verb of thinking or saying (or after its object: "told him
@@ -2107,11 +2131,18 @@ bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a, con
     }
     if (!among(kAdverbsAfterBe, t[a].key))
         return false;
-    std::size_t last = n; // the clause's last word, which takes the adverb after it
+    std::size_t last = n, beforeRelative = kNone; // the clause's last word, which takes the adverb after it
     for (std::size_t j = nextWord(t, n), words = 1;
          j != kNone && words < 2 * kMostClauseWords && (!opensClause(t[j]) || opensRelative(t[j]));
-         j = nextWord(t, j), ++words)
+         j = nextWord(t, j), ++words) {
+        if (beforeRelative == kNone && opensRelative(t[j]))
+            beforeRelative = last;
         last = j;
+    }
+    // (else before a relative clause that runs on: "is also the name of a group of functions that can" =>
+    // ...ฟังก์ชันด้วยที่สามารถ)
+    if (!endsClause(t, last) && beforeRelative != kNone)
+        last = beforeRelative;
     if (!isWord(t[last]) || !endsClause(t, last))
         return false;
     setReading(t[i], How::Exact, Label::Other, be);
@@ -3171,7 +3202,7 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                               (wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key))))))
             return;
         // a relative clause belongs to the noun before it: the adverb goes after it, not between them
-        std::size_t last = v, beforePreposition = kNone, words = 0;
+        std::size_t last = v, beforePreposition = kNone, beforeRelative = kNone, words = 0;
         // (a verb of thinking or saying ends it before its "that", which is then ว่า: "always makes people think that
         // he" => ทำให้ผู้คนคิดเสมอว่าเขา, not คิดเสมอซึ่งว่า..., which no phrase rule reads)
         std::size_t said = kNone;
@@ -3182,6 +3213,8 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             if (opensClause(t[j]) && !opensRelative(t[j]))
                 break;
+            if (beforeRelative == kNone && opensRelative(t[j]))
+                beforeRelative = last;
             if (beforePreposition == kNone && wordWith(t[j], How::Exact, Label::Preposition))
                 beforePreposition = last;
             last = j;
@@ -3201,10 +3234,12 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
-        // Where the tokens run out the clause may go on in the next line of wrapped text.
+        // Where the tokens run out the clause may go on in the next line of wrapped text: the adverb goes before
+        // the relative clause, or else before the first preposition ("always looking for a new idea that will" =>
+        // กำลังมองหาความคิดใหม่เสมอที่จะ...)
         if (said == kNone &&
             (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition)))
-            last = beforePreposition;
+            last = beforeRelative != kNone ? beforeRelative : beforePreposition;
         if (last == kNone || !isWord(t[last]))
             return;
         // not between words a phrase rule reads together: "always take precedence over" => เสมอมีความสำคัญเหนือกว่า

@@ -416,6 +416,13 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"and who is he?", "และเขาคือใคร?"},            // after the "and" that opens a question
                   {"if that opened, he came", "ถ้านั่นเปิด, เขามา"}, // the subject of a verb after if: นั่น
                   {"now that he came, I read", "ตอนนี้ที่เขามา, ฉันอ่าน"},
+                  {"I read now that he came", "ฉันอ่านตอนนี้ว่าเขามา"}, // "now that" after a verb: what is known
+                  {"the man that can read", "ผู้ชายที่สามารถอ่าน"},     // before a modal
+                  {"That can read.", "นั่นสามารถอ่าน."},              // opening the sentence: the subject
+                  {"That do not read.", "นั่นไม่อ่าน."},
+                  {"the reason is that tables came", "เหตุผลคือโต๊ะมา"},        // be + a clause with a bare plural
+                  {"the reason is that book.", "เหตุผลคือหนังสือนั้น."},           // but "that" + a noun points
+                  {"read, usually, that men came", "อ่าน, โดยปกติ, ว่าผู้ชายมา"}, // after an adverb in commas
               });
 }
 
@@ -774,6 +781,8 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
             {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
             {"he clearly read the book by the old table by the old man's book.",
              "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
+            {"he clearly read for the man that can read the old book", // a relative that runs on: before it
+             "เขาอ่านสำหรับผู้ชายอย่างชัดเจนที่สามารถอ่านหนังสือแก่"},
         });
 }
 
