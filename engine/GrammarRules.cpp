@@ -3055,6 +3055,11 @@ constexpr std::array kToOfPrepositions{U"DUE"sv,  U"OWING"sv,    U"THANKS"sv,   
 // verb takes (an article, a determiner or an object pronoun), opens with that word as a verb: "Copy the files to
 // the folder" => คัดลอกแฟ้ม..., "List all files" => ระบุแฟ้มทั้งหมด, not รายการแฟ้มทั้งหมด. A noun followed by a
 // bare noun or an adjective ("Output files are") is left alone, and so is a subject pronoun ("Today I went").
+// Adjectives with a verb sense that open a sentence before a noun phrase as what they are ("Even the best").
+constexpr std::array kAdjectivesBeforeArticle{U"EVEN"sv,  U"STILL"sv, U"BETTER"sv, U"BEST"sv,  U"LAST"sv,
+                                              U"LIKE"sv,  U"NEAR"sv,  U"ROUND"sv,  U"WELL"sv,  U"LATE"sv,
+                                              U"EARLY"sv, U"FIRST"sv, U"SECOND"sv, U"WORST"sv, U"ALL"sv};
+
 void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     // Anywhere, a word read first as a noun right before me, him, us or them is the verb that takes them: "simply
     // type them" => เพียงพิมพ์พวกเขา, not ประเภทพวกเขา
@@ -3101,13 +3106,24 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             nounAsVerb(t[v], c);
         return;
     }
-    const std::size_t n = nextWord(t, f);
+    // (after an -ly adverb: "Recursively copy a directory tree" => คัดลอกต้นไม้ไดเรกทอรีแบบเรียกซ้ำ)
+    const std::size_t v =
+        isWord(t[f]) && wordWith(t[f], How::Exact, Label::Adverb) && t[f].key.ends_with(U"LY"sv) ? nextWord(t, f) : f;
+    const std::size_t n = v == kNone ? kNone : nextWord(t, v);
     if (n == kNone ||
         !(isArticle(t[n]) ||
           (isWord(t[n]) && (among(kDeterminers, t[n].key) ||
                             (wordWith(t[n], How::Exact, Label::Pronoun) && among(kObjectPronouns, t[n].key))))))
         return;
-    nounAsVerb(t[f], c);
+    // a word read first as an adjective too: "Clear all overloads" => ล้างบรรทุกเกินทั้งหมด, "Empty the trash"; not one
+    // that describes or points before a noun phrase ("Even the smallest", "Near the end")
+    if (std::u32string verb; wordWith(t[v], How::Exact, Label::Adjective) &&
+                             !among(kAdjectivesBeforeArticle, t[v].key) && c.sense &&
+                             c.sense(t[v].key, isTransitive, verb)) {
+        setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
+        return;
+    }
+    nounAsVerb(t[v], c);
 }
 
 // After a modal ("can", "will", "must", perhaps with not or an adverb between) comes a verb: a word the dictionary
@@ -3309,14 +3325,26 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         // usable" => เนื่องจากมันเพียงใช้ได้); "since he left", "ever since" keep ตั้งแต่
         if (isWord(t[i]) && t[i].key == U"SINCE"sv) {
             const std::size_t subject = nextWord(t, i), before = previousWord(t, i);
+            // (or a noun phrase: "since the name of the unit is unpredictable", not "since the first release")
+            std::size_t last = subject;
+            const bool phrase = subject != kNone &&
+                                (isArticle(t[subject]) || among(kDeterminers, t[subject].key) || isNoun(t[subject]));
+            for (std::size_t k = phrase ? nextWord(t, subject) : kNone, words = 0;
+                 k != kNone && words < kMostClauseWords &&
+                 (t[k].kind == Kind::Piece || isNoun(t[k]) || t[k].key == U"OF"sv ||
+                  (isWord(t[k]) && t[k].label == Label::Adjective && t[k].how == How::Exact) ||
+                  (isWord(t[k]) && t[k].how == How::Write && t[k].family == SuffixFamily::S)); // ("the tests are")
+                 k = nextWord(t, k), ++words)
+                last = k;
             std::size_t verb = kNone; // (a be that an earlier rule left unwritten counts)
-            for (std::size_t j = subject == kNone ? t.size() : subject + 1; j < t.size() && verb == kNone; ++j)
+            for (std::size_t j = last == kNone ? t.size() : last + 1; j < t.size() && verb == kNone; ++j)
                 if (t[j].kind == Kind::Dropped ? !t[j].key.empty() : !isBlank(t[j]))
                     verb = j;
-            if (subject != kNone && verb != kNone && isWord(t[subject]) && t[verb].kind != Kind::Separator &&
-                t[verb].kind != Kind::Piece &&
+            if (subject != kNone && verb != kNone && (isWord(t[subject]) || isArticle(t[subject])) &&
+                t[verb].kind != Kind::Separator && t[verb].kind != Kind::Piece &&
                 (among(kSubjects, t[subject].key) || among(kSubjectsAtClauseStart, t[subject].key) ||
-                 t[subject].key == U"THERE"sv || t[subject].key == U"THIS"sv) &&
+                 t[subject].key == U"THERE"sv || t[subject].key == U"THIS"sv ||
+                 (phrase && (isNoun(t[last]) || (isWord(t[last]) && t[last].family == SuffixFamily::S)))) &&
                 (before == kNone || t[before].key != U"EVER"sv) &&
                 ((t[verb].label == Label::Be && t[verb].key != U"WAS"sv && t[verb].key != U"WERE"sv) ||
                  among(kModals, t[verb].key) || among(kDoForms, t[verb].key) || among(kHaveForms, t[verb].key) ||

@@ -87,8 +87,9 @@ GrammarRuleSet Translator::triggersOf(const GrammarToken &t, GrammarRuleSet rule
         if (senseOf(k, verb, senseRoom_) || senseOf(k.substr(0, k.size() - 1), verb, senseRoom_))
             rules |= ruleBit(GrammarRule::SubjectVerb);
     }
-    // A noun that can be a verb may open an order ("Copy the files").
-    if (t.kind == GrammarToken::Kind::Word && !t.quiet && t.label == Label::Noun && t.how == Rendering::How::Exact &&
+    // A noun or an adjective that can be a verb may open an order ("Copy the files", "Clear the list").
+    if (t.kind == GrammarToken::Kind::Word && !t.quiet && (t.label == Label::Noun || t.label == Label::Adjective) &&
+        t.how == Rendering::How::Exact &&
         senseOf(
             k, [](Label l) { return l == Label::TransitiveVerb || l == Label::IntransitiveVerb; }, senseRoom_))
         rules |= ruleBit(GrammarRule::ImperativeVerb);

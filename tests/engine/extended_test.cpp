@@ -719,6 +719,10 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"Help of the man is good.", "ความช่วยเหลือของผู้ชายดี."}, // before "of" and a be: a subject
                   {"Help of the man.", "ช่วยของผู้ชาย."},
                   {"he came by help of the man.", "เขามาโดยความช่วยเหลือของผู้ชาย."}, // or after a preposition
+                  {"Clear the table.", "เคลียร์โต๊ะ."},                              // read first as an adjective
+                  {"Clear tables.", "โต๊ะชัด."},                                    // before a bare noun it describes
+                  {"Old the book.", "หนังสือแก่."},                                  // no verb sense
+                  {"Usually store the book.", "โดยปกติเก็บหนังสือ."},                 // after an -ly adverb
               });
 }
 
@@ -780,7 +784,7 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
              "เขาอย่างชัดเจนติดตามโดยผู้ชายแก่โดยโต๊ะแก่โดยหนังสือ."},      // not into ติดตามโดย, a phrase
             {"he clearly read the book", "เขาอย่างชัดเจนอ่านหนังสือ"}, // the clause may go on in the next line
             {"he clearly read the book by the old table by the old man's book.",
-             "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."}, // long: after the object
+             "เขาอ่านหนังสืออย่างชัดเจนโดยโต๊ะแก่โดยหนังสือของผู้ชายแก่."},        // long: after the object
             {"he clearly read for the man that can read the old book", // a relative that runs on: before it
              "เขาอ่านสำหรับผู้ชายอย่างชัดเจนที่สามารถอ่านหนังสือแก่"},
         });
@@ -1037,6 +1041,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
     const std::pair<GrammarRule, Case> rows[] = {
         {GrammarRule::TimeAdverb, {"since it is old, he came.", "เนื่องจากมันแก่, เขามา."}},
         {GrammarRule::TimeAdverb, {"since he opened the book, he came.", "ตั้งแต่เขาเปิดหนังสือ, เขามา."}}, // a time
+        {GrammarRule::TimeAdverb,
+         {"he came, since the man of the story can read.", "เขามา, เนื่องจากผู้ชายของเรื่องสามารถอ่าน."}},
+        {GrammarRule::TimeAdverb, {"he came since the old day.", "เขามาตั้งแต่วันแก่."}}, // a noun phrase alone: a time
         {GrammarRule::Comparative, {"he read lots of books.", "เขาอ่านหนังสือมากมาย."}},
         {GrammarRule::BeAdjective, {"the book is for the man.", "หนังสือมีไว้สำหรับผู้ชาย."}},
         {GrammarRule::BeAdjective, {"what is it for?", "มันสำหรับอะไร?"}},
