@@ -3956,6 +3956,17 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
         // (a be that a rule gave its Thai is still be: "are those we cause" => คือเหล่านั้นที่เรา...)
         const bool be = v != kNone && (wordWith(t[v], How::Exact, Label::Be) ||
                                        (isWord(t[v]) && t[v].label == Label::Other && among(kBeForms, t[v].key)));
+        // (or a preposition after a verb or a noun, where the clause's verb ends it without an object: "known by
+        // the company he organizes." => ถูกรู้โดยบริษัทที่เขาจัด, not "In the morning he left")
+        const std::size_t before = v == kNone ? kNone : previousWord(t, v);
+        const bool preposition = v != kNone && wordWith(t[v], How::Exact, Label::Preposition) && before != kNone &&
+                                 (isVerbWord(t[before]) || isNoun(t[before])) && nextWord(t, n) == kNone &&
+                                 endsClause(t, n) && isVerbWord(t[n]) && !t[n].meaning.starts_with(U"ถูก"sv) &&
+                                 !verbFormOf<kSayingVerbs>(t[n].key); // ("on the screen he says,")
+        if (preposition) {
+            t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));
+            return;
+        }
         if (v == kNone || !(isVerbWord(t[v]) || be) || verbFormOf<kAskingVerbs>(t[v].key) ||
             verbFormOf<kGivingVerbs>(t[v].key))
             return; // "tell the man you are busy": the clause is what is told

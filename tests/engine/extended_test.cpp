@@ -881,8 +881,11 @@ TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
                   {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."},                    // what is told
                   {"by the table I read.", "โดยโต๊ะฉันอ่าน."},                          // no verb took the noun
                   {"tables I read.", "โต๊ะฉันอ่าน."},                                   // nothing before the noun phrase
-                  {"the man I read was old.", "ผู้ชายที่ฉันอ่านแก่."},    // opening the sentence, be after the clause
-                  {"the man I read the book.", "ผู้ชายฉันอ่านหนังสือ."}, // no be after it
+                  {"the man I read was old.", "ผู้ชายที่ฉันอ่านแก่."},          // opening the sentence, be after the clause
+                  {"the man I read the book.", "ผู้ชายฉันอ่านหนังสือ."},       // no be after it
+                  {"he came by the table I made.", "เขามาโดยโต๊ะที่ฉันทำ."}, // after a verb's preposition, ending it
+                  {"he came by the table I made the book.", "เขามาโดยโต๊ะฉันทำหนังสือ."}, // a verb with its object
+                  {"he came by the table I said.", "เขามาโดยโต๊ะฉันกล่าว."},             // a verb of saying
               });
 }
 
