@@ -3679,6 +3679,10 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             stepOver(t, i, false, [](const GrammarToken &a) { return isAdverbWord(a) && !among(kModals, a.key); });
         if (s == kNone || !isWord(t[s]))
             return;
+        // (nor after a be that a rule left unwritten: "programs that are not part of" => ...ที่ไม่ใช่ส่วนของ)
+        for (std::size_t k = s + 1; k < i; ++k)
+            if ((t[k].kind == Kind::Dropped && t[k].label == Label::Be) || t[k].meaning == U"ไม่ใช่"sv)
+                return;
         const bool s3 = w.key.size() > 3 && w.key.back() == U'S'; // works, lives, books
         // a relative pronoun that follows its noun, as the relative rule made it ที่ or ซึ่ง ("the people who work")
         // ("that" also opens a noun: "finding that bug now"; so after it the verb needs an -s or a preposition)

@@ -856,6 +856,8 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the \"go\" said the man.", "\"ไป\" กล่าวผู้ชาย."}, // a quotation that is the subject
                   {"before you work, read.", "ก่อนคุณทำงาน, อ่าน."},   // "you" after a word of time opens a clause
               });
+    // not after a relative's be that another rule left unwritten (its "not" then says ไม่ใช่)
+    EXPECT_EQ(line("the man who is not work."), "ผู้ชายที่ไม่ใช่งาน.");
 }
 
 TEST_F(Extended, ForBeforeALengthOfTimeIsDuration) {
