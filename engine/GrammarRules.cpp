@@ -1540,6 +1540,10 @@ constexpr std::array kBaseParticiples{U"READ"sv, U"PUT"sv,    U"CUT"sv,   U"SET"
                                       U"CAST"sv, U"SPLIT"sv,  U"UPSET"sv, U"BECOME"sv, U"OVERCOME"sv};
 constexpr std::array kParticles{U"UP"sv, U"DOWN"sv, U"OUT"sv, U"OFF"sv, U"AWAY"sv, U"BACK"sv};
 
+// Words that open the clause of a condition or a purpose before an order: "If ..., do not".
+constexpr std::array kOrderOpeners{U"IF"sv,     U"WHEN"sv, U"TO"sv,    U"BEFORE"sv,   U"AFTER"sv,
+                                   U"UNLESS"sv, U"ONCE"sv, U"WHILE"sv, U"OTHERWISE"sv};
+
 void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
     // After do and its negation (or a question's subject) comes a verb: a word read first as a noun is the verb it
     // can be ("Don't waste your time", "Don't panic.", "They did not answer the letter", "Does the program work?").
@@ -1556,6 +1560,12 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isWord(t[i]) || t[i].key.size() > 5)
             return;
         const bool first = firstOfSentence(i, c);
+        // an order may follow the clause of its condition or purpose and a comma: "If you see it, do not touch it"
+        // => ..., อย่าสัมผัสมัน; "To retain them, don't specify" => ..., อย่าระบุ
+        bool comma = false;
+        const bool order = first || (c.sentenceStart && !c.question && i > c.firstToken && isWord(t[c.firstToken]) &&
+                                     among(kOrderOpeners, t[c.firstToken].key) && previousWord(t, i) == kNone &&
+                                     previousWord(t, i, &comma) != kNone && comma);
         // "Never" opening an order forbids, like "Don't": อย่า ("Never trust a man" => อย่าไว้ใจผู้ชาย)
         if (t[i].key == U"NEVER"sv && first && !c.question) {
             const std::size_t v = nextWord(t, i), o = v == kNone ? kNone : nextWord(t, v);
@@ -1581,12 +1591,12 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : stepOver(t, n, true, isAdverbWord);
             // (after a subject only before what the verb takes: "I don't care" is left to the phrase rules)
             if (n != kNone && t[n].key == U"T"sv && v != kNone &&
-                ((first && !c.question) || opensObject(t, nextWord(t, v), false)))
+                ((order && !c.question) || opensObject(t, nextWord(t, v), false)))
                 verbAfter(v);
             if (n != kNone && t[n].key == U"T"sv && v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
                 (isVerb(t[v].label) || t[v].label == Label::Be)) {
                 t[i].kind = Kind::Dropped;
-                if (first && !c.question && t[i].key == U"DON"sv) // "Don't go" forbids: อย่าไป
+                if (order && !c.question && t[i].key == U"DON"sv) // "Don't go" forbids: อย่าไป
                     setReading(t[n], How::Exact, Label::Adverb, U"อย่า"sv);
             }
             return;
@@ -1603,7 +1613,7 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             }
         }
-        if (t[i].key == U"DO"sv && first && !c.question) { // "Do not use it" => อย่าใช้มัน
+        if (t[i].key == U"DO"sv && order && !c.question) { // "Do not use it" => อย่าใช้มัน
             const std::size_t n = nextWord(t, i), v = n == kNone ? kNone : nextWord(t, n);
             if (n != kNone && t[n].key == U"NOT"sv)
                 verbAfter(v);
@@ -1917,6 +1927,13 @@ bool afterClauseAndComma(std::span<GrammarToken> t, std::size_t i) {
 // Forms of go, before an -ing word of what is done: "go shopping" => ไปซื้อของ, not ไปการซื้อของ.
 constexpr std::array kGoForms{U"GO"sv, U"GOES"sv, U"WENT"sv, U"GONE"sv, U"GOING"sv};
 
+/// An -ing entry of its own read as a noun ("opening" ช่องเปิด, "warning" คำเตือน) before what a verb takes is its
+/// stem's verb: "before opening the can" => ก่อนเปิดกระป๋อง, not ก่อนช่องเปิด...
+bool nounIngBeforeObject(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c, std::u32string &verb) {
+    return isWord(t[i]) && t[i].how == How::Exact && t[i].key.ends_with(U"ING"sv) && !isVerb(t[i].label) &&
+           !among(kIngPrepositions, t[i].key) && opensObject(t, nextWord(t, i), false) && stemVerb(t[i].key, c, verb);
+}
+
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -1930,7 +1947,8 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         // เมื่อลบแฟ้ม, "before using it" => ก่อนใช้มัน (not เมื่อการลบ)
         if (const std::size_t p = previousWord(t, i);
             p != kNone && isWord(t[i]) && t[i].key.ends_with(U"ING"sv) && isWord(t[p]) && among(kTimeWords, t[p].key) &&
-            !among(kIngPrepositions, t[i].key) && (ingVerb(t[i], c, verb) || plainIngVerb(t[i]))) {
+            !among(kIngPrepositions, t[i].key) &&
+            (ingVerb(t[i], c, verb) || plainIngVerb(t[i]) || nounIngBeforeObject(t, i, c, verb))) {
             if (plainIngVerb(t[i]) && !ingVerb(t[i], c, verb))
                 verb = t[i].meaning; // "using" ใช้
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
@@ -1940,7 +1958,8 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         // โดยไม่พูดลาก่อน (not โดยไม่มีการพูด), "Instead of copying the file" => แทนที่จะคัดลอกแฟ้ม
         if (const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p);
             p != kNone && isWord(t[i]) && t[i].key.ends_with(U"ING"sv) && isWord(t[p]) &&
-            !among(kIngPrepositions, t[i].key) && (ingVerb(t[i], c, verb) || plainIngVerb(t[i])) &&
+            !among(kIngPrepositions, t[i].key) &&
+            (ingVerb(t[i], c, verb) || plainIngVerb(t[i]) || nounIngBeforeObject(t, i, c, verb)) &&
             (t[p].key == U"WITHOUT"sv ||
              (t[p].key == U"OF"sv && pp != kNone && isWord(t[pp]) && t[pp].key == U"INSTEAD"sv))) {
             if (plainIngVerb(t[i]) && !ingVerb(t[i], c, verb))
@@ -2021,6 +2040,13 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
                     setReading(t[i], How::Exact, Label::TransitiveVerb, (first ? U"การ" : U"โดย") + verb);
                     return;
                 }
+            }
+            // after a preposition before what it takes: "for setting the value" => สำหรับการตั้งค่า
+            if (const std::size_t p = previousWord(t, i);
+                p != kNone && wordWith(t[p], How::Exact, Label::Preposition) && !leftToPhraseRule(t, i, c) &&
+                nounIngBeforeObject(t, i, c, verb)) {
+                setReading(t[i], How::Exact, Label::TransitiveVerb, U"การ" + verb);
+                return;
             }
             if (!plainIngVerb(t[i]))
                 return;
@@ -3110,6 +3136,20 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     const std::size_t v =
         isWord(t[f]) && wordWith(t[f], How::Exact, Label::Adverb) && t[f].key.ends_with(U"LY"sv) ? nextWord(t, f) : f;
     const std::size_t n = v == kNone ? kNone : nextWord(t, v);
+    // (or before an adjective and its noun where no verb of a subject follows: "List available types" =>
+    // ระบุประเภทที่มีอยู่, not "Program specific options are")
+    if (const std::size_t a = n == kNone ? kNone : nextWord(t, n);
+        a != kNone && wordWith(t[n], How::Exact, Label::Adjective) && !among(kDeterminers, t[n].key) && isNoun(t[a]) &&
+        wordWith(t[v], How::Exact, Label::Noun) && !t[n].capital) { // (a heading's capital: "State Current state")
+        for (std::size_t k = nextWord(t, a), words = 0; k != kNone && words < kMostClauseWords;
+             k = nextWord(t, k), ++words)
+            if (isWord(t[k]) &&
+                (t[k].label == Label::Be || among(kModals, t[k].key) || (isVerb(t[k].label) && t[k].how == How::Write)))
+                return;
+        if (endsClause(t, a) || nextWord(t, a) != kNone)
+            nounAsVerb(t[v], c);
+        return;
+    }
     if (n == kNone ||
         !(isArticle(t[n]) ||
           (isWord(t[n]) && (among(kDeterminers, t[n].key) ||
@@ -3714,7 +3754,12 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                               (among(kNobodies, t[s].key) || among(kIndefinites, t[s].key) ||
                                (t[s].key == U"ONE"sv && previousWord(t, s) != kNone &&
                                 t[previousWord(t, s)].key == U"NO"sv && previousWord(t, previousWord(t, s)) == kNone));
-        if (!relative && !coordinated && !name && !everyone &&
+        // (a plural noun before a word without -s and what it takes: "Years wrinkle the skin" => ปีทำให้ย่นผิวหนัง)
+        const std::u32string_view sk = t[s].key;
+        // (not a heading's word in capitals: "PARAMETERS name The name of")
+        const bool plural = !s3 && adjacent && isNoun(t[s]) && sk.size() > 3 && sk.back() == U'S' &&
+                            !sk.ends_with(U"SS"sv) && !t[s].capitals && pluralOfNoun(t[s], c) && objectAfter();
+        if (!relative && !coordinated && !name && !everyone && !plural &&
             !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
             !(s3 && isNoun(t[s]) && t[s].key != U"THESE"sv && t[s].key != U"THOSE"sv &&
               (objectAfter() || (!adjacent && nextWord(t, i) != kNone && // "Life only demands from you"

@@ -31,6 +31,8 @@ struct GrammarToken {
     bool plain = false;       ///< Piece: neither article, mark nor Tab, so the word step writes it as it stands
     bool afterHeld = false;   ///< Word or number: the noun phrase held before it is written first ("version 2")
     bool beforeParen = false; ///< Word: "(" follows at once (a function's name, "read()", or a manual page's)
+    bool capital = false;     ///< Word: written with a capital first ("Current"; a heading's word mid-sentence)
+    bool capitals = false;    ///< Word: its first two letters are capitals ("PARAMETERS", a heading)
     std::u32string text;      ///< the piece as cut (a word keeps the space after it)
     /// Upper-cased, without spaces (a piece's too, so "THE" can be told). Like `meaning` it views either the
     /// translator's remembered words, which stay put while a sentence waits, or `ownKey`.
@@ -90,6 +92,8 @@ private:
         plain = o.plain;
         afterHeld = o.afterHeld;
         beforeParen = o.beforeParen;
+        capital = o.capital;
+        capitals = o.capitals;
         how = o.how;
         label = o.label;
         family = o.family;

@@ -58,6 +58,7 @@ inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     t.plain = false;
     t.afterHeld = false;
     t.beforeParen = false;
+    t.capital = t.capitals = false;
     t.family = SuffixFamily::None;
     t.how = Rendering::How::Unrendered;
     t.label = Label::Other;
@@ -87,12 +88,14 @@ GrammarRuleSet Translator::triggersOf(const GrammarToken &t, GrammarRuleSet rule
         if (senseOf(k, verb, senseRoom_) || senseOf(k.substr(0, k.size() - 1), verb, senseRoom_))
             rules |= ruleBit(GrammarRule::SubjectVerb);
     }
-    // A noun or an adjective that can be a verb may open an order ("Copy the files", "Clear the list").
+    // A noun or an adjective that can be a verb may open an order ("Copy the files", "Clear the list"); such a noun
+    // may be the verb of a plural before it ("Years wrinkle the skin").
     if (t.kind == GrammarToken::Kind::Word && !t.quiet && (t.label == Label::Noun || t.label == Label::Adjective) &&
         t.how == Rendering::How::Exact &&
         senseOf(
             k, [](Label l) { return l == Label::TransitiveVerb || l == Label::IntransitiveVerb; }, senseRoom_))
-        rules |= ruleBit(GrammarRule::ImperativeVerb);
+        rules |= ruleBit(GrammarRule::ImperativeVerb) |
+                 (t.label == Label::Noun && k.back() != U'S' ? ruleBit(GrammarRule::SubjectVerb) : 0);
     return rules;
 }
 
@@ -170,6 +173,11 @@ void Translator::recordWord() {
     }
     // its rendering needs only the reading (but a name before "()", or a part of one, "has_object_file()",
     // "apt-secure(8)", may be written as it stands)
+    auto upper = [&](std::size_t k) {
+        return s_.CurrentWord.size() > k && s_.CurrentWord[k] >= U'A' && s_.CurrentWord[k] <= U'Z';
+    };
+    t.capital = upper(0);
+    t.capitals = t.capital && upper(1);
     const bool pieceEnds = !s_.CurrentWord.empty(),
                spaceAfter = pieceEnds && (s_.CurrentWord.back() == U' ' || s_.CurrentWord.back() == U'\t');
     if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen &&

@@ -362,6 +362,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},                  // not after a subject
                   {"I suggest using the table", "ฉันแนะนำให้ใช้โต๊ะ"},                  // what a verb of suggesting takes
                   {"I avoid making the table", "ฉันหลีกเลี่ยงการทำโต๊ะ"},
+                  {"by pressing the book", "โดยการกดหนังสือ"}, // an -ing entry read otherwise, after a preposition
                   {"he is doing it.",
                    "เขากำลังทำมัน."}, // an -ing entry read as a noun, after a pronoun and be // or of avoiding, as a noun
               });
@@ -455,7 +456,9 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"I don't work", "ฉันทำไม่งาน"},             // not after a subject, unless an object follows
                   {"he does not store the book.", "เขาไม่เก็บหนังสือ."},
                   {"do not store the book.", "อย่าเก็บหนังสือ."},
-                  {"does the man work?", "ผู้ชายทำงานไหม?"}, // after a question's subject
+                  {"if he came, do not store the book.", "ถ้าเขามา, อย่าเก็บหนังสือ."}, // after its condition
+                  {"he came, do not store the book.", "เขามา, ไม่เก็บหนังสือ."},       // not after a plain clause
+                  {"does the man work?", "ผู้ชายทำงานไหม?"},                         // after a question's subject
               });
 }
 
@@ -723,6 +726,8 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"Clear tables.", "โต๊ะชัด."},                                    // before a bare noun it describes
                   {"Old the book.", "หนังสือแก่."},                                  // no verb sense
                   {"Usually store the book.", "โดยปกติเก็บหนังสือ."},                 // after an -ly adverb
+                  {"Store old books.", "เก็บหนังสือแก่."},                            // before an adjective and its noun
+                  {"Store Old books.", "ร้านค้าหนังสือแก่."},                          // (a heading's capital)
               });
 }
 
@@ -839,8 +844,10 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the man who work.", "ผู้ชายที่ทำงาน."},
                   {"I read the work.", "ฉันอ่านงาน."}, // an object stays a noun
                   {"it works the table", "มันทำงานโต๊ะ"},
-                  {"it works tables.", "มันทำงานโต๊ะ."},   // the -s of "it" before a bare noun too
-                  {"it works tables are", "มันงานโต๊ะอยู่"}, // not where a be follows it
+                  {"it works tables.", "มันทำงานโต๊ะ."},            // the -s of "it" before a bare noun too
+                  {"the tables store the book.", "โต๊ะเก็บหนังสือ."}, // a plural before a word without -s
+                  {"TABLES store the book.", "โต๊ะหนังสือร้านค้า."},   // (not a heading's word in capitals)
+                  {"it works tables are", "มันงานโต๊ะอยู่"},          // not where a be follows it
                   {"the man always works for the friend.", "ผู้ชายเสมอทำงานสำหรับเพื่อน."}, // over an adverb
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},             // not one that matches
