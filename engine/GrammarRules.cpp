@@ -683,6 +683,22 @@ void degreeBeforeAdjective(std::span<GrammarToken> t, std::size_t i, const Gramm
     }
 }
 
+/// Reads token m, a modal after an article or an owner, as the noun it can be ("the can" => กระป๋อง, "his will"), unless
+/// a verb follows it; true when it did.
+bool modalAsNoun(std::span<GrammarToken> t, std::size_t m, const GrammarContext &c) {
+    std::u32string noun;
+    if (m == kNone || !wordWith(t[m], How::Exact, Label::Adverb) || !among(kModals, t[m].key) ||
+        t[m].capitals) // (a name in capitals: "a CAN bus")
+        return false;
+    if (const std::size_t after = nextWord(t, m);
+        after != kNone && (isVerbWord(t[after]) || isAdverbWord(t[after]) || t[after].label == Label::Be))
+        return false;
+    if (!c.sense || !c.sense(t[m].key, isNounLabel, noun))
+        return false;
+    setReading(t[m], How::Exact, Label::Noun, noun);
+    return true;
+}
+
 void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -695,6 +711,10 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t n = stepOver(t, i, true, [](const GrammarToken &w) {
                 return wordWith(w, How::Exact, Label::Adjective) && w.key != U"OWN"sv;
             });
+            // a modal after an owner (and "own") is the noun it can be: "your own can opener" => กระป๋อง, "his will"
+            if (const std::size_t m = n != kNone && t[n].key == U"OWN"sv ? nextWord(t, n) : n;
+                t[i].key != U"HER"sv && modalAsNoun(t, m, c))
+                return;
             // (not before "to", which the phrase rules read with the verb: "his need to complain")
             if (const std::size_t after = n == kNone ? kNone : nextWord(t, n);
                 n != kNone && isWord(t[n]) && t[n].how == How::Exact && isVerb(t[n].label) &&
@@ -4231,6 +4251,8 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
+        if (modalAsNoun(t, nextWord(t, i), c)) // "before opening the can" => ...กระป๋อง
+            return;
         bool adjective = false;
         const std::size_t n = stepOver(t, i, true, [&](const GrammarToken &w) {
             if (w.key == U"ONE"sv)

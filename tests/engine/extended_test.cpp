@@ -105,6 +105,7 @@ public:
             entry("story", "เรื่อง", N),
             entry("friend", "เพื่อน", N),
             entry("can", "สามารถ", ADV),
+            entry("can", "กระป๋อง", N),
             entry("what", "อะไร", Q),
             entry("or", "หรือ", CON),
             entry("and", "และ", CON),
@@ -524,6 +525,7 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
     checkRule(*this, GrammarRule::Possessive,
               {
                   {"Emma's father", "พ่อของเอ็มมา"},
+                  {"I read his can.", "ฉันอ่านกระป๋องของเขา."}, // a modal after an owner: the noun it can be
                   {"Emma's old father came", "พ่อแก่ของเอ็มมามา"},
                   {"I read the man's open table.", "ฉันอ่านโต๊ะเปิดของผู้ชาย."},         // a verb naming a thing with a noun
                   {"I read his book of old tables.", "ฉันอ่านหนังสือของโต๊ะแก่ของเขา."}, // an owner after "of" and its noun
@@ -914,6 +916,9 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the old set.", "ฉันอ่านชุดแก่."},
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
                   {"I read the set.", "ฉันอ่านตั้ง."},           // right after the article the verb's Thai stays
+                  {"I read the can.", "ฉันอ่านกระป๋อง."},       // but a modal there is the noun it can be
+                  {"I read the CAN.", "ฉันอ่านสามารถ."},       // (not a name in capitals)
+                  {"the can read.", "สามารถอ่าน."},           // nor before a verb
                   {"I read by the set.", "ฉันอ่านโดยชุด."},     // but not between a preposition and the end of the phrase
                   {"I read a few books.", "ฉันอ่านบางหนังสือ."}, // "a few" before a noun counts it
                   {"I read the old one.", "ฉันอ่านอันแก่."},     // one after adjectives: a thing
