@@ -204,6 +204,28 @@ void Translator::recordWord() {
     }
 }
 
+// A word that trails off ("to go... this", "I waited.. and") reaches the word step with its dots, which the grammar
+// mode writes as they stand, "go.."; with the rules on the word is read and the dots follow it as a mark.
+bool Translator::recordWordBeforeDots() {
+    const std::u32string_view w = s_.CurrentWord;
+    const std::size_t dots = w.find(U'.');
+    // (only where a space, a mark, a bracket or a quote cut it: "branch.*.merge" and "user.{name}" are names)
+    constexpr std::u32string_view kAfterDots = U" \t.,;:!?)]\"'\u2019\u201D";
+    if (extendedRules == 0 || dots == std::u32string_view::npos || dots < 2 ||
+        w.find_first_not_of(U'.', dots) != std::u32string_view::npos ||
+        kAfterDots.find(cutChar_) == std::u32string_view::npos)
+        return false;
+    for (std::size_t k = 0; k < dots; ++k)
+        if (!((w[k] >= U'a' && w[k] <= U'z') || (w[k] >= U'A' && w[k] <= U'Z')))
+            return false;
+    const std::size_t marks = w.size() - dots;
+    s_.CurrentWord.resize(dots);
+    recordWord();
+    for (std::size_t k = 0; k < marks; ++k) // each a mark, which writes a held noun before it
+        recordSeparator(U"."sv);
+    return true;
+}
+
 // The "won" of "won't" is will: the dictionary gives the verb win (ชนะ) first, so before the "t" that follows its
 // apostrophe it is read again as the modal, which the rules treat as they treat "will".
 void Translator::readWontAsModal() {

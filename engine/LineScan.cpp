@@ -15,7 +15,8 @@ void strip(std::u32string &word, size_t n) {
 
 void Translator::wordStep() {
     if (extendedOn()) {
-        recordWord();
+        if (!recordWordBeforeDots())
+            recordWord();
         return;
     }
     if (tokenCount_ != 0)

@@ -79,6 +79,7 @@ private:
     // The extended mode's stage: pieces wait as tokens until a sentence (or the line) ends.
     GrammarToken &nextToken(GrammarToken::Kind kind);
     void recordWord();
+    bool recordWordBeforeDots();
     void readWontAsModal();
     void recordSeparator(std::u32string_view piece);
     /// Rewrites the waiting tokens and renders them; `sentenceEnds` when a sentence's mark ended them.

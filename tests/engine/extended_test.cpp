@@ -1214,6 +1214,20 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         checkRule(*this, rule, {row});
 }
 
+// A word that trails off into dots, or ends before a bracket or a quote with its full stop, is read; the grammar
+// mode writes it as it stands. A word of a name with dots inside ("book.*") is left.
+TEST_F(Extended, AWordBeforeItsDotsIsRead) {
+    for (const Case &row : std::initializer_list<Case>{
+             {"I read... the old book", "ฉันอ่าน...หนังสือแก่"},
+             {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
+             {"he read the book.*", "เขาอ่านbook.*"},
+         }) {
+        SCOPED_TRACE(row.in);
+        EXPECT_EQ(line(row.in), row.out);
+    }
+    EXPECT_EQ(line("I read... the old book", 0), "ฉันread...หนังสือแก่"); // every rule off: as the grammar mode
+}
+
 TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
     checkRule(*this, GrammarRule::Than,
               {
