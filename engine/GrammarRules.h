@@ -33,6 +33,7 @@ struct GrammarToken {
     bool beforeParen = false; ///< Word: "(" follows at once (a function's name, "read()", or a manual page's)
     bool capital = false;     ///< Word: written with a capital first ("Current"; a heading's word mid-sentence)
     bool capitals = false;    ///< Word: its first two letters are capitals ("PARAMETERS", a heading)
+    bool afterSpace = false;  ///< Separator: a space or the line's start came before it (an opening quote)
     std::u32string text;      ///< the piece as cut (a word keeps the space after it)
     /// Upper-cased, without spaces (a piece's too, so "THE" can be told). Like `meaning` it views either the
     /// translator's remembered words, which stay put while a sentence waits, or `ownKey`.
@@ -94,6 +95,7 @@ private:
         beforeParen = o.beforeParen;
         capital = o.capital;
         capitals = o.capitals;
+        afterSpace = o.afterSpace;
         how = o.how;
         label = o.label;
         family = o.family;

@@ -58,7 +58,7 @@ inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     t.plain = false;
     t.afterHeld = false;
     t.beforeParen = false;
-    t.capital = t.capitals = false;
+    t.capital = t.capitals = t.afterSpace = false;
     t.family = SuffixFamily::None;
     t.how = Rendering::How::Unrendered;
     t.label = Label::Other;
@@ -164,6 +164,8 @@ void Translator::recordWord() {
         }
         if (t.key == U"T"sv)
             readWontAsModal();
+        if (quotedEnd_ != SIZE_MAX)
+            keepQuotedNameBefore(t);
         t.beforeParen = cutChar_ == U'(';
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
@@ -181,7 +183,7 @@ void Translator::recordWord() {
     const bool pieceEnds = !s_.CurrentWord.empty(),
                spaceAfter = pieceEnds && (s_.CurrentWord.back() == U' ' || s_.CurrentWord.back() == U'\t');
     if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen &&
-        cutChar_ != U'_' && cutChar_ != U'-' && !inPath_)
+        cutChar_ != U'_' && cutChar_ != U'-' && !pieces::isApostrophe(cutChar_) && !inPath_)
         t.text.clear();
     else if (s_.CurrentWord.size() <= 8)
         t.text.assign(s_.CurrentWord); // most pieces are a space or a short number: both strings keep their room
@@ -283,12 +285,67 @@ void Translator::keepNameBeforeParentheses() {
     anchors_.insert(static_cast<std::uint32_t>(i - 1), ruleBit(GrammarRule::NameAfterNoun));
 }
 
+// A word (or words joined by "-" or "_") between single quotes after a space names a command or an option in a
+// manual ("the 'find' command", "'ssh-add'"): it is written as it stands, not as พบ. The quotes reach the stage as
+// the empty pieces an apostrophe leaves; "don't" and "it's" have a word before theirs.
+void Translator::keepQuotedName() {
+    std::size_t j = tokenCount_ - 1; // the closing quote
+    if (j < 2 || tokens_[j - 1].kind != GrammarToken::Kind::Word)
+        return;
+    --j; // the last word
+    while (j >= 2 && tokens_[j - 1].kind == GrammarToken::Kind::Separator &&
+           (tokens_[j - 1].text == U"-"sv || tokens_[j - 1].text == U"_"sv) &&
+           tokens_[j - 2].kind == GrammarToken::Kind::Word)
+        j -= 2;
+    // the opening quote: an empty separator after a space, the line's start or a bracket
+    const GrammarToken &open = tokens_[j - 1];
+    if (open.kind != GrammarToken::Kind::Separator || !open.text.empty() || !open.afterSpace)
+        return;
+    for (std::size_t k = j; k + 1 < tokenCount_; ++k) {
+        GrammarToken &w = tokens_[k];
+        if (w.kind == GrammarToken::Kind::Word && (w.quiet || w.text.empty()))
+            return;
+    }
+    quotedFirst_ = j; // the word after the quotes tells (keepQuotedNameBefore)
+    quotedEnd_ = tokenCount_ - 1;
+}
+
+// Words a manual puts after a quoted name of its own: "the 'find' command", "the 'time' option".
+constexpr std::array kNamedThings{
+    U"COMMAND"sv,   U"COMMANDS"sv,  U"OPTION"sv,    U"OPTIONS"sv,    U"PROGRAM"sv,   U"TOOL"sv,    U"UTILITY"sv,
+    U"FUNCTION"sv,  U"FUNCTIONS"sv, U"FILE"sv,      U"DIRECTORY"sv,  U"VARIABLE"sv,  U"KEYWORD"sv, U"FIELD"sv,
+    U"ARGUMENT"sv,  U"FLAG"sv,      U"TEST"sv,      U"TESTS"sv,      U"ACTION"sv,    U"BUILTIN"sv, U"PRIMARY"sv,
+    U"STATEMENT"sv, U"CLAUSE"sv,    U"DIRECTIVE"sv, U"ATTRIBUTE"sv,  U"PARAMETER"sv, U"MACRO"sv,   U"PACKAGE"sv,
+    U"SCRIPT"sv,    U"MODE"sv,      U"PREDICATE"sv, U"EXPRESSION"sv, U"SETTING"sv,   U"ENTRY"sv,   U"METHOD"sv};
+
+// Token w, just recorded, is the word after the closing quote of a name: with only a space between, and one of
+// the things a manual names that way, the quoted words are written as they stand.
+void Translator::keepQuotedNameBefore(const GrammarToken &w) {
+    const std::size_t first = quotedFirst_, end = quotedEnd_, at = tokenCount_ - 1;
+    quotedEnd_ = SIZE_MAX;
+    if (end >= at || at == end + 1) // (a letter right after the quote: "there's" has its apostrophe)
+        return;
+    for (std::size_t k = end + 1; k < at; ++k)
+        if (tokens_[k].kind == GrammarToken::Kind::Word ||
+            !std::all_of(tokens_[k].text.begin(), tokens_[k].text.end(), [](char32_t c) { return c == U' '; }))
+            return;
+    if (w.kind != GrammarToken::Kind::Word ||
+        std::find(kNamedThings.begin(), kNamedThings.end(), w.key) == kNamedThings.end())
+        return;
+    for (std::size_t k = first; k < end; ++k)
+        if (GrammarToken &q = tokens_[k]; q.kind == GrammarToken::Kind::Word && rendersOwnMeaning(q.how))
+            keepAsWritten(q);
+}
+
 void Translator::recordSeparator(std::u32string_view piece) {
     GrammarToken &t = nextToken(GrammarToken::Kind::Separator);
     t.text.clear();
     t.text.append(piece.data(), piece.size());
+    t.afterSpace = spaceBefore_ || (tokenCount_ > 1 && tokens_[tokenCount_ - 2].text == U"("sv);
     if (piece == U")"sv)
         keepNameBeforeParentheses();
+    else if (piece.empty() && extendedRules != 0)
+        keepQuotedName();
     // a path starts with "/" after a space, at the start of a line or after a bracket or a quote
     // (the apostrophe's "" counts as a space: a quoted path, "'/build/gcc'", opens after it)
     const bool blank = std::all_of(piece.begin(), piece.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
@@ -441,6 +498,7 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     }
     s_.CurrentWord.swap(piece);
     tokenCount_ = 0;
+    quotedEnd_ = SIZE_MAX;
     triggered_ = 0;
     lineEndToken_ = SIZE_MAX;
     s_.AtSentenceStart = sentenceEnds;

@@ -85,6 +85,8 @@ private:
     /// Rewrites the waiting tokens and renders them; `sentenceEnds` when a sentence's mark ended them.
     void renderTokens(bool question, bool sentenceEnds);
     void keepNameBeforeParentheses();
+    void keepQuotedName();
+    void keepQuotedNameBefore(const GrammarToken &w);
     bool senseOf(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning);
     bool phraseHolds(std::u32string_view before, std::u32string_view piece, std::u32string_view after);
     void endPiece(char32_t c, bool firstInLine, char32_t before);
@@ -112,7 +114,8 @@ private:
     char32_t lastChar_ = 0;
     char32_t cutChar_ = 0;    ///< the character that ended the piece in hand
     bool spaceBefore_ = true; ///< the last piece recorded ended with a space or a Tab (or the line starts)
-    bool inPath_ = false;     ///< the words recorded are inside a path, "/usr/share/doc", until a space
+    std::size_t quotedFirst_ = 0, quotedEnd_ = SIZE_MAX; ///< a quoted name waiting for the word after it
+    bool inPath_ = false; ///< the words recorded are inside a path, "/usr/share/doc", until a space
     Rendering rendering_;
     std::vector<GrammarToken> tokens_; ///< the waiting tokens are the first tokenCount_; the rest keep their room
     std::size_t tokenCount_ = 0;

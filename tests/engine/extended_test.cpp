@@ -106,6 +106,7 @@ public:
             entry("friend", "เพื่อน", N),
             entry("can", "สามารถ", ADV),
             entry("can", "กระป๋อง", N),
+            entry("command", "คำสั่ง", N),
             entry("what", "อะไร", Q),
             entry("or", "หรือ", CON),
             entry("and", "และ", CON),
@@ -1215,12 +1216,16 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
 }
 
 // A word that trails off into dots, or ends before a bracket or a quote with its full stop, is read; the grammar
-// mode writes it as it stands. A word of a name with dots inside ("book.*") is left.
-TEST_F(Extended, AWordBeforeItsDotsIsRead) {
+// mode writes it as it stands. A word of a name with dots inside ("book.*") is left, and so is a quoted word that
+// names a command or an option.
+TEST_F(Extended, AWordBeforeItsDotsIsReadAndAQuotedNameIsNot) {
     for (const Case &row : std::initializer_list<Case>{
              {"I read... the old book", "ฉันอ่าน...หนังสือแก่"},
              {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
              {"he read the book.*", "เขาอ่านbook.*"},
+             // a word in quotes before a thing a manual names so: the name of it
+             {"he read the 'book' command", "เขาอ่านbook คำสั่ง"},
+             {"he read the 'book' story", "เขาอ่านหนังสือ เรื่อง"},
          }) {
         SCOPED_TRACE(row.in);
         EXPECT_EQ(line(row.in), row.out);
