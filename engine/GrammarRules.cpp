@@ -3746,11 +3746,17 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool s3 = w.key.size() > 3 && w.key.back() == U'S'; // works, lives, books
         // a relative pronoun that follows its noun, as the relative rule made it ที่ or ซึ่ง ("the people who work")
         // ("that" also opens a noun: "finding that bug now"; so after it the verb needs an -s or a preposition)
+        // (or one without -s after a plural: "names that reference other files" => ชื่อที่อ้างอิงแฟ้มอื่นๆ)
+        const std::size_t owner = previousWord(t, s);
+        // (not before an adverb: "symbols that man consciously lives" has its subject there)
+        const bool afterPlural = !s3 && owner != kNone && isNoun(t[owner]) && t[owner].key.size() > 3 &&
+                                 t[owner].key.back() == U'S' && !t[owner].key.ends_with(U"SS"sv) &&
+                                 pluralOfNoun(t[owner], c) &&
+                                 !(nextWord(t, i) != kNone && isAdverbWord(t[nextWord(t, i)]));
         const bool relative =
-            wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key) &&
-            previousWord(t, s) != kNone &&
-            (isNoun(t[previousWord(t, s)]) || among(kIndefinites, t[previousWord(t, s)].key)) &&
-            (t[s].key != U"THAT"sv || s3 ||
+            wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key) && owner != kNone &&
+            (isNoun(t[owner]) || among(kIndefinites, t[owner].key)) &&
+            (t[s].key != U"THAT"sv || s3 || afterPlural ||
              (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
         const bool adjacent = s == previousWord(t, i);
         auto objectAfter = [&] { // "The option causes the program to" => ทางเลือกทำให้เกิดโปรแกรม...
@@ -3790,9 +3796,11 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
             n != kNone &&
             (wordWith(t[n], How::Exact, Label::Be) ||
-             (isNoun(t[n]) && !(s3 && adjacent && subjectPronoun(t, s) && among(kThirdPerson, t[s].key) &&
-                                (nn == kNone || !(isNoun(t[nn]) || isWord(t[nn]) && (t[nn].label == Label::Be ||
-                                                                                     among(kModals, t[nn].key))))))))
+             (isNoun(t[n]) &&
+              !(((s3 && subjectPronoun(t, s) && among(kThirdPerson, t[s].key)) || (relative && afterPlural)) &&
+                adjacent &&
+                (nn == kNone ||
+                 !(isNoun(t[nn]) || isWord(t[nn]) && (t[nn].label == Label::Be || among(kModals, t[nn].key))))))))
             return;
         if (verbSense(w, c, verb))
             setReading(w, How::Exact, Label::TransitiveVerb, verb);

@@ -102,7 +102,59 @@ GrammarRuleSet Translator::triggersOf(const GrammarToken &t, GrammarRuleSet rule
 // What CheckMean would do with the piece decides its kind: only a word that starts with a letter and is no
 // article reaches the lookup, which is asked now, so that the rules see its reading. A remembered word brings
 // its key, suffix family and rules along; anything else is worked out here.
+// A heading in capitals before its sentence on one line ("API REFERENCE This command uses", "DESCRIPTION (ALPHA)
+// Shows"), as manual pages come out of a pager, is rendered on its own first: its nouns are not held into the
+// sentence after it. The word `next` (a capital, then small letters) opens that sentence.
+// (only before a word that opens a sentence, not a noun the capitals name: "DOS Beer", "GNU Nettle")
+constexpr std::array kSentenceOpeners{
+    U"THE"sv,       U"THIS"sv,     U"THESE"sv,     U"THERE"sv,     U"A"sv,        U"AN"sv,        U"IF"sv,
+    U"WHEN"sv,      U"ALL"sv,      U"EACH"sv,      U"NEW"sv,       U"TO"sv,       U"IN"sv,        U"ON"sv,
+    U"FOR"sv,       U"BY"sv,       U"WITH"sv,      U"USE"sv,       U"SEE"sv,      U"IT"sv,        U"ITS"sv,
+    U"YOU"sv,       U"WE"sv,       U"SOME"sv,      U"ANY"sv,       U"MOST"sv,     U"ONLY"sv,      U"NO"sv,
+    U"AS"sv,        U"ONE"sv,      U"SINCE"sv,     U"UNLESS"sv,    U"HOWEVER"sv,  U"OTHERWISE"sv, U"SPECIFY"sv,
+    U"SPECIFIES"sv, U"SETS"sv,     U"SHOWS"sv,     U"LISTS"sv,     U"RETURNS"sv,  U"PRINTS"sv,    U"CREATES"sv,
+    U"DELETES"sv,   U"DISPLAYS"sv, U"UPDATES"sv,   U"ENABLES"sv,   U"DISABLES"sv, U"CONTAINS"sv,  U"DESCRIBES"sv,
+    U"DEFINES"sv,   U"REFUSE"sv,   U"ACCORDING"sv, U"COPYRIGHT"sv, U"WRITTEN"sv,  U"REPORT"sv,    U"RUN"sv};
+
+void Translator::endHeadingBefore(std::u32string_view next) {
+    auto upper = [](char32_t c) { return c >= U'A' && c <= U'Z'; };
+    auto lower = [](char32_t c) { return c >= U'a' && c <= U'z'; };
+    while (!next.empty() && next.back() == U' ')
+        next.remove_suffix(1);
+    if (tokenCount_ == 0 || extendedRules == 0 || next.size() < 2 || !upper(next[0]) || !lower(next[1]) ||
+        !(s_.AtSentenceStart || (lineStarts_ && lineCapital_)))
+        return;
+    std::u32string key(next);
+    for (char32_t &c : key)
+        if (lower(c))
+            c -= 32;
+    if (!(key.ends_with(U"LY"sv) ||
+          std::find(kSentenceOpeners.begin(), kSentenceOpeners.end(), key) != kSentenceOpeners.end()))
+        return;
+    bool heading = false;
+    for (std::size_t k = 0; k < tokenCount_; ++k) {
+        const GrammarToken &t = tokens_[k];
+        const bool blank = std::all_of(t.text.begin(), t.text.end(), [](char32_t c) { return c == U' '; });
+        if (t.kind == GrammarToken::Kind::Word ? !t.capitals
+                                               : !(blank || t.text == U"("sv || t.text == U")"sv ||
+                                                   (t.text.size() > 1 && upper(t.text[0]) && upper(t.text[1]))))
+            return;
+        heading = heading || t.kind == GrammarToken::Kind::Word;
+    }
+    if (!heading)
+        return;
+    renderTokens(false, true);
+    append(s_.HeldModifiers); // what the heading holds is written, as before a mark
+    append(s_.HeldPhrase);
+    s_.HeldModifiers.clear();
+    s_.HeldPhrase.clear();
+    if (!s_.Text4.empty() && s_.Text4.back() != U' ')
+        append(U" "sv); // and a space parts it from the sentence
+    lineStarts_ = true; // which starts as the line did
+}
+
 void Translator::recordWord() {
+    endHeadingBefore(s_.CurrentWord);
     GrammarToken &t = nextToken(GrammarToken::Kind::Piece);
     std::u32string_view word = s_.CurrentWord;
     while (!word.empty() && word.back() == U' ')
@@ -292,8 +344,8 @@ void Translator::keepQuotedName() {
     std::size_t j = tokenCount_ - 1; // the closing quote
     if (j < 2 || tokens_[j - 1].kind != GrammarToken::Kind::Word)
         return;
-    --j; // the last word
-    while (j >= 2 && tokens_[j - 1].kind == GrammarToken::Kind::Separator &&
+    --j;                                                                     // the last word
+    while (j >= 3 && tokens_[j - 1].kind == GrammarToken::Kind::Separator && // (an opening quote before them)
            (tokens_[j - 1].text == U"-"sv || tokens_[j - 1].text == U"_"sv) &&
            tokens_[j - 2].kind == GrammarToken::Kind::Word)
         j -= 2;

@@ -86,6 +86,7 @@ private:
     void renderTokens(bool question, bool sentenceEnds);
     void keepNameBeforeParentheses();
     void keepQuotedName();
+    void endHeadingBefore(std::u32string_view next);
     void keepQuotedNameBefore(const GrammarToken &w);
     bool senseOf(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning);
     bool phraseHolds(std::u32string_view before, std::u32string_view piece, std::u32string_view after);

@@ -845,7 +845,8 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"he works.", "เขาทำงาน."},             // the stem's verb sense
                   {"the man who works.", "ผู้ชายที่ทำงาน."},  // after a relative
                   {"the man who work.", "ผู้ชายที่ทำงาน."},
-                  {"I read the work.", "ฉันอ่านงาน."}, // an object stays a noun
+                  {"tables that store old books", "โต๊ะที่เก็บหนังสือแก่"}, // "that" after a plural, without -s
+                  {"I read the work.", "ฉันอ่านงาน."},                 // an object stays a noun
                   {"it works the table", "มันทำงานโต๊ะ"},
                   {"it works tables.", "มันทำงานโต๊ะ."},            // the -s of "it" before a bare noun too
                   {"the tables store the book.", "โต๊ะเก็บหนังสือ."}, // a plural before a word without -s
@@ -1217,8 +1218,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
 
 // A word that trails off into dots, or ends before a bracket or a quote with its full stop, is read; the grammar
 // mode writes it as it stands. A word of a name with dots inside ("book.*") is left, and so is a quoted word that
-// names a command or an option.
-TEST_F(Extended, AWordBeforeItsDotsIsReadAndAQuotedNameIsNot) {
+// names a command or an option. A heading in capitals ends before the sentence after it.
+TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
     for (const Case &row : std::initializer_list<Case>{
              {"I read... the old book", "ฉันอ่าน...หนังสือแก่"},
              {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
@@ -1226,6 +1227,9 @@ TEST_F(Extended, AWordBeforeItsDotsIsReadAndAQuotedNameIsNot) {
              // a word in quotes before a thing a manual names so: the name of it
              {"he read the 'book' command", "เขาอ่านbook คำสั่ง"},
              {"he read the 'book' story", "เขาอ่านหนังสือ เรื่อง"},
+             // a heading in capitals before the sentence it opens is written first, apart
+             {"BOOK The old man read.", "หนังสือ ผู้ชายแก่อ่าน."},
+             {"BOOK Table came.", "โต๊ะหนังสือมา."}, // (capitals that name a thing: "DOS Beer")
          }) {
         SCOPED_TRACE(row.in);
         EXPECT_EQ(line(row.in), row.out);
