@@ -3666,6 +3666,22 @@ void readAsDeed(GrammarToken &w) {
                w.meaning.starts_with(U"การ"sv) ? std::u32string(w.meaning) : U"การ"s + std::u32string(w.meaning));
 }
 
+// Verbs with -s and the preposition they take, which a noun before them has as its subject: "The link points to the
+// file" => ลิงก์ชี้ไปยังแฟ้ม, "The default depends on the size".
+constexpr std::array kVerbPrepositions{
+    std::pair{U"POINTS"sv, U"TO"sv},   std::pair{U"REFERS"sv, U"TO"sv},  std::pair{U"BELONGS"sv, U"TO"sv},
+    std::pair{U"DEFAULTS"sv, U"TO"sv}, std::pair{U"APPLIES"sv, U"TO"sv}, std::pair{U"CORRESPONDS"sv, U"TO"sv},
+    std::pair{U"LEADS"sv, U"TO"sv},    std::pair{U"MAPS"sv, U"TO"sv},    std::pair{U"LOOKS"sv, U"AT"sv},
+    std::pair{U"LOOKS"sv, U"FOR"sv},   std::pair{U"DEPENDS"sv, U"ON"sv}, std::pair{U"RELIES"sv, U"ON"sv},
+    std::pair{U"CONSISTS"sv, U"OF"sv}, std::pair{U"RESULTS"sv, U"IN"sv}, std::pair{U"WAITS"sv, U"FOR"sv},
+    std::pair{U"STANDS"sv, U"FOR"sv},  std::pair{U"COMES"sv, U"FROM"sv}, std::pair{U"DIFFERS"sv, U"FROM"sv},
+    std::pair{U"ACTS"sv, U"AS"sv},     std::pair{U"SERVES"sv, U"AS"sv},  std::pair{U"SEARCHES"sv, U"FOR"sv},
+    std::pair{U"SWITCHES"sv, U"TO"sv}, std::pair{U"RETURNS"sv, U"TO"sv}, std::pair{U"LISTENS"sv, U"ON"sv}};
+bool verbWithItsPreposition(std::u32string_view verb, std::u32string_view preposition) {
+    return std::find(kVerbPrepositions.begin(), kVerbPrepositions.end(), std::pair{verb, preposition}) !=
+           kVerbPrepositions.end();
+}
+
 void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -3788,8 +3804,11 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!relative && !coordinated && !name && !everyone && !plural &&
             !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
             !(s3 && isNoun(t[s]) && t[s].key != U"THESE"sv && t[s].key != U"THOSE"sv &&
-              (objectAfter() || (!adjacent && nextWord(t, i) != kNone && // "Life only demands from you"
-                                 wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)))))
+              (objectAfter() ||
+               (!adjacent && nextWord(t, i) != kNone && // "Life only demands from you"
+                wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)) ||
+               (nextWord(t, i) != kNone && !t[s].key.ends_with(U"ING"sv) && // (not "saving results in")
+                verbWithItsPreposition(w.key, t[nextWord(t, i)].key)))))
             return;
         // "they book club", "it lists are", "no separators or line numbers": a noun phrase after all; but the -s of
         // he, she or it before a noun is the verb's ("It maps names to numbers" => มันจับคู่ชื่อ...)
@@ -3802,8 +3821,19 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 (nn == kNone ||
                  !(isNoun(t[nn]) || isWord(t[nn]) && (t[nn].label == Label::Be || among(kModals, t[nn].key))))))))
             return;
-        if (verbSense(w, c, verb))
-            setReading(w, How::Exact, Label::TransitiveVerb, verb);
+        if (!verbSense(w, c, verb))
+            return;
+        setReading(w, How::Exact, Label::TransitiveVerb, verb);
+        // "results in" says what follows from it, ส่งผลให้เกิด; "acts as", "serves as" a part it plays, ทำหน้าที่เป็น
+        if (const std::size_t n = nextWord(t, i), after = n == kNone ? kNone : nextWord(t, n); n != kNone) {
+            if (w.key == U"RESULTS"sv && t[n].key == U"IN"sv) {
+                w.setMeaning(U"ส่งผลให้เกิด"sv);
+                t[n].kind = Kind::Dropped;
+            } else if ((w.key == U"ACTS"sv || w.key == U"SERVES"sv) && t[n].key == U"AS"sv &&
+                       !(after != kNone && (t[after].key == U"THOUGH"sv || t[after].key == U"IF"sv))) {
+                w.setMeaning(U"ทำหน้าที่"sv);
+            }
+        }
     });
 }
 
