@@ -114,7 +114,10 @@ constexpr std::array kSentenceOpeners{
     U"AS"sv,        U"ONE"sv,      U"SINCE"sv,     U"UNLESS"sv,    U"HOWEVER"sv,  U"OTHERWISE"sv, U"SPECIFY"sv,
     U"SPECIFIES"sv, U"SETS"sv,     U"SHOWS"sv,     U"LISTS"sv,     U"RETURNS"sv,  U"PRINTS"sv,    U"CREATES"sv,
     U"DELETES"sv,   U"DISPLAYS"sv, U"UPDATES"sv,   U"ENABLES"sv,   U"DISABLES"sv, U"CONTAINS"sv,  U"DESCRIBES"sv,
-    U"DEFINES"sv,   U"REFUSE"sv,   U"ACCORDING"sv, U"COPYRIGHT"sv, U"WRITTEN"sv,  U"REPORT"sv,    U"RUN"sv};
+    U"DEFINES"sv,   U"REFUSE"sv,   U"ACCORDING"sv, U"COPYRIGHT"sv, U"WRITTEN"sv,  U"REPORT"sv,    U"RUN"sv,
+    U"LIST"sv,      U"UPDATE"sv,   U"DELETE"sv,    U"CREATE"sv,    U"DESCRIBE"sv, U"GET"sv,       U"SET"sv,
+    U"ADD"sv,       U"REMOVE"sv,   U"SHOW"sv,      U"ENABLE"sv,    U"DISABLE"sv,  U"EXPORT"sv,    U"IMPORT"sv,
+    U"START"sv,     U"STOP"sv,     U"MANAGE"sv,    U"PRINT"sv,     U"CHECK"sv};
 
 void Translator::endHeadingBefore(std::u32string_view next) {
     auto upper = [](char32_t c) { return c >= U'A' && c <= U'Z'; };
@@ -135,8 +138,9 @@ void Translator::endHeadingBefore(std::u32string_view next) {
     for (std::size_t k = 0; k < tokenCount_; ++k) {
         const GrammarToken &t = tokens_[k];
         const bool blank = std::all_of(t.text.begin(), t.text.end(), [](char32_t c) { return c == U' '; });
+        const std::u32string_view mark = std::u32string_view(t.text).substr(0, t.text.find(U' '));
         if (t.kind == GrammarToken::Kind::Word ? !t.capitals
-                                               : !(blank || t.text == U"("sv || t.text == U")"sv ||
+                                               : !(blank || mark == U"("sv || mark == U")"sv ||
                                                    (t.text.size() > 1 && upper(t.text[0]) && upper(t.text[1]))))
             return;
         heading = heading || t.kind == GrammarToken::Kind::Word;
