@@ -1738,6 +1738,13 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (!participleVerb(t[j], c, verb))
             return;
+        // (not where a phrase rule reads "it", the be and the participle together: "It is recommended that" =>
+        // ขอแนะนำว่า, not มันถูกแนะนำ...)
+        if (const std::size_t p = previousWord(t, i), n = nextWord(t, j);
+            j == nextWord(t, i) && p != kNone && t[p].key == U"IT"sv && t[i].key != U"S"sv &&
+            (t[j].key == U"RECOMMENDED"sv || t[j].key == U"ADVISED"sv) && n != kNone &&
+            (t[n].key == U"THAT"sv || t[n].key == U"TO"sv) && leftToPhraseRule(t, i, c))
+            return;
         for (std::size_t k = i; k < j; ++k)
             if (wordWith(t[k], How::Exact, Label::Be))
                 t[k].kind = Kind::Dropped;
@@ -2056,7 +2063,10 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             if (isWord(t[i]) && t[i].how == How::Exact && t[i].key.ends_with(U"ING"sv) && !isVerb(t[i].label) &&
                 !among(kIngPrepositions, t[i].key) && (opensObject(t, n) || (beNext && firstOfSentence(i, c)))) {
                 const bool first = firstOfSentence(i, c);
-                if ((first || afterClauseAndComma(t, i)) && stemVerb(t[i].key, c, verb)) {
+                // (not the subject of the clause after a comma: "Although ..., debugging logs show them")
+                const std::size_t v = n == kNone ? kNone : nextWord(t, n);
+                const bool subject = !first && n != kNone && isNoun(t[n]) && v != kNone && isVerbWord(t[v]);
+                if ((first || afterClauseAndComma(t, i)) && !subject && stemVerb(t[i].key, c, verb)) {
                     setReading(t[i], How::Exact, Label::TransitiveVerb, (first ? U"การ" : U"โดย") + verb);
                     return;
                 }

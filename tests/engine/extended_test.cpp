@@ -108,6 +108,7 @@ public:
             entry("can", "กระป๋อง", N),
             entry("command", "คำสั่ง", N),
             entry("point", "จุด", N),
+            entry("recommend", "แนะนำ", VT),
             entry("point", "ชี้", VI),
             entry("what", "อะไร", Q),
             entry("or", "หรือ", CON),
@@ -360,11 +361,12 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"by always making the table", "โดยเสมอการทำโต๊ะ"},               // an adverb after the preposition
                   {"he read the book, making the table", "เขาอ่านหนังสือ, โดยทำโต๊ะ"}, // after a clause: how
                   {"he read the book, pressing the table", "เขาอ่านหนังสือ, โดยกดโต๊ะ"},
-                  {"he came, making and reading", "เขามา, การทำและกำลังอ่าน"},        // not before "and"
-                  {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"}, // the main clause's subject
-                  {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"},        // "using" after what a verb takes
-                  {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},                  // not after a subject
-                  {"I suggest using the table", "ฉันแนะนำให้ใช้โต๊ะ"},                  // what a verb of suggesting takes
+                  {"he read the book, pressing tables read", "เขาอ่านหนังสือ, โต๊ะเร่งด่วนอ่าน"}, // the subject of a clause
+                  {"he came, making and reading", "เขามา, การทำและกำลังอ่าน"},               // not before "and"
+                  {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"},        // the main clause's subject
+                  {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"}, // "using" after what a verb takes
+                  {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},           // not after a subject
+                  {"I suggest using the table", "ฉันแนะนำให้ใช้โต๊ะ"},           // what a verb of suggesting takes
                   {"I avoid making the table", "ฉันหลีกเลี่ยงการทำโต๊ะ"},
                   {"by pressing the book", "โดยการกดหนังสือ"}, // an -ing entry read otherwise, after a preposition
                   {"he is doing it.",
@@ -1265,8 +1267,11 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่เปิดโดยผู้ชาย.");
     EXPECT_EQ(extended("he opens that go."), "เขาเปิดที่ไป.");
     EXPECT_EQ(extended("the man was bored."), "ผู้ชายเบื่อ.");
-    data.writeLines("Idiom.pal", {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น",
-                                  "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย", "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ"});
+    data.writeLines("Idiom.pal",
+                    {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น", "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย",
+                     "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ", "มันเป็นแนะนำซึ่งว่า/ขอแนะนำว่า"});
+    // "it is recommended that" is left to the rule that reads it whole, not made a passive
+    EXPECT_EQ(extended("it is recommended that he came"), "ขอแนะนำว่าเขามา");
     // be before an -ed adjective is written as the rule reads it, whatever the subject would give
     EXPECT_EQ(extended("the man was bored."), "ผู้ชายรู้สึกเบื่อ.");
     EXPECT_EQ(extended("he opens that go."), "เขาเปิดว่าไป."); // "means that" => หมายความว่า
