@@ -122,17 +122,19 @@ constexpr std::array kSentenceOpeners{
 void Translator::endHeadingBefore(std::u32string_view next) {
     auto upper = [](char32_t c) { return c >= U'A' && c <= U'Z'; };
     auto lower = [](char32_t c) { return c >= U'a' && c <= U'z'; };
+    if (tokenCount_ == 0 || !tokens_[0].capitals || next.size() < 2 || !upper(next[0])) // (cheap checks first)
+        return;
     while (!next.empty() && next.back() == U' ')
         next.remove_suffix(1);
-    if (tokenCount_ == 0 || extendedRules == 0 || next.size() < 2 || !upper(next[0]) || !lower(next[1]) ||
+    if (extendedRules == 0 || next.size() < 2 || !lower(next[1]) ||
         !(s_.AtSentenceStart || (lineStarts_ && lineCapital_)))
         return;
-    std::u32string key(next);
-    for (char32_t &c : key)
-        if (lower(c))
-            c -= 32;
-    if (!(key.ends_with(U"LY"sv) ||
-          std::find(kSentenceOpeners.begin(), kSentenceOpeners.end(), key) != kSentenceOpeners.end()))
+    auto sameWord = [&](std::u32string_view key) {
+        return key.size() == next.size() &&
+               std::equal(key.begin(), key.end(), next.begin(),
+                          [&](char32_t k, char32_t c) { return k == (lower(c) ? c - 32 : c); });
+    };
+    if (!((next.ends_with(U"ly"sv)) || std::any_of(kSentenceOpeners.begin(), kSentenceOpeners.end(), sameWord)))
         return;
     bool heading = false;
     for (std::size_t k = 0; k < tokenCount_; ++k) {
@@ -266,6 +268,8 @@ void Translator::recordWord() {
 // mode writes as they stand, "go.."; with the rules on the word is read and the dots follow it as a mark.
 bool Translator::recordWordBeforeDots() {
     const std::u32string_view w = s_.CurrentWord;
+    if (w.size() < 3 || w.back() != U'.') // (most words end in a space or a letter: asked first, for speed)
+        return false;
     const std::size_t dots = w.find(U'.');
     // (only where a space, a mark, a bracket or a quote cut it: "branch.*.merge" and "user.{name}" are names)
     constexpr std::u32string_view kAfterDots = U" \t.,;:!?)]\"'\u2019\u201D";
