@@ -3418,7 +3418,12 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                 (before == kNone || t[before].key != U"EVER"sv) &&
                 ((t[verb].label == Label::Be && t[verb].key != U"WAS"sv && t[verb].key != U"WERE"sv) ||
                  among(kModals, t[verb].key) || among(kDoForms, t[verb].key) || among(kHaveForms, t[verb].key) ||
-                 (t[verb].how == How::Write && t[verb].family == SuffixFamily::S && isVerb(t[verb].label))))
+                 (t[verb].how == How::Write && t[verb].family == SuffixFamily::S && isVerb(t[verb].label)) ||
+                 // (or a verb in the present after I, we, they or you: "since they use extensions")
+                 ((among(kSubjects, t[subject].key) || t[subject].key == U"YOU"sv) && t[subject].key != U"HE"sv &&
+                  t[subject].key != U"SHE"sv && t[verb].kind == Kind::Word && t[verb].how == How::Exact &&
+                  isVerb(t[verb].label) && !t[verb].key.ends_with(U"ED"sv) && !among(kPastOnly, t[verb].key) &&
+                  !isIrregularParticiple(t[verb].key))))
                 setReading(t[i], How::Exact, Label::Conjunction, U"เนื่องจาก"sv);
             return;
         }

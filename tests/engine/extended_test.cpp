@@ -1069,6 +1069,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::TimeAdverb,
          {"he came, since the man of the story can read.", "เขามา, เนื่องจากผู้ชายของเรื่องสามารถอ่าน."}},
         {GrammarRule::TimeAdverb, {"he came since the old day.", "เขามาตั้งแต่วันแก่."}}, // a noun phrase alone: a time
+        {GrammarRule::TimeAdverb, {"he came, since I open the book.", "เขามา, เนื่องจากฉันเปิดหนังสือ."}}, // I + a verb
         {GrammarRule::Comparative, {"he read lots of books.", "เขาอ่านหนังสือมากมาย."}},
         {GrammarRule::BeAdjective, {"the book is for the man.", "หนังสือมีไว้สำหรับผู้ชาย."}},
         {GrammarRule::BeAdjective, {"what is it for?", "มันสำหรับอะไร?"}},
