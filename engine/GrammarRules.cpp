@@ -2084,7 +2084,11 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             verb = t[i].meaning;
         }
         std::size_t p = previousWord(t, i);
-        if (p == kNone && !plain && afterClauseAndComma(t, i)) {
+        // (not the subject of the clause after the comma, an -ing word and a noun before a verb: "..., debugging logs
+        // show them")
+        const std::size_t o = nextWord(t, i), ov = o == kNone ? kNone : nextWord(t, o);
+        if (p == kNone && !plain && afterClauseAndComma(t, i) &&
+            !(o != kNone && isNoun(t[o]) && ov != kNone && isVerbWord(t[ov]))) {
             // "He left, slamming the door" => เขาออกไป, โดยปิดดังปังประตู: how the clause before it was done
             setReading(t[i], How::Exact, Label::TransitiveVerb, U"โดย" + verb);
             return;

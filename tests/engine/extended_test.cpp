@@ -362,11 +362,12 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"he read the book, making the table", "เขาอ่านหนังสือ, โดยทำโต๊ะ"}, // after a clause: how
                   {"he read the book, pressing the table", "เขาอ่านหนังสือ, โดยกดโต๊ะ"},
                   {"he read the book, pressing tables read", "เขาอ่านหนังสือ, โต๊ะเร่งด่วนอ่าน"}, // the subject of a clause
-                  {"he came, making and reading", "เขามา, การทำและกำลังอ่าน"},               // not before "and"
-                  {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"},        // the main clause's subject
-                  {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"}, // "using" after what a verb takes
-                  {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},           // not after a subject
-                  {"I suggest using the table", "ฉันแนะนำให้ใช้โต๊ะ"},           // what a verb of suggesting takes
+                  {"he read the book, opening tables read", "เขาอ่านหนังสือ, กำลังเปิดโต๊ะอ่าน"},
+                  {"he came, making and reading", "เขามา, การทำและกำลังอ่าน"},        // not before "and"
+                  {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"}, // the main clause's subject
+                  {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"},        // "using" after what a verb takes
+                  {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},                  // not after a subject
+                  {"I suggest using the table", "ฉันแนะนำให้ใช้โต๊ะ"},                  // what a verb of suggesting takes
                   {"I avoid making the table", "ฉันหลีกเลี่ยงการทำโต๊ะ"},
                   {"by pressing the book", "โดยการกดหนังสือ"}, // an -ing entry read otherwise, after a preposition
                   {"he is doing it.",
