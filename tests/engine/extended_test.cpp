@@ -109,6 +109,8 @@ public:
             entry("command", "คำสั่ง", N),
             entry("point", "จุด", N),
             entry("recommend", "แนะนำ", VT),
+            entry("act", "การกระทำ", N),
+            entry("act", "กระทำ", VI),
             entry("point", "ชี้", VI),
             entry("what", "อะไร", Q),
             entry("or", "หรือ", CON),
@@ -853,12 +855,13 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"tables that store old books", "โต๊ะที่เก็บหนังสือแก่"}, // "that" after a plural, without -s
                   {"I read the work.", "ฉันอ่านงาน."},                 // an object stays a noun
                   {"it works the table", "มันทำงานโต๊ะ"},
-                  {"it works tables.", "มันทำงานโต๊ะ."},               // the -s of "it" before a bare noun too
-                  {"the tables store the book.", "โต๊ะเก็บหนังสือ."},    // a plural before a word without -s
-                  {"the man points to the table.", "ผู้ชายชี้ไปยังโต๊ะ."}, // a verb with the preposition it takes
-                  {"the man points by the table.", "จุดผู้ชายโดยโต๊ะ."}, // (not with another)
-                  {"TABLES store the book.", "โต๊ะหนังสือร้านค้า."},      // (not a heading's word in capitals)
-                  {"it works tables are", "มันงานโต๊ะอยู่"},             // not where a be follows it
+                  {"it works tables.", "มันทำงานโต๊ะ."},                   // the -s of "it" before a bare noun too
+                  {"the tables store the book.", "โต๊ะเก็บหนังสือ."},        // a plural before a word without -s
+                  {"the man points to the table.", "ผู้ชายชี้ไปยังโต๊ะ."},     // a verb with the preposition it takes
+                  {"the man points by the table.", "จุดผู้ชายโดยโต๊ะ."},     // (not with another)
+                  {"the man acts as the friend.", "ผู้ชายทำหน้าที่เป็นเพื่อน."}, // a part it plays
+                  {"TABLES store the book.", "โต๊ะหนังสือร้านค้า."},          // (not a heading's word in capitals)
+                  {"it works tables are", "มันงานโต๊ะอยู่"},                 // not where a be follows it
                   {"the man always works for the friend.", "ผู้ชายเสมอทำงานสำหรับเพื่อน."}, // over an adverb
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
                   {"he opened the book and works.", "เขาเปิดหนังสือและงาน."},             // not one that matches
