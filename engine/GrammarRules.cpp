@@ -180,10 +180,16 @@ constexpr std::array kLeadingVerbs{U"LEAD"sv, U"LED"sv};
 constexpr std::array kTalkingVerbs{U"TALK"sv, U"SPEAK"sv, U"SPOKE"sv, U"SPOKEN"sv, U"CHAT"sv, U"WHISPER"sv};
 constexpr std::array kRespondingVerbs{U"REACT"sv, U"RESPOND"sv, U"CONTRIBUTE"sv};
 constexpr std::array kToLeftAfter{U"ADD"sv, U"RETURN"sv, U"POINT"sv};
-// Adverbs of time that open a Thai clause.
-constexpr std::array kTimeAdverbs{U"THEN"sv, U"SUDDENLY"sv, U"FINALLY"sv, U"EVENTUALLY"sv, U"RECENTLY"sv};
+// Adverbs of time, and of what is usual or now, that open a Thai clause ("It is usually called" =>
+// โดยปกติมันถูกเรียก, not มันโดยปกติถูกเรียก).
+constexpr std::array kTimeAdverbs{U"THEN"sv,      U"SUDDENLY"sv, U"FINALLY"sv,   U"EVENTUALLY"sv,
+                                  U"RECENTLY"sv,  U"USUALLY"sv,  U"NORMALLY"sv,  U"TYPICALLY"sv,
+                                  U"GENERALLY"sv, U"COMMONLY"sv, U"CURRENTLY"sv, U"ORIGINALLY"sv};
 // Manner adverbs that Thai keeps before the verb: habit and hedging, not manner.
 constexpr std::array kAdverbsBeforeVerb{U"โดยปกติ"sv, U"โดยทั่วไป"sv, U"โดยพื้นฐาน"sv};
+// The Thai of -ly adverbs that say how or how much without อย่าง or โดย, and follow the verb all the same ("are
+// temporarily removed" => ถูกเอาออกชั่วคราว).
+constexpr std::array kMannerWithoutMark{U"ทันที"sv, U"ชั่วคราว"sv, U"บางส่วน"sv, U"เล็กน้อย"sv};
 constexpr std::size_t kMostObjectWords = 6; // words between a verb and its "to"
 constexpr std::size_t kMostClauseWords = 7; // words after a verb that a moved adverb may pass
 
@@ -3253,7 +3259,8 @@ bool isMannerAdverb(const GrammarToken &t) {
     if (!wordWith(t, How::Exact, Label::Adverb) || !t.key.ends_with(U"LY"sv))
         return false;
     const std::u32string_view m = t.meaning;
-    return (m.starts_with(U"อย่าง"sv) || m.starts_with(U"โดย"sv) || m == U"ทันที"sv) && !among(kAdverbsBeforeVerb, m);
+    return (m.starts_with(U"อย่าง"sv) || m.starts_with(U"โดย"sv) || among(kMannerWithoutMark, m)) &&
+           !among(kAdverbsBeforeVerb, m);
 }
 
 // A manner adverb right before its verb goes to the end of the clause, as Thai has it: "He clearly doubted my
@@ -3301,8 +3308,11 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                 said = j;
                 break;
             }
-            if (opensClause(t[j]) && !opensRelative(t[j]))
+            if (opensClause(t[j]) && !opensRelative(t[j])) {
+                if (t[j].key == U"AS"sv && t[last].key == U"SUCH"sv && last != v) // not inside "such as"
+                    last = previousWord(t, last);
                 break;
+            }
             if (beforeRelative == kNone && opensRelative(t[j]))
                 beforeRelative = last;
             if (beforePreposition == kNone && wordWith(t[j], How::Exact, Label::Preposition))
@@ -3436,6 +3446,15 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t v = nextWord(t, i), s = previousWord(t, i);
         if (v == kNone || !isVerbWord(t[v]) || s == kNone ||
             !(wordWith(t[s], How::Exact, Label::Noun) || wordWith(t[s], How::Exact, Label::Pronoun)))
+            return;
+        // (usually, currently ... before a bare participle or an -ing word describe the noun before them: "the ones
+        // typically found in", "the pathname currently being resolved")
+        if (t[i].key.ends_with(U"LY"sv) && t[i].key != U"SUDDENLY"sv && t[i].key != U"FINALLY"sv &&
+            t[i].key != U"EVENTUALLY"sv && t[i].key != U"RECENTLY"sv &&
+            ((t[v].how == How::Write && t[v].family != SuffixFamily::S) ||
+             (t[v].how == How::Exact && (pastParticiple(t[v]) || t[v].key.ends_with(U"ING"sv))) ||
+             std::any_of(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(v),
+                         [](const GrammarToken &w) { return w.key == U"BEING"sv; })))
             return;
         std::size_t start = s, words = 0; // back to the clause's start over the subject's words only
         for (std::size_t w = previousWord(t, s); w != kNone && !opensClause(t[w]); w = previousWord(t, w)) {

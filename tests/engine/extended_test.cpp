@@ -117,6 +117,8 @@ public:
             entry("and", "และ", CON),
             entry("clearly", "อย่างชัดเจน", ADV),
             entry("usually", "โดยปกติ", ADV),
+            entry("temporarily", "ชั่วคราว", ADV),
+            entry("such", "เช่นนั้น", ADJ),
             entry("then", "จากนั้น", ADV),
             entry("too", "เกินไป", ADJ),
             entry("either", "อย่างใดอย่างหนึ่ง", ADJ),
@@ -790,7 +792,9 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
             {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
             {"he clearly read the book that I made.", "เขาอ่านหนังสือที่ฉันทำอย่างชัดเจน."}, // after its relative
             {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
-            {"he usually read the book.", "เขาโดยปกติอ่านหนังสือ."}, // Thai keeps it before the verb
+            {"the table is temporarily opened.", "โต๊ะถูกเปิดชั่วคราว."}, // -ly without อย่าง, after the verb too
+            {"it was clearly opened for the book such as the old book.", // not inside "such as"
+             "มันถูกเปิดอย่างชัดเจนสำหรับหนังสือเช่นนั้นเป็นหนังสือแก่."},
             {"he also read the book.", "เขาอ่านหนังสือด้วย."},
             {"he also read the book and the old table.", "เขายังอ่านหนังสือและโต๊ะแก่."},     // a longer clause: ยัง
             {"he can also read the book and the table.", "เขายังสามารถอ่านหนังสือและโต๊ะ."}, // before a modal
@@ -810,7 +814,10 @@ TEST_F(Extended, TimeAdverbsOpenTheClause) {
               {
                   {"he then read the book.", "จากนั้นเขาอ่านหนังสือ."},
                   {"the old man then came, and he then came", "จากนั้นผู้ชายแก่มา, และจากนั้นเขามา"},
-                  {"he read the book then.", "เขาอ่านหนังสือจากนั้น."}, // not before a verb
+                  {"he read the book then.", "เขาอ่านหนังสือจากนั้น."},     // not before a verb
+                  {"he usually read the book.", "โดยปกติเขาอ่านหนังสือ."}, // what is usual opens it too
+                  {"the book usually opened by the man came.",         // but describing a noun, it stays
+                   "หนังสือโดยปกติเปิดโดยผู้ชายมา."},
                   {"I read he then came", "ฉันอ่านเขาจากนั้นมา"},
                   {"once the man came, I read.", "เมื่อผู้ชายมา, ฉันอ่าน."}, // "once" before a subject: when
                   {"I read it once.", "ฉันอ่านมันหนึ่งครั้ง."},               // the subject of a clause within
