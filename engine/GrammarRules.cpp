@@ -4690,8 +4690,9 @@ bool objectOfPreposition(std::span<GrammarToken> t, std::size_t p) {
 
 // Participles that after a noun and before a preposition describe it: "the options described in this section", "the
 // tool used for this", "the value given as the key".
-constexpr std::array kPlacesAfterParticiple{U"IN"sv, U"ON"sv, U"FOR"sv,   U"AS"sv,   U"WITH"sv,  U"FROM"sv,
-                                            U"AT"sv, U"TO"sv, U"UNDER"sv, U"INTO"sv, U"WITHIN"sv};
+constexpr std::array kPlacesAfterParticiple{U"IN"sv,     U"ON"sv, U"FOR"sv,  U"AS"sv,    U"WITH"sv,
+                                            U"FROM"sv,   U"AT"sv, U"TO"sv,   U"UNDER"sv, U"INTO"sv,
+                                            U"WITHIN"sv, U"IF"sv, U"WHEN"sv, U"UNLESS"sv}; // ("the command used if")
 constexpr std::array kPlacedParticiples{
     U"DESCRIBED"sv, U"LISTED"sv,    U"USED"sv,       U"SPECIFIED"sv, U"INCLUDED"sv,  U"DEFINED"sv,   U"STORED"sv,
     U"EXPLAINED"sv, U"MENTIONED"sv, U"SHOWN"sv,      U"GIVEN"sv,     U"CONTAINED"sv, U"LOCATED"sv,   U"INSTALLED"sv,
@@ -4700,6 +4701,11 @@ constexpr std::array kPlacedParticiples{
     U"NEEDED"sv,    U"MADE"sv,      U"APPLIED"sv,    U"SENT"sv,      U"ADDED"sv,     U"ATTACHED"sv,  U"ASSIGNED"sv,
     U"COPIED"sv,    U"ISSUED"sv,    U"SUBMITTED"sv,
 };
+/// One of those reached through -ed from an entry read first as a noun ("documented": document, เอกสาร).
+bool placedFromNoun(const GrammarToken &w) {
+    return isWord(w) && w.how == How::Write && w.family == SuffixFamily::ED && !isVerb(w.label) &&
+           among(kPlacedParticiples, w.key);
+}
 
 // A participle right after its noun, before "by", opens a relative clause that Thai marks with ที่: "the value
 // returned by the function" => ค่าที่ส่งคืนโดยฟังก์ชัน, "words separated by spaces" => คำที่แยกโดยช่องว่าง; so does one
@@ -4710,7 +4716,9 @@ constexpr std::array kPlacedParticiples{
 void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
-        if (!isParticiple(w) && !(isWord(w) && w.key == U"NAMED"sv))
+        // (an -ed word of a noun-first entry whose verb sense it is: "procedures documented in" => ขั้นตอนที่บันทึกใน)
+        const bool ofNoun = placedFromNoun(w);
+        if (!isParticiple(w) && !(isWord(w) && w.key == U"NAMED"sv) && !ofNoun)
             return;
         const std::size_t p = previousWord(t, i), n = nextWord(t, i);
         // (after a name the dictionary lacks only before "by": "the libc provided by GLibC" => libc ที่จัดหาโดย)
@@ -4739,9 +4747,11 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
                                     t[n].key != U"BE"sv && t[n].key != U"BEEN"sv && t[n].key != U"S"sv));
         if (!relative || leftToPhraseRule(t, i, c)) // ("to the extent permitted by law" => เท่าที่กฎหมายอนุญาต)
             return;
-        std::u32string described(U"ที่"sv);
-        described += describingThai(w, c);
-        setReading(w, How::Exact, w.label, described);
+        std::u32string described(U"ที่"sv), verb;
+        if (ofNoun && !participleVerb(w, c, verb))
+            return;
+        described += ofNoun ? verb : describingThai(w, c);
+        setReading(w, How::Exact, ofNoun ? Label::TransitiveVerb : w.label, described);
     });
 }
 
@@ -5472,7 +5482,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (n <= 5 && among(kOwners, k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);
-    if (isParticiple(t) || k == U"NAMED"sv) // (the dictionary has "named" as an adjective)
+    if (isParticiple(t) || k == U"NAMED"sv || placedFromNoun(t)) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
     if (mayDescribeNoun(t))
         rules |= ruleBit(GrammarRule::ParticipleBeforeNoun);

@@ -91,6 +91,8 @@ public:
             entry("have", "มี", VT),
             entry("need", "ต้องการ", VT),
             entry("used", "ใช้", VT),
+            entry("document", "เอกสาร", N),
+            entry("document", "บันทึก", VT),
             entry("store", "ร้านค้า", N),
             entry("store", "เก็บ", VT),
             entry("told", "บอก", VT),
@@ -500,6 +502,9 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
                   {"the table made by the man was old.", "โต๊ะที่ทำโดยผู้ชายแก่."},
                   {"I read the book used in the story.", "ฉันอ่านหนังสือที่ใช้in เรื่อง."}, // one of the placed ones
                   {"I read the book used for the man.", "ฉันอ่านหนังสือที่ใช้สำหรับผู้ชาย."},
+                  {"I read the book used if he came.", "ฉันอ่านหนังสือที่ใช้ถ้าเขามา."}, // before a condition too
+                  {"I read the book documented for the man.", // from a noun-first entry: its verb sense
+                   "ฉันอ่านหนังสือที่บันทึกสำหรับผู้ชาย."},
                   {"I read the book opened here.", "ฉันอ่านหนังสือที่เปิดhere."},                 // where in the text
                   {"I read to the man of the book opened.", "ฉันอ่านไปยังผู้ชายของหนังสือที่เปิด."}, // clause end
                   {"I read the book needed for the man.", "ฉันอ่านหนังสือที่ต้องการสำหรับผู้ชาย."},
