@@ -2790,7 +2790,10 @@ std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<G
     // after an adjective also a bare noun that is no verb: "friendly to people" => เป็นมิตรต่อผู้คน
     // and anywhere a plural noun that is no verb as it stands: "maps names to numbers" => ...ไปยังตัวเลข
     const std::u32string_view k = t[n].key;
-    const bool bareNoun = (p != kNone && isWord(t[p]) && t[p].label == Label::Adjective && isNoun(t[n]) &&
+    bool from = false; // "from" before it: "from development to production" => จากการพัฒนาถึงการผลิต
+    for (std::size_t b = p, words = 0; b != kNone && words < kMostObjectWords && !from; b = previousWord(t, b), ++words)
+        from = isWord(t[b]) && t[b].key == U"FROM"sv;
+    const bool bareNoun = (p != kNone && isWord(t[p]) && (t[p].label == Label::Adjective || from) && isNoun(t[n]) &&
                            !among(kAmountWords, t[p].key) && !verbSense(t[n], c, verb)) ||
                           (isNoun(t[n]) && k.size() > 3 && k.back() == U'S' && pluralOfNoun(t[n], c) &&
                            !(c.sense && c.sense(k, isVerb, verb)));
@@ -2800,9 +2803,8 @@ std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<G
         return {};
     if (p == kNone) // the line may go on with what an earlier line began
         return c.sentenceStart ? std::pair{U"ถึง"sv, U"แก่"sv} : std::pair{U"ไปยัง"sv, U"ไปที่"sv};
-    for (std::size_t k = p, words = 0; k != kNone && words < kMostObjectWords; k = previousWord(t, k), ++words)
-        if (isWord(t[k]) && t[k].key == U"FROM"sv)
-            return {U"ถึง"sv, U"จนถึง"sv};
+    if (from)
+        return {U"ถึง"sv, U"จนถึง"sv};
     if (verbFormOf<kLeadingVerbs>(t[p].key)) // "led to a crash" => นำไปสู่
         return {U"ไปสู่"sv, U"ไปยัง"sv};
     if (verbFormOf<kTalkingVerbs>(t[p].key))

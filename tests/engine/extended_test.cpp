@@ -682,6 +682,8 @@ TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
                   {"I read to the old man", "ฉันอ่านไปยังผู้ชายแก่"},
                   {"I read the book to tables", "ฉันอ่านหนังสือไปยังโต๊ะ"}, // a plural noun that is no verb
                   {"from the book to tables", "จากหนังสือถึงโต๊ะ"},
+                  {"from day to reason", "จากวันถึงเหตุผล"},  // after "from" any bare noun that is no verb
+                  {"from day to act", "จากวันเพื่อการกระทำ"}, // (one that can be a verb is left)
               });
 }
 
@@ -1186,12 +1188,14 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Passive, {"the book can be done.", "หนังสือสามารถถูกทำ."}},
         {GrammarRule::Passive, {"the book is done by the man.", "หนังสือถูกทำโดยผู้ชาย."}},
         {GrammarRule::ReducedRelative, {"he read something you opened.", "เขาอ่านบางสิ่งที่คุณเปิด."}},
-        // an -ing word before a preposition: after a plural, or after a phrase an article opens if it takes no object
+        // an -ing word before a preposition: after a plural, or after a phrase an article opens if it takes no
+        // object
         {GrammarRule::IngAfterNoun, {"the man living on the table.", "ผู้ชายที่อาศัยบนโต๊ะ."}},
         {GrammarRule::IngAfterNoun, {"books opening on the table.", "หนังสือที่เปิดบนโต๊ะ."}},
         {GrammarRule::IngAfterNoun, {"hours opening on the table.", "ชั่วโมงที่เปิดบนโต๊ะ."}},       // (a plural entry)
         {GrammarRule::IngAfterNoun, {"the book opening on the table.", "กำลังเปิดหนังสือบนโต๊ะ."}}, // (it takes one)
-        // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective describes
+        // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective
+        // describes
         {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
         {GrammarRule::BeAdjective, {"the man appears to be old.", "ผู้ชายดูเหมือนจะแก่."}},
         {GrammarRule::BeAdjective, {"the book is dear.", "หนังสือที่รัก."}}, // ที่ that is part of the word stays
