@@ -4894,7 +4894,9 @@ void functionAfterNoun(std::span<GrammarToken> t, std::size_t i, const GrammarCo
 
 void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     auto unknown = [](const GrammarToken &w) {
-        return isWord(w) && !w.quiet && (w.how == How::Unrendered || w.how == How::RawFallback);
+        return isWord(w) && !w.quiet &&
+               (w.how == How::Unrendered || w.how == How::RawFallback ||
+                (w.capitals && w.how == How::Exact && w.label == Label::Other && w.meaning == w.text));
     };
     eachAnchor(t, c, [&](std::size_t i) {
         if (functionName(t[i])) {
@@ -4927,8 +4929,11 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         const std::size_t firstNoun = nextWord(t, last);
         // the name keeps its trailing space before a word ("คำสั่งcksum พิมพ์"), not before a mark ("คำสั่งgzip.")
-        if (std::u32string &text = t[last].text; nextWord(t, nouns) == kNone && !text.empty() && text.back() == U' ')
+        if (std::u32string &text = t[last].text; nextWord(t, nouns) == kNone && !text.empty() && text.back() == U' ') {
             text.pop_back();
+            if (t[last].how == How::Exact) // (a name in capitals, its text its meaning)
+                t[last].setMeaning(text);
+        }
         std::rotate(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(firstNoun),
                     t.begin() + static_cast<std::ptrdiff_t>(nouns) + 1);
         c.reordered = true;

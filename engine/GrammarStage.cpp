@@ -225,6 +225,8 @@ void Translator::recordWord() {
         if (quotedEnd_ != SIZE_MAX)
             keepQuotedNameBefore(t);
         t.beforeParen = cutChar_ == U'(';
+        if (extendedRules != 0 && s_.CurrentWord[0] >= U'a' && s_.CurrentWord[0] <= U'z')
+            keepCapitalsNameBefore(t);
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
         s_.CurrentWord[0] != U'\t') {
@@ -240,7 +242,7 @@ void Translator::recordWord() {
     t.capitals = t.capital && upper(1);
     const bool pieceEnds = !s_.CurrentWord.empty(),
                spaceAfter = pieceEnds && (s_.CurrentWord.back() == U' ' || s_.CurrentWord.back() == U'\t');
-    if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen &&
+    if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen && !t.capitals &&
         cutChar_ != U'_' && cutChar_ != U'-' && !pieces::isApostrophe(cutChar_) && !inPath_)
         t.text.clear();
     else if (s_.CurrentWord.size() <= 8)
@@ -395,6 +397,46 @@ void Translator::keepQuotedNameBefore(const GrammarToken &w) {
     for (std::size_t k = first; k < end; ++k)
         if (GrammarToken &q = tokens_[k]; q.kind == GrammarToken::Kind::Word && rendersOwnMeaning(q.how))
             keepAsWritten(q);
+}
+
+// A word in capitals between an article and one of the things a manual names (an argument, a field, a privilege
+// ...) is that thing's name, as a name the dictionary lacks would be: it is written as it stands, and the
+// name-after-noun rule puts it after its noun ("You must have the CREATE privilege" => ...สิทธิพิเศษCREATE, not
+// สร้างสิทธิพิเศษ; "the FILE argument" => อาร์กิวเมนต์FILE).
+constexpr std::array kNamedInCapitals{U"PRIVILEGE"sv, U"PRIVILEGES"sv, U"ARGUMENTS"sv, U"KEY"sv,    U"COLUMN"sv,
+                                      U"BIT"sv,       U"PERMISSION"sv, U"FLAGS"sv,     U"SIGNAL"sv, U"VARIABLES"sv,
+                                      U"FIELDS"sv,    U"PARAMETERS"sv, U"ATTRIBUTES"sv};
+void Translator::keepCapitalsNameBefore(const GrammarToken &thing) {
+    if (std::find(kNamedThings.begin(), kNamedThings.end(), thing.key) == kNamedThings.end() &&
+        std::find(kNamedInCapitals.begin(), kNamedInCapitals.end(), thing.key) == kNamedInCapitals.end())
+        return; // (not an acronym the dictionary writes in Thai: "the UNIX system", "the IQ of the group")
+    std::size_t k = tokenCount_ - 1;
+    auto back = [&] {
+        while (k > 0 && tokens_[k - 1].kind != GrammarToken::Kind::Word && tokens_[k - 1].text.empty())
+            --k;
+        return k > 0 ? --k : SIZE_MAX;
+    };
+    if (back() == SIZE_MAX)
+        return;
+    const std::size_t name = k;
+    GrammarToken &w = tokens_[name];
+    if (w.kind != GrammarToken::Kind::Word || !w.capitals || w.quiet || !rendersOwnMeaning(w.how) || back() == SIZE_MAX)
+        return;
+    const GrammarToken &article = tokens_[k];
+    auto small = [](char32_t c) { return c >= U'a' && c <= U'z'; };
+    if (article.kind != GrammarToken::Kind::Piece || articleKey(article.key).empty() ||
+        !(std::any_of(article.text.begin(), article.text.end(), small) || article.key == U"A"sv))
+        return;
+    std::u32string_view text = w.text;
+    while (!text.empty() && text.back() == U' ')
+        text.remove_suffix(1);
+    if (text.size() < 2 || !std::all_of(text.begin(), text.end(), [](char32_t c) {
+            return (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U'_';
+        }))
+        return;
+    keepAsWritten(w);
+    triggered_ |= ruleBit(GrammarRule::NameAfterNoun);
+    anchors_.insert(static_cast<std::uint32_t>(name), ruleBit(GrammarRule::NameAfterNoun));
 }
 
 void Translator::recordSeparator(std::u32string_view piece) {

@@ -88,6 +88,7 @@ private:
     void keepQuotedName();
     void endHeadingBefore(std::u32string_view next);
     void keepQuotedNameBefore(const GrammarToken &w);
+    void keepCapitalsNameBefore(const GrammarToken &thing);
     bool senseOf(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning);
     bool phraseHolds(std::u32string_view before, std::u32string_view piece, std::u32string_view after);
     void endPiece(char32_t c, bool firstInLine, char32_t before);

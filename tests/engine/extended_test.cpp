@@ -1254,6 +1254,11 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
              // a word in quotes before a thing a manual names so: the name of it
              {"he read the 'book' command", "เขาอ่านbook คำสั่ง"},
              {"he read the 'book' story", "เขาอ่านหนังสือ เรื่อง"},
+             // so is a word in capitals there, written after it
+             {"he read the BOOK command.", "เขาอ่านคำสั่งBOOK."},
+             {"he read the BOOK command and came", "เขาอ่านคำสั่งBOOK และมา"},
+             {"he read the BOOK story.", "เขาอ่านเรื่องหนังสือ."},   // (an acronym the dictionary writes in Thai)
+             {"HE READ THE BOOK COMMAND.", "เขาอ่านคำสั่งหนังสือ."}, // (all in capitals: no name)
              // a heading in capitals before the sentence it opens is written first, apart
              {"BOOK The old man read.", "หนังสือ ผู้ชายแก่อ่าน."},
              {"BOOK Table came.", "โต๊ะหนังสือมา."}, // (capitals that name a thing: "DOS Beer")
