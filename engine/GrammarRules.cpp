@@ -1465,8 +1465,12 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
                 v = previousWord(t, v);
             if (v == kNone || !isWord(t[v]) || !verbFormOf<kQuestionTakingVerbs>(t[v].key))
                 return;
-            if (const std::size_t b = previousWord(t, v);
-                b != kNone && (isArticle(t[b]) || among(kDeterminers, t[b].key) || t[b].key == U"NO"sv))
+            // (but "this" or "that" opening the clause is the subject of a verb reached through -s: "This indicates
+            // if the checks are used" => นี่ชี้ว่า...หรือไม่)
+            if (const std::size_t b = previousWord(t, v), bb = b == kNone ? kNone : previousWord(t, b);
+                b != kNone && (isArticle(t[b]) || among(kDeterminers, t[b].key) || t[b].key == U"NO"sv) &&
+                !((t[b].key == U"THIS"sv || t[b].key == U"THAT"sv) && (bb == kNone || opensClause(t[bb])) &&
+                  t[v].how == How::Write && t[v].family == SuffixFamily::S))
                 return; // "the check if", "no matter how"
             const bool asked = c.question || denied(t, v);
             if ((k == U"IF"sv && (isNoun(t[v]) || !(verbFormOf<kIfAskingVerbs>(t[v].key) || asked))) ||
@@ -3252,8 +3256,8 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     });
 }
 
-/// A manner adverb: an -ly word whose Thai is อย่าง..., โดย... or ทันที, and not one Thai keeps before the verb; and
-/// "also" (ด้วย) and "always" (เสมอ), which Thai puts at the end of the clause too.
+/// A manner adverb: an -ly word whose Thai is อย่าง..., โดย..., แบบ... or ทันที, and not one Thai keeps before the verb;
+/// and "also" (ด้วย) and "always" (เสมอ), which Thai puts at the end of the clause too.
 bool isMannerAdverb(const GrammarToken &t) {
     if (wordWith(t, How::Exact, Label::Adverb) &&
         ((t.key == U"ALSO"sv && t.meaning == U"ด้วย"sv) || (t.key == U"ALWAYS"sv && t.meaning == U"เสมอ"sv)))
@@ -3261,7 +3265,8 @@ bool isMannerAdverb(const GrammarToken &t) {
     if (!wordWith(t, How::Exact, Label::Adverb) || !t.key.ends_with(U"LY"sv))
         return false;
     const std::u32string_view m = t.meaning;
-    return (m.starts_with(U"อย่าง"sv) || m.starts_with(U"โดย"sv) || among(kMannerWithoutMark, m)) &&
+    return (m.starts_with(U"อย่าง"sv) || m.starts_with(U"โดย"sv) || m.starts_with(U"แบบ"sv) ||
+            among(kMannerWithoutMark, m)) &&
            !among(kAdverbsBeforeVerb, m);
 }
 
@@ -3344,6 +3349,12 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             last = beforeRelative != kNone ? beforeRelative : beforePreposition;
         if (last == kNone || !isWord(t[last]))
             return;
+        // A "that" a phrase rule reads with the verb before it says what: ว่า, after the adverb ("always ensure
+        // that" => ทำให้แน่ใจเสมอว่า, not ทำให้แน่ใจเสมอซึ่งว่า).
+        if (const std::size_t after = nextWord(t, last); said == kNone && after != kNone && isWord(t[after]) &&
+                                                         t[after].key == U"THAT"sv && isVerbWord(t[last]) &&
+                                                         (readByBuiltInRule(t, after) || leftToPhraseRule(t, after, c)))
+            said = after;
         // not between words a phrase rule reads together: "always take precedence over" => เสมอมีความสำคัญเหนือกว่า
         if (const std::size_t after = nextWord(t, last); said == kNone && after != kNone && isWord(t[after]) &&
                                                          startsPhraseRule(ownThai(t[last]), ownThai(t[after])))

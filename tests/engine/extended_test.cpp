@@ -120,6 +120,7 @@ public:
             entry("clearly", "อย่างชัดเจน", ADV),
             entry("usually", "โดยปกติ", ADV),
             entry("temporarily", "ชั่วคราว", ADV),
+            entry("recursively", "แบบเรียกซ้ำ", ADV),
             entry("such", "เช่นนั้น", ADJ),
             entry("then", "จากนั้น", ADV),
             entry("too", "เกินไป", ADJ),
@@ -800,6 +801,7 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
             {"he clearly read the book that I made.", "เขาอ่านหนังสือที่ฉันทำอย่างชัดเจน."}, // after its relative
             {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
             {"the table is temporarily opened.", "โต๊ะถูกเปิดชั่วคราว."}, // -ly without อย่าง, after the verb too
+            {"he recursively read the book.", "เขาอ่านหนังสือแบบเรียกซ้ำ."},  // or with แบบ
             {"it was clearly opened for the book such as the old book.", // not inside "such as"
              "มันถูกเปิดอย่างชัดเจนสำหรับหนังสือเช่นนั้นเป็นหนังสือแก่."},
             {"he also read the book.", "เขาอ่านหนังสือด้วย."},
@@ -1030,6 +1032,7 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
                   {"I don't know when he came.", "ฉันไม่รู้ว่าเขามาเมื่อไร."},
                   {"I know when he came.", "ฉันรู้เมื่อเขามา."}, // the time he came
                   {"check if the book is good.", "ตรวจสอบว่าหนังสือดีหรือไม่."},
+                  {"This checks if the book is good.", "นี่ตรวจสอบว่าหนังสือดีหรือไม่."}, // "this" its subject
                   {"see if it works.", "ดูว่ามันทำงานหรือไม่."},
                   {"I read it if he came.", "ฉันอ่านมันถ้าเขามา."}, // a condition
                   {"I know whether he came.", "ฉันรู้ว่าเขามาหรือไม่."},
@@ -1045,6 +1048,7 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
                   {"I know you.", "ฉันรู้คุณ."}, // you after the verb: what it takes
                   {"he told me he came.", "เขาบอกฉันว่าเขามา."},
               });
+    EXPECT_EQ(line("I read this check if the book is good."), "ฉันอ่านนี้ตรวจสอบถ้าหนังสือดี."); // a noun: a condition
 }
 
 TEST_F(Extended, MakeBeforeWhatItActsOnAndAVerbCausesIt) {
