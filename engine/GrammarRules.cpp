@@ -4117,9 +4117,12 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
         // (or a preposition after a verb or a noun, where the clause's verb ends it without an object: "known by
         // the company he organizes." => ถูกรู้โดยบริษัทที่เขาจัด, not "In the morning he left")
         const std::size_t before = v == kNone ? kNone : previousWord(t, v);
+        // (a passive only after "the" and its noun, and then it needs no end of the clause: "in the order they are
+        // stored in the file" => ในลำดับที่พวกเขาถูกเก็บในแฟ้ม)
+        const bool passive = isVerbWord(t[n]) && t[n].meaning.starts_with(U"ถูก"sv);
         const bool preposition = v != kNone && wordWith(t[v], How::Exact, Label::Preposition) && before != kNone &&
-                                 (isVerbWord(t[before]) || isNoun(t[before])) && nextWord(t, n) == kNone &&
-                                 endsClause(t, n) && isVerbWord(t[n]) && !t[n].meaning.starts_with(U"ถูก"sv) &&
+                                 (isVerbWord(t[before]) || isNoun(t[before])) && isVerbWord(t[n]) &&
+                                 (passive ? t[start].key == U"THE"sv : nextWord(t, n) == kNone && endsClause(t, n)) &&
                                  !verbFormOf<kSayingVerbs>(t[n].key); // ("on the screen he says,")
         if (preposition) {
             t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));

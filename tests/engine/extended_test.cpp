@@ -925,7 +925,10 @@ TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
                   {"he came by the table I made.", "เขามาโดยโต๊ะที่ฉันทำ."}, // after a verb's preposition, ending it
                   {"he came by the table I made the book.", "เขามาโดยโต๊ะฉันทำหนังสือ."}, // a verb with its object
                   {"he came by the table I said.", "เขามาโดยโต๊ะฉันกล่าว."},             // a verb of saying
+                  {"he came by the table I was made by the man.", // a passive after "the": up to its end
+                   "เขามาโดยโต๊ะที่ฉันถูกทำโดยผู้ชาย."},
               });
+    EXPECT_EQ(line("he came by a table I was made by the man."), "เขามาโดยอะ.-โต๊ะฉันถูกทำโดยผู้ชาย."); // not after "a"
 }
 
 TEST_F(Extended, NoBeforeANounIsThereIsNone) {
