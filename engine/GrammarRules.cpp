@@ -1974,6 +1974,14 @@ bool nounIngBeforeObject(std::span<GrammarToken> t, std::size_t i, const Grammar
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
     eachAnchor(t, c, [&](std::size_t i) {
+        // "Being" opening a sentence before a noun phrase names the state: การเป็น ("Being a mime means" =>
+        // การเป็นmime หมายความว่า, not เป็นmime)
+        if (const std::size_t n = nextWord(t, i);
+            isWord(t[i]) && t[i].key == U"BEING"sv && t[i].label == Label::Be && firstOfSentence(i, c) && n != kNone &&
+            (isArticle(t[n]) || (isWord(t[n]) && (among(kOwners, t[n].key) || t[n].key == U"ONE"sv)))) {
+            setReading(t[i], How::Exact, Label::TransitiveVerb, U"การเป็น"sv);
+            return;
+        }
         if (const std::size_t p = previousWord(t, i);
             p != kNone && isWord(t[i]) && t[i].how == How::Exact && t[i].meaning.starts_with(U"การ"sv) &&
             t[i].key.ends_with(U"ING"sv) && isWord(t[p]) && among(kGoForms, t[p].key)) {
@@ -4083,9 +4091,9 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (n == kNone || p == kNone ||
             !(isVerbWord(t[n]) || (wordWith(t[n], How::Exact, Label::Adverb) && among(kModals, t[n].key))))
             return;
-        // after nothing, something, everything or anything the clause says which: "There was nothing he could do"
-        // => ไม่มีอะไรที่เขาสามารถทำ
-        if (isWord(t[p]) && among(kIndefinites, t[p].key)) {
+        // after nothing, something, everything, anything or "all" the clause says which: "There was nothing he could
+        // do" => ไม่มีอะไรที่เขาสามารถทำ, "All you need is love" => ทั้งหมดที่คุณต้องการ...
+        if (isWord(t[p]) && (among(kIndefinites, t[p].key) || t[p].key == U"ALL"sv)) {
             t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));
             return;
         }

@@ -121,6 +121,8 @@ public:
             entry("usually", "โดยปกติ", ADV),
             entry("temporarily", "ชั่วคราว", ADV),
             entry("recursively", "แบบเรียกซ้ำ", ADV),
+            entry("all", "ทั้งหมด", ADJ),
+            entry("being", "เป็น", BE),
             entry("such", "เช่นนั้น", ADJ),
             entry("then", "จากนั้น", ADV),
             entry("too", "เกินไป", ADJ),
@@ -354,6 +356,7 @@ TEST_F(Extended, GerundAndProgressive) {
     checkRule(*this, GrammarRule::Gerund,
               {
                   {"reading the book is good", "การอ่านหนังสือคือดี"}, // at the start: a noun of action, in place
+                  {"Being the man is good.", "การเป็นผู้ชายดี."},     // being a thing too
                   {"by reading the book", "โดยการอ่านหนังสือ"},      // after a preposition
                   {"he is making the table", "เขากำลังทำโต๊ะ"},     // after be: going on, and no be
                   {"I want making", "ฉันต้องการการทำ"},             // elsewhere as the grammar mode has it
@@ -915,6 +918,7 @@ TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
     checkRule(*this, GrammarRule::ReducedRelative,
               {
                   {"he is the man I read.", "เขาเป็นผู้ชายที่ฉันอ่าน."},
+                  {"all I read was old.", "ทั้งหมดที่ฉันอ่านแก่."},
                   {"I read the book you made.", "ฉันอ่านหนังสือที่คุณทำ."},
                   {"I read the book you cannot read.", "ฉันอ่านหนังสือที่คุณไม่สามารถอ่าน."}, // before a modal
                   {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."},                    // what is told
