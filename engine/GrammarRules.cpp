@@ -1227,9 +1227,23 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
              // "do it that way."
              (t[p].how != How::Hold && !among(kThatOpeners, t[p].key) && endsClause(t, n))) &&
             c.sense && c.sense(w.key, isNounLabel, meaning)) {
+            // (after a verb before a noun phrase that ends the clause it points, whatever a phrase rule would make
+            // of the verb and ว่า: "It displays that reference." => มันแสดงการอ้างอิงนั้น)
+            std::size_t last = n;
+            for (std::size_t k = nextWord(t, n);
+                 k != kNone && (isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective)); k = nextWord(t, k))
+                last = k;
+            auto endsSentence = [&] { // (a mark that ends the sentence, not a comma: "realize that alcohol, and")
+                std::size_t k = last + 1;
+                while (k < t.size() && isBlank(t[k]))
+                    ++k;
+                return k < t.size() && t[k].kind == Kind::Separator && !t[k].text.empty() &&
+                       U".;!?)"sv.find(t[k].text[0]) != std::u32string_view::npos;
+            };
+            const bool pointed = p != kNone && isVerbWord(t[p]) && endsSentence();
             // (not left to "in that" = ตรงที่ before a noun: "in that passage" => ในทางเดินนั้น)
             if ((p != kNone && wordWith(t[p], How::Exact, Label::Preposition) && !among(kThatOpeners, t[p].key)) ||
-                !leftAsItIs()) // "that switch": held after its noun, สวิตช์นั้น
+                pointed || !leftAsItIs()) // "that switch": held after its noun, สวิตช์นั้น
                 setReading(w, How::Exact, Label::Noun, meaning);
             return;
         }
