@@ -4944,9 +4944,13 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::size_t p = stepOver(t, i, false, [](const GrammarToken &w) { // over adjectives: "the old gzip"
             return wordWith(w, How::Exact, Label::Adjective);
         });
-        if (p == kNone || unknown(t[p]) ||
-            !(isArticle(t[p]) ||
-              (isWord(t[p]) && (among(kDeterminers, t[p].key) || wordWith(t[p], How::Exact, Label::Preposition)))))
+        // a manual's "du invocation", whatever comes before it: การเรียกใช้du
+        const std::size_t called = nextWord(t, i);
+        const bool invocation =
+            called != kNone && isNoun(t[called]) && t[called].key == U"INVOCATION"sv && (p == kNone || !unknown(t[p]));
+        if (!invocation && (p == kNone || unknown(t[p]) ||
+                            !(isArticle(t[p]) || (isWord(t[p]) && (among(kDeterminers, t[p].key) ||
+                                                                   wordWith(t[p], How::Exact, Label::Preposition))))))
             return;
         std::size_t last = i; // the name may be more than one word: "the Wild Goose tavern"
         for (std::size_t k = nextWord(t, i); k != kNone && unknown(t[k]); k = nextWord(t, k))
