@@ -122,6 +122,8 @@ public:
             entry("temporarily", "ชั่วคราว", ADV),
             entry("recursively", "แบบเรียกซ้ำ", ADV),
             entry("all", "ทั้งหมด", ADJ),
+            entry("invocation", "การเรียกใช้", N),
+            entry("node", "โหนด", N),
             entry("being", "เป็น", BE),
             entry("such", "เช่นนั้น", ADJ),
             entry("then", "จากนั้น", ADV),
@@ -760,8 +762,9 @@ TEST_F(Extended, ANameFollowsItsNoun) {
                   {"I read the zork book.", "ฉันอ่านหนังสือzork."},
                   {"I read the zork book and the table.", "ฉันอ่านหนังสือzork และโต๊ะ."}, // its space before a word
                   {"I read the old zork book.", "ฉันอ่านหนังสือแก่zork."},
-                  {"he zorks books.", "เขาzorks หนังสือ."}, // not after an article: perhaps a verb
-                  {"I read the zork.", "ฉันอ่านzork."},     // no noun after it
+                  {"he zorks books.", "เขาzorks หนังสือ."},             // not after an article: perhaps a verb
+                  {"Node: zork invocation.", "โหนด: การเรียกใช้zork."}, // but before "invocation", a manual's node
+                  {"I read the zork.", "ฉันอ่านzork."},                 // no noun after it
                   // a name before brackets stays as it is, and a noun after it comes first
                   {"the read() and zork(2) books came.", "หนังสือread() และzork(2) มา."},
                   {"I see open(2) and open_book().", "ฉันเห็นopen(2) และopen_book()."},
