@@ -3154,6 +3154,13 @@ constexpr std::array kAdjectivesBeforeArticle{U"EVEN"sv,  U"STILL"sv, U"BETTER"s
                                               U"LIKE"sv,  U"NEAR"sv,  U"ROUND"sv,  U"WELL"sv,  U"LATE"sv,
                                               U"EARLY"sv, U"FIRST"sv, U"SECOND"sv, U"WORST"sv, U"ALL"sv};
 
+// Words read first as nouns that open a manual's orders before a bare plural: "Copy files.", "List certificates
+// within a project."
+constexpr std::array kOrderNouns{U"COPY"sv,    U"LIST"sv,   U"OUTPUT"sv, U"EMAIL"sv,  U"QUERY"sv, U"REPORT"sv,
+                                 U"UPDATE"sv,  U"CHANGE"sv, U"SEARCH"sv, U"SORT"sv,   U"PRINT"sv, U"EXPORT"sv,
+                                 U"IMPORT"sv,  U"LOAD"sv,   U"DUMP"sv,   U"FETCH"sv,  U"PUSH"sv,  U"PULL"sv,
+                                 U"DISPLAY"sv, U"RENAME"sv, U"RESET"sv,  U"FORMAT"sv, U"MOVE"sv,  U"LOG"sv};
+
 void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     // Anywhere, a word read first as a noun right before me, him, us or them is the verb that takes them: "simply
     // type them" => เพียงพิมพ์พวกเขา, not ประเภทพวกเขา
@@ -3217,6 +3224,27 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (endsClause(t, a) || nextWord(t, a) != kNone)
             nounAsVerb(t[v], c);
         return;
+    }
+    // (or before a plural noun, perhaps after a noun, that ends the sentence or goes on with a preposition, where
+    // no verb follows: "Copy files." => คัดลอกแฟ้ม, "List directory contents." => ระบุเนื้อหาไดเรกทอรี; not "Error
+    // messages are")
+    // (only the verbs a manual's orders use: "File names with spaces", "Command groups for" are nouns)
+    if (n != kNone && wordWith(t[v], How::Exact, Label::Noun) && among(kOrderNouns, t[v].key) && isNoun(t[n]) &&
+        !t[n].capital) {
+        std::size_t plural = n;
+        if (!pluralOfNoun(t[plural], c) && nextWord(t, n) != kNone && isNoun(t[nextWord(t, n)]))
+            plural = nextWord(t, n);
+        const std::size_t after = nextWord(t, plural);
+        bool order = pluralOfNoun(t[plural], c) && !t[plural].capital &&
+                     (after == kNone ? endsClause(t, plural) : wordWith(t[after], How::Exact, Label::Preposition));
+        for (std::size_t k = after, words = 0; order && k != kNone && words < 2 * kMostClauseWords;
+             k = nextWord(t, k), ++words)
+            order = !(isWord(t[k]) && (t[k].label == Label::Be || among(kModals, t[k].key) ||
+                                       (isVerb(t[k].label) && t[k].how == How::Write)));
+        if (order) {
+            nounAsVerb(t[v], c);
+            return;
+        }
     }
     if (n == kNone ||
         !(isArticle(t[n]) ||

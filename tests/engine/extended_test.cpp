@@ -123,6 +123,8 @@ public:
             entry("recursively", "แบบเรียกซ้ำ", ADV),
             entry("all", "ทั้งหมด", ADJ),
             entry("invocation", "การเรียกใช้", N),
+            entry("copy", "สำเนา", N),
+            entry("copy", "คัดลอก", VT),
             entry("node", "โหนด", N),
             entry("being", "เป็น", BE),
             entry("such", "เช่นนั้น", ADJ),
@@ -737,7 +739,9 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"Store the book.", "เก็บหนังสือ."},
                   {"Eye it.", "มองมัน."},
                   {"Store some books.", "เก็บบางหนังสือ."},
-                  {"Store books.", "หนังสือร้านค้า."},                      // a bare noun after it: a noun phrase
+                  {"Store books.", "หนังสือร้านค้า."}, // a bare noun after it: a noun phrase
+                  {"Copy books.", "คัดลอกหนังสือ."},  // but a manual's order: a verb it opens with
+                  {"Copy books for the man.", "คัดลอกหนังสือสำหรับผู้ชาย."},
                   {"Store he had.", "ร้านค้าเขามี."},                      // a subject pronoun after it
                   {"Store the book?", "หนังสือร้านค้า?"},                   // a question
                   {"I had store the book.", "ฉันมีหนังสือร้านค้า."},          // not the first word
@@ -754,6 +758,7 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"Store old books.", "เก็บหนังสือแก่."},                            // before an adjective and its noun
                   {"Store Old books.", "ร้านค้าหนังสือแก่."},                          // (a heading's capital)
               });
+    EXPECT_EQ(line("Copy books for the man are old."), "หนังสือสำเนาสำหรับผู้ชายแก่."); // a verb after: a noun phrase
 }
 
 TEST_F(Extended, ANameFollowsItsNoun) {
