@@ -3876,6 +3876,14 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             (t[s].key != U"THAT"sv || s3 || afterPlural ||
              (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
         const bool adjacent = s == previousWord(t, i);
+        auto openedNoun = [&] { // an article or a determiner before the subject's noun and its adjectives
+            std::size_t k = previousWord(t, s);
+            for (std::size_t words = 0; k != kNone && words < kMostWordsBetween && !among(kDeterminers, t[k].key) &&
+                                        (isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective));
+                 ++words)
+                k = previousWord(t, k);
+            return k != kNone && (isArticle(t[k]) || (isWord(t[k]) && among(kDeterminers, t[k].key)));
+        };
         auto objectAfter = [&] { // "The option causes the program to" => ทางเลือกทำให้เกิดโปรแกรม...
             std::size_t n = nextWord(t, i);
             // (over an -ly adverb before a counted object: "lists exactly one key")
@@ -3883,8 +3891,29 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 (isNumber(t[nextWord(t, n)]) || t[nextWord(t, n)].key == U"ONE"sv ||
                  among(kNumberWords, t[nextWord(t, n)].key)))
                 n = nextWord(t, n);
-            return n != kNone && (isArticle(t[n]) || wordWith(t[n], How::Exact, Label::Pronoun) ||
-                                  (isWord(t[n]) && (t[n].key == U"ONE"sv || among(kNumberWords, t[n].key))));
+            if (n != kNone && (isArticle(t[n]) || wordWith(t[n], How::Exact, Label::Pronoun) ||
+                               (isWord(t[n]) && (t[n].key == U"ONE"sv || among(kNumberWords, t[n].key)))))
+                return true;
+            // (not a name's word: "a Network Services long running operation"; nor after a bare singular noun, which
+            // it may go on: "file names containing newline characters.")
+            if (n == kNone || w.capital || t[n].key.ends_with(U"ING"sv) || !(s3 ? openedNoun() : true))
+                return false;
+            // or a bare noun phrase that ends the sentence, which a noun phrase before a verb would not: "This
+            // command processes DSA keys." => คำสั่งนี้ประมวลผลคีย์DSA
+            std::size_t last = kNone;
+            for (std::size_t k = n, words = 0;
+                 k != kNone && words < kMostWordsBetween &&
+                 (isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective) ||
+                  (isWord(t[k]) && !t[k].quiet && (t[k].how == How::Unrendered || t[k].how == How::RawFallback)));
+                 k = nextWord(t, k), ++words)
+                last = k;
+            if (last == kNone || !isNoun(t[last]))
+                return false;
+            std::size_t k = last + 1;
+            while (k < t.size() && isBlank(t[k]))
+                ++k;
+            return k < t.size() && t[k].kind == Kind::Separator && !t[k].text.empty() &&
+                   U".;!?"sv.find(t[k].text[0]) != std::u32string_view::npos;
         };
         const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
         // (a name the dictionary gives as its reading is a subject too, before what the verb takes or a preposition:

@@ -85,7 +85,8 @@ GrammarRuleSet Translator::triggersOf(const GrammarToken &t, GrammarRuleSet rule
     if (t.kind == GrammarToken::Kind::Word && !t.quiet && t.label == Label::Noun && k.size() > 3 && k.back() == U'S' &&
         (t.how == Rendering::How::Exact || (t.how == Rendering::How::Write && t.family == SuffixFamily::S))) {
         auto verb = [](Label l) { return l == Label::TransitiveVerb || l == Label::IntransitiveVerb; };
-        if (senseOf(k, verb, senseRoom_) || senseOf(k.substr(0, k.size() - 1), verb, senseRoom_))
+        if (senseOf(k, verb, senseRoom_) || senseOf(k.substr(0, k.size() - 1), verb, senseRoom_) ||
+            (k.ends_with(U"ES"sv) && senseOf(k.substr(0, k.size() - 2), verb, senseRoom_))) // (processes)
             rules |= ruleBit(GrammarRule::SubjectVerb);
     }
     // A noun or an adjective that can be a verb may open an order ("Copy the files", "Clear the list"); such a noun

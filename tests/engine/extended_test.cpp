@@ -124,6 +124,9 @@ public:
             entry("all", "ทั้งหมด", ADJ),
             entry("invocation", "การเรียกใช้", N),
             entry("copy", "สำเนา", N),
+            entry("process", "กระบวนการ", N),
+            entry("process", "ประมวลผล", VT),
+            entry("processes", "กระบวนการ", N),
             entry("copy", "คัดลอก", VT),
             entry("node", "โหนด", N),
             entry("being", "เป็น", BE),
@@ -871,6 +874,7 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
     checkRule(*this, GrammarRule::SubjectVerb,
               {
                   {"the man reads the book.", "ผู้ชายอ่านหนังสือ."},
+                  {"the man processes old books.", "ผู้ชายประมวลผลหนังสือแก่."}, // a bare object ending the sentence
                   {"the old man opened the book.", "ผู้ชายแก่เปิดหนังสือ."},
                   {"the man opened.", "ผู้ชายเปิด."},
                   {"he reads the book.", "เขาอ่านหนังสือ."}, // after a pronoun nothing is held
@@ -904,6 +908,9 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the \"go\" said the man.", "\"ไป\" กล่าวผู้ชาย."}, // a quotation that is the subject
                   {"before you work, read.", "ก่อนคุณทำงาน, อ่าน."},   // "you" after a word of time opens a clause
               });
+    for (const auto &[in, out] : {std::pair{"man processes old books.", "กระบวนการผู้ชายหนังสือแก่."},    // no opener
+                                  std::pair{"the man processes old books", "กระบวนการผู้ชายหนังสือแก่"}}) // no mark
+        EXPECT_EQ(line(in), out) << in;
     // not after a relative's be that another rule left unwritten (its "not" then says ไม่ใช่)
     EXPECT_EQ(line("the man who is not work."), "ผู้ชายที่ไม่ใช่งาน.");
 }
