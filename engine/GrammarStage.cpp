@@ -592,6 +592,8 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         s_.WordConsumed = false;
         if (!t.quiet)
             renderFound(Found{t.how, t.label, t.meaning});
+        if (t.afterHeld && t.capitals && t.how == Rendering::How::Exact && t.label == Label::Other)
+            s_.PrevWordClass = WordClass::NounOrVerb; // a name in capitals after its noun ends a noun phrase: คือ
         if (!s_.WordConsumed && !s_.CurrentWord.empty()) {
             s_.Text4 += s_.CurrentWord;
             s_.CurrentWord.clear();

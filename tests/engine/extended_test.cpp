@@ -1283,8 +1283,9 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
              // so is a word in capitals there, written after it
              {"he read the BOOK command.", "เขาอ่านคำสั่งBOOK."},
              {"he read the BOOK command and came", "เขาอ่านคำสั่งBOOK และมา"},
-             {"he read the BOOK story.", "เขาอ่านเรื่องหนังสือ."},   // (an acronym the dictionary writes in Thai)
-             {"HE READ THE BOOK COMMAND.", "เขาอ่านคำสั่งหนังสือ."}, // (all in capitals: no name)
+             {"the BOOK command is the book.", "คำสั่งBOOK คือหนังสือ."}, // (be after it as after a noun)
+             {"he read the BOOK story.", "เขาอ่านเรื่องหนังสือ."},        // (an acronym the dictionary writes in Thai)
+             {"HE READ THE BOOK COMMAND.", "เขาอ่านคำสั่งหนังสือ."},      // (all in capitals: no name)
              // a heading in capitals before the sentence it opens is written first, apart
              {"BOOK The old man read.", "หนังสือ ผู้ชายแก่อ่าน."},
              {"BOOK Table came.", "โต๊ะหนังสือมา."}, // (capitals that name a thing: "DOS Beer")
