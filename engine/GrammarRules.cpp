@@ -4452,7 +4452,12 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             (after == kNone ? endsClause(t, n)
                             : isWord(t[after]) && (t[after].label == Label::Preposition ||
                                                    t[after].label == Label::Conjunction || isAdverbWord(t[after])));
-        if ((adjective || (after != kNone && t[after].key == U"OF"sv) || (place && !leftToPhraseRule(t, n, c))) &&
+        // (or where a modal or be follows it, whose subject it is: "The call can fail" => การเรียกสามารถล้มเหลว)
+        const bool subject = n == nextWord(t, i) && after != kNone && isWord(t[after]) &&
+                             ((t[after].label == Label::Be && t[after].how == How::Exact) ||
+                              (among(kModals, t[after].key) && wordWith(t[after], How::Exact, Label::Adverb)));
+        if ((adjective || subject || (after != kNone && t[after].key == U"OF"sv) ||
+             (place && !leftToPhraseRule(t, n, c))) &&
             c.sense && c.sense(t[n].key, isNounLabel, noun))
             setReading(t[n], How::Exact, Label::Noun, noun);
     });

@@ -966,6 +966,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the old set.", "ฉันอ่านชุดแก่."},
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
                   {"I read the set.", "ฉันอ่านตั้ง."},           // right after the article the verb's Thai stays
+                  {"the set can read.", "ชุดสามารถอ่าน."},     // unless a modal or be follows: their subject
                   {"I read the can.", "ฉันอ่านกระป๋อง."},       // but a modal there is the noun it can be
                   {"I read the CAN.", "ฉันอ่านสามารถ."},       // (not a name in capitals)
                   {"the can read.", "สามารถอ่าน."},           // nor before a verb
