@@ -2247,8 +2247,36 @@ bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a, con
 // adjective says "is ..." itself ("it is not easy" => มันไม่ง่าย). Before a noun ("is good food") be stays, and so
 // where the tokens run out, for the noun may come in the next line. Before a place be is อยู่; after "to" or
 // "not", before a noun phrase, เป็น ("want to be a doctor" => ต้องการเป็นหมอ, not ต้องการคือหมอ).
+/// True when "there" or "here" comes among the few words before token i: "There will always be" is มี.
+bool thereBefore(std::span<GrammarToken> t, std::size_t i) {
+    std::size_t k = previousWord(t, i);
+    for (std::size_t words = 0; k != kNone && words < 3; k = previousWord(t, k), ++words)
+        if (isWord(t[k]) && (t[k].key == U"THERE"sv || t[k].key == U"HERE"sv))
+            return true;
+    return false;
+}
+
 void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // be before a noun phrase says what something is, คือ (เป็น for "be"), where the grammar mode, after an
+        // adverb, a name or a number, writes the อยู่ of a place: "Two is company" => สองคือบริษัท, "Let's just be
+        // friends" => ...แค่เป็นเพื่อน (not "There is a man", nor "is in the room")
+        if (const std::size_t p = previousWord(t, i), n = nextWord(t, i);
+            wordWith(t[i], How::Exact, Label::Be) && p != kNone && n != kNone && t[i].key != U"BEING"sv &&
+            t[i].key != U"BEEN"sv && t[i].key != U"S"sv &&
+            (isAdverbWord(t[p]) || isNumber(t[p]) ||
+             (isWord(t[p]) && !t[p].quiet &&
+              (t[p].how == How::Unrendered || t[p].how == How::RawFallback ||
+               (t[p].how == How::Exact && t[p].label == Label::Other && t[p].capitals)))) &&
+            t[p].key != U"NOT"sv && t[p].key != U"T"sv &&
+            (isArticle(t[n]) || isNumber(t[n]) || (isNoun(t[n]) && !among(kDemonstratives, t[n].key)) ||
+             (isWord(t[n]) && (among(kOwners, t[n].key) || among(kNumberWords, t[n].key) ||
+                               (among(kDeterminers, t[n].key) && t[n].key != U"ALL"sv && t[n].key != U"BOTH"sv &&
+                                t[n].key != U"EACH"sv)))) &&
+            !thereBefore(t, i) && !leftToPhraseRule(t, i, c)) {
+            setReading(t[i], How::Exact, Label::Other, t[i].key == U"BE"sv ? U"เป็น"sv : U"คือ"sv);
+            return;
+        }
         // get before an adjective says it becomes so: unwritten, and "getting" กำลัง ("It is getting dark" =>
         // มันกำลังมืด, not มันกำลังได้มืด); not before the noun the adjective describes ("get good results")
         if (isWord(t[i]) && among(kGetForms, t[i].key)) { // (the -ing rule may have read "getting" already)

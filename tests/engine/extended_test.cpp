@@ -575,7 +575,9 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the old is good.", "แก่ดี."}, // the be unwritten still ends what it follows
                   {"it is too old.", "มันแก่เกินไป."},
                   {"it is not good, he came", "มันไม่ดี, เขามา"},
-                  {"it is good table.", "มันเป็นโต๊ะดี."},            // before a noun
+                  {"it is good table.", "มันเป็นโต๊ะดี."},    // before a noun
+                  {"zork is the book.", "zork คือหนังสือ."}, // be before a noun phrase says what it is, not where
+                  {"2 is the book.", "2 คือหนังสือ."},
                   {"the man is good", "ผู้ชายคือดี"},                 // the noun may come in the next line
                   {"the man was tired.", "ผู้ชายคือยาง."},           // an -ed word: the phrase rules' passive
                   {"the book is on the table.", "หนังสืออยู่บนโต๊ะ."}, // before a place: อยู่
