@@ -3543,7 +3543,8 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (t[i].key.ends_with(U"LY"sv) && t[i].key != U"SUDDENLY"sv && t[i].key != U"FINALLY"sv &&
             t[i].key != U"EVENTUALLY"sv && t[i].key != U"RECENTLY"sv &&
             ((t[v].how == How::Write && t[v].family != SuffixFamily::S) ||
-             (t[v].how == How::Exact && (pastParticiple(t[v]) || t[v].key.ends_with(U"ING"sv))) ||
+             (t[v].how == How::Exact && !t[v].meaning.starts_with(U"ถูก"sv) && // (a passive is a clause's verb)
+              (pastParticiple(t[v]) || t[v].key.ends_with(U"ING"sv))) ||
              std::any_of(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(v),
                          [](const GrammarToken &w) { return w.key == U"BEING"sv; })))
             return;

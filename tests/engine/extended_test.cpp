@@ -841,6 +841,7 @@ TEST_F(Extended, TimeAdverbsOpenTheClause) {
                   {"the old man then came, and he then came", "จากนั้นผู้ชายแก่มา, และจากนั้นเขามา"},
                   {"he read the book then.", "เขาอ่านหนังสือจากนั้น."},     // not before a verb
                   {"he usually read the book.", "โดยปกติเขาอ่านหนังสือ."}, // what is usual opens it too
+                  {"the book is usually made.", "โดยปกติหนังสือถูกทำ."},   // (a passive too)
                   {"the book usually opened by the man came.",         // but describing a noun, it stays
                    "หนังสือโดยปกติเปิดโดยผู้ชายมา."},
                   {"I read he then came", "ฉันอ่านเขาจากนั้นมา"},
