@@ -4318,6 +4318,10 @@ bool endsSetPhrase(std::u32string_view key) {
 
 void yearsOld(std::span<GrammarToken> t, std::size_t number);
 
+// Words before a noun that a verb-first word after them may be ("any change", "this call").
+// ("that" opens a clause as often: "checks that find operates")
+constexpr std::array kNounOpeners{U"ANY"sv, U"EVERY"sv, U"EACH"sv, U"NO"sv, U"THIS"sv, U"SOME"sv};
+
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -4349,6 +4353,36 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             t[last].tail += ownThai(t[o]);
             t[o].kind = Kind::Dropped;
+            return;
+        }
+        // After any, every, each, no, this or some a word read first as a verb is the noun it can be where a
+        // modal, be, a verb with -s or a clause without its pronoun follows: "Any change you make is" =>
+        // การเปลี่ยนแปลงใดๆที่คุณทำ..., "This call can fail" => การเรียกนี้สามารถ...
+        if (isWord(t[i]) && among(kNounOpeners, t[i].key)) {
+            const std::size_t n = nextWord(t, i), after = n == kNone ? kNone : nextWord(t, n);
+            // (not a verb with -s, which "this" is the subject of: "This means that")
+            if (after == kNone || !isWord(t[n]) || t[n].how != How::Exact || !isVerb(t[n].label) || !isWord(t[after]) ||
+                t[n].capital || (t[n].key.ends_with(U"S"sv) && !t[n].key.ends_with(U"SS"sv)))
+                return;
+            const GrammarToken &a = t[after];
+            bool clause = false;
+            const bool follows =
+                (a.label == Label::Be && a.how == How::Exact) || a.meaning.starts_with(U"ถูก"sv) || // (a passive)
+                std::any_of(t.begin() + static_cast<std::ptrdiff_t>(n) + 1, // (or a be left unwritten)
+                            t.begin() + static_cast<std::ptrdiff_t>(after),
+                            [](const GrammarToken &w) { return w.kind == Kind::Dropped && w.label == Label::Be; }) ||
+                (among(kModals, a.key) && wordWith(a, How::Exact, Label::Adverb)) ||
+                (isVerb(a.label) && ((a.how == How::Write && a.family == SuffixFamily::S) ||
+                                     (a.how == How::Exact && a.key.ends_with(U"S"sv) && !a.key.ends_with(U"SS"sv)))) ||
+                (clause = wordWith(a, How::Exact, Label::Pronoun) && (among(kSubjects, a.key) || a.key == U"YOU"sv) &&
+                          nextWord(t, after) != kNone && isVerbWord(t[nextWord(t, after)]));
+            if (!follows || leftToPhraseRule(t, n, c) || !c.sense || !c.sense(t[n].key, isNounLabel, noun))
+                return;
+            setReading(t[n], How::Exact, Label::Noun, noun);
+            if (clause) // the relative the clause lacks: "Any change you make" => การเปลี่ยนแปลงใดๆที่คุณทำ
+                t[after].setMeaning(U"ที่" + std::u32string(t[after].meaning));
+            else if (t[i].key == U"NO"sv && t[i].meaning == U"ไม่"sv) // "No change is needed" => ไม่มีการเปลี่ยนแปลง...
+                t[i].setMeaning(U"ไม่มี"sv);
             return;
         }
         // "of course", "in general", "by default" ... are one adverb where they stand; the grammar mode holds the
@@ -5616,7 +5650,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
-    if (k == U"EACH"sv || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k)) // "each other", "his two sons"
+    if (among(kNounOpeners, k) || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k)) // "each other", "any change"
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (n <= 5 && among(kOwners, k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);

@@ -124,6 +124,7 @@ public:
             entry("all", "ทั้งหมด", ADJ),
             entry("invocation", "การเรียกใช้", N),
             entry("copy", "สำเนา", N),
+            entry("any", "ใดๆ", ADJ),
             entry("process", "กระบวนการ", N),
             entry("process", "ประมวลผล", VT),
             entry("processes", "กระบวนการ", N),
@@ -968,8 +969,11 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
               {
                   {"I read the old set.", "ฉันอ่านชุดแก่."},
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
-                  {"I read the set.", "ฉันอ่านตั้ง."},           // right after the article the verb's Thai stays
-                  {"the set can read.", "ชุดสามารถอ่าน."},     // unless a modal or be follows: their subject
+                  {"I read the set.", "ฉันอ่านตั้ง."},             // right after the article the verb's Thai stays
+                  {"the set can read.", "ชุดสามารถอ่าน."},       // unless a modal or be follows: their subject
+                  {"this set can read.", "ชุดนี้สามารถอ่าน."},     // so after this, any, every, each, no or some
+                  {"any set I made is old.", "ชุดใดๆที่ฉันทำแก่."}, // (and a clause without its pronoun)
+                  {"no set is old.", "ไม่มีชุดแก่."},
                   {"I read the can.", "ฉันอ่านกระป๋อง."},       // but a modal there is the noun it can be
                   {"I read the CAN.", "ฉันอ่านสามารถ."},       // (not a name in capitals)
                   {"the can read.", "สามารถอ่าน."},           // nor before a verb
