@@ -4333,28 +4333,6 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             t[o].kind = Kind::Dropped;
             return;
         }
-        // An owner before a number follows the noun phrase it counts: "his two other children" =>
-        // สองเด็กๆอื่นๆของเขา, not ของเขาสองเด็กๆอื่นๆ (the grammar mode writes the owner before a number at once).
-        // The rule looks at the number, which is rarer than an owner.
-        if (isWord(t[i]) && among(kNumberWords, t[i].key)) {
-            yearsOld(t, i);
-            const std::size_t o = previousWord(t, i), v = o == kNone ? kNone : previousWord(t, o);
-            // ("gave her two books": her is the object there)
-            if (o == kNone || !isWord(t[o]) || !among(kOwners, t[o].key) ||
-                (t[o].key == U"HER"sv && v != kNone && isVerbWord(t[v])))
-                return;
-            std::size_t last = kNone;
-            for (std::size_t k = nextWord(t, i), words = 0;
-                 k != kNone && words < kMostWordsBetween &&
-                 (isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective) || t[k].how == How::Hold);
-                 k = nextWord(t, k), ++words)
-                last = k;
-            if (last == kNone || !isNoun(t[last]))
-                return;
-            t[last].tail += ownThai(t[o]);
-            t[o].kind = Kind::Dropped;
-            return;
-        }
         // After any, every, each, no, this or some a word read first as a verb is the noun it can be where a
         // modal, be, a verb with -s or a clause without its pronoun follows: "Any change you make is" =>
         // การเปลี่ยนแปลงใดๆที่คุณทำ..., "This call can fail" => การเรียกนี้สามารถ...
@@ -4383,6 +4361,28 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[after].setMeaning(U"ที่" + std::u32string(t[after].meaning));
             else if (t[i].key == U"NO"sv && t[i].meaning == U"ไม่"sv) // "No change is needed" => ไม่มีการเปลี่ยนแปลง...
                 t[i].setMeaning(U"ไม่มี"sv);
+            return;
+        }
+        // An owner before a number follows the noun phrase it counts: "his two other children" =>
+        // สองเด็กๆอื่นๆของเขา, not ของเขาสองเด็กๆอื่นๆ (the grammar mode writes the owner before a number at once).
+        // The rule looks at the number, which is rarer than an owner.
+        if (isWord(t[i]) && among(kNumberWords, t[i].key)) {
+            yearsOld(t, i);
+            const std::size_t o = previousWord(t, i), v = o == kNone ? kNone : previousWord(t, o);
+            // ("gave her two books": her is the object there)
+            if (o == kNone || !isWord(t[o]) || !among(kOwners, t[o].key) ||
+                (t[o].key == U"HER"sv && v != kNone && isVerbWord(t[v])))
+                return;
+            std::size_t last = kNone;
+            for (std::size_t k = nextWord(t, i), words = 0;
+                 k != kNone && words < kMostWordsBetween &&
+                 (isNoun(t[k]) || wordWith(t[k], How::Exact, Label::Adjective) || t[k].how == How::Hold);
+                 k = nextWord(t, k), ++words)
+                last = k;
+            if (last == kNone || !isNoun(t[last]))
+                return;
+            t[last].tail += ownThai(t[o]);
+            t[o].kind = Kind::Dropped;
             return;
         }
         // "of course", "in general", "by default" ... are one adverb where they stand; the grammar mode holds the

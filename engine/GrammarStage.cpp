@@ -408,9 +408,6 @@ constexpr std::array kNamedInCapitals{U"PRIVILEGE"sv, U"PRIVILEGES"sv, U"ARGUMEN
                                       U"BIT"sv,       U"PERMISSION"sv, U"FLAGS"sv,     U"SIGNAL"sv, U"VARIABLES"sv,
                                       U"FIELDS"sv,    U"PARAMETERS"sv, U"ATTRIBUTES"sv};
 void Translator::keepCapitalsNameBefore(const GrammarToken &thing) {
-    if (std::find(kNamedThings.begin(), kNamedThings.end(), thing.key) == kNamedThings.end() &&
-        std::find(kNamedInCapitals.begin(), kNamedInCapitals.end(), thing.key) == kNamedInCapitals.end())
-        return; // (not an acronym the dictionary writes in Thai: "the UNIX system", "the IQ of the group")
     std::size_t k = tokenCount_ - 1;
     auto back = [&] {
         while (k > 0 && tokens_[k - 1].kind != GrammarToken::Kind::Word && tokens_[k - 1].text.empty())
@@ -423,6 +420,9 @@ void Translator::keepCapitalsNameBefore(const GrammarToken &thing) {
     GrammarToken &w = tokens_[name];
     if (w.kind != GrammarToken::Kind::Word || !w.capitals || w.quiet || !rendersOwnMeaning(w.how) || back() == SIZE_MAX)
         return;
+    if (std::find(kNamedThings.begin(), kNamedThings.end(), thing.key) == kNamedThings.end() &&
+        std::find(kNamedInCapitals.begin(), kNamedInCapitals.end(), thing.key) == kNamedInCapitals.end())
+        return; // (not an acronym the dictionary writes in Thai: "the UNIX system", "the IQ of the group")
     const GrammarToken &article = tokens_[k];
     auto small = [](char32_t c) { return c >= U'a' && c <= U'z'; };
     if (article.kind != GrammarToken::Kind::Piece || articleKey(article.key).empty() ||
