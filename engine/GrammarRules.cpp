@@ -1760,7 +1760,13 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[j], How::Exact, Label::IntransitiveVerb, t[j].key == U"GONE"sv ? U"หายไป"sv : U"เสร็จ"sv);
             return;
         }
-        if (!participleVerb(t[j], c, verb))
+        // (a verb that takes no object alone takes one with its particle: "have been pointed out" => ถูกชี้ออก)
+        if (const std::size_t particle = nextWord(t, j);
+            !participleVerb(t[j], c, verb) &&
+            !(particle != kNone && isWord(t[particle]) && among(kParticles, t[particle].key) && isVerb(t[j].label) &&
+              ((t[j].how == How::Write && t[j].family == SuffixFamily::ED) ||
+               (t[j].how == How::Exact && t[j].key.ends_with(U"ED"sv))) &&
+              (verb = t[j].meaning, true)))
             return;
         // (not where a phrase rule reads "it", the be and the participle together: "It is recommended that" =>
         // ขอแนะนำว่า, not มันถูกแนะนำ...)

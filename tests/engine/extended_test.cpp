@@ -124,6 +124,7 @@ public:
             entry("all", "ทั้งหมด", ADJ),
             entry("invocation", "การเรียกใช้", N),
             entry("copy", "สำเนา", N),
+            entry("out", "ออก", ADV),
             entry("any", "ใดๆ", ADJ),
             entry("process", "กระบวนการ", N),
             entry("process", "ประมวลผล", VT),
@@ -331,6 +332,7 @@ TEST_F(Extended, PassiveIsThookAndTheVerbWithoutBe) {
                   {"it was followed by the man", "มันติดตามโดยผู้ชาย"}, // what comes next: no ถูก
                   {"the man was tired", "ผู้ชายคือยาง"},               // a stem that is no verb: no passive
                   {"he was lived", "เขาเป็นอาศัย"},                   // a verb without an object has none either
+                  {"it was lived out.", "มันถูกอาศัยออก."},            // unless a particle gives it one
                   {"he was gone", "เขาหายไป"},                      // but "gone" after be is lost, หายไป
                   {"I made the table", "ฉันทำโต๊ะ"},                  // no be: the participle is a verb
                   {"the table is already made.", "โต๊ะถูกทำแล้ว."},    // the deed is done
