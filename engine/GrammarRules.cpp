@@ -1885,6 +1885,22 @@ void perfect(std::span<GrammarToken> t, const GrammarContext &c) {
             haveGot(j);
         std::size_t negation = from != i ? from : kNone;
         for (std::size_t k = nextWord(t, from); k != kNone && k < j; k = nextWord(t, k)) {
+            // "already" says the deed is done, at the end of its clause: "have already been pointed out." =>
+            // ถูกชี้ออกแล้ว, "has already left." => ออกแล้ว
+            if (t[k].key == U"ALREADY"sv && isAdverbWord(t[k])) {
+                std::size_t last = j;
+                if (t[j].key == U"BEEN"sv && nextWord(t, j) != kNone &&
+                    (isParticiple(t[nextWord(t, j)]) || t[nextWord(t, j)].key.ends_with(U"ED"sv)))
+                    last = nextWord(t, j);
+                if (const std::size_t particle = nextWord(t, last);
+                    particle != kNone && isWord(t[particle]) && among(kParticles, t[particle].key))
+                    last = particle;
+                if (nextWord(t, last) == kNone && endsClause(t, last)) {
+                    t[last].tail += t[k].meaning;
+                    t[k].kind = Kind::Dropped;
+                }
+                continue;
+            }
             if (t[k].key == U"NOT"sv)
                 negation = k;
             else if (t[k].key == U"YET"sv && negation != kNone) {

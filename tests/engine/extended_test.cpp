@@ -344,7 +344,8 @@ TEST_F(Extended, PerfectHasNoHave) {
               {
                   {"he had never seen the book", "เขาไม่เคยเห็นหนังสือ"},
                   {"he had opened the book", "เขาเปิดหนังสือ"},
-                  {"he had the book", "เขามีหนังสือ"}, // "had" as a verb of its own
+                  {"the book had already been opened.", "หนังสือถูกเปิดแล้ว."}, // "already" ending the clause
+                  {"he had the book", "เขามีหนังสือ"},                        // "had" as a verb of its own
                   {"I've seen the book", "ฉันเห็นหนังสือ"},
                   {"he's never seen the book.", "เขาไม่เคยเห็นหนังสือ."}, // 's before never, or before a participle
                   {"he's opened the book.", "เขาเปิดหนังสือ."},          // and its object: has
