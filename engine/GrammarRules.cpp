@@ -1712,6 +1712,7 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
 
 /// The Thai verb of a participle, or nothing when the token is none: a word reached through -ed, an -ed entry
 /// labelled as a verb, or an irregular participle of the table. Only a verb that takes an object has a passive.
+bool thereBefore(std::span<GrammarToken> t, std::size_t i);
 bool participleVerb(const GrammarToken &t, const GrammarContext &c, std::u32string &verb) {
     if (!isWord(t))
         return false;
@@ -1760,6 +1761,9 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[j], How::Exact, Label::IntransitiveVerb, t[j].key == U"GONE"sv ? U"หายไป"sv : U"เสร็จ"sv);
             return;
         }
+        // (after "there" before a noun the participle describes it: "there must be simplified explanations")
+        if (const std::size_t n = nextWord(t, j); n != kNone && isNoun(t[n]) && thereBefore(t, i))
+            return;
         // (a verb that takes no object alone takes one with its particle: "have been pointed out" => ถูกชี้ออก)
         if (const std::size_t particle = nextWord(t, j);
             !participleVerb(t[j], c, verb) &&

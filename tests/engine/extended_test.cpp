@@ -337,6 +337,7 @@ TEST_F(Extended, PassiveIsThookAndTheVerbWithoutBe) {
                   {"I made the table", "ฉันทำโต๊ะ"},                  // no be: the participle is a verb
                   {"the table is already made.", "โต๊ะถูกทำแล้ว."},    // the deed is done
               });
+    EXPECT_EQ(line("there were opened books."), "ที่นั่นอยู่เปิดหนังสือ."); // after "there" before a noun: describing it
 }
 
 TEST_F(Extended, PerfectHasNoHave) {
