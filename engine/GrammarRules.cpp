@@ -5097,8 +5097,9 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         });
         // a manual's "du invocation", whatever comes before it: การเรียกใช้du
         const std::size_t called = nextWord(t, i);
-        const bool invocation =
-            called != kNone && isNoun(t[called]) && t[called].key == U"INVOCATION"sv && (p == kNone || !unknown(t[p]));
+        // (not in a cross-reference, "*Note printf invocation::", which a phrase rule reads)
+        const bool invocation = called != kNone && isNoun(t[called]) && t[called].key == U"INVOCATION"sv &&
+                                (p == kNone || (!unknown(t[p]) && t[p].key != U"NOTE"sv));
         if (!invocation && (p == kNone || unknown(t[p]) ||
                             !(isArticle(t[p]) || (isWord(t[p]) && (among(kDeterminers, t[p].key) ||
                                                                    wordWith(t[p], How::Exact, Label::Preposition))))))

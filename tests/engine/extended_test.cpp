@@ -131,6 +131,7 @@ public:
             entry("processes", "กระบวนการ", N),
             entry("copy", "คัดลอก", VT),
             entry("node", "โหนด", N),
+            entry("note", "บันทึก", N),
             entry("being", "เป็น", BE),
             entry("such", "เช่นนั้น", ADJ),
             entry("then", "จากนั้น", ADV),
@@ -789,6 +790,7 @@ TEST_F(Extended, ANameFollowsItsNoun) {
                   {"I read /open/book now (/old/man).", "ฉันอ่าน/open/book ตอนนี้(/old/man)."},
                   {"I read open/book now.", "ฉันอ่านเปิด/หนังสือตอนนี้."},
               });
+    EXPECT_EQ(line("Node: *Note zork invocation::."), "โหนด: *zork การเรียกใช้บันทึก::."); // not after "Note"
 }
 
 TEST_F(Extended, AfterAModalAVerb) {
