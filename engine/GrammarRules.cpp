@@ -1223,7 +1223,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
              // "Only that directory is searched" => เพียงไดเรกทอรีนั้น... (not "It is only that people")
              (isWord(t[p]) && (t[p].key == U"ONLY"sv || t[p].key == U"EVEN"sv || t[p].key == U"JUST"sv) && !comma &&
               (previousWord(t, p) == kNone || !wordWith(t[previousWord(t, p)], How::Exact, Label::Be))) ||
-             (isWord(t[p]) && (among(kClauseOpeners, t[p].key) || among(kQuestionOpeners, t[p].key))) ||
+             (isWord(t[p]) && !among(kThatOpeners, t[p].key) && // ("so that users know" is เพื่อให้)
+              (among(kClauseOpeners, t[p].key) || among(kQuestionOpeners, t[p].key))) ||
              // "do it that way."
              (t[p].how != How::Hold && !among(kThatOpeners, t[p].key) && endsClause(t, n))) &&
             c.sense && c.sense(w.key, isNounLabel, meaning)) {
