@@ -4458,6 +4458,12 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             if (const std::size_t n = nextWord(t, f); n != kNone && isNoun(t[n])) {
                 t[i].kind = Kind::Dropped; // "a few minutes" => สองสามนาที
                 setReading(t[f], How::Exact, Label::Other, among(kTimeUnits, t[n].key) ? U"สองสาม"sv : U"บาง"sv);
+                // the noun now right before its "to" and verb, which a phrase rule may read together ("points
+                // to" => ชี้ไปที่): what they are for, ที่จะ ("a few points to discuss" => บางจุดที่จะหารือ)
+                if (const std::size_t to = nextWord(t, n), v = to == kNone ? kNone : nextWord(t, to);
+                    v != kNone && !among(kTimeUnits, t[n].key) && isWord(t[to]) && t[to].key == U"TO"sv &&
+                    t[to].meaning == U"เพื่อ"sv && isVerbWord(t[v]))
+                    setReading(t[to], How::Exact, Label::Preposition, U"ที่จะ"sv);
             }
             return;
         }

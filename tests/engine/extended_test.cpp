@@ -985,8 +985,9 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"the can read.", "สามารถอ่าน."},           // nor before a verb
                   {"I read by the set.", "ฉันอ่านโดยชุด."},     // but not between a preposition and the end of the phrase
                   {"I read a few books.", "ฉันอ่านบางหนังสือ."}, // "a few" before a noun counts it
-                  {"I read the old one.", "ฉันอ่านอันแก่."},     // one after adjectives: a thing
-                  {"I read each other the book.", "ฉันอ่านกันและกันหนังสือ."}, // each other: one word, in place
+                  {"I read a few books to open.", "ฉันอ่านบางหนังสือที่จะเปิด."}, // what they are for
+                  {"I read the old one.", "ฉันอ่านอันแก่."},                   // one after adjectives: a thing
+                  {"I read each other the book.", "ฉันอ่านกันและกันหนังสือ."},   // each other: one word, in place
                   {"I read the old one book.", "ฉันอ่านหนังสือหนึ่งแก่."},
                   {"I read a number of books.", "ฉันอ่านหลายหนังสือ."}, // a number of, a lot of: counting the noun
                   {"I read a lot of books.", "ฉันอ่านหนังสือมากมาย."},
