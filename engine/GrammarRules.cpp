@@ -388,6 +388,17 @@ bool firstOfSentence(std::size_t i, const GrammarContext &c) {
     return c.sentenceStart && i == c.firstToken;
 }
 
+/// True when a comma, a semicolon or a colon stands right before token i (over blanks).
+bool afterClauseMark(std::span<GrammarToken> t, std::size_t i) {
+    while (i-- > 0) {
+        if (isBlank(t[i]))
+            continue;
+        return t[i].kind == Kind::Separator && !t[i].text.empty() &&
+               U",;:"sv.find(t[i].text[0]) != std::u32string_view::npos;
+    }
+    return false;
+}
+
 /// True for a word that ends a clause's run of words: a conjunction ("and", a relative's ที่), a question word.
 bool opensClause(const GrammarToken &t) {
     return isWord(t) && (t.label == Label::Conjunction || t.label == Label::Question);
@@ -521,6 +532,16 @@ bool leftToPhraseRule(std::span<GrammarToken> t, std::size_t i, const GrammarCon
     return c.phraseHolds(before, t[i].meaning, after);
 }
 
+/// True when a phrase rule reads token i's grammar-mode Thai with the words before it, not with what follows
+/// alone ("After that," => หลังจากนั้น, but "to that." is no rule's, whatever "that." gives alone).
+bool readWithWordBefore(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    if (!leftToPhraseRule(t, i, c))
+        return false;
+    thread_local std::u32string before, after;
+    thaiAround(t, i, before, after);
+    return !c.phraseHolds({}, t[i].meaning, after);
+}
+
 /// True when a built-in phrase rule reads token i's grammar-mode Thai with the words around it.
 bool readByBuiltInRule(std::span<GrammarToken> t, std::size_t i) {
     const std::u32string_view m = t[i].meaning;
@@ -562,6 +583,17 @@ void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before
     after.clear();
     while (count > 0)
         before += previous[--count];
+    // a mark right after the token, which rules may end with ("After that," => หลังจากนั้น,)
+    for (std::size_t j = i + 1; j < t.size(); ++j) {
+        if (isBlank(t[j]))
+            continue;
+        if (t[j].kind == Kind::Separator && !t[j].text.empty() &&
+            U",.;:!?"sv.find(t[j].text[0]) != std::u32string_view::npos)
+            after += t[j].text[0];
+        if (t[j].kind == Kind::Separator)
+            return;
+        break;
+    }
     // an adjective waits for its noun, as the grammar mode holds it: "that his bones" => ซึ่งว่ากระดูกของเขา
     std::u32string_view held;
     for (std::size_t j = nextWord(t, i), words = 0, seen = 0; j != kNone && words < 2 && seen < 4;
@@ -1101,11 +1133,14 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
             return;
         }
-        // after a preposition, ending its clause, "that" is the thing: "rely on that," => พึ่งพานั่น, not ซึ่งว่า
-        if (std::u32string that; w.key == U"THAT"sv && p != kNone && !comma && t[p].key != U"LIKE"sv &&
-                                 (wordWith(t[p], How::Exact, Label::Preposition) || t[p].key == U"THAN"sv) &&
-                                 nextWord(t, i) == kNone && // ("than that." => กว่านั่น)
-                                 endsClause(t, i) && c.sense && c.sense(w.key, isPronounLabel, that)) {
+        // after a preposition, ending its clause, "that" is the thing: "rely on that," => พึ่งพานั่น, not ซึ่งว่า;
+        // so after a verb ("While doing that," => ขณะที่ทำนั่น, not ทำที่) but where a phrase rule reads them
+        // ("After that," => หลังจากนั้น, "I know that." => ฉันรู้ว่า)
+        if (std::u32string that;
+            w.key == U"THAT"sv && p != kNone && !comma && t[p].key != U"LIKE"sv &&
+            (wordWith(t[p], How::Exact, Label::Preposition) || t[p].key == U"THAN"sv || isVerbWord(t[p])) &&
+            nextWord(t, i) == kNone && // ("than that." => กว่านั่น)
+            endsClause(t, i) && !readWithWordBefore(t, i, c) && c.sense && c.sense(w.key, isPronounLabel, that)) {
             setReading(w, How::Exact, Label::Pronoun, that);
             return;
         }
@@ -2285,6 +2320,16 @@ bool thereBefore(std::span<GrammarToken> t, std::size_t i) {
 
 void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // be + "as follows" ending the clause: มีดังนี้ ("The steps are as follows." => ขั้นตอนมีดังนี้, where the
+        // grammar mode drops "as" after be and reads "follows" as it reads "is followed": ถูกติดตาม)
+        if (const std::size_t a = nextWord(t, i), f = a == kNone ? kNone : nextWord(t, a);
+            wordWith(t[i], How::Exact, Label::Be) && f != kNone && isWord(t[a]) && t[a].key == U"AS"sv &&
+            isWord(t[f]) && t[f].key == U"FOLLOWS"sv && (nextWord(t, f) == kNone || endsClause(t, f))) {
+            setReading(t[i], How::Exact, Label::Other, U"มี"sv);
+            setReading(t[a], How::Exact, Label::Other, U"ดังนี้"sv);
+            t[f].kind = Kind::Dropped;
+            return;
+        }
         // be before a noun phrase says what something is, คือ (เป็น for "be"), where the grammar mode, after an
         // adverb, a name or a number, writes the อยู่ of a place: "Two is company" => สองคือบริษัท, "Let's just be
         // friends" => ...แค่เป็นเพื่อน (not "There is a man", nor "is in the room")
@@ -2740,6 +2785,9 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[p], How::Exact, t[p].label,
                        t[p].key[0] == U'H' || t[p].key[0] == U'G' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
             t[i].kind = Kind::Dropped;
+            // a be no rule has read follows the verb, not a noun: "It needs to be." => มันจำเป็นต้องเป็น, not คือ
+            if (wordWith(t[n], How::Exact, Label::Be) && t[n].key == U"BE"sv)
+                setReading(t[n], How::Exact, Label::Other, U"เป็น"sv);
             return;
         }
         if ((t[p].key == U"ABLE"sv || t[p].key == U"UNABLE"sv) && isWord(t[p])) {
@@ -4360,6 +4408,21 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             t[o].kind = Kind::Dropped;
             return;
         }
+        // "each time" and "every time" before a clause open it, ทุกครั้งที่ ("each time a module is loaded" =>
+        // ทุกครั้งที่โมดูลถูกโหลด, not แต่ละโมดูลเวลา...); at the end of a clause they say how often, ทุกครั้ง
+        if (const std::size_t o = nextWord(t, i), a = o == kNone ? kNone : nextWord(t, o);
+            isWord(t[i]) && (t[i].key == U"EACH"sv || t[i].key == U"EVERY"sv) && o != kNone && isWord(t[o]) &&
+            t[o].key == U"TIME"sv && t[o].how == How::Exact) {
+            const bool clause =
+                a != kNone &&
+                (isArticle(t[a]) || (isWord(t[a]) && (among(kSubjects, t[a].key) || t[a].key == U"YOU"sv ||
+                                                      t[a].key == U"IT"sv || among(kDeterminers, t[a].key))));
+            if (!clause && !endsClause(t, o) && a != kNone)
+                return;
+            setReading(t[i], How::Exact, Label::Conjunction, clause ? U"ทุกครั้งที่"sv : U"ทุกครั้ง"sv);
+            t[o].kind = Kind::Dropped;
+            return;
+        }
         // After any, every, each, no, this or some a word read first as a verb is the noun it can be where a
         // modal, be, a verb with -s or a clause without its pronoun follows: "Any change you make is" =>
         // การเปลี่ยนแปลงใดๆที่คุณทำ..., "This call can fail" => การเรียกนี้สามารถ...
@@ -4797,7 +4860,8 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // (an -ing word after a preposition takes its object: "for creating archives" => สำหรับการสร้างคลังเอกสาร)
         const bool ing = ongoingIng(t[i]);
-        const bool opens = p == kNone ? firstOfSentence(i, c) && !ing
+        // (or after a comma, as a sentence's subject: "For this flag, supported values are:")
+        const bool opens = p == kNone ? (firstOfSentence(i, c) || afterClauseMark(t, i)) && !ing
                                       : isArticle(t[p]) || isNumber(t[p]) ||
                                             (isWord(t[p]) && among(kBeforeDescribingParticiple, t[p].key) &&
                                              !(ing && t[p].label == Label::Preposition)) ||

@@ -1279,9 +1279,32 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
         {GrammarRule::Possessive, {"I help her help the man.", "ฉันช่วยเธอช่วยผู้ชาย."}},
         {GrammarRule::ToVerb, {"his help to open the book.", "ของเขาช่วยเปิดหนังสือ."}}, // (help stays a verb)
+        {GrammarRule::ToVerb, {"it needs to be.", "มันจำเป็นต้องเป็น."}},                // not คือ after the verb
+        {GrammarRule::BeAdjective, {"the book is as follows.", "หนังสือมีดังนี้."}},       // not "is followed"
+        // a participle opening a clause after a comma describes its noun; "that" ending a clause after a verb
+        {GrammarRule::ParticipleBeforeNoun, {"for it, opened books are old.", "สำหรับมัน, หนังสือที่เปิดแก่."}},
+        {GrammarRule::Relative, {"he read that, then he came.", "เขาอ่านนั่น, จากนั้นเขามา."}},
     };
     for (const auto &[rule, row] : rows)
         checkRule(*this, rule, {row});
+}
+
+// "each time" and "every time" open a clause (ทุกครั้งที่) or end one (ทุกครั้ง); before a noun "time" is a noun.
+TEST(ExtendedEachTime, OpensOrEndsAClause) {
+    TempFolder data;
+    data.writeEntries({entry("each", "แต่ละ", ADJ), entry("every", "ทุก", ADJ), entry("time", "เวลา", N),
+                       entry("he", "เขา", PRO), entry("came", "มา", VI), entry("table", "โต๊ะ", N)});
+    Lexicon lexicon(data.path());
+    const Case rows[] = {{"each time he came, he came.", "ทุกครั้งที่เขามา, เขามา."},
+                         {"he came every time.", "เขามาทุกครั้ง."},
+                         {"every time table came.", "โต๊ะเวลาทุกมา."}};
+    for (const Case &row : rows) {
+        EXPECT_EQ(extendedLine(lexicon, row.in, kAllGrammarRules), row.out);
+        if (extendedLine(lexicon, row.in, 0) != row.out)
+            EXPECT_NE(extendedLine(lexicon, row.in, kAllGrammarRules & ~ruleBit(GrammarRule::NounAfterArticle)),
+                      row.out)
+                << row.in;
+    }
 }
 
 // A word that trails off into dots, or ends before a bracket or a quote with its full stop, is read; the grammar
