@@ -3607,6 +3607,21 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(t[i], How::Exact, Label::Conjunction, U"เนื่องจาก"sv);
             return;
         }
+        // "often" before its verb is a habit, มักจะ ("It is often called" => มันมักจะถูกเรียก, not มันบ่อยถูกเรียก)
+        // (not after a word of degree: "too often", "so often"; after not it is ไม่ค่อย: "I don't often talk" =>
+        // ฉันไม่ค่อยพูด; after will, จะ, it says the will too: "you will often end up" => คุณมักจะลงเอย)
+        if (const std::size_t v = nextWord(t, i), p = previousWord(t, i);
+            wordWith(t[i], How::Exact, Label::Adverb) && t[i].key == U"OFTEN"sv && v != kNone && isVerbWord(t[v]) &&
+            p != kNone && !among(kDegreeBeforeAdjective, t[p].key) && t[p].key != U"AS"sv) {
+            const bool will = isWord(t[p]) && (t[p].key == U"WILL"sv || t[p].key == U"WOULD"sv);
+            if ((among(kModals, t[p].key) && !will) || leftToPhraseRule(t, i, c))
+                return;
+            if (will)
+                t[p].kind = Kind::Dropped;
+            const bool not_ = isWord(t[p]) && (t[p].key == U"NOT"sv || t[p].key == U"T"sv);
+            setReading(t[i], How::Exact, Label::Adverb, not_ ? U"ค่อย"sv : U"มักจะ"sv);
+            return;
+        }
         if (!wordWith(t[i], How::Exact, Label::Adverb) || !among(kTimeAdverbs, t[i].key))
             return;
         const std::size_t v = nextWord(t, i), s = previousWord(t, i);
@@ -5776,7 +5791,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     const bool adverb = t.label == Label::Adverb;
     if (adverb && n > 3 && k[n - 1] == U'Y' && k[n - 2] == U'L' && t.how == How::Exact)
         rules |= ruleBit(GrammarRule::MannerAdverb) | ruleBit(GrammarRule::TimeAdverb);
-    else if (adverb && (k == U"THEN"sv || k == U"ONCE"sv))
+    else if (adverb && (k == U"THEN"sv || k == U"ONCE"sv || k == U"OFTEN"sv))
         rules |= ruleBit(GrammarRule::TimeAdverb);
     constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
     if (among(kDegreeBeforeAdjective, k))

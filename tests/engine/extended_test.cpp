@@ -301,6 +301,7 @@ public:
             entry("enables", "เปิดใช้งาน", VT),
             entry("lots", "มากนัก", N),
             entry("shopping", "การซื้อของ", N),
+            entry("often", "บ่อย", ADV),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -1281,6 +1282,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ToVerb, {"his help to open the book.", "ของเขาช่วยเปิดหนังสือ."}}, // (help stays a verb)
         {GrammarRule::ToVerb, {"it needs to be.", "มันจำเป็นต้องเป็น."}},                // not คือ after the verb
         {GrammarRule::BeAdjective, {"the book is as follows.", "หนังสือมีดังนี้."}},       // not "is followed"
+        // "often" before its verb is a habit; not often, ไม่ค่อย
+        {GrammarRule::TimeAdverb, {"he often came.", "เขามักจะมา."}},
+        {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a participle opening a clause after a comma describes its noun; "that" ending a clause after a verb
         {GrammarRule::ParticipleBeforeNoun, {"for it, opened books are old.", "สำหรับมัน, หนังสือที่เปิดแก่."}},
         {GrammarRule::Relative, {"he read that, then he came.", "เขาอ่านนั่น, จากนั้นเขามา."}},
