@@ -399,6 +399,14 @@ bool afterClauseMark(std::span<GrammarToken> t, std::size_t i) {
     return false;
 }
 
+/// True when the word `key` stands among the `words` words before token i in its clause.
+bool wordBefore(std::span<GrammarToken> t, std::size_t i, std::u32string_view key, std::size_t words) {
+    for (std::size_t k = previousWord(t, i), seen = 0; k != kNone && seen < words; k = previousWord(t, k), ++seen)
+        if (t[k].key == key)
+            return true;
+    return false;
+}
+
 /// True for a word that ends a clause's run of words: a conjunction ("and", a relative's ที่), a question word.
 bool opensClause(const GrammarToken &t) {
     return isWord(t) && (t.label == Label::Conjunction || t.label == Label::Question);
@@ -2670,6 +2678,24 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (n == kNone || !isWord(t[n]))
             return;
+        // after a noun, a word read first as a noun that can be a verb is the verb of "to" where the clause ends or
+        // its object opens: "the number of operations to list," => ...การดำเนินการที่จะระบุ (not เพื่อรายการ); not
+        // a plural ("replies to requests"), nor after "from" ("from start to finish")
+        // (only after a noun that takes "to" and a verb, or one acted on, or a plural: "a terrible thing to waste",
+        // "the ability to function", "dates to process"; not "drive a horse to water", "attention to detail")
+        if (const std::size_t a = nextWord(t, n);
+            p != kNone && isNoun(t[p]) && t[i].meaning == U"เพื่อ"sv && wordWith(t[n], How::Exact, Label::Noun) &&
+            (among(kToNouns, t[p].key) || (t[p].how == How::Write && t[p].family == SuffixFamily::S) ||
+             nounToBeActedOn(t, p, c)) &&
+            std::all_of(t.begin() + static_cast<std::ptrdiff_t>(i) + 1, t.begin() + static_cast<std::ptrdiff_t>(n),
+                        [](const GrammarToken &w) { return w.kind == Kind::Piece && w.text == U" "sv; }) &&
+            !t[n].capital && !(t[n].key.ends_with(U"S"sv) && !t[n].key.ends_with(U"SS"sv)) && t[n].key != t[p].key &&
+            (a == kNone
+                 ? endsClause(t, n) || n + 1 == t.size()
+                 : isArticle(t[a]) || (isWord(t[a]) && (among(kDeterminers, t[a].key) || among(kOwners, t[a].key) ||
+                                                        t[a].key == U"IT"sv || t[a].key == U"THEM"sv))) &&
+            !wordBefore(t, i, U"FROM"sv, 6) && !leftToPhraseRule(t, i, c))
+            nounAsVerb(t[n], c);
         // a word read first as a noun after a noun and "to", before "and" or "or" and a verb, is a verb too: "an
         // ability to sense and know" => ความสามารถที่จะรู้สึกและรู้, not ความสามารถความรู้สึก...
         if (const std::size_t a = nextWord(t, n), v = a == kNone ? kNone : nextWord(t, a);

@@ -1285,6 +1285,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // "often" before its verb is a habit; not often, ไม่ค่อย
         {GrammarRule::TimeAdverb, {"he often came.", "เขามักจะมา."}},
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
+        // a word read first as a noun after a noun acted on, before the end of the clause, is the verb of "to"
+        {GrammarRule::ToVerb, {"the number of books to copy, he came.", "ตัวเลขของหนังสือที่จะคัดลอก, เขามา."}},
+        {GrammarRule::ToVerb, {"he read the book to process.", "เขาอ่านหนังสือเพื่อกระบวนการ."}},
         // a participle opening a clause after a comma describes its noun; "that" ending a clause after a verb
         {GrammarRule::ParticipleBeforeNoun, {"for it, opened books are old.", "สำหรับมัน, หนังสือที่เปิดแก่."}},
         {GrammarRule::Relative, {"he read that, then he came.", "เขาอ่านนั่น, จากนั้นเขามา."}},
