@@ -3633,6 +3633,22 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(t[i], How::Exact, Label::Conjunction, U"เนื่องจาก"sv);
             return;
         }
+        // "each time" and "every time" before a clause open it, ทุกครั้งที่ ("each time a module is loaded" =>
+        // ทุกครั้งที่โมดูลถูกโหลด, not แต่ละโมดูลเวลา...); at the end of a clause they say how often, ทุกครั้ง. The rule
+        // looks at "time", and runs before the subject and its verb are read ("each time it processes a file").
+        if (const std::size_t e = previousWord(t, i), a = nextWord(t, i);
+            wordWith(t[i], How::Exact, Label::Noun) && t[i].key == U"TIME"sv && e != kNone && isWord(t[e]) &&
+            (t[e].key == U"EACH"sv || t[e].key == U"EVERY"sv)) {
+            const bool clause =
+                a != kNone &&
+                (isArticle(t[a]) || (isWord(t[a]) && (among(kSubjects, t[a].key) || t[a].key == U"YOU"sv ||
+                                                      t[a].key == U"IT"sv || among(kDeterminers, t[a].key))));
+            if (!clause && !endsClause(t, i) && a != kNone)
+                return;
+            setReading(t[e], How::Exact, Label::Conjunction, clause ? U"ทุกครั้งที่"sv : U"ทุกครั้ง"sv);
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         // "often" before its verb is a habit, มักจะ ("It is often called" => มันมักจะถูกเรียก, not มันบ่อยถูกเรียก)
         // (not after a word of degree: "too often", "so often"; after not it is ไม่ค่อย: "I don't often talk" =>
         // ฉันไม่ค่อยพูด; after will, จะ, it says the will too: "you will often end up" => คุณมักจะลงเอย)
@@ -4063,8 +4079,24 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
         // (a name the dictionary gives as its reading is a subject too, before what the verb takes or a preposition:
         // "John lives in London"; not "GNU packages will", where the name tells which)
+        // (or a word the dictionary lacks with a capital, or a name kept as written, opening the clause: "Wget
+        // respects the standard" => Wget เคารพมาตรฐาน, "'find' evaluates the expression")
+        const bool keptName =
+            (t[s].capital && (t[s].quiet || t[s].how == How::Unrendered || t[s].how == How::RawFallback)) ||
+            (t[s].how == How::Exact && t[s].label == Label::Other && !t[s].text.empty() && t[s].meaning == t[s].text);
+        // (not a part of a longer name: "MAX-PROCS processes", "_follow_ FTP links"; and before what the verb takes:
+        // "'REF.pot' References to the new sources" is a list's name and what it holds)
+        const bool opensClauseHere = [&] {
+            for (std::size_t k = s; k-- > 0;)
+                if (!isBlank(t[k]))
+                    return t[k].kind == Kind::Separator && !t[k].text.empty() &&
+                           U"-_/.=*"sv.find(t[k].text[0]) == std::u32string_view::npos;
+            return true;
+        }();
         const bool name =
-            wordWith(t[s], How::Exact, Label::Reading) && s3 && adjacent &&
+            (wordWith(t[s], How::Exact, Label::Reading) ||
+             (keptName && previousWord(t, s) == kNone && opensClauseHere && objectAfter())) &&
+            s3 && adjacent &&
             (objectAfter() || (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
         // (and nobody, everyone, no one ...: "No one regards what is before his feet" => ไม่มีใครถือว่า...)
         const bool everyone = s3 && adjacent &&
@@ -4446,21 +4478,6 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t o = nextWord(t, i);
             isWord(t[i]) && t[i].key == U"EACH"sv && o != kNone && isWord(t[o]) && t[o].key == U"OTHER"sv) {
             setReading(t[i], How::Exact, Label::Other, U"กันและกัน"sv);
-            t[o].kind = Kind::Dropped;
-            return;
-        }
-        // "each time" and "every time" before a clause open it, ทุกครั้งที่ ("each time a module is loaded" =>
-        // ทุกครั้งที่โมดูลถูกโหลด, not แต่ละโมดูลเวลา...); at the end of a clause they say how often, ทุกครั้ง
-        if (const std::size_t o = nextWord(t, i), a = o == kNone ? kNone : nextWord(t, o);
-            isWord(t[i]) && (t[i].key == U"EACH"sv || t[i].key == U"EVERY"sv) && o != kNone && isWord(t[o]) &&
-            t[o].key == U"TIME"sv && t[o].how == How::Exact) {
-            const bool clause =
-                a != kNone &&
-                (isArticle(t[a]) || (isWord(t[a]) && (among(kSubjects, t[a].key) || t[a].key == U"YOU"sv ||
-                                                      t[a].key == U"IT"sv || among(kDeterminers, t[a].key))));
-            if (!clause && !endsClause(t, o) && a != kNone)
-                return;
-            setReading(t[i], How::Exact, Label::Conjunction, clause ? U"ทุกครั้งที่"sv : U"ทุกครั้ง"sv);
             t[o].kind = Kind::Dropped;
             return;
         }
@@ -5817,7 +5834,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     const bool adverb = t.label == Label::Adverb;
     if (adverb && n > 3 && k[n - 1] == U'Y' && k[n - 2] == U'L' && t.how == How::Exact)
         rules |= ruleBit(GrammarRule::MannerAdverb) | ruleBit(GrammarRule::TimeAdverb);
-    else if (adverb && (k == U"THEN"sv || k == U"ONCE"sv || k == U"OFTEN"sv))
+    else if ((adverb && (k == U"THEN"sv || k == U"ONCE"sv || k == U"OFTEN"sv)) || k == U"TIME"sv)
         rules |= ruleBit(GrammarRule::TimeAdverb);
     constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
     if (among(kDegreeBeforeAdjective, k))
