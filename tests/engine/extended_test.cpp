@@ -1287,7 +1287,6 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a name the dictionary lacks, opening the clause, is the subject of a noun-first -s word before its object
         {GrammarRule::SubjectVerb, {"Gnu processes the book.", "Gnu ประมวลผลหนังสือ."}},
-        {GrammarRule::SubjectVerb, {"Gnu processes to the book.", "Gnu กระบวนการไปยังหนังสือ."}},
         // a word read first as a noun after a noun acted on, before the end of the clause, is the verb of "to"
         {GrammarRule::ToVerb, {"the number of books to copy, he came.", "ตัวเลขของหนังสือที่จะคัดลอก, เขามา."}},
         {GrammarRule::ToVerb, {"he read the book to process.", "เขาอ่านหนังสือเพื่อกระบวนการ."}},
