@@ -399,6 +399,13 @@ bool afterClauseMark(std::span<GrammarToken> t, std::size_t i) {
     return false;
 }
 
+/// The first token after token i that is no blank, or the end.
+std::size_t nextMark(std::span<GrammarToken> t, std::size_t i) {
+    while (++i < t.size() && isBlank(t[i])) {
+    }
+    return i;
+}
+
 /// True when the word `key` stands among the `words` words before token i in its clause.
 bool wordBefore(std::span<GrammarToken> t, std::size_t i, std::u32string_view key, std::size_t words) {
     for (std::size_t k = previousWord(t, i), seen = 0; k != kNone && seen < words; k = previousWord(t, k), ++seen)
@@ -2340,11 +2347,15 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // be before a noun phrase says what something is, คือ (เป็น for "be"), where the grammar mode, after an
         // adverb, a name or a number, writes the อยู่ of a place: "Two is company" => สองคือบริษัท, "Let's just be
-        // friends" => ...แค่เป็นเพื่อน (not "There is a man", nor "is in the room")
+        // friends" => ...แค่เป็นเพื่อน (not "There is a man", nor "is in the room"); so after "and" or "or" that
+        // join it to the verb before: "FILE exists and is a regular file" => แฟ้มมีอยู่และเป็นแฟ้มปกติ
+        const std::size_t before = previousWord(t, i);
+        const bool andBefore =
+            before != kNone && isWord(t[before]) && (t[before].key == U"AND"sv || t[before].key == U"OR"sv);
         if (const std::size_t p = previousWord(t, i), n = nextWord(t, i);
             wordWith(t[i], How::Exact, Label::Be) && p != kNone && n != kNone && t[i].key != U"BEING"sv &&
             t[i].key != U"BEEN"sv && t[i].key != U"S"sv &&
-            (isAdverbWord(t[p]) || isNumber(t[p]) ||
+            (isAdverbWord(t[p]) || isNumber(t[p]) || andBefore ||
              (isWord(t[p]) && !t[p].quiet &&
               (t[p].how == How::Unrendered || t[p].how == How::RawFallback ||
                (t[p].how == How::Exact && t[p].label == Label::Other && t[p].capitals)))) &&
@@ -2354,7 +2365,10 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
                                (among(kDeterminers, t[n].key) && t[n].key != U"ALL"sv && t[n].key != U"BOTH"sv &&
                                 t[n].key != U"EACH"sv)))) &&
             !thereBefore(t, i) && !leftToPhraseRule(t, i, c)) {
-            setReading(t[i], How::Exact, Label::Other, t[i].key == U"BE"sv ? U"เป็น"sv : U"คือ"sv);
+            // (คือ where a phrase rule would read เป็น with what follows: "and are output" is no ผลก็คือ)
+            setReading(t[i], How::Exact, Label::Other,
+                       t[i].key == U"BE"sv || (andBefore && !joinsPhraseRule(U"เป็น"sv, ownThai(t[n]))) ? U"เป็น"sv
+                                                                                                       : U"คือ"sv);
             return;
         }
         // get before an adjective says it becomes so: unwritten, and "getting" กำลัง ("It is getting dark" =>
@@ -3312,7 +3326,15 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (p != kNone && !opensObject(t, pp, false)) // (not after an article: "give the book them")
             nounAsVerb(t[p], c);
     });
-    const std::size_t f = c.firstToken;
+    // (over a manual's tag in brackets before its order: "(ALPHA) Mark a recommendation's state")
+    std::size_t f = c.firstToken;
+    if (const std::size_t close = nextMark(t, f); f < t.size() && isWord(t[f]) && t[f].capitals && f > 0 &&
+                                                  t[f - 1].kind == Kind::Separator && t[f - 1].text == U"("sv &&
+                                                  close < t.size() && t[close].text == U")"sv) {
+        f = close + 1;
+        while (f < t.size() && isBlank(t[f]))
+            ++f;
+    }
     if (!c.sentenceStart || c.question || f >= t.size())
         return;
     // a verb-first word before "of" that opens the subject of a be or a modal is the noun: "Use of this software is
@@ -4193,6 +4215,15 @@ void duration(std::span<GrammarToken> t, const GrammarContext &c) {
                 std::u32string taken(t[i].meaning);
                 t[i].setMeaning(taken.replace(at, 4, U"เอา"sv));
             }
+            return;
+        }
+        // "For more examples," points at them, ดู: the phrase rules read สำหรับตัวอย่าง as "for
+        // example" (ยกตัวอย่างเช่นเพิ่มเติม)
+        if (const std::size_t m = nextWord(t, i), e = m == kNone ? kNone : nextWord(t, m);
+            e != kNone && wordWith(t[i], How::Exact, Label::Preposition) && t[i].key == U"FOR"sv && isWord(t[m]) &&
+            t[m].key == U"MORE"sv && isWord(t[e]) && (t[e].key == U"EXAMPLES"sv || t[e].key == U"EXAMPLE"sv)) {
+            setReading(t[i], How::Exact, Label::Preposition, // ("See the manual for more examples" => ...เพื่อดู...)
+                       previousWord(t, i) == kNone ? U"ดู"sv : U"เพื่อดู"sv);
             return;
         }
         // a count before the unit; "for hours" alone says many, หลาย, but not in "for hours of work"

@@ -1283,6 +1283,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ToVerb, {"it needs to be.", "มันจำเป็นต้องเป็น."}},                // not คือ after the verb
         {GrammarRule::BeAdjective, {"the book is as follows.", "หนังสือมีดังนี้."}},       // not "is followed"
         // "often" before its verb is a habit; not often, ไม่ค่อย
+        {GrammarRule::BeAdjective, {"he came and is the man.", "เขามาและเป็นผู้ชาย."}},      // after "and", เป็น
+        {GrammarRule::ImperativeVerb, {"(ALPHA) Copy the book.", "(ALPHA) คัดลอกหนังสือ."}}, // over a tag in brackets
+        {GrammarRule::Duration, {"for more examples, he came.", "ดูตัวอย่างเพิ่มเติม, เขามา."}},
         {GrammarRule::TimeAdverb, {"he often came.", "เขามักจะมา."}},
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a name the dictionary lacks, opening the clause, is the subject of a noun-first -s word before its object
