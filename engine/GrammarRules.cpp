@@ -406,6 +406,23 @@ std::size_t nextMark(std::span<GrammarToken> t, std::size_t i) {
     return i;
 }
 
+/// True for a capitalised word that opens a heading after its section number ("2.2.4 Showing Alternate File
+/// Names") or after the colon of an index entry ("...: Modifying Translations").
+bool headingStart(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    if (i >= t.size() || !t[i].capital)
+        return false;
+    const std::size_t f = c.firstToken;
+    if (c.sentenceStart && f < i && t[f].kind == Kind::Piece && !t[f].text.empty() &&
+        std::all_of(t[f].text.begin(), t[f].text.end(),
+                    [](char32_t ch) { return (ch >= U'0' && ch <= U'9') || ch == U'.' || ch == U' '; }) &&
+        nextMark(t, f) == i)
+        return true;
+    for (std::size_t k = i; k-- > 0;)
+        if (!isBlank(t[k]))
+            return t[k].kind == Kind::Separator && t[k].text.starts_with(U":"sv);
+    return false;
+}
+
 /// True when the word `key` stands among the `words` words before token i in its clause.
 bool wordBefore(std::span<GrammarToken> t, std::size_t i, std::u32string_view key, std::size_t words) {
     for (std::size_t k = previousWord(t, i), seen = 0; k != kNone && seen < words; k = previousWord(t, k), ++seen)
@@ -2221,7 +2238,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
-        } else if ((firstOfSentence(i, c) && !plain) ||
+        } else if (((firstOfSentence(i, c) || headingStart(t, i, c)) && !plain) ||
                    (p != kNone && wordWith(t[p], How::Exact, Label::Preposition)) ||
                    (!plain && p != kNone && be != p && be != kNone && // "by simply joining the names"
                     wordWith(t[be], How::Exact, Label::Preposition))) {
@@ -2704,10 +2721,11 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             std::all_of(t.begin() + static_cast<std::ptrdiff_t>(i) + 1, t.begin() + static_cast<std::ptrdiff_t>(n),
                         [](const GrammarToken &w) { return w.kind == Kind::Piece && w.text == U" "sv; }) &&
             !t[n].capital && !(t[n].key.ends_with(U"S"sv) && !t[n].key.ends_with(U"SS"sv)) && t[n].key != t[p].key &&
-            (a == kNone
-                 ? endsClause(t, n) || n + 1 == t.size()
-                 : isArticle(t[a]) || (isWord(t[a]) && (among(kDeterminers, t[a].key) || among(kOwners, t[a].key) ||
-                                                        t[a].key == U"IT"sv || t[a].key == U"THEM"sv))) &&
+            (a == kNone ? endsClause(t, n) || n + 1 == t.size()
+                        : isArticle(t[a]) ||
+                              (isWord(t[a]) && (among(kDeterminers, t[a].key) || among(kOwners, t[a].key) ||
+                                                t[a].key == U"IT"sv || t[a].key == U"THEM"sv)) ||
+                              (among(kToNouns, t[p].key) && isNoun(t[a]))) &&
             !wordBefore(t, i, U"FROM"sv, 6) && !leftToPhraseRule(t, i, c))
             nounAsVerb(t[n], c);
         // a word read first as a noun after a noun and "to", before "and" or "or" and a verb, is a verb too: "an

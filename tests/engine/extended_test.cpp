@@ -1286,12 +1286,16 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::BeAdjective, {"he came and is the man.", "เขามาและเป็นผู้ชาย."}},      // after "and", เป็น
         {GrammarRule::ImperativeVerb, {"(ALPHA) Copy the book.", "(ALPHA) คัดลอกหนังสือ."}}, // over a tag in brackets
         {GrammarRule::Duration, {"for more examples, he came.", "ดูตัวอย่างเพิ่มเติม, เขามา."}},
+        {GrammarRule::Gerund, {"2.1 Opening the book", "2.1 การเปิดหนังสือ"}},            // a heading after its number
+        {GrammarRule::Gerund, {"the book: Opening the book.", "หนังสือ: การเปิดหนังสือ."}}, // or after a colon
         {GrammarRule::TimeAdverb, {"he often came.", "เขามักจะมา."}},
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a name the dictionary lacks, opening the clause, is the subject of a noun-first -s word before its object
         {GrammarRule::SubjectVerb, {"Gnu processes the book.", "Gnu ประมวลผลหนังสือ."}},
         // a word read first as a noun after a noun acted on, before the end of the clause, is the verb of "to"
         {GrammarRule::ToVerb, {"the number of books to copy, he came.", "ตัวเลขของหนังสือที่จะคัดลอก, เขามา."}},
+        {GrammarRule::ToVerb,
+         {"a way to copy books came.", "อะ.-ทางในการคัดลอกหนังสือมา."}}, // after a noun of "to", before a noun too
         {GrammarRule::ToVerb, {"he read the book to process.", "เขาอ่านหนังสือเพื่อกระบวนการ."}},
         // a participle opening a clause after a comma describes its noun; "that" ending a clause after a verb
         {GrammarRule::ParticipleBeforeNoun, {"for it, opened books are old.", "สำหรับมัน, หนังสือที่เปิดแก่."}},
