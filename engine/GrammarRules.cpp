@@ -4927,6 +4927,22 @@ constexpr std::array kBeforeDescribingParticiple{
     U"HIS"sv,  U"ITS"sv,   U"OUR"sv,     U"THEIR"sv,  U"MANY"sv,    U"SEVERAL"sv, U"OTHER"sv, U"BOTH"sv,
 };
 
+/// True for a verb in its plain form at token p, as an order, after "to", a modal or do, or after a relative or
+/// "and"/"or": what follows it is its object ("to read compressed data", "Print selected parts"), where a verb
+/// after a subject may be a noun read as one ("The joys of love made her").
+bool bareVerbBefore(std::span<GrammarToken> t, std::size_t p, const GrammarContext &c) {
+    if (!isVerbWord(t[p]) || !isTransitive(t[p].label) || t[p].how != How::Exact || among(kHaveForms, t[p].key) ||
+        among(kBeForms, t[p].key) || among(kGetForms, t[p].key) || t[p].key.ends_with(U"ED"sv) ||
+        t[p].key.ends_with(U"S"sv) || t[p].key == U"HAVING"sv || isIrregularParticiple(t[p].key))
+        return false;
+    const std::size_t pp = previousWord(t, p);
+    if (pp == kNone)
+        return firstOfSentence(p, c) || afterClauseMark(t, p);
+    return isWord(t[pp]) &&
+           (t[pp].key == U"TO"sv || among(kModals, t[pp].key) || among(kDoForms, t[pp].key) ||
+            among(kDoNegatives, t[pp].key) || t[pp].key == U"AND"sv || t[pp].key == U"OR"sv || opensRelative(t[pp]));
+}
+
 // A participle between what opens a noun phrase (an article, a number, a determiner or a preposition) and its noun
 // describes the noun, and Thai writes it after the noun with ที่: "the specified file" => แฟ้มที่ระบุ, "of received
 // packets" => ของแพ็กเก็ตที่ได้รับ. The grammar mode writes the verb first (ระบุแฟ้ม), which reads as an order. At the
@@ -4972,7 +4988,10 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
                                       : isArticle(t[p]) || isNumber(t[p]) ||
                                             (isWord(t[p]) && among(kBeforeDescribingParticiple, t[p].key) &&
                                              !(ing && t[p].label == Label::Preposition)) ||
-                                            possessiveS(t, p);
+                                            possessiveS(t, p) ||
+                                            // (or after a verb that takes it, not have, be or get: "refuse to
+                                            // read compressed data" => อ่านข้อมูลที่บีบอัด)
+                                            (!ing && bareVerbBefore(t, p, c));
         // (nor after be and "both" or "all": "We were both holding bottles" is the action going on)
         if (const std::size_t pp = p == kNone ? kNone : previousWord(t, p);
             !opens || (ing && pp != kNone && isWord(t[pp]) && t[pp].label == Label::Be))

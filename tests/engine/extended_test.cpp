@@ -1299,6 +1299,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ToVerb, {"he read the book to process.", "เขาอ่านหนังสือเพื่อกระบวนการ."}},
         // a participle opening a clause after a comma describes its noun; "that" ending a clause after a verb
         {GrammarRule::ParticipleBeforeNoun, {"for it, opened books are old.", "สำหรับมัน, หนังสือที่เปิดแก่."}},
+        {GrammarRule::ParticipleBeforeNoun,
+         {"you can want opened books.", "คุณสามารถต้องการหนังสือที่เปิด."}}, // after a verb's plain form
         {GrammarRule::Relative, {"he read that, then he came.", "เขาอ่านนั่น, จากนั้นเขามา."}},
     };
     for (const auto &[rule, row] : rows)
