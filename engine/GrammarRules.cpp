@@ -127,6 +127,10 @@ constexpr std::array kSayingVerbs{U"SEE"sv,      U"SAW"sv,     U"SEEN"sv,    U"K
                                   U"SAY"sv,      U"SAID"sv,    U"MENTION"sv, U"NOTE"sv,    U"EXPLAIN"sv,
                                   U"DESCRIBE"sv, U"SHOW"sv,    U"SHOWN"sv,   U"EXPECT"sv,  U"WISH"sv,
                                   U"LEARN"sv,    U"LEARNED"sv, U"DISCUSS"sv, U"SUGGEST"sv, U"NOTICE"sv};
+// Verbs after which "who" asks, as after the verbs of saying: "I can't remember who took it" => ...ว่าใครเอามัน.
+constexpr std::array kAskingWhoVerbs{U"REMEMBER"sv,   U"FORGET"sv, U"FORGOT"sv, U"FORGOTTEN"sv, U"WONDER"sv,
+                                     U"ASK"sv,        U"ASKED"sv,  U"TELL"sv,   U"TOLD"sv,      U"UNDERSTAND"sv,
+                                     U"UNDERSTOOD"sv, U"DECIDE"sv, U"GUESS"sv,  U"FIND"sv,      U"FOUND"sv};
 // Verbs of thinking and saying whose clause may follow without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง.
 constexpr std::array kThinkingVerbs{
     U"THINK"sv,   U"THOUGHT"sv,  U"BELIEVE"sv,  U"HOPE"sv,       U"KNOW"sv,       U"KNEW"sv,     U"SAY"sv,
@@ -628,8 +632,10 @@ void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before
     }
     // an adjective waits for its noun, as the grammar mode holds it: "that his bones" => ซึ่งว่ากระดูกของเขา
     std::u32string_view held;
+    std::size_t last = kNone;
     for (std::size_t j = nextWord(t, i), words = 0, seen = 0; j != kNone && words < 2 && seen < 4;
          j = nextWord(t, j), ++seen) {
+        last = j;
         if (held.empty() && wordWith(t[j], How::Exact, Label::Adjective) && words == 0) {
             held = written(t[j]);
             continue;
@@ -640,6 +646,11 @@ void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before
         ++words;
     }
     after += held;
+    // and the mark that ends them ("who cares?" => ใครสนล่ะ?)
+    if (const std::size_t m = last == kNone ? t.size() : nextMark(t, last);
+        m < t.size() && t[m].kind == Kind::Separator && !t[m].text.empty() &&
+        U",.;:!?"sv.find(t[m].text[0]) != std::u32string_view::npos)
+        after += t[m].text[0];
 }
 
 /// The Thai for a word put before token n: `thai`, or `otherwise` when a phrase rule would read `thai` together with
@@ -1033,8 +1044,28 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // after a verb of knowing or saying "who" asks, inside the statement: "know who has taken it" =>
         // รู้ว่าใครเอามัน, not รู้ที่...
-        if (w.key == U"WHO"sv && p != kNone && !comma && isVerbWord(t[p]) && verbFormOf<kSayingVerbs>(t[p].key)) {
+        // (also after remember, forget, wonder, ask ...; "who he is" ends with its question: ว่าเขาเป็นใคร)
+        if (w.key == U"WHO"sv && p != kNone && !comma && isVerbWord(t[p]) &&
+            (verbFormOf<kSayingVerbs>(t[p].key) || verbFormOf<kAskingWhoVerbs>(t[p].key))) {
+            if (const std::size_t s = nextWord(t, i), b = s == kNone ? kNone : nextWord(t, s);
+                b != kNone && isWord(t[s]) && (among(kSubjects, t[s].key) || among(kSubjectsAtClauseStart, t[s].key)) &&
+                wordWith(t[b], How::Exact, Label::Be) &&
+                (nextWord(t, b) == kNone || endsClause(t, b) ||
+                 (nextMark(t, b) < t.size() && t[nextMark(t, b)].text.starts_with(U"."sv)))) {
+                setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+                setReading(t[b], How::Exact, Label::Other, U"เป็นใคร"sv);
+                return;
+            }
             setReading(w, How::Exact, Label::Pronoun, U"ว่าใคร"sv);
+            return;
+        }
+        // "who" opening a question's clause after and, but or or asks for its subject: "but who gets the rights?" =>
+        // แต่ใครได้สิทธิ, not แต่ที่ได้...
+        if (const std::size_t n = nextWord(t, i);
+            w.key == U"WHO"sv && c.question && p != kNone && isWord(t[p]) &&
+            (t[p].key == U"AND"sv || t[p].key == U"BUT"sv || t[p].key == U"OR"sv) && n != kNone && isVerbWord(t[n]) &&
+            !among(kAuxiliaries, t[n].key) && !leftToPhraseRule(t, i, c)) { // ("but who cares?" => แต่ใครสนล่ะ)
+            setReading(w, How::Exact, Label::Pronoun, U"ใคร"sv);
             return;
         }
         if (w.key == U"WHOSE"sv) { // "the man whose ear was bitten" => ผู้ชายที่หูถูกกัด

@@ -1302,6 +1302,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ParticipleBeforeNoun,
          {"you can want opened books.", "คุณสามารถต้องการหนังสือที่เปิด."}}, // after a verb's plain form
         {GrammarRule::Relative, {"he read that, then he came.", "เขาอ่านนั่น, จากนั้นเขามา."}},
+        // "who" after a verb of knowing asks inside the statement; after "and" in a question it asks for the subject
+        {GrammarRule::Relative, {"I know who he is.", "ฉันรู้ว่าเขาเป็นใคร."}},
+        {GrammarRule::Relative, {"he came, and who came?", "เขามา, และใครมา?"}},
     };
     for (const auto &[rule, row] : rows)
         checkRule(*this, rule, {row});
