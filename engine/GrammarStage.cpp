@@ -161,7 +161,8 @@ void Translator::endHeadingBefore(std::u32string_view next) {
 }
 
 void Translator::recordWord() {
-    endHeadingBefore(s_.CurrentWord);
+    if (tokenCount_ != 0 && tokens_[0].capitals) // (asked here first, for speed)
+        endHeadingBefore(s_.CurrentWord);
     GrammarToken &t = nextToken(GrammarToken::Kind::Piece);
     std::u32string_view word = s_.CurrentWord;
     while (!word.empty() && word.back() == U' ')
@@ -271,7 +272,7 @@ void Translator::recordWord() {
 // mode writes as they stand, "go.."; with the rules on the word is read and the dots follow it as a mark.
 bool Translator::recordWordBeforeDots() {
     const std::u32string_view w = s_.CurrentWord;
-    if (w.size() < 3 || w.back() != U'.') // (most words end in a space or a letter: asked first, for speed)
+    if (w.size() < 3 || w.back() != U'.')
         return false;
     const std::size_t dots = w.find(U'.');
     // (only where a space, a mark, a bracket or a quote cut it: "branch.*.merge" and "user.{name}" are names)
