@@ -59,6 +59,7 @@ inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     t.afterHeld = false;
     t.beforeParen = false;
     t.capital = t.capitals = t.afterSpace = false;
+    t.blank = -1; // (a piece's and a separator's are known as they are recorded)
     t.family = SuffixFamily::None;
     t.how = Rendering::How::Unrendered;
     t.label = Label::Other;
@@ -184,10 +185,12 @@ void Translator::recordWord() {
         const char32_t c = s_.CurrentWord.empty() ? 0 : s_.CurrentWord[0];
         pieceRules = rulesLookingAtPiece(false, c >= U'0' && c <= U'9');
         // What CheckMean writes as it stands: anything but a mark alone or with its Tab, and a Tab.
+        t.blank = std::all_of(word.begin(), word.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
         t.plain = !(word.size() == 1 && pieces::isMark(word[0])) &&
                   !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;
     } else if (const std::u32string_view article = articleKey(word); !article.empty()) {
         t.key = article;
+        t.blank = 0;
         pieceRules = rulesLookingAtPiece(true, false);
     } else {
         t.kind = GrammarToken::Kind::Word;
@@ -453,6 +456,7 @@ void Translator::recordSeparator(std::u32string_view piece) {
     // a path starts with "/" after a space, at the start of a line or after a bracket or a quote
     // (the apostrophe's "" counts as a space: a quoted path, "'/build/gcc'", opens after it)
     const bool blank = std::all_of(piece.begin(), piece.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
+    t.blank = blank;
     auto afterBracket = [&] {
         std::size_t b = tokenCount_ - 1;
         while (b > 0 && tokens_[b - 1].kind == GrammarToken::Kind::Piece && tokens_[b - 1].text.empty())
