@@ -5911,9 +5911,18 @@ void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, Gram
     if (!anchors)
         findAnchors();
     context.reordered = false;
-    for (const GrammarRuleSpec &r : kRules) {
-        if (!(enabled & ruleBit(r.rule)))
-            continue;
+    // The enabled rules by their place in kRules: the loop passes over those that are off at once.
+    static constexpr auto kPlaces = [] {
+        std::array<std::uint8_t, kGrammarRuleCount> places{};
+        for (std::size_t k = 0; k < std::size(kRules); ++k)
+            places[static_cast<std::size_t>(kRules[k].rule)] = static_cast<std::uint8_t>(k);
+        return places;
+    }();
+    std::uint32_t places = 0;
+    for (GrammarRuleSet rules = enabled; rules; rules &= rules - 1)
+        places |= 1u << kPlaces[static_cast<std::size_t>(std::countr_zero(rules))];
+    for (; places; places &= places - 1) {
+        const GrammarRuleSpec &r = kRules[std::countr_zero(places)];
         context.anchors = anchors->at[static_cast<std::size_t>(r.rule)];
         r.apply(tokens, context);
         if (context.reordered) {
