@@ -188,7 +188,8 @@ void Translator::recordWord() {
         t.blank = std::all_of(word.begin(), word.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
         t.plain = !(word.size() == 1 && pieces::isMark(word[0])) &&
                   !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;
-    } else if (const std::u32string_view article = articleKey(word); !article.empty()) {
+    } else if (const std::u32string_view article = word.size() <= 3 ? articleKey(word) : std::u32string_view();
+               !article.empty()) {
         t.key = article;
         t.blank = 0;
         pieceRules = rulesLookingAtPiece(true, false);
@@ -206,7 +207,8 @@ void Translator::recordWord() {
             t.key = m.key();
             t.family = m.family();
             triggered_ |= m.triggers();
-            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), m.lookingAt());
+            if (m.lookingAt() != 0) // (most words set off no rule)
+                anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), m.lookingAt());
         } else {
             upperKey();
             if (!t.quiet) {
@@ -230,7 +232,9 @@ void Translator::recordWord() {
         if (quotedEnd_ != SIZE_MAX)
             keepQuotedNameBefore(t);
         t.beforeParen = cutChar_ == U'(';
-        if (extendedRules != 0 && s_.CurrentWord[0] >= U'a' && s_.CurrentWord[0] <= U'z')
+        // (only after a name in capitals, or after what may stand between: asked here first, for speed)
+        if (extendedRules != 0 && s_.CurrentWord[0] >= U'a' && s_.CurrentWord[0] <= U'z' && tokenCount_ >= 3 &&
+            (tokens_[tokenCount_ - 2].kind != GrammarToken::Kind::Word || tokens_[tokenCount_ - 2].capitals))
             keepCapitalsNameBefore(t);
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
