@@ -299,12 +299,16 @@ bool wordWith(const GrammarToken &t, How how, Label label) {
     return t.kind == Kind::Word && t.how == how && t.label == label;
 }
 /// A piece that stands for no word and no mark: the apostrophe's "", a run of spaces, a Tab.
-bool isBlank(const GrammarToken &t) {
+[[gnu::noinline]] bool blankText(const GrammarToken &t) {
+    t.blank = std::all_of(t.text.begin(), t.text.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
+    return t.blank != 0;
+}
+[[gnu::always_inline]] inline bool isBlank(const GrammarToken &t) {
     if (t.kind == Kind::Dropped)
         return true;
     if (t.kind == Kind::Word)
         return false;
-    return std::all_of(t.text.begin(), t.text.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
+    return t.blank < 0 ? blankText(t) : t.blank != 0; // (asked again and again: worked out once)
 }
 /// "the", "a" or "an": a piece the word step drops, whose key the stage keeps.
 bool isArticle(const GrammarToken &t) {
@@ -4555,7 +4559,7 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         // "each other" is one word, กันและกัน, written where it stands: the grammar mode writes แต่ละ (in front, as
         // before a noun) and holds อื่นๆ behind what follows ("tell each other all" => บอกแต่ละทั้งหมดอื่นๆ)
-        if (const std::size_t o = nextWord(t, i);
+        if (const std::size_t o = isWord(t[i]) ? nextWord(t, i) : kNone; // (the next word only where it matters)
             isWord(t[i]) && t[i].key == U"EACH"sv && o != kNone && isWord(t[o]) && t[o].key == U"OTHER"sv) {
             setReading(t[i], How::Exact, Label::Other, U"กันและกัน"sv);
             t[o].kind = Kind::Dropped;
@@ -4654,7 +4658,7 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isArticle(t[i]))
             return;
         // "a few" before a noun counts it, before it in Thai: "in a few cases" => ในบางกรณี, not ในกรณีนิดเดียว
-        if (const std::size_t f = nextWord(t, i);
+        if (const std::size_t f = t[i].key == U"A"sv ? nextWord(t, i) : kNone;
             t[i].key == U"A"sv && f != kNone && isWord(t[f]) && t[f].key == U"FEW"sv && t[f].how == How::Exact) {
             if (const std::size_t n = nextWord(t, f); n != kNone && isNoun(t[n])) {
                 t[i].kind = Kind::Dropped; // "a few minutes" => สองสามนาที
@@ -4669,7 +4673,8 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // "20 hours a week", "6 times a day": how often, ต่อสัปดาห์, ต่อวัน (not a held noun before the hours)
-        if (const std::size_t u = nextWord(t, i), p = previousWord(t, i);
+        if (const std::size_t u = t[i].key == U"A"sv ? nextWord(t, i) : kNone,
+            p = u == kNone ? kNone : previousWord(t, i);
             t[i].key == U"A"sv && u != kNone && p != kNone && endsClause(t, u) && isWord(t[u]) &&
             (t[u].key == U"DAY"sv || t[u].key == U"WEEK"sv || t[u].key == U"MONTH"sv || t[u].key == U"YEAR"sv ||
              t[u].key == U"HOUR"sv || t[u].key == U"MINUTE"sv || t[u].key == U"SECOND"sv) &&
@@ -4679,8 +4684,8 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // "the past few years", "the last two days": the time just gone, ไม่กี่ปีที่ผ่านมา, สองวันที่ผ่านมา
-        if (const std::size_t w = nextWord(t, i), f = w == kNone ? kNone : nextWord(t, w),
-            n = f == kNone ? kNone : nextWord(t, f);
+        if (const std::size_t w = t[i].key == U"THE"sv ? nextWord(t, i) : kNone,
+            f = w == kNone ? kNone : nextWord(t, w), n = f == kNone ? kNone : nextWord(t, f);
             t[i].key == U"THE"sv && n != kNone && isWord(t[w]) && (t[w].key == U"PAST"sv || t[w].key == U"LAST"sv) &&
             isWord(t[f]) && (t[f].key == U"FEW"sv || among(kNumberWords, t[f].key)) && among(kTimeUnits, t[n].key)) {
             t[i].kind = Kind::Dropped;
@@ -4693,12 +4698,12 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         // "a number of" and "a lot of" before a noun count it: หลาย in front, มากมาย behind ("a number of ways" =>
         // หลายทาง, "a lot of people" => ผู้คนมากมาย), not the phrase rules' มากนักทาง
         // (also "an awful lot of", "a whole lot of")
-        const std::size_t lotWord = nextWord(t, i);
+        const std::size_t lotWord = t[i].key == U"THE"sv ? kNone : nextWord(t, i); // (only after "a" or "an")
         const bool lotAdjective = lotWord != kNone && isWord(t[lotWord]) &&
                                   (t[lotWord].key == U"AWFUL"sv || t[lotWord].key == U"WHOLE"sv) &&
                                   nextWord(t, lotWord) != kNone && t[nextWord(t, lotWord)].key == U"LOT"sv;
         if (const std::size_t m = lotAdjective ? nextWord(t, lotWord) : lotWord,
-            o = m == kNone ? kNone : nextWord(t, m),
+            o = m == kNone || (t[m].key != U"NUMBER"sv && t[m].key != U"LOT"sv) ? kNone : nextWord(t, m),
             n = o == kNone ? kNone
                            : stepOver(t, o, true,
                                       [](const GrammarToken &w) {
@@ -6128,9 +6133,18 @@ void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, Gram
     if (!anchors)
         findAnchors();
     context.reordered = false;
-    for (const GrammarRuleSpec &r : kRules) {
-        if (!(enabled & ruleBit(r.rule)))
-            continue;
+    // The enabled rules by their place in kRules: the loop passes over those that are off at once.
+    static constexpr auto kPlaces = [] {
+        std::array<std::uint8_t, kGrammarRuleCount> places{};
+        for (std::size_t k = 0; k < std::size(kRules); ++k)
+            places[static_cast<std::size_t>(kRules[k].rule)] = static_cast<std::uint8_t>(k);
+        return places;
+    }();
+    std::uint32_t places = 0;
+    for (GrammarRuleSet rules = enabled; rules; rules &= rules - 1)
+        places |= 1u << kPlaces[static_cast<std::size_t>(std::countr_zero(rules))];
+    for (; places; places &= places - 1) {
+        const GrammarRuleSpec &r = kRules[std::countr_zero(places)];
         context.anchors = anchors->at[static_cast<std::size_t>(r.rule)];
         r.apply(tokens, context);
         if (context.reordered) {

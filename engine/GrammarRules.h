@@ -34,7 +34,10 @@ struct GrammarToken {
     bool capital = false;     ///< Word: written with a capital first ("Current"; a heading's word mid-sentence)
     bool capitals = false;    ///< Word: its first two letters are capitals ("PARAMETERS", a heading)
     bool afterSpace = false;  ///< Separator: a space or the line's start came before it (an opening quote)
-    std::u32string text;      ///< the piece as cut (a word keeps the space after it)
+    /// Separator or piece: 1 when it holds only spaces and Tabs, or nothing, 0 when not; -1 until a rule asks (the
+    /// rules never change a token's text, so they work it out once).
+    mutable std::int8_t blank = -1;
+    std::u32string text; ///< the piece as cut (a word keeps the space after it)
     /// Upper-cased, without spaces (a piece's too, so "THE" can be told). Like `meaning` it views either the
     /// translator's remembered words, which stay put while a sentence waits, or `ownKey`.
     std::u32string_view key;
@@ -96,6 +99,7 @@ private:
         capital = o.capital;
         capitals = o.capitals;
         afterSpace = o.afterSpace;
+        blank = o.blank;
         how = o.how;
         label = o.label;
         family = o.family;

@@ -59,6 +59,7 @@ inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     t.afterHeld = false;
     t.beforeParen = false;
     t.capital = t.capitals = t.afterSpace = false;
+    t.blank = -1; // (a piece's and a separator's are known as they are recorded)
     t.family = SuffixFamily::None;
     t.how = Rendering::How::Unrendered;
     t.label = Label::Other;
@@ -161,7 +162,8 @@ void Translator::endHeadingBefore(std::u32string_view next) {
 }
 
 void Translator::recordWord() {
-    endHeadingBefore(s_.CurrentWord);
+    if (tokenCount_ != 0 && tokens_[0].capitals) // (asked here first, for speed)
+        endHeadingBefore(s_.CurrentWord);
     GrammarToken &t = nextToken(GrammarToken::Kind::Piece);
     std::u32string_view word = s_.CurrentWord;
     while (!word.empty() && word.back() == U' ')
@@ -183,10 +185,13 @@ void Translator::recordWord() {
         const char32_t c = s_.CurrentWord.empty() ? 0 : s_.CurrentWord[0];
         pieceRules = rulesLookingAtPiece(false, c >= U'0' && c <= U'9');
         // What CheckMean writes as it stands: anything but a mark alone or with its Tab, and a Tab.
+        t.blank = std::all_of(word.begin(), word.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
         t.plain = !(word.size() == 1 && pieces::isMark(word[0])) &&
                   !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;
-    } else if (const std::u32string_view article = articleKey(word); !article.empty()) {
+    } else if (const std::u32string_view article = word.size() <= 3 ? articleKey(word) : std::u32string_view();
+               !article.empty()) {
         t.key = article;
+        t.blank = 0;
         pieceRules = rulesLookingAtPiece(true, false);
     } else {
         t.kind = GrammarToken::Kind::Word;
@@ -202,7 +207,8 @@ void Translator::recordWord() {
             t.key = m.key();
             t.family = m.family();
             triggered_ |= m.triggers();
-            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), m.lookingAt());
+            if (m.lookingAt() != 0) // (most words set off no rule)
+                anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), m.lookingAt());
         } else {
             upperKey();
             if (!t.quiet) {
@@ -226,7 +232,9 @@ void Translator::recordWord() {
         if (quotedEnd_ != SIZE_MAX)
             keepQuotedNameBefore(t);
         t.beforeParen = cutChar_ == U'(';
-        if (extendedRules != 0 && s_.CurrentWord[0] >= U'a' && s_.CurrentWord[0] <= U'z')
+        // (only after a name in capitals, or after what may stand between: asked here first, for speed)
+        if (extendedRules != 0 && s_.CurrentWord[0] >= U'a' && s_.CurrentWord[0] <= U'z' && tokenCount_ >= 3 &&
+            (tokens_[tokenCount_ - 2].kind != GrammarToken::Kind::Word || tokens_[tokenCount_ - 2].capitals))
             keepCapitalsNameBefore(t);
     }
     if (!lineFirstSeen_ && lineStarts_ && !s_.CurrentWord.empty() && s_.CurrentWord[0] != U' ' &&
@@ -271,7 +279,7 @@ void Translator::recordWord() {
 // mode writes as they stand, "go.."; with the rules on the word is read and the dots follow it as a mark.
 bool Translator::recordWordBeforeDots() {
     const std::u32string_view w = s_.CurrentWord;
-    if (w.size() < 3 || w.back() != U'.') // (most words end in a space or a letter: asked first, for speed)
+    if (w.size() < 3 || w.back() != U'.')
         return false;
     const std::size_t dots = w.find(U'.');
     // (only where a space, a mark, a bracket or a quote cut it: "branch.*.merge" and "user.{name}" are names)
@@ -452,6 +460,7 @@ void Translator::recordSeparator(std::u32string_view piece) {
     // a path starts with "/" after a space, at the start of a line or after a bracket or a quote
     // (the apostrophe's "" counts as a space: a quoted path, "'/build/gcc'", opens after it)
     const bool blank = std::all_of(piece.begin(), piece.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
+    t.blank = blank;
     auto afterBracket = [&] {
         std::size_t b = tokenCount_ - 1;
         while (b > 0 && tokens_[b - 1].kind == GrammarToken::Kind::Piece && tokens_[b - 1].text.empty())

@@ -15,7 +15,9 @@ void strip(std::u32string &word, size_t n) {
 
 void Translator::wordStep() {
     if (extendedOn()) {
-        if (!recordWordBeforeDots())
+        // (most words end in a space or a letter: asked here first, for speed)
+        const std::u32string_view w = s_.CurrentWord;
+        if (w.size() < 3 || w.back() != U'.' || !recordWordBeforeDots())
             recordWord();
         return;
     }
