@@ -5232,6 +5232,12 @@ void ingAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         if (!ingVerb(w, c, verb) && !(w.how == How::Exact && stemVerb(w.key, c, verb)))
             return;
+        // an -ing entry of its own that describes keeps its own Thai: "Policies missing in this file" =>
+        // นโยบายที่หายไป..., not ที่คิดถึง (the first sense of miss); "files remaining in the queue" => แฟ้มที่เหลือ...
+        // (only these: "containing" ซึ่งมี and "matching" ตรงกัน read better as their verbs)
+        if (w.how == How::Exact && w.label == Label::Adjective && !w.meaning.empty() &&
+            (w.key == U"MISSING"sv || w.key == U"REMAINING"sv || w.key == U"EXISTING"sv))
+            verb.assign(w.meaning.starts_with(U"ที่"sv) ? w.meaning.substr(3) : w.meaning);
         setReading(w, How::Exact, Label::TransitiveVerb, U"ที่" + verb);
     });
 }

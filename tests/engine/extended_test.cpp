@@ -173,6 +173,7 @@ public:
             entry("like", "เหมือน", "pre.(บุพบท)"),
             entry("back", "กลับ", ADV),
             entry("bored", "เบื่อ", ADJ),
+            entry("missing", "หายไป", ADJ),
             entry("miss", "นางสาว", "คำอ่าน"),
             entry("miss", "คิดถึง", VT),
             entry("nice", "ที่ดี", ADJ),
@@ -1303,6 +1304,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
          {"you can want opened books.", "คุณสามารถต้องการหนังสือที่เปิด."}}, // after a verb's plain form
         {GrammarRule::Relative, {"he read that, then he came.", "เขาอ่านนั่น, จากนั้นเขามา."}},
         // "who" after a verb of knowing asks inside the statement; after "and" in a question it asks for the subject
+        {GrammarRule::IngAfterNoun,
+         {"the books missing from the table came.", "หนังสือที่หายไปจากโต๊ะมา."}}, // its own Thai, not miss's
         {GrammarRule::Relative, {"I know who he is.", "ฉันรู้ว่าเขาเป็นใคร."}},
         {GrammarRule::Relative, {"he came, and who came?", "เขามา, และใครมา?"}},
     };
