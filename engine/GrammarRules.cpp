@@ -1563,7 +1563,15 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool whether = k == U"WHETHER"sv;
         if (!whether && k != U"WHY"sv && k != U"HOW"sv && k != U"WHERE"sv && k != U"WHEN"sv && k != U"IF"sv)
             return;
-        const std::size_t n = nextWord(t, i);
+        std::size_t n = nextWord(t, i);
+        // "whether or not" asks as "whether" does, its "or not" at the clause's end: "whether or not the file exists"
+        // => ว่าแฟ้มมีอยู่หรือไม่ (the phrase rules read ว่าหรือไม่ as ว่า and leave the question unasked)
+        std::array<std::size_t, 2> orNot{kNone, kNone};
+        if (const std::size_t no = n == kNone ? kNone : nextWord(t, n);
+            whether && no != kNone && isWord(t[n]) && t[n].key == U"OR"sv && isWord(t[no]) && t[no].key == U"NOT"sv) {
+            orNot = {n, no};
+            n = nextWord(t, no);
+        }
         // "the reason why he left" => เหตุผลที่เขาออก, "the day when we met" => วันที่เราพบ: the relative, ที่
         if (const std::size_t p = previousWord(t, i);
             !c.question && p != kNone && n != kNone && isNoun(t[p]) &&
@@ -1662,6 +1670,9 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         if (wordWith(t[last], How::Exact, Label::Be) && (k == U"WHERE"sv || k == U"HOW"sv))
             setReading(t[last], How::Exact, Label::Other, k == U"WHERE"sv ? U"อยู่"sv : U"เป็น"sv);
         t[last].tail += ask;
+        for (const std::size_t o : orNot)
+            if (o != kNone)
+                t[o].kind = Kind::Dropped;
     });
 }
 

@@ -1306,6 +1306,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // "who" after a verb of knowing asks inside the statement; after "and" in a question it asks for the subject
         {GrammarRule::IngAfterNoun,
          {"the books missing from the table came.", "หนังสือที่หายไปจากโต๊ะมา."}}, // its own Thai, not miss's
+        {GrammarRule::EmbeddedQuestion,
+         {"I know whether or not he came.", "ฉันรู้ว่าเขามาหรือไม่."}}, // its "or not" at the end
         {GrammarRule::Relative, {"I know who he is.", "ฉันรู้ว่าเขาเป็นใคร."}},
         {GrammarRule::Relative, {"he came, and who came?", "เขามา, และใครมา?"}},
     };
