@@ -2398,6 +2398,12 @@ bool thereBefore(std::span<GrammarToken> t, std::size_t i) {
 
 void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // be before "born" is not written: "He was born in 1990" => เขาเกิดใน1990, not เขาเป็นเกิด
+        if (const std::size_t n = nextWord(t, i);
+            wordWith(t[i], How::Exact, Label::Be) && n != kNone && isWord(t[n]) && t[n].key == U"BORN"sv) {
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         // be + "as follows" ending the clause: มีดังนี้ ("The steps are as follows." => ขั้นตอนมีดังนี้, where the
         // grammar mode drops "as" after be and reads "follows" as it reads "is followed": ถูกติดตาม)
         if (const std::size_t a = nextWord(t, i), f = a == kNone ? kNone : nextWord(t, a);
@@ -2923,8 +2929,16 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(t[i], How::Exact, Label::Preposition,
                            t[p].key.starts_with(U"WAY"sv) ? U"ในการ"sv : U"ที่จะ"sv);
         } else if (isVerbWord(t[p])) {
-            if (!leftToPhraseRule(t, i, c))
+            if (!leftToPhraseRule(t, i, c)) {
                 t[i].kind = Kind::Dropped;
+                // a be no rule has read follows the verb: "configured to be POSIX-conformant" => ...ตั้งค่าเป็น...
+                // (before a noun phrase the be-adjective rule has read it)
+                if (const std::size_t a = nextWord(t, n);
+                    wordWith(t[n], How::Exact, Label::Be) && t[n].key == U"BE"sv &&
+                    !(a != kNone && (isArticle(t[a]) || isNoun(t[a]) ||
+                                     isWord(t[a]) && (t[a].label == Label::Pronoun || among(kDeterminers, t[a].key)))))
+                    setReading(t[n], How::Exact, Label::Other, U"เป็น"sv);
+            }
         } else if (wordWith(t[p], How::Exact, Label::Adjective) &&
                    !(t[p].key == U"HER"sv && pp != kNone && isVerbWord(t[pp]))) {
             if (!leftToPhraseRule(t, i, c))
@@ -4518,7 +4532,7 @@ void noBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         std::size_t n = nextWord(t, i);
         while (n != kNone && wordWith(t[n], How::Exact, Label::Adjective))
             n = nextWord(t, n);
-        if (n != kNone && isNoun(t[n]))
+        if (n != kNone && isNoun(t[n]) && t[n].key != U"MATTER"sv) // ("No matter how" is the phrase rules' ไม่ว่า)
             t[i].setMeaning(U"ไม่มี"sv);
     });
 }

@@ -303,6 +303,8 @@ public:
             entry("lots", "มากนัก", N),
             entry("shopping", "การซื้อของ", N),
             entry("often", "บ่อย", ADV),
+            entry("born", "เกิด", VI),
+            entry("matter", "เรื่อง", N),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -1289,6 +1291,10 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Duration, {"for more examples, he came.", "ดูตัวอย่างเพิ่มเติม, เขามา."}},
         {GrammarRule::Gerund, {"2.1 Opening the book", "2.1 การเปิดหนังสือ"}},            // a heading after its number
         {GrammarRule::Gerund, {"the book: Opening the book.", "หนังสือ: การเปิดหนังสือ."}}, // or after a colon
+        {GrammarRule::BeAdjective, {"he was born.", "เขาเกิด."}},                       // be before born
+        {GrammarRule::NoBeforeNoun,
+         {"no matter how old he is, he came.", "ไม่เรื่องแก่เขาเป็นอย่างไร, เขามา."}}, // (the phrase rules' ไม่ว่า)
+        {GrammarRule::ToVerb, {"he came to want to be the man.", "เขามาต้องการเป็นผู้ชาย."}},
         {GrammarRule::TimeAdverb, {"he often came.", "เขามักจะมา."}},
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a name the dictionary lacks, opening the clause, is the subject of a noun-first -s word before its object
