@@ -3582,8 +3582,13 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (v == kNone || !isVerbWord(t[v]) ||
             (t[v].how == How::Write && t[v].family != SuffixFamily::ED &&
              !(s != kNone && (wordWith(t[s], How::Exact, Label::Pronoun) || isNoun(t[s]) ||
-                              (wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key))))))
+                              (wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key)))))) {
+            // "also" left before a verb reached through -s is ยัง there: "The PRT raytracer also produces" =>
+            // ...ยังผลิต, not ด้วยผลิต
+            if (t[i].key == U"ALSO"sv && v != kNone && isVerbWord(t[v]) && s != kNone && !leftToPhraseRule(t, i, c))
+                t[i].setMeaning(U"ยัง"sv);
             return;
+        }
         // a relative clause belongs to the noun before it: the adverb goes after it, not between them
         std::size_t last = v, beforePreposition = kNone, beforeRelative = kNone, words = 0;
         // (a verb of thinking or saying ends it before its "that", which is then ว่า: "always makes people think that

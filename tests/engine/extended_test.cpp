@@ -1295,6 +1295,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::NoBeforeNoun,
          {"no matter how old he is, he came.", "ไม่เรื่องแก่เขาเป็นอย่างไร, เขามา."}}, // (the phrase rules' ไม่ว่า)
         {GrammarRule::ToVerb, {"he came to want to be the man.", "เขามาต้องการเป็นผู้ชาย."}},
+        {GrammarRule::MannerAdverb, {"Gnu also opens the book.", "Gnu ยังเปิดหนังสือ."}}, // "also" left before its verb: ยัง
         {GrammarRule::TimeAdverb, {"he often came.", "เขามักจะมา."}},
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a name the dictionary lacks, opening the clause, is the subject of a noun-first -s word before its object
