@@ -3179,6 +3179,11 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t m = c.firstToken;
     if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
         return;
+    // after a speaker's name and its colon the question starts: "Q: Are you married?" => ถาม: คุณแต่งงานแล้วไหม?
+    if (const std::size_t colon = nextMark(t, m), n = colon < t.size() ? nextMark(t, colon) : t.size();
+        t[m].capital && colon < t.size() && t[colon].kind == Kind::Separator && t[colon].text == U":"sv &&
+        n < t.size() && isWord(t[n]))
+        m = n;
     if (among(kClauseOpeners, t[m].key)) { // "If he comes, will Jodie marry Bonzo?": the question after the comma
         std::size_t k = m + 1;
         while (k < t.size() && !(t[k].kind == Kind::Separator && t[k].text == U","sv))

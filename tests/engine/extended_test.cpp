@@ -1296,6 +1296,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
          {"no matter how old he is, he came.", "ไม่เรื่องแก่เขาเป็นอย่างไร, เขามา."}}, // (the phrase rules' ไม่ว่า)
         {GrammarRule::ToVerb, {"he came to want to be the man.", "เขามาต้องการเป็นผู้ชาย."}},
         {GrammarRule::MannerAdverb, {"Gnu also opens the book.", "Gnu ยังเปิดหนังสือ."}}, // "also" left before its verb: ยัง
+        {GrammarRule::QuestionOrder,
+         {"Q: can he open the book?", "Q: เขาสามารถเปิดหนังสือไหม?"}}, // after a speaker and a colon
         {GrammarRule::TimeAdverb, {"he often came.", "เขามักจะมา."}},
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a name the dictionary lacks, opening the clause, is the subject of a noun-first -s word before its object
