@@ -1041,7 +1041,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // "the one" before a relative is a thing, อัน, or before who a person, คน: "the one that works" => อันที่ทำงาน
-        if (p != kNone && isWord(t[p]) && t[p].key == U"ONE"sv && t[p].how == How::Exact && !comma) {
+        if (p != kNone && isWord(t[p]) && (t[p].key == U"ONE"sv || t[p].key == U"ONES"sv) &&
+            (t[p].how == How::Exact || t[p].how == How::Write) && !comma) { // ("the ones who fight" => คนที่ต่อสู้)
             const std::size_t a = previousWord(t, p);
             if (a != kNone && (isArticle(t[a]) || wordWith(t[a], How::Exact, Label::Adjective)))
                 setReading(t[p], How::Exact, Label::Noun, w.key == U"WHO"sv ? U"คน"sv : U"อัน"sv);

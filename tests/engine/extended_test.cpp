@@ -1316,7 +1316,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::IngAfterNoun,
          {"the books missing from the table came.", "หนังสือที่หายไปจากโต๊ะมา."}}, // its own Thai, not miss's
         {GrammarRule::EmbeddedQuestion,
-         {"I know whether or not he came.", "ฉันรู้ว่าเขามาหรือไม่."}}, // its "or not" at the end
+         {"I know whether or not he came.", "ฉันรู้ว่าเขามาหรือไม่."}},            // its "or not" at the end
+        {GrammarRule::Relative, {"the ones who came are old.", "คนที่มาแก่."}}, // people: คน
         {GrammarRule::Relative, {"I know who he is.", "ฉันรู้ว่าเขาเป็นใคร."}},
         {GrammarRule::Relative, {"he came, and who came?", "เขามา, และใครมา?"}},
     };
