@@ -4156,6 +4156,7 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 k = previousWord(t, k);
             return k != kNone && (isArticle(t[k]) || (isWord(t[k]) && among(kDeterminers, t[k].key)));
         };
+        bool bareObject = false; // a bare plural before a preposition is what the verb takes
         auto objectAfter = [&] { // "The option causes the program to" => ทางเลือกทำให้เกิดโปรแกรม...
             std::size_t n = nextWord(t, i);
             // (over an -ly adverb before a counted object: "lists exactly one key")
@@ -4181,6 +4182,14 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                 last = k;
             if (last == kNone || !isNoun(t[last]))
                 return false;
+            // (or a bare plural before a preposition: "This command lists connections of a network" =>
+            // คำสั่งนี้ระบุการเชื่อมต่อของเครือข่าย)
+            if (const std::size_t a = nextWord(t, last);
+                s3 && a != kNone && wordWith(t[a], How::Exact, Label::Preposition) && t[last].key.ends_with(U"S"sv) &&
+                !t[last].key.ends_with(U"SS"sv) && pluralOfNoun(t[last], c)) {
+                bareObject = true;
+                return true;
+            }
             std::size_t k = last + 1;
             while (k < t.size() && isBlank(t[k]))
                 ++k;
@@ -4231,7 +4240,7 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         // "they book club", "it lists are", "no separators or line numbers": a noun phrase after all; but the -s of
         // he, she or it before a noun is the verb's ("It maps names to numbers" => มันจับคู่ชื่อ...)
         if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
-            n != kNone &&
+            n != kNone && !bareObject &&
             (wordWith(t[n], How::Exact, Label::Be) ||
              (isNoun(t[n]) &&
               !(((s3 && subjectPronoun(t, s) && among(kThirdPerson, t[s].key)) || (relative && afterPlural)) &&

@@ -1302,6 +1302,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a name the dictionary lacks, opening the clause, is the subject of a noun-first -s word before its object
         {GrammarRule::SubjectVerb, {"Gnu processes the book.", "Gnu ประมวลผลหนังสือ."}},
+        {GrammarRule::SubjectVerb,
+         {"the man processes books of the table.", "ผู้ชายประมวลผลหนังสือของโต๊ะ."}}, // a bare plural, then of
         // a word read first as a noun after a noun acted on, before the end of the clause, is the verb of "to"
         {GrammarRule::ToVerb, {"the number of books to copy, he came.", "ตัวเลขของหนังสือที่จะคัดลอก, เขามา."}},
         {GrammarRule::ToVerb,
