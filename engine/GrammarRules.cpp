@@ -3877,6 +3877,23 @@ void alsoAtEnd(std::span<GrammarToken> t, const GrammarContext &c) {
                     return;
                 }
         }
+        // "yet" ending a clause that a "not" denies says not so far: ยังไม่ before the verb ("Some services do not
+        // support it yet." => บางบริการยังไม่สนับสนุนมัน, was ...ไม่สนับสนุนมันแต่ทว่า); the perfect rule reads "have
+        // not ... yet" itself
+        if (isWord(t[i]) && t[i].key == U"YET"sv && endsClause(t, i) && nextWord(t, i) == kNone) {
+            for (std::size_t k = previousWord(t, i), words = 0; k != kNone && words < 2 * kMostClauseWords;
+                 k = previousWord(t, k), ++words)
+                if (isWord(t[k]) && (t[k].key == U"NOT"sv || t[k].key == U"T"sv) && t[k].meaning.starts_with(U"ไม่"sv)) {
+                    setReading(t[k], How::Exact, Label::Adverb, U"ยัง" + std::u32string(t[k].meaning));
+                    t[i].kind = Kind::Dropped;
+                    // (the do before it goes unwritten: "It doesn't work yet" => มันยังไม่ทำงาน)
+                    if (const std::size_t d = previousWord(t, k);
+                        d != kNone && isWord(t[d]) && (among(kDoForms, t[d].key) || among(kDoNegatives, t[d].key)))
+                        t[d].kind = Kind::Dropped;
+                    return;
+                }
+            return;
+        }
         // "only" ending a clause limits what comes before it: เท่านั้น ("for testing only" => สำหรับการทดสอบเท่านั้น)
         if (isWord(t[i]) && t[i].key == U"ONLY"sv && t[i].how == How::Exact && endsClause(t, i) &&
             nextWord(t, i) == kNone && previousWord(t, i) != kNone) {
@@ -6117,6 +6134,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
             break;
         case U'B':
             if (k == U"BOTH"sv) // "both ... and"
+                rules |= ruleBit(GrammarRule::AlsoAtEnd);
+            break;
+        case U'Y':
+            if (k == U"YET"sv) // "not ... yet"
                 rules |= ruleBit(GrammarRule::AlsoAtEnd);
             break;
         default:

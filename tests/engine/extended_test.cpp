@@ -1297,7 +1297,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ToVerb, {"he came to want to be the man.", "เขามาต้องการเป็นผู้ชาย."}},
         {GrammarRule::MannerAdverb, {"Gnu also opens the book.", "Gnu ยังเปิดหนังสือ."}}, // "also" left before its verb: ยัง
         {GrammarRule::QuestionOrder,
-         {"Q: can he open the book?", "Q: เขาสามารถเปิดหนังสือไหม?"}}, // after a speaker and a colon
+         {"Q: can he open the book?", "Q: เขาสามารถเปิดหนังสือไหม?"}},              // after a speaker and a colon
+        {GrammarRule::AlsoAtEnd, {"he does not open it yet.", "เขายังไม่เปิดมัน."}}, // not ... yet: ยังไม่
         {GrammarRule::TimeAdverb, {"he often came.", "เขามักจะมา."}},
         {GrammarRule::TimeAdverb, {"I don't often come.", "ฉันไม่ค่อยมา."}},
         // a name the dictionary lacks, opening the clause, is the subject of a noun-first -s word before its object
