@@ -396,22 +396,29 @@ bool firstOfSentence(std::size_t i, const GrammarContext &c) {
     return c.sentenceStart && i == c.firstToken;
 }
 
-/// True when a comma, a semicolon or a colon stands right before token i (over blanks).
-bool afterClauseMark(std::span<GrammarToken> t, std::size_t i) {
-    while (i-- > 0) {
-        if (isBlank(t[i]))
-            continue;
-        return t[i].kind == Kind::Separator && !t[i].text.empty() &&
-               U",;:"sv.find(t[i].text[0]) != std::u32string_view::npos;
-    }
-    return false;
-}
-
 /// The first token after token i that is no blank, or the end.
 std::size_t nextMark(std::span<GrammarToken> t, std::size_t i) {
     while (++i < t.size() && isBlank(t[i])) {
     }
     return i;
+}
+/// The last token before token i that is no blank, or kNone.
+std::size_t previousMark(std::span<GrammarToken> t, std::size_t i) {
+    while (i-- > 0)
+        if (!isBlank(t[i]))
+            return i;
+    return kNone;
+}
+/// The first character of token k when it is a separator whose first character is one of `marks`, else 0.
+char32_t markAt(std::span<GrammarToken> t, std::size_t k, std::u32string_view marks) {
+    return k < t.size() && t[k].kind == Kind::Separator && !t[k].text.empty() &&
+                   marks.find(t[k].text[0]) != std::u32string_view::npos
+               ? t[k].text[0]
+               : 0;
+}
+/// True when a comma, a semicolon or a colon stands right before token i (over blanks).
+bool afterClauseMark(std::span<GrammarToken> t, std::size_t i) {
+    return markAt(t, previousMark(t, i), U",;:"sv) != 0;
 }
 
 /// True for a capitalised word that opens a heading after its section number ("2.2.4 Showing Alternate File
@@ -425,10 +432,7 @@ bool headingStart(std::span<GrammarToken> t, std::size_t i, const GrammarContext
                     [](char32_t ch) { return (ch >= U'0' && ch <= U'9') || ch == U'.' || ch == U' '; }) &&
         nextMark(t, f) == i)
         return true;
-    for (std::size_t k = i; k-- > 0;)
-        if (!isBlank(t[k]))
-            return t[k].kind == Kind::Separator && t[k].text.starts_with(U":"sv);
-    return false;
+    return markAt(t, previousMark(t, i), U":"sv) != 0;
 }
 
 /// True when the word `key` stands among the `words` words before token i in its clause.
@@ -575,11 +579,11 @@ bool leftToPhraseRule(std::span<GrammarToken> t, std::size_t i, const GrammarCon
 /// True when a phrase rule reads token i's grammar-mode Thai with the words before it, not with what follows
 /// alone ("After that," => หลังจากนั้น, but "to that." is no rule's, whatever "that." gives alone).
 bool readWithWordBefore(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
-    if (!leftToPhraseRule(t, i, c))
+    if (!c.phraseHolds)
         return false;
     thread_local std::u32string before, after;
     thaiAround(t, i, before, after);
-    return !c.phraseHolds({}, t[i].meaning, after);
+    return c.phraseHolds(before, t[i].meaning, after) && !c.phraseHolds({}, t[i].meaning, after);
 }
 
 /// True when a built-in phrase rule reads token i's grammar-mode Thai with the words around it.
@@ -608,6 +612,9 @@ bool readByBuiltInRule(std::span<GrammarToken> t, std::size_t i) {
     });
 }
 
+/// The marks that end a clause or a sentence, which phrase rules may read after their words.
+constexpr std::u32string_view kClauseMarks = U",.;:!?"sv;
+
 void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before, std::u32string &after) {
     // What the grammar mode writes for a token: "the" and "an" nothing, "a" the marker the phrase rules fold.
     auto written = [](const GrammarToken &w) -> std::u32string_view {
@@ -624,15 +631,10 @@ void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before
     while (count > 0)
         before += previous[--count];
     // a mark right after the token, which rules may end with ("After that," => หลังจากนั้น,)
-    for (std::size_t j = i + 1; j < t.size(); ++j) {
-        if (isBlank(t[j]))
-            continue;
-        if (t[j].kind == Kind::Separator && !t[j].text.empty() &&
-            U",.;:!?"sv.find(t[j].text[0]) != std::u32string_view::npos)
-            after += t[j].text[0];
-        if (t[j].kind == Kind::Separator)
-            return;
-        break;
+    if (const std::size_t m = nextMark(t, i); m < t.size() && t[m].kind == Kind::Separator) {
+        if (const char32_t mark = markAt(t, m, kClauseMarks))
+            after += mark;
+        return;
     }
     // an adjective waits for its noun, as the grammar mode holds it: "that his bones" => ซึ่งว่ากระดูกของเขา
     std::u32string_view held;
@@ -651,10 +653,8 @@ void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before
     }
     after += held;
     // and the mark that ends them ("who cares?" => ใครสนล่ะ?)
-    if (const std::size_t m = last == kNone ? t.size() : nextMark(t, last);
-        m < t.size() && t[m].kind == Kind::Separator && !t[m].text.empty() &&
-        U",.;:!?"sv.find(t[m].text[0]) != std::u32string_view::npos)
-        after += t[m].text[0];
+    if (const char32_t mark = last == kNone ? 0 : markAt(t, nextMark(t, last), kClauseMarks))
+        after += mark;
 }
 
 /// The Thai for a word put before token n: `thai`, or `otherwise` when a phrase rule would read `thai` together with
@@ -2739,6 +2739,17 @@ void actionAsSubject(std::span<GrammarToken> t, std::size_t to, const GrammarCon
     }
 }
 
+/// A "be" at token n that no rule has read, after a verb and its dropped "to", follows the verb, not a noun: เป็น, not
+/// คือ ("It needs to be." => มันจำเป็นต้องเป็น, "configured to be POSIX-conformant" => ...ตั้งค่าเป็น...). Before a
+/// noun phrase the be-adjective rule has read it.
+void beAfterVerb(std::span<GrammarToken> t, std::size_t n) {
+    const std::size_t a = nextWord(t, n);
+    if (wordWith(t[n], How::Exact, Label::Be) && t[n].key == U"BE"sv &&
+        !(a != kNone && (isArticle(t[a]) || isNoun(t[a]) ||
+                         (isWord(t[a]) && (among(kIndefinites, t[a].key) || among(kDeterminers, t[a].key))))))
+        setReading(t[n], How::Exact, Label::Other, U"เป็น"sv);
+}
+
 void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -2896,9 +2907,7 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[p], How::Exact, t[p].label,
                        t[p].key[0] == U'H' || t[p].key[0] == U'G' ? U"ต้อง"sv : U"จำเป็นต้อง"sv);
             t[i].kind = Kind::Dropped;
-            // a be no rule has read follows the verb, not a noun: "It needs to be." => มันจำเป็นต้องเป็น, not คือ
-            if (wordWith(t[n], How::Exact, Label::Be) && t[n].key == U"BE"sv)
-                setReading(t[n], How::Exact, Label::Other, U"เป็น"sv);
+            beAfterVerb(t, n);
             return;
         }
         if ((t[p].key == U"ABLE"sv || t[p].key == U"UNABLE"sv) && isWord(t[p])) {
@@ -2932,13 +2941,7 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         } else if (isVerbWord(t[p])) {
             if (!leftToPhraseRule(t, i, c)) {
                 t[i].kind = Kind::Dropped;
-                // a be no rule has read follows the verb: "configured to be POSIX-conformant" => ...ตั้งค่าเป็น...
-                // (before a noun phrase the be-adjective rule has read it)
-                if (const std::size_t a = nextWord(t, n);
-                    wordWith(t[n], How::Exact, Label::Be) && t[n].key == U"BE"sv &&
-                    !(a != kNone && (isArticle(t[a]) || isNoun(t[a]) ||
-                                     isWord(t[a]) && (t[a].label == Label::Pronoun || among(kDeterminers, t[a].key)))))
-                    setReading(t[n], How::Exact, Label::Other, U"เป็น"sv);
+                beAfterVerb(t, n);
             }
         } else if (wordWith(t[p], How::Exact, Label::Adjective) &&
                    !(t[p].key == U"HER"sv && pp != kNone && isVerbWord(t[pp]))) {
@@ -4223,18 +4226,15 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             (t[s].how == How::Exact && t[s].label == Label::Other && !t[s].text.empty() && t[s].meaning == t[s].text);
         // (not a part of a longer name: "MAX-PROCS processes", "_follow_ FTP links"; and before what the verb takes:
         // "'REF.pot' References to the new sources" is a list's name and what it holds)
-        const bool opensClauseHere = [&] {
-            for (std::size_t k = s; k-- > 0;)
-                if (!isBlank(t[k]))
-                    return t[k].kind == Kind::Separator && !t[k].text.empty() &&
-                           U"-_/.=*"sv.find(t[k].text[0]) == std::u32string_view::npos;
-            return true;
-        }();
-        const bool name =
-            (wordWith(t[s], How::Exact, Label::Reading) ||
-             (keptName && previousWord(t, s) == kNone && opensClauseHere && objectAfter())) &&
-            s3 && adjacent &&
-            (objectAfter() || (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
+        const std::size_t beforeName = previousMark(t, s);
+        const bool opensClauseHere =
+            beforeName == kNone || (t[beforeName].kind == Kind::Separator && !t[beforeName].text.empty() &&
+                                    !markAt(t, beforeName, U"-_/.=*"sv));
+        const bool name = s3 && adjacent &&
+                          (wordWith(t[s], How::Exact, Label::Reading)
+                               ? objectAfter() || (nextWord(t, i) != kNone &&
+                                                   wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition))
+                               : keptName && previousWord(t, s) == kNone && opensClauseHere && objectAfter());
         // (and nobody, everyone, no one ...: "No one regards what is before his feet" => ไม่มีใครถือว่า...)
         const bool everyone = s3 && adjacent &&
                               (among(kNobodies, t[s].key) || among(kIndefinites, t[s].key) ||

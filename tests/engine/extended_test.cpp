@@ -1396,9 +1396,12 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่เปิดโดยผู้ชาย.");
     EXPECT_EQ(extended("he opens that go."), "เขาเปิดที่ไป.");
     EXPECT_EQ(extended("the man was bored."), "ผู้ชายเบื่อ.");
+    EXPECT_EQ(extended("he read that, then he came."), "เขาอ่านนั่น, จากนั้นเขามา.");
     data.writeLines("Idiom.pal",
                     {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น", "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย",
-                     "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ", "มันเป็นแนะนำซึ่งว่า/ขอแนะนำว่า"});
+                     "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ", "มันเป็นแนะนำซึ่งว่า/ขอแนะนำว่า", "อ่านซึ่งว่า,/อ่านเรื่องนั้น,"});
+    // a rule that ends with the mark after the word is seen too: "that" is left to it
+    EXPECT_EQ(extended("he read that, then he came."), "เขาอ่านเรื่องนั้น, จากนั้นเขามา.");
     // "it is recommended that" is left to the rule that reads it whole, not made a passive
     EXPECT_EQ(extended("it is recommended that he came"), "ขอแนะนำว่าเขามา");
     // be before an -ed adjective is written as the rule reads it, whatever the subject would give
