@@ -3048,7 +3048,9 @@ std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<G
                            !among(kAmountWords, t[p].key) && !verbSense(t[n], c, verb)) ||
                           (isNoun(t[n]) && k.size() > 3 && k.back() == U'S' && pluralOfNoun(t[n], c) &&
                            !(c.sense && c.sense(k, isVerb, verb)));
-    if (!bareNoun && !isArticle(t[n]) &&
+    // a number after "from" and its number: "from 1 to 10", "from ten dollars to twenty" => จาก 1 ถึง 10
+    const bool number = from && (isNumber(t[n]) || (isWord(t[n]) && among(kNumberWords, t[n].key)));
+    if (!bareNoun && !number && !isArticle(t[n]) &&
         !(isWord(t[n]) &&
           (among(kOwners, t[n].key) || among(kObjectPronouns, t[n].key) || among(kDemonstratives, t[n].key))))
         return {};

@@ -707,6 +707,8 @@ TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
                   {"from the book to tables", "จากหนังสือถึงโต๊ะ"},
                   {"from day to reason", "จากวันถึงเหตุผล"},  // after "from" any bare noun that is no verb
                   {"from day to act", "จากวันเพื่อการกระทำ"}, // (one that can be a verb is left)
+                  {"from 1 to 10", "จาก1 ถึง10"},           // numbers after "from"
+                  {"I read 1 to 10", "ฉันอ่าน1 เพื่อ10"},      // (not without it)
               });
 }
 
