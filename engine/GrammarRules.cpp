@@ -707,6 +707,10 @@ constexpr std::array kToNouns{U"WAY"sv,        U"WAYS"sv,        U"PLAN"sv,     
 // pronoun such as "it" the piece is "is"; so it is before anything that is not a noun phrase.
 constexpr std::array kSomeoneElse{U"SOMEONE"sv, U"SOMEBODY"sv, U"ANYONE"sv, U"ANYBODY"sv};
 
+// The letters whose first sense is the piece of a short form after an apostrophe, with the letter's name.
+constexpr std::array kShortFormLetters{std::pair{U"S"sv, U"เอส"sv}, std::pair{U"T"sv, U"ที"sv},
+                                       std::pair{U"D"sv, U"ดี"sv}, std::pair{U"M"sv, U"เอ็ม"sv}};
+
 /// True when token s is the "s" after a word and an apostrophe: "Emma's", "it's".
 bool apostropheS(std::span<GrammarToken> t, std::size_t s) {
     return s >= 2 && isWord(t[s]) && t[s].key == U"S"sv && t[s - 1].kind == Kind::Separator && t[s - 1].text.empty() &&
@@ -835,8 +839,24 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
-        if (!apostropheS(t, i))
+        // the plural mark of "file(s)": Thai writes no plural, so it goes with its brackets (แฟ้ม, not แฟ้ม(ของเขา))
+        if (t[i].key == U"S"sv && isWord(t[i]) && i >= 2 && i + 1 < t.size() && isWord(t[i - 2]) &&
+            t[i - 1].kind == Kind::Separator && t[i - 1].text == U"("sv && !t[i - 1].afterSpace &&
+            t[i + 1].kind == Kind::Separator && t[i + 1].text == U")"sv) {
+            t[i - 1].kind = t[i].kind = t[i + 1].kind = Kind::Dropped;
             return;
+        }
+        if (!apostropheS(t, i)) {
+            // the piece of a short form ('s, 't, 'd, 'm) that no apostrophe joins to a word is the letter: "-s" =>
+            // -เอส, "T. S. Eliot" => ที.เอส.Eliot, not -ของเขา and ไม่.ของเขา.
+            if (isWord(t[i]) && t[i].key.size() == 1 && t[i].how == How::Exact &&
+                !(i > 0 && t[i - 1].kind == Kind::Separator && t[i - 1].text.empty()))
+                if (const auto *letter = std::find_if(kShortFormLetters.begin(), kShortFormLetters.end(),
+                                                      [&](const auto &l) { return l.first == t[i].key; });
+                    letter != kShortFormLetters.end())
+                    setReading(t[i], How::Exact, Label::Other, letter->second);
+            return;
+        }
         GrammarToken &s = t[i];
         const std::size_t x = i - 2;
         const std::size_t next = nextWord(t, i);
@@ -6022,8 +6042,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         if (k[0] == U'S') // the possessive may make it "is", which the passive looks for
             rules |= ruleBit(GrammarRule::Possessive) | ruleBit(GrammarRule::Passive) |
                      ruleBit(GrammarRule::BeAdjective) | ruleBit(GrammarRule::Perfect);
-        else if (k[0] == U'D') // 'd: had before a participle
-            rules |= ruleBit(GrammarRule::Perfect);
+        else if (k[0] == U'D') // 'd: had before a participle (the possessive reads a lone one as the letter)
+            rules |= ruleBit(GrammarRule::Perfect) | ruleBit(GrammarRule::Possessive);
+        else if (k[0] == U'T' || k[0] == U'M') // 't, 'm or the letter
+            rules |= ruleBit(GrammarRule::Possessive);
         break;
     case 2:
         if (k == U"VE"sv)
