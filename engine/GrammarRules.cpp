@@ -4649,6 +4649,15 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             t[o].kind = Kind::Dropped;
             return;
         }
+        // "above" between an article (or this, these) and its noun describes the noun: "the above mode" =>
+        // โหมดข้างต้น, not ข้างบนโหมด
+        if (isWord(t[i]) && t[i].key == U"ABOVE"sv && t[i].how == How::Exact) {
+            const std::size_t p = previousWord(t, i), n = nextWord(t, i);
+            if (p != kNone && n != kNone && (isArticle(t[p]) || among(kDemonstratives, t[p].key)) &&
+                (isNoun(t[n]) || (isWord(t[n]) && t[n].label == Label::Adjective)))
+                setReading(t[i], How::Exact, Label::Adjective, U"ข้างต้น"sv);
+            return;
+        }
         // After any, every, each, no, this or some a word read first as a verb is the noun it can be where a
         // modal, be, a verb with -s or a clause without its pronoun follows: "Any change you make is" =>
         // การเปลี่ยนแปลงใดๆที่คุณทำ..., "This call can fail" => การเรียกนี้สามารถ...
@@ -6000,7 +6009,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
-    if (among(kNounOpeners, k) || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k)) // "each other", "any change"
+    if (among(kNounOpeners, k) || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k) ||
+        k == U"ABOVE"sv) // "each other", "any change"
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (n <= 5 && among(kOwners, k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);

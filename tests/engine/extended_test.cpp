@@ -36,6 +36,7 @@ public:
             entry("not", "ไม่", ADV),
             entry("by", "โดย", "pre.(บุพบท)"),
             entry("from", "จาก", "pre.(บุพบท)"),
+            entry("above", "เบื้องบน", "pre.(บุพบท)"),
             entry("appear", "ปรากฏ", VI),
             entry("reason", "เหตุผล", N),
             entry("day", "วัน", N),
@@ -981,6 +982,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
     checkRule(*this, GrammarRule::NounAfterArticle,
               {
                   {"I read the old set.", "ฉันอ่านชุดแก่."},
+                  {"I read the above book, not above it.", "ฉันอ่านหนังสือข้างต้น, ไม่เบื้องบนมัน."}, // "the above"
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
                   {"I read the set.", "ฉันอ่านตั้ง."},             // right after the article the verb's Thai stays
                   {"the set can read.", "ชุดสามารถอ่าน."},       // unless a modal or be follows: their subject
