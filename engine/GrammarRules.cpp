@@ -2435,6 +2435,13 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             t[f].kind = Kind::Dropped;
             return;
         }
+        // be before a colon introduces what something is: คือ ("Another is:" => อีกหนึ่งคือ:, not the อยู่ of a place)
+        if (wordWith(t[i], How::Exact, Label::Be) && i + 1 < t.size() && t[i + 1].kind == Kind::Separator &&
+            t[i + 1].text.starts_with(U':') && previousWord(t, i) != kNone && t[i].key != U"BE"sv &&
+            t[i].key != U"BEEN"sv && t[i].key != U"BEING"sv && t[i].key != U"S"sv && !thereBefore(t, i)) {
+            setReading(t[i], How::Exact, Label::Other, U"คือ"sv);
+            return;
+        }
         // be before a noun phrase says what something is, คือ (เป็น for "be"), where the grammar mode, after an
         // adverb, a name or a number, writes the อยู่ of a place: "Two is company" => สองคือบริษัท, "Let's just be
         // friends" => ...แค่เป็นเพื่อน (not "There is a man", nor "is in the room"); so after "and" or "or" that
