@@ -4643,6 +4643,7 @@ void yearsOld(std::span<GrammarToken> t, std::size_t number);
 
 // Words before a noun that a verb-first word after them may be ("any change", "this call").
 // ("that" opens a clause as often: "checks that find operates")
+std::size_t lastNounFrom(std::span<GrammarToken> t, std::size_t from, bool adjectivesOnly);
 constexpr std::array kNounOpeners{U"ANY"sv, U"EVERY"sv, U"EACH"sv, U"NO"sv, U"THIS"sv, U"SOME"sv};
 
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
@@ -4668,7 +4669,31 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         // After any, every, each, no, this or some a word read first as a verb is the noun it can be where a
         // modal, be, a verb with -s or a clause without its pronoun follows: "Any change you make is" =>
         // การเปลี่ยนแปลงใดๆที่คุณทำ..., "This call can fail" => การเรียกนี้สามารถ...
-        if (isWord(t[i]) && among(kNounOpeners, t[i].key)) {
+        const bool these = isWord(t[i]) && (t[i].key == U"THESE"sv || t[i].key == U"THOSE"sv);
+        if (isWord(t[i]) && (these || among(kNounOpeners, t[i].key))) {
+            // and after their adjectives anywhere: "no special support" => ไม่มีการสนับสนุนพิเศษ, not พิเศษสนับสนุน
+            // (not "no longer works", "can no more cause", "No one regards")
+            if (const std::size_t a = nextWord(t, i); a != kNone && wordWith(t[a], How::Exact, Label::Adjective) &&
+                                                      t[a].key != U"LONGER"sv && t[a].key != U"MORE"sv &&
+                                                      t[a].key != U"ONE"sv) {
+                const std::size_t m = stepOver(
+                    t, i, true, [](const GrammarToken &w) { return wordWith(w, How::Exact, Label::Adjective); });
+                if (m != kNone && isWord(t[m]) && t[m].how == How::Exact && isVerb(t[m].label) && !t[m].capital &&
+                    !among(kModals, t[m].key) && !leftToPhraseRule(t, m, c) && c.sense &&
+                    c.sense(t[m].key, isNounLabel, noun))
+                    setReading(t[m], How::Exact, Label::Noun, noun);
+                // this, these and those follow the noun and its adjectives: "this new book" => หนังสือใหม่นี้, not
+                // นี้หนังสือใหม่
+                if (const std::size_t last =
+                        (these || t[i].key == U"THIS"sv) && t[i].how == How::Exact ? lastNounFrom(t, a, true) : kNone;
+                    last != kNone) {
+                    t[last].tail += ownThai(t[i]);
+                    t[i].kind = Kind::Dropped;
+                }
+                return;
+            }
+            if (these)
+                return;
             const std::size_t n = nextWord(t, i), after = n == kNone ? kNone : nextWord(t, n);
             // (not a verb with -s, which "this" is the subject of: "This means that")
             if (after == kNone || !isWord(t[n]) || t[n].how != How::Exact || !isVerb(t[n].label) || !isWord(t[after]) ||
@@ -6016,8 +6041,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
-    if (among(kNounOpeners, k) || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k) ||
-        k == U"ABOVE"sv) // "each other", "any change"
+    if (among(kNounOpeners, k) || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k) || k == U"ABOVE"sv ||
+        k == U"THESE"sv || k == U"THOSE"sv) // "each other", "any change"
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (n <= 5 && among(kOwners, k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);

@@ -984,6 +984,10 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
               {
                   {"I read the old set.", "ฉันอ่านชุดแก่."},
                   {"I read the above book, not above it.", "ฉันอ่านหนังสือข้างต้น, ไม่เบื้องบนมัน."}, // "the above"
+                  {"I read no old set.", "ฉันอ่านไม่ชุดแก่."}, // after no, any, this ... and adjectives: a noun
+                  // this, these and those after the noun and its adjectives
+                  {"I read this old book and these old books.", "ฉันอ่านหนังสือแก่นี้และหนังสือแก่เหล่านี้."},
+                  {"I read this old.", "ฉันอ่านนี้แก่."}, // (no noun: as it stands)
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
                   {"I read the set.", "ฉันอ่านตั้ง."},             // right after the article the verb's Thai stays
                   {"the set can read.", "ชุดสามารถอ่าน."},       // unless a modal or be follows: their subject
