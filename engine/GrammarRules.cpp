@@ -128,9 +128,10 @@ constexpr std::array kSayingVerbs{U"SEE"sv,      U"SAW"sv,     U"SEEN"sv,    U"K
                                   U"DESCRIBE"sv, U"SHOW"sv,    U"SHOWN"sv,   U"EXPECT"sv,  U"WISH"sv,
                                   U"LEARN"sv,    U"LEARNED"sv, U"DISCUSS"sv, U"SUGGEST"sv, U"NOTICE"sv};
 // Verbs after which "who" asks, as after the verbs of saying: "I can't remember who took it" => ...ว่าใครเอามัน.
-constexpr std::array kAskingWhoVerbs{U"REMEMBER"sv,   U"FORGET"sv, U"FORGOT"sv, U"FORGOTTEN"sv, U"WONDER"sv,
-                                     U"ASK"sv,        U"ASKED"sv,  U"TELL"sv,   U"TOLD"sv,      U"UNDERSTAND"sv,
-                                     U"UNDERSTOOD"sv, U"DECIDE"sv, U"GUESS"sv,  U"FIND"sv,      U"FOUND"sv};
+constexpr std::array kAskingWhoVerbs{U"CARE"sv,      U"MATTER"sv,     U"REMEMBER"sv,   U"FORGET"sv, U"FORGOT"sv,
+                                     U"FORGOTTEN"sv, U"WONDER"sv,     U"ASK"sv,        U"ASKED"sv,  U"TELL"sv,
+                                     U"TOLD"sv,      U"UNDERSTAND"sv, U"UNDERSTOOD"sv, U"DECIDE"sv, U"GUESS"sv,
+                                     U"FIND"sv,      U"FOUND"sv};
 // Verbs of thinking and saying whose clause may follow without "that": "I think he is right" => ฉันคิดว่าเขาถูกต้อง.
 constexpr std::array kThinkingVerbs{
     U"THINK"sv,   U"THOUGHT"sv,  U"BELIEVE"sv,  U"HOPE"sv,       U"KNOW"sv,       U"KNEW"sv,     U"SAY"sv,
@@ -219,6 +220,9 @@ bool isTransitive(Label l) {
 }
 bool isQuestionLabel(Label l) {
     return l == Label::Question;
+}
+bool isIntransitive(Label l) {
+    return l == Label::IntransitiveVerb;
 }
 bool isPronounLabel(Label l) {
     return l == Label::Pronoun;
@@ -1070,7 +1074,13 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         // after a verb of knowing or saying "who" asks, inside the statement: "know who has taken it" =>
         // รู้ว่าใครเอามัน, not รู้ที่...
         // (also after remember, forget, wonder, ask ...; "who he is" ends with its question: ว่าเขาเป็นใคร)
-        if (w.key == U"WHO"sv && p != kNone && !comma && isVerbWord(t[p]) &&
+        // (care and matter after not, which the dictionary reads first as nouns: "I don't care who wins")
+        const auto deniedCareOrMatter = [&] {
+            const std::size_t n = previousWord(t, p);
+            return (t[p].key == U"CARE"sv || t[p].key == U"MATTER"sv) && n != kNone &&
+                   (t[n].key == U"NOT"sv || t[n].key == U"T"sv);
+        };
+        if (w.key == U"WHO"sv && p != kNone && !comma && (isVerbWord(t[p]) || deniedCareOrMatter()) &&
             (verbFormOf<kSayingVerbs>(t[p].key) || verbFormOf<kAskingWhoVerbs>(t[p].key))) {
             if (const std::size_t s = nextWord(t, i), b = s == kNone ? kNone : nextWord(t, s);
                 b != kNone && isWord(t[s]) && (among(kSubjects, t[s].key) || among(kSubjectsAtClauseStart, t[s].key)) &&
@@ -4113,6 +4123,37 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         // a word read first as an adjective after a subject pronoun and before what a verb takes is that verb: "We
         // secure our friends" => เรารักษาความปลอดภัยเพื่อนของเรา, not เราเพื่อนของเราปลอดภัย
         if (w.label == Label::Adjective) {
+            // an adjective takes no -s: a word reached so is the verb ("the man who owns the house" => ...ที่เป็นเจ้าของ
+            // บ้าน, not ที่ของตัวเองบ้าน; "it clears the screen" => มันล้างจอ)
+            // It is the noun (its plural) after what no verb follows: an article, a number, an adjective, a
+            // preposition, or a verb and its object ("two wrongs", "into savages", "give you presents"), or before
+            // "of" ("fits of creativity").
+            // Ending its clause it is the verb that takes no object, or the adjective's Thai in a verb's place:
+            // "until it completes" => จนกระทั่งมันสมบูรณ์, "If the shoe fits," => ถ้ารองเท้าพอดี. (Not inside a
+            // compound: "one-size-fits-all".)
+            if (w.how != How::Exact && w.family == SuffixFamily::S && !markAt(t, i + 1, U"-"sv) &&
+                !(i > 0 && markAt(t, i - 1, U"-"sv))) {
+                const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p),
+                                  n = nextWord(t, i);
+                const bool afterSubject =
+                    afterClauseMark(t, i) || // (the verb of a list of them: "relies on voice, fits in your pocket")
+                    (p != kNone && isWord(t[p]) &&
+                     ((isNoun(t[p]) && !among(kNumberWords, t[p].key)) || t[p].key == U"AND"sv || t[p].key == U"OR"sv ||
+                      isAdverbWord(t[p]) || among(kRelatives, t[p].key) || among(kSubjects, t[p].key) ||
+                      (among(kSubjectsAtClauseStart, t[p].key) && !(pp != kNone && isVerbWord(t[pp]))) ||
+                      t[p].how == How::Unrendered || t[p].how == How::RawFallback));
+                const std::u32string_view k = w.key;
+                if (afterSubject && (n == kNone || endsClause(t, i) || isAdverbWord(t[n])) && c.sense) {
+                    if (!c.sense(k.substr(0, k.size() - 1), isIntransitive, verb))
+                        verb = ownThai(w);
+                    setReading(w, How::Exact, Label::IntransitiveVerb, verb);
+                } else if (afterSubject && !(n != kNone && t[n].key == U"OF"sv) && verbSense(w, c, verb))
+                    setReading(w, How::Exact, Label::TransitiveVerb, verb);
+                else if (!afterSubject && pluralOfNoun(w, c) && c.sense &&
+                         c.sense(w.key.substr(0, w.key.size() - 1), isNounLabel, verb))
+                    setReading(w, How::Exact, Label::Noun, verb);
+                return;
+            }
             if (const std::size_t p = previousWord(t, i);
                 w.how == How::Exact && p != kNone && wordWith(t[p], How::Exact, Label::Pronoun) &&
                 among(kSubjects, t[p].key) && opensObject(t, nextWord(t, i), false) && !leftToPhraseRule(t, i, c) &&
@@ -6051,6 +6092,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     if (mayDescribeNoun(t))
         rules |= ruleBit(GrammarRule::ParticipleBeforeNoun);
     if ((t.how == How::Write && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED) && isVerb(t.label)) ||
+        (t.how != How::Exact && t.family == SuffixFamily::S && t.label == Label::Adjective) ||
         (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || among(kSubjectsAtClauseStart, k))))
         rules |= ruleBit(GrammarRule::SubjectVerb);
     if (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || k == U"YOU"sv))
@@ -6239,14 +6281,15 @@ GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c, Gr
     const bool verbAfterSubject =
         (t.how == How::Write && isVerb(t.label) && (t.family == SuffixFamily::S || t.family == SuffixFamily::ED)) ||
         (t.label == Label::Noun && (t.how == How::Exact || (t.how == How::Write && t.family == SuffixFamily::S))) ||
-        (t.label == Label::Adjective && t.how == How::Exact) || t.key == U"THAT"sv ||
+        (t.label == Label::Adjective && (t.how == How::Exact || t.family == SuffixFamily::S)) || t.key == U"THAT"sv ||
         (isVerb(t.label) && among(kSpeechVerbs, t.key)); // (the speaker after it)
     if (!verbAfterSubject)
         return others;
     // A noun or an adjective is looked at only when it can be a verb: the dictionary says, when the context can ask.
     std::u32string verb;
-    if ((t.label == Label::Adjective || (c && t.label == Label::Noun && t.key != U"THAT"sv)) &&
-        (!c || !verbSense(t, *c, verb)))
+    if (((t.label == Label::Adjective && t.family != SuffixFamily::S) ||
+         (c && t.label == Label::Noun && t.key != U"THAT"sv)) &&
+        (!c || !verbSense(t, *c, verb))) // (an adjective with -s may be a plural noun)
         return others;
     return others | ruleBit(GrammarRule::SubjectVerb);
 }

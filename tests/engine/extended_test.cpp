@@ -54,6 +54,11 @@ public:
             entry("father", "พ่อ", N),
             entry("emma", "เอ็มมา", N),
             entry("old", "แก่", ADJ),
+            entry("fit", "เหมาะ", ADJ),
+            entry("fit", "พอดี", VI),
+            entry("fit", "อาการชัก", N),
+            entry("own", "ของตัวเอง", ADJ),
+            entry("own", "เป็นเจ้าของ", VT),
             entry("good", "ดี", ADJ),
             entry("easy", "ง่าย", ADJ),
             entry("made", "ทำ", VT),
@@ -893,6 +898,11 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
     checkRule(*this, GrammarRule::SubjectVerb,
               {
                   {"the man reads the book.", "ผู้ชายอ่านหนังสือ."},
+                  // a word read first as an adjective, reached through -s: the verb after a subject, its plain
+                  // verb ending the clause, else the noun
+                  {"the man owns the book.", "ผู้ชายเป็นเจ้าของหนังสือ."},
+                  {"if the book fits, he reads", "ถ้าหนังสือพอดี, เขาอ่าน"},
+                  {"I read the fits.", "ฉันอ่านอาการชัก."},
                   {"the man processes old books.", "ผู้ชายประมวลผลหนังสือแก่."}, // a bare object ending the sentence
                   {"the old man opened the book.", "ผู้ชายแก่เปิดหนังสือ."},
                   {"the man opened.", "ผู้ชายเปิด."},
