@@ -4286,7 +4286,12 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             return k < t.size() && t[k].kind == Kind::Separator && !t[k].text.empty() &&
                    U".;!?"sv.find(t[k].text[0]) != std::u32string_view::npos;
         };
-        const bool coordinated = adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3);
+        // (a word without -s after the object of the verb before: a verb only before an object of its own, not
+        // "Display the date and time using", "change the owner and group of a file")
+        const std::size_t beforeAnd = previousWord(t, s);
+        const bool coordinated =
+            adjacent && (t[s].key == U"AND"sv || t[s].key == U"OR"sv) && coordinatedVerb(t, s, s3) &&
+            (s3 || objectAfter() || (beforeAnd != kNone && (isVerbWord(t[beforeAnd]) || isAdverbWord(t[beforeAnd]))));
         // (a name the dictionary gives as its reading is a subject too, before what the verb takes or a preposition:
         // "John lives in London"; not "GNU packages will", where the name tells which)
         // (or a word the dictionary lacks with a capital, or a name kept as written, opening the clause: "Wget

@@ -903,6 +903,7 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the man owns the book.", "ผู้ชายเป็นเจ้าของหนังสือ."},
                   {"if the book fits, he reads", "ถ้าหนังสือพอดี, เขาอ่าน"},
                   {"I read the fits.", "ฉันอ่านอาการชัก."},
+                  {"I read the book and act of the man.", "ฉันอ่านหนังสือและการกระทำของผู้ชาย."}, // (not a verb)
                   {"the man processes old books.", "ผู้ชายประมวลผลหนังสือแก่."}, // a bare object ending the sentence
                   {"the old man opened the book.", "ผู้ชายแก่เปิดหนังสือ."},
                   {"the man opened.", "ผู้ชายเปิด."},
