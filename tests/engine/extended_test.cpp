@@ -241,6 +241,8 @@ public:
             entry("said", "กล่าว", VT),
             entry("press", "กด", VT),
             entry("course", "หลักสูตร", N),
+            entry("at", "ที่", "pre.(บุพบท)"),
+            entry("least", "น้อยที่สุด", ADJ),
             entry("extremely", "อย่างยิ่ง", ADV),
             entry("really", "จริงๆ", ADV),
             entry("quite", "ค่อนข้าง", ADV),
@@ -1024,7 +1026,8 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the course of the book.", "ฉันอ่านหลักสูตรของหนังสือ."},
                   {"for example the man came.", "ยกตัวอย่างเช่นผู้ชายมา."}, // other set phrases, with words between too
                   {"as a result the man came.", "ผลก็คือผู้ชายมา."},
-                  {"for example books came.", "สำหรับหนังสือตัวอย่างมา."}, // before a noun it describes
+                  {"for example books came.", "สำหรับหนังสือตัวอย่างมา."},      // before a noun it describes
+                  {"I read at least 2 books.", "ฉันอ่านอย่างน้อยหนังสือ2 เล่ม."}, // but "at least" before one too
                   {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
               });
 }
