@@ -4675,7 +4675,8 @@ constexpr std::array kSetPhrases{SetPhrase{U"OF"sv, U"COURSE"sv, U"แน่น�
                                  SetPhrase{U"AFTER"sv, U"ALL"sv, U"ในที่สุด"sv},
                                  SetPhrase{U"ABOVE"sv, U"ALL"sv, U"สำคัญที่สุด"sv},
                                  SetPhrase{U"AS"sv, U"USUAL"sv, U"ตามปกติ"sv},
-                                 SetPhrase{U"AT"sv, U"LEAST"sv, U"อย่างน้อย"sv}, // (before its number too)
+                                 SetPhrase{U"AT"sv, U"LEAST"sv, U"อย่างน้อย"sv}, // (these two before their number too)
+                                 SetPhrase{U"AT"sv, U"MOST"sv, U"อย่างมาก"sv},
                                  SetPhrase{U"IN"sv, U"ADVANCE"sv, U"ล่วงหน้า"sv},
                                  SetPhrase{U"AS"sv, U"RESULT"sv, U"ผลก็คือ"sv, U"A"sv},
                                  SetPhrase{U"ON"sv, U"HAND"sv, U"ในทางกลับกัน"sv, U"OTHER"sv, U"THE"sv}};
@@ -4814,7 +4815,7 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             if (o != kNone && isWord(t[o]) && sameKey(t[o].key, phrase->first) && t[o].how == How::Exact &&
                 (before == kNone || !(isNoun(t[before]) || t[before].kind == Kind::Piece ||
                                       (isWord(t[before]) && t[before].label == Label::Adjective))) &&
-                (n == kNone || t[i].key == U"LEAST"sv ||
+                (n == kNone || t[i].key == U"LEAST"sv || t[i].key == U"MOST"sv ||
                  !(isNoun(t[n]) || t[n].key == U"TO"sv || t[n].key == U"OF"sv ||
                    (isWord(t[n]) && (t[n].how == How::Unrendered || t[n].how == How::RawFallback) &&
                     t[i].key != U"EXAMPLE"sv && t[i].key != U"INSTANCE"sv)))) { // ("for example OSF/1")

@@ -243,6 +243,7 @@ public:
             entry("course", "หลักสูตร", N),
             entry("at", "ที่", "pre.(บุพบท)"),
             entry("least", "น้อยที่สุด", ADJ),
+            entry("most", "มากที่สุด", ADJ),
             entry("extremely", "อย่างยิ่ง", ADV),
             entry("really", "จริงๆ", ADV),
             entry("quite", "ค่อนข้าง", ADV),
@@ -1028,6 +1029,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"as a result the man came.", "ผลก็คือผู้ชายมา."},
                   {"for example books came.", "สำหรับหนังสือตัวอย่างมา."},      // before a noun it describes
                   {"I read at least 2 books.", "ฉันอ่านอย่างน้อยหนังสือ2 เล่ม."}, // but "at least" before one too
+                  {"I read at most 2 books.", "ฉันอ่านอย่างมากหนังสือ2 เล่ม."},
                   {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
               });
 }
