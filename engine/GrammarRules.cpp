@@ -808,11 +808,15 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             if (const std::size_t m = n != kNone && t[n].key == U"OWN"sv ? nextWord(t, n) : n;
                 t[i].key != U"HER"sv && modalAsNoun(t, m, c))
                 return;
-            // (not before "to", which the phrase rules read with the verb: "his need to complain")
+            // (not before "to" and a verb, which the phrase rules read with the verb: "his need to complain"; but
+            // "before his jump to the center" => ก่อนการกระโดดของเขาไปยัง...)
+            const auto toVerb = [&](std::size_t to) {
+                const std::size_t v = to == kNone || t[to].key != U"TO"sv ? kNone : nextWord(t, to);
+                return to != kNone && t[to].key == U"TO"sv && (v == kNone || isVerbWord(t[v]));
+            };
             if (const std::size_t after = n == kNone ? kNone : nextWord(t, n);
                 n != kNone && isWord(t[n]) && t[n].how == How::Exact && isVerb(t[n].label) &&
-                !among(kModals, t[n].key) && !(after != kNone && t[after].key == U"TO"sv) && c.sense &&
-                c.sense(t[n].key, isNounLabel, noun))
+                !among(kModals, t[n].key) && !toVerb(after) && c.sense && c.sense(t[n].key, isNounLabel, noun))
                 setReading(t[n], How::Exact, Label::Noun, noun);
             // The owner of a noun with "of" after it follows the whole: "his sense of humor" =>
             // ความรู้สึกของอารมณ์ขันของเขา, not ความรู้สึกของเขาของอารมณ์ขัน
@@ -1080,8 +1084,14 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             return (t[p].key == U"CARE"sv || t[p].key == U"MATTER"sv) && n != kNone &&
                    (t[n].key == U"NOT"sv || t[n].key == U"T"sv);
         };
-        if (w.key == U"WHO"sv && p != kNone && !comma && (isVerbWord(t[p]) || deniedCareOrMatter()) &&
-            (verbFormOf<kSayingVerbs>(t[p].key) || verbFormOf<kAskingWhoVerbs>(t[p].key))) {
+        // (and after about, on, upon or over: "worry about who makes its laws" => กังวลเกี่ยวกับว่าใครทำ...,
+        // "depends on who asks" => ขึ้นอยู่กับว่าใครถาม)
+        const bool afterAbout =
+            p != kNone && !comma && isWord(t[p]) && t[p].label == Label::Preposition &&
+            (t[p].key == U"ABOUT"sv || t[p].key == U"ON"sv || t[p].key == U"UPON"sv || t[p].key == U"OVER"sv);
+        if (w.key == U"WHO"sv && p != kNone && !comma &&
+            (afterAbout || ((isVerbWord(t[p]) || deniedCareOrMatter()) &&
+                            (verbFormOf<kSayingVerbs>(t[p].key) || verbFormOf<kAskingWhoVerbs>(t[p].key))))) {
             if (const std::size_t s = nextWord(t, i), b = s == kNone ? kNone : nextWord(t, s);
                 b != kNone && isWord(t[s]) && (among(kSubjects, t[s].key) || among(kSubjectsAtClauseStart, t[s].key)) &&
                 wordWith(t[b], How::Exact, Label::Be) &&
@@ -4831,6 +4841,19 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (!isArticle(t[i]))
             return;
+        // two adjectives joined by and/or before the noun follow it together: "an equal and opposite program" =>
+        // โปรแกรมเท่ากันและตรงข้าม, not เท่ากันและโปรแกรมตรงข้าม
+        if (const std::size_t a = nextWord(t, i), o = a == kNone ? kNone : nextWord(t, a),
+            b = o == kNone ? kNone : nextWord(t, o), n = b == kNone ? kNone : nextWord(t, b);
+            n != kNone && wordWith(t[a], How::Exact, Label::Adjective) && isWord(t[o]) &&
+            (t[o].key == U"AND"sv || t[o].key == U"OR"sv) && wordWith(t[b], How::Exact, Label::Adjective) &&
+            isNoun(t[n]) && !among(kDeterminers, t[a].key) && !among(kDeterminers, t[b].key)) {
+            // (each with its own ที่: "the first and fifth fields" => ฟิลด์แรกและที่ห้า)
+            t[b].setMeaning(std::u32string(ownThai(t[a])) + std::u32string(ownThai(t[o])) +
+                            std::u32string(ownThai(t[b])));
+            t[a].kind = t[o].kind = Kind::Dropped;
+            return;
+        }
         // "a few" before a noun counts it, before it in Thai: "in a few cases" => ในบางกรณี, not ในกรณีนิดเดียว
         if (const std::size_t f = t[i].key == U"A"sv ? nextWord(t, i) : kNone;
             t[i].key == U"A"sv && f != kNone && isWord(t[f]) && t[f].key == U"FEW"sv && t[f].how == How::Exact) {

@@ -36,6 +36,7 @@ public:
             entry("not", "ไม่", ADV),
             entry("by", "โดย", "pre.(บุพบท)"),
             entry("from", "จาก", "pre.(บุพบท)"),
+            entry("about", "เกี่ยวกับ", "pre.(บุพบท)"),
             entry("above", "เบื้องบน", "pre.(บุพบท)"),
             entry("appear", "ปรากฏ", VI),
             entry("reason", "เหตุผล", N),
@@ -414,6 +415,7 @@ TEST_F(Extended, GerundAndProgressive) {
 TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
     checkRule(*this, GrammarRule::Relative,
               {
+                  {"I read about who came.", "ฉันอ่านเกี่ยวกับว่าใครมา."}, // after about: a question inside
                   {"the book which I read", "หนังสือที่ฉันอ่าน"},
                   {"I read from that old book.", "ฉันอ่านจากหนังสือแก่นั้น."}, // after the noun an adjective ends
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
@@ -583,9 +585,10 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"the man's zorg came", "zorg ของผู้ชายมา"},        // a word the dictionary lacks is a name
                   {"that's the book.", "นั่นคือหนังสือ."},               // "that's" opening a clause: นั่นคือ
                   {"the man's good to read", "ความดีของผู้ชายที่จะอ่าน"}, // an adjective before "to": its noun
-                  {"the man's eye can work", "ตาของผู้ชายสามารถทำงาน"}, // a verb-first word before a modal
-                  {"I read -s and -t.", "ฉันอ่าน-เอสและ-ที."},           // no apostrophe: the letters
-                  {"I see the book(s).", "ฉันเห็นหนังสือ."},              // a plural mark: not written (nor read as a name)
+                  {"the man's eye can work", "ตาของผู้ชายสามารถทำงาน"},        // a verb-first word before a modal
+                  {"I read his set to the table.", "ฉันอ่านชุดของเขาไปยังโต๊ะ."}, // a noun before "to" a place
+                  {"I read -s and -t.", "ฉันอ่าน-เอสและ-ที."},                  // no apostrophe: the letters
+                  {"I see the book(s).", "ฉันเห็นหนังสือ."}, // a plural mark: not written (nor read as a name)
               });
 }
 
@@ -999,6 +1002,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the old set.", "ฉันอ่านชุดแก่."},
                   {"I read the above book, not above it.", "ฉันอ่านหนังสือข้างต้น, ไม่เบื้องบนมัน."}, // "the above"
                   {"I read no old set.", "ฉันอ่านไม่ชุดแก่."}, // after no, any, this ... and adjectives: a noun
+                  {"I read the old and good book.", "ฉันอ่านหนังสือแก่และดี."}, // two adjectives with and
                   // this, these and those after the noun and its adjectives
                   {"I read this old book and these old books.", "ฉันอ่านหนังสือแก่นี้และหนังสือแก่เหล่านี้."},
                   {"I read this old.", "ฉันอ่านนี้แก่."}, // (no noun: as it stands)
