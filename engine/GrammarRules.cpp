@@ -5332,9 +5332,25 @@ bool placedFromNoun(const GrammarToken &w) {
 // in this section" => ตัวเลือกที่อธิบายในส่วนนี้; and one before "above", "below", "here", or ending its clause after
 // the object of a preposition ("depending on the arguments specified."). The grammar mode writes the verb as the
 // noun's verb, or before it.
+constexpr std::array kMakeForms{U"MAKE"sv, U"MAKES"sv, U"MADE"sv, U"MAKING"sv};
+
 void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
+        // "available" right after its noun describes it as a participle does: "all flags available in" =>
+        // แฟล็กทั้งหมดที่มีอยู่ใน, "the options available are" => ตัวเลือกที่มีอยู่...
+        // (not what "make" makes so: "make the files available to" => ทำให้แฟ้มมีอยู่...)
+        if (isWord(w) && w.key == U"AVAILABLE"sv) {
+            const std::size_t p = previousWord(t, i);
+            std::size_t v = p;
+            for (std::size_t words = 0;
+                 v != kNone && words < kMostObjectWords && !isVerbWord(t[v]) && !among(kMakeForms, t[v].key); ++words)
+                v = previousWord(t, v);
+            if (wordWith(w, How::Exact, Label::Adjective) && p != kNone && isNoun(t[p]) &&
+                !w.meaning.starts_with(U"ที่"sv) && !(v != kNone && among(kMakeForms, t[v].key)))
+                w.setMeaning(U"ที่"s + std::u32string(w.meaning));
+            return;
+        }
         // (an -ed word of a noun-first entry whose verb sense it is: "procedures documented in" => ขั้นตอนที่บันทึกใน)
         const bool ofNoun = placedFromNoun(w);
         if (!isParticiple(w) && !(isWord(w) && w.key == U"NAMED"sv) && !ofNoun)
@@ -5703,8 +5719,6 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[i], How::Exact, Label::Preposition, like);
     });
 }
-
-constexpr std::array kMakeForms{U"MAKE"sv, U"MAKES"sv, U"MADE"sv, U"MAKING"sv};
 
 // make + what it acts on + a verb or an adjective makes it so: ทำให้ ("It makes the program run faster" =>
 // มันทำให้โปรแกรมรันเร็วกว่า, "It makes it easy" => มันทำให้มันง่าย), not ทำ; "make sure" before a clause checks it:
@@ -6118,7 +6132,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (n <= 5 && among(kOwners, k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);
-    if (isParticiple(t) || k == U"NAMED"sv || placedFromNoun(t)) // (the dictionary has "named" as an adjective)
+    if (isParticiple(t) || k == U"NAMED"sv || k == U"AVAILABLE"sv ||
+        placedFromNoun(t)) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
     if (mayDescribeNoun(t))
         rules |= ruleBit(GrammarRule::ParticipleBeforeNoun);

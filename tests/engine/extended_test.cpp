@@ -37,6 +37,7 @@ public:
             entry("by", "โดย", "pre.(บุพบท)"),
             entry("from", "จาก", "pre.(บุพบท)"),
             entry("about", "เกี่ยวกับ", "pre.(บุพบท)"),
+            entry("available", "มีอยู่", ADJ),
             entry("above", "เบื้องบน", "pre.(บุพบท)"),
             entry("appear", "ปรากฏ", VI),
             entry("reason", "เหตุผล", N),
@@ -529,6 +530,7 @@ TEST_F(Extended, AParticipleBeforeItsNounFollowsIt) {
 TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
     checkRule(*this, GrammarRule::ParticipleAfterNoun,
               {
+                  {"I read the books available by the table.", "ฉันอ่านหนังสือที่มีอยู่โดยโต๊ะ."}, // "available" too
                   {"I read the book opened by the man.", "ฉันอ่านหนังสือที่เปิดโดยผู้ชาย."},
                   {"I read the zork opened by the man.", "ฉันอ่านzork ที่เปิดโดยผู้ชาย."}, // after a name, before "by"
                   {"the table made by the man was old.", "โต๊ะที่ทำโดยผู้ชายแก่."},
