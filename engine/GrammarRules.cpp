@@ -643,17 +643,18 @@ void thaiAround(std::span<GrammarToken> t, std::size_t i, std::u32string &before
     // an adjective waits for its noun, as the grammar mode holds it: "that his bones" => ซึ่งว่ากระดูกของเขา
     std::u32string_view held;
     std::size_t last = kNone;
-    for (std::size_t j = nextWord(t, i), words = 0, seen = 0; j != kNone && words < 2 && seen < 4;
+    for (std::size_t j = nextWord(t, i), words = 0, seen = 0; j != kNone && words < 4 && seen < 6;
          j = nextWord(t, j), ++seen) {
         last = j;
-        if (held.empty() && wordWith(t[j], How::Exact, Label::Adjective) && words == 0) {
+        if (held.empty() && wordWith(t[j], How::Exact, Label::Adjective) && seen == 0) {
             held = written(t[j]);
             continue;
         }
-        after += written(t[j]);
+        const std::u32string_view w = written(t[j]);
+        after += w;
         after += held;
         held = {};
-        ++words;
+        words += !w.empty(); // ("the" writes nothing)
     }
     after += held;
     // and the mark that ends them ("who cares?" => ใครสนล่ะ?)
@@ -4242,9 +4243,16 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                                  t[owner].key.back() == U'S' && !t[owner].key.ends_with(U"SS"sv) &&
                                  pluralOfNoun(t[owner], c) &&
                                  !(nextWord(t, i) != kNone && isAdverbWord(t[nextWord(t, i)]));
+        // (but not a plural before a verb that is no noun, whose subject it is: "the rule that addresses represent
+        // line numbers" => กฎที่ที่อยู่เป็นตัวแทน..., not ที่ปราศรัย...)
+        std::u32string noun;
+        const std::size_t after = nextWord(t, i);
+        const bool subjectOfVerbAfter = s3 && after != kNone && isWord(t[after]) && t[after].how == How::Exact &&
+                                        isVerb(t[after].label) && !among(kModals, t[after].key) && pluralOfNoun(w, c) &&
+                                        !c.sense(t[after].key, isNounLabel, noun);
         const bool relative =
             wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key) && owner != kNone &&
-            (isNoun(t[owner]) || among(kIndefinites, t[owner].key)) &&
+            (isNoun(t[owner]) || among(kIndefinites, t[owner].key)) && !subjectOfVerbAfter &&
             (t[s].key != U"THAT"sv || s3 || afterPlural ||
              (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
         const bool adjacent = s == previousWord(t, i);

@@ -38,6 +38,7 @@ public:
             entry("from", "จาก", "pre.(บุพบท)"),
             entry("about", "เกี่ยวกับ", "pre.(บุพบท)"),
             entry("available", "มีอยู่", ADJ),
+            entry("represent", "เป็นตัวแทน", VT),
             entry("above", "เบื้องบน", "pre.(บุพบท)"),
             entry("appear", "ปรากฏ", VI),
             entry("reason", "เหตุผล", N),
@@ -416,7 +417,8 @@ TEST_F(Extended, GerundAndProgressive) {
 TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
     checkRule(*this, GrammarRule::Relative,
               {
-                  {"I read about who came.", "ฉันอ่านเกี่ยวกับว่าใครมา."}, // after about: a question inside
+                  {"I read about who came.", "ฉันอ่านเกี่ยวกับว่าใครมา."},            // after about: a question inside
+                  {"the book that acts represent.", "หนังสือที่การกระทำเป็นตัวแทน."}, // a plural subject, no verb
                   {"the book which I read", "หนังสือที่ฉันอ่าน"},
                   {"I read from that old book.", "ฉันอ่านจากหนังสือแก่นั้น."}, // after the noun an adjective ends
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
@@ -912,6 +914,7 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"if the book fits, he reads", "ถ้าหนังสือพอดี, เขาอ่าน"},
                   {"I read the fits.", "ฉันอ่านอาการชัก."},
                   {"I read the book and act of the man.", "ฉันอ่านหนังสือและการกระทำของผู้ชาย."}, // (not a verb)
+                  {"the book that acts.", "หนังสือที่กระทำ."},
                   {"the man processes old books.", "ผู้ชายประมวลผลหนังสือแก่."}, // a bare object ending the sentence
                   {"the old man opened the book.", "ผู้ชายแก่เปิดหนังสือ."},
                   {"the man opened.", "ผู้ชายเปิด."},
@@ -1429,9 +1432,12 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     EXPECT_EQ(extended("he opens that go."), "เขาเปิดที่ไป.");
     EXPECT_EQ(extended("the man was bored."), "ผู้ชายเบื่อ.");
     EXPECT_EQ(extended("he read that, then he came."), "เขาอ่านนั่น, จากนั้นเขามา.");
-    data.writeLines("Idiom.pal",
-                    {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น", "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย",
-                     "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ", "มันเป็นแนะนำซึ่งว่า/ขอแนะนำว่า", "อ่านซึ่งว่า,/อ่านเรื่องนั้น,"});
+    EXPECT_EQ(extended("I read to the table of the man."), "ฉันอ่านไปยังโต๊ะของผู้ชาย.");
+    data.writeLines("Idiom.pal", {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น",
+                                  "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย", "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ",
+                                  "มันเป็นแนะนำซึ่งว่า/ขอแนะนำว่า", "อ่านซึ่งว่า,/อ่านเรื่องนั้น,", "เพื่อโต๊ะของผู้ชาย./สู่โต๊ะของผู้ชาย."});
+    // a rule that reads three words after the word, over the articles that write nothing
+    EXPECT_EQ(extended("I read to the table of the man."), "ฉันอ่านสู่โต๊ะของผู้ชาย.");
     // a rule that ends with the mark after the word is seen too: "that" is left to it
     EXPECT_EQ(extended("he read that, then he came."), "เขาอ่านเรื่องนั้น, จากนั้นเขามา.");
     // "it is recommended that" is left to the rule that reads it whole, not made a passive
