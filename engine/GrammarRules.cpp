@@ -198,7 +198,7 @@ constexpr std::size_t kMostObjectWords = 6; // words between a verb and its "to"
 constexpr std::size_t kMostClauseWords = 7; // words after a verb that a moved adverb may pass
 
 /// Two keys alike: the lengths and the first letters part most of them before any loop over the rest.
-inline bool sameKey(std::u32string_view a, std::u32string_view b) {
+[[gnu::always_inline]] inline bool sameKey(std::u32string_view a, std::u32string_view b) {
     if (a.size() != b.size() || (!a.empty() && a[0] != b[0]))
         return false;
     for (std::size_t i = 1; i < a.size(); ++i)
@@ -207,8 +207,45 @@ inline bool sameKey(std::u32string_view a, std::u32string_view b) {
     return true;
 }
 
+/// Keys and meanings are compared with words all through the rules ("key == U"TO"sv"): compared in place, as sameKey
+/// does, rather than through a call (the library's comparison is not inlined in a file this size).
+[[gnu::always_inline]] inline bool operator==(std::u32string_view a, std::u32string_view b) {
+    return sameKey(a, b);
+}
+
 template <std::size_t N> bool among(const std::array<std::u32string_view, N> &words, std::u32string_view key) {
     return std::any_of(words.begin(), words.end(), [&](std::u32string_view w) { return sameKey(w, key); });
+}
+
+/// The keys a list of words may hold, told by a bit of each word's length and letters: most keys are told apart from
+/// the list without a look at its words.
+template <std::size_t Words64 = 4> struct WordFilter {
+    std::array<std::uint64_t, Words64> bits{};
+    static constexpr unsigned bitOf(std::u32string_view w) {
+        const std::size_t n = w.size();
+        return static_cast<unsigned>((n * 37 + w[0] * 11 + w[n - 1] * 5 + w[n / 2] * 3) * 2654435761u >> 7) %
+               (Words64 * 64);
+    }
+    constexpr void add(std::u32string_view w) {
+        if (w.empty()) { // (the empty key passes every filter)
+            bits.fill(~0ull);
+            return;
+        }
+        bits[bitOf(w) >> 6] |= 1ull << (bitOf(w) & 63);
+    }
+    constexpr bool mayHold(std::u32string_view key) const {
+        return key.empty() || ((bits[bitOf(key) >> 6] >> (bitOf(key) & 63)) & 1) != 0;
+    }
+};
+/// among(Words, key) for a list that a word is looked for in again and again, with its filter made at compile time.
+template <const auto &Words> bool listed(std::u32string_view key) {
+    static constexpr WordFilter<> filter = [] {
+        WordFilter<> f;
+        for (std::u32string_view w : Words)
+            f.add(w);
+        return f;
+    }();
+    return filter.mayHold(key) && among(Words, key);
 }
 
 bool isVerb(Label l) {
@@ -256,11 +293,13 @@ public:
             if (v.back() == U'Y' && v.size() > 2)
                 forms_.insert(forms_.end(), {cut + U"IES", cut + U"IED"});
         }
-        for (const std::u32string &f : forms_)
+        for (const std::u32string &f : forms_) {
             buckets_[bucket(f)].push_back(f);
+            filter_.add(f);
+        }
     }
     bool has(std::u32string_view key) const {
-        if (key.empty())
+        if (key.empty() || !filter_.mayHold(key))
             return false;
         const auto &list = buckets_[bucket(key)];
         return std::any_of(list.begin(), list.end(), [&](const std::u32string &f) { return sameKey(f, key); });
@@ -268,6 +307,7 @@ public:
 
 private:
     std::vector<std::u32string> forms_;
+    WordFilter<64> filter_;
     static constexpr std::size_t kLengths = 16;
     /// The forms by their first letter and their length (the longest together), so that a look compares a few.
     std::array<std::vector<std::u32string>, 27 * kLengths> buckets_;
@@ -4606,8 +4646,14 @@ constexpr std::array kSetPhrases{SetPhrase{U"OF"sv, U"COURSE"sv, U"แน่น�
 
 /// True for the second word of a set phrase ("COURSE" of "of course").
 bool endsSetPhrase(std::u32string_view key) {
-    return std::any_of(kSetPhrases.begin(), kSetPhrases.end(),
-                       [&](const SetPhrase &e) { return sameKey(e.second, key); });
+    static constexpr WordFilter<> filter = [] {
+        WordFilter<> f;
+        for (const SetPhrase &e : kSetPhrases)
+            f.add(e.second);
+        return f;
+    }();
+    return filter.mayHold(key) && std::any_of(kSetPhrases.begin(), kSetPhrases.end(),
+                                              [&](const SetPhrase &e) { return sameKey(e.second, key); });
 }
 
 void yearsOld(std::span<GrammarToken> t, std::size_t number);
@@ -5978,9 +6024,10 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
-    if (among(kNounOpeners, k) || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k)) // "each other", "any change"
+    // "each other", "any change"
+    if (listed<kNounOpeners>(k) || (n <= 8 && listed<kNumberWords>(k)) || endsSetPhrase(k))
         rules |= ruleBit(GrammarRule::NounAfterArticle);
-    if (n <= 5 && among(kOwners, k)) // "your help"
+    if (n <= 5 && listed<kOwners>(k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);
     if (isParticiple(t) || k == U"NAMED"sv || placedFromNoun(t)) // (the dictionary has "named" as an adjective)
         rules |= ruleBit(GrammarRule::ParticipleAfterNoun);
@@ -6009,11 +6056,11 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     else if ((adverb && (k == U"THEN"sv || k == U"ONCE"sv || k == U"OFTEN"sv)) || k == U"TIME"sv)
         rules |= ruleBit(GrammarRule::TimeAdverb);
     constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
-    if (among(kDegreeBeforeAdjective, k))
+    if (listed<kDegreeBeforeAdjective>(k))
         rules |= ruleBit(GrammarRule::Comparative);
     if (adverb && among(kNegativeModals, k))
         rules |= ruleBit(GrammarRule::ModalVerb);
-    if (among(kNumberWords, k))
+    if (listed<kNumberWords>(k))
         rules |= ruleBit(GrammarRule::NounBeforeNumber);
     switch (n) {
     case 1:

@@ -52,17 +52,10 @@ inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     if (tokenCount_ == tokens_.size())
         tokens_.emplace_back(); // a token moved as the vector grows keeps viewing what it owns
     GrammarToken &t = tokens_[tokenCount_++];
+    // (its blank is worked out as a piece or a separator is recorded, or when a rule asks)
+    static_cast<GrammarTokenFields &>(t) = GrammarTokenFields{};
     t.kind = kind;
     t.tail.clear();
-    t.quiet = false;
-    t.plain = false;
-    t.afterHeld = false;
-    t.beforeParen = false;
-    t.capital = t.capitals = t.afterSpace = false;
-    t.blank = -1; // (a piece's and a separator's are known as they are recorded)
-    t.family = SuffixFamily::None;
-    t.how = Rendering::How::Unrendered;
-    t.label = Label::Other;
     t.key = {};
     t.meaning = {};
     return t;
