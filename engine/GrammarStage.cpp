@@ -555,8 +555,11 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     if (const GrammarRuleSet rules = extendedRules & triggered_)
         rewriteTokens(tokens, grammarContext_, rules, &anchors_);
     anchors_.clear();
-    std::u32string piece; // the piece in hand when a switch of mode ends the waiting
-    piece.swap(s_.CurrentWord);
+    // The piece in hand when a switch of mode ends the waiting is kept aside (at a sentence's mark there is none).
+    std::u32string piece;
+    const bool pieceInHand = !s_.CurrentWord.empty();
+    if (pieceInHand)
+        piece.swap(s_.CurrentWord);
 
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         GrammarToken &t = tokens[i];
@@ -579,6 +582,14 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
                 append(t.text);
                 flushHeldModifiers();
                 s_.WordConsumed = false;
+            } else if (const std::u32string_view article = articleKey(trimSpaces(t.text)); !article.empty()) {
+                // what CheckMean does with an article: "the" and "an" write nothing, "a" the marker
+                if (article.size() == 1) {
+                    append(U"อะ.-"sv);
+                    s_.WordConsumed = true;
+                } else {
+                    s_.WordConsumed = false;
+                }
             } else {
                 s_.CurrentWord.swap(t.text);
                 wordStepNow();
@@ -603,7 +614,10 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         if (!t.tail.empty()) // after the noun phrase it belongs to, or after the line's flush
             (s_.HeldModifiers.empty() ? s_.Text4 : s_.HeldModifiers) += t.tail;
     }
-    s_.CurrentWord.swap(piece);
+    if (pieceInHand)
+        s_.CurrentWord.swap(piece);
+    else
+        s_.CurrentWord.clear();
     tokenCount_ = 0;
     quotedEnd_ = SIZE_MAX;
     triggered_ = 0;
