@@ -257,7 +257,7 @@ inline GrammarRuleSet rulesLookingAtSeparator(std::u32string_view separator) {
 struct GrammarAnchors {
     std::array<std::vector<std::uint32_t>, kGrammarRuleCount> at;
     GrammarRuleSet used = 0; ///< the rules with a token in `at`
-    void add(std::uint32_t token, GrammarRuleSet rules) {
+    [[gnu::always_inline]] void add(std::uint32_t token, GrammarRuleSet rules) {
         used |= rules;
         for (; rules; rules &= rules - 1)
             at[static_cast<std::size_t>(std::countr_zero(rules))].push_back(token);
