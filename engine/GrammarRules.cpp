@@ -223,8 +223,9 @@ template <std::size_t Words64 = 4> struct WordFilter {
     std::array<std::uint64_t, Words64> bits{};
     static constexpr unsigned bitOf(std::u32string_view w) {
         const std::size_t n = w.size();
-        return static_cast<unsigned>((n * 37 + w[0] * 11 + w[n - 1] * 5 + w[n / 2] * 3) * 2654435761u >> 7) %
-               (Words64 * 64);
+        const std::uint64_t h = static_cast<std::uint64_t>(n) << 48 ^ static_cast<std::uint64_t>(w[0]) << 32 ^
+                                static_cast<std::uint64_t>(w[n / 2]) << 16 ^ w[n - 1];
+        return static_cast<unsigned>((h * 0x9E3779B97F4A7C15ull) >> 40) % (Words64 * 64);
     }
     constexpr void add(std::u32string_view w) {
         if (w.empty()) { // (the empty key passes every filter)
