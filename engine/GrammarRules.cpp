@@ -636,8 +636,14 @@ bool readByBuiltInRule(std::span<GrammarToken> t, std::size_t i) {
     if (m.empty())
         return false;
     // Where each meaning asked about stands in the built-in searches, found once for each thread.
-    thread_local std::unordered_map<std::u32string, std::vector<std::pair<std::u32string_view, std::size_t>>> places;
-    auto known = places.find(std::u32string(m));
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::u32string_view s) const { return std::hash<std::u32string_view>{}(s); }
+    };
+    thread_local std::unordered_map<std::u32string, std::vector<std::pair<std::u32string_view, std::size_t>>, Hash,
+                                    std::equal_to<>>
+        places;
+    auto known = places.find(m);
     if (known == places.end()) {
         std::vector<std::pair<std::u32string_view, std::size_t>> found;
         for (const ThaiIdiomRule &r : ThaiIdiomTable())
@@ -6229,7 +6235,7 @@ GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c, Gr
     if (!verbAfterSubject)
         return others;
     // A noun or an adjective is looked at only when it can be a verb: the dictionary says, when the context can ask.
-    std::u32string verb;
+    thread_local std::u32string verb; // (its room is kept from call to call)
     if ((t.label == Label::Adjective || (c && t.label == Label::Noun && t.key != U"THAT"sv)) &&
         (!c || !verbSense(t, *c, verb)))
         return others;

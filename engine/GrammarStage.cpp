@@ -33,6 +33,15 @@ std::u32string_view articleKey(std::u32string_view w) {
     return {};
 }
 
+/// The piece without the spaces around it, as CheckMean keys it.
+std::u32string_view trimmed(std::u32string_view w) {
+    while (!w.empty() && w.back() == U' ')
+        w.remove_suffix(1);
+    while (!w.empty() && w.front() == U' ')
+        w.remove_prefix(1);
+    return w;
+}
+
 /// A rendering that writes or holds the entry's meaning and never looks at the word itself.
 bool rendersOwnMeaning(Rendering::How how) {
     return how == Rendering::How::Exact || how == Rendering::How::Write || how == Rendering::How::Hold;
@@ -582,9 +591,11 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
                 append(t.text);
                 flushHeldModifiers();
                 s_.WordConsumed = false;
-            } else if (const std::u32string_view article = articleKey(trimSpaces(t.text)); !article.empty()) {
-                // what CheckMean does with an article: "the" and "an" write nothing, "a" the marker
-                if (article.size() == 1) {
+            } else if (const std::u32string_view w = trimmed(t.text);
+                       !w.empty() && ((w[0] >= U'a' && w[0] <= U'z') || (w[0] >= U'A' && w[0] <= U'Z'))) {
+                // an article (the only such piece that starts with a letter), as CheckMean writes it: "the" and "an"
+                // nothing, "a" the marker
+                if (w.size() == 1) {
                     append(U"อะ.-"sv);
                     s_.WordConsumed = true;
                 } else {
