@@ -6034,8 +6034,9 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
+    const bool number = listed<kNumberWords>(k);
     // "each other", "any change"
-    if (listed<kNounOpeners>(k) || (n <= 8 && listed<kNumberWords>(k)) || endsSetPhrase(k))
+    if (listed<kNounOpeners>(k) || (n <= 8 && number) || endsSetPhrase(k))
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (n <= 5 && listed<kOwners>(k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);
@@ -6070,7 +6071,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::Comparative);
     if (adverb && among(kNegativeModals, k))
         rules |= ruleBit(GrammarRule::ModalVerb);
-    if (listed<kNumberWords>(k))
+    if (number)
         rules |= ruleBit(GrammarRule::NounBeforeNumber);
     switch (n) {
     case 1:
@@ -6263,15 +6264,20 @@ void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, Gram
         findAnchors();
     context.reordered = false;
     // The enabled rules by their place in kRules: the loop passes over those that are off at once.
+    // (worked out a byte of rules at a time, by tables made at compile time)
     static constexpr auto kPlaces = [] {
-        std::array<std::uint8_t, kGrammarRuleCount> places{};
-        for (std::size_t k = 0; k < std::size(kRules); ++k)
-            places[static_cast<std::size_t>(kRules[k].rule)] = static_cast<std::uint8_t>(k);
+        std::array<std::array<std::uint32_t, 256>, sizeof(GrammarRuleSet)> places{};
+        for (std::size_t k = 0; k < std::size(kRules); ++k) {
+            const auto rule = static_cast<std::size_t>(kRules[k].rule);
+            for (std::size_t byte = 0; byte < 256; ++byte)
+                if (byte >> (rule % 8) & 1)
+                    places[rule / 8][byte] |= 1u << k;
+        }
         return places;
     }();
     std::uint32_t places = 0;
-    for (GrammarRuleSet rules = enabled; rules; rules &= rules - 1)
-        places |= 1u << kPlaces[static_cast<std::size_t>(std::countr_zero(rules))];
+    for (std::size_t b = 0; b < kPlaces.size(); ++b)
+        places |= kPlaces[b][enabled >> (8 * b) & 0xFF];
     for (; places; places &= places - 1) {
         const GrammarRuleSpec &r = kRules[std::countr_zero(places)];
         context.anchors = anchors->at[static_cast<std::size_t>(r.rule)];
