@@ -199,7 +199,7 @@ constexpr std::size_t kMostObjectWords = 6; // words between a verb and its "to"
 constexpr std::size_t kMostClauseWords = 7; // words after a verb that a moved adverb may pass
 
 /// Two keys alike: the lengths and the first letters part most of them before any loop over the rest.
-inline bool sameKey(std::u32string_view a, std::u32string_view b) {
+[[gnu::always_inline]] inline bool sameKey(std::u32string_view a, std::u32string_view b) {
     if (a.size() != b.size() || (!a.empty() && a[0] != b[0]))
         return false;
     for (std::size_t i = 1; i < a.size(); ++i)
@@ -208,8 +208,46 @@ inline bool sameKey(std::u32string_view a, std::u32string_view b) {
     return true;
 }
 
+/// Keys and meanings are compared with words all through the rules ("key == U"TO"sv"): compared in place, as sameKey
+/// does, rather than through a call (the library's comparison is not inlined in a file this size).
+[[gnu::always_inline]] inline bool operator==(std::u32string_view a, std::u32string_view b) {
+    return sameKey(a, b);
+}
+
 template <std::size_t N> bool among(const std::array<std::u32string_view, N> &words, std::u32string_view key) {
     return std::any_of(words.begin(), words.end(), [&](std::u32string_view w) { return sameKey(w, key); });
+}
+
+/// The keys a list of words may hold, told by a bit of each word's length and letters: most keys are told apart from
+/// the list without a look at its words.
+template <std::size_t Words64 = 4> struct WordFilter {
+    std::array<std::uint64_t, Words64> bits{};
+    static constexpr unsigned bitOf(std::u32string_view w) {
+        const std::size_t n = w.size();
+        const std::uint64_t h = static_cast<std::uint64_t>(n) << 48 ^ static_cast<std::uint64_t>(w[0]) << 32 ^
+                                static_cast<std::uint64_t>(w[n / 2]) << 16 ^ w[n - 1];
+        return static_cast<unsigned>((h * 0x9E3779B97F4A7C15ull) >> 40) % (Words64 * 64);
+    }
+    constexpr void add(std::u32string_view w) {
+        if (w.empty()) { // (the empty key passes every filter)
+            bits.fill(~0ull);
+            return;
+        }
+        bits[bitOf(w) >> 6] |= 1ull << (bitOf(w) & 63);
+    }
+    constexpr bool mayHold(std::u32string_view key) const {
+        return key.empty() || ((bits[bitOf(key) >> 6] >> (bitOf(key) & 63)) & 1) != 0;
+    }
+};
+/// among(Words, key) for a list that a word is looked for in again and again, with its filter made at compile time.
+template <const auto &Words> bool listed(std::u32string_view key) {
+    static constexpr WordFilter<> filter = [] {
+        WordFilter<> f;
+        for (std::u32string_view w : Words)
+            f.add(w);
+        return f;
+    }();
+    return filter.mayHold(key) && among(Words, key);
 }
 
 bool isVerb(Label l) {
@@ -260,11 +298,13 @@ public:
             if (v.back() == U'Y' && v.size() > 2)
                 forms_.insert(forms_.end(), {cut + U"IES", cut + U"IED"});
         }
-        for (const std::u32string &f : forms_)
+        for (const std::u32string &f : forms_) {
             buckets_[bucket(f)].push_back(f);
+            filter_.add(f);
+        }
     }
     bool has(std::u32string_view key) const {
-        if (key.empty())
+        if (key.empty() || !filter_.mayHold(key))
             return false;
         const auto &list = buckets_[bucket(key)];
         return std::any_of(list.begin(), list.end(), [&](const std::u32string &f) { return sameKey(f, key); });
@@ -272,6 +312,7 @@ public:
 
 private:
     std::vector<std::u32string> forms_;
+    WordFilter<64> filter_;
     static constexpr std::size_t kLengths = 16;
     /// The forms by their first letter and their length (the longest together), so that a look compares a few.
     std::array<std::vector<std::u32string>, 27 * kLengths> buckets_;
@@ -335,14 +376,17 @@ bool isVerbWord(const GrammarToken &t) {
     return t.kind == Kind::Word && (t.how == How::Exact || t.how == How::Write) && isVerb(t.label);
 }
 
-std::size_t nextWord(std::span<GrammarToken> t, std::size_t i) {
+/// The word after token i, over blank separators. (It and previousWord are asked at nearly every step of the rules:
+/// inlined, they cost no call.)
+[[gnu::always_inline]] inline std::size_t nextWord(std::span<GrammarToken> t, std::size_t i) {
     for (++i; i < t.size(); ++i)
         if (!isBlank(t[i]))
             return t[i].kind == Kind::Separator ? kNone : i;
     return kNone;
 }
 /// The word before token i, over blank separators (and a comma, which `comma` then reports).
-std::size_t previousWord(std::span<GrammarToken> t, std::size_t i, bool *comma = nullptr) {
+[[gnu::always_inline]] inline std::size_t previousWord(std::span<GrammarToken> t, std::size_t i,
+                                                       bool *comma = nullptr) {
     while (i-- > 0) {
         if (isBlank(t[i]))
             continue;
@@ -596,8 +640,14 @@ bool readByBuiltInRule(std::span<GrammarToken> t, std::size_t i) {
     if (m.empty())
         return false;
     // Where each meaning asked about stands in the built-in searches, found once for each thread.
-    thread_local std::unordered_map<std::u32string, std::vector<std::pair<std::u32string_view, std::size_t>>> places;
-    auto known = places.find(std::u32string(m));
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::u32string_view s) const { return std::hash<std::u32string_view>{}(s); }
+    };
+    thread_local std::unordered_map<std::u32string, std::vector<std::pair<std::u32string_view, std::size_t>>, Hash,
+                                    std::equal_to<>>
+        places;
+    auto known = places.find(m);
     if (known == places.end()) {
         std::vector<std::pair<std::u32string_view, std::size_t>> found;
         for (const ThaiIdiomRule &r : ThaiIdiomTable())
@@ -4701,8 +4751,14 @@ constexpr std::array kSetPhrases{SetPhrase{U"OF"sv, U"COURSE"sv, U"แน่น�
 
 /// True for the second word of a set phrase ("COURSE" of "of course").
 bool endsSetPhrase(std::u32string_view key) {
-    return std::any_of(kSetPhrases.begin(), kSetPhrases.end(),
-                       [&](const SetPhrase &e) { return sameKey(e.second, key); });
+    static constexpr WordFilter<> filter = [] {
+        WordFilter<> f;
+        for (const SetPhrase &e : kSetPhrases)
+            f.add(e.second);
+        return f;
+    }();
+    return filter.mayHold(key) && std::any_of(kSetPhrases.begin(), kSetPhrases.end(),
+                                              [&](const SetPhrase &e) { return sameKey(e.second, key); });
 }
 
 void yearsOld(std::span<GrammarToken> t, std::size_t number);
@@ -6135,10 +6191,12 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::NameAfterNoun);
     if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
         rules |= ruleBit(GrammarRule::ImperativeVerb);
-    if (among(kNounOpeners, k) || (n <= 8 && among(kNumberWords, k)) || endsSetPhrase(k) || k == U"ABOVE"sv ||
-        k == U"THESE"sv || k == U"THOSE"sv) // "each other", "any change"
+    const bool number = listed<kNumberWords>(k);
+    // "each other", "any change"
+    if (listed<kNounOpeners>(k) || (n <= 8 && number) || endsSetPhrase(k) || k == U"ABOVE"sv || k == U"THESE"sv ||
+        k == U"THOSE"sv)
         rules |= ruleBit(GrammarRule::NounAfterArticle);
-    if (n <= 5 && among(kOwners, k)) // "your help"
+    if (n <= 5 && listed<kOwners>(k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);
     if (isParticiple(t) || k == U"NAMED"sv || k == U"AVAILABLE"sv ||
         placedFromNoun(t)) // (the dictionary has "named" as an adjective)
@@ -6169,11 +6227,11 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     else if ((adverb && (k == U"THEN"sv || k == U"ONCE"sv || k == U"OFTEN"sv)) || k == U"TIME"sv)
         rules |= ruleBit(GrammarRule::TimeAdverb);
     constexpr GrammarRuleSet modal = ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::ModalVerb);
-    if (among(kDegreeBeforeAdjective, k))
+    if (listed<kDegreeBeforeAdjective>(k))
         rules |= ruleBit(GrammarRule::Comparative);
     if (adverb && among(kNegativeModals, k))
         rules |= ruleBit(GrammarRule::ModalVerb);
-    if (among(kNumberWords, k))
+    if (number)
         rules |= ruleBit(GrammarRule::NounBeforeNumber);
     switch (n) {
     case 1:
@@ -6340,7 +6398,7 @@ GrammarRuleSet rulesLookingAt(const GrammarToken &t, const GrammarContext *c, Gr
     if (!verbAfterSubject)
         return others;
     // A noun or an adjective is looked at only when it can be a verb: the dictionary says, when the context can ask.
-    std::u32string verb;
+    thread_local std::u32string verb; // (its room is kept from call to call)
     if (((t.label == Label::Adjective && t.family != SuffixFamily::S) ||
          (c && t.label == Label::Noun && t.key != U"THAT"sv)) &&
         (!c || !verbSense(t, *c, verb))) // (an adjective with -s may be a plural noun)
@@ -6369,15 +6427,20 @@ void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, Gram
         findAnchors();
     context.reordered = false;
     // The enabled rules by their place in kRules: the loop passes over those that are off at once.
+    // (worked out a byte of rules at a time, by tables made at compile time)
     static constexpr auto kPlaces = [] {
-        std::array<std::uint8_t, kGrammarRuleCount> places{};
-        for (std::size_t k = 0; k < std::size(kRules); ++k)
-            places[static_cast<std::size_t>(kRules[k].rule)] = static_cast<std::uint8_t>(k);
+        std::array<std::array<std::uint32_t, 256>, sizeof(GrammarRuleSet)> places{};
+        for (std::size_t k = 0; k < std::size(kRules); ++k) {
+            const auto rule = static_cast<std::size_t>(kRules[k].rule);
+            for (std::size_t byte = 0; byte < 256; ++byte)
+                if (byte >> (rule % 8) & 1)
+                    places[rule / 8][byte] |= 1u << k;
+        }
         return places;
     }();
     std::uint32_t places = 0;
-    for (GrammarRuleSet rules = enabled; rules; rules &= rules - 1)
-        places |= 1u << kPlaces[static_cast<std::size_t>(std::countr_zero(rules))];
+    for (std::size_t b = 0; b < kPlaces.size(); ++b)
+        places |= kPlaces[b][enabled >> (8 * b) & 0xFF];
     for (; places; places &= places - 1) {
         const GrammarRuleSpec &r = kRules[std::countr_zero(places)];
         context.anchors = anchors->at[static_cast<std::size_t>(r.rule)];

@@ -18,8 +18,9 @@
 
 namespace dlx {
 
-/// One piece of a sentence as the driver cut it, with what the letter file made of it.
-struct GrammarToken {
+/// What a token is besides its strings: its kind, its marks and its reading, kept together so that a token is reset
+/// (when the stage records into it again) and copied with a few stores.
+struct GrammarTokenFields {
     enum class Kind : std::uint8_t {
         Separator, ///< a separator the driver passes on ("", " ", a mark, ". ")
         Piece,     ///< a word step that never reaches the lookup (an article, a number, a mark with its Tab)
@@ -37,6 +38,13 @@ struct GrammarToken {
     /// Separator or piece: 1 when it holds only spaces and Tabs, or nothing, 0 when not; -1 until a rule asks (the
     /// rules never change a token's text, so they work it out once).
     mutable std::int8_t blank = -1;
+    Rendering::How how = Rendering::How::Unrendered;
+    Label label = Label::Other;
+    SuffixFamily family = SuffixFamily::None; ///< how a suffixed word was reached (-s, -ed, -ing, -er, -est)
+};
+
+/// One piece of a sentence as the driver cut it, with what the letter file made of it.
+struct GrammarToken : GrammarTokenFields {
     std::u32string text; ///< the piece as cut (a word keeps the space after it)
     /// Upper-cased, without spaces (a piece's too, so "THE" can be told). Like `meaning` it views either the
     /// translator's remembered words, which stay put while a sentence waits, or `ownKey`.
@@ -44,9 +52,6 @@ struct GrammarToken {
     std::u32string_view meaning;       ///< Word: the reading's meaning, with a suffix rule's Thai marker
     std::u32string ownKey, ownMeaning; ///< room for a key or meaning that is not remembered (set with setMeaning)
     std::u32string tail; ///< Thai a rule puts after the token's noun phrase ("ของเอ็มมา")
-    Rendering::How how = Rendering::How::Unrendered;
-    Label label = Label::Other;
-    SuffixFamily family = SuffixFamily::None; ///< how a suffixed word was reached (-s, -ed, -ing, -er, -est)
 
     GrammarToken() = default;
     // A copied or moved token views its own copy of what it owned: rules may reorder tokens, and the waiting
@@ -90,20 +95,7 @@ struct GrammarToken {
     }
 
 private:
-    void takeFields(const GrammarToken &o) {
-        kind = o.kind;
-        quiet = o.quiet;
-        plain = o.plain;
-        afterHeld = o.afterHeld;
-        beforeParen = o.beforeParen;
-        capital = o.capital;
-        capitals = o.capitals;
-        afterSpace = o.afterSpace;
-        blank = o.blank;
-        how = o.how;
-        label = o.label;
-        family = o.family;
-    }
+    void takeFields(const GrammarToken &o) { static_cast<GrammarTokenFields &>(*this) = o; }
     void takeViews(const GrammarToken &o) {
         key = o.key.data() == o.ownKey.data() ? std::u32string_view(ownKey) : o.key;
         meaning = o.meaning.data() == o.ownMeaning.data() ? std::u32string_view(ownMeaning) : o.meaning;
@@ -265,7 +257,7 @@ inline GrammarRuleSet rulesLookingAtSeparator(std::u32string_view separator) {
 struct GrammarAnchors {
     std::array<std::vector<std::uint32_t>, kGrammarRuleCount> at;
     GrammarRuleSet used = 0; ///< the rules with a token in `at`
-    void add(std::uint32_t token, GrammarRuleSet rules) {
+    [[gnu::always_inline]] void add(std::uint32_t token, GrammarRuleSet rules) {
         used |= rules;
         for (; rules; rules &= rules - 1)
             at[static_cast<std::size_t>(std::countr_zero(rules))].push_back(token);

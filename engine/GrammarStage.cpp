@@ -33,6 +33,15 @@ std::u32string_view articleKey(std::u32string_view w) {
     return {};
 }
 
+/// The piece without the spaces around it, as CheckMean keys it.
+std::u32string_view trimmed(std::u32string_view w) {
+    while (!w.empty() && w.back() == U' ')
+        w.remove_suffix(1);
+    while (!w.empty() && w.front() == U' ')
+        w.remove_prefix(1);
+    return w;
+}
+
 /// A rendering that writes or holds the entry's meaning and never looks at the word itself.
 bool rendersOwnMeaning(Rendering::How how) {
     return how == Rendering::How::Exact || how == Rendering::How::Write || how == Rendering::How::Hold;
@@ -52,17 +61,10 @@ inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
     if (tokenCount_ == tokens_.size())
         tokens_.emplace_back(); // a token moved as the vector grows keeps viewing what it owns
     GrammarToken &t = tokens_[tokenCount_++];
+    // (its blank is worked out as a piece or a separator is recorded, or when a rule asks)
+    static_cast<GrammarTokenFields &>(t) = GrammarTokenFields{};
     t.kind = kind;
     t.tail.clear();
-    t.quiet = false;
-    t.plain = false;
-    t.afterHeld = false;
-    t.beforeParen = false;
-    t.capital = t.capitals = t.afterSpace = false;
-    t.blank = -1; // (a piece's and a separator's are known as they are recorded)
-    t.family = SuffixFamily::None;
-    t.how = Rendering::How::Unrendered;
-    t.label = Label::Other;
     t.key = {};
     t.meaning = {};
     return t;
@@ -562,8 +564,11 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     if (const GrammarRuleSet rules = extendedRules & triggered_)
         rewriteTokens(tokens, grammarContext_, rules, &anchors_);
     anchors_.clear();
-    std::u32string piece; // the piece in hand when a switch of mode ends the waiting
-    piece.swap(s_.CurrentWord);
+    // The piece in hand when a switch of mode ends the waiting is kept aside (at a sentence's mark there is none).
+    std::u32string piece;
+    const bool pieceInHand = !s_.CurrentWord.empty();
+    if (pieceInHand)
+        piece.swap(s_.CurrentWord);
 
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         GrammarToken &t = tokens[i];
@@ -586,6 +591,16 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
                 append(t.text);
                 flushHeldModifiers();
                 s_.WordConsumed = false;
+            } else if (const std::u32string_view w = trimmed(t.text);
+                       !w.empty() && ((w[0] >= U'a' && w[0] <= U'z') || (w[0] >= U'A' && w[0] <= U'Z'))) {
+                // an article (the only such piece that starts with a letter), as CheckMean writes it: "the" and "an"
+                // nothing, "a" the marker
+                if (w.size() == 1) {
+                    append(U"อะ.-"sv);
+                    s_.WordConsumed = true;
+                } else {
+                    s_.WordConsumed = false;
+                }
             } else {
                 s_.CurrentWord.swap(t.text);
                 wordStepNow();
@@ -610,7 +625,10 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         if (!t.tail.empty()) // after the noun phrase it belongs to, or after the line's flush
             (s_.HeldModifiers.empty() ? s_.Text4 : s_.HeldModifiers) += t.tail;
     }
-    s_.CurrentWord.swap(piece);
+    if (pieceInHand)
+        s_.CurrentWord.swap(piece);
+    else
+        s_.CurrentWord.clear();
     tokenCount_ = 0;
     quotedEnd_ = SIZE_MAX;
     triggered_ = 0;
