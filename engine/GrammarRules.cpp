@@ -5756,6 +5756,23 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
                       (!negation && (t[before].key == U"NOT"sv || t[before].key == U"T"sv || t[before].key == U"IT"sv ||
                                      t[before].key == U"HE"sv || t[before].key == U"SHE"sv)));
             compares = degree;
+        } else if (isNoun(t[p]) && t[p].key.ends_with(U"S"sv) && !t[p].key.ends_with(U"SS"sv)) {
+            // after a plural, before names ("Modes like CBC, CTR and CFB" => โหมดเช่น...) or before what a be or a
+            // modal follows ("Programs like grep and sed are useful"): an example, not the plural's verb
+            const bool name = isWord(t[n]) && (t[n].capitals || t[n].quiet || t[n].how == How::Unrendered ||
+                                               t[n].how == How::RawFallback);
+            // (not a clause: "like a user would do", "like there are")
+            bool beAfter = false;
+            const bool clause = isArticle(t[n]) || t[n].key == U"THERE"sv || among(kSubjects, t[n].key);
+            for (std::size_t k = nextWord(t, n), words = 0;
+                 !clause && k != kNone && words < kMostWordsBetween && !beAfter; k = nextWord(t, k), ++words)
+                beAfter = isWord(t[k]) && ((t[k].label == Label::Be && t[k].how == How::Exact) ||
+                                           (among(kModals, t[k].key) && wordWith(t[k], How::Exact, Label::Adverb)));
+            if (name || beAfter) {
+                if (!leftToPhraseRule(t, i, c))
+                    setReading(t[i], How::Exact, Label::Preposition, U"เช่น"sv);
+                return;
+            }
         } else if (wordWith(t[p], How::Exact, Label::Noun) && !t[p].key.ends_with(U"S"sv)) {
             // after a singular noun with its article: a subject there would take "likes" ("a creature like us")
             const std::size_t a = previousWord(t, p);

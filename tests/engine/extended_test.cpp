@@ -1081,6 +1081,9 @@ TEST_F(Extended, MoreBeforeAnAdjectiveIsItsComparative) {
 TEST_F(Extended, LikeAfterAVerbCompares) {
     checkRule(*this, GrammarRule::LikeAs,
               {
+                  // after a plural, before names or a clause's be: an example, เช่น; not the plural's verb
+                  {"the books like zork are old.", "หนังสือเช่นzork แก่."},
+                  {"the books like tables.", "หนังสือชอบโต๊ะ."},
                   {"he came like the man", "เขามาเหมือนผู้ชาย"},
                   {"like the man, he came", "เหมือนผู้ชาย, เขามา"},    // opening the sentence before a noun phrase
                   {"it seems like the book", "มันดูเหมือนหนังสือ"},      // the verb says it already
