@@ -3169,10 +3169,31 @@ std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<G
     return {U"ไปยัง"sv, U"ไปที่"sv};
 }
 
+constexpr std::array kAskForms{U"ASK"sv, U"ASKS"sv, U"ASKED"sv, U"ASKING"sv};
+
 // "to" before a noun phrase after a verb of giving, moving, joining or becoming and its object: ให้, ไปยัง, กับ,
 // เป็น, ลงใน in place of เพื่อ. Right after the verb only where no phrase rule reads เพื่อ after it.
 void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // ask for something is ขอ ("he asked for my autograph" => เขาขอลายเซ็นของฉัน, not ถามสำหรับ)
+        if (isWord(t[i]) && among(kAskForms, t[i].key)) {
+            // (not a passive: "the translator is asked for confirmation"); what is asked for is a noun ("ask for
+            // help" => ขอความช่วยเหลือ)
+            const std::size_t b = stepOver(t, i, false, isAdverbWord);
+            if (const std::size_t f = nextWord(t, i); f != kNone && isWord(t[f]) && t[f].key == U"FOR"sv &&
+                                                      isVerbWord(t[i]) && !t[i].meaning.starts_with(U"ถูก"sv) &&
+                                                      !(b != kNone && isWord(t[b]) && t[b].label == Label::Be) &&
+                                                      !leftToPhraseRule(t, i, c)) {
+                setReading(t[i], How::Exact, Label::TransitiveVerb, U"ขอ"sv);
+                t[f].kind = Kind::Dropped;
+                std::u32string noun;
+                if (const std::size_t n = nextWord(t, f); n != kNone && isWord(t[n]) && t[n].how == How::Exact &&
+                                                          isVerb(t[n].label) && c.sense &&
+                                                          c.sense(t[n].key, isNounLabel, noun))
+                    setReading(t[n], How::Exact, Label::Noun, noun);
+            }
+            return;
+        }
         if (!isWord(t[i]) || t[i].key != U"TO"sv || t[i].how != How::Exact || t[i].meaning != U"เพื่อ"sv)
             return;
         const std::size_t n = nextWord(t, i);
@@ -5032,6 +5053,14 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
 // A number of years and "old" tell an age: อายุ before a be that says it ("He is 30 years old" => เขาอายุ30 ปี), and
 // "old" unwritten ("the body of a 19 year old" => ร่างกายของ19 ปี, not 19 ปีแก่).
 void yearsOld(std::span<GrammarToken> t, std::size_t number) {
+    // a person's be and a number that ends the clause: an age too ("when I was six" => เมื่อฉันอายุหก)
+    if (const std::size_t b = previousWord(t, number), s = b == kNone ? kNone : previousWord(t, b);
+        s != kNone && (nextWord(t, number) == kNone || endsClause(t, number)) &&
+        wordWith(t[b], How::Exact, Label::Be) && t[b].key != U"BE"sv && isWord(t[s]) &&
+        (t[s].key == U"I"sv || t[s].key == U"HE"sv || t[s].key == U"SHE"sv || t[s].key == U"YOU"sv)) {
+        setReading(t[b], How::Exact, Label::Other, U"อายุ"sv); // (not "we are two", a count)
+        return;
+    }
     const std::size_t y = nextWord(t, number), o = y == kNone ? kNone : nextWord(t, y);
     if (o == kNone || !isWord(t[y]) || (t[y].key != U"YEAR"sv && t[y].key != U"YEARS"sv) || t[o].key != U"OLD"sv ||
         !isWord(t[o]) || (nextWord(t, o) != kNone && isNoun(t[nextWord(t, o)]))) // (not "a 2 year old son")
@@ -6343,6 +6372,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= ruleBit(GrammarRule::SubjectVerb);
             else if ((k == U"ALSO"sv || k == U"ALWAYS"sv) && adverb)
                 rules |= ruleBit(GrammarRule::MannerAdverb);
+            else if (among(kAskForms, k)) // ask for
+                rules |= ruleBit(GrammarRule::ToObject);
             break;
         case U'F':
             if (k == U"FOR"sv)

@@ -1212,6 +1212,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
          {"the opened book doing the table.", "หนังสือที่เปิดที่ทำโต๊ะ."}},               // before the -ing word's
         {GrammarRule::HyphenCompound, {"he read the old-work.", "เขาอ่านงานแก่."}}, // an adjective and a noun anywhere
         {GrammarRule::NounBeforeNumber, {"he is 30 years old.", "เขาอายุ30 ปี."}},
+        {GrammarRule::NounBeforeNumber, {"when he was 30, he came.", "เมื่อเขาอายุ30, เขามา."}}, // an age
+        {GrammarRule::ToObject, {"he asked for help.", "เขาขอความช่วยเหลือ."}},                 // ask for
         {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
         {GrammarRule::SubjectVerb, {"the man stores two books.", "ผู้ชายเก็บหนังสือสองเล่ม."}},
         {GrammarRule::SubjectVerb, {"I read updates.", "ฉันอ่านการปรับปรุง."}},
