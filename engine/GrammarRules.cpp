@@ -1123,7 +1123,9 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (p != kNone && isWord(t[p]) && (t[p].key == U"ONE"sv || t[p].key == U"ONES"sv) &&
             (t[p].how == How::Exact || t[p].how == How::Write) && !comma) { // ("the ones who fight" => คนที่ต่อสู้)
             const std::size_t a = previousWord(t, p);
-            if (a != kNone && (isArticle(t[a]) || wordWith(t[a], How::Exact, Label::Adjective)))
+            // (or "One who" opening a clause: "One who doubts" => คนที่สงสัย)
+            if ((a != kNone && (isArticle(t[a]) || wordWith(t[a], How::Exact, Label::Adjective))) ||
+                (a == kNone && t[p].key == U"ONE"sv && w.key == U"WHO"sv))
                 setReading(t[p], How::Exact, Label::Noun, w.key == U"WHO"sv ? U"คน"sv : U"อัน"sv);
         }
         // after a verb of knowing or saying "who" asks, inside the statement: "know who has taken it" =>
@@ -4323,7 +4325,8 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                                         !c.sense(t[after].key, isNounLabel, noun);
         const bool relative =
             wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key) && owner != kNone &&
-            (isNoun(t[owner]) || among(kIndefinites, t[owner].key)) && !subjectOfVerbAfter &&
+            (isNoun(t[owner]) || among(kIndefinites, t[owner].key) || t[owner].key == U"ONE"sv) &&
+            !subjectOfVerbAfter &&
             (t[s].key != U"THAT"sv || s3 || afterPlural ||
              (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
         const bool adjacent = s == previousWord(t, i);
