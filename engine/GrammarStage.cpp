@@ -470,7 +470,32 @@ void Translator::recordSeparator(std::u32string_view piece) {
         return b > 0 && tokens_[b - 1].kind == GrammarToken::Kind::Separator &&
                (tokens_[b - 1].text == U"("sv || tokens_[b - 1].text == U"["sv || tokens_[b - 1].text == U"\""sv);
     };
-    if (piece == U"/"sv && !inPath_ && (spaceBefore_ || afterBracket()))
+    // (and an address after its scheme: "https://cloud.google.com/batch/docs" is written as it stands, scheme too)
+    std::size_t scheme = 0; // the token of the scheme's word, when there is one
+    auto afterScheme = [&] {
+        auto back = [&](std::size_t b) { // over the empty pieces between two separators
+            while (b > 0 && tokens_[b - 1].kind == GrammarToken::Kind::Piece && tokens_[b - 1].text.empty())
+                --b;
+            return b;
+        };
+        if (piece != U"/"sv)
+            return false;
+        const std::size_t colon = back(tokenCount_ - 1), word = colon == 0 ? 0 : back(colon - 1);
+        if (colon == 0 || word == 0 || tokens_[colon - 1].kind != GrammarToken::Kind::Separator ||
+            tokens_[colon - 1].text != U":"sv || tokens_[word - 1].kind != GrammarToken::Kind::Word)
+            return false;
+        scheme = word - 1;
+        return true;
+    };
+    if (!inPath_ && extendedRules != 0 && afterScheme()) {
+        inPath_ = true;
+        GrammarToken &w = tokens_[scheme]; // (its own text is gone: a scheme is written in small letters)
+        std::u32string lower(w.key);
+        for (char32_t &ch : lower)
+            ch = ch >= U'A' && ch <= U'Z' ? ch + 32 : ch;
+        w.text = lower;
+        keepAsWritten(w);
+    } else if (piece == U"/"sv && !inPath_ && (spaceBefore_ || afterBracket()))
         inPath_ = true;
     else if (blank || piece.ends_with(U' ') || piece.ends_with(U'\t'))
         inPath_ = false;
