@@ -4325,7 +4325,8 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
                                         !c.sense(t[after].key, isNounLabel, noun);
         const bool relative =
             wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key) && owner != kNone &&
-            (isNoun(t[owner]) || among(kIndefinites, t[owner].key) || t[owner].key == U"ONE"sv) &&
+            (isNoun(t[owner]) || among(kIndefinites, t[owner].key) || among(kSomeoneElse, t[owner].key) ||
+             t[owner].key == U"EVERYONE"sv || t[owner].key == U"EVERYBODY"sv || t[owner].key == U"ONE"sv) &&
             !subjectOfVerbAfter &&
             (t[s].key != U"THAT"sv || s3 || afterPlural ||
              (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
@@ -4427,7 +4428,7 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             n != kNone && !bareObject &&
             (wordWith(t[n], How::Exact, Label::Be) ||
              (isNoun(t[n]) &&
-              !(((s3 && subjectPronoun(t, s) && among(kThirdPerson, t[s].key)) || (relative && afterPlural)) &&
+              !(((s3 && subjectPronoun(t, s) && among(kThirdPerson, t[s].key)) || (relative && (afterPlural || s3))) &&
                 adjacent &&
                 (nn == kNone ||
                  !(isNoun(t[nn]) || isWord(t[nn]) && (t[nn].label == Label::Be || among(kModals, t[nn].key))))))))

@@ -917,6 +917,8 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"I read the fits.", "ฉันอ่านอาการชัก."},
                   {"I read the book and act of the man.", "ฉันอ่านหนังสือและการกระทำของผู้ชาย."}, // (not a verb)
                   {"the book that acts.", "หนังสือที่กระทำ."},
+                  {"the man who updates books came.", "ผู้ชายที่ปรับปรุงหนังสือมา."}, // before its plural object
+                  {"someone who updates books came.", "ใครบางคนที่ปรับปรุงหนังสือมา."},
                   {"the man processes old books.", "ผู้ชายประมวลผลหนังสือแก่."}, // a bare object ending the sentence
                   {"the old man opened the book.", "ผู้ชายแก่เปิดหนังสือ."},
                   {"the man opened.", "ผู้ชายเปิด."},
