@@ -1183,6 +1183,24 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
             const std::size_t n = nextWord(t, i);
+            // after a verb (and its object), "what" + a subject + a be that ends the clause asks what it is: "tell
+            // them what the limits are" => บอกพวกเขาว่าขีดจำกัดคืออะไร, "I know what it is" => ฉันรู้ว่ามันคืออะไร
+            if (!c.question && p != kNone && n != kNone &&
+                (isVerbWord(t[p]) || (wordWith(t[p], How::Exact, Label::Pronoun) && among(kOnlyObjects, t[p].key)))) {
+                std::size_t b = n;
+                for (std::size_t words = 0;
+                     b != kNone && words < kMostWordsBetween &&
+                     (isArticle(t[b]) || isNoun(t[b]) || wordWith(t[b], How::Exact, Label::Adjective) ||
+                      (wordWith(t[b], How::Exact, Label::Pronoun) && (b == n)));
+                     b = nextWord(t, b), ++words) {
+                }
+                if (b != kNone && b != n && wordWith(t[b], How::Exact, Label::Be) && t[b].key != U"BE"sv &&
+                    (nextWord(t, b) == kNone || endsClause(t, b))) {
+                    setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+                    setReading(t[b], How::Exact, Label::Other, U"คืออะไร"sv);
+                    return;
+                }
+            }
             // "what you want": the thing you want; inside a statement also "doing what is right", "what happened"
             if (!c.question && n != kNone && (isWord(t[n]) || t[n].key == U"THE"sv) &&
                 (t[n].label == Label::Pronoun ||
