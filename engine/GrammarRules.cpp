@@ -3702,6 +3702,10 @@ bool isMannerAdverb(const GrammarToken &t) {
 // A manner adverb right before its verb goes to the end of the clause, as Thai has it: "He clearly doubted my
 // sanity" => เขาสงสัยสติของฉันอย่างชัดเจน. A long clause keeps it after the verb and its object, before the first
 // preposition; a longer one leaves it in place.
+// Words that open a clause of their own after the one they end.
+constexpr std::array kSubordinators{U"IF"sv,       U"WHEN"sv,   U"WHENEVER"sv, U"BECAUSE"sv, U"UNLESS"sv, U"WHILE"sv,
+                                    U"ALTHOUGH"sv, U"THOUGH"sv, U"UNTIL"sv,    U"SINCE"sv,   U"BEFORE"sv, U"AFTER"sv};
+
 void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         // "not really" before a verb is ไม่ค่อย: "We don't really understand it" => เราไม่ค่อยเข้าใจมัน
@@ -3744,6 +3748,7 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         // (a verb of thinking or saying ends it before its "that", which is then ว่า: "always makes people think that
         // he" => ทำให้ผู้คนคิดเสมอว่าเขา, not คิดเสมอซึ่งว่า..., which no phrase rule reads)
         std::size_t said = kNone;
+        bool beforeClause = false; // the clause ends where another opens ("even if no message is defined")
         for (std::size_t j = nextWord(t, v); j != kNone; j = nextWord(t, j)) {
             if (t[j].key == U"THAT"sv && isVerbWord(t[last]) && verbFormOf<kThinkingVerbs>(t[last].key)) {
                 said = j;
@@ -3752,6 +3757,10 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (opensClause(t[j]) && !opensRelative(t[j])) {
                 if (t[j].key == U"AS"sv && t[last].key == U"SUCH"sv && last != v) // not inside "such as"
                     last = previousWord(t, last);
+                else if (last != v && (t[last].key == U"EVEN"sv || t[last].key == U"ONLY"sv)) // "even if"
+                    last = previousWord(t, last);
+                beforeClause = among(kSubordinators, t[j].key) && words > 0 && words <= kMostClauseWords &&
+                               last != kNone && isNoun(t[last]);
                 break;
             }
             if (beforeRelative == kNone && opensRelative(t[j]))
@@ -3778,7 +3787,7 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         // Where the tokens run out the clause may go on in the next line of wrapped text: the adverb goes before
         // the relative clause, or else before the first preposition ("always looking for a new idea that will" =>
         // กำลังมองหาความคิดใหม่เสมอที่จะ...)
-        if (said == kNone &&
+        if (said == kNone && !beforeClause &&
             (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition)))
             last = beforeRelative != kNone ? beforeRelative : beforePreposition;
         if (last == kNone || !isWord(t[last]))

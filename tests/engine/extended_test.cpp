@@ -1203,6 +1203,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::NounAfterArticle, {"for example gcc works.", "ยกตัวอย่างเช่นgcc งาน."}},
         {GrammarRule::NounAfterArticle, {"for instance, he came.", "ตัวอย่างเช่น, เขามา."}},
         {GrammarRule::MannerAdverb, {"I don't really open it.", "ฉันไม่ค่อยเปิดมัน."}},
+        {GrammarRule::MannerAdverb, {"always read the book if he came.", "อ่านหนังสือเสมอถ้าเขามา."}}, // before "if"
         {GrammarRule::BeAdjective, {"Be good.", "จงดี."}},
         {GrammarRule::BeAdjective, {"Be not old.", "อย่าแก่."}},
         {GrammarRule::BeAdjective, {"Be it old.", "เป็นมันแก่."}},
