@@ -1965,9 +1965,29 @@ bool participleVerb(const GrammarToken &t, const GrammarContext &c, std::u32stri
 }
 
 // be, perhaps with not/also/already/being between, then a participle: ถูก + verb, and the be-words unwritten.
+bool pastParticiple(const GrammarToken &w);
+// Participles that "get" makes a state, not a passive: "get married", "got lost", "get used to".
+constexpr std::array kGetStates{U"MARRIED"sv, U"STARTED"sv,  U"LOST"sv, U"USED"sv,     U"DRESSED"sv, U"INVOLVED"sv,
+                                U"DONE"sv,    U"ENGAGED"sv,  U"PAID"sv, U"DIVORCED"sv, U"TIRED"sv,   U"BORED"sv,
+                                U"STUCK"sv,   U"CONFUSED"sv, U"HURT"sv, U"EXCITED"sv,  U"WORRIED"sv, U"SCARED"sv};
+
 void passive(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
+        // get + a participle is a passive too: "The first version always gets thrown away" => ...ถูกทิ้งเสมอ,
+        // not ได้ทิ้ง (not a state: "get married")
+        if (isWord(t[i]) && among(kGetForms, t[i].key) && (t[i].how == How::Exact || t[i].how == How::Write)) {
+            const std::size_t j = stepOver(t, i, true, isAdverbWord), b = stepOver(t, i, false, isAdverbWord);
+            if (j != kNone && isWord(t[j]) && !among(kGetStates, t[j].key) &&
+                !(b != kNone && isWord(t[b]) && t[b].label == Label::Be) && // ("I'm getting traversed")
+                (pastParticiple(t[j]) ||
+                 (t[j].how == How::Exact && t[j].key.ends_with(U"ED"sv) && isVerb(t[j].label))) &&
+                participleVerb(t[j], c, verb) && !leftToPhraseRule(t, i, c)) {
+                t[i].kind = Kind::Dropped;
+                setReading(t[j], How::Exact, Label::TransitiveVerb, U"ถูก" + verb);
+            }
+            return;
+        }
         if (!wordWith(t[i], How::Exact, Label::Be))
             return;
         const std::size_t j = stepOver(
@@ -6290,8 +6310,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::EmbeddedQuestion);
     if (isVerb(t.label) && among(kSpeechVerbs, k)) // '"Yes," said his wife'
         rules |= ruleBit(GrammarRule::SubjectVerb);
-    if (n >= 3 && n <= 7 && k[0] == U'G' && among(kGetForms, k)) // "getting dark"
-        rules |= ruleBit(GrammarRule::BeAdjective);
+    if (n >= 3 && n <= 7 && k[0] == U'G' && among(kGetForms, k)) // "getting dark", "gets thrown away"
+        rules |= ruleBit(GrammarRule::BeAdjective) | ruleBit(GrammarRule::Passive);
     if (t.label == Label::Be) // the -ing rule needs an -ing word, which sets it off itself
         rules |=
             ruleBit(GrammarRule::Passive) | ruleBit(GrammarRule::QuestionOrder) | ruleBit(GrammarRule::BeAdjective);
