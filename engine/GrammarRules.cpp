@@ -2177,6 +2177,25 @@ constexpr std::array kTimeWords{U"WHEN"sv, U"WHILE"sv, U"BEFORE"sv, U"AFTER"sv, 
 constexpr std::array kIngPrepositions{U"FOLLOWING"sv,   U"INCLUDING"sv, U"REGARDING"sv, U"CONCERNING"sv,
                                       U"CONSIDERING"sv, U"EXCLUDING"sv, U"ACCORDING"sv, U"PENDING"sv};
 
+/// -ing words and the preposition their verb takes, which describe the noun before them.
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 15> kIngWithPreposition{{
+    {U"CONSISTING"sv, U"OF"sv},
+    {U"BELONGING"sv, U"TO"sv},
+    {U"POINTING"sv, U"TO"sv},
+    {U"REFERRING"sv, U"TO"sv},
+    {U"CORRESPONDING"sv, U"TO"sv},
+    {U"RELATING"sv, U"TO"sv},
+    {U"LEADING"sv, U"TO"sv},
+    {U"ENDING"sv, U"IN"sv},
+    {U"ENDING"sv, U"WITH"sv},
+    {U"STARTING"sv, U"WITH"sv},
+    {U"BEGINNING"sv, U"WITH"sv},
+    {U"RESULTING"sv, U"FROM"sv},
+    {U"COMING"sv, U"FROM"sv},
+    {U"ORIGINATING"sv, U"FROM"sv},
+    {U"LIVING"sv, U"IN"sv},
+}};
+
 /// The verb sense of the stem of an upper-case -ing key: PRESSING => PRESS, MAKING => MAKE, RUNNING => RUN.
 bool stemVerb(std::u32string_view k, const GrammarContext &c, std::u32string &verb) {
     for (auto stem : {std::u32string(k.substr(0, k.size() - 3)), std::u32string(k.substr(0, k.size() - 3)) + U"E",
@@ -5584,8 +5603,14 @@ void ingAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         const std::u32string_view pk = t[p].key;
         const bool plural = (t[p].how == How::Write && t[p].family == SuffixFamily::S) ||
                             (pk.size() > 3 && pk.back() == U'S' && pk[pk.size() - 2] != U'S'); // (an entry: "lines")
+        // (a verb with its own preposition describes any noun: "data consisting of words" => ข้อมูลที่ประกอบด้วยคำ)
+        auto ownPreposition = [&] {
+            return std::any_of(kIngWithPreposition.begin(), kIngWithPreposition.end(), [&](const auto &e) {
+                return sameKey(e.first, w.key) && isWord(t[n]) && sameKey(e.second, t[n].key);
+            });
+        };
         if (!opensObject(t, n) && !(wordWith(t[n], How::Exact, Label::Preposition) && w.key != U"DEPENDING"sv &&
-                                    (plural || (opened() && intransitive()))))
+                                    (plural || (opened() && intransitive()) || ownPreposition())))
             return;
         if (!ingVerb(w, c, verb) && !(w.how == How::Exact && stemVerb(w.key, c, verb)))
             return;

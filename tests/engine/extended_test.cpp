@@ -1285,6 +1285,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::IngAfterNoun, {"books opening on the table.", "หนังสือที่เปิดบนโต๊ะ."}},
         {GrammarRule::IngAfterNoun, {"hours opening on the table.", "ชั่วโมงที่เปิดบนโต๊ะ."}},       // (a plural entry)
         {GrammarRule::IngAfterNoun, {"the book opening on the table.", "กำลังเปิดหนังสือบนโต๊ะ."}}, // (it takes one)
+        // whatever the noun, where the verb takes its own preposition ("data consisting of", "a file ending in")
+        {GrammarRule::IngAfterNoun, {"he read book coming from the table.", "เขาอ่านหนังสือที่มาจากโต๊ะ."}},
         // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective
         // describes
         {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
