@@ -1833,9 +1833,14 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
         // an order may follow the clause of its condition or purpose and a comma: "If you see it, do not touch it"
         // => ..., อย่าสัมผัสมัน; "To retain them, don't specify" => ..., อย่าระบุ
         bool comma = false;
-        const bool order = first || (c.sentenceStart && !c.question && i > c.firstToken && isWord(t[c.firstToken]) &&
-                                     among(kOrderOpeners, t[c.firstToken].key) && previousWord(t, i) == kNone &&
-                                     previousWord(t, i, &comma) != kNone && comma);
+        // and after "please", "so" or "then": "so don't rely on it" => ดังนั้นอย่าพึ่งพามัน
+        const std::size_t before = previousWord(t, i);
+        const bool order = first ||
+                           (c.sentenceStart && !c.question && i > c.firstToken && isWord(t[c.firstToken]) &&
+                            among(kOrderOpeners, t[c.firstToken].key) && before == kNone &&
+                            previousWord(t, i, &comma) != kNone && comma) ||
+                           (!c.question && before != kNone && isWord(t[before]) &&
+                            (t[before].key == U"PLEASE"sv || t[before].key == U"SO"sv || t[before].key == U"THEN"sv));
         // "Never" opening an order forbids, like "Don't": อย่า ("Never trust a man" => อย่าไว้ใจผู้ชาย)
         if (t[i].key == U"NEVER"sv && first && !c.question) {
             const std::size_t v = nextWord(t, i), o = v == kNone ? kNone : nextWord(t, v);

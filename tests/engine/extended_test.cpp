@@ -491,6 +491,8 @@ TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
                   {"do you live.", "ทำคุณอาศัย."}, // a full stop: no question
                   {"do not read the book.", "อย่าอ่านหนังสือ."}, // an order
                   {"don't go.", "อย่าไป."},
+                  {"it is old, so don't go.", "มันแก่, ดังนั้นอย่าไป."}, // after please, so or then too
+                  {"please do not read the book.", "กรุณาอย่าอ่านหนังสือ."},
                   {"never read the book.", "อย่าอ่านหนังสือ."}, // "never" opening an order forbids too
                   {"I never read the book.", "ฉันไม่เคยอ่านหนังสือ."},
                   {"never appear by the table.", "อย่าปรากฏโดยโต๊ะ."}, // before a preposition
