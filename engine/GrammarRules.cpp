@@ -9,6 +9,7 @@
 #include <array>
 #include <bit>
 #include <functional>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
@@ -3750,6 +3751,19 @@ bool isMannerAdverb(const GrammarToken &t) {
 constexpr std::array kSubordinators{U"IF"sv,       U"WHEN"sv,   U"WHENEVER"sv, U"BECAUSE"sv, U"UNLESS"sv, U"WHILE"sv,
                                     U"ALTHOUGH"sv, U"THOUGH"sv, U"UNTIL"sv,    U"SINCE"sv,   U"BEFORE"sv, U"AFTER"sv};
 
+/// True when a noun phrase follows token j (an article, adjectives, at least one noun) and no verb comes after it.
+bool nounsWithoutVerbAfter(std::span<GrammarToken> t, std::size_t j) {
+    std::size_t k = nextWord(t, j), nouns = 0;
+    for (std::size_t words = 0; k != kNone && words <= kMostWordsBetween; k = nextWord(t, k), ++words) {
+        if (isNoun(t[k]))
+            ++nouns;
+        else if (!(isArticle(t[k]) || wordWith(t[k], How::Exact, Label::Adjective)))
+            break;
+    }
+    return nouns > 0 && (k == kNone || !(isVerbWord(t[k]) ||
+                                         (isWord(t[k]) && (t[k].label == Label::Be || among(kModals, t[k].key)))));
+}
+
 void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         // "not really" before a verb is ไม่ค่อย: "We don't really understand it" => เราไม่ค่อยเข้าใจมัน
@@ -3793,10 +3807,24 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         // he" => ทำให้ผู้คนคิดเสมอว่าเขา, not คิดเสมอซึ่งว่า..., which no phrase rule reads)
         std::size_t said = kNone;
         bool beforeClause = false; // the clause ends where another opens ("even if no message is defined")
+        struct Run {
+            std::size_t last, beforePreposition, beforeRelative, words;
+        };
+        std::optional<Run> joined; // the run as it stood at the first "and" it went on over
         for (std::size_t j = nextWord(t, v); j != kNone; j = nextWord(t, j)) {
             if (t[j].key == U"THAT"sv && isVerbWord(t[last]) && verbFormOf<kThinkingVerbs>(t[last].key)) {
                 said = j;
                 break;
+            }
+            // ("and" between two nouns with no verb after them is inside the object: "always represent the
+            // beginning and end of a string" => เป็นตัวแทนการเริ่มต้นและตอนท้ายของสตริงเสมอ)
+            if ((t[j].key == U"AND"sv || t[j].key == U"OR"sv) && isWord(t[j]) && isNoun(t[last]) &&
+                nounsWithoutVerbAfter(t, j)) {
+                if (!joined)
+                    joined = Run{last, beforePreposition, beforeRelative, words};
+                last = j;
+                ++words;
+                continue;
             }
             if (opensClause(t[j]) && !opensRelative(t[j])) {
                 if (t[j].key == U"AS"sv && t[last].key == U"SUCH"sv && last != v) // not inside "such as"
@@ -3813,6 +3841,14 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                 beforePreposition = last;
             last = j;
             ++words;
+        }
+        // (but where the clause then runs on too long or out of the tokens, the adverb stops before that "and")
+        if (joined && said == kNone && !beforeClause &&
+            (words > kMostClauseWords || !endsClause(t, last) || wordWith(t[last], How::Exact, Label::Preposition))) {
+            last = joined->last;
+            beforePreposition = joined->beforePreposition;
+            beforeRelative = joined->beforeRelative;
+            words = joined->words;
         }
         // "also" before a long clause, or one that "and" goes on, stays before its verb as ยัง: "The command also
         // shows the size and the amount" => คำสั่งยังแสดงขนาดและปริมาณ, not ...ขนาดด้วยและปริมาณ

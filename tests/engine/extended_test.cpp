@@ -850,6 +850,9 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
             {"he clearly read the book.", "เขาอ่านหนังสืออย่างชัดเจน."},
             {"he read a clearly old book.", "เขาอ่านอะ.-หนังสือแก่อย่างชัดเจน."}, // in a noun phrase: after its adjective
             {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
+            {"he clearly read the book and the table.", "เขาอ่านหนังสือและโต๊ะอย่างชัดเจน."}, // "and" in the object
+            {"he clearly read the book and the table by the old man by the old table by the book.", // not too long
+             "เขาอ่านหนังสืออย่างชัดเจนและโต๊ะโดยผู้ชายแก่โดยโต๊ะแก่โดยหนังสือ."},
             {"he clearly read the book that I made.", "เขาอ่านหนังสือที่ฉันทำอย่างชัดเจน."}, // after its relative
             {"it was clearly opened by the man.", "มันถูกเปิดโดยผู้ชายอย่างชัดเจน."},
             {"the table is temporarily opened.", "โต๊ะถูกเปิดชั่วคราว."}, // -ly without อย่าง, after the verb too
