@@ -5550,7 +5550,11 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             for (std::size_t words = 0;
                  v != kNone && words < kMostObjectWords && !isVerbWord(t[v]) && !among(kMakeForms, t[v].key); ++words)
                 v = previousWord(t, v);
-            if (wordWith(w, How::Exact, Label::Adjective) && p != kNone && isNoun(t[p]) &&
+            // and so does it before its noun, after which Thai writes it: "all available algorithms" =>
+            // อัลกอริทึมที่มีอยู่ทั้งหมด, not อัลกอริทึมมีอยู่ทั้งหมด, which reads "the algorithms are there"
+            const std::size_t n = nextWord(t, i);
+            if (wordWith(w, How::Exact, Label::Adjective) &&
+                ((p != kNone && isNoun(t[p])) || (n != kNone && isNoun(t[n]) && w.how == How::Exact)) &&
                 !w.meaning.starts_with(U"ที่"sv) && !(v != kNone && among(kMakeForms, t[v].key)))
                 w.setMeaning(U"ที่"s + std::u32string(w.meaning));
             return;

@@ -536,6 +536,7 @@ TEST_F(Extended, AParticipleAfterItsNounBeforeByOpensARelativeClause) {
     checkRule(*this, GrammarRule::ParticipleAfterNoun,
               {
                   {"I read the books available by the table.", "ฉันอ่านหนังสือที่มีอยู่โดยโต๊ะ."}, // "available" too
+                  {"I read the available books.", "ฉันอ่านหนังสือที่มีอยู่."},                    // and before its noun
                   {"I read the book opened by the man.", "ฉันอ่านหนังสือที่เปิดโดยผู้ชาย."},
                   {"I read the zork opened by the man.", "ฉันอ่านzork ที่เปิดโดยผู้ชาย."}, // after a name, before "by"
                   {"the table made by the man was old.", "โต๊ะที่ทำโดยผู้ชายแก่."},
