@@ -1078,6 +1078,10 @@ void thisAsPronoun(std::span<GrammarToken> t, std::size_t i, const GrammarContex
 
 bool opensClauseAfterThat(std::span<GrammarToken> t, std::size_t n);
 
+/// Verbs whose object does what a bare verb after it says: "let it go", "made him laugh", "saw it happen".
+constexpr std::array kLetVerbs{U"LET"sv,   U"LETS"sv, U"MAKE"sv,  U"MAKES"sv, U"MADE"sv,  U"SEE"sv,    U"SAW"sv,
+                               U"WATCH"sv, U"HEAR"sv, U"HEARD"sv, U"HELP"sv,  U"HELPS"sv, U"HELPED"sv, U"WATCHED"sv};
+
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
@@ -1105,6 +1109,18 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             else if (!c.sense || !c.sense(w.key, isQuestionLabel, asked))
                 return;
             setReading(w, How::Exact, Label::Pronoun, asked);
+            return;
+        }
+        // "that" between let, make, see ... and the verb it lets or makes do is the thing itself: "Don't let that
+        // stop you" => อย่าให้นั่นหยุดคุณ, not ให้ว่าหยุด
+        if (const std::size_t n = nextWord(t, i);
+            w.key == U"THAT"sv && p != kNone && !comma && n != kNone && isWord(t[p]) && among(kLetVerbs, t[p].key) &&
+            isWord(t[n]) && t[n].how == How::Exact &&
+            std::all_of(t.begin() + static_cast<std::ptrdiff_t>(p) + 1, t.begin() + static_cast<std::ptrdiff_t>(i),
+                        [](const GrammarToken &b) { return b.kind == Kind::Dropped; }) && // (not after 'make')
+            ((isVerb(t[n].label) && !t[n].key.ends_with(U"S"sv) && !t[n].key.ends_with(U"ED"sv)) ||
+             t[n].key == U"BE"sv)) {
+            setReading(w, How::Exact, Label::Pronoun, U"นั่น"sv);
             return;
         }
         // "which one" asks อันไหน, which says the one already; "that one" is อันนั้น (not "that one man")
