@@ -4321,6 +4321,13 @@ bool verbWithItsPreposition(std::u32string_view verb, std::u32string_view prepos
            kVerbPrepositions.end();
 }
 
+/// True when a verb, a be, a modal or a form of have comes right after token i.
+bool verbFollows(std::span<GrammarToken> t, std::size_t i) {
+    const std::size_t n = nextWord(t, i);
+    return n != kNone && isWord(t[n]) &&
+           (isVerbWord(t[n]) || t[n].label == Label::Be || among(kModals, t[n].key) || among(kHaveForms, t[n].key));
+}
+
 void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -4420,6 +4427,14 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.label != Label::Noun || (w.how != How::Exact && !(w.how == How::Write && w.family == SuffixFamily::S)))
             return;
+        // after "whose" and its noun an -s word is the verb: "a file whose name ends in .device" =>
+        // แฟ้มที่ชื่อจบใน.device, not ที่ตอนท้ายชื่อใน
+        if (const std::size_t p = previousWord(t, i), o = p == kNone ? kNone : previousWord(t, p);
+            w.key.size() > 3 && w.key.back() == U'S' && p != kNone && isNoun(t[p]) && o != kNone && isWord(t[o]) &&
+            t[o].key == U"WHOSE"sv && !verbFollows(t, i) && verbSense(w, c, verb)) { // ("whose base names match")
+            setReading(w, How::Exact, Label::TransitiveVerb, verb);
+            return;
+        }
         // over adverbs, but not over a modal: what follows one is the modal rule's
         const std::size_t s =
             stepOver(t, i, false, [](const GrammarToken &a) { return isAdverbWord(a) && !among(kModals, a.key); });

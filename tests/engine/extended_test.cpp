@@ -1195,6 +1195,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Comparative, {"so close the book.", "ดังนั้นปิดหนังสือ."}}, // opening a clause
         {GrammarRule::Relative, {"the man was so close that he came.", "ผู้ชายใกล้มากจนเขามา."}},
         {GrammarRule::Relative, {"I see that go.", "ฉันเห็นนั่นไป."}}, // what one sees do: the thing itself
+        // after "whose" and its noun a noun-first -s word is the verb
+        {GrammarRule::SubjectVerb, {"the man whose book works by the table.", "ผู้ชายที่หนังสือทำงานโดยโต๊ะ."}},
         // an -ing word after "and" or "or" reads as the -ing word it pairs with
         {GrammarRule::Gerund, {"he was reading and opening the book.", "เขากำลังอ่านและเปิดหนังสือ."}},
         {GrammarRule::Gerund, {"by reading and opening the book, he came.", "โดยการอ่านและการเปิดหนังสือ, เขามา."}},
