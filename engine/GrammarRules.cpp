@@ -2454,7 +2454,16 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
                        (verbFormOf<kAdvisingIngVerbs>(t[p].key) ? U"ให้"s : U"การ"s) + verb);
             return;
         }
-        if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
+        // (after "no" it is the action's noun: "There is no hunting like" => ไม่มีการล่าสัตว์..., not ไม่กำลังล่า)
+        // ("No passing." => ไม่มีการผ่าน; not before its noun: "no messaging system")
+        if (const std::size_t n = nextWord(t, i);
+            p != kNone && isWord(t[p]) && t[p].key == U"NO"sv && !plain &&
+            !(n != kNone && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Adjective)))) {
+            made.assign(U"การ"sv);
+            if (const std::size_t b = previousWord(t, p);
+                t[p].meaning == U"ไม่"sv && !(b != kNone && isWord(t[b]) && t[b].label == Label::Be))
+                t[p].setMeaning(U"ไม่มี"sv);
+        } else if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
         } else if (((firstOfSentence(i, c) || headingStart(t, i, c)) && !plain) ||

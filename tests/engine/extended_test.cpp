@@ -1199,6 +1199,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::SubjectVerb, {"the man whose book works by the table.", "ผู้ชายที่หนังสือทำงานโดยโต๊ะ."}},
         // an -ing word after "and" or "or" reads as the -ing word it pairs with
         {GrammarRule::Gerund, {"he was reading and opening the book.", "เขากำลังอ่านและเปิดหนังสือ."}},
+        {GrammarRule::Gerund, {"no reading.", "ไม่มีการอ่าน."}}, // after "no": the action's noun
+        {GrammarRule::Gerund, {"it was no reading.", "มันเป็นไม่การอ่าน."}},
         {GrammarRule::Gerund, {"by reading and opening the book, he came.", "โดยการอ่านและการเปิดหนังสือ, เขามา."}},
         {GrammarRule::Gerund, {"the table and opening the book", "โต๊ะและกำลังเปิดหนังสือ"}}, // none to pair with
         {GrammarRule::SubjectVerb, {"nobody works.", "ไม่มีใครทำงาน."}},     // after nobody, everyone ... a verb
