@@ -3232,6 +3232,13 @@ std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<G
     bool from = false; // "from" before it: "from development to production" => จากการพัฒนาถึงการผลิต
     for (std::size_t b = p, words = 0; b != kNone && words < kMostObjectWords && !from; b = previousWord(t, b), ++words)
         from = isWord(t[b]) && t[b].key == U"FROM"sv;
+    // (or a range of two numbers: "on a scale of 1 to 10" => บนขนาดของ1 ถึง10; not what a verb sets: "set 5 to 10")
+    auto numberAt = [&](std::size_t k) {
+        return k != kNone && (isNumber(t[k]) || (isWord(t[k]) && among(kNumberWords, t[k].key)));
+    };
+    if (const std::size_t b = p == kNone ? kNone : previousWord(t, p);
+        !from && numberAt(p) && numberAt(n) && !(b != kNone && isVerbWord(t[b])))
+        from = true;
     const bool bareNoun = (p != kNone && isWord(t[p]) && (t[p].label == Label::Adjective || from) && isNoun(t[n]) &&
                            !among(kAmountWords, t[p].key) && !verbSense(t[n], c, verb)) ||
                           (isNoun(t[n]) && k.size() > 3 && k.back() == U'S' && pluralOfNoun(t[n], c) &&

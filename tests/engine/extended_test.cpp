@@ -731,6 +731,7 @@ TEST_F(Extended, ToBeforeANounPhraseAfterVerbsOfGivingMovingAndJoining) {
                   {"from day to reason", "จากวันถึงเหตุผล"},  // after "from" any bare noun that is no verb
                   {"from day to act", "จากวันเพื่อการกระทำ"}, // (one that can be a verb is left)
                   {"from 1 to 10", "จาก1 ถึง10"},           // numbers after "from"
+                  {"the book 1 to 10", "หนังสือ1 ถึง10"},     // or two numbers alone
                   {"I read 1 to 10", "ฉันอ่าน1 เพื่อ10"},      // (not without it)
               });
 }
