@@ -4958,6 +4958,18 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             t[o].kind = Kind::Dropped;
             return;
         }
+        // "point of view" is one noun, มุมมอง, which its owner and adjectives follow: "from their point of view" =>
+        // จากมุมมองของพวกเขา, not จากจุดของพวกเขาของดู
+        if (isWord(t[i]) && t[i].key == U"VIEW"sv) {
+            const std::size_t o = previousWord(t, i), p = o == kNone ? kNone : previousWord(t, o);
+            if (p != kNone && isWord(t[o]) && t[o].key == U"OF"sv && wordWith(t[p], How::Exact, Label::Noun) &&
+                t[p].key == U"POINT"sv) {
+                t[p].setMeaning(U"มุมมอง"sv);
+                t[o].kind = Kind::Dropped;
+                t[i].kind = Kind::Dropped;
+            }
+            return;
+        }
         // "above" between an article (or this, these) and its noun describes the noun: "the above mode" =>
         // โหมดข้างต้น, not ข้างบนโหมด
         if (isWord(t[i]) && t[i].key == U"ABOVE"sv && t[i].how == How::Exact) {
@@ -6408,7 +6420,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     const bool number = listed<kNumberWords>(k);
     // "each other", "any change"
     if (listed<kNounOpeners>(k) || (n <= 8 && number) || endsSetPhrase(k) || k == U"ABOVE"sv || k == U"THESE"sv ||
-        k == U"THOSE"sv)
+        k == U"THOSE"sv || k == U"VIEW"sv)
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (n <= 5 && listed<kOwners>(k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);

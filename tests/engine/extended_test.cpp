@@ -119,6 +119,7 @@ public:
             entry("can", "กระป๋อง", N),
             entry("command", "คำสั่ง", N),
             entry("point", "จุด", N),
+            entry("view", "ดู", VT),
             entry("recommend", "แนะนำ", VT),
             entry("act", "การกระทำ", N),
             entry("act", "กระทำ", VI),
@@ -1215,6 +1216,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::MannerAdverb, {"he clearly said that the man came.", "เขากล่าวอย่างชัดเจนว่าผู้ชายมา."}},
         {GrammarRule::NounAfterArticle, {"for example gcc works.", "ยกตัวอย่างเช่นgcc งาน."}},
         {GrammarRule::NounAfterArticle, {"for instance, he came.", "ตัวอย่างเช่น, เขามา."}},
+        {GrammarRule::NounAfterArticle, {"from his old point of view", "จากมุมมองแก่ของเขา"}}, // one noun
         {GrammarRule::MannerAdverb, {"I don't really open it.", "ฉันไม่ค่อยเปิดมัน."}},
         {GrammarRule::MannerAdverb, {"always read the book if he came.", "อ่านหนังสือเสมอถ้าเขามา."}}, // before "if"
         {GrammarRule::BeAdjective, {"Be good.", "จงดี."}},
