@@ -4337,6 +4337,11 @@ bool verbWithItsPreposition(std::u32string_view verb, std::u32string_view prepos
            kVerbPrepositions.end();
 }
 
+/// Adverbs of how often, which stand between a subject and its verb.
+constexpr std::array kHowOften{U"OFTEN"sv,  U"USUALLY"sv,   U"SOMETIMES"sv, U"NEVER"sv,
+                               U"ALWAYS"sv, U"GENERALLY"sv, U"NORMALLY"sv,  U"TYPICALLY"sv,
+                               U"RARELY"sv, U"SELDOM"sv,    U"ALSO"sv,      U"FREQUENTLY"sv};
+
 /// True when a verb, a be, a modal or a form of have comes right after token i.
 bool verbFollows(std::span<GrammarToken> t, std::size_t i) {
     const std::size_t n = nextWord(t, i);
@@ -4443,6 +4448,24 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.label != Label::Noun || (w.how != How::Exact && !(w.how == How::Write && w.family == SuffixFamily::S)))
             return;
+        // after a subject and an adverb of how often, a noun-first word before its object is the verb: "Users often
+        // report bugs" => ผู้ใช้มักจะรายงานข้อบกพร่อง, not ผู้ใช้บ่อยข้อบกพร่องรายงาน
+        if (const std::size_t a = previousWord(t, i), n = nextWord(t, i);
+            w.how == How::Exact && a != kNone && isWord(t[a]) && among(kHowOften, t[a].key) && n != kNone &&
+            (opensObject(t, n) || isNoun(t[n]))) {
+            std::size_t s = a;
+            while (s != kNone && isAdverbWord(t[s]) && !among(kModals, t[s].key))
+                s = previousWord(t, s);
+            if (s != kNone && isWord(t[s]) &&
+                (isNoun(t[s]) || (wordWith(t[s], How::Exact, Label::Pronoun) && among(kSubjects, t[s].key))) &&
+                !leftToPhraseRule(t, i, c) && c.sense && c.sense(w.key, isVerb, verb)) {
+                setReading(w, How::Exact, Label::TransitiveVerb, verb);
+                for (std::size_t k = a; k != s; k = previousWord(t, k)) // (they stay before it: "also often" ยังมักจะ)
+                    if (t[k].key == U"OFTEN"sv || t[k].key == U"ALSO"sv)
+                        t[k].setMeaning(t[k].key == U"OFTEN"sv ? U"มักจะ"sv : U"ยัง"sv);
+                return;
+            }
+        }
         // after "whose" and its noun an -s word is the verb: "a file whose name ends in .device" =>
         // แฟ้มที่ชื่อจบใน.device, not ที่ตอนท้ายชื่อใน
         if (const std::size_t p = previousWord(t, i), o = p == kNone ? kNone : previousWord(t, p);
