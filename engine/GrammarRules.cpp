@@ -2298,6 +2298,8 @@ bool nounIngBeforeObject(std::span<GrammarToken> t, std::size_t i, const Grammar
            !among(kIngPrepositions, t[i].key) && opensObject(t, nextWord(t, i), false) && stemVerb(t[i].key, c, verb);
 }
 
+bool ongoingIng(const GrammarToken &w);
+
 void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string made, verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -2467,6 +2469,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);
         } else if (((firstOfSentence(i, c) || headingStart(t, i, c)) && !plain) ||
+                   (headingStart(t, i, c) && ongoingIng(t[i])) ||
                    (p != kNone && wordWith(t[p], How::Exact, Label::Preposition)) ||
                    (!plain && p != kNone && be != p && be != kNone && // "by simply joining the names"
                     wordWith(t[be], How::Exact, Label::Preposition))) {
@@ -2474,6 +2477,10 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         } else {
             return;
         }
+        // (an -ing entry of its own says กำลัง, which the action's noun leaves out: "2.2 Showing Differences" =>
+        // การแสดงความแตกต่าง)
+        if (plain && made == U"การ"sv && ongoingIng(t[i]))
+            verb = verb.substr(std::u32string_view(U"กำลัง").size());
         made += verb;
         setReading(t[i], How::Exact, Label::TransitiveVerb, made); // a verb: the noun phrase before it is written first
     });
@@ -5429,7 +5436,10 @@ bool isParticiple(const GrammarToken &w) {
 }
 /// An -ing word the suffix rules read as the action going on (กำลัง + verb).
 bool ongoingIng(const GrammarToken &w) {
-    return isWord(w) && w.how == How::Write && w.family == SuffixFamily::ING && isVerb(w.label) &&
+    return isWord(w) &&
+           ((w.how == How::Write && w.family == SuffixFamily::ING) ||
+            (w.how == How::Exact && w.key.ends_with(U"ING"sv))) && // (or an entry of its own: "growing" กำลังเติบโต)
+           isVerb(w.label) &&
            w.meaning.starts_with(U"กำลัง"sv);
 }
 /// A participle that may describe the noun after it, or such an -ing word ("an identifying string").
@@ -5503,6 +5513,9 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         // (an -ing word after a preposition takes its object: "for creating archives" => สำหรับการสร้างคลังเอกสาร)
         const bool ing = ongoingIng(t[i]);
         // (or after a comma, as a sentence's subject: "For this flag, supported values are:")
+        // (an -ing word with a capital opens a heading: "13 Changing file attributes", "Appendix A Copying This")
+        if (ing && t[i].capital && !(p != kNone && (possessiveS(t, p) || (isWord(t[p]) && among(kOwners, t[p].key)))))
+            return; // (but not in a name after its owner: "Monty Python's Flying Circus")
         const bool opens = p == kNone ? (firstOfSentence(i, c) || afterClauseMark(t, i)) && !ing
                                       : isArticle(t[p]) || isNumber(t[p]) ||
                                             (isWord(t[p]) && among(kBeforeDescribingParticiple, t[p].key) &&
@@ -5513,7 +5526,7 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
                                             (!ing && bareVerbBefore(t, p, c));
         // (nor after be and "both" or "all": "We were both holding bottles" is the action going on)
         if (const std::size_t pp = p == kNone ? kNone : previousWord(t, p);
-            !opens || (ing && pp != kNone && isWord(t[pp]) && t[pp].label == Label::Be))
+            !opens || (ing && pp != kNone && isWord(t[pp]) && t[pp].label == Label::Be && !isArticle(t[p])))
             return;
         std::size_t last = kNone; // the last noun of the phrase, after any adjectives
         std::u32string verb;
@@ -5525,6 +5538,9 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
                 break;
             if (last != kNone && ingBeforeObject(t, j)) // "the specified files doing the tricks": the -ing word's
                 break;                                  // relative follows the noun's
+            // (an -ing word before "this" or a name takes it: "your receiving this fortune", "visiting Uncle Rich")
+            if (ing && last == kNone && (among(kDemonstratives, t[j].key) || (t[j].capital && !t[i].capital)))
+                break;
 
             if (isNoun(t[j]))
                 last = j;
@@ -5542,14 +5558,20 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // Nor where a phrase rule would read the participle's Thai with the words after the noun (be unwritten):
         // "a required argument is not found" would end ต้องการไม่..., which a rule makes ไม่ต้องการ.
-        std::u32string after;
+        // (an owner before it comes after the noun first: "Sadakane's sorting algorithm" => อัลกอริทึม...ของSadakane)
+        std::u32string after = p != kNone && (possessiveS(t, p) || (isWord(t[p]) && among(kOwners, t[p].key)))
+                                   ? std::u32string(U"ของ"sv)
+                                   : std::u32string();
         for (std::size_t j = nextWord(t, last), words = 0; j != kNone && words < 2; j = nextWord(t, j)) {
             if (isWord(t[j]) && t[j].label == Label::Be)
                 continue;
             after += ownThai(t[j]);
             ++words;
         }
-        if (joinsPhraseRule(t[i].meaning, after))
+        // (nor where a rule of Idiom.pal reads what it says with them: "the sorting phase of" would be ระยะที่จัดเรียงของ,
+        // which "sort of" makes ประเภทของ)
+        if (joinsPhraseRule(t[i].meaning, after) ||
+            (ing && c.phraseHolds && c.phraseHolds({}, describingThai(t[i], c), after)))
             return;
         std::u32string described(U"ที่"sv);
         // (a denying adverb before its verb: "a rarely used path" => เส้นทางที่ไม่ค่อยใช้)

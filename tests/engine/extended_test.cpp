@@ -120,6 +120,7 @@ public:
             entry("command", "คำสั่ง", N),
             entry("point", "จุด", N),
             entry("view", "ดู", VT),
+            entry("smiling", "กำลังยิ้ม", VI),
             entry("recommend", "แนะนำ", VT),
             entry("act", "การกระทำ", N),
             entry("act", "กระทำ", VI),
@@ -518,8 +519,11 @@ TEST_F(Extended, AParticipleBeforeItsNounFollowsIt) {
     checkRule(*this, GrammarRule::ParticipleBeforeNoun,
               {
                   {"I read the opened book.", "ฉันอ่านหนังสือที่เปิด."},
-                  {"I read the opening book.", "ฉันอ่านหนังสือที่เปิด."}, // an -ing word the suffix rules read
-                  {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."},   // after a preposition; irregular
+                  {"I read the opening book.", "ฉันอ่านหนังสือที่เปิด."},   // an -ing word the suffix rules read
+                  {"I read the smiling book.", "ฉันอ่านหนังสือที่ยิ้ม."},    // or an -ing entry of its own
+                  {"it was the smiling book.", "มันเป็นหนังสือที่ยิ้ม."},    // after be and an article too
+                  {"I read the Smiling book.", "ฉันอ่านกำลังยิ้มหนังสือ."}, // not a heading's
+                  {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."},     // after a preposition; irregular
                   {"I read the man's opened old book.", "ฉันอ่านหนังสือแก่ที่เปิดของผู้ชาย."},
                   {"Opened books were old.", "หนังสือที่เปิดแก่."}, // at the start only before be, a modal or do
                   {"Opened books can go.", "หนังสือที่เปิดสามารถไป."},
