@@ -2832,7 +2832,11 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
                     (t[p].how == How::Write && (t[p].family == SuffixFamily::ED || isNoun(t[p])))) &&
                    (nounPhraseAt(t, n) ||
                     (isWord(t[n]) && (among(kDeterminers, t[n].key) || among(kIndefinites, t[n].key) ||
-                                      wordWith(t[n], How::Exact, Label::Pronoun)))) &&
+                                      wordWith(t[n], How::Exact, Label::Pronoun))) ||
+                    // (or a word the dictionary lacks before one: "Disks are zonal resources" => ...คือzonal ทรัพยากร)
+                    (isWord(t[n]) && !t[n].quiet && !t[n].capital &&
+                     (t[n].how == How::Unrendered || t[n].how == How::RawFallback) &&
+                     nounPhraseAt(t, nextWord(t, n)))) &&
                    !startsPhraseRule(U"อยู่"sv, ownThai(t[n]))) {
             // before what it is, after an adjective, a plural or an -ed word, be is คือ as after a noun, not the
             // grammar mode's อยู่ ("Long are the days" => ยาวคือวัน), unless a phrase rule reads that อยู่

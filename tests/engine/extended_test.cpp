@@ -1309,6 +1309,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::IngAfterNoun, {"he read book coming from the table.", "เขาอ่านหนังสือที่มาจากโต๊ะ."}},
         // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective
         // describes
+        {GrammarRule::BeAdjective, {"books are zonal tables.", "หนังสือคือzonal โต๊ะ."}}, // an unknown word, a noun
         {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
         {GrammarRule::BeAdjective, {"the man appears to be old.", "ผู้ชายดูเหมือนจะแก่."}},
         {GrammarRule::BeAdjective, {"the book is dear.", "หนังสือที่รัก."}}, // ที่ that is part of the word stays
