@@ -5696,7 +5696,10 @@ void participleAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
                                    ((t[n].label == Label::Be || among(kModals, t[n].key)) &&
                                     !among(kParticiplesLikeBase, w.key) && // ("the hare set is")
                                     t[n].key != U"BE"sv && t[n].key != U"BEEN"sv && t[n].key != U"S"sv));
-        if (!relative || leftToPhraseRule(t, i, c)) // ("to the extent permitted by law" => เท่าที่กฎหมายอนุญาต)
+        // (but not where a phrase rule reads it with the words before it: "to the extent permitted by law" =>
+        // เท่าที่กฎหมายอนุญาต; one that reads it with what follows alone still does after ที่: "the data written to
+        // the file" => ข้อมูลที่เขียนลงแฟ้ม)
+        if (!relative || readWithWordBefore(t, i, c))
             return;
         std::u32string described(U"ที่"sv), verb;
         if (ofNoun && !participleVerb(w, c, verb))

@@ -1467,9 +1467,12 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     EXPECT_EQ(extended("the man was bored."), "ผู้ชายเบื่อ.");
     EXPECT_EQ(extended("he read that, then he came."), "เขาอ่านนั่น, จากนั้นเขามา.");
     EXPECT_EQ(extended("I read to the table of the man."), "ฉันอ่านไปยังโต๊ะของผู้ชาย.");
-    data.writeLines("Idiom.pal", {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น",
-                                  "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย", "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ",
-                                  "มันเป็นแนะนำซึ่งว่า/ขอแนะนำว่า", "อ่านซึ่งว่า,/อ่านเรื่องนั้น,", "เพื่อโต๊ะของผู้ชาย./สู่โต๊ะของผู้ชาย."});
+    data.writeLines("Idiom.pal",
+                    {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น", "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย",
+                     "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ", "มันเป็นแนะนำซึ่งว่า/ขอแนะนำว่า", "อ่านซึ่งว่า,/อ่านเรื่องนั้น,",
+                     "เพื่อโต๊ะของผู้ชาย./สู่โต๊ะของผู้ชาย.", "ทำเพื่อ/ทำสู่"});
+    // a participle a rule reads with what follows it alone still opens its relative clause
+    EXPECT_EQ(extended("the book made to the man."), "หนังสือที่ทำสู่ผู้ชาย.");
     // a rule that reads three words after the word, over the articles that write nothing
     EXPECT_EQ(extended("I read to the table of the man."), "ฉันอ่านสู่โต๊ะของผู้ชาย.");
     // a rule that ends with the mark after the word is seen too: "that" is left to it
