@@ -2200,21 +2200,13 @@ constexpr std::array kIngPrepositions{U"FOLLOWING"sv,   U"INCLUDING"sv, U"REGARD
                                       U"CONSIDERING"sv, U"EXCLUDING"sv, U"ACCORDING"sv, U"PENDING"sv};
 
 /// -ing words and the preposition their verb takes, which describe the noun before them.
-constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 15> kIngWithPreposition{{
-    {U"CONSISTING"sv, U"OF"sv},
-    {U"BELONGING"sv, U"TO"sv},
-    {U"POINTING"sv, U"TO"sv},
-    {U"REFERRING"sv, U"TO"sv},
-    {U"CORRESPONDING"sv, U"TO"sv},
-    {U"RELATING"sv, U"TO"sv},
-    {U"LEADING"sv, U"TO"sv},
-    {U"ENDING"sv, U"IN"sv},
-    {U"ENDING"sv, U"WITH"sv},
-    {U"STARTING"sv, U"WITH"sv},
-    {U"BEGINNING"sv, U"WITH"sv},
-    {U"RESULTING"sv, U"FROM"sv},
-    {U"COMING"sv, U"FROM"sv},
-    {U"ORIGINATING"sv, U"FROM"sv},
+constexpr std::array<std::pair<std::u32string_view, std::u32string_view>, 19> kIngWithPreposition{{
+    {U"CONSISTING"sv, U"OF"sv},  {U"BELONGING"sv, U"TO"sv},     {U"POINTING"sv, U"TO"sv},
+    {U"REFERRING"sv, U"TO"sv},   {U"CORRESPONDING"sv, U"TO"sv}, {U"RELATING"sv, U"TO"sv},
+    {U"LEADING"sv, U"TO"sv},     {U"ENDING"sv, U"IN"sv},        {U"ENDING"sv, U"WITH"sv},
+    {U"STARTING"sv, U"WITH"sv},  {U"STARTING"sv, U"AT"sv},      {U"STARTING"sv, U"FROM"sv},
+    {U"BEGINNING"sv, U"AT"sv},   {U"ENDING"sv, U"AT"sv},        {U"BEGINNING"sv, U"WITH"sv},
+    {U"RESULTING"sv, U"FROM"sv}, {U"COMING"sv, U"FROM"sv},      {U"ORIGINATING"sv, U"FROM"sv},
     {U"LIVING"sv, U"IN"sv},
 }};
 
