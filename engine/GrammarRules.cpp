@@ -1218,6 +1218,26 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                     return;
                 }
             }
+            // opening a statement, before a noun phrase, its verb and a be, it is the thing: "What this country needs
+            // is a dime" => สิ่งที่ประเทศนี้ต้องการคือเหรียญสิบเซ็นต์, not ...อะไร at the end
+            if (!c.question && firstOfSentence(i, c) && n != kNone) {
+                std::size_t v = n;
+                for (std::size_t words = 0; v != kNone && words <= kMostWordsBetween &&
+                                            (isArticle(t[v]) || isNoun(t[v]) || among(kDemonstratives, t[v].key) ||
+                                             wordWith(t[v], How::Exact, Label::Adjective));
+                     v = nextWord(t, v), ++words) {
+                }
+                // (a noun before the verb: not "What a wonder is USENET")
+                if (const std::size_t s = v == kNone ? kNone : previousWord(t, v);
+                    v != kNone && v != n && isVerbWord(t[v]) && s != kNone &&
+                    (isNoun(t[s]) || among(kDemonstratives, t[s].key)))
+                    for (std::size_t k = nextWord(t, v), words = 0; k != kNone && words < kMostClauseWords;
+                         k = nextWord(t, k), ++words)
+                        if (wordWith(t[k], How::Exact, Label::Be)) {
+                            setReading(w, How::Exact, Label::Pronoun, U"สิ่งที่"sv);
+                            return;
+                        }
+            }
             // "what you want": the thing you want; inside a statement also "doing what is right", "what happened"
             if (!c.question && n != kNone && (isWord(t[n]) || t[n].key == U"THE"sv) &&
                 (t[n].label == Label::Pronoun ||

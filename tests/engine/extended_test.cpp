@@ -1201,6 +1201,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Comparative, {"so close the book.", "ดังนั้นปิดหนังสือ."}}, // opening a clause
         {GrammarRule::Relative, {"the man was so close that he came.", "ผู้ชายใกล้มากจนเขามา."}},
         {GrammarRule::Relative, {"I see that go.", "ฉันเห็นนั่นไป."}}, // what one sees do: the thing itself
+        // "what" opening a statement before a noun, its verb and a be is the thing
+        {GrammarRule::Relative, {"what the man read is the book.", "สิ่งที่ผู้ชายอ่านคือหนังสือ."}},
         // after a subject and an adverb of how often a noun-first word before its object is the verb
         {GrammarRule::SubjectVerb, {"men often work the table.", "ผู้ชายมักจะทำงานโต๊ะ."}},
         // after "whose" and its noun a noun-first -s word is the verb
