@@ -2489,6 +2489,11 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         } else {
             return;
         }
+        // "upon" + an -ing word says when: "upon returning from a dance" => เมื่อกลับจากการเต้นรำ, not บนการกลับ
+        if (made == U"การ"sv && p != kNone && isWord(t[p]) && t[p].key == U"UPON"sv && !plain) {
+            t[p].setMeaning(U"เมื่อ"sv);
+            made.clear();
+        }
         // (an -ing entry of its own says กำลัง, which the action's noun leaves out: "2.2 Showing Differences" =>
         // การแสดงความแตกต่าง)
         if (plain && made == U"การ"sv && ongoingIng(t[i]))

@@ -121,6 +121,7 @@ public:
             entry("point", "จุด", N),
             entry("view", "ดู", VT),
             entry("smiling", "กำลังยิ้ม", VI),
+            entry("upon", "บน", "pre.(บุพบท)"),
             entry("recommend", "แนะนำ", VT),
             entry("act", "การกระทำ", N),
             entry("act", "กระทำ", VI),
@@ -1210,6 +1211,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // an -ing word after "and" or "or" reads as the -ing word it pairs with
         {GrammarRule::Gerund, {"he was reading and opening the book.", "เขากำลังอ่านและเปิดหนังสือ."}},
         {GrammarRule::Gerund, {"no reading.", "ไม่มีการอ่าน."}}, // after "no": the action's noun
+        {GrammarRule::Gerund, {"upon reading the book, he came.", "เมื่ออ่านหนังสือ, เขามา."}}, // when
         {GrammarRule::Gerund, {"it was no reading.", "มันเป็นไม่การอ่าน."}},
         {GrammarRule::Gerund, {"by reading and opening the book, he came.", "โดยการอ่านและการเปิดหนังสือ, เขามา."}},
         {GrammarRule::Gerund, {"the table and opening the book", "โต๊ะและกำลังเปิดหนังสือ"}}, // none to pair with
