@@ -2842,8 +2842,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         } else if (wordWith(t[p], How::Exact, Label::Conjunction) && t[p].meaning == U"ว่านั่น"sv) {
             setReading(t[i], How::Exact, Label::Other, U"คือ"sv); // "I think that's how" => ว่านั่นคือ
         } else if (const std::size_t n = nextWord(t, i);
-                   n != kNone && isWord(t[p]) &&
-                   (wordWith(t[p], How::Exact, Label::Adjective) || t[p].how == How::Hold ||
+                   n != kNone && (isWord(t[p]) || isNumber(t[p])) && // ("the War of 1812 was Tchaikovsky")
+                   (isNumber(t[p]) || wordWith(t[p], How::Exact, Label::Adjective) || t[p].how == How::Hold ||
                     t[p].label == Label::Reading ||
                     (!t[p].quiet && (t[p].how == How::RawFallback || t[p].how == How::Unrendered)) ||
                     (t[p].how == How::Write && (t[p].family == SuffixFamily::ED || isNoun(t[p])))) &&
@@ -2853,7 +2853,10 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
                     // (or a word the dictionary lacks before one: "Disks are zonal resources" => ...คือzonal ทรัพยากร)
                     (isWord(t[n]) && !t[n].quiet && !t[n].capital &&
                      (t[n].how == How::Unrendered || t[n].how == How::RawFallback) &&
-                     nounPhraseAt(t, nextWord(t, n)))) &&
+                     nounPhraseAt(t, nextWord(t, n))) ||
+                    // (or a name the dictionary lacks: "was Tchaikovsky" => คือTchaikovsky)
+                    (isWord(t[n]) && !t[n].quiet && t[n].capital &&
+                     (t[n].how == How::Unrendered || t[n].how == How::RawFallback))) &&
                    !startsPhraseRule(U"อยู่"sv, ownThai(t[n]))) {
             // before what it is, after an adjective, a plural or an -ed word, be is คือ as after a noun, not the
             // grammar mode's อยู่ ("Long are the days" => ยาวคือวัน), unless a phrase rule reads that อยู่

@@ -1314,6 +1314,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // get before an adjective becomes it: unwritten, "getting" กำลัง; not before the noun the adjective
         // describes
         {GrammarRule::BeAdjective, {"books are zonal tables.", "หนังสือคือzonal โต๊ะ."}}, // an unknown word, a noun
+        {GrammarRule::BeAdjective, {"books are Zonal.", "หนังสือคือZonal."}},            // a name, after a number too
+        {GrammarRule::BeAdjective, {"it was old, and 1812 was Zonal.", "มันแก่, และ1812 คือZonal."}},
         {GrammarRule::BeAdjective, {"the man got old.", "ผู้ชายแก่."}},
         {GrammarRule::BeAdjective, {"the man appears to be old.", "ผู้ชายดูเหมือนจะแก่."}},
         {GrammarRule::BeAdjective, {"the book is dear.", "หนังสือที่รัก."}}, // ที่ that is part of the word stays
