@@ -1725,7 +1725,9 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t p = previousWord(t, i);
             !c.question && p != kNone && n != kNone && isNoun(t[p]) &&
             ((k == U"WHY"sv && t[p].key.starts_with(U"REASON"sv)) || (k == U"WHEN"sv && among(kTimeNouns, t[p].key))) &&
-            opensSubject(t, n)) {
+            (opensSubject(t, n) || // (or a word before its verb: "The reason why worry kills" => เหตุผลที่ความกังวลฆ่า)
+             (isWord(t[n]) && nextWord(t, n) != kNone && isVerbWord(t[nextWord(t, n)]) &&
+              t[nextWord(t, n)].how == How::Write))) {
             setReading(w, How::Exact, Label::Conjunction, U"ที่"sv);
             return;
         }

@@ -1138,6 +1138,7 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
                   {"I know why the man", "ฉันรู้ผู้ชายทำไม"},                // the clause goes on in the next line
                   {"I know why.", "ฉันรู้ว่าทำไม."},
                   {"I know the reason why he came.", "ฉันรู้เหตุผลที่เขามา."}, // after reason or a time: ที่
+                  {"I know the reason why go comes.", "ฉันรู้เหตุผลที่ไปมา."}, // a word before its -s verb
                   {"I know the day when he came.", "ฉันรู้วันที่เขามา."},
                   // what is thought or said, without "that"
                   {"I think he came.", "ฉันคิดว่าเขามา."},
