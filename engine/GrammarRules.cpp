@@ -1082,6 +1082,32 @@ bool opensClauseAfterThat(std::span<GrammarToken> t, std::size_t n);
 constexpr std::array kLetVerbs{U"LET"sv,   U"LETS"sv, U"MAKE"sv,  U"MAKES"sv, U"MADE"sv,  U"SEE"sv,    U"SAW"sv,
                                U"WATCH"sv, U"HEAR"sv, U"HEARD"sv, U"HELP"sv,  U"HELPS"sv, U"HELPED"sv, U"WATCHED"sv};
 
+/// The question word that opens a question after a short address, label or clause and its mark ("Mommy, what ...",
+/// "Memory fault - where am I?"), or kNone.
+std::size_t questionAfterAddress(std::span<GrammarToken> t, const GrammarContext &c) {
+    if (!c.question || !c.sentenceStart)
+        return kNone;
+    std::size_t words = 0;
+    for (std::size_t k = c.firstToken; k < t.size(); ++k) {
+        if (t[k].kind == Kind::Word) {
+            if (++words > 3 || t[k].label == Label::Question || t[k].key == U"WHAT"sv || t[k].key == U"WHO"sv)
+                return kNone; // (a question word before the mark: the question starts there)
+            continue;
+        }
+        if (t[k].kind != Kind::Separator || isBlank(t[k]))
+            continue;
+        const std::u32string_view mark = trimSpaces(t[k].text);
+        if (!(mark == U","sv || mark == U":"sv || mark == U"-"sv || mark == U";"sv) || words == 0)
+            return kNone;
+        const std::size_t n = nextMark(t, k);
+        return n < t.size() && isWord(t[n]) &&
+                       (t[n].label == Label::Question || t[n].key == U"WHAT"sv || t[n].key == U"WHO"sv)
+                   ? n
+                   : kNone;
+    }
+    return kNone;
+}
+
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
@@ -1098,8 +1124,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         // a question whose subject it is keeps "who" or "what" in front, as Thai asks: "Who can tell the secrets?" =>
         // ใครสามารถบอกความลับ?, "What happened?" => อะไรเกิดขึ้น? (not "What can you do?", whose subject follows)
         if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
-            c.question && (w.key == U"WHO"sv || w.key == U"WHAT"sv) && firstOfSentence(i, c) && n != kNone &&
-            isWord(t[n]) &&
+            c.question && (w.key == U"WHO"sv || w.key == U"WHAT"sv) &&
+            (firstOfSentence(i, c) || questionAfterAddress(t, c) == i) && n != kNone && isWord(t[n]) &&
             ((among(kModals, t[n].key) && nn != kNone && isVerbWord(t[nn])) ||
              (isVerbWord(t[n]) && !among(kDoForms, t[n].key) && !among(kHaveForms, t[n].key) &&
               (t[n].how == How::Write || t[n].key.ends_with(U"ED"sv))))) {
@@ -1189,7 +1215,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // who or what asking for the subject stays first: "Who wrote the book?" => ใครเขียนหนังสือ
-        if ((w.key == U"WHO"sv || w.key == U"WHAT"sv) && c.question && firstOfSentence(i, c)) {
+        if ((w.key == U"WHO"sv || w.key == U"WHAT"sv) && c.question &&
+            (firstOfSentence(i, c) || questionAfterAddress(t, c) == i)) {
             const std::size_t n = nextWord(t, i);
             if (n != kNone && isVerbWord(t[n]) && !among(kAuxiliaries, t[n].key) && !t[n].key.ends_with(U"ING"sv) &&
                 (w.key == U"WHO"sv || !endsClause(t, n))) { // "What happened?" is left to the phrase rules
@@ -1376,7 +1403,7 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             }
         }
-        if (among(kRelatives, w.key) && p != kNone && !ofCourse(t, p) &&
+        if (among(kRelatives, w.key) && p != kNone && !ofCourse(t, p) && questionAfterAddress(t, c) != i &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)) ||
              (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
             // before be or have the phrase rules would write ที่ too, but a later rule may leave the be or the have
@@ -3434,6 +3461,10 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t m = c.firstToken;
     if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
         return;
+    // after a short address or label and its mark the question starts: "Memory fault - where am I?" =>
+    // ความผิดหน่วยความจำ- ฉันอยู่ที่ไหน?
+    if (const std::size_t q = questionAfterAddress(t, c); q != kNone)
+        m = q;
     // after a speaker's name and its colon the question starts: "Q: Are you married?" => ถาม: คุณแต่งงานแล้วไหม?
     if (const std::size_t colon = nextMark(t, m), n = colon < t.size() ? nextMark(t, colon) : t.size();
         t[m].capital && colon < t.size() && t[colon].kind == Kind::Separator && t[colon].text == U":"sv &&

@@ -446,7 +446,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"I read that book", "ฉันอ่านหนังสือนั้น"},
                   {"who is he?", "เขาคือใคร?"},            // a question keeps its question word, held to the end
                   {"who read the book?", "ใครอ่านหนังสือ?"}, // unless it asks for the subject
-                  {"if he came, where is the book?", "ถ้าเขามา, หนังสือที่ไหน?"}, // the question's second clause
+                  {"if he came, where is the book?", "ถ้าเขามา, หนังสืออยู่ที่ไหน?"}, // the question's second clause
                   {"who came", "ที่มา"},                      // not a question: the conjunction as before
                   {"the man who came?", "ผู้ชายที่มา?"},        // after a noun even in a question
                   {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
@@ -1203,6 +1203,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Comparative, {"so close the book.", "ดังนั้นปิดหนังสือ."}}, // opening a clause
         {GrammarRule::Relative, {"the man was so close that he came.", "ผู้ชายใกล้มากจนเขามา."}},
         {GrammarRule::Relative, {"I see that go.", "ฉันเห็นนั่นไป."}}, // what one sees do: the thing itself
+        // a question after a short address and its comma asks as one that opens the sentence
+        {GrammarRule::Relative, {"man, who opened the book?", "ผู้ชาย, ใครเปิดหนังสือ?"}},
+        {GrammarRule::QuestionOrder, {"man, how old are you?", "ผู้ชาย, คุณอายุเท่าไร?"}},
         // "what" opening a statement before a noun, its verb and a be is the thing
         {GrammarRule::Relative, {"what the man read is the book.", "สิ่งที่ผู้ชายอ่านคือหนังสือ."}},
         // after a subject and an adverb of how often a noun-first word before its object is the verb
