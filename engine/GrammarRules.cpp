@@ -2559,7 +2559,7 @@ constexpr std::array kAdverbsBeforeBe{
     std::pair{U"STILL"sv, U""sv},   std::pair{U"NEVER"sv, U""sv},     std::pair{U"PROBABLY"sv, U""sv},
     std::pair{U"USUALLY"sv, U""sv}, std::pair{U"OFTEN"sv, U"มักจะ"sv}, std::pair{U"SOMETIMES"sv, U""sv},
     std::pair{U"PERHAPS"sv, U""sv}, std::pair{U"NORMALLY"sv, U""sv},  std::pair{U"GENERALLY"sv, U""sv},
-    std::pair{U"NOT"sv, U"ไม่"sv},   std::pair{U"T"sv, U"ไม่"sv}};
+    std::pair{U"NOT"sv, U"ไม่"sv},   std::pair{U"T"sv, U"ไม่"sv},       std::pair{U"NO"sv, U"ไม่"sv}}; // ("It is no joke")
 constexpr std::array kAdverbsAfterBe{U"ALWAYS"sv, U"ALSO"sv, U"ALREADY"sv};
 
 /// be (token i), an adverb (token a), then a noun phrase or a place: the adverb before be as Thai has it, or at the
@@ -2583,6 +2583,13 @@ bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a, con
         p == kNone ? firstOfSentence(i, c) || c.question
                    : t[p].key == U"THERE"sv || t[p].key == U"TO"sv || wordWith(t[p], How::Exact, Label::Question))
         return false;
+    // (nor "there" before a modal or an adverb: "there would be no end" => จะไม่มีตอนท้าย)
+    for (std::size_t k = previousWord(t, i); k != kNone && isWord(t[k]); k = previousWord(t, k)) {
+        if (t[k].key == U"THERE"sv)
+            return false;
+        if (!(among(kModals, t[k].key) || isAdverbWord(t[k])))
+            break;
+    }
     const std::u32string_view be = place ? U"อยู่"sv : U"เป็น"sv;
     const auto before = std::find_if(kAdverbsBeforeBe.begin(), kAdverbsBeforeBe.end(),
                                      [&](const auto &e) { return sameKey(e.first, t[a].key); });

@@ -647,6 +647,8 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   // an adverb before a noun phrase or a place goes before be, or ends the clause
                   {"he was still the man.", "เขายังคงเป็นผู้ชาย."},
                   {"it is not a book.", "มันไม่ใช่อะ.-หนังสือ."},
+                  {"it is no book.", "มันไม่ใช่หนังสือ."},               // "no" as "not" (but "there would be no" stays)
+                  {"there can be no book.", "ที่นั่นสามารถอยู่ไม่หนังสือ."}, // (the phrase rules read it)
                   {"he is not on the table.", "เขาไม่ได้อยู่บนโต๊ะ."},
                   {"he is always on the table.", "เขาอยู่บนโต๊ะเสมอ."},
                   {"he is also the man.", "เขาเป็นผู้ชายด้วย."},
