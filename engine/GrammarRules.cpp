@@ -4895,9 +4895,12 @@ void than(std::span<GrammarToken> t, const GrammarContext &c) {
 // pronoun, which Thai writes with ที่ ("He is the man I saw" => เขาเป็นผู้ชายที่ฉันเห็น).
 void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
-        if (!wordWith(t[i], How::Exact, Label::Pronoun) || (!among(kSubjects, t[i].key) && t[i].key != U"YOU"sv))
-            return;
         const std::size_t n = nextWord(t, i), p = previousWord(t, i);
+        // ("it" only before a verb reached through -s or -ed: "each file it finds" => แต่ละแฟ้มที่มันพบ)
+        const bool it = t[i].key == U"IT"sv && !t[i].capital && n != kNone && isVerbWord(t[n]) &&
+                        t[n].how == How::Write && (t[n].family == SuffixFamily::S || t[n].family == SuffixFamily::ED);
+        if (!wordWith(t[i], How::Exact, Label::Pronoun) || (!among(kSubjects, t[i].key) && t[i].key != U"YOU"sv && !it))
+            return;
         if (n == kNone || p == kNone ||
             !(isVerbWord(t[n]) || (wordWith(t[n], How::Exact, Label::Adverb) && among(kModals, t[n].key))))
             return;
@@ -4910,9 +4913,10 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isNoun(t[p]))
             return;
         std::size_t v = previousWord(t, p), start = p; // back over the noun phrase to what took it
-        for (std::size_t words = 0; v != kNone && words < kMostWordsBetween &&
-                                    (t[v].kind == Kind::Piece || wordWith(t[v], How::Exact, Label::Adjective) ||
-                                     isNoun(t[v]) || wordWith(t[v], How::Exact, Label::Pronoun));
+        for (std::size_t words = 0;
+             v != kNone && words < kMostWordsBetween &&
+             (t[v].kind == Kind::Piece || wordWith(t[v], How::Exact, Label::Adjective) || isNoun(t[v]) ||
+              wordWith(t[v], How::Exact, Label::Pronoun) || (isWord(t[v]) && among(kDeterminers, t[v].key)));
              ++words)
             start = v, v = previousWord(t, v);
         // A noun phrase opening the sentence with its article, and be after the clause: "The man I saw was tall"
@@ -4940,7 +4944,10 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool passive = isVerbWord(t[n]) && t[n].meaning.starts_with(U"ถูก"sv);
         const bool preposition = v != kNone && wordWith(t[v], How::Exact, Label::Preposition) && before != kNone &&
                                  (isVerbWord(t[before]) || isNoun(t[before])) && isVerbWord(t[n]) &&
-                                 (passive ? t[start].key == U"THE"sv : nextWord(t, n) == kNone && endsClause(t, n)) &&
+                                 (passive ? t[start].key == U"THE"sv
+                                          : (nextWord(t, n) == kNone && endsClause(t, n)) ||
+                                                (nextWord(t, n) != kNone && // (or a preposition of its own)
+                                                 wordWith(t[nextWord(t, n)], How::Exact, Label::Preposition))) &&
                                  !verbFormOf<kSayingVerbs>(t[n].key); // ("on the screen he says,")
         if (preposition) {
             t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));
@@ -6545,7 +6552,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         (t.how != How::Exact && t.family == SuffixFamily::S && t.label == Label::Adjective) ||
         (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || among(kSubjectsAtClauseStart, k))))
         rules |= ruleBit(GrammarRule::SubjectVerb);
-    if (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || k == U"YOU"sv))
+    if (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || k == U"YOU"sv || k == U"IT"sv))
         rules |= ruleBit(GrammarRule::ReducedRelative);
     if (n > 2 && verbFormOf<kThinkingVerbs>(k)) // "I think he is" => คิดว่าเขา
         rules |= ruleBit(GrammarRule::EmbeddedQuestion);

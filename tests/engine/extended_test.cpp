@@ -1309,6 +1309,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Passive, {"the book can be done.", "หนังสือสามารถถูกทำ."}},
         {GrammarRule::Passive, {"the book is done by the man.", "หนังสือถูกทำโดยผู้ชาย."}},
         {GrammarRule::ReducedRelative, {"he read something you opened.", "เขาอ่านบางสิ่งที่คุณเปิด."}},
+        // "it" before an -s or -ed verb, and a clause whose verb takes a preposition
+        {GrammarRule::ReducedRelative, {"he read the book it opened.", "เขาอ่านหนังสือที่มันเปิด."}},
+        {GrammarRule::ReducedRelative, {"he read of the book you came by.", "เขาอ่านของหนังสือที่คุณมาโดย."}},
         // an -ing word before a preposition: after a plural, or after a phrase an article opens if it takes no
         // object
         {GrammarRule::IngAfterNoun, {"the man living on the table.", "ผู้ชายที่อาศัยบนโต๊ะ."}},
