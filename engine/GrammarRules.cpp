@@ -3752,6 +3752,20 @@ void imperativeVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             nounAsVerb(t[v], c);
         return;
     }
+    // (or, as a manual page's summary, before a name in capitals, where no verb follows: "List Custom Security
+    // Profiles." => ระบุโปรไฟล์..., "(ALPHA) Lists Cloud NetApp Volumes" => แสดงรายการ...)
+    if (const std::u32string_view k = isWord(t[v]) ? t[v].key : std::u32string_view();
+        n != kNone && isNoun(t[v]) && !t[v].capitals && isWord(t[n]) && t[n].capital && t[n].key != U"OF"sv &&
+        (k == U"LIST"sv || k == U"LISTS"sv)) { // (not "Output Formats::", a menu's heading)
+        for (std::size_t j = nextWord(t, n), words = 0; j != kNone && words < 2 * kMostClauseWords;
+             j = nextWord(t, j), ++words)
+            if (isWord(t[j]) &&
+                (t[j].label == Label::Be || among(kModals, t[j].key) || (isVerb(t[j].label) && t[j].how == How::Write)))
+                return;
+        if (std::u32string verb; verbSense(t[v], c, verb))
+            setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
+        return;
+    }
     // (or before a plural noun, perhaps after a noun, that ends the sentence or goes on with a preposition, where
     // no verb follows: "Copy files." => คัดลอกแฟ้ม, "List directory contents." => ระบุเนื้อหาไดเรกทอรี; not "Error
     // messages are")
@@ -6534,7 +6548,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     // a word the dictionary lacks, or a name before brackets ("read()")
     if (((t.how == How::Unrendered || t.how == How::RawFallback) && !t.quiet) || t.beforeParen)
         rules |= ruleBit(GrammarRule::NameAfterNoun);
-    if (t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) // what a verb takes
+    if ((t.label == Label::Pronoun && t.how == How::Exact && among(kOnlyObjects, k)) || // what a verb takes
+        k == U"LISTS"sv) // (a manual page's summary: "Lists Cloud NetApp Volumes")
         rules |= ruleBit(GrammarRule::ImperativeVerb);
     const bool number = listed<kNumberWords>(k);
     // "each other", "any change"

@@ -121,6 +121,8 @@ public:
             entry("point", "จุด", N),
             entry("view", "ดู", VT),
             entry("smiling", "กำลังยิ้ม", VI),
+            entry("list", "รายการ", N),
+            entry("list", "ระบุ", VT),
             entry("upon", "บน", "pre.(บุพบท)"),
             entry("recommend", "แนะนำ", VT),
             entry("act", "การกระทำ", N),
@@ -1372,6 +1374,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // "often" before its verb is a habit; not often, ไม่ค่อย
         {GrammarRule::BeAdjective, {"he came and is the man.", "เขามาและเป็นผู้ชาย."}},      // after "and", เป็น
         {GrammarRule::ImperativeVerb, {"(ALPHA) Copy the book.", "(ALPHA) คัดลอกหนังสือ."}}, // over a tag in brackets
+        {GrammarRule::ImperativeVerb, {"(ALPHA) Lists Zonal Tables", "(ALPHA) ระบุZonal โต๊ะ"}}, // before a name
         {GrammarRule::Duration, {"for more examples, he came.", "ดูตัวอย่างเพิ่มเติม, เขามา."}},
         {GrammarRule::Gerund, {"2.1 Opening the book", "2.1 การเปิดหนังสือ"}},            // a heading after its number
         {GrammarRule::Gerund, {"the book: Opening the book.", "หนังสือ: การเปิดหนังสือ."}}, // or after a colon
