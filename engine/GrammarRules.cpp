@@ -5634,6 +5634,12 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (last == kNone)
             return;
+        // (an -ing word's noun before "of" may be a phrase rule's amount: "a growing number of users" reads
+        // หลาย... through "a number of")
+        if (const std::size_t of = nextWord(t, last);
+            ing && of != kNone && isWord(t[of]) && t[of].key == U"OF"sv &&
+            (t[last].key == U"NUMBER"sv || t[last].key == U"AMOUNT"sv || t[last].key == U"LOT"sv))
+            return;
         if (p == kNone) { // (or before a modal or do: "Compressed archives cannot be joined")
             const std::size_t n = nextWord(t, last);
             if (n == kNone || !isWord(t[n]) ||

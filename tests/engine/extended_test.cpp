@@ -526,7 +526,8 @@ TEST_F(Extended, AParticipleBeforeItsNounFollowsIt) {
                   {"I read the smiling book.", "ฉันอ่านหนังสือที่ยิ้ม."},    // or an -ing entry of its own
                   {"it was the smiling book.", "มันเป็นหนังสือที่ยิ้ม."},    // after be and an article too
                   {"I read the Smiling book.", "ฉันอ่านกำลังยิ้มหนังสือ."}, // not a heading's
-                  {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."},     // after a preposition; irregular
+                  {"I read the smiling number of books.", "ฉันอ่านกำลังยิ้มตัวเลขของหนังสือ."}, // nor an amount's
+                  {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."}, // after a preposition; irregular
                   {"I read the man's opened old book.", "ฉันอ่านหนังสือแก่ที่เปิดของผู้ชาย."},
                   {"Opened books were old.", "หนังสือที่เปิดแก่."}, // at the start only before be, a modal or do
                   {"Opened books can go.", "หนังสือที่เปิดสามารถไป."},
