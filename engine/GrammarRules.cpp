@@ -1094,14 +1094,16 @@ std::size_t questionAfterAddress(std::span<GrammarToken> t, const GrammarContext
                 return kNone; // (a question word before the mark: the question starts there)
             continue;
         }
-        if (t[k].kind != Kind::Separator || isBlank(t[k]))
+        // (a dash comes as a piece of its own: "Memory fault - where am I?")
+        if (t[k].kind == Kind::Piece ? trimSpaces(t[k].text) != U"-"sv : t[k].kind != Kind::Separator || isBlank(t[k]))
             continue;
         const std::u32string_view mark = trimSpaces(t[k].text);
         if (!(mark == U","sv || mark == U":"sv || mark == U"-"sv || mark == U";"sv) || words == 0)
             return kNone;
         const std::size_t n = nextMark(t, k);
         return n < t.size() && isWord(t[n]) &&
-                       (t[n].label == Label::Question || t[n].key == U"WHAT"sv || t[n].key == U"WHO"sv)
+                       (t[n].label == Label::Question || among(kQuestionWords, t[n].key) || t[n].key == U"WHAT"sv ||
+                        t[n].key == U"HOW"sv || t[n].key == U"WHY"sv)
                    ? n
                    : kNone;
     }
@@ -1553,7 +1555,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         // after the and, but or so that opens it ("And who is this person?")
         const bool afterOpening =
             c.question && p != kNone && firstOfSentence(p, c) && isWord(t[p]) && t[p].label == Label::Conjunction;
-        if (among(kQuestionWords, w.key) && (firstOfSentence(i, c) || (c.question && comma) || afterOpening)) {
+        if (among(kQuestionWords, w.key) &&
+            (firstOfSentence(i, c) || (c.question && comma) || afterOpening || questionAfterAddress(t, c) == i)) {
             const bool opensQuestion = c.question || (n != kNone && isWord(t[n]) &&
                                                       (t[n].label == Label::Be || among(kAuxiliaries, t[n].key)));
             if (opensQuestion && c.sense && c.sense(w.key, isQuestionLabel, meaning))

@@ -1211,6 +1211,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // a question after a short address and its comma asks as one that opens the sentence
         {GrammarRule::Relative, {"man, who opened the book?", "ผู้ชาย, ใครเปิดหนังสือ?"}},
         {GrammarRule::QuestionOrder, {"man, how old are you?", "ผู้ชาย, คุณอายุเท่าไร?"}},
+        {GrammarRule::Relative, {"the man - where is he?", "ผู้ชาย- เขาที่ไหน?"}}, // after a dash too
         // "what" opening a statement before a noun, its verb and a be is the thing
         {GrammarRule::Relative, {"what the man read is the book.", "สิ่งที่ผู้ชายอ่านคือหนังสือ."}},
         // after a subject and an adverb of how often a noun-first word before its object is the verb
