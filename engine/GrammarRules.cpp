@@ -1151,6 +1151,26 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(w, How::Exact, Label::Pronoun, U"นั่น"sv);
             return;
         }
+        // "which" asking for the subject stays in front: "Which is better?" => อันไหนดีกว่า?; before its noun it
+        // follows the noun: "Which file has more lines?" => แฟ้มไหนมีบรรทัด...
+        if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
+            w.key == U"WHICH"sv && c.question && (firstOfSentence(i, c) || questionAfterAddress(t, c) == i) &&
+            n != kNone && isWord(t[n])) {
+            auto verbAt = [&](std::size_t k) {
+                return k != kNone && isWord(t[k]) &&
+                       (t[k].label == Label::Be || among(kHaveForms, t[k].key) || among(kModals, t[k].key) ||
+                        (isVerbWord(t[k]) && (t[k].how == How::Write || t[k].key.ends_with(U"ED"sv))));
+            };
+            if (verbAt(n) && t[n].key != U"ONE"sv) {
+                setReading(w, How::Exact, Label::Pronoun, U"อันไหน"sv);
+                return;
+            }
+            if (isNoun(t[n]) && verbAt(nn)) {
+                t[n].tail += U"ไหน"sv;
+                w.kind = Kind::Dropped;
+                return;
+            }
+        }
         // "which one" asks อันไหน, which says the one already; "that one" is อันนั้น (not "that one man")
         if (const std::size_t n = nextWord(t, i); (w.key == U"WHICH"sv || w.key == U"THAT"sv) && n != kNone &&
                                                   isWord(t[n]) && t[n].key == U"ONE"sv && t[n].how == How::Exact) {

@@ -1212,6 +1212,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"man, who opened the book?", "ผู้ชาย, ใครเปิดหนังสือ?"}},
         {GrammarRule::QuestionOrder, {"man, how old are you?", "ผู้ชาย, คุณอายุเท่าไร?"}},
         {GrammarRule::Relative, {"the man - where is he?", "ผู้ชาย- เขาที่ไหน?"}}, // after a dash too
+        {GrammarRule::Relative, {"which is old?", "อันไหนแก่?"}},                // "which" asking for the subject
+        {GrammarRule::Relative, {"which book is old?", "หนังสือไหนแก่?"}},
         // "what" opening a statement before a noun, its verb and a be is the thing
         {GrammarRule::Relative, {"what the man read is the book.", "สิ่งที่ผู้ชายอ่านคือหนังสือ."}},
         // after a subject and an adverb of how often a noun-first word before its object is the verb
