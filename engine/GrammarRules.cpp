@@ -1571,6 +1571,20 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Pronoun, meaning);
             return;
         }
+        // "when" opening a clause before the comma of a yes-or-no question says when, เมื่อ: "When a fly lands on
+        // the ceiling, does it do a half roll?" => เมื่อแมลงวัน..., not ...เมื่อไร
+        if (w.key == U"WHEN"sv && c.question && firstOfSentence(i, c)) {
+            std::size_t k = i + 1;
+            while (k < t.size() && !(t[k].kind == Kind::Separator && trimSpaces(t[k].text) == U","sv))
+                ++k;
+            const std::size_t a = k < t.size() ? nextMark(t, k) : t.size();
+            if (a < t.size() && isWord(t[a]) &&
+                (among(kDoForms, t[a].key) || among(kModals, t[a].key) || among(kHaveForms, t[a].key) ||
+                 wordWith(t[a], How::Exact, Label::Be))) {
+                setReading(w, How::Exact, Label::Conjunction, U"เมื่อ"sv);
+                return;
+            }
+        }
         // a question word opening a question, or its second clause ("If you are a dog, where's your badge?"), or
         // after the and, but or so that opens it ("And who is this person?")
         const bool afterOpening =

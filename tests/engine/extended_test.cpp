@@ -1214,6 +1214,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"the man - where is he?", "ผู้ชาย- เขาที่ไหน?"}}, // after a dash too
         {GrammarRule::Relative, {"which is old?", "อันไหนแก่?"}},                // "which" asking for the subject
         {GrammarRule::Relative, {"which book is old?", "หนังสือไหนแก่?"}},
+        {GrammarRule::Relative, {"when he came, do you go?", "เมื่อเขามา, ทำคุณไป?"}}, // a clause's time
         // "what" opening a statement before a noun, its verb and a be is the thing
         {GrammarRule::Relative, {"what the man read is the book.", "สิ่งที่ผู้ชายอ่านคือหนังสือ."}},
         // after a subject and an adverb of how often a noun-first word before its object is the verb
