@@ -5099,6 +5099,8 @@ void yearsOld(std::span<GrammarToken> t, std::size_t number);
 std::size_t lastNounFrom(std::span<GrammarToken> t, std::size_t from, bool adjectivesOnly);
 constexpr std::array kNounOpeners{U"ANY"sv, U"EVERY"sv, U"EACH"sv, U"NO"sv, U"THIS"sv, U"SOME"sv};
 
+bool verbFollows(std::span<GrammarToken> t, std::size_t i);
+
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -5119,6 +5121,21 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[p].setMeaning(U"มุมมอง"sv);
                 t[o].kind = Kind::Dropped;
                 t[i].kind = Kind::Dropped;
+            }
+            return;
+        }
+        // "the other day" is a day not long ago: "I had a dream the other day" => ฉันมีความฝันเมื่อวันก่อน, not
+        // วันอื่นๆ
+        if (isWord(t[i]) && t[i].key == U"DAY"sv && t[i].how == How::Exact) {
+            const std::size_t o = previousWord(t, i), a = o == kNone ? kNone : previousWord(t, o);
+            // (when it says when, not as a subject: "the other day is bad")
+            bool beLeft = false; // (a be a rule has left unwritten already)
+            for (std::size_t k = i + 1; k < t.size() && isBlank(t[k]); ++k)
+                beLeft = beLeft || (t[k].kind == Kind::Dropped && t[k].label == Label::Be);
+            if (a != kNone && isWord(t[o]) && t[o].key == U"OTHER"sv && isArticle(t[a]) && t[a].key == U"THE"sv &&
+                !verbFollows(t, i) && !beLeft) {
+                setReading(t[i], How::Exact, Label::Adverb, U"เมื่อวันก่อน"sv);
+                t[o].kind = Kind::Dropped;
             }
             return;
         }
@@ -6597,7 +6614,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
     const bool number = listed<kNumberWords>(k);
     // "each other", "any change"
     if (listed<kNounOpeners>(k) || (n <= 8 && number) || endsSetPhrase(k) || k == U"ABOVE"sv || k == U"THESE"sv ||
-        k == U"THOSE"sv || k == U"VIEW"sv)
+        k == U"THOSE"sv || k == U"VIEW"sv || k == U"DAY"sv)
         rules |= ruleBit(GrammarRule::NounAfterArticle);
     if (n <= 5 && listed<kOwners>(k)) // "your help"
         rules |= ruleBit(GrammarRule::Possessive);

@@ -1240,6 +1240,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::NounAfterArticle, {"for example gcc works.", "ยกตัวอย่างเช่นgcc งาน."}},
         {GrammarRule::NounAfterArticle, {"for instance, he came.", "ตัวอย่างเช่น, เขามา."}},
         {GrammarRule::NounAfterArticle, {"from his old point of view", "จากมุมมองแก่ของเขา"}}, // one noun
+        {GrammarRule::NounAfterArticle, {"he read the book the other day.", "เขาอ่านหนังสือเมื่อวันก่อน."}},
         {GrammarRule::MannerAdverb, {"I don't really open it.", "ฉันไม่ค่อยเปิดมัน."}},
         {GrammarRule::MannerAdverb, {"always read the book if he came.", "อ่านหนังสือเสมอถ้าเขามา."}}, // before "if"
         {GrammarRule::BeAdjective, {"Be good.", "จงดี."}},
