@@ -1111,6 +1111,7 @@ std::size_t questionAfterAddress(std::span<GrammarToken> t, const GrammarContext
 }
 
 void relative(std::span<GrammarToken> t, const GrammarContext &c) {
+    const std::size_t addressed = questionAfterAddress(t, c); // asked once: only a question's words are looked at
     eachAnchor(t, c, [&](std::size_t i) {
         GrammarToken &w = t[i];
         if (!isWord(w) || !mayBeRelativeOrQuestion(w.key))
@@ -1126,8 +1127,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         // a question whose subject it is keeps "who" or "what" in front, as Thai asks: "Who can tell the secrets?" =>
         // ใครสามารถบอกความลับ?, "What happened?" => อะไรเกิดขึ้น? (not "What can you do?", whose subject follows)
         if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
-            c.question && (w.key == U"WHO"sv || w.key == U"WHAT"sv) &&
-            (firstOfSentence(i, c) || questionAfterAddress(t, c) == i) && n != kNone && isWord(t[n]) &&
+            c.question && (w.key == U"WHO"sv || w.key == U"WHAT"sv) && (firstOfSentence(i, c) || addressed == i) &&
+            n != kNone && isWord(t[n]) &&
             ((among(kModals, t[n].key) && nn != kNone && isVerbWord(t[nn])) ||
              (isVerbWord(t[n]) && !among(kDoForms, t[n].key) && !among(kHaveForms, t[n].key) &&
               (t[n].how == How::Write || t[n].key.ends_with(U"ED"sv))))) {
@@ -1154,8 +1155,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         // "which" asking for the subject stays in front: "Which is better?" => อันไหนดีกว่า?; before its noun it
         // follows the noun: "Which file has more lines?" => แฟ้มไหนมีบรรทัด...
         if (const std::size_t n = nextWord(t, i), nn = n == kNone ? kNone : nextWord(t, n);
-            w.key == U"WHICH"sv && c.question && (firstOfSentence(i, c) || questionAfterAddress(t, c) == i) &&
-            n != kNone && isWord(t[n])) {
+            w.key == U"WHICH"sv && c.question && (firstOfSentence(i, c) || addressed == i) && n != kNone &&
+            isWord(t[n])) {
             auto verbAt = [&](std::size_t k) {
                 return k != kNone && isWord(t[k]) &&
                        (t[k].label == Label::Be || among(kHaveForms, t[k].key) || among(kModals, t[k].key) ||
@@ -1237,8 +1238,7 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         // who or what asking for the subject stays first: "Who wrote the book?" => ใครเขียนหนังสือ
-        if ((w.key == U"WHO"sv || w.key == U"WHAT"sv) && c.question &&
-            (firstOfSentence(i, c) || questionAfterAddress(t, c) == i)) {
+        if ((w.key == U"WHO"sv || w.key == U"WHAT"sv) && c.question && (firstOfSentence(i, c) || addressed == i)) {
             const std::size_t n = nextWord(t, i);
             if (n != kNone && isVerbWord(t[n]) && !among(kAuxiliaries, t[n].key) && !t[n].key.ends_with(U"ING"sv) &&
                 (w.key == U"WHO"sv || !endsClause(t, n))) { // "What happened?" is left to the phrase rules
@@ -1425,7 +1425,7 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             }
         }
-        if (among(kRelatives, w.key) && p != kNone && !ofCourse(t, p) && questionAfterAddress(t, c) != i &&
+        if (among(kRelatives, w.key) && p != kNone && !ofCourse(t, p) && addressed != i &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)) ||
              (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
             // before be or have the phrase rules would write ที่ too, but a later rule may leave the be or the have
@@ -1590,7 +1590,7 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool afterOpening =
             c.question && p != kNone && firstOfSentence(p, c) && isWord(t[p]) && t[p].label == Label::Conjunction;
         if (among(kQuestionWords, w.key) &&
-            (firstOfSentence(i, c) || (c.question && comma) || afterOpening || questionAfterAddress(t, c) == i)) {
+            (firstOfSentence(i, c) || (c.question && comma) || afterOpening || addressed == i)) {
             const bool opensQuestion = c.question || (n != kNone && isWord(t[n]) &&
                                                       (t[n].label == Label::Be || among(kAuxiliaries, t[n].key)));
             if (opensQuestion && c.sense && c.sense(w.key, isQuestionLabel, meaning))
@@ -5099,8 +5099,6 @@ void yearsOld(std::span<GrammarToken> t, std::size_t number);
 std::size_t lastNounFrom(std::span<GrammarToken> t, std::size_t from, bool adjectivesOnly);
 constexpr std::array kNounOpeners{U"ANY"sv, U"EVERY"sv, U"EACH"sv, U"NO"sv, U"THIS"sv, U"SOME"sv};
 
-bool verbFollows(std::span<GrammarToken> t, std::size_t i);
-
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -5653,7 +5651,8 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool ing = ongoingIng(t[i]);
         // (or after a comma, as a sentence's subject: "For this flag, supported values are:")
         // (an -ing word with a capital opens a heading: "13 Changing file attributes", "Appendix A Copying This")
-        if (ing && t[i].capital && !(p != kNone && (possessiveS(t, p) || (isWord(t[p]) && among(kOwners, t[p].key)))))
+        const bool owned = p != kNone && (possessiveS(t, p) || (isWord(t[p]) && among(kOwners, t[p].key)));
+        if (ing && t[i].capital && !owned)
             return; // (but not in a name after its owner: "Monty Python's Flying Circus")
         const bool opens = p == kNone ? (firstOfSentence(i, c) || afterClauseMark(t, i)) && !ing
                                       : isArticle(t[p]) || isNumber(t[p]) ||
@@ -5704,9 +5703,7 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         // Nor where a phrase rule would read the participle's Thai with the words after the noun (be unwritten):
         // "a required argument is not found" would end ต้องการไม่..., which a rule makes ไม่ต้องการ.
         // (an owner before it comes after the noun first: "Sadakane's sorting algorithm" => อัลกอริทึม...ของSadakane)
-        std::u32string after = p != kNone && (possessiveS(t, p) || (isWord(t[p]) && among(kOwners, t[p].key)))
-                                   ? std::u32string(U"ของ"sv)
-                                   : std::u32string();
+        std::u32string after = owned ? std::u32string(U"ของ"sv) : std::u32string();
         for (std::size_t j = nextWord(t, last), words = 0; j != kNone && words < 2; j = nextWord(t, j)) {
             if (isWord(t[j]) && t[j].label == Label::Be)
                 continue;
