@@ -1327,9 +1327,22 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // be + "that" + a clause says what something is: "My theory is that the universe was made" =>
         // ทฤษฎีของฉันคือจักรวาลถูกทำ; after a modal "be" keeps เป็น: "It may be that you" => มันอาจจะเป็นว่าคุณ
+        // (also before a noun and its -s verb or modal, "is that reality has", before an adverb that opens such a
+        // clause, "is that sometimes you must", and before if or when, "is that if it is")
+        auto clauseAfterBeThat = [&](std::size_t n) {
+            if (opensClauseAfterThat(t, n))
+                return true;
+            if (n == kNone || !isWord(t[n]) || t[n].quiet)
+                return false;
+            const std::size_t v = nextWord(t, n);
+            return t[n].key == U"IF"sv || t[n].key == U"WHEN"sv ||
+                   (isAdverbWord(t[n]) && t[n].key != U"NOT"sv && opensClauseAfterThat(t, v)) ||
+                   (isNoun(t[n]) && t[n].how == How::Exact && !t[n].capital && v != kNone && isWord(t[v]) &&
+                    (among(kModals, t[v].key) || (isVerbWord(t[v]) && t[v].key.size() > 2 && t[v].key.back() == U'S')));
+        };
         if (const std::size_t b = p != kNone && isAdverbWord(t[p]) ? previousWord(t, p) : p;
             w.key == U"THAT"sv && !c.question && !comma && b != kNone && wordWith(t[b], How::Exact, Label::Be) &&
-            opensClauseAfterThat(t, nextWord(t, i)) &&
+            clauseAfterBeThat(nextWord(t, i)) &&
             !(previousWord(t, b) != kNone && among(kSubjects, t[previousWord(t, b)].key))) { // "how glad I am that"
             if (!leftAsItIs()) {
                 const std::size_t m = previousWord(t, b);
@@ -5159,8 +5172,8 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                 const std::size_t m = stepOver(
                     t, i, true, [](const GrammarToken &w) { return wordWith(w, How::Exact, Label::Adjective); });
                 if (m != kNone && isWord(t[m]) && t[m].how == How::Exact && isVerb(t[m].label) && !t[m].capital &&
-                    !among(kModals, t[m].key) && !leftToPhraseRule(t, m, c) && c.sense &&
-                    c.sense(t[m].key, isNounLabel, noun))
+                    !among(kModals, t[m].key) && !readWithWordBefore(t, m, c) && c.sense &&
+                    c.sense(t[m].key, isNounLabel, noun)) // (a rule of what follows alone: "support for")
                     setReading(t[m], How::Exact, Label::Noun, noun);
                 // this, these and those follow the noun and its adjectives: "this new book" => หนังสือใหม่นี้, not
                 // นี้หนังสือใหม่

@@ -475,8 +475,11 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the man that can read", "ผู้ชายที่สามารถอ่าน"},     // before a modal
                   {"That can read.", "นั่นสามารถอ่าน."},              // opening the sentence: the subject
                   {"That do not read.", "นั่นไม่อ่าน."},
-                  {"the reason is that tables came", "เหตุผลคือโต๊ะมา"},        // be + a clause with a bare plural
-                  {"the reason is that book.", "เหตุผลคือหนังสือนั้น."},           // but "that" + a noun points
+                  {"the reason is that tables came", "เหตุผลคือโต๊ะมา"},              // be + a clause with a bare plural
+                  {"the reason is that book.", "เหตุผลคือหนังสือนั้น."},                 // but "that" + a noun points
+                  {"the reason is that book opens", "เหตุผลคือหนังสือเปิด"},            // a noun and its -s verb
+                  {"the reason is that clearly he came", "เหตุผลคืออย่างชัดเจนเขามา"}, // an adverb, then a clause
+                  {"the reason is that if he came, I read", "เหตุผลคือถ้าเขามา, ฉันอ่าน"},
                   {"read, usually, that men came", "อ่าน, โดยปกติ, ว่าผู้ชายมา"}, // after an adverb in commas
               });
 }
@@ -1494,7 +1497,7 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     data.writeLines("Idiom.pal",
                     {"ง่ายเพื่อ/ง่ายต่อการ", "คิดซึ่งว่า/เชื่อว่า", "ต้องการเพื่อ/อยาก", "ซึ่งว่าเป็น/ที่เป็น", "หนังสือเปิดโดย/หนังสือที่ถูกเปิดโดย",
                      "เปิดซึ่งว่า/เปิดว่า", "เป็นเบื่อ/รู้สึกเบื่อ", "มันเป็นแนะนำซึ่งว่า/ขอแนะนำว่า", "อ่านซึ่งว่า,/อ่านเรื่องนั้น,",
-                     "เพื่อโต๊ะของผู้ชาย./สู่โต๊ะของผู้ชาย.", "ทำเพื่อ/ทำสู่"});
+                     "เพื่อโต๊ะของผู้ชาย./สู่โต๊ะของผู้ชาย.", "ทำเพื่อ/ทำสู่", "ตั้งสำหรับ/ตั้งให้"});
     // a participle a rule reads with what follows it alone still opens its relative clause
     EXPECT_EQ(extended("the book made to the man."), "หนังสือที่ทำสู่ผู้ชาย.");
     // a rule that reads three words after the word, over the articles that write nothing
@@ -1508,6 +1511,8 @@ TEST_F(Extended, WordsThatAPhraseRuleOfTheFolderReadsAreLeftToIt) {
     EXPECT_EQ(extended("he opens that go."), "เขาเปิดว่าไป."); // "means that" => หมายความว่า
     EXPECT_EQ(extended("the book opened by the man."), "หนังสือที่ถูกเปิดโดยผู้ชาย.");
     EXPECT_EQ(extended("it is easy to read"), "มันง่ายต่อการอ่าน");
+    // but not a verb read as a noun after no and an adjective, whose rule reads it with what follows alone
+    EXPECT_EQ(extended("I read no old set for the man."), "ฉันอ่านไม่ชุดแก่สำหรับผู้ชาย.");
     // not before be, which a later rule may leave unwritten, so that the phrase rule would find ซึ่งว่า alone
     EXPECT_EQ(extended("the book that is good."), "หนังสือที่ดี.");
     EXPECT_EQ(extended("I think that he came"), "ฉันเชื่อว่าเขามา");
