@@ -5163,6 +5163,21 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         // modal, be, a verb with -s or a clause without its pronoun follows: "Any change you make is" =>
         // การเปลี่ยนแปลงใดๆที่คุณทำ..., "This call can fail" => การเรียกนี้สามารถ...
         const bool these = isWord(t[i]) && (t[i].key == U"THESE"sv || t[i].key == U"THOSE"sv);
+        // "any of the" + a noun phrase is any of its things: "before any of the file names" => ก่อนชื่อแฟ้มใดๆ, not
+        // ก่อนใดๆของชื่อแฟ้ม (where no phrase rule reads it: "if any of" => ถ้าส่วนใดของ)
+        if (const std::size_t o = isWord(t[i]) && t[i].key == U"ANY"sv ? nextWord(t, i) : kNone,
+            a = o == kNone ? kNone : nextWord(t, o);
+            a != kNone && isWord(t[o]) && t[o].key == U"OF"sv && isArticle(t[a]) && t[a].key == U"THE"sv &&
+            t[i].how == How::Exact && !leftToPhraseRule(t, i, c)) {
+            if (const std::size_t last = lastNounFrom(t, nextWord(t, a), true);
+                last != kNone && !(last + 1 < t.size() && t[last + 1].kind == Kind::Separator &&
+                                   (t[last + 1].text == U"-"sv || t[last + 1].text == U"_"sv))) { // ("SOURCE-CHARS")
+                t[last].tail += ownThai(t[i]);
+                t[i].kind = Kind::Dropped;
+                t[o].kind = Kind::Dropped;
+            }
+            return;
+        }
         if (isWord(t[i]) && (these || among(kNounOpeners, t[i].key))) {
             // and after their adjectives anywhere: "no special support" => ไม่มีการสนับสนุนพิเศษ, not พิเศษสนับสนุน
             // (not "no longer works", "can no more cause", "No one regards")

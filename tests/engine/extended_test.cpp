@@ -1036,7 +1036,9 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read the old and good book.", "ฉันอ่านหนังสือแก่และดี."}, // two adjectives with and
                   // this, these and those after the noun and its adjectives
                   {"I read this old book and these old books.", "ฉันอ่านหนังสือแก่นี้และหนังสือแก่เหล่านี้."},
-                  {"I read this old.", "ฉันอ่านนี้แก่."}, // (no noun: as it stands)
+                  {"I read this old.", "ฉันอ่านนี้แก่."},                       // (no noun: as it stands)
+                  {"I read any of the old books.", "ฉันอ่านหนังสือแก่ใดๆ."},    // any of the things
+                  {"I read any of the book-set.", "ฉันอ่านใดๆของหนังสือ-ตั้ง."}, // (not into a compound)
                   {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
                   {"I read the set.", "ฉันอ่านตั้ง."},             // right after the article the verb's Thai stays
                   {"the set can read.", "ชุดสามารถอ่าน."},       // unless a modal or be follows: their subject
