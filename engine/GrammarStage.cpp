@@ -577,6 +577,33 @@ GrammarContext &Translator::grammarContext() {
     return grammarContext_;
 }
 
+// A sentence quoted after a comma or a colon ('He asked, "Can I go?"') is a sentence of its own to the rules: the
+// place after its opening quote, or SIZE_MAX. The quote opens when the sentence's tokens hold an odd number of them.
+std::size_t Translator::quotedSentenceStart(std::span<const GrammarToken> tokens) {
+    auto quote = [](const GrammarToken &t) {
+        const std::u32string_view mark = trimmed(t.text);
+        return t.kind == GrammarToken::Kind::Separator &&
+               (mark == U"\""sv || mark == U"\u201C"sv || mark == U"\u201D"sv);
+    };
+    const std::size_t quotes = static_cast<std::size_t>(std::count_if(tokens.begin(), tokens.end(), quote));
+    if (quotes % 2 == 0)
+        return SIZE_MAX;
+    std::size_t open = tokens.size();
+    while (open-- > 0 && !quote(tokens[open])) {
+    }
+    auto blank = [](const GrammarToken &t) { return t.kind != GrammarToken::Kind::Word && trimmed(t.text).empty(); };
+    std::size_t mark = open, next = open + 1;
+    while (mark-- > 0 && blank(tokens[mark])) {
+    }
+    while (next < tokens.size() && blank(tokens[next]))
+        ++next;
+    if (mark == SIZE_MAX || mark == 0 || tokens[mark].kind != GrammarToken::Kind::Separator ||
+        (trimmed(tokens[mark].text) != U","sv && trimmed(tokens[mark].text) != U":"sv) || next >= tokens.size() ||
+        tokens[next].kind != GrammarToken::Kind::Word || !tokens[next].capital)
+        return SIZE_MAX;
+    return open + 1;
+}
+
 void Translator::renderTokens(bool question, bool sentenceEnds) {
     grammarContext();
     grammarContext_.question = question;
@@ -586,8 +613,24 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     lineStarts_ = false;
     const std::span<GrammarToken> tokens(tokens_.data(), tokenCount_);
     grammarContext_.everyToken = rulesVisitEveryToken;
-    if (const GrammarRuleSet rules = extendedRules & triggered_)
-        rewriteTokens(tokens, grammarContext_, rules, &anchors_);
+    if (const GrammarRuleSet rules = extendedRules & triggered_) {
+        if (const std::size_t q = quotedSentenceStart(tokens); q == SIZE_MAX) {
+            rewriteTokens(tokens, grammarContext_, rules, &anchors_);
+        } else { // the words before the quote, then the quoted sentence as one of its own
+            GrammarAnchors before, quoted;
+            for (GrammarRuleSet used = anchors_.used; used; used &= used - 1) {
+                const auto rule = static_cast<std::size_t>(std::countr_zero(used));
+                for (const std::uint32_t k : anchors_.at[rule])
+                    k < q ? before.add(k, ruleBit(static_cast<GrammarRule>(rule)))
+                          : quoted.add(static_cast<std::uint32_t>(k - q), ruleBit(static_cast<GrammarRule>(rule)));
+            }
+            grammarContext_.question = false;
+            rewriteTokens(tokens.first(q), grammarContext_, rules, &before);
+            grammarContext_.question = question;
+            grammarContext_.sentenceStart = true;
+            rewriteTokens(tokens.subspan(q), grammarContext_, rules, &quoted);
+        }
+    }
     anchors_.clear();
     // The piece in hand when a switch of mode ends the waiting is kept aside (at a sentence's mark there is none).
     std::u32string piece;

@@ -84,6 +84,7 @@ private:
     void recordSeparator(std::u32string_view piece);
     /// Rewrites the waiting tokens and renders them; `sentenceEnds` when a sentence's mark ended them.
     void renderTokens(bool question, bool sentenceEnds);
+    static std::size_t quotedSentenceStart(std::span<const GrammarToken> tokens);
     void keepNameBeforeParentheses();
     void keepQuotedName();
     void endHeadingBefore(std::u32string_view next);
