@@ -5112,6 +5112,90 @@ void yearsOld(std::span<GrammarToken> t, std::size_t number);
 std::size_t lastNounFrom(std::span<GrammarToken> t, std::size_t from, bool adjectivesOnly);
 constexpr std::array kNounOpeners{U"ANY"sv, U"EVERY"sv, U"EACH"sv, U"NO"sv, U"THIS"sv, U"SOME"sv};
 
+/// "The more ..., the more ..." (and "the harder ..., the luckier ...") says that one grows with the other: ยิ่ง...,
+/// ยิ่ง... with the degree at the end of its clause when that is near ("The longer the title, the less important the
+/// job" => ยิ่งชื่อเรื่องยาว, ยิ่งงานสำคัญน้อย). True when the article `the` opens such a sentence's first half and both
+/// halves are rewritten.
+bool theMoreTheMore(std::span<GrammarToken> t, std::size_t the) {
+    // the degree after an article: its Thai without กว่า in `base` ("" for more), and an adjective after more or less
+    // that is part of it in `part`
+    auto degree = [&](std::size_t a, std::u32string &base, std::size_t &part) {
+        const std::size_t m = nextWord(t, a);
+        part = kNone;
+        if (m == kNone || !isWord(t[m]) || t[m].quiet)
+            return kNone;
+        if (t[m].how == How::Exact && (t[m].key == U"MORE"sv || t[m].key == U"LESS"sv || t[m].key == U"FEWER"sv)) {
+            const std::u32string_view less = t[m].key == U"MORE"sv ? U""sv : U"น้อย"sv;
+            if (const std::size_t n = nextWord(t, m);
+                n != kNone && isWord(t[n]) && !t[n].quiet &&
+                ((t[n].label == Label::Adjective && (t[n].how == How::Exact || t[n].how == How::Hold)) ||
+                 (isAdverbWord(t[n]) && t[n].key.ends_with(U"LY"sv)))) {
+                part = n;
+                base = std::u32string(withoutRelativeMark(ownThai(t[n]))) + std::u32string(less);
+            } else {
+                base = less;
+            }
+            return m;
+        }
+        const std::u32string_view thai = ownThai(t[m]);
+        if (!(t[m].label == Label::Adjective || t[m].label == Label::Adverb) || !thai.ends_with(U"กว่า"sv) ||
+            thai.size() <= 4)
+            return kNone;
+        base = thai.substr(0, thai.size() - 4);
+        return m;
+    };
+    // a half opens a sentence, or follows a mark, "that", "like", "for" or "and"
+    const std::size_t before = previousMark(t, the);
+    const bool opens = before == kNone || markAt(t, before, U",;:") ||
+                       (isWord(t[before]) && (t[before].key == U"THAT"sv || t[before].key == U"LIKE"sv ||
+                                              t[before].key == U"FOR"sv || t[before].key == U"AND"sv));
+    std::u32string firstBase, secondBase;
+    std::size_t firstPart = kNone, secondPart = kNone;
+    const std::size_t first = opens ? degree(the, firstBase, firstPart) : kNone;
+    if (first == kNone)
+        return false;
+    // the second half: after the comma that ends the first, "the" and its degree
+    std::size_t comma = first;
+    while (comma < t.size() && !markAt(t, comma, U",;.?!)"))
+        ++comma;
+    const std::size_t second = comma < t.size() && markAt(t, comma, U",") ? nextMark(t, comma) : t.size();
+    if (second >= t.size() || !isArticle(t[second]) || t[second].key != U"THE"sv)
+        return false;
+    const std::size_t secondDegree = degree(second, secondBase, secondPart);
+    if (secondDegree == kNone)
+        return false;
+    // each degree is ยิ่ง; what it says goes to the end of its clause when that is near, else after ยิ่ง
+    auto rewrite = [&](std::size_t m, std::size_t part, const std::u32string &base) {
+        std::size_t last = kNone, words = 0;
+        for (std::size_t k = part == kNone ? m : part;
+             k < t.size() && !markAt(t, k, U",;:.?!)\"\u201D") &&
+             !(t[k].kind == Kind::Piece && trimSpaces(t[k].text).starts_with(U"-"sv)); // (a dash: "--")
+             ++k)
+            if (t[k].kind == Kind::Word && k != m && k != part) {
+                last = k;
+                ++words;
+            }
+        setReading(t[m], How::Exact, Label::Conjunction, U"ยิ่ง"sv);
+        if (part != kNone)
+            t[part].kind = Kind::Dropped;
+        if (const std::size_t that = nextWord(t, part == kNone ? m : part); // "The more that you try"
+            that != kNone && isWord(t[that]) && t[that].key == U"THAT"sv)
+            t[that].kind = Kind::Dropped;
+        if (base.empty()) { // ("The more, the merrier" => ยิ่งมาก, ยิ่งสนุกสนาน)
+            if (last == kNone)
+                t[m].setMeaning(U"ยิ่งมาก"sv);
+            return;
+        }
+        if (last != kNone && words <= 4)
+            t[last].tail += base;
+        else
+            t[m].setMeaning(U"ยิ่ง" + base);
+    };
+    rewrite(first, firstPart, firstBase);
+    rewrite(secondDegree, secondPart, secondBase);
+    return true;
+}
+
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -5289,7 +5373,7 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
-        if (!isArticle(t[i]))
+        if (!isArticle(t[i]) || (t[i].key == U"THE"sv && theMoreTheMore(t, i)))
             return;
         // two adjectives joined by and/or before the noun follow it together: "an equal and opposite program" =>
         // โปรแกรมเท่ากันและตรงข้าม, not เท่ากันและโปรแกรมตรงข้าม

@@ -1072,6 +1072,10 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read at least 2 books.", "ฉันอ่านอย่างน้อยหนังสือ2 เล่ม."}, // but "at least" before one too
                   {"I read at most 2 books.", "ฉันอ่านอย่างมากหนังสือ2 เล่ม."},
                   {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
+                  // "the more ..., the more ...": ยิ่ง..., ยิ่ง..., the degree at the end of a short clause
+                  {"the older the man, the more easy the book.", "ยิ่งผู้ชายแก่, ยิ่งหนังสือง่าย."},
+                  {"the more that he reads, the older he came.", "ยิ่งเขาอ่าน, ยิ่งเขามาแก่."},
+                  {"the more, the older.", "ยิ่งมาก, ยิ่งแก่."},
               });
 }
 
