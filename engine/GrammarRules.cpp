@@ -6943,10 +6943,19 @@ std::span<const GrammarRuleSpec> grammarRules() {
 
 void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, GrammarRuleSet enabled,
                    const GrammarAnchors *anchors) {
+    auto skipMarks = [&] {
+        while (context.firstToken < tokens.size() &&
+               (tokens[context.firstToken].kind == Kind::Separator || isBlank(tokens[context.firstToken])))
+            ++context.firstToken;
+    };
     context.firstToken = 0;
-    while (context.firstToken < tokens.size() &&
-           (tokens[context.firstToken].kind == Kind::Separator || isBlank(tokens[context.firstToken])))
-        ++context.firstToken;
+    skipMarks();
+    // (and a number in brackets that counts the sentence: "(2) Who said things would get better?")
+    if (const std::size_t f = context.firstToken; f > 0 && f + 1 < tokens.size() && isNumber(tokens[f]) &&
+                                                  markAt(tokens, f - 1, U"(") && markAt(tokens, f + 1, U")")) {
+        context.firstToken = f + 2;
+        skipMarks();
+    }
     thread_local GrammarAnchors found; // when none are given, or the tokens moved
     auto findAnchors = [&] {
         found.clear();
