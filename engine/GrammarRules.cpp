@@ -5840,6 +5840,11 @@ void participleBeforeNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         t[last].tail.insert(0, described);
         t[i].kind = Kind::Dropped;
+        // a noun before the article ends its own phrase first: "in this case an omitted integer" =>
+        // ในกรณีนี้จำนวนเต็มที่ละเว้น, not จำนวนเต็มกรณีนี้ที่ละเว้น
+        if (const std::size_t before = p == kNone ? kNone : previousWord(t, p);
+            before != kNone && isArticle(t[p]) && isNoun(t[before]))
+            t[nextWord(t, i)].afterHeld = true; // (the first word after the participle: `last` or an adjective)
     });
 }
 

@@ -525,10 +525,11 @@ TEST_F(Extended, AParticipleBeforeItsNounFollowsIt) {
     checkRule(*this, GrammarRule::ParticipleBeforeNoun,
               {
                   {"I read the opened book.", "ฉันอ่านหนังสือที่เปิด."},
-                  {"I read the opening book.", "ฉันอ่านหนังสือที่เปิด."},   // an -ing word the suffix rules read
-                  {"I read the smiling book.", "ฉันอ่านหนังสือที่ยิ้ม."},    // or an -ing entry of its own
-                  {"it was the smiling book.", "มันเป็นหนังสือที่ยิ้ม."},    // after be and an article too
-                  {"I read the Smiling book.", "ฉันอ่านกำลังยิ้มหนังสือ."}, // not a heading's
+                  {"by the man an opened book came.", "โดยผู้ชายหนังสือที่เปิดมา."}, // the noun before ends its phrase
+                  {"I read the opening book.", "ฉันอ่านหนังสือที่เปิด."},            // an -ing word the suffix rules read
+                  {"I read the smiling book.", "ฉันอ่านหนังสือที่ยิ้ม."},             // or an -ing entry of its own
+                  {"it was the smiling book.", "มันเป็นหนังสือที่ยิ้ม."},             // after be and an article too
+                  {"I read the Smiling book.", "ฉันอ่านกำลังยิ้มหนังสือ."},          // not a heading's
                   {"I read the smiling number of books.", "ฉันอ่านกำลังยิ้มตัวเลขของหนังสือ."}, // nor an amount's
                   {"I read of made tables.", "ฉันอ่านของโต๊ะที่ทำ."}, // after a preposition; irregular
                   {"I read the man's opened old book.", "ฉันอ่านหนังสือแก่ที่เปิดของผู้ชาย."},
