@@ -5199,6 +5199,20 @@ bool theMoreTheMore(std::span<GrammarToken> t, std::size_t the) {
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
+        // a Law with its capital names a rule of how things go, กฎ, not a statute: "Murphy's Law" => กฎของMurphy,
+        // "The Third Law of Photography" => กฎที่สามของการถ่ายภาพ (not opening a sentence: "Law is order")
+        // (after a capital word only when it counts: "Finagle's Eighth Law"; "Anti-Circumvention Law" is a statute)
+        if (isWord(t[i]) && (t[i].key == U"LAW"sv || t[i].key == U"LAWS"sv)) {
+            const std::size_t p = previousWord(t, i);
+            const bool owner = p != kNone && p + 1 < i && t[p + 1].kind == Kind::Separator && t[p + 1].text.empty();
+            const bool afterName = p != kNone && isWord(t[p]) && t[p].capital && t[p].key != U"S"sv && !owner &&
+                                   !(t[p].key.ends_with(U"TH"sv) || t[p].key == U"FIRST"sv || t[p].key == U"SECOND"sv ||
+                                     t[p].key == U"THIRD"sv); // ("Agnes' Law": an owner)
+            if ((t[i].how == How::Exact || (t[i].how == How::Write && t[i].family == SuffixFamily::S)) &&
+                t[i].capital && !t[i].capitals && !firstOfSentence(i, c) && !afterName)
+                t[i].setMeaning(U"กฎ"sv);
+            return;
+        }
         // "each other" is one word, กันและกัน, written where it stands: the grammar mode writes แต่ละ (in front, as
         // before a noun) and holds อื่นๆ behind what follows ("tell each other all" => บอกแต่ละทั้งหมดอื่นๆ)
         if (const std::size_t o = isWord(t[i]) ? nextWord(t, i) : kNone; // (the next word only where it matters)
@@ -6872,6 +6886,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= ruleBit(GrammarRule::LikeAs);
             else if (k == U"LESS"sv || k == U"LOTS"sv)
                 rules |= ruleBit(GrammarRule::Comparative);
+            else if (k == U"LAW"sv || k == U"LAWS"sv) // "Murphy's Law"
+                rules |= ruleBit(GrammarRule::NounAfterArticle);
             break;
         case U'P':
             if (k == U"PLENTY"sv)

@@ -38,6 +38,7 @@ public:
             entry("from", "จาก", "pre.(บุพบท)"),
             entry("about", "เกี่ยวกับ", "pre.(บุพบท)"),
             entry("available", "มีอยู่", ADJ),
+            entry("law", "กฎหมาย", N),
             entry("represent", "เป็นตัวแทน", VT),
             entry("above", "เบื้องบน", "pre.(บุพบท)"),
             entry("appear", "ปรากฏ", VI),
@@ -1074,6 +1075,8 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
                   {"I read at least 2 books.", "ฉันอ่านอย่างน้อยหนังสือ2 เล่ม."}, // but "at least" before one too
                   {"I read at most 2 books.", "ฉันอ่านอย่างมากหนังสือ2 เล่ม."},
                   {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
+                  // a Law with its capital names a rule of how things go
+                  {"Bob's Law: the Law of books.", "กฎของบ็อบ: กฎของหนังสือ."},
                   // "the more ..., the more ...": ยิ่ง..., ยิ่ง..., the degree at the end of a short clause
                   {"the older the man, the more easy the book.", "ยิ่งผู้ชายแก่, ยิ่งหนังสือง่าย."},
                   {"the more that he reads, the older he came.", "ยิ่งเขาอ่าน, ยิ่งเขามาแก่."},
