@@ -1438,9 +1438,18 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             }
         }
+        // (and after a name the dictionary writes in Thai, before its verb: "systems like GNU that do not" =>
+        // ระบบเช่นกนูที่ไม่...)
+        auto nameBeforeVerb = [&] {
+            const std::size_t n = nextWord(t, i);
+            return !comma && isWord(t[p]) && t[p].capital && t[p].how == How::Exact &&
+                   (t[p].label == Label::Other || t[p].label == Label::Reading) && n != kNone && isWord(t[n]) &&
+                   (isVerbWord(t[n]) || among(kDoForms, t[n].key) || among(kDoNegatives, t[n].key) ||
+                    among(kModals, t[n].key));
+        };
         if (among(kRelatives, w.key) && p != kNone && !ofCourse(t, p) && addressed != i &&
             (isNoun(t[p]) || (w.key.starts_with(U"WHO"sv) && wordWith(t[p], How::Exact, Label::Pronoun)) ||
-             (isWord(t[p]) && among(kIndefinites, t[p].key)))) {
+             (isWord(t[p]) && among(kIndefinites, t[p].key)) || nameBeforeVerb())) {
             // before be or have the phrase rules would write ที่ too, but a later rule may leave the be or the have
             // unwritten ("a repository that has lost" => คลังที่สูญเสีย, not คลังซึ่งว่าสูญเสีย)
             const std::size_t n = nextWord(t, i);

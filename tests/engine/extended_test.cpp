@@ -430,6 +430,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"I read from that old book.", "ฉันอ่านจากหนังสือแก่นั้น."}, // after the noun an adjective ends
                   {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
                   {"the man that came", "ผู้ชายที่มา"},
+                  {"like Bob that came", "ชอบบ็อบที่มา"},                // after a name, before its verb
                   {"I read on that.", "ฉันอ่านบนนั่น."},                  // after a preposition: the thing
                   {"I read the zork that is old.", "ฉันอ่านzork ที่แก่."}, // after a name, before be: the relative
                   {"he read it, and it said clearly that he came.", "เขาอ่านมัน, และมันกล่าวอย่างชัดเจนว่าเขามา."},
