@@ -6138,7 +6138,7 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     auto unknown = [](const GrammarToken &w) {
         return isWord(w) && !w.quiet &&
                (w.how == How::Unrendered || w.how == How::RawFallback ||
-                (w.capitals && w.how == How::Exact && w.label == Label::Other && w.meaning == w.text));
+                (w.how == How::Exact && w.label == Label::Other && w.meaning == w.text)); // (written as it stands)
     };
     eachAnchor(t, c, [&](std::size_t i) {
         if (functionName(t[i])) {
@@ -6175,11 +6175,25 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         if (k < t.size() && t[k].text.starts_with(U'-'))
             return;
         const std::size_t firstNoun = nextWord(t, last);
-        // the name keeps its trailing space before a word ("คำสั่งcksum พิมพ์"), not before a mark ("คำสั่งgzip.")
-        if (std::u32string &text = t[last].text; nextWord(t, nouns) == kNone && !text.empty() && text.back() == U' ') {
-            text.pop_back();
-            if (t[last].how == How::Exact) // (a name in capitals, its text its meaning)
-                t[last].setMeaning(text);
+        // the name keeps its trailing space before a word ("คำสั่งcksum พิมพ์"), not before a mark ("คำสั่งgzip.",
+        // "คำสั่งif, คำสั่งwhile"), nor the space after its quote
+        if (const std::size_t m = nextMark(t, nouns); m >= t.size() || markAt(t, m, U",;:.?!)]>_\"\u201D")) {
+            if (std::u32string &text = t[last].text; !text.empty() && text.back() == U' ') {
+                text.pop_back();
+                if (t[last].how == How::Exact) // (a name written as it stands, its text its meaning)
+                    t[last].setMeaning(text);
+            }
+            for (std::size_t b = last + 1; b < firstNoun; ++b)
+                if (isBlank(t[b]) && !t[b].text.empty())
+                    t[b].kind = Kind::Dropped;
+        }
+        // what follows the noun follows the name now: "for the 'dir' program always" => สำหรับโปรแกรมdir เสมอ
+        // (not an owner, which the name is part of: "the Montana Legislature's" => ...ของสภานิติบัญญัติMontana)
+        if (!t[nouns].tail.empty() && !t[nouns].tail.starts_with(U"ของ"sv)) {
+            if (!t[last].text.ends_with(U' ') && t[last].tail.empty())
+                t[last].tail += U' '; // (a space after the name, as before a word)
+            t[last].tail += t[nouns].tail;
+            t[nouns].tail.clear();
         }
         std::rotate(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(firstNoun),
                     t.begin() + static_cast<std::ptrdiff_t>(nouns) + 1);

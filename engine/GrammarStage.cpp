@@ -406,8 +406,12 @@ void Translator::keepQuotedNameBefore(const GrammarToken &w) {
         std::find(kNamedThings.begin(), kNamedThings.end(), w.key) == kNamedThings.end())
         return;
     for (std::size_t k = first; k < end; ++k)
-        if (GrammarToken &q = tokens_[k]; q.kind == GrammarToken::Kind::Word && rendersOwnMeaning(q.how))
+        if (GrammarToken &q = tokens_[k]; q.kind == GrammarToken::Kind::Word && rendersOwnMeaning(q.how)) {
             keepAsWritten(q);
+            // which the name-after-noun rule puts after its noun: "the 'find' command" => คำสั่งfind
+            triggered_ |= ruleBit(GrammarRule::NameAfterNoun);
+            anchors_.insert(static_cast<std::uint32_t>(k), ruleBit(GrammarRule::NameAfterNoun));
+        }
 }
 
 // A word in capitals between an article and one of the things a manual names (an argument, a field, a privilege
@@ -684,8 +688,8 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         s_.WordConsumed = false;
         if (!t.quiet)
             renderFound(Found{t.how, t.label, t.meaning});
-        if (t.afterHeld && t.capitals && t.how == Rendering::How::Exact && t.label == Label::Other)
-            s_.PrevWordClass = WordClass::NounOrVerb; // a name in capitals after its noun ends a noun phrase: คือ
+        if (t.afterHeld && t.how == Rendering::How::Exact && t.label == Label::Other && t.meaning == t.text)
+            s_.PrevWordClass = WordClass::NounOrVerb; // a name after its noun ends a noun phrase: คือ
         if (!s_.WordConsumed && !s_.CurrentWord.empty()) {
             s_.Text4 += s_.CurrentWord;
             s_.CurrentWord.clear();

@@ -833,6 +833,9 @@ TEST_F(Extended, ANameFollowsItsNoun) {
                   {"he zorks books.", "เขาzorks หนังสือ."},             // not after an article: perhaps a verb
                   {"Node: zork invocation.", "โหนด: การเรียกใช้zork."}, // but before "invocation", a manual's node
                   {"I read the zork.", "ฉันอ่านzork."},                 // no noun after it
+                  // a quoted name before what a manual calls it, and what followed the noun after the name
+                  {"I read the 'open' command, the 'old' command.", "ฉันอ่านคำสั่งopen, คำสั่งold."},
+                  {"the 'open' command is old.", "คำสั่งopen แก่."},
                   // a name before brackets stays as it is, and a noun after it comes first
                   {"the read() and zork(2) books came.", "หนังสือread() และzork(2) มา."},
                   {"I see open(2) and open_book().", "ฉันเห็นopen(2) และopen_book()."},
@@ -1465,8 +1468,8 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
              {"I read... the old book", "ฉันอ่าน...หนังสือแก่"},
              {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
              {"he read the book.*", "เขาอ่านbook.*"},
-             // a word in quotes before a thing a manual names so: the name of it
-             {"he read the 'book' command", "เขาอ่านbook คำสั่ง"},
+             // a word in quotes before a thing a manual names so: the name of it, after its noun
+             {"he read the 'book' command", "เขาอ่านคำสั่งbook"},
              {"he read the 'book' story", "เขาอ่านหนังสือ เรื่อง"},
              // so is a word in capitals there, written after it
              {"he read the BOOK command.", "เขาอ่านคำสั่งBOOK."},
