@@ -6134,6 +6134,14 @@ void functionAfterNoun(std::span<GrammarToken> t, std::size_t i, const GrammarCo
     t[i + (nouns + 1 - firstNoun)].afterHeld = true; // the names now follow their nouns
 }
 
+// Words a manual puts after a quoted name of its own, or before a name: "the 'find' command", "the variable IBASE".
+constexpr std::array kNamedThings{
+    U"COMMAND"sv,   U"COMMANDS"sv,  U"OPTION"sv,    U"OPTIONS"sv,    U"PROGRAM"sv,   U"TOOL"sv,    U"UTILITY"sv,
+    U"FUNCTION"sv,  U"FUNCTIONS"sv, U"FILE"sv,      U"DIRECTORY"sv,  U"VARIABLE"sv,  U"KEYWORD"sv, U"FIELD"sv,
+    U"ARGUMENT"sv,  U"FLAG"sv,      U"TEST"sv,      U"TESTS"sv,      U"ACTION"sv,    U"BUILTIN"sv, U"PRIMARY"sv,
+    U"STATEMENT"sv, U"CLAUSE"sv,    U"DIRECTIVE"sv, U"ATTRIBUTE"sv,  U"PARAMETER"sv, U"MACRO"sv,   U"PACKAGE"sv,
+    U"SCRIPT"sv,    U"MODE"sv,      U"PREDICATE"sv, U"EXPRESSION"sv, U"SETTING"sv,   U"ENTRY"sv,   U"METHOD"sv};
+
 void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
     auto unknown = [](const GrammarToken &w) {
         return isWord(w) && !w.quiet &&
@@ -6147,6 +6155,16 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (!unknown(t[i]))
             return;
+        // a name right after its noun is written after it, not before the noun the grammar mode holds: "the
+        // variable IBASE" => ตัวแปรIBASE, not IBASE ตัวแปร
+        if (const std::size_t b = previousWord(t, i), n = nextWord(t, i);
+            b != kNone && b + 1 == i && isNoun(t[b]) && t[b].how == How::Exact && // (not joined by "-" or "_")
+            ((t[i].capital && t[b].capital) || isNamedThing(t[b].key)) && // ("Governor Tarkin"; not the head of a
+                                                                          // compound: "group IDs", "room humidifier")
+            !(n != kNone && (isNoun(t[n]) || unknown(t[n])))) {
+            t[i].afterHeld = true;
+            return;
+        }
         const std::size_t p = stepOver(t, i, false, [](const GrammarToken &w) { // over adjectives: "the old gzip"
             return wordWith(w, How::Exact, Label::Adjective);
         });
@@ -6748,6 +6766,10 @@ constexpr GrammarRuleSpec kRules[] = {
 static_assert(std::size(kRules) == kGrammarRuleCount);
 
 } // namespace
+
+bool isNamedThing(std::u32string_view upperKey) {
+    return among(kNamedThings, upperKey);
+}
 
 // Called for every word: the checks go by the key's length and first letter before any comparison of words.
 GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {

@@ -288,4 +288,8 @@ void rewriteTokens(std::span<GrammarToken> tokens, GrammarContext &context, Gram
 /// upper-case.
 bool isIrregularParticiple(std::u32string_view upperKey);
 
+/// True for a thing a manual names after a quoted name or a name of its own ("the 'find' command", "the variable
+/// IBASE"); `upperKey` is upper-case.
+bool isNamedThing(std::u32string_view upperKey);
+
 } // namespace dlx

@@ -383,14 +383,6 @@ void Translator::keepQuotedName() {
     quotedEnd_ = tokenCount_ - 1;
 }
 
-// Words a manual puts after a quoted name of its own: "the 'find' command", "the 'time' option".
-constexpr std::array kNamedThings{
-    U"COMMAND"sv,   U"COMMANDS"sv,  U"OPTION"sv,    U"OPTIONS"sv,    U"PROGRAM"sv,   U"TOOL"sv,    U"UTILITY"sv,
-    U"FUNCTION"sv,  U"FUNCTIONS"sv, U"FILE"sv,      U"DIRECTORY"sv,  U"VARIABLE"sv,  U"KEYWORD"sv, U"FIELD"sv,
-    U"ARGUMENT"sv,  U"FLAG"sv,      U"TEST"sv,      U"TESTS"sv,      U"ACTION"sv,    U"BUILTIN"sv, U"PRIMARY"sv,
-    U"STATEMENT"sv, U"CLAUSE"sv,    U"DIRECTIVE"sv, U"ATTRIBUTE"sv,  U"PARAMETER"sv, U"MACRO"sv,   U"PACKAGE"sv,
-    U"SCRIPT"sv,    U"MODE"sv,      U"PREDICATE"sv, U"EXPRESSION"sv, U"SETTING"sv,   U"ENTRY"sv,   U"METHOD"sv};
-
 // Token w, just recorded, is the word after the closing quote of a name: with only a space between, and one of
 // the things a manual names that way, the quoted words are written as they stand.
 void Translator::keepQuotedNameBefore(const GrammarToken &w) {
@@ -402,8 +394,7 @@ void Translator::keepQuotedNameBefore(const GrammarToken &w) {
         if (tokens_[k].kind == GrammarToken::Kind::Word ||
             !std::all_of(tokens_[k].text.begin(), tokens_[k].text.end(), [](char32_t c) { return c == U' '; }))
             return;
-    if (w.kind != GrammarToken::Kind::Word ||
-        std::find(kNamedThings.begin(), kNamedThings.end(), w.key) == kNamedThings.end())
+    if (w.kind != GrammarToken::Kind::Word || !isNamedThing(w.key))
         return;
     for (std::size_t k = first; k < end; ++k)
         if (GrammarToken &q = tokens_[k]; q.kind == GrammarToken::Kind::Word && rendersOwnMeaning(q.how)) {
@@ -434,7 +425,7 @@ void Translator::keepCapitalsNameBefore(const GrammarToken &thing) {
     GrammarToken &w = tokens_[name];
     if (w.kind != GrammarToken::Kind::Word || !w.capitals || w.quiet || !rendersOwnMeaning(w.how) || back() == SIZE_MAX)
         return;
-    if (std::find(kNamedThings.begin(), kNamedThings.end(), thing.key) == kNamedThings.end() &&
+    if (!isNamedThing(thing.key) &&
         std::find(kNamedInCapitals.begin(), kNamedInCapitals.end(), thing.key) == kNamedInCapitals.end())
         return; // (not an acronym the dictionary writes in Thai: "the UNIX system", "the IQ of the group")
     const GrammarToken &article = tokens_[k];
@@ -697,6 +688,11 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         if (!t.tail.empty()) // after the noun phrase it belongs to, or after the line's flush
             (s_.HeldModifiers.empty() ? s_.Text4 : s_.HeldModifiers) += t.tail;
     }
+    // A line whose last word the lookup did not write (a name the dictionary lacks) writes what it holds on its own
+    // line all the same, where the grammar mode hands it to the next line: "I saw the book Xyzzq" => ฉันเห็น
+    // Xyzzqหนังสือ, not หนังสือ at the start of the next line.
+    if (s_.AtLineEnd && extendedRules != 0)
+        endLine();
     if (pieceInHand)
         s_.CurrentWord.swap(piece);
     else

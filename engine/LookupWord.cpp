@@ -284,15 +284,19 @@ void Translator::renderExact(std::u32string_view thai, Label label) {
     }
     s_.CurrentWord.clear();
     s_.WordConsumed = true;
-    if (s_.AtLineEnd) { // the line-end flush: the held noun phrase, then the question words
-        flushHeldModifiers();
-        append(s_.HeldPhrase);
-        s_.HeldPhrase.clear();
+    if (s_.AtLineEnd) {
+        endLine();
         s_.WordConsumed = false;
-        s_.AtLineEnd = false;
-        s_.PrevPos.reset();
-        s_.ComparisonOpen = false;
     }
+}
+
+void Translator::endLine() { // the line-end flush: the held noun phrase, then the question words
+    flushHeldModifiers();
+    append(s_.HeldPhrase);
+    s_.HeldPhrase.clear();
+    s_.AtLineEnd = false;
+    s_.PrevPos.reset();
+    s_.ComparisonOpen = false;
 }
 
 } // namespace dlx

@@ -107,6 +107,7 @@ private:
     Found remembered(char32_t letter, const LetterIndex &index);
     void append(std::u32string_view a) { s_.Text4 += a; }
     void flushHeldModifiers();
+    void endLine();
 
     TranslationState &s_;
     Lexicon &lexicon_;

@@ -836,6 +836,9 @@ TEST_F(Extended, ANameFollowsItsNoun) {
                   // a quoted name before what a manual calls it, and what followed the noun after the name
                   {"I read the 'open' command, the 'old' command.", "ฉันอ่านคำสั่งopen, คำสั่งold."},
                   {"the 'open' command is old.", "คำสั่งopen แก่."},
+                  // a name after its noun stays after it: after a thing a manual names, or a capital after a capital
+                  {"I read the command zork now.", "ฉันอ่านคำสั่งzork ตอนนี้."},
+                  {"I read the Book Zork now.", "ฉันอ่านหนังสือZork ตอนนี้."},
                   // a name before brackets stays as it is, and a noun after it comes first
                   {"the read() and zork(2) books came.", "หนังสือread() และzork(2) มา."},
                   {"I see open(2) and open_book().", "ฉันเห็นopen(2) และopen_book()."},
@@ -1485,6 +1488,16 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
         EXPECT_EQ(line(row.in), row.out);
     }
     EXPECT_EQ(line("I read... the old book", 0), "ฉันread...หนังสือแก่"); // every rule off: as the grammar mode
+
+    // A line that ends with a name the dictionary lacks writes what it holds on its own line, where the grammar
+    // mode hands it to the next one.
+    Lexicon lexicon(data.path());
+    TranslationState state;
+    Translator translator(state, lexicon);
+    translator.extended = true;
+    beginRun(state);
+    translateLines(translator, {U"he read the book zork", U"he came"});
+    EXPECT_EQ(state.TranslatedLines, (std::vector<std::u32string>{U"เขาอ่านzorkหนังสือ", U"เขามา"}));
 }
 
 TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
