@@ -1120,6 +1120,14 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             thisAsPronoun(t, i, c);
             return;
         }
+        // "Who" opening a statement before its verb asks all the same, ใคร: "Who cares if it is cold." =>
+        // ใครใส่ใจถ้ามันเย็น, not ที่ใส่ใจ (with its capital: a line of wrapped prose may go on with "who came")
+        if (const std::size_t n = nextWord(t, i); w.key == U"WHO"sv && w.capital && !c.question &&
+                                                  firstOfSentence(i, c) && n != kNone && isWord(t[n]) &&
+                                                  (isVerbWord(t[n]) || among(kModals, t[n].key))) {
+            setReading(w, How::Exact, Label::Pronoun, U"ใคร"sv);
+            return;
+        }
         // "that" is left to a phrase rule that reads it with its neighbours (asked only where it would change)
         auto leftAsItIs = [&] { return w.key == U"THAT"sv && leftToPhraseRule(t, i, c); };
         bool comma = false;

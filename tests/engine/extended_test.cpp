@@ -452,6 +452,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"who read the book?", "ใครอ่านหนังสือ?"}, // unless it asks for the subject
                   {"if he came, where is the book?", "ถ้าเขามา, หนังสืออยู่ที่ไหน?"}, // the question's second clause
                   {"who came", "ที่มา"},                      // not a question: the conjunction as before
+                  {"Who opens the book.", "ใครเปิดหนังสือ."},  // but opening a statement before its verb: asks still
                   {"the man who came?", "ผู้ชายที่มา?"},        // after a noun even in a question
                   {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
                   {"it is what I read?", "มันเป็นฉันอ่านอะไร?"},
