@@ -5161,15 +5161,16 @@ bool theMoreTheMore(std::span<GrammarToken> t, std::size_t the) {
         base = thai.substr(0, thai.size() - 4);
         return m;
     };
-    // a half opens a sentence, or follows a mark, "that", "like", "for" or "and"
-    const std::size_t before = previousMark(t, the);
-    const bool opens = before == kNone || markAt(t, before, U",;:") ||
-                       (isWord(t[before]) && (t[before].key == U"THAT"sv || t[before].key == U"LIKE"sv ||
-                                              t[before].key == U"FOR"sv || t[before].key == U"AND"sv));
     std::u32string firstBase, secondBase;
     std::size_t firstPart = kNone, secondPart = kNone;
-    const std::size_t first = opens ? degree(the, firstBase, firstPart) : kNone;
+    const std::size_t first = degree(the, firstBase, firstPart);
     if (first == kNone)
+        return false;
+    // a half opens a sentence, or follows a mark, "that", "like", "for" or "and"
+    if (const std::size_t before = previousMark(t, the);
+        !(before == kNone || markAt(t, before, U",;:") ||
+          (isWord(t[before]) && (t[before].key == U"THAT"sv || t[before].key == U"LIKE"sv ||
+                                 t[before].key == U"FOR"sv || t[before].key == U"AND"sv))))
         return false;
     // the second half: after the comma that ends the first, "the" and its degree
     std::size_t comma = first;
@@ -6776,7 +6777,7 @@ static_assert(std::size(kRules) == kGrammarRuleCount);
 } // namespace
 
 bool isNamedThing(std::u32string_view upperKey) {
-    return among(kNamedThings, upperKey);
+    return listed<kNamedThings>(upperKey);
 }
 
 // Called for every word: the checks go by the key's length and first letter before any comparison of words.

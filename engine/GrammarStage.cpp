@@ -450,6 +450,8 @@ void Translator::recordSeparator(std::u32string_view piece) {
     t.text.clear();
     t.text.append(piece.data(), piece.size());
     t.afterSpace = spaceBefore_ || (tokenCount_ > 1 && tokens_[tokenCount_ - 2].text == U"("sv);
+    if (piece == U"\""sv || piece == U"\u201C"sv || piece == U"\u201D"sv)
+        ++doubleQuotes_; // (a quoted sentence is looked for only when their number is odd)
     if (piece == U")"sv)
         keepNameBeforeParentheses();
     else if (piece.empty() && extendedRules != 0)
@@ -575,10 +577,11 @@ GrammarContext &Translator::grammarContext() {
 // A sentence quoted after a comma or a colon ('He asked, "Can I go?"') is a sentence of its own to the rules: the
 // place after its opening quote, or SIZE_MAX. The quote opens when the sentence's tokens hold an odd number of them.
 std::size_t Translator::quotedSentenceStart(std::span<const GrammarToken> tokens) {
-    auto quote = [](const GrammarToken &t) {
+    auto quote = [](const GrammarToken &t) { // (the kind asked first: most tokens are words)
+        if (t.kind != GrammarToken::Kind::Separator || t.text.empty())
+            return false;
         const std::u32string_view mark = trimmed(t.text);
-        return t.kind == GrammarToken::Kind::Separator &&
-               (mark == U"\""sv || mark == U"\u201C"sv || mark == U"\u201D"sv);
+        return mark == U"\""sv || mark == U"\u201C"sv || mark == U"\u201D"sv;
     };
     const std::size_t quotes = static_cast<std::size_t>(std::count_if(tokens.begin(), tokens.end(), quote));
     if (quotes % 2 == 0)
@@ -609,7 +612,7 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     const std::span<GrammarToken> tokens(tokens_.data(), tokenCount_);
     grammarContext_.everyToken = rulesVisitEveryToken;
     if (const GrammarRuleSet rules = extendedRules & triggered_) {
-        if (const std::size_t q = quotedSentenceStart(tokens); q == SIZE_MAX) {
+        if (const std::size_t q = doubleQuotes_ % 2 ? quotedSentenceStart(tokens) : SIZE_MAX; q == SIZE_MAX) {
             rewriteTokens(tokens, grammarContext_, rules, &anchors_);
         } else { // the words before the quote, then the quoted sentence as one of its own
             GrammarAnchors before, quoted;
@@ -698,6 +701,7 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     else
         s_.CurrentWord.clear();
     tokenCount_ = 0;
+    doubleQuotes_ = 0;
     quotedEnd_ = SIZE_MAX;
     triggered_ = 0;
     lineEndToken_ = SIZE_MAX;
