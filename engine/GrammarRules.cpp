@@ -4483,10 +4483,18 @@ constexpr std::array kVerbPrepositions{
     std::pair{U"CONSISTS"sv, U"OF"sv}, std::pair{U"RESULTS"sv, U"IN"sv}, std::pair{U"WAITS"sv, U"FOR"sv},
     std::pair{U"STANDS"sv, U"FOR"sv},  std::pair{U"COMES"sv, U"FROM"sv}, std::pair{U"DIFFERS"sv, U"FROM"sv},
     std::pair{U"ACTS"sv, U"AS"sv},     std::pair{U"SERVES"sv, U"AS"sv},  std::pair{U"SEARCHES"sv, U"FOR"sv},
-    std::pair{U"SWITCHES"sv, U"TO"sv}, std::pair{U"RETURNS"sv, U"TO"sv}, std::pair{U"LISTENS"sv, U"ON"sv}};
+    std::pair{U"SWITCHES"sv, U"TO"sv}, std::pair{U"RETURNS"sv, U"TO"sv}, std::pair{U"LISTENS"sv, U"ON"sv},
+    std::pair{U"WORKS"sv, U"FROM"sv},  std::pair{U"WORKS"sv, U"WITH"sv}, std::pair{U"WORKS"sv, U"ON"sv},
+    std::pair{U"WORKS"sv, U"FOR"sv}};
 bool verbWithItsPreposition(std::u32string_view verb, std::u32string_view preposition) {
     return std::find(kVerbPrepositions.begin(), kVerbPrepositions.end(), std::pair{verb, preposition}) !=
            kVerbPrepositions.end();
+}
+/// The same for a verb without its -s, after a plural: "Engineers work from home".
+bool baseVerbWithItsPreposition(std::u32string_view verb, std::u32string_view preposition) {
+    return std::any_of(kVerbPrepositions.begin(), kVerbPrepositions.end(), [&](const auto &p) {
+        return p.second == preposition && p.first.size() == verb.size() + 1 && p.first.starts_with(verb);
+    });
 }
 
 /// Adverbs of how often, which stand between a subject and its verb.
@@ -4740,8 +4748,11 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         // (a plural noun before a word without -s and what it takes: "Years wrinkle the skin" => ปีทำให้ย่นผิวหนัง)
         const std::u32string_view sk = t[s].key;
         // (not a heading's word in capitals: "PARAMETERS name The name of")
-        const bool plural = !s3 && adjacent && isNoun(t[s]) && sk.size() > 3 && sk.back() == U'S' &&
-                            !sk.ends_with(U"SS"sv) && !t[s].capitals && pluralOfNoun(t[s], c) && objectAfter();
+        // (or before its own preposition: "Engineers work from home")
+        const bool plural =
+            !s3 && adjacent && isNoun(t[s]) && sk.size() > 3 && sk.back() == U'S' && !sk.ends_with(U"SS"sv) &&
+            !t[s].capitals && pluralOfNoun(t[s], c) &&
+            (objectAfter() || (nextWord(t, i) != kNone && baseVerbWithItsPreposition(w.key, t[nextWord(t, i)].key)));
         if (!relative && !coordinated && !name && !everyone && !plural &&
             !(subjectPronoun(t, s) && s3 == among(kThirdPerson, t[s].key)) &&
             !(s3 && isNoun(t[s]) && t[s].key != U"THESE"sv && t[s].key != U"THOSE"sv &&

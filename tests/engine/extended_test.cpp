@@ -946,6 +946,7 @@ TEST_F(Extended, TooEitherAndAsWellEndingAClauseAreAlso) {
 TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
     checkRule(*this, GrammarRule::SubjectVerb,
               {
+                  {"the tables point to the book.", "โต๊ะชี้ไปยังหนังสือ."}, // a plural before the verb's own preposition
                   {"the man reads the book.", "ผู้ชายอ่านหนังสือ."},
                   // a word read first as an adjective, reached through -s: the verb after a subject, its plain
                   // verb ending the clause, else the noun
