@@ -1345,8 +1345,10 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t v = nextWord(t, n);
             return t[n].key == U"IF"sv || t[n].key == U"WHEN"sv ||
                    (isAdverbWord(t[n]) && t[n].key != U"NOT"sv && opensClauseAfterThat(t, v)) ||
-                   (isNoun(t[n]) && t[n].how == How::Exact && !t[n].capital && v != kNone && isWord(t[v]) &&
-                    (among(kModals, t[v].key) || (isVerbWord(t[v]) && t[v].key.size() > 2 && t[v].key.back() == U'S')));
+                   (isNoun(t[n]) && (t[n].how == How::Exact || t[n].how == How::Write) && !t[n].capital && v != kNone &&
+                    isWord(t[v]) &&
+                    (among(kModals, t[v].key) || t[v].label == Label::Be || // ("is that psychologists are trying")
+                     (isVerbWord(t[v]) && t[v].key.size() > 2 && t[v].key.back() == U'S')));
         };
         if (const std::size_t b = p != kNone && isAdverbWord(t[p]) ? previousWord(t, p) : p;
             w.key == U"THAT"sv && !c.question && !comma && b != kNone && wordWith(t[b], How::Exact, Label::Be) &&

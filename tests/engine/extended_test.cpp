@@ -478,10 +478,11 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the man that can read", "ผู้ชายที่สามารถอ่าน"},     // before a modal
                   {"That can read.", "นั่นสามารถอ่าน."},              // opening the sentence: the subject
                   {"That do not read.", "นั่นไม่อ่าน."},
-                  {"the reason is that tables came", "เหตุผลคือโต๊ะมา"},              // be + a clause with a bare plural
-                  {"the reason is that book.", "เหตุผลคือหนังสือนั้น."},                 // but "that" + a noun points
-                  {"the reason is that book opens", "เหตุผลคือหนังสือเปิด"},            // a noun and its -s verb
-                  {"the reason is that clearly he came", "เหตุผลคืออย่างชัดเจนเขามา"}, // an adverb, then a clause
+                  {"the reason is that tables came", "เหตุผลคือโต๊ะมา"},               // be + a clause with a bare plural
+                  {"the reason is that book.", "เหตุผลคือหนังสือนั้น."},                  // but "that" + a noun points
+                  {"the reason is that book opens", "เหตุผลคือหนังสือเปิด"},             // a noun and its -s verb
+                  {"the reason is that tables are the books", "เหตุผลคือโต๊ะคือหนังสือ"}, // or its be
+                  {"the reason is that clearly he came", "เหตุผลคืออย่างชัดเจนเขามา"},  // an adverb, then a clause
                   {"the reason is that if he came, I read", "เหตุผลคือถ้าเขามา, ฉันอ่าน"},
                   {"read, usually, that men came", "อ่าน, โดยปกติ, ว่าผู้ชายมา"}, // after an adverb in commas
               });
