@@ -42,6 +42,11 @@ std::u32string_view trimmed(std::u32string_view w) {
     return w;
 }
 
+/// A double quote, as the driver passes it on as a separator.
+bool isDoubleQuote(std::u32string_view piece) {
+    return piece == U"\""sv || piece == U"\u201C"sv || piece == U"\u201D"sv;
+}
+
 /// A rendering that writes or holds the entry's meaning and never looks at the word itself.
 bool rendersOwnMeaning(Rendering::How how) {
     return how == Rendering::How::Exact || how == Rendering::How::Write || how == Rendering::How::Hold;
@@ -450,7 +455,7 @@ void Translator::recordSeparator(std::u32string_view piece) {
     t.text.clear();
     t.text.append(piece.data(), piece.size());
     t.afterSpace = spaceBefore_ || (tokenCount_ > 1 && tokens_[tokenCount_ - 2].text == U"("sv);
-    if (piece == U"\""sv || piece == U"\u201C"sv || piece == U"\u201D"sv)
+    if (isDoubleQuote(piece))
         ++doubleQuotes_; // (a quoted sentence is looked for only when their number is odd)
     if (piece == U")"sv)
         keepNameBeforeParentheses();
@@ -577,12 +582,7 @@ GrammarContext &Translator::grammarContext() {
 // A sentence quoted after a comma or a colon ('He asked, "Can I go?"') is a sentence of its own to the rules: the
 // place after its opening quote, or SIZE_MAX. The quote opens when the sentence's tokens hold an odd number of them.
 std::size_t Translator::quotedSentenceStart(std::span<const GrammarToken> tokens) {
-    auto quote = [](const GrammarToken &t) { // (the kind asked first: most tokens are words)
-        if (t.kind != GrammarToken::Kind::Separator || t.text.empty())
-            return false;
-        const std::u32string_view mark = trimmed(t.text);
-        return mark == U"\""sv || mark == U"\u201C"sv || mark == U"\u201D"sv;
-    };
+    auto quote = [](const GrammarToken &t) { return t.kind == GrammarToken::Kind::Separator && isDoubleQuote(t.text); };
     const std::size_t quotes = static_cast<std::size_t>(std::count_if(tokens.begin(), tokens.end(), quote));
     if (quotes % 2 == 0)
         return SIZE_MAX;

@@ -838,6 +838,8 @@ TEST_F(Extended, ANameFollowsItsNoun) {
                   // a quoted name before what a manual calls it, and what followed the noun after the name
                   {"I read the 'open' command, the 'old' command.", "ฉันอ่านคำสั่งopen, คำสั่งold."},
                   {"the 'open' command is old.", "คำสั่งopen แก่."},
+                  {"he clearly read the 'open' command.",
+                   "เขาอ่านคำสั่งopen อย่างชัดเจน."}, // what followed the noun follows the name
                   // a name after its noun stays after it: after a thing a manual names, or a capital after a capital
                   {"I read the command zork now.", "ฉันอ่านคำสั่งzork ตอนนี้."},
                   {"I read the Book Zork now.", "ฉันอ่านหนังสือZork ตอนนี้."},
