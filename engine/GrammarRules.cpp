@@ -844,9 +844,113 @@ bool modalAsNoun(std::span<GrammarToken> t, std::size_t m, const GrammarContext 
     return true;
 }
 
+/// Owner x, with the adjectives and nouns just before it, goes after the noun phrase after its mark (the "s" of
+/// "user's", or the apostrophe of "users'"): "my old friend's car" => รถของเพื่อนแก่ของฉัน. False when no noun
+/// phrase follows.
+bool ownerBeforeNounPhrase(std::span<GrammarToken> t, std::size_t x, std::size_t mark, const GrammarContext &c) {
+    const std::size_t next = nextWord(t, mark);
+    std::size_t last = kNone;
+    for (std::size_t j = next; j != kNone; j = nextWord(t, j)) {
+        // (a word the dictionary lacks is a name: "a file's atime" => atimeของแฟ้ม)
+        if (isNoun(t[j]) ||
+            (isWord(t[j]) && !t[j].quiet && (t[j].how == How::Unrendered || t[j].how == How::RawFallback)))
+            last = j;
+        else if (last != kNone || !(isWord(t[j]) && t[j].label == Label::Adjective))
+            break;
+    }
+    // Y read first as an adjective before "to" or "of" ("the Republican's right to govern" => สิทธิ...ของรีพับลิกัน,
+    // not รีพับลิกันถูกต้อง), or as a verb before a modal, be or the clause's end ("a man's grasp should" =>
+    // ความเข้าใจของผู้ชายควร), is the noun it can be
+    if (last == kNone && next != kNone && t[next].how == How::Exact) {
+        const std::size_t after = nextWord(t, next);
+        const bool adjectiveFirst = wordWith(t[next], How::Exact, Label::Adjective) && after != kNone &&
+                                    (t[after].key == U"TO"sv || t[after].key == U"OF"sv);
+        const bool verbFirst =
+            isVerbWord(t[next]) &&
+            (after == kNone ? endsClause(t, next)
+                            : isWord(t[after]) && (among(kModals, t[after].key) || t[after].label == Label::Be));
+        // or as a plain verb before a noun, with which it names a thing: "the host's mount table" =>
+        // ตารางเมานต์ของโฮสต์, not โฮสต์คือขึ้นตาราง
+        const bool compound = isVerbWord(t[next]) && !isParticiple(t[next]) && !t[next].key.ends_with(U"ING"sv) &&
+                              after != kNone && isNoun(t[after]);
+        std::u32string noun;
+        if ((adjectiveFirst || verbFirst) && c.sense && c.sense(t[next].key, isNounLabel, noun)) {
+            setReading(t[next], How::Exact, Label::Noun, noun);
+            last = next;
+        } else if (compound) {
+            setReading(t[next], How::Exact, Label::Noun, std::u32string(t[next].meaning));
+            for (last = after; nextWord(t, last) != kNone && isNoun(t[nextWord(t, last)]);)
+                last = nextWord(t, last);
+        }
+    }
+    if (last == kNone)
+        return false;
+    // X with the adjectives and nouns just before it, the noun first: "my old friend" => เพื่อนแก่ของฉัน.
+    std::u32string owner(U"ของ"sv);
+    owner += ownThai(t[x]);
+    std::size_t first = x;
+    // "someone else's code" => รหัสของคนอื่น
+    const std::size_t o = previousWord(t, x);
+    const bool someoneElse = t[x].key == U"ELSE"sv && o != kNone && among(kSomeoneElse, t[o].key);
+    if (someoneElse) {
+        owner = U"ของคนอื่น"sv;
+        first = o;
+    }
+    // (and a name's first names: "George Saunders' dying words" => คำกำลังจะตายของจอร์จSaunders; a name between an
+    // article and a noun follows the noun, as the name-after-noun rule writes it: "the Firesign Theatre's" =>
+    // ของโรงละครFiresign)
+    const auto name = [](const GrammarToken &w) {
+        return w.capital && !w.capitals && !w.quiet && (w.how != How::Exact || w.label == Label::Reading);
+    };
+    const bool nounOwner = wordWith(t[x], How::Exact, Label::Noun);
+    while (!someoneElse && first > 0 && x - first < kMostWordsBetween && isWord(t[first - 1])) {
+        if (name(t[first - 1]) && (name(t[x]) || (nounOwner && t[x].capital && !t[x].capitals))) {
+            const std::u32string_view thai = ownThai(t[--first]);
+            if (const std::size_t a = previousWord(t, first);
+                nounOwner && t[first].how != How::Exact && a != kNone && isArticle(t[a])) {
+                owner += thai;
+                continue;
+            }
+            const auto latin = [](char32_t ch) { return ch < 0x80 && ch > U' '; };
+            if (latin(thai.back()) && owner.size() > 3 && latin(owner[3]))
+                owner.insert(3, U" "sv);
+            owner.insert(3, thai); // (after ของ)
+        } else if (t[first - 1].how == How::Exact &&
+                   (t[first - 1].label == Label::Adjective || t[first - 1].label == Label::Noun))
+            owner += t[--first].meaning;
+        else
+            break;
+    }
+    for (std::size_t j = first; j <= mark; ++j)
+        t[j].kind = Kind::Dropped;
+    t[last].tail += owner;
+    return true;
+}
+
+/// True when token a, an apostrophe after a plural and before a space, is its possessive ("the files' names"), not
+/// the quote that closes a quoted word ("the 'bytes' value").
+bool pluralPossessive(std::span<GrammarToken> t, std::size_t a) {
+    if (t[a].kind != Kind::Separator || !t[a].text.empty() || a == 0 || a + 1 >= t.size() || isWord(t[a + 1]) ||
+        nextWord(t, a) == kNone)
+        return false;
+    if (const GrammarToken &x = t[a - 1];
+        !isWord(x) || x.quiet || x.label == Label::Pronoun || x.key.size() < 3 || x.key.back() != U'S')
+        return false;
+    bool open = false; // a quote opened before it and not closed
+    for (std::size_t k = 0; k < a; ++k)
+        if (t[k].kind == Kind::Separator && t[k].text.empty())
+            open = t[k].afterSpace || (open && isWord(t[k + 1]));
+    return !open;
+}
+
 void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
+        if (t[i].kind == Kind::Separator) { // "the files' names" => ชื่อของแฟ้ม
+            if (pluralPossessive(t, i) && ownerBeforeNounPhrase(t, i - 1, i, c) && isBlank(t[i + 1]))
+                t[i + 1].kind = Kind::Dropped; // (the space the word would have kept)
+            return;
+        }
         // After an owner a word read first as a verb is the noun it can be, held before the owner as any noun: "Thank
         // you for your help" => ขอบคุณสำหรับความช่วยเหลือของคุณ, not สำหรับของคุณช่วย. Not "her" after a verb, which
         // is what the verb takes ("let her go").
@@ -917,7 +1021,6 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
                     setReading(t[i], How::Exact, Label::Other, letter->second);
             return;
         }
-        GrammarToken &s = t[i];
         const std::size_t x = i - 2;
         const std::size_t next = nextWord(t, i);
         if (t[x].key == U"LET"sv) // "let's" is let us, which the phrase rules read: ให้เรา
@@ -929,73 +1032,16 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             std::u32string that;
             if (c.sense(t[x].key, isPronounLabel, that)) {
                 setReading(t[x], How::Exact, Label::Pronoun, that);
-                setReading(s, How::Exact, Label::Other, U"คือ"sv);
+                setReading(t[i], How::Exact, Label::Other, U"คือ"sv);
                 return;
             }
         }
         if (!possessiveS(t, i)) {
-            setReading(s, How::Exact, Label::Be, U"เป็น"sv);
+            setReading(t[i], How::Exact, Label::Be, U"เป็น"sv);
             return;
         }
-        std::size_t last = kNone;
-        for (std::size_t j = next; j != kNone; j = nextWord(t, j)) {
-            // (a word the dictionary lacks is a name: "a file's atime" => atimeของแฟ้ม)
-            if (isNoun(t[j]) ||
-                (isWord(t[j]) && !t[j].quiet && (t[j].how == How::Unrendered || t[j].how == How::RawFallback)))
-                last = j;
-            else if (last != kNone || !(isWord(t[j]) && t[j].label == Label::Adjective))
-                break;
-        }
-        // Y read first as an adjective before "to" or "of" ("the Republican's right to govern" => สิทธิ...ของรีพับลิกัน,
-        // not รีพับลิกันถูกต้อง), or as a verb before a modal, be or the clause's end ("a man's grasp should" =>
-        // ความเข้าใจของผู้ชายควร), is the noun it can be
-        if (last == kNone && next != kNone && t[next].how == How::Exact) {
-            const std::size_t after = nextWord(t, next);
-            const bool adjectiveFirst = wordWith(t[next], How::Exact, Label::Adjective) && after != kNone &&
-                                        (t[after].key == U"TO"sv || t[after].key == U"OF"sv);
-            const bool verbFirst =
-                isVerbWord(t[next]) &&
-                (after == kNone ? endsClause(t, next)
-                                : isWord(t[after]) && (among(kModals, t[after].key) || t[after].label == Label::Be));
-            // or as a plain verb before a noun, with which it names a thing: "the host's mount table" =>
-            // ตารางเมานต์ของโฮสต์, not โฮสต์คือขึ้นตาราง
-            const bool compound = isVerbWord(t[next]) && !isParticiple(t[next]) && !t[next].key.ends_with(U"ING"sv) &&
-                                  after != kNone && isNoun(t[after]);
-            std::u32string noun;
-            if ((adjectiveFirst || verbFirst) && c.sense && c.sense(t[next].key, isNounLabel, noun)) {
-                setReading(t[next], How::Exact, Label::Noun, noun);
-                last = next;
-            } else if (compound) {
-                setReading(t[next], How::Exact, Label::Noun, std::u32string(t[next].meaning));
-                for (last = after; nextWord(t, last) != kNone && isNoun(t[nextWord(t, last)]);)
-                    last = nextWord(t, last);
-            }
-        }
-        if (last == kNone) {
-            if (next != kNone) // "Emma's here", "John's a doctor"
-                setReading(s, How::Exact, Label::Be, U"เป็น"sv);
-            return;
-        }
-        // X with the adjectives and nouns just before it, the noun first: "my old friend" => เพื่อนแก่ของฉัน.
-        std::u32string owner(U"ของ"sv);
-        owner += ownThai(t[x]);
-        std::size_t first = x;
-        // "someone else's code" => รหัสของคนอื่น
-        const std::size_t o = previousWord(t, x);
-        const bool someoneElse = t[x].key == U"ELSE"sv && o != kNone && among(kSomeoneElse, t[o].key);
-        if (someoneElse) {
-            owner = U"ของคนอื่น"sv;
-            first = o;
-        }
-        while (!someoneElse && first > 0 && x - first < kMostWordsBetween && isWord(t[first - 1]) &&
-               t[first - 1].how == How::Exact &&
-               (t[first - 1].label == Label::Adjective || t[first - 1].label == Label::Noun)) {
-            --first;
-            owner += t[first].meaning;
-        }
-        for (std::size_t j = first; j <= i; ++j)
-            t[j].kind = Kind::Dropped;
-        t[last].tail += owner;
+        if (!ownerBeforeNounPhrase(t, x, i, c) && next != kNone) // "Emma's here", "John's a doctor"
+            setReading(t[i], How::Exact, Label::Be, U"เป็น"sv);
     });
 }
 

@@ -459,8 +459,15 @@ void Translator::recordSeparator(std::u32string_view piece) {
         ++doubleQuotes_; // (a quoted sentence is looked for only when their number is odd)
     if (piece == U")"sv)
         keepNameBeforeParentheses();
-    else if (piece.empty() && extendedRules != 0)
+    else if (piece.empty() && extendedRules != 0) {
         keepQuotedName();
+        // after a plural, not after a space, it may be the plural's possessive: "the files' names"
+        if (const GrammarToken *w = tokenCount_ >= 2 ? &tokens_[tokenCount_ - 2] : nullptr;
+            w && !t.afterSpace && w->kind == GrammarToken::Kind::Word && w->key.size() > 2 && w->key.back() == U'S') {
+            triggered_ |= ruleBit(GrammarRule::Possessive);
+            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), ruleBit(GrammarRule::Possessive));
+        }
+    }
     // a path starts with "/" after a space, at the start of a line or after a bracket or a quote
     // (the apostrophe's "" counts as a space: a quoted path, "'/build/gcc'", opens after it)
     const bool blank = std::all_of(piece.begin(), piece.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });

@@ -613,7 +613,10 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"the man's eye can work", "ตาของผู้ชายสามารถทำงาน"},        // a verb-first word before a modal
                   {"I read his set to the table.", "ฉันอ่านชุดของเขาไปยังโต๊ะ."}, // a noun before "to" a place
                   {"I read -s and -t.", "ฉันอ่าน-เอสและ-ที."},                  // no apostrophe: the letters
-                  {"I see the book(s).", "ฉันเห็นหนังสือ."}, // a plural mark: not written (nor read as a name)
+                  {"I see the book(s).", "ฉันเห็นหนังสือ."},            // a plural mark: not written (nor read as a name)
+                  {"the old books' father came", "พ่อของหนังสือแก่มา"}, // a plural's apostrophe
+                  {"I read 'books' father.", "ฉันอ่านหนังสือ พ่อ."},     // the quote closing a quoted word
+                  {"the Zork Bolts' father", "พ่อของZork Bolts"},    // a name's first names
               });
 }
 
