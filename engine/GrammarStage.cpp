@@ -643,6 +643,7 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     if (pieceInHand)
         piece.swap(s_.CurrentWord);
 
+    bool afterNoun = false; // the last word written was a noun: an article after it opens another noun phrase
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         GrammarToken &t = tokens[i];
         if (i == lineEndToken_)
@@ -656,9 +657,11 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
             continue;
         case GrammarToken::Kind::Separator:
             separatorNow(t.text);
+            afterNoun = afterNoun && t.blank == 1;
             continue;
         case GrammarToken::Kind::Piece:
-            if (t.plain) { // the word step's own last case, without the round trip through CurrentWord
+            if (const bool nounBefore = std::exchange(afterNoun, false);
+                t.plain) { // the word step's own last case, without the round trip through CurrentWord
                 if (t.afterHeld)
                     flushHeldModifiers();
                 append(t.text);
@@ -667,7 +670,10 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
             } else if (const std::u32string_view w = trimmed(t.text);
                        !w.empty() && ((w[0] >= U'a' && w[0] <= U'z') || (w[0] >= U'A' && w[0] <= U'Z'))) {
                 // an article (the only such piece that starts with a letter), as CheckMean writes it: "the" and "an"
-                // nothing, "a" the marker
+                // nothing, "a" the marker; after a noun the words held back are written first ("in this case the
+                // file" => ในกรณีนี้แฟ้ม, not ในแฟ้มกรณีนี้)
+                if (nounBefore && extendedRules != 0)
+                    flushHeldModifiers();
                 if (w.size() == 1) {
                     append(U"อะ.-"sv);
                     s_.WordConsumed = true;
@@ -684,6 +690,7 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         }
         if (t.afterHeld)
             flushHeldModifiers();
+        afterNoun = !t.quiet && t.label == Label::Noun;
         if (t.quiet || !rendersOwnMeaning(t.how))
             s_.CurrentWord.swap(t.text); // written as it stands, or reported as unknown
         s_.WordConsumed = false;

@@ -811,8 +811,8 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
                   {"Copy books.", "คัดลอกหนังสือ."},  // but a manual's order: a verb it opens with
                   {"Copy books for the man.", "คัดลอกหนังสือสำหรับผู้ชาย."},
                   {"Store he had.", "ร้านค้าเขามี."},                      // a subject pronoun after it
-                  {"Store the book?", "หนังสือร้านค้า?"},                   // a question
-                  {"I had store the book.", "ฉันมีหนังสือร้านค้า."},          // not the first word
+                  {"Store old books?", "ร้านค้าหนังสือแก่?"},                // a question
+                  {"I had store old books.", "ฉันมีร้านค้าหนังสือแก่."},       // not the first word
                   {"he always store them.", "เขาเก็บพวกเขาเสมอ."},       // anywhere before them
                   {"I read the store them.", "ฉันอ่านร้านค้าพวกเขา."},      // not after an article
                   {"Please store books.", "กรุณาเก็บหนังสือ."},             // after "please", whatever follows
@@ -980,7 +980,7 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"the man points to the table.", "ผู้ชายชี้ไปยังโต๊ะ."},     // a verb with the preposition it takes
                   {"the man points by the table.", "จุดผู้ชายโดยโต๊ะ."},     // (not with another)
                   {"the man acts as the friend.", "ผู้ชายทำหน้าที่เป็นเพื่อน."}, // a part it plays
-                  {"TABLES store the book.", "โต๊ะหนังสือร้านค้า."},          // (not a heading's word in capitals)
+                  {"TABLES store old books.", "โต๊ะร้านค้าหนังสือแก่."},       // (not a heading's word in capitals)
                   {"it works tables are", "มันงานโต๊ะอยู่"},                 // not where a be follows it
                   {"the man always works for the friend.", "ผู้ชายเสมอทำงานสำหรับเพื่อน."}, // over an adverb
                   {"he opens the book and works.", "เขาเปิดหนังสือและทำงาน."},            // a second verb of the subject
@@ -1491,11 +1491,15 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
              // a heading in capitals before the sentence it opens is written first, apart
              {"BOOK The old man read.", "หนังสือ ผู้ชายแก่อ่าน."},
              {"BOOK Table came.", "โต๊ะหนังสือมา."}, // (capitals that name a thing: "DOS Beer")
+             // an article after a noun opens another noun phrase: the words held back are written first
+             {"on this book the man came.", "บนหนังสือนี้ผู้ชายมา."},
+             {"he read all the old books.", "เขาอ่านหนังสือแก่ทั้งหมด."}, // (not after a word before its noun)
          }) {
         SCOPED_TRACE(row.in);
         EXPECT_EQ(line(row.in), row.out);
     }
     EXPECT_EQ(line("I read... the old book", 0), "ฉันread...หนังสือแก่"); // every rule off: as the grammar mode
+    EXPECT_EQ(line("on this book the man came.", 0), "บนผู้ชายหนังสือนี้มา.");
 
     // A line that ends with a name the dictionary lacks writes what it holds on its own line, where the grammar
     // mode hands it to the next one.
