@@ -3120,6 +3120,8 @@ void beAfterVerb(std::span<GrammarToken> t, std::size_t n) {
         setReading(t[n], How::Exact, Label::Other, U"เป็น"sv);
 }
 
+bool baseVerbWithItsPreposition(std::u32string_view verb, std::u32string_view preposition);
+
 void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -3167,6 +3169,11 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t a = nextWord(t, n), v = a == kNone ? kNone : nextWord(t, a);
             p != kNone && isNoun(t[p]) && v != kNone && isWord(t[a]) && (t[a].key == U"AND"sv || t[a].key == U"OR"sv) &&
             isVerbWord(t[v]) && t[v].how == How::Exact)
+            nounAsVerb(t[n], c);
+        // and one before the preposition its verb takes: "is considered to end at the line" => ...ที่จะจบที่บรรทัด
+        if (const std::size_t a = nextWord(t, n);
+            a != kNone && t[i].meaning == U"เพื่อ"sv && wordWith(t[n], How::Exact, Label::Noun) &&
+            baseVerbWithItsPreposition(t[n].key, t[a].key) && !wordBefore(t, i, U"FROM"sv, 6))
             nounAsVerb(t[n], c);
         const bool nextVerb = t[n].how == How::Exact && (isVerb(t[n].label) || t[n].label == Label::Be ||
                                                          t[n].key == U"BE"sv); // เป็น before a noun phrase
@@ -4524,16 +4531,19 @@ void readAsDeed(GrammarToken &w) {
 // Verbs with -s and the preposition they take, which a noun before them has as its subject: "The link points to the
 // file" => ลิงก์ชี้ไปยังแฟ้ม, "The default depends on the size".
 constexpr std::array kVerbPrepositions{
-    std::pair{U"POINTS"sv, U"TO"sv},   std::pair{U"REFERS"sv, U"TO"sv},  std::pair{U"BELONGS"sv, U"TO"sv},
-    std::pair{U"DEFAULTS"sv, U"TO"sv}, std::pair{U"APPLIES"sv, U"TO"sv}, std::pair{U"CORRESPONDS"sv, U"TO"sv},
-    std::pair{U"LEADS"sv, U"TO"sv},    std::pair{U"MAPS"sv, U"TO"sv},    std::pair{U"LOOKS"sv, U"AT"sv},
-    std::pair{U"LOOKS"sv, U"FOR"sv},   std::pair{U"DEPENDS"sv, U"ON"sv}, std::pair{U"RELIES"sv, U"ON"sv},
-    std::pair{U"CONSISTS"sv, U"OF"sv}, std::pair{U"RESULTS"sv, U"IN"sv}, std::pair{U"WAITS"sv, U"FOR"sv},
-    std::pair{U"STANDS"sv, U"FOR"sv},  std::pair{U"COMES"sv, U"FROM"sv}, std::pair{U"DIFFERS"sv, U"FROM"sv},
-    std::pair{U"ACTS"sv, U"AS"sv},     std::pair{U"SERVES"sv, U"AS"sv},  std::pair{U"SEARCHES"sv, U"FOR"sv},
-    std::pair{U"SWITCHES"sv, U"TO"sv}, std::pair{U"RETURNS"sv, U"TO"sv}, std::pair{U"LISTENS"sv, U"ON"sv},
-    std::pair{U"WORKS"sv, U"FROM"sv},  std::pair{U"WORKS"sv, U"WITH"sv}, std::pair{U"WORKS"sv, U"ON"sv},
-    std::pair{U"WORKS"sv, U"FOR"sv}};
+    std::pair{U"POINTS"sv, U"TO"sv},   std::pair{U"REFERS"sv, U"TO"sv},   std::pair{U"BELONGS"sv, U"TO"sv},
+    std::pair{U"DEFAULTS"sv, U"TO"sv}, std::pair{U"APPLIES"sv, U"TO"sv},  std::pair{U"CORRESPONDS"sv, U"TO"sv},
+    std::pair{U"LEADS"sv, U"TO"sv},    std::pair{U"MAPS"sv, U"TO"sv},     std::pair{U"LOOKS"sv, U"AT"sv},
+    std::pair{U"LOOKS"sv, U"FOR"sv},   std::pair{U"DEPENDS"sv, U"ON"sv},  std::pair{U"RELIES"sv, U"ON"sv},
+    std::pair{U"CONSISTS"sv, U"OF"sv}, std::pair{U"RESULTS"sv, U"IN"sv},  std::pair{U"WAITS"sv, U"FOR"sv},
+    std::pair{U"STANDS"sv, U"FOR"sv},  std::pair{U"COMES"sv, U"FROM"sv},  std::pair{U"DIFFERS"sv, U"FROM"sv},
+    std::pair{U"ACTS"sv, U"AS"sv},     std::pair{U"SERVES"sv, U"AS"sv},   std::pair{U"SEARCHES"sv, U"FOR"sv},
+    std::pair{U"SWITCHES"sv, U"TO"sv}, std::pair{U"RETURNS"sv, U"TO"sv},  std::pair{U"LISTENS"sv, U"ON"sv},
+    std::pair{U"WORKS"sv, U"FROM"sv},  std::pair{U"WORKS"sv, U"WITH"sv},  std::pair{U"WORKS"sv, U"ON"sv},
+    std::pair{U"WORKS"sv, U"FOR"sv},   std::pair{U"ENDS"sv, U"IN"sv},     std::pair{U"ENDS"sv, U"WITH"sv},
+    std::pair{U"ENDS"sv, U"AT"sv},     std::pair{U"STARTS"sv, U"WITH"sv}, std::pair{U"STARTS"sv, U"AT"sv},
+    std::pair{U"BEGINS"sv, U"WITH"sv}, std::pair{U"BEGINS"sv, U"AT"sv},   std::pair{U"FALLS"sv, U"BACK"sv},
+    std::pair{U"EXITS"sv, U"WITH"sv},  std::pair{U"TURNS"sv, U"OUT"sv}};
 bool verbWithItsPreposition(std::u32string_view verb, std::u32string_view preposition) {
     return std::find(kVerbPrepositions.begin(), kVerbPrepositions.end(), std::pair{verb, preposition}) !=
            kVerbPrepositions.end();

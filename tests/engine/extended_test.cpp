@@ -682,6 +682,8 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"To go is to read.", "การไปคือการอ่าน."},
                   {"To read the book, go.", "เพื่ออ่านหนังสือ, ไป."},      // a purpose
                   {"I think how to read the book", "ฉันคิดวิธีอ่านหนังสือ"}, // the way: written in place
+                  {"he is old to work on the table.",
+                   "เขาแก่ที่จะทำงานบนโต๊ะ."}, // a noun-first word before its verb's preposition
                   {"I think when to read the book", "ฉันคิดเมื่อไรควรอ่านหนังสือ"},
                   {"I think what to read", "ฉันคิดสิ่งที่ต้องอ่าน"},
                   {"I think where to read", "ฉันคิดที่ที่จะอ่าน"},
