@@ -4208,6 +4208,9 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                 ((t[verb].label == Label::Be && t[verb].key != U"WAS"sv && t[verb].key != U"WERE"sv) ||
                  among(kModals, t[verb].key) || among(kDoForms, t[verb].key) || among(kHaveForms, t[verb].key) ||
                  (t[verb].how == How::Write && t[verb].family == SuffixFamily::S && isVerb(t[verb].label)) ||
+                 // (a verb the dictionary has with its -s: "since it enables" => เนื่องจากมันเปิดใช้งาน)
+                 (isVerbWord(t[verb]) && t[verb].how == How::Exact && t[verb].key.size() > 3 &&
+                  t[verb].key.back() == U'S' && !t[verb].key.ends_with(U"SS"sv) && !among(kSubjects, t[subject].key)) ||
                  // (or a verb in the present after I, we, they or you: "since they use extensions")
                  ((among(kSubjects, t[subject].key) || t[subject].key == U"YOU"sv) && t[subject].key != U"HE"sv &&
                   t[subject].key != U"SHE"sv && t[verb].kind == Kind::Word && t[verb].how == How::Exact &&

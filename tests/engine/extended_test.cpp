@@ -1225,6 +1225,9 @@ TEST_F(Extended, AHyphenatedCompoundDescribesAsOneWord) {
 TEST_F(Extended, SmallerReadingsOfSeveralRules) {
     const std::pair<GrammarRule, Case> rows[] = {
         {GrammarRule::TimeAdverb, {"since it is old, he came.", "เนื่องจากมันแก่, เขามา."}},
+        {GrammarRule::TimeAdverb,
+         {"since it allows the book, he came.",
+          "เนื่องจากมันอนุญาตหนังสือ, เขามา."}}, // a verb the dictionary has with its -s
         {GrammarRule::TimeAdverb, {"since he opened the book, he came.", "ตั้งแต่เขาเปิดหนังสือ, เขามา."}}, // a time
         {GrammarRule::TimeAdverb,
          {"he came, since the man of the story can read.", "เขามา, เนื่องจากผู้ชายของเรื่องสามารถอ่าน."}},
