@@ -5050,8 +5050,13 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         const std::size_t n = nextWord(t, i), p = previousWord(t, i);
         // ("it" only before a verb reached through -s or -ed: "each file it finds" => แต่ละแฟ้มที่มันพบ)
+        const auto withS = [&](const GrammarToken &w) { // (or one the dictionary has with its -s: "it creates")
+            return isVerbWord(w) &&
+                   ((w.how == How::Write && w.family == SuffixFamily::S) ||
+                    (w.how == How::Exact && w.key.size() > 3 && w.key.back() == U'S' && !w.key.ends_with(U"SS"sv)));
+        };
         const bool it = t[i].key == U"IT"sv && !t[i].capital && n != kNone && isVerbWord(t[n]) &&
-                        t[n].how == How::Write && (t[n].family == SuffixFamily::S || t[n].family == SuffixFamily::ED);
+                        (withS(t[n]) || (t[n].how == How::Write && t[n].family == SuffixFamily::ED));
         if (!wordWith(t[i], How::Exact, Label::Pronoun) || (!among(kSubjects, t[i].key) && t[i].key != U"YOU"sv && !it))
             return;
         if (n == kNone || p == kNone ||
@@ -5072,14 +5077,16 @@ void reducedRelative(std::span<GrammarToken> t, const GrammarContext &c) {
               wordWith(t[v], How::Exact, Label::Pronoun) || (isWord(t[v]) && among(kDeterminers, t[v].key)));
              ++words)
             start = v, v = previousWord(t, v);
-        // A noun phrase opening the sentence with its article, and be after the clause: "The man I saw was tall"
+        // A noun phrase opening the sentence with its article, and be (or a verb with -s) after the clause: "The man
+        // I saw was tall", "The table it creates includes both" => ตารางที่มันสร้างรวม...
         if (v == kNone && isArticle(t[start]) && firstOfSentence(start, c)) {
             // (the be-adjective rule may have left that be unwritten already)
             for (std::size_t k = n + 1; k < t.size() && k < n + 4 * kMostObjectWords; ++k) {
                 if (t[k].kind == Kind::Separator && !isBlank(t[k]))
                     return;
-                if ((t[k].kind == Kind::Word || t[k].kind == Kind::Dropped) && t[k].label == Label::Be &&
-                    t[k].how == How::Exact) {
+                if (((t[k].kind == Kind::Word || t[k].kind == Kind::Dropped) && t[k].label == Label::Be &&
+                     t[k].how == How::Exact) ||
+                    (t[k].kind == Kind::Word && withS(t[k]))) {
                     t[i].setMeaning(U"ที่" + std::u32string(t[i].meaning));
                     return;
                 }

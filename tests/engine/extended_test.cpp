@@ -1026,6 +1026,8 @@ TEST_F(Extended, ARelativeClauseWithoutItsPronounGetsThi) {
                   {"he is the man I read.", "เขาเป็นผู้ชายที่ฉันอ่าน."},
                   {"all I read was old.", "ทั้งหมดที่ฉันอ่านแก่."},
                   {"I read the book you made.", "ฉันอ่านหนังสือที่คุณทำ."},
+                  {"the book it allows allows the man.",
+                   "หนังสือที่มันอนุญาตอนุญาตผู้ชาย."}, // "it" before a verb with its -s; a verb after
                   {"I read the book you cannot read.", "ฉันอ่านหนังสือที่คุณไม่สามารถอ่าน."}, // before a modal
                   {"I told the man you came.", "ฉันบอกผู้ชายคุณมา."},                    // what is told
                   {"by the table I read.", "โดยโต๊ะฉันอ่าน."},                          // no verb took the noun
