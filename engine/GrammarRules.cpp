@@ -4186,11 +4186,18 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t subject = nextWord(t, i), before = previousWord(t, i);
             // (or a noun phrase: "since the name of the unit is unpredictable", not "since the first release")
             std::size_t last = subject;
-            const bool phrase = subject != kNone &&
-                                (isArticle(t[subject]) || among(kDeterminers, t[subject].key) || isNoun(t[subject]));
+            const bool name = subject != kNone && isWord(t[subject]) && !t[subject].quiet &&
+                              (t[subject].how == How::Unrendered || t[subject].how == How::RawFallback);
+            const bool phrase = subject != kNone && (isArticle(t[subject]) || among(kDeterminers, t[subject].key) ||
+                                                     isNoun(t[subject]) || name); // ("since llvm-ar supports")
+            const auto unwrittenBe = [&](std::size_t from, std::size_t to) {      // (which ends the noun phrase)
+                return std::any_of(t.begin() + static_cast<std::ptrdiff_t>(from) + 1,
+                                   t.begin() + static_cast<std::ptrdiff_t>(to),
+                                   [](const GrammarToken &w) { return w.kind == Kind::Dropped && !w.key.empty(); });
+            };
             for (std::size_t k = phrase ? nextWord(t, subject) : kNone, words = 0;
-                 k != kNone && words < kMostClauseWords &&
-                 (t[k].kind == Kind::Piece || isNoun(t[k]) || t[k].key == U"OF"sv ||
+                 k != kNone && words < kMostClauseWords && !unwrittenBe(last, k) &&
+                 ((t[k].kind == Kind::Piece && !isNumber(t[k])) || isNoun(t[k]) || t[k].key == U"OF"sv ||
                   (isWord(t[k]) && t[k].label == Label::Adjective && t[k].how == How::Exact) ||
                   (isWord(t[k]) && t[k].how == How::Write && t[k].family == SuffixFamily::S)); // ("the tests are")
                  k = nextWord(t, k), ++words)
@@ -4203,7 +4210,8 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[verb].kind != Kind::Separator && t[verb].kind != Kind::Piece &&
                 (among(kSubjects, t[subject].key) || among(kSubjectsAtClauseStart, t[subject].key) ||
                  t[subject].key == U"THERE"sv || t[subject].key == U"THIS"sv ||
-                 (phrase && (isNoun(t[last]) || (isWord(t[last]) && t[last].family == SuffixFamily::S)))) &&
+                 (phrase && (isNoun(t[last]) || (isWord(t[last]) && t[last].family == SuffixFamily::S) ||
+                             (name && last == subject)))) &&
                 (before == kNone || t[before].key != U"EVER"sv) &&
                 ((t[verb].label == Label::Be && t[verb].key != U"WAS"sv && t[verb].key != U"WERE"sv) ||
                  among(kModals, t[verb].key) || among(kDoForms, t[verb].key) || among(kHaveForms, t[verb].key) ||

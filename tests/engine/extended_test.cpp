@@ -1228,6 +1228,11 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
     const std::pair<GrammarRule, Case> rows[] = {
         {GrammarRule::TimeAdverb, {"since it is old, he came.", "เนื่องจากมันแก่, เขามา."}},
         {GrammarRule::TimeAdverb,
+         {"since the book is old, he came.", "เนื่องจากหนังสือแก่, เขามา."}}, // over a be left unwritten
+        {GrammarRule::TimeAdverb, {"since zork is old, he came.", "เนื่องจากzork แก่, เขามา."}}, // a name
+        {GrammarRule::TimeAdverb,
+         {"since zork 2 the book can read.", "ตั้งแต่zork 2 หนังสือสามารถอ่าน."}}, // a version: a time
+        {GrammarRule::TimeAdverb,
          {"since it allows the book, he came.",
           "เนื่องจากมันอนุญาตหนังสือ, เขามา."}}, // a verb the dictionary has with its -s
         {GrammarRule::TimeAdverb, {"since he opened the book, he came.", "ตั้งแต่เขาเปิดหนังสือ, เขามา."}}, // a time
