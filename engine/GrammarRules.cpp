@@ -5610,8 +5610,15 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                               (among(kModals, t[after].key) && wordWith(t[after], How::Exact, Label::Adverb)));
         if ((adjective || subject || (after != kNone && t[after].key == U"OF"sv) ||
              (place && !leftToPhraseRule(t, n, c))) &&
-            c.sense && c.sense(t[n].key, isNounLabel, noun))
+            c.sense && c.sense(t[n].key, isNounLabel, noun)) {
             setReading(t[n], How::Exact, Label::Noun, noun);
+            return;
+        }
+        // right after the article and before a noun it names a kind of that noun, which Thai writes first:
+        // "the print command" => คำสั่งพิมพ์, "the search path" => เส้นทางค้นหา (not พิมพ์คำสั่ง)
+        if (n == nextWord(t, i) && after != kNone && isNoun(t[after]) && !t[n].capital && !isParticiple(t[n]) &&
+            !t[n].key.ends_with(U"ING"sv) && !leftToPhraseRule(t, n, c))
+            setReading(t[n], How::Exact, Label::Noun, std::u32string(t[n].meaning));
     });
 }
 

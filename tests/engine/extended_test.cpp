@@ -1054,53 +1054,55 @@ TEST_F(Extended, NoBeforeANounIsThereIsNone) {
 }
 
 TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
-    checkRule(*this, GrammarRule::NounAfterArticle,
-              {
-                  {"I read the old set.", "ฉันอ่านชุดแก่."},
-                  {"I read the above book, not above it.", "ฉันอ่านหนังสือข้างต้น, ไม่เบื้องบนมัน."}, // "the above"
-                  {"I read no old set.", "ฉันอ่านไม่ชุดแก่."}, // after no, any, this ... and adjectives: a noun
-                  {"I read the old and good book.", "ฉันอ่านหนังสือแก่และดี."}, // two adjectives with and
-                  // this, these and those after the noun and its adjectives
-                  {"I read this old book and these old books.", "ฉันอ่านหนังสือแก่นี้และหนังสือแก่เหล่านี้."},
-                  {"I read this old.", "ฉันอ่านนี้แก่."},                       // (no noun: as it stands)
-                  {"I read any of the old books.", "ฉันอ่านหนังสือแก่ใดๆ."},    // any of the things
-                  {"I read any of the book-set.", "ฉันอ่านใดๆของหนังสือ-ตั้ง."}, // (not into a compound)
-                  {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
-                  {"I read the set.", "ฉันอ่านตั้ง."},             // right after the article the verb's Thai stays
-                  {"the set can read.", "ชุดสามารถอ่าน."},       // unless a modal or be follows: their subject
-                  {"this set can read.", "ชุดนี้สามารถอ่าน."},     // so after this, any, every, each, no or some
-                  {"any set I made is old.", "ชุดใดๆที่ฉันทำแก่."}, // (and a clause without its pronoun)
-                  {"no set is old.", "ไม่มีชุดแก่."},
-                  {"I read the can.", "ฉันอ่านกระป๋อง."},       // but a modal there is the noun it can be
-                  {"I read the CAN.", "ฉันอ่านสามารถ."},       // (not a name in capitals)
-                  {"the can read.", "สามารถอ่าน."},           // nor before a verb
-                  {"I read by the set.", "ฉันอ่านโดยชุด."},     // but not between a preposition and the end of the phrase
-                  {"I read a few books.", "ฉันอ่านบางหนังสือ."}, // "a few" before a noun counts it
-                  {"I read a few books to open.", "ฉันอ่านบางหนังสือที่จะเปิด."}, // what they are for
-                  {"I read the old one.", "ฉันอ่านอันแก่."},                   // one after adjectives: a thing
-                  {"I read each other the book.", "ฉันอ่านกันและกันหนังสือ."},   // each other: one word, in place
-                  {"I read the old one book.", "ฉันอ่านหนังสือหนึ่งแก่."},
-                  {"I read a number of books.", "ฉันอ่านหลายหนังสือ."}, // a number of, a lot of: counting the noun
-                  {"I read a lot of books.", "ฉันอ่านหนังสือมากมาย."},
-                  {"I read a lot of old books.", "ฉันอ่านหนังสือแก่มากมาย."},
-                  {"I read an awful lot of books.", "ฉันอ่านหนังสือมากมาย."},
-                  {"of course the man came.", "แน่นอนผู้ชายมา."},        // of course: in place, whatever follows
-                  {"his two old books came.", "หนังสือแก่สองของเขามา."}, // an owner before a number: after its noun
-                  {"of course not.", "แน่นอนว่าไม่."},
-                  {"I read the course of the book.", "ฉันอ่านหลักสูตรของหนังสือ."},
-                  {"for example the man came.", "ยกตัวอย่างเช่นผู้ชายมา."}, // other set phrases, with words between too
-                  {"as a result the man came.", "ผลก็คือผู้ชายมา."},
-                  {"for example books came.", "สำหรับหนังสือตัวอย่างมา."},      // before a noun it describes
-                  {"I read at least 2 books.", "ฉันอ่านอย่างน้อยหนังสือ2 เล่ม."}, // but "at least" before one too
-                  {"I read at most 2 books.", "ฉันอ่านอย่างมากหนังสือ2 เล่ม."},
-                  {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
-                  // a Law with its capital names a rule of how things go
-                  {"Bob's Law: the Law of books.", "กฎของบ็อบ: กฎของหนังสือ."},
-                  // "the more ..., the more ...": ยิ่ง..., ยิ่ง..., the degree at the end of a short clause
-                  {"the older the man, the more easy the book.", "ยิ่งผู้ชายแก่, ยิ่งหนังสือง่าย."},
-                  {"the more that he reads, the older he came.", "ยิ่งเขาอ่าน, ยิ่งเขามาแก่."},
-                  {"the more, the older.", "ยิ่งมาก, ยิ่งแก่."},
-              });
+    checkRule(
+        *this, GrammarRule::NounAfterArticle,
+        {
+            {"I read the old set.", "ฉันอ่านชุดแก่."},
+            {"I read the update table.", "ฉันอ่านโต๊ะปรับปรุง."}, // a verb before a noun names a kind of it, written after
+            {"I read the above book, not above it.", "ฉันอ่านหนังสือข้างต้น, ไม่เบื้องบนมัน."}, // "the above"
+            {"I read no old set.", "ฉันอ่านไม่ชุดแก่."},                 // after no, any, this ... and adjectives: a noun
+            {"I read the old and good book.", "ฉันอ่านหนังสือแก่และดี."}, // two adjectives with and
+            // this, these and those after the noun and its adjectives
+            {"I read this old book and these old books.", "ฉันอ่านหนังสือแก่นี้และหนังสือแก่เหล่านี้."},
+            {"I read this old.", "ฉันอ่านนี้แก่."},                       // (no noun: as it stands)
+            {"I read any of the old books.", "ฉันอ่านหนังสือแก่ใดๆ."},    // any of the things
+            {"I read any of the book-set.", "ฉันอ่านใดๆของหนังสือ-ตั้ง."}, // (not into a compound)
+            {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
+            {"I read the set.", "ฉันอ่านตั้ง."},             // right after the article the verb's Thai stays
+            {"the set can read.", "ชุดสามารถอ่าน."},       // unless a modal or be follows: their subject
+            {"this set can read.", "ชุดนี้สามารถอ่าน."},     // so after this, any, every, each, no or some
+            {"any set I made is old.", "ชุดใดๆที่ฉันทำแก่."}, // (and a clause without its pronoun)
+            {"no set is old.", "ไม่มีชุดแก่."},
+            {"I read the can.", "ฉันอ่านกระป๋อง."},       // but a modal there is the noun it can be
+            {"I read the CAN.", "ฉันอ่านสามารถ."},       // (not a name in capitals)
+            {"the can read.", "สามารถอ่าน."},           // nor before a verb
+            {"I read by the set.", "ฉันอ่านโดยชุด."},     // but not between a preposition and the end of the phrase
+            {"I read a few books.", "ฉันอ่านบางหนังสือ."}, // "a few" before a noun counts it
+            {"I read a few books to open.", "ฉันอ่านบางหนังสือที่จะเปิด."}, // what they are for
+            {"I read the old one.", "ฉันอ่านอันแก่."},                   // one after adjectives: a thing
+            {"I read each other the book.", "ฉันอ่านกันและกันหนังสือ."},   // each other: one word, in place
+            {"I read the old one book.", "ฉันอ่านหนังสือหนึ่งแก่."},
+            {"I read a number of books.", "ฉันอ่านหลายหนังสือ."}, // a number of, a lot of: counting the noun
+            {"I read a lot of books.", "ฉันอ่านหนังสือมากมาย."},
+            {"I read a lot of old books.", "ฉันอ่านหนังสือแก่มากมาย."},
+            {"I read an awful lot of books.", "ฉันอ่านหนังสือมากมาย."},
+            {"of course the man came.", "แน่นอนผู้ชายมา."},        // of course: in place, whatever follows
+            {"his two old books came.", "หนังสือแก่สองของเขามา."}, // an owner before a number: after its noun
+            {"of course not.", "แน่นอนว่าไม่."},
+            {"I read the course of the book.", "ฉันอ่านหลักสูตรของหนังสือ."},
+            {"for example the man came.", "ยกตัวอย่างเช่นผู้ชายมา."}, // other set phrases, with words between too
+            {"as a result the man came.", "ผลก็คือผู้ชายมา."},
+            {"for example books came.", "สำหรับหนังสือตัวอย่างมา."},      // before a noun it describes
+            {"I read at least 2 books.", "ฉันอ่านอย่างน้อยหนังสือ2 เล่ม."}, // but "at least" before one too
+            {"I read at most 2 books.", "ฉันอ่านอย่างมากหนังสือ2 เล่ม."},
+            {"I read a number of old books.", "ฉันอ่านหลายหนังสือแก่."},
+            // a Law with its capital names a rule of how things go
+            {"Bob's Law: the Law of books.", "กฎของบ็อบ: กฎของหนังสือ."},
+            // "the more ..., the more ...": ยิ่ง..., ยิ่ง..., the degree at the end of a short clause
+            {"the older the man, the more easy the book.", "ยิ่งผู้ชายแก่, ยิ่งหนังสือง่าย."},
+            {"the more that he reads, the older he came.", "ยิ่งเขาอ่าน, ยิ่งเขามาแก่."},
+            {"the more, the older.", "ยิ่งมาก, ยิ่งแก่."},
+        });
 }
 
 TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
