@@ -5301,6 +5301,57 @@ bool theMoreTheMore(std::span<GrammarToken> t, std::size_t the) {
     return true;
 }
 
+// Plurals of people without an -s.
+constexpr std::array kPluralsWithoutS{U"MEN"sv, U"WOMEN"sv, U"CHILDREN"sv, U"PEOPLE"sv, U"MICE"sv, U"GEESE"sv};
+
+/// A verb in a noun phrase (token first opens it after its article or determiner, over adjectives and at most one
+/// noun without -s) before a noun names a kind of that noun, which Thai writes first: "the print command" =>
+/// คำสั่งพิมพ์, "the emergency broadcast system" => ระบบออกอากาศเหตุฉุกเฉิน, "each return value" (not พิมพ์คำสั่ง).
+/// Not a verb with -s or in the past, nor an auxiliary, which may be the clause's own ("this means", "the center had
+/// piles", "some have string values"), nor before a word that opens a noun phrase ("an entry like this").
+void verbNamingKind(std::span<GrammarToken> t, std::size_t first, const GrammarContext &c) {
+    const auto next = [&](std::size_t k) { // the next word with only spaces between (no word a rule dropped)
+        for (++k; k < t.size() && t[k].kind != Kind::Dropped && isBlank(t[k]); ++k) {
+        }
+        return k < t.size() && isWord(t[k]) ? k : kNone;
+    };
+    const auto withS = [](std::u32string_view key) { // ("status", "basis" have theirs)
+        return key.ends_with(U"S"sv) && !key.ends_with(U"SS"sv) && !key.ends_with(U"US"sv) && !key.ends_with(U"IS"sv);
+    };
+    std::size_t v = first, nouns = 0;
+    for (std::size_t words = 0; v != kNone && words < kMostWordsBetween; ++words) {
+        if (isNoun(t[v]) && t[v].how == How::Exact && !withS(t[v].key) && !among(kPluralsWithoutS, t[v].key) &&
+            ++nouns == 1)
+            v = next(v);
+        else if (wordWith(t[v], How::Exact, Label::Adjective))
+            v = next(v);
+        else
+            break;
+    }
+    const std::size_t after = v == kNone ? kNone : next(v);
+    if (after == kNone || t[v].how != How::Exact || !isVerb(t[v].label) || !isNoun(t[after]) || t[v].capital ||
+        isParticiple(t[v]) || t[v].key.ends_with(U"ING"sv) || withS(t[v].key) || t[v].key.ends_with(U"ED"sv) ||
+        among(kPastOnly, t[v].key) || among(kAuxiliaries, t[v].key) || t[v].key == U"LIKE"sv ||
+        among(kDeterminers, t[after].key) || among(kDemonstratives, t[after].key) || leftToPhraseRule(t, v, c))
+        return;
+    // a noun with -s after it only after "the" or a plural's opener, and before the clause's verb or its end ("the
+    // join fields.", "the filter options concatenate"; not "a change fixes a bug", "the trigger acts to")
+    if (withS(t[after].key)) {
+        std::size_t beyond = after + 1; // (a be a rule left unwritten counts)
+        while (beyond < t.size() && t[beyond].kind != Kind::Dropped && isBlank(t[beyond]))
+            ++beyond;
+        const std::size_t o = previousWord(t, first);
+        if ((o != kNone && (t[o].key == U"A"sv || t[o].key == U"AN"sv || t[o].key == U"EACH"sv ||
+                            t[o].key == U"EVERY"sv || t[o].key == U"THIS"sv)) ||
+            !(beyond == t.size() || t[beyond].kind == Kind::Separator
+                  ? endsClause(t, after)
+                  : t[beyond].label == Label::Be || among(kModals, t[beyond].key) ||
+                        (isVerbWord(t[beyond]) && !withS(t[beyond].key))))
+            return;
+    }
+    setReading(t[v], How::Exact, Label::Noun, std::u32string(t[v].meaning));
+}
+
 void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string noun;
     eachAnchor(t, c, [&](std::size_t i) {
@@ -5382,6 +5433,9 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         if (isWord(t[i]) && (these || among(kNounOpeners, t[i].key))) {
+            if (const std::size_t first = t[i].key == U"SOME"sv ? kNone : nextWord(t, i); // "each print command"
+                first != kNone)
+                verbNamingKind(t, first, c);
             // and after their adjectives anywhere: "no special support" => ไม่มีการสนับสนุนพิเศษ, not พิเศษสนับสนุน
             // (not "no longer works", "can no more cause", "No one regards")
             if (const std::size_t a = nextWord(t, i); a != kNone && wordWith(t[a], How::Exact, Label::Adjective) &&
@@ -5590,6 +5644,8 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(t[n], How::Exact, Label::Noun, U"อัน"sv);
             return;
         }
+        if (n != kNone && isNoun(t[n]) && n == nextWord(t, i)) // "the default search path"
+            verbNamingKind(t, n, c);
         if (n == kNone || !isWord(t[n]) || t[n].how != How::Exact || !isVerb(t[n].label))
             return;
         // Only where the noun's place matters (after its adjectives) or "of" makes it plain ("the start of"): right
@@ -5614,11 +5670,8 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[n], How::Exact, Label::Noun, noun);
             return;
         }
-        // right after the article and before a noun it names a kind of that noun, which Thai writes first:
-        // "the print command" => คำสั่งพิมพ์, "the search path" => เส้นทางค้นหา (not พิมพ์คำสั่ง)
-        if (n == nextWord(t, i) && after != kNone && isNoun(t[after]) && !t[n].capital && !isParticiple(t[n]) &&
-            !t[n].key.ends_with(U"ING"sv) && !leftToPhraseRule(t, n, c))
-            setReading(t[n], How::Exact, Label::Noun, std::u32string(t[n].meaning));
+        if (n == nextWord(t, i))
+            verbNamingKind(t, n, c);
     });
 }
 
@@ -5666,8 +5719,6 @@ constexpr std::array kKinds{std::pair{U"หนังสือ"sv, U"เล่ม
                             std::pair{U"บ้าน"sv, U"หลัง"sv},    std::pair{U"คอมพิวเตอร์"sv, U"เครื่อง"sv},
                             std::pair{U"จดหมาย"sv, U"ฉบับ"sv}, std::pair{U"แอปเปิ้ล"sv, U"ผล"sv},
                             std::pair{U"ต้นไม้"sv, U"ต้น"sv},    std::pair{U"เรือ"sv, U"ลำ"sv}};
-// Plurals of people without an -s.
-constexpr std::array kPluralsWithoutS{U"MEN"sv, U"WOMEN"sv, U"CHILDREN"sv, U"PEOPLE"sv, U"MICE"sv, U"GEESE"sv};
 
 /// The word Thai counts a noun with, by the noun's Thai, or nothing when the noun is its own (บรรทัด, วัน) or unknown.
 std::u32string_view countingWord(std::u32string_view noun) {

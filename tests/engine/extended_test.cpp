@@ -1059,6 +1059,8 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
         {
             {"I read the old set.", "ฉันอ่านชุดแก่."},
             {"I read the update table.", "ฉันอ่านโต๊ะปรับปรุง."}, // a verb before a noun names a kind of it, written after
+            {"I read each old update table.", "ฉันอ่านแต่ละโต๊ะปรับปรุงแก่."},      // after a determiner and adjectives too
+            {"the man update tables on the book.", "ผู้ชายปรับปรุงโต๊ะบนหนังสือ."}, // a noun with -s: maybe the verb
             {"I read the above book, not above it.", "ฉันอ่านหนังสือข้างต้น, ไม่เบื้องบนมัน."}, // "the above"
             {"I read no old set.", "ฉันอ่านไม่ชุดแก่."},                 // after no, any, this ... and adjectives: a noun
             {"I read the old and good book.", "ฉันอ่านหนังสือแก่และดี."}, // two adjectives with and
