@@ -2689,17 +2689,23 @@ bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a, con
         isWord(t[n]) && among(kPlaces, t[n].key) && (t[n].label == Label::Preposition || t[n].label == Label::Adverb) &&
         (nextWord(t, n) == kNone ||
          !(among(kSetAfterPlace, t[nextWord(t, n)].key) || t[nextWord(t, n)].key == U"USE"sv)); // ("in use")
-    if (!place && !nounPhraseAt(t, n) &&
+    // (an adverb that ends the clause also before an adjective: "He is always late" => เขาสายเสมอ)
+    // ("also" there stays ยัง, before: "is also useful" => ยังมีประโยชน์)
+    const bool after = among(kAdverbsAfterBe, t[a].key),
+               adjective = after && t[a].key != U"ALSO"sv && wordWith(t[n], How::Exact, Label::Adjective);
+    if (!place && !nounPhraseAt(t, n) && !adjective &&
         !(isWord(t[n]) && (among(kDeterminers, t[n].key) || among(kIndefinites, t[n].key))))
         return false;
-    // ("there is still" says มี; "to be still" is left to the rule of "to"; be before its subject asks: "Why isn't
-    // license foo included?")
+    // ("there is still" says มี, and so "there is always", its adverb at the clause's end: มีทางเสมอ; "to be still"
+    // is left to the rule of "to"; be before its subject asks: "Why isn't license foo included?")
+    bool there = false;
     if (const std::size_t p = previousWord(t, i);
         p == kNone ? firstOfSentence(i, c) || c.question
-                   : t[p].key == U"THERE"sv || t[p].key == U"TO"sv || wordWith(t[p], How::Exact, Label::Question))
+                   : (t[p].key == U"THERE"sv && !(there = after && !adjective)) || t[p].key == U"TO"sv ||
+                         wordWith(t[p], How::Exact, Label::Question))
         return false;
     // (nor "there" before a modal or an adverb: "there would be no end" => จะไม่มีตอนท้าย)
-    for (std::size_t k = previousWord(t, i); k != kNone && isWord(t[k]); k = previousWord(t, k)) {
+    for (std::size_t k = previousWord(t, i); k != kNone && isWord(t[k]) && !there; k = previousWord(t, k)) {
         if (t[k].key == U"THERE"sv)
             return false;
         if (!(among(kModals, t[k].key) || isAdverbWord(t[k])))
@@ -2718,7 +2724,7 @@ bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a, con
         t[i].kind = Kind::Dropped;
         return true;
     }
-    if (!among(kAdverbsAfterBe, t[a].key))
+    if (!after)
         return false;
     std::size_t last = n, beforeRelative = kNone; // the clause's last word, which takes the adverb after it
     for (std::size_t j = nextWord(t, n), words = 1;
@@ -2732,9 +2738,13 @@ bool adverbAroundBe(std::span<GrammarToken> t, std::size_t i, std::size_t a, con
     // ...ฟังก์ชันด้วยที่สามารถ)
     if (!endsClause(t, last) && beforeRelative != kNone)
         last = beforeRelative;
-    if (!isWord(t[last]) || !endsClause(t, last))
+    // (not after ต้อง, where the phrase rules would read ต้องด้วย as "must also": "correctly" => อย่างถูกต้อง)
+    if (!isWord(t[last]) || !endsClause(t, last) || std::u32string_view(t[last].meaning).ends_with(U"ต้อง"sv))
         return false;
-    setReading(t[i], How::Exact, Label::Other, be);
+    if (adjective) // (a Thai adjective says "is" itself)
+        t[i].kind = Kind::Dropped;
+    else if (!there)
+        setReading(t[i], How::Exact, Label::Other, be);
     t[last].tail += t[a].meaning;
     t[a].kind = Kind::Dropped;
     return true;

@@ -665,6 +665,8 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"there can be no book.", "ที่นั่นสามารถอยู่ไม่หนังสือ."}, // (the phrase rules read it)
                   {"he is not on the table.", "เขาไม่ได้อยู่บนโต๊ะ."},
                   {"he is always on the table.", "เขาอยู่บนโต๊ะเสมอ."},
+                  {"he is always old.", "เขาแก่เสมอ."},              // or an adjective
+                  {"there is always the book.", "ที่นั่นอยู่หนังสือเสมอ."}, // after "there" too
                   {"he is also the man.", "เขาเป็นผู้ชายด้วย."},
                   {"is he still the man?", "เขายังคงเป็นผู้ชายไหม?"}, // after the question's subject is put first
                   {"there is still the book.", "ที่นั่นอยู่ยังคงหนังสือ."},
