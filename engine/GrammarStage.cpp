@@ -662,7 +662,10 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         case GrammarToken::Kind::Piece:
             if (const bool nounBefore = std::exchange(afterNoun, false);
                 t.plain) { // the word step's own last case, without the round trip through CurrentWord
-                if (t.afterHeld)
+                // (dots before the sentence's last one follow the words held back: "changing the CHANNEL ... But" =>
+                // กำลังเปลี่ยนช่อง..., not กำลังเปลี่ยน..ช่อง.)
+                if (t.afterHeld || (extendedRules != 0 && !t.text.empty() &&
+                                    std::all_of(t.text.begin(), t.text.end(), [](char32_t ch) { return ch == U'.'; })))
                     flushHeldModifiers();
                 append(t.text);
                 flushHeldModifiers();

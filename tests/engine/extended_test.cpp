@@ -1495,7 +1495,8 @@ TEST(ExtendedEachTime, OpensOrEndsAClause) {
 TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
     for (const Case &row : std::initializer_list<Case>{
              {"I read... the old book", "ฉันอ่าน...หนังสือแก่"},
-             {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
+             {"he read the old book ... he came", "เขาอ่านหนังสือแก่...เขามา"}, // dots after the words held back
+             {"he read the old book.)", "เขาอ่านหนังสือแก่.)"},                 // the held words before the dot
              {"he read the book.*", "เขาอ่านbook.*"},
              // a word in quotes before a thing a manual names so: the name of it, after its noun
              {"he read the 'book' command", "เขาอ่านคำสั่งbook"},
