@@ -4040,7 +4040,13 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
         // A verb reached through -s may still be read as a plural noun: the adverb stays where it parts them, unless
         // a subject before it makes it a verb ("He always wins", "a man who always remembers").
         const std::size_t s = previousWord(t, i);
-        if (v == kNone || !isVerbWord(t[v]) ||
+        // (an adjective after a be left unwritten is the verb there: "It will always be useful" =>
+        // มันจะมีประโยชน์เสมอ)
+        const bool adjectiveAfterBe =
+            v != kNone && wordWith(t[v], How::Exact, Label::Adjective) &&
+            std::any_of(t.begin() + static_cast<std::ptrdiff_t>(i) + 1, t.begin() + static_cast<std::ptrdiff_t>(v),
+                        [](const GrammarToken &w) { return w.kind == Kind::Dropped && w.label == Label::Be; });
+        if (v == kNone || (!isVerbWord(t[v]) && !adjectiveAfterBe) ||
             (t[v].how == How::Write && t[v].family != SuffixFamily::ED &&
              !(s != kNone && (wordWith(t[s], How::Exact, Label::Pronoun) || isNoun(t[s]) ||
                               (wordWith(t[s], How::Exact, Label::Conjunction) && among(kRelatives, t[s].key)))))) {

@@ -889,6 +889,7 @@ TEST_F(Extended, MannerAdverbsGoToTheEndOfTheirClause) {
         *this, GrammarRule::MannerAdverb,
         {
             {"he clearly read the book.", "เขาอ่านหนังสืออย่างชัดเจน."},
+            {"it can always be old.", "มันสามารถแก่เสมอ."},                   // an adjective after a be left unwritten
             {"he read a clearly old book.", "เขาอ่านอะ.-หนังสือแก่อย่างชัดเจน."}, // in a noun phrase: after its adjective
             {"he clearly read the book and he came", "เขาอ่านหนังสืออย่างชัดเจนและเขามา"},
             {"he clearly read the book and the table.", "เขาอ่านหนังสือและโต๊ะอย่างชัดเจน."}, // "and" in the object
