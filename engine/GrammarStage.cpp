@@ -268,7 +268,9 @@ void Translator::recordWord() {
     s_.CurrentWord.clear();
     // A word inside a path is written as it stands ("/usr/share/doc" is no อยู่/แบ่งปัน/เอกสาร); a space ends it.
     if (pieceEnds) {
-        if (inPath_ && t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how))
+        // (but after a dash a word with a capital and small letters is prose: '."-Said to be graffiti')
+        if (inPath_ && t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) &&
+            !(dashPath_ && t.capital && !t.capitals && t.key.size() > 1))
             keepAsWritten(t);
         spaceBefore_ = spaceAfter;
         if (spaceAfter)
@@ -498,15 +500,22 @@ void Translator::recordSeparator(std::u32string_view piece) {
     };
     if (!inPath_ && extendedRules != 0 && afterScheme()) {
         inPath_ = true;
+        dashPath_ = false;
         GrammarToken &w = tokens_[scheme]; // (its own text is gone: a scheme is written in small letters)
         std::u32string lower(w.key);
         for (char32_t &ch : lower)
             ch = ch >= U'A' && ch <= U'Z' ? ch + 32 : ch;
         w.text = lower;
         keepAsWritten(w);
-    } else if (piece == U"/"sv && !inPath_ && (spaceBefore_ || afterBracket()))
+    } else if (piece == U"/"sv && !inPath_ && (spaceBefore_ || afterBracket())) {
         inPath_ = true;
-    else if (blank || piece.ends_with(U' ') || piece.ends_with(U'\t'))
+        dashPath_ = false;
+    } else if (piece == U"-"sv && !inPath_ && extendedRules != 0 && (spaceBefore_ || afterBracket())) {
+        // so is an option after its dashes ("--version", "-n", "--exclude-type=FSTYPE"), which no dash with a space
+        // after it opens ("-- Mark Twain")
+        inPath_ = true;
+        dashPath_ = true;
+    } else if (blank || piece.ends_with(U' ') || piece.ends_with(U'\t'))
         inPath_ = false;
     spaceBefore_ = blank || piece.ends_with(U' ') || piece.ends_with(U'\t');
     if (const GrammarRuleSet rules = rulesLookingAtSeparator(piece)) {

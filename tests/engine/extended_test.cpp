@@ -1497,7 +1497,10 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
     for (const Case &row : std::initializer_list<Case>{
              {"I read... the old book", "ฉันอ่าน...หนังสือแก่"},
              {"he read the old book ... he came", "เขาอ่านหนังสือแก่...เขามา"}, // dots after the words held back
-             {"he read the old book.)", "เขาอ่านหนังสือแก่.)"},                 // the held words before the dot
+             // an option after its dashes is written as it stands; a dash before a space or a capital word is none
+             {"he read -n and --old-book=BOOK. -- Old man", "เขาอ่าน-n และ--old-book=BOOK.-- ผู้ชายแก่"},
+             {"he read. -Old book", "เขาอ่าน.-หนังสือแก่"},
+             {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
              {"he read the book.*", "เขาอ่านbook.*"},
              // a word in quotes before a thing a manual names so: the name of it, after its noun
              {"he read the 'book' command", "เขาอ่านคำสั่งbook"},
