@@ -4772,6 +4772,13 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             if (n != kNone && (isArticle(t[n]) || wordWith(t[n], How::Exact, Label::Pronoun) ||
                                (isWord(t[n]) && (t[n].key == U"ONE"sv || among(kNumberWords, t[n].key)))))
                 return true;
+            // (or a determiner or an owner before its noun: "The tool processes each file", "its input"; not "input
+            // lines each preceded by", "file names all contain")
+            if (const std::size_t d = n == kNone ? kNone : nextWord(t, n);
+                d != kNone && w.key != U"TIMES"sv && isWord(t[n]) &&
+                (among(kDeterminers, t[n].key) || among(kOwners, t[n].key)) &&
+                (isNoun(t[d]) || wordWith(t[d], How::Exact, Label::Adjective)))
+                return true;
             // (not a name's word: "a Network Services long running operation"; nor after a bare singular noun, which
             // it may go on: "file names containing newline characters.")
             if (n == kNone || w.capital || t[n].key.ends_with(U"ING"sv) || !(s3 ? openedNoun() : true))

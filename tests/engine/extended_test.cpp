@@ -982,6 +982,8 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"it works the table", "มันทำงานโต๊ะ"},
                   {"it works tables.", "มันทำงานโต๊ะ."},                   // the -s of "it" before a bare noun too
                   {"the tables store the book.", "โต๊ะเก็บหนังสือ."},        // a plural before a word without -s
+                  {"the man works each table.", "ผู้ชายทำงานแต่ละโต๊ะ."},    // before a determiner and its noun
+                  {"the man works each came.", "งานผู้ชายแต่ละมา."},        // (not one without its noun)
                   {"the man points to the table.", "ผู้ชายชี้ไปยังโต๊ะ."},     // a verb with the preposition it takes
                   {"the man points by the table.", "จุดผู้ชายโดยโต๊ะ."},     // (not with another)
                   {"the man acts as the friend.", "ผู้ชายทำหน้าที่เป็นเพื่อน."}, // a part it plays
