@@ -1014,6 +1014,7 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             // the piece of a short form ('s, 't, 'd, 'm) that no apostrophe joins to a word is the letter: "-s" =>
             // -เอส, "T. S. Eliot" => ที.เอส.Eliot, not -ของเขา and ไม่.ของเขา.
             if (isWord(t[i]) && t[i].key.size() == 1 && t[i].how == How::Exact &&
+                !(t[i].label == Label::Other && t[i].meaning == t[i].text) && // (nor one kept as written: "-m")
                 !(i > 0 && t[i - 1].kind == Kind::Separator && t[i - 1].text.empty()))
                 if (const auto *letter = std::find_if(kShortFormLetters.begin(), kShortFormLetters.end(),
                                                       [&](const auto &l) { return l.first == t[i].key; });

@@ -195,8 +195,9 @@ void Translator::recordWord() {
         t.blank = std::all_of(word.begin(), word.end(), [](char32_t c) { return c == U' ' || c == U'\t'; });
         t.plain = !(word.size() == 1 && pieces::isMark(word[0])) &&
                   !(word.size() == 2 && pieces::isMark(word[0]) && word[1] == U'\t') && word != U"\t"sv;
-    } else if (const std::u32string_view article = word.size() <= 3 ? articleKey(word) : std::u32string_view();
-               !article.empty()) {
+    } else if (const std::u32string_view article =
+                   word.size() <= 3 && !(inPath_ && dashPath_) ? articleKey(word) : std::u32string_view();
+               !article.empty()) { // (no article in an option: "wget -A")
         t.key = article;
         t.blank = 0;
         pieceRules = rulesLookingAtPiece(true, false);

@@ -612,7 +612,7 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"the man's good to read", "ความดีของผู้ชายที่จะอ่าน"}, // an adjective before "to": its noun
                   {"the man's eye can work", "ตาของผู้ชายสามารถทำงาน"},        // a verb-first word before a modal
                   {"I read his set to the table.", "ฉันอ่านชุดของเขาไปยังโต๊ะ."}, // a noun before "to" a place
-                  {"I read -s and -t.", "ฉันอ่าน-เอสและ-ที."},                  // no apostrophe: the letters
+                  {"I read s and t.", "ฉันอ่านเอสและที."},                      // no apostrophe: the letters
                   {"I see the book(s).", "ฉันเห็นหนังสือ."},            // a plural mark: not written (nor read as a name)
                   {"the old books' father came", "พ่อของหนังสือแก่มา"}, // a plural's apostrophe
                   {"I read 'books' father.", "ฉันอ่านหนังสือ พ่อ."},     // the quote closing a quoted word
@@ -1502,6 +1502,7 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
              // an option after its dashes is written as it stands; a dash before a space or a capital word is none
              {"he read -n and --old-book=BOOK. -- Old man", "เขาอ่าน-n และ--old-book=BOOK.-- ผู้ชายแก่"},
              {"he read. -Old book", "เขาอ่าน.-หนังสือแก่"},
+             {"he read -a and -s.", "เขาอ่าน-a และ-s."},     // (not an article, nor the letter of a short form)
              {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
              {"he read the book.*", "เขาอ่านbook.*"},
              // a word in quotes before a thing a manual names so: the name of it, after its noun
