@@ -2485,6 +2485,29 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
             return;
         }
+        // "worth" before an -ing word: worth doing, คุ้มค่าที่จะทำ ("It may be worth installing these" =>
+        // มันอาจจะคุ้มค่าที่จะติดตั้ง..., not กำลังติดตั้งมีค่า), the be before it unwritten
+        if (const std::size_t p = previousWord(t, i);
+            p != kNone && isWord(t[i]) && t[i].key.ends_with(U"ING"sv) && isWord(t[p]) && t[p].key == U"WORTH"sv &&
+            !among(kIngPrepositions, t[i].key) && (ingVerb(t[i], c, verb) || plainIngVerb(t[i]))) {
+            if (plainIngVerb(t[i]) && !ingVerb(t[i], c, verb))
+                verb = t[i].meaning;
+            setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
+            setReading(t[p], How::Exact, Label::Other, U"คุ้มค่าที่จะ"sv);
+            // (over "not" and adverbs: "is not worth knowing" => ไม่คุ้มค่าที่จะรู้, not ไม่ใช่คุ้มค่า...)
+            for (std::size_t b = previousWord(t, p), words = 0; b != kNone && words < 3;
+                 b = previousWord(t, b), ++words) {
+                if (wordWith(t[b], How::Exact, Label::Be)) {
+                    t[b].kind = Kind::Dropped;
+                    break;
+                }
+                if (!isAdverbWord(t[b]) && !(isWord(t[b]) && (t[b].key == U"NOT"sv || t[b].key == U"T"sv)))
+                    break;
+                if (t[b].key == U"NOT"sv || t[b].key == U"T"sv)
+                    t[b].setMeaning(U"ไม่"sv);
+            }
+            return;
+        }
         // "without" and "instead of" before an -ing word say what is not done: "without saying goodbye" =>
         // โดยไม่พูดลาก่อน (not โดยไม่มีการพูด), "Instead of copying the file" => แทนที่จะคัดลอกแฟ้ม
         if (const std::size_t p = previousWord(t, i), pp = p == kNone ? kNone : previousWord(t, p);

@@ -396,7 +396,8 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"by reading the book", "โดยการอ่านหนังสือ"},      // after a preposition
                   {"he is making the table", "เขากำลังทำโต๊ะ"},     // after be: going on, and no be
                   {"I want making", "ฉันต้องการการทำ"},             // elsewhere as the grammar mode has it
-                  {"he is smoking", "เขากำลังสูบบุหรี่"},              // an -ing entry read as a verb
+                  {"the book is not worth making.", "หนังสือไม่คุ้มค่าที่จะทำ."}, // worth doing: คุ้มค่าที่จะ, the be unwritten
+                  {"he is smoking", "เขากำลังสูบบุหรี่"}, // an -ing entry read as a verb
                   {"he is using the book", "เขากำลังใช้หนังสือ"},
                   {"smoking, he came", "สูบบุหรี่, เขามา"},           // not a noun of action at the start
                   {"I stop making the table", "ฉันหยุดทำโต๊ะ"},      // the action a verb of starting or stopping takes
