@@ -4943,6 +4943,22 @@ bool takesTime(std::span<GrammarToken> t, std::size_t i) {
 
 void duration(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // "for" after a comma, before a subject and its verb, gives the reason: เพราะ ("I drive quietly, for it goes
+        // without saying" => ..., เพราะมันไป..., not สำหรับมัน)
+        if (bool comma = false; isWord(t[i]) && t[i].key == U"FOR"sv && t[i].how == How::Exact) {
+            const std::size_t p = previousWord(t, i, &comma), s = nextWord(t, i),
+                              v = s == kNone ? kNone : nextWord(t, s);
+            if (p != kNone && comma && v != kNone && isWord(t[s]) &&
+                (among(kSubjects, t[s].key) || t[s].key == U"IT"sv || t[s].key == U"YOU"sv) &&
+                wordWith(t[s], How::Exact, Label::Pronoun) &&
+                (isVerbWord(t[v]) || t[v].label == Label::Be || among(kModals, t[v].key) ||
+                 std::any_of(t.begin() + static_cast<std::ptrdiff_t>(s) + 1, t.begin() + static_cast<std::ptrdiff_t>(v),
+                             [](const GrammarToken &w) { return w.kind == Kind::Dropped && w.label == Label::Be; })) &&
+                !leftToPhraseRule(t, i, c)) { // (a be a rule left unwritten counts: "for he was late")
+                setReading(t[i], How::Exact, Label::Conjunction, U"เพราะ"sv);
+                return;
+            }
+        }
         if (isWord(t[i]) && among(kTakeForms, t[i].key)) {
             if (countsBeforeTimeUnit(t, i) != kNone) {
                 setReading(t[i], How::Exact, Label::TransitiveVerb, U"ใช้เวลา"sv);

@@ -1237,6 +1237,8 @@ TEST_F(Extended, AHyphenatedCompoundDescribesAsOneWord) {
 TEST_F(Extended, SmallerReadingsOfSeveralRules) {
     const std::pair<GrammarRule, Case> rows[] = {
         {GrammarRule::TimeAdverb, {"since it is old, he came.", "เนื่องจากมันแก่, เขามา."}},
+        {GrammarRule::Duration,
+         {"he came, for he is old.", "เขามา, เพราะเขาแก่."}}, // "for" and a clause after a comma: the reason
         {GrammarRule::TimeAdverb,
          {"since the book is old, he came.", "เนื่องจากหนังสือแก่, เขามา."}}, // over a be left unwritten
         {GrammarRule::TimeAdverb, {"since zork is old, he came.", "เนื่องจากzork แก่, เขามา."}}, // a name
