@@ -844,6 +844,47 @@ bool modalAsNoun(std::span<GrammarToken> t, std::size_t m, const GrammarContext 
     return true;
 }
 
+/// "ของ" and owner x, with the adjectives and nouns just before it (from token `first`, which it sets), the noun
+/// first: "my old friend" => ของเพื่อนแก่.
+std::u32string ownerOf(std::span<GrammarToken> t, std::size_t x, std::size_t &first) {
+    std::u32string owner(U"ของ"sv);
+    owner += ownThai(t[x]);
+    first = x;
+    // "someone else's code" => รหัสของคนอื่น
+    const std::size_t o = previousWord(t, x);
+    const bool someoneElse = t[x].key == U"ELSE"sv && o != kNone && among(kSomeoneElse, t[o].key);
+    if (someoneElse) {
+        owner = U"ของคนอื่น"sv;
+        first = o;
+    }
+    // (and a name's first names: "George Saunders' dying words" => คำกำลังจะตายของจอร์จSaunders; a name between an
+    // article and a noun follows the noun, as the name-after-noun rule writes it: "the Firesign Theatre's" =>
+    // ของโรงละครFiresign)
+    const auto name = [](const GrammarToken &w) {
+        return w.capital && !w.capitals && !w.quiet && (w.how != How::Exact || w.label == Label::Reading);
+    };
+    const bool nounOwner = wordWith(t[x], How::Exact, Label::Noun);
+    while (!someoneElse && first > 0 && x - first < kMostWordsBetween && isWord(t[first - 1])) {
+        if (name(t[first - 1]) && (name(t[x]) || (nounOwner && t[x].capital && !t[x].capitals))) {
+            const std::u32string_view thai = ownThai(t[--first]);
+            if (const std::size_t a = previousWord(t, first);
+                nounOwner && t[first].how != How::Exact && a != kNone && isArticle(t[a])) {
+                owner += thai;
+                continue;
+            }
+            const auto latin = [](char32_t ch) { return ch < 0x80 && ch > U' '; };
+            if (latin(thai.back()) && owner.size() > 3 && latin(owner[3]))
+                owner.insert(3, U" "sv);
+            owner.insert(3, thai); // (after ของ)
+        } else if (t[first - 1].how == How::Exact &&
+                   (t[first - 1].label == Label::Adjective || t[first - 1].label == Label::Noun))
+            owner += t[--first].meaning;
+        else
+            break;
+    }
+    return owner;
+}
+
 /// Owner x, with the adjectives and nouns just before it, goes after the noun phrase after its mark (the "s" of
 /// "user's", or the apostrophe of "users'"): "my old friend's car" => รถของเพื่อนแก่ของฉัน. False when no noun
 /// phrase follows.
@@ -885,42 +926,8 @@ bool ownerBeforeNounPhrase(std::span<GrammarToken> t, std::size_t x, std::size_t
     }
     if (last == kNone)
         return false;
-    // X with the adjectives and nouns just before it, the noun first: "my old friend" => เพื่อนแก่ของฉัน.
-    std::u32string owner(U"ของ"sv);
-    owner += ownThai(t[x]);
     std::size_t first = x;
-    // "someone else's code" => รหัสของคนอื่น
-    const std::size_t o = previousWord(t, x);
-    const bool someoneElse = t[x].key == U"ELSE"sv && o != kNone && among(kSomeoneElse, t[o].key);
-    if (someoneElse) {
-        owner = U"ของคนอื่น"sv;
-        first = o;
-    }
-    // (and a name's first names: "George Saunders' dying words" => คำกำลังจะตายของจอร์จSaunders; a name between an
-    // article and a noun follows the noun, as the name-after-noun rule writes it: "the Firesign Theatre's" =>
-    // ของโรงละครFiresign)
-    const auto name = [](const GrammarToken &w) {
-        return w.capital && !w.capitals && !w.quiet && (w.how != How::Exact || w.label == Label::Reading);
-    };
-    const bool nounOwner = wordWith(t[x], How::Exact, Label::Noun);
-    while (!someoneElse && first > 0 && x - first < kMostWordsBetween && isWord(t[first - 1])) {
-        if (name(t[first - 1]) && (name(t[x]) || (nounOwner && t[x].capital && !t[x].capitals))) {
-            const std::u32string_view thai = ownThai(t[--first]);
-            if (const std::size_t a = previousWord(t, first);
-                nounOwner && t[first].how != How::Exact && a != kNone && isArticle(t[a])) {
-                owner += thai;
-                continue;
-            }
-            const auto latin = [](char32_t ch) { return ch < 0x80 && ch > U' '; };
-            if (latin(thai.back()) && owner.size() > 3 && latin(owner[3]))
-                owner.insert(3, U" "sv);
-            owner.insert(3, thai); // (after ของ)
-        } else if (t[first - 1].how == How::Exact &&
-                   (t[first - 1].label == Label::Adjective || t[first - 1].label == Label::Noun))
-            owner += t[--first].meaning;
-        else
-            break;
-    }
+    const std::u32string owner = ownerOf(t, x, first);
     for (std::size_t j = first; j <= mark; ++j)
         t[j].kind = Kind::Dropped;
     t[last].tail += owner;
@@ -1041,8 +1048,24 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[i], How::Exact, Label::Be, U"เป็น"sv);
             return;
         }
-        if (!ownerBeforeNounPhrase(t, x, i, c) && next != kNone) // "Emma's here", "John's a doctor"
+        if (ownerBeforeNounPhrase(t, x, i, c))
+            return;
+        if (next != kNone) { // "Emma's here", "John's a doctor"
             setReading(t[i], How::Exact, Label::Be, U"เป็น"sv);
+            return;
+        }
+        // before a mark the thing owned is understood: "The hardware's, of course." => ของฮาร์ดแวร์, "It's John's."
+        std::size_t m = i + 1;
+        while (m < t.size() && isBlank(t[m]))
+            ++m;
+        if (m < t.size() && t[m].kind == Kind::Separator && !t[m].text.empty() &&
+            U",.;!?)"sv.find(t[m].text[0]) != std::u32string_view::npos) {
+            std::size_t first = x;
+            setReading(t[x], How::Exact, Label::Noun, ownerOf(t, x, first));
+            for (std::size_t j = first; j <= i; ++j)
+                if (j != x)
+                    t[j].kind = Kind::Dropped;
+        }
     });
 }
 

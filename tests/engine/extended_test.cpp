@@ -608,6 +608,7 @@ TEST_F(Extended, PossessiveAfterItsNounPhraseAndContractionsOfIs) {
                   {"he's good", "เขาเป็นดี"},
                   {"Emma's good", "เอ็มมาคือดี"},                      // no noun after it: "is"
                   {"Emma's", "เอ็มมาของเขา"},                        // nothing after it: as before
+                  {"it is the old man's.", "มันเป็นของผู้ชายแก่."},      // before a mark: the thing owned understood
                   {"the man's zorg came", "zorg ของผู้ชายมา"},        // a word the dictionary lacks is a name
                   {"that's the book.", "นั่นคือหนังสือ."},               // "that's" opening a clause: นั่นคือ
                   {"the man's good to read", "ความดีของผู้ชายที่จะอ่าน"}, // an adjective before "to": its noun
