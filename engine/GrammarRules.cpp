@@ -1369,6 +1369,15 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             if (!c.question && n != kNone && (isWord(t[n]) || t[n].key == U"THE"sv) &&
                 (t[n].label == Label::Pronoun ||
                  (!firstOfSentence(i, c) && (t[n].key == U"THE"sv || among(kDeterminers, t[n].key))) ||
+                 // (a bare noun and its modal or verb: "express what words can never express"; not a noun "what"
+                 // tells which of, before a passive: "what syntax should be used", nor a heading's)
+                 (!firstOfSentence(i, c) && isNoun(t[n]) && !t[n].capital && nextWord(t, n) != kNone &&
+                  isWord(t[nextWord(t, n)]) &&
+                  (among(kModals, t[nextWord(t, n)].key) || isVerbWord(t[nextWord(t, n)])) &&
+                  !std::any_of(t.begin() + static_cast<std::ptrdiff_t>(n), t.end(),
+                               [](const GrammarToken &w) {
+                                   return (w.kind == Kind::Word || w.kind == Kind::Dropped) && w.key == U"BE"sv;
+                               })) ||
                  (!firstOfSentence(i, c) && isWord(t[n]) &&
                   (t[n].label == Label::Be ||
                    (isVerbWord(t[n]) && !t[n].key.ends_with(U"ING"sv) && !among(kAuxiliaries, t[n].key))))))

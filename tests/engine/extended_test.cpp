@@ -469,6 +469,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"I read what is good.", "ฉันอ่านสิ่งที่ดี."},            // what before be or a verb in a statement
                   {"I read what does he read", "ฉันอ่านทำเขาอ่านอะไร"}, // not before do: a question
                   {"I read what the man read.", "ฉันอ่านสิ่งที่ผู้ชายอ่าน."},
+                  {"I read what men can read.", "ฉันอ่านสิ่งที่ผู้ชายสามารถอ่าน."}, // a bare noun and its modal
                   {"the man whose book came", "ผู้ชายที่หนังสือมา"},
                   {"I eye that he came", "ฉันมองว่าเขามา"}, // after a subject a noun-first word is the verb
                   {"and that book came", "และหนังสือนั้นมา"},
@@ -487,6 +488,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
                   {"the reason is that if he came, I read", "เหตุผลคือถ้าเขามา, ฉันอ่าน"},
                   {"read, usually, that men came", "อ่าน, โดยปกติ, ว่าผู้ชายมา"}, // after an adverb in commas
               });
+    EXPECT_EQ(line("I read what book can be read."), "ฉันอ่านหนังสือสามารถถูกอ่านอะไร."); // not which book: before a passive
 }
 
 TEST_F(Extended, DoOfQuestionsAndNegationsIsNotWritten) {
