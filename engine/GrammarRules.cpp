@@ -2593,7 +2593,10 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             if (p != kNone && v != kNone && isVerbWord(t[v]) &&
                 !(be != kNone && wordWith(t[be], How::Exact, Label::Be)) && !verbFormOf<kAspectVerbs>(t[p].key) &&
                 !verbFormOf<kIngObjectVerbs>(t[p].key) && !verbFormOf<kAdvisingIngVerbs>(t[p].key) &&
-                (opensObject(t, n) || (n != kNone && isNoun(t[n])))) {
+                (opensObject(t, n) || (n != kNone && isNoun(t[n])) ||
+                 (n != kNone && isWord(t[n]) && !t[n].quiet && // (or a name: "can be done using gcloud")
+                  (t[n].how == How::Unrendered || t[n].how == How::RawFallback ||
+                   (t[n].label == Label::Other && t[n].meaning == t[n].text))))) {
                 setReading(t[i], How::Exact, Label::TransitiveVerb, U"โดยใช้"sv);
                 return;
             }

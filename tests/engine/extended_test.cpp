@@ -413,6 +413,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"he came, making and reading", "เขามา, การทำและกำลังอ่าน"},        // not before "and"
                   {"if he came, making the table is good", "ถ้าเขามา, การทำโต๊ะคือดี"}, // the main clause's subject
                   {"I read the book using the table", "ฉันอ่านหนังสือโดยใช้โต๊ะ"},        // "using" after what a verb takes
+                  {"I read the book using zork", "ฉันอ่านหนังสือโดยใช้zork"},            // or before a name
                   {"the man using the table came", "ผู้ชายใช้โต๊ะมา"},                  // not after a subject
                   {"I suggest using the table", "ฉันแนะนำให้ใช้โต๊ะ"},                  // what a verb of suggesting takes
                   {"I avoid making the table", "ฉันหลีกเลี่ยงการทำโต๊ะ"},
