@@ -503,6 +503,8 @@ bool endsClause(std::span<GrammarToken> t, std::size_t i) {
     for (++i; i < t.size(); ++i) {
         if (isBlank(t[i]))
             continue;
+        if (t[i].kind == Kind::Piece && !t[i].text.empty() && t[i].text[0] == U'.') // (dots: "I'm young ...")
+            return true;
         if (t[i].kind != Kind::Separator)
             return opensClause(t[i]);
         return !t[i].text.empty() && U",.;:!?)"sv.find(t[i].text[0]) != std::u32string_view::npos;
@@ -2990,7 +2992,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
         for (std::size_t k = nextWord(t, j); k != kNone && adjective(t[k]); k = nextWord(t, k))
             last = k;
         const std::size_t n = nextWord(t, last);
-        if (n != kNone ? (isNoun(t[n]) || t[n].kind == Kind::Piece) : !endsClause(t, last))
+        // (dots after it end the clause: "I am young ..." => ฉันอ่อนวัย...)
+        if (n != kNone ? (isNoun(t[n]) || (t[n].kind == Kind::Piece && !endsClause(t, last))) : !endsClause(t, last))
             return;
         if (const std::size_t p = previousWord(t, i); p != kNone && t[p].key == U"THERE"sv)
             return; // "there is" says มี

@@ -629,8 +629,9 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
     checkRule(*this, GrammarRule::BeAdjective,
               {
                   {"the man is good.", "ผู้ชายดี."},
-                  {"the old is good.", "แก่ดี."},          // the be unwritten still ends what it follows
-                  {"the old is: the man", "แก่คือ: ผู้ชาย"}, // before a colon: what it is
+                  {"the man is good ... he came", "ผู้ชายดี...เขามา"}, // before dots too
+                  {"the old is good.", "แก่ดี."},                     // the be unwritten still ends what it follows
+                  {"the old is: the man", "แก่คือ: ผู้ชาย"},            // before a colon: what it is
                   {"it is too old.", "มันแก่เกินไป."},
                   {"it is not good, he came", "มันไม่ดี, เขามา"},
                   {"it is good table.", "มันเป็นโต๊ะดี."},    // before a noun
