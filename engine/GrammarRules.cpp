@@ -3371,10 +3371,25 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         // Each case below rewrites the "to", unless a phrase rule of Idiom.pal reads it with its neighbours.
         if (wordWith(t[p], How::Exact, Label::Be) && among(kBeForms, t[p].key) && t[n].label != Label::Be &&
             t[n].key != U"BE"sv) {
-            // "The secret is to eat well" => ความลับคือการกินดี: what something is, an action (not "is to be")
+            // "The secret is to eat well" => ความลับคือการกินดี: what something is, an action (not "is to be");
+            // but before a verb of guarding or allowing it says what the thing is for: "The quotes are to prevent
+            // the shell from expanding it" => อัญประกาศมีไว้เพื่อป้องกัน...
+            constexpr std::array kPurposeVerbs{U"PREVENT"sv, U"ENSURE"sv, U"AVOID"sv,    U"ALLOW"sv,
+                                               U"PROTECT"sv, U"ENABLE"sv, U"PERMIT"sv,   U"STOP"sv,
+                                               U"KEEP"sv,    U"HELP"sv,   U"SIMPLIFY"sv, U"REDUCE"sv};
+            // (not after what names an aim or a way: "The original purpose was to protect", "The first thing you
+            // need to do is to ensure", "The key to success is to keep")
+            constexpr std::array kAims{U"PURPOSE"sv, U"KEY"sv,  U"THING"sv,  U"IDEA"sv,  U"GOAL"sv,     U"AIM"sv,
+                                       U"POINT"sv,   U"USE"sv,  U"WAY"sv,    U"TRICK"sv, U"JOB"sv,      U"TASK"sv,
+                                       U"PLAN"sv,    U"STEP"sv, U"SECRET"sv, U"RULE"sv,  U"SOLUTION"sv, U"ANSWER"sv};
+            bool aim = false;
+            for (std::size_t k = previousWord(t, p), words = 0; k != kNone && words < kMostClauseWords && !aim;
+                 k = previousWord(t, k), ++words)
+                aim = isWord(t[k]) && among(kAims, t[k].key);
             if (!leftToPhraseRule(t, i, c)) {
-                setReading(t[p], How::Exact, Label::Other, U"คือ"sv);
-                setReading(t[i], How::Exact, Label::Preposition, U"การ"sv);
+                const bool purpose = among(kPurposeVerbs, t[n].key) && !aim;
+                setReading(t[p], How::Exact, Label::Other, purpose ? U"มีไว้"sv : U"คือ"sv);
+                setReading(t[i], How::Exact, Label::Preposition, purpose ? U"เพื่อ"sv : U"การ"sv);
             }
         } else if ((t[p].key == U"NOT"sv || t[p].key == U"NEVER"sv) && isWord(t[p]) && pp != kNone &&
                    (isVerbWord(t[pp]) || wordWith(t[pp], How::Exact, Label::Adjective))) {

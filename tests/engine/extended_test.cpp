@@ -314,6 +314,7 @@ public:
             entry("past", "ผ่าน", "pre.(บุพบท)"),
             entry("years", "ปี", N),
             entry("allows", "อนุญาต", VT),
+            entry("allow", "อนุญาต", VT),
             entry("asked", "ถาม", VT),
             entry("asking", "การถาม", N),
             entry("causes", "ทำให้เกิด", VT),
@@ -687,6 +688,8 @@ TEST_F(Extended, ToBetweenVerbs) {
               {
                   {"I want to go", "ฉันต้องการไป"},
                   {"To read the book is easy.", "การอ่านหนังสือง่าย."}, // an action, the subject of is
+                  {"the book is to allow the man.",
+                   "หนังสือมีไว้เพื่ออนุญาตผู้ชาย."}, // be + "to" before a verb of allowing: what it is for
                   {"To go is to read.", "การไปคือการอ่าน."},
                   {"To read the book, go.", "เพื่ออ่านหนังสือ, ไป."},      // a purpose
                   {"I think how to read the book", "ฉันคิดวิธีอ่านหนังสือ"}, // the way: written in place
