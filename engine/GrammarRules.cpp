@@ -5931,6 +5931,21 @@ void orderAfterCount(std::span<GrammarToken> t, std::size_t i) {
 
 void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // "One" opening a sentence before a modal or a verb with -s is anyone at all, คนเรา: "One should never trust"
+        // => คนเราไม่ควรไว้ใจ, "One meets his destiny" => คนเราพบ... (not หนึ่ง, the number)
+        // (or after a word that opens a clause: "where one can scratch")
+        if (const std::size_t n = nextWord(t, i), p = previousWord(t, i);
+            isWord(t[i]) && t[i].key == U"ONE"sv &&
+            (firstOfSentence(i, c) ||
+             (p != kNone && isWord(t[p]) &&
+              (t[p].key == U"WHEN"sv || t[p].key == U"IF"sv || t[p].key == U"WHERE"sv || t[p].key == U"UNLESS"sv ||
+               t[p].key == U"BECAUSE"sv || t[p].key == U"UNTIL"sv || t[p].key == U"WHILE"sv))) &&
+            n != kNone && isWord(t[n]) &&
+            (among(kModals, t[n].key) ||
+             (isVerbWord(t[n]) && t[n].key.size() > 3 && t[n].key.back() == U'S' && !t[n].key.ends_with(U"SS"sv)))) {
+            setReading(t[i], How::Exact, Label::Pronoun, U"คนเรา"sv);
+            return;
+        }
         if (isWord(t[i]) && among(kNumberWords, t[i].key)) {
             countedNoun(t, i);
             orderAfterCount(t, i);
@@ -7094,7 +7109,7 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::Comparative);
     if (adverb && among(kNegativeModals, k))
         rules |= ruleBit(GrammarRule::ModalVerb);
-    if (number)
+    if (number || (n == 3 && k == U"ONE"sv)) // ("One should never": anyone)
         rules |= ruleBit(GrammarRule::NounBeforeNumber);
     switch (n) {
     case 1:

@@ -1247,6 +1247,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::TimeAdverb, {"since it is old, he came.", "เนื่องจากมันแก่, เขามา."}},
         {GrammarRule::Duration,
          {"he came, for he is old.", "เขามา, เพราะเขาแก่."}}, // "for" and a clause after a comma: the reason
+        {GrammarRule::NounBeforeNumber,
+         {"One can read the book if one can.", "คนเราสามารถอ่านหนังสือถ้าคนเราสามารถ."}}, // anyone: คนเรา
         {GrammarRule::TimeAdverb,
          {"since the book is old, he came.", "เนื่องจากหนังสือแก่, เขามา."}}, // over a be left unwritten
         {GrammarRule::TimeAdverb, {"since zork is old, he came.", "เนื่องจากzork แก่, เขามา."}}, // a name
