@@ -6450,21 +6450,43 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].afterHeld = true;
             return;
         }
-        const std::size_t p = stepOver(t, i, false, [](const GrammarToken &w) { // over adjectives: "the old gzip"
-            return wordWith(w, How::Exact, Label::Adjective);
-        });
-        // a manual's "du invocation", whatever comes before it: การเรียกใช้du
-        const std::size_t called = nextWord(t, i);
-        // (not in a cross-reference, "*Note printf invocation::", which a phrase rule reads)
-        const bool invocation = called != kNone && isNoun(t[called]) && t[called].key == U"INVOCATION"sv &&
-                                (p == kNone || (!unknown(t[p]) && t[p].key != U"NOTE"sv));
-        if (!invocation && (p == kNone || unknown(t[p]) ||
-                            !(isArticle(t[p]) || (isWord(t[p]) && (among(kDeterminers, t[p].key) ||
-                                                                   wordWith(t[p], How::Exact, Label::Preposition))))))
-            return;
-        std::size_t last = i; // the name may be more than one word: "the Wild Goose tavern"
-        for (std::size_t k = nextWord(t, i); k != kNone && unknown(t[k]); k = nextWord(t, k))
-            last = k;
+        // an option after its dashes ("the '--speed-large-files' option") is one name, from its first dash to its last
+        // word: ตัวเลือก--speed-large-files
+        std::size_t first = i, last = i;
+        const auto emptyPiece = [&](std::size_t k) { return t[k].kind == Kind::Piece && t[k].text.empty(); };
+        if (i > 0 && markAt(t, i - 1, U"-")) { // (the recording leaves an empty piece between two marks)
+            for (std::size_t j = i; j > 0 && (markAt(t, j - 1, U"-") || emptyPiece(j - 1)); --j)
+                if (markAt(t, j - 1, U"-"))
+                    first = j - 1;
+            for (std::size_t k = i + 1; k < t.size() && (unknown(t[k]) || markAt(t, k, U"-_=") || emptyPiece(k)); ++k)
+                if (unknown(t[k]))
+                    last = k;
+            // (after a space or a quote, not inside a word: "my Food-a-holics partner")
+            std::size_t b = first;
+            while (b > 0 && emptyPiece(b - 1))
+                --b;
+            const std::size_t p = previousWord(t, first);
+            if (p == kNone || b == 0 || !(isArticle(t[p]) || (isWord(t[p]) && among(kDeterminers, t[p].key))) ||
+                !(t[b - 1].kind == Kind::Separator ? isBlank(t[b - 1]) : t[b - 1].text.ends_with(U' ')))
+                return;
+        } else {
+            const std::size_t p = stepOver(t, i, false, [](const GrammarToken &w) { // over adjectives: "the old gzip"
+                return wordWith(w, How::Exact, Label::Adjective);
+            });
+            // a manual's "du invocation", whatever comes before it: การเรียกใช้du
+            const std::size_t called = nextWord(t, i);
+            // (not in a cross-reference, "*Note printf invocation::", which a phrase rule reads)
+            const bool invocation = called != kNone && isNoun(t[called]) && t[called].key == U"INVOCATION"sv &&
+                                    (p == kNone || (!unknown(t[p]) && t[p].key != U"NOTE"sv));
+            if (!invocation &&
+                (p == kNone || unknown(t[p]) ||
+                 !(isArticle(t[p]) || (isWord(t[p]) && (among(kDeterminers, t[p].key) ||
+                                                        wordWith(t[p], How::Exact, Label::Preposition))))))
+                return;
+            last = i; // the name may be more than one word: "the Wild Goose tavern"
+            for (std::size_t k = nextWord(t, i); k != kNone && unknown(t[k]); k = nextWord(t, k))
+                last = k;
+        }
         std::size_t nouns = kNone;
         for (std::size_t k = nextWord(t, last), words = 0; k != kNone && isNoun(t[k]) && words < kMostWordsBetween;
              k = nextWord(t, k), ++words)
@@ -6498,10 +6520,10 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             t[last].tail += t[nouns].tail;
             t[nouns].tail.clear();
         }
-        std::rotate(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(firstNoun),
+        std::rotate(t.begin() + static_cast<std::ptrdiff_t>(first), t.begin() + static_cast<std::ptrdiff_t>(firstNoun),
                     t.begin() + static_cast<std::ptrdiff_t>(nouns) + 1);
         c.reordered = true;
-        t[i + (nouns + 1 - firstNoun)].afterHeld = true; // the name now follows its nouns
+        t[first + (nouns + 1 - firstNoun)].afterHeld = true; // the name now follows its nouns
     });
 }
 

@@ -271,8 +271,15 @@ void Translator::recordWord() {
     if (pieceEnds) {
         // (but after a dash a word with a capital and small letters is prose: '."-Said to be graffiti')
         if (inPath_ && t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) &&
-            !(dashPath_ && t.capital && !t.capitals && t.key.size() > 1))
+            !(dashPath_ && t.capital && !t.capitals && t.key.size() > 1)) {
             keepAsWritten(t);
+            // an option's word after a dash: the name-after-noun rule may put the option after its noun
+            if (const GrammarToken &d = tokens_[tokenCount_ - 2];
+                dashPath_ && tokenCount_ >= 2 && d.kind == GrammarToken::Kind::Separator && d.text == U"-"sv) {
+                triggered_ |= ruleBit(GrammarRule::NameAfterNoun);
+                anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), ruleBit(GrammarRule::NameAfterNoun));
+            }
+        }
         spaceBefore_ = spaceAfter;
         if (spaceAfter)
             inPath_ = false;

@@ -1515,7 +1515,9 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
              // an option after its dashes is written as it stands; a dash before a space or a capital word is none
              {"he read -n and --old-book=BOOK. -- Old man", "เขาอ่าน-n และ--old-book=BOOK.-- ผู้ชายแก่"},
              {"he read. -Old book", "เขาอ่าน.-หนังสือแก่"},
-             {"he read -a and -s.", "เขาอ่าน-a และ-s."},     // (not an article, nor the letter of a short form)
+             {"he read -a and -s.", "เขาอ่าน-a และ-s."}, // (not an article, nor the letter of a short form)
+             {"he read the --old-book table.",
+              "เขาอ่านโต๊ะ--old-book."},                      // an option before its noun follows it, as a name does
              {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
              {"he read the book.*", "เขาอ่านbook.*"},
              // a word in quotes before a thing a manual names so: the name of it, after its noun
