@@ -6483,9 +6483,10 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
                  !(isArticle(t[p]) || (isWord(t[p]) && (among(kDeterminers, t[p].key) ||
                                                         wordWith(t[p], How::Exact, Label::Preposition))))))
                 return;
-            last = i; // the name may be more than one word: "the Wild Goose tavern"
-            for (std::size_t k = nextWord(t, i); k != kNone && unknown(t[k]); k = nextWord(t, k))
-                last = k;
+            last = i; // the name may be more than one word: "the Wild Goose tavern", "the 'ssh-add' command"
+            for (std::size_t k = i + 1; k < t.size() && (unknown(t[k]) || isBlank(t[k]) || markAt(t, k, U"-_")); ++k)
+                if (unknown(t[k]))
+                    last = k;
         }
         std::size_t nouns = kNone;
         for (std::size_t k = nextWord(t, last), words = 0; k != kNone && isNoun(t[k]) && words < kMostWordsBetween;

@@ -1517,8 +1517,9 @@ TEST_F(Extended, DotsQuotedNamesAndHeadingsAsTheStageRecordsThem) {
              {"he read. -Old book", "เขาอ่าน.-หนังสือแก่"},
              {"he read -a and -s.", "เขาอ่าน-a และ-s."}, // (not an article, nor the letter of a short form)
              {"he read the --old-book table.",
-              "เขาอ่านโต๊ะ--old-book."},                      // an option before its noun follows it, as a name does
-             {"he read the old book.)", "เขาอ่านหนังสือแก่.)"}, // the held words before the dot
+              "เขาอ่านโต๊ะ--old-book."}, // an option before its noun follows it, as a name does
+             {"he read the zork-blorb_x table.", "เขาอ่านโต๊ะzork-blorb_x."}, // so does a name joined by - or _
+             {"he read the old book.)", "เขาอ่านหนังสือแก่.)"},                 // the held words before the dot
              {"he read the book.*", "เขาอ่านbook.*"},
              // a word in quotes before a thing a manual names so: the name of it, after its noun
              {"he read the 'book' command", "เขาอ่านคำสั่งbook"},
