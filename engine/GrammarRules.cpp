@@ -565,6 +565,15 @@ bool readingAsVerb(std::span<GrammarToken> t, std::size_t i, const GrammarContex
     return true;
 }
 
+/// True when word w is written as it stands (a path's or an option's word, a quoted name): its text is its meaning.
+bool writtenAsItStands(const GrammarToken &w) {
+    return w.how == How::Exact && w.label == Label::Other && !w.text.empty() && w.meaning == w.text;
+}
+/// True when word w is a name: one the dictionary lacks, or one written as it stands.
+bool nameWord(const GrammarToken &w) {
+    return isWord(w) && !w.quiet && (w.how == How::Unrendered || w.how == How::RawFallback || writtenAsItStands(w));
+}
+
 /// The Thai a token stands for on its own: its meaning, or the word itself when the dictionary has none.
 std::u32string_view ownThai(const GrammarToken &t) {
     if (t.kind == Kind::Word && !t.quiet && (t.how == How::Exact || t.how == How::Write || t.how == How::Hold))
@@ -1023,7 +1032,7 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             // the piece of a short form ('s, 't, 'd, 'm) that no apostrophe joins to a word is the letter: "-s" =>
             // -เอส, "T. S. Eliot" => ที.เอส.Eliot, not -ของเขา and ไม่.ของเขา.
             if (isWord(t[i]) && t[i].key.size() == 1 && t[i].how == How::Exact &&
-                !(t[i].label == Label::Other && t[i].meaning == t[i].text) && // (nor one kept as written: "-m")
+                !writtenAsItStands(t[i]) && // (nor one kept as written: "-m")
                 !(i > 0 && t[i - 1].kind == Kind::Separator && t[i - 1].text.empty()))
                 if (const auto *letter = std::find_if(kShortFormLetters.begin(), kShortFormLetters.end(),
                                                       [&](const auto &l) { return l.first == t[i].key; });
@@ -2595,10 +2604,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             if (p != kNone && v != kNone && isVerbWord(t[v]) &&
                 !(be != kNone && wordWith(t[be], How::Exact, Label::Be)) && !verbFormOf<kAspectVerbs>(t[p].key) &&
                 !verbFormOf<kIngObjectVerbs>(t[p].key) && !verbFormOf<kAdvisingIngVerbs>(t[p].key) &&
-                (opensObject(t, n) || (n != kNone && isNoun(t[n])) ||
-                 (n != kNone && isWord(t[n]) && !t[n].quiet && // (or a name: "can be done using gcloud")
-                  (t[n].how == How::Unrendered || t[n].how == How::RawFallback ||
-                   (t[n].label == Label::Other && t[n].meaning == t[n].text))))) {
+                (opensObject(t, n) || (n != kNone && (isNoun(t[n]) || nameWord(t[n]))))) { // ("using gcloud")
                 setReading(t[i], How::Exact, Label::TransitiveVerb, U"โดยใช้"sv);
                 return;
             }
@@ -4897,7 +4903,7 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         // respects the standard" => Wget เคารพมาตรฐาน, "'find' evaluates the expression")
         const bool keptName =
             (t[s].capital && (t[s].quiet || t[s].how == How::Unrendered || t[s].how == How::RawFallback)) ||
-            (t[s].how == How::Exact && t[s].label == Label::Other && !t[s].text.empty() && t[s].meaning == t[s].text);
+            writtenAsItStands(t[s]);
         // (not a part of a longer name: "MAX-PROCS processes", "_follow_ FTP links"; and before what the verb takes:
         // "'REF.pot' References to the new sources" is a list's name and what it holds)
         const std::size_t beforeName = previousMark(t, s);
@@ -6428,17 +6434,12 @@ constexpr std::array kNamedThings{
     U"SCRIPT"sv,    U"MODE"sv,      U"PREDICATE"sv, U"EXPRESSION"sv, U"SETTING"sv,   U"ENTRY"sv,   U"METHOD"sv};
 
 void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
-    auto unknown = [](const GrammarToken &w) {
-        return isWord(w) && !w.quiet &&
-               (w.how == How::Unrendered || w.how == How::RawFallback ||
-                (w.how == How::Exact && w.label == Label::Other && w.meaning == w.text)); // (written as it stands)
-    };
     eachAnchor(t, c, [&](std::size_t i) {
         if (functionName(t[i])) {
             functionAfterNoun(t, i, c);
             return;
         }
-        if (!unknown(t[i]))
+        if (!nameWord(t[i]))
             return;
         // a name right after its noun is written after it, not before the noun the grammar mode holds: "the
         // variable IBASE" => ตัวแปรIBASE, not IBASE ตัวแปร
@@ -6446,7 +6447,7 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             b != kNone && b + 1 == i && isNoun(t[b]) && t[b].how == How::Exact && // (not joined by "-" or "_")
             ((t[i].capital && t[b].capital) || isNamedThing(t[b].key)) && // ("Governor Tarkin"; not the head of a
                                                                           // compound: "group IDs", "room humidifier")
-            !(n != kNone && (isNoun(t[n]) || unknown(t[n])))) {
+            !(n != kNone && (isNoun(t[n]) || nameWord(t[n])))) {
             t[i].afterHeld = true;
             return;
         }
@@ -6458,8 +6459,8 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             for (std::size_t j = i; j > 0 && (markAt(t, j - 1, U"-") || emptyPiece(j - 1)); --j)
                 if (markAt(t, j - 1, U"-"))
                     first = j - 1;
-            for (std::size_t k = i + 1; k < t.size() && (unknown(t[k]) || markAt(t, k, U"-_=") || emptyPiece(k)); ++k)
-                if (unknown(t[k]))
+            for (std::size_t k = i + 1; k < t.size() && (nameWord(t[k]) || markAt(t, k, U"-_=") || emptyPiece(k)); ++k)
+                if (nameWord(t[k]))
                     last = k;
             // (after a space or a quote, not inside a word: "my Food-a-holics partner")
             std::size_t b = first;
@@ -6477,22 +6478,22 @@ void nameAfterNoun(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t called = nextWord(t, i);
             // (not in a cross-reference, "*Note printf invocation::", which a phrase rule reads)
             const bool invocation = called != kNone && isNoun(t[called]) && t[called].key == U"INVOCATION"sv &&
-                                    (p == kNone || (!unknown(t[p]) && t[p].key != U"NOTE"sv));
+                                    (p == kNone || (!nameWord(t[p]) && t[p].key != U"NOTE"sv));
             if (!invocation &&
-                (p == kNone || unknown(t[p]) ||
+                (p == kNone || nameWord(t[p]) ||
                  !(isArticle(t[p]) || (isWord(t[p]) && (among(kDeterminers, t[p].key) ||
                                                         wordWith(t[p], How::Exact, Label::Preposition))))))
                 return;
             last = i; // the name may be more than one word: "the Wild Goose tavern", "the 'ssh-add' command"
-            for (std::size_t k = i + 1; k < t.size() && (unknown(t[k]) || isBlank(t[k]) || markAt(t, k, U"-_")); ++k)
-                if (unknown(t[k]))
+            for (std::size_t k = i + 1; k < t.size() && (nameWord(t[k]) || isBlank(t[k]) || markAt(t, k, U"-_")); ++k)
+                if (nameWord(t[k]))
                     last = k;
         }
         std::size_t nouns = kNone;
         for (std::size_t k = nextWord(t, last), words = 0; k != kNone && isNoun(t[k]) && words < kMostWordsBetween;
              k = nextWord(t, k), ++words)
             nouns = k;
-        if (nouns == kNone || (nextWord(t, nouns) != kNone && unknown(t[nextWord(t, nouns)])))
+        if (nouns == kNone || (nextWord(t, nouns) != kNone && nameWord(t[nextWord(t, nouns)])))
             return;
         // (not when the last noun goes on with a hyphen: "the Emacs variable version-control")
         std::size_t k = nouns + 1;

@@ -274,8 +274,8 @@ void Translator::recordWord() {
             !(dashPath_ && t.capital && !t.capitals && t.key.size() > 1)) {
             keepAsWritten(t);
             // an option's word after a dash: the name-after-noun rule may put the option after its noun
-            if (const GrammarToken &d = tokens_[tokenCount_ - 2];
-                dashPath_ && tokenCount_ >= 2 && d.kind == GrammarToken::Kind::Separator && d.text == U"-"sv) {
+            if (const GrammarToken *d = dashPath_ && tokenCount_ >= 2 ? &tokens_[tokenCount_ - 2] : nullptr;
+                d && d->kind == GrammarToken::Kind::Separator && d->text == U"-"sv) {
                 triggered_ |= ruleBit(GrammarRule::NameAfterNoun);
                 anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), ruleBit(GrammarRule::NameAfterNoun));
             }
