@@ -5786,8 +5786,14 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool subject = n == nextWord(t, i) && after != kNone && isWord(t[after]) &&
                              ((t[after].label == Label::Be && t[after].how == How::Exact) ||
                               (among(kModals, t[after].key) && wordWith(t[after], How::Exact, Label::Adverb)));
+        // (or where a verb's object ends the clause: "I didn't like the play." => ...ละคร, not เล่น)
+        const bool object = n == nextWord(t, i) && before != kNone && isVerbWord(t[before]) &&
+                            t[before].label != Label::Be && !among(kModals, t[before].key) &&
+                            (after == kNone ? endsClause(t, n)
+                                            : isWord(t[after]) && (t[after].label == Label::Conjunction ||
+                                                                   t[after].key == U"AT"sv || t[after].key == U"IN"sv));
         if ((adjective || subject || (after != kNone && t[after].key == U"OF"sv) ||
-             (place && !leftToPhraseRule(t, n, c))) &&
+             ((place || object) && !leftToPhraseRule(t, n, c))) &&
             c.sense && c.sense(t[n].key, isNounLabel, noun)) {
             setReading(t[n], How::Exact, Label::Noun, noun);
             return;
