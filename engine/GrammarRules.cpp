@@ -4834,7 +4834,10 @@ void subjectVerb(std::span<GrammarToken> t, const GrammarContext &c) {
              t[owner].key == U"EVERYONE"sv || t[owner].key == U"EVERYBODY"sv || t[owner].key == U"ONE"sv) &&
             !subjectOfVerbAfter &&
             (t[s].key != U"THAT"sv || s3 || afterPlural ||
-             (nextWord(t, i) != kNone && wordWith(t[nextWord(t, i)], How::Exact, Label::Preposition)));
+             (after != kNone && wordWith(t[after], How::Exact, Label::Preposition)) ||
+             // (or a particle and what the verb takes: "the pilot that shot down the jet" => ...ที่ยิงลง...)
+             (after != kNone && isWord(t[after]) && among(kParticles, t[after].key) &&
+              opensObject(t, nextWord(t, after), false)));
         const bool adjacent = s == previousWord(t, i);
         auto openedNoun = [&] { // an article or a determiner before the subject's noun and its adjectives
             std::size_t k = previousWord(t, s);

@@ -986,8 +986,9 @@ TEST_F(Extended, AVerbReachedThroughASuffixFollowsItsSubject) {
                   {"he works.", "เขาทำงาน."},             // the stem's verb sense
                   {"the man who works.", "ผู้ชายที่ทำงาน."},  // after a relative
                   {"the man who work.", "ผู้ชายที่ทำงาน."},
-                  {"tables that store old books", "โต๊ะที่เก็บหนังสือแก่"}, // "that" after a plural, without -s
-                  {"I read the work.", "ฉันอ่านงาน."},                 // an object stays a noun
+                  {"tables that store old books", "โต๊ะที่เก็บหนังสือแก่"},        // "that" after a plural, without -s
+                  {"the man that work out the book", "ผู้ชายที่ทำงานออกหนังสือ"}, // or before a particle and an object
+                  {"I read the work.", "ฉันอ่านงาน."},                        // an object stays a noun
                   {"it works the table", "มันทำงานโต๊ะ"},
                   {"it works tables.", "มันทำงานโต๊ะ."},                   // the -s of "it" before a bare noun too
                   {"the tables store the book.", "โต๊ะเก็บหนังสือ."},        // a plural before a word without -s
