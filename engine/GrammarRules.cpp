@@ -2201,9 +2201,25 @@ constexpr std::array kGetStates{U"MARRIED"sv, U"STARTED"sv,  U"LOST"sv, U"USED"s
                                 U"DONE"sv,    U"ENGAGED"sv,  U"PAID"sv, U"DIVORCED"sv, U"TIRED"sv,   U"BORED"sv,
                                 U"STUCK"sv,   U"CONFUSED"sv, U"HURT"sv, U"EXCITED"sv,  U"WORRIED"sv, U"SCARED"sv};
 
+/// "either" after be, before its "or", is not written (the or says it), so the rules of be read what follows it:
+/// "Art is either theft or revolution" => ศิลปะคือการขโมยหรือการปฏิวัติ, "It is either good or bad" => มันดีหรือเลว,
+/// "it is either restarted or reloaded" => มันถูกเริ่มใหม่หรือโหลดใหม่.
+void eitherAfterBe(std::span<GrammarToken> t, std::size_t i) {
+    const std::size_t e = wordWith(t[i], How::Exact, Label::Be) ? nextWord(t, i) : kNone;
+    if (e == kNone || !isWord(t[e]) || t[e].key != U"EITHER"sv)
+        return;
+    for (std::size_t j = nextWord(t, e), words = 0; j != kNone && words < 2 * kMostWordsBetween;
+         j = nextWord(t, j), ++words)
+        if (isWord(t[j]) && t[j].key == U"OR"sv) {
+            t[e].kind = Kind::Dropped;
+            return;
+        }
+}
+
 void passive(std::span<GrammarToken> t, const GrammarContext &c) {
     std::u32string verb;
     eachAnchor(t, c, [&](std::size_t i) {
+        eitherAfterBe(t, i);
         // get + a participle is a passive too: "The first version always gets thrown away" => ...ถูกทิ้งเสมอ,
         // not ได้ทิ้ง (not a state: "get married")
         if (isWord(t[i]) && among(kGetForms, t[i].key) && (t[i].how == How::Exact || t[i].how == How::Write)) {
@@ -2832,6 +2848,7 @@ bool thereBefore(std::span<GrammarToken> t, std::size_t i) {
 
 void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        eitherAfterBe(t, i);
         // be before "born" is not written: "He was born in 1990" => เขาเกิดใน1990, not เขาเป็นเกิด
         if (const std::size_t n = nextWord(t, i);
             wordWith(t[i], How::Exact, Label::Be) && n != kNone && isWord(t[n]) && t[n].key == U"BORN"sv) {

@@ -634,6 +634,7 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the old is good.", "แก่ดี."},                     // the be unwritten still ends what it follows
                   {"the old is: the man", "แก่คือ: ผู้ชาย"},            // before a colon: what it is
                   {"it is too old.", "มันแก่เกินไป."},
+                  {"it is either old or good.", "มันแก่หรือดี."}, // "either" before its "or" unwritten
                   {"it is not good, he came", "มันไม่ดี, เขามา"},
                   {"it is good table.", "มันเป็นโต๊ะดี."},    // before a noun
                   {"zork is the book.", "zork คือหนังสือ."}, // be before a noun phrase says what it is, not where
