@@ -2704,6 +2704,8 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             if (const std::size_t b = previousWord(t, p);
                 t[p].meaning == U"ไม่"sv && !(b != kNone && isWord(t[b]) && t[b].label == Label::Be))
                 t[p].setMeaning(U"ไม่มี"sv);
+        } else if (p != kNone && isWord(t[p]) && t[p].key == U"NO"sv) {
+            return; // (before its noun it describes it: "there is no rounding error" => ไม่มีข้อผิดพลาดการปัดเศษ)
         } else if (be != kNone && wordWith(t[be], How::Exact, Label::Be)) {
             t[be].kind = Kind::Dropped;
             made.assign(U"กำลัง"sv);

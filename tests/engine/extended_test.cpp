@@ -392,11 +392,12 @@ TEST_F(Extended, PerfectHasNoHave) {
 TEST_F(Extended, GerundAndProgressive) {
     checkRule(*this, GrammarRule::Gerund,
               {
-                  {"reading the book is good", "การอ่านหนังสือคือดี"}, // at the start: a noun of action, in place
-                  {"Being the man is good.", "การเป็นผู้ชายดี."},     // being a thing too
-                  {"by reading the book", "โดยการอ่านหนังสือ"},      // after a preposition
-                  {"he is making the table", "เขากำลังทำโต๊ะ"},     // after be: going on, and no be
-                  {"I want making", "ฉันต้องการการทำ"},             // elsewhere as the grammar mode has it
+                  {"reading the book is good", "การอ่านหนังสือคือดี"},  // at the start: a noun of action, in place
+                  {"Being the man is good.", "การเป็นผู้ชายดี."},      // being a thing too
+                  {"by reading the book", "โดยการอ่านหนังสือ"},       // after a preposition
+                  {"he is making the table", "เขากำลังทำโต๊ะ"},      // after be: going on, and no be
+                  {"it is no reading table", "มันเป็นไม่กำลังอ่านโต๊ะ"}, // (not after "no" before its noun)
+                  {"I want making", "ฉันต้องการการทำ"},              // elsewhere as the grammar mode has it
                   {"the book is not worth making.", "หนังสือไม่คุ้มค่าที่จะทำ."}, // worth doing: คุ้มค่าที่จะ, the be unwritten
                   {"he is smoking", "เขากำลังสูบบุหรี่"}, // an -ing entry read as a verb
                   {"he is using the book", "เขากำลังใช้หนังสือ"},
