@@ -2501,6 +2501,39 @@ bool afterClauseAndComma(std::span<GrammarToken> t, std::size_t i) {
     return verb && !among(kClauseOpeners, t[first].key);
 }
 
+/// True when the -ing word at token i follows the few words that open the sentence ("For example", "However", "In
+/// this case") and their comma, and a modal, a be or a verb with -s comes after it in the clause: its subject.
+bool subjectAfterOpener(std::span<GrammarToken> t, std::size_t i, const GrammarContext &c) {
+    bool comma = false;
+    const std::size_t p = previousWord(t, i, &comma);
+    if (!comma || p == kNone || !c.sentenceStart || c.firstToken > p)
+        return false;
+    // (opened by an adverb, a preposition or a conjunction: not a subject and its comma, "An English judge, growing
+    // weary of")
+    const GrammarToken &f = t[c.firstToken];
+    if (!isWord(f) || f.how != How::Exact ||
+        !(f.label == Label::Adverb || f.label == Label::Preposition || f.label == Label::Conjunction))
+        return false;
+    std::size_t words = 0;
+    for (std::size_t k = c.firstToken; k <= p; ++k) {
+        if (isBlank(t[k]))
+            continue;
+        if (isArticle(t[k]))
+            return false;
+        if (t[k].kind == Kind::Separator || !isWord(t[k]) || ++words > 4 || isVerbWord(t[k]) ||
+            t[k].label == Label::Be || isPronounLabel(t[k].label) || among(kModals, t[k].key))
+            return false;
+    }
+    for (std::size_t k = nextWord(t, i), n = 0; k != kNone && n < kMostClauseWords; k = nextWord(t, k), ++n) {
+        if (k > 0 && markAt(t, k - 1, U",;:.?!)"))
+            return false;
+        if (isWord(t[k]) && (among(kModals, t[k].key) || wordWith(t[k], How::Exact, Label::Be) ||
+                             (isVerb(t[k].label) && t[k].how == How::Write && t[k].family == SuffixFamily::S)))
+            return true;
+    }
+    return false;
+}
+
 // An -ing word at the start of a sentence or after a preposition is a noun of action, การ + verb, written in place;
 // after be it is the action going on, กำลัง + verb, and the be-word is not written. After a clause and its comma
 // it tells how the clause was done: โดย + verb.
@@ -2677,6 +2710,12 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             !(o != kNone && isNoun(t[o]) && ov != kNone && isVerbWord(t[ov]))) {
             // "He left, slamming the door" => เขาออกไป, โดยปิดดังปังประตู: how the clause before it was done
             setReading(t[i], How::Exact, Label::TransitiveVerb, U"โดย" + verb);
+            return;
+        }
+        // after the words that open a sentence and their comma, the subject of its verb: "For example, specifying 10s
+        // will run the check" => ยกตัวอย่างเช่น, การระบุ10s จะ..., not กำลังระบุ
+        if (!plain && p == kNone && subjectAfterOpener(t, i, c)) {
+            setReading(t[i], How::Exact, Label::TransitiveVerb, U"การ" + verb);
             return;
         }
         const std::size_t be = stepOver(t, i, false, isAdverbWord);

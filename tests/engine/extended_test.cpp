@@ -392,9 +392,11 @@ TEST_F(Extended, PerfectHasNoHave) {
 TEST_F(Extended, GerundAndProgressive) {
     checkRule(*this, GrammarRule::Gerund,
               {
-                  {"reading the book is good", "การอ่านหนังสือคือดี"},  // at the start: a noun of action, in place
-                  {"Being the man is good.", "การเป็นผู้ชายดี."},      // being a thing too
-                  {"by reading the book", "โดยการอ่านหนังสือ"},       // after a preposition
+                  {"reading the book is good", "การอ่านหนังสือคือดี"}, // at the start: a noun of action, in place
+                  {"Being the man is good.", "การเป็นผู้ชายดี."},     // being a thing too
+                  {"by reading the book", "โดยการอ่านหนังสือ"},      // after a preposition
+                  {"often, reading the book can open.",
+                   "บ่อย, การอ่านหนังสือสามารถเปิด."},                  // after an opening word and its comma, a subject
                   {"he is making the table", "เขากำลังทำโต๊ะ"},      // after be: going on, and no be
                   {"it is no reading table", "มันเป็นไม่กำลังอ่านโต๊ะ"}, // (not after "no" before its noun)
                   {"I want making", "ฉันต้องการการทำ"},              // elsewhere as the grammar mode has it
