@@ -5847,16 +5847,27 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         const bool subject = n == nextWord(t, i) && after != kNone && isWord(t[after]) &&
                              ((t[after].label == Label::Be && t[after].how == How::Exact) ||
                               (among(kModals, t[after].key) && wordWith(t[after], How::Exact, Label::Adverb)));
-        // (or where a verb's object ends the clause: "I didn't like the play." => ...ละคร, not เล่น)
-        const bool object = n == nextWord(t, i) && before != kNone && isVerbWord(t[before]) &&
-                            t[before].label != Label::Be && !among(kModals, t[before].key) &&
+        // (or where a verb's object, or what a be says a thing is, ends the clause: "I didn't like the play." =>
+        // ...ละคร, not เล่น; "It is a match." => มันคือการจับคู่)
+        const bool object = n == nextWord(t, i) && before != kNone &&
+                            (isVerbWord(t[before]) || wordWith(t[before], How::Exact, Label::Be)) &&
+                            !among(kModals, t[before].key) &&
                             (after == kNone ? endsClause(t, n)
                                             : isWord(t[after]) && (t[after].label == Label::Conjunction ||
                                                                    t[after].key == U"AT"sv || t[after].key == U"IN"sv));
+        // (or before a clause without its relative pronoun, whose subject and verb follow: "an offer you can't refuse"
+        // => ข้อเสนอที่คุณไม่สามารถปฏิเสธ)
+        const std::size_t afterSubject = after == kNone ? kNone : nextWord(t, after);
+        const bool clause = n == nextWord(t, i) && afterSubject != kNone &&
+                            wordWith(t[after], How::Exact, Label::Pronoun) &&
+                            (among(kSubjects, t[after].key) || t[after].key == U"YOU"sv) && isWord(t[afterSubject]) &&
+                            (among(kModals, t[afterSubject].key) || isVerbWord(t[afterSubject]));
         if ((adjective || subject || (after != kNone && t[after].key == U"OF"sv) ||
-             ((place || object) && !leftToPhraseRule(t, n, c))) &&
+             ((place || object || clause) && !leftToPhraseRule(t, n, c))) &&
             c.sense && c.sense(t[n].key, isNounLabel, noun)) {
             setReading(t[n], How::Exact, Label::Noun, noun);
+            if (clause && !adjective && !subject) // the relative the clause lacks
+                t[after].setMeaning(U"ที่" + std::u32string(t[after].meaning));
             return;
         }
         if (n == nextWord(t, i))

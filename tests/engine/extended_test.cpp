@@ -1089,11 +1089,13 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
             {"I read any of the old books.", "ฉันอ่านหนังสือแก่ใดๆ."},    // any of the things
             {"I read any of the book-set.", "ฉันอ่านใดๆของหนังสือ-ตั้ง."}, // (not into a compound)
             {"I read the set of the book.", "ฉันอ่านชุดของหนังสือ."},
-            {"I read the set by the man.", "ฉันอ่านตั้งโดยผู้ชาย."}, // right after the article the verb's Thai stays
-            {"I read the set.", "ฉันอ่านชุด."},                   // but not as the object that ends the clause
-            {"the set can read.", "ชุดสามารถอ่าน."},             // unless a modal or be follows: their subject
-            {"this set can read.", "ชุดนี้สามารถอ่าน."},           // so after this, any, every, each, no or some
-            {"any set I made is old.", "ชุดใดๆที่ฉันทำแก่."},       // (and a clause without its pronoun)
+            {"I read the set by the man.", "ฉันอ่านตั้งโดยผู้ชาย."},        // right after the article the verb's Thai stays
+            {"I read the set.", "ฉันอ่านชุด."},                          // but not as the object that ends the clause
+            {"it is the set.", "มันเป็นชุด."},                           // nor as what a be says it is
+            {"I read the set he can read.", "ฉันอ่านชุดที่เขาสามารถอ่าน."}, // nor before a clause without its relative
+            {"the set can read.", "ชุดสามารถอ่าน."},                    // unless a modal or be follows: their subject
+            {"this set can read.", "ชุดนี้สามารถอ่าน."},                  // so after this, any, every, each, no or some
+            {"any set I made is old.", "ชุดใดๆที่ฉันทำแก่."},              // (and a clause without its pronoun)
             {"no set is old.", "ไม่มีชุดแก่."},
             {"I read the can.", "ฉันอ่านกระป๋อง."},       // but a modal there is the noun it can be
             {"I read the CAN.", "ฉันอ่านสามารถ."},       // (not a name in capitals)
