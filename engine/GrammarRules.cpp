@@ -2658,6 +2658,16 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             }
         }
+        // "keep on doing" is going on doing: "They keep on saying it" => พวกเขายังคงพูดมัน, not เก็บบนการพูด
+        if (const std::size_t p = previousWord(t, i), k = p == kNone ? kNone : previousWord(t, p);
+            k != kNone && isWord(t[i]) && t[i].key.ends_with(U"ING"sv) && isWord(t[p]) && t[p].key == U"ON"sv &&
+            isVerbWord(t[k]) && (t[k].key.starts_with(U"KEP"sv) || t[k].key.starts_with(U"KEEP"sv)) &&
+            (ingVerb(t[i], c, verb) || stemVerb(t[i].key, c, verb))) {
+            setReading(t[k], How::Exact, Label::TransitiveVerb, U"ยังคง"sv);
+            t[p].kind = Kind::Dropped;
+            setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
+            return;
+        }
         bool plain = false; // after be or a preposition only: "Depending on" opens no noun of action
         if (!ingVerb(t[i], c, verb)) {
             // an -ing entry of its own read otherwise ("pressing" เร่งด่วน) opening a sentence before what it takes:

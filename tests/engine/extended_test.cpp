@@ -403,9 +403,10 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"the book is not worth making.", "หนังสือไม่คุ้มค่าที่จะทำ."}, // worth doing: คุ้มค่าที่จะ, the be unwritten
                   {"he is smoking", "เขากำลังสูบบุหรี่"}, // an -ing entry read as a verb
                   {"he is using the book", "เขากำลังใช้หนังสือ"},
-                  {"smoking, he came", "สูบบุหรี่, เขามา"},           // not a noun of action at the start
-                  {"I stop making the table", "ฉันหยุดทำโต๊ะ"},      // the action a verb of starting or stopping takes
-                  {"pressing the book is good", "การกดหนังสือคือดี"}, // an -ing entry read otherwise, before an object
+                  {"smoking, he came", "สูบบุหรี่, เขามา"},             // not a noun of action at the start
+                  {"I stop making the table", "ฉันหยุดทำโต๊ะ"},        // the action a verb of starting or stopping takes
+                  {"I kept on reading the book", "ฉันยังคงอ่านหนังสือ"}, // keep on doing: going on doing
+                  {"pressing the book is good", "การกดหนังสือคือดี"},   // an -ing entry read otherwise, before an object
                   {"pressing, he came", "เร่งด่วน, เขามา"},
                   {"pressing is good.", "การกดดี."},                                // or before be, as its subject
                   {"following the book, he came", "หนังสือต่อไปนี้, เขามา"},            // an -ing preposition
