@@ -1879,7 +1879,9 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[i].meaning.ends_with(U"ว่า"sv) || !wordWith(t[b], How::Exact, Label::Pronoun) ||
                 !(among(kSaidSubjects, t[b].key) || among(kNobodies, t[b].key))) // ("Nobody said computers were")
                 return;
-            std::size_t j = isArticle(t[s]) ? nextWord(t, s) : s, nouns = 0;
+            // (over its article or owner: "I think my career is ruined!" => ฉันคิดว่าอาชีพของฉันถูกทำลาย)
+            std::size_t j = isArticle(t[s]) || (isWord(t[s]) && among(kOwners, t[s].key)) ? nextWord(t, s) : s,
+                        nouns = 0;
             for (; j != kNone && wordWith(t[j], How::Exact, Label::Adjective) && !among(kOwners, t[j].key);
                  j = nextWord(t, j))
                 ;
