@@ -3287,7 +3287,9 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
         // going to a place goes there: "I'm going to the market" => ฉันกำลังไปยังตลาด (not จะ, the future, which
         // a phrase rule makes of กำลังไปที่)
         if (p != kNone && n != kNone && isWord(t[p]) && t[p].key == U"GOING"sv && t[p].meaning.starts_with(U"กำลัง"sv) &&
-            (isArticle(t[n]) || (isWord(t[n]) && (among(kOwners, t[n].key) || among(kDemonstratives, t[n].key))))) {
+            (isArticle(t[n]) ||
+             (isWord(t[n]) && (among(kOwners, t[n].key) || among(kDemonstratives, t[n].key) ||
+                               (t[n].capital && !t[n].capitals && !isVerb(t[n].label)))))) { // ("going to Boston")
             setReading(t[i], How::Exact, Label::Preposition, U"ยัง"sv);
             return;
         }

@@ -724,6 +724,7 @@ TEST_F(Extended, ToBetweenVerbs) {
                   {"the book is used to store the table", "หนังสือถูกใช้ในการเก็บโต๊ะ"}, // store read as a verb
                   {"I used the book", "ฉันใช้หนังสือ"},
                   {"I was going to read the book", "ฉันจะอ่านหนังสือ"}, // the future
+                  {"I was going to Zork", "ฉันกำลังไปยังZork"},        // going to a name: there, not the future
                   {"the secret is to read", "ความลับคือการอ่าน"},      // what something is: an action
                   {"the secret is to be good", "ความลับคือเพื่ออยู่ดี"},   // (not before be)
                   {"I try not to go", "ฉันพยายามไม่ไป"},
