@@ -1901,6 +1901,16 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!whether && k != U"WHY"sv && k != U"HOW"sv && k != U"WHERE"sv && k != U"WHEN"sv && k != U"IF"sv)
             return;
         std::size_t n = nextWord(t, i);
+        // "Why is it that" opening a question asks why of the clause after it: ทำไม in front, the rest unwritten ("Why
+        // is it that we rejoice at a birth?" => ทำไมเรายินดีที่การเกิด?, not มันซึ่งว่าเรายินดี...ทำไม?)
+        if (const std::size_t it = n == kNone ? kNone : nextWord(t, n), that = it == kNone ? kNone : nextWord(t, it);
+            k == U"WHY"sv && that != kNone && firstOfSentence(i, c) && wordWith(t[n], How::Exact, Label::Be) &&
+            (t[n].key == U"IS"sv || t[n].key == U"WAS"sv) && isWord(t[it]) && t[it].key == U"IT"sv && isWord(t[that]) &&
+            t[that].key == U"THAT"sv && nextWord(t, that) != kNone) {
+            setReading(w, How::Exact, Label::Other, U"ทำไม"sv);
+            t[n].kind = t[it].kind = t[that].kind = Kind::Dropped;
+            return;
+        }
         // "whether or not" asks as "whether" does, its "or not" at the clause's end: "whether or not the file exists"
         // => ว่าแฟ้มมีอยู่หรือไม่ (the phrase rules read ว่าหรือไม่ as ว่า and leave the question unasked)
         std::array<std::size_t, 2> orNot{kNone, kNone};

@@ -1193,7 +1193,8 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
     checkRule(*this, GrammarRule::EmbeddedQuestion,
               {
                   {"I know why he came.", "ฉันรู้ว่าเขามาทำไม."},
-                  {"I think the old man is good.", "ฉันคิดว่าผู้ชายแก่ดี."},         // what is thought, without "that"
+                  {"Why is it that he came?", "ทำไมเขามา?"},          // "Why is it that": why of the clause after it
+                  {"I think the old man is good.", "ฉันคิดว่าผู้ชายแก่ดี."}, // what is thought, without "that"
                   {"I think his old book is good.", "ฉันคิดว่าหนังสือแก่ของเขาดี."}, // (after an owner too)
                   {"I know where the man was.", "ฉันรู้ว่าผู้ชายอยู่ที่ไหน."},
                   {"he told me how it works.", "เขาบอกฉันว่ามันทำงานอย่างไร."},
