@@ -2912,6 +2912,20 @@ bool thereBefore(std::span<GrammarToken> t, std::size_t i) {
 void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         eitherAfterBe(t, i);
+        // "Why is it good?", "How is that possible?": after why or how, be before its subject and an adjective that
+        // ends the question is not written, and the adjective says what the subject is ("Why is he sad?" =>
+        // เขาเศร้าทำไม?; "good" ดี, not the ที่ดี of a noun's)
+        if (const std::size_t q = previousWord(t, i), s = nextWord(t, i), a = s == kNone ? kNone : nextWord(t, s);
+            a != kNone && q != kNone && isWord(t[q]) && (t[q].key == U"WHY"sv || t[q].key == U"HOW"sv) &&
+            wordWith(t[i], How::Exact, Label::Be) && isWord(t[s]) && isPronounLabel(t[s].label) && isWord(t[a]) &&
+            t[a].label == Label::Adjective && (t[a].how == How::Exact || t[a].how == How::Hold) &&
+            (nextWord(t, a) == kNone || endsClause(t, a))) {
+            t[i].kind = Kind::Dropped;
+            t[a].how = How::Exact;
+            if (const std::u32string_view m = withoutRelativeMark(t[a].meaning); m.size() != t[a].meaning.size())
+                t[a].setMeaning(m);
+            return;
+        }
         // be before "born" is not written: "He was born in 1990" => เขาเกิดใน1990, not เขาเป็นเกิด
         if (const std::size_t n = nextWord(t, i);
             wordWith(t[i], How::Exact, Label::Be) && n != kNone && isWord(t[n]) && t[n].key == U"BORN"sv) {
