@@ -639,7 +639,7 @@ TEST_F(Extended, BeBeforeAnAdjectiveIsNotWritten) {
                   {"the old is: the man", "แก่คือ: ผู้ชาย"},            // before a colon: what it is
                   {"it is too old.", "มันแก่เกินไป."},
                   {"it is either old or good.", "มันแก่หรือดี."}, // "either" before its "or" unwritten
-                  {"Why is he good?", "เขาดีทำไม?"},           // in a question after why, before its subject
+                  {"Why is he nice?", "เขาดีทำไม?"},           // in a question after why, before its subject
                   {"it is not good, he came", "มันไม่ดี, เขามา"},
                   {"it is good table.", "มันเป็นโต๊ะดี."},    // before a noun
                   {"zork is the book.", "zork คือหนังสือ."}, // be before a noun phrase says what it is, not where
