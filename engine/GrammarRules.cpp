@@ -1857,7 +1857,8 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         if (isWord(t[i]) && t[i].key == U"SEE"sv && t[i].how == How::Exact && !c.question && firstOfSentence(i, c) &&
             (nextWord(t, i) != kNone || pathAfter()) &&
             !(nextWord(t, i) != kNone && isWord(t[nextWord(t, i)]) &&
-              among(kSubjects, t[nextWord(t, i)].key))) { // (not "See I told you")
+              among(kSubjects, t[nextWord(t, i)].key)) && // (not "See I told you")
+            !readByBuiltInRule(t, i)) {                   // (nor "See you", พบกันใหม่)
             t[i].setMeaning(U"ดู"sv);
             return;
         }
@@ -6075,6 +6076,18 @@ void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (!isNumber(t[i]))
             return;
+        // a month whose name is another word, with its capital before the day: "May 18, 1999" => พฤษภาคม18, 1999
+        // (not อาจจะ), "March 3" => มีนาคม3 (not เดินขบวน), "August 1" => สิงหาคม1
+        if (const std::size_t m = previousWord(t, i);
+            m != kNone && isWord(t[m]) && t[m].capital && !t[m].capitals && t[i].text.size() <= 3) {
+            constexpr std::array kMonths{std::pair{U"MAY"sv, U"พฤษภาคม"sv}, std::pair{U"MARCH"sv, U"มีนาคม"sv},
+                                         std::pair{U"AUGUST"sv, U"สิงหาคม"sv}};
+            for (const auto &[month, thai] : kMonths)
+                if (t[m].key == month) {
+                    setReading(t[m], How::Exact, Label::Other, thai);
+                    return;
+                }
+        }
         countedNoun(t, i);
         orderAfterCount(t, i);
         yearsOld(t, i);

@@ -324,6 +324,7 @@ public:
             entry("often", "บ่อย", ADV),
             entry("born", "เกิด", VI),
             entry("matter", "เรื่อง", N),
+            entry("march", "เดินขบวน", VI),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -1136,6 +1137,7 @@ TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
     checkRule(*this, GrammarRule::NounBeforeNumber,
               {
                   {"I read book 7.", "ฉันอ่านหนังสือ7."},
+                  {"he came on March 3.", "เขามาบนมีนาคม3."}, // a month whose name is another word, before its day
                   {"I read the book 7 times", "ฉันอ่านหนังสือ7 times"},
                   {"I read the old book 7.", "ฉันอ่าน7หนังสือแก่."},    // an adjective before it: held as before
                   {"I read the table book 7.", "ฉันอ่านหนังสือโต๊ะ7."}, // after a longer noun phrase: all of it first
@@ -1344,6 +1346,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::SubjectVerb, {"table updates are old.", "การปรับปรุงโต๊ะแก่."}},
         {GrammarRule::BeAdjective, {"the book updates to be old.", "หนังสือปรับปรุงแก่."}}, // a verb before "to"
         {GrammarRule::EmbeddedQuestion, {"See the book.", "ดูหนังสือ."}},
+        {GrammarRule::EmbeddedQuestion, {"See you.", "เห็นคุณ."}}, // (left to the phrase rule, พบกันใหม่)
         {GrammarRule::SubjectVerb, {"the man stores clearly two books.", "ผู้ชายเก็บอย่างชัดเจนหนังสือสองเล่ม."}},
         {GrammarRule::QuestionOrder, {"what can you open?", "คุณสามารถเปิดอะไร?"}}, // the subject after the modal
         {GrammarRule::ModalVerb, {"he refuses to store books.", "เขาปฏิเสธเก็บหนังสือ."}},
