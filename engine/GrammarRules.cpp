@@ -1670,12 +1670,48 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 setReading(w, How::Exact, Label::Noun, meaning);
             return;
         }
+        // "That happened", "If that fails": the subject before its verb, นั่น (and over adverbs: "That absolutely
+        // will cause" => นั่นอย่างแน่นอนจะ...)
+        if (const std::size_t a =
+                w.key == U"THAT"sv && n != kNone && isAdverbWord(t[n]) && !among(kModals, t[n].key)
+                    ? stepOver(t, i, true,
+                               [](const GrammarToken &x) { return isAdverbWord(x) && !among(kModals, x.key); })
+                    : kNone;
+            a != kNone && p == kNone && firstOfSentence(i, c) && isWord(t[a]) &&
+            (among(kModals, t[a].key) || (isVerbWord(t[a]) && t[a].how == How::Write)) && c.sense &&
+            c.sense(w.key, isPronounLabel, meaning)) {
+            setReading(w, How::Exact, Label::Pronoun, meaning);
+            return;
+        }
+        // "that of" after a preposition or "than" is the thing of what follows, unwritten: "similar to that of the
+        // library" => คล้ายกับของไลบรารี, not กับซึ่งว่าของ; before a participle after "than" it is ที่ ("better than
+        // that achieved by" => ดีกว่าที่บรรลุโดย)
+        if (w.key == U"THAT"sv && n != kNone && p != kNone && isWord(t[p]) && isWord(t[n]) &&
+            !among(kThatOpeners, t[p].key) && // ("except that of course" is ยกเว้นว่า)
+            (wordWith(t[p], How::Exact, Label::Preposition) || t[p].key == U"THAN"sv)) {
+            if (const std::size_t o = nextWord(t, n); t[n].key == U"OF"sv && !(o != kNone && t[o].key == U"COURSE"sv)) {
+                // (after "than" อัน, which no phrase rule reads with what comes before: "greater than that of" =>
+                // มากกว่าอันของ)
+                if (t[p].key == U"THAN"sv)
+                    setReading(w, How::Exact, Label::Pronoun, U"อัน"sv);
+                else
+                    w.kind = Kind::Dropped;
+                return;
+            }
+            if (t[p].key == U"THAN"sv &&
+                (isParticiple(t[n]) || (t[n].how == How::Write && t[n].family == SuffixFamily::ED))) {
+                setReading(w, How::Exact, Label::Conjunction, U"ที่"sv);
+                return;
+            }
+        }
         // "That happened", "If that fails": the subject before its verb, นั่น
         if (w.key == U"THAT"sv && n != kNone &&
             (p == kNone ? firstOfSentence(i, c) : among(kClauseOpeners, t[p].key)) && !comma &&
             ((isVerbWord(t[n]) &&
-              (t[n].how == How::Write ? t[n].family == SuffixFamily::ED || t[n].family == SuffixFamily::S
-                                      : t[n].key.ends_with(U"ED"sv))) ||
+              (t[n].how == How::Write
+                   ? t[n].family == SuffixFamily::ED || t[n].family == SuffixFamily::S
+                   : t[n].key.ends_with(U"ED"sv) || (p == kNone && t[n].key.ends_with(U"S"sv) && // "That puts each"
+                                                     !t[n].key.ends_with(U"SS"sv)))) ||
              (p == kNone && isWord(t[n]) &&
               (among(kModals, t[n].key) || among(kHaveForms, t[n].key) || among(kDoForms, t[n].key) ||
                among(kDoNegatives, t[n].key)))) && // "That does not compute" => นั่นไม่คำนวณ
@@ -1689,8 +1725,8 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             // (opening the sentence, where no mark before it lets a phrase rule tell it from the relative)
             if (p == kNone && firstOfSentence(i, c) && beAfter(t, i))
                 setReading(w, How::Exact, Label::Noun, meaning);
-            else if (!leftAsItIs())
-                setReading(w, How::Exact, Label::Pronoun, meaning);
+            else if (!leftAsItIs() || (p != kNone && isWord(t[p]) && (t[p].key == U"WHETHER"sv || t[p].key == U"IF"sv)))
+                setReading(w, How::Exact, Label::Pronoun, meaning); // ("Whether that is true" => ว่านั่นจริง...)
             return;
         }
         // "when" opening a clause before the comma of a yes-or-no question says when, เมื่อ: "When a fly lands on
@@ -1975,12 +2011,22 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         // verb: "where he lives")
         std::size_t last = n;
         bool verb = false;
+        // (opening the sentence the clause is its subject, which ends before the sentence's own verb: "Whether it
+        // works depends on you" => ว่ามันทำงานหรือไม่ขึ้นอยู่กับคุณ)
+        const bool subject = firstOfSentence(i, c);
+        bool mainVerb = false; // the loop stopped at the sentence's own verb
         for (std::size_t j = n, words = 0; j != kNone && words < 2 * kMostClauseWords; j = nextWord(t, j), ++words) {
             const std::size_t a = nextWord(t, j);
             if (j != n && opensClause(t[j]) && !opensRelative(t[j]) &&
                 !((t[j].key == U"SO"sv || t[j].key == U"AS"sv) && a != kNone &&
                   (wordWith(t[a], How::Exact, Label::Adjective) || isAdverbWord(t[a]))))
                 break;
+            if (subject && verb && isVerbWord(t[j]) && !isNoun(t[last]) && !isPronounLabel(t[last].label) &&
+                (t[j].how == How::Write ? t[j].family == SuffixFamily::S
+                                        : t[j].key.ends_with(U"S"sv) && !t[j].key.ends_with(U"SS"sv))) {
+                mainVerb = true;
+                break;
+            }
             verb = verb || isVerbWord(t[j]) ||
                    (isWord(t[j]) && (t[j].label == Label::Be || among(kModals, t[j].key))) ||
                    (isNoun(t[j]) && j != n && wordWith(t[last], How::Exact, Label::Pronoun) &&
@@ -1997,7 +2043,7 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         // "or" that may join its last words ("lines wrapped in base64 or qp"); and "whether" before an "or" asks
         // between the two.
         const std::size_t after = nextWord(t, last);
-        if (!endsClause(t, last) || !isWord(t[last]) ||
+        if ((!endsClause(t, last) && !mainVerb) || !isWord(t[last]) ||
             (after != kNone && (t[after].key == U"THAT"sv || ((t[after].key == U"AND"sv || t[after].key == U"OR"sv) &&
                                                               !(isVerbWord(t[last]) || isAdverbWord(t[last]) ||
                                                                 wordWith(t[last], How::Exact, Label::Be))))))

@@ -430,71 +430,76 @@ TEST_F(Extended, GerundAndProgressive) {
 }
 
 TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
-    checkRule(*this, GrammarRule::Relative,
-              {
-                  {"I read about who came.", "ฉันอ่านเกี่ยวกับว่าใครมา."},            // after about: a question inside
-                  {"the book that acts represent.", "หนังสือที่การกระทำเป็นตัวแทน."}, // a plural subject, no verb
-                  {"the book which I read", "หนังสือที่ฉันอ่าน"},
-                  {"I read from that old book.", "ฉันอ่านจากหนังสือแก่นั้น."}, // after the noun an adjective ends
-                  {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
-                  {"the man that came", "ผู้ชายที่มา"},
-                  {"like Bob that came", "ชอบบ็อบที่มา"},                // after a name, before its verb
-                  {"I read on that.", "ฉันอ่านบนนั่น."},                  // after a preposition: the thing
-                  {"I read the zork that is old.", "ฉันอ่านzork ที่แก่."}, // after a name, before be: the relative
-                  {"he read it, and it said clearly that he came.", "เขาอ่านมัน, และมันกล่าวอย่างชัดเจนว่าเขามา."},
-                  {"the man that had read the book", "ผู้ชายที่อ่านหนังสือ"}, // before have, which may go
-                  {"I know who came", "ฉันรู้ว่าใครมา"},                   // after a verb of knowing: who asks
-                  {"the xyzzy that came", "xyzzy ที่มา"},                // after a name, before a verb
-                  {"I told you that he came", "ฉันบอกคุณว่าเขามา"},       // what is told
-                  {"the one which I read", "อันที่ฉันอ่าน"},                // the one: a thing
-                  {"the one who came", "คนที่มา"},
-                  {"which one do you read?", "คุณอ่านอันไหน?"},
-                  {"I read that one.", "ฉันอ่านอันนั้น."},
-                  {"I think that he came", "ฉันคิดว่าเขามา"},
-                  {"I think that this came", "ฉันคิดว่านี้มา"}, // "this" opens the clause
-                  {"I think that's good.", "ฉันคิดว่านั่นดี."},  // what is said, with "that" its subject
-                  {"it is good that the man came", "มันดีว่าผู้ชายมา"},
-                  {"that is the book", "นั่นคือหนังสือ"}, // a noun to the grammar mode, so be is คือ
-                  {"I read that book", "ฉันอ่านหนังสือนั้น"},
-                  {"who is he?", "เขาคือใคร?"},            // a question keeps its question word, held to the end
-                  {"who read the book?", "ใครอ่านหนังสือ?"}, // unless it asks for the subject
-                  {"if he came, where is the book?", "ถ้าเขามา, หนังสืออยู่ที่ไหน?"}, // the question's second clause
-                  {"who came", "ที่มา"},                      // not a question: the conjunction as before
-                  {"Who opens the book.", "ใครเปิดหนังสือ."},  // but opening a statement before its verb: asks still
-                  {"the man who came?", "ผู้ชายที่มา?"},        // after a noun even in a question
-                  {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
-                  {"it is what I read?", "มันเป็นฉันอ่านอะไร?"},
-                  {"I read what you read.", "ฉันอ่านสิ่งที่คุณอ่าน."},
-                  {"I read that.", "ฉันอ่านนั่น."}, // ending its clause after a verb: the thing
-                  {"the braces that surround the book", "ค้ำยันที่ล้อมรอบหนังสือ"}, // a plural read as a verb
-                  {"I think that were made", "ฉันคิดที่ถูกทำ"},                   // no subject before were
-                  {"those books that came", "หนังสือเหล่านั้นซึ่งมา"}, // not เหล่านั้นที่, which reads "those who"
-                  {"I read something that came", "ฉันอ่านบางสิ่งที่มา"},
-                  {"if that book came", "ถ้าหนังสือนั้นมา"},
-                  {"then that book came", "จากนั้นหนังสือนั้นมา"},
-                  {"I read it that way.", "ฉันอ่านมันทางนั้น."},          // that + a noun ending its clause
-                  {"I read what is good.", "ฉันอ่านสิ่งที่ดี."},            // what before be or a verb in a statement
-                  {"I read what does he read", "ฉันอ่านทำเขาอ่านอะไร"}, // not before do: a question
-                  {"I read what the man read.", "ฉันอ่านสิ่งที่ผู้ชายอ่าน."},
-                  {"I read what men can read.", "ฉันอ่านสิ่งที่ผู้ชายสามารถอ่าน."}, // a bare noun and its modal
-                  {"the man whose book came", "ผู้ชายที่หนังสือมา"},
-                  {"I eye that he came", "ฉันมองว่าเขามา"}, // after a subject a noun-first word is the verb
-                  {"and that book came", "และหนังสือนั้นมา"},
-                  {"and who is he?", "และเขาคือใคร?"},            // after the "and" that opens a question
-                  {"if that opened, he came", "ถ้านั่นเปิด, เขามา"}, // the subject of a verb after if: นั่น
-                  {"now that he came, I read", "ตอนนี้ที่เขามา, ฉันอ่าน"},
-                  {"I read now that he came", "ฉันอ่านตอนนี้ว่าเขามา"}, // "now that" after a verb: what is known
-                  {"the man that can read", "ผู้ชายที่สามารถอ่าน"},     // before a modal
-                  {"That can read.", "นั่นสามารถอ่าน."},              // opening the sentence: the subject
-                  {"That do not read.", "นั่นไม่อ่าน."},
-                  {"the reason is that tables came", "เหตุผลคือโต๊ะมา"},               // be + a clause with a bare plural
-                  {"the reason is that book.", "เหตุผลคือหนังสือนั้น."},                  // but "that" + a noun points
-                  {"the reason is that book opens", "เหตุผลคือหนังสือเปิด"},             // a noun and its -s verb
-                  {"the reason is that tables are the books", "เหตุผลคือโต๊ะคือหนังสือ"}, // or its be
-                  {"the reason is that clearly he came", "เหตุผลคืออย่างชัดเจนเขามา"},  // an adverb, then a clause
-                  {"the reason is that if he came, I read", "เหตุผลคือถ้าเขามา, ฉันอ่าน"},
-                  {"read, usually, that men came", "อ่าน, โดยปกติ, ว่าผู้ชายมา"}, // after an adverb in commas
-              });
+    checkRule(
+        *this, GrammarRule::Relative,
+        {
+            {"I read about who came.", "ฉันอ่านเกี่ยวกับว่าใครมา."}, // after about: a question inside
+            {"That refuses the book.", "นั่นปฏิเสธหนังสือ."},       // "that" before its verb: นั่น
+            {"If that is old, he came", "ถ้านั่นแก่, เขามา"},
+            {"I read the book from that of the man.", "ฉันอ่านหนังสือจากของผู้ชาย."}, // "that of": the thing of, unwritten
+            {"he is older than that made by the man.", "เขาแก่กว่าที่ทำโดยผู้ชาย."},  // "than that" + a participle: ที่
+            {"the book that acts represent.", "หนังสือที่การกระทำเป็นตัวแทน."},       // a plural subject, no verb
+            {"the book which I read", "หนังสือที่ฉันอ่าน"},
+            {"I read from that old book.", "ฉันอ่านจากหนังสือแก่นั้น."}, // after the noun an adjective ends
+            {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
+            {"the man that came", "ผู้ชายที่มา"},
+            {"like Bob that came", "ชอบบ็อบที่มา"},                // after a name, before its verb
+            {"I read on that.", "ฉันอ่านบนนั่น."},                  // after a preposition: the thing
+            {"I read the zork that is old.", "ฉันอ่านzork ที่แก่."}, // after a name, before be: the relative
+            {"he read it, and it said clearly that he came.", "เขาอ่านมัน, และมันกล่าวอย่างชัดเจนว่าเขามา."},
+            {"the man that had read the book", "ผู้ชายที่อ่านหนังสือ"}, // before have, which may go
+            {"I know who came", "ฉันรู้ว่าใครมา"},                   // after a verb of knowing: who asks
+            {"the xyzzy that came", "xyzzy ที่มา"},                // after a name, before a verb
+            {"I told you that he came", "ฉันบอกคุณว่าเขามา"},       // what is told
+            {"the one which I read", "อันที่ฉันอ่าน"},                // the one: a thing
+            {"the one who came", "คนที่มา"},
+            {"which one do you read?", "คุณอ่านอันไหน?"},
+            {"I read that one.", "ฉันอ่านอันนั้น."},
+            {"I think that he came", "ฉันคิดว่าเขามา"},
+            {"I think that this came", "ฉันคิดว่านี้มา"}, // "this" opens the clause
+            {"I think that's good.", "ฉันคิดว่านั่นดี."},  // what is said, with "that" its subject
+            {"it is good that the man came", "มันดีว่าผู้ชายมา"},
+            {"that is the book", "นั่นคือหนังสือ"}, // a noun to the grammar mode, so be is คือ
+            {"I read that book", "ฉันอ่านหนังสือนั้น"},
+            {"who is he?", "เขาคือใคร?"},            // a question keeps its question word, held to the end
+            {"who read the book?", "ใครอ่านหนังสือ?"}, // unless it asks for the subject
+            {"if he came, where is the book?", "ถ้าเขามา, หนังสืออยู่ที่ไหน?"}, // the question's second clause
+            {"who came", "ที่มา"},                                         // not a question: the conjunction as before
+            {"Who opens the book.", "ใครเปิดหนังสือ."},  // but opening a statement before its verb: asks still
+            {"the man who came?", "ผู้ชายที่มา?"},        // after a noun even in a question
+            {"it is what I read.", "มันเป็นสิ่งที่ฉันอ่าน."}, // "what" of a statement is written in place
+            {"it is what I read?", "มันเป็นฉันอ่านอะไร?"},
+            {"I read what you read.", "ฉันอ่านสิ่งที่คุณอ่าน."},
+            {"I read that.", "ฉันอ่านนั่น."},                              // ending its clause after a verb: the thing
+            {"the braces that surround the book", "ค้ำยันที่ล้อมรอบหนังสือ"}, // a plural read as a verb
+            {"I think that were made", "ฉันคิดที่ถูกทำ"},                   // no subject before were
+            {"those books that came", "หนังสือเหล่านั้นซึ่งมา"}, // not เหล่านั้นที่, which reads "those who"
+            {"I read something that came", "ฉันอ่านบางสิ่งที่มา"},
+            {"if that book came", "ถ้าหนังสือนั้นมา"},
+            {"then that book came", "จากนั้นหนังสือนั้นมา"},
+            {"I read it that way.", "ฉันอ่านมันทางนั้น."},          // that + a noun ending its clause
+            {"I read what is good.", "ฉันอ่านสิ่งที่ดี."},            // what before be or a verb in a statement
+            {"I read what does he read", "ฉันอ่านทำเขาอ่านอะไร"}, // not before do: a question
+            {"I read what the man read.", "ฉันอ่านสิ่งที่ผู้ชายอ่าน."},
+            {"I read what men can read.", "ฉันอ่านสิ่งที่ผู้ชายสามารถอ่าน."}, // a bare noun and its modal
+            {"the man whose book came", "ผู้ชายที่หนังสือมา"},
+            {"I eye that he came", "ฉันมองว่าเขามา"}, // after a subject a noun-first word is the verb
+            {"and that book came", "และหนังสือนั้นมา"},
+            {"and who is he?", "และเขาคือใคร?"},            // after the "and" that opens a question
+            {"if that opened, he came", "ถ้านั่นเปิด, เขามา"}, // the subject of a verb after if: นั่น
+            {"now that he came, I read", "ตอนนี้ที่เขามา, ฉันอ่าน"},
+            {"I read now that he came", "ฉันอ่านตอนนี้ว่าเขามา"}, // "now that" after a verb: what is known
+            {"the man that can read", "ผู้ชายที่สามารถอ่าน"},     // before a modal
+            {"That can read.", "นั่นสามารถอ่าน."},              // opening the sentence: the subject
+            {"That do not read.", "นั่นไม่อ่าน."},
+            {"the reason is that tables came", "เหตุผลคือโต๊ะมา"},               // be + a clause with a bare plural
+            {"the reason is that book.", "เหตุผลคือหนังสือนั้น."},                  // but "that" + a noun points
+            {"the reason is that book opens", "เหตุผลคือหนังสือเปิด"},             // a noun and its -s verb
+            {"the reason is that tables are the books", "เหตุผลคือโต๊ะคือหนังสือ"}, // or its be
+            {"the reason is that clearly he came", "เหตุผลคืออย่างชัดเจนเขามา"},  // an adverb, then a clause
+            {"the reason is that if he came, I read", "เหตุผลคือถ้าเขามา, ฉันอ่าน"},
+            {"read, usually, that men came", "อ่าน, โดยปกติ, ว่าผู้ชายมา"}, // after an adverb in commas
+        });
     EXPECT_EQ(line("I read what book can be read."), "ฉันอ่านหนังสือสามารถถูกอ่านอะไร."); // not which book: before a passive
 }
 
@@ -1196,7 +1201,9 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
     checkRule(*this, GrammarRule::EmbeddedQuestion,
               {
                   {"I know why he came.", "ฉันรู้ว่าเขามาทำไม."},
-                  {"Why is it that he came?", "ทำไมเขามา?"},          // "Why is it that": why of the clause after it
+                  {"Why is it that he came?", "ทำไมเขามา?"}, // "Why is it that": why of the clause after it
+                  {"Whether he came allows the book.",
+                   "ว่าเขามาหรือไม่อนุญาตหนังสือ."},                        // opening the sentence: ends before its verb
                   {"I think the old man is good.", "ฉันคิดว่าผู้ชายแก่ดี."}, // what is thought, without "that"
                   {"I think his old book is good.", "ฉันคิดว่าหนังสือแก่ของเขาดี."}, // (after an owner too)
                   {"I know where the man was.", "ฉันรู้ว่าผู้ชายอยู่ที่ไหน."},
