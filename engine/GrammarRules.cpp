@@ -1688,7 +1688,7 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         // that achieved by" => ดีกว่าที่บรรลุโดย)
         if (w.key == U"THAT"sv && n != kNone && p != kNone && isWord(t[p]) && isWord(t[n]) &&
             !among(kThatOpeners, t[p].key) && // ("except that of course" is ยกเว้นว่า)
-            (wordWith(t[p], How::Exact, Label::Preposition) || t[p].key == U"THAN"sv)) {
+            (wordWith(t[p], How::Exact, Label::Preposition) || t[p].key == U"THAN"sv || t[p].key == U"AS"sv)) {
             if (const std::size_t o = nextWord(t, n); t[n].key == U"OF"sv && !(o != kNone && t[o].key == U"COURSE"sv)) {
                 // (after "than" อัน, which no phrase rule reads with what comes before: "greater than that of" =>
                 // มากกว่าอันของ)
@@ -1946,6 +1946,19 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
             t[that].key == U"THAT"sv && nextWord(t, that) != kNone) {
             setReading(w, How::Exact, Label::Other, U"ทำไม"sv);
             t[n].kind = t[it].kind = t[that].kind = Kind::Dropped;
+            return;
+        }
+        // "This is why", "That's why" before a clause name its reason: เหตุผลที่, in place ("That's why I came" =>
+        // นั่นคือเหตุผลที่ฉันมา, not นั่นคือฉันมาทำไม)
+        if (const std::size_t b = previousWord(t, i), d = b == kNone ? kNone : previousWord(t, b);
+            k == U"WHY"sv && d != kNone && n != kNone && isWord(t[b]) &&
+            ((wordWith(t[b], How::Exact, Label::Be) && (t[b].key == U"IS"sv || t[b].key == U"WAS"sv)) ||
+             t[b].key == U"S"sv) &&
+            isWord(t[d]) && (t[d].key == U"THIS"sv || t[d].key == U"THAT"sv) && opensSubject(t, n)) {
+            setReading(w, How::Exact, Label::Conjunction, U"เหตุผลที่"sv);
+            setReading(t[d], How::Exact, Label::Pronoun, t[d].key == U"THIS"sv ? U"นี่"sv : U"นั่น"sv);
+            if (t[b].key != U"S"sv) // ("and that is why" => และนั่นคือเหตุผลที่, not และที่เป็น...)
+                setReading(t[b], How::Exact, Label::Other, U"คือ"sv);
             return;
         }
         // "whether or not" asks as "whether" does, its "or not" at the clause's end: "whether or not the file exists"

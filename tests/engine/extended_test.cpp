@@ -437,8 +437,9 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
             {"That refuses the book.", "นั่นปฏิเสธหนังสือ."},       // "that" before its verb: นั่น
             {"If that is old, he came", "ถ้านั่นแก่, เขามา"},
             {"I read the book from that of the man.", "ฉันอ่านหนังสือจากของผู้ชาย."}, // "that of": the thing of, unwritten
-            {"he is older than that made by the man.", "เขาแก่กว่าที่ทำโดยผู้ชาย."},  // "than that" + a participle: ที่
-            {"the book that acts represent.", "หนังสือที่การกระทำเป็นตัวแทน."},       // a plural subject, no verb
+            {"it is old as that of the man.", "มันแก่เป็นของผู้ชาย."},
+            {"he is older than that made by the man.", "เขาแก่กว่าที่ทำโดยผู้ชาย."}, // "than that" + a participle: ที่
+            {"the book that acts represent.", "หนังสือที่การกระทำเป็นตัวแทน."},      // a plural subject, no verb
             {"the book which I read", "หนังสือที่ฉันอ่าน"},
             {"I read from that old book.", "ฉันอ่านจากหนังสือแก่นั้น."}, // after the noun an adjective ends
             {"the book, which I read", "หนังสือ, ซึ่งฉันอ่าน"},
@@ -1201,7 +1202,8 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
     checkRule(*this, GrammarRule::EmbeddedQuestion,
               {
                   {"I know why he came.", "ฉันรู้ว่าเขามาทำไม."},
-                  {"Why is it that he came?", "ทำไมเขามา?"}, // "Why is it that": why of the clause after it
+                  {"Why is it that he came?", "ทำไมเขามา?"},           // "Why is it that": why of the clause after it
+                  {"and that is why he came.", "และนั่นคือเหตุผลที่เขามา."}, // "that is why": its reason, เหตุผลที่
                   {"Whether he came allows the book.",
                    "ว่าเขามาหรือไม่อนุญาตหนังสือ."},                        // opening the sentence: ends before its verb
                   {"I think the old man is good.", "ฉันคิดว่าผู้ชายแก่ดี."}, // what is thought, without "that"
