@@ -6113,6 +6113,29 @@ void orderAfterCount(std::span<GrammarToken> t, std::size_t i) {
 
 void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
+        // "one or more" before a noun phrase counts it after it: ตั้งแต่หนึ่งขึ้นไป ("one or more input records" =>
+        // บันทึกข้อมูลเข้าตั้งแต่หนึ่งขึ้นไป, not หนึ่งถูกตัดทอนหรือบันทึก...เพิ่มเติม); where no phrase rule reads it
+        if (const std::size_t o = isWord(t[i]) && t[i].key == U"ONE"sv ? nextWord(t, i) : kNone,
+            m = o == kNone ? kNone : nextWord(t, o), n = m == kNone ? kNone : nextWord(t, m);
+            n != kNone && isWord(t[o]) && t[o].key == U"OR"sv && isWord(t[m]) && t[m].key == U"MORE"sv &&
+            (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Adjective) || t[n].how == How::Write)) {
+            // (a phrase rule of the folder reads one noun so: "one or more files" => แฟ้มตั้งแต่หนึ่งแฟ้มขึ้นไป)
+            if (const std::size_t last = lastNounFrom(t, n, false);
+                last != kNone && isNoun(t[last]) &&
+                !(last == n && c.phraseHolds && c.phraseHolds(U"หนึ่งหรือ"sv, ownThai(t[n]), U"เพิ่มเติม"sv)) &&
+                // (nor where "of" follows, or a phrase rule would read the count with the noun: ไปของ, อยู่ตั้งแต่)
+                !(nextWord(t, last) != kNone && t[nextWord(t, last)].key == U"OF"sv) &&
+                std::none_of(
+                    t.begin() + static_cast<std::ptrdiff_t>(n), t.begin() + static_cast<std::ptrdiff_t>(last) + 1,
+                    [&](const GrammarToken &w) { // (whichever of its words the Thai ends with)
+                        return isWord(w) && (joinsPhraseRule(ownThai(w), U"ตั้งแต่หนึ่งขึ้นไป"sv) ||
+                                             (c.phraseHolds && c.phraseHolds(ownThai(w), U"ตั้งแต่"sv, U"หนึ่งขึ้นไป"sv)));
+                    })) {
+                t[last].tail.insert(0, U"ตั้งแต่หนึ่งขึ้นไป"sv);
+                t[i].kind = t[o].kind = t[m].kind = Kind::Dropped;
+                return;
+            }
+        }
         // "One" opening a sentence before a modal or a verb with -s is anyone at all, คนเรา: "One should never trust"
         // => คนเราไม่ควรไว้ใจ, "One meets his destiny" => คนเราพบ... (not หนึ่ง, the number)
         // (or after a word that opens a clause: "where one can scratch")

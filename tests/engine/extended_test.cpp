@@ -1144,6 +1144,8 @@ TEST_F(Extended, ANounBeforeANumberIsWrittenFirst) {
               {
                   {"I read book 7.", "ฉันอ่านหนังสือ7."},
                   {"he came on March 3.", "เขามาบนมีนาคม3."}, // a month whose name is another word, before its day
+                  {"I read one or more old tables.",
+                   "ฉันอ่านโต๊ะแก่ตั้งแต่หนึ่งขึ้นไป."}, // "one or more": counted after its noun phrase
                   {"I read the book 7 times", "ฉันอ่านหนังสือ7 times"},
                   {"I read the old book 7.", "ฉันอ่าน7หนังสือแก่."},    // an adjective before it: held as before
                   {"I read the table book 7.", "ฉันอ่านหนังสือโต๊ะ7."}, // after a longer noun phrase: all of it first
