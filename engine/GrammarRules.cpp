@@ -2157,6 +2157,14 @@ void doSupport(std::span<GrammarToken> t, const GrammarContext &c) {
                  (o == kNone && endsClause(t, v))) &&
                 !leftToPhraseRule(t, i, c))
                 setReading(t[i], How::Exact, Label::Adverb, U"อย่า"sv);
+            // (a word read first as a noun is the verb it can be before what it takes: "Never delay the ending" =>
+            // อย่าล่าช้าตอนจบ..., not ไม่เคยความล่าช้า)
+            else if (std::u32string verb; v != kNone && isWord(t[v]) && t[v].how == How::Exact &&
+                                          t[v].label == Label::Noun && !t[v].capital && opensObject(t, o, false) &&
+                                          c.sense && c.sense(t[v].key, isVerb, verb) && !leftToPhraseRule(t, i, c)) {
+                setReading(t[v], How::Exact, Label::TransitiveVerb, verb);
+                setReading(t[i], How::Exact, Label::Adverb, U"อย่า"sv);
+            }
             return;
         }
         if (among(kDoNegatives, t[i].key)) { // don + ' + t + verb, perhaps with an adverb between
@@ -2738,6 +2746,17 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[k], How::Exact, Label::TransitiveVerb, U"ยังคง"sv);
             t[p].kind = Kind::Dropped;
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
+            return;
+        }
+        // an -ing entry of its own read otherwise after a verb of starting or stopping is the action of its stem's
+        // verb: "Quit worrying about your health" => เลิกกังวลเกี่ยวกับ..., not เลิกน่าเป็นห่วง
+        if (const std::size_t p = previousWord(t, i);
+            p != kNone && isWord(t[i]) && t[i].how == How::Exact && !isVerb(t[i].label) &&
+            t[i].key.ends_with(U"ING"sv) && !among(kIngPrepositions, t[i].key) && isVerbWord(t[p]) &&
+            verbFormOf<kAspectVerbs>(t[p].key) && !leftToPhraseRule(t, i, c) && stemVerb(t[i].key, c, verb)) {
+            setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
+            if (t[p].key.starts_with(U"KEP"sv) || t[p].key.starts_with(U"KEEP"sv)) // (keep doing: ยังคง, not เก็บ)
+                setReading(t[p], How::Exact, Label::TransitiveVerb, U"ยังคง"sv);
             return;
         }
         bool plain = false; // after be or a preposition only: "Depending on" opens no noun of action

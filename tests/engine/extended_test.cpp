@@ -407,6 +407,7 @@ TEST_F(Extended, GerundAndProgressive) {
                   {"smoking, he came", "สูบบุหรี่, เขามา"},             // not a noun of action at the start
                   {"I stop making the table", "ฉันหยุดทำโต๊ะ"},        // the action a verb of starting or stopping takes
                   {"I kept on reading the book", "ฉันยังคงอ่านหนังสือ"}, // keep on doing: going on doing
+                  {"I stop pressing the book", "ฉันหยุดกดหนังสือ"},     // an -ing entry read otherwise: its stem's verb
                   {"pressing the book is good", "การกดหนังสือคือดี"},   // an -ing entry read otherwise, before an object
                   {"pressing, he came", "เร่งด่วน, เขามา"},
                   {"pressing is good.", "การกดดี."},                                // or before be, as its subject
@@ -1396,6 +1397,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::Relative, {"he came, and that is good.", "เขามา, และนั่นดี."}}, // the thing said, before be
         {GrammarRule::Relative, {"I read that it works.", "ฉันอ่านว่ามันทำงาน."}},     // what is said: before it and a verb
         {GrammarRule::DoSupport, {"Never get clear.", "อย่าชัด."}},
+        {GrammarRule::DoSupport, {"Never work the table.", "อย่าทำงานโต๊ะ."}}, // a noun first, the verb it can be
         // a verb-first word before "of" after the "to" of a verb stays the verb (not "due to lack of")
         {GrammarRule::ToVerb, {"he came to help of the man.", "เขามาช่วยของผู้ชาย."}},
         {GrammarRule::ToVerb, {"I was going to the table.", "ฉันกำลังไปยังโต๊ะ."}}, // going to a place, not the future
