@@ -872,7 +872,8 @@ std::u32string ownerOf(std::span<GrammarToken> t, std::size_t x, std::size_t &fi
     // article and a noun follows the noun, as the name-after-noun rule writes it: "the Firesign Theatre's" =>
     // ของโรงละครFiresign)
     const auto name = [](const GrammarToken &w) {
-        return w.capital && !w.capitals && !w.quiet && (w.how != How::Exact || w.label == Label::Reading);
+        return w.capital && !w.capitals && !w.quiet &&
+               (w.how != How::Exact || w.label == Label::Reading || writtenAsItStands(w));
     };
     const bool nounOwner = wordWith(t[x], How::Exact, Label::Noun);
     while (!someoneElse && first > 0 && x - first < kMostWordsBetween && isWord(t[first - 1])) {
@@ -3041,7 +3042,8 @@ void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
             (isAdverbWord(t[p]) || isNumber(t[p]) || andBefore ||
              (isWord(t[p]) && !t[p].quiet &&
               (t[p].how == How::Unrendered || t[p].how == How::RawFallback ||
-               (t[p].how == How::Exact && t[p].label == Label::Other && t[p].capitals)))) &&
+               (t[p].how == How::Exact && t[p].label == Label::Other &&
+                (t[p].capitals || writtenAsItStands(t[p])))))) &&
             t[p].key != U"NOT"sv && t[p].key != U"T"sv &&
             (isArticle(t[n]) || isNumber(t[n]) || (isNoun(t[n]) && !among(kDemonstratives, t[n].key)) ||
              (isWord(t[n]) && (among(kOwners, t[n].key) || among(kNumberWords, t[n].key) ||

@@ -60,6 +60,70 @@ void keepAsWritten(GrammarToken &w) {
     w.setMeaning(w.text);
 }
 
+/// A word with a capital and a small letter after a small one: a name of its own make ("NetApp", "AlloyDB").
+bool mixedCase(const GrammarToken &w) {
+    bool lower = false;
+    for (std::size_t k = 0; k < w.text.size(); ++k) {
+        const char32_t c = w.text[k];
+        if (c >= U'a' && c <= U'z')
+            lower = true;
+        else if (c >= U'A' && c <= U'Z' && lower)
+            return true;
+    }
+    return false;
+}
+
+/// Two or more words with their capitals in a row inside a sentence, one of them a word the dictionary lacks or a
+/// name of its own make, are one name, written as it stands: "Update a Cloud NetApp Volume QuotaRule" =>
+/// ปรับปรุงCloud NetApp Volume QuotaRule (not NetApp ปริมาตรเมฆQuotaRule), "-- Judy Garland" (not Judy พวงมาลัย).
+void keepCapitalNames(std::span<GrammarToken> tokens, std::size_t first) {
+    // (a word of a name: not a preposition, a conjunction, a pronoun, a be, a question word or an adverb, which
+    // a heading's capitals give ("In Debian", "Of Gallo"), nor a title, whose Thai goes before the name)
+    auto capital = [](const GrammarToken &w) {
+        constexpr std::array kTitles{
+            U"CAPTAIN"sv,   U"SIR"sv,      U"SENATOR"sv, U"PRINCESS"sv, U"PRINCE"sv, U"KING"sv,  U"QUEEN"sv,
+            U"PRESIDENT"sv, U"GOVERNOR"sv, U"DOCTOR"sv,  U"LORD"sv,     U"LADY"sv,   U"SAINT"sv, U"GENERAL"sv,
+            U"PROFESSOR"sv, U"UNCLE"sv,    U"AUNT"sv,    U"FATHER"sv,   U"MOTHER"sv, U"JUDGE"sv, U"COMMISSIONER"sv,
+            U"MAJOR"sv,     U"COLONEL"sv,  U"ADMIRAL"sv, U"EMPEROR"sv,  U"MR"sv,     U"MRS"sv,   U"MS"sv,
+            U"DR"sv,        U"MISS"sv,     U"MISTER"sv};
+        if (w.kind != GrammarToken::Kind::Word || !w.capital || w.capitals || w.text.empty())
+            return false;
+        const Label l = w.label;
+        if (w.how != Rendering::How::Unrendered && w.how != Rendering::How::RawFallback &&
+            (l == Label::Preposition || l == Label::Conjunction || l == Label::Pronoun || l == Label::Be ||
+             l == Label::Question || l == Label::Adverb))
+            return false;
+        return std::find(kTitles.begin(), kTitles.end(), w.key) == kTitles.end();
+    };
+    auto blank = [](const GrammarToken &w) {
+        return w.kind != GrammarToken::Kind::Word && w.blank == 1; // (a space, or the empty piece between two words)
+    };
+    for (std::size_t i = first + 1; i < tokens.size(); ++i) {
+        // (not the part of a compound after its hyphen: "Anti-Circumvention Law")
+        if (!capital(tokens[i]) ||
+            (i > 0 && tokens[i - 1].kind == GrammarToken::Kind::Separator && tokens[i - 1].text == U"-"sv))
+            continue;
+        std::size_t end = i, words = 1;
+        bool name = false;
+        for (std::size_t k = i;;) {
+            const GrammarToken &w = tokens[k];
+            name = name || w.how == Rendering::How::Unrendered || w.how == Rendering::How::RawFallback || mixedCase(w);
+            std::size_t n = k + 1;
+            while (n < tokens.size() && blank(tokens[n]))
+                ++n;
+            if (n >= tokens.size() || !capital(tokens[n]) || w.text.back() != U' ')
+                break;
+            end = k = n;
+            ++words;
+        }
+        if (words >= 2 && name)
+            for (std::size_t k = i; k <= end; ++k)
+                if (tokens[k].kind == GrammarToken::Kind::Word && !tokens[k].quiet)
+                    keepAsWritten(tokens[k]);
+        i = end;
+    }
+}
+
 } // namespace
 
 inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
@@ -259,7 +323,7 @@ void Translator::recordWord() {
     t.capitals = t.capital && upper(1);
     const bool pieceEnds = !s_.CurrentWord.empty(),
                spaceAfter = pieceEnds && (s_.CurrentWord.back() == U' ' || s_.CurrentWord.back() == U'\t');
-    if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen && !t.capitals &&
+    if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen && !t.capital &&
         cutChar_ != U'_' && cutChar_ != U'-' && !pieces::isApostrophe(cutChar_) && !inPath_)
         t.text.clear();
     else if (s_.CurrentWord.size() <= 8)
@@ -635,6 +699,15 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
     lineStarts_ = false;
     const std::span<GrammarToken> tokens(tokens_.data(), tokenCount_);
     grammarContext_.everyToken = rulesVisitEveryToken;
+    if (extendedRules & ruleBit(GrammarRule::NameAfterNoun)) {
+        // (not the sentence's first word, whose capital may be the sentence's, nor the first after a heading in
+        // capitals: "(ALPHA) Lists Zonal Tables")
+        std::size_t first = 0;
+        while (first < tokens.size() && (tokens[first].kind != GrammarToken::Kind::Word || tokens[first].capitals))
+            ++first;
+        if (first < tokens.size())
+            keepCapitalNames(tokens, first);
+    }
     if (const GrammarRuleSet rules = extendedRules & triggered_) {
         if (const std::size_t q = doubleQuotes_ % 2 ? quotedSentenceStart(tokens) : SIZE_MAX; q == SIZE_MAX) {
             rewriteTokens(tokens, grammarContext_, rules, &anchors_);

@@ -858,30 +858,36 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
 }
 
 TEST_F(Extended, ANameFollowsItsNoun) {
-    checkRule(*this, GrammarRule::NameAfterNoun,
-              {
-                  {"I read the zork book.", "ฉันอ่านหนังสือzork."},
-                  {"I read the zork book and the table.", "ฉันอ่านหนังสือzork และโต๊ะ."}, // its space before a word
-                  {"I read the old zork book.", "ฉันอ่านหนังสือแก่zork."},
-                  {"he zorks books.", "เขาzorks หนังสือ."},             // not after an article: perhaps a verb
-                  {"Node: zork invocation.", "โหนด: การเรียกใช้zork."}, // but before "invocation", a manual's node
-                  {"I read the zork.", "ฉันอ่านzork."},                 // no noun after it
-                  // a quoted name before what a manual calls it, and what followed the noun after the name
-                  {"I read the 'open' command, the 'old' command.", "ฉันอ่านคำสั่งopen, คำสั่งold."},
-                  {"the 'open' command is old.", "คำสั่งopen แก่."},
-                  {"he clearly read the 'open' command.",
-                   "เขาอ่านคำสั่งopen อย่างชัดเจน."}, // what followed the noun follows the name
-                  // a name after its noun stays after it: after a thing a manual names, or a capital after a capital
-                  {"I read the command zork now.", "ฉันอ่านคำสั่งzork ตอนนี้."},
-                  {"I read the Book Zork now.", "ฉันอ่านหนังสือZork ตอนนี้."},
-                  // a name before brackets stays as it is, and a noun after it comes first
-                  {"the read() and zork(2) books came.", "หนังสือread() และzork(2) มา."},
-                  {"I see open(2) and open_book().", "ฉันเห็นopen(2) และopen_book()."},
-                  {"I see the old_open() book.", "ฉันเห็นold_open() หนังสือ."}, // not into the name
-                  // a path too, from its "/" to a space, but not words a "/" only joins
-                  {"I read /open/book now (/old/man).", "ฉันอ่าน/open/book ตอนนี้(/old/man)."},
-                  {"I read open/book now.", "ฉันอ่านเปิด/หนังสือตอนนี้."},
-              });
+    checkRule(
+        *this, GrammarRule::NameAfterNoun,
+        {
+            {"I read the zork book.", "ฉันอ่านหนังสือzork."},
+            // capitals in a row, one of them no word of the dictionary or of its own make, are one name
+            {"I read Zork Table and Old Table.", "ฉันอ่านZork Table และโต๊ะแก่."},
+            {"I read the Zork Table book, by Captain Zork Table.", "ฉันอ่านหนังสือZork Table, โดยCaptain Zork Table."},
+            {"I read the NetApp Table.", "ฉันอ่านNetApp Table."},
+            {"I read the zork book and the table.", "ฉันอ่านหนังสือzork และโต๊ะ."}, // its space before a word
+            {"I read the old zork book.", "ฉันอ่านหนังสือแก่zork."},
+            {"he zorks books.", "เขาzorks หนังสือ."},             // not after an article: perhaps a verb
+            {"Node: zork invocation.", "โหนด: การเรียกใช้zork."}, // but before "invocation", a manual's node
+            {"I read the zork.", "ฉันอ่านzork."},                 // no noun after it
+            // a quoted name before what a manual calls it, and what followed the noun after the name
+            {"I read the 'open' command, the 'old' command.", "ฉันอ่านคำสั่งopen, คำสั่งold."},
+            {"the 'open' command is old.", "คำสั่งopen แก่."},
+            {"he clearly read the 'open' command.",
+             "เขาอ่านคำสั่งopen อย่างชัดเจน."}, // what followed the noun follows the name
+            // a name after its noun stays after it: after a thing a manual names (a capital after a capital
+            // is one name with it)
+            {"I read the command zork now.", "ฉันอ่านคำสั่งzork ตอนนี้."},
+            {"I read the Book Zork now.", "ฉันอ่านBook Zork ตอนนี้."},
+            // a name before brackets stays as it is, and a noun after it comes first
+            {"the read() and zork(2) books came.", "หนังสือread() และzork(2) มา."},
+            {"I see open(2) and open_book().", "ฉันเห็นopen(2) และopen_book()."},
+            {"I see the old_open() book.", "ฉันเห็นold_open() หนังสือ."}, // not into the name
+            // a path too, from its "/" to a space, but not words a "/" only joins
+            {"I read /open/book now (/old/man).", "ฉันอ่าน/open/book ตอนนี้(/old/man)."},
+            {"I read open/book now.", "ฉันอ่านเปิด/หนังสือตอนนี้."},
+        });
     // an address after its scheme is written as it stands, as a path is, by the stage itself
     EXPECT_EQ(line("I read HTTP://open.book/old now."), "ฉันอ่านhttp://open.book/old ตอนนี้.");
     EXPECT_EQ(line("Node: *Note zork invocation::."), "โหนด: *zork การเรียกใช้บันทึก::."); // not after "Note"
@@ -1476,7 +1482,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // "often" before its verb is a habit; not often, ไม่ค่อย
         {GrammarRule::BeAdjective, {"he came and is the man.", "เขามาและเป็นผู้ชาย."}},      // after "and", เป็น
         {GrammarRule::ImperativeVerb, {"(ALPHA) Copy the book.", "(ALPHA) คัดลอกหนังสือ."}}, // over a tag in brackets
-        {GrammarRule::ImperativeVerb, {"(ALPHA) Lists Zonal Tables", "(ALPHA) ระบุZonal โต๊ะ"}}, // before a name
+        {GrammarRule::ImperativeVerb, {"(ALPHA) Lists Zonal Tables", "(ALPHA) ระบุZonal Tables"}}, // before a name
         {GrammarRule::Duration, {"for more examples, he came.", "ดูตัวอย่างเพิ่มเติม, เขามา."}},
         {GrammarRule::Gerund, {"2.1 Opening the book", "2.1 การเปิดหนังสือ"}},            // a heading after its number
         {GrammarRule::Gerund, {"the book: Opening the book.", "หนังสือ: การเปิดหนังสือ."}}, // or after a colon
