@@ -3964,6 +3964,13 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     if (!isWord(t[m]))
         return;
     const bool be = wordWith(t[m], How::Exact, Label::Be), have = t[m].how == How::Exact && among(kHaveForms, t[m].key);
+    // "Why are there always boycotts?" asks why there are: มี, "there" unwritten (not อยู่ที่นั่น...)
+    if (const std::size_t there = nextWord(t, m); !yesOrNo && be && among(kBeForms, t[m].key) && there != kNone &&
+                                                  isWord(t[there]) && t[there].key == U"THERE"sv) {
+        setReading(t[m], How::Exact, Label::Other, U"มี"sv);
+        t[there].kind = Kind::Dropped;
+        return;
+    }
     // "Is there life after death?" asks whether there is: มีชีวิตหลังความตายไหม, not อยู่ที่นั่นชีวิต...
     if (const std::size_t there = nextWord(t, m); yesOrNo && be && among(kBeForms, t[m].key) && there != kNone &&
                                                   isWord(t[there]) && t[there].key == U"THERE"sv) {
@@ -4049,6 +4056,36 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[after], How::Exact, Label::IntransitiveVerb, U"อยู่"sv);
         else if (t[after].key != U"BEEN"sv)
             setReading(t[after], How::Exact, Label::TransitiveVerb, verb);
+    }
+}
+
+/// The question's order, and then its question word, whose Thai the grammar mode writes at the end of the line: before
+/// a clause that says when or on what condition it is asked, it ends the question's own clause ("Where does it go
+/// when you flush?" => มันไปที่ไหนเมื่อคุณล้าง?, not มันไปเมื่อคุณล้างที่ไหน?).
+void questionOrderAndWord(std::span<GrammarToken> t, const GrammarContext &c) {
+    questionOrder(t, c);
+    std::size_t q = c.firstToken;
+    if (!c.question || !firstOfSentence(q, c) || q >= t.size() || !isWord(t[q]) || t[q].meaning.empty() ||
+        !(t[q].key == U"WHERE"sv || t[q].key == U"WHY"sv || t[q].key == U"HOW"sv || t[q].key == U"WHAT"sv))
+        return;
+    // (not before a be it is said with: "What's the use of it if" asks what the use is)
+    if (const std::size_t b = nextWord(t, q); b == kNone || t[b].key == U"S"sv || wordWith(t[b], How::Exact, Label::Be))
+        return;
+    bool verb = false;
+    for (std::size_t k = nextWord(t, q); k != kNone; k = nextWord(t, k)) {
+        if (isWord(t[k]) && verb &&
+            (t[k].key == U"WHEN"sv || t[k].key == U"IF"sv || t[k].key == U"BECAUSE"sv || t[k].key == U"BEFORE"sv ||
+             t[k].key == U"AFTER"sv || t[k].key == U"WHILE"sv || t[k].key == U"UNLESS"sv || t[k].key == U"UNTIL"sv)) {
+            const std::size_t last = previousWord(t, k);
+            if (last == kNone || last <= q)
+                return;
+            t[last].tail += t[q].meaning;
+            t[q].kind = Kind::Dropped;
+            return;
+        }
+        if (markAt(t, k > 0 ? k - 1 : 0, U",;:"sv))
+            return;
+        verb = verb || isVerbWord(t[k]) || wordWith(t[k], How::Exact, Label::Be);
     }
 }
 
@@ -7279,7 +7316,7 @@ constexpr GrammarRuleSpec kRules[] = {
     {GrammarRule::Relative, "relative", relative},
     {GrammarRule::EmbeddedQuestion, "embedded-question", embeddedQuestion},
     {GrammarRule::DoSupport, "do-support", doSupport},
-    {GrammarRule::QuestionOrder, "question-order", questionOrder},
+    {GrammarRule::QuestionOrder, "question-order", questionOrderAndWord},
     {GrammarRule::ImperativeVerb, "imperative-verb", imperativeVerb},
     {GrammarRule::ModalVerb, "modal-verb", modalVerb},
     {GrammarRule::Perfect, "perfect", perfect},

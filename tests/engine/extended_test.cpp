@@ -800,6 +800,9 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
     checkRule(*this, GrammarRule::QuestionOrder,
               {
                   {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
+                  {"where can you read if he came?",
+                   "คุณสามารถอ่านที่ไหนถ้าเขามา?"},                     // the question word before a clause of when or if
+                  {"why is there a book?", "มีอะ.-หนังสือทำไม?"},     // there is: มี
                   {"how long does it take?", "มันใช้เวลานานเท่าไร?"}, // how long, how often ...: at the end
                   {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
                   {"how come you read the book?", "คุณอ่านหนังสือทำไม?"}, // "how come" asks why
