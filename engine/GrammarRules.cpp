@@ -3979,6 +3979,12 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         askYesOrNo(t, m);
         return;
     }
+    // (not before "that" or "this" and its noun, which the grammar mode writes after the noun: "What's that thing?" =>
+    // สิ่งนั้นอะไร)
+    if (const std::size_t d = nextWord(t, m); !yesOrNo && be && d != kNone && isWord(t[d]) &&
+                                              (t[d].key == U"THAT"sv || among(kDemonstratives, t[d].key)) &&
+                                              nextWord(t, d) != kNone && isNoun(t[nextWord(t, d)]))
+        return;
     if (!yesOrNo && be) { // "What is your name?" => ชื่อของคุณคืออะไร: be after the noun phrase, in Thai
         const std::u32string_view q = t[opener].key;
         const std::u32string_view thai = q == U"WHAT"sv || q == U"WHO"sv ? U"คือ"sv
@@ -4065,7 +4071,7 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
 void questionOrderAndWord(std::span<GrammarToken> t, const GrammarContext &c) {
     questionOrder(t, c);
     std::size_t q = c.firstToken;
-    if (!c.question || !firstOfSentence(q, c) || q >= t.size() || !isWord(t[q]) || t[q].meaning.empty() ||
+    if (!c.question || !firstOfSentence(q, c) || q >= t.size() || !wordWith(t[q], How::Exact, Label::Question) ||
         !(t[q].key == U"WHERE"sv || t[q].key == U"WHY"sv || t[q].key == U"HOW"sv || t[q].key == U"WHAT"sv))
         return;
     // (not before a be it is said with: "What's the use of it if" asks what the use is)
@@ -7455,11 +7461,14 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
                 rules |= ruleBit(GrammarRule::DoSupport);
             break;
         case U'W':
+            // (why, where and what set off the question's order too, which ends their clause before one of when
+            // or if)
             if (k == U"WHY"sv)
-                rules |= ruleBit(GrammarRule::EmbeddedQuestion);
+                rules |= ruleBit(GrammarRule::EmbeddedQuestion) | ruleBit(GrammarRule::QuestionOrder);
             else if (mayBeRelativeOrQuestion(k))
                 rules |= ruleBit(GrammarRule::Relative) | ruleBit(GrammarRule::SubjectVerb) |
-                         (k == U"WHERE"sv || k == U"WHEN"sv ? ruleBit(GrammarRule::EmbeddedQuestion) : 0);
+                         (k == U"WHERE"sv || k == U"WHEN"sv ? ruleBit(GrammarRule::EmbeddedQuestion) : 0) |
+                         (k == U"WHERE"sv || k == U"WHAT"sv ? ruleBit(GrammarRule::QuestionOrder) : 0);
             else if (adverb && (k == U"WILL"sv || k == U"WOULD"sv))
                 rules |= modal;
             else if (k == U"WELL"sv)

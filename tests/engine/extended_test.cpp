@@ -801,9 +801,10 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
               {
                   {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
                   {"where can you read if he came?",
-                   "คุณสามารถอ่านที่ไหนถ้าเขามา?"},                     // the question word before a clause of when or if
-                  {"why is there a book?", "มีอะ.-หนังสือทำไม?"},     // there is: มี
-                  {"how long does it take?", "มันใช้เวลานานเท่าไร?"}, // how long, how often ...: at the end
+                   "คุณสามารถอ่านที่ไหนถ้าเขามา?"},                 // the question word before a clause of when or if
+                  {"why is there a book?", "มีอะ.-หนังสือทำไม?"}, // there is: มี
+                  {"where did he read when he came?", "เขาอ่านที่ไหนเมื่อเขามา?"}, // (after the do of a question too)
+                  {"how long does it take?", "มันใช้เวลานานเท่าไร?"},            // how long, how often ...: at the end
                   {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
                   {"how come you read the book?", "คุณอ่านหนังสือทำไม?"}, // "how come" asks why
                   {"who is the man who came?", "ผู้ชายที่มาคือใคร?"},      // be after the noun and its relative clause
