@@ -73,6 +73,14 @@ bool mixedCase(const GrammarToken &w) {
     return false;
 }
 
+// Titles, whose Thai goes before the name after them (กัปตันJames Kirk).
+constexpr std::array kTitles{U"CAPTAIN"sv, U"SIR"sv,       U"SENATOR"sv,      U"PRINCESS"sv, U"PRINCE"sv,  U"KING"sv,
+                             U"QUEEN"sv,   U"PRESIDENT"sv, U"GOVERNOR"sv,     U"DOCTOR"sv,   U"LORD"sv,    U"LADY"sv,
+                             U"SAINT"sv,   U"GENERAL"sv,   U"PROFESSOR"sv,    U"UNCLE"sv,    U"AUNT"sv,    U"FATHER"sv,
+                             U"MOTHER"sv,  U"JUDGE"sv,     U"COMMISSIONER"sv, U"MAJOR"sv,    U"COLONEL"sv, U"ADMIRAL"sv,
+                             U"EMPEROR"sv, U"MR"sv,        U"MRS"sv,          U"MS"sv,       U"DR"sv,      U"MISS"sv,
+                             U"MISTER"sv};
+
 /// Two or more words with their capitals in a row inside a sentence, one of them a word the dictionary lacks or a
 /// name of its own make, are one name, written as it stands: "Update a Cloud NetApp Volume QuotaRule" =>
 /// ปรับปรุงCloud NetApp Volume QuotaRule (not NetApp ปริมาตรเมฆQuotaRule), "-- Judy Garland" (not Judy พวงมาลัย).
@@ -80,13 +88,7 @@ void keepCapitalNames(std::span<GrammarToken> tokens, std::size_t first) {
     // (a word of a name: not a preposition, a conjunction, a pronoun, a be, a question word or an adverb, which
     // a heading's capitals give ("In Debian", "Of Gallo"), nor a title, whose Thai goes before the name)
     auto capital = [](const GrammarToken &w) {
-        constexpr std::array kTitles{
-            U"CAPTAIN"sv,   U"SIR"sv,      U"SENATOR"sv, U"PRINCESS"sv, U"PRINCE"sv, U"KING"sv,  U"QUEEN"sv,
-            U"PRESIDENT"sv, U"GOVERNOR"sv, U"DOCTOR"sv,  U"LORD"sv,     U"LADY"sv,   U"SAINT"sv, U"GENERAL"sv,
-            U"PROFESSOR"sv, U"UNCLE"sv,    U"AUNT"sv,    U"FATHER"sv,   U"MOTHER"sv, U"JUDGE"sv, U"COMMISSIONER"sv,
-            U"MAJOR"sv,     U"COLONEL"sv,  U"ADMIRAL"sv, U"EMPEROR"sv,  U"MR"sv,     U"MRS"sv,   U"MS"sv,
-            U"DR"sv,        U"MISS"sv,     U"MISTER"sv};
-        if (w.kind != GrammarToken::Kind::Word || !w.capital || w.capitals || w.text.empty())
+        if (w.kind != GrammarToken::Kind::Word || !w.capital || w.capitals || w.text.empty()) // (most words)
             return false;
         const Label l = w.label;
         if (w.how != Rendering::How::Unrendered && w.how != Rendering::How::RawFallback &&
