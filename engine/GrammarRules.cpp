@@ -1998,7 +1998,13 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
                   t[v].how == How::Write && t[v].family == SuffixFamily::S))
                 return; // "the check if", "no matter how"
             const bool asked = c.question || denied(t, v);
-            if ((k == U"IF"sv && (isNoun(t[v]) || !(verbFormOf<kIfAskingVerbs>(t[v].key) || asked))) ||
+            // (a passive before "if" says on what condition: "must be specified if any of the others are" =>
+            // ต้องถูกระบุถ้า..., not ว่า...หรือไม่)
+            const std::size_t be = stepOver(t, v, false, isAdverbWord);
+            const bool passive = be != kNone && wordWith(t[be], How::Exact, Label::Be) && // (but "is asked if")
+                                 !t[v].key.starts_with(U"ASK"sv) &&
+                                 ((t[v].how == How::Write && t[v].family == SuffixFamily::ED) || isParticiple(t[v]));
+            if ((k == U"IF"sv && (isNoun(t[v]) || passive || !(verbFormOf<kIfAskingVerbs>(t[v].key) || asked))) ||
                 (k == U"WHEN"sv && !verbFormOf<kWhenAskingVerbs>(t[v].key) &&
                  !(asked && verbFormOf<kKnowingWhen>(t[v].key))))
                 return;

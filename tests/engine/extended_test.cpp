@@ -349,20 +349,22 @@ void checkRule(Extended &t, GrammarRule rule, std::initializer_list<Case> rows) 
 }
 
 TEST_F(Extended, PassiveIsThookAndTheVerbWithoutBe) {
-    checkRule(*this, GrammarRule::Passive,
-              {
-                  {"the book got opened.", "หนังสือถูกเปิด."}, // get + a participle: a passive too
-                  {"the table is made", "โต๊ะถูกทำ"},
-                  {"the table is not made", "โต๊ะไม่ถูกทำ"},
-                  {"it was opened by the man", "มันถูกเปิดโดยผู้ชาย"},   // reached through -ed
-                  {"it was followed by the man", "มันติดตามโดยผู้ชาย"}, // what comes next: no ถูก
-                  {"the man was tired", "ผู้ชายคือยาง"},               // a stem that is no verb: no passive
-                  {"he was lived", "เขาเป็นอาศัย"},                   // a verb without an object has none either
-                  {"it was lived out.", "มันถูกอาศัยออก."},            // unless a particle gives it one
-                  {"he was gone", "เขาหายไป"},                      // but "gone" after be is lost, หายไป
-                  {"I made the table", "ฉันทำโต๊ะ"},                  // no be: the participle is a verb
-                  {"the table is already made.", "โต๊ะถูกทำแล้ว."},    // the deed is done
-              });
+    checkRule(
+        *this, GrammarRule::Passive,
+        {
+            {"the book is checked if he came.", "หนังสือถูกตรวจสอบถ้าเขามา."}, // a passive before "if": on what condition
+            {"the book got opened.", "หนังสือถูกเปิด."},                       // get + a participle: a passive too
+            {"the table is made", "โต๊ะถูกทำ"},
+            {"the table is not made", "โต๊ะไม่ถูกทำ"},
+            {"it was opened by the man", "มันถูกเปิดโดยผู้ชาย"},   // reached through -ed
+            {"it was followed by the man", "มันติดตามโดยผู้ชาย"}, // what comes next: no ถูก
+            {"the man was tired", "ผู้ชายคือยาง"},               // a stem that is no verb: no passive
+            {"he was lived", "เขาเป็นอาศัย"},                   // a verb without an object has none either
+            {"it was lived out.", "มันถูกอาศัยออก."},            // unless a particle gives it one
+            {"he was gone", "เขาหายไป"},                      // but "gone" after be is lost, หายไป
+            {"I made the table", "ฉันทำโต๊ะ"},                  // no be: the participle is a verb
+            {"the table is already made.", "โต๊ะถูกทำแล้ว."},    // the deed is done
+        });
     EXPECT_EQ(line("there were opened books."), "ที่นั่นอยู่เปิดหนังสือ."); // after "there" before a noun: describing it
 }
 
