@@ -271,6 +271,13 @@ void Translator::recordWord() {
         t.kind = GrammarToken::Kind::Word;
         Found r;
         t.quiet = !readingOf(first, r);
+        // a word with a capital and a small letter inside a sentence may open a name that keepCapitalNames keeps, which
+        // the name-after-noun rule then puts after its noun ("the Cloud Spanner database" => ฐานข้อมูลCloud Spanner)
+        const GrammarRuleSet capitalName = tokenCount_ > 1 && word.size() > 1 && word[0] >= U'A' && word[0] <= U'Z' &&
+                                                   word[1] >= U'a' && word[1] <= U'z'
+                                               ? ruleBit(GrammarRule::NameAfterNoun)
+                                               : 0;
+        triggered_ |= capitalName;
         if (lastEntry_) {
             if (lastEntry_[4] == MemoEntry::kNotWorkedOut)
                 workOut(lastEntry_);
@@ -281,8 +288,8 @@ void Translator::recordWord() {
             t.key = m.key();
             t.family = m.family();
             triggered_ |= m.triggers();
-            if (m.lookingAt() != 0) // (most words set off no rule)
-                anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), m.lookingAt());
+            if ((m.lookingAt() | capitalName) != 0) // (most words set off no rule)
+                anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), m.lookingAt() | capitalName);
         } else {
             upperKey();
             if (!t.quiet) {
@@ -299,7 +306,8 @@ void Translator::recordWord() {
             }
             const GrammarRuleSet own = rulesTriggeredBy(t);
             triggered_ |= triggersOf(t, own);
-            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1), rulesLookingAt(t, &grammarContext(), own));
+            anchors_.add(static_cast<std::uint32_t>(tokenCount_ - 1),
+                         rulesLookingAt(t, &grammarContext(), own) | capitalName);
         }
         if (t.key == U"T"sv)
             readWontAsModal();

@@ -872,6 +872,7 @@ TEST_F(Extended, ANameFollowsItsNoun) {
             {"I read Zork Table and Old Table.", "ฉันอ่านZork Table และโต๊ะแก่."},
             {"I read the Zork Table book, by Captain Zork Table.", "ฉันอ่านหนังสือZork Table, โดยCaptain Zork Table."},
             {"I read the NetApp Table.", "ฉันอ่านNetApp Table."},
+            {"I read the Table Zork book.", "ฉันอ่านหนังสือTable Zork."},          // after its noun, from its first word
             {"I read the zork book and the table.", "ฉันอ่านหนังสือzork และโต๊ะ."}, // its space before a word
             {"I read the old zork book.", "ฉันอ่านหนังสือแก่zork."},
             {"he zorks books.", "เขาzorks หนังสือ."},             // not after an article: perhaps a verb
