@@ -5377,6 +5377,17 @@ void than(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         if (!isWord(t[i]) || t[i].key != U"THAN"sv || !t[i].meaning.starts_with(U"กว่า"sv))
             return;
+        // "rather than" before a verb is instead of doing it: แทนที่จะ ("rather than accept a solution" =>
+        // แทนที่จะยอมรับการแก้ปัญหา, "Rather than change the meaning" => แทนที่จะเปลี่ยน..., not มากกว่า)
+        if (const std::size_t r = previousWord(t, i), v = nextWord(t, i);
+            r != kNone && v != kNone && isWord(t[r]) && t[r].key == U"RATHER"sv && isWord(t[v]) &&
+            (t[v].key == U"NOT"sv ||
+             (t[v].how == How::Exact && isVerb(t[v].label) && !t[v].key.ends_with(U"S"sv) &&
+              !t[v].key.ends_with(U"ED"sv) && !t[v].key.ends_with(U"ING"sv) && !isParticiple(t[v])))) {
+            setReading(t[r], How::Exact, Label::Adverb, U"แทนที่จะ"sv);
+            t[i].kind = Kind::Dropped;
+            return;
+        }
         // (also after the nouns that the comparative describes: "a more useful tool than" => เครื่องมือมีประโยชน์กว่า)
         std::size_t p = previousWord(t, i);
         for (std::size_t words = 0; p != kNone && words < 3 && isNoun(t[p]) && !ownThai(t[p]).ends_with(U"กว่า"sv);

@@ -1604,6 +1604,8 @@ TEST_F(Extended, ThanAfterAComparativeIsNotWrittenTwice) {
                   {"the man is more easy for the book than the table.", "ผู้ชายง่ายสำหรับหนังสือกว่าโต๊ะ."}, // across a phrase
                   {"it is more easy to read than to go.", "มันง่ายที่จะอ่านกว่าที่จะไป."},
                   {"he read the book than the table.", "เขาอ่านหนังสือกว่าโต๊ะ."}, // no comparative: กว่า stays
+                  {"he read the book rather than open it.",
+                   "เขาอ่านหนังสือแทนที่จะเปิดมัน."}, // rather than + a verb: instead of doing it
               });
 }
 
