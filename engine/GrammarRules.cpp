@@ -3862,6 +3862,8 @@ constexpr std::array kHowMuch{std::pair{U"LONG"sv, U"นานเท่าไร
                               std::pair{U"FAR"sv, U"ไกลแค่ไหน"sv}, std::pair{U"MUCH"sv, U"เท่าไร"sv},
                               std::pair{U"SOON"sv, U"เร็วแค่ไหน"sv}};
 
+std::u32string_view countingWord(std::u32string_view noun);
+
 void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
     std::size_t m = c.firstToken;
     if (!c.question || !firstOfSentence(m, c) || m >= t.size() || !isWord(t[m]))
@@ -3918,6 +3920,51 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         setReading(t[m], How::Exact, Label::Other, U"มีกี่"sv);
         for (const std::size_t k : {a, b, there})
             t[k].kind = Kind::Dropped;
+        return;
+    }
+    // "How many people came?" => ผู้คนกี่คนมา?, "How many files do you have?" => คุณมีกี่แฟ้ม?: กี่ with the word Thai
+    // counts the noun with (the noun itself when it has none), where the noun phrase stands when it is the subject,
+    // else after the verb that takes it; "How many seconds are there" => มีกี่วินาที
+    if (const std::size_t a = nextWord(t, m), n = a == kNone ? kNone : nextWord(t, a),
+        after = n == kNone ? kNone : nextWord(t, n);
+        after != kNone && isWord(t[m]) && t[m].key == U"HOW"sv && isWord(t[a]) && t[a].key == U"MANY"sv &&
+        isNoun(t[n]) && t[n].how != How::Hold && isWord(t[after])) {
+        const bool aux = among(kDoForms, t[after].key) || among(kModals, t[after].key) ||
+                         wordWith(t[after], How::Exact, Label::Be) || among(kHaveForms, t[after].key);
+        const std::size_t s = nextWord(t, after);
+        const bool there = s != kNone && wordWith(t[after], How::Exact, Label::Be) && t[s].key == U"THERE"sv;
+        const bool asked = !there && aux && s != kNone && wordWith(t[s], How::Exact, Label::Pronoun) &&
+                           (among(kSubjects, t[s].key) || t[s].key == U"YOU"sv || t[s].key == U"IT"sv);
+        // (not "How many lawyers does it take to", which a phrase rule reads: ทนายความกี่คนจึงจะ...; nor before
+        // another noun, which a noun phrase of two would need)
+        if ((asked && t[s].key == U"IT"sv) || isNoun(t[after]))
+            return;
+        const std::u32string_view noun = ownThai(t[n]), kind = countingWord(noun);
+        setReading(t[n], How::Exact, Label::Other,
+                   kind.empty() ? U"กี่"s + std::u32string(noun) : std::u32string(noun) + U"กี่" + std::u32string(kind));
+        t[m].kind = t[a].kind = Kind::Dropped;
+        if (there) {
+            setReading(t[after], How::Exact, Label::Other, U"มี"sv);
+            t[s].kind = Kind::Dropped;
+            std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(after),
+                        t.begin() + static_cast<std::ptrdiff_t>(after) + 1);
+            c.reordered = true;
+            return;
+        }
+        if (!asked)
+            return;
+        if (among(kDoForms, t[after].key))
+            t[after].kind = Kind::Dropped;
+        else
+            std::swap(t[after], t[s]);
+        std::size_t last = after;
+        for (std::size_t k = after; k != kNone && !endsClause(t, last); k = nextWord(t, k))
+            last = k;
+        if (last != kNone && last > n) {
+            std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(n) + 1,
+                        t.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+            c.reordered = true;
+        }
         return;
     }
     // "How come" asks why, before a statement: "How come you are late?" => คุณสายทำไม (the question word's Thai goes

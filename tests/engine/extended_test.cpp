@@ -799,40 +799,43 @@ TEST_F(Extended, MustNotIsForbidding) {
 }
 
 TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
-    checkRule(*this, GrammarRule::QuestionOrder,
-              {
-                  {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
-                  {"where can you read if he came?",
-                   "คุณสามารถอ่านที่ไหนถ้าเขามา?"},                 // the question word before a clause of when or if
-                  {"why is there a book?", "มีอะ.-หนังสือทำไม?"}, // there is: มี
-                  {"where did he read when he came?", "เขาอ่านที่ไหนเมื่อเขามา?"}, // (after the do of a question too)
-                  {"how long does it take?", "มันใช้เวลานานเท่าไร?"},            // how long, how often ...: at the end
-                  {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
-                  {"how come you read the book?", "คุณอ่านหนังสือทำไม?"}, // "how come" asks why
-                  {"who is the man who came?", "ผู้ชายที่มาคือใคร?"},      // be after the noun and its relative clause
-                  {"what can you read?", "คุณสามารถอ่านอะไร?"},
-                  {"is it good?", "มันดีไหม?"},
-                  {"is there a book?", "มีอะ.-หนังสือไหม?"},        // whether there is
-                  {"is bob the friend?", "บ็อบคือเพื่อนไหม?"},       // a name, then another noun phrase
-                  {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
-                  {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
-                  {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
-                  {"what can the old man read?", "ผู้ชายแก่สามารถอ่านอะไร?"},
-                  {"can the man good?", "สามารถผู้ชายดี?"}, // no verb after the noun phrase
-                  {"if he came, can you read the book?", "ถ้าเขามา, คุณสามารถอ่านหนังสือไหม?"}, // after a clause
-                  {"is the man making the book?", "ผู้ชายกำลังทำหนังสือไหม?"},
-                  {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
-                  {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
-                  {"how is he?", "เขาเป็นอย่างไร?"},
-                  {"had he seen the book?", "เขาเห็นหนังสือไหม?"},   // have before a participle
-                  {"and who is the old man?", "และผู้ชายแก่คือใคร?"}, // after the "and" that opens it
-                  {"and can you read the book?", "และคุณสามารถอ่านหนังสือไหม?"},
-                  {"(2) can you read the book?", "(2) คุณสามารถอ่านหนังสือไหม?"}, // after the number it has
-                  // a question quoted after a comma or a colon opens where its quote does
-                  {"he said, \"Can you read the book?\"", "เขากล่าว, \"คุณสามารถอ่านหนังสือไหม?\""},
-                  {"he said: \u201CIf he came, can you read?\u201D", "เขากล่าว: \u201Cถ้าเขามา, คุณสามารถอ่านไหม?\u201D"},
-                  {"is \"Can\" the book?", "เป็น\"สามารถ\" หนังสือ?"}, // (a quoted word: the quote closes)
-              });
+    checkRule(
+        *this, GrammarRule::QuestionOrder,
+        {
+            {"can you read the book?", "คุณสามารถอ่านหนังสือไหม?"},
+            {"where can you read if he came?",
+             "คุณสามารถอ่านที่ไหนถ้าเขามา?"},                 // the question word before a clause of when or if
+            {"why is there a book?", "มีอะ.-หนังสือทำไม?"}, // there is: มี
+            {"where did he read when he came?", "เขาอ่านที่ไหนเมื่อเขามา?"}, // (after the do of a question too)
+            {"how many books can you read?", "คุณสามารถอ่านหนังสือกี่เล่ม?"}, // how many: กี่, its noun phrase after the verb
+            {"how many tables are there?", "มีกี่โต๊ะ?"},
+            {"how long does it take?", "มันใช้เวลานานเท่าไร?"}, // how long, how often ...: at the end
+            {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
+            {"how come you read the book?", "คุณอ่านหนังสือทำไม?"}, // "how come" asks why
+            {"who is the man who came?", "ผู้ชายที่มาคือใคร?"},      // be after the noun and its relative clause
+            {"what can you read?", "คุณสามารถอ่านอะไร?"},
+            {"is it good?", "มันดีไหม?"},
+            {"is there a book?", "มีอะ.-หนังสือไหม?"},        // whether there is
+            {"is bob the friend?", "บ็อบคือเพื่อนไหม?"},       // a name, then another noun phrase
+            {"is it good or old?", "มันดีหรือแก่?"},           // หรือ asks already
+            {"can you read the book", "สามารถคุณอ่านหนังสือ"}, // no question mark
+            {"can the man read?", "ผู้ชายสามารถอ่านไหม?"},    // a noun phrase moves too
+            {"what can the old man read?", "ผู้ชายแก่สามารถอ่านอะไร?"},
+            {"can the man good?", "สามารถผู้ชายดี?"},                                   // no verb after the noun phrase
+            {"if he came, can you read the book?", "ถ้าเขามา, คุณสามารถอ่านหนังสือไหม?"}, // after a clause
+            {"is the man making the book?", "ผู้ชายกำลังทำหนังสือไหม?"},
+            {"what was he making?", "เขากำลังทำอะไร?"},   // be after a question word: what goes on
+            {"what is the old book?", "หนังสือแก่คืออะไร?"}, // or be after what it asks about
+            {"how is he?", "เขาเป็นอย่างไร?"},
+            {"had he seen the book?", "เขาเห็นหนังสือไหม?"},   // have before a participle
+            {"and who is the old man?", "และผู้ชายแก่คือใคร?"}, // after the "and" that opens it
+            {"and can you read the book?", "และคุณสามารถอ่านหนังสือไหม?"},
+            {"(2) can you read the book?", "(2) คุณสามารถอ่านหนังสือไหม?"}, // after the number it has
+            // a question quoted after a comma or a colon opens where its quote does
+            {"he said, \"Can you read the book?\"", "เขากล่าว, \"คุณสามารถอ่านหนังสือไหม?\""},
+            {"he said: \u201CIf he came, can you read?\u201D", "เขากล่าว: \u201Cถ้าเขามา, คุณสามารถอ่านไหม?\u201D"},
+            {"is \"Can\" the book?", "เป็น\"สามารถ\" หนังสือ?"}, // (a quoted word: the quote closes)
+        });
 }
 
 TEST_F(Extended, AnOrderOpensWithItsVerb) {
