@@ -3937,8 +3937,16 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
                            (among(kSubjects, t[s].key) || t[s].key == U"YOU"sv || t[s].key == U"IT"sv);
         // (not "How many lawyers does it take to", which a phrase rule reads: ทนายความกี่คนจึงจะ...; nor before
         // another noun, which a noun phrase of two would need)
-        if ((asked && t[s].key == U"IT"sv) || isNoun(t[after]))
+        // (a noun that can be a verb before no other noun or auxiliary is the counted noun's verb: "How many people
+        // work here?" => ผู้คนกี่คนทำงานที่นี่?)
+        std::u32string verb;
+        const bool nounVerb = isNoun(t[after]) && t[after].how == How::Exact && s != kNone && isWord(t[s]) &&
+                              !isNoun(t[s]) && !among(kDoForms, t[s].key) && !among(kModals, t[s].key) &&
+                              !wordWith(t[s], How::Exact, Label::Be) && c.sense && c.sense(t[after].key, isVerb, verb);
+        if ((asked && t[s].key == U"IT"sv) || (isNoun(t[after]) && !nounVerb))
             return;
+        if (nounVerb)
+            setReading(t[after], How::Exact, Label::IntransitiveVerb, verb);
         const std::u32string_view noun = ownThai(t[n]), kind = countingWord(noun);
         setReading(t[n], How::Exact, Label::Other,
                    kind.empty() ? U"กี่"s + std::u32string(noun) : std::u32string(noun) + U"กี่" + std::u32string(kind));

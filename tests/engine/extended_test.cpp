@@ -809,7 +809,8 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
             {"where did he read when he came?", "เขาอ่านที่ไหนเมื่อเขามา?"}, // (after the do of a question too)
             {"how many books can you read?", "คุณสามารถอ่านหนังสือกี่เล่ม?"}, // how many: กี่, its noun phrase after the verb
             {"how many tables are there?", "มีกี่โต๊ะ?"},
-            {"how long does it take?", "มันใช้เวลานานเท่าไร?"}, // how long, how often ...: at the end
+            {"how many books work now?", "หนังสือกี่เล่มทำงานตอนนี้?"}, // (a noun after it that can be its verb)
+            {"how long does it take?", "มันใช้เวลานานเท่าไร?"},     // how long, how often ...: at the end
             {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
             {"how come you read the book?", "คุณอ่านหนังสือทำไม?"}, // "how come" asks why
             {"who is the man who came?", "ผู้ชายที่มาคือใคร?"},      // be after the noun and its relative clause
