@@ -4569,8 +4569,9 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             const bool name = subject != kNone && isWord(t[subject]) && !t[subject].quiet &&
                               (t[subject].how == How::Unrendered || t[subject].how == How::RawFallback);
             const bool phrase = subject != kNone && (isArticle(t[subject]) || among(kDeterminers, t[subject].key) ||
-                                                     isNoun(t[subject]) || name); // ("since llvm-ar supports")
-            const auto unwrittenBe = [&](std::size_t from, std::size_t to) {      // (which ends the noun phrase)
+                                                     isNoun(t[subject]) || name || // ("since llvm-ar supports")
+                                                     wordWith(t[subject], How::Exact, Label::Adjective)); // ("many")
+            const auto unwrittenBe = [&](std::size_t from, std::size_t to) { // (which ends the noun phrase)
                 return std::any_of(t.begin() + static_cast<std::ptrdiff_t>(from) + 1,
                                    t.begin() + static_cast<std::ptrdiff_t>(to),
                                    [](const GrammarToken &w) { return w.kind == Kind::Dropped && !w.key.empty(); });
@@ -4599,6 +4600,12 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
                  // (a verb the dictionary has with its -s: "since it enables" => เนื่องจากมันเปิดใช้งาน)
                  (isVerbWord(t[verb]) && t[verb].how == How::Exact && t[verb].key.size() > 3 &&
                   t[verb].key.back() == U'S' && !t[verb].key.ends_with(U"SS"sv) && !among(kSubjects, t[subject].key)) ||
+                 // (or a verb without -s after a plural noun phrase: "since many binary files contain zero bytes")
+                 (phrase && last != subject && isNoun(t[last]) && t[last].key.size() > 3 &&
+                  t[last].key.back() == U'S' && !t[last].key.ends_with(U"SS"sv) && t[verb].kind == Kind::Word &&
+                  t[verb].how == How::Exact && isVerb(t[verb].label) && !t[verb].key.ends_with(U"S"sv) &&
+                  !t[verb].key.ends_with(U"ED"sv) && !among(kPastOnly, t[verb].key) &&
+                  !isIrregularParticiple(t[verb].key)) ||
                  // (or a verb in the present after I, we, they or you: "since they use extensions")
                  ((among(kSubjects, t[subject].key) || t[subject].key == U"YOU"sv) && t[subject].key != U"HE"sv &&
                   t[subject].key != U"SHE"sv && t[verb].kind == Kind::Word && t[verb].how == How::Exact &&
@@ -6277,12 +6284,12 @@ void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
         // (or after a word that opens a clause: "where one can scratch")
         if (const std::size_t n = nextWord(t, i), p = previousWord(t, i);
             isWord(t[i]) && t[i].key == U"ONE"sv &&
-            (firstOfSentence(i, c) ||
+            (firstOfSentence(i, c) || // ("One shouldn't be using" too)
              (p != kNone && isWord(t[p]) &&
               (t[p].key == U"WHEN"sv || t[p].key == U"IF"sv || t[p].key == U"WHERE"sv || t[p].key == U"UNLESS"sv ||
                t[p].key == U"BECAUSE"sv || t[p].key == U"UNTIL"sv || t[p].key == U"WHILE"sv))) &&
             n != kNone && isWord(t[n]) &&
-            (among(kModals, t[n].key) ||
+            (among(kModals, t[n].key) || among(kNegativeModals, t[n].key) ||
              (isVerbWord(t[n]) && t[n].key.size() > 3 && t[n].key.back() == U'S' && !t[n].key.ends_with(U"SS"sv)))) {
             setReading(t[i], How::Exact, Label::Pronoun, U"คนเรา"sv);
             return;

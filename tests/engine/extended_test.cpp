@@ -1297,6 +1297,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
          {"since the book is old, he came.", "เนื่องจากหนังสือแก่, เขามา."}}, // over a be left unwritten
         {GrammarRule::TimeAdverb, {"since zork is old, he came.", "เนื่องจากzork แก่, เขามา."}}, // a name
         {GrammarRule::TimeAdverb,
+         {"since old tables open, he came.", "เนื่องจากโต๊ะแก่เปิด, เขามา."}}, // a plural and its verb
+        {GrammarRule::TimeAdverb,
          {"since zork 2 the book can read.", "ตั้งแต่zork 2 หนังสือสามารถอ่าน."}}, // a version: a time
         {GrammarRule::TimeAdverb,
          {"since it allows the book, he came.",
