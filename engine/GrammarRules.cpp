@@ -3884,7 +3884,12 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
         while (k < t.size() && (t[k].kind == Kind::Separator ? t[k].text == U","sv : isBlank(t[k])))
             ++k;
         if (k < t.size() && isWord(t[k]) && (among(kModals, t[k].key) || wordWith(t[k], How::Exact, Label::Be)))
-            m = k;                                  // (without a comma "When can I go?" asks with its question word)
+            m = k; // (without a comma "When can I go?" asks with its question word)
+        // (or with a question word of its own: "If he is a healer, why can't he heal?" => ...เขาไม่สามารถ...ทำไม)
+        else if (const std::size_t a = k < t.size() ? nextWord(t, k) : kNone;
+                 a != kNone && wordWith(t[k], How::Exact, Label::Question) && isWord(t[a]) &&
+                 (among(kModals, t[a].key) || wordWith(t[a], How::Exact, Label::Be)))
+            m = k;
     } else if (among(kQuestionOpeners, t[m].key)) { // "And who is this person?": the question after the and
         if (const std::size_t n = nextWord(t, m); n != kNone && isWord(t[n]))
             m = n;

@@ -810,7 +810,9 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
             {"how many books can you read?", "คุณสามารถอ่านหนังสือกี่เล่ม?"}, // how many: กี่, its noun phrase after the verb
             {"how many tables are there?", "มีกี่โต๊ะ?"},
             {"how many books work now?", "หนังสือกี่เล่มทำงานตอนนี้?"}, // (a noun after it that can be its verb)
-            {"how long does it take?", "มันใช้เวลานานเท่าไร?"},     // how long, how often ...: at the end
+            {"if he came, where can you read?",
+             "ถ้าเขามา, คุณสามารถอ่านที่ไหน?"},                   // a question word after a clause and its comma
+            {"how long does it take?", "มันใช้เวลานานเท่าไร?"}, // how long, how often ...: at the end
             {"how long can you work?", "คุณสามารถทำงานนานเท่าไร?"},
             {"how come you read the book?", "คุณอ่านหนังสือทำไม?"}, // "how come" asks why
             {"who is the man who came?", "ผู้ชายที่มาคือใคร?"},      // be after the noun and its relative clause
