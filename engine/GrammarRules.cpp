@@ -2624,6 +2624,11 @@ bool subjectAfterOpener(std::span<GrammarToken> t, std::size_t i, const GrammarC
 // An -ing word at the start of a sentence or after a preposition is a noun of action, การ + verb, written in place;
 // after be it is the action going on, กำลัง + verb, and the be-word is not written. After a clause and its comma
 // it tells how the clause was done: โดย + verb.
+/// keep, keeps, kept, keeping: before an -ing word it says the doing goes on, ยังคง.
+bool keepForm(std::u32string_view key) {
+    return key.starts_with(U"KEP"sv) || key.starts_with(U"KEEP"sv);
+}
+
 // Forms of go, before an -ing word of what is done: "go shopping" => ไปซื้อของ, not ไปการซื้อของ.
 constexpr std::array kGoForms{U"GO"sv, U"GOES"sv, U"WENT"sv, U"GONE"sv, U"GOING"sv};
 
@@ -2748,8 +2753,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         // "keep on doing" is going on doing: "They keep on saying it" => พวกเขายังคงพูดมัน, not เก็บบนการพูด
         if (const std::size_t p = previousWord(t, i), k = p == kNone ? kNone : previousWord(t, p);
             k != kNone && isWord(t[i]) && t[i].key.ends_with(U"ING"sv) && isWord(t[p]) && t[p].key == U"ON"sv &&
-            isVerbWord(t[k]) && (t[k].key.starts_with(U"KEP"sv) || t[k].key.starts_with(U"KEEP"sv)) &&
-            (ingVerb(t[i], c, verb) || stemVerb(t[i].key, c, verb))) {
+            isVerbWord(t[k]) && keepForm(t[k].key) && (ingVerb(t[i], c, verb) || stemVerb(t[i].key, c, verb))) {
             setReading(t[k], How::Exact, Label::TransitiveVerb, U"ยังคง"sv);
             t[p].kind = Kind::Dropped;
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
@@ -2762,7 +2766,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].key.ends_with(U"ING"sv) && !among(kIngPrepositions, t[i].key) && isVerbWord(t[p]) &&
             verbFormOf<kAspectVerbs>(t[p].key) && !leftToPhraseRule(t, i, c) && stemVerb(t[i].key, c, verb)) {
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb);
-            if (t[p].key.starts_with(U"KEP"sv) || t[p].key.starts_with(U"KEEP"sv)) // (keep doing: ยังคง, not เก็บ)
+            if (keepForm(t[p].key)) // (keep doing: ยังคง, not เก็บ)
                 setReading(t[p], How::Exact, Label::TransitiveVerb, U"ยังคง"sv);
             return;
         }
@@ -2828,7 +2832,7 @@ void gerund(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         const std::size_t be = stepOver(t, i, false, isAdverbWord);
         // keep doing is going on doing: "He kept working" => เขายังคงทำงาน, not เก็บ
-        if (p != kNone && isVerbWord(t[p]) && (t[p].key.starts_with(U"KEP"sv) || t[p].key.starts_with(U"KEEP"sv)))
+        if (p != kNone && isVerbWord(t[p]) && keepForm(t[p].key))
             setReading(t[p], How::Exact, Label::TransitiveVerb, U"ยังคง"sv);
         if (!plain && p != kNone && isVerbWord(t[p]) && verbFormOf<kAspectVerbs>(t[p].key)) {
             setReading(t[i], How::Exact, Label::TransitiveVerb, verb); // "stop working" => หยุดทำงาน
@@ -3970,10 +3974,10 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
             t[after].kind = Kind::Dropped;
         else
             std::swap(t[after], t[s]);
-        std::size_t last = after;
-        for (std::size_t k = after; k != kNone && !endsClause(t, last); k = nextWord(t, k))
-            last = k;
-        if (last != kNone && last > n) {
+        std::size_t last = after; // (the clause's last word)
+        while (!endsClause(t, last) && nextWord(t, last) != kNone)
+            last = nextWord(t, last);
+        if (last > n) {
             std::rotate(t.begin() + static_cast<std::ptrdiff_t>(m), t.begin() + static_cast<std::ptrdiff_t>(n) + 1,
                         t.begin() + static_cast<std::ptrdiff_t>(last) + 1);
             c.reordered = true;
@@ -4145,9 +4149,7 @@ void questionOrderAndWord(std::span<GrammarToken> t, const GrammarContext &c) {
         return;
     bool verb = false;
     for (std::size_t k = nextWord(t, q); k != kNone; k = nextWord(t, k)) {
-        if (isWord(t[k]) && verb &&
-            (t[k].key == U"WHEN"sv || t[k].key == U"IF"sv || t[k].key == U"BECAUSE"sv || t[k].key == U"BEFORE"sv ||
-             t[k].key == U"AFTER"sv || t[k].key == U"WHILE"sv || t[k].key == U"UNLESS"sv || t[k].key == U"UNTIL"sv)) {
+        if (isWord(t[k]) && verb && (among(kClauseOpeners, t[k].key) || among(kTimeWords, t[k].key))) {
             const std::size_t last = previousWord(t, k);
             if (last == kNone || last <= q)
                 return;

@@ -325,6 +325,7 @@ public:
             entry("born", "เกิด", VI),
             entry("matter", "เรื่อง", N),
             entry("march", "เดินขบวน", VI),
+            entry("king", "พระราชา", N),
         });
     }
     std::string line(const std::string &text, GrammarRuleSet rules = kAllGrammarRules) {
@@ -878,7 +879,11 @@ TEST_F(Extended, ANameFollowsItsNoun) {
             {"I read Zork Table and Old Table.", "ฉันอ่านZork Table และโต๊ะแก่."},
             {"I read the Zork Table book, by Captain Zork Table.", "ฉันอ่านหนังสือZork Table, โดยCaptain Zork Table."},
             {"I read the NetApp Table.", "ฉันอ่านNetApp Table."},
-            {"I read the Table Zork book.", "ฉันอ่านหนังสือTable Zork."},          // after its noun, from its first word
+            {"I read the Table Zork book.",
+             "ฉันอ่านหนังสือTable Zork."}, // after its noun, from its first word
+                                       // (not over a title, a preposition or a compound's hyphen)
+            {"I read King Zork Table, By Zork Table, Old-Zork Table.",
+             "ฉันอ่านพระราชาZork Table, โดยZork Table, แก่-Zork โต๊ะ."},
             {"I read the zork book and the table.", "ฉันอ่านหนังสือzork และโต๊ะ."}, // its space before a word
             {"I read the old zork book.", "ฉันอ่านหนังสือแก่zork."},
             {"he zorks books.", "เขาzorks หนังสือ."},             // not after an article: perhaps a verb
