@@ -69,6 +69,8 @@ constexpr std::array kClauseOpeners{U"IF"sv,     U"WHEN"sv,  U"BUT"sv,      U"BE
 constexpr std::array kThatOpeners{U"SO"sv, U"NOW"sv, U"SUCH"sv, U"GIVEN"sv, U"EXCEPT"sv, U"PROVIDED"sv};
 // Conjunctions that may open a sentence before a question ("And who is he?") or a demonstrative ("and that day").
 constexpr std::array kQuestionOpeners{U"AND"sv, U"BUT"sv, U"SO"sv, U"OR"sv};
+// Words that open a question before their comma: "Well, can you?", "Now, what is it?".
+constexpr std::array kOpenersBeforeComma{U"WELL"sv, U"NOW"sv, U"THEN"sv, U"ANYWAY"sv, U"OK"sv, U"OKAY"sv, U"ALSO"sv};
 // Pronouns that a relative clause may follow like a noun: "everything that you know" => ทุกสิ่งที่คุณรู้.
 // Pronouns a relative "that" may follow: "He that composes himself", "those that have".
 constexpr std::array kThatPronouns{U"HE"sv, U"SHE"sv, U"THEY"sv, U"THOSE"sv};
@@ -3894,8 +3896,11 @@ void questionOrder(std::span<GrammarToken> t, const GrammarContext &c) {
                  a != kNone && wordWith(t[k], How::Exact, Label::Question) && isWord(t[a]) &&
                  (among(kModals, t[a].key) || wordWith(t[a], How::Exact, Label::Be)))
             m = k;
-    } else if (among(kQuestionOpeners, t[m].key)) { // "And who is this person?": the question after the and
-        if (const std::size_t n = nextWord(t, m); n != kNone && isWord(t[n]))
+    } else if (const std::size_t comma = nextMark(t, m);
+               among(kQuestionOpeners, t[m].key) ||
+               (markAt(t, comma, U","sv) && among(kOpenersBeforeComma, t[m].key))) {
+        // "And who is this person?", "So, is there a way?": the question after the and, or the opener and its comma
+        if (const std::size_t n = markAt(t, comma, U","sv) ? nextMark(t, comma) : comma; n < t.size() && isWord(t[n]))
             m = n;
     }
     const std::size_t opener = m;

@@ -834,6 +834,8 @@ TEST_F(Extended, QuestionsPutTheSubjectBeforeTheModal) {
             {"had he seen the book?", "เขาเห็นหนังสือไหม?"},   // have before a participle
             {"and who is the old man?", "และผู้ชายแก่คือใคร?"}, // after the "and" that opens it
             {"and can you read the book?", "และคุณสามารถอ่านหนังสือไหม?"},
+            {"so, is there a book?", "ดังนั้น, มีอะ.-หนังสือไหม?"}, // after an opener and its comma
+            {"well, can you read?", "เอาล่ะ, คุณสามารถอ่านไหม?"},
             {"(2) can you read the book?", "(2) คุณสามารถอ่านหนังสือไหม?"}, // after the number it has
             // a question quoted after a comma or a colon opens where its quote does
             {"he said, \"Can you read the book?\"", "เขากล่าว, \"คุณสามารถอ่านหนังสือไหม?\""},
