@@ -4599,6 +4599,13 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             for (std::size_t j = last == kNone ? t.size() : last + 1; j < t.size() && verb == kNone; ++j)
                 if (t[j].kind == Kind::Dropped ? !t[j].key.empty() : !isBlank(t[j]))
                     verb = j;
+            // (over an adverb of how often: "since it often contains" => เนื่องจากมันมักจะมี)
+            if (const std::size_t v = verb == kNone ? kNone : nextWord(t, verb);
+                v != kNone && wordWith(t[verb], How::Exact, Label::Adverb) &&
+                (t[verb].key == U"OFTEN"sv || t[verb].key == U"USUALLY"sv || t[verb].key == U"ALWAYS"sv ||
+                 t[verb].key == U"NORMALLY"sv || t[verb].key == U"GENERALLY"sv || t[verb].key == U"TYPICALLY"sv ||
+                 t[verb].key == U"ONLY"sv || t[verb].key == U"ALSO"sv || t[verb].key == U"SOMETIMES"sv))
+                verb = v;
             if (subject != kNone && verb != kNone && (isWord(t[subject]) || isArticle(t[subject])) &&
                 t[verb].kind != Kind::Separator && t[verb].kind != Kind::Piece &&
                 (among(kSubjects, t[subject].key) || among(kSubjectsAtClauseStart, t[subject].key) ||

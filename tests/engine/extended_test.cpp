@@ -1312,6 +1312,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::TimeAdverb,
          {"since it allows the book, he came.",
           "เนื่องจากมันอนุญาตหนังสือ, เขามา."}}, // a verb the dictionary has with its -s
+        {GrammarRule::TimeAdverb,
+         {"since it often allows the book, he came.", "เนื่องจากมันมักจะอนุญาตหนังสือ, เขามา."}},            // over "often"
         {GrammarRule::TimeAdverb, {"since he opened the book, he came.", "ตั้งแต่เขาเปิดหนังสือ, เขามา."}}, // a time
         {GrammarRule::TimeAdverb,
          {"he came, since the man of the story can read.", "เขามา, เนื่องจากผู้ชายของเรื่องสามารถอ่าน."}},
