@@ -3738,6 +3738,11 @@ std::pair<std::u32string_view, std::u32string_view> towardNounPhrase(std::span<G
 }
 
 constexpr std::array kAskForms{U"ASK"sv, U"ASKS"sv, U"ASKED"sv, U"ASKING"sv};
+// Verbs that say what they are about with "of", ถึง in Thai: "He thinks of her" => เขาคิดถึงเธอ (not คิดของ).
+constexpr std::array kVerbsOfAbout{U"THINK"sv,  U"THINKS"sv,  U"THOUGHT"sv, U"THINKING"sv, U"SPEAK"sv,
+                                   U"SPEAKS"sv, U"SPOKE"sv,   U"SPOKEN"sv,  U"SPEAKING"sv, U"TALK"sv,
+                                   U"TALKS"sv,  U"TALKED"sv,  U"TALKING"sv, U"DREAM"sv,    U"DREAMS"sv,
+                                   U"DREAMT"sv, U"DREAMED"sv, U"DREAMING"sv};
 
 // "to" before a noun phrase after a verb of giving, moving, joining or becoming and its object: ให้, ไปยัง, กับ,
 // เป็น, ลงใน in place of เพื่อ. Right after the verb only where no phrase rule reads เพื่อ after it.
@@ -3759,6 +3764,25 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
                                                           isVerb(t[n].label) && c.sense &&
                                                           c.sense(t[n].key, isNounLabel, noun))
                     setReading(t[n], How::Exact, Label::Noun, noun);
+            }
+            return;
+        }
+        // (its Thai kept as a rule made it, with ถึง after: กำลังพูดถึง, การคิดถึง; not the noun "the thought of")
+        if (isWord(t[i]) && listed<kVerbsOfAbout>(t[i].key)) {
+            if (const std::size_t f = nextWord(t, i);
+                f != kNone && isWord(t[f]) && t[f].key == U"OF"sv && isVerbWord(t[i]) &&
+                (t[i].meaning.ends_with(U"คิด"sv) || t[i].meaning.ends_with(U"พูด"sv) ||
+                 t[i].meaning.ends_with(U"พูดคุย"sv) || t[i].meaning.ends_with(U"ฝัน"sv)) &&
+                !(i > 0 && previousWord(t, i) != kNone && isArticle(t[previousWord(t, i)])) && // ("the thought of")
+                !leftToPhraseRule(t, i, c)) {
+                t[i].setMeaning(std::u32string(t[i].meaning) + U"ถึง");
+                t[f].kind = Kind::Dropped;
+                // "this" or "that" alone is the thing thought of: "think of this as" => คิดถึงสิ่งนี้เป็น
+                if (const std::size_t n = nextWord(t, f), after = n == kNone ? kNone : nextWord(t, n);
+                    n != kNone && isWord(t[n]) && (t[n].key == U"THIS"sv || t[n].key == U"THAT"sv) &&
+                    (after == kNone || !(isNoun(t[after]) || t[after].kind == Kind::Piece ||
+                                         (isWord(t[after]) && t[after].label == Label::Adjective))))
+                    setReading(t[n], How::Exact, Label::Pronoun, t[n].key == U"THAT"sv ? U"สิ่งนั้น"sv : U"สิ่งนี้"sv);
             }
             return;
         }
@@ -7031,6 +7055,19 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t a = previousWord(t, p);
             compares = a != kNone && (isArticle(t[a]) || among(kOwners, t[a].key) || among(kDeterminers, t[a].key));
         }
+        const std::size_t after = nextWord(t, n);
+        const bool thisAlone =
+            (t[n].key == U"THAT"sv || t[n].key == U"THIS"sv) &&
+            (after == kNone ||
+             !(isNoun(t[after]) || t[after].kind == Kind::Piece ||
+               (isWord(t[after]) && (t[after].label == Label::Adjective || t[after].label == Label::Pronoun))));
+        // the verb after its subject takes "this" or "that" as the thing it likes: "I like this" => ฉันชอบสิ่งนี้ (a
+        // built-in phrase rule would read ชอบนี้ as อย่างนี้)
+        if (!compares && thisAlone && p != kNone && !comma && isWord(t[p]) &&
+            (among(kSubjects, t[p].key) || t[p].key == U"YOU"sv)) {
+            setReading(t[n], How::Exact, Label::Pronoun, t[n].key == U"THAT"sv ? U"สิ่งนั้น"sv : U"สิ่งนี้"sv);
+            return;
+        }
         // (a built-in phrase rule reads some words with it: "looks like" => ดูเหมือน; but not the มากชอบ of "I'd very
         // much like", which a word of degree after be is not)
         if (!compares || leftToPhraseRule(t, i, c) ||
@@ -7040,11 +7077,7 @@ void likeAs(std::span<GrammarToken> t, const GrammarContext &c) {
             t[i].kind = Kind::Dropped;
             return;
         }
-        const std::size_t after = nextWord(t, n);
-        if ((t[n].key == U"THAT"sv || t[n].key == U"THIS"sv) && // "like that" => แบบนั้น, not "like that man"
-            (after == kNone ||
-             !(isNoun(t[after]) || t[after].kind == Kind::Piece ||
-               isWord(t[after]) && (t[after].label == Label::Adjective || t[after].label == Label::Pronoun)))) {
+        if (thisAlone) { // "like that" => แบบนั้น, not "like that man"
             setReading(t[i], How::Exact, Label::Preposition, t[n].key == U"THAT"sv ? U"แบบนั้น"sv : U"แบบนี้"sv);
             t[n].kind = Kind::Dropped;
             return;
@@ -7484,6 +7517,8 @@ GrammarRuleSet rulesTriggeredBy(const GrammarToken &t) {
         rules |= ruleBit(GrammarRule::SubjectVerb);
     if (t.label == Label::Pronoun && n <= 4 && (among(kSubjects, k) || k == U"YOU"sv || k == U"IT"sv))
         rules |= ruleBit(GrammarRule::ReducedRelative);
+    if (n > 3 && listed<kVerbsOfAbout>(k)) // "think of"
+        rules |= ruleBit(GrammarRule::ToObject);
     if (n > 2 && verbFormOf<kThinkingVerbs>(k)) // "I think he is" => คิดว่าเขา
         rules |= ruleBit(GrammarRule::EmbeddedQuestion);
     if (isVerb(t.label) && among(kSpeechVerbs, k)) // '"Yes," said his wife'

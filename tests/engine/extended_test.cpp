@@ -1382,6 +1382,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::NounBeforeNumber, {"he is 30 years old.", "เขาอายุ30 ปี."}},
         {GrammarRule::NounBeforeNumber, {"when he was 30, he came.", "เมื่อเขาอายุ30, เขามา."}}, // an age
         {GrammarRule::ToObject, {"he asked for help.", "เขาขอความช่วยเหลือ."}},                 // ask for
+        {GrammarRule::ToObject, {"he thinks of the book.", "เขาคิดถึงหนังสือ."}},                 // think of: ถึง
+        {GrammarRule::ToObject, {"I think of this as a book.", "ฉันคิดถึงสิ่งนี้เป็นอะ.-หนังสือ."}},
+        {GrammarRule::LikeAs, {"I like this.", "ฉันชอบสิ่งนี้."}}, // the verb's object, not อย่างนี้
         {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
         {GrammarRule::SubjectVerb, {"the man stores two books.", "ผู้ชายเก็บหนังสือสองเล่ม."}},
         {GrammarRule::SubjectVerb, {"I read updates.", "ฉันอ่านการปรับปรุง."}},
