@@ -126,6 +126,18 @@ void keepCapitalNames(std::span<GrammarToken> tokens, std::size_t first) {
     }
 }
 
+/// Words joined by "_" are a name in code, written as they stand: "The default PAGE_LENGTH is 66" =>
+/// ค่าเริ่มต้นPAGE_LENGTH..., "the connection_profile" (not การเชื่อมต่อ_โปรไฟล์); an underscore at a word's edge
+/// alone ("_uk_") joins nothing.
+void keepJoinedNames(std::span<GrammarToken> tokens) {
+    for (std::size_t k = 1; k + 1 < tokens.size(); ++k)
+        if (tokens[k].kind == GrammarToken::Kind::Separator && tokens[k].text == U"_"sv &&
+            tokens[k - 1].kind == GrammarToken::Kind::Word && tokens[k + 1].kind == GrammarToken::Kind::Word)
+            for (GrammarToken *w : {&tokens[k - 1], &tokens[k + 1]})
+                if (!w->quiet && !w->text.empty())
+                    keepAsWritten(*w);
+}
+
 } // namespace
 
 inline GrammarToken &Translator::nextToken(GrammarToken::Kind kind) {
@@ -333,8 +345,11 @@ void Translator::recordWord() {
     t.capitals = t.capital && upper(1);
     const bool pieceEnds = !s_.CurrentWord.empty(),
                spaceAfter = pieceEnds && (s_.CurrentWord.back() == U' ' || s_.CurrentWord.back() == U'\t');
+    const bool afterUnderscore = tokenCount_ >= 2 && tokens_[tokenCount_ - 2].kind == GrammarToken::Kind::Separator &&
+                                 tokens_[tokenCount_ - 2].text == U"_"sv;
+    joinedWords_ = joinedWords_ || (afterUnderscore && t.kind == GrammarToken::Kind::Word);
     if (t.kind == GrammarToken::Kind::Word && !t.quiet && rendersOwnMeaning(t.how) && !t.beforeParen && !t.capital &&
-        cutChar_ != U'_' && cutChar_ != U'-' && !pieces::isApostrophe(cutChar_) && !inPath_)
+        cutChar_ != U'_' && cutChar_ != U'-' && !pieces::isApostrophe(cutChar_) && !inPath_ && !afterUnderscore)
         t.text.clear();
     else if (s_.CurrentWord.size() <= 8)
         t.text.assign(s_.CurrentWord); // most pieces are a space or a short number: both strings keep their room
@@ -717,6 +732,8 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
             ++first;
         if (first < tokens.size())
             keepCapitalNames(tokens, first);
+        if (joinedWords_)
+            keepJoinedNames(tokens);
     }
     if (const GrammarRuleSet rules = extendedRules & triggered_) {
         if (const std::size_t q = doubleQuotes_ % 2 ? quotedSentenceStart(tokens) : SIZE_MAX; q == SIZE_MAX) {
@@ -819,6 +836,7 @@ void Translator::renderTokens(bool question, bool sentenceEnds) {
         s_.CurrentWord.clear();
     tokenCount_ = 0;
     doubleQuotes_ = 0;
+    joinedWords_ = false;
     quotedEnd_ = SIZE_MAX;
     triggered_ = 0;
     lineEndToken_ = SIZE_MAX;

@@ -120,8 +120,9 @@ private:
     bool spaceBefore_ = true; ///< the last piece recorded ended with a space or a Tab (or the line starts)
     std::size_t quotedFirst_ = 0, quotedEnd_ = SIZE_MAX; ///< a quoted name waiting for the word after it
     std::size_t doubleQuotes_ = 0;                       ///< the double quotes among the waiting tokens
-    bool inPath_ = false;   ///< the words recorded are inside a path, "/usr/share/doc", until a space
-    bool dashPath_ = false; ///< that path is an option its dash opened ("--version")
+    bool joinedWords_ = false; ///< a "_" joins two of the waiting words: a name in code, "PAGE_LENGTH"
+    bool inPath_ = false;      ///< the words recorded are inside a path, "/usr/share/doc", until a space
+    bool dashPath_ = false;    ///< that path is an option its dash opened ("--version")
     Rendering rendering_;
     std::vector<GrammarToken> tokens_; ///< the waiting tokens are the first tokenCount_; the rest keep their room
     std::size_t tokenCount_ = 0;

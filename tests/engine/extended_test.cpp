@@ -904,6 +904,9 @@ TEST_F(Extended, ANameFollowsItsNoun) {
             {"the read() and zork(2) books came.", "หนังสือread() และzork(2) มา."},
             {"I see open(2) and open_book().", "ฉันเห็นopen(2) และopen_book()."},
             {"I see the old_open() book.", "ฉันเห็นold_open() หนังสือ."}, // not into the name
+            // words joined by "_" are a name in code; an underscore at a word's edge joins nothing
+            {"I read OPEN_BOOK and old_table now.", "ฉันอ่านOPEN_BOOK และold_table ตอนนี้."},
+            {"I read _old_ books.", "ฉันอ่าน_แก่_ หนังสือ."},
             // a path too, from its "/" to a space, but not words a "/" only joins
             {"I read /open/book now (/old/man).", "ฉันอ่าน/open/book ตอนนี้(/old/man)."},
             {"I read open/book now.", "ฉันอ่านเปิด/หนังสือตอนนี้."},
