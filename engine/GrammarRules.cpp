@@ -1343,8 +1343,12 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
             const std::size_t n = nextWord(t, i);
             // after a verb (and its object), "what" + a subject + a be that ends the clause asks what it is: "tell
             // them what the limits are" => บอกพวกเขาว่าขีดจำกัดคืออะไร, "I know what it is" => ฉันรู้ว่ามันคืออะไร
+            // (or after a verb's particle: "figure out what the problem is" => คิดออกว่าปัญหาคืออะไร)
+            const bool particle = p != kNone && isWord(t[p]) && (t[p].key == U"OUT"sv || t[p].key == U"UP"sv) &&
+                                  previousWord(t, p) != kNone && isWord(t[previousWord(t, p)]);
             if (!c.question && p != kNone && n != kNone &&
-                (isVerbWord(t[p]) || (wordWith(t[p], How::Exact, Label::Pronoun) && among(kOnlyObjects, t[p].key)))) {
+                (isVerbWord(t[p]) || particle ||
+                 (wordWith(t[p], How::Exact, Label::Pronoun) && among(kOnlyObjects, t[p].key)))) {
                 std::size_t b = n;
                 for (std::size_t words = 0;
                      b != kNone && words < kMostWordsBetween &&

@@ -486,7 +486,8 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
             {"I read what is good.", "ฉันอ่านสิ่งที่ดี."},            // what before be or a verb in a statement
             {"I read what does he read", "ฉันอ่านทำเขาอ่านอะไร"}, // not before do: a question
             {"I read what the man read.", "ฉันอ่านสิ่งที่ผู้ชายอ่าน."},
-            {"I read what men can read.", "ฉันอ่านสิ่งที่ผู้ชายสามารถอ่าน."}, // a bare noun and its modal
+            {"I read what men can read.", "ฉันอ่านสิ่งที่ผู้ชายสามารถอ่าน."},    // a bare noun and its modal
+            {"I read out what the book is.", "ฉันอ่านออกว่าหนังสือคืออะไร."}, // a be ending it: what it is
             {"the man whose book came", "ผู้ชายที่หนังสือมา"},
             {"I eye that he came", "ฉันมองว่าเขามา"}, // after a subject a noun-first word is the verb
             {"and that book came", "และหนังสือนั้นมา"},
