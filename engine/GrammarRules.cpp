@@ -6332,9 +6332,14 @@ void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
         if (const std::size_t n = nextWord(t, i), p = previousWord(t, i);
             isWord(t[i]) && t[i].key == U"ONE"sv &&
             (firstOfSentence(i, c) || // ("One shouldn't be using" too)
+                                      // (after a clause's comma or a word that may open a clause: "For example, one can
+                                      // specify", "If only one could", "I suppose one could claim")
+             afterClauseMark(t, i) ||
              (p != kNone && isWord(t[p]) &&
               (t[p].key == U"WHEN"sv || t[p].key == U"IF"sv || t[p].key == U"WHERE"sv || t[p].key == U"UNLESS"sv ||
-               t[p].key == U"BECAUSE"sv || t[p].key == U"UNTIL"sv || t[p].key == U"WHILE"sv))) &&
+               t[p].key == U"BECAUSE"sv || t[p].key == U"UNTIL"sv || t[p].key == U"WHILE"sv || t[p].key == U"ONLY"sv ||
+               t[p].key == U"THAT"sv || t[p].key == U"BUT"sv || t[p].key == U"SO"sv || t[p].key == U"THEN"sv ||
+               (verbFormOf<kThinkingVerbs>(t[p].key) && isVerbWord(t[p]))))) &&
             n != kNone && isWord(t[n]) &&
             (among(kModals, t[n].key) || among(kNegativeModals, t[n].key) ||
              (isVerbWord(t[n]) && t[n].key.size() > 3 && t[n].key.back() == U'S' && !t[n].key.ends_with(U"SS"sv)))) {

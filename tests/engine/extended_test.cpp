@@ -1306,6 +1306,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
          {"he came, for he is old.", "เขามา, เพราะเขาแก่."}}, // "for" and a clause after a comma: the reason
         {GrammarRule::NounBeforeNumber,
          {"One can read the book if one can.", "คนเราสามารถอ่านหนังสือถ้าคนเราสามารถ."}}, // anyone: คนเรา
+        {GrammarRule::NounBeforeNumber,
+         {"for the man, one can read; I think one can.", "สำหรับผู้ชาย, คนเราสามารถอ่าน; ฉันคิดคนเราสามารถ."}},
         {GrammarRule::TimeAdverb,
          {"since the book is old, he came.", "เนื่องจากหนังสือแก่, เขามา."}}, // over a be left unwritten
         {GrammarRule::TimeAdverb, {"since zork is old, he came.", "เนื่องจากzork แก่, เขามา."}}, // a name
