@@ -1788,6 +1788,10 @@ constexpr std::array kSeeForms{U"SEE"sv};
 // Words after "how" that make it ask how much, how long ...: the phrase rules read them.
 constexpr std::array kHowMuchWords{U"MUCH"sv, U"MANY"sv, U"LONG"sv,  U"OFTEN"sv, U"FAR"sv,
                                    U"SOON"sv, U"TO"sv,   U"ABOUT"sv, U"COME"sv,  U"EVER"sv};
+// How much of something a question asks after "how", and the Thai that asks it at the end of the question.
+constexpr std::array kHowMuch{std::pair{U"LONG"sv, U"นานเท่าไร"sv}, std::pair{U"OFTEN"sv, U"บ่อยแค่ไหน"sv},
+                              std::pair{U"FAR"sv, U"ไกลแค่ไหน"sv}, std::pair{U"MUCH"sv, U"เท่าไร"sv},
+                              std::pair{U"SOON"sv, U"เร็วแค่ไหน"sv}};
 // Words that deny the verb after them or ask about it: "I don't know when", "Nobody knows why".
 constexpr std::array kDenyingWords{U"NOT"sv, U"T"sv, U"NEVER"sv, U"CANNOT"sv, U"NOBODY"sv, U"NOONE"sv};
 
@@ -1987,6 +1991,7 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
             return;
         }
         std::size_t see = kNone;
+        std::u32string_view howMuch; // the word after "how" that asks how much, which a rule has dropped
         if (!whether) {
             bool comma = false;
             std::size_t v = previousWord(t, i, &comma);
@@ -2016,8 +2021,20 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             if (k == U"IF"sv && verbFormOf<kSeeForms>(t[v].key)) // "see if it works" => ดูว่ามันทำงาน
                 see = v;
-            if (k == U"HOW"sv && n != kNone &&
-                (among(kHowMuchWords, t[n].key) || wordWith(t[n], How::Exact, Label::Adjective) || isAdverbWord(t[n])))
+            // "how far", "how long" ... before a clause ask how much at its end: "I know how far you can go" =>
+            // ฉันรู้ว่าคุณสามารถไปไกลแค่ไหน (not ไกลคุณสามารถไปอย่างไร)
+            if (const auto much = k == U"HOW"sv && n != kNone && isWord(t[n])
+                                      ? std::find_if(kHowMuch.begin(), kHowMuch.end(),
+                                                     [&](const auto &e) { return e.first == t[n].key; })
+                                      : kHowMuch.end();
+                much != kHowMuch.end() && opensSubject(t, nextWord(t, n)) && !leftToPhraseRule(t, i, c)) {
+                w.setMeaning(much->second);
+                t[n].kind = Kind::Dropped;
+                howMuch = t[n].key;
+                n = nextWord(t, n);
+            } else if (k == U"HOW"sv && n != kNone &&
+                       (among(kHowMuchWords, t[n].key) || wordWith(t[n], How::Exact, Label::Adjective) ||
+                        isAdverbWord(t[n])))
                 return; // "how much", "how hard you work": the phrase rules read them
             // "explain why." asks without a clause of its own: ว่าทำไม where it stands
             if (n == kNone && (k == U"WHY"sv || k == U"HOW"sv) && endsClause(t, i)) {
@@ -2088,8 +2105,14 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (k != U"IF"sv && !whether)
             setReading(w, How::Exact, Label::Conjunction, U"ว่า"sv);
+        // "how far the station is" => สถานีไกลแค่ไหน, "how long the line is" => บรรทัดยาวเท่าไร: be unwritten
+        if (!howMuch.empty() && wordWith(t[last], How::Exact, Label::Be)) {
+            setReading(t[last], How::Exact, Label::Other,
+                       howMuch == U"LONG"sv ? U"ยาวเท่าไร"sv : std::u32string_view(ask));
+            ask.clear();
+        }
         // "where the station was" => สถานีอยู่ที่ไหน; "how he is" => เขาเป็นอย่างไร
-        if (wordWith(t[last], How::Exact, Label::Be) && (k == U"WHERE"sv || k == U"HOW"sv))
+        else if (wordWith(t[last], How::Exact, Label::Be) && (k == U"WHERE"sv || k == U"HOW"sv))
             setReading(t[last], How::Exact, Label::Other, k == U"WHERE"sv ? U"อยู่"sv : U"เป็น"sv);
         t[last].tail += ask;
         for (const std::size_t o : orNot)
@@ -3891,10 +3914,6 @@ void askYesOrNo(std::span<GrammarToken> t, std::size_t m) {
 // A question that opens with a modal ("Can you", "What can you") or be ("Is it") puts its subject first, as Thai
 // asks: คุณสามารถ..., สงครามจะ...; a yes-or-no question ends with ไหม.
 constexpr std::array kTakeForms{U"TAKE"sv, U"TAKES"sv, U"TOOK"sv, U"TAKEN"sv, U"TAKING"sv};
-// How much of something a question asks after "how", and the Thai that asks it at the end of the question.
-constexpr std::array kHowMuch{std::pair{U"LONG"sv, U"นานเท่าไร"sv}, std::pair{U"OFTEN"sv, U"บ่อยแค่ไหน"sv},
-                              std::pair{U"FAR"sv, U"ไกลแค่ไหน"sv}, std::pair{U"MUCH"sv, U"เท่าไร"sv},
-                              std::pair{U"SOON"sv, U"เร็วแค่ไหน"sv}};
 
 std::u32string_view countingWord(std::u32string_view noun);
 
@@ -6019,6 +6038,16 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (!isArticle(t[i]) || (t[i].key == U"THE"sv && theMoreTheMore(t, i)))
             return;
+        // "the only" + a noun is that one alone, เดียว after its noun phrase: "The only person who came" =>
+        // บุคคลเดียวที่มา, not เพียงบุคคล (not a plural: "the only files")
+        if (const std::size_t o = t[i].key == U"THE"sv ? nextWord(t, i) : kNone,
+            n = o == kNone ? kNone : nextWord(t, o), last = n == kNone ? kNone : lastNounFrom(t, n, true);
+            last != kNone && isWord(t[o]) && t[o].key == U"ONLY"sv && t[last].how == How::Exact &&
+            !(t[last].key.ends_with(U"S"sv) && !t[last].key.ends_with(U"SS"sv)) &&
+            !among(kPluralsWithoutS, t[last].key) && !leftToPhraseRule(t, o, c)) {
+            t[o].kind = Kind::Dropped;
+            t[last].tail += U"เดียว"sv;
+        }
         // two adjectives joined by and/or before the noun follow it together: "an equal and opposite program" =>
         // โปรแกรมเท่ากันและตรงข้าม, not เท่ากันและโปรแกรมตรงข้าม
         if (const std::size_t a = nextWord(t, i), o = a == kNone ? kNone : nextWord(t, a),

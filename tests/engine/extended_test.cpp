@@ -1122,6 +1122,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
             {"I read each old update table.", "ฉันอ่านแต่ละโต๊ะปรับปรุงแก่."},      // after a determiner and adjectives too
             {"the man update tables on the book.", "ผู้ชายปรับปรุงโต๊ะบนหนังสือ."}, // a noun with -s: maybe the verb
             {"I read the above book, not above it.", "ฉันอ่านหนังสือข้างต้น, ไม่เบื้องบนมัน."}, // "the above"
+            {"the only man came, the only men came.", "ผู้ชายเดียวมา, เพียงผู้ชายมา."},     // the only one: เดียว
             {"I read no old set.", "ฉันอ่านไม่ชุดแก่."},                 // after no, any, this ... and adjectives: a noun
             {"I read the old and good book.", "ฉันอ่านหนังสือแก่และดี."}, // two adjectives with and
             // this, these and those after the noun and its adjectives
@@ -1235,6 +1236,8 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
     checkRule(*this, GrammarRule::EmbeddedQuestion,
               {
                   {"I know why he came.", "ฉันรู้ว่าเขามาทำไม."},
+                  {"I know how long he came.", "ฉันรู้ว่าเขามานานเท่าไร."}, // how long, how far ...: at the end
+                  {"I know how long the book is.", "ฉันรู้ว่าหนังสือยาวเท่าไร."},
                   {"Why is it that he came?", "ทำไมเขามา?"},           // "Why is it that": why of the clause after it
                   {"and that is why he came.", "และนั่นคือเหตุผลที่เขามา."}, // "that is why": its reason, เหตุผลที่
                   {"Whether he came allows the book.",
