@@ -442,6 +442,8 @@ bool opensObject(std::span<GrammarToken> t, std::size_t n, bool adjective = true
                          (adjective && wordWith(w, How::Exact, Label::Adjective)));
 }
 
+/// The last noun of the noun phrase that starts at token `from` (defined below).
+std::size_t lastNounFrom(std::span<GrammarToken> t, std::size_t from, bool adjectivesOnly);
 /// True when no word or piece stands before token i in the sentence.
 bool firstOfSentence(std::size_t i, const GrammarContext &c) {
     return c.sentenceStart && i == c.firstToken;
@@ -1341,6 +1343,35 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
             const std::size_t n = nextWord(t, i);
+            // "What do you call ...?" asks the name: ว่าอะไร ("What do you call a man with no arms?" =>
+            // คุณเรียกผู้ชายกับไม่มีแขนว่าอะไร?)
+            if (const std::size_t s = n == kNone ? kNone : nextWord(t, n), v = s == kNone ? kNone : nextWord(t, s);
+                c.question && v != kNone && (firstOfSentence(i, c) || addressed == i) && among(kDoForms, t[n].key) &&
+                wordWith(t[s], How::Exact, Label::Pronoun) && isWord(t[v]) &&
+                (t[v].key == U"CALL"sv || t[v].key == U"NAME"sv) && w.meaning == U"อะไร"sv) {
+                w.setMeaning(U"ว่าอะไร"sv);
+                return;
+            }
+            // "What a" opening a sentence that asks nothing exclaims: "What a crime!" => ช่างเป็นอาชญากรรม!; a
+            // pronoun and its be after the noun phrase are not written ("What a day it is" => ช่างเป็นวัน...)
+            // (only where the noun phrase ends the clause or "to" or a pronoun and its be follow it; not "What a
+            // computer is to me is", "What an author likes to write")
+            if (const std::size_t last = n != kNone && isArticle(t[n]) && (t[n].key == U"A"sv || t[n].key == U"AN"sv)
+                                             ? lastNounFrom(t, nextWord(t, n), false)
+                                             : kNone,
+                s = last == kNone ? kNone : nextWord(t, last), b = s == kNone ? kNone : nextWord(t, s);
+                !c.question && firstOfSentence(i, c) && last != kNone && !leftToPhraseRule(t, i, c)) {
+                const bool itIs = b != kNone && wordWith(t[s], How::Exact, Label::Pronoun) &&
+                                  (among(kSubjects, t[s].key) || t[s].key == U"IT"sv || t[s].key == U"YOU"sv ||
+                                   t[s].key == U"THIS"sv) &&
+                                  wordWith(t[b], How::Exact, Label::Be) && endsClause(t, b);
+                if (s == kNone || endsClause(t, last) || itIs || (isWord(t[s]) && t[s].key == U"TO"sv)) {
+                    setReading(w, How::Exact, Label::Other, U"ช่างเป็น"sv);
+                    if (itIs)
+                        t[s].kind = t[b].kind = Kind::Dropped;
+                    return;
+                }
+            }
             // after a verb (and its object), "what" + a subject + a be that ends the clause asks what it is: "tell
             // them what the limits are" => บอกพวกเขาว่าขีดจำกัดคืออะไร, "I know what it is" => ฉันรู้ว่ามันคืออะไร
             // (or after a verb's particle: "figure out what the problem is" => คิดออกว่าปัญหาคืออะไร)
@@ -5703,7 +5734,6 @@ void yearsOld(std::span<GrammarToken> t, std::size_t number);
 
 // Words before a noun that a verb-first word after them may be ("any change", "this call").
 // ("that" opens a clause as often: "checks that find operates")
-std::size_t lastNounFrom(std::span<GrammarToken> t, std::size_t from, bool adjectivesOnly);
 constexpr std::array kNounOpeners{U"ANY"sv, U"EVERY"sv, U"EACH"sv, U"NO"sv, U"THIS"sv, U"SOME"sv};
 
 /// "The more ..., the more ..." (and "the harder ..., the luckier ...") says that one grows with the other: ยิ่ง...,

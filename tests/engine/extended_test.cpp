@@ -179,6 +179,7 @@ public:
             entry("one", "หนึ่ง", ADJ),
             entry("named", "ชื่อ", ADJ),
             entry("called", "เรียก", VT),
+            entry("call", "เรียก", VT),
             entry("for", "สำหรับ", "pre.(บุพบท)"),
             entry("hours", "ชั่วโมง", N),
             entry("two", "สอง", ADJ),
@@ -438,7 +439,10 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
         *this, GrammarRule::Relative,
         {
             {"I read about who came.", "ฉันอ่านเกี่ยวกับว่าใครมา."}, // after about: a question inside
-            {"That refuses the book.", "นั่นปฏิเสธหนังสือ."},       // "that" before its verb: นั่น
+            {"What a book!", "ช่างเป็นหนังสือ!"},                  // "What a" in a statement exclaims
+            {"What an old book it is.", "ช่างเป็นหนังสือแก่."},
+            {"What do you call the book?", "คุณเรียกหนังสือว่าอะไร?"}, // asking a name: ว่าอะไร
+            {"That refuses the book.", "นั่นปฏิเสธหนังสือ."},          // "that" before its verb: นั่น
             {"If that is old, he came", "ถ้านั่นแก่, เขามา"},
             {"I read the book from that of the man.", "ฉันอ่านหนังสือจากของผู้ชาย."}, // "that of": the thing of, unwritten
             {"it is old as that of the man.", "มันแก่เป็นของผู้ชาย."},
