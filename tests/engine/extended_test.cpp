@@ -439,7 +439,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
         *this, GrammarRule::Relative,
         {
             {"I read about who came.", "ฉันอ่านเกี่ยวกับว่าใครมา."}, // after about: a question inside
-            {"What a book!", "ช่างเป็นหนังสือ!"},                  // "What a" in a statement exclaims
+            {"What a book!", "ช่างเป็นอะ.-หนังสือ!"},              // "What a" in a statement exclaims
             {"What an old book it is.", "ช่างเป็นหนังสือแก่."},
             {"What do you call the book?", "คุณเรียกหนังสือว่าอะไร?"}, // asking a name: ว่าอะไร
             {"That refuses the book.", "นั่นปฏิเสธหนังสือ."},          // "that" before its verb: นั่น
