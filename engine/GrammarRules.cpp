@@ -3062,6 +3062,44 @@ bool thereBefore(std::span<GrammarToken> t, std::size_t i) {
 void beAdjective(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         eitherAfterBe(t, i);
+        // "It is possible this is wrong", "It's very likely the file is gone": after "it" and be, an adjective before
+        // a clause of its own says so of the clause, ว่า, where it stands ("มันเป็นไปได้มากว่าหนังสือนี้แก่"; the
+        // grammar mode holds it for the noun after it)
+        // (be unwritten: "It was clear the man was old" => มันชัดว่าผู้ชายแก่; the 's after "it" is "is" there)
+        if (const std::size_t it = previousWord(t, i);
+            it != kNone && isWord(t[it]) && t[it].key == U"IT"sv && isWord(t[i]) &&
+            ((wordWith(t[i], How::Exact, Label::Be) && (t[i].key == U"IS"sv || t[i].key == U"WAS"sv)) ||
+             t[i].key == U"S"sv)) {
+            std::size_t a = nextWord(t, i);
+            const std::size_t degree = a != kNone && isWord(t[a]) &&
+                                               (t[a].key == U"VERY"sv || t[a].key == U"QUITE"sv ||
+                                                t[a].key == U"HIGHLY"sv || t[a].key == U"REALLY"sv)
+                                           ? a
+                                           : kNone;
+            if (degree != kNone)
+                a = nextWord(t, a);
+            const std::size_t s = a == kNone ? kNone : nextWord(t, a);
+            auto verbOf = [&](std::size_t from) { // a verb, a be or a modal within a few words: a clause
+                for (std::size_t k = from, words = 0; k != kNone && words < 5; k = nextWord(t, k), ++words)
+                    if (isWord(t[k]) && (isVerbWord(t[k]) || t[k].label == Label::Be || among(kModals, t[k].key)))
+                        return true;
+                return false;
+            };
+            if (s != kNone && isWord(t[a]) && t[a].label == Label::Adjective &&
+                (t[a].how == How::Exact || t[a].how == How::Hold) && !among(kDeterminers, t[a].key) &&
+                (isArticle(t[s]) || (isWord(t[s]) && (among(kDemonstratives, t[s].key) || among(kSubjects, t[s].key) ||
+                                                      t[s].key == U"YOU"sv))) &&
+                verbOf(nextWord(t, s)) && isWord(t[previousMark(t, a)]) && // (not quoted: "If it is 'NULL' the salt")
+                !(previousWord(t, it) != kNone && among(kClauseOpeners, t[previousWord(t, it)].key))) {
+                setReading(t[a], How::Exact, Label::Other,
+                           std::u32string(withoutRelativeMark(t[a].meaning)) + (degree != kNone ? U"มาก" : U"") +
+                               U"ว่า");
+                if (degree != kNone)
+                    t[degree].kind = Kind::Dropped;
+                t[i].kind = Kind::Dropped;
+                return;
+            }
+        }
         // "Why is it good?", "How is that possible?": after why or how, be before its subject and an adjective that
         // ends the question is not written, and the adjective says what the subject is ("Why is he sad?" =>
         // เขาเศร้าทำไม?; "good" ดี, not the ที่ดี of a noun's)

@@ -1334,6 +1334,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::TimeAdverb, {"he came, since I open the book.", "เขามา, เนื่องจากฉันเปิดหนังสือ."}}, // I + a verb
         {GrammarRule::Comparative, {"he read lots of books.", "เขาอ่านหนังสือมากมาย."}},
         {GrammarRule::BeAdjective, {"the book is for the man.", "หนังสือมีไว้สำหรับผู้ชาย."}},
+        {GrammarRule::BeAdjective, {"it is very old the book is good.", "มันแก่มากว่าหนังสือดี."}}, // of the clause
         {GrammarRule::BeAdjective, {"what is it for?", "มันสำหรับอะไร?"}},
         {GrammarRule::Gerund, {"I go shopping.", "ฉันไปซื้อของ."}},
         // after a word of degree an adjective where the word can be one; "so" + it after be or a verb is มาก
