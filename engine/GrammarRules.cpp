@@ -4475,7 +4475,8 @@ void modalVerb(std::span<GrammarToken> t, const GrammarContext &c) {
 /// and "also" (ด้วย) and "always" (เสมอ), which Thai puts at the end of the clause too.
 bool isMannerAdverb(const GrammarToken &t) {
     if (wordWith(t, How::Exact, Label::Adverb) &&
-        ((t.key == U"ALSO"sv && t.meaning == U"ด้วย"sv) || (t.key == U"ALWAYS"sv && t.meaning == U"เสมอ"sv)))
+        ((t.key == U"ALSO"sv && t.meaning == U"ด้วย"sv) ||
+         (t.key == U"ALWAYS"sv && (t.meaning == U"เสมอ"sv || t.meaning == U"เสมอไป"sv))))
         return true; // "You may also specify" => คุณอาจจะระบุ...ด้วย; "He always wins" => เขาชนะเสมอ
     if (!wordWith(t, How::Exact, Label::Adverb) || !t.key.ends_with(U"LY"sv))
         return false;
@@ -4513,6 +4514,41 @@ void mannerAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             (t[p].key == U"NOT"sv || (t[p].key == U"T"sv && isWord(t[p])))) {
             t[i].setMeaning(U"ค่อย"sv);
             return;
+        }
+        // "not always" is ไม่ได้ ... เสมอไป, not always so: "It does not always work" => มันไม่ได้ทำงานเสมอไป (not
+        // ไม่ทำงานเสมอ, never works); after be, "He is not always late" => เขาไม่ได้สายเสมอไป, "that is not always
+        // the case" => นั่นไม่ใช่กรณีเสมอไป
+        if (const std::size_t p = previousWord(t, i), a = nextWord(t, i), b = p == kNone ? kNone : previousWord(t, p);
+            isWord(t[i]) && t[i].key == U"ALWAYS"sv && t[i].meaning == U"เสมอ"sv && p != kNone && a != kNone &&
+            isWord(t[p]) && (t[p].key == U"NOT"sv || t[p].key == U"T"sv) && !leftToPhraseRule(t, i, c)) {
+            // (be, or a be a rule has left unwritten already: "He is not always late")
+            const bool unwritten = std::any_of(
+                t.begin() + static_cast<std::ptrdiff_t>(b == kNone ? 0 : b), t.begin() + static_cast<std::ptrdiff_t>(p),
+                [](const GrammarToken &w) { return w.kind == Kind::Dropped && w.label == Label::Be; });
+            const bool be = unwritten || (b != kNone && wordWith(t[b], How::Exact, Label::Be));
+            std::size_t last = kNone;
+            if (!be && isVerbWord(t[a])) { // the verb's clause ends with it, where the adverb goes
+                if (b == kNone || !among(kModals, t[b].key)) // ("should not always be used" => ไม่ควรถูกใช้เสมอไป)
+                    t[p].setMeaning(U"ไม่ได้"sv);
+                t[i].setMeaning(U"เสมอไป"sv);
+            } else if (be && isWord(t[a]) && t[a].label == Label::Adjective &&
+                       (t[a].how == How::Exact || t[a].how == How::Hold)) {
+                if (!unwritten)
+                    t[b].kind = Kind::Dropped;
+                t[i].kind = Kind::Dropped;
+                t[p].setMeaning(U"ไม่ได้"sv);
+                setReading(t[a], How::Exact, Label::Other,
+                           std::u32string(withoutRelativeMark(t[a].meaning)) + U"เสมอไป");
+                return;
+            } else if (be && nounPhraseAt(t, a) &&
+                       (last = lastNounFrom(t, isArticle(t[a]) ? nextWord(t, a) : a, false)) != kNone) {
+                if (!unwritten)
+                    t[b].kind = Kind::Dropped;
+                t[i].kind = Kind::Dropped;
+                setReading(t[p], How::Exact, Label::Other, U"ไม่ใช่"sv);
+                t[last].tail += U"เสมอไป"sv;
+                return;
+            }
         }
         if (!isMannerAdverb(t[i]))
             return;

@@ -1334,6 +1334,9 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::TimeAdverb, {"he came, since I open the book.", "เขามา, เนื่องจากฉันเปิดหนังสือ."}}, // I + a verb
         {GrammarRule::Comparative, {"he read lots of books.", "เขาอ่านหนังสือมากมาย."}},
         {GrammarRule::BeAdjective, {"the book is for the man.", "หนังสือมีไว้สำหรับผู้ชาย."}},
+        {GrammarRule::MannerAdverb, // not always: ไม่ได้ ... เสมอไป, after a verb, an adjective or a noun phrase
+         {"he does not always read; he is not always old; it is not always a book.",
+          "เขาไม่ได้อ่านเสมอไป; เขาไม่ได้แก่เสมอไป; มันไม่ใช่อะ.-หนังสือเสมอไป."}},
         {GrammarRule::BeAdjective, {"it is very old the book is good.", "มันแก่มากว่าหนังสือดี."}}, // of the clause
         {GrammarRule::BeAdjective, {"what is it for?", "มันสำหรับอะไร?"}},
         {GrammarRule::Gerund, {"I go shopping.", "ฉันไปซื้อของ."}},
