@@ -3885,6 +3885,19 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
         if (!isWord(t[i]) || t[i].key != U"TO"sv || t[i].how != How::Exact || t[i].meaning != U"เพื่อ"sv)
             return;
         const std::size_t n = nextWord(t, i);
+        // "to" ending the sentence after its verb belongs to a thing named before: ไป ("the topic to send updates
+        // to." => หัวข้อที่จะส่งการปรับปรุงไป.), or stands for a verb said before: unwritten ("when you don't mean
+        // to." => เมื่อคุณไม่ได้ตั้งใจ)
+        if (const std::size_t p = previousWord(t, i), end = nextMark(t, i);
+            n == kNone && p != kNone && end < t.size() && markAt(t, end, U".!"sv) &&
+            !t[end].text.starts_with(U".."sv) && isWord(t[p]) && !leftToPhraseRule(t, i, c)) {
+            if (t[p].key == U"MEAN"sv || t[p].key == U"WANT"sv || t[p].key == U"NEED"sv || t[p].key == U"TRY"sv ||
+                t[p].key == U"LIKE"sv) // (not "have to.", which the phrase rules read as ต้อง)
+                t[i].kind = Kind::Dropped;
+            else if (!joinsPhraseRule(ownThai(t[p]), t[i].meaning)) // ("belongs to" => เป็นของ)
+                t[i].setMeaning(U"ไป"sv);
+            return;
+        }
         if (n == kNone || (isWord(t[n]) && (isVerbWord(t[n]) || t[n].label == Label::Be)))
             return;
         if (isWord(t[n]) && (t[n].label == Label::Preposition || t[n].label == Label::Conjunction))

@@ -1400,6 +1400,8 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::NounBeforeNumber, {"when he was 30, he came.", "เมื่อเขาอายุ30, เขามา."}}, // an age
         {GrammarRule::ToObject, {"he asked for help.", "เขาขอความช่วยเหลือ."}},                 // ask for
         {GrammarRule::ToObject, {"he thinks of the book.", "เขาคิดถึงหนังสือ."}},                 // think of: ถึง
+        // "to" ending the sentence: ไป, or unwritten where it stands for a verb said before
+        {GrammarRule::ToObject, {"the book he read to. I want to.", "หนังสือเขาอ่านไป.ฉันต้องการ."}},
         {GrammarRule::ToObject, {"I think of this as a book.", "ฉันคิดถึงสิ่งนี้เป็นอะ.-หนังสือ."}},
         {GrammarRule::LikeAs, {"I like this.", "ฉันชอบสิ่งนี้."}}, // the verb's object, not อย่างนี้
         {GrammarRule::Relative, {"who can open the book?", "ใครสามารถเปิดหนังสือ?"}},
