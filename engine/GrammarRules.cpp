@@ -1918,8 +1918,9 @@ bool opensWhatIsSaid(std::span<GrammarToken> t, std::size_t s, std::size_t &v) {
 // เธอถามว่าสถานีอยู่ที่ไหน; "Check if the file exists" => ตรวจสอบว่าแฟ้มมีอยู่หรือไม่. "whether" is ว่า already; its
 // หรือไม่ is added where no "or" follows.
 // Nouns of time that "when" follows as a relative: "the day when we met" => วันที่เราพบ.
-constexpr std::array kTimeNouns{U"DAY"sv,   U"DAYS"sv, U"MOMENT"sv, U"YEAR"sv,  U"YEARS"sv,
-                                U"NIGHT"sv, U"WEEK"sv, U"HOUR"sv,   U"PERIOD"sv};
+constexpr std::array kTimeNouns{U"DAY"sv,    U"DAYS"sv, U"MOMENT"sv, U"YEAR"sv,  U"YEARS"sv,     U"NIGHT"sv,
+                                U"WEEK"sv,   U"HOUR"sv, U"PERIOD"sv, U"TIME"sv,  U"TIMES"sv,     U"MONTH"sv,
+                                U"MINUTE"sv, U"CASE"sv, U"CASES"sv,  U"POINT"sv, U"SITUATION"sv, U"SITUATIONS"sv};
 
 void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
@@ -2014,7 +2015,9 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
         // "the reason why he left" => เหตุผลที่เขาออก, "the day when we met" => วันที่เราพบ: the relative, ที่
         if (const std::size_t p = previousWord(t, i);
             !c.question && p != kNone && n != kNone && isNoun(t[p]) &&
-            ((k == U"WHY"sv && t[p].key.starts_with(U"REASON"sv)) || (k == U"WHEN"sv && among(kTimeNouns, t[p].key))) &&
+            ((k == U"WHY"sv && t[p].key.starts_with(U"REASON"sv)) ||
+             (k == U"WHEN"sv && among(kTimeNouns, t[p].key) && // (not "a waste of time when")
+              !(previousWord(t, p) != kNone && t[previousWord(t, p)].key == U"OF"sv))) &&
             (opensSubject(t, n) || // (or a word before its verb: "The reason why worry kills" => เหตุผลที่ความกังวลฆ่า)
              (isWord(t[n]) && nextWord(t, n) != kNone && isVerbWord(t[nextWord(t, n)]) &&
               t[nextWord(t, n)].how == How::Write))) {

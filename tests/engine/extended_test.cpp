@@ -1264,6 +1264,7 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
                   {"I know the reason why he came.", "ฉันรู้เหตุผลที่เขามา."}, // after reason or a time: ที่
                   {"I know the reason why go comes.", "ฉันรู้เหตุผลที่ไปมา."}, // a word before its -s verb
                   {"I know the day when he came.", "ฉันรู้วันที่เขามา."},
+                  {"I know the point when he came.", "ฉันรู้จุดที่เขามา."}, // (and other nouns of time)
                   // what is thought or said, without "that"
                   {"I think he came.", "ฉันคิดว่าเขามา."},
                   {"I know you came.", "ฉันรู้ว่าคุณมา."},
