@@ -2017,7 +2017,7 @@ void embeddedQuestion(std::span<GrammarToken> t, const GrammarContext &c) {
             !c.question && p != kNone && n != kNone && isNoun(t[p]) &&
             ((k == U"WHY"sv && t[p].key.starts_with(U"REASON"sv)) ||
              (k == U"WHEN"sv && among(kTimeNouns, t[p].key) && // (not "a waste of time when")
-              !(previousWord(t, p) != kNone && t[previousWord(t, p)].key == U"OF"sv))) &&
+              !(t[p].key == U"TIME"sv && previousWord(t, p) != kNone && t[previousWord(t, p)].key == U"OF"sv))) &&
             (opensSubject(t, n) || // (or a word before its verb: "The reason why worry kills" => เหตุผลที่ความกังวลฆ่า)
              (isWord(t[n]) && nextWord(t, n) != kNone && isVerbWord(t[nextWord(t, n)]) &&
               t[nextWord(t, n)].how == How::Write))) {
