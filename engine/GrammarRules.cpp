@@ -1064,6 +1064,18 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[i], How::Exact, Label::Be, U"เป็น"sv);
             return;
         }
+        // an -ing word owned by a thing is the deed's noun where nothing it takes follows: "the catalog's encoding"
+        // => การเข้ารหัสของแคตตาล็อก (not "the catalog is encoding"; a name's or a pronoun's is: "John's coming")
+        if (const std::size_t after = next == kNone ? kNone : nextWord(t, next);
+            next != kNone && isWord(t[next]) && t[next].how == How::Write && t[next].family == SuffixFamily::ING &&
+            isVerb(t[next].label) && isNoun(t[x]) && !t[x].capital &&
+            (after == kNone ? endsClause(t, next) : wordWith(t[after], How::Exact, Label::Preposition))) {
+            std::u32string_view verb = t[next].meaning;
+            if (verb.starts_with(U"กำลัง"sv))
+                verb.remove_prefix(5);
+            setReading(t[next], How::Exact, Label::Noun,
+                       verb.starts_with(U"การ"sv) ? std::u32string(verb) : U"การ" + std::u32string(verb));
+        }
         if (ownerBeforeNounPhrase(t, x, i, c))
             return;
         if (next != kNone) { // "Emma's here", "John's a doctor"

@@ -1521,6 +1521,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::ToVerb, {"the man is supposed to open it.", "ผู้ชายควรจะเปิดมัน."}},
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
+        {GrammarRule::Possessive, {"he read the book's opening.", "เขาอ่านการเปิดของหนังสือ."}}, // the deed's noun
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
         {GrammarRule::Possessive, {"I help her help the man.", "ฉันช่วยเธอช่วยผู้ชาย."}},
         {GrammarRule::ToVerb, {"his help to open the book.", "ของเขาช่วยเปิดหนังสือ."}}, // (help stays a verb)
