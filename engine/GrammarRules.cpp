@@ -1346,7 +1346,12 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
         // who or what asking for the subject stays first: "Who wrote the book?" => ใครเขียนหนังสือ
         if ((w.key == U"WHO"sv || w.key == U"WHAT"sv) && c.question && (firstOfSentence(i, c) || addressed == i)) {
             const std::size_t n = nextWord(t, i);
-            if (n != kNone && isVerbWord(t[n]) && !among(kAuxiliaries, t[n].key) && !t[n].key.ends_with(U"ING"sv) &&
+            // (or a modal and the word after it: "Who would frame someone?" => ใครจะใส่ร้าย...)
+            const bool modal = n != kNone && isWord(t[n]) && w.key == U"WHO"sv && among(kModals, t[n].key) &&
+                               nextWord(t, n) != kNone && isWord(t[nextWord(t, n)]) &&
+                               !isPronounLabel(t[nextWord(t, n)].label);
+            if (n != kNone &&
+                (modal || (isVerbWord(t[n]) && !among(kAuxiliaries, t[n].key) && !t[n].key.ends_with(U"ING"sv))) &&
                 (w.key == U"WHO"sv || !endsClause(t, n))) { // "What happened?" is left to the phrase rules
 
                 setReading(w, How::Exact, Label::Pronoun, w.key == U"WHO"sv ? U"ใคร"sv : U"อะไร"sv);
@@ -3880,6 +3885,17 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // (its Thai kept as a rule made it, with ถึง after: กำลังพูดถึง, การคิดถึง; not the noun "the thought of")
         if (isWord(t[i]) && listed<kVerbsOfAbout>(t[i].key)) {
+            // "about" left at the end after them is ถึง too: "what you are talking about." => สิ่งที่คุณกำลังพูดถึง
+            if (const std::size_t f = nextWord(t, i);
+                f != kNone && isWord(t[f]) && t[f].key == U"ABOUT"sv && nextWord(t, f) == kNone &&
+                markAt(t, nextMark(t, f), U".?!"sv) && isVerbWord(t[i]) &&
+                (t[i].meaning.ends_with(U"คิด"sv) || t[i].meaning.ends_with(U"พูด"sv) ||
+                 t[i].meaning.ends_with(U"พูดคุย"sv)) &&
+                !leftToPhraseRule(t, i, c)) {
+                t[i].setMeaning(std::u32string(t[i].meaning) + U"ถึง");
+                t[f].kind = Kind::Dropped;
+                return;
+            }
             if (const std::size_t f = nextWord(t, i);
                 f != kNone && isWord(t[f]) && t[f].key == U"OF"sv && isVerbWord(t[i]) &&
                 (t[i].meaning.ends_with(U"คิด"sv) || t[i].meaning.ends_with(U"พูด"sv) ||

@@ -442,6 +442,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
             {"What a book!", "ช่างเป็นอะ.-หนังสือ!"},              // "What a" in a statement exclaims
             {"What an old book it is.", "ช่างเป็นหนังสือแก่."},
             {"What do you call the book?", "คุณเรียกหนังสือว่าอะไร?"}, // asking a name: ว่าอะไร
+            {"Who can store the book?", "ใครสามารถเก็บหนังสือ?"},    // who and a modal: the subject asked for
             {"That refuses the book.", "นั่นปฏิเสธหนังสือ."},          // "that" before its verb: นั่น
             {"If that is old, he came", "ถ้านั่นแก่, เขามา"},
             {"I read the book from that of the man.", "ฉันอ่านหนังสือจากของผู้ชาย."}, // "that of": the thing of, unwritten
@@ -1401,6 +1402,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         {GrammarRule::NounBeforeNumber, {"when he was 30, he came.", "เมื่อเขาอายุ30, เขามา."}}, // an age
         {GrammarRule::ToObject, {"he asked for help.", "เขาขอความช่วยเหลือ."}},                 // ask for
         {GrammarRule::ToObject, {"he thinks of the book.", "เขาคิดถึงหนังสือ."}},                 // think of: ถึง
+        {GrammarRule::ToObject, {"I read what he thinks about.", "ฉันอ่านสิ่งที่เขาคิดถึง."}},        // "about" left at the end
         // "to" ending the sentence: ไป, or unwritten where it stands for a verb said before
         {GrammarRule::ToObject, {"the book he read to. I want to.", "หนังสือเขาอ่านไป.ฉันต้องการ."}},
         {GrammarRule::ToObject, {"I think of this as a book.", "ฉันคิดถึงสิ่งนี้เป็นอะ.-หนังสือ."}},
