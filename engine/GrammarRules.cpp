@@ -6503,6 +6503,16 @@ void nounBeforeNumber(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             }
         }
+        // "this one" not before a noun is the thing itself: อันนี้ ("including this one" => รวมทั้งอันนี้, not นี้หนึ่ง;
+        // the relative rule reads "that one")
+        if (const std::size_t d = previousWord(t, i), n = nextWord(t, i);
+            isWord(t[i]) && t[i].key == U"ONE"sv && d != kNone && isWord(t[d]) && t[d].key == U"THIS"sv &&
+            (n == kNone || !(isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Adjective))) &&
+            !leftToPhraseRule(t, i, c)) {
+            setReading(t[i], How::Exact, Label::Pronoun, U"อันนี้"sv);
+            t[d].kind = Kind::Dropped;
+            return;
+        }
         // "One" opening a sentence before a modal or a verb with -s is anyone at all, คนเรา: "One should never trust"
         // => คนเราไม่ควรไว้ใจ, "One meets his destiny" => คนเราพบ... (not หนึ่ง, the number)
         // (or after a word that opens a clause: "where one can scratch")

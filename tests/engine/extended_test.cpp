@@ -1317,6 +1317,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
          {"One can read the book if one can.", "คนเราสามารถอ่านหนังสือถ้าคนเราสามารถ."}}, // anyone: คนเรา
         {GrammarRule::NounBeforeNumber,
          {"for the man, one can read; I think one can.", "สำหรับผู้ชาย, คนเราสามารถอ่าน; ฉันคิดคนเราสามารถ."}},
+        {GrammarRule::NounBeforeNumber, {"I read this one.", "ฉันอ่านอันนี้."}},
         {GrammarRule::TimeAdverb,
          {"since the book is old, he came.", "เนื่องจากหนังสือแก่, เขามา."}}, // over a be left unwritten
         {GrammarRule::TimeAdverb, {"since zork is old, he came.", "เนื่องจากzork แก่, เขามา."}}, // a name
