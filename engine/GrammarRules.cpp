@@ -1078,6 +1078,20 @@ void possessive(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         if (ownerBeforeNounPhrase(t, x, i, c))
             return;
+        // a name's title in capitals before its colon is owned: "Horner's Five Thumb Postulate:" => Five Thumb
+        // Postulate ของHorner (not "Horner is five ...")
+        if (next != kNone && t[x].capital && isWord(t[next]) && t[next].capital) {
+            std::size_t last = next;
+            for (std::size_t k = nextWord(t, next); k != kNone && isWord(t[k]) && t[k].capital; k = nextWord(t, k))
+                last = k;
+            if (markAt(t, nextMark(t, last), U":"sv)) {
+                std::size_t first = x;
+                t[last].tail += ownerOf(t, x, first);
+                for (std::size_t j = first; j <= i; ++j)
+                    t[j].kind = Kind::Dropped;
+                return;
+            }
+        }
         if (next != kNone) { // "Emma's here", "John's a doctor"
             setReading(t[i], How::Exact, Label::Be, U"เป็น"sv);
             return;

@@ -1525,6 +1525,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // after an owner a word read first as a verb is its noun (not "her" after a verb, nor before "to")
         {GrammarRule::Possessive, {"he read his help.", "เขาอ่านความช่วยเหลือของเขา."}},
         {GrammarRule::Possessive, {"he read the book's opening.", "เขาอ่านการเปิดของหนังสือ."}}, // the deed's noun
+        {GrammarRule::Possessive, {"Bob's Old Book: he came.", "หนังสือแก่ของบ็อบ: เขามา."}},    // a title before its colon
         {GrammarRule::Possessive, {"his old help opens the book.", "ความช่วยเหลือแก่ของเขาเปิดหนังสือ."}},
         {GrammarRule::Possessive, {"I help her help the man.", "ฉันช่วยเธอช่วยผู้ชาย."}},
         {GrammarRule::ToVerb, {"his help to open the book.", "ของเขาช่วยเปิดหนังสือ."}}, // (help stays a verb)
