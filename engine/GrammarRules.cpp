@@ -6084,6 +6084,24 @@ void nounAfterArticle(std::span<GrammarToken> t, const GrammarContext &c) {
             }
             return;
         }
+        // "some" before a plural that Thai counts with a word of its kind: the noun, then บาง and that word ("some
+        // men" => ผู้ชายบางคน, "some people" => บางคน, "some cats" => แมวบางตัว; not บางผู้ชาย)
+        if (const std::size_t n = isWord(t[i]) && t[i].key == U"SOME"sv ? nextWord(t, i) : kNone,
+            after = n == kNone ? kNone : nextWord(t, n);
+            n != kNone && t[i].how == How::Exact && isNoun(t[n]) && (after == kNone || !isNoun(t[after])) &&
+            ((t[n].key.ends_with(U"S"sv) && !t[n].key.ends_with(U"SS"sv)) || among(kPluralsWithoutS, t[n].key)) &&
+            !leftToPhraseRule(t, i, c)) {
+            if (const std::u32string_view kind = countingWord(ownThai(t[n])); !kind.empty()) {
+                if (ownThai(t[n]) == U"ผู้คน"sv) {
+                    setReading(t[i], How::Exact, Label::Pronoun, U"บางคน"sv);
+                    t[n].kind = Kind::Dropped;
+                } else {
+                    t[i].kind = Kind::Dropped;
+                    t[n].tail += U"บาง"s + std::u32string(kind);
+                }
+                return;
+            }
+        }
         if (isWord(t[i]) && (these || among(kNounOpeners, t[i].key))) {
             if (const std::size_t first = t[i].key == U"SOME"sv ? kNone : nextWord(t, i); // "each print command"
                 first != kNone)

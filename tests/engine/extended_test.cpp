@@ -855,7 +855,7 @@ TEST_F(Extended, AnOrderOpensWithItsVerb) {
               {
                   {"Store the book.", "เก็บหนังสือ."},
                   {"Eye it.", "มองมัน."},
-                  {"Store some books.", "เก็บบางหนังสือ."},
+                  {"Store some books.", "เก็บหนังสือบางเล่ม."},
                   {"Store books.", "หนังสือร้านค้า."}, // a bare noun after it: a noun phrase
                   {"Copy books.", "คัดลอกหนังสือ."},  // but a manual's order: a verb it opens with
                   {"Copy books for the man.", "คัดลอกหนังสือสำหรับผู้ชาย."},
@@ -1128,6 +1128,7 @@ TEST_F(Extended, AfterAnArticleAndAnAdjectiveANoun) {
             {"the man update tables on the book.", "ผู้ชายปรับปรุงโต๊ะบนหนังสือ."}, // a noun with -s: maybe the verb
             {"I read the above book, not above it.", "ฉันอ่านหนังสือข้างต้น, ไม่เบื้องบนมัน."}, // "the above"
             {"the only man came, the only men came.", "ผู้ชายเดียวมา, เพียงผู้ชายมา."},     // the only one: เดียว
+            {"some books came; some tables came.", "หนังสือบางเล่มมา; โต๊ะบางตัวมา."}, // some: บาง + its counting word
             {"I read no old set.", "ฉันอ่านไม่ชุดแก่."},                 // after no, any, this ... and adjectives: a noun
             {"I read the old and good book.", "ฉันอ่านหนังสือแก่และดี."}, // two adjectives with and
             // this, these and those after the noun and its adjectives
