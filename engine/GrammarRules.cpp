@@ -1372,6 +1372,22 @@ void relative(std::span<GrammarToken> t, const GrammarContext &c) {
                 return;
             }
         }
+        // after a verb, "which" or "what" + a bare noun phrase + "to" + a verb is the thing to do it with: "Choose
+        // which file to use" => เลือกแฟ้มที่จะใช้, "Specifies what executable to run" => ระบุไฟล์ที่ทำงานได้ที่จะรัน
+        if (const std::size_t n = nextWord(t, i);
+            !c.question && (w.key == U"WHICH"sv || w.key == U"WHAT"sv) && p != kNone && !comma && n != kNone &&
+            isVerbWord(t[p]) && isWord(t[n]) && (isNoun(t[n]) || wordWith(t[n], How::Exact, Label::Adjective))) {
+            std::size_t to = n;
+            while (to != kNone && isWord(t[to]) && (isNoun(t[to]) || wordWith(t[to], How::Exact, Label::Adjective)))
+                to = nextWord(t, to);
+            if (const std::size_t v = to == kNone ? kNone : nextWord(t, to); v != kNone && isWord(t[to]) &&
+                                                                             t[to].key == U"TO"sv && isVerbWord(t[v]) &&
+                                                                             !leftToPhraseRule(t, to, c)) {
+                w.kind = Kind::Dropped;
+                setReading(t[to], How::Exact, Label::Other, U"ที่จะ"sv);
+                return;
+            }
+        }
         if (w.key == U"WHAT"sv) { // "This is what I want" => นี้คือสิ่งที่ฉันต้องการ, not ...ฉันต้องการอะไร
             const std::size_t n = nextWord(t, i);
             // "What do you call ...?" asks the name: ว่าอะไร ("What do you call a man with no arms?" =>
