@@ -443,6 +443,7 @@ TEST_F(Extended, RelativeClausesInPlaceAndQuestionWordsInQuestions) {
             {"What an old book it is.", "ช่างเป็นหนังสือแก่."},
             {"What do you call the book?", "คุณเรียกหนังสือว่าอะไร?"}, // asking a name: ว่าอะไร
             {"Who can store the book?", "ใครสามารถเก็บหนังสือ?"},    // who and a modal: the subject asked for
+            {"I know which book to read.", "ฉันรู้หนังสือที่จะอ่าน."},    // which + a noun + to: the thing to do it with
             {"That refuses the book.", "นั่นปฏิเสธหนังสือ."},          // "that" before its verb: นั่น
             {"If that is old, he came", "ถ้านั่นแก่, เขามา"},
             {"I read the book from that of the man.", "ฉันอ่านหนังสือจากของผู้ชาย."}, // "that of": the thing of, unwritten
