@@ -3556,6 +3556,20 @@ void toVerb(std::span<GrammarToken> t, const GrammarContext &c) {
             setReading(t[i], How::Exact, Label::Preposition, U"ยัง"sv);
             return;
         }
+        // "used to" + a verb after a subject pronoun or "there" is what was so once: เคย ("There used to be a house" =>
+        // ...เคยเป็นบ้าน, not ใช้เป็น; "is used to store" is the passive, "the password used to connect" says what for)
+        if (const std::size_t b = p == kNone ? kNone : previousWord(t, p);
+            n != kNone && b != kNone && isWord(t[p]) && t[p].key == U"USED"sv && !t[p].meaning.starts_with(U"ถูก"sv) &&
+            (isVerbWord(t[n]) || t[n].label == Label::Be || t[n].key == U"BE"sv) && isWord(t[b]) &&
+            (t[b].key == U"THERE"sv || among(kSubjects, t[b].key) || t[b].key == U"YOU"sv || t[b].key == U"IT"sv)) {
+            // ("there used to be" is เคยมี, its be and "there" unwritten)
+            const bool there = t[b].key == U"THERE"sv && t[n].key == U"BE"sv; // (a rule may have read it คือ)
+            setReading(t[p], How::Exact, Label::Adverb, there ? U"เคยมี"sv : U"เคย"sv);
+            t[i].kind = Kind::Dropped;
+            if (there)
+                t[b].kind = t[n].kind = Kind::Dropped;
+            return;
+        }
         if (n == kNone || !isWord(t[n]))
             return;
         // after a noun, a word read first as a noun that can be a verb is the verb of "to" where the clause ends or

@@ -1459,6 +1459,7 @@ TEST_F(Extended, SmallerReadingsOfSeveralRules) {
         // a verb-first word before "of" after the "to" of a verb stays the verb (not "due to lack of")
         {GrammarRule::ToVerb, {"he came to help of the man.", "เขามาช่วยของผู้ชาย."}},
         {GrammarRule::ToVerb, {"I was going to the table.", "ฉันกำลังไปยังโต๊ะ."}}, // going to a place, not the future
+        {GrammarRule::ToVerb, {"there used to be a book; he used to read.", "เคยมีอะ.-หนังสือ; เขาเคยอ่าน."}}, // เคย
         {GrammarRule::Relative, {"only that book is old.", "เพียงหนังสือนั้นแก่."}},
         {GrammarRule::Relative, {"does that work?", "นั่นทำงานไหม?"}}, // the subject of a question
         {GrammarRule::Relative, {"I read the easy that opens books.", "ฉันอ่านง่ายที่เปิดหนังสือ."}}, // a verb with -s
