@@ -1932,8 +1932,11 @@ bool opensClauseAfterThat(std::span<GrammarToken> t, std::size_t n) {
 /// he"), opens what is thought or said; the verb's token is put in `v`.
 bool opensWhatIsSaid(std::span<GrammarToken> t, std::size_t s, std::size_t &v) {
     // ("this" the subject before be is a noun to the grammar mode, which then writes be as คือ)
-    if (!(wordWith(t[s], How::Exact, Label::Pronoun) || (t[s].key == U"THIS"sv && t[s].meaning == U"นี่"sv)) ||
-        !among(kSaidSubjects, t[s].key))
+    // (and "there" before its be: "I think there are many ways" => ฉันคิดว่ามีทางมากมาย)
+    const bool there =
+        isWord(t[s]) && t[s].key == U"THERE"sv && nextWord(t, s) != kNone && among(kBeForms, t[nextWord(t, s)].key);
+    if (!there && (!(wordWith(t[s], How::Exact, Label::Pronoun) || (t[s].key == U"THIS"sv && t[s].meaning == U"นี่"sv)) ||
+                   !among(kSaidSubjects, t[s].key)))
         return false;
     v = previousWord(t, s);
     // "told him he was" (not "told him you", "tell them it", nor "saw him he was", where a clause begins)

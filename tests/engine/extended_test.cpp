@@ -1270,6 +1270,7 @@ TEST_F(Extended, AQuestionInsideAStatementIsWhatIsKnownOrAsked) {
                   {"I know the point when he came.", "ฉันรู้จุดที่เขามา."}, // (and other nouns of time)
                   // what is thought or said, without "that"
                   {"I think he came.", "ฉันคิดว่าเขามา."},
+                  {"I think there is a book.", "ฉันคิดว่าที่นั่นอยู่อะ.-หนังสือ."}, // and "there" before its be
                   {"I know you came.", "ฉันรู้ว่าคุณมา."},
                   {"I know you.", "ฉันรู้คุณ."}, // you after the verb: what it takes
                   {"he told me he came.", "เขาบอกฉันว่าเขามา."},
