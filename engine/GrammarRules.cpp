@@ -2476,10 +2476,8 @@ void passive(std::span<GrammarToken> t, const GrammarContext &c) {
                 t[k].kind = Kind::Dropped;
         // "is followed by a colon" => ตามด้วยทวิภาค: what comes next, not what is done to it
         const std::size_t n = nextWord(t, j);
-        // (nor a verb whose Thai says what it is: "can be represented" => สามารถเป็นตัวแทน, not ถูกเป็นตัวแทน)
         const bool order =
-            ((t[j].key == U"FOLLOWED"sv || t[j].key == U"PRECEDED"sv) && n != kNone && t[n].key == U"BY"sv) ||
-            verb.starts_with(U"เป็น"sv);
+            (t[j].key == U"FOLLOWED"sv || t[j].key == U"PRECEDED"sv) && n != kNone && t[n].key == U"BY"sv;
         setReading(t[j], How::Exact, Label::TransitiveVerb, order ? verb : U"ถูก" + verb);
         // "already" says the deed is done: after the verb that ends the clause ("he is already degraded" =>
         // เขาถูกลดคุณค่าแล้ว, not เขาแล้วถูก...)
