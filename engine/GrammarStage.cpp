@@ -478,10 +478,26 @@ void Translator::keepQuotedName() {
     const GrammarToken &open = tokens_[j - 1];
     if (open.kind != GrammarToken::Kind::Separator || !open.text.empty() || !open.afterSpace)
         return;
+    bool capitals = true; // (every word in capitals: a name or a value of a manual, 'TERM', 'YES', 'M')
     for (std::size_t k = j; k + 1 < tokenCount_; ++k) {
         GrammarToken &w = tokens_[k];
         if (w.kind == GrammarToken::Kind::Word && (w.quiet || w.text.empty()))
             return;
+        capitals = capitals &&
+                   (w.kind != GrammarToken::Kind::Word || std::all_of(w.text.begin(), w.text.end(), [](char32_t c) {
+                        return (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9');
+                    }));
+    }
+    // a quoted word in capitals is written as it stands whatever follows: "set 'TERM' to" => ตั้งTERM, "'M' stands
+    // for" => M หมายถึง (not คำศัพท์, อยู่)
+    if (capitals) {
+        for (std::size_t k = j; k + 1 < tokenCount_; ++k)
+            if (GrammarToken &q = tokens_[k]; q.kind == GrammarToken::Kind::Word && rendersOwnMeaning(q.how)) {
+                keepAsWritten(q);
+                triggered_ |= ruleBit(GrammarRule::NameAfterNoun);
+                anchors_.insert(static_cast<std::uint32_t>(k), ruleBit(GrammarRule::NameAfterNoun));
+            }
+        return;
     }
     quotedFirst_ = j; // the word after the quotes tells (keepQuotedNameBefore)
     quotedEnd_ = tokenCount_ - 1;

@@ -918,6 +918,8 @@ TEST_F(Extended, ANameFollowsItsNoun) {
             {"I read /open/book now (/old/man).", "ฉันอ่าน/open/book ตอนนี้(/old/man)."},
             {"I read open/book now.", "ฉันอ่านเปิด/หนังสือตอนนี้."},
         });
+    // and a quoted word in capitals, whatever follows it
+    EXPECT_EQ(line("I set 'BOOK' to 'OLD'."), "ฉันตั้งBOOK เพื่อOLD.");
     // an address after its scheme is written as it stands, as a path is, by the stage itself
     EXPECT_EQ(line("I read HTTP://open.book/old now."), "ฉันอ่านhttp://open.book/old ตอนนี้.");
     EXPECT_EQ(line("Node: *Note zork invocation::."), "โหนด: *zork การเรียกใช้บันทึก::."); // not after "Note"
