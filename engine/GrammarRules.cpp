@@ -3932,25 +3932,20 @@ void toObject(std::span<GrammarToken> t, const GrammarContext &c) {
         }
         // (its Thai kept as a rule made it, with ถึง after: กำลังพูดถึง, การคิดถึง; not the noun "the thought of")
         if (isWord(t[i]) && listed<kVerbsOfAbout>(t[i].key)) {
-            // "about" left at the end after them is ถึง too: "what you are talking about." => สิ่งที่คุณกำลังพูดถึง
-            if (const std::size_t f = nextWord(t, i);
-                f != kNone && isWord(t[f]) && t[f].key == U"ABOUT"sv && nextWord(t, f) == kNone &&
-                markAt(t, nextMark(t, f), U".?!"sv) && isVerbWord(t[i]) &&
-                (t[i].meaning.ends_with(U"คิด"sv) || t[i].meaning.ends_with(U"พูด"sv) ||
-                 t[i].meaning.ends_with(U"พูดคุย"sv)) &&
-                !leftToPhraseRule(t, i, c)) {
-                t[i].setMeaning(std::u32string(t[i].meaning) + U"ถึง");
-                t[f].kind = Kind::Dropped;
+            const std::u32string_view m = t[i].meaning;
+            const std::size_t f = nextWord(t, i), p = previousWord(t, i);
+            if (f == kNone || !isWord(t[f]) || !isVerbWord(t[i]) || // ("the thought of" is a noun)
+                !(m.ends_with(U"คิด"sv) || m.ends_with(U"พูด"sv) || m.ends_with(U"พูดคุย"sv) || m.ends_with(U"ฝัน"sv)) ||
+                (p != kNone && isArticle(t[p])) || leftToPhraseRule(t, i, c))
                 return;
-            }
-            if (const std::size_t f = nextWord(t, i);
-                f != kNone && isWord(t[f]) && t[f].key == U"OF"sv && isVerbWord(t[i]) &&
-                (t[i].meaning.ends_with(U"คิด"sv) || t[i].meaning.ends_with(U"พูด"sv) ||
-                 t[i].meaning.ends_with(U"พูดคุย"sv) || t[i].meaning.ends_with(U"ฝัน"sv)) &&
-                !(i > 0 && previousWord(t, i) != kNone && isArticle(t[previousWord(t, i)])) && // ("the thought of")
-                !leftToPhraseRule(t, i, c)) {
-                t[i].setMeaning(std::u32string(t[i].meaning) + U"ถึง");
+            // "about" left at the end after them is ถึง too: "what you are talking about." => สิ่งที่คุณกำลังพูดถึง
+            const bool aboutLeft =
+                t[f].key == U"ABOUT"sv && nextWord(t, f) == kNone && markAt(t, nextMark(t, f), U".?!"sv);
+            if (aboutLeft || t[f].key == U"OF"sv) {
+                t[i].setMeaning(std::u32string(m) + U"ถึง");
                 t[f].kind = Kind::Dropped;
+            }
+            if (t[f].key == U"OF"sv) {
                 // "this" or "that" alone is the thing thought of: "think of this as" => คิดถึงสิ่งนี้เป็น
                 if (const std::size_t n = nextWord(t, f), after = n == kNone ? kNone : nextWord(t, n);
                     n != kNone && isWord(t[n]) && (t[n].key == U"THIS"sv || t[n].key == U"THAT"sv) &&
@@ -4771,6 +4766,11 @@ constexpr std::array kPastOnly{U"CAME"sv,  U"WENT"sv,  U"SAW"sv,   U"TOOK"sv,  U
                                U"BEGAN"sv, U"RAN"sv,   U"SANG"sv,  U"DRANK"sv, U"ROSE"sv,  U"FELL"sv,
                                U"DROVE"sv, U"RODE"sv,  U"CHOSE"sv, U"BROKE"sv, U"FORGOT"sv};
 
+/// Adverbs of how often, which stand between a subject and its verb.
+constexpr std::array kHowOften{U"OFTEN"sv,  U"USUALLY"sv,   U"SOMETIMES"sv, U"NEVER"sv,
+                               U"ALWAYS"sv, U"GENERALLY"sv, U"NORMALLY"sv,  U"TYPICALLY"sv,
+                               U"RARELY"sv, U"SELDOM"sv,    U"ALSO"sv,      U"FREQUENTLY"sv};
+
 void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
     eachAnchor(t, c, [&](std::size_t i) {
         // "once" opening a clause before its subject is "when": เมื่อ ("Once the file is created" =>
@@ -4845,9 +4845,7 @@ void timeAdverb(std::span<GrammarToken> t, const GrammarContext &c) {
             // (over an adverb of how often: "since it often contains" => เนื่องจากมันมักจะมี)
             if (const std::size_t v = verb == kNone ? kNone : nextWord(t, verb);
                 v != kNone && wordWith(t[verb], How::Exact, Label::Adverb) &&
-                (t[verb].key == U"OFTEN"sv || t[verb].key == U"USUALLY"sv || t[verb].key == U"ALWAYS"sv ||
-                 t[verb].key == U"NORMALLY"sv || t[verb].key == U"GENERALLY"sv || t[verb].key == U"TYPICALLY"sv ||
-                 t[verb].key == U"ONLY"sv || t[verb].key == U"ALSO"sv || t[verb].key == U"SOMETIMES"sv))
+                (among(kHowOften, t[verb].key) || t[verb].key == U"ONLY"sv))
                 verb = v;
             if (subject != kNone && verb != kNone && (isWord(t[subject]) || isArticle(t[subject])) &&
                 t[verb].kind != Kind::Separator && t[verb].kind != Kind::Piece &&
@@ -5214,11 +5212,6 @@ bool baseVerbWithItsPreposition(std::u32string_view verb, std::u32string_view pr
         return p.second == preposition && p.first.size() == verb.size() + 1 && p.first.starts_with(verb);
     });
 }
-
-/// Adverbs of how often, which stand between a subject and its verb.
-constexpr std::array kHowOften{U"OFTEN"sv,  U"USUALLY"sv,   U"SOMETIMES"sv, U"NEVER"sv,
-                               U"ALWAYS"sv, U"GENERALLY"sv, U"NORMALLY"sv,  U"TYPICALLY"sv,
-                               U"RARELY"sv, U"SELDOM"sv,    U"ALSO"sv,      U"FREQUENTLY"sv};
 
 /// True when a verb, a be, a modal or a form of have comes right after token i.
 bool verbFollows(std::span<GrammarToken> t, std::size_t i) {

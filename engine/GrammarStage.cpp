@@ -491,12 +491,7 @@ void Translator::keepQuotedName() {
     // a quoted word in capitals is written as it stands whatever follows: "set 'TERM' to" => ตั้งTERM, "'M' stands
     // for" => M หมายถึง (not คำศัพท์, อยู่)
     if (capitals) {
-        for (std::size_t k = j; k + 1 < tokenCount_; ++k)
-            if (GrammarToken &q = tokens_[k]; q.kind == GrammarToken::Kind::Word && rendersOwnMeaning(q.how)) {
-                keepAsWritten(q);
-                triggered_ |= ruleBit(GrammarRule::NameAfterNoun);
-                anchors_.insert(static_cast<std::uint32_t>(k), ruleBit(GrammarRule::NameAfterNoun));
-            }
+        keepQuotedWords(j, tokenCount_ - 1);
         return;
     }
     quotedFirst_ = j; // the word after the quotes tells (keepQuotedNameBefore)
@@ -516,10 +511,15 @@ void Translator::keepQuotedNameBefore(const GrammarToken &w) {
             return;
     if (w.kind != GrammarToken::Kind::Word || !isNamedThing(w.key))
         return;
+    keepQuotedWords(first, end);
+}
+
+// The quoted words of tokens [first, end) are written as they stand, and the name-after-noun rule puts them after
+// their noun: "the 'find' command" => คำสั่งfind.
+void Translator::keepQuotedWords(std::size_t first, std::size_t end) {
     for (std::size_t k = first; k < end; ++k)
         if (GrammarToken &q = tokens_[k]; q.kind == GrammarToken::Kind::Word && rendersOwnMeaning(q.how)) {
             keepAsWritten(q);
-            // which the name-after-noun rule puts after its noun: "the 'find' command" => คำสั่งfind
             triggered_ |= ruleBit(GrammarRule::NameAfterNoun);
             anchors_.insert(static_cast<std::uint32_t>(k), ruleBit(GrammarRule::NameAfterNoun));
         }

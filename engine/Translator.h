@@ -89,6 +89,7 @@ private:
     void keepQuotedName();
     void endHeadingBefore(std::u32string_view next);
     void keepQuotedNameBefore(const GrammarToken &w);
+    void keepQuotedWords(std::size_t first, std::size_t end);
     void keepCapitalsNameBefore(const GrammarToken &thing);
     bool senseOf(std::u32string_view key, bool (*wanted)(Label), std::u32string &meaning);
     bool phraseHolds(std::u32string_view before, std::u32string_view piece, std::u32string_view after);
